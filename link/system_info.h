@@ -1,0 +1,44 @@
+#pragma once
+// The controller's identity block, the device family it implies, and the
+// panel layout of each family. Window-free.
+
+#include <cstdint>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace zor {
+
+struct SystemInfo {
+  std::int32_t serial = 0;       // bytes 0-3
+  std::u16string version;        // bytes 9-17, at most 9 characters
+  std::u16string releaseDate;    // bytes 18-25, at most 8 characters
+  std::u16string model;          // from byte 26 to the first zero byte
+  std::u16string fromVersion;    // from byte 9 to the first zero byte
+  std::uint16_t lens = 0;        // bytes 36-37, focal length in mm
+};
+
+// block: the 38-byte reply to CMD_GET_SYSTEM_INFO. Texts are Latin-1.
+SystemInfo ParseSystemInfo(const std::uint8_t* block);
+
+enum class Family { NK, N, NZ };
+
+Family DecideFamily(std::u16string_view model);   // case-insensitive, locale-independent
+int FamilyPicture(Family family);                  // bitmap resource 131, 132 or 130
+int LensIndex(unsigned lens);                      // position in the lens presets, else 0
+std::u16string ConnectedMessage(const SystemInfo& info);
+// What the model-name field shows for this family.
+std::u16string ModelFieldText(const SystemInfo& info, Family family);
+
+enum class ControlChange : std::uint8_t { Unchanged, Enable, Disable };
+
+struct FamilyLayoutRow {
+  int id;
+  ControlChange nk, n, nz;
+  ControlChange forFamily(Family f) const { return f == Family::NK ? nk : f == Family::N ? n : nz; }
+};
+
+// The controls each family enables or disables, in panel order.
+std::span<const FamilyLayoutRow> FamilyLayout();
+
+}  // namespace zor
