@@ -1,0 +1,344 @@
+#include "platform/dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QEvent>
+#include <QGroupBox>
+#include <QKeySequence>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QPixmap>
+#include <QShortcut>
+
+#include "platform/combo_box.h"
+#include "platform/operation.h"
+#include "platform/up_down.h"
+
+namespace platform {
+
+namespace {
+
+struct ExchangeFailed {};
+
+QFont dialogFont(int pointSize) {
+  QFont font = QApplication::font();
+  font.setPointSize(pointSize);
+  return font;
+}
+
+QString plainCaption(const char* caption) {
+  QString text = QString::fromUtf8(caption);
+  return text.remove(QLatin1Char('&'));
+}
+
+}  // namespace
+
+QString promptIntegerBetween(qint64 min, qint64 max) {
+  return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
+}
+
+// ---- value exchange -------------------------------------------------------
+
+void DataExchange::text(int id, QString& value) {
+  if (saving_) {
+    value = dialog_.GetDlgItemText(id);
+  } else {
+    dialog_.SetDlgItemText(id, value);
+  }
+}
+
+void DataExchange::number(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max) {
+  if (!saving_) {
+    dialog_.SetDlgItemText(id, QString::number(value));
+    return;
+  }
+  const QString text = dialog_.GetDlgItemText(id).trimmed();
+  bool ok = !text.startsWith(QLatin1Char('-'));
+  const qulonglong parsed = ok ? text.toULongLong(&ok, 10) : 0;
+  if (!ok || parsed > 0xFFFFFFFFull) fail(id, kPromptPositiveInteger);
+  if (parsed < min || parsed > max) fail(id, promptIntegerBetween(min, max));
+  value = static_cast<std::uint32_t>(parsed);
+}
+
+void DataExchange::number(int id, std::int32_t& value) {
+  if (!saving_) {
+    dialog_.SetDlgItemText(id, QString::number(value));
+    return;
+  }
+  bool ok = false;
+  const int parsed = dialog_.GetDlgItemText(id).trimmed().toInt(&ok, 10);
+  if (!ok) fail(id, kPromptInteger);
+  value = parsed;
+}
+
+void DataExchange::fail(int id, const QString& prompt) {
+  dialog_.prompter().showMessage(&dialog_, prompt, applicationTitle(), Prompter::Icon::Warning);
+  if (QWidget* control = dialog_.GetDlgItem(id)) {
+    control->setFocus(Qt::OtherFocusReason);
+    if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
+  }
+  throw ExchangeFailed{};
+}
+
+// ---- dialog ---------------------------------------------------------------
+
+Dialog::Dialog(const DialogTemplate& tmpl, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), tmpl_(tmpl), prompter_(prompter), units_(dialogFont(tmpl.pointSize)) {
+  setWindowTitle(QString::fromUtf8(tmpl.caption));
+  setFont(dialogFont(tmpl.pointSize));
+  setWindowFlag(Qt::WindowContextHelpButtonHint, false);
+}
+
+Dialog::~Dialog() = default;
+
+int Dialog::DoModal() {
+  ensureCreated();
+  OnInitDialog();
+  return prompter_.runModal(*this);
+}
+
+void Dialog::EndDialog(int result) { done(result); }
+
+bool Dialog::UpdateData(bool saveAndValidate) {
+  ensureCreated();
+  DataExchange exchange(*this, saveAndValidate);
+  try {
+    DoDataExchange(exchange);
+  } catch (const ExchangeFailed&) {
+    return false;
+  }
+  return true;
+}
+
+QWidget* Dialog::GetDlgItem(int id) const {
+  const auto it = items_.find(id);
+  return it == items_.end() ? nullptr : it->second;
+}
+
+QString Dialog::GetDlgItemText(int id) const {
+  QWidget* w = GetDlgItem(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+  if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
+  if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
+  if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
+  if (auto* group = qobject_cast<QGroupBox*>(w)) return group->title();
+  if (w) return w->property("text").toString();
+  return {};
+}
+
+void Dialog::SetDlgItemText(int id, const QString& text) {
+  QWidget* w = GetDlgItem(id);
+  if (auto* edit = qobject_cast<QLineEdit*>(w)) {
+    edit->setText(text);
+    edit->setCursorPosition(0);  // show the start of a long text, as a fresh field does
+  } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
+    combo->setEditText(text);
+  } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
+    button->setText(text);
+    button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
+  } else if (auto* label = qobject_cast<QLabel*>(w)) {
+    label->setText(text);
+  } else if (w) {
+    w->setProperty("text", text);
+  }
+}
+
+void Dialog::EnableDlgItem(int id, bool enable) {
+  if (QWidget* w = GetDlgItem(id)) w->setEnabled(enable);
+}
+
+void Dialog::SetPicture(int id, const QPixmap& bitmap) {
+  if (auto* picture = item<QLabel>(id)) {
+    picture->setPixmap(bitmap);
+    picture->resize(bitmap.deviceIndependentSize().toSize());
+  }
+}
+
+bool Dialog::OnInitDialog() {
+  UpdateData(false);
+  return true;
+}
+
+void Dialog::OnOK() {
+  if (UpdateData(true)) EndDialog(IDOK);
+}
+
+void Dialog::OnCancel() { EndDialog(IDCANCEL); }
+
+void Dialog::OnSysCommand(int id) {
+  if (id == SC_CLOSE) close();
+}
+
+void Dialog::bindCommands(std::initializer_list<std::pair<const int, Command>> table) {
+  commands_.insert(table.begin(), table.end());
+}
+
+// One press, one user operation. An aborted operation ends here quietly: the
+// code that aborted it has already told the user.
+void Dialog::runCommand(int id) {
+  try {
+    if (const auto it = commands_.find(id); it != commands_.end()) {
+      it->second();
+    } else if (id == IDOK) {
+      OnOK();
+    } else if (id == IDCANCEL) {
+      OnCancel();
+    }
+  } catch (const OperationAborted&) {
+  }
+}
+
+// Esc and the close box cancel; both arrive here.
+void Dialog::reject() { runCommand(IDCANCEL); }
+void Dialog::accept() { runCommand(IDOK); }
+
+QMenu* Dialog::systemMenu() {
+  if (!systemMenu_) {
+    menuBar_ = new QMenuBar(this);
+    systemMenu_ = menuBar_->addMenu(tr("&System"));
+    QAction* close = systemMenu_->addAction(tr("&Close"));
+    close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
+    connect(close, &QAction::triggered, this, [this] { OnSysCommand(SC_CLOSE); });
+    auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
+    connect(open, &QShortcut::activated, this, [this] {
+      systemMenu_->popup(mapToGlobal(QPoint(0, menuBar_->height())));
+    });
+    layoutControls();
+  }
+  return systemMenu_;
+}
+
+void Dialog::appendSystemMenuItem(int id, const QString& text) {
+  QAction* action = systemMenu()->addAction(text);
+  connect(action, &QAction::triggered, this, [this, id] { OnSysCommand(id); });
+}
+
+void Dialog::ensureCreated() {
+  if (created_) return;
+  created_ = true;
+  createControls();
+  layoutControls();
+}
+
+void Dialog::createControls() {
+  QString lastLabel;
+  QLineEdit* lastEdit = nullptr;
+  for (const ControlTemplate& t : tmpl_.controls) {
+    const QString caption = QString::fromUtf8(t.caption);
+    QWidget* w = nullptr;
+    QString name = t.accessibleName ? QString::fromUtf8(t.accessibleName) : QString();
+    switch (t.kind) {
+      case Kind::GroupBox: {
+        auto* group = new QGroupBox(caption, this);
+        group->setAttribute(Qt::WA_TransparentForMouseEvents);
+        w = group;
+        break;
+      }
+      case Kind::Label: {
+        auto* label = new QLabel(caption, this);
+        label->setAlignment(((t.style & AlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+        lastLabel = caption;
+        w = label;
+        break;
+      }
+      case Kind::Edit: {
+        auto* edit = new QLineEdit(caption, this);
+        if (t.style & Password) edit->setEchoMode(QLineEdit::Password);
+        lastEdit = edit;
+        w = edit;
+        break;
+      }
+      case Kind::Button: {
+        auto* button = new QPushButton(caption, this);
+        if (t.style & DefaultButton) button->setDefault(true);
+        const int id = t.id;
+        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+        w = button;
+        break;
+      }
+      case Kind::CheckBox:
+        w = new QCheckBox(caption, this);
+        break;
+      case Kind::ComboDropDown:
+        w = new ComboBox(this);
+        break;
+      case Kind::UpDown: {
+        auto* upDown = new UpDown(this);
+        upDown->setBuddy(lastEdit);
+        w = upDown;
+        break;
+      }
+      case Kind::Picture: {
+        auto* picture = new QLabel(this);
+        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+        w = picture;
+        break;
+      }
+      case Kind::IpAddress:
+      case Kind::Custom:
+        w = createCustomControl(t);
+        if (!w) w = new QLineEdit(this);
+        w->setParent(this);
+        break;
+    }
+    if (name.isEmpty()) {
+      switch (t.kind) {
+        case Kind::Edit:
+        case Kind::ComboDropDown:
+        case Kind::IpAddress:
+        case Kind::Custom:
+        case Kind::UpDown:
+          name = lastLabel;
+          break;
+        default:
+          name = plainCaption(t.caption);
+      }
+    }
+    w->setAccessibleName(name);
+    if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
+        t.kind == Kind::Custom) {
+      if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
+        if (widgets_.back().first->kind == Kind::Label) label->setBuddy(w);
+      }
+    }
+    if (t.style & Hidden) w->setVisible(false);
+    if (t.style & Disabled) w->setEnabled(false);
+    if (t.id != IDC_STATIC) items_[t.id] = w;
+    widgets_.emplace_back(&t, w);
+  }
+}
+
+void Dialog::layoutControls() {
+  units_ = DialogUnits(font());
+  const int top = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  if (menuBar_) menuBar_->setGeometry(0, 0, units_.x(tmpl_.cx), top);
+  for (auto& [t, w] : widgets_) {
+    QRect r = units_.rect(t->x, t->y, t->cx, t->cy).translated(0, top);
+    if (t->kind == Kind::Picture) {
+      if (auto* picture = qobject_cast<QLabel*>(w); picture && !picture->pixmap().isNull()) {
+        r.setSize(picture->pixmap().deviceIndependentSize().toSize());
+      }
+    }
+    w->setGeometry(r);
+  }
+  // An up-down sits on the right edge of its buddy, inside the buddy's rectangle.
+  for (auto& [t, w] : widgets_) {
+    if (auto* upDown = qobject_cast<UpDown*>(w); upDown && upDown->buddy()) {
+      QRect b = upDown->buddy()->geometry();
+      const int width = units_.x(t->cx);
+      upDown->setGeometry(b.right() - width + 1, b.top(), width, b.height());
+      upDown->buddy()->setGeometry(b.adjusted(0, 0, -width, 0));
+    }
+  }
+  setFixedSize(units_.x(tmpl_.cx), units_.y(tmpl_.cy) + top);
+}
+
+void Dialog::changeEvent(QEvent* event) {
+  if (event->type() == QEvent::FontChange && created_) layoutControls();
+  QDialog::changeEvent(event);
+}
+
+}  // namespace platform

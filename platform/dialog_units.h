@@ -1,0 +1,27 @@
+#pragma once
+// Dialog units: a quarter of the font's average character width across, an
+// eighth of its height down. Layouts given in them keep their proportions at
+// any font size and screen scale.
+
+#include <QFont>
+#include <QRect>
+
+namespace platform {
+
+class DialogUnits {
+ public:
+  explicit DialogUnits(const QFont& font);
+  DialogUnits(double baseX, double baseY) : baseX_(baseX), baseY_(baseY) {}
+
+  int x(int du) const;
+  int y(int du) const;
+  QRect rect(int x, int y, int cx, int cy) const;
+  double baseX() const { return baseX_; }
+  double baseY() const { return baseY_; }
+
+ private:
+  double baseX_;
+  double baseY_;
+};
+
+}  // namespace platform

@@ -1,0 +1,14 @@
+#pragma once
+// The tool's prompter: real message boxes and real modal loops.
+
+#include "platform/prompter.h"
+
+namespace platform {
+
+class QtPrompter final : public Prompter {
+ public:
+  void showMessage(QWidget* owner, const QString& text, const QString& title, Icon icon) override;
+  int runModal(QDialog& dialog) override;
+};
+
+}  // namespace platform
