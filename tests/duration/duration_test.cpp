@@ -102,18 +102,15 @@ TEST(DurationTest, MakeDurationWidensEveryFieldWithItsSign)
 TEST(DurationTest, FormatsNegativePartsHashFormsAndLiterals)
 {
     const struct { Duration value; const char16_t* pattern; const char16_t* expected; } cases[] = {
-        {-59, u"%D,%H:%M:%S", u"0,00:00:-59"},
         {-60, u"%D,%H:%M:%S", u"0,00:-1:00"},
         {-3600, u"%D,%H:%M:%S", u"0,-1:00:00"},
         {-36000, u"%D,%H:%M:%S", u"0,-10:00:00"},
         {-86401, u"%D,%H:%M:%S", u"-1,00:00:-1"},
         {-93784, u"%D,%H:%M:%S", u"-1,-2:-3:-4"},
         {93784, u"%#D,%#H:%#M:%#S", u"1,2:3:4"},
-        {45296, u"%#H:%#M:%#S", u"12:34:56"},
         {-3661, u"%#H:%#M:%#S", u"-1:-1:-1"},
         {3600, u"100%% at %H%#%", u"100% at 01%"},
         {7, u"DHMS #", u"DHMS #"},
-        {0, u"", u""},
         {kMax64, u"%D,%H:%M:%S", u"106751991167300,15:30:07"},
         {kMin64, u"%D,%H:%M:%S", u"-106751991167300,-15:-30:-8"},
     };
@@ -149,7 +146,6 @@ TEST(DurationTest, ConvertsTokensAsWcstoulDoes)
         {u",,,1,,,2:::3   4::", Fields{1, 2, 3, 4}},
         {u"1\t2,3,4", std::nullopt},  // a tab is not a separator
         {u"1,2,3,4,x", std::nullopt},
-        {u"   ", std::nullopt},
         {u"1,2,3,4\0,5"sv, Fields{1, 2, 3, 4}},  // the text ends at NUL
         {u"1\0,2,3,4"sv, std::nullopt},
     };
@@ -163,7 +159,6 @@ TEST(DurationTest, ResetAcceptsOnlyPlainNumbersWithinTheCounter)
         {u"1,02:03:04", 93784},
         {u" 1 , 2 : 3 : 4 ", 93784},
         {u"0,25:61:61", 93721},
-        {u"0,0:0:0", 0},
         {u"0001,02:03:04", 93784},
         {u"00000000000000000000001,0:0:0", 86400},
         {u"49710,06:28:15", kMax32},
@@ -177,13 +172,10 @@ TEST(DurationTest, ResetAcceptsOnlyPlainNumbersWithinTheCounter)
         {u"-1,0:0:0", std::nullopt},
         {u"+1,0:0:0", std::nullopt},
         {u"12h,0:0:0", std::nullopt},
-        {u"a,b:c:d", std::nullopt},
         {u"1.5,0:0:0", std::nullopt},
         {u"\t1,0:0:0", std::nullopt},
         {u"1,2:3", std::nullopt},
         {u"1,2:3:4:5", std::nullopt},
-        {u"", std::nullopt},
-        {u",,:", std::nullopt},
     };
     for (const auto& c : cases)
         EXPECT_EQ(WorkingTimeResetSeconds(c.entry), c.expected) << Show(c.entry);
