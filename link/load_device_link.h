@@ -32,8 +32,9 @@ class LibraryLoader {
 //      be absolute);
 //   4. the system folders: /usr/local/lib, /usr/lib/<multiarch>,
 //      /lib/<multiarch>, /usr/lib, /lib (the multiarch pair only when known).
-// This is the dynamic loader's own order with $ORIGIN-style RUNPATH in place
-// of step 2 and 3, less the current directory: empty and relative entries of
+// This is the dynamic loader's own order (LD_LIBRARY_PATH, a RUNPATH of
+// $ORIGIN and the install's library folder, the system folders) less the
+// current directory: empty and relative entries of
 // LD_LIBRARY_PATH (a stray ':' means ".") are skipped, so a library planted
 // in whatever folder the tool was started from is never picked up. An empty
 // executableDir drops steps 2 and 3. Repeated folders appear once.
