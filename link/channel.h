@@ -15,6 +15,8 @@ inline constexpr std::u16string_view kCommandSystemName = u"SYSTEM NAME NOT USED
 inline constexpr std::u16string_view kStatusSystemName = u"NOT USED";
 inline constexpr int kDiscoveryScratchSize = 2564;
 inline constexpr int kTextCharPause = 100;  // ms after every text character and the end of text
+// What QueryStatus reports when the library has no status entry point.
+inline constexpr std::int32_t kNoStatusEntryPoint = -1;
 
 // What the channel needs from the window that owns it.
 class ChannelHost {

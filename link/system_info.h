@@ -12,13 +12,14 @@ namespace zor {
 struct SystemInfo {
   std::int32_t serial = 0;       // bytes 0-3
   std::u16string version;        // bytes 9-17, at most 9 characters
-  std::u16string releaseDate;    // bytes 18-25, at most 8 characters
-  std::u16string model;          // from byte 26 to the first zero byte
-  std::u16string fromVersion;    // from byte 9 to the first zero byte
+  std::u16string releaseDate;    // bytes 18-25, at most 8 characters, never into the model
+  std::u16string model;          // from byte 26 to the first zero byte, never past byte 37
+  std::u16string fromVersion;    // from byte 9 to the first zero byte, never past byte 37
   std::uint16_t lens = 0;        // bytes 36-37, focal length in mm
 };
 
-// block: the 38-byte reply to CMD_GET_SYSTEM_INFO. Texts are Latin-1.
+// block: the 38-byte reply to CMD_GET_SYSTEM_INFO; nothing past it is read.
+// Texts are Latin-1.
 SystemInfo ParseSystemInfo(const std::uint8_t* block);
 
 enum class Family { NK, N, NZ };

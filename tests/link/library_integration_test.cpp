@@ -1,0 +1,34 @@
+// Loads the device link built beside this test through the tool's own search.
+#include <dlfcn.h>
+#include <gtest/gtest.h>
+
+#include "link/load_device_link.h"
+
+namespace {
+
+TEST(DeviceLinkLibrary, IsFoundBesideTheProgramWithAllFiveEntryPoints) {
+  const std::string folder = zor::ExecutableDirectory();
+  ASSERT_FALSE(folder.empty());
+
+  zor::DeviceLink link;
+  zor::SystemLibraryLoader loader("../lib");
+  ASSERT_TRUE(zor::LoadDeviceLink(link, loader));
+  EXPECT_NE(link.m_hDeviceLink, nullptr);
+  EXPECT_NE(link.dwSendCommand, nullptr);
+  EXPECT_NE(link.dwGetStatus, nullptr);
+  EXPECT_NE(link.dwSendData, nullptr);
+  EXPECT_NE(link.ZORFindSystems, nullptr);
+  EXPECT_NE(link.ZORSystemCheckStatus, nullptr);
+
+  // It is the library of this build, not one found elsewhere.
+  Dl_info where{};
+  ASSERT_NE(dladdr(reinterpret_cast<void*>(link.dwSendCommand), &where), 0);
+  EXPECT_EQ(std::string(where.dli_fname), folder + "/libZorComm.so");
+}
+
+TEST(DeviceLinkLibrary, AnUnknownLibraryIsNotFound) {
+  zor::SystemLibraryLoader loader("../lib");
+  EXPECT_EQ(loader.open("libZorCommDoesNotExist.so"), nullptr);
+}
+
+}  // namespace
