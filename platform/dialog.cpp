@@ -95,9 +95,13 @@ Dialog::Dialog(const DialogTemplate& tmpl, Prompter& prompter, QWidget* parent)
 Dialog::~Dialog() = default;
 
 int Dialog::DoModal() {
+  Initialize();
+  return prompter_.runModal(*this);
+}
+
+void Dialog::Initialize() {
   ensureCreated();
   OnInitDialog();
-  return prompter_.runModal(*this);
 }
 
 void Dialog::EndDialog(int result) { done(result); }

@@ -53,6 +53,8 @@ class Dialog : public QDialog {
 
   // Creates the controls, runs OnInitDialog and then the modal loop.
   int DoModal();
+  // The same without the modal loop: what tests drive directly.
+  void Initialize();
   void EndDialog(int result);
   // false: from members to controls; true: from controls to members, with checks.
   bool UpdateData(bool saveAndValidate = true);

@@ -1,0 +1,190 @@
+#include "app/main_dialog.h"
+
+#include <QMenu>
+#include <QPainter>
+#include <QPaintEvent>
+#include <QPixmap>
+#include <QStyle>
+
+#include "app/about_dialog.h"
+#include "platform/combo_box.h"
+#include "platform/up_down.h"
+#include "resources/resource.h"
+#include "resources/templates.h"
+
+using namespace panel;
+
+namespace {
+
+std::u16string_view view(const QString& text) {
+  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
+}
+
+}  // namespace
+
+QString BuildDate() { return QStringLiteral(__DATE__); }
+
+CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* parent)
+    : platform::Dialog(res::kMainPanelTemplate, services.prompter, parent),
+      m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
+      services_(std::move(services)),
+      channel_(m_link, services_.pacer, *this) {
+  auto bind = [this](void (CZORSystemMaintenanceDlg::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+  bindCommands({
+      {IDC_SET_MIN, bind(&CZORSystemMaintenanceDlg::OnSetMinCurrent)},
+      {IDC_SET_20, bind(&CZORSystemMaintenanceDlg::OnSet20PercentCurrent)},
+      {IDC_SET_MAX, bind(&CZORSystemMaintenanceDlg::OnSetMaxCurrent)},
+      {IDC_GET_CURRENTS, bind(&CZORSystemMaintenanceDlg::OnGetCurrents)},
+      {IDC_INIT_POWER_BOARD, bind(&CZORSystemMaintenanceDlg::OnInitPowerBoard)},
+      {IDC_LENS_SET, bind(&CZORSystemMaintenanceDlg::OnSetLens)},
+      {IDC_SERIAL_SET, bind(&CZORSystemMaintenanceDlg::OnSetSerialNumber)},
+      {IDC_RESET_SERIAL, bind(&CZORSystemMaintenanceDlg::OnResetSerial)},
+      {IDC_MODEL_SET, bind(&CZORSystemMaintenanceDlg::OnSetModelName)},
+      {IDC_CTRLR_MODEL_SET, bind(&CZORSystemMaintenanceDlg::OnSetControllerModel)},
+      {IDC_CTRLR_MODEL_GET, bind(&CZORSystemMaintenanceDlg::OnGetControllerModel)},
+
+      {IDC_DISTORTION_GET, bind(&CZORSystemMaintenanceDlg::OnGetDistortion)},
+      {IDC_DISTORTION_SET, bind(&CZORSystemMaintenanceDlg::OnSetDistortion)},
+      {IDC_SCALE_GET, bind(&CZORSystemMaintenanceDlg::OnGetScale)},
+      {IDC_SCALE_SET, bind(&CZORSystemMaintenanceDlg::OnSetScale)},
+      {IDC_MARK_ORIGINAL_SQUARE, bind(&CZORSystemMaintenanceDlg::OnMarkOriginalSquare)},
+      {IDC_MARK_CORRECTED_SQUARE, bind(&CZORSystemMaintenanceDlg::OnMarkCorrectedSquare)},
+      {IDC_MARK_MAX_FIELD, bind(&CZORSystemMaintenanceDlg::OnMarkMaxField)},
+      {IDC_MOVE, bind(&CZORSystemMaintenanceDlg::OnMoveTo)},
+      {IDC_AIM_GET, bind(&CZORSystemMaintenanceDlg::OnAimingPointNothing)},
+      {IDC_AIM_SET, bind(&CZORSystemMaintenanceDlg::OnAimingPointNothing)},
+      // IDC_CENTER_GET and IDC_CENTER_SET have no handler.
+
+      {IDC_AIMING_ALIGNMENT, bind(&CZORSystemMaintenanceDlg::OpenAimingAlignment)},
+      {IDC_ADJUST_DISTORTION, bind(&CZORSystemMaintenanceDlg::OpenDistortionAdjustment)},
+      {IDC_ADJUST_CENTER, bind(&CZORSystemMaintenanceDlg::OpenCenterAdjustment)},
+
+      {IDC_JUMP_DELAY_SET, bind(&CZORSystemMaintenanceDlg::OnSetJumpDelay)},
+      {IDC_X_MULTIPLIER_SET, bind(&CZORSystemMaintenanceDlg::OnSetXMultiplier)},
+      {IDC_Y_MULTIPLIER_SET, bind(&CZORSystemMaintenanceDlg::OnSetYMultiplier)},
+      {IDC_RC_JD_SET, bind(&CZORSystemMaintenanceDlg::OnSetRcJumpDelay)},
+      {IDC_TEST_POWER_ON, bind(&CZORSystemMaintenanceDlg::OnTestPowerOn)},
+      {IDC_TEST_POWER_OFF, bind(&CZORSystemMaintenanceDlg::OnTestPowerOff)},
+      {IDC_SHUTTER_OPEN, bind(&CZORSystemMaintenanceDlg::OnShutterOpen)},
+      {IDC_SHUTTER_CLOSE, bind(&CZORSystemMaintenanceDlg::OnShutterClose)},
+      {IDC_AIMING, bind(&CZORSystemMaintenanceDlg::OnAiming)},
+      {IDC_SHOW_VERSION, bind(&CZORSystemMaintenanceDlg::OnShowVersion)},
+
+      {IDC_GET_WORK_TIME, bind(&CZORSystemMaintenanceDlg::ReadWorkingTime)},
+      {IDC_INIT_WORK_TIME, bind(&CZORSystemMaintenanceDlg::InitWorkingTime)},
+      {IDC_MARKER_TIME, bind(&CZORSystemMaintenanceDlg::ShowMarkingTime)},
+
+      {IDC_GET_INFO, bind(&CZORSystemMaintenanceDlg::ConnectToSystem)},
+      {IDC_CONFIG_IP, bind(&CZORSystemMaintenanceDlg::OpenLanConfig)},
+  });
+}
+
+CZORSystemMaintenanceDlg::~CZORSystemMaintenanceDlg() = default;
+
+bool CZORSystemMaintenanceDlg::OnInitDialog() {
+  auto* lens = item<platform::ComboBox>(IDC_LENS);
+  for (const char* preset : res::kLensPresets) lens->addItem(QString::fromUtf8(preset));
+  auto* model = item<platform::ComboBox>(IDC_CTRLR_MODEL);
+  for (const char* code : res::kControllerModelCodes) model->addItem(QString::fromUtf8(code));
+  model->setCurrentIndex(-1);
+  lens->setCurrentIndex(-1);
+  platform::Dialog::OnInitDialog();
+
+  if (const QString about = res::LoadString(res::IDS_ABOUTBOX); !about.isEmpty()) {
+    systemMenu()->addSeparator();
+    appendSystemMenuItem(res::IDM_ABOUTBOX, about);
+  }
+  setWindowIcon(m_hIcon);
+  SetDlgItemText(IDC_BUILD, QStringLiteral("Build : ") + BuildDate());
+
+  m_link.clearEntryPoints();
+
+  auto* pulse = item<platform::UpDown>(IDC_PULSE_SPIN);
+  pulse->setRange(0, 100);
+  pulse->setAccel({{1000, 10}});
+
+  lens->setCurSel(m_nLensIndex);
+
+  LoadDeviceLink();
+  // The first connect says nothing when no system answers.
+  channel_.ConnectToSystem();
+  return true;
+}
+
+void CZORSystemMaintenanceDlg::LoadDeviceLink() {
+  if (!services_.loadDeviceLink(m_link)) {
+    m_link.clearEntryPoints();
+    prompter().showMessage(this, QStringLiteral("No ZORComm.DLL found"), platform::applicationTitle(),
+                           platform::Prompter::Icon::Critical);
+  }
+}
+
+void CZORSystemMaintenanceDlg::DoDataExchange(platform::DataExchange& dx) {
+  dx.text(IDC_WORKING, m_strWorking);
+  dx.number(IDC_MOVE_X, m_nMoveX, 0, 65535);
+  dx.number(IDC_MOVE_Y, m_nMoveY, 0, 65535);
+  dx.number(IDC_PULSE, m_nPulse);
+}
+
+void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
+  if ((id & 0xFFF0) == res::IDM_ABOUTBOX) {
+    CAboutDlg about(prompter(), m_hIcon, this);
+    about.DoModal();
+  } else {
+    platform::Dialog::OnSysCommand(id);
+  }
+}
+
+QPoint CZORSystemMaintenanceDlg::MinimizedIconOrigin(QSize client, QSize icon) {
+  return {(client.width() - icon.width() + 1) / 2, (client.height() - icon.height() + 1) / 2};
+}
+
+void CZORSystemMaintenanceDlg::paintEvent(QPaintEvent* event) {
+  if (!isMinimized()) {
+    platform::Dialog::paintEvent(event);
+    return;
+  }
+  QPainter painter(this);
+  painter.fillRect(rect(), palette().window());
+  const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
+  const QSize icon(extent, extent);
+  painter.drawPixmap(QRect(MinimizedIconOrigin(size(), icon), icon), m_hIcon.pixmap(icon));
+}
+
+// ---- channel ----------------------------------------------------------------
+
+void CZORSystemMaintenanceDlg::EnsureConnected() { channel_.EnsureConnected(); }
+void CZORSystemMaintenanceDlg::SendCommand(int code, int value) { channel_.SendCommand(code, value); }
+void CZORSystemMaintenanceDlg::SendText(int code, const QString& text) { channel_.SendText(code, view(text)); }
+std::int32_t CZORSystemMaintenanceDlg::QueryStatus(int code, void* buffer, std::int32_t length) {
+  return channel_.QueryStatus(code, buffer, length);
+}
+void CZORSystemMaintenanceDlg::ConnectToSystem() { channel_.ConnectToSystem(); }
+
+void CZORSystemMaintenanceDlg::showNotConnected() {
+  prompter().showMessage(this, QString::fromStdU16String(std::u16string(zor::kNotConnectedMessage)),
+                         platform::applicationTitle(), platform::Prompter::Icon::Warning);
+}
+
+void CZORSystemMaintenanceDlg::onConnected() { zor::RefreshSystemInfo(channel_, *this); }
+
+// ---- what the identity refresh does to the panel ----------------------------
+
+void CZORSystemMaintenanceDlg::setControlEnabled(int id, bool enabled) { EnableDlgItem(id, enabled); }
+
+void CZORSystemMaintenanceDlg::setControlText(int id, const std::u16string& text) {
+  SetDlgItemText(id, QString::fromStdU16String(text));
+}
+
+void CZORSystemMaintenanceDlg::showFamilyPicture(int bitmapId) {
+  SetPicture(IDC_FAMILY_PICTURE, QPixmap(QStringLiteral(":/pictures/family-%1.bmp").arg(bitmapId)));
+}
+
+void CZORSystemMaintenanceDlg::setLensIndex(int index) { m_nLensIndex = index; }
+
+void CZORSystemMaintenanceDlg::rewriteBoundFields() { UpdateData(false); }
+
+void CZORSystemMaintenanceDlg::showMessage(const std::u16string& text) {
+  prompter().showMessage(this, QString::fromStdU16String(text), platform::applicationTitle(),
+                         platform::Prompter::Icon::Information);
+}

@@ -1,0 +1,4 @@
+#include "app/main_dialog.h"
+
+void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {}
+void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {}

@@ -1,0 +1,27 @@
+#pragma once
+// The service-password prompt: a masked field and OK / Cancel. It only
+// collects the text; VerifyServicePassword decides.
+
+#include <QString>
+
+#include "platform/dialog.h"
+
+class CDlgPassword : public platform::Dialog {
+  Q_OBJECT
+ public:
+  explicit CDlgPassword(platform::Prompter& prompter, QWidget* parent = nullptr);
+
+  QString m_strPassword;
+  QString m_strPrompt = QStringLiteral("Password :");
+
+ protected:
+  void DoDataExchange(platform::DataExchange& dx) override;
+};
+
+namespace password {
+inline constexpr int IDC_PROMPT = 1013;
+inline constexpr int IDC_PASSWORD = 1004;
+}  // namespace password
+
+// Whole texts, letter case ignored the same way in every locale.
+bool MatchesServicePassword(const QString& typed);

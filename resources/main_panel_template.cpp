@@ -1,0 +1,147 @@
+// Template 102: the main panel. Controls in tab order; rectangles in dialog units.
+#include "resources/resource.h"
+#include "resources/templates.h"
+
+namespace res {
+
+using platform::ControlTemplate;
+using platform::IDC_STATIC;
+using K = platform::Kind;
+using namespace panel;
+constexpr unsigned kHidden = platform::Hidden, kDisabled = platform::Disabled,
+                   kDefault = platform::DefaultButton, kRight = platform::AlignRight;
+
+static const ControlTemplate kMainPanelControls[] = {
+    // Top row
+    {IDC_STATIC, K::GroupBox, "Mark Max Field", 7, 7, 59, 44},
+    {IDC_MARK_MAX_FIELD, K::Button, "ON/OFF", 14, 23, 45, 14, 0, "ON/OFF Mark Max Field"},
+    {IDC_STATIC, K::GroupBox, "Aiming Diode Alignment...", 71, 7, 257, 44},
+    {IDC_STATIC, K::Label, "XA:", 78, 20, 12, 8},
+    {IDC_AIM_XA, K::Edit, "", 92, 18, 32, 12, kDisabled},
+    {IDC_STATIC, K::Label, "YA:", 130, 20, 12, 8},
+    {IDC_AIM_YA, K::Edit, "", 144, 18, 32, 12, kDisabled},
+    {IDC_STATIC, K::Label, "XB:", 78, 35, 12, 8},
+    {IDC_AIM_XB, K::Edit, "", 92, 33, 32, 12, kDisabled},
+    {IDC_STATIC, K::Label, "YB:", 130, 35, 12, 8},
+    {IDC_AIM_YB, K::Edit, "", 144, 33, 32, 12, kDisabled},
+    {IDC_AIM_SET, K::Button, "Set", 182, 17, 30, 13, kDisabled, "Set Aiming Diode Alignment"},
+    {IDC_AIM_GET, K::Button, "Get", 182, 32, 30, 13, kDisabled, "Get Aiming Diode Alignment"},
+    {IDC_AIMING_ALIGNMENT, K::Button, "Aiming Alignment...", 222, 17, 98, 14},
+    {IDC_BUILD, K::Label, "Build : 07/19/10", 222, 36, 98, 8, kRight},
+
+    // XY Centering Correction
+    {IDC_STATIC, K::GroupBox, "XY Centering Correction", 7, 54, 321, 31},
+    {IDC_CENTER_X_LABEL, K::Label, "X:", 16, 68, 10, 8},
+    {IDC_CENTER_X, K::Edit, "", 28, 66, 50, 12, 0, "XY Centering Correction X:"},
+    {IDC_CENTER_Y_LABEL, K::Label, "Y:", 86, 68, 10, 8},
+    {IDC_CENTER_Y, K::Edit, "", 98, 66, 50, 12, 0, "XY Centering Correction Y:"},
+    {IDC_CENTER_SET, K::Button, "Set", 156, 65, 36, 14, 0, "Set XY Centering Correction"},
+    {IDC_CENTER_GET, K::Button, "Get", 196, 65, 36, 14, 0, "Get XY Centering Correction"},
+    {IDC_ADJUST_CENTER, K::Button, "Adjust Center", 246, 65, 74, 14},
+
+    // XY Distortion Correction
+    {IDC_STATIC, K::GroupBox, "XY Distortion Correction", 7, 88, 321, 30},
+    {IDC_STATIC, K::Label, "X:", 16, 101, 10, 8},
+    {IDC_DISTORTION_X, K::Edit, "", 28, 99, 50, 12, 0, "XY Distortion Correction X:"},
+    {IDC_STATIC, K::Label, "Y:", 86, 101, 10, 8},
+    {IDC_DISTORTION_Y, K::Edit, "", 98, 99, 50, 12, 0, "XY Distortion Correction Y:"},
+    {IDC_DISTORTION_SET, K::Button, "Set", 156, 98, 36, 14, 0, "Set XY Distortion Correction"},
+    {IDC_DISTORTION_GET, K::Button, "Get", 196, 98, 36, 14, 0, "Get XY Distortion Correction"},
+    {IDC_ADJUST_DISTORTION, K::Button, "Adjust Distortion", 246, 98, 74, 14},
+
+    // XY Scale Correction
+    {IDC_STATIC, K::GroupBox, "XY Scale Correction", 7, 121, 321, 72},
+    {IDC_MARK_ORIGINAL_SQUARE, K::Button, "Mark Original Square", 16, 134, 96, 14},
+    {IDC_MARK_CORRECTED_SQUARE, K::Button, "Mark Corrected Square", 118, 134, 96, 14},
+    {IDC_STATIC, K::Label, "X Scale Correction:", 16, 156, 66, 8},
+    {IDC_SCALE_X, K::Edit, "", 84, 154, 46, 12},
+    {IDC_STATIC, K::Label, "Y Scale Correction:", 138, 156, 66, 8},
+    {IDC_SCALE_Y, K::Edit, "", 206, 154, 46, 12},
+    {IDC_SCALE_SET, K::Button, "Set", 258, 153, 30, 14, 0, "Set XY Scale Correction"},
+    {IDC_SCALE_GET, K::Button, "Get", 292, 153, 30, 14, 0, "Get XY Scale Correction"},
+    {IDC_STATIC, K::Label, "Move To X:", 16, 175, 40, 8},
+    {IDC_MOVE_X, K::Edit, "", 58, 173, 40, 12},
+    {IDC_STATIC, K::Label, "Y:", 106, 175, 10, 8},
+    {IDC_MOVE_Y, K::Edit, "", 118, 173, 40, 12, 0, "Move To Y:"},
+    {IDC_MOVE, K::Button, "Move", 166, 172, 40, 14},
+
+    // Created hidden and never shown.
+    {IDC_RC_JUMP_DELAY, K::Edit, "", 270, 173, 24, 12, kHidden, "RC Jump Delay"},
+    {IDC_STATIC, K::Label, "RC Jump Delay", 214, 175, 54, 8, kHidden},
+    {IDC_RC_JD_SET, K::Button, "RC JD Set", 214, 172, 40, 14, kHidden},
+    {IDC_RESET_SERIAL, K::Button, "Reset Serial", 260, 172, 50, 14, kHidden},
+
+    // Parameters
+    {IDC_STATIC, K::GroupBox, "Parameters", 7, 197, 321, 97},
+    {IDC_MIN_CURRENT_LABEL, K::Label, "Min Current:", 14, 212, 46, 8},
+    {IDC_MIN_CURRENT, K::Edit, "", 62, 210, 40, 12},
+    {IDC_SET_MIN, K::Button, "Set Min", 106, 209, 42, 14},
+    {IDC_20_CURRENT_LABEL, K::Label, "20% Current:", 14, 230, 46, 8},
+    {IDC_20_CURRENT, K::Edit, "", 62, 228, 40, 12},
+    {IDC_SET_20, K::Button, "Set", 106, 227, 42, 14, 0, "Set 20% Current"},
+    {IDC_MAX_CURRENT_LABEL, K::Label, "Max Current:", 14, 248, 46, 8},
+    {IDC_MAX_CURRENT, K::Edit, "", 62, 246, 40, 12},
+    {IDC_SET_MAX, K::Button, "Set Max", 106, 245, 42, 14},
+    {IDC_INIT_POWER_BOARD, K::Button, "Init Power B/d", 14, 269, 64, 14},
+    {IDC_GET_CURRENTS, K::Button, "Get Curr", 84, 269, 64, 14},
+    {IDC_STATIC, K::Label, "Serial Number:", 158, 212, 50, 8},
+    {IDC_SERIAL_NUMBER, K::Edit, "", 210, 210, 66, 12},
+    {IDC_SERIAL_SET, K::Button, "Set", 280, 209, 42, 14, 0, "Set Serial Number"},
+    {IDC_STATIC, K::Label, "Model Name:", 158, 230, 50, 8},
+    {IDC_MODEL_NAME, K::Edit, "", 210, 228, 66, 12},
+    {IDC_MODEL_SET, K::Button, "Set", 280, 227, 42, 14, 0, "Set Model Name"},
+    {IDC_STATIC, K::Label, "Lens:", 158, 248, 50, 8},
+    {IDC_LENS, K::ComboDropDown, "", 210, 246, 66, 13},
+    {IDC_LENS_SET, K::Button, "Set", 280, 245, 42, 14, 0, "Set Lens"},
+    {IDC_CTRLR_MODEL_LABEL, K::Label, "Ctrlr Model:", 158, 271, 50, 8, kDisabled},
+    {IDC_CTRLR_MODEL, K::ComboDropDown, "", 210, 269, 60, 13, kDisabled},
+    {IDC_CTRLR_MODEL_SET, K::Button, "Set", 274, 268, 23, 14, kDisabled, "Set Ctrlr Model"},
+    {IDC_CTRLR_MODEL_GET, K::Button, "Get", 299, 268, 23, 14, kDisabled, "Get Ctrlr Model"},
+
+    // Delay Adjustment
+    {IDC_STATIC, K::GroupBox, "Delay Adjustment", 7, 298, 166, 52},
+    {IDC_STATIC, K::Label, "Jump Delay:", 14, 309, 48, 8},
+    {IDC_JUMP_DELAY, K::Edit, "", 14, 318, 48, 12},
+    {IDC_JUMP_DELAY_SET, K::Button, "Set", 14, 333, 48, 13, 0, "Set Jump Delay"},
+    {IDC_STATIC, K::Label, "X Multiplier:", 66, 309, 48, 8},
+    {IDC_X_MULTIPLIER, K::Edit, "", 66, 318, 48, 12},
+    {IDC_X_MULTIPLIER_SET, K::Button, "Set", 66, 333, 48, 13, 0, "Set X Multiplier"},
+    {IDC_STATIC, K::Label, "Y Multipler:", 118, 309, 48, 8},
+    {IDC_Y_MULTIPLIER, K::Edit, "", 118, 318, 48, 12},
+    {IDC_Y_MULTIPLIER_SET, K::Button, "Set", 118, 333, 48, 13, 0, "Set Y Multipler"},
+
+    // Shutter
+    {IDC_STATIC, K::GroupBox, "Shutter", 178, 300, 56, 50},
+    {IDC_SHUTTER_OPEN, K::Button, "OPEN", 186, 313, 40, 14},
+    {IDC_SHUTTER_CLOSE, K::Button, "CLOSE", 186, 331, 40, 14},
+
+    // Testing Power
+    {IDC_STATIC, K::GroupBox, "Testing Power", 242, 300, 86, 50},
+    {IDC_PULSE, K::Edit, "", 250, 313, 40, 12, 0, "Pulse"},
+    {IDC_PULSE_SPIN, K::UpDown, "", 0, 0, 10, 12, 0, "Pulse"},
+    {IDC_STATIC, K::Label, "Pulse", 294, 315, 28, 8},
+    {IDC_TEST_POWER_ON, K::Button, "ON", 250, 331, 34, 14, 0, "ON Testing Power"},
+    {IDC_TEST_POWER_OFF, K::Button, "OFF", 288, 331, 34, 14, 0, "OFF Testing Power"},
+
+    // The two rows of loose controls
+    {IDC_AIMING, K::Button, "AIMING", 7, 355, 44, 14},
+    {IDC_SHOW_VERSION, K::Button, "Show Version", 55, 355, 54, 14},
+    {IDC_GET_WORK_TIME, K::Button, "Get Work Time", 113, 355, 58, 14},
+    {IDC_INIT_WORK_TIME, K::Button, "Init. Work Time", 175, 355, 60, 14},
+    {IDC_MARKER_TIME, K::Button, "Mrkr Time", 239, 355, 42, 14},
+    {IDC_GET_INFO, K::Button, "Get Info", 285, 355, 43, 14},
+    {IDC_CONFIG_IP, K::Button, "Config IP", 7, 374, 44, 14},
+    {IDC_FAMILY_PICTURE, K::Picture, "", 56, 372, 58, 17, 0, "Device family"},
+    {IDC_STATIC, K::Label, "Working :", 118, 377, 32, 8},
+    {IDC_WORKING, K::Edit, "", 150, 375, 66, 12},
+    {platform::IDOK, K::Button, "OK", 226, 374, 48, 14, kDefault},
+    {platform::IDCANCEL, K::Button, "Cancel", 280, 374, 48, 14},
+};
+
+const platform::DialogTemplate kMainPanelTemplate = {
+    IDD_ZORSYSTEMMAINTENANCE_DIALOG, "SystemMaintenance (N/NK/NZ-Series)", 335, 393, 8,
+    kMainPanelControls};
+
+static_assert(std::size(kMainPanelControls) == 105);
+
+}  // namespace res
