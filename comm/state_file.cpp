@@ -140,7 +140,9 @@ Field addressField(const char *key, Ipv4 ControllerState::*member) {
 }
 
 const std::vector<Field> &fields() {
-  static const std::vector<Field> table = {
+  // Never destroyed: the link saves from its own destructor at exit, which may
+  // run after this table's would have.
+  static const std::vector<Field> &table = *new std::vector<Field>{
       {"serial", [](const ControllerState &s) { return std::to_string(s.serial); },
        [](ControllerState &s, std::string_view v) {
          auto value = parseInt32(v);
