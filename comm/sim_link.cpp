@@ -79,7 +79,8 @@ std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t lengt
     if (outcome == Outcome::Committed) persist();
   }
   if (trace_.enabled()) {
-    const std::size_t shown = packet ? static_cast<std::size_t>(std::clamp(length, 0, 16)) : 0;
+    // A wrong length may be a lie: never show more than a packet's 4 bytes.
+    const std::size_t shown = static_cast<std::size_t>(std::clamp(length, 0, 4));
     std::string note;
     if (outcome == Outcome::Committed) note = "committed";
     if (outcome == Outcome::Rejected) note = "rejected: " + model_->lastError();
