@@ -1,0 +1,359 @@
+#include "comm/controller_model.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+#include <utility>
+
+namespace zor::sim {
+namespace {
+
+void putLe16(std::uint8_t *out, std::uint16_t v) {
+  out[0] = static_cast<std::uint8_t>(v);
+  out[1] = static_cast<std::uint8_t>(v >> 8);
+}
+
+void putLe32(std::uint8_t *out, std::uint32_t v) {
+  for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(v >> (8 * i));
+}
+
+void putFloat(std::uint8_t *out, double v) {
+  const float f = static_cast<float>(v);
+  std::uint32_t bits = 0;
+  std::memcpy(&bits, &f, sizeof bits);
+  putLe32(out, bits);
+}
+
+// Text written into a fixed field, zero-padded; never past the field.
+void putText(std::uint8_t *out, std::size_t width, std::string_view text) {
+  std::memcpy(out, text.data(), std::min(width, text.size()));
+}
+
+std::string quoted(std::string_view text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
+      out += static_cast<char>(c);
+    } else {
+      static const char *hex = "0123456789abcdef";
+      out += "\\x";
+      out += hex[c >> 4];
+      out += hex[c & 15];
+    }
+  }
+  return out + "\"";
+}
+
+}  // namespace
+
+const char *modeName(Mode mode) {
+  switch (mode) {
+    case Mode::Idle: return "idle";
+    case Mode::DistortionAdjust: return "distortion adjust";
+    case Mode::CenterAdjust: return "center adjust";
+    case Mode::AimTopLeft: return "aiming alignment, top left";
+    case Mode::AimBottomRight: return "aiming alignment, bottom right";
+  }
+  return "?";
+}
+
+ControllerModel::ControllerModel(ControllerState state, Clock clock)
+    : state_(std::move(state)), clock_(std::move(clock)), workSince_(clock_()) {
+  if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
+}
+
+Outcome ControllerModel::reject(std::string why) {
+  lastError_ = std::move(why);
+  return Outcome::Rejected;
+}
+
+Outcome ControllerModel::ignore(std::string why) {
+  lastError_ = std::move(why);
+  return Outcome::Ignored;
+}
+
+std::uint32_t ControllerModel::workSeconds() const {
+  const std::int64_t elapsed = std::max<std::int64_t>(0, clock_() - workSince_) / 1000;
+  const std::uint64_t total = std::uint64_t{state_.workSeconds} + static_cast<std::uint64_t>(elapsed);
+  // The counter stops at its top rather than wrapping back to zero.
+  return static_cast<std::uint32_t>(std::min<std::uint64_t>(total, std::numeric_limits<std::uint32_t>::max()));
+}
+
+void ControllerModel::setWorkSeconds(std::uint32_t seconds) {
+  state_.workSeconds = seconds;
+  workSince_ = clock_();
+}
+
+ControllerState ControllerModel::snapshot() const {
+  ControllerState copy = state_;
+  copy.workSeconds = workSeconds();
+  return copy;
+}
+
+Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char *name) {
+  if (activity_.mode == Mode::Idle)
+    return ignore(std::string(name) + " outside an adjustment: nothing moves");
+  activity_.pending.x += dx;
+  activity_.pending.y += dy;
+  return Outcome::Accepted;
+}
+
+Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
+  switch (code) {
+    case CMD_TEXT_CHAR:
+      if (value == 0) {
+        textEnded_ = true;
+        return Outcome::Accepted;
+      }
+      if (textEnded_) {  // a new text begins after the last one ended
+        text_.clear();
+        textEnded_ = false;
+        textOverflow_ = false;
+      }
+      if (text_.size() < kMaxTextLength)
+        text_ += static_cast<char>(value);
+      else
+        textOverflow_ = true;
+      return Outcome::Accepted;
+
+    case CMD_SET_X_SCALE: case CMD_SET_Y_SCALE: case CMD_SET_RC_JUMP_DELAY:
+    case CMD_SET_SERIAL_NUMBER: case CMD_SET_MIN_CURRENT: case CMD_SET_MAX_CURRENT:
+    case CMD_SET_LENS: case CMD_SET_20_PERCENT_CURRENT: case CMD_SET_MODEL_NAME:
+    case CMD_SET_X_DISTORTION: case CMD_SET_Y_DISTORTION: case CMD_SET_X_MULTIPLIER:
+    case CMD_SET_Y_MULTIPLIER: case CMD_SET_CONTROLLER_MODEL: case CMD_SET_MAC_ADDRESS:
+    case CMD_SET_IP_ADDRESS: case CMD_SET_GATEWAY: case CMD_SET_SUBNET_MASK:
+    case CMD_SET_WORK_TIME:
+      return commitText(code);
+
+    case CMD_DISTORTION_ADJUST_BEGIN:
+    case CMD_CENTER_ADJUST_BEGIN:
+    case CMD_AIM_ALIGN_BEGIN: {
+      const Mode was = activity_.mode;
+      activity_.mode = code == CMD_DISTORTION_ADJUST_BEGIN ? Mode::DistortionAdjust
+                       : code == CMD_CENTER_ADJUST_BEGIN   ? Mode::CenterAdjust
+                                                           : Mode::AimTopLeft;
+      activity_.pending = {};
+      activity_.pendingTopLeft = {};
+      if (was != Mode::Idle)
+        lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
+      return Outcome::Accepted;
+    }
+    case CMD_JOG_UP: return jog(0, 1, "jog up");
+    case CMD_JOG_DOWN: return jog(0, -1, "jog down");
+    case CMD_JOG_RIGHT: return jog(1, 0, "jog right");
+    case CMD_JOG_LEFT: return jog(-1, 0, "jog left");
+
+    case CMD_DISTORTION_ADJUST_SAVE:
+    case CMD_CENTER_ADJUST_SAVE: {
+      const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
+      const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
+      if (activity_.mode != wanted)
+        return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
+                      modeName(activity_.mode) + ")");
+      Offset &kept = distortion ? state_.distortionOffset : state_.centerOffset;
+      kept.x += activity_.pending.x;
+      kept.y += activity_.pending.y;
+      activity_.mode = Mode::Idle;
+      activity_.pending = {};
+      return Outcome::Committed;
+    }
+    case CMD_AIM_ALIGN_NEXT_POINT:
+      if (activity_.mode != Mode::AimTopLeft)
+        return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
+      activity_.pendingTopLeft = activity_.pending;
+      activity_.pending = {};
+      activity_.mode = Mode::AimBottomRight;
+      return Outcome::Accepted;
+    case CMD_AIM_ALIGN_SAVE:
+      if (activity_.mode != Mode::AimBottomRight)
+        return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
+      state_.aimTopLeft.x += activity_.pendingTopLeft.x;
+      state_.aimTopLeft.y += activity_.pendingTopLeft.y;
+      state_.aimBottomRight.x += activity_.pending.x;
+      state_.aimBottomRight.y += activity_.pending.y;
+      activity_.mode = Mode::Idle;
+      activity_.pending = {};
+      activity_.pendingTopLeft = {};
+      return Outcome::Committed;
+    case CMD_ADJUST_END:
+      // Ends any adjustment without saving; the same code switches aiming off.
+      activity_.mode = Mode::Idle;
+      activity_.pending = {};
+      activity_.pendingTopLeft = {};
+      activity_.aiming = false;
+      return Outcome::Accepted;
+
+    case CMD_MARK_ORIGINAL_SQUARE: ++activity_.originalSquares; return Outcome::Accepted;
+    case CMD_MARK_CORRECTED_SQUARE: ++activity_.correctedSquares; return Outcome::Accepted;
+    case CMD_MARK_MAX_FIELD: activity_.maxField = !activity_.maxField; return Outcome::Accepted;
+    case CMD_MOVE_TO_X: activity_.moveX = value; return Outcome::Accepted;
+    case CMD_MOVE_TO_Y: activity_.moveY = value; return Outcome::Accepted;
+    case CMD_AIMING_ON: activity_.aiming = true; return Outcome::Accepted;
+    case CMD_SHUTTER_OPEN: activity_.shutterOpen = true; return Outcome::Accepted;
+    case CMD_SHUTTER_CLOSE: activity_.shutterOpen = false; return Outcome::Accepted;
+    case CMD_TEST_POWER_ON:
+      if (value > 100) return reject("test power pulse " + std::to_string(value) + " above 100");
+      activity_.testPower = true;
+      activity_.pulse = value;
+      return Outcome::Accepted;
+    case CMD_TEST_POWER_OFF: activity_.testPower = false; return Outcome::Accepted;
+    case CMD_SHOW_VERSION: ++activity_.versionShown; return Outcome::Accepted;
+    case CMD_INIT_POWER_BOARD: ++activity_.powerBoardInits; return Outcome::Accepted;
+    case CMD_RESET_SERIAL:
+      // The 0xFF value guards against a stray packet wiping the serial.
+      if (value != 0xFF) return reject("reset serial without the 0xFF guard value");
+      state_.serial = 0;
+      return Outcome::Committed;
+  }
+  return reject("unknown command " + std::to_string(code));
+}
+
+Outcome ControllerModel::commitText(std::uint8_t code) {
+  const std::string text = std::move(text_);
+  const bool ended = textEnded_;
+  const bool overflow = textOverflow_;
+  text_.clear();
+  textEnded_ = false;
+  textOverflow_ = false;
+
+  const char *name = "value";
+  auto bad = [&](const char *expected) {
+    return reject(std::string(name) + ": " + quoted(text) + " is not " + expected);
+  };
+  switch (code) {
+    case CMD_SET_X_SCALE: name = "X scale"; break;
+    case CMD_SET_Y_SCALE: name = "Y scale"; break;
+    case CMD_SET_RC_JUMP_DELAY: name = "RC jump delay"; break;
+    case CMD_SET_SERIAL_NUMBER: name = "serial number"; break;
+    case CMD_SET_MIN_CURRENT: name = "minimum current"; break;
+    case CMD_SET_MAX_CURRENT: name = "maximum current"; break;
+    case CMD_SET_LENS: name = "lens"; break;
+    case CMD_SET_20_PERCENT_CURRENT: name = "20% current"; break;
+    case CMD_SET_MODEL_NAME: name = "model name"; break;
+    case CMD_SET_X_DISTORTION: name = "X distortion"; break;
+    case CMD_SET_Y_DISTORTION: name = "Y distortion"; break;
+    case CMD_SET_X_MULTIPLIER: name = "X multiplier"; break;
+    case CMD_SET_Y_MULTIPLIER: name = "Y multiplier"; break;
+    case CMD_SET_CONTROLLER_MODEL: name = "controller model"; break;
+    case CMD_SET_MAC_ADDRESS: name = "MAC address"; break;
+    case CMD_SET_IP_ADDRESS: name = "IP address"; break;
+    case CMD_SET_GATEWAY: name = "gateway"; break;
+    case CMD_SET_SUBNET_MASK: name = "subnet mask"; break;
+    case CMD_SET_WORK_TIME: name = "working time"; break;
+    default: break;
+  }
+  if (!ended) return reject(std::string(name) + ": no ended text before the command");
+  if (overflow) return reject(std::string(name) + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
+
+  auto decimal = [&](double &field, bool (*valid)(double), const char *expected) {
+    auto value = parseDecimal(text);
+    if (!value || !valid(*value)) return bad(expected);
+    field = *value;
+    return Outcome::Committed;
+  };
+  auto u16 = [&](std::uint16_t &field, std::uint64_t min) {
+    auto value = parseUnsigned(text, 65535);
+    if (!value || *value < min) return bad(min ? "a whole number from 1 to 65535" : "a whole number from 0 to 65535");
+    field = static_cast<std::uint16_t>(*value);
+    return Outcome::Committed;
+  };
+  auto address = [&](Ipv4 &field) {
+    auto value = parseHexOctets(text);
+    if (!value) return bad("four hexadecimal octets xx.xx.xx.xx");
+    field = *value;
+    return Outcome::Committed;
+  };
+
+  switch (code) {
+    case CMD_SET_MIN_CURRENT: return decimal(state_.minCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_MAX_CURRENT: return decimal(state_.maxCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_20_PERCENT_CURRENT: return decimal(state_.current20Percent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_X_SCALE: return decimal(state_.xScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_Y_SCALE: return decimal(state_.yScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_X_MULTIPLIER: return decimal(state_.xMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_Y_MULTIPLIER: return decimal(state_.yMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_RC_JUMP_DELAY: return decimal(state_.rcJumpDelay, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_LENS: return u16(state_.lens, 1);
+    case CMD_SET_X_DISTORTION: return u16(state_.xDistortion, 0);
+    case CMD_SET_Y_DISTORTION: return u16(state_.yDistortion, 0);
+    case CMD_SET_SERIAL_NUMBER: {
+      auto value = parseInt32(text);
+      if (!value) return bad("a whole number in the signed 32-bit range");
+      state_.serial = *value;
+      return Outcome::Committed;
+    }
+    case CMD_SET_MODEL_NAME:
+      if (text.empty() || text.size() > kModelNameLength) return bad("a name of 1 to 10 characters");
+      state_.modelName = text;
+      return Outcome::Committed;
+    case CMD_SET_CONTROLLER_MODEL: {
+      auto value = parseControllerModel(text);
+      if (!value) return bad("a flag and a model code like \"10abcdef \"");
+      state_.controllerModel = *value;
+      return Outcome::Committed;
+    }
+    case CMD_SET_MAC_ADDRESS: {
+      auto value = parseMac(text);
+      if (!value) return bad("a MAC address XX:XX:XX:XX:XX:XX");
+      state_.mac = *value;
+      return Outcome::Committed;
+    }
+    case CMD_SET_IP_ADDRESS: return address(state_.ip);
+    case CMD_SET_GATEWAY: return address(state_.gateway);
+    case CMD_SET_SUBNET_MASK: return address(state_.subnetMask);
+    case CMD_SET_WORK_TIME: {
+      auto value = parseUnsigned(text, std::numeric_limits<std::uint32_t>::max());
+      if (!value) return bad("a number of seconds from 0 to 4294967295");
+      setWorkSeconds(static_cast<std::uint32_t>(*value));
+      return Outcome::Committed;
+    }
+    default: break;
+  }
+  return reject("no text command " + std::to_string(code));
+}
+
+std::optional<std::size_t> ControllerModel::replyLength(int statusCode) {
+  switch (statusCode) {
+    case CMD_GET_XY_SCALE: case CMD_GET_CURRENTS: return 8;
+    case CMD_GET_XY_DISTORTION: case CMD_GET_CONTROLLER_MODEL: case CMD_GET_SHIP_ID:
+    case CMD_GET_IP_ADDRESS: case CMD_GET_GATEWAY: case CMD_GET_SUBNET_MASK:
+    case CMD_GET_WORK_TIME: return 4;
+    case CMD_GET_MAC_ADDRESS: return 6;
+    case CMD_GET_SYSTEM_INFO: return kSystemInfoLength;
+    default: return std::nullopt;
+  }
+}
+
+std::optional<Reply> ControllerModel::status(int statusCode) const {
+  const auto length = replyLength(statusCode);
+  if (!length) return std::nullopt;
+  Reply reply;
+  reply.size = *length;
+  std::uint8_t *out = reply.bytes.data();
+  auto octets = [out](const Ipv4 &ip) { std::copy(ip.begin(), ip.end(), out); };
+  switch (statusCode) {
+    case CMD_GET_XY_SCALE: putFloat(out, state_.xScale); putFloat(out + 4, state_.yScale); break;
+    case CMD_GET_XY_DISTORTION: putLe16(out, state_.xDistortion); putLe16(out + 2, state_.yDistortion); break;
+    case CMD_GET_CURRENTS: putFloat(out, state_.minCurrent); putFloat(out + 4, state_.maxCurrent); break;
+    case CMD_GET_SYSTEM_INFO:
+      putLe32(out, static_cast<std::uint32_t>(state_.serial));
+      putText(out + 9, 9, kSimVersion);
+      putText(out + 18, 8, kSimReleaseDate);
+      putText(out + 26, kModelNameLength, state_.modelName);
+      putLe16(out + 36, state_.lens);
+      break;
+    case CMD_GET_CONTROLLER_MODEL:
+      putLe32(out, std::uint32_t{state_.controllerModel.flag} << 24 | (state_.controllerModel.code & 0xffffff));
+      break;
+    case CMD_GET_SHIP_ID: putLe32(out, state_.shipId); break;
+    case CMD_GET_MAC_ADDRESS: std::copy(state_.mac.begin(), state_.mac.end(), out); break;
+    case CMD_GET_IP_ADDRESS: octets(state_.ip); break;
+    case CMD_GET_GATEWAY: octets(state_.gateway); break;
+    case CMD_GET_SUBNET_MASK: octets(state_.subnetMask); break;
+    case CMD_GET_WORK_TIME: putLe32(out, workSeconds()); break;
+    default: break;
+  }
+  return reply;
+}
+
+}  // namespace zor::sim

@@ -1,0 +1,128 @@
+#pragma once
+// The simulated marking controller: takes the command packets one by one and
+// answers the status queries, as the firmware of a marking controller would.
+// No I/O here; the device link around it persists and traces.
+
+#include <array>
+#include <cstdint>
+#include <functional>
+#include <optional>
+#include <string>
+
+#include "comm/text_values.h"
+#include "link/commands.h"
+
+namespace zor::sim {
+
+struct Offset {
+  std::int32_t x = 0;
+  std::int32_t y = 0;
+  bool operator==(const Offset &) const = default;
+};
+
+// What the controller keeps across power cycles.
+struct ControllerState {
+  std::int32_t serial = 100001;
+  std::string modelName = "NZ-SIM";  // at most kModelNameLength bytes
+  std::uint16_t lens = 163;
+  double minCurrent = 0.5;
+  double maxCurrent = 20.0;
+  double current20Percent = 4.0;
+  double xScale = 1.0;
+  double yScale = 1.0;
+  std::uint16_t xDistortion = 32768;
+  std::uint16_t yDistortion = 32768;
+  Offset distortionOffset;
+  Offset centerOffset;
+  Offset aimTopLeft;
+  Offset aimBottomRight;
+  double xMultiplier = 1.0;
+  double yMultiplier = 1.0;
+  double rcJumpDelay = 100.0;
+  ControllerModelCode controllerModel{0x10, 0x0a0001};
+  MacAddress mac{0x02, 0x00, 0x5a, 0x4f, 0x52, 0x01};
+  Ipv4 ip{192, 168, 1, 10};
+  Ipv4 gateway{192, 168, 1, 1};
+  Ipv4 subnetMask{255, 255, 255, 0};
+  std::uint32_t shipId = 0x5a4f5201;
+  std::uint32_t workSeconds = 0;
+  bool operator==(const ControllerState &) const = default;
+};
+
+constexpr std::size_t kModelNameLength = 10;
+constexpr std::size_t kMaxTextLength = 64;  // the controller's text buffer
+// Fixed identity texts: a simulated system says so in its version.
+constexpr const char *kSimVersion = "SIM-1.00";
+constexpr const char *kSimReleaseDate = "6/3/24";  // shorter than 8: ends before the model name
+
+enum class Mode { Idle, DistortionAdjust, CenterAdjust, AimTopLeft, AimBottomRight };
+
+// What the controller is doing now; gone when the power goes.
+struct Activity {
+  Mode mode = Mode::Idle;
+  Offset pending;            // jogs of the running adjustment
+  Offset pendingTopLeft;     // aiming alignment: the first point, once taken
+  bool aiming = false;
+  bool shutterOpen = false;
+  bool testPower = false;
+  std::uint8_t pulse = 0;
+  bool maxField = false;
+  std::uint8_t moveX = 0;
+  std::uint8_t moveY = 0;
+  unsigned originalSquares = 0;
+  unsigned correctedSquares = 0;
+  unsigned versionShown = 0;
+  unsigned powerBoardInits = 0;
+};
+
+enum class Outcome {
+  Accepted,   // taken, nothing to keep
+  Committed,  // the kept state changed: persist it
+  Rejected,   // refused; lastError() says why
+  Ignored,    // valid but meaningless now (a jog outside a mode); lastError() says so
+};
+
+struct Reply {
+  std::array<std::uint8_t, kSystemInfoLength> bytes{};
+  std::size_t size = 0;
+};
+
+class ControllerModel {
+ public:
+  // Monotonic milliseconds; the working-time counter runs on it.
+  using Clock = std::function<std::int64_t()>;
+
+  ControllerModel(ControllerState state, Clock clock);
+
+  Outcome command(std::uint8_t code, std::uint8_t value);
+  // The reply to a status code, or nothing for a code the controller does not know.
+  std::optional<Reply> status(int statusCode) const;
+  static std::optional<std::size_t> replyLength(int statusCode);
+
+  // The kept state with the working-time counter as of now.
+  ControllerState snapshot() const;
+  std::uint32_t workSeconds() const;
+  const Activity &activity() const { return activity_; }
+  const std::string &lastError() const { return lastError_; }
+  const std::string &pendingText() const { return text_; }
+
+ private:
+  Outcome commitText(std::uint8_t code);
+  Outcome jog(std::int32_t dx, std::int32_t dy, const char *name);
+  Outcome reject(std::string why);
+  Outcome ignore(std::string why);
+  void setWorkSeconds(std::uint32_t seconds);
+
+  ControllerState state_;
+  Clock clock_;
+  std::int64_t workSince_ = 0;  // clock reading at which state_.workSeconds held
+  Activity activity_;
+  std::string text_;
+  bool textEnded_ = false;
+  bool textOverflow_ = false;
+  std::string lastError_;
+};
+
+const char *modeName(Mode mode);
+
+}  // namespace zor::sim

@@ -1,0 +1,165 @@
+#include "comm/sim_link.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "comm/state_file.h"
+
+namespace zor::sim {
+namespace {
+
+std::string hexCode(std::int32_t code) {
+  char buf[16];
+  std::snprintf(buf, sizeof buf, "0x%02X", static_cast<unsigned>(code));
+  return buf;
+}
+
+}  // namespace
+
+LinkConfig configFromEnvironment(const std::function<const char *(const char *)> &getenv, std::ostream &warnings) {
+  LinkConfig config;
+  if (const char *link = getenv("ZORCOMM_LINK"); link && *link) {
+    const std::string value = link;
+    if (value == "none") {
+      config.simulated = false;
+    } else if (value != "sim") {
+      config.simulated = false;
+      warnings << "ZorComm: unknown ZORCOMM_LINK \"" << value << "\" (expected sim or none); no system will be found\n";
+    }
+  }
+  if (const char *model = getenv("ZORCOMM_SIM_MODEL"); model && *model)
+    config.model = std::string(model).substr(0, kModelNameLength);
+  if (const char *trace = getenv("ZORCOMM_TRACE"); trace && *trace) config.tracePath = trace;
+  if (config.simulated) {
+    config.statePath = resolveStatePath(getenv);
+    if (config.statePath.empty())
+      warnings << "ZorComm: neither ZORCOMM_STATE, XDG_STATE_HOME nor HOME is set; the controller state is not kept\n";
+  }
+  return config;
+}
+
+SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings)
+    : config_(std::move(config)), warnings_(warnings) {
+  if (!config_.tracePath.empty() && !trace_.open(config_.tracePath))
+    warnings_ << "ZorComm: cannot open the trace " << config_.tracePath << "; tracing is off\n";
+  if (!config_.simulated) return;
+  ControllerState state;
+  if (!config_.statePath.empty()) state = loadState(config_.statePath, warnings_).state;
+  // The environment picks the simulated model (and with it the family) at
+  // every start, whatever the state file says.
+  if (config_.model) state.modelName = *config_.model;
+  model_.emplace(std::move(state), std::move(clock));
+}
+
+SimLink::~SimLink() {
+  std::lock_guard lock(mutex_);
+  if (model_) persist();
+}
+
+void SimLink::persist() {
+  if (config_.statePath.empty()) return;
+  std::string error;
+  if (saveStateAtomic(config_.statePath, model_->snapshot(), &error)) return;
+  // Once is enough: the controller goes on from memory.
+  if (!saveFailed_) warnings_ << "ZorComm: cannot save the controller state: " << error << "\n";
+  saveFailed_ = true;
+}
+
+std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t length, const char16_t *) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = 0;
+  Outcome outcome = Outcome::Accepted;
+  if (!packet || length != 4 || packet[0] != 0xFF || packet[1] != 0xFF) {
+    result = kBadArgument;
+  } else if (!model_) {
+    result = kNoSystem;
+  } else {
+    // Delivered is 0 even when the controller refuses the value, as on the wire.
+    outcome = model_->command(packet[2], packet[3]);
+    if (outcome == Outcome::Committed) persist();
+  }
+  if (trace_.enabled()) {
+    // A wrong length may be a lie: never show more than a packet's 4 bytes.
+    const std::size_t shown = static_cast<std::size_t>(std::clamp(length, 0, 4));
+    std::string note;
+    if (outcome == Outcome::Committed) note = "committed";
+    if (outcome == Outcome::Rejected) note = "rejected: " + model_->lastError();
+    if (outcome == Outcome::Ignored) note = "ignored: " + model_->lastError();
+    trace_.write("dwSendCommand",
+                 "packet=[" + (packet ? hexBytes(packet, shown) : std::string("null")) + "] length=" +
+                     std::to_string(length),
+                 result, note);
+  }
+  return result;
+}
+
+std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t *block,
+                                std::int32_t length, const char16_t *) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = 0;
+  std::optional<Reply> reply;
+  if (!block || length < 0) {
+    result = kBadArgument;
+  } else if (!model_) {
+    result = kNoSystem;
+  } else if (!(reply = model_->status(statusCode))) {
+    result = kUnknownStatus;
+  } else if (static_cast<std::size_t>(length) < reply->size) {
+    result = kShortBlock;
+  } else {
+    std::memcpy(block, reply->bytes.data(), reply->size);
+  }
+  if (trace_.enabled()) {
+    trace_.write("dwGetStatus",
+                 "status=" + hexCode(statusCode) + " reserved=" + std::to_string(reserved) +
+                     " length=" + std::to_string(length) +
+                     " reply=[" + (result == 0 ? hexBytes(reply->bytes.data(), reply->size) : std::string()) + "]",
+                 result);
+  }
+  return result;
+}
+
+std::int32_t SimLink::findSystems(std::uint8_t *discovery, std::int32_t *found) {
+  std::lock_guard lock(mutex_);
+  // Null outputs are not written; the result alone says whether a system is there.
+  if (discovery) {
+    std::memset(discovery, 0, kDiscoveryLength);
+    if (model_) {
+      // The found system's name, as UTF-16LE, at the start of the scratch block.
+      const std::string &name = model_->snapshot().modelName;
+      for (std::size_t i = 0; i < name.size(); ++i) discovery[2 * i] = static_cast<std::uint8_t>(name[i]);
+    }
+  }
+  if (found) *found = model_ ? 1 : 0;
+  const std::int32_t result = model_ ? 1 : 0;
+  if (trace_.enabled())
+    trace_.write("ZORFindSystems",
+                 std::string("discovery=") + (discovery ? "set" : "null") + " found=" + (found ? "set" : "null"),
+                 result);
+  return result;
+}
+
+std::int32_t SimLink::sendData(const std::uint8_t *data, std::int32_t length, const char16_t *) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = 0;
+  if (length < 0 || (!data && length > 0))
+    result = kBadArgument;
+  else if (!model_)
+    result = kNoSystem;
+  // The simulated controller takes bulk data and has no use for it.
+  if (trace_.enabled())
+    trace_.write("dwSendData",
+                 "data=[" + hexBytes(data, static_cast<std::size_t>(std::clamp(length, 0, 16))) + (length > 16 ? " ..." : "") +
+                     "] length=" + std::to_string(length),
+                 result);
+  return result;
+}
+
+std::int32_t SimLink::checkStatus(const char16_t *) {
+  std::lock_guard lock(mutex_);
+  const std::int32_t result = model_ ? 0 : kNoSystem;
+  if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result);
+  return result;
+}
+
+}  // namespace zor::sim

@@ -1,0 +1,12 @@
+# libZorComm.so must export the five entry points and nothing else.
+execute_process(COMMAND nm -D --defined-only ${LIBRARY} OUTPUT_VARIABLE symbols RESULT_VARIABLE rc)
+if(NOT rc EQUAL 0)
+  message(FATAL_ERROR "nm failed on ${LIBRARY}")
+endif()
+string(REGEX MATCHALL "[^ \n]+\n" names "${symbols}")
+list(TRANSFORM names STRIP)
+list(SORT names)
+set(expected ZORFindSystems ZORSystemCheckStatus dwGetStatus dwSendCommand dwSendData)
+if(NOT names STREQUAL expected)
+  message(FATAL_ERROR "exported: ${names}\nexpected: ${expected}")
+endif()

@@ -1,0 +1,267 @@
+#include "comm/controller_model.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "comm_test_util.h"
+
+namespace zor::sim {
+namespace {
+
+using test::floatBytes;
+using test::replyBytes;
+using test::sendText;
+using ::testing::ElementsAreArray;
+using ::testing::HasSubstr;
+using Bytes = std::vector<std::uint8_t>;
+
+class ModelTest : public ::testing::Test {
+ protected:
+  std::int64_t nowMs = 0;
+  ControllerModel model{ControllerState{}, [this] { return nowMs; }};
+  Reply query(int status) {
+    auto reply = model.status(status);
+    EXPECT_TRUE(reply) << status;
+    return reply.value_or(Reply{});
+  }
+};
+
+struct WriteRead {
+  std::uint8_t command;
+  std::string text;
+  int status;
+  std::size_t offset;
+  Bytes expected;
+};
+
+TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
+  const WriteRead cases[] = {
+      {CMD_SET_MIN_CURRENT, "0.25", CMD_GET_CURRENTS, 0, floatBytes(0.25f)},
+      {CMD_SET_MAX_CURRENT, "1.5", CMD_GET_CURRENTS, 4, floatBytes(1.5f)},
+      {CMD_SET_X_SCALE, "1.002", CMD_GET_XY_SCALE, 0, floatBytes(1.002f)},
+      {CMD_SET_Y_SCALE, "0.998", CMD_GET_XY_SCALE, 4, floatBytes(0.998f)},
+      {CMD_SET_X_DISTORTION, "4660", CMD_GET_XY_DISTORTION, 0, {0x34, 0x12}},
+      {CMD_SET_Y_DISTORTION, "32768", CMD_GET_XY_DISTORTION, 2, {0x00, 0x80}},
+      {CMD_SET_Y_DISTORTION, "0", CMD_GET_XY_DISTORTION, 2, {0x00, 0x00}},
+      {CMD_SET_LENS, "420", CMD_GET_SYSTEM_INFO, 36, {0xA4, 0x01}},
+      {CMD_SET_SERIAL_NUMBER, "123456", CMD_GET_SYSTEM_INFO, 0, {0x40, 0xE2, 0x01, 0x00}},
+      {CMD_SET_SERIAL_NUMBER, "-1", CMD_GET_SYSTEM_INFO, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
+      {CMD_SET_MODEL_NAME, "NK-100A", CMD_GET_SYSTEM_INFO, 26, {'N', 'K', '-', '1', '0', '0', 'A', 0, 0, 0}},
+      {CMD_SET_MODEL_NAME, "ABCDEFGHIJ", CMD_GET_SYSTEM_INFO, 26, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J'}},
+      {CMD_SET_CONTROLLER_MODEL, "10abcdef ", CMD_GET_CONTROLLER_MODEL, 0, {0xEF, 0xCD, 0xAB, 0x10}},
+      {CMD_SET_CONTROLLER_MODEL, "00123456 ", CMD_GET_CONTROLLER_MODEL, 0, {0x56, 0x34, 0x12, 0x00}},
+      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E:5F", CMD_GET_MAC_ADDRESS, 0, {0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}},
+      {CMD_SET_IP_ADDRESS, "c0.a8.01.0a", CMD_GET_IP_ADDRESS, 0, {192, 168, 1, 10}},
+      {CMD_SET_GATEWAY, "0a.00.00.fe", CMD_GET_GATEWAY, 0, {10, 0, 0, 254}},
+      {CMD_SET_SUBNET_MASK, "ff.ff.ff.00", CMD_GET_SUBNET_MASK, 0, {255, 255, 255, 0}},
+      {CMD_SET_WORK_TIME, "93784", CMD_GET_WORK_TIME, 0, {0x58, 0x6E, 0x01, 0x00}},
+      {CMD_SET_WORK_TIME, "4294967295", CMD_GET_WORK_TIME, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Committed) << model.lastError();
+    EXPECT_THAT(replyBytes(query(c.status), c.offset, c.expected.size()), ElementsAreArray(c.expected));
+  }
+}
+
+TEST_F(ModelTest, WriteOnlyValuesAreKept) {
+  EXPECT_EQ(sendText(model, CMD_SET_20_PERCENT_CURRENT, "4.5"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_X_MULTIPLIER, "2"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_Y_MULTIPLIER, "0.5"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_RC_JUMP_DELAY, "250"), Outcome::Committed);
+  const ControllerState s = model.snapshot();
+  EXPECT_EQ(s.current20Percent, 4.5);
+  EXPECT_EQ(s.xMultiplier, 2.0);
+  EXPECT_EQ(s.yMultiplier, 0.5);
+  EXPECT_EQ(s.rcJumpDelay, 250.0);
+}
+
+struct Malformed {
+  std::uint8_t command;
+  std::string text;
+  const char *named;  // the value the last error names
+};
+
+TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
+  const Malformed cases[] = {
+      {CMD_SET_MAX_CURRENT, "1,5", "maximum current"}, {CMD_SET_MAX_CURRENT, "", "maximum current"},
+      {CMD_SET_MAX_CURRENT, " 1.5", "maximum current"}, {CMD_SET_MAX_CURRENT, "1.5A", "maximum current"},
+      {CMD_SET_MIN_CURRENT, "-1", "minimum current"},   {CMD_SET_MIN_CURRENT, "inf", "minimum current"},
+      {CMD_SET_MIN_CURRENT, "nan", "minimum current"},  {CMD_SET_X_SCALE, "0", "X scale"},
+      {CMD_SET_Y_SCALE, "0x1p0", "Y scale"},            {CMD_SET_X_MULTIPLIER, "-2", "X multiplier"},
+      {CMD_SET_LENS, "0", "lens"},                      {CMD_SET_LENS, "65536", "lens"},
+      {CMD_SET_LENS, "16.3", "lens"},                   {CMD_SET_LENS, "+163", "lens"},
+      {CMD_SET_SERIAL_NUMBER, "2147483648", "serial"},  {CMD_SET_SERIAL_NUMBER, "12a", "serial"},
+      {CMD_SET_SERIAL_NUMBER, "-", "serial"},           {CMD_SET_MODEL_NAME, "", "model name"},
+      {CMD_SET_MODEL_NAME, "ABCDEFGHIJK", "model name"}, {CMD_SET_X_DISTORTION, "65536", "X distortion"},
+      {CMD_SET_Y_DISTORTION, "-1", "Y distortion"},     {CMD_SET_CONTROLLER_MODEL, "10abcdeg ", "controller model"},
+      {CMD_SET_CONTROLLER_MODEL, "10abcde ", "controller model"}, {CMD_SET_CONTROLLER_MODEL, "abcdef", "controller model"},
+      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E", "MAC"},   {CMD_SET_MAC_ADDRESS, "0A-1B-2C-3D-4E-5F", "MAC"},
+      {CMD_SET_MAC_ADDRESS, "0G:1B:2C:3D:4E:5F", "MAC"}, {CMD_SET_IP_ADDRESS, "192.168.1.10", "IP address"},
+      {CMD_SET_IP_ADDRESS, "c0.a8.1.0a", "IP address"}, {CMD_SET_GATEWAY, "c0.a8.01.0a.", "gateway"},
+      {CMD_SET_SUBNET_MASK, "", "subnet mask"},         {CMD_SET_WORK_TIME, "4294967296", "working time"},
+      {CMD_SET_WORK_TIME, "1,02:03:04", "working time"}, {CMD_SET_WORK_TIME, "-1", "working time"},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(std::to_string(c.command) + " \"" + c.text + "\"");
+    const ControllerState before = model.snapshot();
+    EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Rejected);
+    EXPECT_THAT(model.lastError(), HasSubstr(c.named));
+    EXPECT_EQ(model.snapshot(), before);
+  }
+}
+
+TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
+  model.command(CMD_TEXT_CHAR, '7');
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Rejected) << "no end of text";
+  EXPECT_THAT(model.lastError(), HasSubstr("no ended text"));
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, "254"), Outcome::Committed);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Rejected) << "the text was consumed";
+  EXPECT_EQ(model.snapshot().lens, 254);
+
+  // A character after an ended text starts a new text.
+  for (char c : std::string("99")) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
+  model.command(CMD_TEXT_CHAR, 0);
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, "300"), Outcome::Committed);
+  EXPECT_EQ(model.snapshot().lens, 300);
+
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength, '1') + "0"), Outcome::Rejected);
+  EXPECT_THAT(model.lastError(), HasSubstr("longer than"));
+  EXPECT_EQ(model.snapshot().lens, 300);
+}
+
+struct Step {
+  std::uint8_t code;
+  Outcome outcome;
+};
+
+struct ModeCase {
+  const char *name;
+  std::vector<Step> steps;
+  Offset distortion, center, aimTopLeft, aimBottomRight;
+  Mode modeAfter;
+};
+
+TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
+  using O = Outcome;
+  const ModeCase cases[] = {
+      {"distortion saved", {{3, O::Accepted}, {4, O::Accepted}, {4, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
+       {1, 2}, {}, {}, {}, Mode::Idle},
+      {"distortion ended", {{3, O::Accepted}, {4, O::Accepted}, {154, O::Accepted}, {8, O::Rejected}},
+       {}, {}, {}, {}, Mode::Idle},
+      {"center saved", {{40, O::Accepted}, {7, O::Accepted}, {5, O::Accepted}, {42, O::Committed}},
+       {}, {-1, -1}, {}, {}, Mode::Idle},
+      {"wrong save keeps the mode", {{40, O::Accepted}, {6, O::Accepted}, {8, O::Rejected}, {42, O::Committed}},
+       {}, {1, 0}, {}, {}, Mode::Idle},
+      {"aiming saved", {{11, O::Accepted}, {4, O::Accepted}, {12, O::Accepted}, {6, O::Accepted}, {6, O::Accepted},
+                        {13, O::Committed}, {154, O::Accepted}},
+       {}, {}, {0, 1}, {2, 0}, Mode::Idle},
+      {"aiming save needs the second point", {{11, O::Accepted}, {5, O::Accepted}, {13, O::Rejected}},
+       {}, {}, {}, {}, Mode::AimTopLeft},
+      {"aiming ended at the second point", {{11, O::Accepted}, {4, O::Accepted}, {12, O::Accepted}, {154, O::Accepted}},
+       {}, {}, {}, {}, Mode::Idle},
+      {"jogs outside a mode", {{4, O::Ignored}, {7, O::Ignored}, {12, O::Rejected}, {42, O::Rejected}},
+       {}, {}, {}, {}, Mode::Idle},
+      {"a new begin drops the old jogs", {{3, O::Accepted}, {4, O::Accepted}, {40, O::Accepted}, {8, O::Rejected},
+                                          {42, O::Committed}},
+       {}, {}, {}, {}, Mode::Idle},
+      {"saves add up", {{3, O::Accepted}, {6, O::Accepted}, {8, O::Committed}, {3, O::Accepted}, {6, O::Accepted},
+                        {8, O::Committed}},
+       {2, 0}, {}, {}, {}, Mode::Idle},
+  };
+  for (const auto &c : cases) {
+    SCOPED_TRACE(c.name);
+    ControllerModel fresh(ControllerState{}, [] { return std::int64_t{0}; });
+    for (const Step &step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.outcome) << int(step.code);
+    const ControllerState s = fresh.snapshot();
+    EXPECT_EQ(s.distortionOffset, c.distortion);
+    EXPECT_EQ(s.centerOffset, c.center);
+    EXPECT_EQ(s.aimTopLeft, c.aimTopLeft);
+    EXPECT_EQ(s.aimBottomRight, c.aimBottomRight);
+    EXPECT_EQ(fresh.activity().mode, c.modeAfter);
+  }
+}
+
+TEST_F(ModelTest, JogOutsideAModeIsRecorded) {
+  EXPECT_EQ(model.command(CMD_JOG_UP, 0), Outcome::Ignored);
+  EXPECT_THAT(model.lastError(), HasSubstr("jog up outside an adjustment"));
+}
+
+TEST_F(ModelTest, OutputsFollowTheirCommands) {
+  model.command(CMD_AIMING_ON, 0);
+  model.command(CMD_SHUTTER_OPEN, 0);
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100), Outcome::Accepted);
+  model.command(CMD_MARK_MAX_FIELD, 0);
+  model.command(CMD_MOVE_TO_X, 0x2C);
+  model.command(CMD_MOVE_TO_Y, 0x05);
+  model.command(CMD_MARK_ORIGINAL_SQUARE, 0);
+  model.command(CMD_MARK_CORRECTED_SQUARE, 0);
+  model.command(CMD_SHOW_VERSION, 0);
+  model.command(CMD_INIT_POWER_BOARD, 0);
+  Activity a = model.activity();
+  EXPECT_TRUE(a.aiming && a.shutterOpen && a.testPower && a.maxField);
+  EXPECT_EQ(a.pulse, 100);
+  EXPECT_EQ(a.moveX, 0x2C);
+  EXPECT_EQ(a.moveY, 0x05);
+  EXPECT_EQ(a.originalSquares + a.correctedSquares + a.versionShown + a.powerBoardInits, 4u);
+
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101), Outcome::Rejected);
+  EXPECT_EQ(model.activity().pulse, 100);
+  model.command(CMD_ADJUST_END, 0);
+  model.command(CMD_SHUTTER_CLOSE, 0);
+  model.command(CMD_TEST_POWER_OFF, 0);
+  model.command(CMD_MARK_MAX_FIELD, 0);
+  a = model.activity();
+  EXPECT_FALSE(a.aiming || a.shutterOpen || a.testPower || a.maxField);
+
+  EXPECT_EQ(model.command(0, 0), Outcome::Rejected);
+  EXPECT_THAT(model.lastError(), HasSubstr("unknown command"));
+}
+
+TEST_F(ModelTest, ResetSerialNeedsItsGuardValue) {
+  sendText(model, CMD_SET_SERIAL_NUMBER, "4711");
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0), Outcome::Rejected);
+  EXPECT_EQ(model.snapshot().serial, 4711);
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF), Outcome::Committed);
+  EXPECT_EQ(model.snapshot().serial, 0);
+}
+
+TEST_F(ModelTest, StatusCodesAnswerWithTheirLengthsAndNothingElse) {
+  const std::pair<int, std::size_t> known[] = {{75, 8},  {76, 4},  {84, 8},  {142, 38}, {166, 4}, {189, 4},
+                                               {193, 6}, {195, 4}, {197, 4}, {199, 4},  {207, 4}};
+  for (auto [code, length] : known) EXPECT_EQ(query(code).size, length) << code;
+  for (int code : {-1, 0, 66, 74, 77, 143, 200, 255, 256 + 75}) EXPECT_FALSE(model.status(code)) << code;
+}
+
+TEST_F(ModelTest, DefaultIdentityNamesItselfSimulatedOfTheNzFamily) {
+  const Reply info = query(CMD_GET_SYSTEM_INFO);
+  const std::string version(reinterpret_cast<const char *>(&info.bytes[9]));
+  const std::string model26(reinterpret_cast<const char *>(&info.bytes[26]));
+  EXPECT_THAT(version, HasSubstr("SIM"));
+  EXPECT_THAT(model26, HasSubstr("SIM"));
+  EXPECT_NE(model26.substr(0, 3), "NK-");
+  EXPECT_NE(model26.substr(0, 2), "N-");
+  EXPECT_EQ(info.bytes[25], 0) << "the release date must end before the model name";
+}
+
+TEST_F(ModelTest, WorkingTimeCountsPoweredSeconds) {
+  ControllerState start;
+  start.workSeconds = 100;
+  nowMs = 7'000;  // the clock does not start at zero
+  ControllerModel counter(start, [this] { return nowMs; });
+  EXPECT_EQ(counter.workSeconds(), 100u);
+  nowMs += 5'999;
+  EXPECT_EQ(counter.workSeconds(), 105u) << "whole seconds only";
+  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "1000"), Outcome::Committed);
+  EXPECT_EQ(counter.workSeconds(), 1000u);
+  nowMs += 61'000;
+  EXPECT_THAT(replyBytes(*counter.status(CMD_GET_WORK_TIME), 0, 4), ElementsAreArray(Bytes{0x25, 0x04, 0, 0}));
+  EXPECT_EQ(counter.snapshot().workSeconds, 1061u);
+
+  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "4294967290"), Outcome::Committed);
+  nowMs += 3'600'000;
+  EXPECT_EQ(counter.workSeconds(), 4294967295u) << "the counter stops at its top";
+}
+
+}  // namespace
+}  // namespace zor::sim
