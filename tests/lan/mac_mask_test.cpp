@@ -1,5 +1,4 @@
-// The mask rules without a window. States are written as the text with the
-// selection marked: '|' is a caret, '[' and ']' enclose a selection.
+// The mask rules without a window.
 #include "lan/mac_mask.h"
 
 #include <gtest/gtest.h>
@@ -9,38 +8,13 @@
 #include <string>
 #include <vector>
 
+#include "tests/lan/marked_state.h"
+
 namespace zor::mac {
 namespace {
 
-EditState st(std::u16string_view marked) {
-  EditState s;
-  for (char16_t c : marked) {
-    if (c == u'|') {
-      s.start = s.end = s.text.size();
-    } else if (c == u'[') {
-      s.start = s.text.size();
-    } else if (c == u']') {
-      s.end = s.text.size();
-    } else {
-      s.text.push_back(c);
-    }
-  }
-  return s;
-}
-
-std::string show(const EditState& s) {
-  std::string out;
-  for (std::size_t i = 0; i <= s.text.size(); ++i) {
-    if (s.start == s.end && i == s.start) out += '|';
-    if (s.start != s.end && i == s.start) out += '[';
-    if (s.start != s.end && i == s.end) out += ']';
-    if (i < s.text.size()) {
-      const char16_t c = s.text[i];
-      out += c < 0x80 ? std::string(1, static_cast<char>(c)) : "\\u" + std::to_string(c);
-    }
-  }
-  return out;
-}
+using testing::show;
+using testing::st;
 
 // An unchanged result must say so and hand back the very same state.
 void expectResult(const EditResult& r, const EditState& before, std::u16string_view expected) {
