@@ -275,13 +275,6 @@ TEST(CompleteAddress, FormatAndParseRoundTrip) {
   EXPECT_EQ(back, bytes);
 }
 
-TEST(ValidChars, DigitsThenUpperCaseHexInOrder) {
-  const auto& v = validChars();
-  const std::u16string_view expected = u"0123456789ABCDEF";
-  ASSERT_EQ(v.size(), expected.size());
-  for (std::size_t i = 0; i < v.size(); ++i) EXPECT_EQ(v[i], expected[i]);
-}
-
 // --- the invariant over every selection of many texts -----------------------
 
 void checkAfter(const EditState& before, const EditResult& r, const std::string& what) {
