@@ -14,6 +14,7 @@
 #include <QShortcut>
 
 #include "platform/combo_box.h"
+#include "platform/ip_address_ctrl.h"
 #include "platform/operation.h"
 #include "platform/up_down.h"
 
@@ -125,6 +126,7 @@ QWidget* Dialog::GetDlgItem(int id) const {
 QString Dialog::GetDlgItemText(int id) const {
   QWidget* w = GetDlgItem(id);
   if (auto* edit = qobject_cast<QLineEdit*>(w)) return edit->text();
+  if (auto* address = qobject_cast<IpAddressCtrl*>(w)) return address->text();
   if (auto* combo = qobject_cast<QComboBox*>(w)) return combo->currentText();
   if (auto* button = qobject_cast<QAbstractButton*>(w)) return button->text();
   if (auto* label = qobject_cast<QLabel*>(w)) return label->text();
@@ -140,6 +142,8 @@ void Dialog::SetDlgItemText(int id, const QString& text) {
     edit->setCursorPosition(0);  // show the start of a long text, as a fresh field does
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     combo->setEditText(text);
+  } else if (auto* address = qobject_cast<IpAddressCtrl*>(w)) {
+    address->setText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(text);
     button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
@@ -282,6 +286,8 @@ void Dialog::createControls() {
         break;
       }
       case Kind::IpAddress:
+        w = new IpAddressCtrl(this);
+        break;
       case Kind::Custom:
         w = createCustomControl(t);
         if (!w) w = new QLineEdit(this);

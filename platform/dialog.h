@@ -87,7 +87,7 @@ class Dialog : public QDialog {
   virtual void OnOK();
   virtual void OnCancel();
   virtual void OnSysCommand(int id);
-  // Controls of Kind::Custom (and IP address controls) are made here.
+  // Controls of Kind::Custom are made here.
   virtual QWidget* createCustomControl(const ControlTemplate&) { return nullptr; }
 
   // The one table of button handlers of this dialog.

@@ -1,0 +1,262 @@
+#include "lan/mac_addr_edit.h"
+
+#include <QAction>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QGuiApplication>
+#include <QInputMethodEvent>
+#include <QKeyEvent>
+#include <QKeySequence>
+#include <QMenu>
+#include <QMimeData>
+#include <QMouseEvent>
+#include <QStyle>
+#include <QStyleOptionFrame>
+
+namespace zor {
+namespace {
+
+// Keys that only move the caret or the selection, or belong to the dialog
+// (focus, default button, Escape): the line edit's own handling is safe.
+bool isNavigationKey(const QKeyEvent* e) {
+  switch (e->key()) {
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Home:
+    case Qt::Key_End:
+    case Qt::Key_PageUp:
+    case Qt::Key_PageDown:
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+      return true;
+    default:
+      return e->matches(QKeySequence::SelectAll);
+  }
+}
+
+constexpr Qt::KeyboardModifiers kCommandModifiers =
+    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+
+}  // namespace
+
+CMACAddrEdit::CMACAddrEdit(QWidget* parent)
+    : QLineEdit(parent), m_strMask(mac::kMask), m_arrValidChars(mac::validChars()) {
+  setAccessibleName(tr("MAC Address"));
+  // Text only ever enters through the rules: no drops, no dragging a
+  // selection away (a move drag would delete it), no input-method composing.
+  setAcceptDrops(false);
+  setDragEnabled(false);
+  setAttribute(Qt::WA_InputMethodEnabled, false);
+}
+
+CMACAddrEdit::~CMACAddrEdit() = default;
+
+void CMACAddrEdit::setDefaultText() { setText(QString::fromStdU16String(std::u16string(mac::kDefaultText))); }
+
+void CMACAddrEdit::GetMACAddress(std::array<std::uint8_t, 6>& out) {
+  const std::u16string t = text().toStdU16String();
+  selectAll();
+  mac::parseMacAddress(t, out);
+}
+
+mac::EditState CMACAddrEdit::currentState() const {
+  mac::EditState s;
+  s.text = text().toStdU16String();
+  if (hasSelectedText()) {
+    s.start = static_cast<std::size_t>(selectionStart());
+    s.end = static_cast<std::size_t>(selectionEnd());
+  } else {
+    s.start = s.end = static_cast<std::size_t>(cursorPosition());
+  }
+  return s;
+}
+
+void CMACAddrEdit::applyResult(const mac::EditResult& r) {
+  if (!r.changed || isReadOnly()) return;
+  const QString t = QString::fromStdU16String(r.state.text);
+  if (t != text()) setText(t);
+  if (r.state.start == r.state.end) {
+    setCursorPosition(static_cast<int>(r.state.start));
+  } else {
+    setSelection(static_cast<int>(r.state.start), static_cast<int>(r.state.end - r.state.start));
+  }
+}
+
+void CMACAddrEdit::typeChar(char16_t c) { applyResult(mac::applyTypedChar(currentState(), c)); }
+
+void CMACAddrEdit::Cut() { applyResult(mac::applyClear(currentState())); }
+
+void CMACAddrEdit::Clear() { applyResult(mac::applyClear(currentState())); }
+
+void CMACAddrEdit::Paste() {
+  const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+  if (data == nullptr || !data->hasText()) return;
+  applyResult(mac::applyPaste(currentState(), data->text().toStdU16String()));
+}
+
+bool CMACAddrEdit::event(QEvent* e) {
+  // Claim the editing keys before any shortcut (the application's or the
+  // line edit's own) can act on them; keyPressEvent decides what they do.
+  if (e->type() == QEvent::ShortcutOverride) {
+    const auto* ke = static_cast<QKeyEvent*>(e);
+    switch (ke->key()) {
+      case Qt::Key_Insert:
+      case Qt::Key_Delete:
+      case Qt::Key_Backspace:
+        e->accept();
+        return true;
+      case Qt::Key_X:
+      case Qt::Key_C:
+      case Qt::Key_V:
+        if (ke->modifiers() & Qt::ControlModifier) {
+          e->accept();
+          return true;
+        }
+        break;
+      default:
+        break;
+    }
+  }
+  return QLineEdit::event(e);
+}
+
+void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
+  const Qt::KeyboardModifiers mods = e->modifiers();
+  bool actedOnKey = false;
+  switch (e->key()) {
+    case Qt::Key_Control:
+      m_bCtrlDown = 1;
+      QLineEdit::keyPressEvent(e);
+      return;
+    case Qt::Key_Insert:  // with Shift or Ctrl it would paste or copy: neither here
+      e->accept();
+      return;
+    case Qt::Key_Delete:  // with or without Ctrl or Shift
+      Cut();
+      e->accept();
+      return;
+    case Qt::Key_Backspace:
+      // Ctrl+Backspace types DEL, which the mask refuses.
+      if (!(mods & kCommandModifiers)) typeChar(u'\b');
+      e->accept();
+      return;
+    // X, C and V act on the flag alone, not on the event's modifiers: a Ctrl
+    // pressed while another control had the focus was never seen here.
+    case Qt::Key_X:
+      if (m_bCtrlDown) {
+        Cut();
+        actedOnKey = true;
+      }
+      break;
+    case Qt::Key_C:
+      if (m_bCtrlDown) {
+        copy();
+        actedOnKey = true;
+      }
+      break;
+    case Qt::Key_V:
+      if (m_bCtrlDown) {
+        Paste();
+        actedOnKey = true;
+      }
+      break;
+    default:
+      break;
+  }
+
+  if (!actedOnKey && isNavigationKey(e)) {
+    QLineEdit::keyPressEvent(e);
+    return;
+  }
+  // The key's character, if it has one, is typed through the mask. With Ctrl
+  // it would be a control character, with Alt a mnemonic for the dialog.
+  const QString chars = e->text();
+  if ((mods & kCommandModifiers) || chars.isEmpty()) {
+    if (actedOnKey) {
+      e->accept();
+    } else {
+      e->ignore();
+    }
+    return;
+  }
+  for (const QChar ch : chars) typeChar(ch.unicode());
+  e->accept();
+}
+
+void CMACAddrEdit::keyReleaseEvent(QKeyEvent* e) {
+  if (e->key() == Qt::Key_Control) m_bCtrlDown = 0;
+  QLineEdit::keyReleaseEvent(e);
+}
+
+void CMACAddrEdit::inputMethodEvent(QInputMethodEvent* e) {
+  // Composing is off; should a commit still arrive, it is typed like keys.
+  for (const QChar ch : e->commitString()) typeChar(ch.unicode());
+  e->accept();
+}
+
+void CMACAddrEdit::mouseReleaseEvent(QMouseEvent* e) {
+  // The middle button would paste the X11 selection past the mask.
+  if (e->button() == Qt::MiddleButton) {
+    e->accept();
+    return;
+  }
+  QLineEdit::mouseReleaseEvent(e);
+}
+
+QMenu* CMACAddrEdit::createMaskContextMenu(QWidget* parent) {
+  auto* menu = new QMenu(parent);
+  const bool editable = !isReadOnly();
+  const bool selected = hasSelectedText();
+
+  QAction* a = menu->addAction(tr("Cu&t"), this, &CMACAddrEdit::Cut);
+  a->setObjectName(QStringLiteral("edit-cut"));
+  a->setEnabled(editable && selected);
+
+  a = menu->addAction(tr("&Copy"), this, &QLineEdit::copy);
+  a->setObjectName(QStringLiteral("edit-copy"));
+  a->setEnabled(selected && echoMode() == QLineEdit::Normal);
+
+  a = menu->addAction(tr("&Paste"), this, &CMACAddrEdit::Paste);
+  a->setObjectName(QStringLiteral("edit-paste"));
+  const QMimeData* clip = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
+  a->setEnabled(editable && clip != nullptr && clip->hasText() && !clip->text().isEmpty());
+
+  a = menu->addAction(tr("Delete"), this, &CMACAddrEdit::Clear);
+  a->setObjectName(QStringLiteral("edit-delete"));
+  a->setEnabled(editable && selected);
+
+  menu->addSeparator();
+  a = menu->addAction(tr("Select All"), this, &QLineEdit::selectAll);
+  a->setObjectName(QStringLiteral("select-all"));
+  a->setEnabled(!text().isEmpty() && selectedText().size() != text().size());
+  return menu;
+}
+
+void CMACAddrEdit::contextMenuEvent(QContextMenuEvent* e) {
+  QMenu* menu = createMaskContextMenu(this);
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  menu->popup(e->globalPos());
+  e->accept();
+}
+
+QSize CMACAddrEdit::sizeHint() const {
+  // Wide enough for a full address in the widest hex digits, plus the frame.
+  ensurePolished();
+  const QFontMetrics fm(font());
+  const QSize base = QLineEdit::sizeHint();
+  QStyleOptionFrame opt;
+  initStyleOption(&opt);
+  const int textWidth = fm.horizontalAdvance(QStringLiteral("DD:DD:DD:DD:DD:DDW")) + 2 * 2;
+  const QSize content(textWidth, fm.height());
+  const QSize framed = style()->sizeFromContents(QStyle::CT_LineEdit, &opt, content, this);
+  return {framed.width(), base.height()};
+}
+
+QSize CMACAddrEdit::minimumSizeHint() const { return QLineEdit::minimumSizeHint(); }
+
+}  // namespace zor

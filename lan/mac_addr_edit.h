@@ -1,0 +1,67 @@
+#pragma once
+// The MAC address field: a line edit that only ever holds (a prefix of)
+// "##:##:##:##:##:##". Typing, Backspace, Delete, cut and paste go through the
+// mask rules; caret movement, selection and copy stay the line edit's own.
+
+#include <QLineEdit>
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include "lan/mac_mask.h"
+
+class QMenu;
+
+namespace zor {
+
+class CMACAddrEdit : public QLineEdit {
+  Q_OBJECT
+
+ public:
+  // Starts empty, as an edit that a dialog template created; the owner puts
+  // the text in (setDefaultText() for "00:00:00:00:00:00").
+  explicit CMACAddrEdit(QWidget* parent = nullptr);
+  ~CMACAddrEdit() override;
+
+  void setDefaultText();
+
+  // Up to six bytes parsed from the text; bytes the text does not reach keep
+  // the values in out. Selects the whole text.
+  void GetMACAddress(std::array<std::uint8_t, 6>& out);
+
+  // The edit's cut, clear and paste under the mask. Cut puts nothing on the
+  // clipboard. (QLineEdit::cut()/paste() bypass the mask: do not call them.)
+  void Cut();
+  void Clear();
+  void Paste();
+
+  // The context menu: Cut, Copy, Paste, Delete and Select All, the editing
+  // ones routed through the mask. No Undo/Redo: the history could bring back
+  // text the rules never produced. The caller owns the menu.
+  QMenu* createMaskContextMenu(QWidget* parent = nullptr);
+
+  bool ctrlDown() const { return m_bCtrlDown != 0; }
+
+  QSize sizeHint() const override;
+  QSize minimumSizeHint() const override;
+
+ protected:
+  bool event(QEvent* e) override;
+  void keyPressEvent(QKeyEvent* e) override;
+  void keyReleaseEvent(QKeyEvent* e) override;
+  void contextMenuEvent(QContextMenuEvent* e) override;
+  void inputMethodEvent(QInputMethodEvent* e) override;
+  void mouseReleaseEvent(QMouseEvent* e) override;
+
+ private:
+  mac::EditState currentState() const;
+  void applyResult(const mac::EditResult& r);
+  void typeChar(char16_t c);
+
+  std::u16string m_strMask;
+  std::array<std::uint32_t, 16> m_arrValidChars;
+  int m_bCtrlDown = 0;
+};
+
+}  // namespace zor
