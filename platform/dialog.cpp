@@ -30,11 +30,6 @@ QFont dialogFont(int pointSize) {
   return font;
 }
 
-QString plainCaption(const char* caption) {
-  QString text = QString::fromUtf8(caption);
-  return text.remove(QLatin1Char('&'));
-}
-
 }  // namespace
 
 QString promptIntegerBetween(qint64 min, qint64 max) {
@@ -146,7 +141,6 @@ void Dialog::SetDlgItemText(int id, const QString& text) {
     address->setText(text);
   } else if (auto* button = qobject_cast<QAbstractButton*>(w)) {
     button->setText(text);
-    button->setAccessibleName(QString(text).remove(QLatin1Char('&')));
   } else if (auto* label = qobject_cast<QLabel*>(w)) {
     label->setText(text);
   } else if (w) {
@@ -294,20 +288,12 @@ void Dialog::createControls() {
         w->setParent(this);
         break;
     }
-    if (name.isEmpty()) {
-      switch (t.kind) {
-        case Kind::Edit:
-        case Kind::ComboDropDown:
-        case Kind::IpAddress:
-        case Kind::Custom:
-        case Kind::UpDown:
-          name = lastLabel;
-          break;
-        default:
-          name = plainCaption(t.caption);
-      }
-    }
-    w->setAccessibleName(name);
+    // Labels, group boxes and buttons name themselves after their text, and
+    // keep doing so when the text changes; fields take their label's text.
+    const bool field = t.kind == Kind::Edit || t.kind == Kind::ComboDropDown ||
+                       t.kind == Kind::IpAddress || t.kind == Kind::Custom || t.kind == Kind::UpDown;
+    if (name.isEmpty() && field) name = lastLabel;
+    if (!name.isEmpty()) w->setAccessibleName(name);
     if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
         t.kind == Kind::Custom) {
       if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
