@@ -1,0 +1,223 @@
+// The dialog framework stand-in: templates, command dispatch, keyboard,
+// value exchange and the up-down and combo controls.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "platform/combo_box.h"
+#include "platform/dialog.h"
+#include "platform/operation.h"
+#include "platform/up_down.h"
+#include "tests/support/scripted_prompter.h"
+
+namespace {
+
+using platform::Kind;
+using zortest::Transcript;
+
+const platform::ControlTemplate kControls[] = {
+    {platform::IDC_STATIC, Kind::Label, "Target:", 5, 5, 30, 8},
+    {10, Kind::Edit, "", 40, 5, 40, 12},
+    {11, Kind::Edit, "", 40, 20, 40, 12, platform::Password},
+    {12, Kind::UpDown, "", 0, 0, 10, 12},
+    {13, Kind::Button, "Go", 5, 40, 40, 14, platform::DefaultButton},
+    {14, Kind::Button, "Later", 50, 40, 40, 14, platform::Disabled},
+    {15, Kind::Button, "Secret", 95, 40, 40, 14, platform::Hidden},
+    {16, Kind::ComboDropDown, "", 5, 60, 60, 13},
+    {platform::IDOK, Kind::Button, "OK", 100, 60, 40, 14},
+    {platform::IDCANCEL, Kind::Button, "Cancel", 100, 78, 40, 14},
+};
+const platform::DialogTemplate kTemplate = {900, "Test Dialog", 150, 95, 8, kControls};
+
+class TestDialog : public platform::Dialog {
+ public:
+  TestDialog(platform::Prompter& prompter, Transcript& t) : platform::Dialog(kTemplate, prompter), t_(t) {
+    bindCommands({{13, [this] { t_.add("go"); }},
+                  {14, [this] { t_.add("later"); }},
+                  {17, [this] {
+                     t_.add("before abort");
+                     throw platform::OperationAborted{};
+                   }}});
+  }
+  std::uint32_t target = 5;
+  std::int32_t level = -3;
+
+ protected:
+  void DoDataExchange(platform::DataExchange& dx) override {
+    dx.number(10, target, 0, 255);
+    dx.number(11, level);
+  }
+  Transcript& t_;
+};
+
+struct DialogFixture : ::testing::Test {
+  Transcript t;
+  zortest::ScriptedPrompter prompter{t};
+  TestDialog dialog{prompter, t};
+  void SetUp() override {
+    dialog.Initialize();
+    dialog.show();
+  }
+  QLineEdit* edit(int id) { return dialog.item<QLineEdit>(id); }
+};
+
+TEST_F(DialogFixture, BuildsControlsFromTheTemplate) {
+  EXPECT_EQ(dialog.windowTitle(), "Test Dialog");
+  EXPECT_EQ(edit(10)->text(), "5");  // OnInitDialog wrote the members
+  EXPECT_EQ(edit(11)->text(), "-3");
+  EXPECT_EQ(edit(11)->echoMode(), QLineEdit::Password);
+  EXPECT_TRUE(dialog.item<QPushButton>(13)->isDefault());
+  EXPECT_FALSE(dialog.item<QPushButton>(14)->isEnabled());
+  EXPECT_FALSE(dialog.item<QPushButton>(15)->isVisible());
+  EXPECT_EQ(edit(10)->accessibleName(), "Target:");
+  EXPECT_EQ(dialog.GetDlgItem(999), nullptr);
+  // The up-down sits inside its buddy's rectangle, on its right edge.
+  const QRect buddy = edit(11)->geometry(), spin = dialog.GetDlgItem(12)->geometry();
+  EXPECT_EQ(spin.left(), buddy.right() + 1);
+  EXPECT_EQ(spin.top(), buddy.top());
+}
+
+TEST_F(DialogFixture, DialogUnitsFollowTheFont) {
+  const QRect before = dialog.GetDlgItem(16)->geometry();
+  const QSize size = dialog.size();
+  QFont bigger = dialog.font();
+  bigger.setPointSize(16);
+  dialog.setFont(bigger);
+  const QRect after = dialog.GetDlgItem(16)->geometry();
+  EXPECT_GT(after.width(), before.width() * 3 / 2);
+  EXPECT_GT(dialog.width(), size.width() * 3 / 2);
+  // Proportions hold: the combo keeps its share of the dialog's width.
+  EXPECT_NEAR(double(after.width()) / dialog.width(), double(before.width()) / size.width(), 0.02);
+}
+
+TEST_F(DialogFixture, ButtonsRunTheirCommandsAndDisabledOnesDoNot) {
+  QTest::mouseClick(dialog.item<QPushButton>(13), Qt::LeftButton);
+  QTest::mouseClick(dialog.item<QPushButton>(14), Qt::LeftButton);
+  dialog.runCommand(17);  // an aborted operation ends quietly at the boundary
+  EXPECT_EQ(t, (Transcript{"go", "before abort"}));
+  EXPECT_TRUE(dialog.isVisible());
+}
+
+TEST_F(DialogFixture, EnterPressesTheDefaultButtonFromAField) {
+  edit(10)->setFocus();
+  QTest::keyClick(edit(10), Qt::Key_Return);
+  EXPECT_EQ(t, (Transcript{"go"}));
+}
+
+TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
+  QTest::keyClick(&dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+  dialog.show();
+  dialog.close();
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+}
+
+struct ExchangeCase {
+  const char* target;
+  const char* level;
+  bool ok;
+  const char* prompt;
+  std::uint32_t target_after;
+  std::int32_t level_after;
+};
+
+TEST_F(DialogFixture, OkTakesTheValuesBackWithTheStandardPrompts) {
+  const ExchangeCase cases[] = {
+      {"255", "-7", true, nullptr, 255, -7},
+      {" 12 ", "+4", true, nullptr, 12, 4},
+      {"256", "1", false, "Please enter an integer between 0 and 255.", 5, -3},
+      {"-1", "1", false, "Please enter a positive integer.", 5, -3},
+      {"abc", "1", false, "Please enter a positive integer.", 5, -3},
+      {"", "1", false, "Please enter a positive integer.", 5, -3},
+      {"7", "x", false, "Please enter an integer.", 7, -3},  // the first field was taken
+      {"7", "2147483648", false, "Please enter an integer.", 7, -3},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(std::string(c.target) + " / " + c.level);
+    t.clear();
+    dialog.target = 5;
+    dialog.level = -3;
+    dialog.show();
+    edit(10)->setText(c.target);
+    edit(11)->setText(c.level);
+    QTest::mouseClick(dialog.item<QPushButton>(platform::IDOK), Qt::LeftButton);
+    EXPECT_EQ(dialog.isVisible(), !c.ok);
+    EXPECT_EQ(dialog.target, c.target_after);
+    EXPECT_EQ(dialog.level, c.level_after);
+    if (c.prompt) EXPECT_EQ(t, (Transcript{std::string("box [ZORSystemMaintenance] ") + c.prompt}));
+    else EXPECT_EQ(t, Transcript{});
+  }
+}
+
+TEST(UpDown, ReadsItsPositionFromTheBuddysText) {
+  QLineEdit buddy;
+  platform::UpDown spin;
+  spin.setBuddy(&buddy);
+  spin.setRange(0, 100);
+  spin.setPosition(40);
+  struct Case {
+    const char* text;
+    int value;
+    bool ok;
+  } cases[] = {{"100", 100, true}, {"0", 0, true}, {" 7 ", 7, true}, {"101", 7, false},
+               {"-1", 7, false},   {"5.5", 7, false}, {"", 7, false}, {"abc", 7, false}};
+  for (const auto& c : cases) {
+    buddy.setText(c.text);
+    const auto p = spin.position();
+    EXPECT_EQ(p.value, c.value) << c.text;
+    EXPECT_EQ(p.ok, c.ok) << c.text;
+  }
+}
+
+TEST(UpDown, StepsByTheAccelerationTableAndStaysInRange) {
+  QLineEdit buddy;
+  platform::UpDown spin;
+  spin.setBuddy(&buddy);
+  spin.setRange(0, 100);
+  spin.setAccel({{1000, 10}});
+  spin.setPosition(0);
+  spin.step(+1);
+  EXPECT_EQ(buddy.text(), "10");
+  spin.setPosition(95);
+  spin.step(+1);
+  EXPECT_EQ(buddy.text(), "100");
+  spin.step(-1);
+  EXPECT_EQ(buddy.text(), "90");
+  spin.setAccel({{0, 1}, {2, 5}});
+  spin.step(+1, 0.5);
+  EXPECT_EQ(buddy.text(), "91");
+  spin.step(+1, 3);
+  EXPECT_EQ(buddy.text(), "96");
+  buddy.setFocus();
+  QTest::keyClick(&buddy, Qt::Key_Down);
+  EXPECT_EQ(buddy.text(), "95");
+}
+
+TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
+  platform::ComboBox combo;
+  combo.addItems({"60", "100", "163"});
+  combo.setCurSel(2);
+  EXPECT_EQ(combo.curSel(), 2);
+  EXPECT_EQ(combo.editText(), "163");
+  combo.setFieldText("420");  // code sets the field: the selection stays
+  EXPECT_EQ(combo.curSel(), 2);
+  EXPECT_EQ(combo.editText(), "420");
+  combo.show();
+  QTest::keyClicks(combo.lineEdit(), "5");  // typing clears it
+  EXPECT_EQ(combo.curSel(), -1);
+  EXPECT_EQ(combo.editText(), "4205");
+  combo.setCurrentIndex(1);
+  emit combo.activated(1);
+  EXPECT_EQ(combo.curSel(), 1);
+  QTest::keyClick(combo.lineEdit(), Qt::Key_Return);  // Enter adds nothing to the list
+  EXPECT_EQ(combo.count(), 3);
+}
+
+}  // namespace
