@@ -294,6 +294,9 @@ void Dialog::createControls() {
                        t.kind == Kind::IpAddress || t.kind == Kind::Custom || t.kind == Kind::UpDown;
     if (name.isEmpty() && field) name = lastLabel;
     if (!name.isEmpty()) w->setAccessibleName(name);
+    // Qt names an editable combo after its current text on this platform; the
+    // label's text then stays reachable as its description (and its label relation).
+    if (t.kind == Kind::ComboDropDown) w->setAccessibleDescription(name);
     if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
         t.kind == Kind::Custom) {
       if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
