@@ -1,0 +1,88 @@
+#pragma once
+// "CONFIG LAN": reads and sets the controller's MAC address, IP address,
+// subnet mask and gateway, and reads its ship identifier. Everything goes
+// through the main panel's channel; the dialog keeps nothing once closed.
+
+#include <QString>
+
+#include "platform/dialog.h"
+
+class CZORSystemMaintenanceDlg;
+
+namespace platform {
+class IpAddressCtrl;
+}
+
+namespace zor {
+class CMACAddrEdit;
+}
+
+namespace lan {
+inline constexpr int IDC_MAC_GET = 1015;
+inline constexpr int IDC_IP_ADDRESS = 1016;
+inline constexpr int IDC_SUBNET_MASK = 1017;
+inline constexpr int IDC_GATEWAY = 1018;
+inline constexpr int IDC_MAC_ADDRESS = 1019;
+inline constexpr int IDC_MAC_SET = 1020;
+inline constexpr int IDC_DHCP_ENABLE = 1021;
+inline constexpr int IDC_IP_GET = 1022;
+inline constexpr int IDC_IP_SET = 1023;
+inline constexpr int IDC_SUBNET_GET = 1024;
+inline constexpr int IDC_SUBNET_SET = 1025;
+inline constexpr int IDC_GATEWAY_GET = 1026;
+inline constexpr int IDC_GATEWAY_SET = 1027;
+inline constexpr int IDC_GET_STATUS = 1028;
+inline constexpr int IDC_SET_STATUS = 1029;
+inline constexpr int IDC_SHIP_ID = 1030;
+inline constexpr int IDC_SHIP_ID_GET = 1031;
+
+// Pause after every status query of this dialog, and after a Set's commit.
+inline constexpr int kQueryPause = 300;
+inline constexpr int kCommitPause = 100;
+}  // namespace lan
+
+class CConfigLAN : public platform::Dialog {
+  Q_OBJECT
+ public:
+  explicit CConfigLAN(platform::Prompter& prompter, QWidget* parent = nullptr);
+  ~CConfigLAN() override;
+
+  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned
+  zor::CMACAddrEdit* m_editMAC = nullptr;          // control 1019, owned by the dialog
+  platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
+  platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
+  platform::IpAddressCtrl* m_ipGateway = nullptr;     // 1018
+  QString m_strShipID;                                // edit 1030
+
+  void OnGetMACAddress();
+  void OnSetMACAddress();
+  void OnGetIPAddress();
+  void OnSetIPAddress();
+  void OnGetSubnetMask();
+  void OnSetSubnetMask();
+  void OnGetGateway();
+  void OnSetGateway();
+  void OnGetShipID();
+
+ protected:
+  bool OnInitDialog() override;
+  void DoDataExchange(platform::DataExchange& dx) override;
+  QWidget* createCustomControl(const platform::ControlTemplate& t) override;
+
+ private:
+  // One of the three address rows: its control, the status code that reads
+  // it, the command that sets it, and what the user calls it.
+  struct AddressRow {
+    platform::IpAddressCtrl* control;
+    int getCode;
+    int setCode;
+    const char* what;
+  };
+  void GetAddress(const AddressRow& row);
+  void SetAddress(const AddressRow& row);
+  // Tells the user a value could not be read; the field keeps what it showed.
+  void ReportUnreadable(const QString& what);
+  void Warn(const QString& text);
+};
+
+extern const platform::DialogTemplate kConfigLanTemplate;  // 133
