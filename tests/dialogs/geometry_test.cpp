@@ -187,15 +187,6 @@ TEST(GeometryWrite, SendsXTextPausesThenYText) {
   }
 }
 
-TEST(GeometryWrite, UnconnectedWriteStopsWhenNobodyAnswers) {
-  PanelHarness h;
-  h.link.setFindResults({0});
-  h.start();
-  h.type(IDC_SCALE_X, "1");
-  h.press(IDC_SCALE_SET);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
-}
-
 // ---- test figures -----------------------------------------------------------
 
 TEST(GeometryMark, EachPressSendsItsOnePacket) {
