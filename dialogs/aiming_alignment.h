@@ -1,0 +1,38 @@
+#pragma once
+// The aiming diode's alignment at two reference points: jog the pointer onto
+// the centre of the top left, Next, jog it onto the centre of the right
+// bottom, Save.
+
+#include "platform/dialog.h"
+
+class CZORSystemMaintenanceDlg;
+class QLabel;
+class QPushButton;
+
+class AimingDiodeAlignmentDlg : public platform::Dialog {
+  Q_OBJECT
+ public:
+  explicit AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
+
+  int m_nStep = 0;                                 // 0: top left, 1: right bottom
+  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned; every command goes through it
+  QLabel* m_wndPointLabel = nullptr;               // names the current point
+  QPushButton* m_btnNext = nullptr;                // "Next", then "Save"
+
+ protected:
+  void DoDataExchange(platform::DataExchange& dx) override;
+  void OnCancel() override;
+
+ private:
+  void Jog(int code);
+  void OnNext();
+};
+
+namespace aiming {
+inline constexpr int IDC_UP = 1056;
+inline constexpr int IDC_LEFT = 1057;
+inline constexpr int IDC_RIGHT = 1058;
+inline constexpr int IDC_DOWN = 1059;
+inline constexpr int IDC_POINT = 1072;
+inline constexpr int IDC_NEXT = 1073;
+}  // namespace aiming

@@ -1,0 +1,33 @@
+#pragma once
+// The jog dialog that adjusts the distortion or the centering correction: four
+// arrow buttons that nudge the correction, Save and Cancel. The opener starts
+// the adjustment and stores it; the dialog only jogs and abandons.
+
+#include <QString>
+
+#include "platform/dialog.h"
+
+class CZORSystemMaintenanceDlg;
+
+class DistortionCorrectionDlg : public platform::Dialog {
+  Q_OBJECT
+ public:
+  explicit DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
+
+  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned; every command goes through it
+  QString m_strTitle = QStringLiteral("Distortion Correction");
+
+ protected:
+  bool OnInitDialog() override;
+  void OnCancel() override;
+
+ private:
+  void Jog(int code);
+};
+
+namespace jog {
+inline constexpr int IDC_UP = 1074;
+inline constexpr int IDC_LEFT = 1075;
+inline constexpr int IDC_RIGHT = 1076;
+inline constexpr int IDC_DOWN = 1077;
+}  // namespace jog

@@ -1,0 +1,190 @@
+// The aiming diode alignment, opened from the main panel and walked through
+// its two points with the real buttons and keys.
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QPushButton>
+
+#include "dialogs/aiming_alignment.h"
+#include "link/commands.h"
+#include "resources/resource.h"
+#include "tests/dialogs/dialog_script.h"
+#include "tests/support/panel_harness.h"
+
+using zortest::ClickStep;
+using zortest::KeyStep;
+using zortest::PanelHarness;
+using zortest::Step;
+using zortest::Transcript;
+
+namespace {
+
+const std::string kBox = "box [ZORSystemMaintenance] ";
+const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+
+void StartNz(PanelHarness& h) {
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.start();
+}
+
+struct AlignmentRun {
+  const char* name;
+  std::vector<Step> steps;
+  Transcript expected;  // after "send 0B 00" and "modal Aiming Diode Alignment"
+  int result;
+};
+
+TEST(AimingAlignment, EveryWayOutSendsTheEndOnce) {
+  const Step next = ClickStep("Next", aiming::IDC_NEXT);
+  const Step save = ClickStep("Save", aiming::IDC_NEXT);
+  const Step cancel = ClickStep("Cancel", platform::IDCANCEL);
+  const Step enter = KeyStep("Enter", Qt::Key_Return);
+  const Step esc = KeyStep("Esc", Qt::Key_Escape);
+  const Step closeBox = zortest::CloseBoxStep();
+  const Step up = ClickStep("UP", aiming::IDC_UP), down = ClickStep("DOWN", aiming::IDC_DOWN),
+             right = ClickStep("RIGHT", aiming::IDC_RIGHT), left = ClickStep("LEFT", aiming::IDC_LEFT);
+  const AlignmentRun runs[] = {
+      {"Cancel at once", {cancel}, {"send 9A 00"}, platform::IDCANCEL},
+      {"Esc at once", {esc}, {"send 9A 00"}, platform::IDCANCEL},
+      {"close box at once", {closeBox}, {"send 9A 00"}, platform::IDCANCEL},
+      {"Next, Save", {next, save}, {"send 0C 00", "send 0D 00", "wait 500", "send 9A 00"}, platform::IDOK},
+      {"Enter, Enter", {enter, enter}, {"send 0C 00", "send 0D 00", "wait 500", "send 9A 00"}, platform::IDOK},
+      {"Next, Cancel: never 13", {next, cancel}, {"send 0C 00", "send 9A 00"}, platform::IDCANCEL},
+      {"Next, Esc", {next, esc}, {"send 0C 00", "send 9A 00"}, platform::IDCANCEL},
+      {"Next, close box", {next, closeBox}, {"send 0C 00", "send 9A 00"}, platform::IDCANCEL},
+      {"jogs at both points",
+       {up, down, right, left, next, left, right, down, up, save},
+       {"send 04 00", "send 05 00", "send 06 00", "send 07 00", "send 0C 00", "send 07 00", "send 06 00",
+        "send 05 00", "send 04 00", "send 0D 00", "wait 500", "send 9A 00"},
+       platform::IDOK},
+  };
+  for (const AlignmentRun& r : runs) {
+    SCOPED_TRACE(r.name);
+    PanelHarness h;
+    StartNz(h);
+    int result = -1;
+    h.prompter.queue([&](QDialog& d) {
+      for (const Step& step : r.steps) {
+        SCOPED_TRACE(step.name);
+        EXPECT_TRUE(d.isVisible());
+        step.act(d);
+      }
+      EXPECT_FALSE(d.isVisible());
+      result = d.result();
+      return result;
+    });
+    h.press(panel::IDC_AIMING_ALIGNMENT);
+    Transcript expected{"send 0B 00", "modal Aiming Diode Alignment"};
+    for (const std::string& e : r.expected.events()) expected.add(e);
+    EXPECT_EQ(h.transcript, expected);
+    EXPECT_EQ(result, r.result);
+  }
+}
+
+struct Shown {
+  QString label, labelName, button, buttonName;
+  int step;
+  bool operator==(const Shown&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Shown& s) {
+  return out << s.step << " [" << s.label.toStdString() << "|" << s.labelName.toStdString() << "] ["
+             << s.button.toStdString() << "|" << s.buttonName.toStdString() << "]";
+}
+
+Shown What(QDialog& d) {
+  auto& dialog = static_cast<AimingDiodeAlignmentDlg&>(d);
+  auto* label = dialog.item<QLabel>(aiming::IDC_POINT);
+  auto* button = dialog.item<QPushButton>(aiming::IDC_NEXT);
+  EXPECT_EQ(dialog.m_wndPointLabel, label);
+  EXPECT_EQ(dialog.m_btnNext, button);
+  return {label->text(), label->accessibleName(), button->text(), button->accessibleName(), dialog.m_nStep};
+}
+
+TEST(AimingAlignment, NextNamesTheSecondPointAndAFreshRunStartsOver) {
+  const Shown first{"CENTER OF TOP LEFT", "CENTER OF TOP LEFT", "Next", "Next", 0};
+  const Shown second{"CENTER OF RIGHT BOTTOM", "CENTER OF RIGHT BOTTOM", "Save", "Save", 1};
+  PanelHarness h;
+  StartNz(h);
+  std::vector<Shown> seen;
+  h.prompter.queue([&](QDialog& d) {
+    seen.push_back(What(d));
+    zortest::Click(d, aiming::IDC_NEXT);
+    seen.push_back(What(d));
+    zortest::Click(d, aiming::IDC_UP);  // jogs leave the point alone
+    seen.push_back(What(d));
+    zortest::Click(d, platform::IDCANCEL);
+    return d.result();
+  });
+  h.prompter.queue([&](QDialog& d) {
+    seen.push_back(What(d));
+    zortest::Key(d, Qt::Key_Escape);
+    return d.result();
+  });
+  h.press(panel::IDC_AIMING_ALIGNMENT);
+  h.press(panel::IDC_AIMING_ALIGNMENT);
+  EXPECT_EQ(seen, (std::vector<Shown>{first, second, second, first}));
+}
+
+TEST(AimingAlignment, TemplateCaptionsAndGeometry) {
+  PanelHarness h;
+  StartNz(h);
+  h.prompter.queue([&](QDialog& d) {
+    platform::Dialog& dialog = zortest::AsDialog(d);
+    EXPECT_EQ(d.windowTitle(), "Aiming Diode Alignment");
+    const platform::DialogUnits& u = dialog.units();
+    EXPECT_EQ(d.size(), QSize(u.x(212), u.y(106)));
+    const struct {
+      int id;
+      const char* caption;
+      QRect at;
+    } controls[] = {
+        {aiming::IDC_NEXT, "Next", u.rect(155, 65, 50, 14)},   {platform::IDCANCEL, "Cancel", u.rect(155, 85, 50, 14)},
+        {aiming::IDC_UP, "UP", u.rect(51, 7, 50, 14)},          {aiming::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
+        {aiming::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)},   {aiming::IDC_DOWN, "DOWN", u.rect(51, 62, 50, 14)},
+        {aiming::IDC_POINT, "CENTER OF TOP LEFT", u.rect(43, 91, 71, 8)},
+    };
+    for (const auto& c : controls) {
+      QWidget* w = dialog.GetDlgItem(c.id);
+      if (!w) {
+        ADD_FAILURE() << "no control " << c.id;
+        continue;
+      }
+      EXPECT_EQ(dialog.GetDlgItemText(c.id), c.caption);
+      EXPECT_EQ(w->accessibleName(), c.caption);
+      EXPECT_EQ(w->geometry(), c.at) << c.caption;
+      if (auto* button = qobject_cast<QPushButton*>(w)) {
+        EXPECT_EQ(button->isDefault(), c.id == aiming::IDC_NEXT);
+      }
+    }
+    zortest::Click(d, platform::IDCANCEL);
+    return d.result();
+  });
+  h.press(panel::IDC_AIMING_ALIGNMENT);
+}
+
+TEST(AimingAlignment, NoConnectionMeansNoDialog) {
+  PanelHarness h;
+  h.link.setFindResults({0});
+  h.start();
+  h.press(panel::IDC_AIMING_ALIGNMENT);
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
+}
+
+// The dialog never runs unconnected from the panel, but if it did, Cancel
+// must still close it.
+TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
+  PanelHarness h;
+  h.link.setFindResults({0});
+  h.start();
+  AimingDiodeAlignmentDlg dialog(h.prompter, &h.panel());
+  dialog.m_pMainDlg = &h.panel();
+  dialog.Initialize();
+  dialog.show();
+  zortest::Click(dialog, platform::IDCANCEL);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
+}
+
+}  // namespace

@@ -1,0 +1,46 @@
+#pragma once
+// What the user does inside a sub-dialog run through the scripted prompter:
+// real clicks on its buttons, real keys, the window's close box.
+
+#include <QDialog>
+#include <QPushButton>
+#include <QTest>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "platform/dialog.h"
+
+namespace zortest {
+
+inline platform::Dialog& AsDialog(QDialog& d) { return static_cast<platform::Dialog&>(d); }
+
+inline void Click(QDialog& d, int id) {
+  auto* button = AsDialog(d).item<QPushButton>(id);
+  if (!button) {
+    ADD_FAILURE() << "no button " << id;
+    return;
+  }
+  QTest::mouseClick(button, Qt::LeftButton);
+}
+
+// Keys go to the dialog itself, as they do when no other button holds the focus.
+inline void Key(QDialog& d, Qt::Key key) { QTest::keyClick(&d, key); }
+
+inline void CloseBox(QDialog& d) { d.close(); }
+
+// One user step inside a dialog, with a name for the failure message.
+struct Step {
+  std::string name;
+  std::function<void(QDialog&)> act;
+};
+
+inline Step ClickStep(const char* name, int id) {
+  return {name, [id](QDialog& d) { Click(d, id); }};
+}
+inline Step KeyStep(const char* name, Qt::Key key) {
+  return {name, [key](QDialog& d) { Key(d, key); }};
+}
+inline Step CloseBoxStep() { return {"close box", CloseBox}; }
+
+}  // namespace zortest

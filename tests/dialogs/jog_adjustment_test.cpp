@@ -1,0 +1,194 @@
+// The jog dialog for the distortion and the centering correction, opened from
+// the main panel and driven through its real buttons and keys.
+#include <gtest/gtest.h>
+
+#include <QPushButton>
+
+#include "dialogs/jog_adjustment.h"
+#include "link/commands.h"
+#include "resources/resource.h"
+#include "tests/dialogs/dialog_script.h"
+#include "tests/support/panel_harness.h"
+
+using zortest::PanelHarness;
+using zortest::Step;
+using zortest::Transcript;
+
+namespace {
+
+const std::string kBox = "box [ZORSystemMaintenance] ";
+const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+
+struct Use {
+  const char* name;
+  const char* model;  // the family that enables the opening button
+  int button;
+  const char* begin;
+  const char* caption;
+  const char* save;
+};
+
+const Use kDistortion{"distortion", "NZ-100", panel::IDC_ADJUST_DISTORTION, "send 03 00", "Distortion Correction",
+                      "send 08 00"};
+const Use kCentering{"centering", "NK-100", panel::IDC_ADJUST_CENTER, "send 28 00", "Centering Adjustment",
+                     "send 2A 00"};
+
+struct Outcome {
+  const char* name;
+  std::vector<Step> steps;        // inside the dialog
+  std::vector<std::string> sent;  // by those steps
+  bool saved;                     // the dialog ended with Save
+};
+
+TEST(JogAdjustment, EveryUseEndsWithExactlyOneClosingCommand) {
+  using zortest::ClickStep;
+  using zortest::KeyStep;
+  const Outcome outcomes[] = {
+      {"Save at once", {ClickStep("Save", platform::IDOK)}, {}, true},
+      {"Enter at once", {KeyStep("Enter", Qt::Key_Return)}, {}, true},
+      {"Cancel at once", {ClickStep("Cancel", platform::IDCANCEL)}, {"send 9A 00"}, false},
+      {"Esc at once", {KeyStep("Esc", Qt::Key_Escape)}, {"send 9A 00"}, false},
+      {"close box at once", {zortest::CloseBoxStep()}, {"send 9A 00"}, false},
+      {"four jogs then Save",
+       {ClickStep("UP", jog::IDC_UP), ClickStep("LEFT", jog::IDC_LEFT), ClickStep("RIGHT", jog::IDC_RIGHT),
+        ClickStep("DOWN", jog::IDC_DOWN), ClickStep("Save", platform::IDOK)},
+       {"send 04 00", "send 07 00", "send 06 00", "send 05 00"},
+       true},
+      {"jogs then Esc",
+       {ClickStep("DOWN", jog::IDC_DOWN), ClickStep("DOWN", jog::IDC_DOWN), KeyStep("Esc", Qt::Key_Escape)},
+       {"send 05 00", "send 05 00", "send 9A 00"},
+       false},
+      {"jog then close box", {ClickStep("RIGHT", jog::IDC_RIGHT), zortest::CloseBoxStep()},
+       {"send 06 00", "send 9A 00"}, false},
+  };
+  for (const Use& use : {kDistortion, kCentering}) {
+    for (const Outcome& o : outcomes) {
+      SCOPED_TRACE(std::string(use.name) + ": " + o.name);
+      PanelHarness h;
+      h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+      h.start();
+      ASSERT_TRUE(h.enabled(use.button));
+      int result = -1;
+      h.prompter.queue([&](QDialog& d) {
+        for (const Step& step : o.steps) {
+          SCOPED_TRACE(step.name);
+          EXPECT_TRUE(d.isVisible());
+          step.act(d);
+        }
+        EXPECT_FALSE(d.isVisible());  // the last step closed it
+        result = d.result();
+        return result;
+      });
+      h.press(use.button);
+      Transcript expected{use.begin, std::string("modal ") + use.caption};
+      for (const std::string& e : o.sent) expected.add(e);
+      if (o.saved) expected.add(use.save);
+      EXPECT_EQ(h.transcript, expected);
+      EXPECT_EQ(result, o.saved ? platform::IDOK : platform::IDCANCEL);
+    }
+  }
+}
+
+TEST(JogAdjustment, TenUpPressesAreTenPacketsWhateverTheUse) {
+  for (const Use& use : {kDistortion, kCentering}) {
+    SCOPED_TRACE(use.name);
+    PanelHarness h;
+    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+    h.start();
+    h.prompter.queue([](QDialog& d) {
+      for (int i = 0; i < 10; ++i) zortest::Click(d, jog::IDC_UP);
+      zortest::Click(d, platform::IDOK);
+      return d.result();
+    });
+    h.press(use.button);
+    Transcript expected{use.begin, std::string("modal ") + use.caption};
+    for (int i = 0; i < 10; ++i) expected.add("send 04 00");
+    expected.add(use.save);
+    EXPECT_EQ(h.transcript, expected);
+  }
+}
+
+TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
+  for (const Use& use : {kDistortion, kCentering}) {
+    SCOPED_TRACE(use.name);
+    PanelHarness h;
+    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+    h.start();
+    h.prompter.queue([&](QDialog& d) {
+      platform::Dialog& dialog = zortest::AsDialog(d);
+      EXPECT_EQ(d.windowTitle(), use.caption);
+      const platform::DialogUnits& u = dialog.units();
+      EXPECT_EQ(d.size(), QSize(u.x(224), u.y(82)));
+      const struct {
+        int id;
+        const char* caption;
+        QRect at;
+      } buttons[] = {
+          {platform::IDOK, "Save", u.rect(167, 20, 50, 14)},
+          {platform::IDCANCEL, "Cancel", u.rect(167, 61, 50, 14)},
+          {jog::IDC_UP, "UP", u.rect(51, 7, 50, 14)},
+          {jog::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
+          {jog::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)},
+          {jog::IDC_DOWN, "DOWN", u.rect(51, 61, 50, 14)},
+      };
+      for (const auto& b : buttons) {
+        auto* button = dialog.item<QPushButton>(b.id);
+        if (!button) {
+          ADD_FAILURE() << "no button " << b.id;
+          continue;
+        }
+        EXPECT_EQ(button->text(), b.caption);
+        EXPECT_EQ(button->accessibleName(), b.caption);
+        EXPECT_EQ(button->geometry(), b.at) << b.caption;
+        EXPECT_EQ(button->isDefault(), b.id == platform::IDOK) << b.caption;
+      }
+      zortest::Click(d, platform::IDCANCEL);
+      return d.result();
+    });
+    h.press(use.button);
+  }
+}
+
+TEST(JogAdjustment, NoConnectionMeansNoDialog) {
+  PanelHarness h;
+  h.link.setFindResults({0});
+  h.start();
+  h.press(panel::IDC_ADJUST_DISTORTION);
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
+}
+
+TEST(JogAdjustment, ConnectingDuringTheBeginCommandStillOpensTheDialog) {
+  PanelHarness h;
+  h.link.setFindResults({0, 1});
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.start();
+  h.prompter.queue([](QDialog& d) {
+    zortest::Click(d, platform::IDOK);
+    return d.result();
+  });
+  h.press(panel::IDC_ADJUST_DISTORTION);
+  const auto& events = h.transcript.events();
+  ASSERT_EQ(events.size(), 7u) << h.transcript;
+  EXPECT_EQ(events[0], kNotConnected);
+  EXPECT_EQ(events[1], "find -> 1");
+  EXPECT_EQ(std::vector<std::string>(events.begin() + 4, events.end()),
+            (std::vector<std::string>{"send 03 00", "modal Distortion Correction", "send 08 00"}));
+}
+
+// The dialog never runs unconnected from the panel, but if it did, Cancel
+// must still close it.
+TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
+  PanelHarness h;
+  h.link.setFindResults({0});
+  h.start();
+  DistortionCorrectionDlg dialog(h.prompter, &h.panel());
+  dialog.m_pMainDlg = &h.panel();
+  dialog.Initialize();
+  dialog.show();
+  zortest::Key(dialog, Qt::Key_Escape);
+  EXPECT_FALSE(dialog.isVisible());
+  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
+}
+
+}  // namespace
