@@ -52,12 +52,8 @@ void AimingDiodeAlignmentDlg::Jog(int code) { m_pMainDlg->SendCommand(code, 0); 
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
     m_pMainDlg->SendCommand(zor::CMD_AIM_ALIGN_NEXT_POINT, 0);
-    const QString point = QStringLiteral("CENTER OF RIGHT BOTTOM");
-    m_wndPointLabel->setText(point);
-    m_wndPointLabel->setAccessibleName(point);  // a screen reader must not read the old point
-    const QString save = QStringLiteral("Save");
-    m_btnNext->setText(save);
-    m_btnNext->setAccessibleName(save);
+    m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
+    m_btnNext->setText(QStringLiteral("Save"));
     m_nStep = 1;
     return;
   }

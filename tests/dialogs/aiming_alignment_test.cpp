@@ -98,7 +98,7 @@ Shown What(QDialog& d) {
   auto* button = dialog.item<QPushButton>(aiming::IDC_NEXT);
   EXPECT_EQ(dialog.m_wndPointLabel, label);
   EXPECT_EQ(dialog.m_btnNext, button);
-  return {label->text(), label->accessibleName(), button->text(), button->accessibleName(), dialog.m_nStep};
+  return {label->text(), zortest::AccessibleName(label), button->text(), zortest::AccessibleName(button), dialog.m_nStep};
 }
 
 TEST(AimingAlignment, NextNamesTheSecondPointAndAFreshRunStartsOver) {
@@ -151,7 +151,7 @@ TEST(AimingAlignment, TemplateCaptionsAndGeometry) {
         continue;
       }
       EXPECT_EQ(dialog.GetDlgItemText(c.id), c.caption);
-      EXPECT_EQ(w->accessibleName(), c.caption);
+      EXPECT_EQ(zortest::AccessibleName(w), c.caption);
       EXPECT_EQ(w->geometry(), c.at) << c.caption;
       if (auto* button = qobject_cast<QPushButton*>(w)) {
         EXPECT_EQ(button->isDefault(), c.id == aiming::IDC_NEXT);

@@ -138,7 +138,7 @@ TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
           continue;
         }
         EXPECT_EQ(button->text(), b.caption);
-        EXPECT_EQ(button->accessibleName(), b.caption);
+        EXPECT_EQ(zortest::AccessibleName(button), b.caption);
         EXPECT_EQ(button->geometry(), b.at) << b.caption;
         EXPECT_EQ(button->isDefault(), b.id == platform::IDOK) << b.caption;
       }

@@ -451,7 +451,7 @@ TEST(ConfigLan, EveryControlHasAnAccessibleNameThatSaysWhatItActsOn) {
   OpenLan(h, [&](CConfigLAN& d) {
     for (const auto& t : kConfigLanTemplate.controls) {
       if (t.id == platform::IDC_STATIC) continue;
-      names[t.id] = QAccessible::queryAccessibleInterface(d.GetDlgItem(t.id))->text(QAccessible::Name);
+      names[t.id] = zortest::AccessibleName(d.GetDlgItem(t.id));
       ++count[names[t.id]];
     }
     ipField = d.item<platform::IpAddressCtrl>(IDC_IP_ADDRESS)->field(3)->accessibleName();

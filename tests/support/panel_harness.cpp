@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractButton>
+#include <QAccessible>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QTest>
@@ -82,6 +83,11 @@ std::vector<std::uint8_t> PanelHarness::IdentityBlock(const char* model, std::in
   block[36] = static_cast<std::uint8_t>(lens);
   block[37] = static_cast<std::uint8_t>(lens >> 8);
   return block;
+}
+
+QString AccessibleName(QWidget* widget) {
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+  return face ? face->text(QAccessible::Name) : QString();
 }
 
 }  // namespace zortest

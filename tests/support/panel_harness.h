@@ -57,4 +57,7 @@ class PanelHarness {
   std::unique_ptr<CZORSystemMaintenanceDlg> panel_;
 };
 
+// The name assistive technology reads for the widget.
+QString AccessibleName(QWidget* widget);
+
 }  // namespace zortest
