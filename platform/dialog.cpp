@@ -203,7 +203,9 @@ QMenu* Dialog::systemMenu() {
     systemMenu_ = menuBar_->addMenu(tr("&System"));
     QAction* close = systemMenu_->addAction(tr("&Close"));
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
-    connect(close, &QAction::triggered, this, [this] { OnSysCommand(SC_CLOSE); });
+    // Queued: a command that runs a modal loop must not hold up whoever
+    // triggered the item (an assistive tool waits for its call to return).
+    connect(close, &QAction::triggered, this, [this] { OnSysCommand(SC_CLOSE); }, Qt::QueuedConnection);
     auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
     connect(open, &QShortcut::activated, this, [this] {
       systemMenu_->popup(mapToGlobal(QPoint(0, menuBar_->height())));
@@ -215,7 +217,7 @@ QMenu* Dialog::systemMenu() {
 
 void Dialog::appendSystemMenuItem(int id, const QString& text) {
   QAction* action = systemMenu()->addAction(text);
-  connect(action, &QAction::triggered, this, [this, id] { OnSysCommand(id); });
+  connect(action, &QAction::triggered, this, [this, id] { OnSysCommand(id); }, Qt::QueuedConnection);
 }
 
 void Dialog::ensureCreated() {

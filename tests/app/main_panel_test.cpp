@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -105,6 +106,7 @@ TEST(MainPanel, AboutComesFromTheSystemMenu) {
   ASSERT_FALSE(actions.isEmpty());
   EXPECT_EQ(actions.back()->text(), "&About ZORSystemMaintenance...");
   actions.back()->trigger();
+  QCoreApplication::processEvents();  // the command runs once the trigger has returned
   EXPECT_EQ(h.transcript, (Transcript{"modal About ZORSystemMaintence"}));
   EXPECT_TRUE(h.panel().isVisible());
 }
