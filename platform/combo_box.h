@@ -19,6 +19,7 @@ class ComboBox : public QComboBox {
 
  private:
   int curSel_ = -1;
+  bool settingText_ = false;
 };
 
 }  // namespace platform

@@ -135,6 +135,8 @@ void Dialog::SetDlgItemText(int id, const QString& text) {
   if (auto* edit = qobject_cast<QLineEdit*>(w)) {
     edit->setText(text);
     edit->setCursorPosition(0);  // show the start of a long text, as a fresh field does
+  } else if (auto* combo = qobject_cast<ComboBox*>(w)) {
+    combo->setFieldText(text);
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
     combo->setEditText(text);
   } else if (auto* address = qobject_cast<IpAddressCtrl*>(w)) {

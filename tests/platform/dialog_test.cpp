@@ -218,6 +218,8 @@ TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
   EXPECT_EQ(combo.curSel(), 1);
   QTest::keyClick(combo.lineEdit(), Qt::Key_Return);  // Enter adds nothing to the list
   EXPECT_EQ(combo.count(), 3);
+  combo.lineEdit()->setText("9");  // an assistive tool setting the field is typing too
+  EXPECT_EQ(combo.curSel(), -1);
 }
 
 }  // namespace
