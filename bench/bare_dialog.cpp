@@ -25,5 +25,6 @@ int main(int argc, char** argv) {
   const double baseX = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
   dialog.resize(qRound(335 * baseX / 4), qRound(393 * metrics.height() / 8.0));
   StartupProbe probe(dialog);
-  return dialog.exec() == QDialog::Rejected ? 0 : 1;
+  dialog.show();
+  return QApplication::exec();
 }

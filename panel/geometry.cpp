@@ -8,6 +8,7 @@
 
 #include "app/main_dialog.h"
 #include "link/commands.h"
+#include "panel/reply_format.h"
 #include "resources/resource.h"
 
 using namespace panel;
@@ -25,24 +26,14 @@ constexpr std::uint32_t kMaxMoveTarget = 255;
 const QString kMoveTargetRange =
     QStringLiteral("The Move To X and Y targets must be whole numbers from 0 to 255.");
 
-std::uint32_t LittleEndian(const std::uint8_t* bytes, int count) {
-  std::uint32_t value = 0;
-  for (int i = count - 1; i >= 0; --i) value = value << 8 | bytes[i];
-  return value;
-}
-
-QString Fixed5(const std::uint8_t* bytes) {
-  return QString::asprintf("%.5f", static_cast<double>(std::bit_cast<float>(LittleEndian(bytes, 4))));
-}
-
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OnGetDistortion() {
   EnsureConnected();
   std::array<std::uint8_t, 4> reply{};
   if (QueryStatus(zor::CMD_GET_XY_DISTORTION, reply.data(), static_cast<std::int32_t>(reply.size())) == 0) {
-    SetDlgItemText(IDC_DISTORTION_X, QString::asprintf("%u", LittleEndian(&reply[0], 2)));
-    SetDlgItemText(IDC_DISTORTION_Y, QString::asprintf("%u", LittleEndian(&reply[2], 2)));
+    SetDlgItemText(IDC_DISTORTION_X, QString::asprintf("%u", unsigned{qFromLittleEndian<std::uint16_t>(&reply[0])}));
+    SetDlgItemText(IDC_DISTORTION_Y, QString::asprintf("%u", unsigned{qFromLittleEndian<std::uint16_t>(&reply[2])}));
   } else {
     SetDlgItemText(IDC_DISTORTION_X, QStringLiteral("ERROR"));
     SetDlgItemText(IDC_DISTORTION_Y, QStringLiteral("ERROR"));
@@ -62,8 +53,8 @@ void CZORSystemMaintenanceDlg::OnGetScale() {
   static_assert(std::bit_cast<std::uint32_t>(0.0f) == 0);
   std::array<std::uint8_t, 8> reply{};
   if (QueryStatus(zor::CMD_GET_XY_SCALE, reply.data(), static_cast<std::int32_t>(reply.size())) == 0) {
-    SetDlgItemText(IDC_SCALE_X, Fixed5(&reply[0]));
-    SetDlgItemText(IDC_SCALE_Y, Fixed5(&reply[4]));
+    SetDlgItemText(IDC_SCALE_X, FixedPoint5(&reply[0]));
+    SetDlgItemText(IDC_SCALE_Y, FixedPoint5(&reply[4]));
   } else {
     // The X text is the system's own, misspelling included.
     SetDlgItemText(IDC_SCALE_X, QStringLiteral("ERRPR"));

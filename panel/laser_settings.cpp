@@ -1,20 +1,15 @@
 #include <QtEndian>
-#include <bit>
 #include <cstdint>
 
 #include "app/main_dialog.h"
 #include "link/commands.h"
+#include "panel/reply_format.h"
 #include "platform/combo_box.h"
 #include "resources/resource.h"
 
 using namespace panel;
 
 namespace {
-
-// Fixed point with five decimals, as the controller's currents are shown.
-QString Current(std::uint32_t bits) {
-  return QString::asprintf("%.5f", static_cast<double>(std::bit_cast<float>(bits)));
-}
 
 const QString kControllerModelUnreadable = QStringLiteral("The controller model could not be read.");
 
@@ -37,8 +32,8 @@ void CZORSystemMaintenanceDlg::OnSetMaxCurrent() {
 void CZORSystemMaintenanceDlg::OnGetCurrents() {
   std::uint8_t reply[8] = {};  // two 0.0f, all bits clear
   if (QueryStatus(zor::CMD_GET_CURRENTS, reply, sizeof reply) == 0) {
-    SetDlgItemText(IDC_MIN_CURRENT, Current(qFromLittleEndian<std::uint32_t>(reply)));
-    SetDlgItemText(IDC_MAX_CURRENT, Current(qFromLittleEndian<std::uint32_t>(reply + 4)));
+    SetDlgItemText(IDC_MIN_CURRENT, FixedPoint5(reply));
+    SetDlgItemText(IDC_MAX_CURRENT, FixedPoint5(reply + 4));
   } else {
     // An unread reply would show as 0.00000, which looks like a real current.
     SetDlgItemText(IDC_MIN_CURRENT, QStringLiteral("ERROR"));
