@@ -99,22 +99,22 @@ void CConfigLAN::Warn(const QString& message) {
   prompter().showMessage(this, message, platform::applicationTitle(), platform::Prompter::Icon::Warning);
 }
 
-void CConfigLAN::ReportUnreadable(const QString& what) {
+bool CConfigLAN::Read(int statusCode, std::span<std::uint8_t> block, const QString& what) {
+  m_pMainDlg->EnsureConnected();
+  const std::int32_t result =
+      m_pMainDlg->QueryStatus(statusCode, block.data(), static_cast<std::int32_t>(block.size()));
+  m_pMainDlg->pacer().sleep(kQueryPause);
+  // A block the controller did not fill is not a value: keep what is shown.
+  if (result == 0) return true;
   Warn(QStringLiteral("The %1 could not be read from the controller.").arg(what));
+  return false;
 }
 
 // ---- MAC address ------------------------------------------------------------
 
 void CConfigLAN::OnGetMACAddress() {
   std::array<std::uint8_t, 6> mac{};
-  m_pMainDlg->EnsureConnected();
-  const std::int32_t result = m_pMainDlg->QueryStatus(zor::CMD_GET_MAC_ADDRESS, mac.data(), 6);
-  m_pMainDlg->pacer().sleep(kQueryPause);
-  // A block the controller did not fill is not an address: keep what is shown.
-  if (result != 0) {
-    ReportUnreadable(QStringLiteral("MAC address"));
-    return;
-  }
+  if (!Read(zor::CMD_GET_MAC_ADDRESS, mac, QStringLiteral("MAC address"))) return;
   m_editMAC->setText(text(zor::mac::formatMacAddress(mac)));
 }
 
@@ -138,13 +138,7 @@ void CConfigLAN::OnSetMACAddress() {
 
 void CConfigLAN::GetAddress(const AddressRow& row) {
   std::array<std::uint8_t, 4> octets{};
-  m_pMainDlg->EnsureConnected();
-  const std::int32_t result = m_pMainDlg->QueryStatus(row.getCode, octets.data(), 4);
-  m_pMainDlg->pacer().sleep(kQueryPause);
-  if (result != 0) {
-    ReportUnreadable(QString::fromLatin1(row.what));
-    return;
-  }
+  if (!Read(row.getCode, octets, QString::fromLatin1(row.what))) return;
   row.control->setText(QString::asprintf("%d.%d.%d.%d", octets[0], octets[1], octets[2], octets[3]));
 }
 
@@ -192,13 +186,7 @@ void CConfigLAN::OnSetGateway() {
 
 void CConfigLAN::OnGetShipID() {
   std::array<std::uint8_t, 4> block{};
-  m_pMainDlg->EnsureConnected();
-  const std::int32_t result = m_pMainDlg->QueryStatus(zor::CMD_GET_SHIP_ID, block.data(), 4);
-  m_pMainDlg->pacer().sleep(kQueryPause);
-  if (result != 0) {
-    ReportUnreadable(QStringLiteral("SHIP ID"));
-    return;
-  }
+  if (!Read(zor::CMD_GET_SHIP_ID, block, QStringLiteral("SHIP ID"))) return;
   const std::uint32_t id = std::uint32_t{block[0]} | std::uint32_t{block[1]} << 8 |
                            std::uint32_t{block[2]} << 16 | std::uint32_t{block[3]} << 24;
   m_strShipID = QString::asprintf("%08x", id);

@@ -4,6 +4,7 @@
 // through the main panel's channel; the dialog keeps nothing once closed.
 
 #include <QString>
+#include <span>
 
 #include "platform/dialog.h"
 
@@ -81,7 +82,9 @@ class CConfigLAN : public platform::Dialog {
   void GetAddress(const AddressRow& row);
   void SetAddress(const AddressRow& row);
   // Tells the user a value could not be read; the field keeps what it showed.
-  void ReportUnreadable(const QString& what);
+  // One read of the controller: the connection check, the query and its
+  // pause. False, after telling the user, when the reply did not come.
+  bool Read(int statusCode, std::span<std::uint8_t> block, const QString& what);
   void Warn(const QString& text);
 };
 
