@@ -9,18 +9,11 @@
 #include "app/about_dialog.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
+#include "platform/utf16.h"
 #include "resources/resource.h"
 #include "resources/templates.h"
 
 using namespace panel;
-
-namespace {
-
-std::u16string_view view(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
-
-}  // namespace
 
 QString BuildDate() { return QStringLiteral(__DATE__); }
 
@@ -155,7 +148,7 @@ void CZORSystemMaintenanceDlg::paintEvent(QPaintEvent* event) {
 
 void CZORSystemMaintenanceDlg::EnsureConnected() { channel_.EnsureConnected(); }
 void CZORSystemMaintenanceDlg::SendCommand(int code, int value) { channel_.SendCommand(code, value); }
-void CZORSystemMaintenanceDlg::SendText(int code, const QString& text) { channel_.SendText(code, view(text)); }
+void CZORSystemMaintenanceDlg::SendText(int code, const QString& text) { channel_.SendText(code, platform::Utf16View(text)); }
 std::int32_t CZORSystemMaintenanceDlg::QueryStatus(int code, void* buffer, std::int32_t length) {
   return channel_.QueryStatus(code, buffer, length);
 }

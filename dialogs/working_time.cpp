@@ -1,3 +1,4 @@
+#include <QtEndian>
 #include <array>
 #include <cstdint>
 #include <optional>
@@ -7,6 +8,7 @@
 #include "dialogs/working_time_dialog.h"
 #include "duration/duration.h"
 #include "link/commands.h"
+#include "platform/utf16.h"
 #include "resources/resource.h"
 
 namespace {
@@ -34,10 +36,6 @@ const QString kReadFailedMessage =
 
 // The marking time the tool shows: a fixed count of 100 ns ticks.
 constexpr double kMarkingTimeTicks = 1043209991.4550781;
-
-std::u16string_view view(const QString& text) {
-  return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
-}
 
 QString qstr(const std::u16string& text) { return QString::fromStdU16String(text); }
 
@@ -70,9 +68,7 @@ void CZORSystemMaintenanceDlg::ReadWorkingTime() {
     prompter().showMessage(this, kReadFailedMessage, kBoxTitle, Icon::Warning);
     return;
   }
-  const std::uint32_t counter = static_cast<std::uint32_t>(block[0]) | static_cast<std::uint32_t>(block[1]) << 8 |
-                                static_cast<std::uint32_t>(block[2]) << 16 |
-                                static_cast<std::uint32_t>(block[3]) << 24;
+  const std::uint32_t counter = qFromLittleEndian<std::uint32_t>(block.data());
   const Duration value = counter;
   prompter().showMessage(this, qstr(FormatDuration(value, kBoxPattern)), kBoxTitle, Icon::Information);
   m_strWorking = qstr(FormatDuration(value, kFieldPattern));
@@ -85,7 +81,7 @@ void CZORSystemMaintenanceDlg::InitWorkingTime() {
   if (entry.DoModal() != platform::IDOK) return;
   // Only plain whole numbers whose total the controller's 32-bit counter can
   // hold: anything else would set the counter to a value nobody typed.
-  const std::optional<std::uint32_t> seconds = WorkingTimeResetSeconds(view(entry.m_strWorkingTime));
+  const std::optional<std::uint32_t> seconds = WorkingTimeResetSeconds(platform::Utf16View(entry.m_strWorkingTime));
   if (!seconds) {
     prompter().showMessage(this, qstr(std::u16string(kWorkingTimeEntryRefusedMessage)), kBoxTitle,
                            Icon::Warning);

@@ -1,5 +1,7 @@
 #include "lan/config_lan.h"
 
+#include <QtEndian>
+
 #include <QLineEdit>
 #include <array>
 #include <cstdint>
@@ -187,8 +189,7 @@ void CConfigLAN::OnSetGateway() {
 void CConfigLAN::OnGetShipID() {
   std::array<std::uint8_t, 4> block{};
   if (!Read(zor::CMD_GET_SHIP_ID, block, QStringLiteral("SHIP ID"))) return;
-  const std::uint32_t id = std::uint32_t{block[0]} | std::uint32_t{block[1]} << 8 |
-                           std::uint32_t{block[2]} << 16 | std::uint32_t{block[3]} << 24;
+  const std::uint32_t id = qFromLittleEndian<std::uint32_t>(block.data());
   m_strShipID = QString::asprintf("%08x", id);
   UpdateData(false);
 }
