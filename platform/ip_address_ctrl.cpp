@@ -18,6 +18,7 @@ namespace {
 
 constexpr int kMaxOctet = 255;
 constexpr int kFieldDigits = 3;
+constexpr int kAddressChars = 15;  // "255.255.255.255"
 
 bool isAsciiDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 
@@ -35,7 +36,10 @@ IpAddressCtrl::IpAddressCtrl(QWidget* parent) : QWidget(parent) {
   layout->setContentsMargins(frame, frame, frame, frame);
   layout->setSpacing(0);
 
-  const auto* digits = new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]{0,3}")), this);
+  // A field takes up to three digits, or a whole dotted address pasted into
+  // it, which is then spread over the fields from there on.
+  const auto* digits = new QRegularExpressionValidator(
+      QRegularExpression(QStringLiteral("[0-9]{0,3}|([0-9]{0,3}\\.){1,3}[0-9]{0,3}")), this);
   const int fieldWidth = fontMetrics().horizontalAdvance(QStringLiteral("000")) + 4;
   for (int i = 0; i < kFieldCount; ++i) {
     if (i > 0) {
@@ -47,12 +51,16 @@ IpAddressCtrl::IpAddressCtrl(QWidget* parent) : QWidget(parent) {
     auto* f = new QLineEdit(this);
     f->setFrame(false);
     f->setAlignment(Qt::AlignCenter);
-    f->setMaxLength(kFieldDigits);
+    f->setMaxLength(kAddressChars);
     f->setValidator(digits);
     f->setMinimumWidth(fieldWidth);
     f->setSizePolicy(QSizePolicy::Ignored, QSizePolicy::Fixed);
     f->installEventFilter(this);
     connect(f, &QLineEdit::textEdited, this, [this, i] { onFieldEdited(i); });
+    // Text set from outside (an assistive tool, a paste) may hold a whole address.
+    connect(f, &QLineEdit::textChanged, this, [this, i](const QString& text) {
+      if (std::any_of(text.begin(), text.end(), [](QChar c) { return !isAsciiDigit(c); })) spreadFrom(i, text);
+    });
     layout->addWidget(f, 1);
     m_fields[static_cast<std::size_t>(i)] = f;
   }
@@ -276,6 +284,22 @@ bool IpAddressCtrl::handleFieldKey(int index, QKeyEvent* e) {
   }
   // Anything else printable has no place in an address.
   return !text.isEmpty() && text[0].isPrint();
+}
+
+void IpAddressCtrl::spreadFrom(int index, const QString& text) {
+  const QStringList parts = text.split(QLatin1Char('.'));
+  int last = index;
+  for (int k = 0; k < parts.size() && index + k < kFieldCount; ++k) {
+    QString digits;
+    for (QChar c : parts[k]) {
+      if (isAsciiDigit(c) && digits.size() < kFieldDigits) digits += c;
+    }
+    if (!digits.isEmpty() && digits.toInt() > kMaxOctet) digits = QString::number(kMaxOctet);
+    last = index + k;
+    m_fields[static_cast<std::size_t>(last)]->setText(digits);
+  }
+  if (m_fields[static_cast<std::size_t>(index)]->hasFocus()) moveTo(last, false, true);
+  emit addressChanged();
 }
 
 void IpAddressCtrl::onFieldEdited(int index) {

@@ -59,6 +59,7 @@ class IpAddressCtrl : public QWidget {
   int indexOf(const QObject* o) const;
   bool handleFieldKey(int index, QKeyEvent* e);
   void onFieldEdited(int index);
+  void spreadFrom(int index, const QString& text);
   void moveTo(int index, bool selectAll, bool caretAtEnd);
   void updateFieldNames();
 

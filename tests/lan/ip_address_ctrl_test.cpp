@@ -141,10 +141,22 @@ TEST_F(IpCtrlTest, PastedValueAboveTheRangeIsHeldAt255) {
   ip->field(2)->setFocus();
   key(Qt::Key_V, Qt::ControlModifier);
   EXPECT_EQ(fields(), "_._.255._");
-  QGuiApplication::clipboard()->setText(QStringLiteral("1.2"));
+}
+
+TEST_F(IpCtrlTest, AWholeAddressPastedOrSetIntoAFieldIsSpreadFromThere) {
+  QGuiApplication::clipboard()->setText(QStringLiteral("192.168.1.10"));
   ip->field(0)->setFocus();
   key(Qt::Key_V, Qt::ControlModifier);
-  EXPECT_EQ(fields(), "_._.255._");
+  EXPECT_EQ(fields(), "192.168.1.10");
+  QGuiApplication::clipboard()->setText(QStringLiteral("7.300"));
+  ip->field(2)->setFocus();
+  key(Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(fields(), "192.168.17.255");  // inserted at the caret, after the 1 already there
+  // What an assistive tool does when it sets a field's text.
+  ip->field(0)->setText(QStringLiteral("10.0.0.1"));
+  EXPECT_EQ(fields(), "10.0.0.1");
+  ip->field(3)->setText(QStringLiteral("x9"));
+  EXPECT_EQ(fields(), "10.0.0.9");
 }
 
 TEST_F(IpCtrlTest, BlankFieldsAreNotZeros) {
