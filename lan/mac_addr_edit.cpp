@@ -52,6 +52,15 @@ CMACAddrEdit::CMACAddrEdit(QWidget* parent)
   setAcceptDrops(false);
   setDragEnabled(false);
   setAttribute(Qt::WA_InputMethodEnabled, false);
+  // Text that arrives around the rules (an assistive tool setting the field,
+  // a caller's setText) is fitted to the mask the way a paste over an empty
+  // field is, so the field never holds what the rules could not produce.
+  connect(this, &QLineEdit::textChanged, this, [this](const QString& changed) {
+    const std::u16string t = changed.toStdU16String();
+    if (mac::isMaskPrefix(t)) return;
+    const mac::EditResult fitted = mac::applyPaste({}, t);
+    setText(QString::fromStdU16String(fitted.state.text));
+  });
 }
 
 CMACAddrEdit::~CMACAddrEdit() = default;
