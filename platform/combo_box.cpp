@@ -1,5 +1,7 @@
 #include "platform/combo_box.h"
 
+#include <QAbstractItemView>
+#include <QItemSelectionModel>
 #include <QLineEdit>
 
 namespace platform {
@@ -15,6 +17,16 @@ ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   connect(this, &QComboBox::editTextChanged, this, [this] {
     if (!settingText_) curSel_ = -1;
   });
+  // An entry selected in the closed list (as assistive tools select one) is
+  // a pick like any other; the open list reports its own picks.
+  connect(view()->selectionModel(), &QItemSelectionModel::selectionChanged, this,
+          [this](const QItemSelection& selected) {
+            if (view()->isVisible() || selected.indexes().isEmpty()) return;
+            const int row = selected.indexes().constFirst().row();
+            if (row == curSel_ && currentText() == itemText(row)) return;
+            setCurrentIndex(row);
+            emit activated(row);
+          });
 }
 
 void ComboBox::setCurSel(int index) {

@@ -2,6 +2,7 @@
 // value exchange and the up-down and combo controls.
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
@@ -220,6 +221,10 @@ TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
   EXPECT_EQ(combo.count(), 3);
   combo.lineEdit()->setText("9");  // an assistive tool setting the field is typing too
   EXPECT_EQ(combo.curSel(), -1);
+  // ... and one selecting an entry of the closed list picks it.
+  combo.view()->selectionModel()->select(combo.model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(combo.curSel(), 2);
+  EXPECT_EQ(combo.editText(), "163");
 }
 
 }  // namespace
