@@ -177,10 +177,8 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
   PanelHarness h;
   h.link.setFindResults({0});
   h.start();
-  AimingDiodeAlignmentDlg dialog(h.prompter, &h.panel());
-  dialog.m_pMainDlg = &h.panel();
-  dialog.Initialize();
-  dialog.show();
+  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h);
+  AimingDiodeAlignmentDlg& dialog = *shown;
   zortest::Click(dialog, platform::IDCANCEL);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);

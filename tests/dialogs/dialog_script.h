@@ -6,10 +6,12 @@
 #include <QPushButton>
 #include <QTest>
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 #include "platform/dialog.h"
+#include "tests/support/panel_harness.h"
 
 namespace zortest {
 
@@ -42,5 +44,16 @@ inline Step KeyStep(const char* name, Qt::Key key) {
   return {name, [key](QDialog& d) { Key(d, key); }};
 }
 inline Step CloseBoxStep() { return {"close box", CloseBox}; }
+
+// A sub-dialog shown on the panel directly, without its opener: for what the
+// panel itself never lets happen, such as running it unconnected.
+template <class D>
+std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h) {
+  auto dialog = std::make_unique<D>(h.prompter, &h.panel());
+  dialog->m_pMainDlg = &h.panel();
+  dialog->Initialize();
+  dialog->show();
+  return dialog;
+}
 
 }  // namespace zortest

@@ -181,10 +181,8 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
   PanelHarness h;
   h.link.setFindResults({0});
   h.start();
-  DistortionCorrectionDlg dialog(h.prompter, &h.panel());
-  dialog.m_pMainDlg = &h.panel();
-  dialog.Initialize();
-  dialog.show();
+  const auto shown = zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h);
+  DistortionCorrectionDlg& dialog = *shown;
   zortest::Key(dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);
