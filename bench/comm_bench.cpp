@@ -7,7 +7,7 @@
 #include <string>
 
 #include "comm/zorcomm.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 
 namespace {
 

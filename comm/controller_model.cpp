@@ -313,15 +313,9 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
 }
 
 std::optional<std::size_t> ControllerModel::replyLength(int statusCode) {
-  switch (statusCode) {
-    case CMD_GET_XY_SCALE: case CMD_GET_CURRENTS: return 8;
-    case CMD_GET_XY_DISTORTION: case CMD_GET_CONTROLLER_MODEL: case CMD_GET_SHIP_ID:
-    case CMD_GET_IP_ADDRESS: case CMD_GET_GATEWAY: case CMD_GET_SUBNET_MASK:
-    case CMD_GET_WORK_TIME: return 4;
-    case CMD_GET_MAC_ADDRESS: return 6;
-    case CMD_GET_SYSTEM_INFO: return kSystemInfoLength;
-    default: return std::nullopt;
-  }
+  const int length = ReplyLength(statusCode);
+  if (length == 0) return std::nullopt;
+  return static_cast<std::size_t>(length);
 }
 
 std::optional<Reply> ControllerModel::status(int statusCode) const {
@@ -336,11 +330,11 @@ std::optional<Reply> ControllerModel::status(int statusCode) const {
     case CMD_GET_XY_DISTORTION: putLe16(out, state_.xDistortion); putLe16(out + 2, state_.yDistortion); break;
     case CMD_GET_CURRENTS: putFloat(out, state_.minCurrent); putFloat(out + 4, state_.maxCurrent); break;
     case CMD_GET_SYSTEM_INFO:
-      putLe32(out, static_cast<std::uint32_t>(state_.serial));
-      putText(out + 9, 9, kSimVersion);
-      putText(out + 18, 8, kSimReleaseDate);
-      putText(out + 26, kModelNameLength, state_.modelName);
-      putLe16(out + 36, state_.lens);
+      putLe32(out + identity::kSerialAt, static_cast<std::uint32_t>(state_.serial));
+      putText(out + identity::kVersionAt, identity::kVersionWidth, kSimVersion);
+      putText(out + identity::kDateAt, identity::kDateWidth, kSimReleaseDate);
+      putText(out + identity::kModelAt, kModelNameLength, state_.modelName);
+      putLe16(out + identity::kLensAt, state_.lens);
       break;
     case CMD_GET_CONTROLLER_MODEL:
       putLe32(out, std::uint32_t{state_.controllerModel.flag} << 24 | (state_.controllerModel.code & 0xffffff));

@@ -10,7 +10,7 @@
 #include <string>
 
 #include "comm/text_values.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 
 namespace zor::sim {
 
@@ -49,7 +49,7 @@ struct ControllerState {
   bool operator==(const ControllerState &) const = default;
 };
 
-constexpr std::size_t kModelNameLength = 10;
+constexpr std::size_t kModelNameLength = identity::kModelWidth;
 constexpr std::size_t kMaxTextLength = 64;  // the controller's text buffer
 // Fixed identity texts: a simulated system says so in its version.
 constexpr const char *kSimVersion = "SIM-1.00";

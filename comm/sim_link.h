@@ -23,7 +23,7 @@ enum LinkResult : std::int32_t {
   kShortBlock = 4,     // the caller's block is shorter than the reply
 };
 
-constexpr std::int32_t kDiscoveryLength = 2564;
+constexpr std::int32_t kDiscoveryLength = kDiscoveryScratchSize;
 
 struct LinkConfig {
   bool simulated = true;             // ZORCOMM_LINK: sim (default) or none

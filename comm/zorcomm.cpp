@@ -4,9 +4,18 @@
 #include <chrono>
 #include <cstdlib>
 #include <iostream>
+#include <type_traits>
 
 #include "comm/sim_link.h"
 #include "comm/zorcomm.h"
+#include "protocol/zor_protocol.h"
+
+// The exports have exactly the types the tool calls them through.
+static_assert(std::is_same_v<decltype(&dwSendCommand), DwSendCommandFn>);
+static_assert(std::is_same_v<decltype(&dwGetStatus), DwGetStatusFn>);
+static_assert(std::is_same_v<decltype(&ZORFindSystems), ZorFindSystemsFn>);
+static_assert(std::is_same_v<decltype(&dwSendData), DwSendDataFn>);
+static_assert(std::is_same_v<decltype(&ZORSystemCheckStatus), ZorSystemCheckStatusFn>);
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "app/main_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 
 namespace {

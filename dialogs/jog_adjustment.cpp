@@ -1,7 +1,7 @@
 #include "dialogs/jog_adjustment.h"
 
 #include "app/main_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 
 namespace {

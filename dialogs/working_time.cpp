@@ -7,7 +7,7 @@
 #include "app/main_dialog.h"
 #include "dialogs/working_time_dialog.h"
 #include "duration/duration.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
 

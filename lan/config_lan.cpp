@@ -9,7 +9,7 @@
 #include "app/main_dialog.h"
 #include "lan/mac_addr_edit.h"
 #include "lan/mac_mask.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/ip_address_ctrl.h"
 #include "resources/resource.h"
 

@@ -2,7 +2,7 @@
 
 #include <array>
 
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/operation.h"
 
 namespace zor {

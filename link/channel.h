@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "link/device_link.h"
+#include "protocol/zor_protocol.h"
 #include "platform/pacer.h"
 
 namespace zor {
@@ -13,7 +14,6 @@ inline constexpr std::u16string_view kNotConnectedMessage =
     u"USB is not connected.  Please to to connect before continuing.";
 inline constexpr std::u16string_view kCommandSystemName = u"SYSTEM NAME NOT USED";
 inline constexpr std::u16string_view kStatusSystemName = u"NOT USED";
-inline constexpr int kDiscoveryScratchSize = 2564;
 inline constexpr int kTextCharPause = 100;  // ms after every text character and the end of text
 // What QueryStatus reports when the library has no status entry point.
 inline constexpr std::int32_t kNoStatusEntryPoint = -1;

@@ -3,7 +3,7 @@
 #include <array>
 #include <string>
 
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 
 namespace zor {
 

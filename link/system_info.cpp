@@ -3,6 +3,8 @@
 #include <array>
 #include <string>
 
+#include "protocol/zor_protocol.h"
+
 namespace zor {
 
 namespace {
@@ -12,15 +14,8 @@ constexpr CD E = CD::Enable;
 constexpr CD D = CD::Disable;
 constexpr CD U = CD::Unchanged;
 
-// Block offsets.
-constexpr int kSerialAt = 0;
-constexpr int kVersionAt = 9;
-constexpr int kVersionWidth = 9;
-constexpr int kDateAt = 18;
-constexpr int kDateWidth = 8;
-constexpr int kModelAt = 26;
-constexpr int kLensAt = 36;
-constexpr int kLastTextByte = 37;  // texts never run past the block
+using namespace identity;
+constexpr int kLastTextByte = kSystemInfoLength - 1;  // texts never run past the block
 
 // Latin-1 maps each byte to the code point of the same value.
 std::u16string Latin1(const std::uint8_t* from, int maxLength) {
@@ -102,7 +97,7 @@ SystemInfo ParseSystemInfo(const std::uint8_t* block) {
   info.version = Latin1(block + kVersionAt, kVersionWidth);
   // The date keeps to its own 8 bytes: a full date must not swallow the model name.
   info.releaseDate = Latin1(block + kDateAt, kDateWidth);
-  info.model = Latin1(block + kModelAt, kLastTextByte + 1 - kModelAt);
+  info.model = Latin1(block + kModelAt, kModelWidth);
   info.fromVersion = Latin1(block + kVersionAt, kLastTextByte + 1 - kVersionAt);
   info.lens = static_cast<std::uint16_t>(block[kLensAt] | block[kLensAt + 1] << 8);
   return info;

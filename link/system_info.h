@@ -13,7 +13,7 @@ struct SystemInfo {
   std::int32_t serial = 0;       // bytes 0-3
   std::u16string version;        // bytes 9-17, at most 9 characters
   std::u16string releaseDate;    // bytes 18-25, at most 8 characters, never into the model
-  std::u16string model;          // from byte 26 to the first zero byte, never past byte 37
+  std::u16string model;          // bytes 26-35, at most 10 characters, never into the lens
   std::u16string fromVersion;    // from byte 9 to the first zero byte, never past byte 37
   std::uint16_t lens = 0;        // bytes 36-37, focal length in mm
 };

@@ -1,7 +1,7 @@
 #include <algorithm>
 
 #include "app/main_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/up_down.h"
 #include "resources/resource.h"
 

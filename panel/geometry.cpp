@@ -7,7 +7,7 @@
 #include <cstdint>
 
 #include "app/main_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "panel/reply_format.h"
 #include "resources/resource.h"
 

@@ -2,7 +2,7 @@
 #include <cstdint>
 
 #include "app/main_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "panel/reply_format.h"
 #include "platform/combo_box.h"
 #include "resources/resource.h"

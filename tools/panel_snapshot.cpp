@@ -6,7 +6,7 @@
 #include <QDir>
 #include <QPixmap>
 
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 

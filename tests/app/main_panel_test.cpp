@@ -7,7 +7,7 @@
 #include <QMenu>
 #include <QTest>
 
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
 #include "resources/resource.h"

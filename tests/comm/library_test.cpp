@@ -13,7 +13,7 @@
 
 #include "comm/zorcomm.h"
 #include "comm_test_util.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 
 namespace {
 

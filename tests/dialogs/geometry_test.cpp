@@ -4,7 +4,7 @@
 
 #include <QLineEdit>
 
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 

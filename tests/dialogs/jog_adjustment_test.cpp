@@ -5,7 +5,7 @@
 #include <QPushButton>
 
 #include "dialogs/jog_adjustment.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/dialogs/dialog_script.h"
 #include "tests/support/panel_harness.h"

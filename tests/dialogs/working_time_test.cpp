@@ -11,7 +11,7 @@
 
 #include "dialogs/password_dialog.h"
 #include "dialogs/working_time_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 

@@ -20,7 +20,7 @@
 #include <vector>
 
 #include "lan/mac_addr_edit.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/ip_address_ctrl.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "link/channel.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "link/refresh.h"
 #include "tests/support/transcript.h"
 

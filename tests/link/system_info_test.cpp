@@ -53,12 +53,12 @@ INSTANTIATE_TEST_SUITE_P(
                   {0, u"N-20 V1", u"2010", u"N-20", u"N-20 V1", 0}},
         ParseCase{"Latin1", Block().model("\xC9\xFF-1").date("\xB0"),
                   {0, u"", u"\u00B0", u"\u00C9\u00FF-1", u"", 0}},
-        // With no zero byte the model runs into the lens bytes, and stops at the block's end.
-        ParseCase{"ModelWithoutTerminatorEndsAtByte37", Block().model("ABCDEFGHIJ").lens(0x4241),
-                  {0, u"", u"", u"ABCDEFGHIJAB", u"", 0x4241}},
+        // A model name that fills its 10 bytes keeps to them: the lens is not text.
+        ParseCase{"FullModelStopsBeforeTheLens", Block().model("ABCDEFGHIJ").lens(0x4241),
+                  {0, u"", u"", u"ABCDEFGHIJ", u"", 0x4241}},
         ParseCase{"FromVersionEndsAtByte37",
                   Block().version("VVVVVVVVV").date("DDDDDDDD").model("MMMMMMMMMM").lens(0x4C4C),
-                  {0, u"VVVVVVVVV", u"DDDDDDDD", u"MMMMMMMMMMLL", u"VVVVVVVVVDDDDDDDDMMMMMMMMMMLL", 0x4C4C}}),
+                  {0, u"VVVVVVVVV", u"DDDDDDDD", u"MMMMMMMMMM", u"VVVVVVVVVDDDDDDDDMMMMMMMMMMLL", 0x4C4C}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SystemInfo, NoTextIsReadPastTheBlock) {
@@ -69,7 +69,7 @@ TEST(SystemInfo, NoTextIsReadPastTheBlock) {
   EXPECT_EQ(info.model, u"XXXXXXXXXX");
   memory[36] = 'L';
   memory[37] = 'L';
-  EXPECT_EQ(zor::ParseSystemInfo(memory.data()).model, u"XXXXXXXXXXLL");
+  EXPECT_EQ(zor::ParseSystemInfo(memory.data()).model, u"XXXXXXXXXX");
   EXPECT_EQ(zor::ParseSystemInfo(memory.data()).fromVersion.size(), 29u);
 }
 

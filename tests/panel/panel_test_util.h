@@ -16,7 +16,7 @@
 
 #include "app/main_dialog.h"
 #include "dialogs/password_dialog.h"
-#include "link/commands.h"
+#include "protocol/zor_protocol.h"
 #include "platform/prompter.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/panel_harness.h"
