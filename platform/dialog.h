@@ -1,5 +1,5 @@
 #pragma once
-// Our stand-in for the dialog framework: a QDialog built from a template,
+// Our dialog layer over Qt Widgets: a QDialog built from a template,
 // with controls reached by identifier, one table of button handlers, modal
 // runs through the prompter, and value exchange with validation.
 

@@ -1,6 +1,6 @@
 #pragma once
-// Our stand-in for the Windows IP address control: four fields of 0 to 255
-// between dots, drawn as one bordered edit. A blank field is kept apart from
+// The IP address control: four fields of 0 to 255 between dots, drawn as
+// one bordered edit. A blank field is kept apart from
 // a 0 until the address is read, where it counts as 0.
 
 #include <QWidget>

@@ -1,5 +1,5 @@
 #pragma once
-// Stand-ins for the main dialog as the channel and the refresh see it.
+// Test doubles for the main dialog as the channel and the refresh see it.
 
 #include <array>
 #include <cstring>

@@ -1,4 +1,4 @@
-// The dialog framework stand-in: templates, command dispatch, keyboard,
+// The dialog layer: templates, command dispatch, keyboard,
 // value exchange and the up-down and combo controls.
 #include <gtest/gtest.h>
 
