@@ -5,6 +5,7 @@
 #include "app/main_dialog.h"
 #include "app/startup_probe.h"
 #include "link/load_device_link.h"
+#include "platform/pacer.h"
 #include "platform/qt_prompter.h"
 
 bool CZORSystemMaintenanceApp::InitInstance() {

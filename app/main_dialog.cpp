@@ -9,7 +9,8 @@
 #include "app/about_dialog.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
-#include "platform/utf16.h"
+#include "panel/outcome_view.h"
+#include "resources/family_layout.h"
 #include "resources/resource.h"
 #include "resources/templates.h"
 
@@ -21,7 +22,7 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
     : platform::Dialog(res::kMainPanelTemplate, services.prompter, parent),
       m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
       services_(std::move(services)),
-      channel_(m_link, services_.pacer, *this) {
+      service_(m_link, services_.pacer, *this) {
   auto bind = [this](void (CZORSystemMaintenanceDlg::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   bindCommands({
       {IDC_SET_MIN, bind(&CZORSystemMaintenanceDlg::OnSetMinCurrent)},
@@ -78,7 +79,7 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
   auto* lens = item<platform::ComboBox>(IDC_LENS);
   for (const char* preset : res::kLensPresets) lens->addItem(QString::fromUtf8(preset));
   auto* model = item<platform::ComboBox>(IDC_CTRLR_MODEL);
-  for (const char* code : res::kControllerModelCodes) model->addItem(QString::fromUtf8(code));
+  for (std::u16string_view code : zor::service::kControllerModelCodes) model->addItem(qstr(code));
   model->setCurrentIndex(-1);
   lens->setCurrentIndex(-1);
   platform::Dialog::OnInitDialog();
@@ -93,14 +94,14 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
   m_link.clearEntryPoints();
 
   auto* pulse = item<platform::UpDown>(IDC_PULSE_SPIN);
-  pulse->setRange(0, 100);
+  pulse->setRange(zor::service::kPulseMin, zor::service::kPulseMax);
   pulse->setAccel({{1000, 10}});
 
   lens->setCurSel(m_nLensIndex);
 
   LoadDeviceLink();
   // The first connect says nothing when no system answers.
-  channel_.ConnectToSystem();
+  service_.connect();
   return true;
 }
 
@@ -144,22 +145,18 @@ void CZORSystemMaintenanceDlg::paintEvent(QPaintEvent* event) {
   painter.drawPixmap(QRect(MinimizedIconOrigin(size(), icon), icon), m_hIcon.pixmap(icon));
 }
 
-// ---- channel ----------------------------------------------------------------
+// ---- the connection -----------------------------------------------------------
 
-void CZORSystemMaintenanceDlg::EnsureConnected() { channel_.EnsureConnected(); }
-void CZORSystemMaintenanceDlg::SendCommand(int code, int value) { channel_.SendCommand(code, value); }
-void CZORSystemMaintenanceDlg::SendText(int code, const QString& text) { channel_.SendText(code, platform::Utf16View(text)); }
-std::int32_t CZORSystemMaintenanceDlg::QueryStatus(int code, void* buffer, std::int32_t length) {
-  return channel_.QueryStatus(code, buffer, length);
-}
-void CZORSystemMaintenanceDlg::ConnectToSystem() { channel_.ConnectToSystem(); }
+void CZORSystemMaintenanceDlg::ConnectToSystem() { service_.connect(); }
 
-void CZORSystemMaintenanceDlg::showNotConnected() {
-  prompter().showMessage(this, QString::fromStdU16String(std::u16string(zor::kNotConnectedMessage)),
-                         platform::applicationTitle(), platform::Prompter::Icon::Warning);
+void CZORSystemMaintenanceDlg::notConnected() {
+  prompter().showMessage(this, qstr(zor::kNotConnectedMessage), platform::applicationTitle(),
+                         platform::Prompter::Icon::Warning);
 }
 
-void CZORSystemMaintenanceDlg::onConnected() { zor::RefreshSystemInfo(channel_, *this); }
+void CZORSystemMaintenanceDlg::identified(const zor::service::Identity& identity) {
+  panel::ShowIdentity(identity, *this);
+}
 
 // ---- what the identity refresh does to the panel ----------------------------
 

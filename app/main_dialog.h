@@ -6,21 +6,22 @@
 #include <QString>
 #include <cstdint>
 #include <functional>
+#include <optional>
 
-#include "link/channel.h"
 #include "link/device_link.h"
-#include "link/refresh.h"
+#include "link/pacer.h"
+#include "panel/identity.h"
 #include "platform/dialog.h"
-#include "platform/pacer.h"
+#include "service/maintenance.h"
 
 class CZORSystemMaintenanceDlg : public platform::Dialog,
-                                 private zor::ChannelHost,
-                                 private zor::PanelSurface {
+                                 private zor::service::Host,
+                                 private panel::PanelSurface {
   Q_OBJECT
  public:
   // What the panel needs from the world outside: the three seams.
   struct Services {
-    platform::Pacer& pacer;
+    zor::Pacer& pacer;
     platform::Prompter& prompter;
     // Loads the device link into the given entry points; false when the
     // library could not be loaded.
@@ -30,17 +31,15 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
   explicit CZORSystemMaintenanceDlg(Services services, QWidget* parent = nullptr);
   ~CZORSystemMaintenanceDlg() override;
 
-  // ---- the channel operations, for the panel and its sub-dialogs ----
-  void EnsureConnected();
-  void SendCommand(int code, int value);
-  void SendText(int code, const QString& text);
-  std::int32_t QueryStatus(int code, void* buffer, std::int32_t length);
+  // Every operation on the controller, for the panel and its sub-dialogs.
+  zor::service::Maintenance& service() { return service_; }
+  // "Get Info": looks for the system again.
   void ConnectToSystem();
-  bool IsConnected() const { return channel_.isConnected(); }
-  platform::Pacer& pacer() const { return services_.pacer; }
+  bool IsConnected() const { return service_.isConnected(); }
 
-  // Asks for the service password; true when it matched.
-  bool VerifyServicePassword();
+  // Asks for the service password: what was typed when it matched, nothing
+  // when the prompt was cancelled or the password was wrong.
+  std::optional<QString> VerifyServicePassword();
 
   // Where the icon's top-left goes when the minimised window paints it.
   static QPoint MinimizedIconOrigin(QSize client, QSize icon);
@@ -113,9 +112,9 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
  private:
   void LoadDeviceLink();
 
-  // ChannelHost
-  void showNotConnected() override;
-  void onConnected() override;
+  // Host
+  void notConnected() override;
+  void identified(const zor::service::Identity& identity) override;
   // PanelSurface
   void setControlEnabled(int id, bool enabled) override;
   void setControlText(int id, const std::u16string& text) override;
@@ -125,7 +124,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
   void showMessage(const std::u16string& text) override;
 
   Services services_;
-  zor::CommandChannel channel_;
+  zor::service::Maintenance service_;
 };
 
 // The build date as the compiler saw it, e.g. "Jul 15 2011".

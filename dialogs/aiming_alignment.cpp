@@ -4,7 +4,7 @@
 #include <QPushButton>
 
 #include "app/main_dialog.h"
-#include "protocol/zor_protocol.h"
+#include "panel/outcome_view.h"
 #include "resources/resource.h"
 
 namespace {
@@ -24,18 +24,17 @@ const platform::ControlTemplate kAimingControls[] = {
 const platform::DialogTemplate kAimingTemplate = {res::IDD_AIMING_DIODE_ALIGNMENT, "Aiming Diode Alignment", 212,
                                                   106, 8, kAimingControls};
 
-// The controller needs this long to store the alignment before the mode ends.
-constexpr int kAfterSave = 500;
+using zor::service::Direction;
 
 }  // namespace
 
 AimingDiodeAlignmentDlg::AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent)
     : platform::Dialog(kAimingTemplate, prompter, parent) {
   bindCommands({
-      {aiming::IDC_UP, [this] { Jog(zor::CMD_JOG_UP); }},
-      {aiming::IDC_LEFT, [this] { Jog(zor::CMD_JOG_LEFT); }},
-      {aiming::IDC_RIGHT, [this] { Jog(zor::CMD_JOG_RIGHT); }},
-      {aiming::IDC_DOWN, [this] { Jog(zor::CMD_JOG_DOWN); }},
+      {aiming::IDC_UP, [this] { Jog(Direction::Up); }},
+      {aiming::IDC_LEFT, [this] { Jog(Direction::Left); }},
+      {aiming::IDC_RIGHT, [this] { Jog(Direction::Right); }},
+      {aiming::IDC_DOWN, [this] { Jog(Direction::Down); }},
       {aiming::IDC_NEXT, [this] { OnNext(); }},
   });
 }
@@ -47,38 +46,34 @@ void AimingDiodeAlignmentDlg::DoDataExchange(platform::DataExchange&) {
 }
 
 // The same nudges at both points; the controller keeps the position.
-void AimingDiodeAlignmentDlg::Jog(int code) { m_pMainDlg->SendCommand(code, 0); }
+void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_pService->jog(direction)); }
 
+// At the first point Next moves on to the second; there it saves, and the
+// controller leaves the alignment mode.
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
-    m_pMainDlg->SendCommand(zor::CMD_AIM_ALIGN_NEXT_POINT, 0);
+    if (!panel::ShowOutcome(*this, m_pService->nextAimingPoint())) return;
     m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
     m_btnNext->setText(QStringLiteral("Save"));
     m_nStep = 1;
     return;
   }
-  m_pMainDlg->SendCommand(zor::CMD_AIM_ALIGN_SAVE, 0);
-  m_pMainDlg->pacer().sleep(kAfterSave);
-  EndDialog(platform::IDOK);
-  m_pMainDlg->SendCommand(zor::CMD_ADJUST_END, 0);
+  if (panel::ShowOutcome(*this, m_pService->saveAdjustment())) EndDialog(platform::IDOK);
 }
 
 // Cancel, Esc and the close box, at either point: the controller leaves the
-// alignment mode without storing.
+// alignment mode without storing. The dialog closes even if that could not be
+// sent: the user asked to leave.
 void AimingDiodeAlignmentDlg::OnCancel() {
-  // The user asked to leave: the dialog closes even if the end could not be sent.
-  struct Close {
-    AimingDiodeAlignmentDlg& dialog;
-    ~Close() { dialog.EndDialog(platform::IDCANCEL); }
-  } close{*this};
-  m_pMainDlg->SendCommand(zor::CMD_ADJUST_END, 0);
+  panel::ShowOutcome(*this, m_pService->endAdjustment());
+  EndDialog(platform::IDCANCEL);
 }
 
 // The dialog sends its own closing command on every way out, so the result
 // needs no look.
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
-  SendCommand(zor::CMD_AIM_ALIGN_BEGIN, 0);
+  if (!panel::ShowOutcome(*this, service_.beginAdjustment(zor::service::Adjustment::Aiming))) return;
   AimingDiodeAlignmentDlg dialog(prompter(), this);
-  dialog.m_pMainDlg = this;
+  dialog.m_pService = &service_;
   dialog.DoModal();
 }

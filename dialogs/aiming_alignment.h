@@ -4,8 +4,8 @@
 // bottom, Save.
 
 #include "platform/dialog.h"
+#include "service/maintenance.h"
 
-class CZORSystemMaintenanceDlg;
 class QLabel;
 class QPushButton;
 
@@ -15,7 +15,7 @@ class AimingDiodeAlignmentDlg : public platform::Dialog {
   explicit AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
 
   int m_nStep = 0;                                 // 0: top left, 1: right bottom
-  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned; every command goes through it
+  zor::service::Maintenance* m_pService = nullptr;  // not owned; every command goes through it
   QLabel* m_wndPointLabel = nullptr;               // names the current point
   QPushButton* m_btnNext = nullptr;                // "Next", then "Save"
 
@@ -24,7 +24,7 @@ class AimingDiodeAlignmentDlg : public platform::Dialog {
   void OnCancel() override;
 
  private:
-  void Jog(int code);
+  void Jog(zor::service::Direction direction);
   void OnNext();
 };
 

@@ -1,7 +1,7 @@
 #include "dialogs/jog_adjustment.h"
 
 #include "app/main_dialog.h"
-#include "protocol/zor_protocol.h"
+#include "panel/outcome_view.h"
 #include "resources/resource.h"
 
 namespace {
@@ -25,10 +25,10 @@ const platform::DialogTemplate kJogTemplate = {res::IDD_DISTORTION_CORRECTION, "
 DistortionCorrectionDlg::DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent)
     : platform::Dialog(kJogTemplate, prompter, parent) {
   bindCommands({
-      {jog::IDC_UP, [this] { Jog(zor::CMD_JOG_UP); }},
-      {jog::IDC_LEFT, [this] { Jog(zor::CMD_JOG_LEFT); }},
-      {jog::IDC_RIGHT, [this] { Jog(zor::CMD_JOG_RIGHT); }},
-      {jog::IDC_DOWN, [this] { Jog(zor::CMD_JOG_DOWN); }},
+      {jog::IDC_UP, [this] { Jog(zor::service::Direction::Up); }},
+      {jog::IDC_LEFT, [this] { Jog(zor::service::Direction::Left); }},
+      {jog::IDC_RIGHT, [this] { Jog(zor::service::Direction::Right); }},
+      {jog::IDC_DOWN, [this] { Jog(zor::service::Direction::Down); }},
   });
 }
 
@@ -39,37 +39,37 @@ bool DistortionCorrectionDlg::OnInitDialog() {
 }
 
 // Each press is one nudge; the controller keeps the position.
-void DistortionCorrectionDlg::Jog(int code) { m_pMainDlg->SendCommand(code, 0); }
+void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
+  panel::ShowOutcome(*this, m_pService->jog(direction));
+}
 
-// Cancel, Esc and the close box: the controller drops the adjustment.
+// Cancel, Esc and the close box: the controller drops the adjustment. The
+// dialog closes even if that could not be sent: the user asked to leave.
 void DistortionCorrectionDlg::OnCancel() {
-  // The user asked to leave: the dialog closes even if the end could not be sent.
-  struct Close {
-    DistortionCorrectionDlg& dialog;
-    ~Close() { dialog.EndDialog(platform::IDCANCEL); }
-  } close{*this};
-  m_pMainDlg->SendCommand(zor::CMD_ADJUST_END, 0);
+  panel::ShowOutcome(*this, m_pService->endAdjustment());
+  EndDialog(platform::IDCANCEL);
 }
 
 namespace {
 
 // Save closes with OK and the opener stores; Cancel has already ended the
 // adjustment, so the opener sends nothing more.
-void RunJogAdjustment(CZORSystemMaintenanceDlg& main, int begin, int save, const QString* title) {
-  main.SendCommand(begin, 0);
+void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment adjustment, const QString* title) {
+  zor::service::Maintenance& service = main.service();
+  if (!panel::ShowOutcome(main, service.beginAdjustment(adjustment))) return;
   DistortionCorrectionDlg dialog(main.prompter(), &main);
-  dialog.m_pMainDlg = &main;
+  dialog.m_pService = &service;
   if (title) dialog.m_strTitle = *title;
-  if (dialog.DoModal() == platform::IDOK) main.SendCommand(save, 0);
+  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, service.saveAdjustment());
 }
 
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
-  RunJogAdjustment(*this, zor::CMD_DISTORTION_ADJUST_BEGIN, zor::CMD_DISTORTION_ADJUST_SAVE, nullptr);
+  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, nullptr);
 }
 
 void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
   const QString title = QStringLiteral("Centering Adjustment");
-  RunJogAdjustment(*this, zor::CMD_CENTER_ADJUST_BEGIN, zor::CMD_CENTER_ADJUST_SAVE, &title);
+  RunJogAdjustment(*this, zor::service::Adjustment::Center, &title);
 }

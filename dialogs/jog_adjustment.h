@@ -6,15 +6,14 @@
 #include <QString>
 
 #include "platform/dialog.h"
-
-class CZORSystemMaintenanceDlg;
+#include "service/maintenance.h"
 
 class DistortionCorrectionDlg : public platform::Dialog {
   Q_OBJECT
  public:
   explicit DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
 
-  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned; every command goes through it
+  zor::service::Maintenance* m_pService = nullptr;  // not owned; every command goes through it
   QString m_strTitle = QStringLiteral("Distortion Correction");
 
  protected:
@@ -22,7 +21,7 @@ class DistortionCorrectionDlg : public platform::Dialog {
   void OnCancel() override;
 
  private:
-  void Jog(int code);
+  void Jog(zor::service::Direction direction);
 };
 
 namespace jog {

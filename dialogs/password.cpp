@@ -1,5 +1,6 @@
 #include "app/main_dialog.h"
 #include "dialogs/password_dialog.h"
+#include "platform/utf16.h"
 #include "resources/resource.h"
 
 namespace {
@@ -16,8 +17,6 @@ const platform::ControlTemplate kPasswordControls[] = {
 const platform::DialogTemplate kPasswordTemplate = {res::IDD_PASSWORD, "Password", 180, 56, 8,
                                                     kPasswordControls};
 
-const QString kServicePassword = QStringLiteral("KPLVoxen");
-
 }  // namespace
 
 CDlgPassword::CDlgPassword(platform::Prompter& prompter, QWidget* parent)
@@ -28,13 +27,10 @@ void CDlgPassword::DoDataExchange(platform::DataExchange& dx) {
   dx.text(password::IDC_PROMPT, m_strPrompt);
 }
 
-bool MatchesServicePassword(const QString& typed) {
-  return typed.compare(kServicePassword, Qt::CaseInsensitive) == 0;
-}
-
 // A fresh prompt every time: nothing is remembered between operations.
-bool CZORSystemMaintenanceDlg::VerifyServicePassword() {
+std::optional<QString> CZORSystemMaintenanceDlg::VerifyServicePassword() {
   CDlgPassword prompt(prompter(), this);
-  if (prompt.DoModal() != platform::IDOK) return false;
-  return MatchesServicePassword(prompt.m_strPassword);
+  if (prompt.DoModal() != platform::IDOK) return std::nullopt;
+  if (!zor::service::MatchesServicePassword(platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
+  return prompt.m_strPassword;
 }

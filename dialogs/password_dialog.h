@@ -22,6 +22,3 @@ namespace password {
 inline constexpr int IDC_PROMPT = 1013;
 inline constexpr int IDC_PASSWORD = 1004;
 }  // namespace password
-
-// Whole texts, letter case ignored the same way in every locale.
-bool MatchesServicePassword(const QString& typed);

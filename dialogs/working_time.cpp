@@ -1,15 +1,14 @@
-#include <QtEndian>
-#include <array>
 #include <cstdint>
 #include <optional>
-#include <string_view>
 
 #include "app/main_dialog.h"
 #include "dialogs/working_time_dialog.h"
-#include "duration/duration.h"
-#include "protocol/zor_protocol.h"
+#include "panel/outcome_view.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
+#include "service/format.h"
+
+using panel::qstr;
 
 namespace {
 
@@ -28,16 +27,9 @@ const platform::DialogTemplate kWorkingTimeTemplate = {res::IDD_WORKING_TIME, "W
                                                        kWorkingTimeControls};
 
 const QString kBoxTitle = QStringLiteral("Working Time");
-constexpr char16_t kBoxPattern[] = u"Total working days: %D,%H:%M:%S";
-constexpr char16_t kFieldPattern[] = u"%D,%H:%M:%S";
-
-const QString kReadFailedMessage =
-    QStringLiteral("The working time could not be read from the controller.");
 
 // The marking time the tool shows: a fixed count of 100 ns ticks.
 constexpr double kMarkingTimeTicks = 1043209991.4550781;
-
-QString qstr(const std::u16string& text) { return QString::fromStdU16String(text); }
 
 }  // namespace
 
@@ -59,36 +51,24 @@ void CWorkingTime::DoDataExchange(platform::DataExchange& dx) {
   dx.text(working_time::IDC_WORKING_TIME, m_strWorkingTime);
 }
 
+// A failed read says so and keeps the field's last reading.
 void CZORSystemMaintenanceDlg::ReadWorkingTime() {
-  std::array<std::uint8_t, 4> block{};
-  EnsureConnected();
-  // A failed query would leave the zeroed block, which reads as a counter of
-  // 0 seconds: say so instead, and keep the field's last reading.
-  if (QueryStatus(zor::CMD_GET_WORK_TIME, block.data(), static_cast<std::int32_t>(block.size())) != 0) {
-    prompter().showMessage(this, kReadFailedMessage, kBoxTitle, Icon::Warning);
-    return;
-  }
-  const std::uint32_t counter = qFromLittleEndian<std::uint32_t>(block.data());
-  const Duration value = counter;
-  prompter().showMessage(this, qstr(FormatDuration(value, kBoxPattern)), kBoxTitle, Icon::Information);
-  m_strWorking = qstr(FormatDuration(value, kFieldPattern));
+  const auto seconds = service_.readWorkTime();
+  if (!panel::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
+  m_strWorking = qstr(zor::service::FormatWorkTime(seconds.value));
   UpdateData(false);
 }
 
 void CZORSystemMaintenanceDlg::InitWorkingTime() {
-  if (!VerifyServicePassword()) return;
+  const std::optional<QString> password = VerifyServicePassword();
+  if (!password) return;
   CWorkingTime entry(prompter(), this);
   if (entry.DoModal() != platform::IDOK) return;
-  // Only plain whole numbers whose total the controller's 32-bit counter can
-  // hold: anything else would set the counter to a value nobody typed.
-  const std::optional<std::uint32_t> seconds = WorkingTimeResetSeconds(platform::Utf16View(entry.m_strWorkingTime));
-  if (!seconds) {
-    prompter().showMessage(this, qstr(std::u16string(kWorkingTimeEntryRefusedMessage)), kBoxTitle,
-                           Icon::Warning);
-    return;
-  }
-  prompter().showMessage(this, qstr(FormatDuration(*seconds, kBoxPattern)), kBoxTitle, Icon::Information);
-  SendText(zor::CMD_SET_WORK_TIME, QString::number(*seconds));
+  const auto seconds = zor::service::ParseWorkTimeReset(platform::Utf16View(entry.m_strWorkingTime));
+  if (!panel::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
+  panel::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), kBoxTitle);
 }
 
 void CZORSystemMaintenanceDlg::ShowMarkingTime() {

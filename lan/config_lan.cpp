@@ -1,19 +1,18 @@
 #include "lan/config_lan.h"
 
-#include <QtEndian>
-
 #include <QLineEdit>
-#include <array>
-#include <cstdint>
 
 #include "app/main_dialog.h"
 #include "lan/mac_addr_edit.h"
-#include "lan/mac_mask.h"
-#include "protocol/zor_protocol.h"
+#include "panel/outcome_view.h"
 #include "platform/ip_address_ctrl.h"
+#include "platform/utf16.h"
 #include "resources/resource.h"
+#include "service/format.h"
 
 using namespace lan;
+using panel::qstr;
+using zor::service::AddressKind;
 
 namespace {
 
@@ -47,10 +46,6 @@ const platform::ControlTemplate kConfigLanControls[] = {
     {S, K::Label, "SHIP ID :", 42, 118, 30, 8},
     {IDC_SHIP_ID_GET, K::Button, "Get", 180, 115, 39, 14, platform::None, "Get SHIP ID"},
 };
-
-QString text(std::u16string_view s) {
-  return QString(reinterpret_cast<const QChar*>(s.data()), static_cast<qsizetype>(s.size()));
-}
 
 }  // namespace
 
@@ -97,100 +92,55 @@ bool CConfigLAN::OnInitDialog() {
 
 void CConfigLAN::DoDataExchange(platform::DataExchange& dx) { dx.text(IDC_SHIP_ID, m_strShipID); }
 
-void CConfigLAN::Warn(const QString& message) {
-  prompter().showMessage(this, message, platform::applicationTitle(), platform::Prompter::Icon::Warning);
-}
-
-bool CConfigLAN::Read(int statusCode, std::span<std::uint8_t> block, const QString& what) {
-  m_pMainDlg->EnsureConnected();
-  const std::int32_t result =
-      m_pMainDlg->QueryStatus(statusCode, block.data(), static_cast<std::int32_t>(block.size()));
-  m_pMainDlg->pacer().sleep(kQueryPause);
-  // A block the controller did not fill is not a value: keep what is shown.
-  if (result == 0) return true;
-  Warn(QStringLiteral("The %1 could not be read from the controller.").arg(what));
-  return false;
-}
-
 // ---- MAC address ------------------------------------------------------------
 
+// A read that got no reply keeps what the field shows.
 void CConfigLAN::OnGetMACAddress() {
-  std::array<std::uint8_t, 6> mac{};
-  if (!Read(zor::CMD_GET_MAC_ADDRESS, mac, QStringLiteral("MAC address"))) return;
-  m_editMAC->setText(text(zor::mac::formatMacAddress(mac)));
+  const auto mac = m_pService->readMacAddress();
+  if (panel::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
 }
 
 void CConfigLAN::OnSetMACAddress() {
-  // A partial text would be padded with zeros and could leave the controller
-  // with an address nobody meant to give it.
-  if (!zor::mac::isCompleteMacAddress(m_editMAC->text().toStdU16String())) {
-    Warn(QStringLiteral("The MAC address is incomplete. Enter all six groups of two hexadecimal "
-                        "digits, for example 00:1A:2B:3C:4D:5E. Nothing was sent."));
-    m_editMAC->setFocus(Qt::OtherFocusReason);
-    m_editMAC->setCursorPosition(static_cast<int>(m_editMAC->text().size()));
-    return;
-  }
-  std::array<std::uint8_t, 6> mac{};
-  m_editMAC->GetMACAddress(mac);
-  m_pMainDlg->SendText(zor::CMD_SET_MAC_ADDRESS, text(zor::mac::formatMacAddress(mac)));
-  m_pMainDlg->pacer().sleep(kCommitPause);
+  const auto outcome = m_pService->setMacAddress(platform::Utf16View(m_editMAC->text()));
+  panel::ShowOutcome(*this, outcome);
+  if (outcome.status != zor::service::Status::Refused) return;
+  m_editMAC->setFocus(Qt::OtherFocusReason);
+  m_editMAC->setCursorPosition(static_cast<int>(m_editMAC->text().size()));
 }
 
 // ---- IP address, subnet mask, gateway -----------------------------------------
 
 void CConfigLAN::GetAddress(const AddressRow& row) {
-  std::array<std::uint8_t, 4> octets{};
-  if (!Read(row.getCode, octets, QString::fromLatin1(row.what))) return;
-  row.control->setText(QString::asprintf("%d.%d.%d.%d", octets[0], octets[1], octets[2], octets[3]));
+  const auto address = m_pService->readAddress(row.kind);
+  if (panel::ShowOutcome(*this, address)) row.control->setText(qstr(zor::service::FormatDotted(address.value)));
 }
 
 void CConfigLAN::SetAddress(const AddressRow& row) {
-  // A blank field would go out as 0 and could make the controller unreachable.
-  if (!row.control->isComplete()) {
-    Warn(QStringLiteral("The %1 is incomplete. Fill in all four fields before setting it. "
-                        "Nothing was sent.")
-             .arg(QString::fromLatin1(row.what)));
-    for (int i = 0; i < platform::IpAddressCtrl::kFieldCount; ++i) {
-      if (QLineEdit* field = row.control->field(i); field->text().isEmpty()) {
-        field->setFocus(Qt::OtherFocusReason);
-        break;
-      }
+  const auto address = row.control->isComplete() ? std::optional(row.control->address()) : std::nullopt;
+  const auto outcome = m_pService->setAddress(row.kind, address);
+  panel::ShowOutcome(*this, outcome);
+  if (outcome.status != zor::service::Status::Refused) return;
+  for (int i = 0; i < platform::IpAddressCtrl::kFieldCount; ++i) {
+    if (QLineEdit* field = row.control->field(i); field->text().isEmpty()) {
+      field->setFocus(Qt::OtherFocusReason);
+      break;
     }
-    return;
   }
-  const std::array<std::uint8_t, 4> octets = row.control->address();
-  // The controller takes the address as hexadecimal octets: c0.a8.01.0a.
-  m_pMainDlg->SendText(row.setCode, QString::asprintf("%02x.%02x.%02x.%02x", octets[0], octets[1],
-                                                      octets[2], octets[3]));
-  m_pMainDlg->pacer().sleep(kCommitPause);
 }
 
-void CConfigLAN::OnGetIPAddress() {
-  GetAddress({m_ipAddress, zor::CMD_GET_IP_ADDRESS, zor::CMD_SET_IP_ADDRESS, "IP address"});
-}
-void CConfigLAN::OnSetIPAddress() {
-  SetAddress({m_ipAddress, zor::CMD_GET_IP_ADDRESS, zor::CMD_SET_IP_ADDRESS, "IP address"});
-}
-void CConfigLAN::OnGetSubnetMask() {
-  GetAddress({m_ipSubnetMask, zor::CMD_GET_SUBNET_MASK, zor::CMD_SET_SUBNET_MASK, "subnet mask"});
-}
-void CConfigLAN::OnSetSubnetMask() {
-  SetAddress({m_ipSubnetMask, zor::CMD_GET_SUBNET_MASK, zor::CMD_SET_SUBNET_MASK, "subnet mask"});
-}
-void CConfigLAN::OnGetGateway() {
-  GetAddress({m_ipGateway, zor::CMD_GET_GATEWAY, zor::CMD_SET_GATEWAY, "gateway address"});
-}
-void CConfigLAN::OnSetGateway() {
-  SetAddress({m_ipGateway, zor::CMD_GET_GATEWAY, zor::CMD_SET_GATEWAY, "gateway address"});
-}
+void CConfigLAN::OnGetIPAddress() { GetAddress({m_ipAddress, AddressKind::Ip}); }
+void CConfigLAN::OnSetIPAddress() { SetAddress({m_ipAddress, AddressKind::Ip}); }
+void CConfigLAN::OnGetSubnetMask() { GetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
+void CConfigLAN::OnSetSubnetMask() { SetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
+void CConfigLAN::OnGetGateway() { GetAddress({m_ipGateway, AddressKind::Gateway}); }
+void CConfigLAN::OnSetGateway() { SetAddress({m_ipGateway, AddressKind::Gateway}); }
 
 // ---- SHIP ID --------------------------------------------------------------------
 
 void CConfigLAN::OnGetShipID() {
-  std::array<std::uint8_t, 4> block{};
-  if (!Read(zor::CMD_GET_SHIP_ID, block, QStringLiteral("SHIP ID"))) return;
-  const std::uint32_t id = qFromLittleEndian<std::uint32_t>(block.data());
-  m_strShipID = QString::asprintf("%08x", id);
+  const auto id = m_pService->readShipId();
+  if (!panel::ShowOutcome(*this, id)) return;
+  m_strShipID = qstr(zor::service::FormatHex8(id.value));
   UpdateData(false);
 }
 
@@ -199,6 +149,6 @@ void CConfigLAN::OnGetShipID() {
 // One use, nothing kept: no password and no connection check on opening.
 void CZORSystemMaintenanceDlg::OpenLanConfig() {
   CConfigLAN dialog(prompter(), this);
-  dialog.m_pMainDlg = this;
+  dialog.m_pService = &service_;
   (void)dialog.DoModal();
 }

@@ -4,11 +4,9 @@
 // through the main panel's channel; the dialog keeps nothing once closed.
 
 #include <QString>
-#include <span>
 
 #include "platform/dialog.h"
-
-class CZORSystemMaintenanceDlg;
+#include "service/maintenance.h"
 
 namespace platform {
 class IpAddressCtrl;
@@ -36,10 +34,6 @@ inline constexpr int IDC_GET_STATUS = 1028;
 inline constexpr int IDC_SET_STATUS = 1029;
 inline constexpr int IDC_SHIP_ID = 1030;
 inline constexpr int IDC_SHIP_ID_GET = 1031;
-
-// Pause after every status query of this dialog, and after a Set's commit.
-inline constexpr int kQueryPause = 300;
-inline constexpr int kCommitPause = 100;
 }  // namespace lan
 
 class CConfigLAN : public platform::Dialog {
@@ -48,7 +42,7 @@ class CConfigLAN : public platform::Dialog {
   explicit CConfigLAN(platform::Prompter& prompter, QWidget* parent = nullptr);
   ~CConfigLAN() override;
 
-  CZORSystemMaintenanceDlg* m_pMainDlg = nullptr;  // not owned
+  zor::service::Maintenance* m_pService = nullptr;  // not owned; every exchange goes through it
   zor::CMACAddrEdit* m_editMAC = nullptr;          // control 1019, owned by the dialog
   platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
   platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
@@ -71,21 +65,13 @@ class CConfigLAN : public platform::Dialog {
   QWidget* createCustomControl(const platform::ControlTemplate& t) override;
 
  private:
-  // One of the three address rows: its control, the status code that reads
-  // it, the command that sets it, and what the user calls it.
+  // One of the three address rows: its control and which address it holds.
   struct AddressRow {
     platform::IpAddressCtrl* control;
-    int getCode;
-    int setCode;
-    const char* what;
+    zor::service::AddressKind kind;
   };
   void GetAddress(const AddressRow& row);
   void SetAddress(const AddressRow& row);
-  // Tells the user a value could not be read; the field keeps what it showed.
-  // One read of the controller: the connection check, the query and its
-  // pause. False, after telling the user, when the reply did not come.
-  bool Read(int statusCode, std::span<std::uint8_t> block, const QString& what);
-  void Warn(const QString& text);
 };
 
 extern const platform::DialogTemplate kConfigLanTemplate;  // 133

@@ -2,9 +2,6 @@
 
 #include <array>
 
-#include "protocol/zor_protocol.h"
-#include "platform/operation.h"
-
 namespace zor {
 
 // The library reads the system names as C strings: both views must sit on
@@ -12,7 +9,7 @@ namespace zor {
 static_assert(kCommandSystemName.data()[kCommandSystemName.size()] == u'\0');
 static_assert(kStatusSystemName.data()[kStatusSystemName.size()] == u'\0');
 
-CommandChannel::CommandChannel(const DeviceLink& link, platform::Pacer& pacer, ChannelHost& host)
+CommandChannel::CommandChannel(const DeviceLink& link, Pacer& pacer, ChannelHost& host)
     : link_(link), pacer_(pacer), host_(host) {}
 
 void CommandChannel::EnsureConnected() {
@@ -20,22 +17,27 @@ void CommandChannel::EnsureConnected() {
   host_.showNotConnected();
   ConnectToSystem();
   // Nobody answered: the rest of this operation would only hand packets to a
-  // library that has no system, and repeat the box before each of them.
-  if (m_bConnected == 0) throw platform::OperationAborted{};
+  // library that has no system, and repeat the message before each of them.
+  if (m_bConnected == 0) throw ChannelStopped{ChannelStopped::Why::NotConnected};
 }
 
 void CommandChannel::SendCommand(int code, int value) {
   EnsureConnected();
-  const std::array<std::uint8_t, 4> packet{0xFF, 0xFF, static_cast<std::uint8_t>(code & 0xFF),
-                                           static_cast<std::uint8_t>(value & 0xFF)};
+  const std::array<std::uint8_t, kPacketLength> packet{kPacketLead, kPacketLead,
+                                                       static_cast<std::uint8_t>(code & 0xFF),
+                                                       static_cast<std::uint8_t>(value & 0xFF)};
   if (link_.dwSendCommand == nullptr) return;
-  // The result says nothing the tool could act on.
-  (void)link_.dwSendCommand(packet.data(), static_cast<std::int32_t>(packet.size()),
-                            kCommandSystemName.data());
+  ++packetsOffered_;
+  const std::int32_t result =
+      link_.dwSendCommand(packet.data(), static_cast<std::int32_t>(packet.size()), kCommandSystemName.data());
+  if (result == 0) return;
+  // Whatever stopped this packet may have lost the system: look for it again
+  // before the next operation sends anything.
+  m_bConnected = 0;
+  throw ChannelStopped{ChannelStopped::Why::NotAccepted, result, packet[2], packet[3]};
 }
 
 void CommandChannel::SendText(int code, std::u16string_view text) {
-  // The controller takes text one byte per packet; it has no wide characters.
   for (char16_t unit : text) {
     SendCommand(CMD_TEXT_CHAR, unit & 0xFF);
     pacer_.sleep(kTextCharPause);
@@ -47,8 +49,7 @@ void CommandChannel::SendText(int code, std::u16string_view text) {
 
 std::int32_t CommandChannel::QueryStatus(int code, void* buffer, std::int32_t length) {
   if (link_.dwGetStatus == nullptr) return kNoStatusEntryPoint;
-  return link_.dwGetStatus(code, 0, static_cast<std::uint8_t*>(buffer), length,
-                           kStatusSystemName.data());
+  return link_.dwGetStatus(code, 0, static_cast<std::uint8_t*>(buffer), length, kStatusSystemName.data());
 }
 
 void CommandChannel::ConnectToSystem() {

@@ -5,8 +5,8 @@
 #include <string_view>
 
 #include "link/device_link.h"
+#include "link/pacer.h"
 #include "protocol/zor_protocol.h"
-#include "platform/pacer.h"
 
 namespace zor {
 
@@ -18,32 +18,52 @@ inline constexpr int kTextCharPause = 100;  // ms after every text character and
 // What QueryStatus reports when the library has no status entry point.
 inline constexpr std::int32_t kNoStatusEntryPoint = -1;
 
-// What the channel needs from the window that owns it.
+// What the channel needs from whoever owns it.
 class ChannelHost {
  public:
   virtual ~ChannelHost() = default;
-  // Shows kNotConnectedMessage in a modal box and returns when it was closed.
+  // Tells the user kNotConnectedMessage; returns when it was acknowledged.
   virtual void showNotConnected() = 0;
-  // Runs the identity refresh; called right after a successful connection.
+  // Called right after a successful connection, before the operation goes on.
   virtual void onConnected() = 0;
+};
+
+// Thrown out of the channel to end the current operation at once: nothing
+// more may go to the controller. The service layer turns it into an outcome.
+struct ChannelStopped {
+  enum class Why {
+    NotConnected,  // no system answered the connection check; the user was told
+    NotAccepted,   // the device link did not hand a packet to the controller
+  };
+  Why why;
+  std::int32_t result = 0;  // the device link's result, for NotAccepted
+  std::uint8_t code = 0;    // the packet that was not accepted
+  std::uint8_t value = 0;
 };
 
 class CommandChannel {
  public:
-  CommandChannel(const DeviceLink& link, platform::Pacer& pacer, ChannelHost& host);
+  CommandChannel(const DeviceLink& link, Pacer& pacer, ChannelHost& host);
 
   bool isConnected() const { return m_bConnected != 0; }
+  Pacer& pacer() const { return pacer_; }
 
   // When not connected: tells the user once and makes one connection attempt.
-  // If that fails the current user operation ends: platform::OperationAborted
-  // is thrown, so nothing further is sent to a controller that is not there.
+  // If that fails, throws ChannelStopped (NotConnected): nothing further is
+  // sent to a controller that is not there.
   void EnsureConnected();
 
   // EnsureConnected, then one packet FF FF code value (low 8 bits of each).
+  // A packet the device link does not accept (nonzero result) marks the
+  // channel not connected, so the next operation looks for the system again,
+  // and throws ChannelStopped (NotAccepted). Without the entry point nothing
+  // is sent and nothing is reported.
   void SendCommand(int code, int value);
 
   // Each UTF-16 code unit's low byte as a CMD_TEXT_CHAR packet, 100 ms after
-  // each, the end of text (0) and 100 ms, then the consuming code with 0.
+  // each, the end of text (0) and 100 ms, then the consuming code with 0. The
+  // caller has made sure every unit fits one byte. Stops at the first packet
+  // that is not accepted, so a partial text is never committed.
   void SendText(int code, std::u16string_view text);
 
   // One status query; 0 = the block was filled. Makes no connection check.
@@ -52,14 +72,18 @@ class CommandChannel {
   std::int32_t QueryStatus(int code, void* buffer, std::int32_t length);
 
   // Looks for a system; on success marks the channel connected and runs the
-  // host's refresh. A failed attempt changes nothing and says nothing.
+  // host's reaction. A failed attempt changes nothing and says nothing.
   void ConnectToSystem();
+
+  // Packets handed to the device link so far (accepted or not).
+  std::uint64_t packetsOffered() const { return packetsOffered_; }
 
  private:
   const DeviceLink& link_;
-  platform::Pacer& pacer_;
+  Pacer& pacer_;
   ChannelHost& host_;
   std::int32_t m_bConnected = 0;
+  std::uint64_t packetsOffered_ = 0;
 };
 
 }  // namespace zor

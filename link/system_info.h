@@ -1,9 +1,7 @@
 #pragma once
-// The controller's identity block, the device family it implies, and the
-// panel layout of each family. Window-free.
+// The controller's identity block and the device family it implies.
 
 #include <cstdint>
-#include <span>
 #include <string>
 #include <string_view>
 
@@ -25,21 +23,8 @@ SystemInfo ParseSystemInfo(const std::uint8_t* block);
 enum class Family { NK, N, NZ };
 
 Family DecideFamily(std::u16string_view model);   // case-insensitive, locale-independent
-int FamilyPicture(Family family);                  // bitmap resource 131, 132 or 130
-int LensIndex(unsigned lens);                      // position in the lens presets, else 0
 std::u16string ConnectedMessage(const SystemInfo& info);
 // What the model-name field shows for this family.
 std::u16string ModelFieldText(const SystemInfo& info, Family family);
-
-enum class ControlChange : std::uint8_t { Unchanged, Enable, Disable };
-
-struct FamilyLayoutRow {
-  int id;
-  ControlChange nk, n, nz;
-  ControlChange forFamily(Family f) const { return f == Family::NK ? nk : f == Family::N ? n : nz; }
-};
-
-// The controls each family enables or disables, in panel order.
-std::span<const FamilyLayoutRow> FamilyLayout();
 
 }  // namespace zor

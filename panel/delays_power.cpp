@@ -1,56 +1,47 @@
-#include <algorithm>
+// Delays, test power, shutter, aiming and the version display.
 
 #include "app/main_dialog.h"
-#include "protocol/zor_protocol.h"
+#include "panel/outcome_view.h"
 #include "platform/up_down.h"
+#include "platform/utf16.h"
 #include "resources/resource.h"
 
 using namespace panel;
+using platform::Utf16View;
 
 // The jump delay has no command of its own: its Set sends nothing.
 void CZORSystemMaintenanceDlg::OnSetJumpDelay() {}
 
 void CZORSystemMaintenanceDlg::OnSetXMultiplier() {
-  SendText(zor::CMD_SET_X_MULTIPLIER, GetDlgItemText(IDC_X_MULTIPLIER));
+  ShowOutcome(*this, service_.setXMultiplier(Utf16View(GetDlgItemText(IDC_X_MULTIPLIER))));
 }
 
 void CZORSystemMaintenanceDlg::OnSetYMultiplier() {
-  SendText(zor::CMD_SET_Y_MULTIPLIER, GetDlgItemText(IDC_Y_MULTIPLIER));
+  ShowOutcome(*this, service_.setYMultiplier(Utf16View(GetDlgItemText(IDC_Y_MULTIPLIER))));
 }
 
 void CZORSystemMaintenanceDlg::OnSetRcJumpDelay() {
-  SendText(zor::CMD_SET_RC_JUMP_DELAY, GetDlgItemText(IDC_RC_JUMP_DELAY));
+  ShowOutcome(*this, service_.setRcJumpDelay(Utf16View(GetDlgItemText(IDC_RC_JUMP_DELAY))));
 }
 
 // The up-down control reads the number from the Pulse field as it stands now;
-// m_nPulse is not consulted. A text it cannot read would fire the laser at
-// its last good position, so it is refused before anything goes out.
+// m_nPulse is not consulted.
 void CZORSystemMaintenanceDlg::OnTestPowerOn() {
-  const auto* spin = item<platform::UpDown>(IDC_PULSE_SPIN);
-  const platform::UpDown::Position pulse = spin->position();
-  if (!pulse.ok) {
-    prompter().showMessage(this,
-                           QStringLiteral("The pulse value must be a whole number from %1 to %2.")
-                               .arg(std::min(spin->lower(), spin->upper()))
-                               .arg(std::max(spin->lower(), spin->upper())),
-                           platform::applicationTitle(), platform::Prompter::Icon::Warning);
-    return;
-  }
-  SendCommand(zor::CMD_TEST_POWER_ON, pulse.value & 0xFF);
+  const platform::UpDown::Position pulse = item<platform::UpDown>(IDC_PULSE_SPIN)->position();
+  ShowOutcome(*this, service_.testPowerOn(pulse.ok ? std::optional<int>(pulse.value) : std::nullopt));
 }
 
-void CZORSystemMaintenanceDlg::OnTestPowerOff() { SendCommand(zor::CMD_TEST_POWER_OFF, 0); }
+void CZORSystemMaintenanceDlg::OnTestPowerOff() { ShowOutcome(*this, service_.testPowerOff()); }
 
-void CZORSystemMaintenanceDlg::OnShutterOpen() { SendCommand(zor::CMD_SHUTTER_OPEN, 0); }
+void CZORSystemMaintenanceDlg::OnShutterOpen() { ShowOutcome(*this, service_.shutter(true)); }
 
-void CZORSystemMaintenanceDlg::OnShutterClose() { SendCommand(zor::CMD_SHUTTER_CLOSE, 0); }
+void CZORSystemMaintenanceDlg::OnShutterClose() { ShowOutcome(*this, service_.shutter(false)); }
 
 // The flag only alternates the two commands; it knows nothing of the
-// controller. When no system could be reached the press ends before the
-// complement, so the next press sends what this one meant to.
+// controller. A press whose packet did not go out leaves it, so the next
+// press sends what this one meant to.
 void CZORSystemMaintenanceDlg::OnAiming() {
-  SendCommand(m_bAiming == 0 ? zor::CMD_ADJUST_END : zor::CMD_AIMING_ON, 0);
-  m_bAiming = ~m_bAiming;
+  if (ShowOutcome(*this, service_.aiming(m_bAiming != 0))) m_bAiming = ~m_bAiming;
 }
 
-void CZORSystemMaintenanceDlg::OnShowVersion() { SendCommand(zor::CMD_SHOW_VERSION, 0); }
+void CZORSystemMaintenanceDlg::OnShowVersion() { ShowOutcome(*this, service_.showVersion()); }

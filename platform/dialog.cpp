@@ -15,7 +15,6 @@
 
 #include "platform/combo_box.h"
 #include "platform/ip_address_ctrl.h"
-#include "platform/operation.h"
 #include "platform/up_down.h"
 
 namespace platform {
@@ -183,15 +182,12 @@ void Dialog::bindCommands(std::initializer_list<std::pair<const int, Command>> t
 // One press, one user operation. An aborted operation ends here quietly: the
 // code that aborted it has already told the user.
 void Dialog::runCommand(int id) {
-  try {
-    if (const auto it = commands_.find(id); it != commands_.end()) {
-      it->second();
-    } else if (id == IDOK) {
-      OnOK();
-    } else if (id == IDCANCEL) {
-      OnCancel();
-    }
-  } catch (const OperationAborted&) {
+  if (const auto it = commands_.find(id); it != commands_.end()) {
+    it->second();
+  } else if (id == IDOK) {
+    OnOK();
+  } else if (id == IDCANCEL) {
+    OnCancel();
   }
 }
 

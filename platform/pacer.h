@@ -1,18 +1,12 @@
 #pragma once
-// Every fixed wait between packets goes through a Pacer. The tool's pacer
-// blocks the GUI thread for the time given, as the controller's protocol
-// expects; tests advance virtual time instead.
+// The panel's pacer: the GUI thread waits out the controller's pauses.
+
+#include "link/pacer.h"
 
 namespace platform {
 
-class Pacer {
- public:
-  virtual ~Pacer() = default;
-  virtual void sleep(int milliseconds) = 0;
-};
-
-// Blocks the calling thread.
-class BlockingPacer final : public Pacer {
+// Blocks the GUI thread for the time given; pending repaints go out first.
+class BlockingPacer final : public zor::Pacer {
  public:
   void sleep(int milliseconds) override;
 };

@@ -23,7 +23,7 @@ void QtPrompter::showMessage(QWidget* owner, const QString& text, const QString&
 int QtPrompter::runModal(QDialog& dialog) { return dialog.exec(); }
 
 // The controller needs these pauses between packets; the GUI thread waits
-// them out, as it always has. Pending repaints go out first, so a box closed
+// them out. Pending repaints go out first, so a box closed
 // a moment ago does not leave a hole in the panel while it waits; user input
 // and timers stay queued until the operation is over.
 void BlockingPacer::sleep(int milliseconds) {

@@ -50,7 +50,7 @@ inline Step CloseBoxStep() { return {"close box", CloseBox}; }
 template <class D>
 std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h) {
   auto dialog = std::make_unique<D>(h.prompter, &h.panel());
-  dialog->m_pMainDlg = &h.panel();
+  dialog->m_pService = &h.panel().service();
   dialog->Initialize();
   dialog->show();
   return dialog;

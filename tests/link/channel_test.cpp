@@ -3,8 +3,6 @@
 #include <array>
 
 #include "link/channel.h"
-#include "link/refresh.h"
-#include "platform/operation.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/virtual_pacer.h"
@@ -101,14 +99,14 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(ChannelTest, UnconnectedAndNobodyAnswersShowsOneBoxAndSendsNothing) {
   fake.setFindResults({0});
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHUTTER_OPEN, 0), platform::OperationAborted);
+  EXPECT_THROW(channel.SendCommand(zor::CMD_SHUTTER_OPEN, 0), zor::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0"}));
   EXPECT_FALSE(channel.isConnected());
 }
 
 TEST_F(ChannelTest, UnconnectedTextOfMacAddressLengthShowsOneBoxAndSendsNothing) {
   fake.setFindResults({0});
-  EXPECT_THROW(channel.SendText(zor::CMD_SET_MAC_ADDRESS, u"00-1A-2B-3C-4D-5E"), platform::OperationAborted);
+  EXPECT_THROW(channel.SendText(zor::CMD_SET_MAC_ADDRESS, u"00-1A-2B-3C-4D-5E"), zor::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0"}));
   EXPECT_EQ(pacer.now(), 0);
 }
@@ -120,24 +118,9 @@ TEST_F(ChannelTest, UnconnectedAndTheSystemAnswersRefreshesBeforeThePacket) {
   EXPECT_TRUE(channel.isConnected());
 }
 
-TEST_F(ChannelTest, ConnectingInsideASendShowsTheIdentityBeforeThePacket) {
-  RecordingPanel panel(t);
-  host.refresh = [&] { zor::RefreshSystemInfo(channel, panel); };
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(7).model("NZ-9").lens(100).reply());
-  channel.SendCommand(zor::CMD_SHUTTER_OPEN, 0);
-
-  EXPECT_EQ(t, Concat({{kNotConnectedBox, "find -> 1", "query 142/38 -> 0"},
-                       kNzLayout,
-                       {"picture 130", "lens index 1", "text 1064 7", "text 1072 NZ-9", "text 1082 100",
-                        "rewrite bound fields",
-                        "box [] Connected to marking system\\nSYSTEM NAME : NZ-9\\nVERSION NUMBER: "
-                        "\\nRELEASE DATE: \\nSERIAL NUMBER: 7\\nLENS: 100 mm",
-                        "send 87 00"}}));
-}
-
 TEST_F(ChannelTest, AFailedAttemptEndsOnlyThatOperation) {
   fake.setFindResults({0, 1});
-  EXPECT_THROW(channel.SendCommand(zor::CMD_AIMING_ON, 0), platform::OperationAborted);
+  EXPECT_THROW(channel.SendCommand(zor::CMD_AIMING_ON, 0), zor::ChannelStopped);
   channel.SendCommand(zor::CMD_AIMING_ON, 0);
   channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0", kNotConnectedBox, "find -> 1", "refresh",
@@ -157,6 +140,28 @@ TEST_F(ChannelTest, QueryStatusPassesTheLibrarysResultThrough) {
   std::array<std::uint8_t, 8> block{};
   EXPECT_EQ(channel.QueryStatus(zor::CMD_GET_XY_SCALE, block.data(), 8), 3);
   EXPECT_EQ(t, (Transcript{"query 75/8 -> 3"}));
+}
+
+// --- Packets the device link does not take ----------------------------------
+
+// The rest of the text never goes out, above all not the commit, and the
+// channel looks for the system again before the next packet.
+TEST_F(ChannelTest, ARefusedPacketStopsTheTextAndDisconnects) {
+  connect();
+  fake.refusePacket(2, 5);
+  try {
+    channel.SendText(zor::CMD_SET_MAX_CURRENT, u"1.5");
+    ADD_FAILURE() << "no stop";
+  } catch (const zor::ChannelStopped& stopped) {
+    EXPECT_EQ(stopped.why, zor::ChannelStopped::Why::NotAccepted);
+    EXPECT_EQ(stopped.result, 5);
+    EXPECT_EQ(stopped.code, zor::CMD_TEXT_CHAR);
+    EXPECT_EQ(stopped.value, '.');
+  }
+  EXPECT_FALSE(channel.isConnected());
+  channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
+  EXPECT_EQ(t, (Transcript{"send 42 31", "wait 100", "send 42 2E -> 5", kNotConnectedBox, "find -> 1", "refresh",
+                           "send F1 00"}));
 }
 
 // --- "Get Info" --------------------------------------------------------------
@@ -191,8 +196,8 @@ TEST_F(ChannelTest, WithoutSendCommandPacketsAreDroppedButTextIsStillPaced) {
 TEST_F(ChannelTest, WithoutDiscoveryEverySendShowsTheBoxAndEnds) {
   without(Entry::FindSystems);
   channel.ConnectToSystem();
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), platform::OperationAborted);
-  EXPECT_THROW(channel.SendText(zor::CMD_SET_LENS, u"1"), platform::OperationAborted);
+  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), zor::ChannelStopped);
+  EXPECT_THROW(channel.SendText(zor::CMD_SET_LENS, u"1"), zor::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, kNotConnectedBox}));
 }
 
@@ -210,7 +215,7 @@ TEST_F(ChannelTest, WithNoLibraryAtAllNothingIsCalled) {
   channel.ConnectToSystem();
   std::array<std::uint8_t, 4> block{};
   EXPECT_NE(channel.QueryStatus(zor::CMD_GET_SHIP_ID, block.data(), 4), 0);
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), platform::OperationAborted);
+  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), zor::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox}));
 }
 

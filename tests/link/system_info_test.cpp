@@ -73,44 +73,35 @@ TEST(SystemInfo, NoTextIsReadPastTheBlock) {
   EXPECT_EQ(zor::ParseSystemInfo(memory.data()).fromVersion.size(), 29u);
 }
 
-// --- Family, picture, lens ---------------------------------------------------
+// --- Family ---------------------------------------------------
 
 struct FamilyCase {
   std::u16string model;
   Family family;
-  int picture;
 };
 
 class FamilyDecision : public ::testing::TestWithParam<FamilyCase> {};
 
 TEST_P(FamilyDecision, ComesFromTheModelPrefix) {
-  const Family family = zor::DecideFamily(GetParam().model);
-  EXPECT_EQ(family, GetParam().family);
-  EXPECT_EQ(zor::FamilyPicture(family), GetParam().picture);
+  EXPECT_EQ(zor::DecideFamily(GetParam().model), GetParam().family);
 }
 
 INSTANTIATE_TEST_SUITE_P(SystemInfo, FamilyDecision,
-                         ::testing::Values(FamilyCase{u"NK-100A", Family::NK, 131},
-                                           FamilyCase{u"nk-100a", Family::NK, 131},
-                                           FamilyCase{u"nK-", Family::NK, 131},
-                                           FamilyCase{u"N-20", Family::N, 132},
-                                           FamilyCase{u"n-20", Family::N, 132},
-                                           FamilyCase{u"N-", Family::N, 132},
-                                           FamilyCase{u"NX-20", Family::NZ, 130},
-                                           FamilyCase{u"NZ-300", Family::NZ, 130},
-                                           FamilyCase{u"NK", Family::NZ, 130},  // shorter than "NK-"
-                                           FamilyCase{u"N", Family::NZ, 130},
-                                           FamilyCase{u"", Family::NZ, 130},
-                                           FamilyCase{u" NK-1", Family::NZ, 130},
-                                           FamilyCase{u"\u00D1K-1", Family::NZ, 130},
-                                           FamilyCase{u"\u00F1-1", Family::NZ, 130},
-                                           FamilyCase{u"NK_1", Family::NZ, 130}));
-
-TEST(SystemInfo, LensIndexIsThePresetPosition) {
-  const std::vector<std::pair<unsigned, int>> cases{{60, 0},  {75, 0},  {100, 1}, {163, 2},   {254, 3},
-                                                    {300, 4}, {420, 5}, {0, 0},   {421, 0}, {65535, 0}};
-  for (const auto& [lens, index] : cases) EXPECT_EQ(zor::LensIndex(lens), index) << "lens " << lens;
-}
+                         ::testing::Values(FamilyCase{u"NK-100A", Family::NK},
+                                           FamilyCase{u"nk-100a", Family::NK},
+                                           FamilyCase{u"nK-", Family::NK},
+                                           FamilyCase{u"N-20", Family::N},
+                                           FamilyCase{u"n-20", Family::N},
+                                           FamilyCase{u"N-", Family::N},
+                                           FamilyCase{u"NX-20", Family::NZ},
+                                           FamilyCase{u"NZ-300", Family::NZ},
+                                           FamilyCase{u"NK", Family::NZ},  // shorter than "NK-"
+                                           FamilyCase{u"N", Family::NZ},
+                                           FamilyCase{u"", Family::NZ},
+                                           FamilyCase{u" NK-1", Family::NZ},
+                                           FamilyCase{u"\u00D1K-1", Family::NZ},
+                                           FamilyCase{u"\u00F1-1", Family::NZ},
+                                           FamilyCase{u"NK_1", Family::NZ}));
 
 // --- Texts -------------------------------------------------------------------
 
@@ -133,25 +124,6 @@ TEST(SystemInfo, OnlyTheNFamilyShowsTheTextFromByte9InTheModelField) {
   EXPECT_EQ(zor::ModelFieldText(info, Family::N), u"VER");
   EXPECT_EQ(zor::ModelFieldText(info, Family::NK), u"N-20");
   EXPECT_EQ(zor::ModelFieldText(info, Family::NZ), u"N-20");
-}
-
-// --- The layout table --------------------------------------------------------
-
-TEST(FamilyLayout, NamesEachControlOnce) {
-  std::set<int> ids;
-  for (const auto& row : zor::FamilyLayout()) EXPECT_TRUE(ids.insert(row.id).second) << row.id;
-}
-
-TEST(FamilyLayout, LeavesAloneWhatNoFamilyMayTouch) {
-  // Hidden or template-disabled controls, and those outside the family's reach:
-  // the unused aiming fields, delays, test power, Move, Get Info, AIMING, Mrkr Time,
-  // the working-time edit, the picture, OK and Cancel.
-  const std::vector<int> untouchable{1013, 1014, 1015, 1016, 6,    5,    1037, 1076, 1077,
-                                     1005, 1006, 1007, 1008, 1009, 1010, 1075, 1034, 1090,
-                                     1091, 1022, 1023, 1074, 1083, 1085, 1097, 1012, 1011,
-                                     1035, 1082, 1064, 1072, 1,    2};
-  for (const auto& row : zor::FamilyLayout())
-    EXPECT_EQ(std::count(untouchable.begin(), untouchable.end(), row.id), 0) << row.id;
 }
 
 }  // namespace

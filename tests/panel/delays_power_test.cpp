@@ -223,13 +223,23 @@ TEST(DelaysPower, AimingIsNotResetByAReconnection) {
   EXPECT_EQ(h.transcript, (Transcript{"send 90 00"}));
 }
 
-TEST(DelaysPower, AimingTogglesWhenTheLibraryRefusesThePacket) {
+// A packet the device link did not take was not handed over: the user is
+// told, the flag stays, and the next press looks for the system again first.
+TEST(DelaysPower, AimingStaysWhenTheLibraryRefusesThePacket) {
   PanelHarness h;
   Start(h, kN);
-  h.link.setSendResult(1);
+  h.link.refusePacket(1);
   h.press(IDC_AIMING);
+  EXPECT_EQ(h.panel().m_bAiming, 0);
+  ASSERT_EQ(h.transcript.events().size(), 2u);
+  EXPECT_EQ(h.transcript.events()[0], "send 9A 00 -> 2");
+  EXPECT_NE(h.transcript.events()[1].find("did not accept the command"), std::string::npos);
+  EXPECT_NE(h.transcript.events()[1].find("The aiming diode may still be on."), std::string::npos);
+  h.transcript.clear();
   h.press(IDC_AIMING);
-  EXPECT_EQ(h.transcript, (Transcript{"send 9A 00", "send 90 00"}));
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN),
+                                      "send 9A 00"}));
+  EXPECT_EQ(h.panel().m_bAiming, -1);
 }
 
 // No system reached means nothing was handed over: the next press sends what

@@ -77,11 +77,23 @@ INSTANTIATE_TEST_SUITE_P(
         TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25", zor::CMD_SET_20_PERCENT_CURRENT,
                     "12.25"},
         TextSetCase{"MaxNotANumber", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, "abc", zor::CMD_SET_MAX_CURRENT, "abc"},
-        // Only the low byte of a wide character reaches the controller.
-        TextSetCase{"MaxWideCharacter", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, QString(QChar(0x03A9)),
-                    zor::CMD_SET_MAX_CURRENT, "\xA9"},
+        // Latin-1 goes out byte for byte.
+        TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, QString(QChar(0x00B5)), zor::CMD_SET_MAX_CURRENT,
+                    "\xB5"},
         TextSetCase{"LensTyped", kNZ, IDC_LENS, IDC_LENS_SET, "210", zor::CMD_SET_LENS, "210"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A character the one-byte text cannot carry would arrive as another one, or
+// (low byte 0) end the text early: the Set is refused before anything goes out.
+TEST(LaserSettings, ACharacterBeyondLatin1IsRefusedWithNothingSent) {
+  PanelHarness h;
+  Start(h, kNK);
+  h.panel().SetDlgItemText(IDC_MAX_CURRENT, QStringLiteral("1\u01005"));
+  h.press(IDC_SET_MAX);
+  EXPECT_EQ(h.transcript, (Transcript{"box " + kTitle + " The Max Current holds the character \u201C\u0100\u201D (U+0100), "
+                                      "which the controller cannot take: it takes Latin-1 characters only. "
+                                      "Nothing was sent."}));
+}
 
 TEST(LaserSettings, LensChosenFromTheListSendsItsText) {
   PanelHarness h;

@@ -3,7 +3,6 @@
 #include <gtest/gtest.h>
 
 #include <QLabel>
-#include <QLocale>
 
 #include "platform/combo_box.h"
 #include "resources/resource.h"
@@ -13,27 +12,6 @@ using namespace panel;
 using namespace paneltest;
 
 namespace {
-
-// ---- the comparison ---------------------------------------------------------------
-
-TEST(ServicePassword, WholeTextLetterCaseIgnoredInEveryLocale) {
-  const struct {
-    const char16_t* typed;
-    bool matches;
-  } cases[] = {
-      {u"KPLVoxen", true},  {u"kplvoxen", true},   {u"KPLVOXEN", true},  {u"kPlVoXeN", true},
-      {u"KPLVoxen ", false}, {u" KPLVoxen", false}, {u"", false},         {u"KPLVoxe", false},
-      {u"KPLVoxenn", false}, {u"KPLV oxen", false}, {u"KPLVoxen\n", false},
-  };
-  const QLocale before;
-  for (const QLocale& locale : {QLocale(QLocale::English), QLocale(QLocale::Turkish), QLocale(QLocale::German)}) {
-    QLocale::setDefault(locale);
-    for (const auto& c : cases)
-      EXPECT_EQ(MatchesServicePassword(QString::fromUtf16(c.typed)), c.matches)
-          << QString::fromUtf16(c.typed).toStdString() << " in " << locale.name().toStdString();
-  }
-  QLocale::setDefault(before);
-}
 
 // ---- the prompt itself ----------------------------------------------------------
 

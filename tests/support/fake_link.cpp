@@ -129,14 +129,16 @@ zor::DeviceLink FakeLink::link() const {
 
 std::int32_t FakeLink::sendCommand(const std::uint8_t* packet, std::int32_t length,
                                    const char16_t* name) {
+  const std::int32_t result = ++sent_ == refuseAt_ ? refuseResult_ : sendResult_;
+  const std::string shown = result != 0 ? " -> " + std::to_string(result) : "";
   if (packet != nullptr && length == 4 && packet[0] == 0xFF && packet[1] == 0xFF &&
       NameIs(name, zor::kCommandSystemName)) {
-    transcript_.add("send " + Hex(packet[2]) + " " + Hex(packet[3]));
+    transcript_.add("send " + Hex(packet[2]) + " " + Hex(packet[3]) + shown);
   } else {
     transcript_.add("send? " + Bytes(packet, length) + " length=" + std::to_string(length) +
-                    " name=" + Quoted(name));
+                    " name=" + Quoted(name) + shown);
   }
-  return sendResult_;
+  return result;
 }
 
 std::int32_t FakeLink::getStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block,

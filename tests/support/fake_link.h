@@ -35,6 +35,12 @@ class FakeLink {
 
   // What dwSendCommand returns (0 by default).
   void setSendResult(std::int32_t result) { sendResult_ = result; }
+  // The n-th packet from now (1 = the next) is not taken: dwSendCommand
+  // returns result for it, recorded as "send 42 31 -> result".
+  void refusePacket(std::size_t n, std::int32_t result = 2) {
+    refuseAt_ = sent_ + n;
+    refuseResult_ = result;
+  }
 
   // The library lacks this entry point: link() leaves its slot empty.
   void remove(Entry entry);
@@ -65,6 +71,9 @@ class FakeLink {
   std::size_t findCalls_ = 0;
   std::map<int, Reply> replies_;
   std::int32_t sendResult_ = 0;
+  std::size_t sent_ = 0;
+  std::size_t refuseAt_ = 0;
+  std::int32_t refuseResult_ = 0;
   std::vector<Entry> removed_;
   bool registered_ = false;
 };

@@ -2,12 +2,12 @@
 // A pacer that only pretends to wait: it records "wait N" and moves a virtual
 // clock on, so paced sequences run instantly and their pauses can be asserted.
 
-#include "platform/pacer.h"
+#include "link/pacer.h"
 #include "tests/support/transcript.h"
 
 namespace zortest {
 
-class VirtualPacer final : public platform::Pacer {
+class VirtualPacer final : public zor::Pacer {
  public:
   explicit VirtualPacer(Transcript& transcript) : transcript_(transcript) {}
 

@@ -1,0 +1,39 @@
+#include "panel/identity.h"
+
+#include "resources/family_layout.h"
+#include "resources/resource.h"
+
+namespace panel {
+
+namespace {
+
+std::u16string Decimal(long long value) {
+  const std::string digits = std::to_string(value);
+  return std::u16string(digits.begin(), digits.end());
+}
+
+}  // namespace
+
+void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
+  if (!identity.readable) {
+    panel.showMessage(std::u16string(zor::service::kIdentityUnreadableMessage));
+    return;
+  }
+  const zor::SystemInfo& info = identity.info;
+  for (const res::FamilyLayoutRow& row : res::FamilyLayout()) {
+    switch (row.forFamily(identity.family)) {
+      case res::ControlChange::Enable: panel.setControlEnabled(row.id, true); break;
+      case res::ControlChange::Disable: panel.setControlEnabled(row.id, false); break;
+      case res::ControlChange::Unchanged: break;
+    }
+  }
+  panel.showFamilyPicture(res::FamilyPicture(identity.family));
+  panel.setLensIndex(res::LensIndex(info.lens));
+  panel.setControlText(IDC_SERIAL_NUMBER, Decimal(info.serial));
+  panel.setControlText(IDC_MODEL_NAME, zor::ModelFieldText(info, identity.family));
+  panel.setControlText(IDC_LENS, Decimal(info.lens));
+  panel.rewriteBoundFields();
+  panel.showMessage(zor::ConnectedMessage(info));
+}
+
+}  // namespace panel

@@ -1,0 +1,11 @@
+#include "panel/outcome_view.h"
+
+namespace panel {
+
+bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome, const QString& title) {
+  if (!outcome.ok() && !outcome.message.empty())
+    owner.prompter().showMessage(&owner, qstr(outcome.message), title, platform::Prompter::Icon::Warning);
+  return outcome.ok();
+}
+
+}  // namespace panel

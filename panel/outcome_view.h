@@ -1,0 +1,23 @@
+#pragma once
+// Shows what an operation's outcome has to say, in a modal box owned by the
+// window the operation ran from.
+
+#include <QString>
+
+#include "platform/dialog.h"
+#include "service/outcome.h"
+
+namespace panel {
+
+// A refusal with a text and a command the device link did not take are
+// warnings; a failed read tells which value could not be read. Nothing is
+// shown for success, for a silent refusal (the password), or when no system
+// answered (that message was shown as it happened). Returns outcome.ok().
+bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome,
+                 const QString& title = platform::applicationTitle());
+
+inline QString qstr(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace panel

@@ -1,0 +1,48 @@
+#include "service/format.h"
+
+#include <cstdarg>
+#include <cstdio>
+
+#include "duration/duration.h"
+#include "lan/mac_mask.h"
+
+namespace zor::service {
+
+namespace {
+
+std::u16string Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+std::u16string Printf(const char* format, ...) {
+  char buffer[64];
+  va_list args;
+  va_start(args, format);
+  const int n = std::vsnprintf(buffer, sizeof buffer, format, args);
+  va_end(args);
+  if (n < 0) return {};
+  const auto length = static_cast<std::size_t>(n) < sizeof buffer ? static_cast<std::size_t>(n) : sizeof buffer - 1;
+  return std::u16string(buffer, buffer + length);
+}
+
+}  // namespace
+
+std::u16string FormatFixed5(float value) {
+  // A float's largest value has 39 digits before the point: room enough.
+  return Printf("%.5f", static_cast<double>(value));
+}
+
+std::u16string FormatUnsigned(std::uint32_t value) { return Printf("%u", value); }
+
+std::u16string FormatHex8(std::uint32_t value) { return Printf("%08x", value); }
+
+std::u16string FormatModelCode(std::uint32_t value) { return Printf("%06x", value & 0xFFFFFFu); }
+
+std::u16string FormatMacAddress(const MacAddress& mac) { return mac::formatMacAddress(mac); }
+
+std::u16string FormatDotted(const Ipv4& a) { return Printf("%d.%d.%d.%d", a[0], a[1], a[2], a[3]); }
+
+std::u16string FormatWorkTime(std::uint32_t seconds) { return FormatDuration(seconds, u"%D,%H:%M:%S"); }
+
+std::u16string FormatWorkTimeBox(std::uint32_t seconds) {
+  return FormatDuration(seconds, u"Total working days: %D,%H:%M:%S");
+}
+
+}  // namespace zor::service

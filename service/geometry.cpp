@@ -1,0 +1,96 @@
+// The scan-field geometry: distortion and scale corrections, the test
+// figures and the move to a point.
+
+#include <QtEndian>
+#include <array>
+
+#include "service/maintenance.h"
+#include "service/operation.h"
+
+namespace zor::service {
+
+namespace {
+
+std::u16string Pair(std::u16string_view x, std::u16string_view y) {
+  std::u16string value(x);
+  value += u' ';
+  value += y;
+  return value;
+}
+
+}  // namespace
+
+Reading<Distortion> Maintenance::readDistortion() {
+  return read<Distortion>([&]() -> Reading<Distortion> {
+    channel_.EnsureConnected();
+    std::array<std::uint8_t, kDistortionReplyLength> reply{};
+    if (channel_.QueryStatus(CMD_GET_XY_DISTORTION, reply.data(), kDistortionReplyLength) != 0)
+      return ReadFailed(u"The distortion correction could not be read from the controller.");
+    return Distortion{qFromLittleEndian<std::uint16_t>(&reply[0]), qFromLittleEndian<std::uint16_t>(&reply[2])};
+  });
+}
+
+// Both texts are checked before either goes out.
+Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
+  return send({u"set distortion", Pair(x, y)}, [&] {
+    if (Outcome check = CheckOneByteText(Input::DistortionX, x); !check.ok()) return check;
+    if (Outcome check = CheckOneByteText(Input::DistortionY, y); !check.ok()) return check;
+    channel_.SendText(CMD_SET_X_DISTORTION, x);
+    channel_.pacer().sleep(kBetweenHalves);
+    channel_.SendText(CMD_SET_Y_DISTORTION, y);
+    return Outcome::done();
+  });
+}
+
+// Read without a connection check; both numbers read 0.0 when the library
+// leaves the block alone.
+Reading<Scale> Maintenance::readScale() {
+  static_assert(std::bit_cast<std::uint32_t>(0.0f) == 0);
+  std::array<std::uint8_t, kScaleReplyLength> reply{};
+  if (channel_.QueryStatus(CMD_GET_XY_SCALE, reply.data(), kScaleReplyLength) != 0)
+    return ReadFailed(u"The scale correction could not be read from the controller.");
+  return Scale{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
+}
+
+Outcome Maintenance::setScale(std::u16string_view x, std::u16string_view y) {
+  return send({u"set scale", Pair(x, y)}, [&] {
+    if (Outcome check = CheckOneByteText(Input::ScaleX, x); !check.ok()) return check;
+    if (Outcome check = CheckOneByteText(Input::ScaleY, y); !check.ok()) return check;
+    channel_.SendText(CMD_SET_X_SCALE, x);
+    channel_.pacer().sleep(kBetweenHalves);
+    channel_.SendText(CMD_SET_Y_SCALE, y);
+    return Outcome::done();
+  });
+}
+
+// The maximum field toggles on the controller; nothing here keeps its state.
+Outcome Maintenance::mark(Figure figure) {
+  struct Mark {
+    std::u16string_view name;
+    Command code;
+  };
+  const Mark m = figure == Figure::OriginalSquare    ? Mark{u"mark original-square", CMD_MARK_ORIGINAL_SQUARE}
+                 : figure == Figure::CorrectedSquare ? Mark{u"mark corrected-square", CMD_MARK_CORRECTED_SQUARE}
+                                                     : Mark{u"mark max-field", CMD_MARK_MAX_FIELD};
+  return send({m.name, {}}, [&] {
+    channel_.SendCommand(m.code, 0);
+    return Outcome::done();
+  });
+}
+
+// A target above one byte would arrive as its low byte: 300 would move to 44.
+Outcome Maintenance::moveTo(std::uint32_t x, std::uint32_t y) {
+  std::u16string value;
+  for (char c : std::to_string(x) + " " + std::to_string(y)) value.push_back(static_cast<char16_t>(c));
+  return send({u"move", value}, [&] {
+    if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, std::u16string(kMoveTargetRangeMessage));
+    if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, std::u16string(kMoveTargetRangeMessage));
+    channel_.SendCommand(CMD_MOVE_TO_X, static_cast<int>(x));
+    channel_.pacer().sleep(kAfterMove);
+    channel_.SendCommand(CMD_MOVE_TO_Y, static_cast<int>(y));
+    channel_.pacer().sleep(kAfterMove);
+    return Outcome::done();
+  });
+}
+
+}  // namespace zor::service

@@ -1,0 +1,136 @@
+#include "service/maintenance.h"
+
+#include <QString>
+#include <array>
+#include <cstdio>
+
+#include "service/operation.h"
+
+namespace zor::service {
+
+namespace {
+
+constexpr std::u16string_view kServicePassword = u"KPLVoxen";
+
+std::u16string Ascii(std::string_view text) { return {text.begin(), text.end()}; }
+
+// "U+0130", or "U+1F600" for a surrogate pair.
+std::u16string CodePointName(char32_t c) {
+  char buffer[16];
+  std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
+  return Ascii(buffer);
+}
+
+}  // namespace
+
+Maintenance::Maintenance(const DeviceLink& link, Pacer& pacer, Host& host)
+    : channel_(link, pacer, *this), host_(host) {}
+
+Maintenance::~Maintenance() = default;
+
+void Maintenance::connect() { channel_.ConnectToSystem(); }
+
+void Maintenance::showNotConnected() { host_.notConnected(); }
+
+// The identity is read without a connection check: the system has just answered.
+void Maintenance::onConnected() {
+  std::array<std::uint8_t, kSystemInfoLength> block{};
+  Identity identity;
+  if (channel_.QueryStatus(CMD_GET_SYSTEM_INFO, block.data(), kSystemInfoLength) == 0) {
+    identity.readable = true;
+    identity.info = ParseSystemInfo(block.data());
+    identity.family = DecideFamily(identity.info.model);
+  }
+  // An unreadable block is not an identity: keep the one known before.
+  if (identity.readable || !identity_) identity_ = identity;
+  host_.identified(identity);
+}
+
+void Maintenance::report(const Operation& operation, const Outcome& outcome) {
+  if (observer_ == nullptr) return;
+  observer_->operationEnded({std::u16string(operation.name), operation.value, outcome});
+}
+
+Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution) {
+  std::u16string text = u"The marking system did not accept the command (device link result ";
+  text += Ascii(std::to_string(stopped.result));
+  text += u"), so nothing more was sent. The next operation looks for the system again.";
+  if (!caution.empty()) {
+    text += u"\n\n";
+    text += caution;
+  }
+  return Outcome::failed(Status::NotAccepted, std::move(text));
+}
+
+Outcome Maintenance::sendText(std::u16string_view operation, Input input, int code, std::u16string_view text) {
+  return send({operation, std::u16string(text)}, [&] {
+    if (Outcome check = CheckOneByteText(input, text); !check.ok()) return check;
+    channel_.SendText(code, text);
+    return Outcome::done();
+  });
+}
+
+bool MatchesServicePassword(std::u16string_view typed) {
+  const QString text(reinterpret_cast<const QChar*>(typed.data()), static_cast<qsizetype>(typed.size()));
+  const QString password(reinterpret_cast<const QChar*>(kServicePassword.data()),
+                         static_cast<qsizetype>(kServicePassword.size()));
+  return text.compare(password, Qt::CaseInsensitive) == 0;
+}
+
+std::u16string_view InputName(Input input) {
+  switch (input) {
+    case Input::None: return u"";
+    case Input::Password: return u"Password";
+    case Input::MinCurrent: return u"Min Current";
+    case Input::Current20: return u"20% Current";
+    case Input::MaxCurrent: return u"Max Current";
+    case Input::Lens: return u"Lens";
+    case Input::SerialNumber: return u"Serial Number";
+    case Input::ModelName: return u"Model Name";
+    case Input::ControllerModel: return u"Ctrlr Model";
+    case Input::DistortionX: return u"X Distortion Correction";
+    case Input::DistortionY: return u"Y Distortion Correction";
+    case Input::ScaleX: return u"X Scale Correction";
+    case Input::ScaleY: return u"Y Scale Correction";
+    case Input::XMultiplier: return u"X Multiplier";
+    case Input::YMultiplier: return u"Y Multiplier";
+    case Input::RcJumpDelay: return u"RC Jump Delay";
+    case Input::MoveX: return u"Move To X";
+    case Input::MoveY: return u"Move To Y";
+    case Input::Pulse: return u"Pulse";
+    case Input::WorkTime: return u"Working Time";
+    case Input::MacAddress: return u"MAC Address";
+    case Input::IpAddress: return u"IP Address";
+    case Input::SubnetMask: return u"Subnet Mask";
+    case Input::Gateway: return u"Gateway IP";
+  }
+  return u"";
+}
+
+// The controller takes text one byte per packet: a wider character would
+// arrive as another one, or (low byte 0) end the text early.
+Outcome CheckOneByteText(Input input, std::u16string_view text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const char16_t unit = text[i];
+    if (unit <= 0xFF) continue;
+    std::u16string shown(1, unit);
+    char32_t code = unit;
+    const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
+                      text[i + 1] <= 0xDFFF;
+    if (pair) {
+      shown.push_back(text[i + 1]);
+      code = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
+    }
+    std::u16string message = u"The ";
+    message += InputName(input);
+    message += u" holds the character \u201C";
+    message += shown;
+    message += u"\u201D (";
+    message += CodePointName(code);
+    message += u"), which the controller cannot take: it takes Latin-1 characters only. Nothing was sent.";
+    return Outcome::refused(input, std::move(message));
+  }
+  return Outcome::done();
+}
+
+}  // namespace zor::service

@@ -1,0 +1,219 @@
+#pragma once
+// The service layer: every maintenance operation of a marking system, free of
+// any window. Each operation checks its input, sends its packets in their
+// order with their pauses, decodes what it reads, and returns an outcome for
+// the front end (the panel or zorctl) to show. The outside world is reached
+// only through the three seams: the device link, the pacer and the host.
+
+#include <array>
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "link/channel.h"
+#include "link/device_link.h"
+#include "link/pacer.h"
+#include "link/system_info.h"
+#include "service/outcome.h"
+
+namespace zor::service {
+
+// What the controller reported about itself when the system was found.
+struct Identity {
+  bool readable = false;  // false: a system answered, but its identity block could not be read
+  SystemInfo info;
+  Family family = Family::NZ;
+};
+
+// What happens in the middle of an operation, for the front end to show.
+class Host {
+ public:
+  virtual ~Host() = default;
+  // No system is connected: tell the user kNotConnectedMessage before the one
+  // connection attempt that follows.
+  virtual void notConnected() = 0;
+  // A system was found (at start, on request, or by a connection check inside
+  // an operation, which then goes on): its identity, as read right away.
+  virtual void identified(const Identity& identity) = 0;
+};
+
+// One operation that sent something to a controller, as the service log keeps it.
+struct OperationRecord {
+  std::u16string operation;  // e.g. "set max-current", "shutter close", "adjust center"
+  std::u16string value;      // the value sent, as sent; never a password
+  Outcome outcome;
+};
+
+class OperationObserver {
+ public:
+  virtual ~OperationObserver() = default;
+  virtual void operationEnded(const OperationRecord& record) = 0;
+};
+
+struct Currents {
+  float min = 0;
+  float max = 0;
+};
+struct Distortion {
+  std::uint16_t x = 0;
+  std::uint16_t y = 0;
+};
+struct Scale {
+  float x = 0;
+  float y = 0;
+};
+using MacAddress = std::array<std::uint8_t, 6>;
+using Ipv4 = std::array<std::uint8_t, 4>;
+
+enum class Figure { OriginalSquare, CorrectedSquare, MaxField };
+enum class Adjustment { Distortion, Center, Aiming };
+enum class Direction { Up, Down, Left, Right };
+enum class AddressKind { Ip, SubnetMask, Gateway };
+
+// The controller-model codes the panel offers, in list order. The first is a
+// plain model; the others carry the flag byte 0x10, which travels as the text
+// prefix "10" ("00" for the plain one and for any code typed by hand).
+inline constexpr std::u16string_view kControllerModelCodes[] = {u"100021", u"100022", u"200031", u"200041"};
+
+// Test power pulse values the controller takes.
+inline constexpr int kPulseMin = 0;
+inline constexpr int kPulseMax = 100;
+// A move packet carries one value byte.
+inline constexpr std::uint32_t kMaxMoveTarget = 255;
+
+// Pauses, in ms, besides the 100 ms after each text character.
+inline constexpr int kBetweenHalves = 100;     // between the X and Y halves of a two-field write
+inline constexpr int kAfterMove = 200;         // after each move packet
+inline constexpr int kAfterResetSerial = 100;  // after the serial reset
+inline constexpr int kAfterAimingSave = 500;   // the controller stores the alignment
+inline constexpr int kLanQueryPause = 300;     // after every network status query
+inline constexpr int kLanCommitPause = 100;    // after a network setting's commit
+
+class Maintenance final : private ChannelHost {
+ public:
+  Maintenance(const DeviceLink& link, Pacer& pacer, Host& host);
+  ~Maintenance() override;
+  Maintenance(const Maintenance&) = delete;
+  Maintenance& operator=(const Maintenance&) = delete;
+
+  // Reports every operation that sent something; nullptr for none.
+  void setObserver(OperationObserver* observer) { observer_ = observer; }
+
+  // ---- the connection ----
+  bool isConnected() const { return channel_.isConnected(); }
+  // Looks for the system; when found, reads its identity and tells the host.
+  // A failed attempt says nothing and changes nothing.
+  void connect();
+  // The identity read at the last connection, if any.
+  const std::optional<Identity>& identity() const { return identity_; }
+  Pacer& pacer() const { return channel_.pacer(); }
+
+  // ---- laser currents, identity and model ----
+  Outcome setMinCurrent(std::u16string_view text);
+  Outcome set20PercentCurrent(std::u16string_view text);
+  Outcome setMaxCurrent(std::u16string_view text);
+  Reading<Currents> readCurrents();
+  Outcome initPowerBoard();
+  Outcome setLens(std::u16string_view text);
+  // The three identity settings need the service password.
+  Outcome setSerialNumber(std::u16string_view password, std::u16string_view text);
+  Outcome resetSerial();
+  Outcome setModelName(std::u16string_view password, std::u16string_view text);
+  // listIndex: the code's position in kControllerModelCodes when it was picked
+  // from the list, -1 when typed.
+  Outcome setControllerModel(std::u16string_view password, std::u16string_view code, int listIndex);
+  // The flag byte and the 24-bit model code.
+  Reading<std::uint32_t> readControllerModel();
+
+  // ---- scan-field geometry ----
+  Reading<Distortion> readDistortion();
+  Outcome setDistortion(std::u16string_view x, std::u16string_view y);
+  Reading<Scale> readScale();
+  Outcome setScale(std::u16string_view x, std::u16string_view y);
+  Outcome mark(Figure figure);
+  Outcome moveTo(std::uint32_t x, std::uint32_t y);
+
+  // ---- delays, test power, shutter, aiming ----
+  Outcome setXMultiplier(std::u16string_view text);
+  Outcome setYMultiplier(std::u16string_view text);
+  Outcome setRcJumpDelay(std::u16string_view text);
+  // nullopt: the pulse field held no whole number.
+  Outcome testPowerOn(std::optional<int> pulse);
+  Outcome testPowerOff();
+  Outcome shutter(bool open);
+  Outcome aiming(bool on);
+  Outcome showVersion();
+
+  // ---- guided adjustments: begin, any jogs, then save or end ----
+  Outcome beginAdjustment(Adjustment adjustment);
+  Outcome jog(Direction direction);
+  Outcome nextAimingPoint();
+  // Distortion and center: the save command. Aiming: the save, its pause and the end.
+  Outcome saveAdjustment();
+  // Leaves the adjustment without storing it.
+  Outcome endAdjustment();
+
+  // ---- working time ----
+  Reading<std::uint32_t> readWorkTime();  // seconds
+  Outcome resetWorkTime(std::u16string_view password, std::uint32_t seconds);
+
+  // ---- network ----
+  Reading<MacAddress> readMacAddress();
+  // fieldText: the MAC field as shown, "XX:XX:XX:XX:XX:XX"; anything less is refused.
+  Outcome setMacAddress(std::u16string_view fieldText);
+  Reading<Ipv4> readAddress(AddressKind kind);
+  // nullopt: not all four fields were filled in.
+  Outcome setAddress(AddressKind kind, const std::optional<Ipv4>& address);
+  Reading<std::uint32_t> readShipId();
+
+ private:
+  struct Operation;
+  template <class Body>
+  Outcome send(const Operation& operation, Body&& body);
+  template <class T, class Body>
+  Reading<T> read(Body&& body);
+  Outcome sendText(std::u16string_view operation, Input input, int code, std::u16string_view text);
+  Outcome adjustmentStep(int code, char16_t move);
+  Outcome finishAdjustment(Outcome outcome, std::u16string_view how);
+  void report(const Operation& operation, const Outcome& outcome);
+
+  // ChannelHost
+  void showNotConnected() override;
+  void onConnected() override;
+
+  CommandChannel channel_;
+  Host& host_;
+  OperationObserver* observer_ = nullptr;
+  std::optional<Identity> identity_;
+  // The adjustment under way: which one, and the moves made so far.
+  std::optional<Adjustment> adjustment_;
+  std::u16string moves_;
+  std::uint64_t adjustmentStart_ = 0;  // packets offered before it began
+};
+
+// Whole texts, letter case ignored the same way in every locale.
+bool MatchesServicePassword(std::u16string_view typed);
+
+// The name the panel gives an input, for messages ("Max Current").
+std::u16string_view InputName(Input input);
+
+// Refuses a text the controller's one-byte characters cannot carry (a UTF-16
+// code unit above 0xFF), naming the field and the character.
+Outcome CheckOneByteText(Input input, std::u16string_view text);
+
+// The reset value of a typed working-time entry, or the refusal to show.
+Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry);
+
+// Texts the front ends show.
+inline constexpr std::u16string_view kMoveTargetRangeMessage =
+    u"The Move To X and Y targets must be whole numbers from 0 to 255.";
+inline constexpr std::u16string_view kPulseRangeMessage = u"The pulse value must be a whole number from 0 to 100.";
+inline constexpr std::u16string_view kMacIncompleteMessage =
+    u"The MAC address is incomplete. Enter all six groups of two hexadecimal digits, for example "
+    u"00:1A:2B:3C:4D:5E. Nothing was sent.";
+inline constexpr std::u16string_view kIdentityUnreadableMessage =
+    u"A marking system was found, but its identity could not be read.\n"
+    u"Check the connection and press \"Get Info\" to try again.";
+
+}  // namespace zor::service

@@ -1,0 +1,111 @@
+// The controller's network settings: MAC address, IP address, subnet mask
+// and gateway, and its ship identifier. Every read checks the connection
+// first and is followed by a pause; every Set by one after its commit.
+
+#include <QtEndian>
+#include <cstdio>
+
+#include "lan/mac_mask.h"
+#include "service/maintenance.h"
+#include "service/operation.h"
+
+namespace zor::service {
+
+namespace {
+
+struct AddressRow {
+  int getCode;
+  int setCode;
+  Input input;
+  std::u16string_view what;       // in messages
+  std::u16string_view operation;  // in the service log
+};
+
+AddressRow Row(AddressKind kind) {
+  switch (kind) {
+    case AddressKind::Ip: return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
+    case AddressKind::SubnetMask:
+      return {CMD_GET_SUBNET_MASK, CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask", u"set subnet"};
+    case AddressKind::Gateway:
+      return {CMD_GET_GATEWAY, CMD_SET_GATEWAY, Input::Gateway, u"gateway address", u"set gateway"};
+  }
+  return {};
+}
+
+std::u16string CouldNotRead(std::u16string_view what) {
+  return u"The " + std::u16string(what) + u" could not be read from the controller.";
+}
+
+}  // namespace
+
+// The connection check, the query and its pause. A block the controller did
+// not fill is not a value.
+template <std::size_t N>
+static Outcome Query(CommandChannel& channel, int code, std::array<std::uint8_t, N>& block, std::u16string_view what) {
+  channel.EnsureConnected();
+  const std::int32_t result = channel.QueryStatus(code, block.data(), static_cast<std::int32_t>(N));
+  channel.pacer().sleep(kLanQueryPause);
+  return result == 0 ? Outcome::done() : ReadFailed(CouldNotRead(what));
+}
+
+Reading<MacAddress> Maintenance::readMacAddress() {
+  return read<MacAddress>([&]() -> Reading<MacAddress> {
+    MacAddress mac{};
+    if (Outcome o = Query(channel_, CMD_GET_MAC_ADDRESS, mac, u"MAC address"); !o.ok()) return o;
+    return mac;
+  });
+}
+
+// A partial text would be padded with zeros and could leave the controller
+// with an address nobody meant to give it.
+Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
+  if (!mac::isCompleteMacAddress(fieldText))
+    return Outcome::refused(Input::MacAddress, std::u16string(kMacIncompleteMessage));
+  MacAddress bytes{};
+  mac::parseMacAddress(fieldText, bytes);
+  const std::u16string text = mac::formatMacAddress(bytes);
+  return send({u"set mac", text}, [&] {
+    channel_.SendText(CMD_SET_MAC_ADDRESS, text);
+    channel_.pacer().sleep(kLanCommitPause);
+    return Outcome::done();
+  });
+}
+
+Reading<Ipv4> Maintenance::readAddress(AddressKind kind) {
+  const AddressRow row = Row(kind);
+  return read<Ipv4>([&]() -> Reading<Ipv4> {
+    Ipv4 octets{};
+    if (Outcome o = Query(channel_, row.getCode, octets, row.what); !o.ok()) return o;
+    return octets;
+  });
+}
+
+// A blank field would go out as 0 and could make the controller unreachable.
+// The controller takes the address as hexadecimal octets: c0.a8.01.0a.
+Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& address) {
+  const AddressRow row = Row(kind);
+  if (!address) {
+    return Outcome::refused(row.input, u"The " + std::u16string(row.what) +
+                                           u" is incomplete. Fill in all four fields before setting it. "
+                                           u"Nothing was sent.");
+  }
+  char buffer[16];
+  const Ipv4& a = *address;
+  std::snprintf(buffer, sizeof buffer, "%02x.%02x.%02x.%02x", a[0], a[1], a[2], a[3]);
+  const std::u16string text(buffer, buffer + 11);
+  return send({row.operation, text}, [&] {
+    channel_.SendText(row.setCode, text);
+    channel_.pacer().sleep(kLanCommitPause);
+    return Outcome::done();
+  });
+}
+
+Reading<std::uint32_t> Maintenance::readShipId() {
+  return read<std::uint32_t>([&]() -> Reading<std::uint32_t> {
+    std::array<std::uint8_t, kShipIdReplyLength> block{};
+    if (Outcome o = Query(channel_, CMD_GET_SHIP_ID, block, u"SHIP ID"); !o.ok()) return o;
+    return qFromLittleEndian<std::uint32_t>(block.data());
+  });
+}
+
+}  // namespace zor::service

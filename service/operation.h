@@ -1,0 +1,63 @@
+#pragma once
+// How each operation of the service layer runs: the channel may stop it at
+// any packet; the outcome says how it ended, and an operation that sent
+// anything is reported to the observer. Private to service/.
+
+#include <QtEndian>
+#include <bit>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "service/maintenance.h"
+
+namespace zor::service {
+
+struct Maintenance::Operation {
+  std::u16string_view name;   // as the service log names it
+  std::u16string value;       // what it sends, as sent
+  std::u16string_view caution{};  // what may be left on when its packet is not taken
+  bool logged = true;         // false for the steps of an adjustment, logged as a whole
+};
+
+// Tells the user the device link did not take a packet, and what that may leave behind.
+Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution);
+
+template <class Body>
+Outcome Maintenance::send(const Operation& operation, Body&& body) {
+  const auto before = channel_.packetsOffered();
+  Outcome outcome;
+  try {
+    outcome = std::forward<Body>(body)();
+  } catch (const ChannelStopped& stopped) {
+    outcome = stopped.why == ChannelStopped::Why::NotConnected ? Outcome::failed(Status::NotConnected)
+                                                               : NotAcceptedOutcome(stopped, operation.caution);
+  }
+  if (operation.logged && channel_.packetsOffered() != before) report(operation, outcome);
+  return outcome;
+}
+
+// A read that may need the connection check first; a check that finds no
+// system ends it as NotConnected.
+template <class T, class Body>
+Reading<T> Maintenance::read(Body&& body) {
+  try {
+    return std::forward<Body>(body)();
+  } catch (const ChannelStopped& stopped) {
+    if (stopped.why == ChannelStopped::Why::NotConnected) return Outcome::failed(Status::NotConnected);
+    return NotAcceptedOutcome(stopped, {});
+  }
+}
+
+// A single-precision number as the controller's replies carry it.
+inline float LittleEndianFloat(const std::uint8_t* bytes) {
+  return std::bit_cast<float>(qFromLittleEndian<std::uint32_t>(bytes));
+}
+
+// A wrong or cancelled password ends the operation without a word.
+inline Outcome PasswordRefused() { return Outcome::refused(Input::Password, {}); }
+
+inline Outcome ReadFailed(std::u16string message) { return Outcome::failed(Status::ReadFailed, std::move(message)); }
+
+}  // namespace zor::service

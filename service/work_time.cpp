@@ -1,0 +1,39 @@
+// The controller's working-time counter: its readout and its reset.
+
+#include <QtEndian>
+#include <array>
+
+#include "duration/duration.h"
+#include "service/maintenance.h"
+#include "service/operation.h"
+
+namespace zor::service {
+
+// A failed query would leave a zeroed block, which reads as a counter of
+// 0 seconds: that is a failed read, not a value.
+Reading<std::uint32_t> Maintenance::readWorkTime() {
+  return read<std::uint32_t>([&]() -> Reading<std::uint32_t> {
+    std::array<std::uint8_t, kWorkTimeReplyLength> block{};
+    channel_.EnsureConnected();
+    if (channel_.QueryStatus(CMD_GET_WORK_TIME, block.data(), kWorkTimeReplyLength) != 0)
+      return ReadFailed(u"The working time could not be read from the controller.");
+    return qFromLittleEndian<std::uint32_t>(block.data());
+  });
+}
+
+// Only plain whole numbers whose total the controller's 32-bit counter can
+// hold: anything else would set the counter to a value nobody typed.
+Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry) {
+  const std::optional<std::uint32_t> seconds = WorkingTimeResetSeconds(entry);
+  if (!seconds) return Outcome::refused(Input::WorkTime, std::u16string(kWorkingTimeEntryRefusedMessage));
+  return *seconds;
+}
+
+// The counter takes the seconds as decimal digits.
+Outcome Maintenance::resetWorkTime(std::u16string_view password, std::uint32_t seconds) {
+  if (!MatchesServicePassword(password)) return PasswordRefused();
+  const std::string digits = std::to_string(seconds);
+  return sendText(u"set work-time", Input::WorkTime, CMD_SET_WORK_TIME, std::u16string(digits.begin(), digits.end()));
+}
+
+}  // namespace zor::service
