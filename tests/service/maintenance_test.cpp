@@ -1,0 +1,263 @@
+// The service layer on the fake device link: what each operation sends when a
+// packet is not taken, what it refuses before sending, and what it reports
+// to the service log.
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <vector>
+
+#include "service/maintenance.h"
+#include "tests/link/link_test_util.h"
+#include "tests/support/fake_link.h"
+#include "tests/support/virtual_pacer.h"
+
+namespace zortest {
+namespace {
+
+using zor::service::Adjustment;
+using zor::service::Direction;
+using zor::service::Input;
+using zor::service::Maintenance;
+using zor::service::Outcome;
+using zor::service::Status;
+
+class RecordingHost final : public zor::service::Host, public zor::service::OperationObserver {
+ public:
+  explicit RecordingHost(Transcript& t) : t_(t) {}
+  std::vector<zor::service::OperationRecord> records;
+
+  void notConnected() override { t_.add(kNotConnectedBox); }
+  void identified(const zor::service::Identity& identity) override {
+    t_.add(identity.readable ? "identified " + Utf8(identity.info.model) : "unidentified");
+  }
+  void operationEnded(const zor::service::OperationRecord& record) override { records.push_back(record); }
+
+ private:
+  Transcript& t_;
+};
+
+class ServiceTest : public ::testing::Test {
+ protected:
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  RecordingHost host{t};
+  zor::DeviceLink link = fake.link();
+  Maintenance service{link, pacer, host};
+
+  void SetUp() override {
+    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-7").reply());
+    service.setObserver(&host);
+    service.connect();
+    t.clear();
+  }
+};
+
+// ---- a packet the device link does not take ------------------------------------
+
+struct RefusedCase {
+  const char* name;
+  std::size_t refused;  // which packet is not taken
+  std::function<Outcome(Maintenance&)> run;
+  Transcript sent;            // everything up to and including the refused packet
+  const char16_t* caution;    // the last line of the message, or nullptr
+};
+
+class RefusedPacket : public ServiceTest, public ::testing::WithParamInterface<RefusedCase> {};
+
+TEST_P(RefusedPacket, EndsTheOperationThereAndSaysSo) {
+  const RefusedCase& c = GetParam();
+  fake.refusePacket(c.refused);
+  const Outcome outcome = c.run(service);
+  EXPECT_EQ(t, c.sent);
+  EXPECT_EQ(outcome.status, Status::NotAccepted);
+  EXPECT_NE(outcome.message.find(u"did not accept the command (device link result 2)"), std::u16string::npos);
+  if (c.caution) {
+    EXPECT_TRUE(outcome.message.ends_with(c.caution)) << Utf8(outcome.message);
+  }
+  EXPECT_FALSE(service.isConnected());
+  ASSERT_EQ(host.records.size(), 1u) << "one log line for the operation";
+  EXPECT_EQ(host.records[0].outcome.status, Status::NotAccepted);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Service, RefusedPacket,
+    ::testing::Values(
+        RefusedCase{"TextCharacterNeverCommits", 2, [](Maintenance& s) { return s.setMaxCurrent(u"1.5"); },
+                    Transcript{"send 42 31", "wait 100", "send 42 2E -> 2"}, nullptr},
+        RefusedCase{"EndOfTextNeverCommits", 2, [](Maintenance& s) { return s.setLens(u"6"); },
+                    Transcript{"send 42 36", "wait 100", "send 42 00 -> 2"}, nullptr},
+        RefusedCase{"XHalfStopsTheYHalf", 3,
+                    [](Maintenance& s) { return s.setScale(u"1", u"2"); },
+                    Transcript{"send 42 31", "wait 100", "send 42 00", "wait 100", "send 1A 00 -> 2"}, nullptr},
+        RefusedCase{"MoveXStopsMoveY", 1, [](Maintenance& s) { return s.moveTo(1, 2); },
+                    Transcript{"send BE 01 -> 2"}, nullptr},
+        RefusedCase{"ShutterClose", 1, [](Maintenance& s) { return s.shutter(false); }, Transcript{"send 86 00 -> 2"},
+                    u"The shutter may still be open."},
+        RefusedCase{"TestPowerOff", 1, [](Maintenance& s) { return s.testPowerOff(); }, Transcript{"send 81 00 -> 2"},
+                    u"The test power may still be on."},
+        RefusedCase{"AimingOff", 1, [](Maintenance& s) { return s.aiming(false); }, Transcript{"send 9A 00 -> 2"},
+                    u"The aiming diode may still be on."},
+        RefusedCase{"MacCommitSkipsItsPause", 19,
+                    [](Maintenance& s) { return s.setMacAddress(u"00:00:00:00:00:00"); },
+                    [] {
+                      Transcript sent;
+                      for (char c : std::string("00:00:00:00:00:00"))
+                        for (const char* e : {c == ':' ? "send 42 3A" : "send 42 30", "wait 100"}) sent.add(e);
+                      sent.add("send 42 00");
+                      sent.add("wait 100");
+                      sent.add("send C0 00 -> 2");
+                      return sent;
+                    }(),
+                    nullptr},
+        RefusedCase{"AimingSaveNeverEnds", 2,
+                    [](Maintenance& s) {
+                      s.beginAdjustment(Adjustment::Aiming);
+                      return s.saveAdjustment();
+                    },
+                    Transcript{"send 0B 00", "send 0D 00 -> 2"}, nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST_F(ServiceTest, AfterARefusedPacketTheNextOperationLooksForTheSystemFirst) {
+  fake.refusePacket(1);
+  service.showVersion();
+  t.clear();
+  EXPECT_TRUE(service.showVersion().ok());
+  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", "identified NZ-7", "send F1 00"}));
+}
+
+// ---- refused before anything is sent ---------------------------------------------
+
+struct CharacterCase {
+  const char* name;
+  std::u16string text;
+  const char16_t* shown;  // nullptr: accepted
+};
+
+class OneByteText : public ::testing::TestWithParam<CharacterCase> {};
+
+TEST_P(OneByteText, OnlyLatin1Passes) {
+  const Outcome outcome = zor::service::CheckOneByteText(Input::Lens, GetParam().text);
+  if (GetParam().shown == nullptr) {
+    EXPECT_TRUE(outcome.ok());
+    return;
+  }
+  EXPECT_EQ(outcome.status, Status::Refused);
+  EXPECT_EQ(outcome.input, Input::Lens);
+  EXPECT_TRUE(outcome.message.starts_with(u"The Lens holds the character ")) << Utf8(outcome.message);
+  EXPECT_NE(outcome.message.find(GetParam().shown), std::u16string::npos) << Utf8(outcome.message);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Service, OneByteText,
+    ::testing::Values(CharacterCase{"Ascii", u"163", nullptr}, CharacterCase{"Latin1", u"\u00FF\u00B5", nullptr},
+                      CharacterCase{"Empty", u"", nullptr},
+                      CharacterCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
+                      CharacterCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
+                      CharacterCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
+                      CharacterCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct RefusalCase {
+  const char* name;
+  std::function<Outcome(Maintenance&)> run;
+  Input input;
+  bool silent;
+};
+
+class Refusals : public ServiceTest, public ::testing::WithParamInterface<RefusalCase> {};
+
+TEST_P(Refusals, SendNothingAndAreNotLogged) {
+  const Outcome outcome = GetParam().run(service);
+  EXPECT_EQ(outcome.status, Status::Refused);
+  EXPECT_EQ(outcome.input, GetParam().input);
+  EXPECT_EQ(outcome.message.empty(), GetParam().silent);
+  EXPECT_EQ(t, Transcript{});
+  EXPECT_TRUE(host.records.empty());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Service, Refusals,
+    ::testing::Values(
+        RefusalCase{"YOfTwoChecksBeforeX", [](Maintenance& s) { return s.setDistortion(u"1", u"\u0100"); },
+                    Input::DistortionY, false},
+        RefusalCase{"WrongPassword", [](Maintenance& s) { return s.setSerialNumber(u"KPLVoxen ", u"1"); },
+                    Input::Password, true},
+        RefusalCase{"ControllerModelBeyondLatin1",
+                    [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", u"10\u20AC", -1); },
+                    Input::ControllerModel, false},
+        RefusalCase{"WorkTimeWrongPassword", [](Maintenance& s) { return s.resetWorkTime(u"", 5); }, Input::Password,
+                    true},
+        RefusalCase{"MoveYAboveOneByte", [](Maintenance& s) { return s.moveTo(255, 256); }, Input::MoveY, false},
+        RefusalCase{"PulseAbove100", [](Maintenance& s) { return s.testPowerOn(101); }, Input::Pulse, false},
+        RefusalCase{"PulseNotANumber", [](Maintenance& s) { return s.testPowerOn(std::nullopt); }, Input::Pulse,
+                    false},
+        RefusalCase{"MacIncomplete", [](Maintenance& s) { return s.setMacAddress(u"00:11:2"); }, Input::MacAddress,
+                    false},
+        RefusalCase{"GatewayIncomplete",
+                    [](Maintenance& s) { return s.setAddress(zor::service::AddressKind::Gateway, std::nullopt); },
+                    Input::Gateway, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- what the service log gets -------------------------------------------------------
+
+TEST_F(ServiceTest, EachSendingOperationIsReportedOnceWithTheValueSent) {
+  service.setSerialNumber(u"kplvoxen", u"100042");
+  service.setAddress(zor::service::AddressKind::Ip, zor::service::Ipv4{192, 168, 1, 10});
+  service.moveTo(300, 5);  // refused: not reported
+  service.readCurrents();  // a read: not reported
+  service.shutter(true);
+  ASSERT_EQ(host.records.size(), 3u);
+  EXPECT_EQ(host.records[0].operation, u"set serial");
+  EXPECT_EQ(host.records[0].value, u"100042");
+  EXPECT_EQ(host.records[1].operation, u"set ip");
+  EXPECT_EQ(host.records[1].value, u"c0.a8.01.0a");
+  EXPECT_EQ(host.records[2].operation, u"shutter open");
+  for (const auto& record : host.records) {
+    EXPECT_TRUE(record.outcome.ok());
+    EXPECT_EQ(record.value.find(u"voxen"), std::u16string::npos) << "never the password";
+  }
+}
+
+TEST_F(ServiceTest, AnAdjustmentIsOneOperationWithItsMoves) {
+  service.beginAdjustment(Adjustment::Center);
+  service.jog(Direction::Up);
+  service.jog(Direction::Up);
+  service.jog(Direction::Left);
+  service.saveAdjustment();
+  service.beginAdjustment(Adjustment::Distortion);
+  service.jog(Direction::Right);
+  service.endAdjustment();
+  EXPECT_EQ(t, (Transcript{"send 28 00", "send 04 00", "send 04 00", "send 07 00", "send 2A 00", "send 03 00",
+                           "send 06 00", "send 9A 00"}));
+  ASSERT_EQ(host.records.size(), 2u);
+  EXPECT_EQ(host.records[0].operation, u"adjust center");
+  EXPECT_EQ(host.records[0].value, u"UUL save");
+  EXPECT_EQ(host.records[1].operation, u"adjust distortion");
+  EXPECT_EQ(host.records[1].value, u"R cancel");
+}
+
+TEST_F(ServiceTest, NoSystemAtAllIsNotConnectedAndSendsNothing) {
+  fake.refusePacket(1);
+  service.showVersion();  // lose the connection
+  fake.setFindResults({0});
+  t.clear();
+  host.records.clear();
+  EXPECT_EQ(service.setLens(u"60").status, Status::NotConnected);
+  EXPECT_EQ(service.readWorkTime().status, Status::NotConnected);
+  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0", kNotConnectedBox, "find -> 0"}));
+  EXPECT_TRUE(host.records.empty());
+}
+
+// ---- the identity at connection ----------------------------------------------------
+
+TEST_F(ServiceTest, AnUnreadableIdentityKeepsTheOneKnownBefore) {
+  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  service.connect();
+  EXPECT_EQ(t, (Transcript{"find -> 1", "query 142/38 -> 1", "unidentified"}));
+  ASSERT_TRUE(service.identity().has_value());
+  EXPECT_EQ(service.identity()->info.serial, 42);
+}
+
+}  // namespace
+}  // namespace zortest
