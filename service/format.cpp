@@ -1,5 +1,6 @@
 #include "service/format.h"
 
+#include <charconv>
 #include <cstdarg>
 #include <cstdio>
 
@@ -24,9 +25,14 @@ std::u16string Printf(const char* format, ...) {
 
 }  // namespace
 
+// printf would follow the locale's decimal point; the controller and the
+// panel use ".". A float's largest value has 39 digits before it.
 std::u16string FormatFixed5(float value) {
-  // A float's largest value has 39 digits before the point: room enough.
-  return Printf("%.5f", static_cast<double>(value));
+  char buffer[64];
+  const auto [end, error] =
+      std::to_chars(buffer, buffer + sizeof buffer, static_cast<double>(value), std::chars_format::fixed, 5);
+  if (error != std::errc()) return {};
+  return std::u16string(buffer, end);
 }
 
 std::u16string FormatUnsigned(std::uint32_t value) { return Printf("%u", value); }

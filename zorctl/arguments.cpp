@@ -1,0 +1,80 @@
+#include "zorctl/arguments.h"
+
+#include <cctype>
+#include <cstring>
+
+namespace zorctl {
+
+namespace {
+
+bool LooksLikeValue(const char* arg) {
+  // "-", and negative numbers, are values, not options.
+  return arg[0] != '-' || arg[1] == '\0' || std::isdigit(static_cast<unsigned char>(arg[1])) != 0;
+}
+
+}  // namespace
+
+std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const* argv) {
+  Invocation inv;
+  Options& o = inv.options;
+  std::vector<std::string> words;
+  bool optionsEnded = false;
+  for (int i = 1; i < argc; ++i) {
+    const char* arg = argv[i];
+    if (optionsEnded || LooksLikeValue(arg)) {
+      words.emplace_back(arg);
+      continue;
+    }
+    if (std::strcmp(arg, "--") == 0) {
+      optionsEnded = true;
+      continue;
+    }
+    std::string name = arg;
+    std::optional<std::string> attached;
+    if (const auto eq = name.find('='); name.rfind("--", 0) == 0 && eq != std::string::npos) {
+      attached = name.substr(eq + 1);
+      name.resize(eq);
+    }
+    auto takeValue = [&](std::optional<std::string>& into) -> std::optional<UsageError> {
+      if (attached) {
+        into = *attached;
+      } else if (i + 1 < argc) {
+        into = argv[++i];
+      } else {
+        return UsageError{"option " + name + " needs a value"};
+      }
+      return std::nullopt;
+    };
+    bool* flag = nullptr;
+    if (name == "--json") flag = &o.json;
+    else if (name == "--dry-run") flag = &o.dryRun;
+    else if (name == "--quiet" || name == "-q") flag = &o.quiet;
+    else if (name == "--help" || name == "-h") flag = &o.help;
+    else if (name == "--version") flag = &o.version;
+    else if (name == "--cancel") flag = &o.cancel;
+    else if (name == "--identity") flag = &o.identity;
+    else if (name == "--other-system") flag = &o.otherSystem;
+    else if (name == "--yes" || name == "-y") flag = &o.yes;
+    if (flag != nullptr) {
+      if (attached) return UsageError{"option " + name + " takes no value"};
+      *flag = true;
+    } else if (name == "--password-file") {
+      if (auto error = takeValue(o.passwordFile)) return *error;
+    } else if (name == "--since") {
+      if (auto error = takeValue(o.since)) return *error;
+    } else if (name == "--password") {
+      return UsageError{"the service password is never taken from the command line (it would show in the "
+                        "process list): use --password-file FILE, ZOR_SERVICE_PASSWORD, or type it when asked"};
+    } else {
+      return UsageError{"unknown option " + name};
+    }
+    o.given.insert(name == "-q" ? "--quiet" : name == "-h" ? "--help" : name == "-y" ? "--yes" : name);
+  }
+  if (!words.empty()) {
+    inv.command = words.front();
+    inv.values.assign(words.begin() + 1, words.end());
+  }
+  return inv;
+}
+
+}  // namespace zorctl

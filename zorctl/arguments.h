@@ -1,0 +1,41 @@
+#pragma once
+// zorctl's command line: the command, its values and the options, which may
+// stand anywhere ("--" ends them; a value such as -1 is a value).
+
+#include <optional>
+#include <set>
+#include <string>
+#include <variant>
+#include <vector>
+
+namespace zorctl {
+
+struct Options {
+  bool json = false;
+  bool dryRun = false;
+  bool quiet = false;
+  bool help = false;
+  bool version = false;
+  std::optional<std::string> passwordFile;
+  // Options of single commands.
+  bool cancel = false;       // adjust
+  bool identity = false;     // restore
+  bool otherSystem = false;  // restore
+  bool yes = false;          // restore
+  std::optional<std::string> since;  // log
+  std::set<std::string> given;       // the names of the options given, for the command's check
+};
+
+struct Invocation {
+  Options options;
+  std::string command;             // empty: none given
+  std::vector<std::string> values;
+};
+
+struct UsageError {
+  std::string message;
+};
+
+std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const* argv);
+
+}  // namespace zorctl

@@ -1,0 +1,358 @@
+#include "zorctl/commands.h"
+
+#include <QJsonArray>
+#include <algorithm>
+#include <functional>
+#include <optional>
+
+#include "service/settings.h"
+#include "zorctl/password_input.h"
+#include "zorctl/session.h"
+#include "zorctl/values.h"
+
+namespace zorctl {
+
+namespace {
+
+using zor::service::Maintenance;
+using zor::service::Outcome;
+namespace svc = zor::service;
+
+struct Context {
+  const Invocation& inv;
+  Output& out;
+  Session& session;
+
+  // Loads the device link and finds the system, once every value has been
+  // checked. kDone, or the exit status after saying why.
+  int open() {
+    std::string kind, problem;
+    const int status = session.open(kind, problem);
+    return status == kDone ? kDone : out.finish(status, problem, kind);
+  }
+};
+
+// A refusal of zorctl's own, before anything is sent: it names the argument.
+int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
+
+int Usage(Output& out, const std::string& message) {
+  return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
+}
+
+// Ends a sending command: the dry run's plan, or the outcome. A refusal of the
+// service layer names the command's argument before its own text.
+int Finish(Context& c, const Outcome& outcome, const std::string& what) {
+  c.session.reportPlan();
+  if (outcome.status == svc::Status::Refused) {
+    const std::string why = outcome.message.empty() ? "the service password is wrong; nothing was sent"
+                                                    : Utf8(outcome.message);
+    return Refuse(c.out, what + ": " + why);
+  }
+  return c.out.finish(outcome);
+}
+
+int Send(Context& c, const std::string& what, const Operation& operation) {
+  if (const int status = c.open(); status != kDone) return status;
+  return Finish(c, c.session.send(what, operation), what);
+}
+
+std::optional<std::u16string> Password(Context& c) {
+  PasswordResult result = ReadServicePassword(c.inv.options.passwordFile);
+  if (!result.password) Refuse(c.out, result.problem);
+  return result.password;
+}
+
+// ---- info, get ----------------------------------------------------------------------
+
+int Info(Context& c) {
+  if (const int status = c.open(); status != kDone) return status;
+  const auto& identity = c.session.service().identity();
+  if (c.session.dryRun()) {
+    c.session.reportPlan();
+    return c.out.finish(kDone);
+  }
+  if (!identity || !identity->readable)
+    return c.out.finish(kReadFailed, "the marking system's identity could not be read", "read-failed");
+  c.out.fields(svc::IdentityFields(*identity));
+  return c.out.finish(kDone);
+}
+
+int Get(Context& c) {
+  const std::string& name = c.inv.values[0];
+  if (name != "all") {
+    const svc::ReadableSetting* setting = svc::FindReadableSetting(name);
+    if (setting == nullptr) return Usage(c.out, "unknown setting '" + name + "'");
+    if (const int status = c.open(); status != kDone) return status;
+    const svc::SettingReading reading = setting->read(c.session.service());
+    if (c.session.dryRun()) {
+      c.session.reportPlan();
+      return c.out.finish(kDone);
+    }
+    if (!reading.outcome.ok()) return c.out.finish(reading.outcome);
+    c.out.fields(reading.fields);
+    return c.out.finish(kDone);
+  }
+  // Every setting, each read on its own: one that fails is missing, the rest stand.
+  if (const int status = c.open(); status != kDone) return status;
+  std::vector<svc::SettingField> all;
+  QJsonArray missing;
+  int status = kDone;
+  for (const svc::ReadableSetting& setting : svc::ReadableSettings()) {
+    const svc::SettingReading reading = setting.read(c.session.service());
+    if (reading.outcome.status == svc::Status::NotConnected) return c.out.finish(reading.outcome);
+    if (reading.outcome.ok()) {
+      all.insert(all.end(), reading.fields.begin(), reading.fields.end());
+    } else if (!c.session.dryRun()) {
+      missing.append(QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size())));
+      c.out.error(Utf8(reading.outcome.message));
+      status = kReadFailed;
+    }
+  }
+  if (c.session.dryRun()) {
+    c.session.reportPlan();
+    return c.out.finish(kDone);
+  }
+  c.out.fields(all, QStringLiteral("values"));
+  if (c.out.json()) c.out.set(QStringLiteral("missing"), missing);
+  return c.out.finish(status, status == kDone ? "" : "some settings could not be read", "read-failed");
+}
+
+// ---- set ----------------------------------------------------------------------------
+
+struct Setter {
+  std::string_view name;
+  std::size_t values;
+  bool guarded;  // needs the service password
+  // Builds the operation, or refuses with a message naming the argument.
+  std::function<std::optional<Operation>(const std::vector<std::u16string>&, const std::u16string& password,
+                                         std::string& refusal)>
+      make;
+};
+
+template <class Fn>
+Setter Text(std::string_view name, Fn fn) {
+  return {name, 1, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
+            return Operation([fn, text = v[0]](Maintenance& m) { return (m.*fn)(text); });
+          }};
+}
+
+template <class Fn>
+Setter Guarded(std::string_view name, Fn fn) {
+  return {name, 1, true, [fn](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
+            return Operation([fn, text = v[0], password](Maintenance& m) { return (m.*fn)(password, text); });
+          }};
+}
+
+template <class Fn>
+Setter Pair(std::string_view name, Fn fn) {
+  return {name, 2, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
+            return Operation([fn, x = v[0], y = v[1]](Maintenance& m) { return (m.*fn)(x, y); });
+          }};
+}
+
+Setter Address(std::string_view name, svc::AddressKind kind) {
+  return {name, 1, false, [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
+            const auto address = ParseIpv4(Utf8(v[0]));
+            if (!address) {
+              refusal = std::string(name) + ": '" + Utf8(v[0]) +
+                        "' is not an address: give four decimal numbers from 0 to 255, as 192.168.1.10";
+              return std::nullopt;
+            }
+            return Operation([kind, address](Maintenance& m) { return m.setAddress(kind, address); });
+          }};
+}
+
+const std::vector<Setter>& Setters() {
+  static const std::vector<Setter> setters{
+      Text("min-current", &Maintenance::setMinCurrent),
+      Text("20-current", &Maintenance::set20PercentCurrent),
+      Text("max-current", &Maintenance::setMaxCurrent),
+      Text("lens", &Maintenance::setLens),
+      Guarded("serial", &Maintenance::setSerialNumber),
+      Guarded("model-name", &Maintenance::setModelName),
+      {"controller-model", 1, true,
+       [](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
+         // A listed code goes out as if picked from the panel's list.
+         const auto& codes = svc::kControllerModelCodes;
+         const auto found = std::find(std::begin(codes), std::end(codes), v[0]);
+         const int index = found == std::end(codes) ? -1 : static_cast<int>(found - std::begin(codes));
+         return Operation([code = v[0], password, index](Maintenance& m) {
+           return m.setControllerModel(password, code, index);
+         });
+       }},
+      Pair("distortion", &Maintenance::setDistortion),
+      Pair("scale", &Maintenance::setScale),
+      Text("x-multiplier", &Maintenance::setXMultiplier),
+      Text("y-multiplier", &Maintenance::setYMultiplier),
+      {"work-time", 1, true,
+       [](const auto& v, const auto& password, std::string& refusal) -> std::optional<Operation> {
+         const auto seconds = svc::ParseWorkTimeReset(v[0]);
+         if (!seconds.ok()) {
+           refusal = "work-time: '" + Utf8(v[0]) + "': " + Utf8(seconds.message);
+           return std::nullopt;
+         }
+         return Operation([password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
+       }},
+      {"mac", 1, false,
+       [](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
+         const auto mac = ParseMac(Utf8(v[0]));
+         if (!mac) {
+           refusal = "mac: '" + Utf8(v[0]) + "' is not a MAC address: give six groups of two hexadecimal digits, "
+                     "as 00:1A:2B:3C:4D:5E";
+           return std::nullopt;
+         }
+         return Operation([text = *mac](Maintenance& m) { return m.setMacAddress(text); });
+       }},
+      Address("ip", svc::AddressKind::Ip),
+      Address("subnet", svc::AddressKind::SubnetMask),
+      Address("gateway", svc::AddressKind::Gateway),
+  };
+  return setters;
+}
+
+int Set(Context& c) {
+  const auto& values = c.inv.values;
+  const auto& setters = Setters();
+  const auto setter = std::find_if(setters.begin(), setters.end(), [&](const Setter& s) { return s.name == values[0]; });
+  if (setter == setters.end()) return Usage(c.out, "unknown setting '" + values[0] + "'");
+  if (values.size() - 1 != setter->values)
+    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setter->values) +
+                            (setter->values == 1 ? " value" : " values"));
+  std::vector<std::u16string> typed;
+  for (std::size_t i = 1; i < values.size(); ++i) typed.push_back(FromUtf8(values[i]));
+  std::u16string password;
+  if (setter->guarded) {
+    auto given = Password(c);
+    if (!given) return kRefused;
+    password = *given;
+  }
+  std::string refusal;
+  const std::optional<Operation> operation = setter->make(typed, password, refusal);
+  if (!operation) return Refuse(c.out, refusal);
+  return Send(c, "set " + values[0], *operation);
+}
+
+// ---- actions ------------------------------------------------------------------------
+
+// A word out of a fixed set.
+std::optional<std::size_t> Choice(const std::string& word, std::initializer_list<std::string_view> words) {
+  std::size_t i = 0;
+  for (std::string_view w : words) {
+    if (w == word) return i;
+    ++i;
+  }
+  return std::nullopt;
+}
+
+int Move(Context& c) {
+  // The panel's Move To fields take 0 to 65535; the move itself one byte.
+  const auto x = ParseWhole(c.inv.values[0], 0, 65535);
+  const auto y = ParseWhole(c.inv.values[1], 0, 65535);
+  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + "' is not a whole number from 0 to 255");
+  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + "' is not a whole number from 0 to 255");
+  return Send(c, "move", [x = *x, y = *y](Maintenance& m) {
+    return m.moveTo(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+  });
+}
+
+int Mark(Context& c) {
+  const auto figure = Choice(c.inv.values[0], {"original-square", "corrected-square", "max-field"});
+  if (!figure) return Usage(c.out, "mark takes original-square, corrected-square or max-field");
+  return Send(c, "mark", [f = static_cast<svc::Figure>(*figure)](Maintenance& m) { return m.mark(f); });
+}
+
+int Shutter(Context& c) {
+  const auto open = Choice(c.inv.values[0], {"close", "open"});
+  if (!open) return Usage(c.out, "shutter takes open or close");
+  return Send(c, "shutter", [open = *open == 1](Maintenance& m) { return m.shutter(open); });
+}
+
+int Aiming(Context& c) {
+  const auto on = Choice(c.inv.values[0], {"off", "on"});
+  if (!on) return Usage(c.out, "aiming takes on or off");
+  return Send(c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); });
+}
+
+int TestPower(Context& c) {
+  const auto& v = c.inv.values;
+  const auto on = Choice(v[0], {"off", "on"});
+  if (!on || v.size() != (*on == 1 ? 2u : 1u)) return Usage(c.out, "test-power takes on PULSE, or off");
+  if (*on == 0) return Send(c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); });
+  const auto pulse = ParseWhole(v[1], INT32_MIN, INT32_MAX);
+  return Send(c, "test-power on", [pulse](Maintenance& m) {
+    return m.testPowerOn(pulse ? std::optional<int>(static_cast<int>(*pulse)) : std::nullopt);
+  });
+}
+
+int Adjust(Context& c) {
+  const auto which = Choice(c.inv.values[0], {"center", "distortion"});
+  if (!which) return Usage(c.out, "adjust takes center or distortion");
+  const auto moves = ParseMoves(c.inv.values[1]);
+  if (!moves) return Refuse(c.out, "adjust: MOVES '" + c.inv.values[1] + "' may hold only the letters U, D, L and R");
+  const auto adjustment = *which == 0 ? svc::Adjustment::Center : svc::Adjustment::Distortion;
+  return Send(c, "adjust " + c.inv.values[0], [adjustment, moves = *moves, cancel = c.inv.options.cancel](Maintenance& m) {
+    if (Outcome o = m.beginAdjustment(adjustment); !o.ok()) return o;
+    for (const svc::Direction d : moves)
+      if (Outcome o = m.jog(d); !o.ok()) return o;
+    return cancel ? m.endAdjustment() : m.saveAdjustment();
+  });
+}
+
+// ---- the table ------------------------------------------------------------------------
+
+struct Command {
+  std::string_view name;
+  std::size_t minValues;
+  std::size_t maxValues;
+  std::initializer_list<std::string_view> options;  // besides the common ones
+  int (*run)(Context&);
+};
+
+constexpr std::size_t kMany = 64;
+
+const Command kCommands[] = {
+    {"info", 0, 0, {}, Info},
+    {"get", 1, 1, {}, Get},
+    {"set", 2, 3, {}, Set},
+    {"move", 2, 2, {}, Move},
+    {"mark", 1, 1, {}, Mark},
+    {"shutter", 1, 1, {}, Shutter},
+    {"aiming", 1, 1, {}, Aiming},
+    {"test-power", 1, 2, {}, TestPower},
+    {"init-power-board", 0, 0, {}, [](Context& c) { return Send(c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }); }},
+    {"show-version", 0, 0, {}, [](Context& c) { return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }); }},
+    {"adjust", 2, 2, {"--cancel"}, Adjust},
+};
+
+const Command* Find(std::string_view name) {
+  for (const Command& command : kCommands)
+    if (command.name == name) return &command;
+  return nullptr;
+}
+
+}  // namespace
+
+bool IsCommand(std::string_view name) { return Find(name) != nullptr || name == "help"; }
+
+int RunCommand(const Invocation& inv, Output& out) {
+  const Command* command = Find(inv.command);
+  if (command == nullptr) return Usage(out, "unknown command '" + inv.command + "'");
+  for (const std::string& option : inv.options.given) {
+    static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file"};
+    const bool common = std::find(std::begin(kCommon), std::end(kCommon), option) != std::end(kCommon);
+    const bool own = std::find(command->options.begin(), command->options.end(), option) != command->options.end();
+    if (!common && !own) return Usage(out, "option " + option + " is not one of " + inv.command + "'s");
+  }
+  if (inv.values.size() < command->minValues || inv.values.size() > command->maxValues) {
+    return Usage(out, inv.command + " takes " +
+                          (command->minValues == command->maxValues ? std::to_string(command->minValues)
+                                                                    : std::to_string(command->minValues) + " to " +
+                                                                          std::to_string(command->maxValues)) +
+                          (command->maxValues == 1 ? " value" : " values"));
+  }
+  Session session(out, inv.options.dryRun);
+  Context context{inv, out, session};
+  return command->run(context);
+}
+
+}  // namespace zorctl

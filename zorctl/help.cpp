@@ -1,0 +1,187 @@
+#include "zorctl/help.h"
+
+namespace zorctl {
+
+const std::string_view kHelpText = R"(Usage: zorctl [OPTIONS] COMMAND [VALUES...]
+
+Reads and sets a ZOR laser marking system's identity, calibration and
+network settings from the command line, exactly as the zor-maintenance
+panel does: the same checks, the same packets and the same pauses.
+
+Commands:
+  info                          system name, version, release date, serial
+                                number, lens and device family
+  get NAME                      read a setting; NAME is one of currents,
+                                distortion, scale, controller-model,
+                                work-time, mac, ip, subnet, gateway, ship-id,
+                                or all
+  set NAME VALUE...             write a setting; NAME is one of min-current,
+                                20-current, max-current, lens, serial*,
+                                model-name*, controller-model*, distortion X Y,
+                                scale X Y, x-multiplier, y-multiplier,
+                                work-time* D,HH:MM:SS, mac, ip, subnet, gateway
+                                (* needs the service password)
+  move X Y                      move to a point (0 to 255 each)
+  mark FIGURE                   mark original-square, corrected-square or
+                                max-field
+  shutter open|close            open or close the shutter
+  aiming on|off                 switch the aiming diode
+  test-power on PULSE           fire the test power at PULSE (0 to 100)
+  test-power off                stop the test power
+  init-power-board              reinitialise the power board
+  show-version                  make the controller show its version
+  adjust center|distortion MOVES
+                                begin the adjustment, jog by MOVES (letters
+                                U, D, L, R; "" for none) and save it, or with
+                                --cancel end it without saving
+  help [COMMAND]                this text, or a command's own
+
+Options:
+  --json                one JSON object on standard output (keys below)
+  --dry-run             run every check and print the packets, status queries
+                        and waits the command would make, with their timing;
+                        nothing in the device link is called
+  -q, --quiet           no progress and no informational messages
+  --password-file FILE  read the service password from the first line of FILE
+                        (a pipe such as <(pass show zor) will do)
+  -h, --help            show help and exit (after a command: its help)
+  --version             show the version and exit
+
+The service password (serial, model-name, controller-model, work-time) is
+taken from --password-file, else from ZOR_SERVICE_PASSWORD, else asked for
+without echo when standard input is a terminal. It is never accepted as an
+argument. A wrong or missing password sends nothing.
+
+Values travel exactly as the panel sends them: texts as typed (one byte per
+character: Latin-1 only); a MAC address in any usual notation (00:1A:2B:3C:4D:5E,
+00-1a-2b-3c-4d-5e, 001a.2b3c.4d5e, 001a2b3c4d5e) goes out as XX:XX:XX:XX:XX:XX;
+an IP address, subnet mask or gateway as four decimal octets (192.168.1.10);
+a listed controller model (100021, 100022, 200031, 200041) as if picked from
+the panel's list, any other code as typed.
+
+Output: a reading of one value prints the value alone; of several, one
+"key: value" line each. With --json every command prints one object:
+  command        the command line's command and values
+  ok             true when the command did everything it set out to
+  exit_status    as below
+  error          {kind, message} when not ok; kind is usage, refused,
+                 not-connected, not-accepted, read-failed or no-device-link
+  info:          system_name, version, release_date, serial_number, lens_mm,
+                 family (NK, N or NZ)
+  get NAME:      currents: min_current, max_current; distortion: distortion_x,
+                 distortion_y; scale: scale_x, scale_y; controller-model:
+                 controller_model (8 hex digits: flag byte and model code);
+                 work-time: work_time (D,HH:MM:SS), work_seconds; mac:
+                 mac_address; ip: ip_address; subnet: subnet_mask; gateway:
+                 gateway; ship-id: ship_id (8 hex digits)
+  get all:       values {every key above}, missing [settings not read]
+  --dry-run:     dry_run [{at_ms, step}], total_ms
+
+Exit status:
+  0  done
+  1  refused: a value or the password was not accepted; nothing was sent
+  2  usage: unknown command, setting or option, or wrong number of values
+  3  no device link, no marking system answered, or the device link did not
+     accept a packet (nothing more was sent)
+  4  the controller did not answer a read
+
+Environment:
+  ZOR_SERVICE_PASSWORD   the service password
+  LD_LIBRARY_PATH        absolute folders searched first for libZorComm.so
+  ZORCOMM_LINK, ZORCOMM_SIM_MODEL, ZORCOMM_STATE, ZORCOMM_TRACE
+                         the device link's own; see zor-maintenance(1)
+
+Examples:
+  zorctl info
+  zorctl get currents --json
+  zorctl set max-current 1.5
+  ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
+  zorctl set ip 192.168.1.10 --dry-run
+  zorctl adjust center UUL
+)";
+
+namespace {
+
+struct Help {
+  std::string_view command;
+  std::string_view text;
+};
+
+constexpr Help kHelp[] = {
+    {"info", R"(Usage: zorctl info [--json]
+
+Prints the identity the marking system reported when it was found: system
+name, version, release date, serial number, lens (mm) and device family.
+Exit status 4 when the identity could not be read.
+)"},
+    {"get", R"(Usage: zorctl get NAME [--json] [--dry-run]
+
+Reads one setting, as the panel's Get does, and prints it:
+  currents          min_current, max_current (the 20% current cannot be read)
+  distortion        distortion_x, distortion_y
+  scale             scale_x, scale_y
+  controller-model  controller_model: the flag byte and the model code
+  work-time         work_time (D,HH:MM:SS) and work_seconds
+  mac               mac_address
+  ip                ip_address
+  subnet            subnet_mask
+  gateway           gateway
+  ship-id           ship_id
+  all               every one of these; one that cannot be read is listed
+                    under "missing" and the exit status is 4
+)"},
+    {"set", R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
+
+Writes one setting, with the panel's packets and pauses:
+  min-current TEXT, 20-current TEXT, max-current TEXT, lens TEXT,
+  x-multiplier TEXT, y-multiplier TEXT
+                     sent as typed; the controller checks the text
+  serial TEXT, model-name TEXT
+                     sent as typed, behind the service password
+  controller-model CODE
+                     behind the service password; a listed code (100021,
+                     100022, 200031, 200041) as if picked from the list
+  distortion X Y, scale X Y
+                     both halves, 100 ms apart
+  work-time D,HH:MM:SS
+                     behind the service password; four whole numbers whose
+                     total fits the counter (at most 49710,06:28:15)
+  mac ADDRESS        six hexadecimal groups in any usual notation
+  ip A.B.C.D, subnet A.B.C.D, gateway A.B.C.D
+                     four decimal octets
+A text holding a character beyond Latin-1 is refused; nothing is sent.
+)"},
+    {"move", R"(Usage: zorctl move X Y [--dry-run]
+
+Moves to the point (X, Y); each a whole number from 0 to 255.
+)"},
+    {"mark", R"(Usage: zorctl mark original-square|corrected-square|max-field [--dry-run]
+
+Marks a test figure. max-field toggles the controller's maximum field.
+)"},
+    {"shutter", "Usage: zorctl shutter open|close [--dry-run]\n\nOpens or closes the shutter.\n"},
+    {"aiming", "Usage: zorctl aiming on|off [--dry-run]\n\nSwitches the aiming diode on or off.\n"},
+    {"test-power", R"(Usage: zorctl test-power on PULSE | zorctl test-power off [--dry-run]
+
+Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
+)"},
+    {"init-power-board", "Usage: zorctl init-power-board [--dry-run]\n\nReinitialises the power board.\n"},
+    {"show-version", "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n"},
+    {"adjust", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
+
+Begins the centering or distortion adjustment, sends one jog per letter of
+MOVES (U up, D down, L left, R right; "" for none), then saves the result,
+or with --cancel ends the adjustment without saving.
+)"},
+    {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
+};
+
+}  // namespace
+
+std::string_view CommandHelp(std::string_view command) {
+  for (const Help& h : kHelp)
+    if (h.command == command) return h.text;
+  return {};
+}
+
+}  // namespace zorctl

@@ -1,0 +1,27 @@
+#pragma once
+// Values typed on zorctl's command line, read into what the service layer
+// takes. Each refuses what the panel's own field would not produce.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "service/maintenance.h"
+
+namespace zorctl {
+
+// Four decimal octets 0-255, as the panel's address field holds them.
+std::optional<zor::service::Ipv4> ParseIpv4(std::string_view text);
+
+// A MAC address in a usual notation, as the MAC field shows it: "XX:XX:XX:XX:XX:XX".
+std::optional<std::u16string> ParseMac(std::string_view text);
+
+// A whole decimal number within [min, max], as the panel's number fields take it.
+std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, std::int64_t max);
+
+// Jogs: U, D, L, R (either case), nothing else.
+std::optional<std::vector<zor::service::Direction>> ParseMoves(std::string_view text);
+
+}  // namespace zorctl
