@@ -39,10 +39,9 @@ int Usage(Output& out, const std::string& message) {
   return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
 }
 
-// Ends a sending command: the dry run's plan, or the outcome. A refusal of the
-// service layer names the command's argument before its own text.
+// Ends a command with its outcome. A refusal of the service layer names the
+// command's argument before its own text.
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
-  c.session.reportPlan();
   if (outcome.status == svc::Status::Refused) {
     const std::string why = outcome.message.empty() ? "the service password is wrong; nothing was sent"
                                                     : Utf8(outcome.message);
@@ -51,9 +50,23 @@ int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   return c.out.finish(outcome);
 }
 
+// Plans the operation (every check, nothing touched); a refusal ends it there,
+// a dry run prints the plan, a real run follows it.
 int Send(Context& c, const std::string& what, const Operation& operation) {
+  const Plan plan = MakePlan(operation);
+  if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
+  if (c.inv.options.dryRun) {
+    ReportPlan(plan, c.out);
+    return c.out.finish(kDone);
+  }
   if (const int status = c.open(); status != kDone) return status;
-  return Finish(c, c.session.send(what, operation), what);
+  return Finish(c, c.session.send(what, operation, plan), what);
+}
+
+// A dry run of a read prints its plan.
+int DryRead(Context& c, const Operation& operation) {
+  ReportPlan(MakePlan(operation), c.out);
+  return c.out.finish(kDone);
 }
 
 std::optional<std::u16string> Password(Context& c) {
@@ -65,12 +78,9 @@ std::optional<std::u16string> Password(Context& c) {
 // ---- info, get ----------------------------------------------------------------------
 
 int Info(Context& c) {
+  if (c.inv.options.dryRun) return DryRead(c, {});
   if (const int status = c.open(); status != kDone) return status;
   const auto& identity = c.session.service().identity();
-  if (c.session.dryRun()) {
-    c.session.reportPlan();
-    return c.out.finish(kDone);
-  }
   if (!identity || !identity->readable)
     return c.out.finish(kReadFailed, "the marking system's identity could not be read", "read-failed");
   c.out.fields(svc::IdentityFields(*identity));
@@ -82,17 +92,20 @@ int Get(Context& c) {
   if (name != "all") {
     const svc::ReadableSetting* setting = svc::FindReadableSetting(name);
     if (setting == nullptr) return Usage(c.out, "unknown setting '" + name + "'");
+    if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return setting->read(m).outcome; });
     if (const int status = c.open(); status != kDone) return status;
     const svc::SettingReading reading = setting->read(c.session.service());
-    if (c.session.dryRun()) {
-      c.session.reportPlan();
-      return c.out.finish(kDone);
-    }
     if (!reading.outcome.ok()) return c.out.finish(reading.outcome);
     c.out.fields(reading.fields);
     return c.out.finish(kDone);
   }
   // Every setting, each read on its own: one that fails is missing, the rest stand.
+  if (c.inv.options.dryRun) {
+    return DryRead(c, [](Maintenance& m) {
+      for (const svc::ReadableSetting& setting : svc::ReadableSettings()) setting.read(m);
+      return Outcome::done();
+    });
+  }
   if (const int status = c.open(); status != kDone) return status;
   std::vector<svc::SettingField> all;
   QJsonArray missing;
@@ -102,15 +115,11 @@ int Get(Context& c) {
     if (reading.outcome.status == svc::Status::NotConnected) return c.out.finish(reading.outcome);
     if (reading.outcome.ok()) {
       all.insert(all.end(), reading.fields.begin(), reading.fields.end());
-    } else if (!c.session.dryRun()) {
+    } else {
       missing.append(QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size())));
       c.out.error(Utf8(reading.outcome.message));
       status = kReadFailed;
     }
-  }
-  if (c.session.dryRun()) {
-    c.session.reportPlan();
-    return c.out.finish(kDone);
   }
   c.out.fields(all, QStringLiteral("values"));
   if (c.out.json()) c.out.set(QStringLiteral("missing"), missing);
@@ -350,7 +359,7 @@ int RunCommand(const Invocation& inv, Output& out) {
                                                                           std::to_string(command->maxValues)) +
                           (command->maxValues == 1 ? " value" : " values"));
   }
-  Session session(out, inv.options.dryRun);
+  Session session(out);
   Context context{inv, out, session};
   return command->run(context);
 }

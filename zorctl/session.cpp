@@ -14,7 +14,7 @@ namespace zorctl {
 
 namespace {
 
-// Says nothing: what a plan made ahead of a real run needs.
+// Says nothing: the plan's system is found, and reports nothing.
 class SilentHost final : public zor::service::Host {
   void notConnected() override {}
   void identified(const zor::service::Identity&) override {}
@@ -22,17 +22,53 @@ class SilentHost final : public zor::service::Host {
 
 }  // namespace
 
-// Waits for real; with a plan whose total is known, shows how far the
-// transfer has come on a terminal's standard error.
+Plan MakePlan(const Operation& operation) {
+  DryRun recorder;
+  const zor::DeviceLink link = recorder.link();
+  SilentHost silent;
+  zor::service::Maintenance planned(link, recorder, silent);
+  planned.connect();
+  Plan plan;
+  plan.outcome = operation ? operation(planned) : zor::service::Outcome::done();
+  plan.steps = recorder.steps();
+  plan.totalMs = recorder.totalMs();
+  plan.packets = recorder.packets();
+  return plan;
+}
+
+void ReportPlan(const Plan& plan, Output& out) {
+  if (out.json()) {
+    QJsonArray steps;
+    for (const PlanStep& step : plan.steps) {
+      QJsonObject s;
+      s.insert(QStringLiteral("at_ms"), static_cast<double>(step.atMs));
+      s.insert(QStringLiteral("step"), QString::fromStdString(Describe(step)));
+      steps.append(s);
+    }
+    out.set(QStringLiteral("dry_run"), steps);
+    out.set(QStringLiteral("total_ms"), static_cast<double>(plan.totalMs));
+    return;
+  }
+  for (const PlanStep& step : plan.steps) {
+    char at[32];
+    std::snprintf(at, sizeof at, "%7lld ms  ", step.atMs);
+    out.line(at + Describe(step));
+  }
+  char total[64];
+  std::snprintf(total, sizeof total, "%d packets, %lld ms", plan.packets, plan.totalMs);
+  out.line(total);
+}
+
+// Waits for real; shows how far a transfer of known length has come on a
+// terminal's standard error.
 class Session::ProgressPacer final : public zor::Pacer {
  public:
+  explicit ProgressPacer(bool enabled) : enabled_(enabled) {}
   void start(std::string_view what, long long totalMs) {
     what_ = what;
     totalMs_ = totalMs;
     doneMs_ = 0;
-    shown_ = false;
   }
-  void setEnabled(bool enabled) { enabled_ = enabled; }
   void sleep(int milliseconds) override {
     std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
     doneMs_ += milliseconds;
@@ -49,31 +85,26 @@ class Session::ProgressPacer final : public zor::Pacer {
   }
 
  private:
+  bool enabled_;
   std::string_view what_;
   long long totalMs_ = 0;
   long long doneMs_ = 0;
-  bool enabled_ = false;
   bool shown_ = false;
 };
 
-Session::Session(Output& out, bool dryRun) : out_(out), pacer_(std::make_unique<ProgressPacer>()) {
-  if (dryRun) dry_ = std::make_unique<DryRun>();
-  pacer_->setEnabled(!out.quiet() && isatty(STDERR_FILENO) != 0);
-}
+Session::Session(Output& out)
+    : out_(out), pacer_(std::make_unique<ProgressPacer>(!out.quiet() && isatty(STDERR_FILENO) != 0)) {}
 
 Session::~Session() = default;
 
 int Session::open(std::string& kind, std::string& problem) {
-  if (dry_) {
-    link_ = dry_->link();
-  } else if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
+  if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
     kind = "no-device-link";
     problem = "No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the installed "
               "library folder or in the system library folders";
     return kNoSystem;
   }
-  service_ = std::make_unique<zor::service::Maintenance>(link_, dry_ ? static_cast<zor::Pacer&>(*dry_) : *pacer_,
-                                                         *this);
+  service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);
   opening_ = true;
   service_->connect();
   opening_ = false;
@@ -85,55 +116,17 @@ int Session::open(std::string& kind, std::string& problem) {
   return kDone;
 }
 
-zor::service::Outcome Session::send(std::string_view what, const Operation& operation) {
-  if (dry_) return operation(*service_);
-  // The same operation on the recording link first: its waits are the
-  // length of the transfer.
-  long long totalMs = 0;
-  {
-    DryRun plan;
-    const zor::DeviceLink planLink = plan.link();
-    SilentHost silent;
-    zor::service::Maintenance planned(planLink, plan, silent);
-    planned.connect();
-    plan.clear();
-    operation(planned);
-    totalMs = plan.totalMs();
-  }
-  pacer_->start(what, totalMs);
+zor::service::Outcome Session::send(std::string_view what, const Operation& operation, const Plan& plan) {
+  pacer_->start(what, plan.totalMs);
   zor::service::Outcome outcome = operation(*service_);
   pacer_->end();
   return outcome;
 }
 
-void Session::reportPlan() {
-  if (!dry_) return;
-  if (out_.json()) {
-    QJsonArray steps;
-    for (const PlanStep& step : dry_->steps()) {
-      QJsonObject s;
-      s.insert(QStringLiteral("at_ms"), static_cast<double>(step.atMs));
-      s.insert(QStringLiteral("step"), QString::fromStdString(Describe(step)));
-      steps.append(s);
-    }
-    out_.set(QStringLiteral("dry_run"), steps);
-    out_.set(QStringLiteral("total_ms"), static_cast<double>(dry_->totalMs()));
-    return;
-  }
-  for (const PlanStep& step : dry_->steps()) {
-    char at[32];
-    std::snprintf(at, sizeof at, "%7lld ms  ", step.atMs);
-    out_.line(at + Describe(step));
-  }
-  char total[64];
-  std::snprintf(total, sizeof total, "%d packets, %lld ms", dry_->packets(), dry_->totalMs());
-  out_.line(total);
-}
-
 void Session::notConnected() { out_.error(Utf8(zor::kNotConnectedMessage)); }
 
 void Session::identified(const zor::service::Identity& identity) {
-  if (identity.readable || dry_) return;
+  if (identity.readable) return;
   out_.error(opening_ ? "a marking system was found, but its identity could not be read"
                       : "the marking system was found again, but its identity could not be read");
 }

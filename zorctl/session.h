@@ -1,15 +1,17 @@
 #pragma once
-// One zorctl run's connection: the device link loaded by the tool's own rules
-// (or the dry run's recording link), the pacer, and the service layer, with
-// the system found once at start.
+// One zorctl run's connection: the device link loaded by the tool's own rules,
+// the pacer, and the service layer, with the system found once at start.
+// Every operation is first run on a recording link (a plan): that runs every
+// check without touching the device link, is what --dry-run prints, and
+// tells a real run how long its transfer takes.
 
 #include <functional>
 #include <memory>
-#include <optional>
+#include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/device_link.h"
-#include "link/pacer.h"
 #include "service/maintenance.h"
 #include "zorctl/dry_run.h"
 #include "zorctl/output.h"
@@ -18,24 +20,33 @@ namespace zorctl {
 
 using Operation = std::function<zor::service::Outcome(zor::service::Maintenance&)>;
 
+struct Plan {
+  zor::service::Outcome outcome;  // as far as the checks tell without a controller
+  std::vector<PlanStep> steps;    // from finding the system on
+  long long totalMs = 0;
+  int packets = 0;
+};
+
+// Runs the operation on the recording link; the device link is not touched.
+Plan MakePlan(const Operation& operation);
+
+// Puts a plan into the output: lines of text, or dry_run and total_ms.
+void ReportPlan(const Plan& plan, Output& out);
+
 class Session final : public zor::service::Host {
  public:
-  Session(Output& out, bool dryRun);
+  explicit Session(Output& out);
   ~Session() override;
 
   // Loads the device link and looks for the system. kDone, or the exit
-  // status to end with, with its kind and message in problem.
+  // status to end with, with its kind and message.
   int open(std::string& kind, std::string& problem);
 
   zor::service::Maintenance& service() { return *service_; }
-  bool dryRun() const { return dry_ != nullptr; }
 
-  // Runs an operation that sends. Real runs that take longer than half a
-  // second show their progress on a terminal; a dry run records the plan.
-  zor::service::Outcome send(std::string_view what, const Operation& operation);
-
-  // Puts the dry run's plan into the output.
-  void reportPlan();
+  // Runs an operation that sends; with a plan longer than half a second its
+  // progress shows on a terminal.
+  zor::service::Outcome send(std::string_view what, const Operation& operation, const Plan& plan);
 
  private:
   class ProgressPacer;
@@ -43,7 +54,6 @@ class Session final : public zor::service::Host {
   void identified(const zor::service::Identity& identity) override;
 
   Output& out_;
-  std::unique_ptr<DryRun> dry_;
   std::unique_ptr<ProgressPacer> pacer_;
   zor::DeviceLink link_;
   std::unique_ptr<zor::service::Maintenance> service_;

@@ -1,0 +1,125 @@
+// zorctl's parts: the command line, the values it takes, the password file,
+// and the plan a dry run prints.
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <variant>
+
+#include "zorctl/arguments.h"
+#include "zorctl/password_input.h"
+#include "zorctl/session.h"
+#include "zorctl/values.h"
+
+namespace {
+
+using namespace zorctl;
+
+std::variant<Invocation, UsageError> Parse(std::vector<const char*> args) {
+  args.insert(args.begin(), "zorctl");
+  return ParseArguments(static_cast<int>(args.size()), args.data());
+}
+
+TEST(Arguments, OptionsStandAnywhereAndNegativeNumbersAreValues) {
+  const auto parsed = Parse({"--json", "set", "min-current", "-1", "--password-file=/p", "--quiet"});
+  ASSERT_TRUE(std::holds_alternative<Invocation>(parsed));
+  const auto& inv = std::get<Invocation>(parsed);
+  EXPECT_EQ(inv.command, "set");
+  EXPECT_EQ(inv.values, (std::vector<std::string>{"min-current", "-1"}));
+  EXPECT_TRUE(inv.options.json);
+  EXPECT_TRUE(inv.options.quiet);
+  EXPECT_EQ(inv.options.passwordFile, "/p");
+  const auto ended = std::get<Invocation>(Parse({"set", "lens", "--", "--json"}));
+  EXPECT_EQ(ended.values.back(), "--json");
+  EXPECT_FALSE(ended.options.json);
+}
+
+TEST(Arguments, RefusesWhatItDoesNotKnow) {
+  for (const auto& args : std::vector<std::vector<const char*>>{
+           {"info", "--bogus"}, {"set", "serial", "1", "--password", "x"}, {"--password-file"}, {"--json=yes"}}) {
+    EXPECT_TRUE(std::holds_alternative<UsageError>(Parse(args))) << args.back();
+  }
+}
+
+TEST(Values, Addresses) {
+  const struct {
+    const char* text;
+    bool ok;
+  } cases[] = {{"192.168.1.10", true}, {"0.0.0.0", true},     {"255.255.255.255", true}, {"256.1.1.1", false},
+               {"1.2.3", false},       {"1.2.3.4.5", false},  {"1..3.4", false},         {"1.2.3.4 ", false},
+               {"a.b.c.d", false},     {"-1.2.3.4", false},   {"0001.2.3.4", false},     {"", false}};
+  for (const auto& c : cases) EXPECT_EQ(ParseIpv4(c.text).has_value(), c.ok) << c.text;
+  EXPECT_EQ(*ParseIpv4("192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
+}
+
+TEST(Values, MacAddressesInUsualNotations) {
+  for (const char* text : {"00:1a:2b:3c:4d:5e", "00-1A-2B-3C-4D-5E", "001a.2b3c.4d5e", "001A2B3C4D5E"})
+    EXPECT_EQ(ParseMac(text), u"00:1A:2B:3C:4D:5E") << text;
+  for (const char* text : {"00:1a:2b:3c:4d", "00:1a:2b:3c:4d:5g", "hello"}) EXPECT_FALSE(ParseMac(text)) << text;
+}
+
+TEST(Values, WholeNumbersAndMoves) {
+  EXPECT_EQ(ParseWhole("65535", 0, 65535), 65535);
+  EXPECT_EQ(ParseWhole("+7", 0, 10), 7);
+  for (const char* text : {"65536", "-1", "1.0", "", "1x", " 1"}) EXPECT_FALSE(ParseWhole(text, 0, 65535)) << text;
+  EXPECT_EQ(ParseMoves("uDlR")->size(), 4u);
+  EXPECT_TRUE(ParseMoves("")->empty());
+  EXPECT_FALSE(ParseMoves("UX"));
+}
+
+class PasswordFile : public ::testing::Test {
+ protected:
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zorctl-test-" + std::to_string(getpid()));
+  void SetUp() override { std::filesystem::create_directories(dir); }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+  std::string write(const std::string& name, const std::string& text) {
+    std::ofstream(dir / name, std::ios::binary) << text;
+    return (dir / name).string();
+  }
+};
+
+TEST_F(PasswordFile, TakesTheFirstLineWithoutItsEnding) {
+  std::string problem;
+  EXPECT_EQ(ReadPasswordFile(write("a", "KPLVoxen\r\nmore\n"), problem), "KPLVoxen");
+  EXPECT_EQ(ReadPasswordFile(write("b", "KPLVoxen"), problem), "KPLVoxen");
+  EXPECT_EQ(ReadPasswordFile(write("c", ""), problem), "");
+}
+
+TEST_F(PasswordFile, RefusesFoldersMissingFilesAndEndlessLines) {
+  std::string problem;
+  EXPECT_FALSE(ReadPasswordFile(dir.string(), problem));
+  EXPECT_NE(problem.find("not a regular file"), std::string::npos);
+  EXPECT_FALSE(ReadPasswordFile((dir / "missing").string(), problem));
+  EXPECT_FALSE(ReadPasswordFile(write("long", std::string(100000, 'x')), problem));
+}
+
+TEST_F(PasswordFile, ReadsAPipe) {
+  int fds[2];
+  ASSERT_EQ(pipe(fds), 0);
+  ASSERT_EQ(::write(fds[1], "secret\n", 7), 7);
+  close(fds[1]);
+  std::string problem;
+  EXPECT_EQ(ReadPasswordFile("/proc/self/fd/" + std::to_string(fds[0]), problem), "secret");
+  close(fds[0]);
+}
+
+// The plan is the service layer's own transcript, timed by its waits.
+TEST(Plan, RecordsPacketsAndWaitsWithTheirTiming) {
+  const Plan plan = MakePlan([](zor::service::Maintenance& m) { return m.setScale(u"1", u""); });
+  std::vector<std::string> steps;
+  for (const PlanStep& step : plan.steps) steps.push_back(std::to_string(step.atMs) + " " + Describe(step));
+  EXPECT_EQ(steps, (std::vector<std::string>{"0 find system", "0 query 142 (38 bytes)", "0 packet FF FF 42 31",
+                                             "0 wait 100 ms", "100 packet FF FF 42 00", "100 wait 100 ms",
+                                             "200 packet FF FF 1A 00", "200 wait 100 ms", "300 packet FF FF 42 00",
+                                             "300 wait 100 ms", "400 packet FF FF 1B 00"}));
+  EXPECT_EQ(plan.totalMs, 400);
+  EXPECT_EQ(plan.packets, 5);
+  EXPECT_TRUE(plan.outcome.ok());
+}
+
+}  // namespace
