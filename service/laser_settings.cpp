@@ -4,6 +4,7 @@
 #include <array>
 
 #include "service/maintenance.h"
+#include "service/format.h"
 #include "service/operation.h"
 
 namespace zor::service {
@@ -64,10 +65,17 @@ Outcome Maintenance::setModelName(std::u16string_view password, std::u16string_v
 // one, the others carry the flag; a typed code counts as plain. A space ends
 // the text.
 Outcome Maintenance::setControllerModel(std::u16string_view password, std::u16string_view code, int listIndex) {
-  if (!MatchesServicePassword(password)) return PasswordRefused();
-  if (Outcome check = CheckOneByteText(Input::ControllerModel, code); !check.ok()) return check;
   std::u16string text = listIndex > 0 ? u"10" : u"00";
   text += code;
+  return sendControllerModel(password, std::move(text));
+}
+
+Outcome Maintenance::setControllerModelValue(std::u16string_view password, std::uint32_t value) {
+  return sendControllerModel(password, FormatHex8(value));
+}
+
+Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16string text) {
+  if (!MatchesServicePassword(password)) return PasswordRefused();
   text += u' ';
   return sendText(u"set controller-model", Input::ControllerModel, CMD_SET_CONTROLLER_MODEL, text);
 }

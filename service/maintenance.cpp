@@ -32,23 +32,32 @@ void Maintenance::connect() { channel_.ConnectToSystem(); }
 
 void Maintenance::showNotConnected() { host_.notConnected(); }
 
+Reading<Identity> Maintenance::readIdentity() {
+  std::array<std::uint8_t, kSystemInfoLength> block{};
+  if (channel_.QueryStatus(CMD_GET_SYSTEM_INFO, block.data(), kSystemInfoLength) != 0)
+    return Outcome::failed(Status::ReadFailed, u"The identity could not be read from the controller.");
+  Identity identity;
+  identity.readable = true;
+  identity.info = ParseSystemInfo(block.data());
+  identity.family = DecideFamily(identity.info.model);
+  return identity;
+}
+
 // The identity is read without a connection check: the system has just answered.
 void Maintenance::onConnected() {
-  std::array<std::uint8_t, kSystemInfoLength> block{};
-  Identity identity;
-  if (channel_.QueryStatus(CMD_GET_SYSTEM_INFO, block.data(), kSystemInfoLength) == 0) {
-    identity.readable = true;
-    identity.info = ParseSystemInfo(block.data());
-    identity.family = DecideFamily(identity.info.model);
-  }
+  const Reading<Identity> identity = readIdentity();
   // An unreadable block is not an identity: keep the one known before.
-  if (identity.readable || !identity_) identity_ = identity;
-  host_.identified(identity);
+  if (identity.ok() || !identity_) identity_ = identity.value;
+  host_.identified(identity.value);
 }
 
 void Maintenance::report(const Operation& operation, const Outcome& outcome) {
   if (observer_ == nullptr) return;
   observer_->operationEnded({std::u16string(operation.name), operation.value, outcome});
+}
+
+void Maintenance::reportOperation(std::u16string_view name, std::u16string value, const Outcome& outcome) {
+  if (observer_ != nullptr) observer_->operationEnded({std::u16string(name), std::move(value), outcome});
 }
 
 Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution) {

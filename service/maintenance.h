@@ -99,6 +99,8 @@ class Maintenance final : private ChannelHost {
 
   // Reports every operation that sent something; nullptr for none.
   void setObserver(OperationObserver* observer) { observer_ = observer; }
+  // Reports an operation made of several (a restore) as one more record.
+  void reportOperation(std::u16string_view name, std::u16string value, const Outcome& outcome);
 
   // ---- the connection ----
   bool isConnected() const { return channel_.isConnected(); }
@@ -107,6 +109,8 @@ class Maintenance final : private ChannelHost {
   void connect();
   // The identity read at the last connection, if any.
   const std::optional<Identity>& identity() const { return identity_; }
+  // Reads the identity block again (no connection check, as at a connection).
+  Reading<Identity> readIdentity();
   Pacer& pacer() const { return channel_.pacer(); }
 
   // ---- laser currents, identity and model ----
@@ -123,6 +127,9 @@ class Maintenance final : private ChannelHost {
   // listIndex: the code's position in kControllerModelCodes when it was picked
   // from the list, -1 when typed.
   Outcome setControllerModel(std::u16string_view password, std::u16string_view code, int listIndex);
+  // The whole value as the controller reports it: the flag byte goes out as
+  // its two-digit prefix ("10" or "00" for the models the panel lists).
+  Outcome setControllerModelValue(std::u16string_view password, std::uint32_t value);
   // The flag byte and the 24-bit model code.
   Reading<std::uint32_t> readControllerModel();
 
@@ -174,6 +181,7 @@ class Maintenance final : private ChannelHost {
   template <class T, class Body>
   Reading<T> read(Body&& body);
   Outcome sendText(std::u16string_view operation, Input input, int code, std::u16string_view text);
+  Outcome sendControllerModel(std::u16string_view password, std::u16string text);
   Outcome adjustmentStep(int code, char16_t move);
   Outcome finishAdjustment(Outcome outcome, std::u16string_view how);
   void report(const Operation& operation, const Outcome& outcome);

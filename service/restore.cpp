@@ -1,0 +1,292 @@
+#include "service/restore.h"
+
+#include <algorithm>
+#include <array>
+#include <charconv>
+#include <map>
+
+#include "service/settings.h"
+
+namespace zor::service {
+
+namespace {
+
+using SendFn = Outcome (*)(Maintenance&, const std::vector<std::u16string>& values, const RestoreOptions&);
+
+// One setting a snapshot can put back: where its current value is read
+// (a setting of ReadableSettings(), or "identity"), under which keys, and the
+// panel operation that sends it.
+struct Item {
+  const char* name;
+  RestoreGroup group;
+  const char* source;
+  std::array<const char*, 2> keys;  // the second may be null
+  SendFn send;
+};
+
+std::optional<Ipv4> Octets(const std::u16string& dotted) {
+  Ipv4 address{};
+  std::size_t at = 0;
+  for (std::size_t i = 0; i < 4; ++i) {
+    unsigned value = 0;
+    const std::string part(dotted.begin() + static_cast<std::ptrdiff_t>(at), dotted.end());
+    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
+    if (error != std::errc() || value > 255) return std::nullopt;
+    address[i] = static_cast<std::uint8_t>(value);
+    at += static_cast<std::size_t>(end - part.data()) + 1;
+  }
+  return address;
+}
+
+template <AddressKind kind>
+Outcome SendAddress(Maintenance& m, const std::vector<std::u16string>& v, const RestoreOptions&) {
+  return m.setAddress(kind, Octets(v[0]));
+}
+
+constexpr Item kItems[] = {
+    {"lens", RestoreGroup::Calibration, "identity", {"lens_mm", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); }},
+    {"min-current", RestoreGroup::Calibration, "currents", {"min_current", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); }},
+    {"max-current", RestoreGroup::Calibration, "currents", {"max_current", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); }},
+    {"distortion", RestoreGroup::Calibration, "distortion", {"distortion_x", "distortion_y"},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setDistortion(v[0], v[1]); }},
+    {"scale", RestoreGroup::Calibration, "scale", {"scale_x", "scale_y"},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); }},
+    {"serial", RestoreGroup::Identity, "identity", {"serial_number", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setSerialNumber(o.password, v[0]); }},
+    {"model-name", RestoreGroup::Identity, "identity", {"system_name", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setModelName(o.password, v[0]); }},
+    {"controller-model", RestoreGroup::Identity, "controller-model", {"controller_model", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions& o) {
+       const std::string hex(v[0].begin(), v[0].end());
+       std::uint32_t value = 0;
+       std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+       return m.setControllerModelValue(o.password, value);
+     }},
+    {"mac", RestoreGroup::Network, "mac", {"mac_address", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); }},
+    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>},
+    {"subnet", RestoreGroup::Network, "subnet", {"subnet_mask", nullptr}, SendAddress<AddressKind::SubnetMask>},
+    {"gateway", RestoreGroup::Network, "gateway", {"gateway", nullptr}, SendAddress<AddressKind::Gateway>},
+    {"ship-id", RestoreGroup::ShownOnly, "ship-id", {"ship_id", nullptr}, nullptr},
+    {"work-time", RestoreGroup::ShownOnly, "work-time", {"work_time", nullptr}, nullptr},
+};
+
+// What the controller reports now, each source read once and kept.
+class Current {
+ public:
+  explicit Current(Maintenance& service) : service_(service) {}
+
+  // The fields of a source, or nullopt when it could not be read.
+  const std::optional<std::vector<SettingField>>& fields(const std::string& source) {
+    auto it = cache_.find(source);
+    if (it == cache_.end()) it = cache_.emplace(source, read(source)).first;
+    return it->second;
+  }
+  void forget(const std::string& source) { cache_.erase(source); }
+  Outcome stopped;  // set when no system could be asked
+
+ private:
+  std::optional<std::vector<SettingField>> read(const std::string& source) {
+    if (!stopped.ok()) return std::nullopt;
+    if (source == "identity") {
+      const Reading<Identity> identity = service_.readIdentity();
+      if (!identity.ok()) return std::nullopt;
+      return IdentityFields(identity.value);
+    }
+    const SettingReading reading = FindReadableSetting(source)->read(service_);
+    if (reading.outcome.status == Status::NotConnected || reading.outcome.status == Status::NotAccepted)
+      stopped = reading.outcome;
+    if (!reading.outcome.ok()) return std::nullopt;
+    return reading.fields;
+  }
+
+  Maintenance& service_;
+  std::map<std::string, std::optional<std::vector<SettingField>>> cache_;
+};
+
+// The item's keys' texts joined by a blank ("32768 32770"), or nullopt when one is missing.
+std::optional<std::u16string> Joined(const Item& item, const std::vector<SettingField>& fields) {
+  std::u16string text;
+  for (const char* key : item.keys) {
+    if (key == nullptr) break;
+    const auto f = std::find_if(fields.begin(), fields.end(), [&](const SettingField& s) { return s.key == key; });
+    if (f == fields.end()) return std::nullopt;
+    if (!text.empty()) text += u' ';
+    text += f->text;
+  }
+  return text;
+}
+
+std::vector<SettingField> FileFields(const Item& item, const Snapshot& snapshot) {
+  if (std::string_view(item.source) == "identity")
+    return snapshot.identity ? IdentityFields(*snapshot.identity) : std::vector<SettingField>{};
+  return snapshot.settings;
+}
+
+std::vector<std::u16string> Split(const std::u16string& text) {
+  std::vector<std::u16string> parts;
+  std::size_t start = 0;
+  for (std::size_t at; (at = text.find(u' ', start)) != std::u16string::npos; start = at + 1)
+    parts.push_back(text.substr(start, at - start));
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+SettingComparison CompareItem(const Item& item, Current& current, const Snapshot& snapshot, bool includeIdentity) {
+  SettingComparison row{item.name, item.group, std::nullopt, Joined(item, FileFields(item, snapshot)), RestorePlan::Same};
+  if (const auto& fields = current.fields(item.source)) row.controller = Joined(item, *fields);
+  if (item.group == RestoreGroup::ShownOnly) {
+    row.plan = RestorePlan::ShownOnly;
+  } else if (!row.file) {
+    row.plan = RestorePlan::NotInFile;
+  } else if (row.controller == row.file) {
+    row.plan = RestorePlan::Same;
+  } else {
+    row.plan = item.group == RestoreGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
+  }
+  return row;
+}
+
+std::optional<std::int32_t> SerialOf(const std::optional<std::vector<SettingField>>& fields) {
+  if (!fields) return std::nullopt;
+  for (const SettingField& f : *fields)
+    if (f.key == "serial_number" && f.number) return static_cast<std::int32_t>(*f.number);
+  return std::nullopt;
+}
+
+std::u16string Ascii(std::string_view s) { return {s.begin(), s.end()}; }
+
+}  // namespace
+
+int Comparison::toSend() const {
+  return static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.plan == RestorePlan::Send; }));
+}
+
+Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity) {
+  Comparison comparison;
+  Current current(service);
+  for (const Item& item : kItems) comparison.rows.push_back(CompareItem(item, current, snapshot, includeIdentity));
+  comparison.outcome = current.stopped;
+  comparison.controllerSerial = SerialOf(current.fields("identity"));
+  if (snapshot.identity) comparison.fileSerial = snapshot.identity->info.serial;
+  return comparison;
+}
+
+int RestoreReport::sent() const {
+  return static_cast<int>(std::count_if(settings.begin(), settings.end(), [](const RestoredSetting& s) {
+    return s.result == RestoreResult::Verified || s.result == RestoreResult::Differs ||
+           s.result == RestoreResult::Unreadable;
+  }));
+}
+
+std::u16string RestoreReport::summary() const {
+  int counts[6] = {};
+  for (const RestoredSetting& s : settings)
+    if (s.comparison.plan == RestorePlan::Send) ++counts[static_cast<int>(s.result)];
+  std::u16string text;
+  auto add = [&](int n, std::u16string_view what) {
+    if (n == 0) return;
+    if (!text.empty()) text += u"; ";
+    text += Ascii(std::to_string(n)) + u" " + std::u16string(what);
+  };
+  add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
+  add(counts[static_cast<int>(RestoreResult::Differs)], u"sent but reading back otherwise");
+  add(counts[static_cast<int>(RestoreResult::Unreadable)], u"sent but not readable afterwards");
+  add(counts[static_cast<int>(RestoreResult::Failed)], u"not fully sent");
+  add(counts[static_cast<int>(RestoreResult::NotSent)], u"not sent, as they were");
+  if (text.empty()) text = u"Nothing needed restoring";
+  text += cancelled ? u". The restore was cancelled between settings." : u".";
+  return text;
+}
+
+RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
+                      RestoreProgress* progress) {
+  RestoreReport report;
+  if (options.identity && !MatchesServicePassword(options.password)) {
+    report.outcome = Outcome::refused(Input::Password, u"The service password is wrong; nothing was sent.");
+    return report;
+  }
+  const Comparison comparison = Compare(service, snapshot, options.identity);
+  if (!comparison.outcome.ok()) {
+    report.outcome = comparison.outcome;
+    return report;
+  }
+  if (comparison.otherSystem() && !options.otherSystem) {
+    std::u16string text = u"The snapshot was taken from ";
+    text += comparison.fileSerial ? u"marking system " + Ascii(std::to_string(*comparison.fileSerial))
+                                  : u"a marking system whose identity could not be read";
+    text += u", and this one is ";
+    text += comparison.controllerSerial ? Ascii(std::to_string(*comparison.controllerSerial)) : u"not identified";
+    text += u". Confirm that it is meant for this system to restore it. Nothing was sent.";
+    report.outcome = Outcome::refused(Input::None, std::move(text));
+    return report;
+  }
+
+  const int total = comparison.toSend();
+  int index = 0;
+  Current after(service);
+  std::u16string sentNames;
+  for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
+    const Item& item = kItems[i];
+    RestoredSetting setting{comparison.rows[i], RestoreResult::Unchanged, std::nullopt};
+    if (setting.comparison.plan == RestorePlan::Send) {
+      if (!report.outcome.ok() || report.cancelled) {
+        setting.result = RestoreResult::NotSent;
+      } else if (progress != nullptr && !progress->proceed(index, total, item.name)) {
+        report.cancelled = true;
+        setting.result = RestoreResult::NotSent;
+      } else {
+        ++index;
+        const Outcome sent = item.send(service, Split(*setting.comparison.file), options);
+        if (!sent.ok()) {
+          setting.result = RestoreResult::Failed;
+          report.outcome = sent;
+        } else {
+          after.forget(item.source);
+          const auto& fields = after.fields(item.source);
+          setting.after = fields ? Joined(item, *fields) : std::nullopt;
+          setting.result = !setting.after                       ? RestoreResult::Unreadable
+                           : setting.after == setting.comparison.file ? RestoreResult::Verified
+                                                                     : RestoreResult::Differs;
+          if (!sentNames.empty()) sentNames += u", ";
+          sentNames += Ascii(item.name);
+        }
+      }
+    }
+    report.settings.push_back(std::move(setting));
+  }
+  if (index > 0) {
+    std::u16string value = Ascii(options.source);
+    value += u": " + (sentNames.empty() ? std::u16string(u"nothing") : sentNames);
+    service.reportOperation(u"restore", value, report.outcome);
+  }
+  return report;
+}
+
+std::u16string_view ResultName(RestoreResult result) {
+  switch (result) {
+    case RestoreResult::Unchanged: return u"unchanged";
+    case RestoreResult::Verified: return u"verified";
+    case RestoreResult::Differs: return u"differs";
+    case RestoreResult::Unreadable: return u"unreadable";
+    case RestoreResult::Failed: return u"failed";
+    case RestoreResult::NotSent: return u"not sent";
+  }
+  return u"";
+}
+
+std::u16string_view PlanName(RestorePlan plan) {
+  switch (plan) {
+    case RestorePlan::Send: return u"send";
+    case RestorePlan::Same: return u"same";
+    case RestorePlan::NotInFile: return u"not in file";
+    case RestorePlan::NeedsIdentity: return u"needs --identity";
+    case RestorePlan::ShownOnly: return u"never restored";
+  }
+  return u"";
+}
+
+}  // namespace zor::service

@@ -1,0 +1,92 @@
+#pragma once
+// Comparing a settings snapshot with the connected controller, and putting
+// the snapshot's values back: calibration first, network settings last, the
+// identity values only when asked for and behind the service password, and
+// only what differs. Every value is sent exactly as the panel's own Set sends
+// it, then read back.
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "service/maintenance.h"
+#include "service/snapshot.h"
+
+namespace zor::service {
+
+enum class RestoreGroup { Calibration, Identity, Network, ShownOnly };
+
+// What a restore would do with one setting.
+enum class RestorePlan {
+  Send,               // it differs (or the controller's value is unknown): it would be sent
+  Same,               // controller and file agree
+  NotInFile,          // the file has no value for it
+  NeedsIdentity,      // an identity value that differs: sent only when asked for
+  ShownOnly,          // the working time and the ship id are never sent
+};
+
+struct SettingComparison {
+  std::string name;  // as zorctl's set names it: "min-current", "distortion", ...
+  RestoreGroup group;
+  std::optional<std::u16string> controller;  // nullopt: could not be read
+  std::optional<std::u16string> file;        // nullopt: not in the file
+  RestorePlan plan;
+};
+
+struct Comparison {
+  Outcome outcome;  // NotConnected or NotAccepted when the controller could not be asked at all
+  std::optional<std::int32_t> controllerSerial;
+  std::optional<std::int32_t> fileSerial;
+  bool otherSystem() const { return !controllerSerial || !fileSerial || *controllerSerial != *fileSerial; }
+  std::vector<SettingComparison> rows;
+  int toSend() const;
+};
+
+Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity);
+
+struct RestoreOptions {
+  bool identity = false;      // also the serial number, model name and controller model
+  std::u16string password;    // for those
+  bool otherSystem = false;   // the snapshot may come from another system
+  std::string source;         // the file, as the service log names it
+};
+
+// Told before each setting goes out; returning false cancels the rest.
+class RestoreProgress {
+ public:
+  virtual ~RestoreProgress() = default;
+  virtual bool proceed(int index, int total, const std::string& name) = 0;
+};
+
+enum class RestoreResult {
+  Unchanged,   // not sent: it was the same, or not to be sent
+  Verified,    // sent, and read back as in the file
+  Differs,     // sent, but reads back otherwise
+  Unreadable,  // sent, but could not be read back
+  Failed,      // its packets did not all go out (the restore stopped there)
+  NotSent,     // to be sent, but the restore was cancelled or had stopped before it
+};
+
+struct RestoredSetting {
+  SettingComparison comparison;
+  RestoreResult result = RestoreResult::Unchanged;
+  std::optional<std::u16string> after;  // what it reads back as
+};
+
+struct RestoreReport {
+  Outcome outcome;  // Done (also when cancelled), Refused (nothing sent), or how it stopped
+  bool cancelled = false;
+  std::vector<RestoredSetting> settings;
+  int sent() const;
+  // "3 settings restored and verified; ..." for the front ends' summaries.
+  std::u16string summary() const;
+};
+
+RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
+                      RestoreProgress* progress);
+
+std::u16string_view ResultName(RestoreResult result);  // "verified", "differs", ...
+std::u16string_view PlanName(RestorePlan plan);        // "send", "same", ...
+
+}  // namespace zor::service

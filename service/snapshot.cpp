@@ -1,0 +1,328 @@
+#include "service/snapshot.h"
+
+#include <QDateTime>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QString>
+#include <algorithm>
+#include <cfloat>
+#include <cmath>
+
+#include "lan/mac_mask.h"
+#include "service/files.h"
+#include "service/format.h"
+
+namespace zor::service {
+
+namespace {
+
+enum class Kind { Fixed5, Word, Hex8, Mac, Dotted, WorkTime, Seconds };
+
+struct KeySpec {
+  const char* key;
+  const char* setting;  // the setting it is read with
+  Kind kind;
+};
+
+// Every key a snapshot's settings may hold, in ReadableSettings() order.
+constexpr KeySpec kKeys[] = {
+    {"min_current", "currents", Kind::Fixed5},   {"max_current", "currents", Kind::Fixed5},
+    {"distortion_x", "distortion", Kind::Word},  {"distortion_y", "distortion", Kind::Word},
+    {"scale_x", "scale", Kind::Fixed5},          {"scale_y", "scale", Kind::Fixed5},
+    {"controller_model", "controller-model", Kind::Hex8},
+    {"work_time", "work-time", Kind::WorkTime},  {"work_seconds", "work-time", Kind::Seconds},
+    {"mac_address", "mac", Kind::Mac},           {"ip_address", "ip", Kind::Dotted},
+    {"subnet_mask", "subnet", Kind::Dotted},     {"gateway", "gateway", Kind::Dotted},
+    {"ship_id", "ship-id", Kind::Hex8},
+};
+
+QString Q(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+std::u16string U(const QString& text) { return text.toStdU16String(); }
+
+QJsonValue JsonOf(const SettingField& field) {
+  return field.number ? QJsonValue(*field.number) : QJsonValue(Q(field.text));
+}
+
+// ---- checking a file, value by value ----------------------------------------------------
+
+// Collects the first problem; every check after it is moot.
+struct Checker {
+  std::string problem;
+  bool failed() const { return !problem.empty(); }
+  void fail(std::string text) {
+    if (problem.empty()) problem = std::move(text);
+  }
+};
+
+std::optional<double> Integer(const QJsonValue& v, double min, double max) {
+  if (!v.isDouble()) return std::nullopt;
+  const double d = v.toDouble();
+  if (!std::isfinite(d) || std::floor(d) != d || d < min || d > max) return std::nullopt;
+  return d;
+}
+
+bool IsHex(const QString& text, int digits) {
+  if (text.size() != digits) return false;
+  return std::all_of(text.begin(), text.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 0x80; });
+}
+
+std::optional<Ipv4> Dotted(const QString& text) {
+  const QStringList parts = text.split(QLatin1Char('.'));
+  if (parts.size() != 4) return std::nullopt;
+  Ipv4 address{};
+  for (int i = 0; i < 4; ++i) {
+    const QString& part = parts[i];
+    if (part.isEmpty() || part.size() > 3 ||
+        !std::all_of(part.begin(), part.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
+      return std::nullopt;
+    const int octet = part.toInt();
+    if (octet > 255) return std::nullopt;
+    address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(octet);
+  }
+  return address;
+}
+
+// The value as the controller could have reported it, in the text the panel
+// shows; the problem when it could not have been.
+std::optional<SettingField> CheckValue(const KeySpec& spec, const QJsonValue& v, Checker& check) {
+  const std::string where = std::string("settings.") + spec.key;
+  auto fail = [&](const std::string& what) {
+    check.fail(where + " " + what);
+    return std::nullopt;
+  };
+  switch (spec.kind) {
+    case Kind::Fixed5: {
+      // A single-precision number, as the controller keeps currents and scales.
+      if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::fabs(v.toDouble()) > FLT_MAX)
+        return fail("is not a number the controller could have reported");
+      const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));
+      return SettingField{spec.key, text, v.toDouble()};
+    }
+    case Kind::Word: {
+      const auto d = Integer(v, 0, 65535);
+      if (!d) return fail("is not a whole number from 0 to 65535");
+      return SettingField{spec.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
+    }
+    case Kind::Seconds: {
+      const auto d = Integer(v, 0, 4294967295.0);
+      if (!d) return fail("is not a whole number of seconds from 0 to 4294967295");
+      return SettingField{spec.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
+    }
+    case Kind::Hex8:
+      if (!v.isString() || !IsHex(v.toString(), 8)) return fail("is not eight hexadecimal digits");
+      return SettingField{spec.key, U(v.toString().toLower()), std::nullopt};
+    case Kind::Mac: {
+      if (!v.isString()) return fail("is not a MAC address");
+      const auto whole = mac::wholeMacAddress(U(v.toString()));
+      if (!whole) return fail("is not a MAC address (six groups of two hexadecimal digits)");
+      return SettingField{spec.key, *whole, std::nullopt};
+    }
+    case Kind::Dotted: {
+      const auto address = v.isString() ? Dotted(v.toString()) : std::nullopt;
+      if (!address) return fail("is not an address of four decimal numbers from 0 to 255");
+      return SettingField{spec.key, FormatDotted(*address), std::nullopt};
+    }
+    case Kind::WorkTime:
+      if (!v.isString()) return fail("is not a working time");
+      return SettingField{spec.key, U(v.toString()), std::nullopt};
+  }
+  return std::nullopt;
+}
+
+// A text of the identity block: at most width Latin-1 characters, no zero byte.
+std::optional<std::u16string> BlockText(const QJsonObject& identity, const char* key, int width, Checker& check) {
+  const QJsonValue v = identity.value(QLatin1String(key));
+  const QString text = v.toString();
+  const bool fits = text.size() <= width && std::all_of(text.begin(), text.end(), [](QChar c) {
+                      return c.unicode() != 0 && c.unicode() <= 0xFF;
+                    });
+  if (!v.isString() || !fits) {
+    check.fail(std::string("identity.") + key + " is not a text of at most " + std::to_string(width) +
+               " Latin-1 characters");
+    return std::nullopt;
+  }
+  return U(text);
+}
+
+std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
+  Identity identity;
+  identity.readable = true;
+  SystemInfo& info = identity.info;
+  const auto serial = Integer(o.value(QLatin1String("serial_number")), INT32_MIN, INT32_MAX);
+  if (!serial) check.fail("identity.serial_number is not a whole number the controller could have reported");
+  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, 65535);
+  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to 65535");
+  const auto model = BlockText(o, "system_name", identity::kModelWidth, check);
+  const auto version = BlockText(o, "version", identity::kVersionWidth, check);
+  const auto date = BlockText(o, "release_date", identity::kDateWidth, check);
+  if (check.failed()) return std::nullopt;
+  info.serial = static_cast<std::int32_t>(*serial);
+  info.lens = static_cast<std::uint16_t>(*lens);
+  info.model = *model;
+  info.version = *version;
+  info.releaseDate = *date;
+  identity.family = DecideFamily(info.model);
+  if (o.value(QLatin1String("family")).toString() != Q(FamilyName(identity.family))) {
+    check.fail("identity.family does not match identity.system_name");
+    return std::nullopt;
+  }
+  return identity;
+}
+
+}  // namespace
+
+const SettingField* Snapshot::find(std::string_view key) const {
+  for (const SettingField& f : settings)
+    if (f.key == key) return &f;
+  return nullptr;
+}
+
+Snapshot TakeSnapshot(Maintenance& service) {
+  Snapshot snapshot;
+  snapshot.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
+  snapshot.toolVersion = ZOR_VERSION;
+  if (const Reading<Identity> identity = service.readIdentity(); identity.ok()) snapshot.identity = identity.value;
+  for (const ReadableSetting& setting : ReadableSettings()) {
+    const SettingReading reading = setting.read(service);
+    if (reading.outcome.ok()) {
+      snapshot.settings.insert(snapshot.settings.end(), reading.fields.begin(), reading.fields.end());
+    } else {
+      snapshot.missing.emplace_back(setting.name);
+      // With no system there is nothing more to read.
+      if (reading.outcome.status == Status::NotConnected || reading.outcome.status == Status::NotAccepted) break;
+    }
+  }
+  return snapshot;
+}
+
+std::string SnapshotJson(const Snapshot& snapshot) {
+  QJsonObject root;
+  root.insert(QStringLiteral("format"), QString::fromUtf8(kSnapshotFormat.data(), kSnapshotFormat.size()));
+  root.insert(QStringLiteral("version"), kSnapshotVersion);
+  root.insert(QStringLiteral("time"), QString::fromStdString(snapshot.time));
+  root.insert(QStringLiteral("tool_version"), QString::fromStdString(snapshot.toolVersion));
+  if (snapshot.identity) {
+    QJsonObject identity;
+    for (const SettingField& f : IdentityFields(*snapshot.identity)) identity.insert(QString::fromStdString(f.key), JsonOf(f));
+    root.insert(QStringLiteral("identity"), identity);
+  } else {
+    root.insert(QStringLiteral("identity"), QJsonValue::Null);
+  }
+  QJsonObject settings;
+  for (const SettingField& f : snapshot.settings) settings.insert(QString::fromStdString(f.key), JsonOf(f));
+  root.insert(QStringLiteral("settings"), settings);
+  QJsonArray missing;
+  for (const std::string& m : snapshot.missing) missing.append(QString::fromStdString(m));
+  root.insert(QStringLiteral("missing"), missing);
+  return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
+}
+
+std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& problem) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+  if (error.error != QJsonParseError::NoError) {
+    problem = "the file is not JSON (" + error.errorString().toStdString() + " at byte " +
+              std::to_string(error.offset) + ")";
+    return std::nullopt;
+  }
+  if (!doc.isObject()) {
+    problem = "the file is not a settings snapshot (no JSON object)";
+    return std::nullopt;
+  }
+  const QJsonObject root = doc.object();
+  const QString format = root.value(QLatin1String("format")).toString();
+  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size()))) {
+    problem = "the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")";
+    return std::nullopt;
+  }
+  const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
+  if (!version) {
+    problem = "the snapshot has no valid version";
+    return std::nullopt;
+  }
+  if (*version > kSnapshotVersion) {
+    problem = "the snapshot was written by a newer version of the tool (snapshot version " +
+              std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
+              std::to_string(kSnapshotVersion) + ")";
+    return std::nullopt;
+  }
+  Checker check;
+  Snapshot snapshot;
+  for (const char* key : {"time", "tool_version"})
+    if (!root.value(QLatin1String(key)).isString()) check.fail(std::string("the snapshot has no ") + key);
+  for (const char* key : {"identity", "settings", "missing"})
+    if (!root.contains(QLatin1String(key))) check.fail(std::string("the snapshot has no ") + key);
+  snapshot.time = root.value(QLatin1String("time")).toString().toStdString();
+  snapshot.toolVersion = root.value(QLatin1String("tool_version")).toString().toStdString();
+
+  const QJsonValue missingValue = root.value(QLatin1String("missing"));
+  for (const QJsonValue& m : missingValue.toArray()) {
+    const std::string name = m.toString().toStdString();
+    if (!m.isString() || (FindReadableSetting(name) == nullptr && name != "identity"))
+      check.fail("missing names \"" + name + "\", which is no setting");
+    snapshot.missing.push_back(name);
+  }
+  if (!missingValue.isArray()) check.fail("missing is not a list of settings");
+  auto isMissing = [&](std::string_view name) {
+    return std::find(snapshot.missing.begin(), snapshot.missing.end(), name) != snapshot.missing.end();
+  };
+
+  const QJsonValue identity = root.value(QLatin1String("identity"));
+  if (identity.isObject()) {
+    snapshot.identity = CheckIdentity(identity.toObject(), check);
+  } else if (!identity.isNull() || !isMissing("identity")) {
+    check.fail("identity is neither in the file nor listed as missing");
+  }
+
+  const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
+  if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
+  for (auto it = settings.begin(); it != settings.end(); ++it) {
+    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeySpec& k) { return it.key() == QLatin1String(k.key); });
+    if (known == std::end(kKeys)) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
+  }
+  // Each setting is there whole, or listed as missing: a file cut short or
+  // edited by hand does not pass for a complete one.
+  for (const KeySpec& spec : kKeys) {
+    const QJsonValue v = settings.value(QLatin1String(spec.key));
+    if (isMissing(spec.setting)) {
+      if (!v.isUndefined()) check.fail(std::string("settings.") + spec.key + " is there, but its setting is listed as missing");
+      continue;
+    }
+    if (v.isUndefined()) {
+      check.fail(std::string("settings.") + spec.key + " is neither in the file nor listed as missing");
+      continue;
+    }
+    if (auto field = CheckValue(spec, v, check)) snapshot.settings.push_back(std::move(*field));
+  }
+  if (const SettingField* time = snapshot.find("work_time"); time && !check.failed()) {
+    const auto seconds = static_cast<std::uint32_t>(*snapshot.find("work_seconds")->number);
+    if (time->text != FormatWorkTime(seconds)) check.fail("settings.work_time does not match settings.work_seconds");
+  }
+  if (check.failed()) {
+    problem = check.problem;
+    return std::nullopt;
+  }
+  return snapshot;
+}
+
+std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::string& problem) {
+  // A file the user chose: a link to it is fine; a FIFO or a device is not.
+  const FileRead read = ReadSmallFile(file, kMaxSnapshotBytes, true);
+  if (!read.bytes) {
+    problem = read.tooLarge ? file.string() + " is larger than 1 MB: no settings snapshot is that large"
+                            : read.problem;
+    return std::nullopt;
+  }
+  auto snapshot = ParseSnapshot(*read.bytes, problem);
+  if (!snapshot) problem = file.string() + ": " + problem;
+  return snapshot;
+}
+
+bool SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file, std::string& problem) {
+  return WriteFileAtomically(file, SnapshotJson(snapshot), problem);
+}
+
+}  // namespace zor::service

@@ -1,0 +1,45 @@
+#pragma once
+// A settings snapshot: every value a controller reported, with its identity,
+// as one readable, versioned JSON file. Reading one checks the whole file as
+// strictly as the panel checks what it sends; a file that fails is refused
+// as a whole, with the problem named.
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "service/maintenance.h"
+#include "service/settings.h"
+
+namespace zor::service {
+
+inline constexpr std::string_view kSnapshotFormat = "zor-maintenance-settings";
+inline constexpr int kSnapshotVersion = 1;
+inline constexpr std::size_t kMaxSnapshotBytes = 1024 * 1024;
+
+struct Snapshot {
+  std::string time;          // UTC, ISO 8601
+  std::string toolVersion;
+  std::optional<Identity> identity;     // nullopt: it could not be read
+  std::vector<SettingField> settings;   // by key, in ReadableSettings() order
+  std::vector<std::string> missing;     // settings ("currents", ...) that could not be read
+
+  const SettingField* find(std::string_view key) const;
+};
+
+// Reads the identity and every setting; a read that fails is recorded as
+// missing, never as a value.
+Snapshot TakeSnapshot(Maintenance& service);
+
+std::string SnapshotJson(const Snapshot& snapshot);
+
+// The snapshot in the file, checked; or nullopt and what is wrong with it.
+std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& problem);
+std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::string& problem);
+
+// Written atomically: either the whole new file is there, or what was there before.
+bool SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file, std::string& problem);
+
+}  // namespace zor::service
