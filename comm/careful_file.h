@@ -49,8 +49,9 @@ struct OpenResult {
 // Opens path with flags (O_RDONLY, O_WRONLY | O_APPEND | O_CREAT, ...), adding
 // O_NOFOLLOW, O_NONBLOCK, O_NOCTTY and O_CLOEXEC. What is already there must be
 // a regular file owned by the current user and at most maxBytes long; anything
-// else (a link, a FIFO, a device, a folder, another user's file) is refused
-// without being opened where that can be seen beforehand. Created files get mode 0600.
+// else (a link, a FIFO, a device, a folder, another user's file) is refused,
+// and is not even opened when a look beforehand shows it. Created files get
+// mode 0600.
 OpenResult openOwnFile(const std::filesystem::path &path, int flags, std::size_t maxBytes);
 
 struct ReadResult {

@@ -211,41 +211,6 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          EXPECT_THAT(err, HasSubstr("corrupt"));
          EXPECT_EQ(loadState(dir / "state").state.centerOffset, (Offset{0, 1}));
        }},
-      {"offsets at the end of their range",
-       [](const auto &dir) {
-         writeFile(dir / "state", "center_offset = 32767,32766\n");
-         return Env{{"ZORCOMM_STATE", dir / "state"}};
-       },
-       [](const Library &lib) { return jogCenter(lib, CMD_JOG_UP, 3); },
-       [](const std::string &err, const auto &dir) {
-         EXPECT_EQ(err, "");
-         EXPECT_EQ(loadState(dir / "state").state.centerOffset, (Offset{kOffsetLimit, kOffsetLimit}));
-       }},
-      {"a save that fails",
-       [](const auto &dir) {
-         return Env{{"ZORCOMM_STATE", dir / std::string(256, 'n')}, {"ZORCOMM_TRACE", dir / "trace"}};
-       },
-       [](const Library &lib) {
-         if (lib.text(CMD_SET_LENS, "254") != kNotKept) return 1;
-         return lib.text(CMD_SET_LENS, "255") == kNotKept ? 0 : 2;
-       },
-       [](const std::string &err, const auto &dir) {
-         EXPECT_EQ(lines(err), 1u) << err;
-         EXPECT_THAT(err, HasSubstr("cannot save"));
-         EXPECT_THAT(readFile(dir / "trace"), HasSubstr("-> 5 not kept: cannot rename"));
-       }},
-      {"stale temporary files",
-       [](const auto &dir) {
-         writeFile(dir / "state.tmp-AbC123", "lens = 1\n");
-         writeFile(dir / "state.tmp-AbC1234", "not ours\n");
-         return Env{{"ZORCOMM_STATE", dir / "state"}};
-       },
-       [](const Library &lib) { return findSystem(lib) == 1 ? 0 : 1; },
-       [](const std::string &err, const auto &dir) {
-         EXPECT_EQ(err, "");
-         EXPECT_FALSE(std::filesystem::exists(dir / "state.tmp-AbC123"));
-         EXPECT_TRUE(std::filesystem::exists(dir / "state.tmp-AbC1234"));
-       }},
   };
   for (const Probe &probe : probes) {
     SCOPED_TRACE(probe.name);

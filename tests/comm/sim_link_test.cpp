@@ -1,7 +1,5 @@
 #include "comm/sim_link.h"
 
-#include <sys/stat.h>
-
 #include <fstream>
 #include <map>
 #include <sstream>
@@ -20,7 +18,6 @@ using test::TempDir;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
-using ::testing::Not;
 using ::testing::UnorderedElementsAre;
 
 constexpr char16_t kName[] = u"SYSTEM NAME NOT USED";
@@ -208,40 +205,12 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
   EXPECT_EQ(kept.maxCurrent, 1.5);
 }
 
-TEST_F(LinkTest, SavesThatCannotWorkReturnNotKept) {
-  const std::pair<const char *, std::filesystem::path> cases[] = {
-      {"name too long", dir.path() / std::string(256, 'n')},
-      {"no state file", {}},
-  };
-  for (const auto &[name, path] : cases) {
-    SCOPED_TRACE(name);
-    LinkConfig c = config();
-    c.statePath = path;
-    auto link = open(c);
-    text(*link, CMD_SET_LENS, "254", kNotKept);
-    link.reset();
-    for (const std::string &left : dir.names()) EXPECT_THAT(left, Not(HasSubstr(".tmp-"))) << "no temporary file left";
-  }
-}
-
-TEST_F(LinkTest, AnUnusableStateFileIsSaidOnceAndLeftAlone) {
-  const auto path = dir.path() / "controller-state";
-  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);
+TEST_F(LinkTest, WithoutAStateFileACommitIsNotKept) {
   LinkConfig c = config();
-  c.tracePath = (dir.path() / "trace").string();
+  c.statePath.clear();
   auto link = open(c);
-  EXPECT_EQ(link->model()->snapshot(), ControllerState{});
   text(*link, CMD_SET_LENS, "254", kNotKept);
-  text(*link, CMD_SET_LENS, "255", kNotKept);
-  nowMs += 5'000;
-  link.reset();
-  EXPECT_EQ(warningLines(), 1u) << warnings.str();
-  EXPECT_THAT(warnings.str(), HasSubstr("running from defaults"));
-  const std::string trace = test::readFile(dir.path() / "trace");
-  EXPECT_THAT(trace, HasSubstr(" warning: cannot use the controller state: " + path.string()));
-  EXPECT_THAT(trace, HasSubstr("-> 5 not kept: " + path.string() + " is not a regular file"));
-  EXPECT_TRUE(std::filesystem::is_fifo(path));
-  EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "trace"));
+  EXPECT_EQ(link->model()->snapshot().lens, 254);
 }
 
 TEST_F(LinkTest, EnvironmentModelNameWinsOverTheStateFile) {
