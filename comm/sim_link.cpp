@@ -1,6 +1,7 @@
 #include "comm/sim_link.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "comm/state_file.h"
