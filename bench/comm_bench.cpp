@@ -26,7 +26,9 @@ BENCHMARK(BM_TextChar);
 
 void BM_JogInAdjustment(benchmark::State &state) {
   send(zor::CMD_DISTORTION_ADJUST_BEGIN, 0);
-  for (auto _ : state) send(zor::CMD_JOG_UP, 0);
+  // Up and down in turn: the offset stays well inside its range, where jogs are taken.
+  std::uint8_t n = 0;
+  for (auto _ : state) send((++n & 1) ? zor::CMD_JOG_UP : zor::CMD_JOG_DOWN, 0);
   send(zor::CMD_ADJUST_END, 0);
 }
 BENCHMARK(BM_JogInAdjustment);

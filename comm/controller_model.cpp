@@ -1,6 +1,7 @@
 #include "comm/controller_model.h"
 
 #include <algorithm>
+#include <cstdlib>
 #include <cstring>
 #include <limits>
 #include <utility>
@@ -44,7 +45,37 @@ std::string quoted(std::string_view text) {
   return out + "\"";
 }
 
+// The kept offset an adjustment mode moves.
+Offset ControllerState::*adjusted(Mode mode) {
+  switch (mode) {
+    case Mode::DistortionAdjust: return &ControllerState::distortionOffset;
+    case Mode::CenterAdjust: return &ControllerState::centerOffset;
+    case Mode::AimTopLeft: return &ControllerState::aimTopLeft;
+    case Mode::AimBottomRight: return &ControllerState::aimBottomRight;
+    case Mode::Idle: break;
+  }
+  return nullptr;
+}
+
+std::int32_t clampAxis(std::int64_t value) {
+  return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -kOffsetLimit, kOffsetLimit));
+}
+
+// A jog never takes an axis beyond the range; one back toward it always goes.
+bool jogAllowed(std::int32_t kept, std::int32_t pending, std::int32_t step) {
+  const std::int64_t to = std::int64_t{kept} + pending + step;
+  return step == 0 || std::abs(to) <= kOffsetLimit || std::abs(to) < std::abs(to - step);
+}
+
 }  // namespace
+
+bool validOffset(const Offset &offset) {
+  return std::abs(std::int64_t{offset.x}) <= kOffsetLimit && std::abs(std::int64_t{offset.y}) <= kOffsetLimit;
+}
+
+Offset shifted(const Offset &offset, const Offset &by) {
+  return {clampAxis(std::int64_t{offset.x} + by.x), clampAxis(std::int64_t{offset.y} + by.y)};
+}
 
 const char *modeName(Mode mode) {
   switch (mode) {
@@ -79,20 +110,63 @@ std::uint32_t ControllerModel::workSeconds() const {
   return static_cast<std::uint32_t>(std::min<std::uint64_t>(total, std::numeric_limits<std::uint32_t>::max()));
 }
 
-void ControllerModel::setWorkSeconds(std::uint32_t seconds) {
-  state_.workSeconds = seconds;
-  workSince_ = clock_();
-}
-
 ControllerState ControllerModel::snapshot() const {
   ControllerState copy = state_;
   copy.workSeconds = workSeconds();
   return copy;
 }
 
+template <typename T>
+Outcome ControllerModel::set(std::uint8_t code, T ControllerState::*member, T value) {
+  state_.*member = value;
+  std::erase_if(unsavedSets_, [code](const auto &set) { return set.first == code; });
+  unsavedSets_.emplace_back(code, [member, value](ControllerState &onDisk) { onDisk.*member = value; });
+  return Outcome::Committed;
+}
+
+void ControllerModel::rename(std::string name) {
+  if (name.size() > kModelNameLength) name.resize(kModelNameLength);
+  set(CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
+}
+
+Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset &jogs) {
+  state_.*member = shifted(state_.*member, jogs);
+  auto kept = std::find_if(unsavedJogs_.begin(), unsavedJogs_.end(), [member](const auto &j) { return j.first == member; });
+  if (kept == unsavedJogs_.end()) kept = unsavedJogs_.emplace(unsavedJogs_.end(), member, Offset{});
+  // Within the range on both sides, so the sum always fits.
+  kept->second = shifted(kept->second, jogs);
+  return Outcome::Committed;
+}
+
+ControllerModel::Save ControllerModel::changesOnto(ControllerState onDisk) const {
+  for (const auto &[code, apply] : unsavedSets_) apply(onDisk);
+  for (const auto &[member, jogs] : unsavedJogs_) onDisk.*member = shifted(onDisk.*member, jogs);
+  const std::int64_t counted = std::max<std::int64_t>(0, clock_() - workSince_) / 1000;
+  // The counter stops at its top rather than wrapping back to zero.
+  onDisk.workSeconds = static_cast<std::uint32_t>(std::min<std::uint64_t>(
+      std::uint64_t{onDisk.workSeconds} + static_cast<std::uint64_t>(counted), std::numeric_limits<std::uint32_t>::max()));
+  return {std::move(onDisk), counted * 1000};
+}
+
+void ControllerModel::saved(const Save &save) {
+  state_ = save.state;
+  if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
+  workSince_ += save.countedMs;  // the part of a second not yet counted stays
+  unsavedSets_.clear();
+  unsavedJogs_.clear();
+}
+
+bool ControllerModel::unsaved() const {
+  return !unsavedSets_.empty() || !unsavedJogs_.empty() || clock_() - workSince_ >= 1000;
+}
+
 Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char *name) {
   if (activity_.mode == Mode::Idle)
     return ignore(std::string(name) + " outside an adjustment: nothing moves");
+  const Offset &kept = state_.*adjusted(activity_.mode);
+  if (!jogAllowed(kept.x, activity_.pending.x, dx) || !jogAllowed(kept.y, activity_.pending.y, dy))
+    return ignore(std::string(name) + " at the edge of the " + modeName(activity_.mode) + " range (" +
+                  std::to_string(kOffsetLimit) + " steps either way)");
   activity_.pending.x += dx;
   activity_.pending.y += dy;
   return Outcome::Accepted;
@@ -150,12 +224,10 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       if (activity_.mode != wanted)
         return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
                       modeName(activity_.mode) + ")");
-      Offset &kept = distortion ? state_.distortionOffset : state_.centerOffset;
-      kept.x += activity_.pending.x;
-      kept.y += activity_.pending.y;
+      const Offset jogs = activity_.pending;
       activity_.mode = Mode::Idle;
       activity_.pending = {};
-      return Outcome::Committed;
+      return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
     }
     case CMD_AIM_ALIGN_NEXT_POINT:
       if (activity_.mode != Mode::AimTopLeft)
@@ -167,10 +239,8 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
     case CMD_AIM_ALIGN_SAVE:
       if (activity_.mode != Mode::AimBottomRight)
         return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
-      state_.aimTopLeft.x += activity_.pendingTopLeft.x;
-      state_.aimTopLeft.y += activity_.pendingTopLeft.y;
-      state_.aimBottomRight.x += activity_.pending.x;
-      state_.aimBottomRight.y += activity_.pending.y;
+      keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
+      keepJogs(&ControllerState::aimBottomRight, activity_.pending);
       activity_.mode = Mode::Idle;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
@@ -202,8 +272,7 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
     case CMD_RESET_SERIAL:
       // The 0xFF value guards against a stray packet wiping the serial.
       if (value != 0xFF) return reject("reset serial without the 0xFF guard value");
-      state_.serial = 0;
-      return Outcome::Committed;
+      return set(code, &ControllerState::serial, 0);
   }
   return reject("unknown command " + std::to_string(code));
 }
@@ -245,67 +314,62 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
   if (!ended) return reject(std::string(name) + ": no ended text before the command");
   if (overflow) return reject(std::string(name) + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
 
-  auto decimal = [&](double &field, bool (*valid)(double), const char *expected) {
+  using S = ControllerState;
+  auto decimal = [&](double S::*field, bool (*valid)(double), const char *expected) {
     auto value = parseDecimal(text);
     if (!value || !valid(*value)) return bad(expected);
-    field = *value;
-    return Outcome::Committed;
+    return set(code, field, *value);
   };
-  auto u16 = [&](std::uint16_t &field, std::uint64_t min) {
+  auto u16 = [&](std::uint16_t S::*field, std::uint64_t min) {
     auto value = parseUnsigned(text, 65535);
     if (!value || *value < min) return bad(min ? "a whole number from 1 to 65535" : "a whole number from 0 to 65535");
-    field = static_cast<std::uint16_t>(*value);
-    return Outcome::Committed;
+    return set(code, field, static_cast<std::uint16_t>(*value));
   };
-  auto address = [&](Ipv4 &field) {
+  auto address = [&](Ipv4 S::*field) {
     auto value = parseHexOctets(text);
     if (!value) return bad("four hexadecimal octets xx.xx.xx.xx");
-    field = *value;
-    return Outcome::Committed;
+    return set(code, field, *value);
   };
 
   switch (code) {
-    case CMD_SET_MIN_CURRENT: return decimal(state_.minCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_MAX_CURRENT: return decimal(state_.maxCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_20_PERCENT_CURRENT: return decimal(state_.current20Percent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_X_SCALE: return decimal(state_.xScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_Y_SCALE: return decimal(state_.yScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_X_MULTIPLIER: return decimal(state_.xMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_Y_MULTIPLIER: return decimal(state_.yMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_RC_JUMP_DELAY: return decimal(state_.rcJumpDelay, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_LENS: return u16(state_.lens, 1);
-    case CMD_SET_X_DISTORTION: return u16(state_.xDistortion, 0);
-    case CMD_SET_Y_DISTORTION: return u16(state_.yDistortion, 0);
+    case CMD_SET_MIN_CURRENT: return decimal(&S::minCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_MAX_CURRENT: return decimal(&S::maxCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_20_PERCENT_CURRENT: return decimal(&S::current20Percent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_X_SCALE: return decimal(&S::xScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_Y_SCALE: return decimal(&S::yScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_X_MULTIPLIER: return decimal(&S::xMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_Y_MULTIPLIER: return decimal(&S::yMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_RC_JUMP_DELAY: return decimal(&S::rcJumpDelay, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_LENS: return u16(&S::lens, 1);
+    case CMD_SET_X_DISTORTION: return u16(&S::xDistortion, 0);
+    case CMD_SET_Y_DISTORTION: return u16(&S::yDistortion, 0);
     case CMD_SET_SERIAL_NUMBER: {
       auto value = parseInt32(text);
       if (!value) return bad("a whole number in the signed 32-bit range");
-      state_.serial = *value;
-      return Outcome::Committed;
+      return set(code, &S::serial, *value);
     }
     case CMD_SET_MODEL_NAME:
       if (text.empty() || text.size() > kModelNameLength) return bad("a name of 1 to 10 characters");
-      state_.modelName = text;
-      return Outcome::Committed;
+      return set(code, &S::modelName, text);
     case CMD_SET_CONTROLLER_MODEL: {
       auto value = parseControllerModel(text);
       if (!value) return bad("a flag and a model code like \"10abcdef \"");
-      state_.controllerModel = *value;
-      return Outcome::Committed;
+      return set(code, &S::controllerModel, *value);
     }
     case CMD_SET_MAC_ADDRESS: {
       auto value = parseMac(text);
       if (!value) return bad("a MAC address XX:XX:XX:XX:XX:XX");
-      state_.mac = *value;
-      return Outcome::Committed;
+      return set(code, &S::mac, *value);
     }
-    case CMD_SET_IP_ADDRESS: return address(state_.ip);
-    case CMD_SET_GATEWAY: return address(state_.gateway);
-    case CMD_SET_SUBNET_MASK: return address(state_.subnetMask);
+    case CMD_SET_IP_ADDRESS: return address(&S::ip);
+    case CMD_SET_GATEWAY: return address(&S::gateway);
+    case CMD_SET_SUBNET_MASK: return address(&S::subnetMask);
     case CMD_SET_WORK_TIME: {
       auto value = parseUnsigned(text, std::numeric_limits<std::uint32_t>::max());
       if (!value) return bad("a number of seconds from 0 to 4294967295");
-      setWorkSeconds(static_cast<std::uint32_t>(*value));
-      return Outcome::Committed;
+      // Counting starts again from the value set; the seconds counted before it are dropped.
+      workSince_ = clock_();
+      return set(code, &S::workSeconds, static_cast<std::uint32_t>(*value));
     }
     default: break;
   }

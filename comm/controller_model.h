@@ -8,6 +8,8 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "comm/text_values.h"
 #include "protocol/zor_protocol.h"
@@ -19,6 +21,13 @@ struct Offset {
   std::int32_t y = 0;
   bool operator==(const Offset &) const = default;
 };
+
+// Adjustment offsets (distortion, center, aiming) are jog steps of the
+// scanner's 16-bit field: at most half the field either way, per axis.
+constexpr std::int32_t kOffsetLimit = 32767;
+bool validOffset(const Offset &offset);
+// offset + by, each axis held within -kOffsetLimit..kOffsetLimit.
+Offset shifted(const Offset &offset, const Offset &by);
 
 // What the controller keeps across power cycles.
 struct ControllerState {
@@ -106,16 +115,39 @@ class ControllerModel {
   const std::string &lastError() const { return lastError_; }
   const std::string &pendingText() const { return text_; }
 
+  // The model name as set from outside the protocol (the environment); kept like a set.
+  void rename(std::string name);
+
+  // Saving. onDisk is what the state file holds at the moment of the save:
+  // every setting committed here since the last save replaces its value there,
+  // saved adjustments and the working time counted here add to it. What
+  // another process saved meanwhile stays.
+  struct Save {
+    ControllerState state;
+    std::int64_t countedMs = 0;  // working time in it, whole seconds
+  };
+  Save changesOnto(ControllerState onDisk) const;
+  // The save was written: it is the kept state now, and nothing is unsaved.
+  void saved(const Save &save);
+  // A commit or a whole counted second not saved yet.
+  bool unsaved() const;
+
  private:
   Outcome commitText(std::uint8_t code);
+  template <typename T>
+  Outcome set(std::uint8_t code, T ControllerState::*member, T value);
+  Outcome keepJogs(Offset ControllerState::*member, const Offset &jogs);
   Outcome jog(std::int32_t dx, std::int32_t dy, const char *name);
   Outcome reject(std::string why);
   Outcome ignore(std::string why);
-  void setWorkSeconds(std::uint32_t seconds);
 
   ControllerState state_;
   Clock clock_;
   std::int64_t workSince_ = 0;  // clock reading at which state_.workSeconds held
+  // Since the last save: each set by its command (a later one replaces it), in
+  // the order made, and the kept jogs per offset.
+  std::vector<std::pair<std::uint8_t, std::function<void(ControllerState &)>>> unsavedSets_;
+  std::vector<std::pair<Offset ControllerState::*, Offset>> unsavedJogs_;
   Activity activity_;
   std::string text_;
   bool textEnded_ = false;

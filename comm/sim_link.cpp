@@ -1,6 +1,7 @@
 #include "comm/sim_link.h"
 
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "comm/state_file.h"
@@ -40,49 +41,80 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
 
 SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings)
     : config_(std::move(config)), warnings_(warnings) {
-  if (!config_.tracePath.empty() && !trace_.open(config_.tracePath))
-    warnings_ << "ZorComm: cannot open the trace " << config_.tracePath << "; tracing is off\n";
+  if (!config_.tracePath.empty()) {
+    std::string why;
+    if (!trace_.open(config_.tracePath, &why)) warn("no trace: " + why);
+  }
   if (!config_.simulated) return;
   ControllerState state;
-  if (!config_.statePath.empty()) state = loadState(config_.statePath, warnings_).state;
+  if (!config_.statePath.empty()) {
+    stateFile_.emplace(config_.statePath, [this](const std::string &text) { warn(text); });
+    state = stateFile_->load();
+  }
+  model_.emplace(std::move(state), std::move(clock));
   // The environment picks the simulated model (and with it the family) at
   // every start, whatever the state file says.
-  if (config_.model) state.modelName = *config_.model;
-  model_.emplace(std::move(state), std::move(clock));
+  if (config_.model) model_->rename(*config_.model);
 }
 
 SimLink::~SimLink() {
-  std::lock_guard lock(mutex_);
-  if (model_) persist();
+  try {
+    std::lock_guard lock(mutex_);
+    if (model_ && stateFile_ && stateFile_->usable() && model_->unsaved()) save();
+  } catch (...) {
+    // Unloading must not end the process; the trace has what was kept before.
+  }
 }
 
-void SimLink::persist() {
-  if (config_.statePath.empty()) return;
-  std::string error;
-  if (saveStateAtomic(config_.statePath, model_->snapshot(), &error)) return;
-  // Once is enough: the controller goes on from memory.
-  if (!saveFailed_) warnings_ << "ZorComm: cannot save the controller state: " << error << "\n";
-  saveFailed_ = true;
+void SimLink::warn(const std::string &text) {
+  warnings_ << "ZorComm: " << text << "\n";
+  trace_.warning(text);
+}
+
+std::string SimLink::save() {
+  if (!stateFile_) return "no state file";
+  ControllerModel::Save written;
+  std::string why;
+  const bool ok = stateFile_->update(
+      [&](const ControllerState &onDisk) {
+        written = model_->changesOnto(onDisk);
+        return written.state;
+      },
+      why);
+  if (ok) {
+    model_->saved(written);
+    return {};
+  }
+  // Once is enough on the warnings stream (the start already said so for an
+  // unusable file); the trace has the reason at every commit.
+  if (!saveFailWarned_ && stateFile_->usable()) warn("cannot save the controller state: " + why);
+  saveFailWarned_ = true;
+  return why;
 }
 
 std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t length, const char16_t *) {
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
   Outcome outcome = Outcome::Accepted;
+  std::string notKept;
   if (!packet || length != 4 || packet[0] != 0xFF || packet[1] != 0xFF) {
     result = kBadArgument;
   } else if (!model_) {
     result = kNoSystem;
   } else {
-    // Delivered is 0 even when the controller refuses the value, as on the wire.
+    // Delivered is 0 even when the controller refuses the value, as on the wire;
+    // a change it took but cannot keep is reported, so that nobody relies on it.
     outcome = model_->command(packet[2], packet[3]);
-    if (outcome == Outcome::Committed) persist();
+    if (outcome == Outcome::Committed) {
+      notKept = save();
+      if (!notKept.empty()) result = kNotKept;
+    }
   }
   if (trace_.enabled()) {
     // A wrong length may be a lie: never show more than a packet's 4 bytes.
     const std::size_t shown = static_cast<std::size_t>(std::clamp(length, 0, 4));
     std::string note;
-    if (outcome == Outcome::Committed) note = "committed";
+    if (outcome == Outcome::Committed) note = notKept.empty() ? "committed" : "not kept: " + notKept;
     if (outcome == Outcome::Rejected) note = "rejected: " + model_->lastError();
     if (outcome == Outcome::Ignored) note = "ignored: " + model_->lastError();
     trace_.write("dwSendCommand",

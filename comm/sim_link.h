@@ -11,6 +11,7 @@
 #include <string>
 
 #include "comm/controller_model.h"
+#include "comm/state_file.h"
 #include "comm/trace.h"
 
 namespace zor::sim {
@@ -21,6 +22,8 @@ enum LinkResult : std::int32_t {
   kBadArgument = 2,    // null pointer, bad length, packet without FF FF
   kUnknownStatus = 3,  // a status code the controller does not answer
   kShortBlock = 4,     // the caller's block is shorter than the reply
+  kNotKept = 5,        // a change the controller took but could not keep in its state file
+  kInternalError = 6,  // an unexpected failure inside the library (out of memory, ...)
 };
 
 constexpr std::int32_t kDiscoveryLength = kDiscoveryScratchSize;
@@ -37,6 +40,7 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
 
 class SimLink {
  public:
+  // A state file that cannot be used leaves the controller on its defaults.
   SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings);
   ~SimLink();  // keeps the working time counted so far
   SimLink(const SimLink &) = delete;
@@ -53,14 +57,18 @@ class SimLink {
   const ControllerModel *model() const { return model_ ? &*model_ : nullptr; }
 
  private:
-  void persist();
+  // One line on the warnings stream and in the trace.
+  void warn(const std::string &text);
+  // Saves what changed since the last save; empty when done, else why not.
+  std::string save();
 
   std::mutex mutex_;
   LinkConfig config_;
   std::ostream &warnings_;
-  std::optional<ControllerModel> model_;
   Trace trace_;
-  bool saveFailed_ = false;
+  std::optional<StateFile> stateFile_;
+  std::optional<ControllerModel> model_;
+  bool saveFailWarned_ = false;
 };
 
 }  // namespace zor::sim

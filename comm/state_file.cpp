@@ -1,222 +1,29 @@
 #include "comm/state_file.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <stdio.h>
+#include <sys/file.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cerrno>
-#include <charconv>
-#include <cstdio>
-#include <cstring>
 #include <ctime>
-#include <fstream>
-#include <sstream>
-#include <vector>
+#include <limits>
+#include <memory>
+#include <optional>
+
+#include "comm/careful_file.h"
+#include "comm/state_text.h"
 
 namespace zor::sim {
 namespace {
 
-struct Field {
-  const char *key;
-  std::function<std::string(const ControllerState &)> format;
-  std::function<bool(ControllerState &, std::string_view)> parse;
-};
-
-std::string number(double v) {
-  char buf[64];
-  auto [end, error] = std::to_chars(buf, buf + sizeof buf, v);
-  return error == std::errc() ? std::string(buf, end) : std::string("nan");
-}
-
-std::string hex(std::uint64_t v, int digits) {
-  char buf[32];
-  std::snprintf(buf, sizeof buf, "%0*llx", digits, static_cast<unsigned long long>(v));
-  return buf;
-}
-
-std::string dotted(const Ipv4 &ip) {
-  return std::to_string(ip[0]) + "." + std::to_string(ip[1]) + "." + std::to_string(ip[2]) + "." +
-         std::to_string(ip[3]);
-}
-
-std::string escaped(std::string_view text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c >= 0x7f) {
-      out += "\\x" + hex(c, 2);
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-
-// Exactly as many hexadecimal digits as given, nothing else.
-std::optional<std::uint32_t> parseHex(std::string_view text) {
-  if (text.empty() || text.size() > 8) return std::nullopt;
-  std::uint32_t value = 0;
-  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
-  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
-  return value;
-}
-
-std::optional<std::string> unescaped(std::string_view text) {
-  if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
-  text = text.substr(1, text.size() - 2);
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '"') return std::nullopt;
-    if (text[i] != '\\') {
-      out += text[i];
-      continue;
-    }
-    if (++i >= text.size()) return std::nullopt;
-    if (text[i] == '"' || text[i] == '\\') {
-      out += text[i];
-    } else if (text[i] == 'x' && i + 2 < text.size()) {
-      auto byte = parseHex(text.substr(i + 1, 2));
-      if (!byte) return std::nullopt;
-      out += static_cast<char>(*byte);
-      i += 2;
-    } else {
-      return std::nullopt;
-    }
-  }
-  return out;
-}
-
-std::optional<Offset> parseOffset(std::string_view text) {
-  const auto comma = text.find(',');
-  if (comma == std::string_view::npos) return std::nullopt;
-  auto x = parseInt32(text.substr(0, comma));
-  auto y = parseInt32(text.substr(comma + 1));
-  if (!x || !y) return std::nullopt;
-  return Offset{*x, *y};
-}
-
-template <typename T>
-Field decimalField(const char *key, T ControllerState::*member, bool (*valid)(double)) {
-  return {key, [member](const ControllerState &s) { return number(s.*member); },
-          [member, valid](ControllerState &s, std::string_view v) {
-            auto value = parseDecimal(v);
-            if (!value || !valid(*value)) return false;
-            s.*member = *value;
-            return true;
-          }};
-}
-
-Field u16Field(const char *key, std::uint16_t ControllerState::*member) {
-  return {key, [member](const ControllerState &s) { return std::to_string(s.*member); },
-          [member](ControllerState &s, std::string_view v) {
-            auto value = parseUnsigned(v, 65535);
-            if (!value) return false;
-            s.*member = static_cast<std::uint16_t>(*value);
-            return true;
-          }};
-}
-
-Field offsetField(const char *key, Offset ControllerState::*member) {
-  return {key, [member](const ControllerState &s) {
-            return std::to_string((s.*member).x) + "," + std::to_string((s.*member).y);
-          },
-          [member](ControllerState &s, std::string_view v) {
-            auto value = parseOffset(v);
-            if (!value) return false;
-            s.*member = *value;
-            return true;
-          }};
-}
-
-Field addressField(const char *key, Ipv4 ControllerState::*member) {
-  return {key, [member](const ControllerState &s) { return dotted(s.*member); },
-          [member](ControllerState &s, std::string_view v) {
-            auto value = parseDecimalOctets(v);
-            if (!value) return false;
-            s.*member = *value;
-            return true;
-          }};
-}
-
-const std::vector<Field> &fields() {
-  // Never destroyed: the link saves from its own destructor at exit, which may
-  // run after this table's would have.
-  static const std::vector<Field> &table = *new std::vector<Field>{
-      {"serial", [](const ControllerState &s) { return std::to_string(s.serial); },
-       [](ControllerState &s, std::string_view v) {
-         auto value = parseInt32(v);
-         if (value) s.serial = *value;
-         return value.has_value();
-       }},
-      {"model_name", [](const ControllerState &s) { return escaped(s.modelName); },
-       [](ControllerState &s, std::string_view v) {
-         auto value = unescaped(v);
-         if (!value || value->size() > kModelNameLength) return false;
-         s.modelName = *value;
-         return true;
-       }},
-      u16Field("lens", &ControllerState::lens),
-      decimalField("min_current", &ControllerState::minCurrent, validCurrent),
-      decimalField("max_current", &ControllerState::maxCurrent, validCurrent),
-      decimalField("current_20_percent", &ControllerState::current20Percent, validCurrent),
-      decimalField("x_scale", &ControllerState::xScale, validScale),
-      decimalField("y_scale", &ControllerState::yScale, validScale),
-      u16Field("x_distortion", &ControllerState::xDistortion),
-      u16Field("y_distortion", &ControllerState::yDistortion),
-      offsetField("distortion_offset", &ControllerState::distortionOffset),
-      offsetField("center_offset", &ControllerState::centerOffset),
-      offsetField("aim_top_left", &ControllerState::aimTopLeft),
-      offsetField("aim_bottom_right", &ControllerState::aimBottomRight),
-      decimalField("x_multiplier", &ControllerState::xMultiplier, validFactor),
-      decimalField("y_multiplier", &ControllerState::yMultiplier, validFactor),
-      decimalField("rc_jump_delay", &ControllerState::rcJumpDelay, validFactor),
-      {"controller_model",
-       [](const ControllerState &s) {
-         return hex(s.controllerModel.flag, 2) + hex(s.controllerModel.code & 0xffffff, 6);
-       },
-       [](ControllerState &s, std::string_view v) {
-         auto value = parseControllerModel(v);
-         if (!value || v.size() != 8) return false;
-         s.controllerModel = *value;
-         return true;
-       }},
-      {"mac_address",
-       [](const ControllerState &s) {
-         std::string out;
-         for (std::size_t i = 0; i < s.mac.size(); ++i) out += (i ? ":" : "") + hex(s.mac[i], 2);
-         return out;
-       },
-       [](ControllerState &s, std::string_view v) {
-         auto value = parseMac(v);
-         if (value) s.mac = *value;
-         return value.has_value();
-       }},
-      addressField("ip_address", &ControllerState::ip),
-      addressField("gateway", &ControllerState::gateway),
-      addressField("subnet_mask", &ControllerState::subnetMask),
-      {"ship_id", [](const ControllerState &s) { return hex(s.shipId, 8); },
-       [](ControllerState &s, std::string_view v) {
-         auto value = v.size() == 8 ? parseHex(v) : std::nullopt;
-         if (value) s.shipId = *value;
-         return value.has_value();
-       }},
-      {"work_seconds", [](const ControllerState &s) { return std::to_string(s.workSeconds); },
-       [](ControllerState &s, std::string_view v) {
-         auto value = parseUnsigned(v, 0xffffffffu);
-         if (value) s.workSeconds = static_cast<std::uint32_t>(*value);
-         return value.has_value();
-       }},
-  };
-  return table;
-}
-
-std::string_view trimmed(std::string_view text) {
-  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
-  return text;
-}
+// mkostemp fills in the six X.
+constexpr std::string_view kTempSuffix = ".tmp-XXXXXX";
+constexpr std::size_t kTempRandom = 6;
 
 std::string timestamp() {
   const std::time_t now = std::time(nullptr);
@@ -227,117 +34,193 @@ std::string timestamp() {
   return buf;
 }
 
-std::string errnoText(const char *what) { return std::string(what) + ": " + std::strerror(errno); }
+std::filesystem::path folderOf(const std::filesystem::path &file) {
+  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
+}
+
+bool makeFolderFor(const std::filesystem::path &file, std::string &why) {
+  std::error_code ec;
+  std::filesystem::create_directories(folderOf(file), ec);
+  if (ec) why = "cannot create " + folderOf(file).string() + ": " + ec.message();
+  return !ec;
+}
+
+// Renames without ever replacing what is at to (errno EEXIST then).
+bool renameNoReplace(const std::filesystem::path &from, const std::filesystem::path &to) {
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
+  if (errno != EINVAL && errno != ENOSYS) return false;
+  // A file system without no-replace renames: look first.
+  struct stat st {};
+  if (::lstat(to.c_str(), &st) == 0) {
+    errno = EEXIST;
+    return false;
+  }
+  return ::rename(from.c_str(), to.c_str()) == 0;
+}
+
+// "<file>.corrupt-<YYYYmmddTHHMMSS>[-n]", shortened to fit the name limit.
+std::optional<std::filesystem::path> moveAside(const std::filesystem::path &file) {
+  const std::string suffix = ".corrupt-" + timestamp();
+  for (int n = 0; n < 1000; ++n) {
+    const auto aside = besideName(file, n ? suffix + "-" + std::to_string(n) : suffix);
+    if (renameNoReplace(file, aside)) return aside;
+    if (errno != EEXIST) return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+// An exclusive lock on "<file>.lock", held until the descriptor closes. It
+// waits while another process reads and replaces the state file.
+UniqueFd lockBeside(const std::filesystem::path &file, std::string &why) {
+  OpenResult lock =
+      openOwnFile(besideName(file, ".lock"), O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
+  if (lock.status != OpenStatus::Opened) {
+    why = "no lock: " + lock.why;
+    return {};
+  }
+  while (::flock(lock.fd.get(), LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    why = errnoText("cannot lock " + besideName(file, ".lock").string());
+    return {};
+  }
+  return std::move(lock.fd);
+}
+
+// Temporary files of our own saves that were killed before their rename.
+// Only called under the lock, which every save holds while its temporary
+// exists: none of them is in use.
+void removeStaleTemporaries(const std::filesystem::path &file) {
+  std::string prefix = besideName(file, kTempSuffix).filename().string();
+  prefix.resize(prefix.size() - kTempRandom);
+  const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folderOf(file).c_str()), ::closedir);
+  if (!dir) return;
+  while (const dirent *entry = ::readdir(dir.get())) {
+    const std::string_view name = entry->d_name;
+    if (name.size() != prefix.size() + kTempRandom || !name.starts_with(prefix)) continue;
+    const std::string_view random = name.substr(prefix.size());
+    if (!std::all_of(random.begin(), random.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
+      continue;
+    struct stat st {};
+    if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
+        st.st_uid == ::geteuid())
+      ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
+  }
+}
+
+std::string corruptWarning(const std::filesystem::path &file, const LoadResult &loaded) {
+  return "corrupt controller state " + file.string() + " (" + loaded.why + "); moved to " + loaded.movedTo.string() +
+         "; starting from defaults";
+}
 
 }  // namespace
 
-std::string formatState(const ControllerState &state) {
-  std::string out = "# ZOR simulated marking controller: kept state. key = value\n";
-  for (const Field &field : fields()) out += std::string(field.key) + " = " + field.format(state) + "\n";
-  return out;
-}
-
-std::optional<ControllerState> parseState(std::string_view text, std::string *why) {
-  ControllerState state;
-  int lineNumber = 0;
-  while (!text.empty()) {
-    const auto newline = text.find('\n');
-    std::string_view line = text.substr(0, newline);
-    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
-    ++lineNumber;
-    line = trimmed(line);
-    if (line.empty() || line.front() == '#') continue;
-    const auto equals = line.find('=');
-    auto fail = [&](const std::string &what) {
-      if (why) *why = "line " + std::to_string(lineNumber) + ": " + what;
-      return std::nullopt;
-    };
-    if (equals == std::string_view::npos) return fail("no \"key = value\"");
-    const std::string_view key = trimmed(line.substr(0, equals));
-    const std::string_view value = trimmed(line.substr(equals + 1));
-    for (const Field &field : fields()) {
-      if (key != field.key) continue;
-      if (!field.parse(state, value)) return fail("bad value for " + std::string(key));
-      break;
-    }
-  }
-  return state;
-}
-
-LoadResult loadState(const std::filesystem::path &file, std::ostream &warnings) {
+LoadResult loadState(const std::filesystem::path &file) {
   LoadResult result;
-  std::ifstream in(file, std::ios::binary);
-  if (!in) {
-    std::error_code ec;
-    if (std::filesystem::exists(file, ec)) {
-      warnings << "ZorComm: cannot read the controller state " << file.string() << "; starting from defaults\n";
-      result.source = LoadSource::Unreadable;
-    }
+  const ReadResult read = readOwnFile(file, kMaxStateBytes);
+  if (read.status == OpenStatus::Missing) return result;
+  if (read.status == OpenStatus::Refused) {
+    result.source = LoadSource::Unusable;
+    result.why = read.why;
     return result;
   }
-  std::stringstream buffer;
-  buffer << in.rdbuf();
-  in.close();
-  std::string why;
-  if (auto state = parseState(buffer.str(), &why)) {
-    result.state = *state;
-    if (result.state.modelName.size() > kModelNameLength) result.state.modelName.resize(kModelNameLength);
+  if (auto state = parseState(read.text, &result.why)) {
+    result.state = std::move(*state);
     result.source = LoadSource::File;
     return result;
   }
   // Keep the broken file for whoever wants to look at it; never overwrite it.
-  std::filesystem::path aside = file.string() + ".corrupt-" + timestamp();
-  for (int n = 1; std::filesystem::exists(aside); ++n)
-    aside = file.string() + ".corrupt-" + timestamp() + "-" + std::to_string(n);
-  std::error_code ec;
-  std::filesystem::rename(file, aside, ec);
-  result.source = LoadSource::CorruptMovedAside;
-  result.movedTo = ec ? std::filesystem::path() : aside;
-  warnings << "ZorComm: corrupt controller state " << file.string() << " (" << why << "); "
-           << (ec ? "could not move it aside" : "moved to " + aside.string()) << "; starting from defaults\n";
+  if (auto aside = moveAside(file)) {
+    result.source = LoadSource::CorruptMovedAside;
+    result.movedTo = std::move(*aside);
+  } else {
+    result.source = LoadSource::Unusable;
+    result.why = errnoText(file.string() + " is corrupt (" + result.why + ") and cannot be moved aside");
+  }
   return result;
 }
 
 bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error) {
-  auto fail = [error](std::string what) {
+  std::string why;
+  auto fail = [&](std::string what) {
     if (error) *error = std::move(what);
     return false;
   };
-  const std::filesystem::path folder = file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-  std::error_code ec;
-  std::filesystem::create_directories(folder, ec);
-  if (ec) return fail("cannot create " + folder.string() + ": " + ec.message());
-
-  std::string temp = file.string() + ".tmp-XXXXXX";
-  const int fd = mkostemp(temp.data(), O_CLOEXEC);
-  if (fd < 0) return fail(errnoText(("cannot create a temporary file in " + folder.string()).c_str()));
+  if (!makeFolderFor(file, why)) return fail(why);
+  std::string temp = besideName(file, kTempSuffix).string();
+  UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
+  if (!fd) return fail(errnoText("cannot create a temporary file " + temp));
   const std::string text = formatState(state);
   std::size_t written = 0;
   while (written < text.size()) {
-    const ssize_t n = ::write(fd, text.data() + written, text.size() - written);
+    const ssize_t n = ::write(fd.get(), text.data() + written, text.size() - written);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
     written += static_cast<std::size_t>(n);
   }
-  const bool ok = written == text.size() && ::fsync(fd) == 0;
-  const std::string writeError = ok ? std::string() : errnoText(("cannot write " + temp).c_str());
-  ::close(fd);
-  if (!ok) {
+  if (written != text.size() || ::fsync(fd.get()) != 0) {
+    why = errnoText("cannot write " + temp);
     ::unlink(temp.c_str());
-    return fail(writeError);
+    return fail(why);
   }
-  if (std::rename(temp.c_str(), file.c_str()) != 0) {
-    const std::string why = errnoText(("cannot rename to " + file.string()).c_str());
+  fd = UniqueFd();
+  if (::rename(temp.c_str(), file.c_str()) != 0) {
+    why = errnoText("cannot rename to " + file.string());
     ::unlink(temp.c_str());
     return fail(why);
   }
   // The rename itself must reach the disk, or a crash could bring back the old file.
-  const int dir = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (dir >= 0) {
-    ::fsync(dir);
-    ::close(dir);
-  }
+  const UniqueFd dir(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
+  if (dir) ::fsync(dir.get());
   return true;
+}
+
+StateFile::StateFile(std::filesystem::path file, Warn warn) : file_(std::move(file)), warn_(std::move(warn)) {}
+
+ControllerState StateFile::load() {
+  try {
+    // An unusable file is found before the lock is taken: nothing is created
+    // beside what is not ours (a device's folder, say).
+    const bool refused = openOwnFile(file_, O_RDONLY, kMaxStateBytes).status == OpenStatus::Refused;
+    // Without a lock (no folder yet, or a lock file that is not ours) the
+    // state is still read; the saves will say why they fail.
+    std::string noLock;
+    const UniqueFd lock = refused ? UniqueFd() : lockBeside(file_, noLock);
+    LoadResult loaded = loadState(file_);
+    if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded));
+    if (loaded.source == LoadSource::Unusable) {
+      unusable_ = loaded.why;
+      warn_("cannot use the controller state: " + unusable_ +
+            "; running from defaults in memory, the file is left as it is");
+    }
+    if (lock) removeStaleTemporaries(file_);
+    return loaded.state;
+  } catch (const std::exception &e) {
+    unusable_ = file_.string() + " could not be loaded: " + e.what();
+    warn_(unusable_ + "; running from defaults in memory, the file is left as it is");
+  }
+  return {};
+}
+
+bool StateFile::update(const std::function<ControllerState(const ControllerState &)> &change, std::string &why) {
+  if (!usable()) {
+    why = unusable_ + "; not written";
+    return false;
+  }
+  try {
+    if (!makeFolderFor(file_, why)) return false;
+    const UniqueFd lock = lockBeside(file_, why);
+    if (!lock) return false;
+    const LoadResult now = loadState(file_);
+    if (now.source == LoadSource::Unusable) {
+      why = now.why + "; not written";
+      return false;
+    }
+    if (now.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, now));
+    return saveStateAtomic(file_, change(now.state), &why);
+  } catch (const std::exception &e) {
+    why = std::string("cannot save: ") + e.what();
+  }
+  return false;
 }
 
 std::filesystem::path resolveStatePath(const std::function<const char *(const char *)> &getenv) {

@@ -1,28 +1,55 @@
 #include "comm/trace.h"
 
+#include <fcntl.h>
 #include <time.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstdio>
+#include <limits>
 
 namespace zor::sim {
+namespace {
 
-bool Trace::open(const std::string &path) {
-  if (file_) std::fclose(file_);
-  file_ = std::fopen(path.c_str(), "ae");
-  return file_ != nullptr;
+std::string now() {
+  timespec now{};
+  clock_gettime(CLOCK_MONOTONIC, &now);
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%lld.%06ld", static_cast<long long>(now.tv_sec), now.tv_nsec / 1000);
+  return buf;
 }
 
-Trace::~Trace() {
-  if (file_) std::fclose(file_);
+}  // namespace
+
+bool Trace::open(const std::string &path, std::string *why) {
+  // An existing trace may be of any size: it is only appended to.
+  OpenResult opened = openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
+  fd_ = std::move(opened.fd);
+  if (why) *why = opened.why;
+  return enabled();
+}
+
+void Trace::line(const std::string &text) {
+  // One write per line: lines of processes sharing a trace never interleave.
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd_.get(), text.data() + done, text.size() - done);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) return;  // a full disk costs the trace, never the call
+    done += static_cast<std::size_t>(n);
+  }
 }
 
 void Trace::write(std::string_view entry, std::string_view arguments, std::int32_t result, std::string_view note) {
-  if (!file_) return;
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  std::fprintf(file_, "%lld.%06ld %.*s %.*s -> %d%s%.*s\n", static_cast<long long>(now.tv_sec), now.tv_nsec / 1000,
-               static_cast<int>(entry.size()), entry.data(), static_cast<int>(arguments.size()), arguments.data(),
-               static_cast<int>(result), note.empty() ? "" : " ", static_cast<int>(note.size()), note.data());
-  // Flushed per line: the trace is for the moment something goes wrong.
-  std::fflush(file_);
+  if (!fd_) return;
+  std::string text = now();
+  text.append(" ").append(entry).append(" ").append(arguments).append(" -> ").append(std::to_string(result));
+  if (!note.empty()) text.append(" ").append(note);
+  line(text + "\n");
+}
+
+void Trace::warning(std::string_view text) {
+  if (fd_) line(now() + " warning: " + std::string(text) + "\n");
 }
 
 std::string hexBytes(const std::uint8_t *bytes, std::size_t count) {

@@ -3,27 +3,30 @@
 // Disabled, it is a null check.
 
 #include <cstdint>
-#include <cstdio>
 #include <string>
 #include <string_view>
+
+#include "comm/careful_file.h"
 
 namespace zor::sim {
 
 class Trace {
  public:
-  Trace() = default;
-  // Opens path for appending; false (and disabled) when it cannot.
-  bool open(const std::string &path);
-  ~Trace();
-  Trace(const Trace &) = delete;
-  Trace &operator=(const Trace &) = delete;
+  // Opens path for appending, creating it when missing. Only a regular file of
+  // the current user is used; anything else (a link, a FIFO, a device) leaves
+  // the trace off and the reason in why.
+  bool open(const std::string &path, std::string *why = nullptr);
 
-  bool enabled() const { return file_ != nullptr; }
+  bool enabled() const { return static_cast<bool>(fd_); }
   // "<monotonic seconds> <entry> <arguments> -> <result>[ note]"
   void write(std::string_view entry, std::string_view arguments, std::int32_t result, std::string_view note = {});
+  // "<monotonic seconds> warning: <text>"
+  void warning(std::string_view text);
 
  private:
-  std::FILE *file_ = nullptr;
+  void line(const std::string &text);
+
+  UniqueFd fd_;
 };
 
 // Bytes as upper-case hexadecimal pairs, separated by blanks; null shows as "null".

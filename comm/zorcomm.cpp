@@ -1,8 +1,12 @@
 // The exported entry points: each forwards to the one link of the process,
-// built from the environment on the first call.
+// built from the environment on the first call. No exception leaves them: the
+// caller is C.
 
+#include <atomic>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
+#include <exception>
 #include <iostream>
 #include <type_traits>
 
@@ -32,20 +36,47 @@ zor::sim::SimLink &link() {
   return instance;
 }
 
+// One line on standard error, the first time only: a failing call may be repeated often.
+void reportFailure(const char *entry, const char *what) noexcept {
+  static std::atomic<bool> reported{false};
+  if (!reported.exchange(true)) std::fprintf(stderr, "ZorComm: %s failed: %s\n", entry, what);
+}
+
+// Runs one entry point; an exception becomes the result failed.
+template <typename Call>
+std::int32_t guarded(const char *entry, std::int32_t failed, Call call) noexcept {
+  try {
+    return call();
+  } catch (const std::exception &e) {
+    reportFailure(entry, e.what());
+  } catch (...) {
+    reportFailure(entry, "unknown exception");
+  }
+  return failed;
+}
+
 }  // namespace
 
+using zor::sim::kInternalError;
+
 int32_t dwSendCommand(const uint8_t *packet, int32_t length, const char16_t *systemName) {
-  return link().sendCommand(packet, length, systemName);
+  return guarded("dwSendCommand", kInternalError, [&] { return link().sendCommand(packet, length, systemName); });
 }
 
 int32_t dwGetStatus(int32_t statusCode, int32_t reserved, uint8_t *block, int32_t length, const char16_t *systemName) {
-  return link().getStatus(statusCode, reserved, block, length, systemName);
+  return guarded("dwGetStatus", kInternalError,
+                 [&] { return link().getStatus(statusCode, reserved, block, length, systemName); });
 }
 
-int32_t ZORFindSystems(uint8_t *discovery, int32_t *found) { return link().findSystems(discovery, found); }
+// Nonzero would mean "found": a failure finds nothing.
+int32_t ZORFindSystems(uint8_t *discovery, int32_t *found) {
+  return guarded("ZORFindSystems", 0, [&] { return link().findSystems(discovery, found); });
+}
 
 int32_t dwSendData(const uint8_t *data, int32_t length, const char16_t *systemName) {
-  return link().sendData(data, length, systemName);
+  return guarded("dwSendData", kInternalError, [&] { return link().sendData(data, length, systemName); });
 }
 
-int32_t ZORSystemCheckStatus(const char16_t *systemName) { return link().checkStatus(systemName); }
+int32_t ZORSystemCheckStatus(const char16_t *systemName) {
+  return guarded("ZORSystemCheckStatus", kInternalError, [&] { return link().checkStatus(systemName); });
+}

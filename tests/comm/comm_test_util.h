@@ -4,6 +4,8 @@
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
+#include <sstream>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,6 +35,47 @@ inline std::vector<std::uint8_t> replyBytes(const Reply &reply, std::size_t offs
           reply.bytes.begin() + static_cast<std::ptrdiff_t>(offset + count)};
 }
 
+// A state with every value unlike its default, many at the ends of their ranges.
+inline ControllerState unusualState() {
+  ControllerState s;
+  s.serial = -2;
+  s.modelName = std::string("a\"b\\c\x01\xe9 =", 9);
+  s.lens = 65535;
+  s.minCurrent = 0.1;  // not exact in binary: the text must round-trip anyway
+  s.maxCurrent = 1.5;
+  s.current20Percent = 3.3333333333333335;
+  s.xScale = 1.002;
+  s.yScale = 0.998;
+  s.xDistortion = 0;
+  s.yDistortion = 65535;
+  s.distortionOffset = {-3, 4};
+  s.centerOffset = {kOffsetLimit, -kOffsetLimit};
+  s.aimTopLeft = {1, -1};
+  s.aimBottomRight = {-5, 6};
+  s.xMultiplier = 0;
+  s.yMultiplier = 1e6;
+  s.rcJumpDelay = 12.5;
+  s.controllerModel = {0x10, 0xabcdef};
+  s.mac = {0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0xff};
+  s.ip = {10, 0, 0, 1};
+  s.gateway = {0, 0, 0, 0};
+  s.subnetMask = {255, 255, 0, 0};
+  s.shipId = 0x0000000a;
+  s.workSeconds = 4294967295u;
+  return s;
+}
+
+inline std::string readFile(const std::filesystem::path &path) {
+  std::ifstream in(path, std::ios::binary);
+  std::stringstream text;
+  text << in.rdbuf();
+  return text.str();
+}
+
+inline void writeFile(const std::filesystem::path &path, const std::string &text) {
+  std::ofstream(path, std::ios::binary) << text;
+}
+
 // A fresh folder per test, removed afterwards.
 class TempDir {
  public:
@@ -45,9 +88,10 @@ class TempDir {
     std::filesystem::remove_all(path_, ec);
   }
   const std::filesystem::path &path() const { return path_; }
-  std::vector<std::string> names() const {
+  std::vector<std::string> names() const { return namesIn(path_); }
+  static std::vector<std::string> namesIn(const std::filesystem::path &folder) {
     std::vector<std::string> out;
-    for (const auto &entry : std::filesystem::directory_iterator(path_)) out.push_back(entry.path().filename());
+    for (const auto &entry : std::filesystem::directory_iterator(folder)) out.push_back(entry.path().filename());
     return out;
   }
 

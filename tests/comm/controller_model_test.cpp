@@ -1,5 +1,9 @@
 #include "comm/controller_model.h"
 
+#include <cstdint>
+#include <functional>
+#include <tuple>
+
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
@@ -180,6 +184,150 @@ TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
     EXPECT_EQ(s.aimBottomRight, c.aimBottomRight);
     EXPECT_EQ(fresh.activity().mode, c.modeAfter);
   }
+}
+
+struct EdgeCase {
+  const char *name;
+  std::uint8_t begin;
+  std::vector<std::uint8_t> before;  // steps between the begin and the jogs
+  Offset ControllerState::*adjusted;
+  std::uint8_t save;
+};
+
+TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
+  const EdgeCase cases[] = {
+      {"distortion", CMD_DISTORTION_ADJUST_BEGIN, {}, &ControllerState::distortionOffset, CMD_DISTORTION_ADJUST_SAVE},
+      {"center", CMD_CENTER_ADJUST_BEGIN, {}, &ControllerState::centerOffset, CMD_CENTER_ADJUST_SAVE},
+      {"aiming, second point", CMD_AIM_ALIGN_BEGIN, {CMD_AIM_ALIGN_NEXT_POINT}, &ControllerState::aimBottomRight,
+       CMD_AIM_ALIGN_SAVE},
+  };
+  for (const EdgeCase &c : cases) {
+    SCOPED_TRACE(c.name);
+    ControllerState start;
+    start.*c.adjusted = {kOffsetLimit - 1, -kOffsetLimit};
+    ControllerModel edge(start, [] { return std::int64_t{0}; });
+    edge.command(c.begin, 0);
+    for (std::uint8_t step : c.before) edge.command(step, 0);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), Outcome::Accepted);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), Outcome::Ignored);
+    EXPECT_THAT(edge.lastError(), HasSubstr("edge"));
+    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0), Outcome::Ignored);
+    EXPECT_EQ(edge.command(CMD_JOG_UP, 0), Outcome::Accepted) << "back toward the field";
+    EXPECT_EQ(edge.command(c.save, 0), Outcome::Committed);
+    EXPECT_EQ(edge.snapshot().*c.adjusted, (Offset{kOffsetLimit, -kOffsetLimit + 1}));
+  }
+}
+
+TEST(Offsets, ShiftingStaysWithinTheRange) {
+  const std::tuple<Offset, Offset, Offset> cases[] = {
+      {{1, -1}, {2, -2}, {3, -3}},
+      {{kOffsetLimit, -kOffsetLimit}, {1, -1}, {kOffsetLimit, -kOffsetLimit}},
+      {{INT32_MAX, INT32_MIN}, {INT32_MAX, INT32_MIN}, {kOffsetLimit, -kOffsetLimit}},
+      {{-kOffsetLimit, kOffsetLimit}, {2 * kOffsetLimit, -2 * kOffsetLimit}, {kOffsetLimit, -kOffsetLimit}},
+  };
+  for (const auto &[offset, by, expected] : cases) EXPECT_EQ(shifted(offset, by), expected);
+  EXPECT_TRUE(validOffset({kOffsetLimit, -kOffsetLimit}));
+  EXPECT_FALSE(validOffset({kOffsetLimit + 1, 0}));
+  EXPECT_FALSE(validOffset({0, INT32_MIN}));
+}
+
+struct SaveCase {
+  const char *name;
+  std::function<void(ControllerModel &, std::int64_t &nowMs)> made;  // what happens here before the save
+  ControllerState onDisk;                                            // what the file holds at the save
+  std::function<void(ControllerState &)> expected;                   // onDisk, changed as it should be
+};
+
+ControllerState withDisk(const std::function<void(ControllerState &)> &change) {
+  ControllerState s;
+  s.serial = 7;
+  s.lens = 100;
+  s.centerOffset = {5, 5};
+  s.workSeconds = 1000;
+  change(s);
+  return s;
+}
+
+TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
+  auto none = [](ControllerState &) {};
+  auto jogCenter = [](ControllerModel &m, int ups) {
+    m.command(CMD_CENTER_ADJUST_BEGIN, 0);
+    for (int i = 0; i < ups; ++i) m.command(CMD_JOG_UP, 0);
+    m.command(CMD_CENTER_ADJUST_SAVE, 0);
+  };
+  const SaveCase cases[] = {
+      {"nothing: the file stays", [](ControllerModel &, std::int64_t &) {}, withDisk(none), none},
+      {"a set replaces its value only",
+       [](ControllerModel &m, std::int64_t &) { sendText(m, CMD_SET_LENS, "254"); }, withDisk(none),
+       [](ControllerState &s) { s.lens = 254; }},
+      {"the same value set again still replaces",
+       [](ControllerModel &m, std::int64_t &) { sendText(m, CMD_SET_LENS, "163"); }, withDisk(none),
+       [](ControllerState &s) { s.lens = 163; }},
+      {"the last of several sets wins",
+       [](ControllerModel &m, std::int64_t &) {
+         for (const char *lens : {"1", "2", "3"}) sendText(m, CMD_SET_LENS, lens);
+       },
+       withDisk(none), [](ControllerState &s) { s.lens = 3; }},
+      {"sets apply in the order made",
+       [](ControllerModel &m, std::int64_t &) {
+         sendText(m, CMD_SET_SERIAL_NUMBER, "4711");
+         m.command(CMD_RESET_SERIAL, 0xFF);
+       },
+       withDisk(none), [](ControllerState &s) { s.serial = 0; }},
+      {"saved jogs add to the file's offset",
+       [&](ControllerModel &m, std::int64_t &) {
+         jogCenter(m, 2);
+         jogCenter(m, 1);
+       },
+       withDisk(none), [](ControllerState &s) { s.centerOffset = {5, 8}; }},
+      {"jogs added at the edge stop there", [&](ControllerModel &m, std::int64_t &) { jogCenter(m, 3); },
+       withDisk([](ControllerState &s) { s.centerOffset = {0, kOffsetLimit - 1}; }),
+       [](ControllerState &s) { s.centerOffset = {0, kOffsetLimit}; }},
+      {"counted whole seconds add to the file's counter",
+       [](ControllerModel &, std::int64_t &now) { now += 2'999; }, withDisk(none),
+       [](ControllerState &s) { s.workSeconds = 1002; }},
+      {"a counter set replaces, then counts",
+       [](ControllerModel &m, std::int64_t &now) {
+         now += 5'000;
+         sendText(m, CMD_SET_WORK_TIME, "50");
+         now += 1'000;
+       },
+       withDisk(none), [](ControllerState &s) { s.workSeconds = 51; }},
+      {"the counter stops at its top", [](ControllerModel &, std::int64_t &now) { now += 10'000; },
+       withDisk([](ControllerState &s) { s.workSeconds = 4294967290u; }),
+       [](ControllerState &s) { s.workSeconds = 4294967295u; }},
+      {"the environment's model name is kept like a set",
+       [](ControllerModel &m, std::int64_t &) { m.rename("NK-100A-LONGER"); }, withDisk(none),
+       [](ControllerState &s) { s.modelName = "NK-100A-LO"; }},
+  };
+  for (const SaveCase &c : cases) {
+    SCOPED_TRACE(c.name);
+    std::int64_t now = 40'000;
+    ControllerModel here(ControllerState{}, [&now] { return now; });
+    c.made(here, now);
+    ControllerState expected = c.onDisk;
+    c.expected(expected);
+    const ControllerModel::Save save = here.changesOnto(c.onDisk);
+    EXPECT_EQ(save.state, expected);
+    here.saved(save);
+    EXPECT_FALSE(here.unsaved());
+    EXPECT_EQ(here.changesOnto(c.onDisk).state, c.onDisk) << "saved once, applied once";
+    EXPECT_EQ(here.snapshot().lens, expected.lens) << "the model goes on from what was written";
+  }
+}
+
+TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
+  nowMs = 1'600;
+  EXPECT_TRUE(model.unsaved());
+  auto save = model.changesOnto(ControllerState{});
+  EXPECT_EQ(save.state.workSeconds, 1u);
+  model.saved(save);
+  nowMs = 1'999;
+  EXPECT_FALSE(model.unsaved());
+  nowMs = 2'000;  // the 600 ms left over and 400 more
+  EXPECT_TRUE(model.unsaved());
+  EXPECT_EQ(model.workSeconds(), 2u);
+  EXPECT_EQ(model.changesOnto(ControllerState{}).state.workSeconds, 1u) << "one more second onto the file's";
 }
 
 TEST_F(ModelTest, JogOutsideAModeIsRecorded) {

@@ -1,61 +1,23 @@
 // The built libZorComm.so, loaded as the tool loads it. The library reads its
 // environment once, so every test here shares one set-up.
 
-#include <dlfcn.h>
 #include <stdlib.h>
 
 #include <cstring>
-#include <fstream>
-#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "comm/zorcomm.h"
 #include "comm_test_util.h"
-#include "protocol/zor_protocol.h"
+#include "library_loader.h"
 
 namespace {
 
 using ::testing::HasSubstr;
-
-struct Library {
-  void *handle = nullptr;
-  decltype(&dwSendCommand) send = nullptr;
-  decltype(&dwGetStatus) status = nullptr;
-  decltype(&ZORFindSystems) find = nullptr;
-  decltype(&dwSendData) data = nullptr;
-  decltype(&ZORSystemCheckStatus) check = nullptr;
-
-  Library() {
-    handle = dlopen(ZORCOMM_LIBRARY, RTLD_NOW | RTLD_LOCAL);
-    if (!handle) return;
-    send = reinterpret_cast<decltype(send)>(dlsym(handle, "dwSendCommand"));
-    status = reinterpret_cast<decltype(status)>(dlsym(handle, "dwGetStatus"));
-    find = reinterpret_cast<decltype(find)>(dlsym(handle, "ZORFindSystems"));
-    data = reinterpret_cast<decltype(data)>(dlsym(handle, "dwSendData"));
-    check = reinterpret_cast<decltype(check)>(dlsym(handle, "ZORSystemCheckStatus"));
-  }
-  bool complete() const { return handle && send && status && find && data && check; }
-  void text(std::uint8_t code, std::string_view value) const {
-    for (char c : value) command(zor::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
-    command(zor::CMD_TEXT_CHAR, 0);
-    command(code, 0);
-  }
-  void command(std::uint8_t code, std::uint8_t value) const {
-    const std::uint8_t packet[4] = {0xFF, 0xFF, code, value};
-    EXPECT_EQ(send(packet, 4, u"SYSTEM NAME NOT USED"), 0);
-  }
-};
+using zor::sim::test::Library;
+using zor::sim::test::readFile;
 
 #ifndef ZORCOMM_EXPECT_NO_SYSTEM
-
-std::string readFile(const std::filesystem::path &path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
 
 class LibraryTest : public ::testing::Test {
  protected:
@@ -88,9 +50,9 @@ TEST_F(LibraryTest, FindsASimulatedSystemAndReadsBackWhatWasWritten) {
   EXPECT_STREQ(reinterpret_cast<const char *>(info + 26), "NZ-SIM");
   EXPECT_THAT(reinterpret_cast<const char *>(info + 9), HasSubstr("SIM"));
 
-  lib->text(zor::CMD_SET_MAX_CURRENT, "1.5");
-  lib->text(zor::CMD_SET_LENS, "254");
-  lib->text(zor::CMD_SET_IP_ADDRESS, "c0.a8.01.0a");
+  EXPECT_EQ(lib->text(zor::CMD_SET_MAX_CURRENT, "1.5"), 0);
+  EXPECT_EQ(lib->text(zor::CMD_SET_LENS, "254"), 0);
+  EXPECT_EQ(lib->text(zor::CMD_SET_IP_ADDRESS, "c0.a8.01.0a"), 0);
   std::uint8_t currents[8] = {};
   ASSERT_EQ(lib->status(zor::CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
   float max = 0;

@@ -18,6 +18,7 @@ using test::TempDir;
 using ::testing::Each;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
+using ::testing::UnorderedElementsAre;
 
 constexpr char16_t kName[] = u"SYSTEM NAME NOT USED";
 
@@ -35,7 +36,7 @@ class LinkTest : public ::testing::Test {
   std::unique_ptr<SimLink> open(LinkConfig c) {
     return std::make_unique<SimLink>(std::move(c), [this] { return nowMs; }, warnings);
   }
-  static void text(SimLink &link, std::uint8_t code, std::string_view value) {
+  static void text(SimLink &link, std::uint8_t code, std::string_view value, std::int32_t result = 0) {
     for (char c : value) {
       const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_TEXT_CHAR, static_cast<std::uint8_t>(c)};
       ASSERT_EQ(link.sendCommand(packet, 4, kName), 0);
@@ -43,7 +44,20 @@ class LinkTest : public ::testing::Test {
     const std::uint8_t end[4] = {0xFF, 0xFF, CMD_TEXT_CHAR, 0};
     const std::uint8_t commit[4] = {0xFF, 0xFF, code, 0};
     ASSERT_EQ(link.sendCommand(end, 4, kName), 0);
-    ASSERT_EQ(link.sendCommand(commit, 4, kName), 0);
+    ASSERT_EQ(link.sendCommand(commit, 4, kName), result);
+  }
+  static void command(SimLink &link, std::uint8_t code, std::int32_t result = 0) {
+    const std::uint8_t packet[4] = {0xFF, 0xFF, code, 0};
+    ASSERT_EQ(link.sendCommand(packet, 4, kName), result);
+  }
+  static void jogCenterUp(SimLink &link, int steps) {
+    command(link, CMD_CENTER_ADJUST_BEGIN);
+    for (int i = 0; i < steps; ++i) command(link, CMD_JOG_UP);
+    command(link, CMD_CENTER_ADJUST_SAVE);
+  }
+  std::size_t warningLines() const {
+    const std::string text = warnings.str();
+    return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
   }
   static std::uint32_t workSeconds(SimLink &link) {
     std::uint8_t block[4] = {};
@@ -120,9 +134,8 @@ TEST_F(LinkTest, LinkNoneFindsNothingAndFailsEveryCall) {
 TEST_F(LinkTest, CommitsAreSavedAtOnceAndSurviveARestart) {
   auto link = open(config());
   text(*link, CMD_SET_MAX_CURRENT, "1.5");
-  EXPECT_THAT(dir.names(), ElementsAre("controller-state"));
-  std::ostringstream ignored;
-  EXPECT_EQ(loadState(dir.path() / "controller-state", ignored).state.maxCurrent, 1.5);
+  EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
+  EXPECT_EQ(loadState(dir.path() / "controller-state").state.maxCurrent, 1.5);
 
   const std::uint8_t jog[4] = {0xFF, 0xFF, CMD_JOG_UP, 0};
   for (int i = 0; i < 3; ++i) link->sendCommand(jog, 4, kName);
@@ -145,6 +158,59 @@ TEST_F(LinkTest, WorkingTimeSurvivesARestart) {
   EXPECT_EQ(workSeconds(*link), 1090u);
   nowMs += 10'000;
   EXPECT_EQ(workSeconds(*link), 1100u);
+}
+
+TEST_F(LinkTest, TwoLinksOnOneStateFileKeepEachOthersChanges) {
+  auto a = open(config());
+  auto b = open(config());
+  text(*a, CMD_SET_LENS, "254");
+  text(*b, CMD_SET_SERIAL_NUMBER, "4711");
+  jogCenterUp(*a, 2);
+  jogCenterUp(*b, 3);
+  text(*a, CMD_SET_MAX_CURRENT, "1.5");
+  EXPECT_EQ(a->model()->snapshot().serial, 4711) << "a commit brings in what the other saved";
+  text(*b, CMD_SET_LENS, "100");
+  text(*a, CMD_SET_LENS, "254");  // the same value again is still a change
+  nowMs += 5'000;                 // both count these seconds
+  a.reset();
+  b.reset();
+  const ControllerState kept = loadState(dir.path() / "controller-state").state;
+  EXPECT_EQ(kept.lens, 254);
+  EXPECT_EQ(kept.serial, 4711);
+  EXPECT_EQ(kept.maxCurrent, 1.5);
+  EXPECT_EQ(kept.centerOffset, (Offset{0, 5}));
+  EXPECT_EQ(kept.workSeconds, 10u);
+  EXPECT_EQ(warnings.str(), "");
+}
+
+TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
+  const auto blocker = dir.path() / "blocked";
+  test::writeFile(blocker, "a file where the folder should be");
+  LinkConfig c = config();
+  c.statePath = blocker / "controller-state";
+  c.tracePath = (dir.path() / "trace").string();
+  auto link = open(c);
+  text(*link, CMD_SET_LENS, "254", kNotKept);
+  text(*link, CMD_SET_SERIAL_NUMBER, "7", kNotKept);
+  EXPECT_EQ(link->model()->snapshot().lens, 254) << "the controller goes on with it";
+  EXPECT_EQ(warningLines(), 1u) << warnings.str();
+  EXPECT_THAT(warnings.str(), HasSubstr("cannot save the controller state"));
+  EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr("dwSendCommand packet=[FF FF 41 00] length=4 -> 5 not kept: cannot create"));
+
+  std::filesystem::remove(blocker);
+  text(*link, CMD_SET_MAX_CURRENT, "1.5");
+  const ControllerState kept = loadState(c.statePath).state;
+  EXPECT_EQ(kept.lens, 254);
+  EXPECT_EQ(kept.serial, 7);
+  EXPECT_EQ(kept.maxCurrent, 1.5);
+}
+
+TEST_F(LinkTest, WithoutAStateFileACommitIsNotKept) {
+  LinkConfig c = config();
+  c.statePath.clear();
+  auto link = open(c);
+  text(*link, CMD_SET_LENS, "254", kNotKept);
+  EXPECT_EQ(link->model()->snapshot().lens, 254);
 }
 
 TEST_F(LinkTest, EnvironmentModelNameWinsOverTheStateFile) {
@@ -231,7 +297,7 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
 TEST_F(LinkTest, TraceOffWritesNoFile) {
   auto link = open(config());
   text(*link, CMD_SET_LENS, "100");
-  EXPECT_THAT(dir.names(), ElementsAre("controller-state"));
+  EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
 }
 
 TEST_F(LinkTest, CallsFromSeveralThreadsAreSerialised) {

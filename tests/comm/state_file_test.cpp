@@ -1,84 +1,35 @@
 #include "comm/state_file.h"
 
-#include <fstream>
+#include <sys/stat.h>
+#include <unistd.h>
+
 #include <map>
-#include <sstream>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
+#include "comm/careful_file.h"
 #include "comm_test_util.h"
 
 namespace zor::sim {
 namespace {
 
+using test::readFile;
 using test::TempDir;
+using test::unusualState;
+using test::writeFile;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
+using ::testing::UnorderedElementsAreArray;
 
-ControllerState unusualState() {
-  ControllerState s;
-  s.serial = -2;
-  s.modelName = std::string("a\"b\\c\x01\xe9 =", 9);
-  s.lens = 65535;
-  s.minCurrent = 0.1;  // not exact in binary: the text must round-trip anyway
-  s.maxCurrent = 1.5;
-  s.current20Percent = 3.3333333333333335;
-  s.xScale = 1.002;
-  s.yScale = 0.998;
-  s.xDistortion = 0;
-  s.yDistortion = 65535;
-  s.distortionOffset = {-3, 4};
-  s.centerOffset = {2147483647, -2147483647 - 1};
-  s.aimTopLeft = {1, -1};
-  s.aimBottomRight = {-5, 6};
-  s.xMultiplier = 0;
-  s.yMultiplier = 1e6;
-  s.rcJumpDelay = 12.5;
-  s.controllerModel = {0x10, 0xabcdef};
-  s.mac = {0x00, 0x1a, 0x2b, 0x3c, 0x4d, 0xff};
-  s.ip = {10, 0, 0, 1};
-  s.gateway = {0, 0, 0, 0};
-  s.subnetMask = {255, 255, 0, 0};
-  s.shipId = 0x0000000a;
-  s.workSeconds = 4294967295u;
-  return s;
-}
-
-std::string readFile(const std::filesystem::path &path) {
-  std::ifstream in(path);
-  std::stringstream text;
-  text << in.rdbuf();
-  return text.str();
-}
-
-void writeFile(const std::filesystem::path &path, const std::string &text) { std::ofstream(path) << text; }
-
-TEST(StateFile, FormatAndParseRoundTrip) {
-  for (const ControllerState &state : {ControllerState{}, unusualState()}) {
-    std::string why;
-    auto parsed = parseState(formatState(state), &why);
-    ASSERT_TRUE(parsed) << why << "\n" << formatState(state);
-    EXPECT_EQ(*parsed, state);
-  }
-}
-
-TEST(StateFile, IsReadableKeyValueText) {
-  const std::string text = formatState(unusualState());
-  for (const char *line : {"serial = -2\n", "lens = 65535\n", "max_current = 1.5\n", "controller_model = 10abcdef\n",
-                           "mac_address = 00:1a:2b:3c:4d:ff\n", "ip_address = 10.0.0.1\n", "ship_id = 0000000a\n",
-                           "work_seconds = 4294967295\n", "distortion_offset = -3,4\n"})
-    EXPECT_THAT(text, HasSubstr(line));
-}
-
-TEST(StateFile, CommentsBlanksAndUnknownKeysAreSkippedMissingKeysDefault) {
-  auto parsed = parseState("# note\n\n  lens = 254  \r\nfuture_key = whatever\n");
-  ASSERT_TRUE(parsed);
-  ControllerState expected;
-  expected.lens = 254;
-  EXPECT_EQ(*parsed, expected);
-}
+// A state file with its warnings collected.
+struct Collected {
+  std::vector<std::string> warnings;
+  StateFile file;
+  explicit Collected(const std::filesystem::path &path)
+      : file(path, [this](const std::string &text) { warnings.push_back(text); }) {}
+};
 
 TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   TempDir dir;
@@ -86,11 +37,10 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   std::string error;
   ASSERT_TRUE(saveStateAtomic(file, unusualState(), &error)) << error;
   ASSERT_TRUE(saveStateAtomic(file, unusualState(), &error)) << error;  // replacing works too
-  std::ostringstream warnings;
-  const LoadResult loaded = loadState(file, warnings);
+  const LoadResult loaded = loadState(file);
   EXPECT_EQ(loaded.source, LoadSource::File);
   EXPECT_EQ(loaded.state, unusualState());
-  EXPECT_EQ(warnings.str(), "");
+  EXPECT_EQ(loaded.why, "");
   std::vector<std::string> names;
   for (const auto &entry : std::filesystem::directory_iterator(file.parent_path()))
     names.push_back(entry.path().filename());
@@ -99,44 +49,48 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
 
 TEST(StateFile, MissingFileGivesDefaultsQuietly) {
   TempDir dir;
-  std::ostringstream warnings;
-  const LoadResult loaded = loadState(dir.path() / "controller-state", warnings);
-  EXPECT_EQ(loaded.source, LoadSource::Defaults);
-  EXPECT_EQ(loaded.state, ControllerState{});
-  EXPECT_EQ(warnings.str(), "");
-  EXPECT_TRUE(dir.names().empty());
+  Collected state(dir.path() / "controller-state");
+  EXPECT_EQ(state.file.load(), ControllerState{});
+  EXPECT_TRUE(state.file.usable());
+  EXPECT_THAT(state.warnings, ElementsAre());
+  EXPECT_THAT(dir.names(), ElementsAre("controller-state.lock"));
 }
 
 TEST(StateFile, CorruptFileIsMovedAsideWithOneWarning) {
   const char *corrupt[] = {"serial = abc\n",       "lens 163\n",           "ip_address = 300.1.1.1\n",
                            "model_name = NZ-SIM\n", "min_current = -1\n",   "model_name = \"ABCDEFGHIJK\"\n",
-                           "work_seconds = 4294967296\n", "controller_model = 10abcdef0\n"};
+                           "work_seconds = 4294967296\n", "controller_model = 10abcdef0\n",
+                           "center_offset = 32768,0\n", "aim_top_left = 0,-32768\n",
+                           "distortion_offset = 2147483647,2147483647\n"};
   for (const char *text : corrupt) {
     SCOPED_TRACE(text);
     TempDir dir;
     const auto file = dir.path() / "controller-state";
     writeFile(file, std::string("lens = 100\n") + text);
-    std::ostringstream warnings;
-    const LoadResult loaded = loadState(file, warnings);
+    const LoadResult loaded = loadState(file);
     EXPECT_EQ(loaded.source, LoadSource::CorruptMovedAside);
     EXPECT_EQ(loaded.state, ControllerState{});
     EXPECT_FALSE(std::filesystem::exists(file));
     EXPECT_THAT(loaded.movedTo.filename().string(), StartsWith("controller-state.corrupt-"));
     EXPECT_EQ(readFile(loaded.movedTo), std::string("lens = 100\n") + text) << "kept as it was";
-    const std::string warned = warnings.str();
-    EXPECT_THAT(warned, HasSubstr("corrupt"));
-    EXPECT_EQ(std::count(warned.begin(), warned.end(), '\n'), 1);
+    EXPECT_THAT(loaded.why, HasSubstr("line 2"));
+
+    writeFile(file, text);
+    Collected state(file);
+    EXPECT_EQ(state.file.load(), ControllerState{});
+    ASSERT_EQ(state.warnings.size(), 1u);
+    EXPECT_THAT(state.warnings[0], HasSubstr("corrupt"));
+    EXPECT_TRUE(state.file.usable()) << "the file is out of the way: the next save makes a new one";
   }
 }
 
 TEST(StateFile, TwoCorruptFilesInOneSecondBothSurvive) {
   TempDir dir;
   const auto file = dir.path() / "controller-state";
-  std::ostringstream warnings;
   writeFile(file, "first\n");
-  const auto first = loadState(file, warnings).movedTo;
+  const auto first = loadState(file).movedTo;
   writeFile(file, "second\n");
-  const auto second = loadState(file, warnings).movedTo;
+  const auto second = loadState(file).movedTo;
   EXPECT_NE(first, second);
   EXPECT_EQ(readFile(first), "first\n");
   EXPECT_EQ(readFile(second), "second\n");
@@ -145,10 +99,110 @@ TEST(StateFile, TwoCorruptFilesInOneSecondBothSurvive) {
 TEST(StateFile, FailedSaveReportsAndLeavesNoTemporaryFile) {
   TempDir dir;
   writeFile(dir.path() / "file", "x");
-  std::string error;
-  EXPECT_FALSE(saveStateAtomic(dir.path() / "file" / "controller-state", ControllerState{}, &error));
-  EXPECT_FALSE(error.empty());
-  EXPECT_THAT(dir.names(), ElementsAre("file"));
+  const std::filesystem::path failing[] = {dir.path() / "file" / "controller-state", dir.path() / std::string(256, 'n')};
+  for (const auto &path : failing) {
+    std::string error;
+    EXPECT_FALSE(saveStateAtomic(path, ControllerState{}, &error));
+    EXPECT_FALSE(error.empty());
+    EXPECT_THAT(dir.names(), ElementsAre("file"));
+  }
+}
+
+struct Unusable {
+  const char *name;
+  std::function<void(const std::filesystem::path &)> make;
+};
+
+// Whatever is at the path: its type, owner, size and content.
+std::string describe(const std::filesystem::path &path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return "nothing";
+  std::string text = std::to_string(st.st_mode) + " " + std::to_string(st.st_uid) + " " + std::to_string(st.st_size);
+  if (S_ISREG(st.st_mode) && st.st_size < 4096) text += " " + readFile(path);
+  return text;
+}
+
+TEST(StateFile, AFileThatIsThereButUnusableIsNeverWritten) {
+  const std::string good = "lens = 7\n";
+  const Unusable cases[] = {
+      {"FIFO", [](const auto &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {"link to a good state", [&](const auto &p) {
+         writeFile(p.string() + "-target", good);
+         std::filesystem::create_symlink(p.string() + "-target", p);
+       }},
+  };
+  for (const Unusable &c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const auto path = dir.path() / "controller-state";
+    c.make(path);
+    const std::string before = describe(path);
+    Collected state(path);
+    EXPECT_EQ(state.file.load(), ControllerState{});
+    EXPECT_FALSE(state.file.usable());
+    ASSERT_EQ(state.warnings.size(), 1u);
+    EXPECT_THAT(state.warnings[0], HasSubstr("running from defaults"));
+    std::string why;
+    EXPECT_FALSE(state.file.update([](const ControllerState &s) { return s; }, why));
+    EXPECT_THAT(why, HasSubstr("not written"));
+    EXPECT_EQ(describe(path), before);
+    EXPECT_EQ(state.warnings.size(), 1u) << "said once";
+    for (const auto &name : dir.names()) EXPECT_THAT(name, StartsWith("controller-state")) << "nothing else made";
+    EXPECT_FALSE(std::filesystem::exists(path.string() + ".lock"));
+  }
+}
+
+TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
+  TempDir dir;
+  const auto path = dir.path() / "controller-state";
+  Collected state(path);
+  state.file.load();
+  auto addOneToLens = [](ControllerState s) {
+    ++s.lens;
+    return s;
+  };
+  std::string why;
+  writeFile(path, "lens = 41\n");  // another process saved
+  ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
+  EXPECT_EQ(loadState(path).state.lens, 42);
+
+  writeFile(path, "lens = forty\n");  // corrupt meanwhile: set aside, the change goes onto the defaults
+  ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
+  EXPECT_EQ(loadState(path).state.lens, ControllerState{}.lens + 1);
+  ASSERT_EQ(state.warnings.size(), 1u);
+  EXPECT_THAT(state.warnings[0], HasSubstr("corrupt"));
+
+  std::filesystem::remove(path);
+  ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);  // unusable meanwhile: left alone
+  EXPECT_FALSE(state.file.update(addOneToLens, why));
+  EXPECT_THAT(why, HasSubstr("not a regular file"));
+  struct stat st {};
+  ASSERT_EQ(::lstat(path.c_str(), &st), 0);
+  EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+TEST(StateFile, StaleTemporariesOfOurOwnAreRemovedAtStart) {
+  TempDir dir;
+  const auto path = dir.path() / "controller-state";
+  for (const char *name : {"controller-state.tmp-Ab12Z9", "controller-state.tmp-000000", "controller-state.tmp-Ab12Z",
+                           "controller-state.tmp-Ab12Z9x", "controller-state.tmp-Ab_2Z9", "other.tmp-Ab12Z9",
+                           "controller-state.corrupt-20240101T000000"})
+    writeFile(dir.path() / name, "x");
+  std::filesystem::create_symlink(dir.path() / "other.tmp-Ab12Z9", dir.path() / "controller-state.tmp-Link01");
+  std::filesystem::create_directory(dir.path() / "controller-state.tmp-Dir001");
+  const bool root = ::geteuid() == 0;
+  if (root) {
+    writeFile(dir.path() / "controller-state.tmp-Other1", "x");
+    ASSERT_EQ(::chown((dir.path() / "controller-state.tmp-Other1").c_str(), 4321, 4321), 0);
+  }
+  Collected state(path);
+  state.file.load();
+  std::vector<std::string> expected = {"controller-state.lock",        "controller-state.tmp-Ab12Z",
+                                       "controller-state.tmp-Ab12Z9x", "controller-state.tmp-Ab_2Z9",
+                                       "other.tmp-Ab12Z9",             "controller-state.corrupt-20240101T000000",
+                                       "controller-state.tmp-Link01",  "controller-state.tmp-Dir001"};
+  if (root) expected.push_back("controller-state.tmp-Other1");
+  EXPECT_THAT(dir.names(), UnorderedElementsAreArray(expected));
 }
 
 TEST(StateFile, PathComesFromTheEnvironment) {

@@ -1,0 +1,250 @@
+#include "comm/state_text.h"
+
+#include <charconv>
+#include <cstdio>
+#include <functional>
+#include <vector>
+
+namespace zor::sim {
+namespace {
+
+struct Field {
+  const char *key;
+  std::function<std::string(const ControllerState &)> format;
+  std::function<bool(ControllerState &, std::string_view)> parse;
+};
+
+std::string number(double v) {
+  char buf[64];
+  auto [end, error] = std::to_chars(buf, buf + sizeof buf, v);
+  return error == std::errc() ? std::string(buf, end) : std::string("nan");
+}
+
+std::string hex(std::uint64_t v, int digits) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%0*llx", digits, static_cast<unsigned long long>(v));
+  return buf;
+}
+
+std::string dotted(const Ipv4 &ip) {
+  return std::to_string(ip[0]) + "." + std::to_string(ip[1]) + "." + std::to_string(ip[2]) + "." +
+         std::to_string(ip[3]);
+}
+
+std::string escaped(std::string_view text) {
+  std::string out = "\"";
+  for (unsigned char c : text) {
+    if (c == '"' || c == '\\') {
+      out += '\\';
+      out += static_cast<char>(c);
+    } else if (c < 0x20 || c >= 0x7f) {
+      out += "\\x" + hex(c, 2);
+    } else {
+      out += static_cast<char>(c);
+    }
+  }
+  return out + "\"";
+}
+
+// Exactly as many hexadecimal digits as given, nothing else.
+std::optional<std::uint32_t> parseHex(std::string_view text) {
+  if (text.empty() || text.size() > 8) return std::nullopt;
+  std::uint32_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value, 16);
+  if (error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+std::optional<std::string> unescaped(std::string_view text) {
+  if (text.size() < 2 || text.front() != '"' || text.back() != '"') return std::nullopt;
+  text = text.substr(1, text.size() - 2);
+  std::string out;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] == '"') return std::nullopt;
+    if (text[i] != '\\') {
+      out += text[i];
+      continue;
+    }
+    if (++i >= text.size()) return std::nullopt;
+    if (text[i] == '"' || text[i] == '\\') {
+      out += text[i];
+    } else if (text[i] == 'x' && i + 2 < text.size()) {
+      auto byte = parseHex(text.substr(i + 1, 2));
+      if (!byte) return std::nullopt;
+      out += static_cast<char>(*byte);
+      i += 2;
+    } else {
+      return std::nullopt;
+    }
+  }
+  return out;
+}
+
+// "x,y", each within the adjustment range.
+std::optional<Offset> parseOffset(std::string_view text) {
+  const auto comma = text.find(',');
+  if (comma == std::string_view::npos) return std::nullopt;
+  auto x = parseInt32(text.substr(0, comma));
+  auto y = parseInt32(text.substr(comma + 1));
+  if (!x || !y || !validOffset({*x, *y})) return std::nullopt;
+  return Offset{*x, *y};
+}
+
+template <typename T>
+Field decimalField(const char *key, T ControllerState::*member, bool (*valid)(double)) {
+  return {key, [member](const ControllerState &s) { return number(s.*member); },
+          [member, valid](ControllerState &s, std::string_view v) {
+            auto value = parseDecimal(v);
+            if (!value || !valid(*value)) return false;
+            s.*member = *value;
+            return true;
+          }};
+}
+
+Field u16Field(const char *key, std::uint16_t ControllerState::*member) {
+  return {key, [member](const ControllerState &s) { return std::to_string(s.*member); },
+          [member](ControllerState &s, std::string_view v) {
+            auto value = parseUnsigned(v, 65535);
+            if (!value) return false;
+            s.*member = static_cast<std::uint16_t>(*value);
+            return true;
+          }};
+}
+
+Field offsetField(const char *key, Offset ControllerState::*member) {
+  return {key, [member](const ControllerState &s) {
+            return std::to_string((s.*member).x) + "," + std::to_string((s.*member).y);
+          },
+          [member](ControllerState &s, std::string_view v) {
+            auto value = parseOffset(v);
+            if (!value) return false;
+            s.*member = *value;
+            return true;
+          }};
+}
+
+Field addressField(const char *key, Ipv4 ControllerState::*member) {
+  return {key, [member](const ControllerState &s) { return dotted(s.*member); },
+          [member](ControllerState &s, std::string_view v) {
+            auto value = parseDecimalOctets(v);
+            if (!value) return false;
+            s.*member = *value;
+            return true;
+          }};
+}
+
+const std::vector<Field> &fields() {
+  // Never destroyed: the link saves from its own destructor at exit, which may
+  // run after this table's would have.
+  static const std::vector<Field> &table = *new std::vector<Field>{
+      {"serial", [](const ControllerState &s) { return std::to_string(s.serial); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = parseInt32(v);
+         if (value) s.serial = *value;
+         return value.has_value();
+       }},
+      {"model_name", [](const ControllerState &s) { return escaped(s.modelName); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = unescaped(v);
+         if (!value || value->size() > kModelNameLength) return false;
+         s.modelName = *value;
+         return true;
+       }},
+      u16Field("lens", &ControllerState::lens),
+      decimalField("min_current", &ControllerState::minCurrent, validCurrent),
+      decimalField("max_current", &ControllerState::maxCurrent, validCurrent),
+      decimalField("current_20_percent", &ControllerState::current20Percent, validCurrent),
+      decimalField("x_scale", &ControllerState::xScale, validScale),
+      decimalField("y_scale", &ControllerState::yScale, validScale),
+      u16Field("x_distortion", &ControllerState::xDistortion),
+      u16Field("y_distortion", &ControllerState::yDistortion),
+      offsetField("distortion_offset", &ControllerState::distortionOffset),
+      offsetField("center_offset", &ControllerState::centerOffset),
+      offsetField("aim_top_left", &ControllerState::aimTopLeft),
+      offsetField("aim_bottom_right", &ControllerState::aimBottomRight),
+      decimalField("x_multiplier", &ControllerState::xMultiplier, validFactor),
+      decimalField("y_multiplier", &ControllerState::yMultiplier, validFactor),
+      decimalField("rc_jump_delay", &ControllerState::rcJumpDelay, validFactor),
+      {"controller_model",
+       [](const ControllerState &s) {
+         return hex(s.controllerModel.flag, 2) + hex(s.controllerModel.code & 0xffffff, 6);
+       },
+       [](ControllerState &s, std::string_view v) {
+         auto value = parseControllerModel(v);
+         if (!value || v.size() != 8) return false;
+         s.controllerModel = *value;
+         return true;
+       }},
+      {"mac_address",
+       [](const ControllerState &s) {
+         std::string out;
+         for (std::size_t i = 0; i < s.mac.size(); ++i) out += (i ? ":" : "") + hex(s.mac[i], 2);
+         return out;
+       },
+       [](ControllerState &s, std::string_view v) {
+         auto value = parseMac(v);
+         if (value) s.mac = *value;
+         return value.has_value();
+       }},
+      addressField("ip_address", &ControllerState::ip),
+      addressField("gateway", &ControllerState::gateway),
+      addressField("subnet_mask", &ControllerState::subnetMask),
+      {"ship_id", [](const ControllerState &s) { return hex(s.shipId, 8); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = v.size() == 8 ? parseHex(v) : std::nullopt;
+         if (value) s.shipId = *value;
+         return value.has_value();
+       }},
+      {"work_seconds", [](const ControllerState &s) { return std::to_string(s.workSeconds); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = parseUnsigned(v, 0xffffffffu);
+         if (value) s.workSeconds = static_cast<std::uint32_t>(*value);
+         return value.has_value();
+       }},
+  };
+  return table;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
+    text.remove_suffix(1);
+  return text;
+}
+
+}  // namespace
+
+std::string formatState(const ControllerState &state) {
+  std::string out = "# ZOR simulated marking controller: kept state. key = value\n";
+  for (const Field &field : fields()) out += std::string(field.key) + " = " + field.format(state) + "\n";
+  return out;
+}
+
+std::optional<ControllerState> parseState(std::string_view text, std::string *why) {
+  ControllerState state;
+  int lineNumber = 0;
+  while (!text.empty()) {
+    const auto newline = text.find('\n');
+    std::string_view line = text.substr(0, newline);
+    text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
+    ++lineNumber;
+    line = trimmed(line);
+    if (line.empty() || line.front() == '#') continue;
+    const auto equals = line.find('=');
+    auto fail = [&](const std::string &what) {
+      if (why) *why = "line " + std::to_string(lineNumber) + ": " + what;
+      return std::nullopt;
+    };
+    if (equals == std::string_view::npos) return fail("no \"key = value\"");
+    const std::string_view key = trimmed(line.substr(0, equals));
+    const std::string_view value = trimmed(line.substr(equals + 1));
+    for (const Field &field : fields()) {
+      if (key != field.key) continue;
+      if (!field.parse(state, value)) return fail("bad value for " + std::string(key));
+      break;
+    }
+  }
+  return state;
+}
+
+}  // namespace zor::sim

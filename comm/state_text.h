@@ -1,0 +1,17 @@
+#pragma once
+// The controller's kept state as text: "key = value" lines, one per setting.
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "comm/controller_model.h"
+
+namespace zor::sim {
+
+std::string formatState(const ControllerState &state);
+// Unknown keys are skipped (a newer library may have written them); missing
+// keys keep their defaults. Any unparsable line or bad value fails the whole text.
+std::optional<ControllerState> parseState(std::string_view text, std::string *why = nullptr);
+
+}  // namespace zor::sim

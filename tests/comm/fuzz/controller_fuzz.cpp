@@ -1,0 +1,111 @@
+// Fuzz target: the simulated controller fed packets, texts, status queries,
+// passing time and saves onto a state file's content. The input is a list of
+// steps: one byte picks the step, the bytes after it are its arguments.
+// Invariants: adjustment offsets stay in their range, a reply has exactly its
+// length, a save applied once is not applied again.
+
+#include <cstddef>
+#include <cstdint>
+#include <limits>
+
+#include "comm/controller_model.h"
+#include "protocol/zor_protocol.h"
+
+namespace {
+
+using namespace zor;
+using namespace zor::sim;
+
+constexpr std::uint8_t kTextCommands[] = {
+    CMD_SET_X_SCALE,         CMD_SET_Y_SCALE,      CMD_SET_RC_JUMP_DELAY, CMD_SET_SERIAL_NUMBER,
+    CMD_SET_MIN_CURRENT,     CMD_SET_MAX_CURRENT,  CMD_SET_LENS,          CMD_SET_20_PERCENT_CURRENT,
+    CMD_SET_MODEL_NAME,      CMD_SET_X_DISTORTION, CMD_SET_Y_DISTORTION,  CMD_SET_X_MULTIPLIER,
+    CMD_SET_Y_MULTIPLIER,    CMD_SET_CONTROLLER_MODEL, CMD_SET_MAC_ADDRESS, CMD_SET_IP_ADDRESS,
+    CMD_SET_GATEWAY,         CMD_SET_SUBNET_MASK,  CMD_SET_WORK_TIME,
+};
+
+class Input {
+ public:
+  Input(const std::uint8_t *data, std::size_t size) : data_(data), size_(size) {}
+  bool more() const { return at_ < size_; }
+  std::uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
+  // Little-endian, from the next count bytes.
+  std::uint32_t number(int count) {
+    std::uint32_t value = 0;
+    for (int i = 0; i < count; ++i) value |= std::uint32_t{byte()} << (8 * i);
+    return value;
+  }
+
+ private:
+  const std::uint8_t *data_;
+  std::size_t size_;
+  std::size_t at_ = 0;
+};
+
+void check(bool ok) {
+  if (!ok) __builtin_trap();
+}
+
+void checkState(const ControllerState &s) {
+  check(validOffset(s.distortionOffset) && validOffset(s.centerOffset) && validOffset(s.aimTopLeft) &&
+        validOffset(s.aimBottomRight));
+  check(s.modelName.size() <= kModelNameLength);
+}
+
+// A state file's content at the moment of a save; the bits pick its offsets'
+// ends and a counter near its top.
+ControllerState onDisk(std::uint8_t bits) {
+  ControllerState s;
+  const std::int32_t end = bits & 1 ? kOffsetLimit : -kOffsetLimit;
+  if (bits & 2) s.centerOffset = {end, -end};
+  if (bits & 4) s.distortionOffset = {-end, end};
+  if (bits & 8) s.aimTopLeft = s.aimBottomRight = {end, end};
+  if (bits & 16) s.workSeconds = std::numeric_limits<std::uint32_t>::max() - (bits >> 5);
+  return s;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+  Input in(data, size);
+  std::int64_t now = 0;
+  ControllerModel model(ControllerState{}, [&now] { return now; });
+  while (in.more()) {
+    switch (in.byte() % 5) {
+      case 0: {  // one packet
+        const std::uint8_t code = in.byte();
+        model.command(code, in.byte());
+        break;
+      }
+      case 1: {  // a text and the command that takes it
+        const int length = in.byte() % (kMaxTextLength + 8);
+        for (int i = 0; i < length; ++i) model.command(CMD_TEXT_CHAR, in.byte());
+        model.command(CMD_TEXT_CHAR, 0);
+        model.command(kTextCommands[in.byte() % std::size(kTextCommands)], 0);
+        break;
+      }
+      case 2: {  // a status query
+        const int code = static_cast<std::int16_t>(in.number(2));
+        const auto reply = model.status(code);
+        check(reply.has_value() == (ReplyLength(code) != 0));
+        if (reply) check(reply->size == static_cast<std::size_t>(ReplyLength(code)) && reply->size <= reply->bytes.size());
+        break;
+      }
+      case 3:  // time passes, up to about four and a half hours
+        now += in.number(3);
+        break;
+      case 4: {  // a save onto what the file holds
+        const ControllerState disk = onDisk(in.byte());
+        const ControllerModel::Save save = model.changesOnto(disk);
+        checkState(save.state);
+        model.saved(save);
+        // Saved once, applied once: nothing is left to add at the same moment.
+        check(!model.unsaved());
+        check(model.changesOnto(save.state).state == save.state);
+        break;
+      }
+    }
+    checkState(model.snapshot());
+  }
+  return 0;
+}

@@ -1,0 +1,40 @@
+#include "comm/state_text.h"
+
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
+#include "comm_test_util.h"
+
+namespace zor::sim {
+namespace {
+
+using test::unusualState;
+using ::testing::HasSubstr;
+
+TEST(StateText, FormatAndParseRoundTrip) {
+  for (const ControllerState &state : {ControllerState{}, unusualState()}) {
+    std::string why;
+    auto parsed = parseState(formatState(state), &why);
+    ASSERT_TRUE(parsed) << why << "\n" << formatState(state);
+    EXPECT_EQ(*parsed, state);
+  }
+}
+
+TEST(StateText, IsReadableKeyValueText) {
+  const std::string text = formatState(unusualState());
+  for (const char *line : {"serial = -2\n", "lens = 65535\n", "max_current = 1.5\n", "controller_model = 10abcdef\n",
+                           "mac_address = 00:1a:2b:3c:4d:ff\n", "ip_address = 10.0.0.1\n", "ship_id = 0000000a\n",
+                           "work_seconds = 4294967295\n", "distortion_offset = -3,4\n"})
+    EXPECT_THAT(text, HasSubstr(line));
+}
+
+TEST(StateText, CommentsBlanksAndUnknownKeysAreSkippedMissingKeysDefault) {
+  auto parsed = parseState("# note\n\n  lens = 254  \r\nfuture_key = whatever\n");
+  ASSERT_TRUE(parsed);
+  ControllerState expected;
+  expected.lens = 254;
+  EXPECT_EQ(*parsed, expected);
+}
+
+}  // namespace
+}  // namespace zor::sim
