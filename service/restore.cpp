@@ -189,8 +189,9 @@ std::u16string RestoreReport::summary() const {
   std::u16string text;
   auto add = [&](int n, std::u16string_view what) {
     if (n == 0) return;
-    if (!text.empty()) text += u"; ";
-    text += Ascii(std::to_string(n)) + u" " + std::u16string(what);
+    text += text.empty() ? (n == 1 ? u"1 setting " : Ascii(std::to_string(n)) + u" settings ")
+                         : u"; " + Ascii(std::to_string(n)) + u" ";
+    text += what;
   };
   add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
   add(counts[static_cast<int>(RestoreResult::Differs)], u"sent but reading back otherwise");

@@ -7,6 +7,7 @@
 
 #include "service/settings.h"
 #include "zorctl/password_input.h"
+#include "zorctl/commands_common.h"
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
@@ -17,57 +18,6 @@ namespace {
 using zor::service::Maintenance;
 using zor::service::Outcome;
 namespace svc = zor::service;
-
-struct Context {
-  const Invocation& inv;
-  Output& out;
-  Session& session;
-
-  // Loads the device link and finds the system, once every value has been
-  // checked. kDone, or the exit status after saying why.
-  int open() {
-    std::string kind, problem;
-    const int status = session.open(kind, problem);
-    return status == kDone ? kDone : out.finish(status, problem, kind);
-  }
-};
-
-// A refusal of zorctl's own, before anything is sent: it names the argument.
-int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
-
-int Usage(Output& out, const std::string& message) {
-  return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
-}
-
-// Ends a command with its outcome. A refusal of the service layer names the
-// command's argument before its own text.
-int Finish(Context& c, const Outcome& outcome, const std::string& what) {
-  if (outcome.status == svc::Status::Refused) {
-    const std::string why = outcome.message.empty() ? "the service password is wrong; nothing was sent"
-                                                    : Utf8(outcome.message);
-    return Refuse(c.out, what + ": " + why);
-  }
-  return c.out.finish(outcome);
-}
-
-// Plans the operation (every check, nothing touched); a refusal ends it there,
-// a dry run prints the plan, a real run follows it.
-int Send(Context& c, const std::string& what, const Operation& operation) {
-  const Plan plan = MakePlan(operation);
-  if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
-  if (c.inv.options.dryRun) {
-    ReportPlan(plan, c.out);
-    return c.out.finish(kDone);
-  }
-  if (const int status = c.open(); status != kDone) return status;
-  return Finish(c, c.session.send(what, operation, plan), what);
-}
-
-// A dry run of a read prints its plan.
-int DryRead(Context& c, const Operation& operation) {
-  ReportPlan(MakePlan(operation), c.out);
-  return c.out.finish(kDone);
-}
 
 std::optional<std::u16string> Password(Context& c) {
   PasswordResult result = ReadServicePassword(c.inv.options.passwordFile);
@@ -331,6 +281,9 @@ const Command kCommands[] = {
     {"init-power-board", 0, 0, {}, [](Context& c) { return Send(c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }); }},
     {"show-version", 0, 0, {}, [](Context& c) { return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }); }},
     {"adjust", 2, 2, {"--cancel"}, Adjust},
+    {"backup", 1, 1, {}, Backup},
+    {"diff", 1, 1, {"--identity"}, Diff},
+    {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},
 };
 
 const Command* Find(std::string_view name) {

@@ -1,0 +1,51 @@
+#include "zorctl/commands_common.h"
+
+namespace zorctl {
+
+namespace svc = zor::service;
+using svc::Outcome;
+
+int Context::open() {
+  std::string kind, problem;
+  const int status = session.open(kind, problem);
+  return status == kDone ? kDone : out.finish(status, problem, kind);
+}
+
+
+int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
+
+int Usage(Output& out, const std::string& message) {
+  return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
+}
+
+
+
+int Finish(Context& c, const Outcome& outcome, const std::string& what) {
+  if (outcome.status == svc::Status::Refused) {
+    const std::string why = outcome.message.empty() ? "the service password is wrong; nothing was sent"
+                                                    : Utf8(outcome.message);
+    return Refuse(c.out, what + ": " + why);
+  }
+  return c.out.finish(outcome);
+}
+
+// Plans the operation (every check, nothing touched); a refusal ends it there,
+// a dry run prints the plan, a real run follows it.
+int Send(Context& c, const std::string& what, const Operation& operation) {
+  const Plan plan = MakePlan(operation);
+  if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
+  if (c.inv.options.dryRun) {
+    ReportPlan(plan, c.out);
+    return c.out.finish(kDone);
+  }
+  if (const int status = c.open(); status != kDone) return status;
+  return Finish(c, c.session.send(what, operation, plan), what);
+}
+
+// A dry run of a read prints its plan.
+int DryRead(Context& c, const Operation& operation) {
+  ReportPlan(MakePlan(operation), c.out);
+  return c.out.finish(kDone);
+}
+
+}  // namespace zorctl

@@ -1,0 +1,39 @@
+#pragma once
+// What every zorctl command has at hand, and the ways a command ends.
+
+#include <string>
+
+#include "service/maintenance.h"
+#include "zorctl/arguments.h"
+#include "zorctl/output.h"
+#include "zorctl/session.h"
+
+namespace zorctl {
+
+struct Context {
+  const Invocation& inv;
+  Output& out;
+  Session& session;
+
+  // Loads the device link and finds the system, once every value has been
+  // checked. kDone, or the exit status after saying why.
+  int open();
+};
+
+// A refusal of zorctl's own, before anything is sent: it names the argument.
+int Refuse(Output& out, const std::string& message);
+int Usage(Output& out, const std::string& message);
+// Ends a command with its outcome; a refusal names the command's argument first.
+int Finish(Context& c, const zor::service::Outcome& outcome, const std::string& what);
+// Plans the operation (every check, nothing touched); a refusal ends it there,
+// a dry run prints the plan, a real run follows it.
+int Send(Context& c, const std::string& what, const Operation& operation);
+// A dry run of a read prints its plan.
+int DryRead(Context& c, const Operation& operation);
+
+// The snapshot commands.
+int Backup(Context& c);
+int Diff(Context& c);
+int RestoreCommand(Context& c);
+
+}  // namespace zorctl

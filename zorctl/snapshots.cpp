@@ -1,0 +1,228 @@
+// zorctl's snapshot commands: backup, diff and restore.
+
+#include <signal.h>
+#include <unistd.h>
+
+#include <QJsonArray>
+#include <QJsonObject>
+#include <cstdio>
+#include <string>
+
+#include "service/restore.h"
+#include "service/snapshot.h"
+#include "zorctl/commands_common.h"
+#include "zorctl/password_input.h"
+
+namespace zorctl {
+
+namespace {
+
+namespace svc = zor::service;
+
+QString Q(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+QJsonValue Json(const std::optional<std::u16string>& text) { return text ? QJsonValue(Q(std::u16string_view(*text))) : QJsonValue(); }
+std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? Utf8(*text) : none; }
+
+std::optional<svc::Snapshot> Load(Context& c, int& status) {
+  std::string problem;
+  auto snapshot = svc::LoadSnapshot(c.inv.values[0], problem);
+  if (!snapshot) status = c.out.finish(kRefused, problem + "; nothing was sent", "refused");
+  return snapshot;
+}
+
+// The comparison as a table: setting, controller, file, what a restore does.
+void PutComparison(Context& c, const svc::Comparison& comparison) {
+  if (c.out.json()) {
+    QJsonArray rows;
+    for (const auto& row : comparison.rows) {
+      QJsonObject r;
+      r.insert("setting", QString::fromStdString(row.name));
+      r.insert("controller", Json(row.controller));
+      r.insert("file", Json(row.file));
+      r.insert("restore", Q(svc::PlanName(row.plan)));
+      rows.append(r);
+    }
+    c.out.set("settings", rows);
+    c.out.set("to_send", comparison.toSend());
+    c.out.set("other_system", comparison.otherSystem());
+    c.out.set("controller_serial", comparison.controllerSerial ? QJsonValue(*comparison.controllerSerial) : QJsonValue());
+    c.out.set("file_serial", comparison.fileSerial ? QJsonValue(*comparison.fileSerial) : QJsonValue());
+    return;
+  }
+  char line[256];
+  std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "CONTROLLER", "FILE", "RESTORE");
+  c.out.line(line);
+  for (const auto& row : comparison.rows) {
+    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", row.name.c_str(), Text(row.controller, "(unreadable)").c_str(),
+                  Text(row.file, "(not in file)").c_str(), Utf8(svc::PlanName(row.plan)).c_str());
+    c.out.line(line);
+  }
+  if (comparison.otherSystem()) {
+    c.out.line("The file comes from " +
+               (comparison.fileSerial ? "marking system " + std::to_string(*comparison.fileSerial) : std::string("an unidentified system")) +
+               "; this is " +
+               (comparison.controllerSerial ? std::to_string(*comparison.controllerSerial) : std::string("not identified")) + ".");
+  }
+}
+
+volatile sig_atomic_t g_interrupted = 0;
+
+// Ctrl+C during a restore cancels between settings: a text never stops half sent.
+class RestoreProgress final : public svc::RestoreProgress {
+ public:
+  explicit RestoreProgress(Output& out) : show_(!out.quiet() && isatty(STDERR_FILENO) != 0) {
+    struct sigaction action{};
+    action.sa_handler = [](int) { g_interrupted = 1; };
+    sigemptyset(&action.sa_mask);
+    sigaction(SIGINT, &action, &saved_);
+  }
+  ~RestoreProgress() override {
+    if (show_) std::fputs("\r\033[K", stderr);
+    sigaction(SIGINT, &saved_, nullptr);
+  }
+  bool proceed(int index, int total, const std::string& name) override {
+    if (g_interrupted != 0) return false;
+    if (show_) std::fprintf(stderr, "\r\033[Kzorctl: restoring %d of %d: %s", index + 1, total, name.c_str());
+    return true;
+  }
+
+ private:
+  bool show_;
+  struct sigaction saved_{};
+};
+
+bool Confirm(const std::string& question) {
+  std::fprintf(stderr, "%s [y/N] ", question.c_str());
+  std::fflush(stderr);
+  char answer[16] = {};
+  if (std::fgets(answer, sizeof answer, stdin) == nullptr) return false;
+  return answer[0] == 'y' || answer[0] == 'Y';
+}
+
+}  // namespace
+
+int Backup(Context& c) {
+  const std::string file = c.inv.values[0];
+  if (c.inv.options.dryRun) return DryRead(c, [](svc::Maintenance& m) { svc::TakeSnapshot(m); return svc::Outcome::done(); });
+  if (const int status = c.open(); status != kDone) return status;
+  const svc::Snapshot snapshot = svc::TakeSnapshot(c.session.service());
+  std::string problem;
+  if (!svc::SaveSnapshot(snapshot, file, problem)) return c.out.finish(kFileNotWritten, problem, "file");
+  QJsonArray missing;
+  std::string missingText;
+  if (!snapshot.identity) {
+    missing.append("identity");
+    missingText = "identity";
+  }
+  for (const std::string& m : snapshot.missing) {
+    missing.append(QString::fromStdString(m));
+    missingText += (missingText.empty() ? "" : ", ") + m;
+  }
+  c.out.set("file", QString::fromStdString(file));
+  c.out.set("missing", missing);
+  c.out.info("settings saved to " + file);
+  if (missingText.empty()) return c.out.finish(kDone);
+  return c.out.finish(kReadFailed, "saved without what could not be read: " + missingText, "read-failed");
+}
+
+int Diff(Context& c) {
+  int status = kDone;
+  const auto snapshot = Load(c, status);
+  if (!snapshot) return status;
+  if (c.inv.options.dryRun) {
+    return DryRead(c, [&](svc::Maintenance& m) { svc::Compare(m, *snapshot, c.inv.options.identity); return svc::Outcome::done(); });
+  }
+  if (const int opened = c.open(); opened != kDone) return opened;
+  const svc::Comparison comparison = svc::Compare(c.session.service(), *snapshot, c.inv.options.identity);
+  if (!comparison.outcome.ok()) return c.out.finish(comparison.outcome);
+  PutComparison(c, comparison);
+  return c.out.finish(kDone);
+}
+
+int RestoreCommand(Context& c) {
+  int status = kDone;
+  const auto snapshot = Load(c, status);
+  if (!snapshot) return status;
+  svc::RestoreOptions options;
+  options.identity = c.inv.options.identity;
+  options.otherSystem = c.inv.options.otherSystem;
+  options.source = c.inv.values[0];
+  if (options.identity) {
+    auto password = ReadServicePassword(c.inv.options.passwordFile);
+    if (!password.password) return c.out.finish(kRefused, password.problem, "refused");
+    options.password = *password.password;
+    if (!svc::MatchesServicePassword(options.password))
+      return c.out.finish(kRefused, "restore: the service password is wrong; nothing was sent", "refused");
+  }
+  if (c.inv.options.dryRun) {
+    // Nothing is read in a dry run: the plan sends every value of the file, as
+    // a restore onto a controller that differs in all of them would.
+    svc::RestoreOptions planned = options;
+    planned.otherSystem = true;
+    const Plan plan = MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, *snapshot, planned, nullptr).outcome; });
+    ReportPlan(plan, c.out);
+    c.out.info("a real restore sends only the settings that differ");
+    return c.out.finish(kDone);
+  }
+  const bool terminal = isatty(STDIN_FILENO) != 0;
+  if (!c.inv.options.yes && !terminal)
+    return c.out.finish(kRefused, "restore: without a terminal to confirm on, give --yes; nothing was sent", "refused");
+  if (const int opened = c.open(); opened != kDone) return opened;
+  svc::Maintenance& service = c.session.service();
+  if (!c.inv.options.yes) {
+    const svc::Comparison comparison = svc::Compare(service, *snapshot, options.identity);
+    if (!comparison.outcome.ok()) return c.out.finish(comparison.outcome);
+    Output preview(false, false, "");
+    Context shown{c.inv, preview, c.session};
+    PutComparison(shown, comparison);
+    preview.finish(kDone);
+    if (comparison.toSend() == 0) {
+      c.out.info("nothing differs; nothing was sent");
+      return c.out.finish(kDone);
+    }
+    if (comparison.otherSystem() && !options.otherSystem)
+      return c.out.finish(kRefused, "restore: the file comes from another marking system; give --other-system if it is meant for this one", "refused");
+    if (!Confirm("Restore " + std::to_string(comparison.toSend()) + " settings?"))
+      return c.out.finish(kRefused, "restore: not confirmed; nothing was sent", "refused");
+  }
+  RestoreProgress progress(c.out);
+  const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
+  if (report.outcome.status == svc::Status::Refused) return c.out.finish(kRefused, "restore: " + Utf8(report.outcome.message), "refused");
+  QJsonArray rows;
+  char line[256];
+  if (!c.out.json() && report.sent() + (report.cancelled ? 1 : 0) > 0) {
+    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "BEFORE", "FILE", "RESULT");
+    c.out.line(line);
+  }
+  bool allVerified = true;
+  for (const auto& s : report.settings) {
+    if (s.comparison.plan != svc::RestorePlan::Send) continue;
+    allVerified = allVerified && s.result == svc::RestoreResult::Verified;
+    if (c.out.json()) {
+      QJsonObject r;
+      r.insert("setting", QString::fromStdString(s.comparison.name));
+      r.insert("before", Json(s.comparison.controller));
+      r.insert("file", Json(s.comparison.file));
+      r.insert("result", Q(svc::ResultName(s.result)));
+      r.insert("after", Json(s.after));
+      rows.append(r);
+    } else {
+      std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", s.comparison.name.c_str(),
+                    Text(s.comparison.controller, "(unreadable)").c_str(), Text(s.comparison.file, "").c_str(),
+                    Utf8(svc::ResultName(s.result)).c_str());
+      c.out.line(line);
+    }
+  }
+  c.out.set("settings", rows);
+  c.out.set("sent", report.sent());
+  c.out.set("cancelled", report.cancelled);
+  c.out.set("summary", Q(std::u16string_view(report.summary())));
+  c.out.info(Utf8(report.summary()));
+  if (!report.outcome.ok()) return c.out.finish(report.outcome);
+  if (report.cancelled) return c.out.finish(kRefused, "restore: cancelled", "cancelled");
+  return c.out.finish(allVerified ? kDone : kReadFailed, allVerified ? "" : "some settings do not read back as in the file", "read-failed");
+}
+
+}  // namespace zorctl
