@@ -1,0 +1,270 @@
+// Settings snapshots: what a file must hold to be restored, how it is read
+// and written, and what a restore sends.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <filesystem>
+#include <fstream>
+#include <functional>
+
+#include "service/restore.h"
+#include "service/snapshot.h"
+#include "tests/support/fake_link.h"
+#include "tests/support/sim_backed_link.h"
+#include "tests/support/virtual_pacer.h"
+
+namespace zortest {
+namespace {
+
+namespace svc = zor::service;
+
+class QuietHost final : public svc::Host {
+  void notConnected() override {}
+  void identified(const svc::Identity&) override {}
+};
+
+// A snapshot file as the tool writes one, to be spoilt one way at a time.
+QJsonObject GoodFile() {
+  return QJsonDocument::fromJson(R"({
+    "format": "zor-maintenance-settings", "version": 1, "time": "2026-12-09T10:00:00Z", "tool_version": "1.0.0",
+    "identity": {"serial_number": 100001, "system_name": "NZ-SIM", "version": "SIM-1.00", "release_date": "6/3/24",
+                 "lens_mm": 163, "family": "NZ"},
+    "settings": {"min_current": 0.5, "max_current": 20, "distortion_x": 32768, "distortion_y": 32768,
+                 "scale_x": 1, "scale_y": 1, "controller_model": "100a0001", "work_time": "0,00:00:10",
+                 "work_seconds": 10, "mac_address": "02:00:5A:4F:52:01", "ip_address": "192.168.1.10",
+                 "subnet_mask": "255.255.255.0", "gateway": "192.168.1.1", "ship_id": "5a4f5201"},
+    "missing": []})").object();
+}
+
+std::string Text(const QJsonObject& o) { return QJsonDocument(o).toJson().toStdString(); }
+
+struct SpoiltCase {
+  const char* name;
+  std::function<std::string()> file;
+  const char* problem;  // a part of the message
+};
+
+QJsonObject With(const char* part, const char* key, const QJsonValue& value) {
+  QJsonObject file = GoodFile();
+  QJsonObject inner = file[part].toObject();
+  if (value.isUndefined()) inner.remove(key); else inner[key] = value;
+  file[part] = inner;
+  return file;
+}
+
+class SpoiltSnapshot : public ::testing::TestWithParam<SpoiltCase> {};
+
+TEST_P(SpoiltSnapshot, IsRefusedAsAWholeWithTheProblemNamed) {
+  std::string problem;
+  EXPECT_FALSE(svc::ParseSnapshot(GetParam().file(), problem));
+  EXPECT_NE(problem.find(GetParam().problem), std::string::npos) << problem;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Snapshot, SpoiltSnapshot,
+    ::testing::Values(
+        SpoiltCase{"NotJson", [] { return std::string("{\"format\": "); }, "not JSON"},
+        SpoiltCase{"NotAnObject", [] { return std::string("[1, 2]"); }, "no JSON object"},
+        SpoiltCase{"OtherFormat", [] { auto f = GoodFile(); f["format"] = "photos"; return Text(f); }, "format \"photos\""},
+        SpoiltCase{"NewerVersion", [] { auto f = GoodFile(); f["version"] = 2; return Text(f); }, "newer version"},
+        SpoiltCase{"NoSettings", [] { auto f = GoodFile(); f.remove("settings"); return Text(f); }, "no settings"},
+        SpoiltCase{"NoIdentity", [] { auto f = GoodFile(); f.remove("identity"); return Text(f); }, "no identity"},
+        SpoiltCase{"CurrentAsText", [] { return Text(With("settings", "max_current", "20")); }, "settings.max_current"},
+        SpoiltCase{"CurrentBeyondAFloat", [] { return Text(With("settings", "min_current", 1e300)); }, "settings.min_current"},
+        SpoiltCase{"DistortionAboveAWord", [] { return Text(With("settings", "distortion_x", 65536)); }, "distortion_x"},
+        SpoiltCase{"DistortionNotWhole", [] { return Text(With("settings", "distortion_y", 1.5)); }, "distortion_y"},
+        SpoiltCase{"ScaleAsText", [] { return Text(With("settings", "scale_x", "ERRPR")); }, "scale_x"},
+        SpoiltCase{"MacNotOne", [] { return Text(With("settings", "mac_address", "02:00:5A:4F:52")); }, "mac_address"},
+        SpoiltCase{"AddressNotOne", [] { return Text(With("settings", "gateway", "192.168.1.256")); }, "gateway"},
+        SpoiltCase{"ControllerModelShort", [] { return Text(With("settings", "controller_model", "0a0001")); }, "controller_model"},
+        SpoiltCase{"HalfASetting", [] { return Text(With("settings", "scale_y", QJsonValue::Undefined)); }, "scale_y"},
+        SpoiltCase{"UnknownKey", [] { return Text(With("settings", "laser_colour", "green")); }, "laser_colour"},
+        SpoiltCase{"WorkTimeDisagrees", [] { return Text(With("settings", "work_time", "0,00:00:11")); }, "work_time"},
+        SpoiltCase{"ModelBeyondLatin1", [] { return Text(With("identity", "system_name", QString::fromUtf8("NZ-\u20AC"))); }, "system_name"},
+        SpoiltCase{"ModelTooLong", [] { return Text(With("identity", "system_name", "NZ-12345678")); }, "system_name"},
+        SpoiltCase{"SerialBeyond32Bits", [] { return Text(With("identity", "serial_number", 4294967296.0)); }, "serial_number"},
+        SpoiltCase{"FamilyDisagrees", [] { return Text(With("identity", "family", "NK")); }, "family"},
+        SpoiltCase{"MissingButThere", [] {
+          auto f = GoodFile();
+          f["missing"] = QJsonArray{"currents"};
+          return Text(f);
+        }, "listed as missing"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Snapshot, AGoodFileReadsBackAsWritten) {
+  std::string problem;
+  const auto snapshot = svc::ParseSnapshot(Text(GoodFile()), problem);
+  ASSERT_TRUE(snapshot) << problem;
+  EXPECT_EQ(snapshot->find("max_current")->text, u"20.00000");
+  EXPECT_EQ(snapshot->identity->info.serial, 100001);
+  const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
+  ASSERT_TRUE(again) << problem;
+  EXPECT_EQ(svc::SnapshotJson(*again), svc::SnapshotJson(*snapshot));
+}
+
+// ---- the file itself -------------------------------------------------------------------
+
+class SnapshotFile : public ::testing::Test {
+ protected:
+  std::filesystem::path dir = std::filesystem::temp_directory_path() / ("zor-snapshot-" + std::to_string(getpid()));
+  void SetUp() override { std::filesystem::create_directories(dir); }
+  void TearDown() override { std::filesystem::remove_all(dir); }
+};
+
+TEST_F(SnapshotFile, WhatIsNoSnapshotFileIsRefusedWithoutBlocking) {
+  std::string problem;
+  std::ofstream(dir / "huge") << std::string(svc::kMaxSnapshotBytes + 1, ' ');
+  EXPECT_FALSE(svc::LoadSnapshot(dir / "huge", problem));
+  EXPECT_NE(problem.find("larger than 1 MB"), std::string::npos) << problem;
+  ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
+  EXPECT_FALSE(svc::LoadSnapshot(dir / "fifo", problem));  // would hang if it waited for a writer
+  EXPECT_FALSE(svc::LoadSnapshot(dir, problem));
+  EXPECT_FALSE(svc::LoadSnapshot(dir / "absent", problem));
+}
+
+TEST_F(SnapshotFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
+  std::string problem;
+  svc::Snapshot snapshot = *svc::ParseSnapshot(Text(GoodFile()), problem);
+  const auto file = dir / "settings.json";
+  ASSERT_TRUE(svc::SaveSnapshot(snapshot, file, problem)) << problem;
+  // A link where the file should be is left alone.
+  std::filesystem::create_symlink(file, dir / "link.json");
+  EXPECT_FALSE(svc::SaveSnapshot(snapshot, dir / "link.json", problem));
+  EXPECT_NE(problem.find("not a regular file"), std::string::npos);
+  // A folder that does not exist.
+  EXPECT_FALSE(svc::SaveSnapshot(snapshot, dir / "absent" / "settings.json", problem));
+  int entries = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(dir)) entries += entry.path().filename().string()[0] == '.';
+  EXPECT_EQ(entries, 0) << "no temporary left behind";
+  EXPECT_TRUE(svc::LoadSnapshot(file, problem)) << problem;
+}
+
+// ---- taking one ---------------------------------------------------------------------------
+
+TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  QuietHost host;
+  const zor::DeviceLink link = fake.link();
+  svc::Maintenance service(link, pacer, host);
+  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, std::vector<std::uint8_t>(38, 0));
+  fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
+  service.connect();
+  const svc::Snapshot snapshot = svc::TakeSnapshot(service);
+  EXPECT_EQ(snapshot.find("min_current")->text, u"1.50000");
+  EXPECT_EQ(snapshot.find("scale_x"), nullptr);
+  EXPECT_EQ(snapshot.missing, (std::vector<std::string>{"distortion", "scale", "controller-model", "work-time", "mac",
+                                                         "ip", "subnet", "gateway", "ship-id"}));
+  std::string problem;
+  EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
+}
+
+// ---- restoring one, on the simulated controller ------------------------------------------------
+
+class RestoreTest : public ::testing::Test {
+ protected:
+  Transcript t;
+  SimBackedLink sim{t};
+  VirtualPacer pacer{t};
+  QuietHost host;
+  zor::DeviceLink link = sim.link();
+  svc::Maintenance service{link, pacer, host};
+
+  void SetUp() override { service.connect(); }
+
+  // The packets and waits since the last call, without the reads.
+  std::vector<std::string> sent() {
+    std::vector<std::string> events;
+    for (const auto& e : t.events())
+      if (e.rfind("send", 0) == 0 || e.rfind("wait 100", 0) == 0) events.push_back(e);
+    t.clear();
+    return events;
+  }
+};
+
+std::vector<std::string> TextPackets(const std::string& text, const char* code, bool lanPause = false) {
+  std::vector<std::string> events;
+  char hex[8];
+  for (char c : text) {
+    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
+    events.push_back(std::string("send 42 ") + hex);
+    events.push_back("wait 100");
+  }
+  events.insert(events.end(), {"send 42 00", "wait 100", std::string("send ") + code + " 00"});
+  if (lanPause) events.push_back("wait 100");
+  return events;
+}
+
+TEST_F(RestoreTest, SendsOnlyWhatDiffersCalibrationFirstAndReadsItBack) {
+  const svc::Snapshot before = svc::TakeSnapshot(service);
+  ASSERT_TRUE(service.setAddress(svc::AddressKind::Gateway, svc::Ipv4{10, 0, 0, 1}).ok());
+  ASSERT_TRUE(service.setMaxCurrent(u"7").ok());
+  t.clear();
+  const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
+  ASSERT_TRUE(report.outcome.ok());
+  std::vector<std::string> expected = TextPackets("20.00000", "44");
+  for (const auto& e : TextPackets("c0.a8.01.01", "C4", true)) expected.push_back(e);
+  EXPECT_EQ(sent(), expected);
+  EXPECT_EQ(report.sent(), 2);
+  for (const auto& s : report.settings) {
+    if (s.comparison.plan == svc::RestorePlan::Send) {
+      EXPECT_EQ(s.result, svc::RestoreResult::Verified) << s.comparison.name;
+    }
+  }
+  // Now nothing differs: nothing goes out.
+  EXPECT_EQ(svc::Restore(service, before, {}, nullptr).sent(), 0);
+  EXPECT_TRUE(sent().empty());
+}
+
+TEST_F(RestoreTest, IdentityValuesOnlyWhenAskedForAndBehindThePassword) {
+  const svc::Snapshot before = svc::TakeSnapshot(service);
+  ASSERT_TRUE(service.setModelName(u"KPLVoxen", u"NZ-OTHER").ok());
+  t.clear();
+  EXPECT_EQ(svc::Restore(service, before, {}, nullptr).sent(), 0);
+  svc::RestoreOptions options;
+  options.identity = true;
+  options.password = u"wrong";
+  EXPECT_EQ(svc::Restore(service, before, options, nullptr).outcome.status, svc::Status::Refused);
+  EXPECT_TRUE(sent().empty());
+  options.password = u"kplvoxen";
+  EXPECT_EQ(svc::Restore(service, before, options, nullptr).sent(), 1);
+  EXPECT_EQ(sent(), TextPackets("NZ-SIM", "4D"));
+}
+
+TEST_F(RestoreTest, AnotherSystemsSnapshotNeedsConfirmation) {
+  svc::Snapshot other = svc::TakeSnapshot(service);
+  other.identity->info.serial = 4711;
+  ASSERT_TRUE(service.setMinCurrent(u"1").ok());
+  t.clear();
+  const auto refused = svc::Restore(service, other, {}, nullptr);
+  EXPECT_EQ(refused.outcome.status, svc::Status::Refused);
+  EXPECT_NE(refused.outcome.message.find(u"4711"), std::u16string::npos);
+  EXPECT_TRUE(sent().empty());
+  svc::RestoreOptions confirmed;
+  confirmed.otherSystem = true;
+  EXPECT_EQ(svc::Restore(service, other, confirmed, nullptr).sent(), 1);
+}
+
+// Cancel is looked at between settings only, so each is as it was or fully sent.
+TEST_F(RestoreTest, CancelStopsBetweenSettings) {
+  const svc::Snapshot before = svc::TakeSnapshot(service);
+  ASSERT_TRUE(service.setMinCurrent(u"1").ok());
+  ASSERT_TRUE(service.setScale(u"2", u"2").ok());
+  t.clear();
+  struct CancelSecond final : svc::RestoreProgress {
+    bool proceed(int index, int, const std::string&) override { return index == 0; }
+  } progress;
+  const auto report = svc::Restore(service, before, {}, &progress);
+  EXPECT_TRUE(report.cancelled);
+  EXPECT_EQ(sent(), TextPackets("0.50000", "43"));
+  EXPECT_EQ(report.summary(), u"1 setting restored and verified; 1 not sent, as they were. The restore was cancelled between settings.");
+}
+
+}  // namespace
+}  // namespace zortest
