@@ -6,9 +6,15 @@
 namespace platform {
 
 // Blocks the GUI thread for the time given; pending repaints go out first.
+// While responsive, it runs the event loop instead, for a transfer that shows
+// its own modal progress window.
 class BlockingPacer final : public zor::Pacer {
  public:
   void sleep(int milliseconds) override;
+  void setResponsive(bool responsive) { responsive_ = responsive; }
+
+ private:
+  bool responsive_ = false;
 };
 
 }  // namespace platform

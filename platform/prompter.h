@@ -22,6 +22,12 @@ class Prompter {
 
   // Runs the dialog modally and returns its result code.
   virtual int runModal(QDialog& dialog) = 0;
+
+  // The desktop's dialog for choosing a file to open or to save; an empty
+  // text when the user cancelled. filter: "Settings snapshots (*.json)" and the like.
+  enum class FileChoice { Open, Save };
+  virtual QString chooseFile(QWidget* owner, FileChoice choice, const QString& title, const QString& suggestion,
+                             const QString& filter) = 0;
 };
 
 // The title of message boxes that have none of their own: the application's name.

@@ -30,6 +30,13 @@ Maintenance::~Maintenance() = default;
 
 void Maintenance::connect() { channel_.ConnectToSystem(); }
 
+Outcome Maintenance::checkConnection() {
+  return read<bool>([&]() -> Reading<bool> {
+    channel_.EnsureConnected();
+    return true;
+  });
+}
+
 void Maintenance::showNotConnected() { host_.notConnected(); }
 
 Reading<Identity> Maintenance::readIdentity() {

@@ -104,6 +104,9 @@ class Maintenance final : private ChannelHost {
 
   // ---- the connection ----
   bool isConnected() const { return channel_.isConnected(); }
+  // The connection check on its own, for work that reads before it sends:
+  // when not connected, tells the host and looks for the system once.
+  Outcome checkConnection();
   // Looks for the system; when found, reads its identity and tells the host.
   // A failed attempt says nothing and changes nothing.
   void connect();

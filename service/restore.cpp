@@ -175,6 +175,14 @@ Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeI
   return comparison;
 }
 
+void IncludeIdentity(Comparison& comparison, bool includeIdentity) {
+  for (SettingComparison& row : comparison.rows) {
+    if (row.group != RestoreGroup::Identity) continue;
+    if (row.plan == RestorePlan::Send || row.plan == RestorePlan::NeedsIdentity)
+      row.plan = includeIdentity ? RestorePlan::Send : RestorePlan::NeedsIdentity;
+  }
+}
+
 int RestoreReport::sent() const {
   return static_cast<int>(std::count_if(settings.begin(), settings.end(), [](const RestoredSetting& s) {
     return s.result == RestoreResult::Verified || s.result == RestoreResult::Differs ||

@@ -44,6 +44,8 @@ struct Comparison {
 };
 
 Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity);
+// The same comparison with the identity values taken in or left out.
+void IncludeIdentity(Comparison& comparison, bool includeIdentity);
 
 struct RestoreOptions {
   bool identity = false;      // also the serial number, model name and controller model

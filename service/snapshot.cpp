@@ -180,13 +180,20 @@ const SettingField* Snapshot::find(std::string_view key) const {
   return nullptr;
 }
 
-Snapshot TakeSnapshot(Maintenance& service) {
+Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress) {
+  const int total = static_cast<int>(ReadableSettings().size()) + 1;
+  int done = 0;
+  auto step = [&] {
+    if (progress) progress(++done, total);
+  };
   Snapshot snapshot;
   snapshot.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
   snapshot.toolVersion = ZOR_VERSION;
   if (const Reading<Identity> identity = service.readIdentity(); identity.ok()) snapshot.identity = identity.value;
+  step();
   for (const ReadableSetting& setting : ReadableSettings()) {
     const SettingReading reading = setting.read(service);
+    step();
     if (reading.outcome.ok()) {
       snapshot.settings.insert(snapshot.settings.end(), reading.fields.begin(), reading.fields.end());
     } else {

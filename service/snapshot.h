@@ -5,6 +5,7 @@
 // as a whole, with the problem named.
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -30,8 +31,8 @@ struct Snapshot {
 };
 
 // Reads the identity and every setting; a read that fails is recorded as
-// missing, never as a value.
-Snapshot TakeSnapshot(Maintenance& service);
+// missing, never as a value. progress(done, total) follows the reads.
+Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress = {});
 
 std::string SnapshotJson(const Snapshot& snapshot);
 

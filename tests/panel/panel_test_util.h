@@ -137,6 +137,7 @@ class IconPanel {
       if (whileShown) whileShown();
     }
     int runModal(QDialog&) override { return platform::IDCANCEL; }
+    QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&) override { return {}; }
   };
 
   Transcript transcript;

@@ -18,6 +18,16 @@ constexpr int kCancel = 2;
 
 ScriptedPrompter::~ScriptedPrompter() {
   if (!scripts_.empty()) ADD_FAILURE() << scripts_.size() << " scripted dialog run(s) never happened";
+  if (!files_.empty()) ADD_FAILURE() << files_.size() << " scripted file choice(s) never happened";
+}
+
+QString ScriptedPrompter::chooseFile(QWidget*, FileChoice choice, const QString& title, const QString&,
+                                     const QString&) {
+  transcript_.add(std::string(choice == FileChoice::Save ? "file save " : "file open ") + Utf8(Text(title)));
+  if (files_.empty()) return {};
+  QString file = std::move(files_.front());
+  files_.pop_front();
+  return file;
 }
 
 void ScriptedPrompter::showMessage(QWidget*, const QString& text, const QString& title, Icon) {

@@ -21,6 +21,8 @@ class ScriptedPrompter final : public platform::Prompter {
 
   // What the user does in the next dialog run modally.
   void queue(Script script) { scripts_.push_back(std::move(script)); }
+  // The file the user picks in the next file dialog; empty: Cancel.
+  void queueFile(QString file) { files_.push_back(std::move(file)); }
   std::size_t pending() const { return scripts_.size(); }
 
   // Records "box [title] text".
@@ -28,10 +30,14 @@ class ScriptedPrompter final : public platform::Prompter {
   // Records "modal <window title>" and runs the next script; with none queued
   // the test fails and the dialog is cancelled (2).
   int runModal(QDialog& dialog) override;
+  // Records "file open|save <title>" and gives the next queued file (none: cancel).
+  QString chooseFile(QWidget* owner, FileChoice choice, const QString& title, const QString& suggestion,
+                     const QString& filter) override;
 
  private:
   Transcript& transcript_;
   std::deque<Script> scripts_;
+  std::deque<QString> files_;
 };
 
 }  // namespace zortest
