@@ -164,6 +164,10 @@ EditResult applyClear(const EditState& state) {
 
 EditResult applyPaste(const EditState& state, std::u16string_view clip) {
   const EditState s = normalised(state);
+  if (std::optional<std::u16string> whole = wholeMacAddress(clip)) {
+    // Like any paste: a selection becomes the whole new text, a caret goes behind it.
+    return finish(state, std::move(*whole), s.start < s.end ? 0 : kMaskLength, kMaskLength);
+  }
   std::u16string t = s.text;
   const auto put = [&t, clip](std::size_t k, std::size_t pos) {
     if (isPlaceholder(pos)) {
@@ -184,6 +188,39 @@ EditResult applyPaste(const EditState& state, std::u16string_view clip) {
   const std::size_t count = std::min(planned, clip.size());
   for (std::size_t k = 0; k < count; ++k) put(k, s.start + k);
   return finish(state, std::move(t), s.start + count, s.start + count);
+}
+
+std::optional<std::u16string> wholeMacAddress(std::u16string_view text) {
+  while (!text.empty() && isSpace(text.front())) text.remove_prefix(1);
+  while (!text.empty() && isSpace(text.back())) text.remove_suffix(1);
+
+  struct Notation {
+    std::size_t groupWidth;  // digits per group
+    char16_t separator;      // between groups; none for a single group
+  };
+  static constexpr Notation kNotations[] = {{12, 0}, {2, u':'}, {2, u'-'}, {2, u' '}, {4, u'.'}};
+  constexpr std::size_t kDigits = 12;
+
+  for (const Notation& n : kNotations) {
+    std::u16string digits;
+    std::size_t i = 0;
+    bool matches = true;
+    for (std::size_t group = 0; matches && group < kDigits / n.groupWidth; ++group) {
+      if (group > 0) matches = i < text.size() && text[i++] == n.separator;
+      for (std::size_t k = 0; matches && k < n.groupWidth; ++k) {
+        matches = i < text.size() && isHexDigit(text[i]);
+        if (matches) digits.push_back(toUpper(text[i++]));
+      }
+    }
+    if (!matches || i != text.size()) continue;
+    std::u16string address;
+    for (std::size_t d = 0; d < kDigits; d += 2) {
+      if (d > 0) address.push_back(u':');
+      address.append(digits, d, 2);
+    }
+    return address;
+  }
+  return std::nullopt;
 }
 
 void parseMacAddress(std::u16string_view text, std::array<std::uint8_t, 6>& out) {

@@ -6,6 +6,7 @@
 #include <array>
 #include <cstddef>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
@@ -47,12 +48,22 @@ char16_t toUpper(char16_t c);
 EditResult applyTypedChar(const EditState& s, char16_t typed);
 EditResult applyBackspace(const EditState& s);
 // Cut and Clear alike: the selection is reset to the mask, or removed when it
-// reaches the end of the text. Nothing goes to the clipboard.
+// reaches the end of the text.
 EditResult applyClear(const EditState& s);
-// The clipboard's text fitted to the mask. With a selection it overwrites at
-// most the selected positions and the selection stays; at a caret it fills
-// up to 17 - size positions and leaves the caret after the last one written.
+// The clipboard's text fitted to the mask. A whole address (wholeMacAddress)
+// replaces the whole field, which ends up selected when there was a selection
+// and with the caret at its end otherwise. Any other text: with a selection it
+// overwrites at most the selected positions and the selection stays; at a
+// caret it fills up to 17 - size positions and leaves the caret after the
+// last one written.
 EditResult applyPaste(const EditState& s, std::u16string_view clip);
+
+// A whole MAC address in one of the usual notations, as "XX:XX:XX:XX:XX:XX":
+// 12 hexadecimal digits alone, six pairs joined by ':', '-' or ' ' (one kind
+// throughout), or three groups of four joined by '.'. White space around the
+// address is ignored (a copied line often brings its line end). Nothing for
+// any other text.
+std::optional<std::u16string> wholeMacAddress(std::u16string_view text);
 
 // Up to six bytes read from the text the way wcstol(base 16) reads each group
 // ("00:1A:..."). Bytes the text does not reach keep the caller's values.

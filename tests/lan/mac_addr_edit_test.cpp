@@ -198,6 +198,7 @@ TEST_F(MacEditTest, TextSetAroundTheRulesIsFittedToTheMask) {
   const std::pair<const char*, const char*> cases[] = {
       {"0a:1b:2c:3d:4e:5f", "0A:1B:2C:3D:4E:5F"},  // what an assistive tool may set
       {"00-1a-2b", "00:1A:2B"},
+      {"001a2b3c4d5e", "00:1A:2B:3C:4D:5E"},  // a whole address in another notation
       {"zz:11", "00:11"},
       {"00:11:22:33:44:55:66", "00:11:22:33:44:55"},
       {"00:11:2", "00:11:2"},  // already a prefix of the mask: left as it is

@@ -178,7 +178,6 @@ INSTANTIATE_TEST_SUITE_P(
         // Over a selection: the selection stays, at most its positions change.
         PasteCase{u"[00:00:00:00:00:00]", u"aa-bb-cc-dd-ee-ff", u"[AA:BB:CC:DD:EE:FF]"},
         PasteCase{u"[00:00:00:00:00:00]", u"00-1a-2b-3c-4d-5e", u"[00:1A:2B:3C:4D:5E]"},
-        PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5e", u"[00:A2:3C:D5:00:00]"},
         PasteCase{u"[11]:22:33:44:55:66", u"zz", u"[00]:22:33:44:55:66"},
         PasteCase{u"[11]:22:33:44:55:66", u"abcdef", u"[AB]:22:33:44:55:66"},
         PasteCase{u"[11:22:33]:44:55:66", u"f", u"[F1:22:33]:44:55:66"},
@@ -198,7 +197,57 @@ INSTANTIATE_TEST_SUITE_P(
         // Longer than the mask: nothing past it is written.
         PasteCase{u"00:00:00:00:00:00[:12]", u"99", u"00:00:00:00:00:00[:12]"},
         PasteCase{u"00:00:00:00:00:[00:12]", u"abcd", u"00:00:00:00:00:[AB:12]"},
-        PasteCase{u"00:00:00:00:00:00:12|", u"99", u"00:00:00:00:00:00:12|"}));
+        PasteCase{u"00:00:00:00:00:00:12|", u"99", u"00:00:00:00:00:00:12|"},
+        // A whole address in a usual notation replaces the field, wherever
+        // the caret or the selection is.
+        PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5e", u"[00:1A:2B:3C:4D:5E]"},
+        PasteCase{u"00:00:00:00:00:00|", u"00-1a-2b-3c-4d-5e", u"00:1A:2B:3C:4D:5E|"},
+        PasteCase{u"11:2|2", u"001a.2b3c.4d5e\n", u"00:1A:2B:3C:4D:5E|"},
+        PasteCase{u"11:[22]:33:44:55:66", u"00 1A 2B 3C 4D 5E", u"[00:1A:2B:3C:4D:5E]"},
+        PasteCase{u"|", u"00:1A:2B:3C:4D:5E", u"00:1A:2B:3C:4D:5E|"},
+        // Anything else still goes position by position.
+        PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5", u"[00:A2:3C:D5:00:00]"},
+        PasteCase{u"[00:00:00:00:00:00]", u"00:1a-2b:3c:4d:5e", u"[00:1A:2B:3C:4D:5E]"},
+        PasteCase{u"00:|", u"0a1b2c", u"00:0A:B2:|"}));
+
+// --- whole addresses pasted -------------------------------------------------
+
+TEST(WholeAddress, RecognisesTheUsualNotationsOnly) {
+  const struct {
+    std::u16string_view text;
+    std::u16string_view whole;  // empty: not a whole address
+  } cases[] = {
+      {u"001a2b3c4d5e", u"00:1A:2B:3C:4D:5E"},
+      {u"00:1a:2b:3c:4d:5e", u"00:1A:2B:3C:4D:5E"},
+      {u"00-1A-2b-3C-4d-5E", u"00:1A:2B:3C:4D:5E"},
+      {u"00 1a 2b 3c 4d 5e", u"00:1A:2B:3C:4D:5E"},
+      {u"001a.2b3c.4d5e", u"00:1A:2B:3C:4D:5E"},
+      {u" \t00:1a:2b:3c:4d:5e\r\n", u"00:1A:2B:3C:4D:5E"},
+      {u"FFFFFFFFFFFF", u"FF:FF:FF:FF:FF:FF"},
+      // Not whole, or not in one usual notation.
+      {u"", u""},
+      {u"   ", u""},
+      {u"001a2b3c4d5", u""},
+      {u"001a2b3c4d5e6", u""},
+      {u"001a2b3c4d5g", u""},
+      {u"00:1a:2b:3c:4d", u""},
+      {u"00:1a:2b:3c:4d:5e:6f", u""},
+      {u"00:1a:2b:3c:4d:5e:", u""},
+      {u"00:1a-2b:3c:4d:5e", u""},
+      {u"00::1a:2b:3c:4d:5e", u""},
+      {u"0:1a:2b:3c:4d:5e", u""},
+      {u"00  1a 2b 3c 4d 5e", u""},
+      {u"00.1a.2b.3c.4d.5e", u""},
+      {u"001a:2b3c:4d5e", u""},
+      {u"0x001a2b3c4d5e", u""},
+      {u"00:1a:2b:3c:4d:5e zz", u""},
+      {u"\uFF10\uFF10:1a:2b:3c:4d:5e", u""},
+  };
+  for (const auto& c : cases) {
+    const std::optional<std::u16string> whole = wholeMacAddress(c.text);
+    EXPECT_EQ(whole.value_or(u""), c.whole) << show(st(c.text));
+  }
+}
 
 // --- GetMACAddress parsing --------------------------------------------------
 
@@ -291,7 +340,7 @@ TEST(Invariant, EveryRuleKeepsAMaskPrefix) {
                             u'\b', u'\u00E0', u'\uFF21', u'\0', u'#'};
   const std::u16string_view clips[] = {u"",        u"1",   u"zz",
                                        u"aa-bb",   u":::", u"11:22:33:44:55:66:77",
-                                       u"1122334455667788990011aabb"};
+                                       u"1122334455667788990011aabb", u"aabbccddeeff"};
   int checked = 0;
   for (auto full : fulls) {
     for (std::size_t len = 0; len <= full.size(); ++len) {
