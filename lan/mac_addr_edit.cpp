@@ -42,6 +42,11 @@ bool isNavigationKey(const QKeyEvent* e) {
 constexpr Qt::KeyboardModifiers kCommandModifiers =
     Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
+// Ctrl as this very key event reports it (Shift may come along, Alt and Meta
+// may not): a Ctrl pressed or released while another window or control had
+// the focus counts exactly as it is held now.
+bool withCtrl(const QKeyEvent* e) { return (e->modifiers() & kCommandModifiers) == Qt::ControlModifier; }
+
 }  // namespace
 
 CMACAddrEdit::CMACAddrEdit(QWidget* parent)
@@ -122,7 +127,7 @@ bool CMACAddrEdit::event(QEvent* e) {
       case Qt::Key_X:
       case Qt::Key_C:
       case Qt::Key_V:
-        if (ke->modifiers() & Qt::ControlModifier) {
+        if (withCtrl(ke)) {
           e->accept();
           return true;
         }
@@ -138,10 +143,6 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
   const Qt::KeyboardModifiers mods = e->modifiers();
   bool actedOnKey = false;
   switch (e->key()) {
-    case Qt::Key_Control:
-      m_bCtrlDown = 1;
-      QLineEdit::keyPressEvent(e);
-      return;
     case Qt::Key_Insert:  // with Shift or Ctrl it would paste or copy: neither here
       e->accept();
       return;
@@ -154,22 +155,20 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
       if (!(mods & kCommandModifiers)) typeChar(u'\b');
       e->accept();
       return;
-    // X, C and V act on the flag alone, not on the event's modifiers: a Ctrl
-    // pressed while another control had the focus was never seen here.
     case Qt::Key_X:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         Cut();
         actedOnKey = true;
       }
       break;
     case Qt::Key_C:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         copy();
         actedOnKey = true;
       }
       break;
     case Qt::Key_V:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         Paste();
         actedOnKey = true;
       }
@@ -195,11 +194,6 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
   }
   for (const QChar ch : chars) typeChar(ch.unicode());
   e->accept();
-}
-
-void CMACAddrEdit::keyReleaseEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Control) m_bCtrlDown = 0;
-  QLineEdit::keyReleaseEvent(e);
 }
 
 void CMACAddrEdit::inputMethodEvent(QInputMethodEvent* e) {

@@ -41,15 +41,12 @@ class CMACAddrEdit : public QLineEdit {
   // text the rules never produced. The caller owns the menu.
   QMenu* createMaskContextMenu(QWidget* parent = nullptr);
 
-  bool ctrlDown() const { return m_bCtrlDown != 0; }
-
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   void inputMethodEvent(QInputMethodEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -61,7 +58,6 @@ class CMACAddrEdit : public QLineEdit {
 
   std::u16string m_strMask;
   std::array<std::uint32_t, 16> m_arrValidChars;
-  int m_bCtrlDown = 0;
 };
 
 }  // namespace zor
