@@ -103,7 +103,12 @@ void CMACAddrEdit::applyResult(const mac::EditResult& r) {
 
 void CMACAddrEdit::typeChar(char16_t c) { applyResult(mac::applyTypedChar(currentState(), c)); }
 
-void CMACAddrEdit::Cut() { applyResult(mac::applyClear(currentState())); }
+// As in any editor, the selected text goes to the clipboard before it is
+// cleared; Clear (the Delete key) leaves the clipboard alone.
+void CMACAddrEdit::Cut() {
+  if (hasSelectedText() && !isReadOnly()) copy();
+  applyResult(mac::applyClear(currentState()));
+}
 
 void CMACAddrEdit::Clear() { applyResult(mac::applyClear(currentState())); }
 
@@ -146,8 +151,8 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
     case Qt::Key_Insert:  // with Shift or Ctrl it would paste or copy: neither here
       e->accept();
       return;
-    case Qt::Key_Delete:  // with or without Ctrl or Shift
-      Cut();
+    case Qt::Key_Delete:  // with or without Ctrl or Shift; never a cut
+      Clear();
       e->accept();
       return;
     case Qt::Key_Backspace:

@@ -30,8 +30,9 @@ class CMACAddrEdit : public QLineEdit {
   // the values in out. Selects the whole text.
   void GetMACAddress(std::array<std::uint8_t, 6>& out);
 
-  // The edit's cut, clear and paste under the mask. Cut puts nothing on the
-  // clipboard. (QLineEdit::cut()/paste() bypass the mask: do not call them.)
+  // The edit's cut, clear and paste under the mask. Cut puts the selected
+  // text on the clipboard first; Clear does not touch the clipboard.
+  // (QLineEdit::cut()/paste() bypass the mask: do not call them.)
   void Cut();
   void Clear();
   void Paste();

@@ -168,7 +168,7 @@ INSTANTIATE_TEST_SUITE_P(
                 KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace)), u"11:|00:00:44:55:66"},
         KeyCase{"DeleteWithoutSelection", u"11:2|2:33", KEYS(QTest::keyClick(t.edit, Qt::Key_Delete)),
                 u"11:2|2:33"},
-        KeyCase{"CtrlXClearsWithoutCopy", u"11:[22]:33", KEYS(t.ctrlChord(t.edit, Qt::Key_X)), u"11:[00]:33"},
+        KeyCase{"CtrlXWithoutSelection", u"11:2|2:33", KEYS(t.ctrlChord(t.edit, Qt::Key_X)), u"11:2|2:33"},
         KeyCase{"InsertAlone", u"11:[22]:33", KEYS(QTest::keyClick(t.edit, Qt::Key_Insert)), u"11:[22]:33"},
         KeyCase{"ShiftInsertDoesNotPaste", u"11:[22]:33",
                 KEYS(QTest::keyClick(t.edit, Qt::Key_Insert, Qt::ShiftModifier)), u"11:[22]:33"},
@@ -210,6 +210,13 @@ TEST_F(MacEditTest, TextSetAroundTheRulesIsFittedToTheMask) {
 }
 
 // --- the Ctrl flag ----------------------------------------------------------
+
+TEST_F(MacEditTest, CtrlXPutsTheSelectionOnTheClipboardThenClearsIt) {
+  setState(u"11:[22:3]3");
+  ctrlChord(edit, Qt::Key_X);
+  EXPECT_EQ(clipboardText(), QStringLiteral("22:3"));
+  EXPECT_EQ(state(), "11:[00:0]3");
+}
 
 TEST_F(MacEditTest, CtrlCCopiesTheSelectionUnchanged) {
   setState(u"11:[22:3]3");
@@ -351,8 +358,8 @@ TEST_F(MacEditTest, ContextMenuActionsGoThroughTheRules) {
     std::u16string_view after;
     const char* clipAfter;
   } cases[] = {
-      {"edit-cut", u"11:[22:33]:44", "keep", u"11:[00:00]:44", "keep"},
-      {"edit-cut", u"11:[22:33]", "keep", u"11:|", "keep"},
+      {"edit-cut", u"11:[22:33]:44", "keep", u"11:[00:00]:44", "22:33"},
+      {"edit-cut", u"11:[22:33]", "keep", u"11:|", "22:33"},
       {"edit-delete", u"11:[22:33]:44", "keep", u"11:[00:00]:44", "keep"},
       {"edit-paste", u"[11:22]:33", "ab-cd", u"[AB:CD]:33", "ab-cd"},
       {"edit-paste", u"00:|", "1122", u"00:11:2|", "1122"},
@@ -384,7 +391,7 @@ TEST_F(MacEditTest, RightClickPopsUpTheMaskMenu) {
   menu->close();
   QApplication::processEvents();
   EXPECT_EQ(state(), "11:[00]:33");
-  EXPECT_EQ(clipboardText(), QString::fromLatin1(kSentinel));
+  EXPECT_EQ(clipboardText(), QStringLiteral("22"));
 }
 
 // --- other ways text could get in -------------------------------------------
