@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "platform/combo_box.h"
 #include "platform/dialog.h"
@@ -225,6 +231,112 @@ TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
   combo.view()->selectionModel()->select(combo.model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
   EXPECT_EQ(combo.curSel(), 2);
   EXPECT_EQ(combo.editText(), "163");
+}
+
+// Opening, moving through and closing the list pick nothing: the field keeps
+// what was typed (or set) and the selection stays as it was.
+TEST(ComboBox, BrowsingTheListPicksNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(platform::ComboBox&)> before;  // what the field holds
+    const char* text;
+    int selected;
+  };
+  const Case cases[] = {
+      {"typed", [](platform::ComboBox& c) { QTest::keyClicks(c.lineEdit(), "75"); }, "75", -1},
+      {"picked", [](platform::ComboBox& c) { c.setCurSel(2); }, "163", 2},
+      {"picked, then set from code",
+       [](platform::ComboBox& c) {
+         c.setCurSel(1);
+         c.setFieldText("abc");
+       },
+       "abc", 1},
+  };
+  const std::pair<const char*, std::function<void(platform::ComboBox&)>> browsing[] = {
+      {"open and close", [](platform::ComboBox& c) { c.showPopup(); c.hidePopup(); }},
+      {"open, move, Esc",
+       [](platform::ComboBox& c) {
+         c.showPopup();
+         QTest::keyClick(c.view(), Qt::Key_Down);
+         QTest::keyClick(c.view(), Qt::Key_Escape);
+       }},
+      {"open, scroll, close",
+       [](platform::ComboBox& c) {
+         c.showPopup();
+         QWheelEvent wheel(QPointF(5, 5), c.view()->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(c.view()->viewport(), &wheel);
+         c.hidePopup();
+       }},
+      {"Alt+Down, Esc",
+       [](platform::ComboBox& c) {
+         QTest::keyClick(&c, Qt::Key_Down, Qt::AltModifier);
+         QTest::keyClick(c.view(), Qt::Key_Escape);
+       }},
+  };
+  for (const Case& c : cases) {
+    for (const auto& [how, browse] : browsing) {
+      SCOPED_TRACE(std::string(c.name) + ", " + how);
+      QWidget window;
+      auto* combo = new platform::ComboBox(&window);
+      combo->addItems({"60", "100", "163"});
+      combo->setCurSel(0);
+      window.show();
+      QApplication::setActiveWindow(&window);
+      combo->lineEdit()->setFocus();
+      combo->lineEdit()->selectAll();
+      c.before(*combo);
+      browse(*combo);
+      EXPECT_FALSE(combo->view()->isVisible());
+      EXPECT_EQ(combo->editText().toStdString(), c.text);
+      EXPECT_EQ(combo->curSel(), c.selected);
+    }
+  }
+}
+
+TEST(ComboBox, PicksAreEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
+  QWidget window;
+  auto* combo = new platform::ComboBox(&window);
+  combo->addItems({"60", "100", "163"});
+  window.show();
+  QApplication::setActiveWindow(&window);
+  combo->lineEdit()->setFocus();
+  QTest::keyClicks(combo->lineEdit(), "75");
+  combo->showPopup();
+  QTest::keyClick(combo->view(), Qt::Key_Down);
+  QTest::keyClick(combo->view(), Qt::Key_Return);
+  EXPECT_EQ(combo->editText(), "100");
+  EXPECT_EQ(combo->curSel(), 1);
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Down);  // the next entry of the closed list
+  EXPECT_EQ(combo->editText(), "163");
+  EXPECT_EQ(combo->curSel(), 2);
+  combo->view()->selectionModel()->select(combo->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(combo->editText(), "60");
+  EXPECT_EQ(combo->curSel(), 0);
+}
+
+// A typed text that happens to equal an entry is still typed, however typing ends.
+TEST(ComboBox, TypingAListedTextIsNoPick) {
+  QWidget window;
+  auto* combo = new platform::ComboBox(&window);
+  auto* next = new QLineEdit(&window);
+  combo->addItems({"60", "100", "163"});
+  window.show();
+  QApplication::setActiveWindow(&window);
+  for (const bool enter : {false, true}) {
+    SCOPED_TRACE(enter ? "Enter" : "focus leaves");
+    combo->setCurSel(0);
+    combo->lineEdit()->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "163");
+    if (enter) {
+      QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    } else {
+      next->setFocus();
+    }
+    EXPECT_EQ(combo->editText().toStdString(), "163");
+    EXPECT_EQ(combo->curSel(), -1);
+  }
 }
 
 }  // namespace
