@@ -38,6 +38,7 @@ const platform::ControlTemplate kControls[] = {
     {16, Kind::ComboDropDown, "", 5, 60, 60, 13},
     {platform::IDOK, Kind::Button, "OK", 100, 60, 40, 14},
     {platform::IDCANCEL, Kind::Button, "Cancel", 100, 78, 40, 14},
+    {18, Kind::Label, "Note", 95, 20, 50, 8, platform::AlignRight},
 };
 const platform::DialogTemplate kTemplate = {900, "Test Dialog", 150, 95, 8, kControls};
 
@@ -124,6 +125,60 @@ TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
   dialog.close();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+}
+
+// However its text is set, a static text gets the room the text needs at
+// once, on the side its alignment leaves free; a short text gets the template
+// rectangle back.
+TEST_F(DialogFixture, StaticTextGrowsToItsTextAtOnce) {
+  auto* note = dialog.item<QLabel>(18);
+  const QRect templ = note->geometry();
+  const QString longText = QStringLiteral("A somewhat longer note");
+  for (const auto& set : std::initializer_list<std::function<void(const QString&)>>{
+           [&](const QString& text) { dialog.SetDlgItemText(18, text); },
+           [&](const QString& text) { note->setText(text); }}) {
+    set(longText);
+    EXPECT_EQ(note->geometry().right(), templ.right());
+    EXPECT_GE(note->contentsRect().width(), note->fontMetrics().horizontalAdvance(longText));
+    set(QStringLiteral("Note"));
+    EXPECT_EQ(note->geometry(), templ);
+  }
+}
+
+TEST(StaticText, SetBeforeTheDialogIsShownFitsWhenShown) {
+  Transcript t;
+  zortest::ScriptedPrompter prompter{t};
+  TestDialog dialog{prompter, t};
+  dialog.Initialize();
+  auto* note = dialog.item<QLabel>(18);
+  const QString longText = QStringLiteral("A somewhat longer note");
+  note->setText(longText);
+  dialog.show();
+  EXPECT_GE(note->contentsRect().width(), note->fontMetrics().horizontalAdvance(longText));
+}
+
+TEST(StaticText, GrowsOnTheFreeSideAndStaysInside) {
+  const QRect bounds(0, 0, 200, 100);
+  const struct {
+    const char* name;
+    QRect at;
+    QSize needed;
+    Qt::Alignment alignment;
+    QRect grown;
+  } cases[] = {
+      {"fits", {50, 40, 60, 12}, {40, 10}, Qt::AlignLeft, {50, 40, 60, 12}},
+      {"left grows right", {50, 40, 60, 12}, {90, 12}, Qt::AlignLeft | Qt::AlignVCenter, {50, 40, 90, 12}},
+      {"right grows left", {50, 40, 60, 12}, {90, 12}, Qt::AlignRight, {20, 40, 90, 12}},
+      {"centre grows both ways", {50, 40, 60, 12}, {90, 12}, Qt::AlignHCenter, {35, 40, 90, 12}},
+      {"taller about the middle", {50, 40, 60, 12}, {60, 16}, Qt::AlignLeft, {50, 38, 60, 16}},
+      {"moved back from the right edge", {150, 40, 40, 12}, {90, 12}, Qt::AlignLeft, {110, 40, 90, 12}},
+      {"moved back from the left edge", {10, 40, 40, 12}, {90, 12}, Qt::AlignRight, {0, 40, 90, 12}},
+      {"moved back from the top", {10, 0, 40, 12}, {40, 16}, Qt::AlignLeft, {10, 0, 40, 16}},
+      {"cut to the dialog", {10, 40, 40, 12}, {300, 12}, Qt::AlignHCenter, {0, 40, 200, 12}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::grownToFit(c.at, c.needed, c.alignment, bounds), c.grown) << c.name;
+  }
 }
 
 struct ExchangeCase {
