@@ -349,7 +349,7 @@ TEST(ComboBox, BrowsingTheListPicksNothing) {
   }
 }
 
-TEST(ComboBox, PicksAreEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
+TEST(ComboBox, PicksAreAClickOrEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
   QWidget window;
   auto* combo = new platform::ComboBox(&window);
   combo->addItems({"60", "100", "163"});
@@ -362,12 +362,18 @@ TEST(ComboBox, PicksAreEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
   QTest::keyClick(combo->view(), Qt::Key_Return);
   EXPECT_EQ(combo->editText(), "100");
   EXPECT_EQ(combo->curSel(), 1);
-  QTest::keyClick(combo->lineEdit(), Qt::Key_Down);  // the next entry of the closed list
-  EXPECT_EQ(combo->editText(), "163");
-  EXPECT_EQ(combo->curSel(), 2);
-  combo->view()->selectionModel()->select(combo->model()->index(0, 0), QItemSelectionModel::ClearAndSelect);
+  combo->showPopup();
+  const QPoint row0 = combo->view()->visualRect(combo->model()->index(0, 0)).center();
+  QTest::mouseMove(combo->view()->viewport(), row0);
+  QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, row0);
   EXPECT_EQ(combo->editText(), "60");
   EXPECT_EQ(combo->curSel(), 0);
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Down);  // the next entry of the closed list
+  EXPECT_EQ(combo->editText(), "100");
+  EXPECT_EQ(combo->curSel(), 1);
+  combo->view()->selectionModel()->select(combo->model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(combo->editText(), "163");
+  EXPECT_EQ(combo->curSel(), 2);
 }
 
 // A typed text that happens to equal an entry is still typed, however typing ends.
