@@ -5,10 +5,8 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QMenu>
-#include <QPushButton>
 #include <QTest>
 
-#include "dialogs/aiming_alignment.h"
 #include "dialogs/password_dialog.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
@@ -29,10 +27,6 @@ CZORSystemMaintenanceDlg& StartConnected(PanelHarness& h, const char* model) {
   return h.start();
 }
 
-void ClickButton(QDialog& d, int id) {
-  QTest::mouseClick(static_cast<platform::Dialog&>(d).item<QPushButton>(id), Qt::LeftButton);
-}
-
 // The next modal run: look at it, then leave it with Esc.
 ScriptedPrompter::Script LookThenLeave(const Look& look) {
   return [look](QDialog& d) {
@@ -48,7 +42,7 @@ ScriptedPrompter::Script GivePassword() {
     auto* field = static_cast<platform::Dialog&>(d).item<QLineEdit>(password::IDC_PASSWORD);
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("KPLVoxen"));
-    ClickButton(d, platform::IDOK);
+    QTest::keyClick(field, Qt::Key_Return);
     return d.result();
   };
 }
@@ -94,7 +88,7 @@ const WindowEntry kWindows[] = {
     {"aiming-alignment-2",
      [](PanelHarness& h, const Look& look) {
        DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, [look](QDialog& d) {
-         ClickButton(d, aiming::IDC_NEXT);
+         QTest::keyClick(&d, Qt::Key_Return);  // Next, the default button
          return LookThenLeave(look)(d);
        });
      }},
