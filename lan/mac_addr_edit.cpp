@@ -42,6 +42,11 @@ bool isNavigationKey(const QKeyEvent* e) {
 constexpr Qt::KeyboardModifiers kCommandModifiers =
     Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
+// Ctrl as this very key event reports it (Shift may come along, Alt and Meta
+// may not): a Ctrl pressed or released while another window or control had
+// the focus counts exactly as it is held now.
+bool withCtrl(const QKeyEvent* e) { return (e->modifiers() & kCommandModifiers) == Qt::ControlModifier; }
+
 }  // namespace
 
 CMACAddrEdit::CMACAddrEdit(QWidget* parent)
@@ -98,7 +103,12 @@ void CMACAddrEdit::applyResult(const mac::EditResult& r) {
 
 void CMACAddrEdit::typeChar(char16_t c) { applyResult(mac::applyTypedChar(currentState(), c)); }
 
-void CMACAddrEdit::Cut() { applyResult(mac::applyClear(currentState())); }
+// As in any editor, the selected text goes to the clipboard before it is
+// cleared; Clear (the Delete key) leaves the clipboard alone.
+void CMACAddrEdit::Cut() {
+  if (hasSelectedText() && !isReadOnly()) copy();
+  applyResult(mac::applyClear(currentState()));
+}
 
 void CMACAddrEdit::Clear() { applyResult(mac::applyClear(currentState())); }
 
@@ -122,7 +132,7 @@ bool CMACAddrEdit::event(QEvent* e) {
       case Qt::Key_X:
       case Qt::Key_C:
       case Qt::Key_V:
-        if (ke->modifiers() & Qt::ControlModifier) {
+        if (withCtrl(ke)) {
           e->accept();
           return true;
         }
@@ -138,15 +148,11 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
   const Qt::KeyboardModifiers mods = e->modifiers();
   bool actedOnKey = false;
   switch (e->key()) {
-    case Qt::Key_Control:
-      m_bCtrlDown = 1;
-      QLineEdit::keyPressEvent(e);
-      return;
     case Qt::Key_Insert:  // with Shift or Ctrl it would paste or copy: neither here
       e->accept();
       return;
-    case Qt::Key_Delete:  // with or without Ctrl or Shift
-      Cut();
+    case Qt::Key_Delete:  // with or without Ctrl or Shift; never a cut
+      Clear();
       e->accept();
       return;
     case Qt::Key_Backspace:
@@ -154,22 +160,20 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
       if (!(mods & kCommandModifiers)) typeChar(u'\b');
       e->accept();
       return;
-    // X, C and V act on the flag alone, not on the event's modifiers: a Ctrl
-    // pressed while another control had the focus was never seen here.
     case Qt::Key_X:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         Cut();
         actedOnKey = true;
       }
       break;
     case Qt::Key_C:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         copy();
         actedOnKey = true;
       }
       break;
     case Qt::Key_V:
-      if (m_bCtrlDown) {
+      if (withCtrl(e)) {
         Paste();
         actedOnKey = true;
       }
@@ -195,11 +199,6 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
   }
   for (const QChar ch : chars) typeChar(ch.unicode());
   e->accept();
-}
-
-void CMACAddrEdit::keyReleaseEvent(QKeyEvent* e) {
-  if (e->key() == Qt::Key_Control) m_bCtrlDown = 0;
-  QLineEdit::keyReleaseEvent(e);
 }
 
 void CMACAddrEdit::inputMethodEvent(QInputMethodEvent* e) {

@@ -30,8 +30,9 @@ class CMACAddrEdit : public QLineEdit {
   // the values in out. Selects the whole text.
   void GetMACAddress(std::array<std::uint8_t, 6>& out);
 
-  // The edit's cut, clear and paste under the mask. Cut puts nothing on the
-  // clipboard. (QLineEdit::cut()/paste() bypass the mask: do not call them.)
+  // The edit's cut, clear and paste under the mask. Cut puts the selected
+  // text on the clipboard first; Clear does not touch the clipboard.
+  // (QLineEdit::cut()/paste() bypass the mask: do not call them.)
   void Cut();
   void Clear();
   void Paste();
@@ -41,15 +42,12 @@ class CMACAddrEdit : public QLineEdit {
   // text the rules never produced. The caller owns the menu.
   QMenu* createMaskContextMenu(QWidget* parent = nullptr);
 
-  bool ctrlDown() const { return m_bCtrlDown != 0; }
-
   QSize sizeHint() const override;
   QSize minimumSizeHint() const override;
 
  protected:
   bool event(QEvent* e) override;
   void keyPressEvent(QKeyEvent* e) override;
-  void keyReleaseEvent(QKeyEvent* e) override;
   void contextMenuEvent(QContextMenuEvent* e) override;
   void inputMethodEvent(QInputMethodEvent* e) override;
   void mouseReleaseEvent(QMouseEvent* e) override;
@@ -61,7 +59,6 @@ class CMACAddrEdit : public QLineEdit {
 
   std::u16string m_strMask;
   std::array<std::uint32_t, 16> m_arrValidChars;
-  int m_bCtrlDown = 0;
 };
 
 }  // namespace zor

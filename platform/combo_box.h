@@ -2,6 +2,7 @@
 // A drop-down combo box with an editable text field. It tracks the selected
 // list entry the way the handlers expect: picking an entry selects it, typing
 // into the field clears the selection, setting the text from code keeps it.
+// Opening, scrolling and closing the list pick nothing.
 
 #include <QComboBox>
 
@@ -17,9 +18,13 @@ class ComboBox : public QComboBox {
   QString editText() const { return currentText(); }
   void setFieldText(const QString& text);  // the field only; the selection stays
 
+  void showPopup() override;
+
  private:
   int curSel_ = -1;
   bool settingText_ = false;
+  bool openingList_ = false;    // the list marks the current entry as it opens
+  bool typingFinished_ = false;  // the field reports the end of typing
 };
 
 }  // namespace platform

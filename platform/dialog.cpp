@@ -6,6 +6,7 @@
 #include <QGroupBox>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLayout>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +29,31 @@ QFont dialogFont(int pointSize) {
   font.setPointSize(pointSize);
   return font;
 }
+
+// The dialog's layout. Controls keep the rectangles of their template; this
+// layout only hears from Qt whenever a control's size hint may have changed
+// (a label's new text, whoever sets it, or a control being shown), which is
+// when static texts are fitted again.
+class TemplateLayout final : public QLayout {
+ public:
+  TemplateLayout(QWidget* dialog, std::function<void()> hintsChanged)
+      : QLayout(dialog), hintsChanged_(std::move(hintsChanged)) {
+    setSizeConstraint(QLayout::SetNoConstraint);  // the dialog keeps its template size
+    setContentsMargins(0, 0, 0, 0);
+  }
+  void addItem(QLayoutItem* item) override { delete item; }
+  QLayoutItem* itemAt(int) const override { return nullptr; }
+  QLayoutItem* takeAt(int) override { return nullptr; }
+  int count() const override { return 0; }
+  QSize sizeHint() const override { return {}; }
+  void invalidate() override {
+    QLayout::invalidate();
+    hintsChanged_();
+  }
+
+ private:
+  std::function<void()> hintsChanged_;
+};
 
 }  // namespace
 
@@ -87,7 +113,8 @@ Dialog::Dialog(const DialogTemplate& tmpl, Prompter& prompter, QWidget* parent)
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
 
-Dialog::~Dialog() = default;
+// The layout goes first: it must not call back into a dialog that is half gone.
+Dialog::~Dialog() { delete layout(); }
 
 int Dialog::DoModal() {
   Initialize();
@@ -223,6 +250,7 @@ void Dialog::ensureCreated() {
   created_ = true;
   createControls();
   layoutControls();
+  new TemplateLayout(this, [this] { fitStaticTexts(); });
 }
 
 void Dialog::createControls() {
@@ -310,12 +338,18 @@ void Dialog::createControls() {
   }
 }
 
+int Dialog::menuBarHeight() const { return menuBar_ ? menuBar_->sizeHint().height() : 0; }
+
+QRect Dialog::templateRect(const ControlTemplate& t) const {
+  return units_.rect(t.x, t.y, t.cx, t.cy).translated(0, menuBarHeight());
+}
+
 void Dialog::layoutControls() {
   units_ = DialogUnits(font());
-  const int top = menuBar_ ? menuBar_->sizeHint().height() : 0;
+  const int top = menuBarHeight();
   if (menuBar_) menuBar_->setGeometry(0, 0, units_.x(tmpl_.cx), top);
   for (auto& [t, w] : widgets_) {
-    QRect r = units_.rect(t->x, t->y, t->cx, t->cy).translated(0, top);
+    QRect r = templateRect(*t);
     if (t->kind == Kind::Picture) {
       if (auto* picture = qobject_cast<QLabel*>(w); picture && !picture->pixmap().isNull()) {
         r.setSize(picture->pixmap().deviceIndependentSize().toSize());
@@ -333,6 +367,20 @@ void Dialog::layoutControls() {
     }
   }
   setFixedSize(units_.x(tmpl_.cx), units_.y(tmpl_.cy) + top);
+  fitStaticTexts();
+}
+
+// A static text set at run time, or one that the font makes wider than its
+// template rectangle, would be cut off: it grows, keeping its alignment, as
+// far as the dialog allows. A shorter text takes the template rectangle again.
+void Dialog::fitStaticTexts() {
+  const QRect client(0, menuBarHeight(), units_.x(tmpl_.cx), units_.y(tmpl_.cy));
+  for (auto& [t, w] : widgets_) {
+    if (t->kind != Kind::Label) continue;
+    auto* label = static_cast<QLabel*>(w);
+    const QRect r = grownToFit(templateRect(*t), label->sizeHint(), label->alignment(), client);
+    if (label->geometry() != r) label->setGeometry(r);
+  }
 }
 
 void Dialog::changeEvent(QEvent* event) {

@@ -100,6 +100,10 @@ class Dialog : public QDialog {
   void ensureCreated();
   void createControls();
   void layoutControls();
+  // Gives every static text of the template the room its text needs.
+  void fitStaticTexts();
+  QRect templateRect(const ControlTemplate& t) const;  // pixels, below the menu bar
+  int menuBarHeight() const;
   void reject() override;
   void accept() override;
 

@@ -5,6 +5,7 @@
 
 #include <QFont>
 #include <QRect>
+#include <QSize>
 
 namespace platform {
 
@@ -23,5 +24,11 @@ class DialogUnits {
   double baseX_;
   double baseY_;
 };
+
+// Room for a static text: r grown to at least `needed` on the side its
+// alignment leaves free (a left-aligned text grows rightwards, a
+// right-aligned one leftwards, a centred one on both sides; vertically about
+// its middle), then moved back inside bounds, and cut to them as a last resort.
+QRect grownToFit(const QRect& r, QSize needed, Qt::Alignment alignment, const QRect& bounds);
 
 }  // namespace platform

@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
+#include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QWheelEvent>
+
+#include <functional>
+#include <string>
+#include <utility>
 
 #include "platform/combo_box.h"
 #include "platform/dialog.h"
@@ -31,6 +37,7 @@ const platform::ControlTemplate kControls[] = {
     {16, Kind::ComboDropDown, "", 5, 60, 60, 13},
     {platform::IDOK, Kind::Button, "OK", 100, 60, 40, 14},
     {platform::IDCANCEL, Kind::Button, "Cancel", 100, 78, 40, 14},
+    {18, Kind::Label, "Note", 95, 20, 50, 8, platform::AlignRight},
 };
 const platform::DialogTemplate kTemplate = {900, "Test Dialog", 150, 95, 8, kControls};
 
@@ -111,6 +118,60 @@ TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
   dialog.close();
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+}
+
+// However its text is set, a static text gets the room the text needs at
+// once, on the side its alignment leaves free; a short text gets the template
+// rectangle back.
+TEST_F(DialogFixture, StaticTextGrowsToItsTextAtOnce) {
+  auto* note = dialog.item<QLabel>(18);
+  const QRect templ = note->geometry();
+  const QString longText = QStringLiteral("A somewhat longer note");
+  for (const auto& set : std::initializer_list<std::function<void(const QString&)>>{
+           [&](const QString& text) { dialog.SetDlgItemText(18, text); },
+           [&](const QString& text) { note->setText(text); }}) {
+    set(longText);
+    EXPECT_EQ(note->geometry().right(), templ.right());
+    EXPECT_GE(note->contentsRect().width(), note->fontMetrics().horizontalAdvance(longText));
+    set(QStringLiteral("Note"));
+    EXPECT_EQ(note->geometry(), templ);
+  }
+}
+
+TEST(StaticText, SetBeforeTheDialogIsShownFitsWhenShown) {
+  Transcript t;
+  zortest::ScriptedPrompter prompter{t};
+  TestDialog dialog{prompter, t};
+  dialog.Initialize();
+  auto* note = dialog.item<QLabel>(18);
+  const QString longText = QStringLiteral("A somewhat longer note");
+  note->setText(longText);
+  dialog.show();
+  EXPECT_GE(note->contentsRect().width(), note->fontMetrics().horizontalAdvance(longText));
+}
+
+TEST(StaticText, GrowsOnTheFreeSideAndStaysInside) {
+  const QRect bounds(0, 0, 200, 100);
+  const struct {
+    const char* name;
+    QRect at;
+    QSize needed;
+    Qt::Alignment alignment;
+    QRect grown;
+  } cases[] = {
+      {"fits", {50, 40, 60, 12}, {40, 10}, Qt::AlignLeft, {50, 40, 60, 12}},
+      {"left grows right", {50, 40, 60, 12}, {90, 12}, Qt::AlignLeft | Qt::AlignVCenter, {50, 40, 90, 12}},
+      {"right grows left", {50, 40, 60, 12}, {90, 12}, Qt::AlignRight, {20, 40, 90, 12}},
+      {"centre grows both ways", {50, 40, 60, 12}, {90, 12}, Qt::AlignHCenter, {35, 40, 90, 12}},
+      {"taller about the middle", {50, 40, 60, 12}, {60, 16}, Qt::AlignLeft, {50, 38, 60, 16}},
+      {"moved back from the right edge", {150, 40, 40, 12}, {90, 12}, Qt::AlignLeft, {110, 40, 90, 12}},
+      {"moved back from the left edge", {10, 40, 40, 12}, {90, 12}, Qt::AlignRight, {0, 40, 90, 12}},
+      {"moved back from the top", {10, 0, 40, 12}, {40, 16}, Qt::AlignLeft, {10, 0, 40, 16}},
+      {"cut to the dialog", {10, 40, 40, 12}, {300, 12}, Qt::AlignHCenter, {0, 40, 200, 12}},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(platform::grownToFit(c.at, c.needed, c.alignment, bounds), c.grown) << c.name;
+  }
 }
 
 struct ExchangeCase {
@@ -218,6 +279,112 @@ TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
   combo.view()->selectionModel()->select(combo.model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
   EXPECT_EQ(combo.curSel(), 2);
   EXPECT_EQ(combo.editText(), "163");
+}
+
+// Opening, moving through and closing the list pick nothing: the field keeps
+// what was typed (or set) and the selection stays as it was.
+TEST(ComboBox, BrowsingTheListPicksNothing) {
+  struct Case {
+    const char* name;
+    std::function<void(platform::ComboBox&)> before;  // what the field holds
+    const char* text;
+    int selected;
+  };
+  const Case cases[] = {
+      {"typed", [](platform::ComboBox& c) { QTest::keyClicks(c.lineEdit(), "75"); }, "75", -1},
+      {"picked, then set from code",
+       [](platform::ComboBox& c) {
+         c.setCurSel(1);
+         c.setFieldText("abc");
+       },
+       "abc", 1},
+  };
+  const std::pair<const char*, std::function<void(platform::ComboBox&)>> browsing[] = {
+      {"open and close", [](platform::ComboBox& c) { c.showPopup(); c.hidePopup(); }},
+      {"open, move, Esc",
+       [](platform::ComboBox& c) {
+         c.showPopup();
+         QTest::keyClick(c.view(), Qt::Key_Down);
+         QTest::keyClick(c.view(), Qt::Key_Escape);
+       }},
+      {"open, scroll, close",
+       [](platform::ComboBox& c) {
+         c.showPopup();
+         QWheelEvent wheel(QPointF(5, 5), c.view()->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
+                           Qt::NoModifier, Qt::NoScrollPhase, false);
+         QApplication::sendEvent(c.view()->viewport(), &wheel);
+         c.hidePopup();
+       }},
+  };
+  for (const Case& c : cases) {
+    for (const auto& [how, browse] : browsing) {
+      SCOPED_TRACE(std::string(c.name) + ", " + how);
+      QWidget window;
+      auto* combo = new platform::ComboBox(&window);
+      combo->addItems({"60", "100", "163"});
+      combo->setCurSel(0);
+      window.show();
+      QApplication::setActiveWindow(&window);
+      combo->lineEdit()->setFocus();
+      combo->lineEdit()->selectAll();
+      c.before(*combo);
+      browse(*combo);
+      EXPECT_FALSE(combo->view()->isVisible());
+      EXPECT_EQ(combo->editText().toStdString(), c.text);
+      EXPECT_EQ(combo->curSel(), c.selected);
+    }
+  }
+}
+
+TEST(ComboBox, PicksAreAClickOrEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
+  QWidget window;
+  auto* combo = new platform::ComboBox(&window);
+  combo->addItems({"60", "100", "163"});
+  window.show();
+  QApplication::setActiveWindow(&window);
+  combo->lineEdit()->setFocus();
+  QTest::keyClicks(combo->lineEdit(), "75");
+  combo->showPopup();
+  QTest::keyClick(combo->view(), Qt::Key_Down);
+  QTest::keyClick(combo->view(), Qt::Key_Return);
+  EXPECT_EQ(combo->editText(), "100");
+  EXPECT_EQ(combo->curSel(), 1);
+  combo->showPopup();
+  const QPoint row0 = combo->view()->visualRect(combo->model()->index(0, 0)).center();
+  QTest::mouseMove(combo->view()->viewport(), row0);
+  QTest::mouseClick(combo->view()->viewport(), Qt::LeftButton, {}, row0);
+  EXPECT_EQ(combo->editText(), "60");
+  EXPECT_EQ(combo->curSel(), 0);
+  QTest::keyClick(combo->lineEdit(), Qt::Key_Down);  // the next entry of the closed list
+  EXPECT_EQ(combo->editText(), "100");
+  EXPECT_EQ(combo->curSel(), 1);
+  combo->view()->selectionModel()->select(combo->model()->index(2, 0), QItemSelectionModel::ClearAndSelect);
+  EXPECT_EQ(combo->editText(), "163");
+  EXPECT_EQ(combo->curSel(), 2);
+}
+
+// A typed text that happens to equal an entry is still typed, however typing ends.
+TEST(ComboBox, TypingAListedTextIsNoPick) {
+  QWidget window;
+  auto* combo = new platform::ComboBox(&window);
+  auto* next = new QLineEdit(&window);
+  combo->addItems({"60", "100", "163"});
+  window.show();
+  QApplication::setActiveWindow(&window);
+  for (const bool enter : {false, true}) {
+    SCOPED_TRACE(enter ? "Enter" : "focus leaves");
+    combo->setCurSel(0);
+    combo->lineEdit()->setFocus();
+    combo->lineEdit()->selectAll();
+    QTest::keyClicks(combo->lineEdit(), "163");
+    if (enter) {
+      QTest::keyClick(combo->lineEdit(), Qt::Key_Return);
+    } else {
+      next->setFocus();
+    }
+    EXPECT_EQ(combo->editText().toStdString(), "163");
+    EXPECT_EQ(combo->curSel(), -1);
+  }
 }
 
 }  // namespace

@@ -1,0 +1,125 @@
+// No text of any window is cut off: every label, button, check box and group
+// box title of every window the tool shows (tests/support/window_catalogue)
+// has room for its whole text. CTest runs this at screen scale 1 and 2
+// (QT_SCALE_FACTOR). Qt lays windows out in device-independent pixels, so a
+// screen scale alone leaves the layout as it is; each window is therefore also
+// checked with its font twice as large, where the dialog units grow with the
+// font and the style's margins do not.
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
+#include <QFontMetrics>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QStyleOptionGroupBox>
+
+#include <algorithm>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "tests/support/panel_harness.h"
+#include "tests/support/window_catalogue.h"
+
+namespace zortest {
+void PrintTo(const WindowEntry& window, std::ostream* out) { *out << window.name; }
+}  // namespace zortest
+
+namespace {
+
+using zortest::WindowEntry;
+
+struct Room {
+  QSize needed;
+  QRect available;
+};
+
+// The text of a control and the rectangle its style draws that text in.
+std::optional<Room> TextRoom(QWidget& w) {
+  if (auto* label = qobject_cast<QLabel*>(&w)) {
+    if (label->text().isEmpty()) return std::nullopt;  // a picture
+    const int inset = label->margin() + std::max(label->indent(), 0);
+    const QRect r = label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin());
+    return Room{label->fontMetrics().size(Qt::TextSingleLine, label->text()), r};
+  }
+  if (auto* button = qobject_cast<QPushButton*>(&w)) {
+    QStyleOptionButton opt;
+    opt.initFrom(button);
+    opt.text = button->text();
+    if (button->isDefault()) opt.features |= QStyleOptionButton::DefaultButton;
+    const QRect r = button->style()->subElementRect(QStyle::SE_PushButtonContents, &opt, button);
+    return Room{button->fontMetrics().size(Qt::TextShowMnemonic, button->text()), r};
+  }
+  if (auto* check = qobject_cast<QCheckBox*>(&w)) {
+    QStyleOptionButton opt;
+    opt.initFrom(check);
+    opt.text = check->text();
+    const QRect r = check->style()->subElementRect(QStyle::SE_CheckBoxContents, &opt, check);
+    return Room{check->fontMetrics().size(Qt::TextShowMnemonic, check->text()), r};
+  }
+  if (auto* group = qobject_cast<QGroupBox*>(&w)) {
+    // The style sizes the title's rectangle to the text; it must stay inside the box.
+    QStyleOptionGroupBox opt;
+    opt.initFrom(group);
+    opt.text = group->title();
+    opt.subControls = QStyle::SC_GroupBoxLabel | QStyle::SC_GroupBoxFrame;
+    const QRect title = group->style()->subControlRect(QStyle::CC_GroupBox, &opt, QStyle::SC_GroupBoxLabel, group);
+    return Room{title.size(), title.intersected(group->rect())};
+  }
+  return std::nullopt;
+}
+
+// 'QLabel "CENTER OF RIGHT BOTTOM": needs 152x13, has 120x12' for every text that does not fit.
+std::vector<std::string> ClippedTexts(QWidget& window) {
+  std::vector<std::string> clipped;
+  for (QWidget* w : window.findChildren<QWidget*>()) {
+    if (!w->isVisibleTo(&window)) continue;
+    const std::optional<Room> room = TextRoom(*w);
+    if (!room) continue;
+    if (room->needed.width() <= room->available.width() && room->needed.height() <= room->available.height())
+      continue;
+    const QString text = w->property("text").isValid() ? w->property("text").toString()
+                                                       : w->property("title").toString();
+    clipped.push_back(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
+                          .arg(QString::fromLatin1(w->metaObject()->className()), text)
+                          .arg(room->needed.width())
+                          .arg(room->needed.height())
+                          .arg(room->available.width())
+                          .arg(room->available.height())
+                          .toStdString());
+  }
+  return clipped;
+}
+
+class TextFit : public ::testing::TestWithParam<WindowEntry> {};
+
+TEST_P(TextFit, EveryTextHasRoom) {
+  zortest::PanelHarness h;
+  int looked = 0;
+  GetParam().open(h, [&](QWidget& window) {
+    ++looked;
+    const qreal scale = window.devicePixelRatio();
+    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{}) << "scale " << scale;
+    const QFont font = window.font();
+    QFont twice = font;
+    twice.setPointSizeF(font.pointSizeF() * 2);
+    window.setFont(twice);
+    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{}) << "font twice as large, scale " << scale;
+    window.setFont(font);
+  });
+  EXPECT_EQ(looked, 1) << "the window was not shown";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit, ::testing::ValuesIn(zortest::WindowCatalogue().begin(),
+                                                                   zortest::WindowCatalogue().end()),
+                         [](const auto& info) {
+                           std::string name = info.param.name;
+                           for (char& c : name) if (c == '-') c = '_';
+                           return name;
+                         });
+
+}  // namespace

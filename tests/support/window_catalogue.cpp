@@ -1,0 +1,113 @@
+#include "tests/support/window_catalogue.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QTest>
+
+#include "dialogs/password_dialog.h"
+#include "protocol/zor_protocol.h"
+#include "resources/resource.h"
+#include "tests/support/panel_harness.h"
+
+namespace zortest {
+namespace {
+
+using Look = std::function<void(QWidget&)>;
+
+// Model names that pick each device family.
+constexpr const char* kNK = "NK-100A";
+constexpr const char* kN = "N-20";
+constexpr const char* kNZ = "NZ-SIM";
+
+CZORSystemMaintenanceDlg& StartConnected(PanelHarness& h, const char* model) {
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
+  return h.start();
+}
+
+// The next modal run: look at it, then leave it with Esc.
+ScriptedPrompter::Script LookThenLeave(const Look& look) {
+  return [look](QDialog& d) {
+    look(d);
+    QTest::keyClick(&d, Qt::Key_Escape);
+    return d.result();
+  };
+}
+
+// The service password typed and confirmed, so the operation goes on.
+ScriptedPrompter::Script GivePassword() {
+  return [](QDialog& d) {
+    auto* field = static_cast<platform::Dialog&>(d).item<QLineEdit>(password::IDC_PASSWORD);
+    field->setFocus();
+    QTest::keyClicks(field, QStringLiteral("KPLVoxen"));
+    QTest::keyClick(field, Qt::Key_Return);
+    return d.result();
+  };
+}
+
+void Panel(PanelHarness& h, const char* model, const Look& look) { look(StartConnected(h, model)); }
+
+// A dialog behind a panel button, on the panel of the family that enables it.
+void DialogBehind(PanelHarness& h, const char* model, int button, ScriptedPrompter::Script script) {
+  StartConnected(h, model);
+  h.prompter.queue(std::move(script));
+  h.press(button);
+}
+
+const WindowEntry kWindows[] = {
+    {"panel-unconnected",
+     [](PanelHarness& h, const Look& look) {
+       h.link.setFindResults({0});
+       look(h.start());
+     }},
+    {"panel-NK", [](PanelHarness& h, const Look& look) { Panel(h, kNK, look); }},
+    {"panel-N", [](PanelHarness& h, const Look& look) { Panel(h, kN, look); }},
+    {"panel-NZ", [](PanelHarness& h, const Look& look) { Panel(h, kNZ, look); }},
+    {"about",
+     [](PanelHarness& h, const Look& look) {
+       StartConnected(h, kNZ);
+       h.prompter.queue(LookThenLeave(look));
+       h.panel().systemMenu()->actions().back()->trigger();
+       QCoreApplication::processEvents();  // the command runs once the trigger has returned
+     }},
+    {"password",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, panel::IDC_MODEL_SET, LookThenLeave(look));
+     }},
+    {"working-time",
+     [](PanelHarness& h, const Look& look) {
+       h.prompter.queue(GivePassword());
+       DialogBehind(h, kNZ, panel::IDC_INIT_WORK_TIME, LookThenLeave(look));
+     }},
+    {"aiming-alignment-1",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, LookThenLeave(look));
+     }},
+    {"aiming-alignment-2",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, [look](QDialog& d) {
+         QTest::keyClick(&d, Qt::Key_Return);  // Next, the default button
+         return LookThenLeave(look)(d);
+       });
+     }},
+    {"jog-distortion",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, panel::IDC_ADJUST_DISTORTION, LookThenLeave(look));
+     }},
+    {"jog-centering",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNK, panel::IDC_ADJUST_CENTER, LookThenLeave(look));
+     }},
+    {"config-lan",
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, panel::IDC_CONFIG_IP, LookThenLeave(look));
+     }},
+};
+
+}  // namespace
+
+std::span<const WindowEntry> WindowCatalogue() { return kWindows; }
+
+}  // namespace zortest
