@@ -88,6 +88,9 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
     systemMenu()->addSeparator();
     appendSystemMenuItem(res::IDM_ABOUTBOX, about);
   }
+  systemMenu()->addSeparator();
+  appendSystemMenuItem(res::IDM_BACKUP, QStringLiteral("&Back Up Settings..."));
+  appendSystemMenuItem(res::IDM_RESTORE, QStringLiteral("Compare/&Restore Settings..."));
   setWindowIcon(m_hIcon);
   SetDlgItemText(IDC_BUILD, QStringLiteral("Build : ") + BuildDate());
 
@@ -124,6 +127,10 @@ void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
   if ((id & 0xFFF0) == res::IDM_ABOUTBOX) {
     CAboutDlg about(prompter(), m_hIcon, this);
     about.DoModal();
+  } else if ((id & 0xFFF0) == res::IDM_BACKUP) {
+    OnBackUpSettings();
+  } else if ((id & 0xFFF0) == res::IDM_RESTORE) {
+    OnCompareRestoreSettings();
   } else {
     platform::Dialog::OnSysCommand(id);
   }

@@ -103,6 +103,10 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
   // ---- network ----
   void OpenLanConfig();
 
+  // ---- settings snapshots (window menu) ----
+  void OnBackUpSettings();
+  void OnCompareRestoreSettings();
+
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(platform::DataExchange& dx) override;

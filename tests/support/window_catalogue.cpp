@@ -3,6 +3,7 @@
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
+#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -11,6 +12,7 @@
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
+#include "tests/support/snapshot_files.h"
 
 namespace zortest {
 namespace {
@@ -49,6 +51,18 @@ ScriptedPrompter::Script GivePassword() {
 
 void Panel(PanelHarness& h, const char* model, const Look& look) { look(StartConnected(h, model)); }
 
+// Chooses the window menu's item whose text starts so (without its "&").
+void MenuItem(PanelHarness& h, const QString& start) {
+  for (QAction* action : h.panel().systemMenu()->actions()) {
+    if (action->text().remove(QLatin1Char('&')).startsWith(start)) {
+      action->trigger();
+      QCoreApplication::processEvents();  // the command runs once the trigger has returned
+      return;
+    }
+  }
+  ADD_FAILURE() << "no window-menu item " << start.toStdString();
+}
+
 // A dialog behind a panel button, on the panel of the family that enables it.
 void DialogBehind(PanelHarness& h, const char* model, int button, ScriptedPrompter::Script script) {
   StartConnected(h, model);
@@ -69,8 +83,7 @@ const WindowEntry kWindows[] = {
      [](PanelHarness& h, const Look& look) {
        StartConnected(h, kNZ);
        h.prompter.queue(LookThenLeave(look));
-       h.panel().systemMenu()->actions().back()->trigger();
-       QCoreApplication::processEvents();  // the command runs once the trigger has returned
+       MenuItem(h, "About");
      }},
     {"password",
      [](PanelHarness& h, const Look& look) {
@@ -103,6 +116,13 @@ const WindowEntry kWindows[] = {
     {"config-lan",
      [](PanelHarness& h, const Look& look) {
        DialogBehind(h, kNZ, panel::IDC_CONFIG_IP, LookThenLeave(look));
+     }},
+    {"compare-restore",
+     [](PanelHarness& h, const Look& look) {
+       StartConnected(h, kNZ);
+       h.prompter.queueFile(WriteSnapshotFile(4711));
+       h.prompter.queue(LookThenLeave(look));
+       MenuItem(h, "Compare/Restore");
      }},
 };
 

@@ -1,0 +1,164 @@
+// The window menu's "Back Up Settings..." and "Compare/Restore Settings...":
+// a snapshot of every setting to a file, and back from one. The transfers
+// show a modal progress window; the panel keeps painting behind it.
+
+#include <QDate>
+#include <QDir>
+#include <QFileInfo>
+#include <QProgressDialog>
+#include <QPushButton>
+#include <algorithm>
+
+#include "app/compare_restore_dialog.h"
+#include "app/main_dialog.h"
+#include "panel/outcome_view.h"
+#include "platform/pacer.h"
+#include "platform/utf16.h"
+#include "service/restore.h"
+#include "service/snapshot.h"
+
+namespace svc = zor::service;
+using panel::qstr;
+
+namespace {
+
+const QString kBackUpTitle = QStringLiteral("Back Up Settings");
+const QString kRestoreTitle = QStringLiteral("Compare/Restore Settings");
+const QString kFilter = QStringLiteral("Settings snapshots (*.json);;All files (*)");
+
+// A modal progress window over the panel; while it is up, the pacer's waits
+// let the windows paint and take the window's Cancel.
+class TransferProgress final : public svc::RestoreProgress {
+ public:
+  TransferProgress(CZORSystemMaintenanceDlg& panel, zor::Pacer& pacer, const QString& title, bool cancellable)
+      : blocking_(dynamic_cast<platform::BlockingPacer*>(&pacer)), dialog_(&panel) {
+    dialog_.setWindowTitle(title);
+    dialog_.setWindowModality(Qt::WindowModal);
+    dialog_.setMinimumDuration(0);
+    dialog_.setAutoClose(false);
+    dialog_.setAutoReset(false);
+    if (!cancellable) dialog_.setCancelButton(nullptr);
+    dialog_.setAccessibleName(title);
+    if (blocking_ != nullptr) blocking_->setResponsive(true);
+  }
+  ~TransferProgress() override {
+    if (blocking_ != nullptr) blocking_->setResponsive(false);
+  }
+
+  void step(int done, int total, const QString& what) {
+    dialog_.setMaximum(total);
+    dialog_.setLabelText(what);
+    dialog_.setValue(done);
+  }
+
+  // Cancel is looked at between settings only: a text is never cut short.
+  bool proceed(int index, int total, const std::string& name) override {
+    if (dialog_.wasCanceled()) return false;
+    step(index, total, QStringLiteral("Restoring %1 (%2 of %3)...").arg(SettingTitle(name)).arg(index + 1).arg(total));
+    return !dialog_.wasCanceled();
+  }
+
+ private:
+  platform::BlockingPacer* blocking_;
+  QProgressDialog dialog_;
+};
+
+QString SuggestedFile(const std::optional<svc::Identity>& identity) {
+  const QString serial = identity && identity->readable ? QString::number(identity->info.serial) : QStringLiteral("unknown");
+  return QDir::home().filePath(
+      QStringLiteral("zor-settings-%1-%2.json").arg(serial, QDate::currentDate().toString(Qt::ISODate)));
+}
+
+QString Names(const std::vector<std::string>& names) {
+  QStringList titles;
+  for (const std::string& name : names) titles << (name == "identity" ? QStringLiteral("Identity") : SettingTitle(name));
+  return titles.join(QStringLiteral(", "));
+}
+
+}  // namespace
+
+void CZORSystemMaintenanceDlg::OnBackUpSettings() {
+  if (!panel::ShowOutcome(*this, service_.checkConnection())) return;
+  QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kBackUpTitle,
+                                       SuggestedFile(service_.identity()), kFilter);
+  if (file.isEmpty()) return;
+  if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".json");
+
+  svc::Snapshot snapshot;
+  {
+    TransferProgress progress(*this, services_.pacer, kBackUpTitle, false);
+    snapshot = svc::TakeSnapshot(service_, [&](int done, int total) {
+      progress.step(done, total, QStringLiteral("Reading the settings from the controller..."));
+    });
+  }
+  std::string problem;
+  if (!svc::SaveSnapshot(snapshot, file.toStdString(), problem)) {
+    prompter().showMessage(this, QStringLiteral("The settings could not be saved: %1").arg(QString::fromStdString(problem)),
+                           kBackUpTitle, platform::Prompter::Icon::Warning);
+    return;
+  }
+  std::vector<std::string> missing = snapshot.missing;
+  if (!snapshot.identity) missing.insert(missing.begin(), "identity");
+  QString text = QStringLiteral("The settings were saved to %1.").arg(file);
+  if (!missing.empty())
+    text += QStringLiteral("\n\nThese could not be read and are not in the file: %1.").arg(Names(missing));
+  prompter().showMessage(this, text, kBackUpTitle,
+                         missing.empty() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+}
+
+void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
+  const QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle,
+                                             QDir::homePath(), kFilter);
+  if (file.isEmpty()) return;
+  std::string problem;
+  const auto snapshot = svc::LoadSnapshot(file.toStdString(), problem);
+  if (!snapshot) {
+    prompter().showMessage(this, QStringLiteral("This file cannot be restored: %1. Nothing was sent.")
+                                     .arg(QString::fromStdString(problem)),
+                           kRestoreTitle, platform::Prompter::Icon::Warning);
+    return;
+  }
+  if (!panel::ShowOutcome(*this, service_.checkConnection())) return;
+
+  svc::Comparison comparison;
+  {
+    TransferProgress progress(*this, services_.pacer, kRestoreTitle, false);
+    progress.step(0, 1, QStringLiteral("Reading the settings from the controller..."));
+    comparison = svc::Compare(service_, *snapshot, false);
+  }
+  if (!panel::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
+
+  CompareRestoreDlg compare(*snapshot, QFileInfo(file).fileName(), comparison, this);
+  if (prompter().runModal(compare) != QDialog::Accepted) return;
+
+  svc::RestoreOptions options;
+  options.identity = compare.includeIdentity();
+  options.otherSystem = compare.otherSystemConfirmed();
+  options.source = file.toStdString();
+  if (options.identity) {
+    const std::optional<QString> password = VerifyServicePassword();
+    if (!password) return;
+    options.password = platform::Utf16View(*password);
+  }
+  svc::RestoreReport report;
+  {
+    TransferProgress progress(*this, services_.pacer, kRestoreTitle, true);
+    report = svc::Restore(service_, *snapshot, options, &progress);
+  }
+  if (report.outcome.status == svc::Status::Refused || report.outcome.status == svc::Status::NotConnected) {
+    panel::ShowOutcome(*this, report.outcome, kRestoreTitle);
+    return;
+  }
+  QString text = qstr(report.summary());
+  for (const svc::RestoredSetting& s : report.settings) {
+    if (s.comparison.plan != svc::RestorePlan::Send) continue;
+    text += QStringLiteral("\n%1: %2").arg(SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
+  }
+  if (!report.outcome.ok()) text += QStringLiteral("\n\n") + qstr(report.outcome.message);
+  const bool clean = report.outcome.ok() && !report.cancelled &&
+                     std::all_of(report.settings.begin(), report.settings.end(), [](const svc::RestoredSetting& s) {
+                       return s.result == svc::RestoreResult::Unchanged || s.result == svc::RestoreResult::Verified;
+                     });
+  prompter().showMessage(this, text, kRestoreTitle,
+                         clean ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+}
