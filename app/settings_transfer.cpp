@@ -149,7 +149,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     panel::ShowOutcome(*this, report.outcome, kRestoreTitle);
     return;
   }
-  QString text = qstr(report.summary());
+  QString text = qstr(report.summary()) + QLatin1Char('\n');
   for (const svc::RestoredSetting& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
     text += QStringLiteral("\n%1: %2").arg(SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
