@@ -19,6 +19,7 @@ enum Exit : int {
   kUsage = 2,
   kNoSystem = 3,     // no device link, no system answered, or a packet was not taken
   kReadFailed = 4,   // the controller did not answer a read
+  kFileProblem = 5,  // a file of the tool's could not be read
 };
 
 class Output {
