@@ -10,7 +10,6 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QTime>
-#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -32,6 +31,14 @@ QString Q(std::u16string_view text) {
 
 std::string Why(const std::filesystem::path& path, const char* what) {
   return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+}
+
+// Without XDG_STATE_HOME and HOME the state folder would be relative to
+// wherever the program was started: not a place to keep a log.
+bool Absolute(const std::filesystem::path& path, std::string& problem) {
+  if (path.is_absolute()) return true;
+  problem = "the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder";
+  return false;
 }
 
 struct Fd {
@@ -100,7 +107,7 @@ std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX
 // Appends the line with one write() under an exclusive lock: a line from
 // another process lands before or after it, never inside.
 bool AppendLine(const std::filesystem::path& path, const std::string& line, std::string& problem) {
-  if (path.has_parent_path() && !EnsureDirectory(path.parent_path(), problem)) return false;
+  if (!Absolute(path, problem) || !EnsureDirectory(path.parent_path(), problem)) return false;
   Fd file{::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600)};
   if (file.fd < 0) {
     problem = errno == ELOOP   ? path.string() + " is a symbolic link"
@@ -212,6 +219,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
 ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
                                   std::size_t limit) {
   ServiceLogContents contents;
+  if (!Absolute(path, contents.problem)) return contents;
   Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW)};
   if (file.fd < 0) {
     if (errno != ENOENT) contents.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");

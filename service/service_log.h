@@ -93,6 +93,7 @@ struct ServiceLogContents {
 // Reads the log's entries with a time at or after since (all when nullopt).
 // Only the newest limit bytes are read, starting at a whole line. The file
 // must be a regular file reached without a symbolic link; a FIFO never blocks.
+// The path, like the one a ServiceLog writes, must be absolute.
 ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since = {},
                                   std::size_t limit = kServiceLogReadLimit);
 

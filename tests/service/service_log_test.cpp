@@ -173,8 +173,9 @@ TEST_F(ServiceLogTest, ParallelWritersNeverMixTheirLines) {
 
 struct UnwritableCase {
   const char* name;
-  // Makes the obstacle in the folder; returns the log's path.
+  // Makes the obstacle in the folder; returns the log's path (empty: not for this user).
   std::function<fs::path(const fs::path& folder)> make;
+  const char* says;  // in the report
 };
 
 class UnwritableLog : public ServiceLogTest, public ::testing::WithParamInterface<UnwritableCase> {};
@@ -189,7 +190,7 @@ TEST_P(UnwritableLog, IsReportedOnceAndTheOperationsGoOn) {
   EXPECT_TRUE(service.shutter(false).ok());
   EXPECT_EQ(t.events().back(), "send 86 00");
   ASSERT_EQ(problems.size(), 1u);
-  EXPECT_NE(problems[0].find(folder.string()), std::string::npos) << problems[0];
+  EXPECT_NE(problems[0].find(GetParam().says), std::string::npos) << problems[0];
   if (fs::exists(folder / "target")) {
     EXPECT_EQ(Contents(folder / "target"), "mine\n") << "a link is never followed";
   }
@@ -202,23 +203,27 @@ INSTANTIATE_TEST_SUITE_P(
                        [](const fs::path& folder) {
                          std::ofstream(folder / "state") << "x";
                          return folder / "state" / "service-log.jsonl";
-                       }},
+                       },
+                       "state is not a folder"},
         UnwritableCase{"SymbolicLink",
                        [](const fs::path& folder) {
                          std::ofstream(folder / "target") << "mine\n";
                          fs::create_symlink(folder / "target", folder / "service-log.jsonl");
                          return folder / "service-log.jsonl";
-                       }},
+                       },
+                       "service-log.jsonl is a symbolic link"},
         UnwritableCase{"AFolder",
                        [](const fs::path& folder) {
                          fs::create_directory(folder / "service-log.jsonl");
                          return folder / "service-log.jsonl";
-                       }},
+                       },
+                       "Is a directory"},
         UnwritableCase{"AFifoWithoutReader",
                        [](const fs::path& folder) {
                          mkfifo((folder / "service-log.jsonl").c_str(), 0600);
                          return folder / "service-log.jsonl";
-                       }},
+                       },
+                       "service-log.jsonl is not a regular file"},
         // Root writes in any folder, and only root gives a file away: one of
         // these two runs.
         UnwritableCase{"ReadOnlyFolder",
@@ -227,13 +232,18 @@ INSTANTIATE_TEST_SUITE_P(
                          fs::create_directory(folder / "ro");
                          fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
                          return folder / "ro" / "service-log.jsonl";
-                       }},
+                       },
+                       "Permission denied"},
         UnwritableCase{"AnotherUsersFile",
                        [](const fs::path& folder) {
                          std::ofstream(folder / "service-log.jsonl") << "";
                          if (chown((folder / "service-log.jsonl").c_str(), 65534, 65534) != 0) return fs::path();
                          return folder / "service-log.jsonl";
-                       }}),
+                       },
+                       "belongs to another user"},
+        // No XDG_STATE_HOME and no HOME: never a log in the working folder.
+        UnwritableCase{"NoStateFolder", [](const fs::path&) { return fs::path("zor-maintenance/service-log.jsonl"); },
+                       "neither XDG_STATE_HOME nor HOME"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // Whatever the value holds, the line is JSON that gives it back, and no line
@@ -358,10 +368,10 @@ TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
   std::ofstream(folder / "target") << LineAt("2026-12-01T08:00:00.000Z");
   fs::create_symlink(folder / "target", folder / "link");
   mkfifo((folder / "fifo").c_str(), 0600);
-  for (const char* name : {"link", "fifo", "."}) {
-    const auto contents = ReadServiceLog(folder / name);
-    EXPECT_FALSE(contents.problem.empty()) << name;
-    EXPECT_TRUE(contents.entries.empty()) << name;
+  for (const fs::path& path : {folder / "link", folder / "fifo", folder, fs::path("target")}) {
+    const auto contents = ReadServiceLog(path);
+    EXPECT_FALSE(contents.problem.empty()) << path;
+    EXPECT_TRUE(contents.entries.empty()) << path;
   }
 }
 
