@@ -69,7 +69,8 @@ Output: a reading of one value prints the value alone; of several, one
   ok             true when the command did everything it set out to
   exit_status    as below
   error          {kind, message} when not ok; kind is usage, refused,
-                 not-connected, not-accepted, read-failed or no-device-link
+                 not-connected, not-accepted, read-failed, no-device-link
+                 or file (the service log could not be read)
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
   get NAME:      currents: min_current, max_current; distortion: distortion_x,
