@@ -7,6 +7,7 @@
 #include <QStyle>
 
 #include "app/about_dialog.h"
+#include "app/service_log_dialog.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
 #include "panel/outcome_view.h"
@@ -22,7 +23,15 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
     : platform::Dialog(res::kMainPanelTemplate, services.prompter, parent),
       m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
       services_(std::move(services)),
-      service_(m_link, services_.pacer, *this) {
+      service_(m_link, services_.pacer, *this),
+      serviceLog_("panel", service_, services_.serviceLog, [this](const std::string& why) {
+        prompter().showMessage(this,
+                               tr("The service log could not be written: %1.\nOperations go on, but are missing "
+                                  "from the log.")
+                                   .arg(QString::fromStdString(why)),
+                               platform::applicationTitle(), platform::Prompter::Icon::Warning);
+      }) {
+  service_.setObserver(&serviceLog_);
   auto bind = [this](void (CZORSystemMaintenanceDlg::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   bindCommands({
       {IDC_SET_MIN, bind(&CZORSystemMaintenanceDlg::OnSetMinCurrent)},
@@ -91,6 +100,7 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
   systemMenu()->addSeparator();
   appendSystemMenuItem(res::IDM_BACKUP, QStringLiteral("&Back Up Settings..."));
   appendSystemMenuItem(res::IDM_RESTORE, QStringLiteral("Compare/&Restore Settings..."));
+  appendSystemMenuItem(res::IDM_SERVICE_LOG, QStringLiteral("Service &Log..."));
   setWindowIcon(m_hIcon);
   SetDlgItemText(IDC_BUILD, QStringLiteral("Build : ") + BuildDate());
 
@@ -131,9 +141,16 @@ void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
     OnBackUpSettings();
   } else if ((id & 0xFFF0) == res::IDM_RESTORE) {
     OnCompareRestoreSettings();
+  } else if ((id & 0xFFF0) == res::IDM_SERVICE_LOG) {
+    ShowServiceLog();
   } else {
     platform::Dialog::OnSysCommand(id);
   }
+}
+
+void CZORSystemMaintenanceDlg::ShowServiceLog() {
+  ServiceLogDialog dialog(zor::service::ReadServiceLog(serviceLog_.path()), this);
+  prompter().runModal(dialog);
 }
 
 QPoint CZORSystemMaintenanceDlg::MinimizedIconOrigin(QSize client, QSize icon) {

@@ -5,6 +5,7 @@
 #include <QIcon>
 #include <QString>
 #include <cstdint>
+#include <filesystem>
 #include <functional>
 #include <optional>
 
@@ -13,6 +14,7 @@
 #include "panel/identity.h"
 #include "platform/dialog.h"
 #include "service/maintenance.h"
+#include "service/service_log.h"
 
 class CZORSystemMaintenanceDlg : public platform::Dialog,
                                  private zor::service::Host,
@@ -26,6 +28,8 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
     // Loads the device link into the given entry points; false when the
     // library could not be loaded.
     std::function<bool(zor::DeviceLink&)> loadDeviceLink;
+    // Where every operation that sends is logged.
+    std::filesystem::path serviceLog;
   };
 
   explicit CZORSystemMaintenanceDlg(Services services, QWidget* parent = nullptr);
@@ -115,6 +119,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
 
  private:
   void LoadDeviceLink();
+  void ShowServiceLog();
 
   // Host
   void notConnected() override;
@@ -129,6 +134,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
 
   Services services_;
   zor::service::Maintenance service_;
+  zor::service::ServiceLog serviceLog_;
 };
 
 // The build date as the compiler saw it, e.g. "Jul 15 2011".

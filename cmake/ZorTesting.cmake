@@ -1,7 +1,9 @@
 # zor_add_test(name SOURCES ... [LIBS ...] [GUI])
 #   One test executable, registered with CTest. GUI tests get a QApplication on
 #   the offscreen platform (tests/support/gui_test_main.cpp); the others use
-#   GoogleTest's own main.
+#   GoogleTest's own main. XDG_STATE_HOME points into the build tree, so
+#   nothing a test leaves in the state folder (the service log, the simulated
+#   controller's state) lands in the home folder.
 function(zor_add_test name)
   cmake_parse_arguments(T "GUI" "" "SOURCES;LIBS" ${ARGN})
   add_executable(${name} ${T_SOURCES})
@@ -15,6 +17,6 @@ function(zor_add_test name)
   endif()
   add_test(NAME ${name} COMMAND ${name})
   set_tests_properties(${name} PROPERTIES
-    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZORCOMM_LINK=sim"
+    ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ZORCOMM_LINK=sim;XDG_STATE_HOME=${CMAKE_BINARY_DIR}/test-state"
     TIMEOUT 300)
 endfunction()

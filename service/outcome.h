@@ -5,6 +5,7 @@
 // throws past the service layer.
 
 #include <string>
+#include <string_view>
 #include <utility>
 
 namespace zor::service {
@@ -16,6 +17,18 @@ enum class Status {
   NotAccepted,   // the device link did not take a packet; nothing more was sent
   ReadFailed,    // the controller did not answer a status query
 };
+
+// The status as the service log and zorctl's JSON name it.
+inline std::string_view StatusName(Status status) {
+  switch (status) {
+    case Status::Done: return "done";
+    case Status::Refused: return "refused";
+    case Status::NotConnected: return "not-connected";
+    case Status::NotAccepted: return "not-accepted";
+    case Status::ReadFailed: return "read-failed";
+  }
+  return "done";
+}
 
 // The input a refusal is about, so a front end can point at it (a panel field,
 // a command-line argument).

@@ -2,9 +2,11 @@
 
 #include <QJsonArray>
 #include <algorithm>
+#include <array>
 #include <functional>
 #include <optional>
 
+#include "service/service_log.h"
 #include "service/settings.h"
 #include "zorctl/password_input.h"
 #include "zorctl/commands_common.h"
@@ -257,6 +259,58 @@ int Adjust(Context& c) {
   });
 }
 
+// ---- the service log ------------------------------------------------------------------
+
+// Columns wider than this do not widen their column; the line only goes on further.
+constexpr qsizetype kMaxColumn = 24;
+
+// One line per entry in aligned columns: local time, front end, serial,
+// operation, value, outcome. Control characters show as escapes.
+void PrintLog(const std::vector<svc::ServiceLogEntry>& entries, Output& out) {
+  std::vector<std::array<QString, 6>> rows;
+  std::array<qsizetype, 6> widths{};
+  for (const svc::ServiceLogEntry& e : entries) {
+    const QString serial = e.serial ? QString::number(*e.serial) : QStringLiteral("-");
+    const QString value = e.value.isEmpty() ? QStringLiteral("-") : svc::OneLine(e.value);
+    rows.push_back({e.time.toLocalTime().toString(u"yyyy-MM-dd HH:mm:ss"), svc::OneLine(e.frontEnd), serial,
+                    svc::OneLine(e.operation), value, svc::OneLine(e.outcome)});
+    for (std::size_t i = 0; i < widths.size(); ++i)
+      widths[i] = std::max(widths[i], std::min(rows.back()[i].size(), kMaxColumn));
+  }
+  for (const auto& row : rows) {
+    QString line;
+    for (std::size_t i = 0; i + 1 < row.size(); ++i) line += row[i].leftJustified(widths[i]) + QStringLiteral("  ");
+    out.line((line + row.back()).toStdString());
+  }
+}
+
+int Log(Context& c) {
+  std::optional<QDateTime> since;
+  if (const auto& text = c.inv.options.since) {
+    since = svc::ParseSince(*text);
+    if (!since)
+      return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
+  }
+  const svc::ServiceLogContents log = svc::ReadServiceLog(svc::ServiceLogPath(), since);
+  if (!log.problem.empty()) return c.out.finish(kFileProblem, "the service log could not be read: " + log.problem, "file");
+  if (log.olderLeftOut) c.out.info("the service log is larger than 8 MB: only its newest entries were read");
+  if (log.skipped > 0)
+    c.out.info(std::to_string(log.skipped) + (log.skipped == 1 ? " line" : " lines") +
+               " of the service log could not be read");
+  if (c.out.json()) {
+    QJsonArray entries;
+    for (const svc::ServiceLogEntry& e : log.entries) entries.append(e.object);
+    c.out.set(QStringLiteral("entries"), entries);
+    c.out.set(QStringLiteral("skipped"), log.skipped);
+  } else if (log.entries.empty()) {
+    c.out.info(since ? "no operations have been logged since " + *c.inv.options.since
+                     : "no operations have been logged yet");
+  } else {
+    PrintLog(log.entries, c.out);
+  }
+  return c.out.finish(kDone);
+}
+
 // ---- the table ------------------------------------------------------------------------
 
 struct Command {
@@ -284,6 +338,7 @@ const Command kCommands[] = {
     {"backup", 1, 1, {}, Backup},
     {"diff", 1, 1, {"--identity"}, Diff},
     {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},
+    {"log", 0, 0, {"--since"}, Log},  // reads the log only: the device link is never loaded
 };
 
 const Command* Find(std::string_view name) {

@@ -34,6 +34,8 @@ Commands:
                                 begin the adjustment, jog by MOVES (letters
                                 U, D, L, R; "" for none) and save it, or with
                                 --cancel end it without saving
+  log                           print the service log: every operation that
+                                sent something, from zorctl and the panel
   help [COMMAND]                this text, or a command's own
 
 Options:
@@ -44,6 +46,8 @@ Options:
   -q, --quiet           no progress and no informational messages
   --password-file FILE  read the service password from the first line of FILE
                         (a pipe such as <(pass show zor) will do)
+  --since DATE          log: only entries from DATE on (2026-12-01, or
+                        2026-12-01T08:00[:SS]; local time, UTC with a final Z)
   -h, --help            show help and exit (after a command: its help)
   --version             show the version and exit
 
@@ -65,7 +69,8 @@ Output: a reading of one value prints the value alone; of several, one
   ok             true when the command did everything it set out to
   exit_status    as below
   error          {kind, message} when not ok; kind is usage, refused,
-                 not-connected, not-accepted, read-failed or no-device-link
+                 not-connected, not-accepted, read-failed, no-device-link
+                 or file (the service log could not be read)
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
   get NAME:      currents: min_current, max_current; distortion: distortion_x,
@@ -76,6 +81,9 @@ Output: a reading of one value prints the value alone; of several, one
                  gateway; ship-id: ship_id (8 hex digits)
   get all:       values {every key above}, missing [settings not read]
   --dry-run:     dry_run [{at_ms, step}], total_ms
+  log:           entries [{time, front_end, serial, model, operation, value,
+                 outcome, message}] as the log holds them, oldest first;
+                 skipped: lines that could not be read
 
 Exit status:
   0  done
@@ -84,10 +92,13 @@ Exit status:
   3  no device link, no marking system answered, or the device link did not
      accept a packet (nothing more was sent)
   4  the controller did not answer a read
+  5  the service log could not be read
 
 Environment:
   ZOR_SERVICE_PASSWORD   the service password
   LD_LIBRARY_PATH        absolute folders searched first for libZorComm.so
+  XDG_STATE_HOME         the service log is $XDG_STATE_HOME/zor-maintenance/
+                         service-log.jsonl (~/.local/state/... when unset)
   ZORCOMM_LINK, ZORCOMM_SIM_MODEL, ZORCOMM_STATE, ZORCOMM_TRACE
                          the device link's own; see zor-maintenance(1)
 
@@ -98,6 +109,7 @@ Examples:
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
   zorctl set ip 192.168.1.10 --dry-run
   zorctl adjust center UUL
+  zorctl log --since 2026-12-01
 )";
 
 namespace {
@@ -172,6 +184,28 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
 or with --cancel ends the adjustment without saving.
+)"},
+    {"log", R"(Usage: zorctl log [--since DATE] [--json]
+
+Prints the service log, oldest first: one line for every operation that sent
+something to a marking system, from zorctl and from the panel, with its time
+(local), front end, the system's serial number, the operation, the value sent
+("-" for none) and the outcome. Refusals send nothing and are not logged; the
+service password never is. The device link is not loaded.
+
+The log is $XDG_STATE_HOME/zor-maintenance/service-log.jsonl, or
+~/.local/state/zor-maintenance/service-log.jsonl when XDG_STATE_HOME is unset
+or not absolute: one JSON object per line with time (UTC, ISO 8601 with
+milliseconds), front_end, serial and model (null when no identity was read),
+operation, value, outcome (done, refused, not-connected, not-accepted,
+read-failed) and message (when not done). Only its newest 8 MB are read; a
+line that cannot be read is skipped and counted.
+
+  --since DATE   only the entries from DATE on: 2026-12-01 (from midnight),
+                 2026-12-01T08:00 or 2026-12-01T08:00:30 ('T' or a space);
+                 local time, or UTC with a final Z (2026-12-01T08:00Z)
+  --json         {"entries": [the lines' objects], "skipped": N}
+Exit status 5 when the log exists but cannot be read.
 )"},
     {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
 };

@@ -12,15 +12,9 @@ QString Q(std::u16string_view text) {
   return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
 }
 
+// The JSON error's kind; a done outcome has none.
 std::string_view KindOf(zor::service::Status status) {
-  switch (status) {
-    case zor::service::Status::Done: return "";
-    case zor::service::Status::Refused: return "refused";
-    case zor::service::Status::NotConnected: return "not-connected";
-    case zor::service::Status::NotAccepted: return "not-accepted";
-    case zor::service::Status::ReadFailed: return "read-failed";
-  }
-  return "";
+  return status == zor::service::Status::Done ? std::string_view() : zor::service::StatusName(status);
 }
 
 }  // namespace

@@ -19,7 +19,7 @@ enum Exit : int {
   kUsage = 2,
   kNoSystem = 3,     // no device link, no system answered, or a packet was not taken
   kReadFailed = 4,   // the controller did not answer a read
-  kFileNotWritten = 5,  // a file could not be written
+  kFileProblem = 5,  // a file could not be read or written
 };
 
 class Output {

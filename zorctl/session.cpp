@@ -105,6 +105,11 @@ int Session::open(std::string& kind, std::string& problem) {
     return kNoSystem;
   }
   service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);
+  log_ = std::make_unique<zor::service::ServiceLog>(
+      "zorctl", *service_, zor::service::ServiceLogPath(), [this](const std::string& why) {
+        out_.error("the service log could not be written (" + why + "); the operation goes on without it");
+      });
+  service_->setObserver(log_.get());
   opening_ = true;
   service_->connect();
   opening_ = false;

@@ -13,6 +13,7 @@
 
 #include "link/device_link.h"
 #include "service/maintenance.h"
+#include "service/service_log.h"
 #include "zorctl/dry_run.h"
 #include "zorctl/output.h"
 
@@ -57,6 +58,7 @@ class Session final : public zor::service::Host {
   std::unique_ptr<ProgressPacer> pacer_;
   zor::DeviceLink link_;
   std::unique_ptr<zor::service::Maintenance> service_;
+  std::unique_ptr<zor::service::ServiceLog> log_;  // every operation that sends, from open() on
   bool opening_ = false;
 };
 

@@ -109,7 +109,7 @@ int Backup(Context& c) {
   if (const int status = c.open(); status != kDone) return status;
   const svc::Snapshot snapshot = svc::TakeSnapshot(c.session.service());
   std::string problem;
-  if (!svc::SaveSnapshot(snapshot, file, problem)) return c.out.finish(kFileNotWritten, problem, "file");
+  if (!svc::SaveSnapshot(snapshot, file, problem)) return c.out.finish(kFileProblem, problem, "file");
   QJsonArray missing;
   std::string missingText;
   if (!snapshot.identity) {

@@ -6,6 +6,7 @@
 #include <QDialog>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <cstdio>
 #include <functional>
@@ -144,11 +145,14 @@ class IconPanel {
   zortest::FakeLink link{transcript};
   zortest::VirtualPacer pacer{transcript};
   Recorder prompter;
+  QTemporaryDir stateFolder;  // the service log's
   CZORSystemMaintenanceDlg panel{CZORSystemMaintenanceDlg::Services{
-      pacer, prompter, [this](zor::DeviceLink& target) {
+      pacer, prompter,
+      [this](zor::DeviceLink& target) {
         target = link.link();
         return true;
-      }}};
+      },
+      stateFolder.filePath("service-log.jsonl").toStdString()}};
 };
 
 }  // namespace paneltest

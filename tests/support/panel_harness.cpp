@@ -13,7 +13,7 @@
 
 namespace zortest {
 
-PanelHarness::PanelHarness() = default;
+PanelHarness::PanelHarness() : serviceLog(stateFolder.filePath("service-log.jsonl").toStdString()) {}
 PanelHarness::~PanelHarness() = default;
 
 CZORSystemMaintenanceDlg& PanelHarness::start(bool clearTranscript) {
@@ -22,7 +22,8 @@ CZORSystemMaintenanceDlg& PanelHarness::start(bool clearTranscript) {
         if (!libraryPresent) return false;
         target = link.link();
         return true;
-      }});
+      },
+      serviceLog});
   panel_->Initialize();
   panel_->show();
   if (clearTranscript) transcript.clear();

@@ -4,6 +4,8 @@
 // outside world lands in one transcript.
 
 #include <QString>
+#include <QTemporaryDir>
+#include <filesystem>
 #include <memory>
 
 #include "app/main_dialog.h"
@@ -27,6 +29,9 @@ class PanelHarness {
   VirtualPacer pacer{transcript};
   ScriptedPrompter prompter{transcript};
   bool libraryPresent = true;  // false: loading the device link fails
+  // The panel's service log: in a folder of this harness's own, never the home's.
+  QTemporaryDir stateFolder;
+  std::filesystem::path serviceLog;
 
   // Creates the panel and runs its start-up as the tool does (without the
   // modal loop), shows it offscreen, and then clears the transcript so a

@@ -7,7 +7,9 @@
 #include <unistd.h>
 
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -33,6 +35,7 @@ class Zorctl : public ::testing::Test {
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove("ZOR_SERVICE_PASSWORD");
     e.insert("ZORCOMM_STATE", dir.filePath("state"));
+    e.insert("XDG_STATE_HOME", dir.path());  // the service log, never the real home's
     if (recording) {
       e.insert("LD_LIBRARY_PATH", RECORDING_LINK_DIR);
       e.insert("ZOR_RECORD", record());
@@ -100,6 +103,8 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
       {{"info", "--cancel"}, 2},
       {{"set", "mac", "00:11:22:33:44:55", "--dry-run"}, 0},
       {{"get", "all", "--dry-run"}, 0},
+      {{"log", "--since", "soon"}, 2},
+      {{"info", "--since", "2026-12-01"}, 2},
   };
   for (const auto& c : cases) {
     const Result r = run(c.args);
@@ -146,13 +151,61 @@ TEST_F(Zorctl, NoSystemIsStatus3) {
   EXPECT_TRUE(r.err.contains("no marking system answered"));
 }
 
+TEST_F(Zorctl, LogsWhatItSentAndPrintsTheLogWithoutTheDeviceLink) {
+  ASSERT_EQ(run({"shutter", "close"}).status, 0);
+  ASSERT_EQ(run({"move", "300", "0"}).status, 1);  // refused: nothing sent, nothing logged
+  const Result r = run({"log", "--json"});
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  EXPECT_TRUE(r.recorded.isEmpty());
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o.keys(), (QStringList{"command", "entries", "exit_status", "ok", "skipped"}));
+  EXPECT_EQ(o["command"], "log");
+  EXPECT_EQ(o["skipped"], 0);
+  const QJsonArray entries = o["entries"].toArray();
+  ASSERT_EQ(entries.size(), 1);
+  const QJsonObject e = entries[0].toObject();
+  EXPECT_EQ(e["front_end"], "zorctl");
+  EXPECT_EQ(e["serial"], 0);
+  EXPECT_EQ(e["model"], "NZ-REC");
+  EXPECT_EQ(e["operation"], "shutter close");
+  EXPECT_EQ(e["outcome"], "done");
+  EXPECT_TRUE(Json(run({"log", "--json", "--since", "2999-01-01"}))["entries"].toArray().isEmpty());
+}
+
+TEST_F(Zorctl, LogPrintsAlignedLocalTimesSafeForATerminal) {
+  ASSERT_TRUE(QDir(dir.path()).mkpath("zor-maintenance"));
+  QFile f(dir.filePath("zor-maintenance/service-log.jsonl"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(R"({"time":"2026-12-01T08:00:00.000Z","front_end":"panel","serial":7,"model":"NZ-1","operation":"set lens","value":"60","outcome":"done"})"
+          "\nnot a line\n"
+          R"({"time":"2026-12-01T09:00:00.000Z","front_end":"zorctl","serial":null,"model":null,"operation":"set model-name","value":"A\u001b[2J","outcome":"not-accepted","message":"no"})"
+          "\n");
+  f.close();
+  const Result r = run({"log"}, true, {{"TZ", "UTC-1"}});
+  EXPECT_EQ(r.status, 0);
+  const QList<QByteArray> lines = r.out.split('\n');
+  ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
+  EXPECT_TRUE(lines[0].startsWith("2026-12-01 09:00:00  panel   7  set lens        60")) << lines[0].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("2026-12-01 10:00:00  zorctl  -  set model-name  A\\x1B[2J")) << lines[1].toStdString();
+  EXPECT_EQ(lines[0].indexOf("done"), lines[1].indexOf("not-accepted"));
+  EXPECT_FALSE(r.out.contains('\x1B'));
+  EXPECT_TRUE(r.err.contains("1 line of the service log could not be read"));
+
+  ASSERT_TRUE(f.remove());
+  ASSERT_TRUE(QDir(dir.path()).mkpath("zor-maintenance/service-log.jsonl"));
+  const Result unreadable = run({"log", "--json"});
+  EXPECT_EQ(unreadable.status, 5);
+  EXPECT_EQ(Json(unreadable)["error"].toObject()["kind"], "file");
+}
+
 TEST_F(Zorctl, HelpNamesEveryCommand) {
   const Result r = run({"--help"});
   EXPECT_EQ(r.status, 0);
   for (const char* command : {"info", "get NAME", "set NAME", "move X Y", "mark FIGURE", "shutter open|close",
-                              "aiming on|off", "test-power on PULSE", "init-power-board", "show-version", "adjust"})
+                              "aiming on|off", "test-power on PULSE", "init-power-board", "show-version", "adjust", "log"})
     EXPECT_TRUE(r.out.contains(command)) << command;
   EXPECT_EQ(run({"help", "set"}).status, 0);
+  EXPECT_EQ(run({"help", "log"}).status, 0);
   EXPECT_EQ(run({"set", "--help"}).status, 0);
 }
 

@@ -1,0 +1,319 @@
+#include "service/service_log.h"
+
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <QByteArray>
+#include <QDate>
+#include <QJsonDocument>
+#include <QJsonValue>
+#include <QTime>
+#include <cerrno>
+#include <cstdio>
+#include <cstring>
+#include <exception>
+#include <utility>
+
+#include "service/files.h"
+
+namespace zor::service {
+
+namespace {
+
+constexpr std::size_t kMaxMessageBytes = 4096;
+constexpr std::string_view kCut = "\u2026";  // ends a value cut to fit its line
+
+QString Q(std::u16string_view text) {
+  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
+}
+
+std::string Why(const std::filesystem::path& path, const char* what) {
+  return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
+}
+
+// Without XDG_STATE_HOME and HOME the state folder would be relative to
+// wherever the program was started: not a place to keep a log.
+bool Absolute(const std::filesystem::path& path, std::string& problem) {
+  if (path.is_absolute()) return true;
+  problem = "the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder";
+  return false;
+}
+
+struct Fd {
+  int fd = -1;
+  ~Fd() {
+    if (fd >= 0) ::close(fd);
+  }
+};
+
+// One UTF-8 character (or one byte of ASCII) as it stands inside a JSON string.
+void AppendEscaped(std::string& out, std::string_view character) {
+  const auto c = static_cast<unsigned char>(character.front());
+  if (character.size() > 1 || (c >= 0x20 && c != '"' && c != '\\')) {
+    out += character;
+    return;
+  }
+  switch (c) {
+    case '"': out += "\\\""; return;
+    case '\\': out += "\\\\"; return;
+    case '\n': out += "\\n"; return;
+    case '\r': out += "\\r"; return;
+    case '\t': out += "\\t"; return;
+    default: {
+      char escape[8];
+      std::snprintf(escape, sizeof escape, "\\u%04x", c);
+      out += escape;
+    }
+  }
+}
+
+// The escaped characters of bytes that fit in budget bytes; cut: not all did.
+std::string Escape(std::string_view bytes, std::size_t budget, bool& cut) {
+  std::string out;
+  cut = false;
+  for (std::size_t i = 0; i < bytes.size();) {
+    std::size_t end = i + 1;
+    while (end < bytes.size() && (static_cast<unsigned char>(bytes[end]) & 0xC0) == 0x80) ++end;
+    const std::size_t before = out.size();
+    AppendEscaped(out, bytes.substr(i, end - i));
+    if (out.size() > budget) {
+      out.resize(before);
+      cut = true;
+      break;
+    }
+    i = end;
+  }
+  return out;
+}
+
+// The text as a JSON string of at most maxBytes bytes, quotes included; one
+// that does not fit is cut at a whole character and ends with kCut.
+std::string JsonString(const QString& text, std::size_t maxBytes = SIZE_MAX) {
+  const QByteArray utf8 = text.toUtf8();
+  const std::string_view bytes(utf8.constData(), static_cast<std::size_t>(utf8.size()));
+  const std::size_t budget = maxBytes > 2 ? maxBytes - 2 : 0;
+  bool cut = false;
+  std::string inner = Escape(bytes, budget, cut);
+  if (cut) inner = Escape(bytes, budget > kCut.size() ? budget - kCut.size() : 0, cut) + std::string(kCut);
+  return "\"" + inner + "\"";
+}
+
+std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX) {
+  return JsonString(Q(text), maxBytes);
+}
+
+// Appends the line with one write() under an exclusive lock: a line from
+// another process lands before or after it, never inside.
+bool AppendLine(const std::filesystem::path& path, const std::string& line, std::string& problem) {
+  if (!Absolute(path, problem) || !EnsureDirectory(path.parent_path(), problem)) return false;
+  Fd file{::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600)};
+  if (file.fd < 0) {
+    problem = errno == ELOOP   ? path.string() + " is a symbolic link"
+              : errno == ENXIO ? path.string() + " is not a regular file"  // a FIFO no one reads
+                               : Why(path, "cannot open");
+    return false;
+  }
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    problem = path.string() + " is not a regular file";
+    return false;
+  }
+  if (st.st_uid != ::geteuid()) {
+    problem = path.string() + " belongs to another user";
+    return false;
+  }
+  while (::flock(file.fd, LOCK_EX) != 0) {
+    if (errno == EINTR) continue;
+    problem = Why(path, "cannot lock");
+    return false;
+  }
+  // Where the line starts, so a write cut short can be taken back.
+  if (::fstat(file.fd, &st) != 0) {
+    problem = Why(path, "cannot read the size of");
+    return false;
+  }
+  ssize_t written;
+  do {
+    written = ::write(file.fd, line.data(), line.size());
+  } while (written < 0 && errno == EINTR);
+  if (written == static_cast<ssize_t>(line.size())) return true;
+  problem = written < 0 ? Why(path, "cannot write") : "cannot write the whole line to " + path.string();
+  if (written > 0 && ::ftruncate(file.fd, st.st_size) != 0) problem += " (a part of it is left)";
+  return false;
+}
+
+std::optional<ServiceLogEntry> ParseEntry(std::string_view line) {
+  QJsonParseError error{};
+  const QJsonDocument document =
+      QJsonDocument::fromJson(QByteArray::fromRawData(line.data(), static_cast<qsizetype>(line.size())), &error);
+  if (error.error != QJsonParseError::NoError || !document.isObject()) return std::nullopt;
+  ServiceLogEntry entry;
+  entry.object = document.object();
+  const QJsonObject& o = entry.object;
+  if (!o.value(u"time").isString() || !o.value(u"operation").isString() || !o.value(u"outcome").isString())
+    return std::nullopt;
+  entry.time = QDateTime::fromString(o.value(u"time").toString(), Qt::ISODateWithMs).toUTC();
+  if (!entry.time.isValid()) return std::nullopt;
+  if (o.value(u"serial").isDouble()) entry.serial = o.value(u"serial").toInteger();
+  entry.frontEnd = o.value(u"front_end").toString();
+  entry.model = o.value(u"model").toString();
+  entry.operation = o.value(u"operation").toString();
+  entry.value = o.value(u"value").toString();
+  entry.outcome = o.value(u"outcome").toString();
+  entry.message = o.value(u"message").toString();
+  return entry;
+}
+
+}  // namespace
+
+std::filesystem::path ServiceLogPath() { return StateDirectory() / "service-log.jsonl"; }
+
+ServiceLog::ServiceLog(std::string frontEnd, const Maintenance& maintenance, std::filesystem::path path,
+                       ProblemReporter reportProblem)
+    : frontEnd_(std::move(frontEnd)),
+      maintenance_(maintenance),
+      path_(std::move(path)),
+      reportProblem_(std::move(reportProblem)) {}
+
+void ServiceLog::operationEnded(const OperationRecord& record) {
+  std::string problem;
+  try {
+    const std::string line =
+        ServiceLogLine(frontEnd_, maintenance_.identity(), record, QDateTime::currentDateTimeUtc());
+    if (AppendLine(path_, line, problem)) return;
+  } catch (const std::exception& e) {
+    problem = std::string("cannot write ") + path_.string() + ": " + e.what();
+  } catch (...) {
+    problem = "cannot write " + path_.string();
+  }
+  if (reported_) return;
+  reported_ = true;
+  try {
+    if (reportProblem_) reportProblem_(problem);
+  } catch (...) {
+    // The operation has been done; telling about its log line must not undo that.
+  }
+}
+
+std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identity>& identity,
+                           const OperationRecord& record, const QDateTime& time) {
+  const bool known = identity && identity->readable;
+  std::string head = "{\"time\":" + JsonString(time.toUTC().toString(Qt::ISODateWithMs));
+  head += ",\"front_end\":" + JsonString(QString::fromUtf8(frontEnd.data(), static_cast<qsizetype>(frontEnd.size())));
+  head += ",\"serial\":" + (known ? std::to_string(identity->info.serial) : std::string("null"));
+  head += ",\"model\":" + (known ? JsonString(identity->info.model) : std::string("null"));
+  head += ",\"operation\":" + JsonString(record.operation);
+  head += ",\"value\":";
+  const std::string_view outcome = StatusName(record.outcome.status);
+  std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
+  if (!record.outcome.ok()) tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
+  tail += "}\n";
+  // The value takes what is left of the line; everything else is short.
+  const std::size_t fixed = head.size() + tail.size();
+  const std::size_t room = kMaxServiceLogLine > fixed ? kMaxServiceLogLine - fixed : 0;
+  return head + JsonString(record.value, room) + tail;
+}
+
+ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
+                                  std::size_t limit) {
+  ServiceLogContents contents;
+  if (!Absolute(path, contents.problem)) return contents;
+  Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW)};
+  if (file.fd < 0) {
+    if (errno != ENOENT) contents.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
+    return contents;
+  }
+  struct stat st{};
+  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+    contents.problem = path.string() + " is not a regular file";
+    return contents;
+  }
+  // Writers hold the lock for one write() each: no line is read half written.
+  while (::flock(file.fd, LOCK_SH) != 0 && errno == EINTR) {
+  }
+  if (::fstat(file.fd, &st) != 0) {
+    contents.problem = Why(path, "cannot read");
+    return contents;
+  }
+  const auto size = static_cast<std::size_t>(st.st_size);
+  // From one byte before the newest limit bytes: it tells whether they start a line.
+  const bool olderLeftOut = size > limit;
+  const std::size_t start = olderLeftOut ? size - limit - 1 : 0;
+  std::string bytes(size - start, '\0');
+  std::size_t got = 0;
+  while (got < bytes.size()) {
+    const ssize_t n = ::pread(file.fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(start + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) {
+      contents.problem = Why(path, "cannot read");
+      return contents;
+    }
+    if (n == 0) break;
+    got += static_cast<std::size_t>(n);
+  }
+  bytes.resize(got);
+  ::flock(file.fd, LOCK_UN);
+
+  std::string_view text(bytes);
+  if (olderLeftOut) {
+    contents.olderLeftOut = true;
+    const std::size_t end = text.find('\n');
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+  }
+  while (!text.empty()) {
+    const std::size_t end = text.find('\n');
+    const std::string_view line = text.substr(0, end);
+    text = end == std::string_view::npos ? std::string_view() : text.substr(end + 1);
+    if (line.find_first_not_of(" \t\r") == std::string_view::npos) continue;
+    std::optional<ServiceLogEntry> entry = ParseEntry(line);
+    if (!entry) {
+      ++contents.skipped;
+    } else if (!since || entry->time >= *since) {
+      contents.entries.push_back(std::move(*entry));
+    }
+  }
+  return contents;
+}
+
+std::optional<QDateTime> ParseSince(std::string_view text) {
+  QString given = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+  Qt::TimeSpec spec = Qt::LocalTime;
+  if (given.endsWith(u'Z')) {
+    spec = Qt::UTC;
+    given.chop(1);
+  }
+  const QDate date = QDate::fromString(given.left(10), u"yyyy-MM-dd");
+  if (given.size() < 10 || !date.isValid()) return std::nullopt;
+  QTime time(0, 0);
+  if (given.size() > 10) {
+    if (given[10] != u'T' && given[10] != u' ') return std::nullopt;
+    const QString clock = given.mid(11);
+    time = QTime::fromString(clock, clock.size() == 5 ? u"HH:mm" : u"HH:mm:ss");
+    if (!time.isValid()) return std::nullopt;
+  }
+  const QDateTime since(date, time, spec);
+  if (!since.isValid()) return std::nullopt;
+  return since;
+}
+
+QString OneLine(const QString& text) {
+  QString line;
+  line.reserve(text.size());
+  for (const QChar c : text) {
+    const char16_t u = c.unicode();
+    if (u == u'\n') {
+      line += u"\\n";
+    } else if (u == u'\t') {
+      line += u"\\t";
+    } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) {
+      line += QString::asprintf("\\x%02X", static_cast<unsigned>(u));
+    } else {
+      line += c;
+    }
+  }
+  return line;
+}
+
+}  // namespace zor::service
