@@ -34,6 +34,16 @@ Commands:
                                 begin the adjustment, jog by MOVES (letters
                                 U, D, L, R; "" for none) and save it, or with
                                 --cancel end it without saving
+  backup FILE                   read every setting the controller reports and
+                                save them, with its identity, as a snapshot
+  diff FILE                     compare a snapshot with the controller, setting
+                                by setting, and tell what a restore would send
+  restore FILE                  send the snapshot's values that differ
+                                (calibration first, network last) and read
+                                each back; --identity also the serial number,
+                                model name and controller model (password);
+                                --other-system for another system's snapshot;
+                                --yes without asking (needed off a terminal)
   log                           print the service log: every operation that
                                 sent something, from zorctl and the panel
   help [COMMAND]                this text, or a command's own
@@ -46,6 +56,10 @@ Options:
   -q, --quiet           no progress and no informational messages
   --password-file FILE  read the service password from the first line of FILE
                         (a pipe such as <(pass show zor) will do)
+  --identity            diff, restore: the identity values too
+  --other-system        restore: the snapshot may come from another system
+  -y, --yes             restore: no question before sending
+  --cancel              adjust: end without saving
   --since DATE          log: only entries from DATE on (2026-12-01, or
                         2026-12-01T08:00[:SS]; local time, UTC with a final Z)
   -h, --help            show help and exit (after a command: its help)
@@ -70,7 +84,7 @@ Output: a reading of one value prints the value alone; of several, one
   exit_status    as below
   error          {kind, message} when not ok; kind is usage, refused,
                  not-connected, not-accepted, read-failed, no-device-link
-                 or file (the service log could not be read)
+                 or file (a file could not be read or written)
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
   get NAME:      currents: min_current, max_current; distortion: distortion_x,
@@ -81,6 +95,13 @@ Output: a reading of one value prints the value alone; of several, one
                  gateway; ship-id: ship_id (8 hex digits)
   get all:       values {every key above}, missing [settings not read]
   --dry-run:     dry_run [{at_ms, step}], total_ms
+  backup:        file, missing [settings not read: not in the file]
+  diff:          settings [{setting, controller, file, restore}], to_send,
+                 other_system, controller_serial, file_serial; restore is
+                 send, same, not in file, needs --identity or never restored
+  restore:       settings [{setting, before, file, result, after}] for those
+                 sent; result is verified, differs, unreadable, failed or
+                 not sent; sent, cancelled, summary
   log:           entries [{time, front_end, serial, model, operation, value,
                  outcome, message}] as the log holds them, oldest first;
                  skipped: lines that could not be read
@@ -91,8 +112,9 @@ Exit status:
   2  usage: unknown command, setting or option, or wrong number of values
   3  no device link, no marking system answered, or the device link did not
      accept a packet (nothing more was sent)
-  4  the controller did not answer a read
-  5  the service log could not be read
+  4  the controller did not answer a read (backup: saved without it;
+     restore: a value does not read back as sent)
+  5  a file could not be read or written (the service log, a backup)
 
 Environment:
   ZOR_SERVICE_PASSWORD   the service password
@@ -109,6 +131,9 @@ Examples:
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
   zorctl set ip 192.168.1.10 --dry-run
   zorctl adjust center UUL
+  zorctl backup unit-100001.json
+  zorctl diff unit-100001.json
+  zorctl restore unit-100001.json --yes
   zorctl log --since 2026-12-01
 )";
 
@@ -206,6 +231,35 @@ line that cannot be read is skipped and counted.
                  local time, or UTC with a final Z (2026-12-01T08:00Z)
   --json         {"entries": [the lines' objects], "skipped": N}
 Exit status 5 when the log exists but cannot be read.
+)"},
+    {"backup", R"(Usage: zorctl backup FILE [--json] [--dry-run]
+
+Reads the identity and every setting the controller can report (currents,
+distortion, scale, controller model, MAC, IP, subnet, gateway, ship id,
+working time) and saves them as one JSON file, written atomically. A read
+that fails is left out and named at the end (exit status 4); a file that
+cannot be written is refused (exit status 5) and nothing is left behind.
+)"},
+    {"diff", R"(Usage: zorctl diff FILE [--identity] [--json]
+
+Compares a snapshot with the connected controller: each setting's value on
+the controller and in the file, and whether a restore would send it. The
+working time and the ship id are shown, never restored. A file that is not
+a valid snapshot is refused (exit status 1) and nothing is read or sent.
+)"},
+    {"restore", R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
+
+Checks the whole file first: a file that is not JSON, of another format or
+a newer version, misses a part, holds a value the panel would refuse or the
+controller could not have reported, or is larger than 1 MB is refused with
+the problem named, and nothing is sent. Then sends only the settings whose
+values differ, with the panel's own packets and pauses (calibration first,
+network settings last) and reads each back: verified, differs or
+unreadable. The serial number, model name and controller model go back only
+with --identity and the service password; a snapshot of another system
+(another serial number) only with --other-system. On a terminal the
+comparison is shown and confirmed first; without one, --yes is needed.
+Ctrl+C cancels between settings: each is as it was or fully sent.
 )"},
     {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
 };
