@@ -279,9 +279,9 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
 
 std::optional<QDateTime> ParseSince(std::string_view text) {
   QString given = QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-  Qt::TimeSpec spec = Qt::LocalTime;
+  Qt::TimeSpec zone = Qt::LocalTime;
   if (given.endsWith(u'Z')) {
-    spec = Qt::UTC;
+    zone = Qt::UTC;
     given.chop(1);
   }
   const QDate date = QDate::fromString(given.left(10), u"yyyy-MM-dd");
@@ -293,7 +293,7 @@ std::optional<QDateTime> ParseSince(std::string_view text) {
     time = QTime::fromString(clock, clock.size() == 5 ? u"HH:mm" : u"HH:mm:ss");
     if (!time.isValid()) return std::nullopt;
   }
-  const QDateTime since(date, time, spec);
+  const QDateTime since(date, time, zone);
   if (!since.isValid()) return std::nullopt;
   return since;
 }

@@ -19,14 +19,14 @@ namespace {
 
 enum class Kind { Fixed5, Word, Hex8, Mac, Dotted, WorkTime, Seconds };
 
-struct KeySpec {
+struct KeyRule {
   const char* key;
   const char* setting;  // the setting it is read with
   Kind kind;
 };
 
 // Every key a snapshot's settings may hold, in ReadableSettings() order.
-constexpr KeySpec kKeys[] = {
+constexpr KeyRule kKeys[] = {
     {"min_current", "currents", Kind::Fixed5},   {"max_current", "currents", Kind::Fixed5},
     {"distortion_x", "distortion", Kind::Word},  {"distortion_y", "distortion", Kind::Word},
     {"scale_x", "scale", Kind::Fixed5},          {"scale_y", "scale", Kind::Fixed5},
@@ -87,47 +87,47 @@ std::optional<Ipv4> Dotted(const QString& text) {
 
 // The value as the controller could have reported it, in the text the panel
 // shows; the problem when it could not have been.
-std::optional<SettingField> CheckValue(const KeySpec& spec, const QJsonValue& v, Checker& check) {
-  const std::string where = std::string("settings.") + spec.key;
+std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v, Checker& check) {
+  const std::string where = std::string("settings.") + rule.key;
   auto fail = [&](const std::string& what) {
     check.fail(where + " " + what);
     return std::nullopt;
   };
-  switch (spec.kind) {
+  switch (rule.kind) {
     case Kind::Fixed5: {
       // A single-precision number, as the controller keeps currents and scales.
       if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::fabs(v.toDouble()) > FLT_MAX)
         return fail("is not a number the controller could have reported");
       const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));
-      return SettingField{spec.key, text, v.toDouble()};
+      return SettingField{rule.key, text, v.toDouble()};
     }
     case Kind::Word: {
       const auto d = Integer(v, 0, 65535);
       if (!d) return fail("is not a whole number from 0 to 65535");
-      return SettingField{spec.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
+      return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case Kind::Seconds: {
       const auto d = Integer(v, 0, 4294967295.0);
       if (!d) return fail("is not a whole number of seconds from 0 to 4294967295");
-      return SettingField{spec.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
+      return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case Kind::Hex8:
       if (!v.isString() || !IsHex(v.toString(), 8)) return fail("is not eight hexadecimal digits");
-      return SettingField{spec.key, U(v.toString().toLower()), std::nullopt};
+      return SettingField{rule.key, U(v.toString().toLower()), std::nullopt};
     case Kind::Mac: {
       if (!v.isString()) return fail("is not a MAC address");
       const auto whole = mac::wholeMacAddress(U(v.toString()));
       if (!whole) return fail("is not a MAC address (six groups of two hexadecimal digits)");
-      return SettingField{spec.key, *whole, std::nullopt};
+      return SettingField{rule.key, *whole, std::nullopt};
     }
     case Kind::Dotted: {
       const auto address = v.isString() ? Dotted(v.toString()) : std::nullopt;
       if (!address) return fail("is not an address of four decimal numbers from 0 to 255");
-      return SettingField{spec.key, FormatDotted(*address), std::nullopt};
+      return SettingField{rule.key, FormatDotted(*address), std::nullopt};
     }
     case Kind::WorkTime:
       if (!v.isString()) return fail("is not a working time");
-      return SettingField{spec.key, U(v.toString()), std::nullopt};
+      return SettingField{rule.key, U(v.toString()), std::nullopt};
   }
   return std::nullopt;
 }
@@ -287,22 +287,22 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
   if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
   for (auto it = settings.begin(); it != settings.end(); ++it) {
-    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeySpec& k) { return it.key() == QLatin1String(k.key); });
+    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeyRule& k) { return it.key() == QLatin1String(k.key); });
     if (known == std::end(kKeys)) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
   }
   // Each setting is there whole, or listed as missing: a file cut short or
   // edited by hand does not pass for a complete one.
-  for (const KeySpec& spec : kKeys) {
-    const QJsonValue v = settings.value(QLatin1String(spec.key));
-    if (isMissing(spec.setting)) {
-      if (!v.isUndefined()) check.fail(std::string("settings.") + spec.key + " is there, but its setting is listed as missing");
+  for (const KeyRule& rule : kKeys) {
+    const QJsonValue v = settings.value(QLatin1String(rule.key));
+    if (isMissing(rule.setting)) {
+      if (!v.isUndefined()) check.fail(std::string("settings.") + rule.key + " is there, but its setting is listed as missing");
       continue;
     }
     if (v.isUndefined()) {
-      check.fail(std::string("settings.") + spec.key + " is neither in the file nor listed as missing");
+      check.fail(std::string("settings.") + rule.key + " is neither in the file nor listed as missing");
       continue;
     }
-    if (auto field = CheckValue(spec, v, check)) snapshot.settings.push_back(std::move(*field));
+    if (auto field = CheckValue(rule, v, check)) snapshot.settings.push_back(std::move(*field));
   }
   if (const SettingField* time = snapshot.find("work_time"); time && !check.failed()) {
     const auto seconds = static_cast<std::uint32_t>(*snapshot.find("work_seconds")->number);
