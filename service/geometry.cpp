@@ -30,16 +30,23 @@ Reading<Distortion> Maintenance::readDistortion() {
   });
 }
 
-// Both texts are checked before either goes out.
-Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
-  return send({u"set distortion", Pair(x, y)}, [&] {
-    if (Outcome check = CheckOneByteText(Input::DistortionX, x); !check.ok()) return check;
-    if (Outcome check = CheckOneByteText(Input::DistortionY, y); !check.ok()) return check;
-    channel_.SendText(CMD_SET_X_DISTORTION, x);
+// Both texts are checked before either goes out; the controller takes the X
+// half before the Y half comes.
+Outcome Maintenance::sendHalves(const XYSet& set, std::u16string_view x, std::u16string_view y) {
+  return send({set.operation, Pair(x, y)}, [&] {
+    if (Outcome check = CheckOneByteText(set.inputX, x); !check.ok()) return check;
+    if (Outcome check = CheckOneByteText(set.inputY, y); !check.ok()) return check;
+    channel_.SendText(set.codeX, x);
     channel_.pacer().sleep(kBetweenHalves);
-    channel_.SendText(CMD_SET_Y_DISTORTION, y);
+    channel_.SendText(set.codeY, y);
     return Outcome::done();
   });
+}
+
+Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
+  return sendHalves({u"set distortion", Input::DistortionX, Input::DistortionY, CMD_SET_X_DISTORTION,
+                     CMD_SET_Y_DISTORTION},
+                    x, y);
 }
 
 // Read without a connection check; both numbers read 0.0 when the library
@@ -53,14 +60,7 @@ Reading<Scale> Maintenance::readScale() {
 }
 
 Outcome Maintenance::setScale(std::u16string_view x, std::u16string_view y) {
-  return send({u"set scale", Pair(x, y)}, [&] {
-    if (Outcome check = CheckOneByteText(Input::ScaleX, x); !check.ok()) return check;
-    if (Outcome check = CheckOneByteText(Input::ScaleY, y); !check.ok()) return check;
-    channel_.SendText(CMD_SET_X_SCALE, x);
-    channel_.pacer().sleep(kBetweenHalves);
-    channel_.SendText(CMD_SET_Y_SCALE, y);
-    return Outcome::done();
-  });
+  return sendHalves({u"set scale", Input::ScaleX, Input::ScaleY, CMD_SET_X_SCALE, CMD_SET_Y_SCALE}, x, y);
 }
 
 // The maximum field toggles on the controller; nothing here keeps its state.

@@ -179,11 +179,17 @@ class Maintenance final : private ChannelHost {
 
  private:
   struct Operation;
+  struct XYSet {
+    std::u16string_view operation;
+    Input inputX, inputY;
+    int codeX, codeY;
+  };
   template <class Body>
   Outcome send(const Operation& operation, Body&& body);
   template <class T, class Body>
   Reading<T> read(Body&& body);
   Outcome sendText(std::u16string_view operation, Input input, int code, std::u16string_view text);
+  Outcome sendHalves(const XYSet& set, std::u16string_view x, std::u16string_view y);
   Outcome sendControllerModel(std::u16string_view password, std::u16string text);
   Outcome adjustmentStep(int code, char16_t move);
   Outcome finishAdjustment(Outcome outcome, std::u16string_view how);
