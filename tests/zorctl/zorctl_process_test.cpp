@@ -132,17 +132,46 @@ TEST_F(Zorctl, ARefusedPacketEndsWithStatus3) {
   EXPECT_EQ(Json(r)["error"].toObject()["kind"].toString(), "not-accepted");
 }
 
-TEST_F(Zorctl, OnTheSimulatedControllerASetIsReadBack) {
-  const QString password = dir.filePath("pw");
-  QFile f(password);
-  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write("kplvoxen\n");
-  f.close();
-  ASSERT_EQ(run({"set", "controller-model", "200031", "--password-file", password, "--quiet"}, false).status, 0);
-  const Result r = run({"get", "controller-model"}, false);
-  EXPECT_EQ(r.out.trimmed(), "10200031");
+// On the device link we ship: a command without pauses goes through, and
+// the reads show the simulated system (a Set's paced text is left to the
+// service layer's tests, in virtual time).
+TEST_F(Zorctl, OnTheSimulatedController) {
+  EXPECT_EQ(run({"mark", "max-field"}, false).status, 0);
+  EXPECT_EQ(run({"get", "controller-model"}, false).out.trimmed(), "100a0001");
   const Result info = run({"info", "--json"}, false);
   EXPECT_EQ(Json(info)["family"].toString(), "NZ");
+  EXPECT_EQ(Json(info)["version"].toString(), "SIM-1.00");
+}
+
+// The round trip itself runs in the service layer's tests, in virtual time;
+// here what zorctl decides before it reads or sends anything.
+TEST_F(Zorctl, RestoreOffATerminalNeedsYes) {
+  QFile f(dir.filePath("unit.json"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  const QByteArray good = R"({"format": "zor-maintenance-settings", "version": 1, "time": "2026-12-09T10:00:00Z",
+    "tool_version": "1.0.0", "identity": null, "settings": {},
+    "missing": ["identity", "currents", "distortion", "scale", "controller-model", "work-time", "mac", "ip",
+                "subnet", "gateway", "ship-id"]})";
+  f.write(good);
+  f.close();
+  const Result r = run({"restore", f.fileName()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(r.err.contains("--yes")) << r.err.toStdString();
+  EXPECT_TRUE(r.recorded.isEmpty());
+}
+
+TEST_F(Zorctl, ASpoiltSnapshotSendsNothing) {
+  const QString file = dir.filePath("spoilt.json");
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write("{\"format\": \"zor-maintenance-settings\", \"version\": 1}");
+  f.close();
+  for (const QStringList& args : {QStringList{"restore", file, "--yes"}, QStringList{"diff", file}}) {
+    const Result r = run(args);
+    EXPECT_EQ(r.status, 1);
+    EXPECT_TRUE(r.err.contains("nothing was sent")) << r.err.toStdString();
+    EXPECT_TRUE(r.recorded.isEmpty());
+  }
 }
 
 TEST_F(Zorctl, NoSystemIsStatus3) {
