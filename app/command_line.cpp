@@ -19,7 +19,7 @@ const char kUsage[] =
     "The tool talks to the controller through the device link libZorComm.so,\n"
     "found beside the executable or in the installed library folder. Its own\n"
     "environment (ZORCOMM_LINK, ZORCOMM_SIM_MODEL, ZORCOMM_STATE, ZORCOMM_TRACE)\n"
-    "selects the simulated controller and its state file; see the README.\n";
+    "selects the simulated controller and its state file; see zor-maintenance(1).\n";
 
 CommandLine ParseCommandLine(int argc, const char* const* argv) {
   CommandLine line;

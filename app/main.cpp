@@ -22,7 +22,7 @@ int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("ZORSystemMaintenance"));
   QApplication::setApplicationVersion(QStringLiteral(ZOR_VERSION));
-  QGuiApplication::setDesktopFileName(QStringLiteral("zor-maintenance"));
+  QGuiApplication::setDesktopFileName(QStringLiteral(ZOR_APP_ID));
 
   const CommandLine line = ParseCommandLine(argc, argv);
   // A session manager or a newer launcher may pass what this version does not

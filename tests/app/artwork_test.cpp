@@ -148,7 +148,7 @@ QMap<QString, QString> desktopEntry(const QByteArray& text, QStringList& problem
 }
 
 TEST(DesktopEntry, NamesTheToolItsIconAndItsMenuCategories) {
-  const QByteArray text = readAll(kSourceDir + QStringLiteral("/zor-maintenance.desktop"));
+  const QByteArray text = readAll(kSourceDir + QStringLiteral("/" ZOR_APP_ID ".desktop"));
   ASSERT_FALSE(text.isEmpty());
   QStringList problems;
   const QMap<QString, QString> keys = desktopEntry(text, problems);
@@ -161,9 +161,10 @@ TEST(DesktopEntry, NamesTheToolItsIconAndItsMenuCategories) {
       {"Type", "Application"},
       {"Name", "ZOR Maintenance"},
       {"Exec", "zor-maintenance"},
-      // The installed icon's file name, without extension, and the name the
-      // application gives Qt as its desktop file: all three must agree.
-      {"Icon", "zor-maintenance"},
+      // The installed icon's file name, without extension, the entry's own
+      // name and the name the application gives Qt as its desktop file: all
+      // are the tool's id.
+      {"Icon", ZOR_APP_ID},
   };
   for (const auto& r : required) {
     EXPECT_EQ(keys.value(QLatin1String(r.key)), QLatin1String(r.value)) << r.key;
