@@ -5,6 +5,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
 #include <string>
 
@@ -192,7 +193,10 @@ int RestoreCommand(Context& c) {
   if (report.outcome.status == svc::Status::Refused) return c.out.finish(kRefused, "restore: " + Utf8(report.outcome.message), "refused");
   QJsonArray rows;
   char line[256];
-  if (!c.out.json() && report.sent() + (report.cancelled ? 1 : 0) > 0) {
+  const bool anySent = std::any_of(report.settings.begin(), report.settings.end(), [](const auto& s) {
+    return s.comparison.plan == svc::RestorePlan::Send;
+  });
+  if (!c.out.json() && anySent) {
     std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "BEFORE", "FILE", "RESULT");
     c.out.line(line);
   }
