@@ -2,17 +2,9 @@
 
 #include "resources/family_layout.h"
 #include "resources/resource.h"
+#include "service/text.h"
 
 namespace panel {
-
-namespace {
-
-std::u16string Decimal(long long value) {
-  const std::string digits = std::to_string(value);
-  return std::u16string(digits.begin(), digits.end());
-}
-
-}  // namespace
 
 void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
   if (!identity.readable) {
@@ -29,9 +21,9 @@ void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
   }
   panel.showFamilyPicture(res::FamilyPicture(identity.family));
   panel.setLensIndex(res::LensIndex(info.lens));
-  panel.setControlText(IDC_SERIAL_NUMBER, Decimal(info.serial));
+  panel.setControlText(IDC_SERIAL_NUMBER, zor::service::Decimal(info.serial));
   panel.setControlText(IDC_MODEL_NAME, zor::ModelFieldText(info, identity.family));
-  panel.setControlText(IDC_LENS, Decimal(info.lens));
+  panel.setControlText(IDC_LENS, zor::service::Decimal(info.lens));
   panel.rewriteBoundFields();
   panel.showMessage(zor::ConnectedMessage(info));
 }

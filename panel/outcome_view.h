@@ -6,6 +6,7 @@
 
 #include "platform/dialog.h"
 #include "service/outcome.h"
+#include "service/text.h"
 
 namespace panel {
 
@@ -16,8 +17,6 @@ namespace panel {
 bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome,
                  const QString& title = platform::applicationTitle());
 
-inline QString qstr(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
+inline QString qstr(std::u16string_view text) { return zor::service::ToQString(text); }
 
 }  // namespace panel

@@ -2,17 +2,9 @@
 
 #include "service/maintenance.h"
 #include "service/operation.h"
+#include "service/text.h"
 
 namespace zor::service {
-
-namespace {
-
-std::u16string Decimal(int value) {
-  const std::string digits = std::to_string(value);
-  return {digits.begin(), digits.end()};
-}
-
-}  // namespace
 
 Outcome Maintenance::setXMultiplier(std::u16string_view text) {
   return sendText(u"set x-multiplier", Input::XMultiplier, CMD_SET_X_MULTIPLIER, text);

@@ -45,6 +45,23 @@ std::u16string FormatMacAddress(const MacAddress& mac) { return mac::formatMacAd
 
 std::u16string FormatDotted(const Ipv4& a) { return Printf("%d.%d.%d.%d", a[0], a[1], a[2], a[3]); }
 
+std::optional<Ipv4> ParseDotted(std::u16string_view text) {
+  Ipv4 address{};
+  for (std::size_t i = 0; i < address.size(); ++i) {
+    const std::size_t dot = i + 1 < address.size() ? text.find(u'.') : text.size();
+    if (dot == std::u16string_view::npos || dot == 0 || dot > 3) return std::nullopt;
+    unsigned octet = 0;
+    for (char16_t c : text.substr(0, dot)) {
+      if (c < u'0' || c > u'9') return std::nullopt;
+      octet = octet * 10 + (c - u'0');
+    }
+    if (octet > 255) return std::nullopt;
+    address[i] = static_cast<std::uint8_t>(octet);
+    text.remove_prefix(std::min(text.size(), dot + 1));
+  }
+  return address;
+}
+
 std::u16string FormatWorkTime(std::uint32_t seconds) { return FormatDuration(seconds, u"%D,%H:%M:%S"); }
 
 std::u16string FormatWorkTimeBox(std::uint32_t seconds) {

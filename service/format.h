@@ -3,6 +3,8 @@
 // panel's fields and on zorctl's output.
 
 #include <cstdint>
+#include <optional>
+#include <string_view>
 #include <string>
 
 #include "service/maintenance.h"
@@ -15,6 +17,8 @@ std::u16string FormatHex8(std::uint32_t value);         // "%08x": controller mo
 std::u16string FormatModelCode(std::uint32_t value);    // "%06x" of the low 24 bits
 std::u16string FormatMacAddress(const MacAddress& mac); // "%02X:%02X:%02X:%02X:%02X:%02X"
 std::u16string FormatDotted(const Ipv4& address);       // "%d.%d.%d.%d"
+// The reverse: four decimal octets 0-255 of one to three digits each.
+std::optional<Ipv4> ParseDotted(std::u16string_view text);
 std::u16string FormatWorkTime(std::uint32_t seconds);   // "%D,%H:%M:%S"
 std::u16string FormatWorkTimeBox(std::uint32_t seconds);  // "Total working days: %D,%H:%M:%S"
 

@@ -6,6 +6,7 @@
 
 #include "service/maintenance.h"
 #include "service/operation.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -80,9 +81,7 @@ Outcome Maintenance::mark(Figure figure) {
 
 // A target above one byte would arrive as its low byte: 300 would move to 44.
 Outcome Maintenance::moveTo(std::uint32_t x, std::uint32_t y) {
-  std::u16string value;
-  for (char c : std::to_string(x) + " " + std::to_string(y)) value.push_back(static_cast<char16_t>(c));
-  return send({u"move", value}, [&] {
+  return send({u"move", Pair(Decimal(x), Decimal(y))}, [&] {
     if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, std::u16string(kMoveTargetRangeMessage));
     if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, std::u16string(kMoveTargetRangeMessage));
     channel_.SendCommand(CMD_MOVE_TO_X, static_cast<int>(x));

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "service/operation.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -12,13 +13,11 @@ namespace {
 
 constexpr std::u16string_view kServicePassword = u"KPLVoxen";
 
-std::u16string Ascii(std::string_view text) { return {text.begin(), text.end()}; }
-
 // "U+0130", or "U+1F600" for a surrogate pair.
 std::u16string CodePointName(char32_t c) {
   char buffer[16];
   std::snprintf(buffer, sizeof buffer, "U+%04X", static_cast<unsigned>(c));
-  return Ascii(buffer);
+  return FromUtf8(buffer);
 }
 
 }  // namespace
@@ -69,7 +68,7 @@ void Maintenance::reportOperation(std::u16string_view name, std::u16string value
 
 Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution) {
   std::u16string text = u"The marking system did not accept the command (device link result ";
-  text += Ascii(std::to_string(stopped.result));
+  text += Decimal(stopped.result);
   text += u"), so nothing more was sent. The next operation looks for the system again.";
   if (!caution.empty()) {
     text += u"\n\n";
@@ -87,10 +86,7 @@ Outcome Maintenance::sendText(std::u16string_view operation, Input input, int co
 }
 
 bool MatchesServicePassword(std::u16string_view typed) {
-  const QString text(reinterpret_cast<const QChar*>(typed.data()), static_cast<qsizetype>(typed.size()));
-  const QString password(reinterpret_cast<const QChar*>(kServicePassword.data()),
-                         static_cast<qsizetype>(kServicePassword.size()));
-  return text.compare(password, Qt::CaseInsensitive) == 0;
+  return ToQString(typed).compare(ToQString(kServicePassword), Qt::CaseInsensitive) == 0;
 }
 
 std::u16string_view InputName(Input input) {

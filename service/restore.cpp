@@ -5,7 +5,9 @@
 #include <charconv>
 #include <map>
 
+#include "service/format.h"
 #include "service/settings.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -24,23 +26,9 @@ struct Item {
   SendFn send;
 };
 
-std::optional<Ipv4> Octets(const std::u16string& dotted) {
-  Ipv4 address{};
-  std::size_t at = 0;
-  for (std::size_t i = 0; i < 4; ++i) {
-    unsigned value = 0;
-    const std::string part(dotted.begin() + static_cast<std::ptrdiff_t>(at), dotted.end());
-    const auto [end, error] = std::from_chars(part.data(), part.data() + part.size(), value);
-    if (error != std::errc() || value > 255) return std::nullopt;
-    address[i] = static_cast<std::uint8_t>(value);
-    at += static_cast<std::size_t>(end - part.data()) + 1;
-  }
-  return address;
-}
-
 template <AddressKind kind>
 Outcome SendAddress(Maintenance& m, const std::vector<std::u16string>& v, const RestoreOptions&) {
-  return m.setAddress(kind, Octets(v[0]));
+  return m.setAddress(kind, ParseDotted(v[0]));
 }
 
 constexpr Item kItems[] = {
@@ -157,7 +145,6 @@ std::optional<std::int32_t> SerialOf(const std::optional<std::vector<SettingFiel
   return std::nullopt;
 }
 
-std::u16string Ascii(std::string_view s) { return {s.begin(), s.end()}; }
 
 }  // namespace
 
@@ -197,8 +184,8 @@ std::u16string RestoreReport::summary() const {
   std::u16string text;
   auto add = [&](int n, std::u16string_view what) {
     if (n == 0) return;
-    text += text.empty() ? (n == 1 ? u"1 setting " : Ascii(std::to_string(n)) + u" settings ")
-                         : u"; " + Ascii(std::to_string(n)) + u" ";
+    text += text.empty() ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ")
+                         : u"; " + Decimal(n) + u" ";
     text += what;
   };
   add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
@@ -225,10 +212,10 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
   }
   if (comparison.otherSystem() && !options.otherSystem) {
     std::u16string text = u"The snapshot was taken from ";
-    text += comparison.fileSerial ? u"marking system " + Ascii(std::to_string(*comparison.fileSerial))
+    text += comparison.fileSerial ? u"marking system " + Decimal(*comparison.fileSerial)
                                   : u"a marking system whose identity could not be read";
     text += u", and this one is ";
-    text += comparison.controllerSerial ? Ascii(std::to_string(*comparison.controllerSerial)) : u"not identified";
+    text += comparison.controllerSerial ? Decimal(*comparison.controllerSerial) : u"not identified";
     text += u". Confirm that it is meant for this system to restore it. Nothing was sent.";
     report.outcome = Outcome::refused(Input::None, std::move(text));
     return report;
@@ -261,14 +248,14 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
                            : setting.after == setting.comparison.file ? RestoreResult::Verified
                                                                      : RestoreResult::Differs;
           if (!sentNames.empty()) sentNames += u", ";
-          sentNames += Ascii(item.name);
+          sentNames += FromUtf8(item.name);
         }
       }
     }
     report.settings.push_back(std::move(setting));
   }
   if (index > 0) {
-    std::u16string value = Ascii(options.source);
+    std::u16string value = FromUtf8(options.source);
     value += u": " + (sentNames.empty() ? std::u16string(u"nothing") : sentNames);
     service.reportOperation(u"restore", value, report.outcome);
   }

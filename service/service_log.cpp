@@ -17,6 +17,7 @@
 #include <utility>
 
 #include "service/files.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -25,9 +26,6 @@ namespace {
 constexpr std::size_t kMaxMessageBytes = 4096;
 constexpr std::string_view kCut = "\u2026";  // ends a value cut to fit its line
 
-QString Q(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
 
 std::string Why(const std::filesystem::path& path, const char* what) {
   return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
@@ -101,7 +99,7 @@ std::string JsonString(const QString& text, std::size_t maxBytes = SIZE_MAX) {
 }
 
 std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX) {
-  return JsonString(Q(text), maxBytes);
+  return JsonString(ToQString(text), maxBytes);
 }
 
 // Appends the line with one write() under an exclusive lock: a line from

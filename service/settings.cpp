@@ -3,12 +3,11 @@
 #include <charconv>
 
 #include "service/format.h"
+#include "service/text.h"
 
 namespace zor::service {
 
 namespace {
-
-std::u16string Ascii(const std::string& s) { return {s.begin(), s.end()}; }
 
 // The number a text shows, as the text rounds it ("0.10000" is 0.1, not the
 // float nearest to it).
@@ -110,8 +109,8 @@ std::vector<SettingField> IdentityFields(const Identity& identity) {
   return {Text("system_name", info.model),
           Text("version", info.version),
           Text("release_date", info.releaseDate),
-          Number("serial_number", Ascii(std::to_string(info.serial))),
-          Number("lens_mm", Ascii(std::to_string(info.lens))),
+          Number("serial_number", Decimal(info.serial)),
+          Number("lens_mm", Decimal(info.lens)),
           Text("family", std::u16string(FamilyName(identity.family)))};
 }
 

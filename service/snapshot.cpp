@@ -12,6 +12,7 @@
 #include "lan/mac_mask.h"
 #include "service/files.h"
 #include "service/format.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -37,13 +38,10 @@ constexpr KeyRule kKeys[] = {
     {"ship_id", "ship-id", Kind::Hex8},
 };
 
-QString Q(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
 std::u16string U(const QString& text) { return text.toStdU16String(); }
 
 QJsonValue JsonOf(const SettingField& field) {
-  return field.number ? QJsonValue(*field.number) : QJsonValue(Q(field.text));
+  return field.number ? QJsonValue(*field.number) : QJsonValue(ToQString(field.text));
 }
 
 // ---- checking a file, value by value ----------------------------------------------------
@@ -67,22 +65,6 @@ std::optional<double> Integer(const QJsonValue& v, double min, double max) {
 bool IsHex(const QString& text, int digits) {
   if (text.size() != digits) return false;
   return std::all_of(text.begin(), text.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 0x80; });
-}
-
-std::optional<Ipv4> Dotted(const QString& text) {
-  const QStringList parts = text.split(QLatin1Char('.'));
-  if (parts.size() != 4) return std::nullopt;
-  Ipv4 address{};
-  for (int i = 0; i < 4; ++i) {
-    const QString& part = parts[i];
-    if (part.isEmpty() || part.size() > 3 ||
-        !std::all_of(part.begin(), part.end(), [](QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }))
-      return std::nullopt;
-    const int octet = part.toInt();
-    if (octet > 255) return std::nullopt;
-    address[static_cast<std::size_t>(i)] = static_cast<std::uint8_t>(octet);
-  }
-  return address;
 }
 
 // The value as the controller could have reported it, in the text the panel
@@ -121,7 +103,7 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
       return SettingField{rule.key, *whole, std::nullopt};
     }
     case Kind::Dotted: {
-      const auto address = v.isString() ? Dotted(v.toString()) : std::nullopt;
+      const auto address = v.isString() ? ParseDotted(U(v.toString())) : std::nullopt;
       if (!address) return fail("is not an address of four decimal numbers from 0 to 255");
       return SettingField{rule.key, FormatDotted(*address), std::nullopt};
     }
@@ -165,7 +147,7 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   info.version = *version;
   info.releaseDate = *date;
   identity.family = DecideFamily(info.model);
-  if (o.value(QLatin1String("family")).toString() != Q(FamilyName(identity.family))) {
+  if (o.value(QLatin1String("family")).toString() != ToQString(FamilyName(identity.family))) {
     check.fail("identity.family does not match identity.system_name");
     return std::nullopt;
   }

@@ -6,6 +6,7 @@
 #include "duration/duration.h"
 #include "service/maintenance.h"
 #include "service/operation.h"
+#include "service/text.h"
 
 namespace zor::service {
 
@@ -32,8 +33,7 @@ Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry) {
 // The counter takes the seconds as decimal digits.
 Outcome Maintenance::resetWorkTime(std::u16string_view password, std::uint32_t seconds) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  const std::string digits = std::to_string(seconds);
-  return sendText(u"set work-time", Input::WorkTime, CMD_SET_WORK_TIME, std::u16string(digits.begin(), digits.end()));
+  return sendText(u"set work-time", Input::WorkTime, CMD_SET_WORK_TIME, Decimal(seconds));
 }
 
 }  // namespace zor::service

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "service/service_log.h"
+#include "service/format.h"
 #include "service/settings.h"
 #include "zorctl/password_input.h"
 #include "zorctl/commands_common.h"
@@ -69,7 +70,7 @@ int Get(Context& c) {
       all.insert(all.end(), reading.fields.begin(), reading.fields.end());
     } else {
       missing.append(QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size())));
-      c.out.error(Utf8(reading.outcome.message));
+      c.out.error(ToUtf8(reading.outcome.message));
       status = kReadFailed;
     }
   }
@@ -113,9 +114,9 @@ Setter Pair(std::string_view name, Fn fn) {
 
 Setter Address(std::string_view name, svc::AddressKind kind) {
   return {name, 1, false, [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
-            const auto address = ParseIpv4(Utf8(v[0]));
+            const auto address = svc::ParseDotted(v[0]);
             if (!address) {
-              refusal = std::string(name) + ": '" + Utf8(v[0]) +
+              refusal = std::string(name) + ": '" + ToUtf8(v[0]) +
                         "' is not an address: give four decimal numbers from 0 to 255, as 192.168.1.10";
               return std::nullopt;
             }
@@ -149,16 +150,16 @@ const std::vector<Setter>& Setters() {
        [](const auto& v, const auto& password, std::string& refusal) -> std::optional<Operation> {
          const auto seconds = svc::ParseWorkTimeReset(v[0]);
          if (!seconds.ok()) {
-           refusal = "work-time: '" + Utf8(v[0]) + "': " + Utf8(seconds.message);
+           refusal = "work-time: '" + ToUtf8(v[0]) + "': " + ToUtf8(seconds.message);
            return std::nullopt;
          }
          return Operation([password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
        }},
       {"mac", 1, false,
        [](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
-         const auto mac = ParseMac(Utf8(v[0]));
+         const auto mac = ParseMac(ToUtf8(v[0]));
          if (!mac) {
-           refusal = "mac: '" + Utf8(v[0]) + "' is not a MAC address: give six groups of two hexadecimal digits, "
+           refusal = "mac: '" + ToUtf8(v[0]) + "' is not a MAC address: give six groups of two hexadecimal digits, "
                      "as 00:1A:2B:3C:4D:5E";
            return std::nullopt;
          }

@@ -8,22 +8,12 @@ namespace zorctl {
 
 namespace {
 
-QString Q(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-
 // The JSON error's kind; a done outcome has none.
 std::string_view KindOf(zor::service::Status status) {
   return status == zor::service::Status::Done ? std::string_view() : zor::service::StatusName(status);
 }
 
 }  // namespace
-
-std::string Utf8(std::u16string_view text) { return Q(text).toStdString(); }
-
-std::u16string FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toStdU16String();
-}
 
 int ExitStatus(const zor::service::Outcome& outcome) {
   switch (outcome.status) {
@@ -56,7 +46,7 @@ void Output::fields(const std::vector<zor::service::SettingField>& fields, const
   QJsonObject object;
   for (const auto& f : fields) {
     const QString key = QString::fromStdString(f.key);
-    object.insert(key, f.number ? QJsonValue(*f.number) : QJsonValue(Q(f.text)));
+    object.insert(key, f.number ? QJsonValue(*f.number) : QJsonValue(ToQString(f.text)));
   }
   if (json_) {
     if (under.isEmpty()) {
@@ -68,14 +58,14 @@ void Output::fields(const std::vector<zor::service::SettingField>& fields, const
   }
   // One value alone prints bare, for scripts; several as "key: value".
   if (fields.size() == 1 && under.isEmpty()) {
-    lines_.push_back(Utf8(fields.front().text));
+    lines_.push_back(ToUtf8(fields.front().text));
     return;
   }
-  for (const auto& f : fields) lines_.push_back(f.key + ": " + Utf8(f.text));
+  for (const auto& f : fields) lines_.push_back(f.key + ": " + ToUtf8(f.text));
 }
 
 int Output::finish(const zor::service::Outcome& outcome) {
-  return finish(ExitStatus(outcome), Utf8(outcome.message), KindOf(outcome.status));
+  return finish(ExitStatus(outcome), ToUtf8(outcome.message), KindOf(outcome.status));
 }
 
 int Output::finish(int status, std::string_view message, std::string_view kind) {

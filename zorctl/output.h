@@ -10,6 +10,7 @@
 
 #include "service/outcome.h"
 #include "service/settings.h"
+#include "service/text.h"
 
 namespace zorctl {
 
@@ -51,7 +52,8 @@ class Output {
 };
 
 int ExitStatus(const zor::service::Outcome& outcome);
-std::string Utf8(std::u16string_view text);
-std::u16string FromUtf8(std::string_view text);  // invalid sequences become U+FFFD
+using zor::service::FromUtf8;
+using zor::service::ToQString;
+using zor::service::ToUtf8;
 
 }  // namespace zorctl

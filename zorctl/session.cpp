@@ -4,9 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
-#include <chrono>
 #include <cstdio>
-#include <thread>
 
 #include "link/load_device_link.h"
 
@@ -70,7 +68,7 @@ class Session::ProgressPacer final : public zor::Pacer {
     doneMs_ = 0;
   }
   void sleep(int milliseconds) override {
-    std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    sleeper_.sleep(milliseconds);
     doneMs_ += milliseconds;
     if (enabled_ && totalMs_ > 500) {
       std::fprintf(stderr, "\rzorctl: %.*s: %.1f s of %.1f s ", static_cast<int>(what_.size()), what_.data(),
@@ -85,6 +83,7 @@ class Session::ProgressPacer final : public zor::Pacer {
   }
 
  private:
+  zor::SleepingPacer sleeper_;
   bool enabled_;
   std::string_view what_;
   long long totalMs_ = 0;
@@ -128,7 +127,7 @@ zor::service::Outcome Session::send(std::string_view what, const Operation& oper
   return outcome;
 }
 
-void Session::notConnected() { out_.error(Utf8(zor::kNotConnectedMessage)); }
+void Session::notConnected() { out_.error(ToUtf8(zor::kNotConnectedMessage)); }
 
 void Session::identified(const zor::service::Identity& identity) {
   if (identity.readable) return;

@@ -20,11 +20,8 @@ namespace {
 
 namespace svc = zor::service;
 
-QString Q(std::u16string_view text) {
-  return QString(reinterpret_cast<const QChar*>(text.data()), static_cast<qsizetype>(text.size()));
-}
-QJsonValue Json(const std::optional<std::u16string>& text) { return text ? QJsonValue(Q(std::u16string_view(*text))) : QJsonValue(); }
-std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? Utf8(*text) : none; }
+QJsonValue Json(const std::optional<std::u16string>& text) { return text ? QJsonValue(ToQString(std::u16string_view(*text))) : QJsonValue(); }
+std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? ToUtf8(*text) : none; }
 
 std::optional<svc::Snapshot> Load(Context& c, int& status) {
   std::string problem;
@@ -42,7 +39,7 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
       r.insert("setting", QString::fromStdString(row.name));
       r.insert("controller", Json(row.controller));
       r.insert("file", Json(row.file));
-      r.insert("restore", Q(svc::PlanName(row.plan)));
+      r.insert("restore", ToQString(svc::PlanName(row.plan)));
       rows.append(r);
     }
     c.out.set("settings", rows);
@@ -57,7 +54,7 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
   c.out.line(line);
   for (const auto& row : comparison.rows) {
     std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", row.name.c_str(), Text(row.controller, "(unreadable)").c_str(),
-                  Text(row.file, "(not in file)").c_str(), Utf8(svc::PlanName(row.plan)).c_str());
+                  Text(row.file, "(not in file)").c_str(), ToUtf8(svc::PlanName(row.plan)).c_str());
     c.out.line(line);
   }
   if (comparison.otherSystem()) {
@@ -190,7 +187,7 @@ int RestoreCommand(Context& c) {
   }
   RestoreProgress progress(c.out);
   const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
-  if (report.outcome.status == svc::Status::Refused) return c.out.finish(kRefused, "restore: " + Utf8(report.outcome.message), "refused");
+  if (report.outcome.status == svc::Status::Refused) return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");
   QJsonArray rows;
   char line[256];
   const bool anySent = std::any_of(report.settings.begin(), report.settings.end(), [](const auto& s) {
@@ -209,21 +206,21 @@ int RestoreCommand(Context& c) {
       r.insert("setting", QString::fromStdString(s.comparison.name));
       r.insert("before", Json(s.comparison.controller));
       r.insert("file", Json(s.comparison.file));
-      r.insert("result", Q(svc::ResultName(s.result)));
+      r.insert("result", ToQString(svc::ResultName(s.result)));
       r.insert("after", Json(s.after));
       rows.append(r);
     } else {
       std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", s.comparison.name.c_str(),
                     Text(s.comparison.controller, "(unreadable)").c_str(), Text(s.comparison.file, "").c_str(),
-                    Utf8(svc::ResultName(s.result)).c_str());
+                    ToUtf8(svc::ResultName(s.result)).c_str());
       c.out.line(line);
     }
   }
   c.out.set("settings", rows);
   c.out.set("sent", report.sent());
   c.out.set("cancelled", report.cancelled);
-  c.out.set("summary", Q(std::u16string_view(report.summary())));
-  c.out.info(Utf8(report.summary()));
+  c.out.set("summary", ToQString(std::u16string_view(report.summary())));
+  c.out.info(ToUtf8(report.summary()));
   if (!report.outcome.ok()) return c.out.finish(report.outcome);
   if (report.cancelled) return c.out.finish(kRefused, "restore: cancelled", "cancelled");
   return c.out.finish(allVerified ? kDone : kReadFailed, allVerified ? "" : "some settings do not read back as in the file", "read-failed");

@@ -15,22 +15,6 @@ std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, 
   return value;
 }
 
-std::optional<zor::service::Ipv4> ParseIpv4(std::string_view text) {
-  zor::service::Ipv4 address{};
-  for (std::size_t i = 0; i < address.size(); ++i) {
-    const std::size_t dot = i + 1 < address.size() ? text.find('.') : text.size();
-    if (dot == std::string_view::npos) return std::nullopt;
-    const std::string_view part = text.substr(0, dot);
-    if (part.empty() || part.size() > 3 || part.find_first_not_of("0123456789") != std::string_view::npos)
-      return std::nullopt;
-    const auto octet = ParseWhole(part, 0, 255);
-    if (!octet) return std::nullopt;
-    address[i] = static_cast<std::uint8_t>(*octet);
-    text.remove_prefix(std::min(text.size(), dot + 1));
-  }
-  return address;
-}
-
 std::optional<std::u16string> ParseMac(std::string_view text) {
   const std::u16string wide(text.begin(), text.end());
   return zor::mac::wholeMacAddress(wide);

@@ -12,9 +12,6 @@
 
 namespace zorctl {
 
-// Four decimal octets 0-255, as the panel's address field holds them.
-std::optional<zor::service::Ipv4> ParseIpv4(std::string_view text);
-
 // A MAC address in a usual notation, as the MAC field shows it: "XX:XX:XX:XX:XX:XX".
 std::optional<std::u16string> ParseMac(std::string_view text);
 

@@ -11,6 +11,8 @@
 #include <fstream>
 #include <variant>
 
+#include "service/format.h"
+#include "service/text.h"
 #include "zorctl/arguments.h"
 #include "zorctl/password_input.h"
 #include "zorctl/session.h"
@@ -53,8 +55,8 @@ TEST(Values, Addresses) {
   } cases[] = {{"192.168.1.10", true}, {"0.0.0.0", true},     {"255.255.255.255", true}, {"256.1.1.1", false},
                {"1.2.3", false},       {"1.2.3.4.5", false},  {"1..3.4", false},         {"1.2.3.4 ", false},
                {"a.b.c.d", false},     {"-1.2.3.4", false},   {"0001.2.3.4", false},     {"", false}};
-  for (const auto& c : cases) EXPECT_EQ(ParseIpv4(c.text).has_value(), c.ok) << c.text;
-  EXPECT_EQ(*ParseIpv4("192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
+  for (const auto& c : cases) EXPECT_EQ(zor::service::ParseDotted(zor::service::FromUtf8(c.text)).has_value(), c.ok) << c.text;
+  EXPECT_EQ(*zor::service::ParseDotted(u"192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
 }
 
 TEST(Values, MacAddressesInUsualNotations) {
