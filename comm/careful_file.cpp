@@ -28,6 +28,20 @@ bool nothingThere(int error) { return error == ENOENT || error == ENOTDIR || err
 
 }  // namespace
 
+FileStamp stampOf(const struct stat &st) {
+  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
+          static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+          static_cast<std::int64_t>(st.st_mtim.tv_nsec), 0};
+}
+
+FileStamp stampAt(const std::filesystem::path &path) {
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) return stampOf(st);
+  FileStamp none;
+  if (!nothingThere(errno)) none.lookError = errno;
+  return none;
+}
+
 UniqueFd::~UniqueFd() {
   if (fd_ >= 0) ::close(fd_);
 }
@@ -70,12 +84,13 @@ OpenResult openOwnFile(const std::filesystem::path &path, int flags, std::size_t
   if (::fstat(result.fd.get(), &st) != 0) return refuse(errnoText("cannot be examined"));
   if (auto why = refusal(st, maxBytes)) return refuse(*why);
   result.status = OpenStatus::Opened;
+  result.stamp = stampOf(st);
   return result;
 }
 
 ReadResult readOwnFile(const std::filesystem::path &path, std::size_t maxBytes) {
   OpenResult opened = openOwnFile(path, O_RDONLY, maxBytes);
-  ReadResult result{opened.status, {}, std::move(opened.why)};
+  ReadResult result{opened.status, {}, std::move(opened.why), {}, opened.stamp};
   if (opened.status != OpenStatus::Opened) return result;
   auto refuse = [&](const std::string &why) {
     result.status = OpenStatus::Refused;
@@ -94,6 +109,7 @@ ReadResult readOwnFile(const std::filesystem::path &path, std::size_t maxBytes) 
       return refuse("is larger than " + std::to_string(maxBytes) + " bytes");
     result.text.append(buffer, static_cast<std::size_t>(n));
   }
+  result.fd = std::move(opened.fd);
   return result;
 }
 

@@ -4,7 +4,10 @@
 // blocking on a FIFO, and used only when they are regular files of the
 // current user.
 
+#include <sys/stat.h>
+
 #include <cstddef>
+#include <cstdint>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -34,6 +37,24 @@ class UniqueFd {
   int fd_ = -1;
 };
 
+// What tells one version of a file from another without reading it: which
+// file (device and inode), its size and its modification time. Our writes
+// replace the file by a rename, so a save always gives a new inode.
+struct FileStamp {
+  std::uint64_t device = 0;
+  std::uint64_t inode = 0;
+  std::int64_t size = 0;
+  std::int64_t modifiedSeconds = 0;
+  std::int64_t modifiedNanoseconds = 0;
+  int lookError = 0;  // errno of a look that failed for another reason than nothing being there
+  bool operator==(const FileStamp &) const = default;
+};
+
+FileStamp stampOf(const struct stat &st);
+// The stamp of what is at path, a symbolic link itself rather than its
+// target; the zero stamp when nothing is there. One lstat.
+FileStamp stampAt(const std::filesystem::path &path);
+
 enum class OpenStatus {
   Opened,
   Missing,  // nothing at the path (or a folder on the way is missing)
@@ -43,6 +64,7 @@ enum class OpenStatus {
 struct OpenResult {
   OpenStatus status = OpenStatus::Missing;
   UniqueFd fd;
+  FileStamp stamp;  // of the file opened, taken just after opening
   std::string why;  // for Refused and for a failed create
 };
 
@@ -58,6 +80,8 @@ struct ReadResult {
   OpenStatus status = OpenStatus::Missing;
   std::string text;
   std::string why;
+  UniqueFd fd;      // the file read, still open
+  FileStamp stamp;  // of the file read, taken before reading
 };
 
 // The whole of a file opened as above, refused when it holds more than maxBytes.

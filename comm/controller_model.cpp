@@ -138,9 +138,17 @@ Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset 
   return Outcome::Committed;
 }
 
-ControllerModel::Save ControllerModel::changesOnto(ControllerState onDisk) const {
+ControllerState ControllerModel::withUnsaved(ControllerState onDisk) const {
   for (const auto &[code, apply] : unsavedSets_) apply(onDisk);
   for (const auto &[member, jogs] : unsavedJogs_) onDisk.*member = shifted(onDisk.*member, jogs);
+  if (onDisk.modelName.size() > kModelNameLength) onDisk.modelName.resize(kModelNameLength);
+  return onDisk;
+}
+
+void ControllerModel::takeUp(ControllerState onDisk) { state_ = withUnsaved(std::move(onDisk)); }
+
+ControllerModel::Save ControllerModel::changesOnto(ControllerState onDisk) const {
+  onDisk = withUnsaved(std::move(onDisk));
   const std::int64_t counted = std::max<std::int64_t>(0, clock_() - workSince_) / 1000;
   // The counter stops at its top rather than wrapping back to zero.
   onDisk.workSeconds = static_cast<std::uint32_t>(std::min<std::uint64_t>(

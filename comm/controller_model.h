@@ -129,6 +129,10 @@ class ControllerModel {
   Save changesOnto(ControllerState onDisk) const;
   // The save was written: it is the kept state now, and nothing is unsaved.
   void saved(const Save &save);
+  // The kept state as another process saved it. It replaces what was kept
+  // here; the commits made here and not saved yet stay on top of it, and so
+  // does what the controller is doing (a text, an adjustment, its outputs).
+  void takeUp(ControllerState onDisk);
   // A commit or a whole counted second not saved yet.
   bool unsaved() const;
 
@@ -137,6 +141,8 @@ class ControllerModel {
   template <typename T>
   Outcome set(std::uint8_t code, T ControllerState::*member, T value);
   Outcome keepJogs(Offset ControllerState::*member, const Offset &jogs);
+  // onDisk with the commits not saved yet applied.
+  ControllerState withUnsaved(ControllerState onDisk) const;
   Outcome jog(std::int32_t dx, std::int32_t dy, const char *name);
   Outcome reject(std::string why);
   Outcome ignore(std::string why);

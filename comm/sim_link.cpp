@@ -92,6 +92,11 @@ std::string SimLink::save() {
   return why;
 }
 
+void SimLink::takeUpOthers() {
+  if (!model_ || !stateFile_ || !stateFile_->changed()) return;
+  if (auto state = stateFile_->reread()) model_->takeUp(std::move(*state));
+}
+
 std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t length, const char16_t *) {
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
@@ -128,6 +133,8 @@ std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t lengt
 std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t *block,
                                 std::int32_t length, const char16_t *) {
   std::lock_guard lock(mutex_);
+  // Every process answers for one controller: the one in the state file.
+  takeUpOthers();
   std::int32_t result = 0;
   std::optional<Reply> reply;
   if (!block || length < 0) {
@@ -153,6 +160,7 @@ std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, 
 
 std::int32_t SimLink::findSystems(std::uint8_t *discovery, std::int32_t *found) {
   std::lock_guard lock(mutex_);
+  takeUpOthers();
   // Null outputs are not written; the result alone says whether a system is there.
   if (discovery) {
     std::memset(discovery, 0, kDiscoveryLength);

@@ -61,6 +61,9 @@ class SimLink {
   void warn(const std::string &text);
   // Saves what changed since the last save; empty when done, else why not.
   std::string save();
+  // Goes on from what another process saved since this one last looked: a
+  // look at the file's stamp, and a read only when it changed.
+  void takeUpOthers();
 
   std::mutex mutex_;
   LinkConfig config_;

@@ -5,11 +5,13 @@
 #include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <chrono>
 #include <ctime>
 #include <limits>
 #include <memory>
@@ -70,18 +72,28 @@ std::optional<std::filesystem::path> moveAside(const std::filesystem::path &file
 }
 
 // An exclusive lock on "<file>.lock", held until the descriptor closes. It
-// waits while another process reads and replaces the state file.
-UniqueFd lockBeside(const std::filesystem::path &file, std::string &why) {
-  OpenResult lock =
-      openOwnFile(besideName(file, ".lock"), O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
+// waits while another process reads and replaces the state file, at most wait.
+UniqueFd lockBeside(const std::filesystem::path &file, std::chrono::milliseconds wait, std::string &why) {
+  const std::filesystem::path path = besideName(file, ".lock");
+  OpenResult lock = openOwnFile(path, O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
   if (lock.status != OpenStatus::Opened) {
     why = "no lock: " + lock.why;
     return {};
   }
-  while (::flock(lock.fd.get(), LOCK_EX) != 0) {
+  // flock has no timed wait: ask, and ask again after a pause, until the bound.
+  const auto end = std::chrono::steady_clock::now() + wait;
+  while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
-    why = errnoText("cannot lock " + besideName(file, ".lock").string());
-    return {};
+    if (errno != EWOULDBLOCK) {
+      why = errnoText("cannot lock " + path.string());
+      return {};
+    }
+    if (std::chrono::steady_clock::now() >= end) {
+      why = path.string() + " is held by another process for more than " + std::to_string(wait.count()) + " ms";
+      return {};
+    }
+    const timespec pause{0, 1'000'000};
+    ::nanosleep(&pause, nullptr);
   }
   return std::move(lock.fd);
 }
@@ -107,16 +119,18 @@ void removeStaleTemporaries(const std::filesystem::path &file) {
   }
 }
 
-std::string corruptWarning(const std::filesystem::path &file, const LoadResult &loaded) {
+std::string corruptWarning(const std::filesystem::path &file, const LoadResult &loaded, const char *then) {
   return "corrupt controller state " + file.string() + " (" + loaded.why + "); moved to " + loaded.movedTo.string() +
-         "; starting from defaults";
+         "; " + then;
 }
+
+constexpr const char *kGoingOn = "going on with the state read before";
 
 }  // namespace
 
 LoadResult loadState(const std::filesystem::path &file) {
   LoadResult result;
-  const ReadResult read = readOwnFile(file, kMaxStateBytes);
+  ReadResult read = readOwnFile(file, kMaxStateBytes);
   if (read.status == OpenStatus::Missing) return result;
   if (read.status == OpenStatus::Refused) {
     result.source = LoadSource::Unusable;
@@ -126,6 +140,7 @@ LoadResult loadState(const std::filesystem::path &file) {
   if (auto state = parseState(read.text, &result.why)) {
     result.state = std::move(*state);
     result.source = LoadSource::File;
+    result.seen = {std::move(read.fd), read.stamp};
     return result;
   }
   // Keep the broken file for whoever wants to look at it; never overwrite it.
@@ -139,7 +154,8 @@ LoadResult loadState(const std::filesystem::path &file) {
   return result;
 }
 
-bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error) {
+bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error,
+                     SeenFile *written) {
   std::string why;
   auto fail = [&](std::string what) {
     if (error) *error = std::move(what);
@@ -150,19 +166,21 @@ bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &s
   UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
   if (!fd) return fail(errnoText("cannot create a temporary file " + temp));
   const std::string text = formatState(state);
-  std::size_t written = 0;
-  while (written < text.size()) {
-    const ssize_t n = ::write(fd.get(), text.data() + written, text.size() - written);
+  std::size_t done = 0;
+  while (done < text.size()) {
+    const ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
     if (n < 0 && errno == EINTR) continue;
     if (n <= 0) break;
-    written += static_cast<std::size_t>(n);
+    done += static_cast<std::size_t>(n);
   }
-  if (written != text.size() || ::fsync(fd.get()) != 0) {
+  if (done != text.size() || ::fsync(fd.get()) != 0) {
     why = errnoText("cannot write " + temp);
     ::unlink(temp.c_str());
     return fail(why);
   }
-  fd = UniqueFd();
+  // The stamp stays the file's through the rename.
+  struct stat st {};
+  const bool stamped = written && ::fstat(fd.get(), &st) == 0;
   if (::rename(temp.c_str(), file.c_str()) != 0) {
     why = errnoText("cannot rename to " + file.string());
     ::unlink(temp.c_str());
@@ -171,10 +189,20 @@ bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &s
   // The rename itself must reach the disk, or a crash could bring back the old file.
   const UniqueFd dir(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (dir) ::fsync(dir.get());
+  // Without a stamp the next look finds the file changed and reads it again.
+  if (written) *written = stamped ? SeenFile{std::move(fd), stampOf(st)} : SeenFile{};
   return true;
 }
 
-StateFile::StateFile(std::filesystem::path file, Warn warn) : file_(std::move(file)), warn_(std::move(warn)) {}
+StateFile::StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait)
+    : file_(std::move(file)), warn_(std::move(warn)), lockWait_(lockWait) {}
+
+UniqueFd StateFile::lock(std::string &why) const { return lockBeside(file_, lockWait_, why); }
+
+void StateFile::seen(SeenFile file, ControllerState state) {
+  seen_ = std::move(file);
+  seenState_ = std::move(state);
+}
 
 ControllerState StateFile::load() {
   try {
@@ -184,21 +212,61 @@ ControllerState StateFile::load() {
     // Without a lock (no folder yet, or a lock file that is not ours) the
     // state is still read; the saves will say why they fail.
     std::string noLock;
-    const UniqueFd lock = refused ? UniqueFd() : lockBeside(file_, noLock);
+    const UniqueFd lock = refused ? UniqueFd() : this->lock(noLock);
     LoadResult loaded = loadState(file_);
-    if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded));
+    if (loaded.source == LoadSource::CorruptMovedAside)
+      warn_(corruptWarning(file_, loaded, "starting from defaults"));
     if (loaded.source == LoadSource::Unusable) {
       unusable_ = loaded.why;
       warn_("cannot use the controller state: " + unusable_ +
             "; running from defaults in memory, the file is left as it is");
     }
     if (lock) removeStaleTemporaries(file_);
+    seen(std::move(loaded.seen), loaded.state);
     return loaded.state;
   } catch (const std::exception &e) {
     unusable_ = file_.string() + " could not be loaded: " + e.what();
     warn_(unusable_ + "; running from defaults in memory, the file is left as it is");
   }
   return {};
+}
+
+bool StateFile::changed() const { return usable() && stampAt(file_) != seen_.stamp; }
+
+std::optional<ControllerState> StateFile::reread() {
+  try {
+    std::string why;
+    const UniqueFd lock = this->lock(why);
+    if (!lock) {
+      warn_("cannot read the controller state again: " + why + "; " + kGoingOn);
+      seen_ = {UniqueFd(), stampAt(file_)};  // said once for this version
+      return std::nullopt;
+    }
+    LoadResult now = loadState(file_);
+    switch (now.source) {
+      case LoadSource::File:
+      case LoadSource::Defaults:
+        seen(std::move(now.seen), now.state);
+        return std::move(now.state);
+      case LoadSource::Unusable:
+        warn_("cannot use the controller state: " + now.why + "; " + kGoingOn + ", the file is left as it is");
+        seen_ = {UniqueFd(), stampAt(file_)};
+        return std::nullopt;
+      case LoadSource::CorruptMovedAside: {
+        warn_(corruptWarning(file_, now, "the state read before takes its place"));
+        // Every process goes on from one version again, not from the defaults.
+        SeenFile written;
+        if (saveStateAtomic(file_, seenState_, &why, &written))
+          seen_ = std::move(written);
+        else
+          seen_ = {UniqueFd(), stampAt(file_)};  // the next save tries again
+        return std::nullopt;
+      }
+    }
+  } catch (const std::exception &e) {
+    warn_(std::string("cannot read the controller state again: ") + e.what() + "; " + kGoingOn);
+  }
+  return std::nullopt;
 }
 
 bool StateFile::update(const std::function<ControllerState(const ControllerState &)> &change, std::string &why) {
@@ -208,15 +276,23 @@ bool StateFile::update(const std::function<ControllerState(const ControllerState
   }
   try {
     if (!makeFolderFor(file_, why)) return false;
-    const UniqueFd lock = lockBeside(file_, why);
+    const UniqueFd lock = this->lock(why);
     if (!lock) return false;
     const LoadResult now = loadState(file_);
     if (now.source == LoadSource::Unusable) {
       why = now.why + "; not written";
       return false;
     }
-    if (now.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, now));
-    return saveStateAtomic(file_, change(now.state), &why);
+    const bool corrupt = now.source == LoadSource::CorruptMovedAside;
+    if (corrupt) warn_(corruptWarning(file_, now, "the state read before takes its place"));
+    ControllerState next = change(corrupt ? seenState_ : now.state);
+    SeenFile written;
+    if (!saveStateAtomic(file_, next, &why, &written)) {
+      if (corrupt) seen_ = {UniqueFd(), stampAt(file_)};  // moved aside: this process goes on with what it had
+      return false;
+    }
+    seen(std::move(written), std::move(next));
+    return true;
   } catch (const std::exception &e) {
     why = std::string("cannot save: ") + e.what();
   }

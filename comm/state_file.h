@@ -4,16 +4,30 @@
 // then. Writes are atomic (a crash leaves the old or the new file), and a file
 // that could not be read is never written over.
 
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
+#include <optional>
 #include <string>
 
+#include "comm/careful_file.h"
 #include "comm/controller_model.h"
 
 namespace zor::sim {
 
 constexpr std::size_t kMaxStateBytes = 1 << 20;
+// How long a process waits for the lock that another one holds. A save holds
+// it for one read and one write; far longer means that process is stuck.
+constexpr std::chrono::milliseconds kLockWait{3000};
+
+// One version of the state file as this process read or wrote it. The file
+// stays open so that its inode number cannot go to a later file while the
+// stamp is remembered.
+struct SeenFile {
+  UniqueFd held;
+  FileStamp stamp;
+};
 
 enum class LoadSource {
   Defaults,           // no file
@@ -27,6 +41,7 @@ struct LoadResult {
   LoadSource source = LoadSource::Defaults;
   std::filesystem::path movedTo;  // where a corrupt file went
   std::string why;                // what is wrong with the file; empty when nothing is
+  SeenFile seen;                  // the file read (File), else nothing
 };
 
 // Reads file, opened without following a link and without blocking. Unusable:
@@ -35,15 +50,18 @@ struct LoadResult {
 LoadResult loadState(const std::filesystem::path &file);
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of
-// the folder. Missing folders are created.
-bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error = nullptr);
+// the folder. Missing folders are created. written, when given, gets the new file.
+bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error = nullptr,
+                     SeenFile *written = nullptr);
 
 // One state file and its lock file "<file>.lock" beside it. The lock is a
-// file of its own because a save replaces the state file by a rename.
+// file of its own because a save replaces the state file by a rename. It
+// remembers the version last read or written here, so that another process's
+// save is noticed with one lstat.
 class StateFile {
  public:
   using Warn = std::function<void(const std::string &)>;
-  StateFile(std::filesystem::path file, Warn warn);
+  StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait = kLockWait);
 
   // At start, under the lock when it can be had: reads the state and removes
   // the temporary files of saves that were killed before their rename.
@@ -52,14 +70,31 @@ class StateFile {
   bool usable() const { return unusable_.empty(); }
   const std::string &unusableWhy() const { return unusable_; }
 
+  // Whether the path holds another version than the one last read or
+  // written here (always false for a file unusable at start). One lstat.
+  bool changed() const;
+  // Under the lock: the file as it is now, to go on from. Nothing when it
+  // cannot be: the lock was not had in time, the file became unusable (left
+  // as it is) or corrupt (moved aside, and the version last read or written
+  // here takes its place); a warning says so, once per version met.
+  std::optional<ControllerState> reread();
+
   // Under the lock: reads the file as it is now and writes change(what was
-  // read) in its place. False, and why, when that could not be done.
+  // read) in its place; for a file found corrupt and moved aside, change(the
+  // version last read or written here). False, and why, when that could not
+  // be done.
   bool update(const std::function<ControllerState(const ControllerState &)> &change, std::string &why);
 
  private:
+  UniqueFd lock(std::string &why) const;
+  void seen(SeenFile file, ControllerState state);
+
   std::filesystem::path file_;
   Warn warn_;
+  std::chrono::milliseconds lockWait_;
   std::string unusable_;
+  SeenFile seen_;              // the version last read or written here
+  ControllerState seenState_;  // what it holds
 };
 
 // ZORCOMM_STATE, else $XDG_STATE_HOME/zor-maintenance/controller-state, else

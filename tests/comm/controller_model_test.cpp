@@ -316,6 +316,31 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
   }
 }
 
+TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
+  sendText(model, CMD_SET_SERIAL_NUMBER, "4711");  // committed here, not saved yet
+  model.command(CMD_CENTER_ADJUST_BEGIN, 0);
+  model.command(CMD_JOG_UP, 0);
+  model.command(CMD_SHUTTER_OPEN, 0);
+  model.command(CMD_TEXT_CHAR, '7');  // a text half typed
+  ControllerState onDisk;
+  onDisk.maxCurrent = 3.25;
+  onDisk.serial = 1;
+  onDisk.centerOffset = {0, 10};
+  model.takeUp(onDisk);
+
+  ControllerState expected = onDisk;
+  expected.serial = 4711;
+  EXPECT_EQ(model.snapshot(), expected);
+  EXPECT_EQ(model.activity().mode, Mode::CenterAdjust);
+  EXPECT_TRUE(model.activity().shutterOpen);
+  EXPECT_TRUE(model.unsaved());
+  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0), Outcome::Committed);
+  EXPECT_EQ(model.snapshot().centerOffset, (Offset{0, 11})) << "the pending jog lands on the offset taken up";
+  model.command(CMD_TEXT_CHAR, 0);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Committed);
+  EXPECT_EQ(model.snapshot().lens, 7) << "the text goes on";
+}
+
 TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
   nowMs = 1'600;
   EXPECT_TRUE(model.unsaved());

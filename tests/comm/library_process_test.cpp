@@ -12,6 +12,7 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <cstring>
 #include <functional>
 #include <map>
 #include <optional>
@@ -224,6 +225,45 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
   }
 }
 
+// Bounded: a child that waits in vain fails instead of hanging.
+bool waitFor(const std::filesystem::path &signal) {
+  for (int i = 0; i < 2000; ++i) {
+    if (std::filesystem::exists(signal)) return true;
+    const timespec pause{0, 5'000'000};
+    ::nanosleep(&pause, nullptr);
+  }
+  return false;
+}
+
+float maxCurrent(const Library &lib) {
+  std::uint8_t currents[8] = {};
+  float max = -1;
+  if (lib.status(CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED") == 0) std::memcpy(&max, currents + 4, 4);
+  return max;
+}
+
+TEST(LibraryProcesses, AStatusQueryAnswersWithWhatAnotherProcessSaved) {
+  TempDir dir;
+  const Env env{{"ZORCOMM_STATE", dir.path() / "state"}};
+  const auto ready = dir.path() / "a-ready";
+  const auto done = dir.path() / "b-done";
+  Child a(env, dir.path() / "a-stderr", [&](const Library &lib) {
+    if (maxCurrent(lib) != 20.0f) return 1;
+    writeFile(ready, "");
+    if (!waitFor(done)) return 2;
+    return maxCurrent(lib) == 3.25f ? 0 : 3;
+  });
+  Child b(env, dir.path() / "b-stderr", [&](const Library &lib) {
+    if (!waitFor(ready)) return 1;
+    if (lib.text(CMD_SET_MAX_CURRENT, "3.25") != 0) return 2;
+    writeFile(done, "");
+    return 0;
+  });
+  EXPECT_EQ(a.wait(), 0) << "3: the other's change was not seen";
+  EXPECT_EQ(b.wait(), 0);
+  EXPECT_EQ(readFile(dir.path() / "a-stderr") + readFile(dir.path() / "b-stderr"), "");
+}
+
 // Each process sets one value over and over and moves one axis of the center
 // offset one step per save; the working time of both adds up.
 Body committingLoop(std::uint8_t setCode, std::uint8_t jog, const std::filesystem::path &countFile) {
@@ -234,6 +274,10 @@ Body committingLoop(std::uint8_t setCode, std::uint8_t jog, const std::filesyste
       ++count;
       if (lib.text(setCode, std::to_string(count)) != 0) return 1;
       if (jogCenter(lib, jog, 1) != 0) return 2;
+      // A pause between commits, as every client of the library makes (the
+      // tool waits 100 ms after each character): the other process's turn.
+      const timespec pause{0, 2'000'000};
+      ::nanosleep(&pause, nullptr);
     }
     writeFile(countFile, std::to_string(count));
     return 0;

@@ -183,6 +183,28 @@ TEST_F(LinkTest, TwoLinksOnOneStateFileKeepEachOthersChanges) {
   EXPECT_EQ(warnings.str(), "");
 }
 
+TEST_F(LinkTest, StatusAndDiscoveryAnswerWithWhatAnotherProcessSaved) {
+  LinkConfig named = config();
+  named.model = "NK-100A";  // kept like a set, not saved yet
+  auto a = open(named);
+  auto b = open(config());
+  text(*b, CMD_SET_MAX_CURRENT, "3.25");
+  std::uint8_t currents[8] = {};
+  ASSERT_EQ(a->getStatus(CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
+  float max = 0;
+  std::memcpy(&max, currents + 4, 4);
+  EXPECT_EQ(max, 3.25f);
+
+  text(*b, CMD_SET_LENS, "254");
+  std::vector<std::uint8_t> discovery(kDiscoveryLength);
+  std::int32_t found = 0;
+  a->findSystems(discovery.data(), &found);
+  EXPECT_EQ(a->model()->snapshot().lens, 254);
+  EXPECT_EQ(discovery[0], 'N');
+  EXPECT_EQ(discovery[2], 'K') << "this process's own model name stays on top";
+  EXPECT_EQ(warnings.str(), "");
+}
+
 TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
   const auto blocker = dir.path() / "blocked";
   test::writeFile(blocker, "a file where the folder should be");

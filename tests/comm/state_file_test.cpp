@@ -1,9 +1,12 @@
 #include "comm/state_file.h"
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <map>
+#include <optional>
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
@@ -27,9 +30,15 @@ using ::testing::UnorderedElementsAreArray;
 struct Collected {
   std::vector<std::string> warnings;
   StateFile file;
-  explicit Collected(const std::filesystem::path &path)
-      : file(path, [this](const std::string &text) { warnings.push_back(text); }) {}
+  explicit Collected(const std::filesystem::path &path, std::chrono::milliseconds lockWait = kLockWait)
+      : file(path, [this](const std::string &text) { warnings.push_back(text); }, lockWait) {}
 };
+
+ControllerState withLens(std::uint16_t lens) {
+  ControllerState s;
+  s.lens = lens;
+  return s;
+}
 
 TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   TempDir dir;
@@ -166,9 +175,9 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
   ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
   EXPECT_EQ(loadState(path).state.lens, 42);
 
-  writeFile(path, "lens = forty\n");  // corrupt meanwhile: set aside, the change goes onto the defaults
+  writeFile(path, "lens = forty\n");  // corrupt meanwhile: set aside, the change goes onto what was seen here
   ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
-  EXPECT_EQ(loadState(path).state.lens, ControllerState{}.lens + 1);
+  EXPECT_EQ(loadState(path).state.lens, 43);
   ASSERT_EQ(state.warnings.size(), 1u);
   EXPECT_THAT(state.warnings[0], HasSubstr("corrupt"));
 
@@ -179,6 +188,97 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
   struct stat st {};
   ASSERT_EQ(::lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISFIFO(st.st_mode));
+}
+
+struct Meanwhile {
+  const char *name;
+  // What happens to the file after this process saved lens 42; gives a lock it holds, if any.
+  std::function<UniqueFd(const std::filesystem::path &)> make;
+  std::optional<std::uint16_t> takenUp;  // the lens read again, or nothing to go on from
+  const char *warning;                   // part of the one warning; "" for none
+  std::function<void(const std::filesystem::path &, StateFile &)> check;
+};
+
+TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
+  auto saved = [](std::uint16_t lens) {
+    return [lens](const std::filesystem::path &p) {
+      EXPECT_TRUE(saveStateAtomic(p, withLens(lens)));
+      return UniqueFd();
+    };
+  };
+  auto lensIn = [](std::uint16_t lens) {
+    return [lens](const std::filesystem::path &p, StateFile &) { EXPECT_EQ(loadState(p).state.lens, lens); };
+  };
+  const Meanwhile cases[] = {
+      {"another process saved", saved(7), 7, "", lensIn(7)},
+      {"deleted: a fresh start",
+       [](const auto &p) {
+         std::filesystem::remove(p);
+         return UniqueFd();
+       },
+       ControllerState{}.lens, "", [](const auto &p, StateFile &) { EXPECT_FALSE(std::filesystem::exists(p)); }},
+      {"corrupt: moved aside, the version seen here takes its place",
+       [](const auto &p) {
+         writeFile(p, "lens = forty\n");
+         return UniqueFd();
+       },
+       std::nullopt, "corrupt",
+       [](const auto &p, StateFile &) {
+         EXPECT_EQ(loadState(p).state.lens, 42);
+         int asides = 0;
+         for (const auto &name : TempDir::namesIn(p.parent_path()))
+           if (name.find(".corrupt-") != std::string::npos) asides += readFile(p.parent_path() / name) == "lens = forty\n";
+         EXPECT_EQ(asides, 1);
+       }},
+      {"a FIFO: left as it is",
+       [](const auto &p) {
+         std::filesystem::remove(p);
+         EXPECT_EQ(::mkfifo(p.c_str(), 0600), 0);
+         return UniqueFd();
+       },
+       std::nullopt, "left as it is",
+       [](const auto &p, StateFile &file) {
+         struct stat st {};
+         EXPECT_TRUE(::lstat(p.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
+         std::string why;
+         EXPECT_FALSE(file.update([](const ControllerState &s) { return s; }, why));
+         EXPECT_THAT(why, HasSubstr("not written"));
+       }},
+      {"saved by a process that keeps the lock",
+       [&](const auto &p) {
+         saved(7)(p);
+         UniqueFd lock(::open((p.string() + ".lock").c_str(), O_RDONLY | O_CLOEXEC));
+         EXPECT_EQ(::flock(lock.get(), LOCK_EX), 0);
+         return lock;
+       },
+       std::nullopt, "held by another process",
+       [](const auto &p, StateFile &file) {
+         EXPECT_EQ(loadState(p).state.lens, 7);
+         std::string why;
+         EXPECT_FALSE(file.update([](const ControllerState &s) { return s; }, why)) << "a save waits as long";
+         EXPECT_THAT(why, HasSubstr("held by another process"));
+       }},
+  };
+  for (const Meanwhile &c : cases) {
+    SCOPED_TRACE(c.name);
+    TempDir dir;
+    const auto path = dir.path() / "controller-state";
+    Collected state(path, std::chrono::milliseconds(20));
+    state.file.load();
+    std::string why;
+    ASSERT_TRUE(state.file.update([](const ControllerState &) { return withLens(42); }, why)) << why;
+    EXPECT_FALSE(state.file.changed()) << "its own save";
+    const UniqueFd lock = c.make(path);
+    EXPECT_TRUE(state.file.changed());
+    const auto again = state.file.reread();
+    EXPECT_EQ(again ? std::optional<std::uint16_t>(again->lens) : std::nullopt, c.takenUp);
+    ASSERT_EQ(state.warnings.size(), *c.warning ? 1u : 0u);
+    if (*c.warning) {
+      EXPECT_THAT(state.warnings[0], HasSubstr(c.warning));
+    }
+    EXPECT_FALSE(state.file.changed()) << "read again once per version";
+    c.check(path, state.file);
+  }
 }
 
 TEST(StateFile, StaleTemporariesOfOurOwnAreRemovedAtStart) {
