@@ -57,6 +57,12 @@ Offset ControllerState::*adjusted(Mode mode) {
   return nullptr;
 }
 
+// The counter stops at its top rather than wrapping back to zero.
+std::uint32_t addSeconds(std::uint32_t counter, std::uint32_t seconds) {
+  return static_cast<std::uint32_t>(
+      std::min<std::uint64_t>(std::uint64_t{counter} + seconds, std::numeric_limits<std::uint32_t>::max()));
+}
+
 std::int32_t clampAxis(std::int64_t value) {
   return static_cast<std::int32_t>(std::clamp<std::int64_t>(value, -kOffsetLimit, kOffsetLimit));
 }
@@ -88,8 +94,8 @@ const char *modeName(Mode mode) {
   return "?";
 }
 
-ControllerModel::ControllerModel(ControllerState state, Clock clock)
-    : state_(std::move(state)), clock_(std::move(clock)), workSince_(clock_()) {
+ControllerModel::ControllerModel(ControllerState state, Clock clock, std::string clockBoot)
+    : state_(std::move(state)), clock_(std::move(clock)), boot_(std::move(clockBoot)), since_(clock_()) {
   if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
 }
 
@@ -103,12 +109,15 @@ Outcome ControllerModel::ignore(std::string why) {
   return Outcome::Ignored;
 }
 
-std::uint32_t ControllerModel::workSeconds() const {
-  const std::int64_t elapsed = std::max<std::int64_t>(0, clock_() - workSince_) / 1000;
-  const std::uint64_t total = std::uint64_t{state_.workSeconds} + static_cast<std::uint64_t>(elapsed);
-  // The counter stops at its top rather than wrapping back to zero.
-  return static_cast<std::uint32_t>(std::min<std::uint64_t>(total, std::numeric_limits<std::uint32_t>::max()));
+Count ControllerModel::uncounted(const ControllerState &kept) const {
+  // Spans of another boot are over: no process of that boot still runs.
+  // Without the boot's name no span is known to be of this clock.
+  const bool thisClock = !boot_.empty() && kept.workCounted.boot == boot_;
+  return countSince(thisClock ? std::span<const Span>(kept.workCounted.spans) : std::span<const Span>(), since_,
+                    clock_());
 }
+
+std::uint32_t ControllerModel::workSeconds() const { return addSeconds(state_.workSeconds, uncounted(state_).seconds); }
 
 ControllerState ControllerModel::snapshot() const {
   ControllerState copy = state_;
@@ -116,12 +125,16 @@ ControllerState ControllerModel::snapshot() const {
   return copy;
 }
 
+Outcome ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState &)> apply) {
+  apply(state_);
+  std::erase_if(unsavedSets_, [code](const auto &set) { return set.first == code; });
+  unsavedSets_.emplace_back(code, std::move(apply));
+  return Outcome::Committed;
+}
+
 template <typename T>
 Outcome ControllerModel::set(std::uint8_t code, T ControllerState::*member, T value) {
-  state_.*member = value;
-  std::erase_if(unsavedSets_, [code](const auto &set) { return set.first == code; });
-  unsavedSets_.emplace_back(code, [member, value](ControllerState &onDisk) { onDisk.*member = value; });
-  return Outcome::Committed;
+  return commit(code, [member, value](ControllerState &s) { s.*member = value; });
 }
 
 void ControllerModel::rename(std::string name) {
@@ -149,23 +162,25 @@ void ControllerModel::takeUp(ControllerState onDisk) { state_ = withUnsaved(std:
 
 ControllerModel::Save ControllerModel::changesOnto(ControllerState onDisk) const {
   onDisk = withUnsaved(std::move(onDisk));
-  const std::int64_t counted = std::max<std::int64_t>(0, clock_() - workSince_) / 1000;
-  // The counter stops at its top rather than wrapping back to zero.
-  onDisk.workSeconds = static_cast<std::uint32_t>(std::min<std::uint64_t>(
-      std::uint64_t{onDisk.workSeconds} + static_cast<std::uint64_t>(counted), std::numeric_limits<std::uint32_t>::max()));
-  return {std::move(onDisk), counted * 1000};
+  const Count count = uncounted(onDisk);
+  onDisk.workSeconds = addSeconds(onDisk.workSeconds, count.seconds);
+  if (count.until > since_) {
+    if (onDisk.workCounted.boot != boot_) onDisk.workCounted = {boot_, {}};
+    onDisk.workCounted.spans = withSpan(std::move(onDisk.workCounted.spans), {since_, count.until});
+  }
+  return {std::move(onDisk), count.until};
 }
 
 void ControllerModel::saved(const Save &save) {
   state_ = save.state;
   if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
-  workSince_ += save.countedMs;  // the part of a second not yet counted stays
+  since_ = save.countedTo;  // the part of a second not yet counted stays
   unsavedSets_.clear();
   unsavedJogs_.clear();
 }
 
 bool ControllerModel::unsaved() const {
-  return !unsavedSets_.empty() || !unsavedJogs_.empty() || clock_() - workSince_ >= 1000;
+  return !unsavedSets_.empty() || !unsavedJogs_.empty() || uncounted(state_).seconds > 0;
 }
 
 Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char *name) {
@@ -375,9 +390,14 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
     case CMD_SET_WORK_TIME: {
       auto value = parseUnsigned(text, std::numeric_limits<std::uint32_t>::max());
       if (!value) return bad("a number of seconds from 0 to 4294967295");
-      // Counting starts again from the value set; the seconds counted before it are dropped.
-      workSince_ = clock_();
-      return set(code, &S::workSeconds, static_cast<std::uint32_t>(*value));
+      // Counting starts again from the value set: it holds every moment
+      // before, of this process and of any other.
+      since_ = clock_();
+      const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
+      return commit(code, [seconds = static_cast<std::uint32_t>(*value), counted](ControllerState &s) {
+        s.workSeconds = seconds;
+        s.workCounted = counted;
+      });
     }
     default: break;
   }

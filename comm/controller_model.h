@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "comm/text_values.h"
+#include "comm/work_time.h"
 #include "protocol/zor_protocol.h"
 
 namespace zor::sim {
@@ -55,6 +56,7 @@ struct ControllerState {
   Ipv4 subnetMask{255, 255, 255, 0};
   std::uint32_t shipId = 0x5a4f5201;
   std::uint32_t workSeconds = 0;
+  CountedTime workCounted;  // the moments workSeconds holds already
   bool operator==(const ControllerState &) const = default;
 };
 
@@ -98,10 +100,12 @@ struct Reply {
 
 class ControllerModel {
  public:
-  // Monotonic milliseconds; the working-time counter runs on it.
+  // Monotonic milliseconds; the working-time counter runs on it. Models of
+  // one boot (clockBoot) read the same clock, so they count each moment once;
+  // without a clockBoot each counts its own time.
   using Clock = std::function<std::int64_t()>;
 
-  ControllerModel(ControllerState state, Clock clock);
+  ControllerModel(ControllerState state, Clock clock, std::string clockBoot = {});
 
   Outcome command(std::uint8_t code, std::uint8_t value);
   // The reply to a status code, or nothing for a code the controller does not know.
@@ -120,11 +124,12 @@ class ControllerModel {
 
   // Saving. onDisk is what the state file holds at the moment of the save:
   // every setting committed here since the last save replaces its value there,
-  // saved adjustments and the working time counted here add to it. What
-  // another process saved meanwhile stays.
+  // saved adjustments add to it, and so do the whole seconds of working time
+  // of this process that no other has counted. What another process saved
+  // meanwhile stays.
   struct Save {
     ControllerState state;
-    std::int64_t countedMs = 0;  // working time in it, whole seconds
+    std::int64_t countedTo = 0;  // the clock reading this process's working time is counted up to
   };
   Save changesOnto(ControllerState onDisk) const;
   // The save was written: it is the kept state now, and nothing is unsaved.
@@ -138,18 +143,23 @@ class ControllerModel {
 
  private:
   Outcome commitText(std::uint8_t code);
+  // A setting committed: apply changes the state here now, and the file's at the next save.
+  Outcome commit(std::uint8_t code, std::function<void(ControllerState &)> apply);
   template <typename T>
   Outcome set(std::uint8_t code, T ControllerState::*member, T value);
   Outcome keepJogs(Offset ControllerState::*member, const Offset &jogs);
   // onDisk with the commits not saved yet applied.
   ControllerState withUnsaved(ControllerState onDisk) const;
+  // This process's working time that kept does not hold yet.
+  Count uncounted(const ControllerState &kept) const;
   Outcome jog(std::int32_t dx, std::int32_t dy, const char *name);
   Outcome reject(std::string why);
   Outcome ignore(std::string why);
 
   ControllerState state_;
   Clock clock_;
-  std::int64_t workSince_ = 0;  // clock reading at which state_.workSeconds held
+  std::string boot_;
+  std::int64_t since_ = 0;  // this process's working time is counted up to this clock reading
   // Since the last save: each set by its command (a later one replaces it), in
   // the order made, and the kept jogs per offset.
   std::vector<std::pair<std::uint8_t, std::function<void(ControllerState &)>>> unsavedSets_;

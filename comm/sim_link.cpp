@@ -39,7 +39,7 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
   return config;
 }
 
-SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings)
+SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings, std::string clockBoot)
     : config_(std::move(config)), warnings_(warnings) {
   if (!config_.tracePath.empty()) {
     std::string why;
@@ -51,7 +51,7 @@ SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &
     stateFile_.emplace(config_.statePath, [this](const std::string &text) { warn(text); });
     state = stateFile_->load();
   }
-  model_.emplace(std::move(state), std::move(clock));
+  model_.emplace(std::move(state), std::move(clock), std::move(clockBoot));
   // The environment picks the simulated model (and with it the family) at
   // every start, whatever the state file says.
   if (config_.model) model_->rename(*config_.model);

@@ -41,7 +41,8 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
 class SimLink {
  public:
   // A state file that cannot be used leaves the controller on its defaults.
-  SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings);
+  // clockBoot names the boot whose monotonic clock clock reads.
+  SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings, std::string clockBoot = {});
   ~SimLink();  // keeps the working time counted so far
   SimLink(const SimLink &) = delete;
   SimLink &operator=(const SimLink &) = delete;

@@ -90,6 +90,39 @@ std::optional<Offset> parseOffset(std::string_view text) {
   return Offset{*x, *y};
 }
 
+// "from:to from:to ...": spans of the monotonic clock, in milliseconds.
+std::string formatSpans(const std::vector<Span> &spans) {
+  std::string out;
+  for (const Span &span : spans)
+    out += (out.empty() ? "" : " ") + std::to_string(span.from) + ":" + std::to_string(span.to);
+  return out;
+}
+
+std::optional<std::int64_t> parseInt64(std::string_view text) {
+  std::int64_t value = 0;
+  auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
+  return value;
+}
+
+// Spans in any order, touching or not, are taken as the one set they make.
+std::optional<std::vector<Span>> parseSpans(std::string_view text) {
+  std::vector<Span> spans;
+  while (!text.empty()) {
+    const auto blank = text.find(' ');
+    const std::string_view item = text.substr(0, blank);
+    text.remove_prefix(blank == std::string_view::npos ? text.size() : blank + 1);
+    if (item.empty()) continue;
+    const auto colon = item.find(':');
+    if (colon == std::string_view::npos) return std::nullopt;
+    auto from = parseInt64(item.substr(0, colon));
+    auto to = parseInt64(item.substr(colon + 1));
+    if (!from || !to || *from >= *to) return std::nullopt;
+    spans = withSpan(std::move(spans), {*from, *to});
+  }
+  return spans;
+}
+
 template <typename T>
 Field decimalField(const char *key, T ControllerState::*member, bool (*valid)(double)) {
   return {key, [member](const ControllerState &s) { return number(s.*member); },
@@ -201,6 +234,19 @@ const std::vector<Field> &fields() {
          if (value) s.workSeconds = static_cast<std::uint32_t>(*value);
          return value.has_value();
        }},
+      {"work_counted_boot", [](const ControllerState &s) { return escaped(s.workCounted.boot); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = unescaped(v);
+         if (!value || value->size() > kMaxBootLength) return false;
+         s.workCounted.boot = *value;
+         return true;
+       }},
+      {"work_counted", [](const ControllerState &s) { return formatSpans(s.workCounted.spans); },
+       [](ControllerState &s, std::string_view v) {
+         auto value = parseSpans(v);
+         if (value) s.workCounted.spans = std::move(*value);
+         return value.has_value();
+       }},
   };
   return table;
 }
@@ -216,7 +262,10 @@ std::string_view trimmed(std::string_view text) {
 
 std::string formatState(const ControllerState &state) {
   std::string out = "# ZOR simulated marking controller: kept state. key = value\n";
-  for (const Field &field : fields()) out += std::string(field.key) + " = " + field.format(state) + "\n";
+  for (const Field &field : fields()) {
+    const std::string value = field.format(state);
+    out += std::string(field.key) + (value.empty() ? " =\n" : " = " + value + "\n");
+  }
   return out;
 }
 

@@ -2,12 +2,18 @@
 // built from the environment on the first call. No exception leaves them: the
 // caller is C.
 
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
 #include <atomic>
+#include <cctype>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
+#include <string>
 #include <type_traits>
 
 #include "comm/sim_link.h"
@@ -28,11 +34,27 @@ std::int64_t monotonicMs() {
       .count();
 }
 
+// The kernel's name for this boot: every process of it reads the same
+// monotonic clock. Empty when it cannot be read.
+std::string bootId() {
+  const int fd = ::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  char buffer[zor::sim::kMaxBootLength + 1];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer);
+  ::close(fd);
+  std::string id(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+  while (!id.empty() && id.back() == '\n') id.pop_back();
+  const bool plain = id.size() <= zor::sim::kMaxBootLength && std::all_of(id.begin(), id.end(), [](char c) {
+    return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
+  });
+  return plain ? id : std::string();
+}
+
 zor::sim::SimLink &link() {
   // Destroyed when the library unloads or the process exits; that saves the working time.
   static zor::sim::SimLink instance(
       zor::sim::configFromEnvironment([](const char *name) { return std::getenv(name); }, std::cerr), monotonicMs,
-      std::cerr);
+      std::cerr, bootId());
   return instance;
 }
 

@@ -62,6 +62,7 @@ inline ControllerState unusualState() {
   s.subnetMask = {255, 255, 0, 0};
   s.shipId = 0x0000000a;
   s.workSeconds = 4294967295u;
+  s.workCounted = {"0e6c2f4a-\"boot\"", {{INT64_MIN, -1}, {7'000, 9'000}, {10'000, INT64_MAX}}};
   return s;
 }
 

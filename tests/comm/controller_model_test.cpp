@@ -244,6 +244,7 @@ ControllerState withDisk(const std::function<void(ControllerState &)> &change) {
   s.lens = 100;
   s.centerOffset = {5, 5};
   s.workSeconds = 1000;
+  s.workCounted.boot = "this boot";
   change(s);
   return s;
 }
@@ -283,19 +284,43 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
       {"jogs added at the edge stop there", [&](ControllerModel &m, std::int64_t &) { jogCenter(m, 3); },
        withDisk([](ControllerState &s) { s.centerOffset = {0, kOffsetLimit - 1}; }),
        [](ControllerState &s) { s.centerOffset = {0, kOffsetLimit}; }},
-      {"counted whole seconds add to the file's counter",
+      {"counted whole seconds add to the file's counter, and say which they are",
        [](ControllerModel &, std::int64_t &now) { now += 2'999; }, withDisk(none),
-       [](ControllerState &s) { s.workSeconds = 1002; }},
-      {"a counter set replaces, then counts",
+       [](ControllerState &s) {
+         s.workSeconds = 1002;
+         s.workCounted.spans = {{40'000, 42'000}};
+       }},
+      {"seconds another process counted are not counted again",
+       [](ControllerModel &, std::int64_t &now) { now += 3'000; },
+       withDisk([](ControllerState &s) { s.workCounted.spans = {{39'000, 41'500}}; }),
+       [](ControllerState &s) {
+         s.workSeconds = 1001;
+         s.workCounted.spans = {{39'000, 42'500}};
+       }},
+      {"spans of another boot are over",
+       [](ControllerModel &, std::int64_t &now) { now += 2'000; },
+       withDisk([](ControllerState &s) { s.workCounted = {"another boot", {{0, 90'000}}}; }),
+       [](ControllerState &s) {
+         s.workSeconds = 1002;
+         s.workCounted = {"this boot", {{40'000, 42'000}}};
+       }},
+      {"a counter set replaces, holds every moment before it, then counts",
        [](ControllerModel &m, std::int64_t &now) {
          now += 5'000;
          sendText(m, CMD_SET_WORK_TIME, "50");
          now += 1'000;
        },
-       withDisk(none), [](ControllerState &s) { s.workSeconds = 51; }},
+       withDisk([](ControllerState &s) { s.workCounted.spans = {{30'000, 39'000}}; }),
+       [](ControllerState &s) {
+         s.workSeconds = 51;
+         s.workCounted.spans = {{INT64_MIN, 46'000}};
+       }},
       {"the counter stops at its top", [](ControllerModel &, std::int64_t &now) { now += 10'000; },
        withDisk([](ControllerState &s) { s.workSeconds = 4294967290u; }),
-       [](ControllerState &s) { s.workSeconds = 4294967295u; }},
+       [](ControllerState &s) {
+         s.workSeconds = 4294967295u;
+         s.workCounted.spans = {{40'000, 50'000}};
+       }},
       {"the environment's model name is kept like a set",
        [](ControllerModel &m, std::int64_t &) { m.rename("NK-100A-LONGER"); }, withDisk(none),
        [](ControllerState &s) { s.modelName = "NK-100A-LO"; }},
@@ -303,7 +328,7 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
   for (const SaveCase &c : cases) {
     SCOPED_TRACE(c.name);
     std::int64_t now = 40'000;
-    ControllerModel here(ControllerState{}, [&now] { return now; });
+    ControllerModel here(ControllerState{}, [&now] { return now; }, "this boot");
     c.made(here, now);
     ControllerState expected = c.onDisk;
     c.expected(expected);

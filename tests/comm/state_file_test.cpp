@@ -70,7 +70,8 @@ TEST(StateFile, CorruptFileIsMovedAsideWithOneWarning) {
                            "model_name = NZ-SIM\n", "min_current = -1\n",   "model_name = \"ABCDEFGHIJK\"\n",
                            "work_seconds = 4294967296\n", "controller_model = 10abcdef0\n",
                            "center_offset = 32768,0\n", "aim_top_left = 0,-32768\n",
-                           "distortion_offset = 2147483647,2147483647\n"};
+                           "distortion_offset = 2147483647,2147483647\n", "work_counted = 5:5\n",
+                           "work_counted = 1000-2000\n", "work_counted = 1:9223372036854775808\n"};
   for (const char *text : corrupt) {
     SCOPED_TRACE(text);
     TempDir dir;
@@ -227,7 +228,8 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
          EXPECT_EQ(loadState(p).state.lens, 42);
          int asides = 0;
          for (const auto &name : TempDir::namesIn(p.parent_path()))
-           if (name.find(".corrupt-") != std::string::npos) asides += readFile(p.parent_path() / name) == "lens = forty\n";
+           if (name.find(".corrupt-") != std::string::npos)
+             asides += readFile(p.parent_path() / name) == "lens = forty\n";
          EXPECT_EQ(asides, 1);
        }},
       {"a FIFO: left as it is",

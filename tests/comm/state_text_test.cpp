@@ -24,7 +24,8 @@ TEST(StateText, IsReadableKeyValueText) {
   const std::string text = formatState(unusualState());
   for (const char *line : {"serial = -2\n", "lens = 65535\n", "max_current = 1.5\n", "controller_model = 10abcdef\n",
                            "mac_address = 00:1a:2b:3c:4d:ff\n", "ip_address = 10.0.0.1\n", "ship_id = 0000000a\n",
-                           "work_seconds = 4294967295\n", "distortion_offset = -3,4\n"})
+                           "work_seconds = 4294967295\n", "distortion_offset = -3,4\n",
+                           "work_counted = -9223372036854775808:-1 7000:9000 10000:9223372036854775807\n"})
     EXPECT_THAT(text, HasSubstr(line));
 }
 
@@ -34,6 +35,13 @@ TEST(StateText, CommentsBlanksAndUnknownKeysAreSkippedMissingKeysDefault) {
   ControllerState expected;
   expected.lens = 254;
   EXPECT_EQ(*parsed, expected);
+}
+
+TEST(StateText, CountedSpansAreReadAsTheOneSetTheyMake) {
+  auto parsed = parseState("work_counted = 20:30  0:10 10:15\nwork_counted_boot = \"b\"\n");
+  ASSERT_TRUE(parsed);
+  EXPECT_EQ(parsed->workCounted, (CountedTime{"b", {{0, 15}, {20, 30}}}));
+  EXPECT_THAT(formatState(ControllerState{}), HasSubstr("\nwork_counted =\n")) << "none yet";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // Fuzz target: the simulated controller fed packets, texts, status queries,
-// passing time and saves onto a state file's content. The input is a list of
+// passing time, saves onto a state file's content and other processes' saves. The input is a list of
 // steps: one byte picks the step, the bytes after it are its arguments.
 // Invariants: adjustment offsets stay in their range, a reply has exactly its
 // length, a save applied once is not applied again.
@@ -52,15 +52,20 @@ void checkState(const ControllerState &s) {
   check(s.modelName.size() <= kModelNameLength);
 }
 
-// A state file's content at the moment of a save; the bits pick its offsets'
-// ends and a counter near its top.
-ControllerState onDisk(std::uint8_t bits) {
+// A state file's content at the moment of a save or a reading again; the
+// bits pick its offsets' ends and a counter near its top, the span bits a
+// span of working time another process counted before now, on this boot or
+// another.
+ControllerState onDisk(std::uint8_t bits, std::uint8_t span, std::int64_t now) {
   ControllerState s;
   const std::int32_t end = bits & 1 ? kOffsetLimit : -kOffsetLimit;
   if (bits & 2) s.centerOffset = {end, -end};
   if (bits & 4) s.distortionOffset = {-end, end};
   if (bits & 8) s.aimTopLeft = s.aimBottomRight = {end, end};
   if (bits & 16) s.workSeconds = std::numeric_limits<std::uint32_t>::max() - (bits >> 5);
+  const std::int64_t back = (span & 63) * 100;
+  if (span & 64) s.workCounted.spans = {{now - 2 * back - 1, now - back}};
+  s.workCounted.boot = span & 128 ? "another boot" : "this boot";
   return s;
 }
 
@@ -69,9 +74,9 @@ ControllerState onDisk(std::uint8_t bits) {
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
   Input in(data, size);
   std::int64_t now = 0;
-  ControllerModel model(ControllerState{}, [&now] { return now; });
+  ControllerModel model(ControllerState{}, [&now] { return now; }, "this boot");
   while (in.more()) {
-    switch (in.byte() % 5) {
+    switch (in.byte() % 6) {
       case 0: {  // one packet
         const std::uint8_t code = in.byte();
         model.command(code, in.byte());
@@ -95,13 +100,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         now += in.number(3);
         break;
       case 4: {  // a save onto what the file holds
-        const ControllerState disk = onDisk(in.byte());
+        const std::uint8_t bits = in.byte();
+        const ControllerState disk = onDisk(bits, in.byte(), now);
         const ControllerModel::Save save = model.changesOnto(disk);
         checkState(save.state);
         model.saved(save);
         // Saved once, applied once: nothing is left to add at the same moment.
         check(!model.unsaved());
         check(model.changesOnto(save.state).state == save.state);
+        break;
+      }
+      case 5: {  // another process saved: taken up, this one's unsaved commits on top
+        const std::uint8_t bits = in.byte();
+        model.takeUp(onDisk(bits, in.byte(), now));
         break;
       }
     }
