@@ -290,13 +290,6 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
          s.workSeconds = 1002;
          s.workCounted.spans = {{40'000, 42'000}};
        }},
-      {"seconds another process counted are not counted again",
-       [](ControllerModel &, std::int64_t &now) { now += 3'000; },
-       withDisk([](ControllerState &s) { s.workCounted.spans = {{39'000, 41'500}}; }),
-       [](ControllerState &s) {
-         s.workSeconds = 1001;
-         s.workCounted.spans = {{39'000, 42'500}};
-       }},
       {"spans of another boot are over",
        [](ControllerModel &, std::int64_t &now) { now += 2'000; },
        withDisk([](ControllerState &s) { s.workCounted = {"another boot", {{0, 90'000}}}; }),
