@@ -58,6 +58,13 @@ QJsonObject With(const char* part, const char* key, const QJsonValue& value) {
   return file;
 }
 
+// The good file with a member put in at the start of an object.
+std::string Twice(const std::string& object, const std::string& member) {
+  std::string text = Text(GoodFile());
+  const std::size_t at = text.find(object);
+  return at == std::string::npos ? text : text.insert(at + object.size(), member);
+}
+
 class SpoiltSnapshot : public ::testing::TestWithParam<SpoiltCase> {};
 
 TEST_P(SpoiltSnapshot, IsRefusedAsAWholeWithTheProblemNamed) {
@@ -90,6 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiltCase{"ModelTooLong", [] { return Text(With("identity", "system_name", "NZ-12345678")); }, "system_name"},
         SpoiltCase{"SerialBeyond32Bits", [] { return Text(With("identity", "serial_number", 4294967296.0)); }, "serial_number"},
         SpoiltCase{"FamilyDisagrees", [] { return Text(With("identity", "family", "NK")); }, "family"},
+        SpoiltCase{"KeyTwiceAtTheTop", [] { return "{\"version\": 1, " + Text(GoodFile()).substr(1); },
+                   "the key \"version\" is given twice at the top level"},
+        SpoiltCase{"KeyTwiceInSettings", [] { return Twice("\"settings\": {", "\"max_current\": 5, "); },
+                   "the key \"max_current\" is given twice in settings"},
+        SpoiltCase{"KeyTwiceInIdentity", [] { return Twice("\"identity\": {", "\"lens_mm\": 160, "); },
+                   "the key \"lens_mm\" is given twice in identity"},
+        SpoiltCase{"KeyTwiceOnceEscaped", [] { return Twice("\"settings\": {", "\"max\\u005fcurrent\": 20, "); },
+                   "the key \"max_current\" is given twice in settings"},
         SpoiltCase{"MissingButThere", [] {
           auto f = GoodFile();
           f["missing"] = QJsonArray{"currents"};
@@ -106,6 +121,14 @@ TEST(Snapshot, AGoodFileReadsBackAsWritten) {
   const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
   ASSERT_TRUE(again) << problem;
   EXPECT_EQ(svc::SnapshotJson(*again), svc::SnapshotJson(*snapshot));
+}
+
+// A key is given twice only within one object; keys in texts are no keys.
+TEST(Snapshot, KeysRepeatedInOtherObjectsOrInsideTextsAreNoDuplicates) {
+  std::string text = Text(GoodFile());
+  text.insert(1, R"("notes": {"format": [{"a": 1}, {"a": 2}], "b": "\"format\": {,} \\", "c": "\u00e9"},)");
+  std::string problem;
+  EXPECT_TRUE(svc::ParseSnapshot(text, problem)) << problem;
 }
 
 // ---- the file itself -------------------------------------------------------------------
