@@ -23,7 +23,7 @@ std::u16string ReadString(std::string_view json, std::size_t& at) {
     }
     text += FromUtf8(json.substr(run, at - run));
     const char escape = at + 1 < json.size() ? json[at + 1] : '\\';
-    at += 2;
+    at = std::min(at + 2, json.size());
     switch (escape) {
       case 'b': text += u'\b'; break;
       case 'f': text += u'\f'; break;

@@ -225,8 +225,9 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   }
   // The reader keeps the last of a key given twice: which value was meant is unknown.
   if (const auto twice = FindDuplicateKey(json)) {
+    const std::string where = OneLine(ToQString(twice->where)).toStdString();
     problem = "the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
-              (twice->where.empty() ? std::string("at the top level") : "in " + OneLine(ToQString(twice->where)).toStdString());
+              (where.empty() ? "at the top level" : "in " + where);
     return std::nullopt;
   }
   const QJsonObject root = doc.object();
