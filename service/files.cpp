@@ -1,13 +1,19 @@
 #include "service/files.h"
 
+#include <dirent.h>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
+#include <climits>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <random>
+#include <string_view>
 
 namespace zor::service {
 
@@ -33,6 +39,57 @@ bool WriteAll(int fd, const char* data, std::size_t size) {
     size -= static_cast<std::size_t>(n);
   }
   return true;
+}
+
+constexpr std::string_view kTemporaryMark = ".tmp-";
+constexpr std::size_t kTemporaryDigits = 6;
+
+// ".NAME.tmp-NNNNNN", NAME cut at a whole UTF-8 character when the whole
+// would be longer than a file name may be.
+std::string TemporaryName(std::string name, const char* number) {
+  std::size_t room = NAME_MAX - 1 - kTemporaryMark.size() - kTemporaryDigits;
+  if (name.size() > room) {
+    while (room > 0 && (static_cast<unsigned char>(name[room]) & 0xC0) == 0x80) --room;
+    name.resize(room);
+  }
+  return "." + name + std::string(kTemporaryMark) + number;
+}
+
+bool IsTemporaryName(std::string_view name) {
+  const std::size_t suffix = kTemporaryMark.size() + kTemporaryDigits;
+  if (name.size() < suffix + 2 || name[0] != '.') return false;
+  const std::string_view end = name.substr(name.size() - suffix);
+  return end.starts_with(kTemporaryMark) &&
+         std::all_of(end.begin() + kTemporaryMark.size(), end.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
+
+// Removes the temporaries that killed saves left in the folder: our names,
+// regular files of this user, not locked. Every save holds the lock on its
+// temporary from creating it until the rename, and the system lets go of a
+// killed process's locks, so an unlocked one is no save's any more.
+void RemoveStaleTemporaries(int folder) {
+  const int listed = ::openat(folder, ".", O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (listed < 0) return;
+  DIR* entries = ::fdopendir(listed);
+  if (entries == nullptr) {
+    ::close(listed);
+    return;
+  }
+  while (const dirent* entry = ::readdir(entries)) {
+    if (!IsTemporaryName(entry->d_name)) continue;
+    // Looked at before it is opened: opening a device may do something.
+    struct stat named{};
+    if (::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
+        named.st_uid != ::geteuid())
+      continue;
+    Fd file{::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    struct stat opened{};
+    if (file.fd < 0 || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(file.fd, &opened) != 0 ||
+        opened.st_ino != named.st_ino || opened.st_dev != named.st_dev || opened.st_nlink == 0)
+      continue;
+    ::unlinkat(folder, entry->d_name, 0);
+  }
+  ::closedir(entries);
 }
 
 }  // namespace
@@ -99,39 +156,74 @@ FileRead ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, 
   return result;
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& problem) {
+PendingFile::~PendingFile() {
+  if (file_ >= 0) {
+    ::unlinkat(folder_, temporary_.c_str(), 0);
+    ::close(file_);
+  }
+  if (folder_ >= 0) ::close(folder_);
+}
+
+bool PendingFile::create(const std::filesystem::path& path, std::string& problem) {
   struct stat st{};
   if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     problem = path.string() + " exists and is not a regular file; it was left alone";
     return false;
   }
-  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
-  std::random_device random;
-  std::filesystem::path temporary;
-  Fd file;
-  for (int attempt = 0; attempt < 16 && file.fd < 0; ++attempt) {
-    temporary = folder / ("." + path.filename().string() + ".tmp-" + std::to_string(random() % 1000000));
-    file.fd = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-    if (file.fd < 0 && errno != EEXIST) break;
+  if (IsTemporaryName(path.filename().string())) {
+    problem = path.string() + " is named like the temporary files of a save, which a later save removes";
+    return false;
   }
-  if (file.fd < 0) {
+  path_ = path;
+  const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
+  folder_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (folder_ < 0) {
     problem = Why(folder, "cannot write in");
     return false;
   }
-  const bool written = WriteAll(file.fd, bytes.data(), bytes.size()) && ::fsync(file.fd) == 0;
-  const int writeError = errno;
-  const bool closed = ::close(file.fd) == 0;
-  file.fd = -1;
-  if (!written || !closed || ::rename(temporary.c_str(), path.c_str()) != 0) {
-    errno = written && closed ? errno : writeError;
-    problem = Why(path, "cannot write");
-    ::unlink(temporary.c_str());
+  RemoveStaleTemporaries(folder_);
+  std::random_device random;
+  for (int attempt = 0; attempt < 16; ++attempt) {
+    char number[8];
+    std::snprintf(number, sizeof number, "%06u", static_cast<unsigned>(random() % 1000000));
+    temporary_ = TemporaryName(path.filename().string(), number);
+    file_ = ::openat(folder_, temporary_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (file_ < 0 && errno == EEXIST) continue;
+    if (file_ < 0) break;
+    // Another save's clean-up may have taken it for a stale one between the
+    // open and the lock: it removes it, this save takes another name. A file
+    // system without locks has neither locks nor clean-up.
+    const bool taken = ::flock(file_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
+    if (!taken && ::fstat(file_, &st) == 0 && st.st_nlink > 0) return true;
+    ::close(file_);
+    file_ = -1;
+  }
+  problem = Why(folder, "cannot write in");
+  return false;
+}
+
+bool PendingFile::write(const std::string& bytes, std::string& problem) {
+  if (WriteAll(file_, bytes.data(), bytes.size()) && ::fsync(file_) == 0) return true;
+  problem = Why(path_, "cannot write");
+  return false;
+}
+
+bool PendingFile::commit(std::string& problem) {
+  // Renamed while still locked, so no clean-up ever sees it unlocked under its temporary name.
+  if (::renameat(folder_, temporary_.c_str(), folder_, path_.filename().c_str()) != 0) {
+    problem = Why(path_, "cannot write");
     return false;
   }
+  ::close(file_);  // written and flushed: nothing is left to fail
+  file_ = -1;
   // The rename itself reaches the disk with the folder.
-  Fd dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
-  if (dir.fd >= 0) ::fsync(dir.fd);
+  ::fsync(folder_);
   return true;
+}
+
+bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& problem) {
+  PendingFile file;
+  return file.create(path, problem) && file.write(bytes, problem) && file.commit(problem);
 }
 
 }  // namespace zor::service

@@ -30,10 +30,33 @@ struct FileRead {
 // the last component is followed (a file the user chose: yes; one of ours: no).
 FileRead ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink);
 
-// Writes the file through a temporary beside it, flushed to disk, then put
-// in its place by rename. An existing path that is not a regular file (a
-// link, a folder, a FIFO) is left alone and refused. On failure nothing is
-// left behind and the old file stays as it was.
+// A file being written in place of another: a temporary beside it,
+// ".NAME.tmp-NNNNNN", flushed to disk and then put in its place by rename.
+// The temporary is locked from its creation to the rename; the temporaries
+// that killed writes left behind in the folder (unlocked, ours by name, the
+// user's regular files) are removed by the next create() there.
+class PendingFile {
+ public:
+  PendingFile() = default;
+  ~PendingFile();  // removes the temporary unless committed
+  PendingFile(const PendingFile&) = delete;
+  PendingFile& operator=(const PendingFile&) = delete;
+
+  // An existing path that is not a regular file (a link, a folder, a FIFO)
+  // is left alone and refused.
+  bool create(const std::filesystem::path& path, std::string& problem);
+  bool write(const std::string& bytes, std::string& problem);  // the whole file, flushed to disk
+  bool commit(std::string& problem);
+
+ private:
+  std::filesystem::path path_;
+  std::string temporary_;
+  int folder_ = -1;
+  int file_ = -1;
+};
+
+// The three steps of a PendingFile. On failure nothing is left behind and the
+// old file stays as it was.
 bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& problem);
 
 }  // namespace zor::service

@@ -43,6 +43,10 @@ struct OperationRecord {
   std::u16string operation;  // e.g. "set max-current", "shutter close", "adjust center"
   std::u16string value;      // the value sent, as sent; never a password
   Outcome outcome;
+  // Set when the value was read back afterwards (a restore does) and the
+  // controller did not keep it: "differs" or "unreadable", which the log gives
+  // as the outcome, with what was read back in outcome.message.
+  std::string_view readBack{};
 };
 
 class OperationObserver {
@@ -99,6 +103,7 @@ class Maintenance final : private ChannelHost {
 
   // Reports every operation that sent something; nullptr for none.
   void setObserver(OperationObserver* observer) { observer_ = observer; }
+  OperationObserver* observer() const { return observer_; }
   // Reports an operation made of several (a restore) as one more record.
   void reportOperation(std::u16string_view name, std::u16string value, const Outcome& outcome);
 

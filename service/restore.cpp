@@ -145,6 +145,42 @@ std::optional<std::int32_t> SerialOf(const std::optional<std::vector<SettingFiel
   return std::nullopt;
 }
 
+// Holds back the record of a setting's Set until its value has been read
+// back, so that the service log says whether the controller kept it.
+class HeldRecords final : public OperationObserver {
+ public:
+  explicit HeldRecords(Maintenance& service) : service_(service), next_(service.observer()) {
+    service_.setObserver(this);
+  }
+  ~HeldRecords() override {
+    pass(RestoreResult::Verified, std::nullopt);
+    service_.setObserver(next_);
+  }
+  HeldRecords(const HeldRecords&) = delete;
+  HeldRecords& operator=(const HeldRecords&) = delete;
+
+  void operationEnded(const OperationRecord& record) override { held_.push_back(record); }
+
+  // Passes the records on; a Set that went out says what its read-back showed.
+  void pass(RestoreResult result, const std::optional<std::u16string>& after) {
+    for (OperationRecord& record : held_) {
+      if (record.outcome.ok() && result == RestoreResult::Differs) {
+        record.readBack = "differs";
+        record.outcome.message = u"Sent, but the controller reads back " + after.value_or(u"") + u".";
+      } else if (record.outcome.ok() && result == RestoreResult::Unreadable) {
+        record.readBack = "unreadable";
+        record.outcome.message = u"Sent, but it could not be read back.";
+      }
+      if (next_ != nullptr) next_->operationEnded(record);
+    }
+    held_.clear();
+  }
+
+ private:
+  Maintenance& service_;
+  OperationObserver* next_;
+  std::vector<OperationRecord> held_;
+};
 
 }  // namespace
 
@@ -236,6 +272,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
         setting.result = RestoreResult::NotSent;
       } else {
         ++index;
+        HeldRecords held(service);
         const Outcome sent = item.send(service, Split(*setting.comparison.file), options);
         if (!sent.ok()) {
           setting.result = RestoreResult::Failed;
@@ -250,6 +287,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
           if (!sentNames.empty()) sentNames += u", ";
           sentNames += FromUtf8(item.name);
         }
+        held.pass(setting.result, setting.after);
       }
     }
     report.settings.push_back(std::move(setting));

@@ -204,9 +204,11 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   head += ",\"model\":" + (known ? JsonString(identity->info.model) : std::string("null"));
   head += ",\"operation\":" + JsonString(record.operation);
   head += ",\"value\":";
-  const std::string_view outcome = StatusName(record.outcome.status);
+  const bool readBack = !record.readBack.empty();
+  const std::string_view outcome = readBack ? record.readBack : StatusName(record.outcome.status);
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
-  if (!record.outcome.ok()) tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
+  if (!record.outcome.ok() || readBack)
+    tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.
   const std::size_t fixed = head.size() + tail.size();

@@ -12,6 +12,8 @@
 #include "lan/mac_mask.h"
 #include "service/files.h"
 #include "service/format.h"
+#include "service/json_keys.h"
+#include "service/service_log.h"
 #include "service/text.h"
 
 namespace zor::service {
@@ -219,6 +221,13 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   }
   if (!doc.isObject()) {
     problem = "the file is not a settings snapshot (no JSON object)";
+    return std::nullopt;
+  }
+  // The reader keeps the last of a key given twice: which value was meant is unknown.
+  if (const auto twice = FindDuplicateKey(json)) {
+    const std::string where = OneLine(ToQString(twice->where)).toStdString();
+    problem = "the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
+              (where.empty() ? "at the top level" : "in " + where);
     return std::nullopt;
   }
   const QJsonObject root = doc.object();

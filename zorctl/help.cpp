@@ -223,8 +223,9 @@ The log is $XDG_STATE_HOME/zor-maintenance/service-log.jsonl, or
 or not absolute: one JSON object per line with time (UTC, ISO 8601 with
 milliseconds), front_end, serial and model (null when no identity was read),
 operation, value, outcome (done, refused, not-connected, not-accepted,
-read-failed) and message (when not done). Only its newest 8 MB are read; a
-line that cannot be read is skipped and counted.
+read-failed; differs or unreadable for a Set a restore read back) and message
+(when not done). Only its newest 8 MB are read; a line that cannot be read is
+skipped and counted.
 
   --since DATE   only the entries from DATE on: 2026-12-01 (from midnight),
                  2026-12-01T08:00 or 2026-12-01T08:00:30 ('T' or a space);

@@ -13,6 +13,7 @@
 #include <functional>
 
 #include "service/restore.h"
+#include "service/service_log.h"
 #include "service/snapshot.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/sim_backed_link.h"
@@ -57,6 +58,13 @@ QJsonObject With(const char* part, const char* key, const QJsonValue& value) {
   return file;
 }
 
+// The good file with a member put in at the start of an object.
+std::string Twice(const std::string& object, const std::string& member) {
+  std::string text = Text(GoodFile());
+  const std::size_t at = text.find(object);
+  return at == std::string::npos ? text : text.insert(at + object.size(), member);
+}
+
 class SpoiltSnapshot : public ::testing::TestWithParam<SpoiltCase> {};
 
 TEST_P(SpoiltSnapshot, IsRefusedAsAWholeWithTheProblemNamed) {
@@ -89,6 +97,14 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiltCase{"ModelTooLong", [] { return Text(With("identity", "system_name", "NZ-12345678")); }, "system_name"},
         SpoiltCase{"SerialBeyond32Bits", [] { return Text(With("identity", "serial_number", 4294967296.0)); }, "serial_number"},
         SpoiltCase{"FamilyDisagrees", [] { return Text(With("identity", "family", "NK")); }, "family"},
+        SpoiltCase{"KeyTwiceAtTheTop", [] { return "{\"version\": 1, " + Text(GoodFile()).substr(1); },
+                   "the key \"version\" is given twice at the top level"},
+        SpoiltCase{"KeyTwiceInSettings", [] { return Twice("\"settings\": {", "\"max_current\": 5, "); },
+                   "the key \"max_current\" is given twice in settings"},
+        SpoiltCase{"KeyTwiceInIdentity", [] { return Twice("\"identity\": {", "\"lens_mm\": 160, "); },
+                   "the key \"lens_mm\" is given twice in identity"},
+        SpoiltCase{"KeyTwiceOnceEscaped", [] { return Twice("\"settings\": {", "\"max\\u005fcurrent\": 20, "); },
+                   "the key \"max_current\" is given twice in settings"},
         SpoiltCase{"MissingButThere", [] {
           auto f = GoodFile();
           f["missing"] = QJsonArray{"currents"};
@@ -105,6 +121,14 @@ TEST(Snapshot, AGoodFileReadsBackAsWritten) {
   const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
   ASSERT_TRUE(again) << problem;
   EXPECT_EQ(svc::SnapshotJson(*again), svc::SnapshotJson(*snapshot));
+}
+
+// A key is given twice only within one object; keys in texts are no keys.
+TEST(Snapshot, KeysRepeatedInOtherObjectsOrInsideTextsAreNoDuplicates) {
+  std::string text = Text(GoodFile());
+  text.insert(1, R"("notes": {"format": [{"a": 1}, {"a": 2}], "b": "\"format\": {,} \\", "c": "\u00e9"},)");
+  std::string problem;
+  EXPECT_TRUE(svc::ParseSnapshot(text, problem)) << problem;
 }
 
 // ---- the file itself -------------------------------------------------------------------
@@ -164,6 +188,85 @@ TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
   std::string problem;
   EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
 }
+
+// ---- what a restore's read-back tells the service log --------------------------------------
+
+// The lines the service log would get.
+struct LogLines final : svc::OperationObserver {
+  std::vector<QJsonObject> lines;
+  void operationEnded(const svc::OperationRecord& record) override {
+    const std::string line = svc::ServiceLogLine("zorctl", std::nullopt, record, QDateTime::currentDateTimeUtc());
+    lines.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
+  }
+};
+
+struct ReadBackCase {
+  const char* name;
+  std::function<void(FakeLink&)> controller;  // what the controller does once the Set is to go out
+  svc::RestoreResult result;
+  const char* outcome;  // of the Set's line
+  const char* message;  // a part of it; "" for none
+  const char* restore;  // the outcome of the restore's own line
+};
+
+class RestoreReadBack : public ::testing::TestWithParam<ReadBackCase> {};
+
+// The controller reports a min current of 1.5; the snapshot holds 0.5.
+TEST_P(RestoreReadBack, TheSetsLineSaysWhatItsReadBackShowed) {
+  const ReadBackCase& c = GetParam();
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  QuietHost host;
+  const zor::DeviceLink link = fake.link();
+  svc::Maintenance service(link, pacer, host);
+  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, std::vector<std::uint8_t>(38, 0));
+  fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
+  service.connect();
+  svc::Snapshot snapshot = svc::TakeSnapshot(service);
+  for (svc::SettingField& f : snapshot.settings)
+    if (f.key == "min_current") f.text = u"0.50000";
+  LogLines log;
+  service.setObserver(&log);
+  struct Controller final : svc::RestoreProgress {
+    FakeLink& fake;
+    const ReadBackCase& c;
+    Controller(FakeLink& f, const ReadBackCase& k) : fake(f), c(k) {}
+    bool proceed(int, int, const std::string&) override {
+      c.controller(fake);
+      return true;
+    }
+  } progress{fake, c};
+  svc::RestoreOptions options;
+  options.source = "unit.json";
+
+  const svc::RestoreReport report = svc::Restore(service, snapshot, options, &progress);
+  ASSERT_EQ(report.settings[1].comparison.name, "min-current");
+  EXPECT_EQ(report.settings[1].result, c.result);
+  ASSERT_EQ(log.lines.size(), 2u);
+  const QJsonObject& set = log.lines[0];
+  EXPECT_EQ(set["operation"], "set min-current");
+  EXPECT_EQ(set["value"], "0.50000");
+  EXPECT_EQ(set["outcome"], c.outcome);
+  EXPECT_TRUE(set["message"].toString().contains(c.message)) << set["message"].toString().toStdString();
+  EXPECT_EQ(set.contains("message"), c.message[0] != '\0');
+  EXPECT_EQ(log.lines[1]["operation"], "restore");
+  EXPECT_EQ(log.lines[1]["outcome"], c.restore);
+  EXPECT_EQ(service.observer(), &log) << "the log gets every later line again";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Restore, RestoreReadBack,
+    ::testing::Values(
+        ReadBackCase{"Kept", [](FakeLink& f) { f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41}); },
+                     svc::RestoreResult::Verified, "done", "", "done"},
+        ReadBackCase{"Dropped", [](FakeLink&) {}, svc::RestoreResult::Differs, "differs",
+                     "the controller reads back 1.50000", "done"},
+        ReadBackCase{"Unreadable", [](FakeLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
+                     svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
+        ReadBackCase{"NotTaken", [](FakeLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed, "not-accepted",
+                     "did not accept the command", "not-accepted"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- restoring one, on the simulated controller ------------------------------------------------
 
