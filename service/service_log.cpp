@@ -296,22 +296,4 @@ std::optional<QDateTime> ParseSince(std::string_view text) {
   return since;
 }
 
-QString OneLine(const QString& text) {
-  QString line;
-  line.reserve(text.size());
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if (u == u'\n') {
-      line += u"\\n";
-    } else if (u == u'\t') {
-      line += u"\\t";
-    } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) {
-      line += QString::asprintf("\\x%02X", static_cast<unsigned>(u));
-    } else {
-      line += c;
-    }
-  }
-  return line;
-}
-
 }  // namespace zor::service

@@ -35,6 +35,7 @@
 #include <vector>
 
 #include "service/maintenance.h"
+#include "service/text.h"  // OneLine, for those who show the entries
 
 namespace zor::service {
 
@@ -101,9 +102,5 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
 // "2026-12-01T08:00:30" ('T' or one space between them): local time, or UTC
 // with a trailing "Z". nullopt when the text is none of these.
 std::optional<QDateTime> ParseSince(std::string_view text);
-
-// The text on one line: control characters shown as \n, \t or \xNN, so a
-// value cannot break a table or a terminal.
-QString OneLine(const QString& text);
 
 }  // namespace zor::service
