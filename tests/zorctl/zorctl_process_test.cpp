@@ -318,6 +318,27 @@ TEST_F(Zorctl, ControlCharactersFromOutsideShowAsEscapes) {
   EXPECT_TRUE(diff.err.contains(R"(format "\x1B[2J\u009B")")) << diff.err.toStdString();
 }
 
+TEST_F(Zorctl, PasswordFromTheEnvironmentWithoutItsLineEnding) {
+  const struct {
+    const char* password;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"KPLVoxen", 0, ""},
+      {"KPLVoxen\n", 0, ""},
+      {"kplvoxen\r\n", 0, ""},
+      {"KPLVoxen\r", 0, ""},
+      {"KPLVoxen\t", 1, "password is wrong"},
+      {"", 1, "needs the service password"},  // as if unset
+  };
+  for (const auto& c : cases) {
+    const Result r = run({"set", "serial", "7", "--dry-run"}, true, {{"ZOR_SERVICE_PASSWORD", c.password}});
+    EXPECT_EQ(r.status, c.status) << c.password << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << c.password << r.err.toStdString();
+    EXPECT_TRUE(r.recorded.isEmpty());
+  }
+}
+
 // The command-line front end carries no window system.
 TEST_F(Zorctl, LinksNoWindowLibrary) {
   QProcess ldd;
