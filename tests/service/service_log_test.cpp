@@ -2,6 +2,8 @@
 // in two processes at once, a log that cannot be written, and the reader.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +12,7 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,8 +73,9 @@ class ServiceLogTest : public ::testing::Test {
   Maintenance service{link, pacer, host};
   std::vector<std::string> problems;
 
-  ServiceLog Log(const fs::path& at) {
-    return ServiceLog("zorctl", service, at, [this](const std::string& problem) { problems.push_back(problem); });
+  ServiceLog Log(const fs::path& at, std::chrono::milliseconds lockWait = zor::service::kServiceLogLockWait) {
+    return ServiceLog(
+        "zorctl", service, at, [this](const std::string& problem) { problems.push_back(problem); }, lockWait);
   }
   void Connect(const Block& identity) {
     fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
@@ -239,6 +243,35 @@ INSTANTIATE_TEST_SUITE_P(
         UnwritableCase{"NoStateFolder", [](const fs::path&) { return fs::path("zor-maintenance/service-log.jsonl"); },
                        "neither XDG_STATE_HOME nor HOME"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A program holding the log's lock delays a line or a reading by the bound at
+// most: the operation goes on and says once that its line was not written,
+// the reader says why it read nothing, and both work again once it lets go.
+TEST_F(ServiceLogTest, ALockHeldByAnotherProgramIsWaitedForOnlyUpToTheBound) {
+  constexpr std::chrono::milliseconds kWait(30);
+  ServiceLog log = Log(path, kWait);
+  service.setObserver(&log);
+  Connect(Block().serial(7).model("NZ-1"));
+  EXPECT_TRUE(service.shutter(true).ok());
+  // flock() locks belong to an open file: this one stands for another program's.
+  const int other = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);
+  EXPECT_TRUE(service.shutter(false).ok());
+  EXPECT_TRUE(service.shutter(true).ok());
+  EXPECT_EQ(t.events().back(), "send 87 00");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "another program has held the lock on " + path.string() + " for more than 30 ms");
+  const auto blocked = ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait);
+  EXPECT_EQ(blocked.problem, problems[0]);
+  EXPECT_TRUE(blocked.entries.empty());
+
+  ASSERT_EQ(::flock(other, LOCK_UN), 0);
+  ::close(other);
+  EXPECT_TRUE(service.shutter(false).ok());
+  EXPECT_EQ(ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait).entries.size(), 2u);
+  EXPECT_EQ(problems.size(), 1u);
+}
 
 // Whatever the value holds, the line is JSON that gives it back, and no line
 // is longer than the cap: a long value is cut at a whole character.
