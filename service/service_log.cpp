@@ -314,7 +314,15 @@ std::optional<QDateTime> ParseSince(std::string_view text) {
     time = QTime::fromString(clock, clock.size() == 5 ? u"HH:mm" : u"HH:mm:ss");
     if (!time.isValid()) return std::nullopt;
   }
-  const QDateTime since(date, time, zone);
+  QDateTime since(date, time, zone);
+  // A local time the clocks skipped (a daylight-saving gap) does not exist:
+  // the first that does after it is the minute the clocks were put forward
+  // to (02:30 becomes 03:00). No gap is longer than a day.
+  const QDateTime wallClock(date, QTime(time.hour(), time.minute()), Qt::UTC);  // counts minutes, no gaps
+  for (int minutes = 1; !since.isValid() && minutes <= 24 * 60; ++minutes) {
+    const QDateTime later = wallClock.addSecs(60 * minutes);
+    since = QDateTime(later.date(), later.time(), zone);
+  }
   if (!since.isValid()) return std::nullopt;
   return since;
 }

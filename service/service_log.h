@@ -108,7 +108,8 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
 
 // A date "2026-12-01" (midnight) or date and time "2026-12-01T08:00" or
 // "2026-12-01T08:00:30" ('T' or one space between them): local time, or UTC
-// with a trailing "Z". nullopt when the text is none of these.
+// with a trailing "Z". A local time that a daylight-saving gap skipped is
+// the first one after it. nullopt when the text is none of these.
 std::optional<QDateTime> ParseSince(std::string_view text);
 
 }  // namespace zor::service

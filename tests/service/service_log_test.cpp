@@ -12,7 +12,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
 #include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -377,6 +379,35 @@ TEST(ServiceLogSince, DatesAndTimesLocalUnlessMarkedUtc) {
       {"yesterday", std::nullopt},
   };
   for (const auto& c : cases) EXPECT_EQ(zor::service::ParseSince(c.text), c.since) << c.text;
+}
+
+// A local time that the clocks skipped is taken as the first one after it.
+TEST(ServiceLogSince, ATimeInADaylightSavingGapIsTheFirstAfterIt) {
+  const struct {
+    const char* zone;
+    const char* text;
+    const char* utc;  // what it means
+  } cases[] = {
+      {"Europe/Berlin", "2026-03-29T02:30", "2026-03-29T01:00:00Z"},     // 02:00 to 03:00 skipped
+      {"Europe/Berlin", "2026-03-29T02:00:00", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T02:59:59", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T03:00", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T01:59:30", "2026-03-29T00:59:30Z"},
+      {"America/Sao_Paulo", "2018-11-04", "2018-11-04T03:00:00Z"},       // midnight skipped: 01:00, -02:00
+  };
+  const QByteArray saved = qgetenv("TZ");
+  for (const auto& c : cases) {
+    if (!QTimeZone(c.zone).isValid()) GTEST_SKIP() << "no time zone data for " << c.zone;
+    qputenv("TZ", c.zone);
+    tzset();
+    EXPECT_EQ(zor::service::ParseSince(c.text), QDateTime::fromString(c.utc, Qt::ISODate)) << c.zone << " " << c.text;
+  }
+  if (saved.isNull()) {
+    qunsetenv("TZ");
+  } else {
+    qputenv("TZ", saved);
+  }
+  tzset();
 }
 
 TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
