@@ -261,7 +261,7 @@ TEST_F(Zorctl, OutputThatCannotBeWrittenIsStatus5) {
       {{"--help"}, STDOUT_FILENO, Full},
       {{"help", "log"}, STDOUT_FILENO, ClosedPipe},
       {{"--version"}, STDOUT_FILENO, ClosedPipe},
-      {{"get", "all", "--json"}, STDOUT_FILENO, Full},
+      {{"get", "currents", "--json"}, STDOUT_FILENO, Full},
       {{"get", "currents"}, STDOUT_FILENO, Closed},
       {{"shutter", "close", "--dry-run"}, STDOUT_FILENO, ClosedPipe},
       {{"log", "--json"}, STDOUT_FILENO, Full},
