@@ -87,16 +87,22 @@ std::optional<std::string> ReadPasswordFile(const std::string& path, std::string
       pollfd ready{fd, POLLIN, 0};
       const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
       if (polled < 0 && errno == EINTR) continue;
-      if (polled == 0) {
+      if (polled <= 0) {
+        problem = polled == 0 ? "no program wrote a password line to the pipe " + path + " within " +
+                                    zor::service::DurationText(wait)
+                              : "cannot read the password file " + path + ": " + std::strerror(errno);
         ::close(fd);
-        problem = "no program wrote a password line to the pipe " + path + " within " +
-                  zor::service::DurationText(wait);
         return std::nullopt;
       }
     }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n <= 0) break;
+    if (n < 0) {
+      problem = "cannot read the password file " + path + ": " + std::strerror(errno);
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     if (text.find('\n') != std::string::npos) break;
   }
