@@ -259,12 +259,9 @@ TEST_F(Zorctl, OutputThatCannotBeWrittenIsStatus5) {
     Sink sink;
   } cases[] = {
       {{"--help"}, STDOUT_FILENO, Full},
-      {{"help", "log"}, STDOUT_FILENO, ClosedPipe},
       {{"--version"}, STDOUT_FILENO, ClosedPipe},
       {{"get", "currents", "--json"}, STDOUT_FILENO, Full},
       {{"get", "currents"}, STDOUT_FILENO, Closed},
-      {{"shutter", "close", "--dry-run"}, STDOUT_FILENO, ClosedPipe},
-      {{"log", "--json"}, STDOUT_FILENO, Full},
       {{"move", "300", "0"}, STDERR_FILENO, Full},     // the refusal's message
       {{"--bogus"}, STDERR_FILENO, ClosedPipe},        // the usage message
       {{"get", "currents"}, STDERR_FILENO, Closed},    // nothing to say: status as it was
