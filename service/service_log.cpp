@@ -10,10 +10,12 @@
 #include <QJsonDocument>
 #include <QJsonValue>
 #include <QTime>
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <thread>
 #include <utility>
 
 #include "service/files.h"
@@ -102,9 +104,34 @@ std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX
   return JsonString(ToQString(text), maxBytes);
 }
 
+// Takes the flock (LOCK_EX or LOCK_SH), waiting at most wait for another
+// program to let it go; flock() itself has no bound. False, with the
+// reason, when it could not be taken.
+bool LockWithin(int fd, int operation, std::chrono::milliseconds wait, const std::filesystem::path& path,
+                std::string& problem) {
+  const auto deadline = std::chrono::steady_clock::now() + wait;
+  auto pause = std::chrono::milliseconds(1);
+  while (::flock(fd, operation | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) {
+      problem = Why(path, "cannot lock");
+      return false;
+    }
+    const auto now = std::chrono::steady_clock::now();
+    if (now >= deadline) {
+      problem = "another program has held the lock on " + path.string() + " for more than " + DurationText(wait);
+      return false;
+    }
+    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
+    pause = std::min(pause * 2, std::chrono::milliseconds(50));
+  }
+  return true;
+}
+
 // Appends the line with one write() under an exclusive lock: a line from
 // another process lands before or after it, never inside.
-bool AppendLine(const std::filesystem::path& path, const std::string& line, std::string& problem) {
+bool AppendLine(const std::filesystem::path& path, const std::string& line, std::chrono::milliseconds lockWait,
+                std::string& problem) {
   if (!Absolute(path, problem) || !EnsureDirectory(path.parent_path(), problem)) return false;
   Fd file{::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600)};
   if (file.fd < 0) {
@@ -122,11 +149,7 @@ bool AppendLine(const std::filesystem::path& path, const std::string& line, std:
     problem = path.string() + " belongs to another user";
     return false;
   }
-  while (::flock(file.fd, LOCK_EX) != 0) {
-    if (errno == EINTR) continue;
-    problem = Why(path, "cannot lock");
-    return false;
-  }
+  if (!LockWithin(file.fd, LOCK_EX, lockWait, path, problem)) return false;
   // Where the line starts, so a write cut short can be taken back.
   if (::fstat(file.fd, &st) != 0) {
     problem = Why(path, "cannot read the size of");
@@ -169,18 +192,19 @@ std::optional<ServiceLogEntry> ParseEntry(std::string_view line) {
 std::filesystem::path ServiceLogPath() { return StateDirectory() / "service-log.jsonl"; }
 
 ServiceLog::ServiceLog(std::string frontEnd, const Maintenance& maintenance, std::filesystem::path path,
-                       ProblemReporter reportProblem)
+                       ProblemReporter reportProblem, std::chrono::milliseconds lockWait)
     : frontEnd_(std::move(frontEnd)),
       maintenance_(maintenance),
       path_(std::move(path)),
-      reportProblem_(std::move(reportProblem)) {}
+      reportProblem_(std::move(reportProblem)),
+      lockWait_(lockWait) {}
 
 void ServiceLog::operationEnded(const OperationRecord& record) {
   std::string problem;
   try {
     const std::string line =
         ServiceLogLine(frontEnd_, maintenance_.identity(), record, QDateTime::currentDateTimeUtc());
-    if (AppendLine(path_, line, problem)) return;
+    if (AppendLine(path_, line, lockWait_, problem)) return;
   } catch (const std::exception& e) {
     problem = std::string("cannot write ") + path_.string() + ": " + e.what();
   } catch (...) {
@@ -217,7 +241,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
 }
 
 ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
-                                  std::size_t limit) {
+                                  std::size_t limit, std::chrono::milliseconds lockWait) {
   ServiceLogContents contents;
   if (!Absolute(path, contents.problem)) return contents;
   Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW)};
@@ -231,8 +255,7 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
     return contents;
   }
   // Writers hold the lock for one write() each: no line is read half written.
-  while (::flock(file.fd, LOCK_SH) != 0 && errno == EINTR) {
-  }
+  if (!LockWithin(file.fd, LOCK_SH, lockWait, path, contents.problem)) return contents;
   if (::fstat(file.fd, &st) != 0) {
     contents.problem = Why(path, "cannot read");
     return contents;
@@ -293,27 +316,17 @@ std::optional<QDateTime> ParseSince(std::string_view text) {
     time = QTime::fromString(clock, clock.size() == 5 ? u"HH:mm" : u"HH:mm:ss");
     if (!time.isValid()) return std::nullopt;
   }
-  const QDateTime since(date, time, zone);
+  QDateTime since(date, time, zone);
+  // A local time the clocks skipped (a daylight-saving gap) does not exist:
+  // the first that does after it is the minute the clocks were put forward
+  // to (02:30 becomes 03:00). No gap is longer than a day.
+  const QDateTime wallClock(date, QTime(time.hour(), time.minute()), Qt::UTC);  // counts minutes, no gaps
+  for (int minutes = 1; !since.isValid() && minutes <= 24 * 60; ++minutes) {
+    const QDateTime later = wallClock.addSecs(60 * minutes);
+    since = QDateTime(later.date(), later.time(), zone);
+  }
   if (!since.isValid()) return std::nullopt;
   return since;
-}
-
-QString OneLine(const QString& text) {
-  QString line;
-  line.reserve(text.size());
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if (u == u'\n') {
-      line += u"\\n";
-    } else if (u == u'\t') {
-      line += u"\\t";
-    } else if (u < 0x20 || (u >= 0x7F && u <= 0x9F)) {
-      line += QString::asprintf("\\x%02X", static_cast<unsigned>(u));
-    } else {
-      line += c;
-    }
-  }
-  return line;
 }
 
 }  // namespace zor::service

@@ -23,10 +23,13 @@
 //
 // Each line is appended with one write() under an exclusive flock(), so
 // lines from processes writing at once (the panel and zorctl) never mix.
+// Writers and readers wait for the lock at most kServiceLogLockWait: a
+// program that holds it longer never stalls an operation that has been sent.
 
 #include <QDateTime>
 #include <QJsonObject>
 #include <QString>
+#include <chrono>
 #include <cstddef>
 #include <filesystem>
 #include <functional>
@@ -36,11 +39,13 @@
 #include <vector>
 
 #include "service/maintenance.h"
+#include "service/text.h"  // OneLine, for those who show the entries
 
 namespace zor::service {
 
 inline constexpr std::size_t kMaxServiceLogLine = 16 * 1024;      // bytes, with the line's end
 inline constexpr std::size_t kServiceLogReadLimit = 8 * 1024 * 1024;  // the newest this many bytes are read
+inline constexpr std::chrono::milliseconds kServiceLogLockWait{2000};
 
 // StateDirectory() / "service-log.jsonl".
 std::filesystem::path ServiceLogPath();
@@ -50,9 +55,10 @@ class ServiceLog final : public OperationObserver {
   // Told, once, why a line could not be written; operations go on regardless.
   using ProblemReporter = std::function<void(const std::string& problem)>;
 
-  // frontEnd: "panel" or "zorctl"; maintenance: whose identity each line names.
+  // frontEnd: "panel" or "zorctl"; maintenance: whose identity each line
+  // names; lockWait: how long a line waits for another writer's lock.
   ServiceLog(std::string frontEnd, const Maintenance& maintenance, std::filesystem::path path,
-             ProblemReporter reportProblem);
+             ProblemReporter reportProblem, std::chrono::milliseconds lockWait = kServiceLogLockWait);
 
   const std::filesystem::path& path() const { return path_; }
 
@@ -65,6 +71,7 @@ class ServiceLog final : public OperationObserver {
   const Maintenance& maintenance_;
   std::filesystem::path path_;
   ProblemReporter reportProblem_;
+  std::chrono::milliseconds lockWait_;
   bool reported_ = false;
 };
 
@@ -94,17 +101,16 @@ struct ServiceLogContents {
 // Reads the log's entries with a time at or after since (all when nullopt).
 // Only the newest limit bytes are read, starting at a whole line. The file
 // must be a regular file reached without a symbolic link; a FIFO never blocks.
-// The path, like the one a ServiceLog writes, must be absolute.
+// The path, like the one a ServiceLog writes, must be absolute. A lock held
+// by another program for longer than lockWait is a problem.
 ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since = {},
-                                  std::size_t limit = kServiceLogReadLimit);
+                                  std::size_t limit = kServiceLogReadLimit,
+                                  std::chrono::milliseconds lockWait = kServiceLogLockWait);
 
 // A date "2026-12-01" (midnight) or date and time "2026-12-01T08:00" or
 // "2026-12-01T08:00:30" ('T' or one space between them): local time, or UTC
-// with a trailing "Z". nullopt when the text is none of these.
+// with a trailing "Z". A local time that a daylight-saving gap skipped is
+// the first one after it. nullopt when the text is none of these.
 std::optional<QDateTime> ParseSince(std::string_view text);
-
-// The text on one line: control characters shown as \n, \t or \xNN, so a
-// value cannot break a table or a terminal.
-QString OneLine(const QString& text);
 
 }  // namespace zor::service

@@ -55,20 +55,24 @@ Options:
                         nothing in the device link is called
   -q, --quiet           no progress and no informational messages
   --password-file FILE  read the service password from the first line of FILE
-                        (a pipe such as <(pass show zor) will do)
+                        (a pipe such as <(pass show zor) will do, if its line
+                        comes within 10 s)
   --identity            diff, restore: the identity values too
   --other-system        restore: the snapshot may come from another system
   -y, --yes             restore: no question before sending
   --cancel              adjust: end without saving
   --since DATE          log: only entries from DATE on (2026-12-01, or
-                        2026-12-01T08:00[:SS]; local time, UTC with a final Z)
+                        2026-12-01T08:00[:SS]; local time, UTC with a final Z;
+                        a time a daylight-saving change skipped: the first
+                        after it)
   -h, --help            show help and exit (after a command: its help)
   --version             show the version and exit
 
 The service password (serial, model-name, controller-model, work-time) is
-taken from --password-file, else from ZOR_SERVICE_PASSWORD, else asked for
-without echo when standard input is a terminal. It is never accepted as an
-argument. A wrong or missing password sends nothing.
+taken from --password-file, else from ZOR_SERVICE_PASSWORD (without a final
+newline or CR; empty counts as unset), else asked for without echo when
+standard input is a terminal. It is never accepted as an argument. A wrong
+or missing password sends nothing.
 
 Values travel exactly as the panel sends them: texts as typed (one byte per
 character: Latin-1 only); a MAC address in any usual notation (00:1A:2B:3C:4D:5E,
@@ -78,7 +82,9 @@ a listed controller model (100021, 100022, 200031, 200041) as if picked from
 the panel's list, any other code as typed.
 
 Output: a reading of one value prints the value alone; of several, one
-"key: value" line each. With --json every command prints one object:
+"key: value" line each. Control characters in texts from the marking system,
+a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
+--json every command prints one object:
   command        the command line's command and values
   ok             true when the command did everything it set out to
   exit_status    as below
@@ -114,7 +120,8 @@ Exit status:
      accept a packet (nothing more was sent)
   4  the controller did not answer a read (backup: saved without it;
      restore: a value does not read back as sent)
-  5  a file could not be read or written (the service log, a backup)
+  5  a file could not be read or written (the service log, a backup), or
+     standard output or standard error could not be written
 
 Environment:
   ZOR_SERVICE_PASSWORD   the service password
@@ -225,11 +232,13 @@ milliseconds), front_end, serial and model (null when no identity was read),
 operation, value, outcome (done, refused, not-connected, not-accepted,
 read-failed; differs or unreadable for a Set a restore read back) and message
 (when not done). Only its newest 8 MB are read; a line that cannot be read is
-skipped and counted.
+skipped and counted. A program that holds the log's lock for more than 2 s
+makes the reading fail.
 
   --since DATE   only the entries from DATE on: 2026-12-01 (from midnight),
                  2026-12-01T08:00 or 2026-12-01T08:00:30 ('T' or a space);
-                 local time, or UTC with a final Z (2026-12-01T08:00Z)
+                 local time, or UTC with a final Z (2026-12-01T08:00Z);
+                 a time a daylight-saving change skipped is the first after it
   --json         {"entries": [the lines' objects], "skipped": N}
 Exit status 5 when the log exists but cannot be read.
 )"},

@@ -1,6 +1,8 @@
 // zorctl: every maintenance operation of a ZOR laser marking system from the
 // command line, on the same service layer as the zor-maintenance panel.
-#include <cstdio>
+#include <fcntl.h>
+
+#include <cerrno>
 #include <string>
 #include <variant>
 
@@ -9,16 +11,28 @@
 #include "zorctl/help.h"
 #include "zorctl/output.h"
 
-int main(int argc, char** argv) {
-  using namespace zorctl;
+namespace {
+
+using namespace zorctl;
+
+// A standard stream the caller closed gets /dev/null opened for reading in
+// its place: a file opened later (the service log, the device link's trace)
+// can then never become standard output, and writes to it fail, as a closed
+// stream's should.
+void HoldClosedStandardStreams() {
+  for (int fd = 0; fd <= 2; ++fd)
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) open("/dev/null", O_RDONLY);  // the lowest free number: fd
+}
+
+int Run(int argc, char** argv) {
   const auto parsed = ParseArguments(argc, argv);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    std::fprintf(stderr, "zorctl: %s (zorctl --help for the options)\n", error->message.c_str());
+    Message(error->message + " (zorctl --help for the options)");
     return kUsage;
   }
   const Invocation& inv = std::get<Invocation>(parsed);
   if (inv.options.version) {
-    std::printf("zorctl %s\n", ZOR_VERSION);
+    Write(stdout, "zorctl " ZOR_VERSION "\n");
     return kDone;
   }
   // "zorctl help CMD", "zorctl CMD --help", "zorctl --help", "zorctl".
@@ -26,19 +40,27 @@ int main(int argc, char** argv) {
   if (inv.command.empty() || helpCommand || inv.options.help) {
     const std::string topic = helpCommand ? (inv.values.empty() ? "" : inv.values.front()) : inv.command;
     if (topic.empty()) {
-      std::fwrite(kHelpText.data(), 1, kHelpText.size(), inv.command.empty() && !inv.options.help ? stderr : stdout);
-      return inv.command.empty() && !inv.options.help ? kUsage : kDone;
+      const bool asked = !inv.command.empty() || inv.options.help;
+      Write(asked ? stdout : stderr, kHelpText);
+      return asked ? kDone : kUsage;
     }
     const std::string_view text = CommandHelp(topic);
     if (text.empty()) {
-      std::fprintf(stderr, "zorctl: unknown command '%s' (zorctl help for the commands)\n", topic.c_str());
+      Message("unknown command '" + topic + "' (zorctl help for the commands)");
       return kUsage;
     }
-    std::fwrite(text.data(), 1, text.size(), stdout);
+    Write(stdout, text);
     return kDone;
   }
   std::string line = inv.command;
   for (const std::string& value : inv.values) line += " " + value;
   Output out(inv.options.json, inv.options.quiet, line);
   return RunCommand(inv, out);
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  HoldClosedStandardStreams();
+  return EndOutput(Run(argc, argv));
 }

@@ -1,12 +1,32 @@
 #include "zorctl/output.h"
 
+#include <unistd.h>
+
 #include <QJsonDocument>
 #include <QString>
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
+#include <cstring>
 
 namespace zorctl {
 
 namespace {
+
+// The errno of the first write to standard output and to standard error
+// that failed; -1 when the reason is not known, 0 while none has failed.
+int g_outputError = 0;
+int g_errorError = 0;
+
+int& ErrorOf(std::FILE* stream) { return stream == stderr ? g_errorError : g_outputError; }
+
+void NoteFailure(std::FILE* stream, int error) {
+  if (ErrorOf(stream) == 0) ErrorOf(stream) = error != 0 ? error : -1;
+}
+
+void Flush(std::FILE* stream) {
+  errno = 0;
+  if (std::fflush(stream) != 0) NoteFailure(stream, errno);
+}
 
 // The JSON error's kind; a done outcome has none.
 std::string_view KindOf(zor::service::Status status) {
@@ -14,6 +34,33 @@ std::string_view KindOf(zor::service::Status status) {
 }
 
 }  // namespace
+
+void Write(std::FILE* stream, std::string_view text) {
+  errno = 0;
+  if (!text.empty() && std::fwrite(text.data(), 1, text.size(), stream) != text.size()) NoteFailure(stream, errno);
+  if (stream == stderr) Flush(stderr);  // messages and prompts show at once, in order
+}
+
+std::string Visible(std::string_view text) {
+  if (std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) return std::string(text);
+  return zor::service::OneLine(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))).toStdString();
+}
+
+void Message(std::string_view text) { Write(stderr, "zorctl: " + Visible(text) + "\n"); }
+
+int EndOutput(int status) {
+  // A stream's error flag also holds failures of writes made elsewhere (the
+  // device link's warnings, Qt's messages).
+  Flush(stdout);
+  if (std::ferror(stdout) != 0) NoteFailure(stdout, 0);
+  if (g_outputError != 0) {
+    Message(g_outputError > 0 ? std::string("standard output could not be written: ") + std::strerror(g_outputError)
+                              : "standard output could not be written");
+  }
+  Flush(stderr);
+  if (std::ferror(stderr) != 0) NoteFailure(stderr, 0);
+  return g_outputError != 0 || g_errorError != 0 ? kFileProblem : status;
+}
 
 int ExitStatus(const zor::service::Outcome& outcome) {
   switch (outcome.status) {
@@ -26,16 +73,26 @@ int ExitStatus(const zor::service::Outcome& outcome) {
   return kNoSystem;
 }
 
-Output::Output(bool json, bool quiet, std::string command) : json_(json), quiet_(quiet) {
+Output::Output(bool json, bool quiet, std::string command)
+    : json_(json), quiet_(quiet), showsProgress_(!quiet && isatty(STDERR_FILENO) != 0) {
   root_.insert(QStringLiteral("command"), QString::fromStdString(command));
 }
 
-void Output::error(std::string_view text) {
-  std::fprintf(stderr, "zorctl: %.*s\n", static_cast<int>(text.size()), text.data());
-}
+void Output::error(std::string_view text) { Message(text); }
 
 void Output::info(std::string_view text) {
   if (!quiet_) error(text);
+}
+
+void Output::progress(std::string_view text) {
+  if (!showsProgress_) return;
+  Write(stderr, "\r\033[Kzorctl: " + Visible(text));
+  progressShown_ = true;
+}
+
+void Output::endProgress() {
+  if (progressShown_) Write(stderr, "\r\033[K");
+  progressShown_ = false;
 }
 
 void Output::line(const std::string& text) { lines_.push_back(text); }
@@ -80,13 +137,12 @@ int Output::finish(int status, std::string_view message, std::string_view kind) 
                      QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
       root_.insert(QStringLiteral("error"), problem);
     }
-    const QByteArray text = QJsonDocument(root_).toJson(QJsonDocument::Compact);
-    std::fwrite(text.constData(), 1, static_cast<std::size_t>(text.size()), stdout);
-    std::fputc('\n', stdout);
+    const QByteArray text = QJsonDocument(root_).toJson(QJsonDocument::Compact) + '\n';
+    Write(stdout, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));
   } else {
-    for (const auto& l : lines_) std::printf("%s\n", l.c_str());
+    for (const auto& l : lines_) Write(stdout, Visible(l) + "\n");
   }
-  std::fflush(stdout);
+  Flush(stdout);  // before any question on standard error
   return status;
 }
 

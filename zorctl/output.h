@@ -1,9 +1,13 @@
 #pragma once
 // What zorctl prints: results on standard output (lines of text, or one JSON
 // object with --json), messages on standard error, and the exit status.
+// Every write to either stream passes through here: text is shown with its
+// control characters made visible, and a write that fails makes the run end
+// with kFileProblem, never with success.
 
 #include <QJsonObject>
 #include <QJsonValue>
+#include <cstdio>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -20,8 +24,26 @@ enum Exit : int {
   kUsage = 2,
   kNoSystem = 3,     // no device link, no system answered, or a packet was not taken
   kReadFailed = 4,   // the controller did not answer a read
-  kFileProblem = 5,  // a file could not be read or written
+  kFileProblem = 5,  // a file, standard output or standard error could not be read or written
 };
+
+// Writes text to standard output or standard error as it is (help texts,
+// prompts; text from outside goes through Visible first). A failure is kept,
+// with its reason, for EndOutput.
+void Write(std::FILE* stream, std::string_view text);
+
+// UTF-8 text made safe for a terminal and one line: every control character
+// (C0, DEL, C1) shown as an escape (zor::service::OneLine); a byte that is
+// not UTF-8 shows as U+FFFD.
+std::string Visible(std::string_view text);
+
+// "zorctl: TEXT" on standard error, the text made Visible.
+void Message(std::string_view text);
+
+// Ends the run: flushes standard output and standard error. When a write to
+// either failed, says so on standard error (while that still works) and
+// returns kFileProblem; otherwise status.
+int EndOutput(int status);
 
 class Output {
  public:
@@ -33,6 +55,11 @@ class Output {
   // A message for the user on standard error; informational ones are dropped with --quiet.
   void error(std::string_view text);
   void info(std::string_view text);
+
+  // A progress line on standard error, replaced by the next one and cleared
+  // by endProgress(); only on a terminal, and never with --quiet.
+  void progress(std::string_view text);
+  void endProgress();
 
   // Results. In text form a line each; in JSON form members of the object.
   void line(const std::string& text);
@@ -47,6 +74,8 @@ class Output {
  private:
   bool json_;
   bool quiet_;
+  bool showsProgress_;
+  bool progressShown_ = false;
   QJsonObject root_;
   std::vector<std::string> lines_;
 };

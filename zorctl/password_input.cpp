@@ -1,6 +1,7 @@
 #include "zorctl/password_input.h"
 
 #include <fcntl.h>
+#include <poll.h>
 #include <sys/stat.h>
 #include <termios.h>
 #include <unistd.h>
@@ -26,8 +27,7 @@ std::string FirstLine(std::string text) {
 
 // Reads a line from the terminal with echo off, restoring the terminal after.
 std::optional<std::string> Prompt() {
-  std::fputs("Service password: ", stderr);
-  std::fflush(stderr);
+  Write(stderr, "Service password: ");
   termios saved{};
   const bool terminal = tcgetattr(STDIN_FILENO, &saved) == 0;
   if (terminal) {
@@ -39,16 +39,32 @@ std::optional<std::string> Prompt() {
   int c = 0;
   while ((c = std::fgetc(stdin)) != EOF && c != '\n' && line.size() < kMaxPasswordFile) line.push_back(static_cast<char>(c));
   if (terminal) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
-  std::fputc('\n', stderr);
+  Write(stderr, "\n");
   if (c == EOF && line.empty()) return std::nullopt;
   return FirstLine(line);
 }
 
+// ZOR_SERVICE_PASSWORD, taken as a file's first line is: without a final
+// line ending (a value read from a file or a CRLF file keeps one). Empty
+// counts as unset.
+std::optional<std::string> PasswordFromEnvironment() {
+  const char* env = std::getenv("ZOR_SERVICE_PASSWORD");
+  if (env == nullptr) return std::nullopt;
+  std::string text = env;
+  if (!text.empty() && text.back() == '\n') text.pop_back();
+  if (!text.empty() && text.back() == '\r') text.pop_back();
+  if (text.empty()) return std::nullopt;
+  return text;
+}
+
 }  // namespace
 
-std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem) {
-  // A pipe (--password-file <(pass show zor)) is fine; a folder or a device is not.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY);
+std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem,
+                                            std::chrono::milliseconds wait) {
+  // A pipe (--password-file <(pass show zor)) is fine; a folder or a device is
+  // not. Opened without blocking: open() on a FIFO would wait for a writer
+  // for ever.
+  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
   if (fd < 0) {
     problem = "cannot read the password file " + path + ": " + std::strerror(errno);
     return std::nullopt;
@@ -59,12 +75,34 @@ std::optional<std::string> ReadPasswordFile(const std::string& path, std::string
     problem = "the password file " + path + " is not a regular file or a pipe";
     return std::nullopt;
   }
+  // A pipe's writer may come, and write, later: each read waits for it, all
+  // of them together at most wait. A pipe without a writer reads as the end.
+  const bool pipe = S_ISFIFO(st.st_mode);
+  const auto deadline = std::chrono::steady_clock::now() + wait;
   std::string text;
   char buffer[512];
   while (text.size() <= kMaxPasswordFile) {
+    if (pipe) {
+      const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now());
+      pollfd ready{fd, POLLIN, 0};
+      const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
+      if (polled < 0 && errno == EINTR) continue;
+      if (polled <= 0) {
+        problem = polled == 0 ? "no program wrote a password line to the pipe " + path + " within " +
+                                    zor::service::DurationText(wait)
+                              : "cannot read the password file " + path + ": " + std::strerror(errno);
+        ::close(fd);
+        return std::nullopt;
+      }
+    }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
+    if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
+    if (n < 0) {
+      problem = "cannot read the password file " + path + ": " + std::strerror(errno);
+      ::close(fd);
+      return std::nullopt;
+    }
+    if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     if (text.find('\n') != std::string::npos) break;
   }
@@ -82,8 +120,8 @@ PasswordResult ReadServicePassword(const std::optional<std::string>& passwordFil
     if (auto text = ReadPasswordFile(*passwordFile, result.problem)) result.password = FromUtf8(*text);
     return result;
   }
-  if (const char* env = std::getenv("ZOR_SERVICE_PASSWORD")) {
-    result.password = FromUtf8(env);
+  if (auto given = PasswordFromEnvironment()) {
+    result.password = FromUtf8(*given);
     return result;
   }
   if (isatty(STDIN_FILENO) != 0) {

@@ -4,10 +4,14 @@
 // terminal. Never from the command line itself, where the process list
 // would show it.
 
+#include <chrono>
 #include <optional>
 #include <string>
 
 namespace zorctl {
+
+// How long a password file that is a pipe may take to deliver its line.
+inline constexpr std::chrono::milliseconds kPasswordFileWait{10000};
 
 struct PasswordResult {
   std::optional<std::u16string> password;
@@ -16,8 +20,10 @@ struct PasswordResult {
 
 PasswordResult ReadServicePassword(const std::optional<std::string>& passwordFile);
 
-// The first line of a password file (pipes such as <(...) included), at most
-// a few KB, without its line ending.
-std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem);
+// The first line of a password file, at most a few KB, without its line
+// ending. A pipe or FIFO (<(pass show zor), mkfifo) may get its writer and
+// its line later, but within wait; after that the file is refused.
+std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem,
+                                            std::chrono::milliseconds wait = kPasswordFileWait);
 
 }  // namespace zorctl

@@ -61,7 +61,7 @@ void ReportPlan(const Plan& plan, Output& out) {
 // terminal's standard error.
 class Session::ProgressPacer final : public zor::Pacer {
  public:
-  explicit ProgressPacer(bool enabled) : enabled_(enabled) {}
+  explicit ProgressPacer(Output& out) : out_(out) {}
   void start(std::string_view what, long long totalMs) {
     what_ = what;
     totalMs_ = totalMs;
@@ -70,29 +70,28 @@ class Session::ProgressPacer final : public zor::Pacer {
   void sleep(int milliseconds) override {
     sleeper_.sleep(milliseconds);
     doneMs_ += milliseconds;
-    if (enabled_ && totalMs_ > 500) {
-      std::fprintf(stderr, "\rzorctl: %.*s: %.1f s of %.1f s ", static_cast<int>(what_.size()), what_.data(),
-                   static_cast<double>(doneMs_) / 1000, static_cast<double>(totalMs_) / 1000);
-      shown_ = true;
+    if (totalMs_ > 500) {
+      char done[64];
+      std::snprintf(done, sizeof done, ": %.1f s of %.1f s ", static_cast<double>(doneMs_) / 1000,
+                    static_cast<double>(totalMs_) / 1000);
+      out_.progress(std::string(what_) + done);
     }
   }
   void end() {
-    if (shown_) std::fputs("\r\033[K", stderr);
-    shown_ = false;
+    out_.endProgress();
     totalMs_ = 0;
   }
 
  private:
   zor::SleepingPacer sleeper_;
-  bool enabled_;
+  Output& out_;
   std::string_view what_;
   long long totalMs_ = 0;
   long long doneMs_ = 0;
-  bool shown_ = false;
 };
 
 Session::Session(Output& out)
-    : out_(out), pacer_(std::make_unique<ProgressPacer>(!out.quiet() && isatty(STDERR_FILENO) != 0)) {}
+    : out_(out), pacer_(std::make_unique<ProgressPacer>(out)) {}
 
 Session::~Session() = default;
 

@@ -70,30 +70,29 @@ volatile sig_atomic_t g_interrupted = 0;
 // Ctrl+C during a restore cancels between settings: a text never stops half sent.
 class RestoreProgress final : public svc::RestoreProgress {
  public:
-  explicit RestoreProgress(Output& out) : show_(!out.quiet() && isatty(STDERR_FILENO) != 0) {
+  explicit RestoreProgress(Output& out) : out_(out) {
     struct sigaction action{};
     action.sa_handler = [](int) { g_interrupted = 1; };
     sigemptyset(&action.sa_mask);
     sigaction(SIGINT, &action, &saved_);
   }
   ~RestoreProgress() override {
-    if (show_) std::fputs("\r\033[K", stderr);
+    out_.endProgress();
     sigaction(SIGINT, &saved_, nullptr);
   }
   bool proceed(int index, int total, const std::string& name) override {
     if (g_interrupted != 0) return false;
-    if (show_) std::fprintf(stderr, "\r\033[Kzorctl: restoring %d of %d: %s", index + 1, total, name.c_str());
+    out_.progress("restoring " + std::to_string(index + 1) + " of " + std::to_string(total) + ": " + name);
     return true;
   }
 
  private:
-  bool show_;
+  Output& out_;
   struct sigaction saved_{};
 };
 
 bool Confirm(const std::string& question) {
-  std::fprintf(stderr, "%s [y/N] ", question.c_str());
-  std::fflush(stderr);
+  Write(stderr, question + " [y/N] ");
   char answer[16] = {};
   if (std::fgets(answer, sizeof answer, stdin) == nullptr) return false;
   return answer[0] == 'y' || answer[0] == 'Y';

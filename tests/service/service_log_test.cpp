@@ -2,6 +2,8 @@
 // in two processes at once, a log that cannot be written, and the reader.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -10,6 +12,9 @@
 #include <QJsonObject>
 #include <QRegularExpression>
 #include <QTemporaryDir>
+#include <QTimeZone>
+#include <chrono>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -70,8 +75,9 @@ class ServiceLogTest : public ::testing::Test {
   Maintenance service{link, pacer, host};
   std::vector<std::string> problems;
 
-  ServiceLog Log(const fs::path& at) {
-    return ServiceLog("zorctl", service, at, [this](const std::string& problem) { problems.push_back(problem); });
+  ServiceLog Log(const fs::path& at, std::chrono::milliseconds lockWait = zor::service::kServiceLogLockWait) {
+    return ServiceLog(
+        "zorctl", service, at, [this](const std::string& problem) { problems.push_back(problem); }, lockWait);
   }
   void Connect(const Block& identity) {
     fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
@@ -240,6 +246,35 @@ INSTANTIATE_TEST_SUITE_P(
                        "neither XDG_STATE_HOME nor HOME"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A program holding the log's lock delays a line or a reading by the bound at
+// most: the operation goes on and says once that its line was not written,
+// the reader says why it read nothing, and both work again once it lets go.
+TEST_F(ServiceLogTest, ALockHeldByAnotherProgramIsWaitedForOnlyUpToTheBound) {
+  constexpr std::chrono::milliseconds kWait(30);
+  ServiceLog log = Log(path, kWait);
+  service.setObserver(&log);
+  Connect(Block().serial(7).model("NZ-1"));
+  EXPECT_TRUE(service.shutter(true).ok());
+  // flock() locks belong to an open file: this one stands for another program's.
+  const int other = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  ASSERT_GE(other, 0);
+  ASSERT_EQ(::flock(other, LOCK_EX), 0);
+  EXPECT_TRUE(service.shutter(false).ok());
+  EXPECT_TRUE(service.shutter(true).ok());
+  EXPECT_EQ(t.events().back(), "send 87 00");
+  ASSERT_EQ(problems.size(), 1u);
+  EXPECT_EQ(problems[0], "another program has held the lock on " + path.string() + " for more than 30 ms");
+  const auto blocked = ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait);
+  EXPECT_EQ(blocked.problem, problems[0]);
+  EXPECT_TRUE(blocked.entries.empty());
+
+  ASSERT_EQ(::flock(other, LOCK_UN), 0);
+  ::close(other);
+  EXPECT_TRUE(service.shutter(false).ok());
+  EXPECT_EQ(ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait).entries.size(), 2u);
+  EXPECT_EQ(problems.size(), 1u);
+}
+
 // Whatever the value holds, the line is JSON that gives it back, and no line
 // is longer than the cap: a long value is cut at a whole character.
 TEST_F(ServiceLogTest, ValuesRoundTripAndALongOneIsCutToFitItsLine) {
@@ -346,6 +381,35 @@ TEST(ServiceLogSince, DatesAndTimesLocalUnlessMarkedUtc) {
   for (const auto& c : cases) EXPECT_EQ(zor::service::ParseSince(c.text), c.since) << c.text;
 }
 
+// A local time that the clocks skipped is taken as the first one after it.
+TEST(ServiceLogSince, ATimeInADaylightSavingGapIsTheFirstAfterIt) {
+  const struct {
+    const char* zone;
+    const char* text;
+    const char* utc;  // what it means
+  } cases[] = {
+      {"Europe/Berlin", "2026-03-29T02:30", "2026-03-29T01:00:00Z"},     // 02:00 to 03:00 skipped
+      {"Europe/Berlin", "2026-03-29T02:00:00", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T02:59:59", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T03:00", "2026-03-29T01:00:00Z"},
+      {"Europe/Berlin", "2026-03-29T01:59:30", "2026-03-29T00:59:30Z"},
+      {"America/Sao_Paulo", "2018-11-04", "2018-11-04T03:00:00Z"},       // midnight skipped: 01:00, -02:00
+  };
+  const QByteArray saved = qgetenv("TZ");
+  for (const auto& c : cases) {
+    if (!QTimeZone(c.zone).isValid()) GTEST_SKIP() << "no time zone data for " << c.zone;
+    qputenv("TZ", c.zone);
+    tzset();
+    EXPECT_EQ(zor::service::ParseSince(c.text), QDateTime::fromString(c.utc, Qt::ISODate)) << c.zone << " " << c.text;
+  }
+  if (saved.isNull()) {
+    qunsetenv("TZ");
+  } else {
+    qputenv("TZ", saved);
+  }
+  tzset();
+}
+
 TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
   EXPECT_TRUE(ReadServiceLog(folder / "missing").problem.empty()) << "no log yet is an empty log";
   std::ofstream(folder / "target") << LineAt("2026-12-01T08:00:00.000Z");
@@ -358,8 +422,11 @@ TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
   }
 }
 
+// C0, DEL and C1 show as escapes; the printable characters around them,
+// Latin-1's included, stay as they are.
 TEST(ServiceLogText, OneLineShowsControlCharactersAsEscapes) {
-  EXPECT_EQ(zor::service::OneLine(QString::fromUtf16(u"a\nb\tc\x1B[2J\u009B\u00E9")), "a\\nb\\tc\\x1B[2J\\x9B\u00E9");
+  EXPECT_EQ(zor::service::OneLine(QString::fromUtf16(u"a\nb\tc\x1B[2J\r\x1F ~\x7F\u0080\u009B\u009F\u00A0\u00E9")),
+            QString::fromUtf16(u"a\\nb\\tc\\x1B[2J\\x0D\\x1F ~\\x7F\\u0080\\u009B\\u009F\u00A0\u00E9"));
 }
 
 }  // namespace

@@ -4,6 +4,8 @@
 // are checked through their dry-run plans and in the service layer's tests.
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <signal.h>
 #include <unistd.h>
 
 #include <QByteArray>
@@ -15,6 +17,7 @@
 #include <QProcess>
 #include <QProcessEnvironment>
 #include <QTemporaryDir>
+#include <functional>
 
 namespace {
 
@@ -30,8 +33,11 @@ class Zorctl : public ::testing::Test {
   QTemporaryDir dir;
   QString record() const { return dir.filePath("record"); }
 
-  Result run(const QStringList& args, bool recording = true, const QMap<QString, QString>& env = {}) {
+  // childSetup runs in the child before zorctl starts, its standard streams in place.
+  Result run(const QStringList& args, bool recording = true, const QMap<QString, QString>& env = {},
+             const std::function<void()>& childSetup = {}) {
     QProcess p;
+    if (childSetup) p.setChildProcessModifier(childSetup);
     QProcessEnvironment e = QProcessEnvironment::systemEnvironment();
     e.remove("ZOR_SERVICE_PASSWORD");
     e.insert("ZORCOMM_STATE", dir.filePath("state"));
@@ -236,6 +242,98 @@ TEST_F(Zorctl, HelpNamesEveryCommand) {
   EXPECT_EQ(run({"help", "set"}).status, 0);
   EXPECT_EQ(run({"help", "log"}).status, 0);
   EXPECT_EQ(run({"set", "--help"}).status, 0);
+}
+
+// Output that could not be written is a failure, never a success, whatever
+// the command and whichever stream: exit status 5, said on standard error
+// while that still works.
+TEST_F(Zorctl, OutputThatCannotBeWrittenIsStatus5) {
+  int closedPipe[2];
+  ASSERT_EQ(pipe(closedPipe), 0);
+  ::close(closedPipe[0]);
+  const int pipeEnd = closedPipe[1];
+  enum Sink { Full, ClosedPipe, Closed };
+  const struct {
+    QStringList args;
+    int stream;  // STDOUT_FILENO or STDERR_FILENO
+    Sink sink;
+  } cases[] = {
+      {{"--help"}, STDOUT_FILENO, Full},
+      {{"--version"}, STDOUT_FILENO, ClosedPipe},
+      {{"get", "currents", "--json"}, STDOUT_FILENO, Full},
+      {{"get", "currents"}, STDOUT_FILENO, Closed},
+      {{"move", "300", "0"}, STDERR_FILENO, Full},     // the refusal's message
+      {{"--bogus"}, STDERR_FILENO, ClosedPipe},        // the usage message
+      {{"get", "currents"}, STDERR_FILENO, Closed},    // nothing to say: status as it was
+  };
+  for (const auto& c : cases) {
+    const std::string name = c.args.join(' ').toStdString() + (c.stream == STDOUT_FILENO ? " >" : " 2>") +
+                             (c.sink == Full ? "/dev/full" : c.sink == ClosedPipe ? "closed pipe" : "&-");
+    const int stream = c.stream;
+    const Sink sink = c.sink;
+    const Result r = run(c.args, true, {}, [stream, sink, pipeEnd] {
+      ::signal(SIGPIPE, SIG_IGN);  // a closed pipe shows as a failing write, not as a killed process
+      if (sink == Closed) {
+        ::close(stream);
+      } else {
+        const int fd = sink == Full ? ::open("/dev/full", O_WRONLY) : pipeEnd;
+        ::dup2(fd, stream);
+      }
+    });
+    const bool nothingToSay = c.stream == STDERR_FILENO && c.sink == Closed;
+    EXPECT_EQ(r.status, nothingToSay ? 0 : 5) << name << ": " << r.err.toStdString();
+    if (c.stream == STDOUT_FILENO) {
+      EXPECT_TRUE(r.err.contains("standard output could not be written")) << name << ": " << r.err.toStdString();
+    }
+  }
+  ::close(pipeEnd);
+}
+
+// Texts from the controller and from a snapshot reach a terminal with their
+// control characters shown as escapes; JSON carries them as they are.
+TEST_F(Zorctl, ControlCharactersFromOutsideShowAsEscapes) {
+  const QString model = QString::fromUtf16(u"N\x1B]0;x\x07\u009B");  // cut to 10 bytes by the controller
+  const QMap<QString, QString> env{{"ZORCOMM_SIM_MODEL", model}};
+  const auto raw = [](const QByteArray& text) {
+    return text.contains('\x1B') || text.contains('\x07') || text.contains("\xC2\x9B");
+  };
+  const Result info = run({"info"}, false, env);
+  EXPECT_EQ(info.status, 0) << info.err.toStdString();
+  EXPECT_FALSE(raw(info.out));
+  EXPECT_TRUE(info.out.contains(R"(system_name: N\x1B]0;x\x07)")) << info.out.toStdString();
+  EXPECT_TRUE(info.out.contains(R"(\u009B)")) << info.out.toStdString();
+  EXPECT_TRUE(Json(run({"info", "--json"}, false, env))["system_name"].toString().startsWith(u"N\x1B]0;x\x07"));
+
+  const QString file = dir.filePath("escape.json");
+  QFile f(file);
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(R"({"format": "\u001b[2J\u009b", "version": 1})");
+  f.close();
+  const Result diff = run({"diff", file});
+  EXPECT_EQ(diff.status, 1);
+  EXPECT_FALSE(raw(diff.err));
+  EXPECT_TRUE(diff.err.contains(R"(format "\x1B[2J\u009B")")) << diff.err.toStdString();
+}
+
+TEST_F(Zorctl, PasswordFromTheEnvironmentWithoutItsLineEnding) {
+  const struct {
+    const char* password;
+    int status;
+    const char* says;
+  } cases[] = {
+      {"KPLVoxen", 0, ""},
+      {"KPLVoxen\n", 0, ""},
+      {"kplvoxen\r\n", 0, ""},
+      {"KPLVoxen\r", 0, ""},
+      {"KPLVoxen\t", 1, "password is wrong"},
+      {"", 1, "needs the service password"},  // as if unset
+  };
+  for (const auto& c : cases) {
+    const Result r = run({"set", "serial", "7", "--dry-run"}, true, {{"ZOR_SERVICE_PASSWORD", c.password}});
+    EXPECT_EQ(r.status, c.status) << c.password << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.says)) << c.password << r.err.toStdString();
+    EXPECT_TRUE(r.recorded.isEmpty());
+  }
 }
 
 // The command-line front end carries no window system.

@@ -6,9 +6,11 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include <chrono>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
+#include <thread>
 #include <variant>
 
 #include "service/format.h"
@@ -108,6 +110,26 @@ TEST_F(PasswordFile, ReadsAPipe) {
   std::string problem;
   EXPECT_EQ(ReadPasswordFile("/proc/self/fd/" + std::to_string(fds[0]), problem), "secret");
   close(fds[0]);
+}
+
+// A FIFO is opened without blocking and read within the bound, whether its
+// writer is there already, comes later, or never comes.
+TEST_F(PasswordFile, AFifoGetsItsLineWithinTheBound) {
+  const std::string fifo = (dir / "fifo").string();
+  ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
+  std::string problem;
+  EXPECT_FALSE(ReadPasswordFile(fifo, problem, std::chrono::milliseconds(50)));
+  EXPECT_EQ(problem, "no program wrote a password line to the pipe " + fifo + " within 50 ms");
+
+  std::thread writer([&] {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    const int fd = ::open(fifo.c_str(), O_WRONLY);
+    EXPECT_GE(fd, 0);
+    EXPECT_EQ(::write(fd, "late\nrest", 9), 9);
+    ::close(fd);
+  });
+  EXPECT_EQ(ReadPasswordFile(fifo, problem, std::chrono::seconds(30)), "late");
+  writer.join();
 }
 
 // The plan is the service layer's own transcript, timed by its waits.
