@@ -64,8 +64,9 @@ bool FamilyHas(std::optional<Family> family, Feature feature) {
   return row.startsEnabled;
 }
 
-std::u16string_view FamilySystem(Family family) {
-  switch (family) {
+std::u16string_view FamilySystem(std::optional<Family> family) {
+  if (!family) return u"a marking system of unknown family";
+  switch (*family) {
     case Family::NK: return u"an NK-series marking system";
     case Family::N: return u"an N-series marking system";
     case Family::NZ: return u"an NZ-series marking system";

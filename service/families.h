@@ -67,8 +67,9 @@ std::optional<Family> KnownFamily(const std::optional<Identity>& identity);
 // when the identity could not be read (nullopt).
 bool FamilyHas(std::optional<Family> family, Feature feature);
 
-// "an NK-series marking system", "an N-series ...", "an NZ-series ...".
-std::u16string_view FamilySystem(Family family);
+// "an NK-series marking system", "an N-series ...", "an NZ-series ...";
+// "a marking system of unknown family" for nullopt.
+std::u16string_view FamilySystem(std::optional<Family> family);
 
 // Done when the family has the feature; otherwise refused, with what the
 // system lacks: "set ip: an N-series marking system has no network settings
