@@ -143,10 +143,13 @@ TEST_F(Zorctl, FollowsTheFamilyRulesOfThePanel) {
       {"NK-REC", {"adjust", "center", "L"}, 0, {"send 28 00", "send 07 00", "send 2A 00"}, ""},
       {"NK-REC", {"init-power-board"}, 0, {"send F3 00"}, ""},
       {"NK-REC", {"get", "work-time"}, 0, {"query 207/4"}, ""},
+      // Behind the password, which is right: the family alone refuses them.
+      {"NK-REC", {"set", "controller-model", "100021"}, 1, {}, "an NK-series marking system has no controller model"},
+      {"N-REC", {"set", "work-time", "0,00:00:01"}, 1, {}, "an N-series marking system has no working-time counter"},
   };
   for (const auto& c : cases) {
     const std::string what = std::string(c.model) + " " + c.args.join(' ').toStdString();
-    const Result r = run(c.args, true, {{"ZOR_RECORD_MODEL", c.model}});
+    const Result r = run(c.args, true, {{"ZOR_RECORD_MODEL", c.model}, {"ZOR_SERVICE_PASSWORD", "KPLVoxen"}});
     EXPECT_EQ(r.status, c.status) << what << ": " << r.err.toStdString();
     EXPECT_EQ(r.recorded, kFound + c.recorded) << what;
     EXPECT_TRUE(r.err.contains(c.message)) << what << ": " << r.err.toStdString();
