@@ -56,14 +56,5 @@ TEST(FamilyRefusal, NamesTheCommandTheFamilyAndWhatItLacks) {
   EXPECT_NE(unknown.message.find(u"identity could not be read"), std::u16string::npos);
 }
 
-TEST(FamilyOfAnIdentity, IsKnownOnlyWhenTheIdentityWasRead) {
-  svc::Identity identity;
-  identity.family = zor::Family::N;
-  EXPECT_EQ(svc::KnownFamily(std::nullopt), std::nullopt);
-  EXPECT_EQ(svc::KnownFamily(identity), std::nullopt);
-  identity.readable = true;
-  EXPECT_EQ(svc::KnownFamily(identity), zor::Family::N);
-}
-
 }  // namespace
 }  // namespace zortest
