@@ -26,7 +26,7 @@ enum class Feature : std::uint8_t {
   DistortionValues,  // distortion Get and Set
   AdjustDistortion,
   ScaleValues,
-  SquareMarks,       // the original and the corrected square
+  SquareMarks,       // "Mark Original Square" and "Mark Corrected Square"
   MaxField,
   AimingAlignment,
   SerialSet,
