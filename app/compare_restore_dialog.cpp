@@ -23,6 +23,7 @@ QString PlanText(svc::RestorePlan plan) {
     case svc::RestorePlan::NotInFile: return QStringLiteral("Not in the file");
     case svc::RestorePlan::NeedsIdentity: return QStringLiteral("Differs (identity value)");
     case svc::RestorePlan::ShownOnly: return QStringLiteral("Never restored");
+    case svc::RestorePlan::NotOnFamily: return QStringLiteral("Not on this family");
   }
   return {};
 }
@@ -36,6 +37,7 @@ QString Value(const std::optional<std::u16string>& text, const QString& none) {
 QString SettingTitle(const std::string& name) {
   static const std::pair<const char*, const char*> kTitles[] = {
       {"lens", "Lens"},
+      {"currents", "Currents"},
       {"min-current", "Min Current"},
       {"max-current", "Max Current"},
       {"distortion", "XY Distortion Correction"},
@@ -135,7 +137,8 @@ void CompareRestoreDlg::fill() {
     QString plan = PlanText(row.plan);
     if (!row.controller && (row.plan == svc::RestorePlan::Send || row.plan == svc::RestorePlan::NeedsIdentity))
       plan += QStringLiteral(" (not read)");
-    const QString cells[] = {SettingTitle(row.name), Value(row.controller, QStringLiteral("(could not be read)")),
+    const QString notRead = row.readOnFamily ? QStringLiteral("(could not be read)") : QStringLiteral("(not on this family)");
+    const QString cells[] = {SettingTitle(row.name), Value(row.controller, notRead),
                              Value(row.file, QStringLiteral("(not in the file)")), plan};
     for (int c = 0; c < 4; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);

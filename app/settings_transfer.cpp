@@ -102,6 +102,10 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
   QString text = QStringLiteral("The settings were saved to %1.").arg(file);
   if (!missing.empty())
     text += QStringLiteral("\n\nThese could not be read and are not in the file: %1.").arg(Names(missing));
+  if (!snapshot.notOnFamily.empty()) {
+    text += QStringLiteral("\n\nNot on %1, so not in the file: %2.")
+                .arg(qstr(svc::FamilySystem(svc::KnownFamily(snapshot.identity))), Names(snapshot.notOnFamily));
+  }
   prompter().showMessage(this, text, kBackUpTitle,
                          missing.empty() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
 }

@@ -1,6 +1,6 @@
 #include "resources/family_layout.h"
 
-#include <cstring>
+#include <array>
 #include <string>
 
 #include "resources/resource.h"
@@ -9,58 +9,54 @@ namespace res {
 
 namespace {
 
-using CD = ControlChange;
-constexpr CD E = CD::Enable;
-constexpr CD D = CD::Disable;
-constexpr CD U = CD::Unchanged;
+using F = zor::service::Feature;
 
 // Panel order, as the controls are laid out from top to bottom.
 constexpr std::array<FamilyLayoutRow, 44> kLayout{{
-    //   id    NK- N-  NZ
-    {1000, E, E, E},  // "Min Current:"
-    {1078, E, E, E},  // minimum current
-    {1057, E, E, E},  // "Set Min"
-    {1001, E, E, D},  // "20% Current:"
-    {1080, E, E, D},  // 20% current
-    {1058, E, E, D},  // "Set" (20% current)
-    {1002, E, E, D},  // "Max Current:"
-    {1079, E, E, D},  // maximum current
-    {1056, E, E, D},  // "Set Max"
-    {1036, E, D, D},  // "Init Power B/d"
-    {1038, E, D, U},  // "Get Curr"
-    {1041, E, D, D},  // "X:" centering
-    {1042, E, D, D},  // "Y:" centering
-    {1017, E, D, D},  // centering X
-    {1018, E, D, D},  // centering Y
-    {8, E, D, D},     // "Set" centering
-    {7, E, D, D},     // "Get" centering
-    {1086, E, D, D},  // "Adjust Center"
-    {1003, U, E, E},  // distortion X
-    {1004, U, E, E},  // distortion Y
-    {4, U, E, E},     // "Set" distortion
-    {3, U, E, E},     // "Get" distortion
-    {1065, U, D, E},  // "Adjust Distortion"
-    {1068, U, E, E},  // X scale correction
-    {1069, U, E, E},  // Y scale correction
-    {1070, U, E, E},  // "Set" scale
-    {1071, U, E, E},  // "Get" scale
-    {1066, U, D, E},  // "Mark Original Square"
-    {1067, U, D, E},  // "Mark Corrected Square"
-    {1062, U, D, E},  // "ON/OFF" Mark Max Field
-    {1060, U, D, E},  // "Aiming Alignment..."
-    {1061, U, E, E},  // "Set" serial number
-    {1073, U, U, E},  // "Set" model name
-    {1081, U, E, E},  // "Set" lens
-    {1040, D, D, E},  // "Ctrlr Model:"
-    {1094, D, D, E},  // controller model
-    {1092, D, D, E},  // "Set" controller model
-    {1093, D, D, E},  // "Get" controller model
-    {1095, E, E, D},  // "OPEN" shutter
-    {1096, E, E, D},  // "CLOSE" shutter
-    {1084, U, E, E},  // "Show Version"
-    {1087, E, D, E},  // "Get Work Time"
-    {1088, E, D, E},  // "Init. Work Time"
-    {1089, D, D, E},  // "Config IP"
+    {1000, F::MinCurrent},        // "Min Current:"
+    {1078, F::MinCurrent},        // minimum current
+    {1057, F::MinCurrent},        // "Set Min"
+    {1001, F::Current20},         // "20% Current:"
+    {1080, F::Current20},         // 20% current
+    {1058, F::Current20},         // "Set" (20% current)
+    {1002, F::MaxCurrent},        // "Max Current:"
+    {1079, F::MaxCurrent},        // maximum current
+    {1056, F::MaxCurrent},        // "Set Max"
+    {1036, F::InitPowerBoard},    // "Init Power B/d"
+    {1038, F::GetCurrents},       // "Get Curr"
+    {1041, F::Centering},         // "X:" centering
+    {1042, F::Centering},         // "Y:" centering
+    {1017, F::Centering},         // centering X
+    {1018, F::Centering},         // centering Y
+    {8, F::Centering},            // "Set" centering
+    {7, F::Centering},            // "Get" centering
+    {1086, F::Centering},         // "Adjust Center"
+    {1003, F::DistortionValues},  // distortion X
+    {1004, F::DistortionValues},  // distortion Y
+    {4, F::DistortionValues},     // "Set" distortion
+    {3, F::DistortionValues},     // "Get" distortion
+    {1065, F::AdjustDistortion},  // "Adjust Distortion"
+    {1068, F::ScaleValues},       // X scale correction
+    {1069, F::ScaleValues},       // Y scale correction
+    {1070, F::ScaleValues},       // "Set" scale
+    {1071, F::ScaleValues},       // "Get" scale
+    {1066, F::SquareMarks},       // "Mark Original Square"
+    {1067, F::SquareMarks},       // "Mark Corrected Square"
+    {1062, F::MaxField},          // "ON/OFF" Mark Max Field
+    {1060, F::AimingAlignment},   // "Aiming Alignment..."
+    {1061, F::SerialSet},         // "Set" serial number
+    {1073, F::ModelNameSet},      // "Set" model name
+    {1081, F::LensSet},           // "Set" lens
+    {1040, F::ControllerModel},   // "Ctrlr Model:"
+    {1094, F::ControllerModel},   // controller model
+    {1092, F::ControllerModel},   // "Set" controller model
+    {1093, F::ControllerModel},   // "Get" controller model
+    {1095, F::Shutter},           // "OPEN" shutter
+    {1096, F::Shutter},           // "CLOSE" shutter
+    {1084, F::ShowVersion},       // "Show Version"
+    {1087, F::WorkingTime},       // "Get Work Time"
+    {1088, F::WorkingTime},       // "Init. Work Time"
+    {1089, F::Network},           // "Config IP"
 }};
 
 }  // namespace

@@ -1,26 +1,24 @@
 #pragma once
-// How the main panel follows the device family: the controls each family
-// enables or disables, the family's picture, and the lens combo's presets.
+// How the main panel follows the device family: the feature each control
+// belongs to (what a family does to it is the service layer's family table),
+// the family's picture, and the lens combo's presets.
 
-#include <array>
-#include <cstdint>
 #include <span>
 
 #include "link/system_info.h"
+#include "service/families.h"
 
 namespace res {
 
-enum class ControlChange : std::uint8_t { Unchanged, Enable, Disable };
-
 struct FamilyLayoutRow {
   int id;
-  ControlChange nk, n, nz;
-  ControlChange forFamily(zor::Family f) const {
-    return f == zor::Family::NK ? nk : f == zor::Family::N ? n : nz;
+  zor::service::Feature feature;
+  zor::service::FamilyChange forFamily(zor::Family family) const {
+    return zor::service::FamilyRowOf(feature).forFamily(family);
   }
 };
 
-// The controls each family enables or disables, in panel order.
+// The controls a family enables or disables, in panel order.
 std::span<const FamilyLayoutRow> FamilyLayout();
 
 int FamilyPicture(zor::Family family);  // bitmap resource 131, 132 or 130

@@ -16,14 +16,15 @@ namespace {
 using SendFn = Outcome (*)(Maintenance&, const std::vector<std::u16string>& values, const RestoreOptions&);
 
 // One setting a snapshot can put back: where its current value is read
-// (a setting of ReadableSettings(), or "identity"), under which keys, and the
-// panel operation that sends it.
+// (a setting of ReadableSettings(), or "identity"), under which keys, the
+// panel operation that sends it, and the feature that operation belongs to.
 struct Item {
   const char* name;
   RestoreGroup group;
   const char* source;
   std::array<const char*, 2> keys;  // the second may be null
   SendFn send;
+  Feature feature;
 };
 
 template <AddressKind kind>
@@ -33,39 +34,57 @@ Outcome SendAddress(Maintenance& m, const std::vector<std::u16string>& v, const 
 
 constexpr Item kItems[] = {
     {"lens", RestoreGroup::Calibration, "identity", {"lens_mm", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); }, Feature::LensSet},
     {"min-current", RestoreGroup::Calibration, "currents", {"min_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); }, Feature::MinCurrent},
     {"max-current", RestoreGroup::Calibration, "currents", {"max_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); }, Feature::MaxCurrent},
     {"distortion", RestoreGroup::Calibration, "distortion", {"distortion_x", "distortion_y"},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setDistortion(v[0], v[1]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setDistortion(v[0], v[1]); },
+     Feature::DistortionValues},
     {"scale", RestoreGroup::Calibration, "scale", {"scale_x", "scale_y"},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); }, Feature::ScaleValues},
     {"serial", RestoreGroup::Identity, "identity", {"serial_number", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setSerialNumber(o.password, v[0]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setSerialNumber(o.password, v[0]); },
+     Feature::SerialSet},
     {"model-name", RestoreGroup::Identity, "identity", {"system_name", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setModelName(o.password, v[0]); }},
+     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setModelName(o.password, v[0]); },
+     Feature::ModelNameSet},
     {"controller-model", RestoreGroup::Identity, "controller-model", {"controller_model", nullptr},
      [](Maintenance& m, const auto& v, const RestoreOptions& o) {
        const std::string hex(v[0].begin(), v[0].end());
        std::uint32_t value = 0;
        std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
        return m.setControllerModelValue(o.password, value);
-     }},
+     },
+     Feature::ControllerModel},
     {"mac", RestoreGroup::Network, "mac", {"mac_address", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); }},
-    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>},
-    {"subnet", RestoreGroup::Network, "subnet", {"subnet_mask", nullptr}, SendAddress<AddressKind::SubnetMask>},
-    {"gateway", RestoreGroup::Network, "gateway", {"gateway", nullptr}, SendAddress<AddressKind::Gateway>},
-    {"ship-id", RestoreGroup::ShownOnly, "ship-id", {"ship_id", nullptr}, nullptr},
-    {"work-time", RestoreGroup::ShownOnly, "work-time", {"work_time", nullptr}, nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); }, Feature::Network},
+    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>, Feature::Network},
+    {"subnet", RestoreGroup::Network, "subnet", {"subnet_mask", nullptr}, SendAddress<AddressKind::SubnetMask>,
+     Feature::Network},
+    {"gateway", RestoreGroup::Network, "gateway", {"gateway", nullptr}, SendAddress<AddressKind::Gateway>,
+     Feature::Network},
+    {"ship-id", RestoreGroup::ShownOnly, "ship-id", {"ship_id", nullptr}, nullptr, Feature::Network},
+    {"work-time", RestoreGroup::ShownOnly, "work-time", {"work_time", nullptr}, nullptr, Feature::WorkingTime},
 };
 
-// What the controller reports now, each source read once and kept.
+// What the controller reports now, each source read once and kept; a source
+// the system's family cannot read is not read at all.
 class Current {
  public:
+  // The family is the one the identity it reads names.
   explicit Current(Maintenance& service) : service_(service) {}
+  Current(Maintenance& service, std::optional<Family> family)
+      : service_(service), family_(family), familyKnown_(true) {}
+
+  std::optional<Family> family() {
+    if (!familyKnown_) fields("identity");
+    return family_;
+  }
+  bool readable(const std::string& source) {
+    return source == "identity" || FamilyHas(family(), FindReadableSetting(source)->feature);
+  }
 
   // The fields of a source, or nullopt when it could not be read.
   const std::optional<std::vector<SettingField>>& fields(const std::string& source) {
@@ -81,9 +100,14 @@ class Current {
     if (!stopped.ok()) return std::nullopt;
     if (source == "identity") {
       const Reading<Identity> identity = service_.readIdentity();
+      if (!familyKnown_) {
+        if (identity.ok()) family_ = identity.value.family;
+        familyKnown_ = true;
+      }
       if (!identity.ok()) return std::nullopt;
       return IdentityFields(identity.value);
     }
+    if (!readable(source)) return std::nullopt;
     const SettingReading reading = FindReadableSetting(source)->read(service_);
     if (reading.outcome.status == Status::NotConnected || reading.outcome.status == Status::NotAccepted)
       stopped = reading.outcome;
@@ -93,6 +117,8 @@ class Current {
 
   Maintenance& service_;
   std::map<std::string, std::optional<std::vector<SettingField>>> cache_;
+  std::optional<Family> family_;
+  bool familyKnown_ = false;
 };
 
 // The item's keys' texts joined by a blank ("32768 32770"), or nullopt when one is missing.
@@ -126,8 +152,11 @@ std::vector<std::u16string> Split(const std::u16string& text) {
 SettingComparison CompareItem(const Item& item, Current& current, const Snapshot& snapshot, bool includeIdentity) {
   SettingComparison row{item.name, item.group, std::nullopt, Joined(item, FileFields(item, snapshot)), RestorePlan::Same};
   if (const auto& fields = current.fields(item.source)) row.controller = Joined(item, *fields);
+  row.readOnFamily = current.readable(item.source);
   if (item.group == RestoreGroup::ShownOnly) {
     row.plan = RestorePlan::ShownOnly;
+  } else if (!FamilyHas(current.family(), item.feature)) {
+    row.plan = RestorePlan::NotOnFamily;
   } else if (!row.file) {
     row.plan = RestorePlan::NotInFile;
   } else if (row.controller == row.file) {
@@ -136,6 +165,10 @@ SettingComparison CompareItem(const Item& item, Current& current, const Snapshot
     row.plan = item.group == RestoreGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
   }
   return row;
+}
+
+const Item& FindItem(std::string_view name) {
+  return *std::find_if(std::begin(kItems), std::end(kItems), [&](const Item& item) { return item.name == name; });
 }
 
 std::optional<std::int32_t> SerialOf(const std::optional<std::vector<SettingField>>& fields) {
@@ -194,6 +227,7 @@ Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeI
   for (const Item& item : kItems) comparison.rows.push_back(CompareItem(item, current, snapshot, includeIdentity));
   comparison.outcome = current.stopped;
   comparison.controllerSerial = SerialOf(current.fields("identity"));
+  comparison.family = current.family();
   if (snapshot.identity) comparison.fileSerial = snapshot.identity->info.serial;
   return comparison;
 }
@@ -231,6 +265,28 @@ std::u16string RestoreReport::summary() const {
   add(counts[static_cast<int>(RestoreResult::NotSent)], u"not sent, as they were");
   if (text.empty()) text = u"Nothing needed restoring";
   text += cancelled ? u". The restore was cancelled between settings." : u".";
+  // The file's values that would have been sent, but the family has no Set
+  // for; told by what the family lacks.
+  int notOnFamily = 0;
+  std::vector<Feature> lacking;
+  for (const RestoredSetting& s : settings) {
+    const SettingComparison& c = s.comparison;
+    if (c.plan != RestorePlan::NotOnFamily || !c.file || c.file == c.controller) continue;
+    ++notOnFamily;
+    const Feature feature = FindItem(c.name).feature;
+    if (std::find(lacking.begin(), lacking.end(), feature) == lacking.end()) lacking.push_back(feature);
+  }
+  if (notOnFamily == 0) return text;
+  text += notOnFamily == 1 ? std::u16string(u" 1 setting of the file was")
+                          : u" " + Decimal(notOnFamily) + u" settings of the file were";
+  text += u" not sent: ";
+  text += FamilySystem(family);
+  text += u" has ";
+  for (std::size_t i = 0; i < lacking.size(); ++i) {
+    if (i > 0) text += i + 1 == lacking.size() ? u" and " : u", ";
+    text += FamilyRowOf(lacking[i]).lacking;
+  }
+  text += u".";
   return text;
 }
 
@@ -257,9 +313,10 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
     return report;
   }
 
+  report.family = comparison.family;
   const int total = comparison.toSend();
   int index = 0;
-  Current after(service);
+  Current after(service, comparison.family);
   std::u16string sentNames;
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
     const Item& item = kItems[i];
@@ -319,6 +376,7 @@ std::u16string_view PlanName(RestorePlan plan) {
     case RestorePlan::NotInFile: return u"not in file";
     case RestorePlan::NeedsIdentity: return u"needs --identity";
     case RestorePlan::ShownOnly: return u"never restored";
+    case RestorePlan::NotOnFamily: return u"not on family";
   }
   return u"";
 }

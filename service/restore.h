@@ -24,20 +24,23 @@ enum class RestorePlan {
   NotInFile,          // the file has no value for it
   NeedsIdentity,      // an identity value that differs: sent only when asked for
   ShownOnly,          // the working time and the ship id are never sent
+  NotOnFamily,        // the system's family has no Set for it: never sent
 };
 
 struct SettingComparison {
   std::string name;  // as zorctl's set names it: "min-current", "distortion", ...
   RestoreGroup group;
-  std::optional<std::u16string> controller;  // nullopt: could not be read
+  std::optional<std::u16string> controller;  // nullopt: could not be read, or not read (below)
   std::optional<std::u16string> file;        // nullopt: not in the file
   RestorePlan plan;
+  bool readOnFamily = true;  // false: the system's family cannot read it, so it was not read
 };
 
 struct Comparison {
   Outcome outcome;  // NotConnected or NotAccepted when the controller could not be asked at all
   std::optional<std::int32_t> controllerSerial;
   std::optional<std::int32_t> fileSerial;
+  std::optional<Family> family;  // the controller's; nullopt when its identity could not be read
   bool otherSystem() const { return !controllerSerial || !fileSerial || *controllerSerial != *fileSerial; }
   std::vector<SettingComparison> rows;
   int toSend() const;
@@ -79,9 +82,11 @@ struct RestoredSetting {
 struct RestoreReport {
   Outcome outcome;  // Done (also when cancelled), Refused (nothing sent), or how it stopped
   bool cancelled = false;
+  std::optional<Family> family;  // the controller's, as compared
   std::vector<RestoredSetting> settings;
   int sent() const;
-  // "3 settings restored and verified; ..." for the front ends' summaries.
+  // "3 settings restored and verified; ..." for the front ends' summaries,
+  // with the file's values the family has no Set for.
   std::u16string summary() const;
 };
 

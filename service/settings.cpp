@@ -73,16 +73,16 @@ SettingReading ReadShipId(Maintenance& m) {
 }
 
 constexpr ReadableSetting kSettings[] = {
-    {"currents", ReadCurrents},
-    {"distortion", ReadDistortion},
-    {"scale", ReadScale},
-    {"controller-model", ReadControllerModel},
-    {"work-time", ReadWorkTime},
-    {"mac", ReadMac},
-    {"ip", ReadAddress<AddressKind::Ip>},
-    {"subnet", ReadAddress<AddressKind::SubnetMask>},
-    {"gateway", ReadAddress<AddressKind::Gateway>},
-    {"ship-id", ReadShipId},
+    {"currents", ReadCurrents, Feature::GetCurrents},
+    {"distortion", ReadDistortion, Feature::DistortionValues},
+    {"scale", ReadScale, Feature::ScaleValues},
+    {"controller-model", ReadControllerModel, Feature::ControllerModel},
+    {"work-time", ReadWorkTime, Feature::WorkingTime},
+    {"mac", ReadMac, Feature::Network},
+    {"ip", ReadAddress<AddressKind::Ip>, Feature::Network},
+    {"subnet", ReadAddress<AddressKind::SubnetMask>, Feature::Network},
+    {"gateway", ReadAddress<AddressKind::Gateway>, Feature::Network},
+    {"ship-id", ReadShipId, Feature::Network},
 };
 
 }  // namespace

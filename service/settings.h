@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "service/families.h"
 #include "service/maintenance.h"
 
 namespace zor::service {
@@ -28,6 +29,7 @@ struct SettingReading {
 struct ReadableSetting {
   std::string_view name;  // "currents", "mac", ...
   SettingReading (*read)(Maintenance&);
+  Feature feature;        // a family without it cannot read it
 };
 
 // In the order `get all` reads them.

@@ -175,7 +175,14 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
   snapshot.toolVersion = ZOR_VERSION;
   if (const Reading<Identity> identity = service.readIdentity(); identity.ok()) snapshot.identity = identity.value;
   step();
+  // The family the file names, so that the file bears out what it leaves out.
+  const std::optional<Family> family = KnownFamily(snapshot.identity);
   for (const ReadableSetting& setting : ReadableSettings()) {
+    if (!FamilyHas(family, setting.feature)) {
+      snapshot.notOnFamily.emplace_back(setting.name);
+      step();
+      continue;
+    }
     const SettingReading reading = setting.read(service);
     step();
     if (reading.outcome.ok()) {
@@ -208,6 +215,9 @@ std::string SnapshotJson(const Snapshot& snapshot) {
   QJsonArray missing;
   for (const std::string& m : snapshot.missing) missing.append(QString::fromStdString(m));
   root.insert(QStringLiteral("missing"), missing);
+  QJsonArray notOnFamily;
+  for (const std::string& n : snapshot.notOnFamily) notOnFamily.append(QString::fromStdString(n));
+  root.insert(QStringLiteral("not_on_family"), notOnFamily);
   return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
@@ -267,12 +277,34 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   auto isMissing = [&](std::string_view name) {
     return std::find(snapshot.missing.begin(), snapshot.missing.end(), name) != snapshot.missing.end();
   };
+  // Files written before families were told apart have no such list.
+  const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
+  for (const QJsonValue& n : notOnFamilyValue.toArray()) {
+    const std::string name = n.toString().toStdString();
+    if (!n.isString() || FindReadableSetting(name) == nullptr)
+      check.fail("not_on_family names \"" + name + "\", which is no setting");
+    else if (isMissing(name))
+      check.fail("not_on_family names \"" + name + "\", which is also listed as missing");
+    snapshot.notOnFamily.push_back(name);
+  }
+  if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray())
+    check.fail("not_on_family is not a list of settings");
+  auto isNotOnFamily = [&](std::string_view name) {
+    return std::find(snapshot.notOnFamily.begin(), snapshot.notOnFamily.end(), name) != snapshot.notOnFamily.end();
+  };
 
   const QJsonValue identity = root.value(QLatin1String("identity"));
   if (identity.isObject()) {
     snapshot.identity = CheckIdentity(identity.toObject(), check);
   } else if (!identity.isNull() || !isMissing("identity")) {
     check.fail("identity is neither in the file nor listed as missing");
+  }
+  // Only what the file's family really lacks may be left out for it.
+  const std::optional<Family> family = KnownFamily(snapshot.identity);
+  for (const std::string& name : snapshot.notOnFamily) {
+    const ReadableSetting* setting = FindReadableSetting(name);
+    if (setting != nullptr && !check.failed() && FamilyHas(family, setting->feature))
+      check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
   }
 
   const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
@@ -285,8 +317,10 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   // edited by hand does not pass for a complete one.
   for (const KeyRule& rule : kKeys) {
     const QJsonValue v = settings.value(QLatin1String(rule.key));
-    if (isMissing(rule.setting)) {
-      if (!v.isUndefined()) check.fail(std::string("settings.") + rule.key + " is there, but its setting is listed as missing");
+    if (isMissing(rule.setting) || isNotOnFamily(rule.setting)) {
+      if (!v.isUndefined())
+        check.fail(std::string("settings.") + rule.key + " is there, but its setting is listed as " +
+                   (isMissing(rule.setting) ? "missing" : "not on the family"));
       continue;
     }
     if (v.isUndefined()) {

@@ -26,12 +26,14 @@ struct Snapshot {
   std::optional<Identity> identity;     // nullopt: it could not be read
   std::vector<SettingField> settings;   // by key, in ReadableSettings() order
   std::vector<std::string> missing;     // settings ("currents", ...) that could not be read
+  std::vector<std::string> notOnFamily; // settings the system's family does not have: not read
 
   const SettingField* find(std::string_view key) const;
 };
 
-// Reads the identity and every setting; a read that fails is recorded as
-// missing, never as a value. progress(done, total) follows the reads.
+// Reads the identity and every setting the system's family has; a read that
+// fails is recorded as missing, never as a value, and a setting the family
+// lacks as not on the family. progress(done, total) follows the reads.
 Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress = {});
 
 std::string SnapshotJson(const Snapshot& snapshot);

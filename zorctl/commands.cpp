@@ -47,12 +47,14 @@ int Get(Context& c) {
     if (setting == nullptr) return Usage(c.out, "unknown setting '" + name + "'");
     if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return setting->read(m).outcome; });
     if (const int status = c.open(); status != kDone) return status;
+    if (const int status = c.checkFamily(setting->feature, "get " + name); status != kDone) return status;
     const svc::SettingReading reading = setting->read(c.session.service());
     if (!reading.outcome.ok()) return c.out.finish(reading.outcome);
     c.out.fields(reading.fields);
     return c.out.finish(kDone);
   }
-  // Every setting, each read on its own: one that fails is missing, the rest stand.
+  // Every setting the family has, each read on its own: one that fails is
+  // missing, the rest stand.
   if (c.inv.options.dryRun) {
     return DryRead(c, [](Maintenance& m) {
       for (const svc::ReadableSetting& setting : svc::ReadableSettings()) setting.read(m);
@@ -60,29 +62,45 @@ int Get(Context& c) {
     });
   }
   if (const int status = c.open(); status != kDone) return status;
+  const auto family = svc::KnownFamily(c.session.service().identity());
   std::vector<svc::SettingField> all;
-  QJsonArray missing;
+  QJsonArray missing, notOnFamily;
+  std::string lacking;
   int status = kDone;
   for (const svc::ReadableSetting& setting : svc::ReadableSettings()) {
+    const QString name = QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size()));
+    if (!svc::FamilyHas(family, setting.feature)) {
+      notOnFamily.append(name);
+      lacking += (lacking.empty() ? "" : ", ") + std::string(setting.name);
+      continue;
+    }
     const svc::SettingReading reading = setting.read(c.session.service());
     if (reading.outcome.status == svc::Status::NotConnected) return c.out.finish(reading.outcome);
     if (reading.outcome.ok()) {
       all.insert(all.end(), reading.fields.begin(), reading.fields.end());
     } else {
-      missing.append(QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size())));
+      missing.append(name);
       c.out.error(ToUtf8(reading.outcome.message));
       status = kReadFailed;
     }
   }
   c.out.fields(all, QStringLiteral("values"));
-  if (c.out.json()) c.out.set(QStringLiteral("missing"), missing);
+  if (c.out.json()) {
+    c.out.set(QStringLiteral("missing"), missing);
+    c.out.set(QStringLiteral("not_on_family"), notOnFamily);
+  } else if (!lacking.empty()) {
+    c.out.info("not on " + ToUtf8(svc::FamilySystem(family)) + ": " + lacking);
+  }
   return c.out.finish(status, status == kDone ? "" : "some settings could not be read", "read-failed");
 }
 
 // ---- set ----------------------------------------------------------------------------
 
+using F = svc::Feature;
+
 struct Setter {
   std::string_view name;
+  std::optional<F> feature;  // nullopt: every family has it
   std::size_t values;
   bool guarded;  // needs the service password
   // Builds the operation, or refuses with a message naming the argument.
@@ -92,28 +110,28 @@ struct Setter {
 };
 
 template <class Fn>
-Setter Text(std::string_view name, Fn fn) {
-  return {name, 1, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
+Setter Text(std::string_view name, std::optional<F> feature, Fn fn) {
+  return {name, feature, 1, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
             return Operation([fn, text = v[0]](Maintenance& m) { return (m.*fn)(text); });
           }};
 }
 
 template <class Fn>
-Setter Guarded(std::string_view name, Fn fn) {
-  return {name, 1, true, [fn](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
+Setter Guarded(std::string_view name, F feature, Fn fn) {
+  return {name, feature, 1, true, [fn](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
             return Operation([fn, text = v[0], password](Maintenance& m) { return (m.*fn)(password, text); });
           }};
 }
 
 template <class Fn>
-Setter Pair(std::string_view name, Fn fn) {
-  return {name, 2, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
+Setter Pair(std::string_view name, F feature, Fn fn) {
+  return {name, feature, 2, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
             return Operation([fn, x = v[0], y = v[1]](Maintenance& m) { return (m.*fn)(x, y); });
           }};
 }
 
 Setter Address(std::string_view name, svc::AddressKind kind) {
-  return {name, 1, false, [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
+  return {name, F::Network, 1, false, [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
             const auto address = svc::ParseDotted(v[0]);
             if (!address) {
               refusal = std::string(name) + ": '" + ToUtf8(v[0]) +
@@ -126,13 +144,13 @@ Setter Address(std::string_view name, svc::AddressKind kind) {
 
 const std::vector<Setter>& Setters() {
   static const std::vector<Setter> setters{
-      Text("min-current", &Maintenance::setMinCurrent),
-      Text("20-current", &Maintenance::set20PercentCurrent),
-      Text("max-current", &Maintenance::setMaxCurrent),
-      Text("lens", &Maintenance::setLens),
-      Guarded("serial", &Maintenance::setSerialNumber),
-      Guarded("model-name", &Maintenance::setModelName),
-      {"controller-model", 1, true,
+      Text("min-current", F::MinCurrent, &Maintenance::setMinCurrent),
+      Text("20-current", F::Current20, &Maintenance::set20PercentCurrent),
+      Text("max-current", F::MaxCurrent, &Maintenance::setMaxCurrent),
+      Text("lens", F::LensSet, &Maintenance::setLens),
+      Guarded("serial", F::SerialSet, &Maintenance::setSerialNumber),
+      Guarded("model-name", F::ModelNameSet, &Maintenance::setModelName),
+      {"controller-model", F::ControllerModel, 1, true,
        [](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
          // A listed code goes out as if picked from the panel's list.
          const auto& codes = svc::kControllerModelCodes;
@@ -142,11 +160,11 @@ const std::vector<Setter>& Setters() {
            return m.setControllerModel(password, code, index);
          });
        }},
-      Pair("distortion", &Maintenance::setDistortion),
-      Pair("scale", &Maintenance::setScale),
-      Text("x-multiplier", &Maintenance::setXMultiplier),
-      Text("y-multiplier", &Maintenance::setYMultiplier),
-      {"work-time", 1, true,
+      Pair("distortion", F::DistortionValues, &Maintenance::setDistortion),
+      Pair("scale", F::ScaleValues, &Maintenance::setScale),
+      Text("x-multiplier", std::nullopt, &Maintenance::setXMultiplier),
+      Text("y-multiplier", std::nullopt, &Maintenance::setYMultiplier),
+      {"work-time", F::WorkingTime, 1, true,
        [](const auto& v, const auto& password, std::string& refusal) -> std::optional<Operation> {
          const auto seconds = svc::ParseWorkTimeReset(v[0]);
          if (!seconds.ok()) {
@@ -155,7 +173,7 @@ const std::vector<Setter>& Setters() {
          }
          return Operation([password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
        }},
-      {"mac", 1, false,
+      {"mac", F::Network, 1, false,
        [](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
          const auto mac = ParseMac(ToUtf8(v[0]));
          if (!mac) {
@@ -191,7 +209,7 @@ int Set(Context& c) {
   std::string refusal;
   const std::optional<Operation> operation = setter->make(typed, password, refusal);
   if (!operation) return Refuse(c.out, refusal);
-  return Send(c, "set " + values[0], *operation);
+  return Send(c, "set " + values[0], *operation, setter->feature);
 }
 
 // ---- actions ------------------------------------------------------------------------
@@ -214,36 +232,38 @@ int Move(Context& c) {
   if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + "' is not a whole number from 0 to 255");
   return Send(c, "move", [x = *x, y = *y](Maintenance& m) {
     return m.moveTo(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
-  });
+  }, std::nullopt);
 }
 
 int Mark(Context& c) {
   const auto figure = Choice(c.inv.values[0], {"original-square", "corrected-square", "max-field"});
   if (!figure) return Usage(c.out, "mark takes original-square, corrected-square or max-field");
-  return Send(c, "mark", [f = static_cast<svc::Figure>(*figure)](Maintenance& m) { return m.mark(f); });
+  const auto f = static_cast<svc::Figure>(*figure);
+  return Send(c, "mark " + c.inv.values[0], [f](Maintenance& m) { return m.mark(f); }, svc::FeatureOf(f));
 }
 
 int Shutter(Context& c) {
   const auto open = Choice(c.inv.values[0], {"close", "open"});
   if (!open) return Usage(c.out, "shutter takes open or close");
-  return Send(c, "shutter", [open = *open == 1](Maintenance& m) { return m.shutter(open); });
+  return Send(c, "shutter " + c.inv.values[0], [open = *open == 1](Maintenance& m) { return m.shutter(open); },
+              F::Shutter);
 }
 
 int Aiming(Context& c) {
   const auto on = Choice(c.inv.values[0], {"off", "on"});
   if (!on) return Usage(c.out, "aiming takes on or off");
-  return Send(c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); });
+  return Send(c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); }, std::nullopt);
 }
 
 int TestPower(Context& c) {
   const auto& v = c.inv.values;
   const auto on = Choice(v[0], {"off", "on"});
   if (!on || v.size() != (*on == 1 ? 2u : 1u)) return Usage(c.out, "test-power takes on PULSE, or off");
-  if (*on == 0) return Send(c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); });
+  if (*on == 0) return Send(c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); }, std::nullopt);
   const auto pulse = ParseWhole(v[1], INT32_MIN, INT32_MAX);
   return Send(c, "test-power on", [pulse](Maintenance& m) {
     return m.testPowerOn(pulse ? std::optional<int>(static_cast<int>(*pulse)) : std::nullopt);
-  });
+  }, std::nullopt);
 }
 
 int Adjust(Context& c) {
@@ -257,7 +277,7 @@ int Adjust(Context& c) {
     for (const svc::Direction d : moves)
       if (Outcome o = m.jog(d); !o.ok()) return o;
     return cancel ? m.endAdjustment() : m.saveAdjustment();
-  });
+  }, svc::FeatureOf(adjustment));
 }
 
 // ---- the service log ------------------------------------------------------------------
@@ -333,8 +353,12 @@ const Command kCommands[] = {
     {"shutter", 1, 1, {}, Shutter},
     {"aiming", 1, 1, {}, Aiming},
     {"test-power", 1, 2, {}, TestPower},
-    {"init-power-board", 0, 0, {}, [](Context& c) { return Send(c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }); }},
-    {"show-version", 0, 0, {}, [](Context& c) { return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }); }},
+    {"init-power-board", 0, 0, {}, [](Context& c) {
+       return Send(c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }, F::InitPowerBoard);
+     }},
+    {"show-version", 0, 0, {}, [](Context& c) {
+       return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
+     }},
     {"adjust", 2, 2, {"--cancel"}, Adjust},
     {"backup", 1, 1, {}, Backup},
     {"diff", 1, 1, {"--identity"}, Diff},

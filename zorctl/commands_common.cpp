@@ -11,6 +11,13 @@ int Context::open() {
   return status == kDone ? kDone : out.finish(status, problem, kind);
 }
 
+int Context::checkFamily(std::optional<svc::Feature> feature, const std::string& what) {
+  if (!feature) return kDone;
+  const Outcome checked =
+      svc::CheckFamily(svc::KnownFamily(session.service().identity()), *feature, FromUtf8(what));
+  return checked.ok() ? kDone : Refuse(out, ToUtf8(checked.message));
+}
+
 
 int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
 
@@ -29,9 +36,7 @@ int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   return c.out.finish(outcome);
 }
 
-// Plans the operation (every check, nothing touched); a refusal ends it there,
-// a dry run prints the plan, a real run follows it.
-int Send(Context& c, const std::string& what, const Operation& operation) {
+int Send(Context& c, const std::string& what, const Operation& operation, std::optional<svc::Feature> feature) {
   const Plan plan = MakePlan(operation);
   if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
   if (c.inv.options.dryRun) {
@@ -39,6 +44,7 @@ int Send(Context& c, const std::string& what, const Operation& operation) {
     return c.out.finish(kDone);
   }
   if (const int status = c.open(); status != kDone) return status;
+  if (const int status = c.checkFamily(feature, what); status != kDone) return status;
   return Finish(c, c.session.send(what, operation, plan), what);
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 // What every zorctl command has at hand, and the ways a command ends.
 
+#include <optional>
 #include <string>
 
+#include "service/families.h"
 #include "service/maintenance.h"
 #include "zorctl/arguments.h"
 #include "zorctl/output.h"
@@ -18,6 +20,9 @@ struct Context {
   // Loads the device link and finds the system, once every value has been
   // checked. kDone, or the exit status after saying why.
   int open();
+  // After open(): refuses, with nothing sent, what the system's family does
+  // not have (nullopt: every family has it). kDone, or kRefused.
+  int checkFamily(std::optional<zor::service::Feature> feature, const std::string& what);
 };
 
 // A refusal of zorctl's own, before anything is sent: it names the argument.
@@ -26,8 +31,9 @@ int Usage(Output& out, const std::string& message);
 // Ends a command with its outcome; a refusal names the command's argument first.
 int Finish(Context& c, const zor::service::Outcome& outcome, const std::string& what);
 // Plans the operation (every check, nothing touched); a refusal ends it there,
-// a dry run prints the plan, a real run follows it.
-int Send(Context& c, const std::string& what, const Operation& operation);
+// a dry run prints the plan, a real run finds the system and, if its family
+// has the feature, follows the plan.
+int Send(Context& c, const std::string& what, const Operation& operation, std::optional<zor::service::Feature> feature);
 // A dry run of a read prints its plan.
 int DryRead(Context& c, const Operation& operation);
 

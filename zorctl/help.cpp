@@ -48,11 +48,24 @@ Commands:
                                 sent something, from zorctl and the panel
   help [COMMAND]                this text, or a command's own
 
+Device families: a command is refused (exit status 1, nothing sent) when the
+panel disables its control for the connected system's family, as the panel
+started afresh does once it has found that family:
+  NK- series   no controller-model, no network settings (mac, ip, subnet,
+               gateway, ship-id)
+  N- series    no get currents, init-power-board, adjust, mark,
+               controller-model, work-time or network settings
+  NZ series    no 20-current, max-current, init-power-board, adjust center
+               or shutter
+get all and backup leave out what the family does not have and name it
+(not_on_family); diff shows it as "not on family" and restore never sends it.
+
 Options:
   --json                one JSON object on standard output (keys below)
   --dry-run             run every check and print the packets, status queries
                         and waits the command would make, with their timing;
-                        nothing in the device link is called
+                        nothing in the device link is called (so no family
+                        is known: the plan is the same for every family)
   -q, --quiet           no progress and no informational messages
   --password-file FILE  read the service password from the first line of FILE
                         (a pipe such as <(pass show zor) will do, if its line
@@ -99,12 +112,15 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
                  work-time: work_time (D,HH:MM:SS), work_seconds; mac:
                  mac_address; ip: ip_address; subnet: subnet_mask; gateway:
                  gateway; ship-id: ship_id (8 hex digits)
-  get all:       values {every key above}, missing [settings not read]
+  get all:       values {every key above}, missing [settings not read],
+                 not_on_family [settings the family does not have]
   --dry-run:     dry_run [{at_ms, step}], total_ms
-  backup:        file, missing [settings not read: not in the file]
+  backup:        file, missing [settings not read: not in the file],
+                 not_on_family [settings the family does not have]
   diff:          settings [{setting, controller, file, restore}], to_send,
                  other_system, controller_serial, file_serial; restore is
-                 send, same, not in file, needs --identity or never restored
+                 send, same, not in file, needs --identity, never restored
+                 or not on family
   restore:       settings [{setting, before, file, result, after}] for those
                  sent; result is verified, differs, unreadable, failed or
                  not sent; sent, cancelled, summary
@@ -134,10 +150,10 @@ Environment:
 Examples:
   zorctl info
   zorctl get currents --json
-  zorctl set max-current 1.5
+  zorctl set min-current 0.5
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
   zorctl set ip 192.168.1.10 --dry-run
-  zorctl adjust center UUL
+  zorctl adjust distortion UUL
   zorctl backup unit-100001.json
   zorctl diff unit-100001.json
   zorctl restore unit-100001.json --yes
@@ -171,8 +187,11 @@ Reads one setting, as the panel's Get does, and prints it:
   subnet            subnet_mask
   gateway           gateway
   ship-id           ship_id
-  all               every one of these; one that cannot be read is listed
-                    under "missing" and the exit status is 4
+  all               every one of these that the system's family has; one
+                    that cannot be read is listed under "missing" and the
+                    exit status is 4, one the family does not have under
+                    "not_on_family"
+A setting the family does not have is refused (exit status 1).
 )"},
     {"set", R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
 
@@ -193,7 +212,8 @@ Writes one setting, with the panel's packets and pauses:
   mac ADDRESS        six hexadecimal groups in any usual notation
   ip A.B.C.D, subnet A.B.C.D, gateway A.B.C.D
                      four decimal octets
-A text holding a character beyond Latin-1 is refused; nothing is sent.
+A text holding a character beyond Latin-1 is refused; nothing is sent, as
+is a setting the system's family does not have (exit status 1).
 )"},
     {"move", R"(Usage: zorctl move X Y [--dry-run]
 
@@ -247,15 +267,19 @@ Exit status 5 when the log exists but cannot be read.
 Reads the identity and every setting the controller can report (currents,
 distortion, scale, controller model, MAC, IP, subnet, gateway, ship id,
 working time) and saves them as one JSON file, written atomically. A read
-that fails is left out and named at the end (exit status 4); a file that
-cannot be written is refused (exit status 5) and nothing is left behind.
+that fails is left out and named at the end (exit status 4); a setting the
+system's family does not have is not read and is listed under
+"not_on_family"; a file that cannot be written is refused (exit status 5)
+and nothing is left behind.
 )"},
     {"diff", R"(Usage: zorctl diff FILE [--identity] [--json]
 
 Compares a snapshot with the connected controller: each setting's value on
 the controller and in the file, and whether a restore would send it. The
-working time and the ship id are shown, never restored. A file that is not
-a valid snapshot is refused (exit status 1) and nothing is read or sent.
+working time and the ship id are shown, never restored; a setting the
+system's family has no Set for shows as "not on family" and is never sent.
+A file that is not a valid snapshot is refused (exit status 1) and nothing
+is read or sent.
 )"},
     {"restore", R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
 
@@ -265,9 +289,11 @@ controller could not have reported, or is larger than 1 MB is refused with
 the problem named, and nothing is sent. Then sends only the settings whose
 values differ, with the panel's own packets and pauses (calibration first,
 network settings last) and reads each back: verified, differs or
-unreadable. The serial number, model name and controller model go back only
-with --identity and the service password; a snapshot of another system
-(another serial number) only with --other-system. On a terminal the
+unreadable. A setting the system's family has no Set for is never sent;
+the summary names what the family lacks. The serial number, model name and
+controller model go back only with --identity and the service password; a
+snapshot of another system (another serial number) only with
+--other-system. On a terminal the
 comparison is shown and confirmed first; without one, --yes is needed.
 Ctrl+C cancels between settings: each is as it was or fully sent.
 )"},

@@ -53,7 +53,8 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
   std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "CONTROLLER", "FILE", "RESTORE");
   c.out.line(line);
   for (const auto& row : comparison.rows) {
-    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", row.name.c_str(), Text(row.controller, "(unreadable)").c_str(),
+    const char* notRead = row.readOnFamily ? "(unreadable)" : "(not on family)";
+    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", row.name.c_str(), Text(row.controller, notRead).c_str(),
                   Text(row.file, "(not in file)").c_str(), ToUtf8(svc::PlanName(row.plan)).c_str());
     c.out.line(line);
   }
@@ -117,9 +118,20 @@ int Backup(Context& c) {
     missing.append(QString::fromStdString(m));
     missingText += (missingText.empty() ? "" : ", ") + m;
   }
+  QJsonArray notOnFamily;
+  std::string lacking;
+  for (const std::string& n : snapshot.notOnFamily) {
+    notOnFamily.append(QString::fromStdString(n));
+    lacking += (lacking.empty() ? "" : ", ") + n;
+  }
   c.out.set("file", QString::fromStdString(file));
   c.out.set("missing", missing);
+  c.out.set("not_on_family", notOnFamily);
   c.out.info("settings saved to " + file);
+  if (!lacking.empty()) {
+    c.out.info("not on " + ToUtf8(svc::FamilySystem(svc::KnownFamily(snapshot.identity))) +
+               ", so not in the file: " + lacking);
+  }
   if (missingText.empty()) return c.out.finish(kDone);
   return c.out.finish(kReadFailed, "saved without what could not be read: " + missingText, "read-failed");
 }

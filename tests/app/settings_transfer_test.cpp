@@ -83,6 +83,7 @@ TEST_F(SettingsTransfer, ASpoiltFileIsRefusedWithNothingSent) {
 
 // The table shows each setting on both sides; Restore sends only what differs.
 TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-SIM"));  // has the Max Current Set
   h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
   h.prompter.queue([](QDialog& d) {
     auto& compare = static_cast<CompareRestoreDlg&>(d);
@@ -104,6 +105,32 @@ TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
             (std::vector<std::string>{"send 42 31", "send 42 2E", "send 42 35", "send 42 30", "send 42 30", "send 42 30",
                                       "send 42 30", "send 42 00", "send 44 00"}));
   EXPECT_NE(last().find("Max Current: differs"), std::string::npos) << last();  // the fake still reports 20
+}
+
+// What the family has no Set for shows in the table and is never sent.
+TEST_F(SettingsTransfer, RestoreLeavesOutWhatTheFamilyLacks) {
+  h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
+  h.prompter.queue([](QDialog& d) {
+    auto& compare = static_cast<CompareRestoreDlg&>(d);
+    EXPECT_EQ(compare.table()->item(2, 0)->text(), "Max Current");
+    EXPECT_EQ(compare.table()->item(2, 3)->text(), "Not on this family");
+    QTest::mouseClick(compare.restoreButton(), Qt::LeftButton);
+    return d.result();
+  });
+  menu("Compare/Restore");
+  for (const std::string& sent : sends()) EXPECT_NE(sent, "send 44 00");
+  EXPECT_NE(last().find("not sent: an NZ-series marking system has no maximum current (Set Max)."), std::string::npos)
+      << last();
+}
+
+TEST_F(SettingsTransfer, BackUpNamesWhatTheFamilyLacks) {
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-SIM"));
+  h.prompter.queueFile(WriteTestFile("backup-n", "") + ".json");
+  menu("Back Up Settings");
+  EXPECT_NE(last().find("Not on an N-series marking system, so not in the file: Currents, Ctrlr Model, Working Time, "
+                        "MAC Address, IP Address, Subnet Mask, Gateway IP, SHIP ID."),
+            std::string::npos)
+      << last();
 }
 
 TEST_F(SettingsTransfer, AnotherSystemsFileNeedsItsBoxTicked) {

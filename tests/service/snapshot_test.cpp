@@ -15,6 +15,7 @@
 #include "service/restore.h"
 #include "service/service_log.h"
 #include "service/snapshot.h"
+#include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/sim_backed_link.h"
 #include "tests/support/virtual_pacer.h"
@@ -43,6 +44,17 @@ QJsonObject GoodFile() {
 }
 
 std::string Text(const QJsonObject& o) { return QJsonDocument(o).toJson().toStdString(); }
+
+// The same file, as an NK-series system wrote it before families were told
+// apart: every setting is there.
+QJsonObject NkFile() {
+  QJsonObject file = GoodFile();
+  QJsonObject identity = file["identity"].toObject();
+  identity["system_name"] = "NK-1";
+  identity["family"] = "NK";
+  file["identity"] = identity;
+  return file;
+}
 
 struct SpoiltCase {
   const char* name;
@@ -109,8 +121,51 @@ INSTANTIATE_TEST_SUITE_P(
           auto f = GoodFile();
           f["missing"] = QJsonArray{"currents"};
           return Text(f);
-        }, "listed as missing"}),
+        }, "listed as missing"},
+        SpoiltCase{"NotOnFamilyButThere", [] {
+          auto f = NkFile();
+          f["not_on_family"] = QJsonArray{"mac"};
+          return Text(f);
+        }, "settings.mac_address is there, but its setting is listed as not on the family"},
+        SpoiltCase{"NotOnAFamilyThatHasIt", [] {
+          auto f = GoodFile();
+          QJsonObject settings = f["settings"].toObject();
+          settings.remove("min_current");
+          settings.remove("max_current");
+          f["settings"] = settings;
+          f["not_on_family"] = QJsonArray{"currents"};
+          return Text(f);
+        }, "not_on_family names \"currents\", which an NZ-series marking system has"},
+        SpoiltCase{"NotOnFamilyNoSetting", [] {
+          auto f = GoodFile();
+          f["not_on_family"] = QJsonArray{"colour"};
+          return Text(f);
+        }, "not_on_family names \"colour\", which is no setting"},
+        SpoiltCase{"NotOnFamilyAndMissing", [] {
+          auto f = NkFile();
+          f["missing"] = QJsonArray{"mac"};
+          f["not_on_family"] = QJsonArray{"mac"};
+          return Text(f);
+        }, "also listed as missing"}),
     [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Snapshot, AFileOfAFamilyNamesWhatItLeftOut) {
+  std::string problem;
+  ASSERT_TRUE(svc::ParseSnapshot(Text(NkFile()), problem)) << problem;  // an older file: all there
+  QJsonObject file = NkFile();
+  QJsonObject settings = file["settings"].toObject();
+  for (const char* key : {"controller_model", "mac_address", "ip_address", "subnet_mask", "gateway", "ship_id"})
+    settings.remove(key);
+  file["settings"] = settings;
+  file["not_on_family"] = QJsonArray{"controller-model", "mac", "ip", "subnet", "gateway", "ship-id"};
+  const auto snapshot = svc::ParseSnapshot(Text(file), problem);
+  ASSERT_TRUE(snapshot) << problem;
+  EXPECT_EQ(snapshot->notOnFamily.size(), 6u);
+  EXPECT_TRUE(snapshot->missing.empty());
+  const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
+  ASSERT_TRUE(again) << problem;
+  EXPECT_EQ(again->notOnFamily, snapshot->notOnFamily);
+}
 
 TEST(Snapshot, AGoodFileReadsBackAsWritten) {
   std::string problem;
@@ -185,6 +240,30 @@ TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
   EXPECT_EQ(snapshot.find("scale_x"), nullptr);
   EXPECT_EQ(snapshot.missing, (std::vector<std::string>{"distortion", "scale", "controller-model", "work-time", "mac",
                                                          "ip", "subnet", "gateway", "ship-id"}));
+  std::string problem;
+  EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
+}
+
+// A setting the family lacks is neither read nor missing, whatever the
+// controller would answer.
+TEST(Snapshot, ReadsOnlyWhatTheFamilyHas) {
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  QuietHost host;
+  const zor::DeviceLink link = fake.link();
+  svc::Maintenance service(link, pacer, host);
+  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model("N-20").reply());
+  for (int code : {zor::CMD_GET_CURRENTS, zor::CMD_GET_XY_DISTORTION, zor::CMD_GET_XY_SCALE, zor::CMD_GET_WORK_TIME,
+                   zor::CMD_GET_CONTROLLER_MODEL})
+    fake.setStatus(code, std::vector<std::uint8_t>(8, 0));
+  service.connect();
+  t.clear();
+  const svc::Snapshot snapshot = svc::TakeSnapshot(service);
+  EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
+  EXPECT_EQ(snapshot.notOnFamily, (std::vector<std::string>{"currents", "controller-model", "work-time", "mac", "ip",
+                                                             "subnet", "gateway", "ship-id"}));
+  EXPECT_TRUE(snapshot.missing.empty());
   std::string problem;
   EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
 }
@@ -307,11 +386,11 @@ std::vector<std::string> TextPackets(const std::string& text, const char* code, 
 TEST_F(RestoreTest, SendsOnlyWhatDiffersCalibrationFirstAndReadsItBack) {
   const svc::Snapshot before = svc::TakeSnapshot(service);
   ASSERT_TRUE(service.setAddress(svc::AddressKind::Gateway, svc::Ipv4{10, 0, 0, 1}).ok());
-  ASSERT_TRUE(service.setMaxCurrent(u"7").ok());
+  ASSERT_TRUE(service.setMinCurrent(u"7").ok());
   t.clear();
   const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
   ASSERT_TRUE(report.outcome.ok());
-  std::vector<std::string> expected = TextPackets("20.00000", "44");
+  std::vector<std::string> expected = TextPackets("0.50000", "43");
   for (const auto& e : TextPackets("c0.a8.01.01", "C4", true)) expected.push_back(e);
   EXPECT_EQ(sent(), expected);
   EXPECT_EQ(report.sent(), 2);
@@ -367,6 +446,63 @@ TEST_F(RestoreTest, CancelStopsBetweenSettings) {
   EXPECT_TRUE(report.cancelled);
   EXPECT_EQ(sent(), TextPackets("0.50000", "43"));
   EXPECT_EQ(report.summary(), u"1 setting restored and verified; 1 not sent, as they were. The restore was cancelled between settings.");
+}
+
+TEST_F(RestoreTest, WhatTheFamilyHasNoSetForIsNeverSentAndTheSummarySaysSo) {
+  const svc::Snapshot before = svc::TakeSnapshot(service);
+  ASSERT_TRUE(service.setMaxCurrent(u"7").ok());  // as the panel of another family would
+  t.clear();
+  const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
+  EXPECT_TRUE(sent().empty());
+  EXPECT_EQ(report.settings[2].comparison.plan, svc::RestorePlan::NotOnFamily);
+  EXPECT_EQ(report.summary(), u"Nothing needed restoring. 1 setting of the file was not sent: an NZ-series marking "
+                              u"system has no maximum current (Set Max).");
+}
+
+// On a family that lacks them, the comparison neither reads nor sends them,
+// and says why.
+TEST(Compare, OnAFamilyLeavesOutWhatItLacks) {
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  QuietHost host;
+  const zor::DeviceLink link = fake.link();
+  svc::Maintenance service(link, pacer, host);
+  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model("N-20").serial(100001).lens(163).reply());
+  fake.setStatus(zor::CMD_GET_XY_DISTORTION, {0, 0x80, 0, 0x80});
+  fake.setStatus(zor::CMD_GET_XY_SCALE, {0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F});
+  service.connect();
+  t.clear();
+  std::string problem;
+  const svc::Comparison c = svc::Compare(service, *svc::ParseSnapshot(Text(GoodFile()), problem), true);
+  EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
+  EXPECT_EQ(c.family, zor::Family::N);
+  const struct {
+    const char* name;
+    svc::RestorePlan plan;
+    bool readOnFamily;
+  } expected[] = {
+      {"lens", svc::RestorePlan::Same, true},
+      {"min-current", svc::RestorePlan::Send, false},  // its Set is there, its Get Curr is not
+      {"max-current", svc::RestorePlan::Send, false},
+      {"distortion", svc::RestorePlan::Same, true},
+      {"scale", svc::RestorePlan::Same, true},
+      {"serial", svc::RestorePlan::Same, true},
+      {"model-name", svc::RestorePlan::Send, true},
+      {"controller-model", svc::RestorePlan::NotOnFamily, false},
+      {"mac", svc::RestorePlan::NotOnFamily, false},
+      {"ip", svc::RestorePlan::NotOnFamily, false},
+      {"subnet", svc::RestorePlan::NotOnFamily, false},
+      {"gateway", svc::RestorePlan::NotOnFamily, false},
+      {"ship-id", svc::RestorePlan::ShownOnly, false},
+      {"work-time", svc::RestorePlan::ShownOnly, false},
+  };
+  ASSERT_EQ(c.rows.size(), std::size(expected));
+  for (std::size_t i = 0; i < c.rows.size(); ++i) {
+    EXPECT_EQ(c.rows[i].name, expected[i].name);
+    EXPECT_EQ(c.rows[i].plan, expected[i].plan) << expected[i].name;
+    EXPECT_EQ(c.rows[i].readOnFamily, expected[i].readOnFamily) << expected[i].name;
+  }
 }
 
 }  // namespace

@@ -1,7 +1,9 @@
 // A device link for process tests: exports the five entry points, appends
 // every call to the file named by ZOR_RECORD ("send 42 31", "query 142/38",
-// "find"), and answers as a system named NZ-REC whose every reply is zeros.
+// "find"), and answers as a system named NZ-REC (or ZOR_RECORD_MODEL, cut to
+// 10 bytes) whose every other reply is zeros.
 // ZOR_RECORD_REFUSE=n makes the n-th packet fail with result 2.
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -39,7 +41,11 @@ EXPORT std::int32_t dwGetStatus(std::int32_t code, std::int32_t, std::uint8_t* b
   Record("query %u/%u", static_cast<unsigned>(code), static_cast<unsigned>(length));
   if (block == nullptr || length <= 0) return 2;
   std::memset(block, 0, static_cast<std::size_t>(length));
-  if (code == 142 && length >= 38) std::memcpy(block + 26, "NZ-REC", 6);
+  if (code == 142 && length >= 38) {
+    const char* model = std::getenv("ZOR_RECORD_MODEL");
+    if (model == nullptr) model = "NZ-REC";
+    std::memcpy(block + 26, model, std::min<std::size_t>(std::strlen(model), 10));
+  }
   return 0;
 }
 

@@ -73,9 +73,9 @@ class Zorctl : public ::testing::Test {
 const QStringList kFound{"find", "query 142/38"};
 
 TEST_F(Zorctl, SendsWhatThePanelSends) {
-  const Result r = run({"shutter", "close"});
+  const Result r = run({"mark", "max-field"});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
-  EXPECT_EQ(r.recorded, kFound + QStringList{"send 86 00"});
+  EXPECT_EQ(r.recorded, kFound + QStringList{"send 40 00"});
   EXPECT_TRUE(r.out.isEmpty());
 }
 
@@ -116,6 +116,82 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
     const Result r = run(c.args);
     EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << ": " << r.err.toStdString();
     EXPECT_TRUE(r.recorded.isEmpty()) << c.args.join(' ').toStdString();
+  }
+}
+
+// Each family gets what the panel offers it: a command whose control the
+// family disables is refused once the system is identified, before any
+// packet or read of its own.
+TEST_F(Zorctl, FollowsTheFamilyRulesOfThePanel) {
+  const struct {
+    const char* model;
+    QStringList args;
+    int status;
+    QStringList recorded;  // after finding the system
+    const char* message;   // a part of standard error
+  } cases[] = {
+      {"N-REC", {"set", "ip", "10.0.0.1"}, 1, {},
+       "set ip: an N-series marking system has no network settings (Config IP); nothing was sent"},
+      {"N-REC", {"get", "currents"}, 1, {}, "get currents: an N-series marking system has no current readout"},
+      {"N-REC", {"get", "ship-id"}, 1, {}, "network settings"},
+      {"N-REC", {"mark", "max-field"}, 1, {}, "mark max-field: an N-series"},
+      {"N-REC", {"adjust", "distortion", ""}, 1, {}, "no distortion adjustment"},
+      {"N-REC", {"shutter", "close"}, 0, {"send 86 00"}, ""},
+      {"NZ-REC", {"set", "max-current", "1.5"}, 1, {}, "an NZ-series marking system has no maximum current"},
+      {"NZ-REC", {"set", "20-current", "1"}, 1, {}, "no 20% current"},
+      {"NZ-REC", {"shutter", "close"}, 1, {}, "shutter close: an NZ-series marking system has no shutter"},
+      {"NZ-REC", {"adjust", "center", "U"}, 1, {}, "no centering correction"},
+      {"NZ-REC", {"init-power-board"}, 1, {}, "no power board reinitialisation"},
+      {"NZ-REC", {"get", "currents"}, 0, {"query 84/8"}, ""},
+      {"NZ-REC", {"adjust", "distortion", "U"}, 0, {"send 03 00", "send 04 00", "send 08 00"}, ""},
+      {"NK-REC", {"get", "controller-model"}, 1, {}, "an NK-series marking system has no controller model"},
+      {"NK-REC", {"mark", "original-square"}, 0, {"send 09 00"}, ""},
+      {"NK-REC", {"adjust", "center", "L"}, 0, {"send 28 00", "send 07 00", "send 2A 00"}, ""},
+      {"NK-REC", {"init-power-board"}, 0, {"send F3 00"}, ""},
+      {"NK-REC", {"get", "work-time"}, 0, {"query 207/4"}, ""},
+      // Behind the password, which is right: the family alone refuses them.
+      {"NK-REC", {"set", "controller-model", "100021"}, 1, {}, "an NK-series marking system has no controller model"},
+      {"N-REC", {"set", "work-time", "0,00:00:01"}, 1, {}, "an N-series marking system has no working-time counter"},
+  };
+  for (const auto& c : cases) {
+    const std::string what = std::string(c.model) + " " + c.args.join(' ').toStdString();
+    const Result r = run(c.args, true, {{"ZOR_RECORD_MODEL", c.model}, {"ZOR_SERVICE_PASSWORD", "KPLVoxen"}});
+    EXPECT_EQ(r.status, c.status) << what << ": " << r.err.toStdString();
+    EXPECT_EQ(r.recorded, kFound + c.recorded) << what;
+    EXPECT_TRUE(r.err.contains(c.message)) << what << ": " << r.err.toStdString();
+  }
+}
+
+// What a family does not have is left out and named, never a failed read.
+TEST_F(Zorctl, ReadsAndBacksUpWhatTheFamilyHas) {
+  const QJsonArray lacking{"currents", "controller-model", "work-time", "mac", "ip", "subnet", "gateway", "ship-id"};
+  const Result all = run({"get", "all", "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
+  EXPECT_EQ(all.status, 0) << all.err.toStdString();
+  EXPECT_EQ(all.recorded, kFound + QStringList({"query 76/4", "query 75/8"}));
+  EXPECT_EQ(Json(all)["not_on_family"].toArray(), lacking);
+  EXPECT_EQ(Json(all)["missing"].toArray(), QJsonArray());
+  EXPECT_EQ(Json(all)["values"].toObject().keys(), (QStringList{"distortion_x", "distortion_y", "scale_x", "scale_y"}));
+
+  const QString file = dir.filePath("n.json");
+  const Result backup = run({"backup", file, "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
+  EXPECT_EQ(backup.status, 0) << backup.err.toStdString();
+  EXPECT_EQ(backup.recorded, kFound + QStringList({"query 142/38", "query 76/4", "query 75/8"}));
+  EXPECT_EQ(Json(backup)["not_on_family"].toArray(), lacking);
+  QFile saved(file);
+  ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
+  const QJsonObject snapshot = QJsonDocument::fromJson(saved.readAll()).object();
+  EXPECT_EQ(snapshot["not_on_family"].toArray(), lacking);
+  EXPECT_EQ(snapshot["missing"].toArray(), QJsonArray());
+
+  const Result diff = run({"diff", file, "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
+  EXPECT_EQ(diff.status, 0) << diff.err.toStdString();
+  EXPECT_EQ(diff.recorded, kFound + QStringList({"query 142/38", "query 76/4", "query 75/8"}));
+  EXPECT_EQ(Json(diff)["to_send"], 0);
+  for (const QJsonValue& row : Json(diff)["settings"].toArray()) {
+    const QString setting = row["setting"].toString();
+    if (setting == "controller-model" || setting == "mac" || setting == "gateway") {
+      EXPECT_EQ(row["restore"], "not on family") << setting.toStdString();
+    }
   }
 }
 
@@ -187,7 +263,7 @@ TEST_F(Zorctl, NoSystemIsStatus3) {
 }
 
 TEST_F(Zorctl, LogsWhatItSentAndPrintsTheLogWithoutTheDeviceLink) {
-  ASSERT_EQ(run({"shutter", "close"}).status, 0);
+  ASSERT_EQ(run({"mark", "max-field"}).status, 0);
   ASSERT_EQ(run({"move", "300", "0"}).status, 1);  // refused: nothing sent, nothing logged
   const Result r = run({"log", "--json"});
   EXPECT_EQ(r.status, 0) << r.err.toStdString();
@@ -202,7 +278,7 @@ TEST_F(Zorctl, LogsWhatItSentAndPrintsTheLogWithoutTheDeviceLink) {
   EXPECT_EQ(e["front_end"], "zorctl");
   EXPECT_EQ(e["serial"], 0);
   EXPECT_EQ(e["model"], "NZ-REC");
-  EXPECT_EQ(e["operation"], "shutter close");
+  EXPECT_EQ(e["operation"], "mark max-field");
   EXPECT_EQ(e["outcome"], "done");
   EXPECT_TRUE(Json(run({"log", "--json", "--since", "2999-01-01"}))["entries"].toArray().isEmpty());
 }

@@ -1,0 +1,104 @@
+#include "service/families.h"
+
+#include <array>
+
+namespace zor::service {
+
+namespace {
+
+constexpr FamilyChange E = FamilyChange::Enable;
+constexpr FamilyChange D = FamilyChange::Disable;
+constexpr FamilyChange U = FamilyChange::Unchanged;
+using F = Feature;
+
+constexpr std::array<FamilyRow, 20> kTable{{
+    //  feature              starts NK- N- NZ
+    {F::MinCurrent, true, E, E, E, u"no minimum current (Set Min)"},
+    {F::Current20, true, E, E, D, u"no 20% current (20% Current Set)"},
+    {F::MaxCurrent, true, E, E, D, u"no maximum current (Set Max)"},
+    {F::InitPowerBoard, true, E, D, D, u"no power board reinitialisation (Init Power B/d)"},
+    {F::GetCurrents, true, E, D, U, u"no current readout (Get Curr)"},
+    {F::Centering, true, E, D, D, u"no centering correction (XY Centering Correction, Adjust Center)"},
+    {F::DistortionValues, true, U, E, E, u"no distortion values (XY Distortion Correction)"},
+    {F::AdjustDistortion, true, U, D, E, u"no distortion adjustment (Adjust Distortion)"},
+    {F::ScaleValues, true, U, E, E, u"no scale correction (XY Scale Correction)"},
+    {F::SquareMarks, true, U, D, E, u"no test squares (Mark Original Square, Mark Corrected Square)"},
+    {F::MaxField, true, U, D, E, u"no maximum field mark (Mark Max Field)"},
+    {F::AimingAlignment, true, U, D, E, u"no aiming diode alignment (Aiming Alignment...)"},
+    {F::SerialSet, true, U, E, E, u"no serial number Set"},
+    {F::ModelNameSet, true, U, U, E, u"no model name Set"},
+    {F::LensSet, true, U, E, E, u"no lens Set"},
+    // The panel starts with these disabled; every family's column names them.
+    {F::ControllerModel, false, D, D, E, u"no controller model (Ctrlr Model)"},
+    {F::Shutter, true, E, E, D, u"no shutter (OPEN, CLOSE)"},
+    {F::ShowVersion, true, U, E, E, u"no Show Version"},
+    {F::WorkingTime, true, E, D, E, u"no working-time counter (Get Work Time, Init. Work Time)"},
+    {F::Network, true, D, D, E, u"no network settings (Config IP)"},
+}};
+
+constexpr bool InFeatureOrder() {
+  for (std::size_t i = 0; i < kTable.size(); ++i)
+    if (static_cast<std::size_t>(kTable[i].feature) != i) return false;
+  return true;
+}
+static_assert(InFeatureOrder(), "one row per feature, in the order of Feature");
+
+}  // namespace
+
+std::span<const FamilyRow> FamilyTable() { return kTable; }
+
+const FamilyRow& FamilyRowOf(Feature feature) { return kTable[static_cast<std::size_t>(feature)]; }
+
+std::optional<Family> KnownFamily(const std::optional<Identity>& identity) {
+  if (!identity || !identity->readable) return std::nullopt;
+  return identity->family;
+}
+
+bool FamilyHas(std::optional<Family> family, Feature feature) {
+  const FamilyRow& row = FamilyRowOf(feature);
+  switch (family ? row.forFamily(*family) : U) {
+    case FamilyChange::Enable: return true;
+    case FamilyChange::Disable: return false;
+    case FamilyChange::Unchanged: return row.startsEnabled;
+  }
+  return row.startsEnabled;
+}
+
+std::u16string_view FamilySystem(std::optional<Family> family) {
+  if (!family) return u"a marking system of unknown family";
+  switch (*family) {
+    case Family::NK: return u"an NK-series marking system";
+    case Family::N: return u"an N-series marking system";
+    case Family::NZ: return u"an NZ-series marking system";
+  }
+  return u"an NZ-series marking system";
+}
+
+Outcome CheckFamily(std::optional<Family> family, Feature feature, std::u16string_view what) {
+  if (FamilyHas(family, feature)) return Outcome::done();
+  std::u16string text(what);
+  text += u": ";
+  if (family) {
+    text += FamilySystem(*family);
+    text += u" has ";
+  } else {
+    text += u"the marking system's family is not known (its identity could not be read), and without it the "
+            u"panel offers ";
+  }
+  text += FamilyRowOf(feature).lacking;
+  text += u"; nothing was sent";
+  return Outcome::refused(Input::None, std::move(text));
+}
+
+Feature FeatureOf(Adjustment adjustment) {
+  switch (adjustment) {
+    case Adjustment::Distortion: return F::AdjustDistortion;
+    case Adjustment::Center: return F::Centering;
+    case Adjustment::Aiming: return F::AimingAlignment;
+  }
+  return F::AdjustDistortion;
+}
+
+Feature FeatureOf(Figure figure) { return figure == Figure::MaxField ? F::MaxField : F::SquareMarks; }
+
+}  // namespace zor::service
