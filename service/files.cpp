@@ -55,12 +55,14 @@ std::string TemporaryName(std::string name, const char* number) {
   return "." + name + std::string(kTemporaryMark) + number;
 }
 
+// Also the shorter numbers of the tool's earlier versions, which did not pad
+// them to six digits: their killed saves left such files too.
 bool IsTemporaryName(std::string_view name) {
-  const std::size_t suffix = kTemporaryMark.size() + kTemporaryDigits;
-  if (name.size() < suffix + 2 || name[0] != '.') return false;
-  const std::string_view end = name.substr(name.size() - suffix);
-  return end.starts_with(kTemporaryMark) &&
-         std::all_of(end.begin() + kTemporaryMark.size(), end.end(), [](char c) { return c >= '0' && c <= '9'; });
+  const std::size_t mark = name.rfind(kTemporaryMark);
+  if (mark == std::string_view::npos || mark < 2 || name[0] != '.') return false;
+  const std::string_view number = name.substr(mark + kTemporaryMark.size());
+  return !number.empty() && number.size() <= kTemporaryDigits &&
+         std::all_of(number.begin(), number.end(), [](char c) { return c >= '0' && c <= '9'; });
 }
 
 // Removes the temporaries that killed saves left in the folder: our names,

@@ -66,7 +66,7 @@ INSTANTIATE_TEST_SUITE_P(Files, KilledSave,
                          [](const auto& info) { return std::string(info.param.name); });
 
 // A save under way, names like ours that are not ours, what is no regular
-// file of this user: all stay.
+// file of this user: all stay. An earlier version's leftover goes.
 TEST(Files, TheCleanUpRemovesOnlyTemporariesNoSaveHolds) {
   QTemporaryDir dir;
   const fs::path folder(dir.path().toStdString());
@@ -74,7 +74,7 @@ TEST(Files, TheCleanUpRemovesOnlyTemporariesNoSaveHolds) {
   std::string problem;
   ASSERT_TRUE(underWay.create(folder / "c.json", problem)) << problem;
   ASSERT_TRUE(underWay.write("{\"c\": 1}\n", problem)) << problem;
-  for (const char* name : {"a.json.tmp-123456", ".a.json.tmp-12345x", ".a.json.tmp-1234567", ".a.json.tmp-12345"})
+  for (const char* name : {"a.json.tmp-123456", ".a.json.tmp-12345x", ".a.json.tmp-1234567", ".a.json.tmp-"})
     std::ofstream(folder / name) << "mine";
   fs::create_symlink(folder / "a.json.tmp-123456", folder / ".l.json.tmp-123456");
   fs::create_directory(folder / ".d.json.tmp-123456");
@@ -84,6 +84,7 @@ TEST(Files, TheCleanUpRemovesOnlyTemporariesNoSaveHolds) {
     ASSERT_EQ(chown((folder / ".o.json.tmp-123456").c_str(), 65534, 65534), 0);
   }
   const std::set<std::string> before = Names(folder);
+  std::ofstream(folder / ".f.json.tmp-4711") << "left by an earlier version, whose numbers were not padded";
 
   ASSERT_TRUE(WriteFileAtomically(folder / "b.json", "{}\n", problem)) << problem;
   std::set<std::string> after = Names(folder);
