@@ -215,8 +215,9 @@ bool MatchesServicePassword(std::u16string_view typed);
 // The name the panel gives an input, for messages ("Max Current").
 std::u16string_view InputName(Input input);
 
-// Refuses a text the controller's one-byte characters cannot carry (a UTF-16
-// code unit above 0xFF), naming the field and the character.
+// Refuses, naming the field, a text the controller cannot take as one text:
+// a character its one-byte characters cannot carry (a UTF-16 code unit above
+// 0xFF, or 0, which ends a text), or more than kMaxTextLength characters.
 Outcome CheckOneByteText(Input input, std::u16string_view text);
 
 // The reset value of a typed working-time entry, or the refusal to show.

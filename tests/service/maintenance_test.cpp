@@ -128,34 +128,40 @@ TEST_F(ServiceTest, AfterARefusedPacketTheNextOperationLooksForTheSystemFirst) {
 
 // ---- refused before anything is sent ---------------------------------------------
 
-struct CharacterCase {
+struct TextCase {
   const char* name;
   std::u16string text;
-  const char16_t* shown;  // nullptr: accepted
+  const char16_t* said;  // nullptr: accepted
 };
 
-class OneByteText : public ::testing::TestWithParam<CharacterCase> {};
+class ControllerText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(OneByteText, OnlyLatin1Passes) {
+TEST_P(ControllerText, OnlyWhatOneTextOfOneByteCharactersCarriesPasses) {
   const Outcome outcome = zor::service::CheckOneByteText(Input::Lens, GetParam().text);
-  if (GetParam().shown == nullptr) {
-    EXPECT_TRUE(outcome.ok());
+  if (GetParam().said == nullptr) {
+    EXPECT_TRUE(outcome.ok()) << Utf8(outcome.message);
     return;
   }
   EXPECT_EQ(outcome.status, Status::Refused);
   EXPECT_EQ(outcome.input, Input::Lens);
-  EXPECT_TRUE(outcome.message.starts_with(u"The Lens holds the character ")) << Utf8(outcome.message);
-  EXPECT_NE(outcome.message.find(GetParam().shown), std::u16string::npos) << Utf8(outcome.message);
+  EXPECT_TRUE(outcome.message.starts_with(u"The Lens ")) << Utf8(outcome.message);
+  EXPECT_NE(outcome.message.find(GetParam().said), std::u16string::npos) << Utf8(outcome.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Service, OneByteText,
-    ::testing::Values(CharacterCase{"Ascii", u"163", nullptr}, CharacterCase{"Latin1", u"\u00FF\u00B5", nullptr},
-                      CharacterCase{"Empty", u"", nullptr},
-                      CharacterCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
-                      CharacterCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
-                      CharacterCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
-                      CharacterCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"}),
+    Service, ControllerText,
+    ::testing::Values(TextCase{"Ascii", u"163", nullptr}, TextCase{"Latin1", u"\u00FF\u00B5", nullptr},
+                      TextCase{"Empty", u"", nullptr},
+                      TextCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
+                      TextCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
+                      TextCase{"ZeroEndsTheText", std::u16string(u"1\0" "5", 3), u"character (U+0000)"},
+                      TextCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
+                      TextCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"},
+                      // The controller's buffer holds 64 characters; the end of the text takes no place.
+                      TextCase{"FillsTheBuffer", std::u16string(64, u'9'), nullptr},
+                      TextCase{"OneBeyondTheBuffer", std::u16string(65, u'9'),
+                               u"is too long: it goes out as 65 characters, and the controller takes at most 64 "
+                               u"in one text. Nothing was sent."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -186,6 +192,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ControllerModelBeyondLatin1",
                     [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", u"10\u20AC", -1); },
                     Input::ControllerModel, false},
+        // Its flag prefix and closing blank go out too: 2 + 62 + 1 characters.
+        RefusalCase{"ControllerModelWhoseWholeTextOverflows",
+                    [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", std::u16string(62, u'1'), -1); },
+                    Input::ControllerModel, false},
+        RefusalCase{"OverlongXMultiplier",
+                    [](Maintenance& s) { return s.setXMultiplier(std::u16string(100000, u'1')); },
+                    Input::XMultiplier, false},
+        RefusalCase{"OverlongYOfTwo", [](Maintenance& s) { return s.setScale(u"1", std::u16string(65, u'1')); },
+                    Input::ScaleY, false},
         RefusalCase{"WorkTimeWrongPassword", [](Maintenance& s) { return s.resetWorkTime(u"", 5); }, Input::Password,
                     true},
         RefusalCase{"MoveYAboveOneByte", [](Maintenance& s) { return s.moveTo(255, 256); }, Input::MoveY, false},

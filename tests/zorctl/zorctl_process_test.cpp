@@ -90,6 +90,7 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
     int status;
   } cases[] = {
       {{"set", "lens", QString::fromUtf8("1\xC4\x80" "5")}, 1},
+      {{"set", "lens", QString(65, '1')}, 1},  // beyond the controller's text buffer
       {{"set", "serial", "7"}, 1},  // no password anywhere
       {{"set", "ip", "10.0.0.256"}, 1},
       {{"set", "mac", "00:11:22"}, 1},
