@@ -81,6 +81,59 @@ TEST(AimingAlignment, EveryWayOutSendsTheEndOnce) {
   }
 }
 
+// The packets and pauses, without the messages and the reconnection between them.
+std::vector<std::string> Sent(const Transcript& t) {
+  std::vector<std::string> sent;
+  for (const std::string& e : t.events())
+    if (e.starts_with("send") || e.starts_with("wait")) sent.push_back(e);
+  return sent;
+}
+
+struct FailedRun {
+  const char* name;
+  std::size_t refused;  // counted from the begin (11)
+  std::vector<Step> steps;
+  std::vector<bool> openAfter;  // whether the dialog is still open after each step
+  std::vector<std::string> sent;
+};
+
+// The alignment keeps its codes whatever failed, and every way out ends the
+// mode with exactly one 154 that reached the link.
+TEST(AimingAlignment, AFailedStepKeepsTheAlignmentItsOwnCodes) {
+  const Step next = ClickStep("Next", aiming::IDC_NEXT);
+  const Step save = ClickStep("Save", aiming::IDC_NEXT);
+  const Step cancel = ClickStep("Cancel", platform::IDCANCEL);
+  const Step up = ClickStep("UP", aiming::IDC_UP);
+  const FailedRun runs[] = {
+      {"save refused, saved again", 3, {next, save, save}, {true, true, false},
+       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"}},
+      {"save refused, then Cancel", 3, {next, save, cancel}, {true, true, false},
+       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 9A 00"}},
+      {"the end after the save refused: closed, never a second end", 4, {next, save}, {true, false},
+       {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"}},
+      {"jog refused, then saved", 2, {up, up, next, save}, {true, true, true, false},
+       {"send 0B 00", "send 04 00 -> 2", "send 04 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00"}},
+      {"next refused stays at the first point", 2, {next, cancel}, {true, false},
+       {"send 0B 00", "send 0C 00 -> 2", "send 9A 00"}},
+  };
+  for (const FailedRun& r : runs) {
+    SCOPED_TRACE(r.name);
+    PanelHarness h;
+    StartNz(h);
+    h.link.refusePacket(r.refused);
+    h.prompter.queue([&](QDialog& d) {
+      for (std::size_t i = 0; i < r.steps.size(); ++i) {
+        SCOPED_TRACE(r.steps[i].name);
+        r.steps[i].act(d);
+        EXPECT_EQ(d.isVisible(), r.openAfter[i]);
+      }
+      return d.result();
+    });
+    h.press(panel::IDC_AIMING_ALIGNMENT);
+    EXPECT_EQ(Sent(h.transcript), r.sent);
+  }
+}
+
 struct Shown {
   QString label, labelName, button, buttonName;
   int step;
@@ -183,7 +236,8 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
   PanelHarness h;
   h.link.setFindResults({0});
   h.start();
-  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h);
+  zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Aiming);
+  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h, adjustment);
   AimingDiodeAlignmentDlg& dialog = *shown;
   zortest::Click(dialog, platform::IDCANCEL);
   EXPECT_FALSE(dialog.isVisible());
