@@ -34,6 +34,9 @@ Commands:
                                 begin the adjustment, jog by MOVES (letters
                                 U, D, L, R; "" for none) and save it, or with
                                 --cancel end it without saving
+  adjust aiming MOVES1 MOVES2   align the aiming diode: jog by MOVES1 at the
+                                top left point, Next, jog by MOVES2 at the
+                                right bottom point, then save (or --cancel)
   backup FILE                   read every setting the controller reports and
                                 save them, with its identity, as a snapshot
   diff FILE                     compare a snapshot with the controller, setting
@@ -131,6 +134,7 @@ Examples:
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
   zorctl set ip 192.168.1.10 --dry-run
   zorctl adjust center UUL
+  zorctl adjust aiming UUL D
   zorctl backup unit-100001.json
   zorctl diff unit-100001.json
   zorctl restore unit-100001.json --yes
@@ -205,10 +209,16 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
     {"init-power-board", "Usage: zorctl init-power-board [--dry-run]\n\nReinitialises the power board.\n"},
     {"show-version", "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n"},
     {"adjust", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
+       zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
 
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
 or with --cancel ends the adjustment without saving.
+
+aiming aligns the aiming diode at two points, as the panel's "Aiming
+Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
+the jogs of MOVES2 at the centre of the right bottom, then the save and,
+half a second later, the end of the alignment; with --cancel the end alone.
 )"},
     {"log", R"(Usage: zorctl log [--since DATE] [--json]
 

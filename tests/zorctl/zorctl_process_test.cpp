@@ -98,6 +98,9 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
       {{"test-power", "on", "101"}, 1},
       {{"set", "work-time", "1,2:3"}, 1},
       {{"adjust", "center", "UX"}, 1},
+      {{"adjust", "aiming", "U", "X"}, 1},
+      {{"adjust", "aiming", "U"}, 2},
+      {{"adjust", "center", "U", "D"}, 2},
       {{"set", "colour", "red"}, 2},
       {{"get"}, 2},
       {{"frobnicate"}, 2},
@@ -131,6 +134,21 @@ TEST_F(Zorctl, ARefusedPacketEndsWithStatus3) {
   EXPECT_EQ(r.status, 3);
   EXPECT_EQ(r.recorded, kFound + QStringList{"send F1 00 -> 2"});
   EXPECT_EQ(Json(r)["error"].toObject()["kind"].toString(), "not-accepted");
+}
+
+// What the panel's alignment dialog sends for the same presses; the save's
+// pause through the plan.
+TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
+  const Result cancelled = run({"adjust", "aiming", "U", "dl", "--cancel"});
+  EXPECT_EQ(cancelled.status, 0) << cancelled.err.toStdString();
+  EXPECT_EQ(cancelled.recorded, kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00",
+                                                       "send 07 00", "send 9A 00"}));
+  const Result planned = run({"adjust", "aiming", "", "R", "--dry-run", "--json"});
+  EXPECT_EQ(planned.status, 0);
+  QStringList steps;
+  for (const QJsonValue& step : Json(planned)["dry_run"].toArray()) steps << step.toObject()["step"].toString();
+  EXPECT_EQ(steps, (QStringList{"find system", "query 142 (38 bytes)", "packet FF FF 0B 00", "packet FF FF 0C 00",
+                                "packet FF FF 06 00", "packet FF FF 0D 00", "wait 500 ms", "packet FF FF 9A 00"}));
 }
 
 // On the device link we ship: a command without pauses goes through, and
