@@ -12,6 +12,7 @@
 #include "service/settings.h"
 #include "zorctl/password_input.h"
 #include "zorctl/commands_common.h"
+#include "zorctl/interrupt.h"
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
@@ -267,13 +268,25 @@ int Adjust(Context& c) {
   }
   return Send(c, "adjust " + v[0], [kind, moves, cancel = c.inv.options.cancel](Maintenance& m) {
     svc::AdjustmentSession adjustment(m, kind);
+    // Stopped by a signal between two steps: the controller leaves the
+    // adjustment's mode as with --cancel.
+    auto stopped = [&] {
+      Outcome o = adjustment.cancel();
+      if (o.ok()) o.message = u"the adjustment was ended without saving";
+      return o;
+    };
     if (Outcome o = adjustment.begin(); !o.ok()) return o;
     for (std::size_t point = 0; point < moves.size(); ++point) {
-      if (point > 0)
+      if (point > 0) {
+        if (StopRequested()) return stopped();
         if (Outcome o = adjustment.nextPoint(); !o.ok()) return o;
-      for (const svc::Direction d : moves[point])
+      }
+      for (const svc::Direction d : moves[point]) {
+        if (StopRequested()) return stopped();
         if (Outcome o = adjustment.jog(d); !o.ok()) return o;
+      }
     }
+    if (StopRequested()) return stopped();
     return cancel ? adjustment.cancel() : adjustment.save();
   });
 }

@@ -86,8 +86,8 @@ Output: a reading of one value prints the value alone; of several, one
   ok             true when the command did everything it set out to
   exit_status    as below
   error          {kind, message} when not ok; kind is usage, refused,
-                 not-connected, not-accepted, read-failed, no-device-link
-                 or file (a file could not be read or written)
+                 not-connected, not-accepted, read-failed, no-device-link,
+                 file (a file could not be read or written) or interrupted
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
   get NAME:      currents: min_current, max_current; distortion: distortion_x,
@@ -118,6 +118,13 @@ Exit status:
   4  the controller did not answer a read (backup: saved without it;
      restore: a value does not read back as sent)
   5  a file could not be read or written (the service log, a backup)
+  130  interrupted by Ctrl+C (SIGINT; 143 for SIGTERM), as below
+
+Ctrl+C (SIGINT) or SIGTERM while zorctl sends never cuts a value short: it
+says "stopping after this value" and stops once the value under way is sent
+whole (a restore: between settings; an adjustment: between jogs, then ended
+unsaved). zorctl then ends by that signal, so a script running it stops too.
+A second Ctrl+C ends it at once.
 
 Environment:
   ZOR_SERVICE_PASSWORD   the service password
@@ -213,7 +220,8 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
 
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
-or with --cancel ends the adjustment without saving.
+or with --cancel ends the adjustment without saving. Ctrl+C between two
+jogs ends it without saving too (exit status 130).
 
 aiming aligns the aiming diode at two points, as the panel's "Aiming
 Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
@@ -269,7 +277,8 @@ unreadable. The serial number, model name and controller model go back only
 with --identity and the service password; a snapshot of another system
 (another serial number) only with --other-system. On a terminal the
 comparison is shown and confirmed first; without one, --yes is needed.
-Ctrl+C cancels between settings: each is as it was or fully sent.
+Ctrl+C or SIGTERM stops it between settings: each is as it was or fully
+sent, and the exit status is 130 (143).
 )"},
     {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
 };

@@ -1,16 +1,24 @@
 // zorctl: every maintenance operation of a ZOR laser marking system from the
 // command line, on the same service layer as the zor-maintenance panel.
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 #include <variant>
 
 #include "zorctl/arguments.h"
 #include "zorctl/commands.h"
 #include "zorctl/help.h"
+#include "zorctl/interrupt.h"
 #include "zorctl/output.h"
 
 int main(int argc, char** argv) {
   using namespace zorctl;
+  // Registered first, so it runs last: an interrupted run ends by its signal
+  // once everything a normal exit does is done (the device link keeps what
+  // it keeps when it is unloaded).
+  std::atexit([] {
+    if (StopRequested()) EndBySignal();
+  });
   const auto parsed = ParseArguments(argc, argv);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
     std::fprintf(stderr, "zorctl: %s (zorctl --help for the options)\n", error->message.c_str());
