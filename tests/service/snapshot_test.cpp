@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -105,6 +106,26 @@ TEST(Snapshot, AGoodFileReadsBackAsWritten) {
   const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
   ASSERT_TRUE(again) << problem;
   EXPECT_EQ(svc::SnapshotJson(*again), svc::SnapshotJson(*snapshot));
+}
+
+// The largest values a controller can report load, and each goes out as one
+// text the controller takes whole.
+TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
+  QJsonObject file = GoodFile();
+  QJsonObject settings = file["settings"].toObject();
+  settings["min_current"] = -static_cast<double>(FLT_MAX);
+  settings["max_current"] = static_cast<double>(FLT_MAX);
+  settings["scale_x"] = 0;
+  settings["scale_y"] = static_cast<double>(FLT_TRUE_MIN);
+  file["settings"] = settings;
+  std::string problem;
+  const auto snapshot = svc::ParseSnapshot(Text(file), problem);
+  ASSERT_TRUE(snapshot) << problem;
+  EXPECT_EQ(snapshot->find("min_current")->text.size(), 46u);
+  EXPECT_EQ(snapshot->find("scale_x")->text, u"0.00000");
+  EXPECT_EQ(snapshot->find("scale_y")->text, u"0.00000");
+  for (const svc::SettingField& field : snapshot->settings)
+    EXPECT_TRUE(svc::CheckOneByteText(svc::Input::None, field.text).ok()) << field.key;
 }
 
 // ---- the file itself -------------------------------------------------------------------
