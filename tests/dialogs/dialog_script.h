@@ -46,6 +46,14 @@ inline Step KeyStep(const char* name, Qt::Key key) {
 }
 inline Step CloseBoxStep() { return {"close box", CloseBox}; }
 
+// The packets and pauses, without the messages and the reconnection between them.
+inline std::vector<std::string> Sent(const Transcript& t) {
+  std::vector<std::string> sent;
+  for (const std::string& e : t.events())
+    if (e.starts_with("send") || e.starts_with("wait")) sent.push_back(e);
+  return sent;
+}
+
 // An adjustment dialog shown on the panel directly, without its opener: for
 // what the panel itself never lets happen, such as running it unconnected.
 template <class D>

@@ -12,6 +12,7 @@
 
 using zortest::PanelHarness;
 using zortest::Step;
+using zortest::Sent;
 using zortest::Transcript;
 
 namespace {
@@ -147,14 +148,6 @@ TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
     });
     h.press(use.button);
   }
-}
-
-// The packets and pauses, without the messages and the reconnection between them.
-std::vector<std::string> Sent(const Transcript& t) {
-  std::vector<std::string> sent;
-  for (const std::string& e : t.events())
-    if (e.starts_with("send") || e.starts_with("wait")) sent.push_back(e);
-  return sent;
 }
 
 // A jog the link did not take leaves the adjustment what it was: Save still
