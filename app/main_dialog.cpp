@@ -128,9 +128,13 @@ void CZORSystemMaintenanceDlg::LoadDeviceLink() {
 
 void CZORSystemMaintenanceDlg::DoDataExchange(platform::DataExchange& dx) {
   dx.text(IDC_WORKING, m_strWorking);
+  ExchangeMoveTarget(dx);
+  dx.number(IDC_PULSE, m_nPulse);
+}
+
+void CZORSystemMaintenanceDlg::ExchangeMoveTarget(platform::DataExchange& dx) {
   dx.number(IDC_MOVE_X, m_nMoveX, 0, 65535);
   dx.number(IDC_MOVE_Y, m_nMoveY, 0, 65535);
-  dx.number(IDC_PULSE, m_nPulse);
 }
 
 void CZORSystemMaintenanceDlg::OnSysCommand(int id) {

@@ -120,6 +120,8 @@ class CZORSystemMaintenanceDlg : public platform::Dialog,
  private:
   void LoadDeviceLink();
   void ShowServiceLog();
+  // Move To X and Y: the bound fields the move takes.
+  void ExchangeMoveTarget(platform::DataExchange& dx);
 
   // Host
   void notConnected() override;

@@ -61,7 +61,6 @@ struct ControllerState {
 };
 
 constexpr std::size_t kModelNameLength = identity::kModelWidth;
-constexpr std::size_t kMaxTextLength = 64;  // the controller's text buffer
 // Fixed identity texts: a simulated system says so in its version.
 constexpr const char *kSimVersion = "SIM-1.00";
 constexpr const char *kSimReleaseDate = "6/3/24";  // shorter than 8: ends before the model name

@@ -46,34 +46,38 @@ void AimingDiodeAlignmentDlg::DoDataExchange(platform::DataExchange&) {
 }
 
 // The same nudges at both points; the controller keeps the position.
-void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_pService->jog(direction)); }
+void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_pAdjustment->jog(direction)); }
 
 // At the first point Next moves on to the second; there it saves, and the
-// controller leaves the alignment mode.
+// controller leaves the alignment mode. A save that did not go through keeps
+// the dialog open, to save again or cancel; once the end of the mode has
+// reached the device link the dialog closes, whatever the link said.
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
-    if (!panel::ShowOutcome(*this, m_pService->nextAimingPoint())) return;
+    if (!panel::ShowOutcome(*this, m_pAdjustment->nextPoint())) return;
     m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
     m_btnNext->setText(QStringLiteral("Save"));
     m_nStep = 1;
     return;
   }
-  if (panel::ShowOutcome(*this, m_pService->saveAdjustment())) EndDialog(platform::IDOK);
+  panel::ShowOutcome(*this, m_pAdjustment->save());
+  if (m_pAdjustment->ended()) EndDialog(platform::IDOK);
 }
 
 // Cancel, Esc and the close box, at either point: the controller leaves the
 // alignment mode without storing. The dialog closes even if that could not be
 // sent: the user asked to leave.
 void AimingDiodeAlignmentDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_pService->endAdjustment());
+  panel::ShowOutcome(*this, m_pAdjustment->cancel());
   EndDialog(platform::IDCANCEL);
 }
 
 // The dialog sends its own closing command on every way out, so the result
 // needs no look.
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
-  if (!panel::ShowOutcome(*this, service_.beginAdjustment(zor::service::Adjustment::Aiming))) return;
+  zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
+  if (!panel::ShowOutcome(*this, adjustment.begin())) return;
   AimingDiodeAlignmentDlg dialog(prompter(), this);
-  dialog.m_pService = &service_;
+  dialog.m_pAdjustment = &adjustment;
   dialog.DoModal();
 }

@@ -4,7 +4,7 @@
 // bottom, Save.
 
 #include "platform/dialog.h"
-#include "service/maintenance.h"
+#include "service/adjustment.h"
 
 class QLabel;
 class QPushButton;
@@ -14,10 +14,10 @@ class AimingDiodeAlignmentDlg : public platform::Dialog {
  public:
   explicit AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
 
-  int m_nStep = 0;                                 // 0: top left, 1: right bottom
-  zor::service::Maintenance* m_pService = nullptr;  // not owned; every command goes through it
-  QLabel* m_wndPointLabel = nullptr;               // names the current point
-  QPushButton* m_btnNext = nullptr;                // "Next", then "Save"
+  int m_nStep = 0;  // 0: top left, 1: right bottom
+  zor::service::AdjustmentSession* m_pAdjustment = nullptr;  // not owned; every command goes through it
+  QLabel* m_wndPointLabel = nullptr;  // names the current point
+  QPushButton* m_btnNext = nullptr;   // "Next", then "Save"
 
  protected:
   void DoDataExchange(platform::DataExchange& dx) override;

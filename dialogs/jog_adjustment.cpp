@@ -40,13 +40,13 @@ bool DistortionCorrectionDlg::OnInitDialog() {
 
 // Each press is one nudge; the controller keeps the position.
 void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
-  panel::ShowOutcome(*this, m_pService->jog(direction));
+  panel::ShowOutcome(*this, m_pAdjustment->jog(direction));
 }
 
 // Cancel, Esc and the close box: the controller drops the adjustment. The
 // dialog closes even if that could not be sent: the user asked to leave.
 void DistortionCorrectionDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_pService->endAdjustment());
+  panel::ShowOutcome(*this, m_pAdjustment->cancel());
   EndDialog(platform::IDCANCEL);
 }
 
@@ -54,13 +54,13 @@ namespace {
 
 // Save closes with OK and the opener stores; Cancel has already ended the
 // adjustment, so the opener sends nothing more.
-void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment adjustment, const QString* title) {
-  zor::service::Maintenance& service = main.service();
-  if (!panel::ShowOutcome(main, service.beginAdjustment(adjustment))) return;
+void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString* title) {
+  zor::service::AdjustmentSession adjustment(main.service(), kind);
+  if (!panel::ShowOutcome(main, adjustment.begin())) return;
   DistortionCorrectionDlg dialog(main.prompter(), &main);
-  dialog.m_pService = &service;
+  dialog.m_pAdjustment = &adjustment;
   if (title) dialog.m_strTitle = *title;
-  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, service.saveAdjustment());
+  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, adjustment.save());
 }
 
 }  // namespace

@@ -1,19 +1,20 @@
 #pragma once
 // The jog dialog that adjusts the distortion or the centering correction: four
 // arrow buttons that nudge the correction, Save and Cancel. The opener starts
-// the adjustment and stores it; the dialog only jogs and abandons.
+// the adjustment and stores it; the dialog only jogs and abandons. Both go
+// through the one adjustment the opener began.
 
 #include <QString>
 
 #include "platform/dialog.h"
-#include "service/maintenance.h"
+#include "service/adjustment.h"
 
 class DistortionCorrectionDlg : public platform::Dialog {
   Q_OBJECT
  public:
   explicit DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
 
-  zor::service::Maintenance* m_pService = nullptr;  // not owned; every command goes through it
+  zor::service::AdjustmentSession* m_pAdjustment = nullptr;  // not owned; every command goes through it
   QString m_strTitle = QStringLiteral("Distortion Correction");
 
  protected:

@@ -50,9 +50,10 @@ void CZORSystemMaintenanceDlg::OnMarkCorrectedSquare() {
 void CZORSystemMaintenanceDlg::OnMarkMaxField() { ShowOutcome(*this, service_.mark(zor::service::Figure::MaxField)); }
 
 void CZORSystemMaintenanceDlg::OnMoveTo() {
-  // A rejected field has had its prompt; moving to stale targets would be a
-  // move nobody asked for.
-  if (!UpdateData(true)) return;
+  // Only the two targets are taken: the other bound fields are no business of
+  // a move. A rejected target has had its prompt; moving to a stale one would
+  // be a move nobody asked for.
+  if (!Exchange(true, [this](platform::DataExchange& dx) { ExchangeMoveTarget(dx); })) return;
   const auto outcome = service_.moveTo(m_nMoveX, m_nMoveY);
   ShowOutcome(*this, outcome);
   if (outcome.status != Status::Refused) return;

@@ -129,10 +129,14 @@ void Dialog::Initialize() {
 void Dialog::EndDialog(int result) { done(result); }
 
 bool Dialog::UpdateData(bool saveAndValidate) {
+  return Exchange(saveAndValidate, [this](DataExchange& dx) { DoDataExchange(dx); });
+}
+
+bool Dialog::Exchange(bool saveAndValidate, const std::function<void(DataExchange&)>& fields) {
   ensureCreated();
   DataExchange exchange(*this, saveAndValidate);
   try {
-    DoDataExchange(exchange);
+    fields(exchange);
   } catch (const ExchangeFailed&) {
     return false;
   }

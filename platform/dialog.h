@@ -58,6 +58,8 @@ class Dialog : public QDialog {
   void EndDialog(int result);
   // false: from members to controls; true: from controls to members, with checks.
   bool UpdateData(bool saveAndValidate = true);
+  // The same for some of the fields only: an operation takes just what it uses.
+  bool Exchange(bool saveAndValidate, const std::function<void(DataExchange&)>& fields);
 
   QWidget* GetDlgItem(int id) const;
   template <class W>

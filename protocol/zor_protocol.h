@@ -3,6 +3,7 @@
 // status codes, the reply layouts, the discovery scratch size and the types
 // of the five entry points. Plain C++, no other header of the project.
 
+#include <cstddef>
 #include <cstdint>
 
 extern "C" {
@@ -22,6 +23,10 @@ namespace zor {
 // A command packet: FF FF, the command code, one value byte.
 inline constexpr int kPacketLength = 4;
 inline constexpr std::uint8_t kPacketLead = 0xFF;
+
+// The controller's text buffer: the characters of one text, sent one per
+// CMD_TEXT_CHAR packet. The end of the text (0) takes no place in it.
+inline constexpr std::size_t kMaxTextLength = 64;
 
 // Scratch the caller of ZORFindSystems provides.
 inline constexpr int kDiscoveryScratchSize = 2564;

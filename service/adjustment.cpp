@@ -1,8 +1,5 @@
-// The guided adjustments: the distortion and centering jogs and the aiming
-// diode's alignment at two points. Each is one operation from its begin to
-// its save or end, logged once with the moves made.
+#include "service/adjustment.h"
 
-#include "service/maintenance.h"
 #include "service/operation.h"
 
 namespace zor::service {
@@ -20,75 +17,88 @@ std::u16string_view AdjustmentName(Adjustment adjustment) {
 
 }  // namespace
 
-Outcome Maintenance::adjustmentStep(int code, char16_t move) {
+// One packet of an adjustment; the adjustment logs itself as a whole.
+Outcome Maintenance::adjustmentCommand(int code, bool& reached) {
+  const auto before = channel_.packetsOffered();
   Outcome outcome = send({{}, {}, {}, false}, [&] {
     channel_.SendCommand(code, 0);
     return Outcome::done();
   });
-  if (move != 0 && outcome.ok()) moves_.push_back(move);
-  // A step that did not go through ends the adjustment as far as the log goes.
-  if (!outcome.ok() && adjustment_) return finishAdjustment(std::move(outcome), u"");
+  reached = channel_.packetsOffered() != before;
   return outcome;
 }
 
-Outcome Maintenance::finishAdjustment(Outcome outcome, std::u16string_view how) {
-  if (adjustment_ && channel_.packetsOffered() != adjustmentStart_) {
-    std::u16string value = moves_;
-    if (!how.empty()) value += (value.empty() ? u"" : u" ") + std::u16string(how);
-    report({AdjustmentName(*adjustment_), std::move(value)}, outcome);
-  }
-  adjustment_.reset();
-  moves_.clear();
-  return outcome;
+AdjustmentSession::AdjustmentSession(Maintenance& service, Adjustment kind) : service_(service), kind_(kind) {}
+
+AdjustmentSession::~AdjustmentSession() {
+  if (!logged_) log();
 }
 
-Outcome Maintenance::beginAdjustment(Adjustment adjustment) {
-  adjustment_ = adjustment;
-  adjustmentStart_ = channel_.packetsOffered();
-  moves_.clear();
-  const int code = adjustment == Adjustment::Distortion ? CMD_DISTORTION_ADJUST_BEGIN
-                   : adjustment == Adjustment::Center   ? CMD_CENTER_ADJUST_BEGIN
-                                                        : CMD_AIM_ALIGN_BEGIN;
-  return adjustmentStep(code, 0);
+Outcome AdjustmentSession::step(int code, char16_t move) {
+  bool reached = false;
+  last_ = service_.adjustmentCommand(code, reached);
+  sent_ = sent_ || reached;
+  if (move != 0 && last_.ok()) moves_.push_back(move);
+  return last_;
 }
 
-// The same nudges for every adjustment; the controller keeps the position.
-Outcome Maintenance::jog(Direction direction) {
-  switch (direction) {
-    case Direction::Up: return adjustmentStep(CMD_JOG_UP, u'U');
-    case Direction::Down: return adjustmentStep(CMD_JOG_DOWN, u'D');
-    case Direction::Left: return adjustmentStep(CMD_JOG_LEFT, u'L');
-    case Direction::Right: return adjustmentStep(CMD_JOG_RIGHT, u'R');
+// A closing command that reached the device link ends the adjustment even
+// when the link did not take it: the controller may have, and another one
+// would be a second end. Without the send entry point nothing ever reaches
+// the link, and the adjustment goes on as if everything had.
+Outcome AdjustmentSession::close(int code, std::u16string_view how) {
+  how_ = how;
+  bool reached = false;
+  last_ = service_.adjustmentCommand(code, reached);
+  sent_ = sent_ || reached;
+  ended_ = reached || last_.ok();
+  if (ended_) log();
+  return last_;
+}
+
+void AdjustmentSession::log() {
+  logged_ = true;
+  if (!sent_) return;
+  std::u16string value = moves_;
+  if (!how_.empty()) value += (value.empty() ? u"" : u" ") + how_;
+  service_.reportOperation(AdjustmentName(kind_), std::move(value), last_);
+}
+
+Outcome AdjustmentSession::begin() {
+  switch (kind_) {
+    case Adjustment::Distortion: return step(CMD_DISTORTION_ADJUST_BEGIN, 0);
+    case Adjustment::Center: return step(CMD_CENTER_ADJUST_BEGIN, 0);
+    case Adjustment::Aiming: return step(CMD_AIM_ALIGN_BEGIN, 0);
   }
   return Outcome::done();
 }
 
-Outcome Maintenance::nextAimingPoint() { return adjustmentStep(CMD_AIM_ALIGN_NEXT_POINT, u'|'); }
-
-Outcome Maintenance::saveAdjustment() {
-  const Adjustment adjustment = adjustment_.value_or(Adjustment::Distortion);
-  Outcome outcome = send({{}, {}, {}, false}, [&] {
-    switch (adjustment) {
-      case Adjustment::Distortion: channel_.SendCommand(CMD_DISTORTION_ADJUST_SAVE, 0); break;
-      case Adjustment::Center: channel_.SendCommand(CMD_CENTER_ADJUST_SAVE, 0); break;
-      case Adjustment::Aiming:
-        // The controller needs this long to store the alignment before the mode ends.
-        channel_.SendCommand(CMD_AIM_ALIGN_SAVE, 0);
-        channel_.pacer().sleep(kAfterAimingSave);
-        channel_.SendCommand(CMD_ADJUST_END, 0);
-        break;
-    }
-    return Outcome::done();
-  });
-  return finishAdjustment(std::move(outcome), u"save");
+Outcome AdjustmentSession::jog(Direction direction) {
+  switch (direction) {
+    case Direction::Up: return step(CMD_JOG_UP, u'U');
+    case Direction::Down: return step(CMD_JOG_DOWN, u'D');
+    case Direction::Left: return step(CMD_JOG_LEFT, u'L');
+    case Direction::Right: return step(CMD_JOG_RIGHT, u'R');
+  }
+  return Outcome::done();
 }
 
-Outcome Maintenance::endAdjustment() {
-  Outcome outcome = send({{}, {}, {}, false}, [&] {
-    channel_.SendCommand(CMD_ADJUST_END, 0);
-    return Outcome::done();
-  });
-  return finishAdjustment(std::move(outcome), u"cancel");
+Outcome AdjustmentSession::nextPoint() { return step(CMD_AIM_ALIGN_NEXT_POINT, u'|'); }
+
+Outcome AdjustmentSession::save() {
+  switch (kind_) {
+    case Adjustment::Distortion: return close(CMD_DISTORTION_ADJUST_SAVE, u"save");
+    case Adjustment::Center: return close(CMD_CENTER_ADJUST_SAVE, u"save");
+    case Adjustment::Aiming:
+      how_ = u"save";
+      if (Outcome stored = step(CMD_AIM_ALIGN_SAVE, 0); !stored.ok()) return stored;
+      // The controller needs this long to store the alignment before the mode ends.
+      service_.pacer().sleep(kAfterAimingSave);
+      return close(CMD_ADJUST_END, u"save");
+  }
+  return Outcome::done();
 }
+
+Outcome AdjustmentSession::cancel() { return close(CMD_ADJUST_END, u"cancel"); }
 
 }  // namespace zor::service

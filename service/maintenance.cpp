@@ -119,12 +119,13 @@ std::u16string_view InputName(Input input) {
   return u"";
 }
 
-// The controller takes text one byte per packet: a wider character would
-// arrive as another one, or (low byte 0) end the text early.
+// The controller takes text one byte per packet into a buffer of
+// kMaxTextLength characters: a wider character would arrive as another one,
+// a zero byte would end the text early, and a longer text is dropped whole.
 Outcome CheckOneByteText(Input input, std::u16string_view text) {
   for (std::size_t i = 0; i < text.size(); ++i) {
     const char16_t unit = text[i];
-    if (unit <= 0xFF) continue;
+    if (unit != 0 && unit <= 0xFF) continue;
     std::u16string shown(1, unit);
     char32_t code = unit;
     const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
@@ -135,11 +136,22 @@ Outcome CheckOneByteText(Input input, std::u16string_view text) {
     }
     std::u16string message = u"The ";
     message += InputName(input);
-    message += u" holds the character \u201C";
-    message += shown;
-    message += u"\u201D (";
+    message += u" holds the character ";
+    if (unit != 0) message += u"\u201C" + shown + u"\u201D ";
+    message += u"(";
     message += CodePointName(code);
-    message += u"), which the controller cannot take: it takes Latin-1 characters only. Nothing was sent.";
+    message += unit == 0 ? u"), which would end the text early. Nothing was sent."
+                         : u"), which the controller cannot take: it takes Latin-1 characters only. Nothing was sent.";
+    return Outcome::refused(input, std::move(message));
+  }
+  if (text.size() > kMaxTextLength) {
+    std::u16string message = u"The ";
+    message += InputName(input);
+    message += u" is too long: it goes out as ";
+    message += Decimal(static_cast<long long>(text.size()));
+    message += u" characters, and the controller takes at most ";
+    message += Decimal(static_cast<long long>(kMaxTextLength));
+    message += u" in one text. Nothing was sent.";
     return Outcome::refused(input, std::move(message));
   }
   return Outcome::done();

@@ -160,14 +160,7 @@ class Maintenance final : private ChannelHost {
   Outcome aiming(bool on);
   Outcome showVersion();
 
-  // ---- guided adjustments: begin, any jogs, then save or end ----
-  Outcome beginAdjustment(Adjustment adjustment);
-  Outcome jog(Direction direction);
-  Outcome nextAimingPoint();
-  // Distortion and center: the save command. Aiming: the save, its pause and the end.
-  Outcome saveAdjustment();
-  // Leaves the adjustment without storing it.
-  Outcome endAdjustment();
+  // ---- guided adjustments: see AdjustmentSession (service/adjustment.h) ----
 
   // ---- working time ----
   Reading<std::uint32_t> readWorkTime();  // seconds
@@ -196,8 +189,9 @@ class Maintenance final : private ChannelHost {
   Outcome sendText(std::u16string_view operation, Input input, int code, std::u16string_view text);
   Outcome sendHalves(const XYSet& set, std::u16string_view x, std::u16string_view y);
   Outcome sendControllerModel(std::u16string_view password, std::u16string text);
-  Outcome adjustmentStep(int code, char16_t move);
-  Outcome finishAdjustment(Outcome outcome, std::u16string_view how);
+  friend class AdjustmentSession;
+  // reached: the packet was handed to the device link.
+  Outcome adjustmentCommand(int code, bool& reached);
   void report(const Operation& operation, const Outcome& outcome);
 
   // ChannelHost
@@ -208,10 +202,6 @@ class Maintenance final : private ChannelHost {
   Host& host_;
   OperationObserver* observer_ = nullptr;
   std::optional<Identity> identity_;
-  // The adjustment under way: which one, and the moves made so far.
-  std::optional<Adjustment> adjustment_;
-  std::u16string moves_;
-  std::uint64_t adjustmentStart_ = 0;  // packets offered before it began
 };
 
 // Whole texts, letter case ignored the same way in every locale.
@@ -220,8 +210,9 @@ bool MatchesServicePassword(std::u16string_view typed);
 // The name the panel gives an input, for messages ("Max Current").
 std::u16string_view InputName(Input input);
 
-// Refuses a text the controller's one-byte characters cannot carry (a UTF-16
-// code unit above 0xFF), naming the field and the character.
+// Refuses, naming the field, a text the controller cannot take as one text:
+// a character its one-byte characters cannot carry (a UTF-16 code unit above
+// 0xFF, or 0, which ends a text), or more than kMaxTextLength characters.
 Outcome CheckOneByteText(Input input, std::u16string_view text);
 
 // The reset value of a typed working-time entry, or the refusal to show.

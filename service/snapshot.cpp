@@ -80,6 +80,9 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
   switch (rule.kind) {
     case Kind::Fixed5: {
       // A single-precision number, as the controller keeps currents and scales.
+      // A restore sends it as this text; the longest, -FLT_MAX's (a sign, the
+      // digits, a point and five decimals), fits one text of the controller.
+      static_assert(1 + (FLT_MAX_10_EXP + 1) + 1 + 5 <= kMaxTextLength);
       if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::fabs(v.toDouble()) > FLT_MAX)
         return fail("is not a number the controller could have reported");
       const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));

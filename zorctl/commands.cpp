@@ -6,11 +6,13 @@
 #include <functional>
 #include <optional>
 
+#include "service/adjustment.h"
 #include "service/service_log.h"
 #include "service/format.h"
 #include "service/settings.h"
 #include "zorctl/password_input.h"
 #include "zorctl/commands_common.h"
+#include "zorctl/interrupt.h"
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
@@ -266,18 +268,47 @@ int TestPower(Context& c) {
   }, std::nullopt);
 }
 
+// Begin, the jogs at each point (aiming: Next between its two points), then
+// save or, with --cancel, end unsaved: what the panel's dialog sends for the
+// same presses.
 int Adjust(Context& c) {
-  const auto which = Choice(c.inv.values[0], {"center", "distortion"});
-  if (!which) return Usage(c.out, "adjust takes center or distortion");
-  const auto moves = ParseMoves(c.inv.values[1]);
-  if (!moves) return Refuse(c.out, "adjust: MOVES '" + c.inv.values[1] + "' may hold only the letters U, D, L and R");
-  const auto adjustment = *which == 0 ? svc::Adjustment::Center : svc::Adjustment::Distortion;
-  return Send(c, "adjust " + c.inv.values[0], [adjustment, moves = *moves, cancel = c.inv.options.cancel](Maintenance& m) {
-    if (Outcome o = m.beginAdjustment(adjustment); !o.ok()) return o;
-    for (const svc::Direction d : moves)
-      if (Outcome o = m.jog(d); !o.ok()) return o;
-    return cancel ? m.endAdjustment() : m.saveAdjustment();
-  }, svc::FeatureOf(adjustment));
+  const auto& v = c.inv.values;
+  const auto which = Choice(v[0], {"center", "distortion", "aiming"});
+  if (!which) return Usage(c.out, "adjust takes center, distortion or aiming");
+  constexpr svc::Adjustment kKinds[] = {svc::Adjustment::Center, svc::Adjustment::Distortion, svc::Adjustment::Aiming};
+  const svc::Adjustment kind = kKinds[*which];
+  const std::size_t points = kind == svc::Adjustment::Aiming ? 2 : 1;
+  if (v.size() != points + 1)
+    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2" : "adjust " + v[0] + " takes MOVES");
+  std::vector<std::vector<svc::Direction>> moves;
+  for (std::size_t i = 1; i < v.size(); ++i) {
+    auto parsed = ParseMoves(v[i]);
+    if (!parsed) return Refuse(c.out, "adjust: MOVES '" + v[i] + "' may hold only the letters U, D, L and R");
+    moves.push_back(std::move(*parsed));
+  }
+  return Send(c, "adjust " + v[0], [kind, moves, cancel = c.inv.options.cancel](Maintenance& m) {
+    svc::AdjustmentSession adjustment(m, kind);
+    // Stopped by a signal between two steps: the controller leaves the
+    // adjustment's mode as with --cancel.
+    auto stopped = [&] {
+      Outcome o = adjustment.cancel();
+      if (o.ok()) o.message = u"the adjustment was ended without saving";
+      return o;
+    };
+    if (Outcome o = adjustment.begin(); !o.ok()) return o;
+    for (std::size_t point = 0; point < moves.size(); ++point) {
+      if (point > 0) {
+        if (StopRequested()) return stopped();
+        if (Outcome o = adjustment.nextPoint(); !o.ok()) return o;
+      }
+      for (const svc::Direction d : moves[point]) {
+        if (StopRequested()) return stopped();
+        if (Outcome o = adjustment.jog(d); !o.ok()) return o;
+      }
+    }
+    if (StopRequested()) return stopped();
+    return cancel ? adjustment.cancel() : adjustment.save();
+  }, svc::FeatureOf(kind));
 }
 
 // ---- the service log ------------------------------------------------------------------
@@ -359,7 +390,7 @@ const Command kCommands[] = {
     {"show-version", 0, 0, {}, [](Context& c) {
        return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
      }},
-    {"adjust", 2, 2, {"--cancel"}, Adjust},
+    {"adjust", 2, 3, {"--cancel"}, Adjust},
     {"backup", 1, 1, {}, Backup},
     {"diff", 1, 1, {"--identity"}, Diff},
     {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},

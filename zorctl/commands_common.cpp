@@ -1,5 +1,7 @@
 #include "zorctl/commands_common.h"
 
+#include "zorctl/interrupt.h"
+
 namespace zorctl {
 
 namespace svc = zor::service;
@@ -45,7 +47,15 @@ int Send(Context& c, const std::string& what, const Operation& operation, std::o
   }
   if (const int status = c.open(); status != kDone) return status;
   if (const int status = c.checkFamily(feature, what); status != kDone) return status;
-  return Finish(c, c.session.send(what, operation, plan), what);
+  const Outcome outcome = c.session.send(what, operation, plan);
+  if (StopRequested()) return Interrupted(c, what, ToUtf8(outcome.message));
+  return Finish(c, outcome, what);
+}
+
+int Interrupted(Context& c, const std::string& what, const std::string& sofar) {
+  std::string message = what + ": interrupted by " + StopSignalName();
+  message += "; " + (sofar.empty() ? std::string("what was under way was sent in full") : sofar);
+  return c.out.finish(InterruptedStatus(), message, "interrupted");
 }
 
 // A dry run of a read prints its plan.

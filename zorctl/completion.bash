@@ -69,7 +69,7 @@ _zorctl() {
       shutter:0) words=(open close) ;;
       aiming:0) words=(on off) ;;
       test-power:0) words=(on off) ;;
-      adjust:0) words=(center distortion) ;;
+      adjust:0) words=(center distortion aiming) ;;
       backup:0 | diff:0 | restore:0)
         compopt -o default 2>/dev/null
         COMPREPLY=()

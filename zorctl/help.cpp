@@ -34,6 +34,9 @@ Commands:
                                 begin the adjustment, jog by MOVES (letters
                                 U, D, L, R; "" for none) and save it, or with
                                 --cancel end it without saving
+  adjust aiming MOVES1 MOVES2   align the aiming diode: jog by MOVES1 at the
+                                top left point, Next, jog by MOVES2 at the
+                                right bottom point, then save (or --cancel)
   backup FILE                   read every setting the controller reports and
                                 save them, with its identity, as a snapshot
   diff FILE                     compare a snapshot with the controller, setting
@@ -102,8 +105,8 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
   ok             true when the command did everything it set out to
   exit_status    as below
   error          {kind, message} when not ok; kind is usage, refused,
-                 not-connected, not-accepted, read-failed, no-device-link
-                 or file (a file could not be read or written)
+                 not-connected, not-accepted, read-failed, no-device-link,
+                 file (a file could not be read or written) or interrupted
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
   get NAME:      currents: min_current, max_current; distortion: distortion_x,
@@ -138,6 +141,13 @@ Exit status:
      restore: a value does not read back as sent)
   5  a file could not be read or written (the service log, a backup), or
      standard output or standard error could not be written
+  130  interrupted by Ctrl+C (SIGINT; 143 for SIGTERM), as below
+
+Ctrl+C (SIGINT) or SIGTERM while zorctl sends never cuts a value short: it
+says "stopping after this value" and stops once the value under way is sent
+whole (a restore: between settings; an adjustment: between jogs, then ended
+unsaved). zorctl then ends by that signal, so a script running it stops too.
+A second Ctrl+C ends it at once.
 
 Environment:
   ZOR_SERVICE_PASSWORD   the service password
@@ -154,6 +164,7 @@ Examples:
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
   zorctl set ip 192.168.1.10 --dry-run
   zorctl adjust distortion UUL
+  zorctl adjust aiming UUL D
   zorctl backup unit-100001.json
   zorctl diff unit-100001.json
   zorctl restore unit-100001.json --yes
@@ -232,10 +243,17 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
     {"init-power-board", "Usage: zorctl init-power-board [--dry-run]\n\nReinitialises the power board.\n"},
     {"show-version", "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n"},
     {"adjust", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
+       zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
 
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
-or with --cancel ends the adjustment without saving.
+or with --cancel ends the adjustment without saving. Ctrl+C between two
+jogs ends it without saving too (exit status 130).
+
+aiming aligns the aiming diode at two points, as the panel's "Aiming
+Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
+the jogs of MOVES2 at the centre of the right bottom, then the save and,
+half a second later, the end of the alignment; with --cancel the end alone.
 )"},
     {"log", R"(Usage: zorctl log [--since DATE] [--json]
 
@@ -295,7 +313,8 @@ controller model go back only with --identity and the service password; a
 snapshot of another system (another serial number) only with
 --other-system. On a terminal the
 comparison is shown and confirmed first; without one, --yes is needed.
-Ctrl+C cancels between settings: each is as it was or fully sent.
+Ctrl+C or SIGTERM stops it between settings: each is as it was or fully
+sent, and the exit status is 130 (143).
 )"},
     {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
 };

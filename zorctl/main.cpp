@@ -3,12 +3,14 @@
 #include <fcntl.h>
 
 #include <cerrno>
+#include <cstdlib>
 #include <string>
 #include <variant>
 
 #include "zorctl/arguments.h"
 #include "zorctl/commands.h"
 #include "zorctl/help.h"
+#include "zorctl/interrupt.h"
 #include "zorctl/output.h"
 
 namespace {
@@ -62,5 +64,11 @@ int Run(int argc, char** argv) {
 
 int main(int argc, char** argv) {
   HoldClosedStandardStreams();
+  // Registered first, so it runs last: an interrupted run ends by its signal
+  // once everything a normal exit does is done (the device link keeps what
+  // it keeps when it is unloaded).
+  std::atexit([] {
+    if (StopRequested()) EndBySignal();
+  });
   return EndOutput(Run(argc, argv));
 }

@@ -7,6 +7,7 @@
 #include <cstdio>
 
 #include "link/load_device_link.h"
+#include "zorctl/interrupt.h"
 
 namespace zorctl {
 
@@ -120,6 +121,7 @@ int Session::open(std::string& kind, std::string& problem) {
 }
 
 zor::service::Outcome Session::send(std::string_view what, const Operation& operation, const Plan& plan) {
+  const StopOnSignal stop("stopping after this value");
   pacer_->start(what, plan.totalMs);
   zor::service::Outcome outcome = operation(*service_);
   pacer_->end();

@@ -46,7 +46,8 @@ class Session final : public zor::service::Host {
   zor::service::Maintenance& service() { return *service_; }
 
   // Runs an operation that sends; with a plan longer than half a second its
-  // progress shows on a terminal.
+  // progress shows on a terminal. SIGINT and SIGTERM meanwhile only ask it to
+  // stop (zorctl/interrupt.h).
   zor::service::Outcome send(std::string_view what, const Operation& operation, const Plan& plan);
 
  private:

@@ -1,6 +1,5 @@
 // zorctl's snapshot commands: backup, diff and restore.
 
-#include <signal.h>
 #include <unistd.h>
 
 #include <QJsonArray>
@@ -12,6 +11,7 @@
 #include "service/restore.h"
 #include "service/snapshot.h"
 #include "zorctl/commands_common.h"
+#include "zorctl/interrupt.h"
 #include "zorctl/password_input.h"
 
 namespace zorctl {
@@ -66,30 +66,21 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
   }
 }
 
-volatile sig_atomic_t g_interrupted = 0;
-
-// Ctrl+C during a restore cancels between settings: a text never stops half sent.
+// Ctrl+C or SIGTERM during a restore stops it between settings: each is as
+// it was or fully sent.
 class RestoreProgress final : public svc::RestoreProgress {
  public:
-  explicit RestoreProgress(Output& out) : out_(out) {
-    struct sigaction action{};
-    action.sa_handler = [](int) { g_interrupted = 1; };
-    sigemptyset(&action.sa_mask);
-    sigaction(SIGINT, &action, &saved_);
-  }
-  ~RestoreProgress() override {
-    out_.endProgress();
-    sigaction(SIGINT, &saved_, nullptr);
-  }
+  explicit RestoreProgress(Output& out) : out_(out) {}
+  ~RestoreProgress() override { out_.endProgress(); }
   bool proceed(int index, int total, const std::string& name) override {
-    if (g_interrupted != 0) return false;
+    if (StopRequested()) return false;
     out_.progress("restoring " + std::to_string(index + 1) + " of " + std::to_string(total) + ": " + name);
     return true;
   }
 
  private:
   Output& out_;
-  struct sigaction saved_{};
+  const StopOnSignal stop_{"stopping after this setting"};
 };
 
 bool Confirm(const std::string& question) {
@@ -232,8 +223,10 @@ int RestoreCommand(Context& c) {
   c.out.set("cancelled", report.cancelled);
   c.out.set("summary", ToQString(std::u16string_view(report.summary())));
   c.out.info(ToUtf8(report.summary()));
+  if (StopRequested())
+    return Interrupted(c, "restore",
+                       report.cancelled ? "the settings after the one under way were not sent" : ToUtf8(report.outcome.message));
   if (!report.outcome.ok()) return c.out.finish(report.outcome);
-  if (report.cancelled) return c.out.finish(kRefused, "restore: cancelled", "cancelled");
   return c.out.finish(allVerified ? kDone : kReadFailed, allVerified ? "" : "some settings do not read back as in the file", "read-failed");
 }
 

@@ -130,8 +130,11 @@ TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
   EXPECT_EQ(model.snapshot().lens, 300);
 
   EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength, '1') + "0"), Outcome::Rejected);
-  EXPECT_THAT(model.lastError(), HasSubstr("longer than"));
+  EXPECT_THAT(model.lastError(), HasSubstr("longer than 64"));
   EXPECT_EQ(model.snapshot().lens, 300);
+  // A text that fills the buffer is whole: its end takes no place in it.
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength - 3, '0') + "254"), Outcome::Committed);
+  EXPECT_EQ(model.snapshot().lens, 254);
 }
 
 struct Step {

@@ -15,6 +15,7 @@ using zortest::ClickStep;
 using zortest::KeyStep;
 using zortest::PanelHarness;
 using zortest::Step;
+using zortest::Sent;
 using zortest::Transcript;
 
 namespace {
@@ -78,6 +79,46 @@ TEST(AimingAlignment, EveryWayOutSendsTheEndOnce) {
     for (const std::string& e : r.expected.events()) expected.add(e);
     EXPECT_EQ(h.transcript, expected);
     EXPECT_EQ(result, r.result);
+  }
+}
+
+struct FailedRun {
+  const char* name;
+  std::size_t refused;  // counted from the begin (11)
+  std::vector<Step> steps;
+  std::vector<bool> openAfter;  // whether the dialog is still open after each step
+  std::vector<std::string> sent;
+};
+
+// The alignment keeps its codes whatever failed, and every way out ends the
+// mode with exactly one 154 that reached the link.
+TEST(AimingAlignment, AFailedStepKeepsTheAlignmentItsOwnCodes) {
+  const Step next = ClickStep("Next", aiming::IDC_NEXT);
+  const Step save = ClickStep("Save", aiming::IDC_NEXT);
+  const Step cancel = ClickStep("Cancel", platform::IDCANCEL);
+  const FailedRun runs[] = {
+      {"save refused, saved again", 3, {next, save, save}, {true, true, false},
+       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"}},
+      {"the end after the save refused: closed, never a second end", 4, {next, save}, {true, false},
+       {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"}},
+      {"next refused stays at the first point", 2, {next, cancel}, {true, false},
+       {"send 0B 00", "send 0C 00 -> 2", "send 9A 00"}},
+  };
+  for (const FailedRun& r : runs) {
+    SCOPED_TRACE(r.name);
+    PanelHarness h;
+    StartNz(h);
+    h.link.refusePacket(r.refused);
+    h.prompter.queue([&](QDialog& d) {
+      for (std::size_t i = 0; i < r.steps.size(); ++i) {
+        SCOPED_TRACE(r.steps[i].name);
+        r.steps[i].act(d);
+        EXPECT_EQ(d.isVisible(), r.openAfter[i]);
+      }
+      return d.result();
+    });
+    h.press(panel::IDC_AIMING_ALIGNMENT);
+    EXPECT_EQ(Sent(h.transcript), r.sent);
   }
 }
 
@@ -183,7 +224,8 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
   PanelHarness h;
   h.link.setFindResults({0});
   h.start();
-  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h);
+  zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Aiming);
+  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h, adjustment);
   AimingDiodeAlignmentDlg& dialog = *shown;
   zortest::Click(dialog, platform::IDCANCEL);
   EXPECT_FALSE(dialog.isVisible());

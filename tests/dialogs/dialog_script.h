@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "platform/dialog.h"
+#include "service/adjustment.h"
 #include "tests/support/panel_harness.h"
 
 namespace zortest {
@@ -45,12 +46,20 @@ inline Step KeyStep(const char* name, Qt::Key key) {
 }
 inline Step CloseBoxStep() { return {"close box", CloseBox}; }
 
-// A sub-dialog shown on the panel directly, without its opener: for what the
-// panel itself never lets happen, such as running it unconnected.
+// The packets and pauses, without the messages and the reconnection between them.
+inline std::vector<std::string> Sent(const Transcript& t) {
+  std::vector<std::string> sent;
+  for (const std::string& e : t.events())
+    if (e.starts_with("send") || e.starts_with("wait")) sent.push_back(e);
+  return sent;
+}
+
+// An adjustment dialog shown on the panel directly, without its opener: for
+// what the panel itself never lets happen, such as running it unconnected.
 template <class D>
-std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h) {
+std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h, zor::service::AdjustmentSession& adjustment) {
   auto dialog = std::make_unique<D>(h.prompter, &h.panel());
-  dialog->m_pService = &h.panel().service();
+  dialog->m_pAdjustment = &adjustment;
   dialog->Initialize();
   dialog->show();
   return dialog;

@@ -236,7 +236,9 @@ TEST(GeometryMove, SendsTargetsWithinOneByteAndRefusesEverythingElse) {
       {"X not a number", "abc", "5", "0", {kBox + "Please enter a positive integer."}},
       {"X negative", "-1", "5", "0", {kBox + "Please enter a positive integer."}},
       {"Y empty", "5", "", "0", {kBox + "Please enter a positive integer."}},
-      {"Pulse not a whole number", "5", "7", "1.5", {kBox + "Please enter an integer."}},
+      // Move takes only its own two fields.
+      {"Pulse not a whole number", "5", "7", "1.5", {"send BE 05", "wait 200", "send BF 07", "wait 200"}},
+      {"Pulse empty", "5", "7", "", {"send BE 05", "wait 200", "send BF 07", "wait 200"}},
   };
   for (const MoveCase& c : cases) {
     SCOPED_TRACE(c.name);

@@ -12,6 +12,7 @@
 
 using zortest::PanelHarness;
 using zortest::Step;
+using zortest::Sent;
 using zortest::Transcript;
 
 namespace {
@@ -149,6 +150,28 @@ TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
   }
 }
 
+// A jog the link did not take leaves the adjustment what it was: Save still
+// stores the centering, never the distortion, and Cancel ends it.
+TEST(JogAdjustment, AFailedJogKeepsTheCenteringItsOwnCodes) {
+  for (const bool save : {true, false}) {
+    SCOPED_TRACE(save ? "Save" : "Cancel");
+    PanelHarness h;
+    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kCentering.model));
+    h.start();
+    h.link.refusePacket(2);  // the first jog
+    h.prompter.queue([&](QDialog& d) {
+      zortest::Click(d, jog::IDC_UP);
+      EXPECT_TRUE(d.isVisible());
+      zortest::Click(d, jog::IDC_UP);
+      zortest::Click(d, save ? platform::IDOK : platform::IDCANCEL);
+      return d.result();
+    });
+    h.press(kCentering.button);
+    EXPECT_EQ(Sent(h.transcript), (std::vector<std::string>{"send 28 00", "send 04 00 -> 2", "send 04 00",
+                                                            save ? "send 2A 00" : "send 9A 00"}));
+  }
+}
+
 TEST(JogAdjustment, NoConnectionMeansNoDialog) {
   PanelHarness h;
   h.link.setFindResults({0});
@@ -181,7 +204,8 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
   PanelHarness h;
   h.link.setFindResults({0});
   h.start();
-  const auto shown = zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h);
+  zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Distortion);
+  const auto shown = zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h, adjustment);
   DistortionCorrectionDlg& dialog = *shown;
   zortest::Key(dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());

@@ -6,6 +6,7 @@
 #include <functional>
 #include <vector>
 
+#include "service/adjustment.h"
 #include "service/maintenance.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
@@ -15,6 +16,7 @@ namespace zortest {
 namespace {
 
 using zor::service::Adjustment;
+using zor::service::AdjustmentSession;
 using zor::service::Direction;
 using zor::service::Input;
 using zor::service::Maintenance;
@@ -112,8 +114,9 @@ INSTANTIATE_TEST_SUITE_P(
                     nullptr},
         RefusedCase{"AimingSaveNeverEnds", 2,
                     [](Maintenance& s) {
-                      s.beginAdjustment(Adjustment::Aiming);
-                      return s.saveAdjustment();
+                      AdjustmentSession aiming(s, Adjustment::Aiming);
+                      aiming.begin();
+                      return aiming.save();
                     },
                     Transcript{"send 0B 00", "send 0D 00 -> 2"}, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -128,34 +131,40 @@ TEST_F(ServiceTest, AfterARefusedPacketTheNextOperationLooksForTheSystemFirst) {
 
 // ---- refused before anything is sent ---------------------------------------------
 
-struct CharacterCase {
+struct TextCase {
   const char* name;
   std::u16string text;
-  const char16_t* shown;  // nullptr: accepted
+  const char16_t* said;  // nullptr: accepted
 };
 
-class OneByteText : public ::testing::TestWithParam<CharacterCase> {};
+class ControllerText : public ::testing::TestWithParam<TextCase> {};
 
-TEST_P(OneByteText, OnlyLatin1Passes) {
+TEST_P(ControllerText, OnlyWhatOneTextOfOneByteCharactersCarriesPasses) {
   const Outcome outcome = zor::service::CheckOneByteText(Input::Lens, GetParam().text);
-  if (GetParam().shown == nullptr) {
-    EXPECT_TRUE(outcome.ok());
+  if (GetParam().said == nullptr) {
+    EXPECT_TRUE(outcome.ok()) << Utf8(outcome.message);
     return;
   }
   EXPECT_EQ(outcome.status, Status::Refused);
   EXPECT_EQ(outcome.input, Input::Lens);
-  EXPECT_TRUE(outcome.message.starts_with(u"The Lens holds the character ")) << Utf8(outcome.message);
-  EXPECT_NE(outcome.message.find(GetParam().shown), std::u16string::npos) << Utf8(outcome.message);
+  EXPECT_TRUE(outcome.message.starts_with(u"The Lens ")) << Utf8(outcome.message);
+  EXPECT_NE(outcome.message.find(GetParam().said), std::u16string::npos) << Utf8(outcome.message);
 }
 
 INSTANTIATE_TEST_SUITE_P(
-    Service, OneByteText,
-    ::testing::Values(CharacterCase{"Ascii", u"163", nullptr}, CharacterCase{"Latin1", u"\u00FF\u00B5", nullptr},
-                      CharacterCase{"Empty", u"", nullptr},
-                      CharacterCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
-                      CharacterCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
-                      CharacterCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
-                      CharacterCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"}),
+    Service, ControllerText,
+    ::testing::Values(TextCase{"Ascii", u"163", nullptr}, TextCase{"Latin1", u"\u00FF\u00B5", nullptr},
+                      TextCase{"Empty", u"", nullptr},
+                      TextCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
+                      TextCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
+                      TextCase{"ZeroEndsTheText", std::u16string(u"1\0" "5", 3), u"character (U+0000)"},
+                      TextCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
+                      TextCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"},
+                      // The controller's buffer holds 64 characters; the end of the text takes no place.
+                      TextCase{"FillsTheBuffer", std::u16string(64, u'9'), nullptr},
+                      TextCase{"OneBeyondTheBuffer", std::u16string(65, u'9'),
+                               u"is too long: it goes out as 65 characters, and the controller takes at most 64 "
+                               u"in one text. Nothing was sent."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct RefusalCase {
@@ -186,6 +195,15 @@ INSTANTIATE_TEST_SUITE_P(
         RefusalCase{"ControllerModelBeyondLatin1",
                     [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", u"10\u20AC", -1); },
                     Input::ControllerModel, false},
+        // Its flag prefix and closing blank go out too: 2 + 62 + 1 characters.
+        RefusalCase{"ControllerModelWhoseWholeTextOverflows",
+                    [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", std::u16string(62, u'1'), -1); },
+                    Input::ControllerModel, false},
+        RefusalCase{"OverlongXMultiplier",
+                    [](Maintenance& s) { return s.setXMultiplier(std::u16string(100000, u'1')); },
+                    Input::XMultiplier, false},
+        RefusalCase{"OverlongYOfTwo", [](Maintenance& s) { return s.setScale(u"1", std::u16string(65, u'1')); },
+                    Input::ScaleY, false},
         RefusalCase{"WorkTimeWrongPassword", [](Maintenance& s) { return s.resetWorkTime(u"", 5); }, Input::Password,
                     true},
         RefusalCase{"MoveYAboveOneByte", [](Maintenance& s) { return s.moveTo(255, 256); }, Input::MoveY, false},
@@ -220,14 +238,20 @@ TEST_F(ServiceTest, EachSendingOperationIsReportedOnceWithTheValueSent) {
 }
 
 TEST_F(ServiceTest, AnAdjustmentIsOneOperationWithItsMoves) {
-  service.beginAdjustment(Adjustment::Center);
-  service.jog(Direction::Up);
-  service.jog(Direction::Up);
-  service.jog(Direction::Left);
-  service.saveAdjustment();
-  service.beginAdjustment(Adjustment::Distortion);
-  service.jog(Direction::Right);
-  service.endAdjustment();
+  {
+    AdjustmentSession center(service, Adjustment::Center);
+    center.begin();
+    center.jog(Direction::Up);
+    center.jog(Direction::Up);
+    center.jog(Direction::Left);
+    center.save();
+  }
+  {
+    AdjustmentSession distortion(service, Adjustment::Distortion);
+    distortion.begin();
+    distortion.jog(Direction::Right);
+    distortion.cancel();
+  }
   EXPECT_EQ(t, (Transcript{"send 28 00", "send 04 00", "send 04 00", "send 07 00", "send 2A 00", "send 03 00",
                            "send 06 00", "send 9A 00"}));
   ASSERT_EQ(host.records.size(), 2u);
@@ -236,6 +260,81 @@ TEST_F(ServiceTest, AnAdjustmentIsOneOperationWithItsMoves) {
   EXPECT_EQ(host.records[1].operation, u"adjust distortion");
   EXPECT_EQ(host.records[1].value, u"R cancel");
 }
+
+// ---- an adjustment whatever fails on the way ----------------------------------------
+
+enum class Press { Up, Next, Save, Cancel };
+
+struct AdjustmentCase {
+  const char* name;
+  Adjustment kind;
+  std::size_t refused;  // the packet, counted from the begin, that the link does not take
+  bool systemGone;      // after it, no system answers the connection check
+  std::vector<Press> presses;
+  std::vector<std::string> sent;  // packets and pauses
+  bool ended;
+  const char16_t* logged;  // the value of its one log line
+  Status outcome;          // and its outcome
+};
+
+class AdjustmentFailures : public ServiceTest, public ::testing::WithParamInterface<AdjustmentCase> {};
+
+TEST_P(AdjustmentFailures, KeepTheAdjustmentItsCodesAndOneLogLine) {
+  const AdjustmentCase& c = GetParam();
+  fake.refusePacket(c.refused);
+  if (c.systemGone) fake.setFindResults({0});
+  bool ended = false;
+  {
+    AdjustmentSession adjustment(service, c.kind);
+    adjustment.begin();
+    for (Press press : c.presses) {
+      switch (press) {
+        case Press::Up: adjustment.jog(Direction::Up); break;
+        case Press::Next: adjustment.nextPoint(); break;
+        case Press::Save: adjustment.save(); break;
+        case Press::Cancel: adjustment.cancel(); break;
+      }
+    }
+    ended = adjustment.ended();
+  }
+  std::vector<std::string> sent;
+  for (const std::string& e : t.events())
+    if (e.starts_with("send") || e.starts_with("wait")) sent.push_back(e);
+  EXPECT_EQ(sent, c.sent);
+  EXPECT_EQ(ended, c.ended);
+  ASSERT_EQ(host.records.size(), 1u);
+  EXPECT_EQ(Utf8(host.records[0].value), Utf8(c.logged));
+  EXPECT_EQ(host.records[0].outcome.status, c.outcome);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Service, AdjustmentFailures,
+    ::testing::Values(
+        AdjustmentCase{"CenterSavesWithItsOwnCodeAfterARefusedJog", Adjustment::Center, 2, false,
+                       {Press::Up, Press::Up, Press::Save},
+                       {"send 28 00", "send 04 00 -> 2", "send 04 00", "send 2A 00"}, true, u"U save", Status::Done},
+        AdjustmentCase{"DistortionCancelsAfterARefusedJog", Adjustment::Distortion, 2, false,
+                       {Press::Up, Press::Cancel}, {"send 03 00", "send 04 00 -> 2", "send 9A 00"}, true, u"cancel",
+                       Status::Done},
+        AdjustmentCase{"AimingSaveRefusedIsSentAgain", Adjustment::Aiming, 3, false,
+                       {Press::Next, Press::Save, Press::Save},
+                       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"}, true,
+                       u"| save", Status::Done},
+        AdjustmentCase{"AimingSaveRefusedThenCancelled", Adjustment::Aiming, 3, false,
+                       {Press::Next, Press::Save, Press::Cancel},
+                       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 9A 00"}, true, u"| cancel", Status::Done},
+        // The end reached the link: the adjustment is over, whatever the link said.
+        AdjustmentCase{"AimingEndRefusedAfterTheSave", Adjustment::Aiming, 4, false, {Press::Next, Press::Save},
+                       {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"}, true, u"| save",
+                       Status::NotAccepted},
+        AdjustmentCase{"AimingNextRefusedIsNoStep", Adjustment::Aiming, 2, false,
+                       {Press::Next, Press::Next, Press::Up, Press::Cancel},
+                       {"send 0B 00", "send 0C 00 -> 2", "send 0C 00", "send 04 00", "send 9A 00"}, true, u"|U cancel",
+                       Status::Done},
+        // Nothing reached the link, so nothing ended: the line is written when it is let go.
+        AdjustmentCase{"CancelWithNoSystemLeft", Adjustment::Distortion, 2, true, {Press::Up, Press::Cancel},
+                       {"send 03 00", "send 04 00 -> 2"}, false, u"cancel", Status::NotConnected}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ServiceTest, NoSystemAtAllIsNotConnectedAndSendsNothing) {
   fake.refusePacket(1);

@@ -8,6 +8,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <cfloat>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -184,6 +185,26 @@ TEST(Snapshot, KeysRepeatedInOtherObjectsOrInsideTextsAreNoDuplicates) {
   text.insert(1, R"("notes": {"format": [{"a": 1}, {"a": 2}], "b": "\"format\": {,} \\", "c": "\u00e9"},)");
   std::string problem;
   EXPECT_TRUE(svc::ParseSnapshot(text, problem)) << problem;
+}
+
+// The largest values a controller can report load, and each goes out as one
+// text the controller takes whole.
+TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
+  QJsonObject file = GoodFile();
+  QJsonObject settings = file["settings"].toObject();
+  settings["min_current"] = -static_cast<double>(FLT_MAX);
+  settings["max_current"] = static_cast<double>(FLT_MAX);
+  settings["scale_x"] = 0;
+  settings["scale_y"] = static_cast<double>(FLT_TRUE_MIN);
+  file["settings"] = settings;
+  std::string problem;
+  const auto snapshot = svc::ParseSnapshot(Text(file), problem);
+  ASSERT_TRUE(snapshot) << problem;
+  EXPECT_EQ(snapshot->find("min_current")->text.size(), 46u);
+  EXPECT_EQ(snapshot->find("scale_x")->text, u"0.00000");
+  EXPECT_EQ(snapshot->find("scale_y")->text, u"0.00000");
+  for (const svc::SettingField& field : snapshot->settings)
+    EXPECT_TRUE(svc::CheckOneByteText(svc::Input::None, field.text).ok()) << field.key;
 }
 
 // ---- the file itself -------------------------------------------------------------------

@@ -3,6 +3,11 @@
 // "find"), and answers as a system named NZ-REC (or ZOR_RECORD_MODEL, cut to
 // 10 bytes) whose every other reply is zeros.
 // ZOR_RECORD_REFUSE=n makes the n-th packet fail with result 2.
+// ZOR_RECORD_SIGNAL=n:s[,n:s...] sends the process signal s once the n-th
+// packet is recorded: a signal that arrives while a text is going out.
+#include <signal.h>
+#include <unistd.h>
+
 #include <algorithm>
 #include <cstdint>
 #include <cstdio>
@@ -33,6 +38,15 @@ EXPORT std::int32_t dwSendCommand(const std::uint8_t* packet, std::int32_t lengt
   const char* refuse = std::getenv("ZOR_RECORD_REFUSE");
   const bool refused = refuse != nullptr && std::atoi(refuse) == g_packets;
   Record(refused ? "send %02X %02X -> 2" : "send %02X %02X", packet[2], packet[3]);
+  if (const char* signals = std::getenv("ZOR_RECORD_SIGNAL")) {
+    char* end = const_cast<char*>(signals);
+    do {
+      const long n = std::strtol(end + (end == signals ? 0 : 1), &end, 10);
+      if (*end != ':') break;
+      const long s = std::strtol(end + 1, &end, 10);
+      if (n == g_packets) kill(getpid(), static_cast<int>(s));
+    } while (*end == ',');
+  }
   return refused ? 2 : 0;
 }
 

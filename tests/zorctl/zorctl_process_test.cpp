@@ -16,6 +16,7 @@
 #include <QJsonObject>
 #include <QProcess>
 #include <QProcessEnvironment>
+#include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
 
@@ -23,6 +24,7 @@ namespace {
 
 struct Result {
   int status = -1;
+  int signal = 0;  // the signal that ended it
   QByteArray out;
   QByteArray err;
   QStringList recorded;
@@ -55,6 +57,7 @@ class Zorctl : public ::testing::Test {
     p.waitForFinished(60000);
     Result r;
     r.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -1;
+    r.signal = p.exitStatus() == QProcess::CrashExit ? p.exitCode() : 0;
     r.out = p.readAllStandardOutput();
     r.err = p.readAllStandardError();
     QFile f(record());
@@ -96,6 +99,7 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
     int status;
   } cases[] = {
       {{"set", "lens", QString::fromUtf8("1\xC4\x80" "5")}, 1},
+      {{"set", "lens", QString(65, '1')}, 1},  // beyond the controller's text buffer
       {{"set", "serial", "7"}, 1},  // no password anywhere
       {{"set", "ip", "10.0.0.256"}, 1},
       {{"set", "mac", "00:11:22"}, 1},
@@ -103,6 +107,9 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
       {{"test-power", "on", "101"}, 1},
       {{"set", "work-time", "1,2:3"}, 1},
       {{"adjust", "center", "UX"}, 1},
+      {{"adjust", "aiming", "U", "X"}, 1},
+      {{"adjust", "aiming", "U"}, 2},
+      {{"adjust", "center", "U", "D"}, 2},
       {{"set", "colour", "red"}, 2},
       {{"get"}, 2},
       {{"frobnicate"}, 2},
@@ -212,6 +219,71 @@ TEST_F(Zorctl, ARefusedPacketEndsWithStatus3) {
   EXPECT_EQ(r.status, 3);
   EXPECT_EQ(r.recorded, kFound + QStringList{"send F1 00 -> 2"});
   EXPECT_EQ(Json(r)["error"].toObject()["kind"].toString(), "not-accepted");
+}
+
+// What the panel's alignment dialog sends for the same presses; the save's
+// pause through the plan.
+TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
+  const Result cancelled = run({"adjust", "aiming", "U", "dl", "--cancel"});
+  EXPECT_EQ(cancelled.status, 0) << cancelled.err.toStdString();
+  EXPECT_EQ(cancelled.recorded, kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00",
+                                                       "send 07 00", "send 9A 00"}));
+  const Result planned = run({"adjust", "aiming", "", "R", "--dry-run", "--json"});
+  EXPECT_EQ(planned.status, 0);
+  QStringList steps;
+  for (const QJsonValue& step : Json(planned)["dry_run"].toArray()) steps << step.toObject()["step"].toString();
+  EXPECT_EQ(steps, (QStringList{"find system", "query 142 (38 bytes)", "packet FF FF 0B 00", "packet FF FF 0C 00",
+                                "packet FF FF 06 00", "packet FF FF 0D 00", "wait 500 ms", "packet FF FF 9A 00"}));
+}
+
+QStringList Sent(const QStringList& recorded) { return recorded.filter(QRegularExpression("^send ")); }
+
+// A signal while a text goes out takes effect after that text's commit, so no
+// part of it is left in the controller's buffer for the next text to run
+// into; the run then ends by that signal. A second one ends it at once.
+TEST_F(Zorctl, ASignalNeverCutsATextShort) {
+  const struct {
+    const char* name;
+    QStringList args;
+    const char* raised;  // packet:signal, as the recording link sends them
+    int endsBy;
+    QStringList sent;
+  } cases[] = {
+      {"SIGINT", {"set", "lens", "7", "--json"}, "1:2", SIGINT, {"send 42 37", "send 42 00", "send 45 00"}},
+      {"SIGTERM", {"set", "lens", "7", "--json"}, "2:15", SIGTERM, {"send 42 37", "send 42 00", "send 45 00"}},
+      {"a second SIGINT", {"set", "lens", "78"}, "1:2,2:2", SIGINT, {"send 42 37", "send 42 38"}},
+      {"between jogs, the adjustment ends unsaved", {"adjust", "distortion", "UUUU", "--json"}, "2:2", SIGINT,
+       {"send 03 00", "send 04 00", "send 9A 00"}},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    const Result r = run(c.args, true, {{"ZOR_RECORD_SIGNAL", c.raised}});
+    EXPECT_EQ(r.signal, c.endsBy) << r.err.toStdString();
+    EXPECT_EQ(Sent(r.recorded), c.sent);
+    EXPECT_TRUE(r.err.startsWith("zorctl: stopping after this value\n")) << r.err.toStdString();
+    if (!c.args.contains("--json")) continue;
+    const QJsonObject o = Json(r);
+    EXPECT_EQ(o["exit_status"].toInt(), 128 + c.endsBy);
+    EXPECT_EQ(o["error"].toObject()["kind"].toString(), "interrupted");
+  }
+}
+
+// Ctrl+C during a restore: the setting under way is sent whole, the rest not at all.
+TEST_F(Zorctl, ARestoreStopsBetweenSettings) {
+  QFile f(dir.filePath("unit.json"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(R"({"format": "zor-maintenance-settings", "version": 1, "time": "2026-12-09T10:00:00Z",
+    "tool_version": "1.0.0", "identity": {"serial_number": 0, "system_name": "NZ-REC", "version": "",
+    "release_date": "", "lens_mm": 7, "family": "NZ"}, "settings": {"min_current": 1, "max_current": 2},
+    "missing": ["distortion", "scale", "controller-model", "work-time", "mac", "ip", "subnet", "gateway", "ship-id"]})");
+  f.close();
+  const Result r = run({"restore", f.fileName(), "--yes", "--json"}, true, {{"ZOR_RECORD_SIGNAL", "1:2"}});
+  EXPECT_EQ(r.signal, SIGINT) << r.err.toStdString();
+  EXPECT_EQ(Sent(r.recorded), (QStringList{"send 42 37", "send 42 00", "send 45 00"}));
+  EXPECT_TRUE(r.err.contains("zorctl: stopping after this setting\n")) << r.err.toStdString();
+  const QJsonObject o = Json(r);
+  EXPECT_EQ(o["exit_status"].toInt(), 130);
+  EXPECT_EQ(o["cancelled"].toBool(), true);
 }
 
 // On the device link we ship: a command without pauses goes through, and
