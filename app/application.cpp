@@ -12,10 +12,10 @@
 bool CZORSystemMaintenanceApp::InitInstance() {
   platform::QtPrompter prompter;
   platform::BlockingPacer pacer;
-  CZORSystemMaintenanceDlg dialog({pacer, prompter, [](zor::DeviceLink& link) {
-                                     return zor::LoadDeviceLink(link, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB));
-                                   },
-                                   zor::service::ServiceLogPath()});
+  CZORSystemMaintenanceDlg dialog(
+      {pacer, prompter,
+       [](zor::DeviceLink& link) { return zor::LoadDeviceLink(link, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB)); },
+       zor::service::ServiceLogPath()});
   std::unique_ptr<StartupProbe> probe;
   if (options_.startupProbe) probe = std::make_unique<StartupProbe>(dialog);
   dialog.DoModal();

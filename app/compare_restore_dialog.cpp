@@ -2,10 +2,10 @@
 
 #include <QCheckBox>
 #include <QDateTime>
-#include <QLocale>
 #include <QDialogButtonBox>
 #include <QHeaderView>
 #include <QLabel>
+#include <QLocale>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -18,12 +18,18 @@ namespace {
 
 QString PlanText(svc::RestorePlan plan) {
   switch (plan) {
-    case svc::RestorePlan::Send: return QStringLiteral("Restore");
-    case svc::RestorePlan::Same: return QStringLiteral("Same");
-    case svc::RestorePlan::NotInFile: return QStringLiteral("Not in the file");
-    case svc::RestorePlan::NeedsIdentity: return QStringLiteral("Differs (identity value)");
-    case svc::RestorePlan::ShownOnly: return QStringLiteral("Never restored");
-    case svc::RestorePlan::NotOnFamily: return QStringLiteral("Not on this family");
+    case svc::RestorePlan::Send:
+      return QStringLiteral("Restore");
+    case svc::RestorePlan::Same:
+      return QStringLiteral("Same");
+    case svc::RestorePlan::NotInFile:
+      return QStringLiteral("Not in the file");
+    case svc::RestorePlan::NeedsIdentity:
+      return QStringLiteral("Differs (identity value)");
+    case svc::RestorePlan::ShownOnly:
+      return QStringLiteral("Never restored");
+    case svc::RestorePlan::NotOnFamily:
+      return QStringLiteral("Not on this family");
   }
   return {};
 }
@@ -57,8 +63,8 @@ QString SettingTitle(const std::string& name) {
   return QString::fromStdString(name);
 }
 
-CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file,
-                                     svc::Comparison comparison, QWidget* parent)
+CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
+                                     QWidget* parent)
     : QDialog(parent), comparison_(std::move(comparison)) {
   setWindowTitle(QStringLiteral("Compare/Restore Settings"));
   auto* layout = new QVBoxLayout(this);
@@ -137,7 +143,8 @@ void CompareRestoreDlg::fill() {
     QString plan = PlanText(row.plan);
     if (!row.controller && (row.plan == svc::RestorePlan::Send || row.plan == svc::RestorePlan::NeedsIdentity))
       plan += QStringLiteral(" (not read)");
-    const QString notRead = row.readOnFamily ? QStringLiteral("(could not be read)") : QStringLiteral("(not on this family)");
+    const QString notRead =
+        row.readOnFamily ? QStringLiteral("(could not be read)") : QStringLiteral("(not on this family)");
     const QString cells[] = {SettingTitle(row.name), Value(row.controller, notRead),
                              Value(row.file, QStringLiteral("(not in the file)")), plan};
     for (int c = 0; c < 4; ++c) {
@@ -151,7 +158,7 @@ void CompareRestoreDlg::fill() {
   const int toSend = comparison_.toSend();
   const bool blocked = comparison_.otherSystem() && !otherSystemConfirmed();
   summary_->setText(toSend == 0   ? QStringLiteral("The controller already holds every value of the file that a "
-                                                   "restore would send.")
+                                                     "restore would send.")
                     : toSend == 1 ? QStringLiteral("1 setting would be sent.")
                                   : QStringLiteral("%1 settings would be sent.").arg(toSend));
   restore_->setEnabled(toSend > 0 && !blocked);

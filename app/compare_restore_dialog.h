@@ -15,8 +15,8 @@ class QTableWidget;
 class CompareRestoreDlg : public QDialog {
   Q_OBJECT
  public:
-  CompareRestoreDlg(const zor::service::Snapshot& snapshot, const QString& file,
-                    zor::service::Comparison comparison, QWidget* parent = nullptr);
+  CompareRestoreDlg(const zor::service::Snapshot& snapshot, const QString& file, zor::service::Comparison comparison,
+                    QWidget* parent = nullptr);
 
   bool includeIdentity() const;
   bool otherSystemConfirmed() const;

@@ -1,16 +1,16 @@
 #include "app/main_dialog.h"
 
 #include <QMenu>
-#include <QPainter>
 #include <QPaintEvent>
+#include <QPainter>
 #include <QPixmap>
 #include <QStyle>
 
 #include "app/about_dialog.h"
 #include "app/service_log_dialog.h"
+#include "panel/outcome_view.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
-#include "panel/outcome_view.h"
 #include "resources/family_layout.h"
 #include "resources/resource.h"
 #include "resources/templates.h"

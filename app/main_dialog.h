@@ -16,9 +16,7 @@
 #include "service/maintenance.h"
 #include "service/service_log.h"
 
-class CZORSystemMaintenanceDlg : public platform::Dialog,
-                                 private zor::service::Host,
-                                 private panel::PanelSurface {
+class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::Host, private panel::PanelSurface {
   Q_OBJECT
  public:
   // What the panel needs from the world outside: the three seams.

@@ -64,14 +64,16 @@ class TransferProgress final : public svc::RestoreProgress {
 };
 
 QString SuggestedFile(const std::optional<svc::Identity>& identity) {
-  const QString serial = identity && identity->readable ? QString::number(identity->info.serial) : QStringLiteral("unknown");
+  const QString serial =
+      identity && identity->readable ? QString::number(identity->info.serial) : QStringLiteral("unknown");
   return QDir::home().filePath(
       QStringLiteral("zor-settings-%1-%2.json").arg(serial, QDate::currentDate().toString(Qt::ISODate)));
 }
 
 QString Names(const std::vector<std::string>& names) {
   QStringList titles;
-  for (const std::string& name : names) titles << (name == "identity" ? QStringLiteral("Identity") : SettingTitle(name));
+  for (const std::string& name : names)
+    titles << (name == "identity" ? QStringLiteral("Identity") : SettingTitle(name));
   return titles.join(QStringLiteral(", "));
 }
 
@@ -93,7 +95,8 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
   }
   std::string problem;
   if (!svc::SaveSnapshot(snapshot, file.toStdString(), problem)) {
-    prompter().showMessage(this, QStringLiteral("The settings could not be saved: %1").arg(QString::fromStdString(problem)),
+    prompter().showMessage(this,
+                           QStringLiteral("The settings could not be saved: %1").arg(QString::fromStdString(problem)),
                            kBackUpTitle, platform::Prompter::Icon::Warning);
     return;
   }
@@ -111,15 +114,16 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
 }
 
 void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
-  const QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle,
-                                             QDir::homePath(), kFilter);
+  const QString file =
+      prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle, QDir::homePath(), kFilter);
   if (file.isEmpty()) return;
   std::string problem;
   const auto snapshot = svc::LoadSnapshot(file.toStdString(), problem);
   if (!snapshot) {
-    prompter().showMessage(this, QStringLiteral("This file cannot be restored: %1. Nothing was sent.")
-                                     .arg(QString::fromStdString(problem)),
-                           kRestoreTitle, platform::Prompter::Icon::Warning);
+    prompter().showMessage(
+        this,
+        QStringLiteral("This file cannot be restored: %1. Nothing was sent.").arg(QString::fromStdString(problem)),
+        kRestoreTitle, platform::Prompter::Icon::Warning);
     return;
   }
   if (!panel::ShowOutcome(*this, service_.checkConnection())) return;

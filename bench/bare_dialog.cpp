@@ -9,7 +9,6 @@
 
 #include "app/startup_probe.h"
 
-
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   QDialog dialog;
@@ -22,7 +21,8 @@ int main(int argc, char** argv) {
   QObject::connect(buttons, &QDialogButtonBox::rejected, &dialog, &QDialog::reject);
   // The main panel's 335 x 393 dialog units, converted the same way.
   const QFontMetrics metrics(dialog.font());
-  const double baseX = metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
+  const double baseX =
+      metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
   dialog.resize(qRound(335 * baseX / 4), qRound(393 * metrics.height() / 8.0));
   StartupProbe probe(dialog);
   dialog.show();

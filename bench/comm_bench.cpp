@@ -18,13 +18,13 @@ void send(std::uint8_t code, std::uint8_t value) {
   benchmark::DoNotOptimize(dwSendCommand(packet, 4, kName));
 }
 
-void BM_TextChar(benchmark::State &state) {
+void BM_TextChar(benchmark::State& state) {
   std::uint8_t n = 0;
   for (auto _ : state) send(zor::CMD_TEXT_CHAR, (++n & 31) ? '7' : 0);  // ends a text now and then
 }
 BENCHMARK(BM_TextChar);
 
-void BM_JogInAdjustment(benchmark::State &state) {
+void BM_JogInAdjustment(benchmark::State& state) {
   send(zor::CMD_DISTORTION_ADJUST_BEGIN, 0);
   // Up and down in turn: the offset stays well inside its range, where jogs are taken.
   std::uint8_t n = 0;
@@ -33,12 +33,12 @@ void BM_JogInAdjustment(benchmark::State &state) {
 }
 BENCHMARK(BM_JogInAdjustment);
 
-void BM_JogOutsideAdjustment(benchmark::State &state) {
+void BM_JogOutsideAdjustment(benchmark::State& state) {
   for (auto _ : state) send(zor::CMD_JOG_LEFT, 0);
 }
 BENCHMARK(BM_JogOutsideAdjustment);
 
-void BM_Status(benchmark::State &state) {
+void BM_Status(benchmark::State& state) {
   const int code = static_cast<int>(state.range(0));
   std::uint8_t block[38];
   for (auto _ : state) {
@@ -49,7 +49,7 @@ void BM_Status(benchmark::State &state) {
 BENCHMARK(BM_Status)->Arg(zor::CMD_GET_SYSTEM_INFO)->Arg(zor::CMD_GET_CURRENTS)->Arg(zor::CMD_GET_WORK_TIME);
 
 // A committing call: the text "1.5" and the command, one atomic state write.
-void BM_CommitMaxCurrent(benchmark::State &state) {
+void BM_CommitMaxCurrent(benchmark::State& state) {
   for (auto _ : state) {
     send(zor::CMD_TEXT_CHAR, '1');
     send(zor::CMD_TEXT_CHAR, '.');
@@ -64,7 +64,7 @@ BENCHMARK(BM_CommitMaxCurrent)->Unit(benchmark::kMicrosecond);
 
 std::string benchDir;
 
-int main(int argc, char **argv) {
+int main(int argc, char** argv) {
   // Never touch the user's controller state; the library reads this on its first call.
   benchDir = (std::filesystem::temp_directory_path() / "zorcomm-bench-XXXXXX").string();
   if (!mkdtemp(benchDir.data())) return 1;

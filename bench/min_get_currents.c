@@ -8,8 +8,8 @@
 #include <uchar.h>
 #include <unistd.h>
 
-typedef int32_t (*FindFn)(uint8_t *, int32_t *);
-typedef int32_t (*StatusFn)(int32_t, int32_t, uint8_t *, int32_t, const char16_t *);
+typedef int32_t (*FindFn)(uint8_t*, int32_t*);
+typedef int32_t (*StatusFn)(int32_t, int32_t, uint8_t*, int32_t, const char16_t*);
 
 int main(void) {
   char path[4096];
@@ -17,7 +17,7 @@ int main(void) {
   if (n <= 0) return 1;
   path[n] = 0;
   strcpy(strrchr(path, '/') + 1, "libZorComm.so");
-  void *lib = dlopen(path, RTLD_NOW);
+  void* lib = dlopen(path, RTLD_NOW);
   if (!lib) return 3;
   FindFn find = (FindFn)dlsym(lib, "ZORFindSystems");
   StatusFn status = (StatusFn)dlsym(lib, "dwGetStatus");

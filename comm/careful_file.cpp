@@ -13,7 +13,7 @@
 namespace zor::sim {
 namespace {
 
-std::optional<std::string> refusal(const struct stat &st, std::size_t maxBytes) {
+std::optional<std::string> refusal(const struct stat& st, std::size_t maxBytes) {
   if (S_ISLNK(st.st_mode)) return "is a symbolic link";
   if (S_ISDIR(st.st_mode)) return "is a folder";
   if (!S_ISREG(st.st_mode)) return "is not a regular file";
@@ -28,13 +28,13 @@ bool nothingThere(int error) { return error == ENOENT || error == ENOTDIR || err
 
 }  // namespace
 
-FileStamp stampOf(const struct stat &st) {
-  return {static_cast<std::uint64_t>(st.st_dev), static_cast<std::uint64_t>(st.st_ino),
-          static_cast<std::int64_t>(st.st_size), static_cast<std::int64_t>(st.st_mtim.tv_sec),
+FileStamp stampOf(const struct stat& st) {
+  return {static_cast<std::uint64_t>(st.st_dev),         static_cast<std::uint64_t>(st.st_ino),
+          static_cast<std::int64_t>(st.st_size),         static_cast<std::int64_t>(st.st_mtim.tv_sec),
           static_cast<std::int64_t>(st.st_mtim.tv_nsec), 0};
 }
 
-FileStamp stampAt(const std::filesystem::path &path) {
+FileStamp stampAt(const std::filesystem::path& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0) return stampOf(st);
   FileStamp none;
@@ -46,7 +46,7 @@ UniqueFd::~UniqueFd() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-UniqueFd &UniqueFd::operator=(UniqueFd &&other) noexcept {
+UniqueFd& UniqueFd::operator=(UniqueFd&& other) noexcept {
   if (this != &other) {
     if (fd_ >= 0) ::close(fd_);
     fd_ = other.release();
@@ -54,9 +54,9 @@ UniqueFd &UniqueFd::operator=(UniqueFd &&other) noexcept {
   return *this;
 }
 
-OpenResult openOwnFile(const std::filesystem::path &path, int flags, std::size_t maxBytes) {
+OpenResult openOwnFile(const std::filesystem::path& path, int flags, std::size_t maxBytes) {
   OpenResult result;
-  auto refuse = [&](const std::string &why) {
+  auto refuse = [&](const std::string& why) {
     result.status = OpenStatus::Refused;
     result.fd = UniqueFd();
     result.why = path.string() + " " + why;
@@ -88,11 +88,11 @@ OpenResult openOwnFile(const std::filesystem::path &path, int flags, std::size_t
   return result;
 }
 
-ReadResult readOwnFile(const std::filesystem::path &path, std::size_t maxBytes) {
+ReadResult readOwnFile(const std::filesystem::path& path, std::size_t maxBytes) {
   OpenResult opened = openOwnFile(path, O_RDONLY, maxBytes);
   ReadResult result{opened.status, {}, std::move(opened.why), {}, opened.stamp};
   if (opened.status != OpenStatus::Opened) return result;
-  auto refuse = [&](const std::string &why) {
+  auto refuse = [&](const std::string& why) {
     result.status = OpenStatus::Refused;
     result.text.clear();
     result.why = path.string() + " " + why;
@@ -113,7 +113,7 @@ ReadResult readOwnFile(const std::filesystem::path &path, std::size_t maxBytes) 
   return result;
 }
 
-std::filesystem::path besideName(const std::filesystem::path &file, std::string_view suffix) {
+std::filesystem::path besideName(const std::filesystem::path& file, std::string_view suffix) {
   std::string name = file.filename().string();
   const std::size_t room = NAME_MAX > suffix.size() ? NAME_MAX - suffix.size() : 0;
   if (name.size() > room) {
@@ -125,6 +125,6 @@ std::filesystem::path besideName(const std::filesystem::path &file, std::string_
   return file.parent_path() / (name + std::string(suffix));
 }
 
-std::string errnoText(const std::string &what) { return what + ": " + std::strerror(errno); }
+std::string errnoText(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 }  // namespace zor::sim

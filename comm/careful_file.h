@@ -20,10 +20,10 @@ class UniqueFd {
   UniqueFd() = default;
   explicit UniqueFd(int fd) : fd_(fd) {}
   ~UniqueFd();
-  UniqueFd(UniqueFd &&other) noexcept : fd_(other.release()) {}
-  UniqueFd &operator=(UniqueFd &&other) noexcept;
-  UniqueFd(const UniqueFd &) = delete;
-  UniqueFd &operator=(const UniqueFd &) = delete;
+  UniqueFd(UniqueFd&& other) noexcept : fd_(other.release()) {}
+  UniqueFd& operator=(UniqueFd&& other) noexcept;
+  UniqueFd(const UniqueFd&) = delete;
+  UniqueFd& operator=(const UniqueFd&) = delete;
 
   int get() const { return fd_; }
   explicit operator bool() const { return fd_ >= 0; }
@@ -47,13 +47,13 @@ struct FileStamp {
   std::int64_t modifiedSeconds = 0;
   std::int64_t modifiedNanoseconds = 0;
   int lookError = 0;  // errno of a look that failed for another reason than nothing being there
-  bool operator==(const FileStamp &) const = default;
+  bool operator==(const FileStamp&) const = default;
 };
 
-FileStamp stampOf(const struct stat &st);
+FileStamp stampOf(const struct stat& st);
 // The stamp of what is at path, a symbolic link itself rather than its
 // target; the zero stamp when nothing is there. One lstat.
-FileStamp stampAt(const std::filesystem::path &path);
+FileStamp stampAt(const std::filesystem::path& path);
 
 enum class OpenStatus {
   Opened,
@@ -74,7 +74,7 @@ struct OpenResult {
 // else (a link, a FIFO, a device, a folder, another user's file) is refused,
 // and is not even opened when a look beforehand shows it. Created files get
 // mode 0600.
-OpenResult openOwnFile(const std::filesystem::path &path, int flags, std::size_t maxBytes);
+OpenResult openOwnFile(const std::filesystem::path& path, int flags, std::size_t maxBytes);
 
 struct ReadResult {
   OpenStatus status = OpenStatus::Missing;
@@ -85,13 +85,13 @@ struct ReadResult {
 };
 
 // The whole of a file opened as above, refused when it holds more than maxBytes.
-ReadResult readOwnFile(const std::filesystem::path &path, std::size_t maxBytes);
+ReadResult readOwnFile(const std::filesystem::path& path, std::size_t maxBytes);
 
 // "<file><suffix>" beside file, the file's name cut short enough that the
 // result fits the file system's name limit.
-std::filesystem::path besideName(const std::filesystem::path &file, std::string_view suffix);
+std::filesystem::path besideName(const std::filesystem::path& file, std::string_view suffix);
 
 // "<what>: <strerror(errno)>"
-std::string errnoText(const std::string &what);
+std::string errnoText(const std::string& what);
 
 }  // namespace zor::sim

@@ -9,16 +9,16 @@
 namespace zor::sim {
 namespace {
 
-void putLe16(std::uint8_t *out, std::uint16_t v) {
+void putLe16(std::uint8_t* out, std::uint16_t v) {
   out[0] = static_cast<std::uint8_t>(v);
   out[1] = static_cast<std::uint8_t>(v >> 8);
 }
 
-void putLe32(std::uint8_t *out, std::uint32_t v) {
+void putLe32(std::uint8_t* out, std::uint32_t v) {
   for (int i = 0; i < 4; ++i) out[i] = static_cast<std::uint8_t>(v >> (8 * i));
 }
 
-void putFloat(std::uint8_t *out, double v) {
+void putFloat(std::uint8_t* out, double v) {
   const float f = static_cast<float>(v);
   std::uint32_t bits = 0;
   std::memcpy(&bits, &f, sizeof bits);
@@ -26,7 +26,7 @@ void putFloat(std::uint8_t *out, double v) {
 }
 
 // Text written into a fixed field, zero-padded; never past the field.
-void putText(std::uint8_t *out, std::size_t width, std::string_view text) {
+void putText(std::uint8_t* out, std::size_t width, std::string_view text) {
   std::memcpy(out, text.data(), std::min(width, text.size()));
 }
 
@@ -36,7 +36,7 @@ std::string quoted(std::string_view text) {
     if (c >= 0x20 && c < 0x7f && c != '"' && c != '\\') {
       out += static_cast<char>(c);
     } else {
-      static const char *hex = "0123456789abcdef";
+      static const char* hex = "0123456789abcdef";
       out += "\\x";
       out += hex[c >> 4];
       out += hex[c & 15];
@@ -48,11 +48,16 @@ std::string quoted(std::string_view text) {
 // The kept offset an adjustment mode moves.
 Offset ControllerState::*adjusted(Mode mode) {
   switch (mode) {
-    case Mode::DistortionAdjust: return &ControllerState::distortionOffset;
-    case Mode::CenterAdjust: return &ControllerState::centerOffset;
-    case Mode::AimTopLeft: return &ControllerState::aimTopLeft;
-    case Mode::AimBottomRight: return &ControllerState::aimBottomRight;
-    case Mode::Idle: break;
+    case Mode::DistortionAdjust:
+      return &ControllerState::distortionOffset;
+    case Mode::CenterAdjust:
+      return &ControllerState::centerOffset;
+    case Mode::AimTopLeft:
+      return &ControllerState::aimTopLeft;
+    case Mode::AimBottomRight:
+      return &ControllerState::aimBottomRight;
+    case Mode::Idle:
+      break;
   }
   return nullptr;
 }
@@ -75,21 +80,26 @@ bool jogAllowed(std::int32_t kept, std::int32_t pending, std::int32_t step) {
 
 }  // namespace
 
-bool validOffset(const Offset &offset) {
+bool validOffset(const Offset& offset) {
   return std::abs(std::int64_t{offset.x}) <= kOffsetLimit && std::abs(std::int64_t{offset.y}) <= kOffsetLimit;
 }
 
-Offset shifted(const Offset &offset, const Offset &by) {
+Offset shifted(const Offset& offset, const Offset& by) {
   return {clampAxis(std::int64_t{offset.x} + by.x), clampAxis(std::int64_t{offset.y} + by.y)};
 }
 
-const char *modeName(Mode mode) {
+const char* modeName(Mode mode) {
   switch (mode) {
-    case Mode::Idle: return "idle";
-    case Mode::DistortionAdjust: return "distortion adjust";
-    case Mode::CenterAdjust: return "center adjust";
-    case Mode::AimTopLeft: return "aiming alignment, top left";
-    case Mode::AimBottomRight: return "aiming alignment, bottom right";
+    case Mode::Idle:
+      return "idle";
+    case Mode::DistortionAdjust:
+      return "distortion adjust";
+    case Mode::CenterAdjust:
+      return "center adjust";
+    case Mode::AimTopLeft:
+      return "aiming alignment, top left";
+    case Mode::AimBottomRight:
+      return "aiming alignment, bottom right";
   }
   return "?";
 }
@@ -109,7 +119,7 @@ Outcome ControllerModel::ignore(std::string why) {
   return Outcome::Ignored;
 }
 
-Count ControllerModel::uncounted(const ControllerState &kept) const {
+Count ControllerModel::uncounted(const ControllerState& kept) const {
   // Spans of another boot are over: no process of that boot still runs.
   // Without the boot's name no span is known to be of this clock.
   const bool thisClock = !boot_.empty() && kept.workCounted.boot == boot_;
@@ -125,16 +135,16 @@ ControllerState ControllerModel::snapshot() const {
   return copy;
 }
 
-Outcome ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState &)> apply) {
+Outcome ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState&)> apply) {
   apply(state_);
-  std::erase_if(unsavedSets_, [code](const auto &set) { return set.first == code; });
+  std::erase_if(unsavedSets_, [code](const auto& set) { return set.first == code; });
   unsavedSets_.emplace_back(code, std::move(apply));
   return Outcome::Committed;
 }
 
 template <typename T>
 Outcome ControllerModel::set(std::uint8_t code, T ControllerState::*member, T value) {
-  return commit(code, [member, value](ControllerState &s) { s.*member = value; });
+  return commit(code, [member, value](ControllerState& s) { s.*member = value; });
 }
 
 void ControllerModel::rename(std::string name) {
@@ -142,9 +152,10 @@ void ControllerModel::rename(std::string name) {
   set(CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
 }
 
-Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset &jogs) {
+Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
   state_.*member = shifted(state_.*member, jogs);
-  auto kept = std::find_if(unsavedJogs_.begin(), unsavedJogs_.end(), [member](const auto &j) { return j.first == member; });
+  auto kept =
+      std::find_if(unsavedJogs_.begin(), unsavedJogs_.end(), [member](const auto& j) { return j.first == member; });
   if (kept == unsavedJogs_.end()) kept = unsavedJogs_.emplace(unsavedJogs_.end(), member, Offset{});
   // Within the range on both sides, so the sum always fits.
   kept->second = shifted(kept->second, jogs);
@@ -152,8 +163,8 @@ Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset 
 }
 
 ControllerState ControllerModel::withUnsaved(ControllerState onDisk) const {
-  for (const auto &[code, apply] : unsavedSets_) apply(onDisk);
-  for (const auto &[member, jogs] : unsavedJogs_) onDisk.*member = shifted(onDisk.*member, jogs);
+  for (const auto& [code, apply] : unsavedSets_) apply(onDisk);
+  for (const auto& [member, jogs] : unsavedJogs_) onDisk.*member = shifted(onDisk.*member, jogs);
   if (onDisk.modelName.size() > kModelNameLength) onDisk.modelName.resize(kModelNameLength);
   return onDisk;
 }
@@ -171,7 +182,7 @@ ControllerModel::Save ControllerModel::changesOnto(ControllerState onDisk) const
   return {std::move(onDisk), count.until};
 }
 
-void ControllerModel::saved(const Save &save) {
+void ControllerModel::saved(const Save& save) {
   state_ = save.state;
   if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
   since_ = save.countedTo;  // the part of a second not yet counted stays
@@ -183,10 +194,9 @@ bool ControllerModel::unsaved() const {
   return !unsavedSets_.empty() || !unsavedJogs_.empty() || uncounted(state_).seconds > 0;
 }
 
-Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char *name) {
-  if (activity_.mode == Mode::Idle)
-    return ignore(std::string(name) + " outside an adjustment: nothing moves");
-  const Offset &kept = state_.*adjusted(activity_.mode);
+Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char* name) {
+  if (activity_.mode == Mode::Idle) return ignore(std::string(name) + " outside an adjustment: nothing moves");
+  const Offset& kept = state_.*adjusted(activity_.mode);
   if (!jogAllowed(kept.x, activity_.pending.x, dx) || !jogAllowed(kept.y, activity_.pending.y, dy))
     return ignore(std::string(name) + " at the edge of the " + modeName(activity_.mode) + " range (" +
                   std::to_string(kOffsetLimit) + " steps either way)");
@@ -213,12 +223,24 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
         textOverflow_ = true;
       return Outcome::Accepted;
 
-    case CMD_SET_X_SCALE: case CMD_SET_Y_SCALE: case CMD_SET_RC_JUMP_DELAY:
-    case CMD_SET_SERIAL_NUMBER: case CMD_SET_MIN_CURRENT: case CMD_SET_MAX_CURRENT:
-    case CMD_SET_LENS: case CMD_SET_20_PERCENT_CURRENT: case CMD_SET_MODEL_NAME:
-    case CMD_SET_X_DISTORTION: case CMD_SET_Y_DISTORTION: case CMD_SET_X_MULTIPLIER:
-    case CMD_SET_Y_MULTIPLIER: case CMD_SET_CONTROLLER_MODEL: case CMD_SET_MAC_ADDRESS:
-    case CMD_SET_IP_ADDRESS: case CMD_SET_GATEWAY: case CMD_SET_SUBNET_MASK:
+    case CMD_SET_X_SCALE:
+    case CMD_SET_Y_SCALE:
+    case CMD_SET_RC_JUMP_DELAY:
+    case CMD_SET_SERIAL_NUMBER:
+    case CMD_SET_MIN_CURRENT:
+    case CMD_SET_MAX_CURRENT:
+    case CMD_SET_LENS:
+    case CMD_SET_20_PERCENT_CURRENT:
+    case CMD_SET_MODEL_NAME:
+    case CMD_SET_X_DISTORTION:
+    case CMD_SET_Y_DISTORTION:
+    case CMD_SET_X_MULTIPLIER:
+    case CMD_SET_Y_MULTIPLIER:
+    case CMD_SET_CONTROLLER_MODEL:
+    case CMD_SET_MAC_ADDRESS:
+    case CMD_SET_IP_ADDRESS:
+    case CMD_SET_GATEWAY:
+    case CMD_SET_SUBNET_MASK:
     case CMD_SET_WORK_TIME:
       return commitText(code);
 
@@ -231,14 +253,17 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
                                                            : Mode::AimTopLeft;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
-      if (was != Mode::Idle)
-        lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
+      if (was != Mode::Idle) lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
       return Outcome::Accepted;
     }
-    case CMD_JOG_UP: return jog(0, 1, "jog up");
-    case CMD_JOG_DOWN: return jog(0, -1, "jog down");
-    case CMD_JOG_RIGHT: return jog(1, 0, "jog right");
-    case CMD_JOG_LEFT: return jog(-1, 0, "jog left");
+    case CMD_JOG_UP:
+      return jog(0, 1, "jog up");
+    case CMD_JOG_DOWN:
+      return jog(0, -1, "jog down");
+    case CMD_JOG_RIGHT:
+      return jog(1, 0, "jog right");
+    case CMD_JOG_LEFT:
+      return jog(-1, 0, "jog left");
 
     case CMD_DISTORTION_ADJUST_SAVE:
     case CMD_CENTER_ADJUST_SAVE: {
@@ -261,7 +286,8 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       return Outcome::Accepted;
     case CMD_AIM_ALIGN_SAVE:
       if (activity_.mode != Mode::AimBottomRight)
-        return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
+        return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) +
+                      ")");
       keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
       keepJogs(&ControllerState::aimBottomRight, activity_.pending);
       activity_.mode = Mode::Idle;
@@ -276,22 +302,44 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       activity_.aiming = false;
       return Outcome::Accepted;
 
-    case CMD_MARK_ORIGINAL_SQUARE: ++activity_.originalSquares; return Outcome::Accepted;
-    case CMD_MARK_CORRECTED_SQUARE: ++activity_.correctedSquares; return Outcome::Accepted;
-    case CMD_MARK_MAX_FIELD: activity_.maxField = !activity_.maxField; return Outcome::Accepted;
-    case CMD_MOVE_TO_X: activity_.moveX = value; return Outcome::Accepted;
-    case CMD_MOVE_TO_Y: activity_.moveY = value; return Outcome::Accepted;
-    case CMD_AIMING_ON: activity_.aiming = true; return Outcome::Accepted;
-    case CMD_SHUTTER_OPEN: activity_.shutterOpen = true; return Outcome::Accepted;
-    case CMD_SHUTTER_CLOSE: activity_.shutterOpen = false; return Outcome::Accepted;
+    case CMD_MARK_ORIGINAL_SQUARE:
+      ++activity_.originalSquares;
+      return Outcome::Accepted;
+    case CMD_MARK_CORRECTED_SQUARE:
+      ++activity_.correctedSquares;
+      return Outcome::Accepted;
+    case CMD_MARK_MAX_FIELD:
+      activity_.maxField = !activity_.maxField;
+      return Outcome::Accepted;
+    case CMD_MOVE_TO_X:
+      activity_.moveX = value;
+      return Outcome::Accepted;
+    case CMD_MOVE_TO_Y:
+      activity_.moveY = value;
+      return Outcome::Accepted;
+    case CMD_AIMING_ON:
+      activity_.aiming = true;
+      return Outcome::Accepted;
+    case CMD_SHUTTER_OPEN:
+      activity_.shutterOpen = true;
+      return Outcome::Accepted;
+    case CMD_SHUTTER_CLOSE:
+      activity_.shutterOpen = false;
+      return Outcome::Accepted;
     case CMD_TEST_POWER_ON:
       if (value > 100) return reject("test power pulse " + std::to_string(value) + " above 100");
       activity_.testPower = true;
       activity_.pulse = value;
       return Outcome::Accepted;
-    case CMD_TEST_POWER_OFF: activity_.testPower = false; return Outcome::Accepted;
-    case CMD_SHOW_VERSION: ++activity_.versionShown; return Outcome::Accepted;
-    case CMD_INIT_POWER_BOARD: ++activity_.powerBoardInits; return Outcome::Accepted;
+    case CMD_TEST_POWER_OFF:
+      activity_.testPower = false;
+      return Outcome::Accepted;
+    case CMD_SHOW_VERSION:
+      ++activity_.versionShown;
+      return Outcome::Accepted;
+    case CMD_INIT_POWER_BOARD:
+      ++activity_.powerBoardInits;
+      return Outcome::Accepted;
     case CMD_RESET_SERIAL:
       // The 0xFF value guards against a stray packet wiping the serial.
       if (value != 0xFF) return reject("reset serial without the 0xFF guard value");
@@ -308,37 +356,76 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
   textEnded_ = false;
   textOverflow_ = false;
 
-  const char *name = "value";
-  auto bad = [&](const char *expected) {
+  const char* name = "value";
+  auto bad = [&](const char* expected) {
     return reject(std::string(name) + ": " + quoted(text) + " is not " + expected);
   };
   switch (code) {
-    case CMD_SET_X_SCALE: name = "X scale"; break;
-    case CMD_SET_Y_SCALE: name = "Y scale"; break;
-    case CMD_SET_RC_JUMP_DELAY: name = "RC jump delay"; break;
-    case CMD_SET_SERIAL_NUMBER: name = "serial number"; break;
-    case CMD_SET_MIN_CURRENT: name = "minimum current"; break;
-    case CMD_SET_MAX_CURRENT: name = "maximum current"; break;
-    case CMD_SET_LENS: name = "lens"; break;
-    case CMD_SET_20_PERCENT_CURRENT: name = "20% current"; break;
-    case CMD_SET_MODEL_NAME: name = "model name"; break;
-    case CMD_SET_X_DISTORTION: name = "X distortion"; break;
-    case CMD_SET_Y_DISTORTION: name = "Y distortion"; break;
-    case CMD_SET_X_MULTIPLIER: name = "X multiplier"; break;
-    case CMD_SET_Y_MULTIPLIER: name = "Y multiplier"; break;
-    case CMD_SET_CONTROLLER_MODEL: name = "controller model"; break;
-    case CMD_SET_MAC_ADDRESS: name = "MAC address"; break;
-    case CMD_SET_IP_ADDRESS: name = "IP address"; break;
-    case CMD_SET_GATEWAY: name = "gateway"; break;
-    case CMD_SET_SUBNET_MASK: name = "subnet mask"; break;
-    case CMD_SET_WORK_TIME: name = "working time"; break;
-    default: break;
+    case CMD_SET_X_SCALE:
+      name = "X scale";
+      break;
+    case CMD_SET_Y_SCALE:
+      name = "Y scale";
+      break;
+    case CMD_SET_RC_JUMP_DELAY:
+      name = "RC jump delay";
+      break;
+    case CMD_SET_SERIAL_NUMBER:
+      name = "serial number";
+      break;
+    case CMD_SET_MIN_CURRENT:
+      name = "minimum current";
+      break;
+    case CMD_SET_MAX_CURRENT:
+      name = "maximum current";
+      break;
+    case CMD_SET_LENS:
+      name = "lens";
+      break;
+    case CMD_SET_20_PERCENT_CURRENT:
+      name = "20% current";
+      break;
+    case CMD_SET_MODEL_NAME:
+      name = "model name";
+      break;
+    case CMD_SET_X_DISTORTION:
+      name = "X distortion";
+      break;
+    case CMD_SET_Y_DISTORTION:
+      name = "Y distortion";
+      break;
+    case CMD_SET_X_MULTIPLIER:
+      name = "X multiplier";
+      break;
+    case CMD_SET_Y_MULTIPLIER:
+      name = "Y multiplier";
+      break;
+    case CMD_SET_CONTROLLER_MODEL:
+      name = "controller model";
+      break;
+    case CMD_SET_MAC_ADDRESS:
+      name = "MAC address";
+      break;
+    case CMD_SET_IP_ADDRESS:
+      name = "IP address";
+      break;
+    case CMD_SET_GATEWAY:
+      name = "gateway";
+      break;
+    case CMD_SET_SUBNET_MASK:
+      name = "subnet mask";
+      break;
+    case CMD_SET_WORK_TIME:
+      name = "working time";
+      break;
+    default:
+      break;
   }
   if (!ended) return reject(std::string(name) + ": no ended text before the command");
   if (overflow) return reject(std::string(name) + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
 
   using S = ControllerState;
-  auto decimal = [&](double S::*field, bool (*valid)(double), const char *expected) {
+  auto decimal = [&](double S::*field, bool (*valid)(double), const char* expected) {
     auto value = parseDecimal(text);
     if (!value || !valid(*value)) return bad(expected);
     return set(code, field, *value);
@@ -355,17 +442,28 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
   };
 
   switch (code) {
-    case CMD_SET_MIN_CURRENT: return decimal(&S::minCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_MAX_CURRENT: return decimal(&S::maxCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_20_PERCENT_CURRENT: return decimal(&S::current20Percent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_X_SCALE: return decimal(&S::xScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_Y_SCALE: return decimal(&S::yScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_X_MULTIPLIER: return decimal(&S::xMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_Y_MULTIPLIER: return decimal(&S::yMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_RC_JUMP_DELAY: return decimal(&S::rcJumpDelay, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_LENS: return u16(&S::lens, 1);
-    case CMD_SET_X_DISTORTION: return u16(&S::xDistortion, 0);
-    case CMD_SET_Y_DISTORTION: return u16(&S::yDistortion, 0);
+    case CMD_SET_MIN_CURRENT:
+      return decimal(&S::minCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_MAX_CURRENT:
+      return decimal(&S::maxCurrent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_20_PERCENT_CURRENT:
+      return decimal(&S::current20Percent, validCurrent, "a current from 0 to 1000");
+    case CMD_SET_X_SCALE:
+      return decimal(&S::xScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_Y_SCALE:
+      return decimal(&S::yScale, validScale, "a scale above 0, at most 100");
+    case CMD_SET_X_MULTIPLIER:
+      return decimal(&S::xMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_Y_MULTIPLIER:
+      return decimal(&S::yMultiplier, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_RC_JUMP_DELAY:
+      return decimal(&S::rcJumpDelay, validFactor, "a number from 0 to 1000000");
+    case CMD_SET_LENS:
+      return u16(&S::lens, 1);
+    case CMD_SET_X_DISTORTION:
+      return u16(&S::xDistortion, 0);
+    case CMD_SET_Y_DISTORTION:
+      return u16(&S::yDistortion, 0);
     case CMD_SET_SERIAL_NUMBER: {
       auto value = parseInt32(text);
       if (!value) return bad("a whole number in the signed 32-bit range");
@@ -384,9 +482,12 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
       if (!value) return bad("a MAC address XX:XX:XX:XX:XX:XX");
       return set(code, &S::mac, *value);
     }
-    case CMD_SET_IP_ADDRESS: return address(&S::ip);
-    case CMD_SET_GATEWAY: return address(&S::gateway);
-    case CMD_SET_SUBNET_MASK: return address(&S::subnetMask);
+    case CMD_SET_IP_ADDRESS:
+      return address(&S::ip);
+    case CMD_SET_GATEWAY:
+      return address(&S::gateway);
+    case CMD_SET_SUBNET_MASK:
+      return address(&S::subnetMask);
     case CMD_SET_WORK_TIME: {
       auto value = parseUnsigned(text, std::numeric_limits<std::uint32_t>::max());
       if (!value) return bad("a number of seconds from 0 to 4294967295");
@@ -394,12 +495,13 @@ Outcome ControllerModel::commitText(std::uint8_t code) {
       // before, of this process and of any other.
       since_ = clock_();
       const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
-      return commit(code, [seconds = static_cast<std::uint32_t>(*value), counted](ControllerState &s) {
+      return commit(code, [seconds = static_cast<std::uint32_t>(*value), counted](ControllerState& s) {
         s.workSeconds = seconds;
         s.workCounted = counted;
       });
     }
-    default: break;
+    default:
+      break;
   }
   return reject("no text command " + std::to_string(code));
 }
@@ -415,12 +517,21 @@ std::optional<Reply> ControllerModel::status(int statusCode) const {
   if (!length) return std::nullopt;
   Reply reply;
   reply.size = *length;
-  std::uint8_t *out = reply.bytes.data();
-  auto octets = [out](const Ipv4 &ip) { std::copy(ip.begin(), ip.end(), out); };
+  std::uint8_t* out = reply.bytes.data();
+  auto octets = [out](const Ipv4& ip) { std::copy(ip.begin(), ip.end(), out); };
   switch (statusCode) {
-    case CMD_GET_XY_SCALE: putFloat(out, state_.xScale); putFloat(out + 4, state_.yScale); break;
-    case CMD_GET_XY_DISTORTION: putLe16(out, state_.xDistortion); putLe16(out + 2, state_.yDistortion); break;
-    case CMD_GET_CURRENTS: putFloat(out, state_.minCurrent); putFloat(out + 4, state_.maxCurrent); break;
+    case CMD_GET_XY_SCALE:
+      putFloat(out, state_.xScale);
+      putFloat(out + 4, state_.yScale);
+      break;
+    case CMD_GET_XY_DISTORTION:
+      putLe16(out, state_.xDistortion);
+      putLe16(out + 2, state_.yDistortion);
+      break;
+    case CMD_GET_CURRENTS:
+      putFloat(out, state_.minCurrent);
+      putFloat(out + 4, state_.maxCurrent);
+      break;
     case CMD_GET_SYSTEM_INFO:
       putLe32(out + identity::kSerialAt, static_cast<std::uint32_t>(state_.serial));
       putText(out + identity::kVersionAt, identity::kVersionWidth, kSimVersion);
@@ -431,13 +542,26 @@ std::optional<Reply> ControllerModel::status(int statusCode) const {
     case CMD_GET_CONTROLLER_MODEL:
       putLe32(out, std::uint32_t{state_.controllerModel.flag} << 24 | (state_.controllerModel.code & 0xffffff));
       break;
-    case CMD_GET_SHIP_ID: putLe32(out, state_.shipId); break;
-    case CMD_GET_MAC_ADDRESS: std::copy(state_.mac.begin(), state_.mac.end(), out); break;
-    case CMD_GET_IP_ADDRESS: octets(state_.ip); break;
-    case CMD_GET_GATEWAY: octets(state_.gateway); break;
-    case CMD_GET_SUBNET_MASK: octets(state_.subnetMask); break;
-    case CMD_GET_WORK_TIME: putLe32(out, workSeconds()); break;
-    default: break;
+    case CMD_GET_SHIP_ID:
+      putLe32(out, state_.shipId);
+      break;
+    case CMD_GET_MAC_ADDRESS:
+      std::copy(state_.mac.begin(), state_.mac.end(), out);
+      break;
+    case CMD_GET_IP_ADDRESS:
+      octets(state_.ip);
+      break;
+    case CMD_GET_GATEWAY:
+      octets(state_.gateway);
+      break;
+    case CMD_GET_SUBNET_MASK:
+      octets(state_.subnetMask);
+      break;
+    case CMD_GET_WORK_TIME:
+      putLe32(out, workSeconds());
+      break;
+    default:
+      break;
   }
   return reply;
 }

@@ -20,15 +20,15 @@ namespace zor::sim {
 struct Offset {
   std::int32_t x = 0;
   std::int32_t y = 0;
-  bool operator==(const Offset &) const = default;
+  bool operator==(const Offset&) const = default;
 };
 
 // Adjustment offsets (distortion, center, aiming) are jog steps of the
 // scanner's 16-bit field: at most half the field either way, per axis.
 constexpr std::int32_t kOffsetLimit = 32767;
-bool validOffset(const Offset &offset);
+bool validOffset(const Offset& offset);
 // offset + by, each axis held within -kOffsetLimit..kOffsetLimit.
-Offset shifted(const Offset &offset, const Offset &by);
+Offset shifted(const Offset& offset, const Offset& by);
 
 // What the controller keeps across power cycles.
 struct ControllerState {
@@ -57,21 +57,21 @@ struct ControllerState {
   std::uint32_t shipId = 0x5a4f5201;
   std::uint32_t workSeconds = 0;
   CountedTime workCounted;  // the moments workSeconds holds already
-  bool operator==(const ControllerState &) const = default;
+  bool operator==(const ControllerState&) const = default;
 };
 
 constexpr std::size_t kModelNameLength = identity::kModelWidth;
 // Fixed identity texts: a simulated system says so in its version.
-constexpr const char *kSimVersion = "SIM-1.00";
-constexpr const char *kSimReleaseDate = "6/3/24";  // shorter than 8: ends before the model name
+constexpr const char* kSimVersion = "SIM-1.00";
+constexpr const char* kSimReleaseDate = "6/3/24";  // shorter than 8: ends before the model name
 
 enum class Mode { Idle, DistortionAdjust, CenterAdjust, AimTopLeft, AimBottomRight };
 
 // What the controller is doing now; gone when the power goes.
 struct Activity {
   Mode mode = Mode::Idle;
-  Offset pending;            // jogs of the running adjustment
-  Offset pendingTopLeft;     // aiming alignment: the first point, once taken
+  Offset pending;         // jogs of the running adjustment
+  Offset pendingTopLeft;  // aiming alignment: the first point, once taken
   bool aiming = false;
   bool shutterOpen = false;
   bool testPower = false;
@@ -114,9 +114,9 @@ class ControllerModel {
   // The kept state with the working-time counter as of now.
   ControllerState snapshot() const;
   std::uint32_t workSeconds() const;
-  const Activity &activity() const { return activity_; }
-  const std::string &lastError() const { return lastError_; }
-  const std::string &pendingText() const { return text_; }
+  const Activity& activity() const { return activity_; }
+  const std::string& lastError() const { return lastError_; }
+  const std::string& pendingText() const { return text_; }
 
   // The model name as set from outside the protocol (the environment); kept like a set.
   void rename(std::string name);
@@ -132,7 +132,7 @@ class ControllerModel {
   };
   Save changesOnto(ControllerState onDisk) const;
   // The save was written: it is the kept state now, and nothing is unsaved.
-  void saved(const Save &save);
+  void saved(const Save& save);
   // The kept state as another process saved it. It replaces what was kept
   // here; the commits made here and not saved yet stay on top of it, and so
   // does what the controller is doing (a text, an adjustment, its outputs).
@@ -143,15 +143,15 @@ class ControllerModel {
  private:
   Outcome commitText(std::uint8_t code);
   // A setting committed: apply changes the state here now, and the file's at the next save.
-  Outcome commit(std::uint8_t code, std::function<void(ControllerState &)> apply);
+  Outcome commit(std::uint8_t code, std::function<void(ControllerState&)> apply);
   template <typename T>
   Outcome set(std::uint8_t code, T ControllerState::*member, T value);
-  Outcome keepJogs(Offset ControllerState::*member, const Offset &jogs);
+  Outcome keepJogs(Offset ControllerState::*member, const Offset& jogs);
   // onDisk with the commits not saved yet applied.
   ControllerState withUnsaved(ControllerState onDisk) const;
   // This process's working time that kept does not hold yet.
-  Count uncounted(const ControllerState &kept) const;
-  Outcome jog(std::int32_t dx, std::int32_t dy, const char *name);
+  Count uncounted(const ControllerState& kept) const;
+  Outcome jog(std::int32_t dx, std::int32_t dy, const char* name);
   Outcome reject(std::string why);
   Outcome ignore(std::string why);
 
@@ -161,7 +161,7 @@ class ControllerModel {
   std::int64_t since_ = 0;  // this process's working time is counted up to this clock reading
   // Since the last save: each set by its command (a later one replaces it), in
   // the order made, and the kept jogs per offset.
-  std::vector<std::pair<std::uint8_t, std::function<void(ControllerState &)>>> unsavedSets_;
+  std::vector<std::pair<std::uint8_t, std::function<void(ControllerState&)>>> unsavedSets_;
   std::vector<std::pair<Offset ControllerState::*, Offset>> unsavedJogs_;
   Activity activity_;
   std::string text_;
@@ -170,6 +170,6 @@ class ControllerModel {
   std::string lastError_;
 };
 
-const char *modeName(Mode mode);
+const char* modeName(Mode mode);
 
 }  // namespace zor::sim

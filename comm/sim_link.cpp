@@ -17,9 +17,9 @@ std::string hexCode(std::int32_t code) {
 
 }  // namespace
 
-LinkConfig configFromEnvironment(const std::function<const char *(const char *)> &getenv, std::ostream &warnings) {
+LinkConfig configFromEnvironment(const std::function<const char*(const char*)>& getenv, std::ostream& warnings) {
   LinkConfig config;
-  if (const char *link = getenv("ZORCOMM_LINK"); link && *link) {
+  if (const char* link = getenv("ZORCOMM_LINK"); link && *link) {
     const std::string value = link;
     if (value == "none") {
       config.simulated = false;
@@ -28,9 +28,9 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
       warnings << "ZorComm: unknown ZORCOMM_LINK \"" << value << "\" (expected sim or none); no system will be found\n";
     }
   }
-  if (const char *model = getenv("ZORCOMM_SIM_MODEL"); model && *model)
+  if (const char* model = getenv("ZORCOMM_SIM_MODEL"); model && *model)
     config.model = std::string(model).substr(0, kModelNameLength);
-  if (const char *trace = getenv("ZORCOMM_TRACE"); trace && *trace) config.tracePath = trace;
+  if (const char* trace = getenv("ZORCOMM_TRACE"); trace && *trace) config.tracePath = trace;
   if (config.simulated) {
     config.statePath = resolveStatePath(getenv);
     if (config.statePath.empty())
@@ -39,7 +39,7 @@ LinkConfig configFromEnvironment(const std::function<const char *(const char *)>
   return config;
 }
 
-SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings, std::string clockBoot)
+SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream& warnings, std::string clockBoot)
     : config_(std::move(config)), warnings_(warnings) {
   if (!config_.tracePath.empty()) {
     std::string why;
@@ -48,7 +48,7 @@ SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &
   if (!config_.simulated) return;
   ControllerState state;
   if (!config_.statePath.empty()) {
-    stateFile_.emplace(config_.statePath, [this](const std::string &text) { warn(text); });
+    stateFile_.emplace(config_.statePath, [this](const std::string& text) { warn(text); });
     state = stateFile_->load();
   }
   model_.emplace(std::move(state), std::move(clock), std::move(clockBoot));
@@ -66,7 +66,7 @@ SimLink::~SimLink() {
   }
 }
 
-void SimLink::warn(const std::string &text) {
+void SimLink::warn(const std::string& text) {
   warnings_ << "ZorComm: " << text << "\n";
   trace_.warning(text);
 }
@@ -76,7 +76,7 @@ std::string SimLink::save() {
   ControllerModel::Save written;
   std::string why;
   const bool ok = stateFile_->update(
-      [&](const ControllerState &onDisk) {
+      [&](const ControllerState& onDisk) {
         written = model_->changesOnto(onDisk);
         return written.state;
       },
@@ -97,7 +97,7 @@ void SimLink::takeUpOthers() {
   if (auto state = stateFile_->reread()) model_->takeUp(std::move(*state));
 }
 
-std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t length, const char16_t *) {
+std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
   Outcome outcome = Outcome::Accepted;
@@ -122,16 +122,16 @@ std::int32_t SimLink::sendCommand(const std::uint8_t *packet, std::int32_t lengt
     if (outcome == Outcome::Committed) note = notKept.empty() ? "committed" : "not kept: " + notKept;
     if (outcome == Outcome::Rejected) note = "rejected: " + model_->lastError();
     if (outcome == Outcome::Ignored) note = "ignored: " + model_->lastError();
-    trace_.write("dwSendCommand",
-                 "packet=[" + (packet ? hexBytes(packet, shown) : std::string("null")) + "] length=" +
-                     std::to_string(length),
-                 result, note);
+    trace_.write(
+        "dwSendCommand",
+        "packet=[" + (packet ? hexBytes(packet, shown) : std::string("null")) + "] length=" + std::to_string(length),
+        result, note);
   }
   return result;
 }
 
-std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t *block,
-                                std::int32_t length, const char16_t *) {
+std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
+                                std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
   // Every process answers for one controller: the one in the state file.
   takeUpOthers();
@@ -151,14 +151,14 @@ std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, 
   if (trace_.enabled()) {
     trace_.write("dwGetStatus",
                  "status=" + hexCode(statusCode) + " reserved=" + std::to_string(reserved) +
-                     " length=" + std::to_string(length) +
-                     " reply=[" + (result == 0 ? hexBytes(reply->bytes.data(), reply->size) : std::string()) + "]",
+                     " length=" + std::to_string(length) + " reply=[" +
+                     (result == 0 ? hexBytes(reply->bytes.data(), reply->size) : std::string()) + "]",
                  result);
   }
   return result;
 }
 
-std::int32_t SimLink::findSystems(std::uint8_t *discovery, std::int32_t *found) {
+std::int32_t SimLink::findSystems(std::uint8_t* discovery, std::int32_t* found) {
   std::lock_guard lock(mutex_);
   takeUpOthers();
   // Null outputs are not written; the result alone says whether a system is there.
@@ -166,7 +166,7 @@ std::int32_t SimLink::findSystems(std::uint8_t *discovery, std::int32_t *found) 
     std::memset(discovery, 0, kDiscoveryLength);
     if (model_) {
       // The found system's name, as UTF-16LE, at the start of the scratch block.
-      const std::string &name = model_->snapshot().modelName;
+      const std::string& name = model_->snapshot().modelName;
       for (std::size_t i = 0; i < name.size(); ++i) discovery[2 * i] = static_cast<std::uint8_t>(name[i]);
     }
   }
@@ -179,7 +179,7 @@ std::int32_t SimLink::findSystems(std::uint8_t *discovery, std::int32_t *found) 
   return result;
 }
 
-std::int32_t SimLink::sendData(const std::uint8_t *data, std::int32_t length, const char16_t *) {
+std::int32_t SimLink::sendData(const std::uint8_t* data, std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
   if (length < 0 || (!data && length > 0))
@@ -189,13 +189,13 @@ std::int32_t SimLink::sendData(const std::uint8_t *data, std::int32_t length, co
   // The simulated controller takes bulk data and has no use for it.
   if (trace_.enabled())
     trace_.write("dwSendData",
-                 "data=[" + hexBytes(data, static_cast<std::size_t>(std::clamp(length, 0, 16))) + (length > 16 ? " ..." : "") +
-                     "] length=" + std::to_string(length),
+                 "data=[" + hexBytes(data, static_cast<std::size_t>(std::clamp(length, 0, 16))) +
+                     (length > 16 ? " ..." : "") + "] length=" + std::to_string(length),
                  result);
   return result;
 }
 
-std::int32_t SimLink::checkStatus(const char16_t *) {
+std::int32_t SimLink::checkStatus(const char16_t*) {
   std::lock_guard lock(mutex_);
   const std::int32_t result = model_ ? 0 : kNoSystem;
   if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result);

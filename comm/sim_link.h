@@ -36,30 +36,30 @@ struct LinkConfig {
 };
 
 // Reads the library's environment; problems go to warnings, one line each.
-LinkConfig configFromEnvironment(const std::function<const char *(const char *)> &getenv, std::ostream &warnings);
+LinkConfig configFromEnvironment(const std::function<const char*(const char*)>& getenv, std::ostream& warnings);
 
 class SimLink {
  public:
   // A state file that cannot be used leaves the controller on its defaults.
   // clockBoot names the boot whose monotonic clock clock reads.
-  SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream &warnings, std::string clockBoot = {});
+  SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream& warnings, std::string clockBoot = {});
   ~SimLink();  // keeps the working time counted so far
-  SimLink(const SimLink &) = delete;
-  SimLink &operator=(const SimLink &) = delete;
+  SimLink(const SimLink&) = delete;
+  SimLink& operator=(const SimLink&) = delete;
 
-  std::int32_t sendCommand(const std::uint8_t *packet, std::int32_t length, const char16_t *systemName);
-  std::int32_t getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t *block, std::int32_t length,
-                         const char16_t *systemName);
-  std::int32_t findSystems(std::uint8_t *discovery, std::int32_t *found);
-  std::int32_t sendData(const std::uint8_t *data, std::int32_t length, const char16_t *systemName);
-  std::int32_t checkStatus(const char16_t *systemName);
+  std::int32_t sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t* systemName);
+  std::int32_t getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block, std::int32_t length,
+                         const char16_t* systemName);
+  std::int32_t findSystems(std::uint8_t* discovery, std::int32_t* found);
+  std::int32_t sendData(const std::uint8_t* data, std::int32_t length, const char16_t* systemName);
+  std::int32_t checkStatus(const char16_t* systemName);
 
   // For tests: the controller, when simulated (not locked).
-  const ControllerModel *model() const { return model_ ? &*model_ : nullptr; }
+  const ControllerModel* model() const { return model_ ? &*model_ : nullptr; }
 
  private:
   // One line on the warnings stream and in the trace.
-  void warn(const std::string &text);
+  void warn(const std::string& text);
   // Saves what changed since the last save; empty when done, else why not.
   std::string save();
   // Goes on from what another process saved since this one last looked: a
@@ -68,7 +68,7 @@ class SimLink {
 
   std::mutex mutex_;
   LinkConfig config_;
-  std::ostream &warnings_;
+  std::ostream& warnings_;
   Trace trace_;
   std::optional<StateFile> stateFile_;
   std::optional<ControllerModel> model_;

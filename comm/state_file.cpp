@@ -36,11 +36,11 @@ std::string timestamp() {
   return buf;
 }
 
-std::filesystem::path folderOf(const std::filesystem::path &file) {
+std::filesystem::path folderOf(const std::filesystem::path& file) {
   return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
 }
 
-bool makeFolderFor(const std::filesystem::path &file, std::string &why) {
+bool makeFolderFor(const std::filesystem::path& file, std::string& why) {
   std::error_code ec;
   std::filesystem::create_directories(folderOf(file), ec);
   if (ec) why = "cannot create " + folderOf(file).string() + ": " + ec.message();
@@ -48,7 +48,7 @@ bool makeFolderFor(const std::filesystem::path &file, std::string &why) {
 }
 
 // Renames without ever replacing what is at to (errno EEXIST then).
-bool renameNoReplace(const std::filesystem::path &from, const std::filesystem::path &to) {
+bool renameNoReplace(const std::filesystem::path& from, const std::filesystem::path& to) {
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return true;
   if (errno != EINVAL && errno != ENOSYS) return false;
   // A file system without no-replace renames: look first.
@@ -61,7 +61,7 @@ bool renameNoReplace(const std::filesystem::path &from, const std::filesystem::p
 }
 
 // "<file>.corrupt-<YYYYmmddTHHMMSS>[-n]", shortened to fit the name limit.
-std::optional<std::filesystem::path> moveAside(const std::filesystem::path &file) {
+std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file) {
   const std::string suffix = ".corrupt-" + timestamp();
   for (int n = 0; n < 1000; ++n) {
     const auto aside = besideName(file, n ? suffix + "-" + std::to_string(n) : suffix);
@@ -73,7 +73,7 @@ std::optional<std::filesystem::path> moveAside(const std::filesystem::path &file
 
 // An exclusive lock on "<file>.lock", held until the descriptor closes. It
 // waits while another process reads and replaces the state file, at most wait.
-UniqueFd lockBeside(const std::filesystem::path &file, std::chrono::milliseconds wait, std::string &why) {
+UniqueFd lockBeside(const std::filesystem::path& file, std::chrono::milliseconds wait, std::string& why) {
   const std::filesystem::path path = besideName(file, ".lock");
   OpenResult lock = openOwnFile(path, O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
   if (lock.status != OpenStatus::Opened) {
@@ -101,12 +101,12 @@ UniqueFd lockBeside(const std::filesystem::path &file, std::chrono::milliseconds
 // Temporary files of our own saves that were killed before their rename.
 // Only called under the lock, which every save holds while its temporary
 // exists: none of them is in use.
-void removeStaleTemporaries(const std::filesystem::path &file) {
+void removeStaleTemporaries(const std::filesystem::path& file) {
   std::string prefix = besideName(file, kTempSuffix).filename().string();
   prefix.resize(prefix.size() - kTempRandom);
-  const std::unique_ptr<DIR, int (*)(DIR *)> dir(::opendir(folderOf(file).c_str()), ::closedir);
+  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folderOf(file).c_str()), ::closedir);
   if (!dir) return;
-  while (const dirent *entry = ::readdir(dir.get())) {
+  while (const dirent* entry = ::readdir(dir.get())) {
     const std::string_view name = entry->d_name;
     if (name.size() != prefix.size() + kTempRandom || !name.starts_with(prefix)) continue;
     const std::string_view random = name.substr(prefix.size());
@@ -119,16 +119,16 @@ void removeStaleTemporaries(const std::filesystem::path &file) {
   }
 }
 
-std::string corruptWarning(const std::filesystem::path &file, const LoadResult &loaded, const char *then) {
+std::string corruptWarning(const std::filesystem::path& file, const LoadResult& loaded, const char* then) {
   return "corrupt controller state " + file.string() + " (" + loaded.why + "); moved to " + loaded.movedTo.string() +
          "; " + then;
 }
 
-constexpr const char *kGoingOn = "going on with the state read before";
+constexpr const char* kGoingOn = "going on with the state read before";
 
 }  // namespace
 
-LoadResult loadState(const std::filesystem::path &file) {
+LoadResult loadState(const std::filesystem::path& file) {
   LoadResult result;
   ReadResult read = readOwnFile(file, kMaxStateBytes);
   if (read.status == OpenStatus::Missing) return result;
@@ -154,8 +154,8 @@ LoadResult loadState(const std::filesystem::path &file) {
   return result;
 }
 
-bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error,
-                     SeenFile *written) {
+bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& state, std::string* error,
+                     SeenFile* written) {
   std::string why;
   auto fail = [&](std::string what) {
     if (error) *error = std::move(what);
@@ -197,7 +197,7 @@ bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &s
 StateFile::StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait)
     : file_(std::move(file)), warn_(std::move(warn)), lockWait_(lockWait) {}
 
-UniqueFd StateFile::lock(std::string &why) const { return lockBeside(file_, lockWait_, why); }
+UniqueFd StateFile::lock(std::string& why) const { return lockBeside(file_, lockWait_, why); }
 
 void StateFile::seen(SeenFile file, ControllerState state) {
   seen_ = std::move(file);
@@ -214,8 +214,7 @@ ControllerState StateFile::load() {
     std::string noLock;
     const UniqueFd lock = refused ? UniqueFd() : this->lock(noLock);
     LoadResult loaded = loadState(file_);
-    if (loaded.source == LoadSource::CorruptMovedAside)
-      warn_(corruptWarning(file_, loaded, "starting from defaults"));
+    if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded, "starting from defaults"));
     if (loaded.source == LoadSource::Unusable) {
       unusable_ = loaded.why;
       warn_("cannot use the controller state: " + unusable_ +
@@ -224,7 +223,7 @@ ControllerState StateFile::load() {
     if (lock) removeStaleTemporaries(file_);
     seen(std::move(loaded.seen), loaded.state);
     return loaded.state;
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     unusable_ = file_.string() + " could not be loaded: " + e.what();
     warn_(unusable_ + "; running from defaults in memory, the file is left as it is");
   }
@@ -263,13 +262,13 @@ std::optional<ControllerState> StateFile::reread() {
         return std::nullopt;
       }
     }
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     warn_(std::string("cannot read the controller state again: ") + e.what() + "; " + kGoingOn);
   }
   return std::nullopt;
 }
 
-bool StateFile::update(const std::function<ControllerState(const ControllerState &)> &change, std::string &why) {
+bool StateFile::update(const std::function<ControllerState(const ControllerState&)>& change, std::string& why) {
   if (!usable()) {
     why = unusable_ + "; not written";
     return false;
@@ -293,22 +292,22 @@ bool StateFile::update(const std::function<ControllerState(const ControllerState
     }
     seen(std::move(written), std::move(next));
     return true;
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     why = std::string("cannot save: ") + e.what();
   }
   return false;
 }
 
-std::filesystem::path resolveStatePath(const std::function<const char *(const char *)> &getenv) {
-  auto set = [&](const char *name) -> const char * {
-    const char *value = getenv(name);
+std::filesystem::path resolveStatePath(const std::function<const char*(const char*)>& getenv) {
+  auto set = [&](const char* name) -> const char* {
+    const char* value = getenv(name);
     return value && *value ? value : nullptr;
   };
-  if (const char *explicitPath = set("ZORCOMM_STATE")) return explicitPath;
+  if (const char* explicitPath = set("ZORCOMM_STATE")) return explicitPath;
   const std::filesystem::path tail = std::filesystem::path("zor-maintenance") / "controller-state";
   // The base directory rules ignore a relative XDG_STATE_HOME.
-  if (const char *xdg = set("XDG_STATE_HOME"); xdg && xdg[0] == '/') return std::filesystem::path(xdg) / tail;
-  if (const char *home = set("HOME")) return std::filesystem::path(home) / ".local" / "state" / tail;
+  if (const char* xdg = set("XDG_STATE_HOME"); xdg && xdg[0] == '/') return std::filesystem::path(xdg) / tail;
+  if (const char* home = set("HOME")) return std::filesystem::path(home) / ".local" / "state" / tail;
   return {};
 }
 

@@ -47,12 +47,12 @@ struct LoadResult {
 // Reads file, opened without following a link and without blocking. Unusable:
 // it cannot be read, is not a regular file, holds more than kMaxStateBytes or
 // belongs to another user.
-LoadResult loadState(const std::filesystem::path &file);
+LoadResult loadState(const std::filesystem::path& file);
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of
 // the folder. Missing folders are created. written, when given, gets the new file.
-bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &state, std::string *error = nullptr,
-                     SeenFile *written = nullptr);
+bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& state, std::string* error = nullptr,
+                     SeenFile* written = nullptr);
 
 // One state file and its lock file "<file>.lock" beside it. The lock is a
 // file of its own because a save replaces the state file by a rename. It
@@ -60,7 +60,7 @@ bool saveStateAtomic(const std::filesystem::path &file, const ControllerState &s
 // save is noticed with one lstat.
 class StateFile {
  public:
-  using Warn = std::function<void(const std::string &)>;
+  using Warn = std::function<void(const std::string&)>;
   StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait = kLockWait);
 
   // At start, under the lock when it can be had: reads the state and removes
@@ -68,7 +68,7 @@ class StateFile {
   ControllerState load();
   // False when the file was unusable at start: it is never written then.
   bool usable() const { return unusable_.empty(); }
-  const std::string &unusableWhy() const { return unusable_; }
+  const std::string& unusableWhy() const { return unusable_; }
 
   // Whether the path holds another version than the one last read or
   // written here (always false for a file unusable at start). One lstat.
@@ -83,10 +83,10 @@ class StateFile {
   // read) in its place; for a file found corrupt and moved aside, change(the
   // version last read or written here). False, and why, when that could not
   // be done.
-  bool update(const std::function<ControllerState(const ControllerState &)> &change, std::string &why);
+  bool update(const std::function<ControllerState(const ControllerState&)>& change, std::string& why);
 
  private:
-  UniqueFd lock(std::string &why) const;
+  UniqueFd lock(std::string& why) const;
   void seen(SeenFile file, ControllerState state);
 
   std::filesystem::path file_;
@@ -99,6 +99,6 @@ class StateFile {
 
 // ZORCOMM_STATE, else $XDG_STATE_HOME/zor-maintenance/controller-state, else
 // ~/.local/state/zor-maintenance/controller-state; empty when none can be made.
-std::filesystem::path resolveStatePath(const std::function<const char *(const char *)> &getenv);
+std::filesystem::path resolveStatePath(const std::function<const char*(const char*)>& getenv);
 
 }  // namespace zor::sim

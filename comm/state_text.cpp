@@ -9,9 +9,9 @@ namespace zor::sim {
 namespace {
 
 struct Field {
-  const char *key;
-  std::function<std::string(const ControllerState &)> format;
-  std::function<bool(ControllerState &, std::string_view)> parse;
+  const char* key;
+  std::function<std::string(const ControllerState&)> format;
+  std::function<bool(ControllerState&, std::string_view)> parse;
 };
 
 std::string number(double v) {
@@ -26,7 +26,7 @@ std::string hex(std::uint64_t v, int digits) {
   return buf;
 }
 
-std::string dotted(const Ipv4 &ip) {
+std::string dotted(const Ipv4& ip) {
   return std::to_string(ip[0]) + "." + std::to_string(ip[1]) + "." + std::to_string(ip[2]) + "." +
          std::to_string(ip[3]);
 }
@@ -91,9 +91,9 @@ std::optional<Offset> parseOffset(std::string_view text) {
 }
 
 // "from:to from:to ...": spans of the monotonic clock, in milliseconds.
-std::string formatSpans(const std::vector<Span> &spans) {
+std::string formatSpans(const std::vector<Span>& spans) {
   std::string out;
-  for (const Span &span : spans)
+  for (const Span& span : spans)
     out += (out.empty() ? "" : " ") + std::to_string(span.from) + ":" + std::to_string(span.to);
   return out;
 }
@@ -124,9 +124,9 @@ std::optional<std::vector<Span>> parseSpans(std::string_view text) {
 }
 
 template <typename T>
-Field decimalField(const char *key, T ControllerState::*member, bool (*valid)(double)) {
-  return {key, [member](const ControllerState &s) { return number(s.*member); },
-          [member, valid](ControllerState &s, std::string_view v) {
+Field decimalField(const char* key, T ControllerState::*member, bool (*valid)(double)) {
+  return {key, [member](const ControllerState& s) { return number(s.*member); },
+          [member, valid](ControllerState& s, std::string_view v) {
             auto value = parseDecimal(v);
             if (!value || !valid(*value)) return false;
             s.*member = *value;
@@ -134,9 +134,9 @@ Field decimalField(const char *key, T ControllerState::*member, bool (*valid)(do
           }};
 }
 
-Field u16Field(const char *key, std::uint16_t ControllerState::*member) {
-  return {key, [member](const ControllerState &s) { return std::to_string(s.*member); },
-          [member](ControllerState &s, std::string_view v) {
+Field u16Field(const char* key, std::uint16_t ControllerState::*member) {
+  return {key, [member](const ControllerState& s) { return std::to_string(s.*member); },
+          [member](ControllerState& s, std::string_view v) {
             auto value = parseUnsigned(v, 65535);
             if (!value) return false;
             s.*member = static_cast<std::uint16_t>(*value);
@@ -144,11 +144,12 @@ Field u16Field(const char *key, std::uint16_t ControllerState::*member) {
           }};
 }
 
-Field offsetField(const char *key, Offset ControllerState::*member) {
-  return {key, [member](const ControllerState &s) {
+Field offsetField(const char* key, Offset ControllerState::*member) {
+  return {key,
+          [member](const ControllerState& s) {
             return std::to_string((s.*member).x) + "," + std::to_string((s.*member).y);
           },
-          [member](ControllerState &s, std::string_view v) {
+          [member](ControllerState& s, std::string_view v) {
             auto value = parseOffset(v);
             if (!value) return false;
             s.*member = *value;
@@ -156,9 +157,9 @@ Field offsetField(const char *key, Offset ControllerState::*member) {
           }};
 }
 
-Field addressField(const char *key, Ipv4 ControllerState::*member) {
-  return {key, [member](const ControllerState &s) { return dotted(s.*member); },
-          [member](ControllerState &s, std::string_view v) {
+Field addressField(const char* key, Ipv4 ControllerState::*member) {
+  return {key, [member](const ControllerState& s) { return dotted(s.*member); },
+          [member](ControllerState& s, std::string_view v) {
             auto value = parseDecimalOctets(v);
             if (!value) return false;
             s.*member = *value;
@@ -166,18 +167,18 @@ Field addressField(const char *key, Ipv4 ControllerState::*member) {
           }};
 }
 
-const std::vector<Field> &fields() {
+const std::vector<Field>& fields() {
   // Never destroyed: the link saves from its own destructor at exit, which may
   // run after this table's would have.
-  static const std::vector<Field> &table = *new std::vector<Field>{
-      {"serial", [](const ControllerState &s) { return std::to_string(s.serial); },
-       [](ControllerState &s, std::string_view v) {
+  static const std::vector<Field>& table = *new std::vector<Field>{
+      {"serial", [](const ControllerState& s) { return std::to_string(s.serial); },
+       [](ControllerState& s, std::string_view v) {
          auto value = parseInt32(v);
          if (value) s.serial = *value;
          return value.has_value();
        }},
-      {"model_name", [](const ControllerState &s) { return escaped(s.modelName); },
-       [](ControllerState &s, std::string_view v) {
+      {"model_name", [](const ControllerState& s) { return escaped(s.modelName); },
+       [](ControllerState& s, std::string_view v) {
          auto value = unescaped(v);
          if (!value || value->size() > kModelNameLength) return false;
          s.modelName = *value;
@@ -199,22 +200,22 @@ const std::vector<Field> &fields() {
       decimalField("y_multiplier", &ControllerState::yMultiplier, validFactor),
       decimalField("rc_jump_delay", &ControllerState::rcJumpDelay, validFactor),
       {"controller_model",
-       [](const ControllerState &s) {
+       [](const ControllerState& s) {
          return hex(s.controllerModel.flag, 2) + hex(s.controllerModel.code & 0xffffff, 6);
        },
-       [](ControllerState &s, std::string_view v) {
+       [](ControllerState& s, std::string_view v) {
          auto value = parseControllerModel(v);
          if (!value || v.size() != 8) return false;
          s.controllerModel = *value;
          return true;
        }},
       {"mac_address",
-       [](const ControllerState &s) {
+       [](const ControllerState& s) {
          std::string out;
          for (std::size_t i = 0; i < s.mac.size(); ++i) out += (i ? ":" : "") + hex(s.mac[i], 2);
          return out;
        },
-       [](ControllerState &s, std::string_view v) {
+       [](ControllerState& s, std::string_view v) {
          auto value = parseMac(v);
          if (value) s.mac = *value;
          return value.has_value();
@@ -222,27 +223,27 @@ const std::vector<Field> &fields() {
       addressField("ip_address", &ControllerState::ip),
       addressField("gateway", &ControllerState::gateway),
       addressField("subnet_mask", &ControllerState::subnetMask),
-      {"ship_id", [](const ControllerState &s) { return hex(s.shipId, 8); },
-       [](ControllerState &s, std::string_view v) {
+      {"ship_id", [](const ControllerState& s) { return hex(s.shipId, 8); },
+       [](ControllerState& s, std::string_view v) {
          auto value = v.size() == 8 ? parseHex(v) : std::nullopt;
          if (value) s.shipId = *value;
          return value.has_value();
        }},
-      {"work_seconds", [](const ControllerState &s) { return std::to_string(s.workSeconds); },
-       [](ControllerState &s, std::string_view v) {
+      {"work_seconds", [](const ControllerState& s) { return std::to_string(s.workSeconds); },
+       [](ControllerState& s, std::string_view v) {
          auto value = parseUnsigned(v, 0xffffffffu);
          if (value) s.workSeconds = static_cast<std::uint32_t>(*value);
          return value.has_value();
        }},
-      {"work_counted_boot", [](const ControllerState &s) { return escaped(s.workCounted.boot); },
-       [](ControllerState &s, std::string_view v) {
+      {"work_counted_boot", [](const ControllerState& s) { return escaped(s.workCounted.boot); },
+       [](ControllerState& s, std::string_view v) {
          auto value = unescaped(v);
          if (!value || value->size() > kMaxBootLength) return false;
          s.workCounted.boot = *value;
          return true;
        }},
-      {"work_counted", [](const ControllerState &s) { return formatSpans(s.workCounted.spans); },
-       [](ControllerState &s, std::string_view v) {
+      {"work_counted", [](const ControllerState& s) { return formatSpans(s.workCounted.spans); },
+       [](ControllerState& s, std::string_view v) {
          auto value = parseSpans(v);
          if (value) s.workCounted.spans = std::move(*value);
          return value.has_value();
@@ -253,23 +254,22 @@ const std::vector<Field> &fields() {
 
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
-  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r'))
-    text.remove_suffix(1);
+  while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
   return text;
 }
 
 }  // namespace
 
-std::string formatState(const ControllerState &state) {
+std::string formatState(const ControllerState& state) {
   std::string out = "# ZOR simulated marking controller: kept state. key = value\n";
-  for (const Field &field : fields()) {
+  for (const Field& field : fields()) {
     const std::string value = field.format(state);
     out += std::string(field.key) + (value.empty() ? " =\n" : " = " + value + "\n");
   }
   return out;
 }
 
-std::optional<ControllerState> parseState(std::string_view text, std::string *why) {
+std::optional<ControllerState> parseState(std::string_view text, std::string* why) {
   ControllerState state;
   int lineNumber = 0;
   while (!text.empty()) {
@@ -280,14 +280,14 @@ std::optional<ControllerState> parseState(std::string_view text, std::string *wh
     line = trimmed(line);
     if (line.empty() || line.front() == '#') continue;
     const auto equals = line.find('=');
-    auto fail = [&](const std::string &what) {
+    auto fail = [&](const std::string& what) {
       if (why) *why = "line " + std::to_string(lineNumber) + ": " + what;
       return std::nullopt;
     };
     if (equals == std::string_view::npos) return fail("no \"key = value\"");
     const std::string_view key = trimmed(line.substr(0, equals));
     const std::string_view value = trimmed(line.substr(equals + 1));
-    for (const Field &field : fields()) {
+    for (const Field& field : fields()) {
       if (key != field.key) continue;
       if (!field.parse(state, value)) return fail("bad value for " + std::string(key));
       break;

@@ -9,9 +9,9 @@
 
 namespace zor::sim {
 
-std::string formatState(const ControllerState &state);
+std::string formatState(const ControllerState& state);
 // Unknown keys are skipped (a newer library may have written them); missing
 // keys keep their defaults. Any unparsable line or bad value fails the whole text.
-std::optional<ControllerState> parseState(std::string_view text, std::string *why = nullptr);
+std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr);
 
 }  // namespace zor::sim

@@ -49,12 +49,10 @@ std::optional<double> parseDecimal(std::string_view text) {
   // from_chars would take "inf", "nan" and hexadecimal exponents; a
   // controller reading a typed number takes digits, one point and a sign.
   for (char c : text)
-    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+'))
-      return std::nullopt;
+    if (!((c >= '0' && c <= '9') || c == '.' || c == '-' || c == 'e' || c == 'E' || c == '+')) return std::nullopt;
   double value = 0;
   auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value))
-    return std::nullopt;
+  if (error != std::errc() || end != text.data() + text.size() || !std::isfinite(value)) return std::nullopt;
   return value;
 }
 

@@ -15,7 +15,7 @@ using Ipv4 = std::array<std::uint8_t, 4>;
 struct ControllerModelCode {
   std::uint8_t flag = 0;
   std::uint32_t code = 0;  // low 24 bits
-  bool operator==(const ControllerModelCode &) const = default;
+  bool operator==(const ControllerModelCode&) const = default;
 };
 
 // Plain decimal number ("1.5", "20", "-0.25"); no blanks, no infinities.

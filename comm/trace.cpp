@@ -21,7 +21,7 @@ std::string now() {
 
 }  // namespace
 
-bool Trace::open(const std::string &path, std::string *why) {
+bool Trace::open(const std::string& path, std::string* why) {
   // An existing trace may be of any size: it is only appended to.
   OpenResult opened = openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
   fd_ = std::move(opened.fd);
@@ -29,7 +29,7 @@ bool Trace::open(const std::string &path, std::string *why) {
   return enabled();
 }
 
-void Trace::line(const std::string &text) {
+void Trace::line(const std::string& text) {
   // One write per line: lines of processes sharing a trace never interleave.
   std::size_t done = 0;
   while (done < text.size()) {
@@ -52,9 +52,9 @@ void Trace::warning(std::string_view text) {
   if (fd_) line(now() + " warning: " + std::string(text) + "\n");
 }
 
-std::string hexBytes(const std::uint8_t *bytes, std::size_t count) {
+std::string hexBytes(const std::uint8_t* bytes, std::size_t count) {
   if (!bytes) return "null";
-  static const char *digits = "0123456789ABCDEF";
+  static const char* digits = "0123456789ABCDEF";
   std::string out;
   out.reserve(count * 3);
   for (std::size_t i = 0; i < count; ++i) {

@@ -15,7 +15,7 @@ class Trace {
   // Opens path for appending, creating it when missing. Only a regular file of
   // the current user is used; anything else (a link, a FIFO, a device) leaves
   // the trace off and the reason in why.
-  bool open(const std::string &path, std::string *why = nullptr);
+  bool open(const std::string& path, std::string* why = nullptr);
 
   bool enabled() const { return static_cast<bool>(fd_); }
   // "<monotonic seconds> <entry> <arguments> -> <result>[ note]"
@@ -24,12 +24,12 @@ class Trace {
   void warning(std::string_view text);
 
  private:
-  void line(const std::string &text);
+  void line(const std::string& text);
 
   UniqueFd fd_;
 };
 
 // Bytes as upper-case hexadecimal pairs, separated by blanks; null shows as "null".
-std::string hexBytes(const std::uint8_t *bytes, std::size_t count);
+std::string hexBytes(const std::uint8_t* bytes, std::size_t count);
 
 }  // namespace zor::sim

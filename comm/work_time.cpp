@@ -10,7 +10,7 @@ namespace {
 template <typename Gap>
 void forEachGap(std::span<const Span> counted, std::int64_t since, std::int64_t now, Gap gap) {
   std::int64_t at = since;
-  for (const Span &span : counted) {
+  for (const Span& span : counted) {
     if (span.to <= at) continue;
     if (span.from >= now) break;
     if (span.from > at) gap(at, span.from);
@@ -24,9 +24,9 @@ void forEachGap(std::span<const Span> counted, std::int64_t since, std::int64_t 
 Count countSince(std::span<const Span> counted, std::int64_t since, std::int64_t now) {
   std::int64_t uncounted = 0;
   forEachGap(counted, since, now, [&](std::int64_t from, std::int64_t to) { uncounted += to - from; });
-  Count count{static_cast<std::uint32_t>(
-                  std::min<std::int64_t>(uncounted / 1000, std::numeric_limits<std::uint32_t>::max())),
-              since};
+  Count count{
+      static_cast<std::uint32_t>(std::min<std::int64_t>(uncounted / 1000, std::numeric_limits<std::uint32_t>::max())),
+      since};
   // The whole seconds end where that much uncounted time has passed.
   std::int64_t rest = uncounted / 1000 * 1000;
   forEachGap(counted, since, now, [&](std::int64_t from, std::int64_t to) {
@@ -41,9 +41,9 @@ Count countSince(std::span<const Span> counted, std::int64_t since, std::int64_t
 std::vector<Span> withSpan(std::vector<Span> counted, Span span) {
   if (span.from >= span.to) return counted;
   counted.push_back(span);
-  std::sort(counted.begin(), counted.end(), [](const Span &a, const Span &b) { return a.from < b.from; });
+  std::sort(counted.begin(), counted.end(), [](const Span& a, const Span& b) { return a.from < b.from; });
   std::vector<Span> merged;
-  for (const Span &s : counted) {
+  for (const Span& s : counted) {
     if (!merged.empty() && s.from <= merged.back().to)
       merged.back().to = std::max(merged.back().to, s.to);
     else

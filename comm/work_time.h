@@ -18,7 +18,7 @@ namespace zor::sim {
 struct Span {
   std::int64_t from = 0;
   std::int64_t to = 0;
-  bool operator==(const Span &) const = default;
+  bool operator==(const Span&) const = default;
 };
 
 // Spans are kept apart only when a process held the library alone between
@@ -31,7 +31,7 @@ constexpr std::size_t kMaxBootLength = 64;
 struct CountedTime {
   std::string boot;
   std::vector<Span> spans;  // sorted, apart from each other, none empty
-  bool operator==(const CountedTime &) const = default;
+  bool operator==(const CountedTime&) const = default;
 };
 
 struct Count {

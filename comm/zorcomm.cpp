@@ -2,6 +2,8 @@
 // built from the environment on the first call. No exception leaves them: the
 // caller is C.
 
+#include "comm/zorcomm.h"
+
 #include <fcntl.h>
 #include <unistd.h>
 
@@ -17,7 +19,6 @@
 #include <type_traits>
 
 #include "comm/sim_link.h"
-#include "comm/zorcomm.h"
 #include "protocol/zor_protocol.h"
 
 // The exports have exactly the types the tool calls them through.
@@ -45,31 +46,31 @@ std::string bootId() {
   std::string id(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
   while (!id.empty() && id.back() == '\n') id.pop_back();
   const bool plain = id.size() <= zor::sim::kMaxBootLength && std::all_of(id.begin(), id.end(), [](char c) {
-    return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
-  });
+                       return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
+                     });
   return plain ? id : std::string();
 }
 
-zor::sim::SimLink &link() {
+zor::sim::SimLink& link() {
   // Destroyed when the library unloads or the process exits; that saves the working time.
   static zor::sim::SimLink instance(
-      zor::sim::configFromEnvironment([](const char *name) { return std::getenv(name); }, std::cerr), monotonicMs,
+      zor::sim::configFromEnvironment([](const char* name) { return std::getenv(name); }, std::cerr), monotonicMs,
       std::cerr, bootId());
   return instance;
 }
 
 // One line on standard error, the first time only: a failing call may be repeated often.
-void reportFailure(const char *entry, const char *what) noexcept {
+void reportFailure(const char* entry, const char* what) noexcept {
   static std::atomic<bool> reported{false};
   if (!reported.exchange(true)) std::fprintf(stderr, "ZorComm: %s failed: %s\n", entry, what);
 }
 
 // Runs one entry point; an exception becomes the result failed.
 template <typename Call>
-std::int32_t guarded(const char *entry, std::int32_t failed, Call call) noexcept {
+std::int32_t guarded(const char* entry, std::int32_t failed, Call call) noexcept {
   try {
     return call();
-  } catch (const std::exception &e) {
+  } catch (const std::exception& e) {
     reportFailure(entry, e.what());
   } catch (...) {
     reportFailure(entry, "unknown exception");
@@ -81,24 +82,24 @@ std::int32_t guarded(const char *entry, std::int32_t failed, Call call) noexcept
 
 using zor::sim::kInternalError;
 
-int32_t dwSendCommand(const uint8_t *packet, int32_t length, const char16_t *systemName) {
+int32_t dwSendCommand(const uint8_t* packet, int32_t length, const char16_t* systemName) {
   return guarded("dwSendCommand", kInternalError, [&] { return link().sendCommand(packet, length, systemName); });
 }
 
-int32_t dwGetStatus(int32_t statusCode, int32_t reserved, uint8_t *block, int32_t length, const char16_t *systemName) {
+int32_t dwGetStatus(int32_t statusCode, int32_t reserved, uint8_t* block, int32_t length, const char16_t* systemName) {
   return guarded("dwGetStatus", kInternalError,
                  [&] { return link().getStatus(statusCode, reserved, block, length, systemName); });
 }
 
 // Nonzero would mean "found": a failure finds nothing.
-int32_t ZORFindSystems(uint8_t *discovery, int32_t *found) {
+int32_t ZORFindSystems(uint8_t* discovery, int32_t* found) {
   return guarded("ZORFindSystems", 0, [&] { return link().findSystems(discovery, found); });
 }
 
-int32_t dwSendData(const uint8_t *data, int32_t length, const char16_t *systemName) {
+int32_t dwSendData(const uint8_t* data, int32_t length, const char16_t* systemName) {
   return guarded("dwSendData", kInternalError, [&] { return link().sendData(data, length, systemName); });
 }
 
-int32_t ZORSystemCheckStatus(const char16_t *systemName) {
+int32_t ZORSystemCheckStatus(const char16_t* systemName) {
   return guarded("ZORSystemCheckStatus", kInternalError, [&] { return link().checkStatus(systemName); });
 }

@@ -21,8 +21,8 @@ const platform::ControlTemplate kAimingControls[] = {
     {aiming::IDC_POINT, K::Label, "CENTER OF TOP LEFT", 43, 91, 71, 8},
 };
 
-const platform::DialogTemplate kAimingTemplate = {res::IDD_AIMING_DIODE_ALIGNMENT, "Aiming Diode Alignment", 212,
-                                                  106, 8, kAimingControls};
+const platform::DialogTemplate kAimingTemplate = {
+    res::IDD_AIMING_DIODE_ALIGNMENT, "Aiming Diode Alignment", 212, 106, 8, kAimingControls};
 
 using zor::service::Direction;
 

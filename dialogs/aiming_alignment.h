@@ -14,10 +14,10 @@ class AimingDiodeAlignmentDlg : public platform::Dialog {
  public:
   explicit AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
 
-  int m_nStep = 0;  // 0: top left, 1: right bottom
+  int m_nStep = 0;                                           // 0: top left, 1: right bottom
   zor::service::AdjustmentSession* m_pAdjustment = nullptr;  // not owned; every command goes through it
-  QLabel* m_wndPointLabel = nullptr;  // names the current point
-  QPushButton* m_btnNext = nullptr;   // "Next", then "Save"
+  QLabel* m_wndPointLabel = nullptr;                         // names the current point
+  QPushButton* m_btnNext = nullptr;                          // "Next", then "Save"
 
  protected:
   void DoDataExchange(platform::DataExchange& dx) override;

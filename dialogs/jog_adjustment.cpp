@@ -17,8 +17,8 @@ const platform::ControlTemplate kJogControls[] = {
     {jog::IDC_DOWN, K::Button, "DOWN", 51, 61, 50, 14},
 };
 
-const platform::DialogTemplate kJogTemplate = {res::IDD_DISTORTION_CORRECTION, "Distortion Correction", 224, 82,
-                                               8, kJogControls};
+const platform::DialogTemplate kJogTemplate = {
+    res::IDD_DISTORTION_CORRECTION, "Distortion Correction", 224, 82, 8, kJogControls};
 
 }  // namespace
 

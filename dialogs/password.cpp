@@ -14,8 +14,7 @@ const platform::ControlTemplate kPasswordControls[] = {
     {platform::IDCANCEL, K::Button, "Cancel", 120, 34, 50, 14},
 };
 
-const platform::DialogTemplate kPasswordTemplate = {res::IDD_PASSWORD, "Password", 180, 56, 8,
-                                                    kPasswordControls};
+const platform::DialogTemplate kPasswordTemplate = {res::IDD_PASSWORD, "Password", 180, 56, 8, kPasswordControls};
 
 }  // namespace
 

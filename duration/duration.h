@@ -19,15 +19,14 @@ using Duration = std::int64_t;
 // Raised by FormatDuration for a directive it does not know. The system's own
 // patterns never reach it; it marks a programming error, not a user error.
 class DurationFormatError : public std::runtime_error {
-public:
-    using std::runtime_error::runtime_error;
+ public:
+  using std::runtime_error::runtime_error;
 };
 
 // ((days * 24 + hours) * 60 + minutes) * 60 + seconds in 64 bits. No
 // normalisation: 25 hours or 61 minutes simply carry when formatted. Cannot
 // overflow for any 32-bit arguments.
-Duration MakeDuration(std::int32_t days, std::int32_t hours, std::int32_t minutes,
-                      std::int32_t seconds);
+Duration MakeDuration(std::int32_t days, std::int32_t hours, std::int32_t minutes, std::int32_t seconds);
 
 // Directives: %D days (full width), %H %M %S the part within the larger unit,
 // two digits with a leading zero; %#H %#M %#S without the zero; %#D as %D;

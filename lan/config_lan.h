@@ -42,8 +42,8 @@ class CConfigLAN : public platform::Dialog {
   explicit CConfigLAN(platform::Prompter& prompter, QWidget* parent = nullptr);
   ~CConfigLAN() override;
 
-  zor::service::Maintenance* m_pService = nullptr;  // not owned; every exchange goes through it
-  zor::CMACAddrEdit* m_editMAC = nullptr;          // control 1019, owned by the dialog
+  zor::service::Maintenance* m_pService = nullptr;    // not owned; every exchange goes through it
+  zor::CMACAddrEdit* m_editMAC = nullptr;             // control 1019, owned by the dialog
   platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
   platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
   platform::IpAddressCtrl* m_ipGateway = nullptr;     // 1018

@@ -39,8 +39,7 @@ bool isNavigationKey(const QKeyEvent* e) {
   }
 }
 
-constexpr Qt::KeyboardModifiers kCommandModifiers =
-    Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
+constexpr Qt::KeyboardModifiers kCommandModifiers = Qt::ControlModifier | Qt::AltModifier | Qt::MetaModifier;
 
 // Ctrl as this very key event reports it (Shift may come along, Alt and Meta
 // may not): a Ctrl pressed or released while another window or control had

@@ -4,7 +4,6 @@
 // mask rules; caret movement, selection and copy stay the line edit's own.
 
 #include <QLineEdit>
-
 #include <array>
 #include <cstdint>
 #include <string>

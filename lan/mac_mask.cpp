@@ -5,9 +5,8 @@
 namespace zor::mac {
 namespace {
 
-constexpr std::array<std::uint32_t, 16> kValidChars = {
-    u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7',
-    u'8', u'9', u'A', u'B', u'C', u'D', u'E', u'F'};
+constexpr std::array<std::uint32_t, 16> kValidChars = {u'0', u'1', u'2', u'3', u'4', u'5', u'6', u'7',
+                                                       u'8', u'9', u'A', u'B', u'C', u'D', u'E', u'F'};
 
 // Write c at p: replace inside the text, append right at its end. The rules
 // never reach further than one past the end; if they did, nothing is written.
@@ -39,9 +38,7 @@ EditResult finish(const EditState& before, std::u16string text, std::size_t a, s
 
 EditResult unchanged(const EditState& before) { return {before, false}; }
 
-bool isHexDigit(char16_t c) {
-  return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
-}
+bool isHexDigit(char16_t c) { return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F'); }
 
 std::uint32_t hexValue(char16_t c) {
   if (c >= u'0' && c <= u'9') return c - u'0';
@@ -240,9 +237,7 @@ bool isMaskPrefix(std::u16string_view text) {
   return true;
 }
 
-bool isCompleteMacAddress(std::u16string_view text) {
-  return text.size() == kMaskLength && isMaskPrefix(text);
-}
+bool isCompleteMacAddress(std::u16string_view text) { return text.size() == kMaskLength && isMaskPrefix(text); }
 
 std::u16string formatMacAddress(const std::array<std::uint8_t, 6>& bytes) {
   static constexpr char16_t kHex[] = u"0123456789ABCDEF";

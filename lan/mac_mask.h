@@ -38,8 +38,8 @@ struct EditResult {
 // The valid characters, in their fixed order: 0-9 then A-F.
 const std::array<std::uint32_t, 16>& validChars();
 bool isValidChar(char16_t c);
-bool isPlaceholder(std::size_t pos);   // false past the mask's end
-bool isSeparator(std::size_t pos);     // false past the mask's end
+bool isPlaceholder(std::size_t pos);  // false past the mask's end
+bool isSeparator(std::size_t pos);    // false past the mask's end
 // Upper case for the characters that matter here. Only ASCII letters map, as
 // towupper does in the C locale; everything else comes back unchanged.
 char16_t toUpper(char16_t c);

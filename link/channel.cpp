@@ -23,8 +23,7 @@ void CommandChannel::EnsureConnected() {
 
 void CommandChannel::SendCommand(int code, int value) {
   EnsureConnected();
-  const std::array<std::uint8_t, kPacketLength> packet{kPacketLead, kPacketLead,
-                                                       static_cast<std::uint8_t>(code & 0xFF),
+  const std::array<std::uint8_t, kPacketLength> packet{kPacketLead, kPacketLead, static_cast<std::uint8_t>(code & 0xFF),
                                                        static_cast<std::uint8_t>(value & 0xFF)};
   if (link_.dwSendCommand == nullptr) return;
   ++packetsOffered_;

@@ -22,10 +22,8 @@ Fn Entry(const LibraryLoader& loader, void* handle, const char* name) {
 
 }  // namespace
 
-std::vector<std::string> DeviceLinkCandidates(std::string_view fileName,
-                                              std::optional<std::string_view> ldLibraryPath,
-                                              std::string_view executableDir,
-                                              std::string_view binToLib,
+std::vector<std::string> DeviceLinkCandidates(std::string_view fileName, std::optional<std::string_view> ldLibraryPath,
+                                              std::string_view executableDir, std::string_view binToLib,
                                               std::string_view multiarch) {
   std::vector<std::string> folders;
   auto addFolder = [&folders](const fs::path& folder) {
@@ -84,9 +82,9 @@ SystemLibraryLoader::SystemLibraryLoader(std::string binToLib) : binToLib_(std::
 
 void* SystemLibraryLoader::open(std::string_view fileName) const {
   const char* ldLibraryPath = std::getenv("LD_LIBRARY_PATH");
-  const std::vector<std::string> candidates = DeviceLinkCandidates(
-      fileName, ldLibraryPath ? std::optional<std::string_view>(ldLibraryPath) : std::nullopt,
-      ExecutableDirectory(), binToLib_, BuildMultiarch());
+  const std::vector<std::string> candidates =
+      DeviceLinkCandidates(fileName, ldLibraryPath ? std::optional<std::string_view>(ldLibraryPath) : std::nullopt,
+                           ExecutableDirectory(), binToLib_, BuildMultiarch());
   for (const std::string& path : candidates) {
     if (::access(path.c_str(), F_OK) != 0) continue;
     // Like the dynamic loader, pass over a file that will not load (another

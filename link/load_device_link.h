@@ -38,10 +38,8 @@ class LibraryLoader {
 // LD_LIBRARY_PATH (a stray ':' means ".") are skipped, so a library planted
 // in whatever folder the tool was started from is never picked up. An empty
 // executableDir drops steps 2 and 3. Repeated folders appear once.
-std::vector<std::string> DeviceLinkCandidates(std::string_view fileName,
-                                              std::optional<std::string_view> ldLibraryPath,
-                                              std::string_view executableDir,
-                                              std::string_view binToLib,
+std::vector<std::string> DeviceLinkCandidates(std::string_view fileName, std::optional<std::string_view> ldLibraryPath,
+                                              std::string_view executableDir, std::string_view binToLib,
                                               std::string_view multiarch);
 
 // The folder of the running executable (from /proc/self/exe), or "" when unknown.

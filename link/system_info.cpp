@@ -37,8 +37,7 @@ SystemInfo ParseSystemInfo(const std::uint8_t* block) {
   SystemInfo info;
   info.serial = static_cast<std::int32_t>(
       static_cast<std::uint32_t>(block[kSerialAt]) | static_cast<std::uint32_t>(block[kSerialAt + 1]) << 8 |
-      static_cast<std::uint32_t>(block[kSerialAt + 2]) << 16 |
-      static_cast<std::uint32_t>(block[kSerialAt + 3]) << 24);
+      static_cast<std::uint32_t>(block[kSerialAt + 2]) << 16 | static_cast<std::uint32_t>(block[kSerialAt + 3]) << 24);
   info.version = Latin1(block + kVersionAt, kVersionWidth);
   // The date keeps to its own 8 bytes: a full date must not swallow the model name.
   info.releaseDate = Latin1(block + kDateAt, kDateWidth);

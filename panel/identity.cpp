@@ -14,9 +14,14 @@ void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
   const zor::SystemInfo& info = identity.info;
   for (const res::FamilyLayoutRow& row : res::FamilyLayout()) {
     switch (row.forFamily(identity.family)) {
-      case zor::service::FamilyChange::Enable: panel.setControlEnabled(row.id, true); break;
-      case zor::service::FamilyChange::Disable: panel.setControlEnabled(row.id, false); break;
-      case zor::service::FamilyChange::Unchanged: break;
+      case zor::service::FamilyChange::Enable:
+        panel.setControlEnabled(row.id, true);
+        break;
+      case zor::service::FamilyChange::Disable:
+        panel.setControlEnabled(row.id, false);
+        break;
+      case zor::service::FamilyChange::Unchanged:
+        break;
     }
   }
   panel.showFamilyPicture(res::FamilyPicture(identity.family));

@@ -16,9 +16,9 @@ class PanelSurface {
   virtual void setControlEnabled(int id, bool enabled) = 0;
   virtual void setControlText(int id, const std::u16string& text) = 0;  // for a combo: its edit text
   virtual void showFamilyPicture(int bitmapId) = 0;
-  virtual void setLensIndex(int index) = 0;                              // m_nLensIndex
-  virtual void rewriteBoundFields() = 0;                                 // members -> their edits
-  virtual void showMessage(const std::u16string& text) = 0;              // modal, OK only
+  virtual void setLensIndex(int index) = 0;                  // m_nLensIndex
+  virtual void rewriteBoundFields() = 0;                     // members -> their edits
+  virtual void showMessage(const std::u16string& text) = 0;  // modal, OK only
 };
 
 // An unreadable identity leaves the fields and the layout as they were: an

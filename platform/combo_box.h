@@ -23,7 +23,7 @@ class ComboBox : public QComboBox {
  private:
   int curSel_ = -1;
   bool settingText_ = false;
-  bool openingList_ = false;    // the list marks the current entry as it opens
+  bool openingList_ = false;     // the list marks the current entry as it opens
   bool typingFinished_ = false;  // the field reports the end of typing
 };
 

@@ -10,8 +10,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
-#include <QPushButton>
 #include <QPixmap>
+#include <QPushButton>
 #include <QShortcut>
 
 #include "platform/combo_box.h"
@@ -234,11 +234,11 @@ QMenu* Dialog::systemMenu() {
     close->setShortcut(QKeySequence(Qt::ALT | Qt::Key_F4));
     // Queued: a command that runs a modal loop must not hold up whoever
     // triggered the item (an assistive tool waits for its call to return).
-    connect(close, &QAction::triggered, this, [this] { OnSysCommand(SC_CLOSE); }, Qt::QueuedConnection);
+    connect(
+        close, &QAction::triggered, this, [this] { OnSysCommand(SC_CLOSE); }, Qt::QueuedConnection);
     auto* open = new QShortcut(QKeySequence(Qt::ALT | Qt::Key_Space), this);
-    connect(open, &QShortcut::activated, this, [this] {
-      systemMenu_->popup(mapToGlobal(QPoint(0, menuBar_->height())));
-    });
+    connect(open, &QShortcut::activated, this,
+            [this] { systemMenu_->popup(mapToGlobal(QPoint(0, menuBar_->height()))); });
     layoutControls();
   }
   return systemMenu_;
@@ -246,7 +246,8 @@ QMenu* Dialog::systemMenu() {
 
 void Dialog::appendSystemMenuItem(int id, const QString& text) {
   QAction* action = systemMenu()->addAction(text);
-  connect(action, &QAction::triggered, this, [this, id] { OnSysCommand(id); }, Qt::QueuedConnection);
+  connect(
+      action, &QAction::triggered, this, [this, id] { OnSysCommand(id); }, Qt::QueuedConnection);
 }
 
 void Dialog::ensureCreated() {
@@ -322,15 +323,14 @@ void Dialog::createControls() {
     }
     // Labels, group boxes and buttons name themselves after their text, and
     // keep doing so when the text changes; fields take their label's text.
-    const bool field = t.kind == Kind::Edit || t.kind == Kind::ComboDropDown ||
-                       t.kind == Kind::IpAddress || t.kind == Kind::Custom || t.kind == Kind::UpDown;
+    const bool field = t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
+                       t.kind == Kind::Custom || t.kind == Kind::UpDown;
     if (name.isEmpty() && field) name = lastLabel;
     if (!name.isEmpty()) w->setAccessibleName(name);
     // Qt names an editable combo after its current text on this platform; the
     // label's text then stays reachable as its description (and its label relation).
     if (t.kind == Kind::ComboDropDown) w->setAccessibleDescription(name);
-    if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
-        t.kind == Kind::Custom) {
+    if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress || t.kind == Kind::Custom) {
       if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
         if (widgets_.back().first->kind == Kind::Label) label->setBuddy(w);
       }

@@ -63,7 +63,9 @@ class Dialog : public QDialog {
 
   QWidget* GetDlgItem(int id) const;
   template <class W>
-  W* item(int id) const { return qobject_cast<W*>(GetDlgItem(id)); }
+  W* item(int id) const {
+    return qobject_cast<W*>(GetDlgItem(id));
+  }
   QString GetDlgItemText(int id) const;
   void SetDlgItemText(int id, const QString& text);
   void EnableDlgItem(int id, bool enable);
@@ -113,7 +115,7 @@ class Dialog : public QDialog {
   Prompter& prompter_;
   DialogUnits units_;
   bool created_ = false;
-  std::map<int, QWidget*> items_;                         // by identifier
+  std::map<int, QWidget*> items_;                                     // by identifier
   std::vector<std::pair<const ControlTemplate*, QWidget*>> widgets_;  // template order
   std::map<int, Command> commands_;
   QMenuBar* menuBar_ = nullptr;

@@ -20,7 +20,7 @@ enum class Kind {
   UpDown,         // attached to the edit right before it in the template
   Picture,        // shows a bitmap at the bitmap's own size
   IpAddress,
-  Custom,         // a widget the dialog makes itself (createCustomControl)
+  Custom,  // a widget the dialog makes itself (createCustomControl)
 };
 
 enum Style : unsigned {

@@ -10,7 +10,6 @@
 #include <QRegularExpressionValidator>
 #include <QStyle>
 #include <QStyleOptionFrame>
-
 #include <algorithm>
 
 namespace platform {

@@ -4,7 +4,6 @@
 // a 0 until the address is read, where it counts as 0.
 
 #include <QWidget>
-
 #include <array>
 #include <cstdint>
 
@@ -21,13 +20,13 @@ class IpAddressCtrl : public QWidget {
   explicit IpAddressCtrl(QWidget* parent = nullptr);
   ~IpAddressCtrl() override;
 
-  bool isBlank() const;           // all four fields blank
+  bool isBlank() const;  // all four fields blank
   int blankFieldCount() const;
   bool isComplete() const { return blankFieldCount() == 0; }
 
   std::array<std::uint8_t, 4> address() const;  // a blank field reads as 0
   void setAddress(std::array<std::uint8_t, 4> octets);
-  void clear();                                  // all fields blank
+  void clear();  // all fields blank
 
   // "%d.%d.%d.%d", blank fields as 0.
   QString text() const;

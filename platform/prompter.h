@@ -17,8 +17,7 @@ class Prompter {
   virtual ~Prompter() = default;
 
   // A modal message box with one OK button; returns when the user closed it.
-  virtual void showMessage(QWidget* owner, const QString& text, const QString& title,
-                           Icon icon) = 0;
+  virtual void showMessage(QWidget* owner, const QString& text, const QString& title, Icon icon) = 0;
 
   // Runs the dialog modally and returns its result code.
   virtual int runModal(QDialog& dialog) = 0;

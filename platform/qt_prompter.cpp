@@ -5,8 +5,8 @@
 #include <QEvent>
 #include <QEventLoop>
 #include <QFileDialog>
-#include <QTimer>
 #include <QMessageBox>
+#include <QTimer>
 #include <chrono>
 #include <thread>
 
@@ -17,8 +17,8 @@ namespace platform {
 QString applicationTitle() { return QStringLiteral("ZORSystemMaintenance"); }
 
 void QtPrompter::showMessage(QWidget* owner, const QString& text, const QString& title, Icon icon) {
-  static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information,
-                                                 QMessageBox::Warning, QMessageBox::Critical};
+  static constexpr QMessageBox::Icon kIcons[] = {QMessageBox::NoIcon, QMessageBox::Information, QMessageBox::Warning,
+                                                 QMessageBox::Critical};
   QMessageBox box(kIcons[static_cast<int>(icon)], title, text, QMessageBox::Ok, owner);
   box.exec();
 }

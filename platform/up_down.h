@@ -15,7 +15,7 @@ class UpDown : public QWidget {
   Q_OBJECT
  public:
   struct Accel {
-    unsigned seconds;    // time the arrow must be held before this step applies
+    unsigned seconds;  // time the arrow must be held before this step applies
     int increment;
   };
   struct Position {

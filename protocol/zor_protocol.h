@@ -7,13 +7,10 @@
 #include <cstdint>
 
 extern "C" {
-using DwSendCommandFn = std::int32_t (*)(const std::uint8_t* packet, std::int32_t length,
-                                         const char16_t* systemName);
-using DwSendDataFn = std::int32_t (*)(const std::uint8_t* data, std::int32_t length,
-                                      const char16_t* systemName);
-using DwGetStatusFn = std::int32_t (*)(std::int32_t statusCode, std::int32_t reserved,
-                                       std::uint8_t* block, std::int32_t length,
-                                       const char16_t* systemName);
+using DwSendCommandFn = std::int32_t (*)(const std::uint8_t* packet, std::int32_t length, const char16_t* systemName);
+using DwSendDataFn = std::int32_t (*)(const std::uint8_t* data, std::int32_t length, const char16_t* systemName);
+using DwGetStatusFn = std::int32_t (*)(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
+                                       std::int32_t length, const char16_t* systemName);
 using ZorFindSystemsFn = std::int32_t (*)(std::uint8_t* discovery, std::int32_t* found);
 using ZorSystemCheckStatusFn = std::int32_t (*)(const char16_t* systemName);
 }
@@ -83,17 +80,17 @@ enum Command : std::uint8_t {
 // Status codes are the first argument of a status query, numbered apart from
 // the command codes. Every multi-byte number in a reply is little-endian.
 enum Status : std::uint8_t {
-  CMD_GET_XY_SCALE = 75,          // two floats, X then Y
-  CMD_GET_XY_DISTORTION = 76,     // two uint16, X then Y
-  CMD_GET_CURRENTS = 84,          // two floats, minimum then maximum
-  CMD_GET_SYSTEM_INFO = 142,      // the identity block
-  CMD_GET_CONTROLLER_MODEL = 166, // uint32: flag byte and 24-bit model code
-  CMD_GET_SHIP_ID = 189,          // uint32
-  CMD_GET_MAC_ADDRESS = 193,      // six bytes, leftmost group first
-  CMD_GET_IP_ADDRESS = 195,       // four octets, leftmost first
-  CMD_GET_GATEWAY = 197,          // four octets
-  CMD_GET_SUBNET_MASK = 199,      // four octets
-  CMD_GET_WORK_TIME = 207,        // uint32 seconds
+  CMD_GET_XY_SCALE = 75,           // two floats, X then Y
+  CMD_GET_XY_DISTORTION = 76,      // two uint16, X then Y
+  CMD_GET_CURRENTS = 84,           // two floats, minimum then maximum
+  CMD_GET_SYSTEM_INFO = 142,       // the identity block
+  CMD_GET_CONTROLLER_MODEL = 166,  // uint32: flag byte and 24-bit model code
+  CMD_GET_SHIP_ID = 189,           // uint32
+  CMD_GET_MAC_ADDRESS = 193,       // six bytes, leftmost group first
+  CMD_GET_IP_ADDRESS = 195,        // four octets, leftmost first
+  CMD_GET_GATEWAY = 197,           // four octets
+  CMD_GET_SUBNET_MASK = 199,       // four octets
+  CMD_GET_WORK_TIME = 207,         // uint32 seconds
 };
 
 // Reply lengths, in bytes.
@@ -110,32 +107,42 @@ inline constexpr int kWorkTimeReplyLength = 4;
 // The reply length of a status code; 0 for a code the controller does not answer.
 constexpr int ReplyLength(int status) {
   switch (status) {
-    case CMD_GET_XY_SCALE: return kScaleReplyLength;
-    case CMD_GET_XY_DISTORTION: return kDistortionReplyLength;
-    case CMD_GET_CURRENTS: return kCurrentsReplyLength;
-    case CMD_GET_SYSTEM_INFO: return kSystemInfoLength;
-    case CMD_GET_CONTROLLER_MODEL: return kControllerModelReplyLength;
-    case CMD_GET_SHIP_ID: return kShipIdReplyLength;
-    case CMD_GET_MAC_ADDRESS: return kMacReplyLength;
+    case CMD_GET_XY_SCALE:
+      return kScaleReplyLength;
+    case CMD_GET_XY_DISTORTION:
+      return kDistortionReplyLength;
+    case CMD_GET_CURRENTS:
+      return kCurrentsReplyLength;
+    case CMD_GET_SYSTEM_INFO:
+      return kSystemInfoLength;
+    case CMD_GET_CONTROLLER_MODEL:
+      return kControllerModelReplyLength;
+    case CMD_GET_SHIP_ID:
+      return kShipIdReplyLength;
+    case CMD_GET_MAC_ADDRESS:
+      return kMacReplyLength;
     case CMD_GET_IP_ADDRESS:
     case CMD_GET_GATEWAY:
-    case CMD_GET_SUBNET_MASK: return kAddressReplyLength;
-    case CMD_GET_WORK_TIME: return kWorkTimeReplyLength;
-    default: return 0;
+    case CMD_GET_SUBNET_MASK:
+      return kAddressReplyLength;
+    case CMD_GET_WORK_TIME:
+      return kWorkTimeReplyLength;
+    default:
+      return 0;
   }
 }
 
 // The identity block: offsets and widths of its fields. Texts are Latin-1 and
 // end at their first zero byte or at the end of their field.
 namespace identity {
-inline constexpr int kSerialAt = 0;        // int32
-inline constexpr int kVersionAt = 9;       // text
+inline constexpr int kSerialAt = 0;   // int32
+inline constexpr int kVersionAt = 9;  // text
 inline constexpr int kVersionWidth = 9;
-inline constexpr int kDateAt = 18;         // text
+inline constexpr int kDateAt = 18;  // text
 inline constexpr int kDateWidth = 8;
-inline constexpr int kModelAt = 26;        // text, the system name
+inline constexpr int kModelAt = 26;  // text, the system name
 inline constexpr int kModelWidth = 10;
-inline constexpr int kLensAt = 36;         // uint16, focal length in mm
+inline constexpr int kLensAt = 36;  // uint16, focal length in mm
 }  // namespace identity
 
 }  // namespace zor

@@ -13,8 +13,8 @@ static const platform::ControlTemplate kAboutControls[] = {
     {platform::IDOK, K::Button, "OK", 178, 7, 50, 16, platform::DefaultButton},
 };
 
-const platform::DialogTemplate kAboutBoxTemplate = {IDD_ABOUTBOX, "About ZORSystemMaintence", 235, 55,
-                                                    8, kAboutControls};
+const platform::DialogTemplate kAboutBoxTemplate = {IDD_ABOUTBOX,  "About ZORSystemMaintence", 235, 55, 8,
+                                                    kAboutControls};
 
 QString LoadString(int id) {
   if (id == IDS_ABOUTBOX) return QStringLiteral("&About ZORSystemMaintenance...");

@@ -65,9 +65,12 @@ std::span<const FamilyLayoutRow> FamilyLayout() { return kLayout; }
 
 int FamilyPicture(zor::Family family) {
   switch (family) {
-    case zor::Family::NK: return IDB_NK_FAMILY;
-    case zor::Family::N: return IDB_N_FAMILY;
-    case zor::Family::NZ: return IDB_NZ_FAMILY;
+    case zor::Family::NK:
+      return IDB_NK_FAMILY;
+    case zor::Family::N:
+      return IDB_N_FAMILY;
+    case zor::Family::NZ:
+      return IDB_NZ_FAMILY;
   }
   return IDB_NZ_FAMILY;
 }

@@ -8,8 +8,8 @@ using platform::ControlTemplate;
 using platform::IDC_STATIC;
 using K = platform::Kind;
 using namespace panel;
-constexpr unsigned kHidden = platform::Hidden, kDisabled = platform::Disabled,
-                   kDefault = platform::DefaultButton, kRight = platform::AlignRight;
+constexpr unsigned kHidden = platform::Hidden, kDisabled = platform::Disabled, kDefault = platform::DefaultButton,
+                   kRight = platform::AlignRight;
 
 static const ControlTemplate kMainPanelControls[] = {
     // Top row
@@ -139,8 +139,7 @@ static const ControlTemplate kMainPanelControls[] = {
 };
 
 const platform::DialogTemplate kMainPanelTemplate = {
-    IDD_ZORSYSTEMMAINTENANCE_DIALOG, "SystemMaintenance (N/NK/NZ-Series)", 335, 393, 8,
-    kMainPanelControls};
+    IDD_ZORSYSTEMMAINTENANCE_DIALOG, "SystemMaintenance (N/NK/NZ-Series)", 335, 393, 8, kMainPanelControls};
 
 static_assert(std::size(kMainPanelControls) == 105);
 

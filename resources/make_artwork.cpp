@@ -171,11 +171,11 @@ struct IconGeometry {
   double tileRadius = 44;
   QRectF head{94, 36, 68, 34};
   QRectF lens{80, 64, 96, 22};
-  QPolygonF plate;       // far left, far right, near right, near left
-  QPolygonF marked;      // the engraved part of the square
-  QPolygonF remaining;   // the part still to be marked
+  QPolygonF plate;      // far left, far right, near right, near left
+  QPolygonF marked;     // the engraved part of the square
+  QPolygonF remaining;  // the part still to be marked
   QPointF spot;
-  QPolygonF beam;        // converging cone from the lens to the spot
+  QPolygonF beam;  // converging cone from the lens to the spot
 
   IconGeometry() {
     plate << QPointF(70, 142) << QPointF(186, 142) << QPointF(214, 214) << QPointF(42, 214);
@@ -270,8 +270,8 @@ QString iconSvg(const IconGeometry& g) {
     << "    <linearGradient id=\"plate\" x1=\"0\" y1=\"" << num(g.plate[0].y()) << "\" x2=\"0\" y2=\""
     << num(g.plate[2].y()) << "\" gradientUnits=\"userSpaceOnUse\">"
     << "<stop offset=\"0\" stop-color=\"#9aa6b4\"/><stop offset=\"1\" stop-color=\"#e4e9ef\"/></linearGradient>\n"
-    << "    <linearGradient id=\"beam\" x1=\"0\" y1=\"" << num(g.beam[0].y()) << "\" x2=\"0\" y2=\""
-    << num(g.spot.y()) << "\" gradientUnits=\"userSpaceOnUse\">"
+    << "    <linearGradient id=\"beam\" x1=\"0\" y1=\"" << num(g.beam[0].y()) << "\" x2=\"0\" y2=\"" << num(g.spot.y())
+    << "\" gradientUnits=\"userSpaceOnUse\">"
     << "<stop offset=\"0\" stop-color=\"#ff3c28\" stop-opacity=\"0.47\"/>"
     << "<stop offset=\"1\" stop-color=\"#ff5a28\" stop-opacity=\"0.9\"/></linearGradient>\n"
     << "    <linearGradient id=\"head\" x1=\"" << num(g.head.left()) << "\" y1=\"0\" x2=\"" << num(g.head.right())

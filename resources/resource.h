@@ -20,8 +20,8 @@ inline constexpr int IDB_NK_FAMILY = 131;  // 60 x 19
 inline constexpr int IDB_N_FAMILY = 132;   // 90 x 26
 inline constexpr int IDS_ABOUTBOX = 101;
 inline constexpr int IDM_ABOUTBOX = 0x0010;
-inline constexpr int IDM_BACKUP = 0x0020;   // "Back Up Settings..."
-inline constexpr int IDM_RESTORE = 0x0030;  // "Compare/Restore Settings..."
+inline constexpr int IDM_BACKUP = 0x0020;       // "Back Up Settings..."
+inline constexpr int IDM_RESTORE = 0x0030;      // "Compare/Restore Settings..."
 inline constexpr int IDM_SERVICE_LOG = 0x0040;  // "Service Log..."
 
 }  // namespace res

@@ -8,9 +8,12 @@ namespace {
 
 std::u16string_view AdjustmentName(Adjustment adjustment) {
   switch (adjustment) {
-    case Adjustment::Distortion: return u"adjust distortion";
-    case Adjustment::Center: return u"adjust center";
-    case Adjustment::Aiming: return u"adjust aiming";
+    case Adjustment::Distortion:
+      return u"adjust distortion";
+    case Adjustment::Center:
+      return u"adjust center";
+    case Adjustment::Aiming:
+      return u"adjust aiming";
   }
   return u"adjust";
 }
@@ -66,19 +69,26 @@ void AdjustmentSession::log() {
 
 Outcome AdjustmentSession::begin() {
   switch (kind_) {
-    case Adjustment::Distortion: return step(CMD_DISTORTION_ADJUST_BEGIN, 0);
-    case Adjustment::Center: return step(CMD_CENTER_ADJUST_BEGIN, 0);
-    case Adjustment::Aiming: return step(CMD_AIM_ALIGN_BEGIN, 0);
+    case Adjustment::Distortion:
+      return step(CMD_DISTORTION_ADJUST_BEGIN, 0);
+    case Adjustment::Center:
+      return step(CMD_CENTER_ADJUST_BEGIN, 0);
+    case Adjustment::Aiming:
+      return step(CMD_AIM_ALIGN_BEGIN, 0);
   }
   return Outcome::done();
 }
 
 Outcome AdjustmentSession::jog(Direction direction) {
   switch (direction) {
-    case Direction::Up: return step(CMD_JOG_UP, u'U');
-    case Direction::Down: return step(CMD_JOG_DOWN, u'D');
-    case Direction::Left: return step(CMD_JOG_LEFT, u'L');
-    case Direction::Right: return step(CMD_JOG_RIGHT, u'R');
+    case Direction::Up:
+      return step(CMD_JOG_UP, u'U');
+    case Direction::Down:
+      return step(CMD_JOG_DOWN, u'D');
+    case Direction::Left:
+      return step(CMD_JOG_LEFT, u'L');
+    case Direction::Right:
+      return step(CMD_JOG_RIGHT, u'R');
   }
   return Outcome::done();
 }
@@ -87,8 +97,10 @@ Outcome AdjustmentSession::nextPoint() { return step(CMD_AIM_ALIGN_NEXT_POINT, u
 
 Outcome AdjustmentSession::save() {
   switch (kind_) {
-    case Adjustment::Distortion: return close(CMD_DISTORTION_ADJUST_SAVE, u"save");
-    case Adjustment::Center: return close(CMD_CENTER_ADJUST_SAVE, u"save");
+    case Adjustment::Distortion:
+      return close(CMD_DISTORTION_ADJUST_SAVE, u"save");
+    case Adjustment::Center:
+      return close(CMD_CENTER_ADJUST_SAVE, u"save");
     case Adjustment::Aiming:
       how_ = u"save";
       if (Outcome stored = step(CMD_AIM_ALIGN_SAVE, 0); !stored.ok()) return stored;

@@ -47,10 +47,10 @@ class AdjustmentSession {
 
   Maintenance& service_;
   Adjustment kind_;
-  std::u16string moves_;    // the moves that went through
-  std::u16string how_;      // "save" or "cancel", once one was tried
-  Outcome last_;            // of the last command tried
-  bool sent_ = false;       // a packet reached the device link
+  std::u16string moves_;  // the moves that went through
+  std::u16string how_;    // "save" or "cancel", once one was tried
+  Outcome last_;          // of the last command tried
+  bool sent_ = false;     // a packet reached the device link
   bool ended_ = false;
   bool logged_ = false;
 };

@@ -37,11 +37,10 @@ Outcome Maintenance::testPowerOff() {
 }
 
 Outcome Maintenance::shutter(bool open) {
-  return send({open ? u"shutter open" : u"shutter close", {}, open ? u"" : u"The shutter may still be open."},
-              [&] {
-                channel_.SendCommand(open ? CMD_SHUTTER_OPEN : CMD_SHUTTER_CLOSE, 0);
-                return Outcome::done();
-              });
+  return send({open ? u"shutter open" : u"shutter close", {}, open ? u"" : u"The shutter may still be open."}, [&] {
+    channel_.SendCommand(open ? CMD_SHUTTER_OPEN : CMD_SHUTTER_CLOSE, 0);
+    return Outcome::done();
+  });
 }
 
 // Aiming goes off with the command that also ends an adjustment.

@@ -57,9 +57,12 @@ std::optional<Family> KnownFamily(const std::optional<Identity>& identity) {
 bool FamilyHas(std::optional<Family> family, Feature feature) {
   const FamilyRow& row = FamilyRowOf(feature);
   switch (family ? row.forFamily(*family) : U) {
-    case FamilyChange::Enable: return true;
-    case FamilyChange::Disable: return false;
-    case FamilyChange::Unchanged: return row.startsEnabled;
+    case FamilyChange::Enable:
+      return true;
+    case FamilyChange::Disable:
+      return false;
+    case FamilyChange::Unchanged:
+      return row.startsEnabled;
   }
   return row.startsEnabled;
 }
@@ -67,9 +70,12 @@ bool FamilyHas(std::optional<Family> family, Feature feature) {
 std::u16string_view FamilySystem(std::optional<Family> family) {
   if (!family) return u"a marking system of unknown family";
   switch (*family) {
-    case Family::NK: return u"an NK-series marking system";
-    case Family::N: return u"an N-series marking system";
-    case Family::NZ: return u"an NZ-series marking system";
+    case Family::NK:
+      return u"an NK-series marking system";
+    case Family::N:
+      return u"an N-series marking system";
+    case Family::NZ:
+      return u"an NZ-series marking system";
   }
   return u"an NZ-series marking system";
 }
@@ -82,8 +88,9 @@ Outcome CheckFamily(std::optional<Family> family, Feature feature, std::u16strin
     text += FamilySystem(*family);
     text += u" has ";
   } else {
-    text += u"the marking system's family is not known (its identity could not be read), and without it the "
-            u"panel offers ";
+    text +=
+        u"the marking system's family is not known (its identity could not be read), and without it the "
+        u"panel offers ";
   }
   text += FamilyRowOf(feature).lacking;
   text += u"; nothing was sent";
@@ -92,9 +99,12 @@ Outcome CheckFamily(std::optional<Family> family, Feature feature, std::u16strin
 
 Feature FeatureOf(Adjustment adjustment) {
   switch (adjustment) {
-    case Adjustment::Distortion: return F::AdjustDistortion;
-    case Adjustment::Center: return F::Centering;
-    case Adjustment::Aiming: return F::AimingAlignment;
+    case Adjustment::Distortion:
+      return F::AdjustDistortion;
+    case Adjustment::Center:
+      return F::Centering;
+    case Adjustment::Aiming:
+      return F::AimingAlignment;
   }
   return F::AdjustDistortion;
 }

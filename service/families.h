@@ -26,17 +26,17 @@ enum class Feature : std::uint8_t {
   DistortionValues,  // distortion Get and Set
   AdjustDistortion,
   ScaleValues,
-  SquareMarks,       // "Mark Original Square" and "Mark Corrected Square"
+  SquareMarks,  // "Mark Original Square" and "Mark Corrected Square"
   MaxField,
   AimingAlignment,
   SerialSet,
   ModelNameSet,
   LensSet,
-  ControllerModel,   // its Set and Get
+  ControllerModel,  // its Set and Get
   Shutter,
   ShowVersion,
-  WorkingTime,       // "Get Work Time" and "Init. Work Time"
-  Network,           // "Config IP": MAC, IP, subnet mask, gateway, ship id
+  WorkingTime,  // "Get Work Time" and "Init. Work Time"
+  Network,      // "Config IP": MAC, IP, subnet mask, gateway, ship id
 };
 
 // What identifying a family does to a feature's controls.
@@ -49,9 +49,7 @@ struct FamilyRow {
   // What a family without it lacks: "no network settings (Config IP)".
   std::u16string_view lacking;
 
-  FamilyChange forFamily(Family family) const {
-    return family == Family::NK ? nk : family == Family::N ? n : nz;
-  }
+  FamilyChange forFamily(Family family) const { return family == Family::NK ? nk : family == Family::N ? n : nz; }
 };
 
 // One row per feature, in the order of Feature.

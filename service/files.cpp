@@ -80,12 +80,12 @@ void RemoveStaleTemporaries(int folder) {
   while (const dirent* entry = ::readdir(entries)) {
     if (!IsTemporaryName(entry->d_name)) continue;
     // Looked at before it is opened: opening a device may do something.
-    struct stat named{};
+    struct stat named {};
     if (::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
         named.st_uid != ::geteuid())
       continue;
     Fd file{::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
-    struct stat opened{};
+    struct stat opened {};
     if (file.fd < 0 || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(file.fd, &opened) != 0 ||
         opened.st_ino != named.st_ino || opened.st_dev != named.st_dev || opened.st_nlink == 0)
       continue;
@@ -126,7 +126,7 @@ FileRead ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, 
     result.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
     return result;
   }
-  struct stat st{};
+  struct stat st {};
   if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     result.problem = path.string() + " is not a regular file";
     return result;
@@ -167,7 +167,7 @@ PendingFile::~PendingFile() {
 }
 
 bool PendingFile::create(const std::filesystem::path& path, std::string& problem) {
-  struct stat st{};
+  struct stat st {};
   if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
     problem = path.string() + " exists and is not a regular file; it was left alone";
     return false;

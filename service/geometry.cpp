@@ -45,9 +45,8 @@ Outcome Maintenance::sendHalves(const XYSet& set, std::u16string_view x, std::u1
 }
 
 Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
-  return sendHalves({u"set distortion", Input::DistortionX, Input::DistortionY, CMD_SET_X_DISTORTION,
-                     CMD_SET_Y_DISTORTION},
-                    x, y);
+  return sendHalves(
+      {u"set distortion", Input::DistortionX, Input::DistortionY, CMD_SET_X_DISTORTION, CMD_SET_Y_DISTORTION}, x, y);
 }
 
 // Read without a connection check; both numbers read 0.0 when the library

@@ -25,11 +25,21 @@ std::u16string ReadString(std::string_view json, std::size_t& at) {
     const char escape = at + 1 < json.size() ? json[at + 1] : '\\';
     at = std::min(at + 2, json.size());
     switch (escape) {
-      case 'b': text += u'\b'; break;
-      case 'f': text += u'\f'; break;
-      case 'n': text += u'\n'; break;
-      case 'r': text += u'\r'; break;
-      case 't': text += u'\t'; break;
+      case 'b':
+        text += u'\b';
+        break;
+      case 'f':
+        text += u'\f';
+        break;
+      case 'n':
+        text += u'\n';
+        break;
+      case 'r':
+        text += u'\r';
+        break;
+      case 't':
+        text += u'\t';
+        break;
       case 'u': {
         // A surrogate pair arrives as two escapes, one unit each.
         const std::size_t end = std::min(at + 4, json.size());
@@ -39,7 +49,8 @@ std::u16string ReadString(std::string_view json, std::size_t& at) {
         at = end;
         break;
       }
-      default: text += static_cast<char16_t>(escape);  // " \ /
+      default:
+        text += static_cast<char16_t>(escape);  // " \ /
     }
     run = at;
   }

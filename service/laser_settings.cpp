@@ -3,8 +3,8 @@
 #include <QtEndian>
 #include <array>
 
-#include "service/maintenance.h"
 #include "service/format.h"
+#include "service/maintenance.h"
 #include "service/operation.h"
 
 namespace zor::service {

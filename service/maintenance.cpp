@@ -91,30 +91,54 @@ bool MatchesServicePassword(std::u16string_view typed) {
 
 std::u16string_view InputName(Input input) {
   switch (input) {
-    case Input::None: return u"";
-    case Input::Password: return u"Password";
-    case Input::MinCurrent: return u"Min Current";
-    case Input::Current20: return u"20% Current";
-    case Input::MaxCurrent: return u"Max Current";
-    case Input::Lens: return u"Lens";
-    case Input::SerialNumber: return u"Serial Number";
-    case Input::ModelName: return u"Model Name";
-    case Input::ControllerModel: return u"Ctrlr Model";
-    case Input::DistortionX: return u"X Distortion Correction";
-    case Input::DistortionY: return u"Y Distortion Correction";
-    case Input::ScaleX: return u"X Scale Correction";
-    case Input::ScaleY: return u"Y Scale Correction";
-    case Input::XMultiplier: return u"X Multiplier";
-    case Input::YMultiplier: return u"Y Multiplier";
-    case Input::RcJumpDelay: return u"RC Jump Delay";
-    case Input::MoveX: return u"Move To X";
-    case Input::MoveY: return u"Move To Y";
-    case Input::Pulse: return u"Pulse";
-    case Input::WorkTime: return u"Working Time";
-    case Input::MacAddress: return u"MAC Address";
-    case Input::IpAddress: return u"IP Address";
-    case Input::SubnetMask: return u"Subnet Mask";
-    case Input::Gateway: return u"Gateway IP";
+    case Input::None:
+      return u"";
+    case Input::Password:
+      return u"Password";
+    case Input::MinCurrent:
+      return u"Min Current";
+    case Input::Current20:
+      return u"20% Current";
+    case Input::MaxCurrent:
+      return u"Max Current";
+    case Input::Lens:
+      return u"Lens";
+    case Input::SerialNumber:
+      return u"Serial Number";
+    case Input::ModelName:
+      return u"Model Name";
+    case Input::ControllerModel:
+      return u"Ctrlr Model";
+    case Input::DistortionX:
+      return u"X Distortion Correction";
+    case Input::DistortionY:
+      return u"Y Distortion Correction";
+    case Input::ScaleX:
+      return u"X Scale Correction";
+    case Input::ScaleY:
+      return u"Y Scale Correction";
+    case Input::XMultiplier:
+      return u"X Multiplier";
+    case Input::YMultiplier:
+      return u"Y Multiplier";
+    case Input::RcJumpDelay:
+      return u"RC Jump Delay";
+    case Input::MoveX:
+      return u"Move To X";
+    case Input::MoveY:
+      return u"Move To Y";
+    case Input::Pulse:
+      return u"Pulse";
+    case Input::WorkTime:
+      return u"Working Time";
+    case Input::MacAddress:
+      return u"MAC Address";
+    case Input::IpAddress:
+      return u"IP Address";
+    case Input::SubnetMask:
+      return u"Subnet Mask";
+    case Input::Gateway:
+      return u"Gateway IP";
   }
   return u"";
 }
@@ -128,8 +152,8 @@ Outcome CheckOneByteText(Input input, std::u16string_view text) {
     if (unit != 0 && unit <= 0xFF) continue;
     std::u16string shown(1, unit);
     char32_t code = unit;
-    const bool pair = unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 &&
-                      text[i + 1] <= 0xDFFF;
+    const bool pair =
+        unit >= 0xD800 && unit <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF;
     if (pair) {
       shown.push_back(text[i + 1]);
       code = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00);

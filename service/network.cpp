@@ -23,7 +23,8 @@ struct AddressRow {
 
 AddressRow Row(AddressKind kind) {
   switch (kind) {
-    case AddressKind::Ip: return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
+    case AddressKind::Ip:
+      return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
     case AddressKind::SubnetMask:
       return {CMD_GET_SUBNET_MASK, CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask", u"set subnet"};
     case AddressKind::Gateway:

@@ -15,10 +15,10 @@
 namespace zor::service {
 
 struct Maintenance::Operation {
-  std::u16string_view name;   // as the service log names it
-  std::u16string value;       // what it sends, as sent
+  std::u16string_view name;       // as the service log names it
+  std::u16string value;           // what it sends, as sent
   std::u16string_view caution{};  // what may be left on when its packet is not taken
-  bool logged = true;         // false for the steps of an adjustment, logged as a whole
+  bool logged = true;             // false for the steps of an adjustment, logged as a whole
 };
 
 // Tells the user the device link did not take a packet, and what that may leave behind.

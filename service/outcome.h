@@ -21,11 +21,16 @@ enum class Status {
 // The status as the service log and zorctl's JSON name it.
 inline std::string_view StatusName(Status status) {
   switch (status) {
-    case Status::Done: return "done";
-    case Status::Refused: return "refused";
-    case Status::NotConnected: return "not-connected";
-    case Status::NotAccepted: return "not-accepted";
-    case Status::ReadFailed: return "read-failed";
+    case Status::Done:
+      return "done";
+    case Status::Refused:
+      return "refused";
+    case Status::NotConnected:
+      return "not-connected";
+    case Status::NotAccepted:
+      return "not-accepted";
+    case Status::ReadFailed:
+      return "read-failed";
   }
   return "done";
 }
@@ -69,9 +74,7 @@ struct Outcome {
   bool ok() const { return status == Status::Done; }
 
   static Outcome done() { return {}; }
-  static Outcome refused(Input input, std::u16string message) {
-    return {Status::Refused, std::move(message), input};
-  }
+  static Outcome refused(Input input, std::u16string message) { return {Status::Refused, std::move(message), input}; }
   static Outcome failed(Status status, std::u16string message = {}) {
     return {status, std::move(message), Input::None};
   }

@@ -33,24 +33,52 @@ Outcome SendAddress(Maintenance& m, const std::vector<std::u16string>& v, const 
 }
 
 constexpr Item kItems[] = {
-    {"lens", RestoreGroup::Calibration, "identity", {"lens_mm", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); }, Feature::LensSet},
-    {"min-current", RestoreGroup::Calibration, "currents", {"min_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); }, Feature::MinCurrent},
-    {"max-current", RestoreGroup::Calibration, "currents", {"max_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); }, Feature::MaxCurrent},
-    {"distortion", RestoreGroup::Calibration, "distortion", {"distortion_x", "distortion_y"},
+    {"lens",
+     RestoreGroup::Calibration,
+     "identity",
+     {"lens_mm", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); },
+     Feature::LensSet},
+    {"min-current",
+     RestoreGroup::Calibration,
+     "currents",
+     {"min_current", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); },
+     Feature::MinCurrent},
+    {"max-current",
+     RestoreGroup::Calibration,
+     "currents",
+     {"max_current", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); },
+     Feature::MaxCurrent},
+    {"distortion",
+     RestoreGroup::Calibration,
+     "distortion",
+     {"distortion_x", "distortion_y"},
      [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setDistortion(v[0], v[1]); },
      Feature::DistortionValues},
-    {"scale", RestoreGroup::Calibration, "scale", {"scale_x", "scale_y"},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); }, Feature::ScaleValues},
-    {"serial", RestoreGroup::Identity, "identity", {"serial_number", nullptr},
+    {"scale",
+     RestoreGroup::Calibration,
+     "scale",
+     {"scale_x", "scale_y"},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); },
+     Feature::ScaleValues},
+    {"serial",
+     RestoreGroup::Identity,
+     "identity",
+     {"serial_number", nullptr},
      [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setSerialNumber(o.password, v[0]); },
      Feature::SerialSet},
-    {"model-name", RestoreGroup::Identity, "identity", {"system_name", nullptr},
+    {"model-name",
+     RestoreGroup::Identity,
+     "identity",
+     {"system_name", nullptr},
      [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setModelName(o.password, v[0]); },
      Feature::ModelNameSet},
-    {"controller-model", RestoreGroup::Identity, "controller-model", {"controller_model", nullptr},
+    {"controller-model",
+     RestoreGroup::Identity,
+     "controller-model",
+     {"controller_model", nullptr},
      [](Maintenance& m, const auto& v, const RestoreOptions& o) {
        const std::string hex(v[0].begin(), v[0].end());
        std::uint32_t value = 0;
@@ -58,12 +86,24 @@ constexpr Item kItems[] = {
        return m.setControllerModelValue(o.password, value);
      },
      Feature::ControllerModel},
-    {"mac", RestoreGroup::Network, "mac", {"mac_address", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); }, Feature::Network},
-    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>, Feature::Network},
-    {"subnet", RestoreGroup::Network, "subnet", {"subnet_mask", nullptr}, SendAddress<AddressKind::SubnetMask>,
+    {"mac",
+     RestoreGroup::Network,
+     "mac",
+     {"mac_address", nullptr},
+     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); },
      Feature::Network},
-    {"gateway", RestoreGroup::Network, "gateway", {"gateway", nullptr}, SendAddress<AddressKind::Gateway>,
+    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>, Feature::Network},
+    {"subnet",
+     RestoreGroup::Network,
+     "subnet",
+     {"subnet_mask", nullptr},
+     SendAddress<AddressKind::SubnetMask>,
+     Feature::Network},
+    {"gateway",
+     RestoreGroup::Network,
+     "gateway",
+     {"gateway", nullptr},
+     SendAddress<AddressKind::Gateway>,
      Feature::Network},
     {"ship-id", RestoreGroup::ShownOnly, "ship-id", {"ship_id", nullptr}, nullptr, Feature::Network},
     {"work-time", RestoreGroup::ShownOnly, "work-time", {"work_time", nullptr}, nullptr, Feature::WorkingTime},
@@ -150,7 +190,8 @@ std::vector<std::u16string> Split(const std::u16string& text) {
 }
 
 SettingComparison CompareItem(const Item& item, Current& current, const Snapshot& snapshot, bool includeIdentity) {
-  SettingComparison row{item.name, item.group, std::nullopt, Joined(item, FileFields(item, snapshot)), RestorePlan::Same};
+  SettingComparison row{item.name, item.group, std::nullopt, Joined(item, FileFields(item, snapshot)),
+                        RestorePlan::Same};
   if (const auto& fields = current.fields(item.source)) row.controller = Joined(item, *fields);
   row.readOnFamily = current.readable(item.source);
   if (item.group == RestoreGroup::ShownOnly) {
@@ -162,7 +203,8 @@ SettingComparison CompareItem(const Item& item, Current& current, const Snapshot
   } else if (row.controller == row.file) {
     row.plan = RestorePlan::Same;
   } else {
-    row.plan = item.group == RestoreGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
+    row.plan =
+        item.group == RestoreGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
   }
   return row;
 }
@@ -218,7 +260,8 @@ class HeldRecords final : public OperationObserver {
 }  // namespace
 
 int Comparison::toSend() const {
-  return static_cast<int>(std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.plan == RestorePlan::Send; }));
+  return static_cast<int>(
+      std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.plan == RestorePlan::Send; }));
 }
 
 Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity) {
@@ -254,8 +297,7 @@ std::u16string RestoreReport::summary() const {
   std::u16string text;
   auto add = [&](int n, std::u16string_view what) {
     if (n == 0) return;
-    text += text.empty() ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ")
-                         : u"; " + Decimal(n) + u" ";
+    text += text.empty() ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ") : u"; " + Decimal(n) + u" ";
     text += what;
   };
   add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
@@ -278,7 +320,7 @@ std::u16string RestoreReport::summary() const {
   }
   if (notOnFamily == 0) return text;
   text += notOnFamily == 1 ? std::u16string(u" 1 setting of the file was")
-                          : u" " + Decimal(notOnFamily) + u" settings of the file were";
+                           : u" " + Decimal(notOnFamily) + u" settings of the file were";
   text += u" not sent: ";
   text += FamilySystem(family);
   text += u" has ";
@@ -338,9 +380,9 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
           after.forget(item.source);
           const auto& fields = after.fields(item.source);
           setting.after = fields ? Joined(item, *fields) : std::nullopt;
-          setting.result = !setting.after                       ? RestoreResult::Unreadable
+          setting.result = !setting.after                             ? RestoreResult::Unreadable
                            : setting.after == setting.comparison.file ? RestoreResult::Verified
-                                                                     : RestoreResult::Differs;
+                                                                      : RestoreResult::Differs;
           if (!sentNames.empty()) sentNames += u", ";
           sentNames += FromUtf8(item.name);
         }
@@ -359,24 +401,36 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
 
 std::u16string_view ResultName(RestoreResult result) {
   switch (result) {
-    case RestoreResult::Unchanged: return u"unchanged";
-    case RestoreResult::Verified: return u"verified";
-    case RestoreResult::Differs: return u"differs";
-    case RestoreResult::Unreadable: return u"unreadable";
-    case RestoreResult::Failed: return u"failed";
-    case RestoreResult::NotSent: return u"not sent";
+    case RestoreResult::Unchanged:
+      return u"unchanged";
+    case RestoreResult::Verified:
+      return u"verified";
+    case RestoreResult::Differs:
+      return u"differs";
+    case RestoreResult::Unreadable:
+      return u"unreadable";
+    case RestoreResult::Failed:
+      return u"failed";
+    case RestoreResult::NotSent:
+      return u"not sent";
   }
   return u"";
 }
 
 std::u16string_view PlanName(RestorePlan plan) {
   switch (plan) {
-    case RestorePlan::Send: return u"send";
-    case RestorePlan::Same: return u"same";
-    case RestorePlan::NotInFile: return u"not in file";
-    case RestorePlan::NeedsIdentity: return u"needs --identity";
-    case RestorePlan::ShownOnly: return u"never restored";
-    case RestorePlan::NotOnFamily: return u"not on family";
+    case RestorePlan::Send:
+      return u"send";
+    case RestorePlan::Same:
+      return u"same";
+    case RestorePlan::NotInFile:
+      return u"not in file";
+    case RestorePlan::NeedsIdentity:
+      return u"needs --identity";
+    case RestorePlan::ShownOnly:
+      return u"never restored";
+    case RestorePlan::NotOnFamily:
+      return u"not on family";
   }
   return u"";
 }

@@ -19,12 +19,12 @@ enum class RestoreGroup { Calibration, Identity, Network, ShownOnly };
 
 // What a restore would do with one setting.
 enum class RestorePlan {
-  Send,               // it differs (or the controller's value is unknown): it would be sent
-  Same,               // controller and file agree
-  NotInFile,          // the file has no value for it
-  NeedsIdentity,      // an identity value that differs: sent only when asked for
-  ShownOnly,          // the working time and the ship id are never sent
-  NotOnFamily,        // the system's family has no Set for it: never sent
+  Send,           // it differs (or the controller's value is unknown): it would be sent
+  Same,           // controller and file agree
+  NotInFile,      // the file has no value for it
+  NeedsIdentity,  // an identity value that differs: sent only when asked for
+  ShownOnly,      // the working time and the ship id are never sent
+  NotOnFamily,    // the system's family has no Set for it: never sent
 };
 
 struct SettingComparison {
@@ -51,10 +51,10 @@ Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeI
 void IncludeIdentity(Comparison& comparison, bool includeIdentity);
 
 struct RestoreOptions {
-  bool identity = false;      // also the serial number, model name and controller model
-  std::u16string password;    // for those
-  bool otherSystem = false;   // the snapshot may come from another system
-  std::string source;         // the file, as the service log names it
+  bool identity = false;     // also the serial number, model name and controller model
+  std::u16string password;   // for those
+  bool otherSystem = false;  // the snapshot may come from another system
+  std::string source;        // the file, as the service log names it
 };
 
 // Told before each setting goes out; returning false cancels the rest.

@@ -28,7 +28,6 @@ namespace {
 constexpr std::size_t kMaxMessageBytes = 4096;
 constexpr std::string_view kCut = "\u2026";  // ends a value cut to fit its line
 
-
 std::string Why(const std::filesystem::path& path, const char* what) {
   return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
 }
@@ -56,11 +55,21 @@ void AppendEscaped(std::string& out, std::string_view character) {
     return;
   }
   switch (c) {
-    case '"': out += "\\\""; return;
-    case '\\': out += "\\\\"; return;
-    case '\n': out += "\\n"; return;
-    case '\r': out += "\\r"; return;
-    case '\t': out += "\\t"; return;
+    case '"':
+      out += "\\\"";
+      return;
+    case '\\':
+      out += "\\\\";
+      return;
+    case '\n':
+      out += "\\n";
+      return;
+    case '\r':
+      out += "\\r";
+      return;
+    case '\t':
+      out += "\\t";
+      return;
     default: {
       char escape[8];
       std::snprintf(escape, sizeof escape, "\\u%04x", c);
@@ -140,7 +149,7 @@ bool AppendLine(const std::filesystem::path& path, const std::string& line, std:
                                : Why(path, "cannot open");
     return false;
   }
-  struct stat st{};
+  struct stat st {};
   if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     problem = path.string() + " is not a regular file";
     return false;
@@ -231,8 +240,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   const bool readBack = !record.readBack.empty();
   const std::string_view outcome = readBack ? record.readBack : StatusName(record.outcome.status);
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
-  if (!record.outcome.ok() || readBack)
-    tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
+  if (!record.outcome.ok() || readBack) tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.
   const std::size_t fixed = head.size() + tail.size();
@@ -246,10 +254,11 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
   if (!Absolute(path, contents.problem)) return contents;
   Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW)};
   if (file.fd < 0) {
-    if (errno != ENOENT) contents.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
+    if (errno != ENOENT)
+      contents.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
     return contents;
   }
-  struct stat st{};
+  struct stat st {};
   if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     contents.problem = path.string() + " is not a regular file";
     return contents;

@@ -43,7 +43,7 @@
 
 namespace zor::service {
 
-inline constexpr std::size_t kMaxServiceLogLine = 16 * 1024;      // bytes, with the line's end
+inline constexpr std::size_t kMaxServiceLogLine = 16 * 1024;          // bytes, with the line's end
 inline constexpr std::size_t kServiceLogReadLimit = 8 * 1024 * 1024;  // the newest this many bytes are read
 inline constexpr std::chrono::milliseconds kServiceLogLockWait{2000};
 
@@ -84,7 +84,7 @@ struct ServiceLogEntry {
   QDateTime time;      // UTC
   QString frontEnd;
   std::optional<qint64> serial;
-  QString model;       // empty when null
+  QString model;  // empty when null
   QString operation;
   QString value;
   QString outcome;
@@ -93,9 +93,9 @@ struct ServiceLogEntry {
 
 struct ServiceLogContents {
   std::vector<ServiceLogEntry> entries;  // in the file's order, oldest first
-  int skipped = 0;        // lines that are not an entry
-  bool olderLeftOut = false;  // the file is larger than the limit: only its newest lines were read
-  std::string problem;    // why the file could not be read; a missing file is an empty log
+  int skipped = 0;                       // lines that are not an entry
+  bool olderLeftOut = false;             // the file is larger than the limit: only its newest lines were read
+  std::string problem;                   // why the file could not be read; a missing file is an empty log
 };
 
 // Reads the log's entries with a time at or after since (all when nullopt).

@@ -57,15 +57,15 @@ SettingReading ReadWorkTime(Maintenance& m) {
 }
 
 SettingReading ReadMac(Maintenance& m) {
-  return From(m.readMacAddress(), [](const MacAddress& mac) { return std::vector{Text("mac_address", FormatMacAddress(mac))}; });
+  return From(m.readMacAddress(),
+              [](const MacAddress& mac) { return std::vector{Text("mac_address", FormatMacAddress(mac))}; });
 }
 
 template <AddressKind kind>
 SettingReading ReadAddress(Maintenance& m) {
   static constexpr const char* kKeys[] = {"ip_address", "subnet_mask", "gateway"};
-  return From(m.readAddress(kind), [](const Ipv4& a) {
-    return std::vector{Text(kKeys[static_cast<int>(kind)], FormatDotted(a))};
-  });
+  return From(m.readAddress(kind),
+              [](const Ipv4& a) { return std::vector{Text(kKeys[static_cast<int>(kind)], FormatDotted(a))}; });
 }
 
 SettingReading ReadShipId(Maintenance& m) {
@@ -97,21 +97,21 @@ const ReadableSetting* FindReadableSetting(std::string_view name) {
 
 std::u16string_view FamilyName(Family family) {
   switch (family) {
-    case Family::NK: return u"NK";
-    case Family::N: return u"N";
-    case Family::NZ: return u"NZ";
+    case Family::NK:
+      return u"NK";
+    case Family::N:
+      return u"N";
+    case Family::NZ:
+      return u"NZ";
   }
   return u"NZ";
 }
 
 std::vector<SettingField> IdentityFields(const Identity& identity) {
   const SystemInfo& info = identity.info;
-  return {Text("system_name", info.model),
-          Text("version", info.version),
-          Text("release_date", info.releaseDate),
-          Number("serial_number", Decimal(info.serial)),
-          Number("lens_mm", Decimal(info.lens)),
-          Text("family", std::u16string(FamilyName(identity.family)))};
+  return {Text("system_name", info.model),        Text("version", info.version),
+          Text("release_date", info.releaseDate), Number("serial_number", Decimal(info.serial)),
+          Number("lens_mm", Decimal(info.lens)),  Text("family", std::u16string(FamilyName(identity.family)))};
 }
 
 }  // namespace zor::service

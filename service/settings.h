@@ -29,7 +29,7 @@ struct SettingReading {
 struct ReadableSetting {
   std::string_view name;  // "currents", "mac", ...
   SettingReading (*read)(Maintenance&);
-  Feature feature;        // a family without it cannot read it
+  Feature feature;  // a family without it cannot read it
 };
 
 // In the order `get all` reads them.

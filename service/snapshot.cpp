@@ -30,13 +30,19 @@ struct KeyRule {
 
 // Every key a snapshot's settings may hold, in ReadableSettings() order.
 constexpr KeyRule kKeys[] = {
-    {"min_current", "currents", Kind::Fixed5},   {"max_current", "currents", Kind::Fixed5},
-    {"distortion_x", "distortion", Kind::Word},  {"distortion_y", "distortion", Kind::Word},
-    {"scale_x", "scale", Kind::Fixed5},          {"scale_y", "scale", Kind::Fixed5},
+    {"min_current", "currents", Kind::Fixed5},
+    {"max_current", "currents", Kind::Fixed5},
+    {"distortion_x", "distortion", Kind::Word},
+    {"distortion_y", "distortion", Kind::Word},
+    {"scale_x", "scale", Kind::Fixed5},
+    {"scale_y", "scale", Kind::Fixed5},
     {"controller_model", "controller-model", Kind::Hex8},
-    {"work_time", "work-time", Kind::WorkTime},  {"work_seconds", "work-time", Kind::Seconds},
-    {"mac_address", "mac", Kind::Mac},           {"ip_address", "ip", Kind::Dotted},
-    {"subnet_mask", "subnet", Kind::Dotted},     {"gateway", "gateway", Kind::Dotted},
+    {"work_time", "work-time", Kind::WorkTime},
+    {"work_seconds", "work-time", Kind::Seconds},
+    {"mac_address", "mac", Kind::Mac},
+    {"ip_address", "ip", Kind::Dotted},
+    {"subnet_mask", "subnet", Kind::Dotted},
+    {"gateway", "gateway", Kind::Dotted},
     {"ship_id", "ship-id", Kind::Hex8},
 };
 
@@ -66,7 +72,8 @@ std::optional<double> Integer(const QJsonValue& v, double min, double max) {
 
 bool IsHex(const QString& text, int digits) {
   if (text.size() != digits) return false;
-  return std::all_of(text.begin(), text.end(), [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 0x80; });
+  return std::all_of(text.begin(), text.end(),
+                     [](QChar c) { return std::isxdigit(c.unicode()) != 0 && c.unicode() < 0x80; });
 }
 
 // The value as the controller could have reported it, in the text the panel
@@ -207,7 +214,8 @@ std::string SnapshotJson(const Snapshot& snapshot) {
   root.insert(QStringLiteral("tool_version"), QString::fromStdString(snapshot.toolVersion));
   if (snapshot.identity) {
     QJsonObject identity;
-    for (const SettingField& f : IdentityFields(*snapshot.identity)) identity.insert(QString::fromStdString(f.key), JsonOf(f));
+    for (const SettingField& f : IdentityFields(*snapshot.identity))
+      identity.insert(QString::fromStdString(f.key), JsonOf(f));
     root.insert(QStringLiteral("identity"), identity);
   } else {
     root.insert(QStringLiteral("identity"), QJsonValue::Null);
@@ -228,8 +236,8 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   if (error.error != QJsonParseError::NoError) {
-    problem = "the file is not JSON (" + error.errorString().toStdString() + " at byte " +
-              std::to_string(error.offset) + ")";
+    problem =
+        "the file is not JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
     return std::nullopt;
   }
   if (!doc.isObject()) {
@@ -313,7 +321,8 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
   if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
   for (auto it = settings.begin(); it != settings.end(); ++it) {
-    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys), [&](const KeyRule& k) { return it.key() == QLatin1String(k.key); });
+    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
+                                    [&](const KeyRule& k) { return it.key() == QLatin1String(k.key); });
     if (known == std::end(kKeys)) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
   }
   // Each setting is there whole, or listed as missing: a file cut short or
@@ -347,8 +356,7 @@ std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::str
   // A file the user chose: a link to it is fine; a FIFO or a device is not.
   const FileRead read = ReadSmallFile(file, kMaxSnapshotBytes, true);
   if (!read.bytes) {
-    problem = read.tooLarge ? file.string() + " is larger than 1 MB: no settings snapshot is that large"
-                            : read.problem;
+    problem = read.tooLarge ? file.string() + " is larger than 1 MB: no settings snapshot is that large" : read.problem;
     return std::nullopt;
   }
   auto snapshot = ParseSnapshot(*read.bytes, problem);

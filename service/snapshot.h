@@ -21,12 +21,12 @@ inline constexpr int kSnapshotVersion = 1;
 inline constexpr std::size_t kMaxSnapshotBytes = 1024 * 1024;
 
 struct Snapshot {
-  std::string time;          // UTC, ISO 8601
+  std::string time;  // UTC, ISO 8601
   std::string toolVersion;
-  std::optional<Identity> identity;     // nullopt: it could not be read
-  std::vector<SettingField> settings;   // by key, in ReadableSettings() order
-  std::vector<std::string> missing;     // settings ("currents", ...) that could not be read
-  std::vector<std::string> notOnFamily; // settings the system's family does not have: not read
+  std::optional<Identity> identity;      // nullopt: it could not be read
+  std::vector<SettingField> settings;    // by key, in ReadableSettings() order
+  std::vector<std::string> missing;      // settings ("currents", ...) that could not be read
+  std::vector<std::string> notOnFamily;  // settings the system's family does not have: not read
 
   const SettingField* find(std::string_view key) const;
 };

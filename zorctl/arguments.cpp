@@ -46,15 +46,24 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       return std::nullopt;
     };
     bool* flag = nullptr;
-    if (name == "--json") flag = &o.json;
-    else if (name == "--dry-run") flag = &o.dryRun;
-    else if (name == "--quiet" || name == "-q") flag = &o.quiet;
-    else if (name == "--help" || name == "-h") flag = &o.help;
-    else if (name == "--version") flag = &o.version;
-    else if (name == "--cancel") flag = &o.cancel;
-    else if (name == "--identity") flag = &o.identity;
-    else if (name == "--other-system") flag = &o.otherSystem;
-    else if (name == "--yes" || name == "-y") flag = &o.yes;
+    if (name == "--json")
+      flag = &o.json;
+    else if (name == "--dry-run")
+      flag = &o.dryRun;
+    else if (name == "--quiet" || name == "-q")
+      flag = &o.quiet;
+    else if (name == "--help" || name == "-h")
+      flag = &o.help;
+    else if (name == "--version")
+      flag = &o.version;
+    else if (name == "--cancel")
+      flag = &o.cancel;
+    else if (name == "--identity")
+      flag = &o.identity;
+    else if (name == "--other-system")
+      flag = &o.otherSystem;
+    else if (name == "--yes" || name == "-y")
+      flag = &o.yes;
     if (flag != nullptr) {
       if (attached) return UsageError{"option " + name + " takes no value"};
       *flag = true;
@@ -63,8 +72,9 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
     } else if (name == "--since") {
       if (auto error = takeValue(o.since)) return *error;
     } else if (name == "--password") {
-      return UsageError{"the service password is never taken from the command line (it would show in the "
-                        "process list): use --password-file FILE, ZOR_SERVICE_PASSWORD, or type it when asked"};
+      return UsageError{
+          "the service password is never taken from the command line (it would show in the "
+          "process list): use --password-file FILE, ZOR_SERVICE_PASSWORD, or type it when asked"};
     } else {
       return UsageError{"unknown option " + name};
     }

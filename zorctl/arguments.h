@@ -18,17 +18,17 @@ struct Options {
   bool version = false;
   std::optional<std::string> passwordFile;
   // Options of single commands.
-  bool cancel = false;       // adjust
-  bool identity = false;     // restore
-  bool otherSystem = false;  // restore
-  bool yes = false;          // restore
+  bool cancel = false;               // adjust
+  bool identity = false;             // restore
+  bool otherSystem = false;          // restore
+  bool yes = false;                  // restore
   std::optional<std::string> since;  // log
   std::set<std::string> given;       // the names of the options given, for the command's check
 };
 
 struct Invocation {
   Options options;
-  std::string command;             // empty: none given
+  std::string command;  // empty: none given
   std::vector<std::string> values;
 };
 

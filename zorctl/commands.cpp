@@ -7,12 +7,12 @@
 #include <optional>
 
 #include "service/adjustment.h"
-#include "service/service_log.h"
 #include "service/format.h"
+#include "service/service_log.h"
 #include "service/settings.h"
-#include "zorctl/password_input.h"
 #include "zorctl/commands_common.h"
 #include "zorctl/interrupt.h"
+#include "zorctl/password_input.h"
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
@@ -133,7 +133,8 @@ Setter Pair(std::string_view name, F feature, Fn fn) {
 }
 
 Setter Address(std::string_view name, svc::AddressKind kind) {
-  return {name, F::Network, 1, false, [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
+  return {name, F::Network, 1, false,
+          [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
             const auto address = svc::ParseDotted(v[0]);
             if (!address) {
               refusal = std::string(name) + ": '" + ToUtf8(v[0]) +
@@ -158,9 +159,8 @@ const std::vector<Setter>& Setters() {
          const auto& codes = svc::kControllerModelCodes;
          const auto found = std::find(std::begin(codes), std::end(codes), v[0]);
          const int index = found == std::end(codes) ? -1 : static_cast<int>(found - std::begin(codes));
-         return Operation([code = v[0], password, index](Maintenance& m) {
-           return m.setControllerModel(password, code, index);
-         });
+         return Operation(
+             [code = v[0], password, index](Maintenance& m) { return m.setControllerModel(password, code, index); });
        }},
       Pair("distortion", F::DistortionValues, &Maintenance::setDistortion),
       Pair("scale", F::ScaleValues, &Maintenance::setScale),
@@ -179,7 +179,8 @@ const std::vector<Setter>& Setters() {
        [](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
          const auto mac = ParseMac(ToUtf8(v[0]));
          if (!mac) {
-           refusal = "mac: '" + ToUtf8(v[0]) + "' is not a MAC address: give six groups of two hexadecimal digits, "
+           refusal = "mac: '" + ToUtf8(v[0]) +
+                     "' is not a MAC address: give six groups of two hexadecimal digits, "
                      "as 00:1A:2B:3C:4D:5E";
            return std::nullopt;
          }
@@ -195,7 +196,8 @@ const std::vector<Setter>& Setters() {
 int Set(Context& c) {
   const auto& values = c.inv.values;
   const auto& setters = Setters();
-  const auto setter = std::find_if(setters.begin(), setters.end(), [&](const Setter& s) { return s.name == values[0]; });
+  const auto setter =
+      std::find_if(setters.begin(), setters.end(), [&](const Setter& s) { return s.name == values[0]; });
   if (setter == setters.end()) return Usage(c.out, "unknown setting '" + values[0] + "'");
   if (values.size() - 1 != setter->values)
     return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setter->values) +
@@ -232,40 +234,50 @@ int Move(Context& c) {
   const auto y = ParseWhole(c.inv.values[1], 0, 65535);
   if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + "' is not a whole number from 0 to 255");
   if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + "' is not a whole number from 0 to 255");
-  return Send(c, "move", [x = *x, y = *y](Maintenance& m) {
-    return m.moveTo(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
-  }, std::nullopt);
+  return Send(
+      c, "move",
+      [x = *x, y = *y](Maintenance& m) {
+        return m.moveTo(static_cast<std::uint32_t>(x), static_cast<std::uint32_t>(y));
+      },
+      std::nullopt);
 }
 
 int Mark(Context& c) {
   const auto figure = Choice(c.inv.values[0], {"original-square", "corrected-square", "max-field"});
   if (!figure) return Usage(c.out, "mark takes original-square, corrected-square or max-field");
   const auto f = static_cast<svc::Figure>(*figure);
-  return Send(c, "mark " + c.inv.values[0], [f](Maintenance& m) { return m.mark(f); }, svc::FeatureOf(f));
+  return Send(
+      c, "mark " + c.inv.values[0], [f](Maintenance& m) { return m.mark(f); }, svc::FeatureOf(f));
 }
 
 int Shutter(Context& c) {
   const auto open = Choice(c.inv.values[0], {"close", "open"});
   if (!open) return Usage(c.out, "shutter takes open or close");
-  return Send(c, "shutter " + c.inv.values[0], [open = *open == 1](Maintenance& m) { return m.shutter(open); },
-              F::Shutter);
+  return Send(
+      c, "shutter " + c.inv.values[0], [open = *open == 1](Maintenance& m) { return m.shutter(open); }, F::Shutter);
 }
 
 int Aiming(Context& c) {
   const auto on = Choice(c.inv.values[0], {"off", "on"});
   if (!on) return Usage(c.out, "aiming takes on or off");
-  return Send(c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); }, std::nullopt);
+  return Send(
+      c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); }, std::nullopt);
 }
 
 int TestPower(Context& c) {
   const auto& v = c.inv.values;
   const auto on = Choice(v[0], {"off", "on"});
   if (!on || v.size() != (*on == 1 ? 2u : 1u)) return Usage(c.out, "test-power takes on PULSE, or off");
-  if (*on == 0) return Send(c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); }, std::nullopt);
+  if (*on == 0)
+    return Send(
+        c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); }, std::nullopt);
   const auto pulse = ParseWhole(v[1], INT32_MIN, INT32_MAX);
-  return Send(c, "test-power on", [pulse](Maintenance& m) {
-    return m.testPowerOn(pulse ? std::optional<int>(static_cast<int>(*pulse)) : std::nullopt);
-  }, std::nullopt);
+  return Send(
+      c, "test-power on",
+      [pulse](Maintenance& m) {
+        return m.testPowerOn(pulse ? std::optional<int>(static_cast<int>(*pulse)) : std::nullopt);
+      },
+      std::nullopt);
 }
 
 // Begin, the jogs at each point (aiming: Next between its two points), then
@@ -286,29 +298,32 @@ int Adjust(Context& c) {
     if (!parsed) return Refuse(c.out, "adjust: MOVES '" + v[i] + "' may hold only the letters U, D, L and R");
     moves.push_back(std::move(*parsed));
   }
-  return Send(c, "adjust " + v[0], [kind, moves, cancel = c.inv.options.cancel](Maintenance& m) {
-    svc::AdjustmentSession adjustment(m, kind);
-    // Stopped by a signal between two steps: the controller leaves the
-    // adjustment's mode as with --cancel.
-    auto stopped = [&] {
-      Outcome o = adjustment.cancel();
-      if (o.ok()) o.message = u"the adjustment was ended without saving";
-      return o;
-    };
-    if (Outcome o = adjustment.begin(); !o.ok()) return o;
-    for (std::size_t point = 0; point < moves.size(); ++point) {
-      if (point > 0) {
+  return Send(
+      c, "adjust " + v[0],
+      [kind, moves, cancel = c.inv.options.cancel](Maintenance& m) {
+        svc::AdjustmentSession adjustment(m, kind);
+        // Stopped by a signal between two steps: the controller leaves the
+        // adjustment's mode as with --cancel.
+        auto stopped = [&] {
+          Outcome o = adjustment.cancel();
+          if (o.ok()) o.message = u"the adjustment was ended without saving";
+          return o;
+        };
+        if (Outcome o = adjustment.begin(); !o.ok()) return o;
+        for (std::size_t point = 0; point < moves.size(); ++point) {
+          if (point > 0) {
+            if (StopRequested()) return stopped();
+            if (Outcome o = adjustment.nextPoint(); !o.ok()) return o;
+          }
+          for (const svc::Direction d : moves[point]) {
+            if (StopRequested()) return stopped();
+            if (Outcome o = adjustment.jog(d); !o.ok()) return o;
+          }
+        }
         if (StopRequested()) return stopped();
-        if (Outcome o = adjustment.nextPoint(); !o.ok()) return o;
-      }
-      for (const svc::Direction d : moves[point]) {
-        if (StopRequested()) return stopped();
-        if (Outcome o = adjustment.jog(d); !o.ok()) return o;
-      }
-    }
-    if (StopRequested()) return stopped();
-    return cancel ? adjustment.cancel() : adjustment.save();
-  }, svc::FeatureOf(kind));
+        return cancel ? adjustment.cancel() : adjustment.save();
+      },
+      svc::FeatureOf(kind));
 }
 
 // ---- the service log ------------------------------------------------------------------
@@ -344,7 +359,8 @@ int Log(Context& c) {
       return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
   }
   const svc::ServiceLogContents log = svc::ReadServiceLog(svc::ServiceLogPath(), since);
-  if (!log.problem.empty()) return c.out.finish(kFileProblem, "the service log could not be read: " + log.problem, "file");
+  if (!log.problem.empty())
+    return c.out.finish(kFileProblem, "the service log could not be read: " + log.problem, "file");
   if (log.olderLeftOut) c.out.info("the service log is larger than 8 MB: only its newest entries were read");
   if (log.skipped > 0)
     c.out.info(std::to_string(log.skipped) + (log.skipped == 1 ? " line" : " lines") +
@@ -384,11 +400,21 @@ const Command kCommands[] = {
     {"shutter", 1, 1, {}, Shutter},
     {"aiming", 1, 1, {}, Aiming},
     {"test-power", 1, 2, {}, TestPower},
-    {"init-power-board", 0, 0, {}, [](Context& c) {
-       return Send(c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }, F::InitPowerBoard);
+    {"init-power-board",
+     0,
+     0,
+     {},
+     [](Context& c) {
+       return Send(
+           c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }, F::InitPowerBoard);
      }},
-    {"show-version", 0, 0, {}, [](Context& c) {
-       return Send(c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
+    {"show-version",
+     0,
+     0,
+     {},
+     [](Context& c) {
+       return Send(
+           c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
      }},
     {"adjust", 2, 3, {"--cancel"}, Adjust},
     {"backup", 1, 1, {}, Backup},
@@ -418,9 +444,9 @@ int RunCommand(const Invocation& inv, Output& out) {
   }
   if (inv.values.size() < command->minValues || inv.values.size() > command->maxValues) {
     return Usage(out, inv.command + " takes " +
-                          (command->minValues == command->maxValues ? std::to_string(command->minValues)
-                                                                    : std::to_string(command->minValues) + " to " +
-                                                                          std::to_string(command->maxValues)) +
+                          (command->minValues == command->maxValues
+                               ? std::to_string(command->minValues)
+                               : std::to_string(command->minValues) + " to " + std::to_string(command->maxValues)) +
                           (command->maxValues == 1 ? " value" : " values"));
   }
   Session session(out);

@@ -15,11 +15,9 @@ int Context::open() {
 
 int Context::checkFamily(std::optional<svc::Feature> feature, const std::string& what) {
   if (!feature) return kDone;
-  const Outcome checked =
-      svc::CheckFamily(svc::KnownFamily(session.service().identity()), *feature, FromUtf8(what));
+  const Outcome checked = svc::CheckFamily(svc::KnownFamily(session.service().identity()), *feature, FromUtf8(what));
   return checked.ok() ? kDone : Refuse(out, ToUtf8(checked.message));
 }
-
 
 int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
 
@@ -27,12 +25,10 @@ int Usage(Output& out, const std::string& message) {
   return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
 }
 
-
-
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   if (outcome.status == svc::Status::Refused) {
-    const std::string why = outcome.message.empty() ? "the service password is wrong; nothing was sent"
-                                                    : ToUtf8(outcome.message);
+    const std::string why =
+        outcome.message.empty() ? "the service password is wrong; nothing was sent" : ToUtf8(outcome.message);
     return Refuse(c.out, what + ": " + why);
   }
   return c.out.finish(outcome);

@@ -23,8 +23,7 @@ static std::int32_t DrySendCommand(const std::uint8_t* packet, std::int32_t leng
   return 0;
 }
 // Nothing is read in a dry run: every query reports that no reply came.
-static std::int32_t DryGetStatus(std::int32_t code, std::int32_t, std::uint8_t*, std::int32_t length,
-                                 const char16_t*) {
+static std::int32_t DryGetStatus(std::int32_t code, std::int32_t, std::uint8_t*, std::int32_t length, const char16_t*) {
   zorctl::Record({zorctl::PlanStep::Kind::Query, 0, code, length});
   return 1;
 }
@@ -75,10 +74,17 @@ int DryRun::packets() const {
 std::string Describe(const PlanStep& step) {
   char text[64];
   switch (step.kind) {
-    case PlanStep::Kind::Find: return "find system";
-    case PlanStep::Kind::Packet: std::snprintf(text, sizeof text, "packet FF FF %02X %02X", step.code, step.value); break;
-    case PlanStep::Kind::Query: std::snprintf(text, sizeof text, "query %d (%d bytes)", step.code, step.value); break;
-    case PlanStep::Kind::Wait: std::snprintf(text, sizeof text, "wait %d ms", step.value); break;
+    case PlanStep::Kind::Find:
+      return "find system";
+    case PlanStep::Kind::Packet:
+      std::snprintf(text, sizeof text, "packet FF FF %02X %02X", step.code, step.value);
+      break;
+    case PlanStep::Kind::Query:
+      std::snprintf(text, sizeof text, "query %d (%d bytes)", step.code, step.value);
+      break;
+    case PlanStep::Kind::Wait:
+      std::snprintf(text, sizeof text, "wait %d ms", step.value);
+      break;
   }
   return text;
 }

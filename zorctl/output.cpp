@@ -64,11 +64,15 @@ int EndOutput(int status) {
 
 int ExitStatus(const zor::service::Outcome& outcome) {
   switch (outcome.status) {
-    case zor::service::Status::Done: return kDone;
-    case zor::service::Status::Refused: return kRefused;
+    case zor::service::Status::Done:
+      return kDone;
+    case zor::service::Status::Refused:
+      return kRefused;
     case zor::service::Status::NotConnected:
-    case zor::service::Status::NotAccepted: return kNoSystem;
-    case zor::service::Status::ReadFailed: return kReadFailed;
+    case zor::service::Status::NotAccepted:
+      return kNoSystem;
+    case zor::service::Status::ReadFailed:
+      return kReadFailed;
   }
   return kNoSystem;
 }

@@ -20,7 +20,7 @@ namespace zorctl {
 
 enum Exit : int {
   kDone = 0,
-  kRefused = 1,      // a value or the password was refused; nothing was sent
+  kRefused = 1,  // a value or the password was refused; nothing was sent
   kUsage = 2,
   kNoSystem = 3,     // no device link, no system answered, or a packet was not taken
   kReadFailed = 4,   // the controller did not answer a read

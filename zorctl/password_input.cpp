@@ -37,7 +37,8 @@ std::optional<std::string> Prompt() {
   }
   std::string line;
   int c = 0;
-  while ((c = std::fgetc(stdin)) != EOF && c != '\n' && line.size() < kMaxPasswordFile) line.push_back(static_cast<char>(c));
+  while ((c = std::fgetc(stdin)) != EOF && c != '\n' && line.size() < kMaxPasswordFile)
+    line.push_back(static_cast<char>(c));
   if (terminal) tcsetattr(STDIN_FILENO, TCSAFLUSH, &saved);
   Write(stderr, "\n");
   if (c == EOF && line.empty()) return std::nullopt;
@@ -69,7 +70,7 @@ std::optional<std::string> ReadPasswordFile(const std::string& path, std::string
     problem = "cannot read the password file " + path + ": " + std::strerror(errno);
     return std::nullopt;
   }
-  struct stat st{};
+  struct stat st {};
   if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
     ::close(fd);
     problem = "the password file " + path + " is not a regular file or a pipe";

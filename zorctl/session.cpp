@@ -91,16 +91,16 @@ class Session::ProgressPacer final : public zor::Pacer {
   long long doneMs_ = 0;
 };
 
-Session::Session(Output& out)
-    : out_(out), pacer_(std::make_unique<ProgressPacer>(out)) {}
+Session::Session(Output& out) : out_(out), pacer_(std::make_unique<ProgressPacer>(out)) {}
 
 Session::~Session() = default;
 
 int Session::open(std::string& kind, std::string& problem) {
   if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
     kind = "no-device-link";
-    problem = "No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the installed "
-              "library folder or in the system library folders";
+    problem =
+        "No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the installed "
+        "library folder or in the system library folders";
     return kNoSystem;
   }
   service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);

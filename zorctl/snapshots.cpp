@@ -20,7 +20,9 @@ namespace {
 
 namespace svc = zor::service;
 
-QJsonValue Json(const std::optional<std::u16string>& text) { return text ? QJsonValue(ToQString(std::u16string_view(*text))) : QJsonValue(); }
+QJsonValue Json(const std::optional<std::u16string>& text) {
+  return text ? QJsonValue(ToQString(std::u16string_view(*text))) : QJsonValue();
+}
 std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? ToUtf8(*text) : none; }
 
 std::optional<svc::Snapshot> Load(Context& c, int& status) {
@@ -45,7 +47,8 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
     c.out.set("settings", rows);
     c.out.set("to_send", comparison.toSend());
     c.out.set("other_system", comparison.otherSystem());
-    c.out.set("controller_serial", comparison.controllerSerial ? QJsonValue(*comparison.controllerSerial) : QJsonValue());
+    c.out.set("controller_serial",
+              comparison.controllerSerial ? QJsonValue(*comparison.controllerSerial) : QJsonValue());
     c.out.set("file_serial", comparison.fileSerial ? QJsonValue(*comparison.fileSerial) : QJsonValue());
     return;
   }
@@ -59,10 +62,13 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
     c.out.line(line);
   }
   if (comparison.otherSystem()) {
-    c.out.line("The file comes from " +
-               (comparison.fileSerial ? "marking system " + std::to_string(*comparison.fileSerial) : std::string("an unidentified system")) +
-               "; this is " +
-               (comparison.controllerSerial ? std::to_string(*comparison.controllerSerial) : std::string("not identified")) + ".");
+    c.out.line(
+        "The file comes from " +
+        (comparison.fileSerial ? "marking system " + std::to_string(*comparison.fileSerial)
+                               : std::string("an unidentified system")) +
+        "; this is " +
+        (comparison.controllerSerial ? std::to_string(*comparison.controllerSerial) : std::string("not identified")) +
+        ".");
   }
 }
 
@@ -94,7 +100,11 @@ bool Confirm(const std::string& question) {
 
 int Backup(Context& c) {
   const std::string file = c.inv.values[0];
-  if (c.inv.options.dryRun) return DryRead(c, [](svc::Maintenance& m) { svc::TakeSnapshot(m); return svc::Outcome::done(); });
+  if (c.inv.options.dryRun)
+    return DryRead(c, [](svc::Maintenance& m) {
+      svc::TakeSnapshot(m);
+      return svc::Outcome::done();
+    });
   if (const int status = c.open(); status != kDone) return status;
   const svc::Snapshot snapshot = svc::TakeSnapshot(c.session.service());
   std::string problem;
@@ -132,7 +142,10 @@ int Diff(Context& c) {
   const auto snapshot = Load(c, status);
   if (!snapshot) return status;
   if (c.inv.options.dryRun) {
-    return DryRead(c, [&](svc::Maintenance& m) { svc::Compare(m, *snapshot, c.inv.options.identity); return svc::Outcome::done(); });
+    return DryRead(c, [&](svc::Maintenance& m) {
+      svc::Compare(m, *snapshot, c.inv.options.identity);
+      return svc::Outcome::done();
+    });
   }
   if (const int opened = c.open(); opened != kDone) return opened;
   const svc::Comparison comparison = svc::Compare(c.session.service(), *snapshot, c.inv.options.identity);
@@ -161,7 +174,8 @@ int RestoreCommand(Context& c) {
     // a restore onto a controller that differs in all of them would.
     svc::RestoreOptions planned = options;
     planned.otherSystem = true;
-    const Plan plan = MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, *snapshot, planned, nullptr).outcome; });
+    const Plan plan =
+        MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, *snapshot, planned, nullptr).outcome; });
     ReportPlan(plan, c.out);
     c.out.info("a real restore sends only the settings that differ");
     return c.out.finish(kDone);
@@ -183,18 +197,21 @@ int RestoreCommand(Context& c) {
       return c.out.finish(kDone);
     }
     if (comparison.otherSystem() && !options.otherSystem)
-      return c.out.finish(kRefused, "restore: the file comes from another marking system; give --other-system if it is meant for this one", "refused");
+      return c.out.finish(
+          kRefused,
+          "restore: the file comes from another marking system; give --other-system if it is meant for this one",
+          "refused");
     if (!Confirm("Restore " + std::to_string(comparison.toSend()) + " settings?"))
       return c.out.finish(kRefused, "restore: not confirmed; nothing was sent", "refused");
   }
   RestoreProgress progress(c.out);
   const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
-  if (report.outcome.status == svc::Status::Refused) return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");
+  if (report.outcome.status == svc::Status::Refused)
+    return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");
   QJsonArray rows;
   char line[256];
-  const bool anySent = std::any_of(report.settings.begin(), report.settings.end(), [](const auto& s) {
-    return s.comparison.plan == svc::RestorePlan::Send;
-  });
+  const bool anySent = std::any_of(report.settings.begin(), report.settings.end(),
+                                   [](const auto& s) { return s.comparison.plan == svc::RestorePlan::Send; });
   if (!c.out.json() && anySent) {
     std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "BEFORE", "FILE", "RESULT");
     c.out.line(line);
@@ -224,10 +241,12 @@ int RestoreCommand(Context& c) {
   c.out.set("summary", ToQString(std::u16string_view(report.summary())));
   c.out.info(ToUtf8(report.summary()));
   if (StopRequested())
-    return Interrupted(c, "restore",
-                       report.cancelled ? "the settings after the one under way were not sent" : ToUtf8(report.outcome.message));
+    return Interrupted(
+        c, "restore",
+        report.cancelled ? "the settings after the one under way were not sent" : ToUtf8(report.outcome.message));
   if (!report.outcome.ok()) return c.out.finish(report.outcome);
-  return c.out.finish(allVerified ? kDone : kReadFailed, allVerified ? "" : "some settings do not read back as in the file", "read-failed");
+  return c.out.finish(allVerified ? kDone : kReadFailed,
+                      allVerified ? "" : "some settings do not read back as in the file", "read-failed");
 }
 
 }  // namespace zorctl

@@ -25,11 +25,24 @@ std::optional<std::vector<zor::service::Direction>> ParseMoves(std::string_view 
   std::vector<Direction> moves;
   for (char c : text) {
     switch (c) {
-      case 'U': case 'u': moves.push_back(Direction::Up); break;
-      case 'D': case 'd': moves.push_back(Direction::Down); break;
-      case 'L': case 'l': moves.push_back(Direction::Left); break;
-      case 'R': case 'r': moves.push_back(Direction::Right); break;
-      default: return std::nullopt;
+      case 'U':
+      case 'u':
+        moves.push_back(Direction::Up);
+        break;
+      case 'D':
+      case 'd':
+        moves.push_back(Direction::Down);
+        break;
+      case 'L':
+      case 'l':
+        moves.push_back(Direction::Left);
+        break;
+      case 'R':
+      case 'r':
+        moves.push_back(Direction::Right);
+        break;
+      default:
+        return std::nullopt;
     }
   }
   return moves;

@@ -75,8 +75,8 @@ TEST_P(FamilyPicture, IsABadgeWithLightTextOnADarkPlate) {
   EXPECT_FALSE(image.hasAlphaChannel());
 
   // Rounded corners blend into the light grey dialog.
-  for (const QPoint corner : {QPoint(0, 0), QPoint(pic.width - 1, 0), QPoint(0, pic.height - 1),
-                              QPoint(pic.width - 1, pic.height - 1)}) {
+  for (const QPoint corner :
+       {QPoint(0, 0), QPoint(pic.width - 1, 0), QPoint(0, pic.height - 1), QPoint(pic.width - 1, pic.height - 1)}) {
     EXPECT_GT(image.pixelColor(corner).lightness(), 170) << pic.file << " corner " << corner.x() << ',' << corner.y();
   }
   // A dark plate under the middle, and enough near-white pixels to be lettering.
@@ -93,8 +93,9 @@ TEST_P(FamilyPicture, IsABadgeWithLightTextOnADarkPlate) {
   EXPECT_GT(light, inner / 12) << pic.file;
 }
 
-INSTANTIATE_TEST_SUITE_P(Families, FamilyPicture, ::testing::ValuesIn(kPictures),
-                         [](const auto& info) { return QString::fromLatin1(info.param.file).mid(16, 3).toStdString(); });
+INSTANTIATE_TEST_SUITE_P(Families, FamilyPicture, ::testing::ValuesIn(kPictures), [](const auto& info) {
+  return QString::fromLatin1(info.param.file).mid(16, 3).toStdString();
+});
 
 TEST(FamilyPictures, EachFamilyHasItsOwnPicture) {
   QSet<QByteArray> distinct;

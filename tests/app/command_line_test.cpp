@@ -6,7 +6,6 @@
 
 #include <QProcess>
 #include <QProcessEnvironment>
-
 #include <string>
 #include <vector>
 
@@ -78,7 +77,8 @@ TEST(CommandLine, HelpAndVersionNeedNoDisplay) {
   const ToolRun help = RunTool({QStringLiteral("--help")}, env);
   EXPECT_EQ(help.status, 0);
   EXPECT_TRUE(help.out.startsWith(QStringLiteral("Usage: zor-maintenance"))) << help.out.toStdString();
-  const ToolRun version = RunTool({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")}, env);
+  const ToolRun version =
+      RunTool({QStringLiteral("-platform"), QStringLiteral("xcb"), QStringLiteral("--version")}, env);
   EXPECT_EQ(version.status, 0);
   EXPECT_EQ(version.out, QStringLiteral("zor-maintenance %1\n").arg(QStringLiteral(ZOR_VERSION)));
 }
@@ -87,9 +87,9 @@ TEST(CommandLine, QtTakesItsOptionsAndUnknownOnesAreReportedAndIgnored) {
   QProcessEnvironment env = ToolEnvironment();
   env.remove(QStringLiteral("QT_QPA_PLATFORM"));  // only -platform says where to show the panel
   const ToolRun run = RunTool({QStringLiteral("-platform"), QStringLiteral("offscreen"), QStringLiteral("-style"),
-                           QStringLiteral("fusion"), QStringLiteral("-session"), QStringLiteral("1a2b3c_42"),
-                           QStringLiteral("--frobnicate"), QStringLiteral("--startup-probe")},
-                          env);
+                               QStringLiteral("fusion"), QStringLiteral("-session"), QStringLiteral("1a2b3c_42"),
+                               QStringLiteral("--frobnicate"), QStringLiteral("--startup-probe")},
+                              env);
   EXPECT_EQ(run.status, 0) << run.err.toStdString();
   EXPECT_TRUE(run.out.contains(QStringLiteral("panel-shown-monotonic-ns"))) << run.out.toStdString();
   EXPECT_TRUE(run.err.contains(QStringLiteral("ignoring unknown argument '--frobnicate'"))) << run.err.toStdString();

@@ -8,9 +8,9 @@
 #include <QTest>
 #include <algorithm>
 
-#include "protocol/zor_protocol.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "resources/templates.h"
 #include "tests/support/panel_harness.h"
@@ -27,9 +27,9 @@ TEST(MainPanelStartup, ShowsTheIdentityOnceBeforeThePanel) {
   PanelHarness h;
   h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-100A", 77, "V2.10", "03/04/11", 420));
   h.start(false);  // the panel is shown only after its start-up, so the box comes first
-  EXPECT_EQ(h.transcript,
-            (Transcript{"find -> 1", "query 142/38 -> 0",
-                        "box " + kTitle + " Connected to marking system\\nSYSTEM NAME : NK-100A\\nVERSION NUMBER: "
+  EXPECT_EQ(h.transcript, (Transcript{"find -> 1", "query 142/38 -> 0",
+                                      "box " + kTitle +
+                                          " Connected to marking system\\nSYSTEM NAME : NK-100A\\nVERSION NUMBER: "
                                           "V2.10\\nRELEASE DATE: 03/04/11\\nSERIAL NUMBER: 77\\nLENS: 420 mm"}));
   EXPECT_EQ(h.text(IDC_SERIAL_NUMBER), "77");
   EXPECT_EQ(h.text(IDC_MODEL_NAME), "NK-100A");

@@ -1,5 +1,7 @@
 // The service log from the panel's window menu: what the panel logs, and the
 // read-only, sortable table that shows it.
+#include "app/service_log_dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
@@ -13,7 +15,6 @@
 #include <fstream>
 #include <functional>
 
-#include "app/service_log_dialog.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"

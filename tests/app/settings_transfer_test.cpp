@@ -102,8 +102,8 @@ TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
   const auto sent = sends();
   ASSERT_FALSE(sent.empty());
   EXPECT_EQ(std::vector<std::string>(sent.begin(), sent.begin() + 9),
-            (std::vector<std::string>{"send 42 31", "send 42 2E", "send 42 35", "send 42 30", "send 42 30", "send 42 30",
-                                      "send 42 30", "send 42 00", "send 44 00"}));
+            (std::vector<std::string>{"send 42 31", "send 42 2E", "send 42 35", "send 42 30", "send 42 30",
+                                      "send 42 30", "send 42 30", "send 42 00", "send 44 00"}));
   EXPECT_NE(last().find("Max Current: differs"), std::string::npos) << last();  // the fake still reports 20
 }
 

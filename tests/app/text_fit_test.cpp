@@ -16,7 +16,6 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
-
 #include <algorithm>
 #include <optional>
 #include <ostream>
@@ -47,7 +46,8 @@ std::optional<Room> TextRoom(QWidget& w) {
     const QRect r = label->contentsRect().adjusted(inset, label->margin(), -inset, -label->margin());
     // A wrapping label needs its lines' height within its own width.
     if (label->wordWrap())
-      return Room{label->fontMetrics().boundingRect(QRect(0, 0, r.width(), 100000), Qt::TextWordWrap, label->text()).size(), r};
+      return Room{
+          label->fontMetrics().boundingRect(QRect(0, 0, r.width(), 100000), Qt::TextWordWrap, label->text()).size(), r};
     return Room{label->fontMetrics().size(Qt::TextSingleLine, label->text()), r};
   }
   if (auto* button = qobject_cast<QPushButton*>(&w)) {
@@ -84,10 +84,9 @@ std::vector<std::string> ClippedTexts(QWidget& window) {
     if (!w->isVisibleTo(&window)) continue;
     const std::optional<Room> room = TextRoom(*w);
     if (!room) continue;
-    if (room->needed.width() <= room->available.width() && room->needed.height() <= room->available.height())
-      continue;
-    const QString text = w->property("text").isValid() ? w->property("text").toString()
-                                                       : w->property("title").toString();
+    if (room->needed.width() <= room->available.width() && room->needed.height() <= room->available.height()) continue;
+    const QString text =
+        w->property("text").isValid() ? w->property("text").toString() : w->property("title").toString();
     clipped.push_back(QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
                           .arg(QString::fromLatin1(w->metaObject()->className()), text)
                           .arg(room->needed.width())
@@ -120,11 +119,12 @@ TEST_P(TextFit, EveryTextHasRoom) {
   EXPECT_EQ(looked, 1) << "the window was not shown";
 }
 
-INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit, ::testing::ValuesIn(zortest::WindowCatalogue().begin(),
-                                                                   zortest::WindowCatalogue().end()),
+INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit,
+                         ::testing::ValuesIn(zortest::WindowCatalogue().begin(), zortest::WindowCatalogue().end()),
                          [](const auto& info) {
                            std::string name = info.param.name;
-                           for (char& c : name) if (c == '-') c = '_';
+                           for (char& c : name)
+                             if (c == '-') c = '_';
                            return name;
                          });
 

@@ -1,13 +1,12 @@
 #include "comm/careful_file.h"
 
 #include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <functional>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm_test_util.h"
 
@@ -20,23 +19,23 @@ using test::writeFile;
 using ::testing::HasSubstr;
 
 struct OpenCase {
-  const char *name;
-  std::function<void(const std::filesystem::path &)> make;
+  const char* name;
+  std::function<void(const std::filesystem::path&)> make;
   int flags;
   OpenStatus status;
-  const char *why;  // part of the reason for a refusal
+  const char* why;  // part of the reason for a refusal
   bool needsRoot = false;
 };
 
 TEST(CarefulFile, OnlyARegularFileOfOurOwnIsOpened) {
-  auto fifo = [](const auto &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); };
-  auto link = [](const auto &p) {
+  auto fifo = [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); };
+  auto link = [](const auto& p) {
     writeFile(p.string() + "-target", "target");
     std::filesystem::create_symlink(p.string() + "-target", p);
   };
-  auto dangling = [](const auto &p) { std::filesystem::create_symlink(p.string() + "-target", p); };
-  auto mine = [](const auto &p) { writeFile(p, "1234"); };
-  auto nothing = [](const auto &) {};
+  auto dangling = [](const auto& p) { std::filesystem::create_symlink(p.string() + "-target", p); };
+  auto mine = [](const auto& p) { writeFile(p, "1234"); };
+  auto nothing = [](const auto&) {};
   const int append = O_WRONLY | O_APPEND | O_CREAT;
   const OpenCase cases[] = {
       {"missing", nothing, O_RDONLY, OpenStatus::Missing, ""},
@@ -48,16 +47,16 @@ TEST(CarefulFile, OnlyARegularFileOfOurOwnIsOpened) {
       {"link", link, O_RDONLY, OpenStatus::Refused, "symbolic link"},
       {"link, to append", link, append, OpenStatus::Refused, "symbolic link"},
       {"dangling link, to create", dangling, append, OpenStatus::Refused, "symbolic link"},
-      {"folder", [](const auto &p) { std::filesystem::create_directory(p); }, O_RDONLY, OpenStatus::Refused, "folder"},
-      {"larger than allowed", [](const auto &p) { writeFile(p, "12345"); }, O_RDONLY, OpenStatus::Refused, "larger"},
+      {"folder", [](const auto& p) { std::filesystem::create_directory(p); }, O_RDONLY, OpenStatus::Refused, "folder"},
+      {"larger than allowed", [](const auto& p) { writeFile(p, "12345"); }, O_RDONLY, OpenStatus::Refused, "larger"},
       {"another user's",
-       [](const auto &p) {
+       [](const auto& p) {
          writeFile(p, "1234");
          ASSERT_EQ(::chown(p.c_str(), 4321, 4321), 0);
        },
        O_RDONLY, OpenStatus::Refused, "another user", true},
   };
-  for (const OpenCase &c : cases) {
+  for (const OpenCase& c : cases) {
     SCOPED_TRACE(c.name);
     if (c.needsRoot && ::geteuid() != 0) continue;  // only root can give a file away
     TempDir dir;
@@ -85,7 +84,7 @@ TEST(CarefulFile, CreatedFilesAreForTheUserOnly) {
 }
 
 TEST(CarefulFile, DevicesAreRefusedWithoutReading) {
-  for (const char *device : {"/dev/zero", "/dev/null"}) {
+  for (const char* device : {"/dev/zero", "/dev/null"}) {
     const ReadResult read = readOwnFile(device, 1 << 20);
     EXPECT_EQ(read.status, OpenStatus::Refused) << device;
     EXPECT_THAT(read.why, HasSubstr("not a regular file"));
@@ -116,7 +115,7 @@ TEST(CarefulFile, BesideNameFitsTheNameLimit) {
       // 250 bytes would end inside the 125th "é": the cut goes before it
       {"/d/" + accented, "/d/" + accented.substr(0, 249) + ".lock"},
   };
-  for (const auto &[file, expected] : cases) EXPECT_EQ(besideName(file, ".lock").string(), expected) << file.size();
+  for (const auto& [file, expected] : cases) EXPECT_EQ(besideName(file, ".lock").string(), expected) << file.size();
 }
 
 }  // namespace

@@ -1,6 +1,9 @@
 #pragma once
 // Helpers shared by the device-link tests: the text protocol and byte views.
 
+#include <gtest/gtest.h>
+#include <stdlib.h>
+
 #include <cstdint>
 #include <cstring>
 #include <filesystem>
@@ -10,15 +13,12 @@
 #include <string_view>
 #include <vector>
 
-#include <gtest/gtest.h>
-#include <stdlib.h>
-
 #include "comm/controller_model.h"
 
 namespace zor::sim::test {
 
 // What the tool's SendText does: one CMD_TEXT_CHAR per byte, the end, the command.
-inline Outcome sendText(ControllerModel &model, std::uint8_t code, std::string_view text) {
+inline Outcome sendText(ControllerModel& model, std::uint8_t code, std::string_view text) {
   for (char c : text) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
   model.command(CMD_TEXT_CHAR, 0);
   return model.command(code, 0);
@@ -30,7 +30,7 @@ inline std::vector<std::uint8_t> floatBytes(float value) {
   return bytes;
 }
 
-inline std::vector<std::uint8_t> replyBytes(const Reply &reply, std::size_t offset, std::size_t count) {
+inline std::vector<std::uint8_t> replyBytes(const Reply& reply, std::size_t offset, std::size_t count) {
   return {reply.bytes.begin() + static_cast<std::ptrdiff_t>(offset),
           reply.bytes.begin() + static_cast<std::ptrdiff_t>(offset + count)};
 }
@@ -66,14 +66,14 @@ inline ControllerState unusualState() {
   return s;
 }
 
-inline std::string readFile(const std::filesystem::path &path) {
+inline std::string readFile(const std::filesystem::path& path) {
   std::ifstream in(path, std::ios::binary);
   std::stringstream text;
   text << in.rdbuf();
   return text.str();
 }
 
-inline void writeFile(const std::filesystem::path &path, const std::string &text) {
+inline void writeFile(const std::filesystem::path& path, const std::string& text) {
   std::ofstream(path, std::ios::binary) << text;
 }
 
@@ -88,11 +88,11 @@ class TempDir {
     std::error_code ec;
     std::filesystem::remove_all(path_, ec);
   }
-  const std::filesystem::path &path() const { return path_; }
+  const std::filesystem::path& path() const { return path_; }
   std::vector<std::string> names() const { return namesIn(path_); }
-  static std::vector<std::string> namesIn(const std::filesystem::path &folder) {
+  static std::vector<std::string> namesIn(const std::filesystem::path& folder) {
     std::vector<std::string> out;
-    for (const auto &entry : std::filesystem::directory_iterator(folder)) out.push_back(entry.path().filename());
+    for (const auto& entry : std::filesystem::directory_iterator(folder)) out.push_back(entry.path().filename());
     return out;
   }
 

@@ -1,11 +1,11 @@
 #include "comm/controller_model.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <cstdint>
 #include <functional>
 #include <tuple>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm_test_util.h"
 
@@ -61,7 +61,7 @@ TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
       {CMD_SET_WORK_TIME, "93784", CMD_GET_WORK_TIME, 0, {0x58, 0x6E, 0x01, 0x00}},
       {CMD_SET_WORK_TIME, "4294967295", CMD_GET_WORK_TIME, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
     EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Committed) << model.lastError();
     EXPECT_THAT(replyBytes(query(c.status), c.offset, c.expected.size()), ElementsAreArray(c.expected));
@@ -83,30 +83,47 @@ TEST_F(ModelTest, WriteOnlyValuesAreKept) {
 struct Malformed {
   std::uint8_t command;
   std::string text;
-  const char *named;  // the value the last error names
+  const char* named;  // the value the last error names
 };
 
 TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
   const Malformed cases[] = {
-      {CMD_SET_MAX_CURRENT, "1,5", "maximum current"}, {CMD_SET_MAX_CURRENT, "", "maximum current"},
-      {CMD_SET_MAX_CURRENT, " 1.5", "maximum current"}, {CMD_SET_MAX_CURRENT, "1.5A", "maximum current"},
-      {CMD_SET_MIN_CURRENT, "-1", "minimum current"},   {CMD_SET_MIN_CURRENT, "inf", "minimum current"},
-      {CMD_SET_MIN_CURRENT, "nan", "minimum current"},  {CMD_SET_X_SCALE, "0", "X scale"},
-      {CMD_SET_Y_SCALE, "0x1p0", "Y scale"},            {CMD_SET_X_MULTIPLIER, "-2", "X multiplier"},
-      {CMD_SET_LENS, "0", "lens"},                      {CMD_SET_LENS, "65536", "lens"},
-      {CMD_SET_LENS, "16.3", "lens"},                   {CMD_SET_LENS, "+163", "lens"},
-      {CMD_SET_SERIAL_NUMBER, "2147483648", "serial"},  {CMD_SET_SERIAL_NUMBER, "12a", "serial"},
-      {CMD_SET_SERIAL_NUMBER, "-", "serial"},           {CMD_SET_MODEL_NAME, "", "model name"},
-      {CMD_SET_MODEL_NAME, "ABCDEFGHIJK", "model name"}, {CMD_SET_X_DISTORTION, "65536", "X distortion"},
-      {CMD_SET_Y_DISTORTION, "-1", "Y distortion"},     {CMD_SET_CONTROLLER_MODEL, "10abcdeg ", "controller model"},
-      {CMD_SET_CONTROLLER_MODEL, "10abcde ", "controller model"}, {CMD_SET_CONTROLLER_MODEL, "abcdef", "controller model"},
-      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E", "MAC"},   {CMD_SET_MAC_ADDRESS, "0A-1B-2C-3D-4E-5F", "MAC"},
-      {CMD_SET_MAC_ADDRESS, "0G:1B:2C:3D:4E:5F", "MAC"}, {CMD_SET_IP_ADDRESS, "192.168.1.10", "IP address"},
-      {CMD_SET_IP_ADDRESS, "c0.a8.1.0a", "IP address"}, {CMD_SET_GATEWAY, "c0.a8.01.0a.", "gateway"},
-      {CMD_SET_SUBNET_MASK, "", "subnet mask"},         {CMD_SET_WORK_TIME, "4294967296", "working time"},
-      {CMD_SET_WORK_TIME, "1,02:03:04", "working time"}, {CMD_SET_WORK_TIME, "-1", "working time"},
+      {CMD_SET_MAX_CURRENT, "1,5", "maximum current"},
+      {CMD_SET_MAX_CURRENT, "", "maximum current"},
+      {CMD_SET_MAX_CURRENT, " 1.5", "maximum current"},
+      {CMD_SET_MAX_CURRENT, "1.5A", "maximum current"},
+      {CMD_SET_MIN_CURRENT, "-1", "minimum current"},
+      {CMD_SET_MIN_CURRENT, "inf", "minimum current"},
+      {CMD_SET_MIN_CURRENT, "nan", "minimum current"},
+      {CMD_SET_X_SCALE, "0", "X scale"},
+      {CMD_SET_Y_SCALE, "0x1p0", "Y scale"},
+      {CMD_SET_X_MULTIPLIER, "-2", "X multiplier"},
+      {CMD_SET_LENS, "0", "lens"},
+      {CMD_SET_LENS, "65536", "lens"},
+      {CMD_SET_LENS, "16.3", "lens"},
+      {CMD_SET_LENS, "+163", "lens"},
+      {CMD_SET_SERIAL_NUMBER, "2147483648", "serial"},
+      {CMD_SET_SERIAL_NUMBER, "12a", "serial"},
+      {CMD_SET_SERIAL_NUMBER, "-", "serial"},
+      {CMD_SET_MODEL_NAME, "", "model name"},
+      {CMD_SET_MODEL_NAME, "ABCDEFGHIJK", "model name"},
+      {CMD_SET_X_DISTORTION, "65536", "X distortion"},
+      {CMD_SET_Y_DISTORTION, "-1", "Y distortion"},
+      {CMD_SET_CONTROLLER_MODEL, "10abcdeg ", "controller model"},
+      {CMD_SET_CONTROLLER_MODEL, "10abcde ", "controller model"},
+      {CMD_SET_CONTROLLER_MODEL, "abcdef", "controller model"},
+      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E", "MAC"},
+      {CMD_SET_MAC_ADDRESS, "0A-1B-2C-3D-4E-5F", "MAC"},
+      {CMD_SET_MAC_ADDRESS, "0G:1B:2C:3D:4E:5F", "MAC"},
+      {CMD_SET_IP_ADDRESS, "192.168.1.10", "IP address"},
+      {CMD_SET_IP_ADDRESS, "c0.a8.1.0a", "IP address"},
+      {CMD_SET_GATEWAY, "c0.a8.01.0a.", "gateway"},
+      {CMD_SET_SUBNET_MASK, "", "subnet mask"},
+      {CMD_SET_WORK_TIME, "4294967296", "working time"},
+      {CMD_SET_WORK_TIME, "1,02:03:04", "working time"},
+      {CMD_SET_WORK_TIME, "-1", "working time"},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.command) + " \"" + c.text + "\"");
     const ControllerState before = model.snapshot();
     EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Rejected);
@@ -143,7 +160,7 @@ struct Step {
 };
 
 struct ModeCase {
-  const char *name;
+  const char* name;
   std::vector<Step> steps;
   Offset distortion, center, aimTopLeft, aimBottomRight;
   Mode modeAfter;
@@ -152,34 +169,87 @@ struct ModeCase {
 TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
   using O = Outcome;
   const ModeCase cases[] = {
-      {"distortion saved", {{3, O::Accepted}, {4, O::Accepted}, {4, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
-       {1, 2}, {}, {}, {}, Mode::Idle},
-      {"distortion ended", {{3, O::Accepted}, {4, O::Accepted}, {154, O::Accepted}, {8, O::Rejected}},
-       {}, {}, {}, {}, Mode::Idle},
-      {"center saved", {{40, O::Accepted}, {7, O::Accepted}, {5, O::Accepted}, {42, O::Committed}},
-       {}, {-1, -1}, {}, {}, Mode::Idle},
-      {"wrong save keeps the mode", {{40, O::Accepted}, {6, O::Accepted}, {8, O::Rejected}, {42, O::Committed}},
-       {}, {1, 0}, {}, {}, Mode::Idle},
-      {"aiming saved", {{11, O::Accepted}, {4, O::Accepted}, {12, O::Accepted}, {6, O::Accepted}, {6, O::Accepted},
-                        {13, O::Committed}, {154, O::Accepted}},
-       {}, {}, {0, 1}, {2, 0}, Mode::Idle},
-      {"aiming save needs the second point", {{11, O::Accepted}, {5, O::Accepted}, {13, O::Rejected}},
-       {}, {}, {}, {}, Mode::AimTopLeft},
-      {"aiming ended at the second point", {{11, O::Accepted}, {4, O::Accepted}, {12, O::Accepted}, {154, O::Accepted}},
-       {}, {}, {}, {}, Mode::Idle},
-      {"jogs outside a mode", {{4, O::Ignored}, {7, O::Ignored}, {12, O::Rejected}, {42, O::Rejected}},
-       {}, {}, {}, {}, Mode::Idle},
-      {"a new begin drops the old jogs", {{3, O::Accepted}, {4, O::Accepted}, {40, O::Accepted}, {8, O::Rejected},
-                                          {42, O::Committed}},
-       {}, {}, {}, {}, Mode::Idle},
-      {"saves add up", {{3, O::Accepted}, {6, O::Accepted}, {8, O::Committed}, {3, O::Accepted}, {6, O::Accepted},
-                        {8, O::Committed}},
-       {2, 0}, {}, {}, {}, Mode::Idle},
+      {"distortion saved",
+       {{3, O::Accepted}, {4, O::Accepted}, {4, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
+       {1, 2},
+       {},
+       {},
+       {},
+       Mode::Idle},
+      {"distortion ended",
+       {{3, O::Accepted}, {4, O::Accepted}, {154, O::Accepted}, {8, O::Rejected}},
+       {},
+       {},
+       {},
+       {},
+       Mode::Idle},
+      {"center saved",
+       {{40, O::Accepted}, {7, O::Accepted}, {5, O::Accepted}, {42, O::Committed}},
+       {},
+       {-1, -1},
+       {},
+       {},
+       Mode::Idle},
+      {"wrong save keeps the mode",
+       {{40, O::Accepted}, {6, O::Accepted}, {8, O::Rejected}, {42, O::Committed}},
+       {},
+       {1, 0},
+       {},
+       {},
+       Mode::Idle},
+      {"aiming saved",
+       {{11, O::Accepted},
+        {4, O::Accepted},
+        {12, O::Accepted},
+        {6, O::Accepted},
+        {6, O::Accepted},
+        {13, O::Committed},
+        {154, O::Accepted}},
+       {},
+       {},
+       {0, 1},
+       {2, 0},
+       Mode::Idle},
+      {"aiming save needs the second point",
+       {{11, O::Accepted}, {5, O::Accepted}, {13, O::Rejected}},
+       {},
+       {},
+       {},
+       {},
+       Mode::AimTopLeft},
+      {"aiming ended at the second point",
+       {{11, O::Accepted}, {4, O::Accepted}, {12, O::Accepted}, {154, O::Accepted}},
+       {},
+       {},
+       {},
+       {},
+       Mode::Idle},
+      {"jogs outside a mode",
+       {{4, O::Ignored}, {7, O::Ignored}, {12, O::Rejected}, {42, O::Rejected}},
+       {},
+       {},
+       {},
+       {},
+       Mode::Idle},
+      {"a new begin drops the old jogs",
+       {{3, O::Accepted}, {4, O::Accepted}, {40, O::Accepted}, {8, O::Rejected}, {42, O::Committed}},
+       {},
+       {},
+       {},
+       {},
+       Mode::Idle},
+      {"saves add up",
+       {{3, O::Accepted}, {6, O::Accepted}, {8, O::Committed}, {3, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
+       {2, 0},
+       {},
+       {},
+       {},
+       Mode::Idle},
   };
-  for (const auto &c : cases) {
+  for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerModel fresh(ControllerState{}, [] { return std::int64_t{0}; });
-    for (const Step &step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.outcome) << int(step.code);
+    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.outcome) << int(step.code);
     const ControllerState s = fresh.snapshot();
     EXPECT_EQ(s.distortionOffset, c.distortion);
     EXPECT_EQ(s.centerOffset, c.center);
@@ -190,7 +260,7 @@ TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
 }
 
 struct EdgeCase {
-  const char *name;
+  const char* name;
   std::uint8_t begin;
   std::vector<std::uint8_t> before;  // steps between the begin and the jogs
   Offset ControllerState::*adjusted;
@@ -201,10 +271,13 @@ TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
   const EdgeCase cases[] = {
       {"distortion", CMD_DISTORTION_ADJUST_BEGIN, {}, &ControllerState::distortionOffset, CMD_DISTORTION_ADJUST_SAVE},
       {"center", CMD_CENTER_ADJUST_BEGIN, {}, &ControllerState::centerOffset, CMD_CENTER_ADJUST_SAVE},
-      {"aiming, second point", CMD_AIM_ALIGN_BEGIN, {CMD_AIM_ALIGN_NEXT_POINT}, &ControllerState::aimBottomRight,
+      {"aiming, second point",
+       CMD_AIM_ALIGN_BEGIN,
+       {CMD_AIM_ALIGN_NEXT_POINT},
+       &ControllerState::aimBottomRight,
        CMD_AIM_ALIGN_SAVE},
   };
-  for (const EdgeCase &c : cases) {
+  for (const EdgeCase& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerState start;
     start.*c.adjusted = {kOffsetLimit - 1, -kOffsetLimit};
@@ -228,20 +301,20 @@ TEST(Offsets, ShiftingStaysWithinTheRange) {
       {{INT32_MAX, INT32_MIN}, {INT32_MAX, INT32_MIN}, {kOffsetLimit, -kOffsetLimit}},
       {{-kOffsetLimit, kOffsetLimit}, {2 * kOffsetLimit, -2 * kOffsetLimit}, {kOffsetLimit, -kOffsetLimit}},
   };
-  for (const auto &[offset, by, expected] : cases) EXPECT_EQ(shifted(offset, by), expected);
+  for (const auto& [offset, by, expected] : cases) EXPECT_EQ(shifted(offset, by), expected);
   EXPECT_TRUE(validOffset({kOffsetLimit, -kOffsetLimit}));
   EXPECT_FALSE(validOffset({kOffsetLimit + 1, 0}));
   EXPECT_FALSE(validOffset({0, INT32_MIN}));
 }
 
 struct SaveCase {
-  const char *name;
-  std::function<void(ControllerModel &, std::int64_t &nowMs)> made;  // what happens here before the save
-  ControllerState onDisk;                                            // what the file holds at the save
-  std::function<void(ControllerState &)> expected;                   // onDisk, changed as it should be
+  const char* name;
+  std::function<void(ControllerModel&, std::int64_t& nowMs)> made;  // what happens here before the save
+  ControllerState onDisk;                                           // what the file holds at the save
+  std::function<void(ControllerState&)> expected;                   // onDisk, changed as it should be
 };
 
-ControllerState withDisk(const std::function<void(ControllerState &)> &change) {
+ControllerState withDisk(const std::function<void(ControllerState&)>& change) {
   ControllerState s;
   s.serial = 7;
   s.lens = 100;
@@ -253,78 +326,88 @@ ControllerState withDisk(const std::function<void(ControllerState &)> &change) {
 }
 
 TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
-  auto none = [](ControllerState &) {};
-  auto jogCenter = [](ControllerModel &m, int ups) {
+  auto none = [](ControllerState&) {};
+  auto jogCenter = [](ControllerModel& m, int ups) {
     m.command(CMD_CENTER_ADJUST_BEGIN, 0);
     for (int i = 0; i < ups; ++i) m.command(CMD_JOG_UP, 0);
     m.command(CMD_CENTER_ADJUST_SAVE, 0);
   };
   const SaveCase cases[] = {
-      {"nothing: the file stays", [](ControllerModel &, std::int64_t &) {}, withDisk(none), none},
-      {"a set replaces its value only",
-       [](ControllerModel &m, std::int64_t &) { sendText(m, CMD_SET_LENS, "254"); }, withDisk(none),
-       [](ControllerState &s) { s.lens = 254; }},
+      {"nothing: the file stays", [](ControllerModel&, std::int64_t&) {}, withDisk(none), none},
+      {"a set replaces its value only", [](ControllerModel& m, std::int64_t&) { sendText(m, CMD_SET_LENS, "254"); },
+       withDisk(none), [](ControllerState& s) { s.lens = 254; }},
       {"the same value set again still replaces",
-       [](ControllerModel &m, std::int64_t &) { sendText(m, CMD_SET_LENS, "163"); }, withDisk(none),
-       [](ControllerState &s) { s.lens = 163; }},
+       [](ControllerModel& m, std::int64_t&) { sendText(m, CMD_SET_LENS, "163"); }, withDisk(none),
+       [](ControllerState& s) { s.lens = 163; }},
       {"the last of several sets wins",
-       [](ControllerModel &m, std::int64_t &) {
-         for (const char *lens : {"1", "2", "3"}) sendText(m, CMD_SET_LENS, lens);
+       [](ControllerModel& m, std::int64_t&) {
+         for (const char* lens : {"1", "2", "3"}) sendText(m, CMD_SET_LENS, lens);
        },
-       withDisk(none), [](ControllerState &s) { s.lens = 3; }},
+       withDisk(none), [](ControllerState& s) { s.lens = 3; }},
       {"sets apply in the order made",
-       [](ControllerModel &m, std::int64_t &) {
+       [](ControllerModel& m, std::int64_t&) {
          sendText(m, CMD_SET_SERIAL_NUMBER, "4711");
          m.command(CMD_RESET_SERIAL, 0xFF);
        },
-       withDisk(none), [](ControllerState &s) { s.serial = 0; }},
+       withDisk(none), [](ControllerState& s) { s.serial = 0; }},
       {"saved jogs add to the file's offset",
-       [&](ControllerModel &m, std::int64_t &) {
+       [&](ControllerModel& m, std::int64_t&) {
          jogCenter(m, 2);
          jogCenter(m, 1);
        },
-       withDisk(none), [](ControllerState &s) { s.centerOffset = {5, 8}; }},
-      {"jogs added at the edge stop there", [&](ControllerModel &m, std::int64_t &) { jogCenter(m, 3); },
-       withDisk([](ControllerState &s) { s.centerOffset = {0, kOffsetLimit - 1}; }),
-       [](ControllerState &s) { s.centerOffset = {0, kOffsetLimit}; }},
+       withDisk(none),
+       [](ControllerState& s) {
+         s.centerOffset = {5, 8};
+       }},
+      {"jogs added at the edge stop there", [&](ControllerModel& m, std::int64_t&) { jogCenter(m, 3); },
+       withDisk([](ControllerState& s) {
+         s.centerOffset = {0, kOffsetLimit - 1};
+       }),
+       [](ControllerState& s) {
+         s.centerOffset = {0, kOffsetLimit};
+       }},
       {"counted whole seconds add to the file's counter, and say which they are",
-       [](ControllerModel &, std::int64_t &now) { now += 2'999; }, withDisk(none),
-       [](ControllerState &s) {
+       [](ControllerModel&, std::int64_t& now) { now += 2'999; }, withDisk(none),
+       [](ControllerState& s) {
          s.workSeconds = 1002;
          s.workCounted.spans = {{40'000, 42'000}};
        }},
-      {"spans of another boot are over",
-       [](ControllerModel &, std::int64_t &now) { now += 2'000; },
-       withDisk([](ControllerState &s) { s.workCounted = {"another boot", {{0, 90'000}}}; }),
-       [](ControllerState &s) {
+      {"spans of another boot are over", [](ControllerModel&, std::int64_t& now) { now += 2'000; },
+       withDisk([](ControllerState& s) {
+         s.workCounted = {"another boot", {{0, 90'000}}};
+       }),
+       [](ControllerState& s) {
          s.workSeconds = 1002;
          s.workCounted = {"this boot", {{40'000, 42'000}}};
        }},
       {"a counter set replaces, holds every moment before it, then counts",
-       [](ControllerModel &m, std::int64_t &now) {
+       [](ControllerModel& m, std::int64_t& now) {
          now += 5'000;
          sendText(m, CMD_SET_WORK_TIME, "50");
          now += 1'000;
        },
-       withDisk([](ControllerState &s) { s.workCounted.spans = {{30'000, 39'000}}; }),
-       [](ControllerState &s) {
+       withDisk([](ControllerState& s) {
+         s.workCounted.spans = {{30'000, 39'000}};
+       }),
+       [](ControllerState& s) {
          s.workSeconds = 51;
          s.workCounted.spans = {{INT64_MIN, 46'000}};
        }},
-      {"the counter stops at its top", [](ControllerModel &, std::int64_t &now) { now += 10'000; },
-       withDisk([](ControllerState &s) { s.workSeconds = 4294967290u; }),
-       [](ControllerState &s) {
+      {"the counter stops at its top", [](ControllerModel&, std::int64_t& now) { now += 10'000; },
+       withDisk([](ControllerState& s) { s.workSeconds = 4294967290u; }),
+       [](ControllerState& s) {
          s.workSeconds = 4294967295u;
          s.workCounted.spans = {{40'000, 50'000}};
        }},
       {"the environment's model name is kept like a set",
-       [](ControllerModel &m, std::int64_t &) { m.rename("NK-100A-LONGER"); }, withDisk(none),
-       [](ControllerState &s) { s.modelName = "NK-100A-LO"; }},
+       [](ControllerModel& m, std::int64_t&) { m.rename("NK-100A-LONGER"); }, withDisk(none),
+       [](ControllerState& s) { s.modelName = "NK-100A-LO"; }},
   };
-  for (const SaveCase &c : cases) {
+  for (const SaveCase& c : cases) {
     SCOPED_TRACE(c.name);
     std::int64_t now = 40'000;
-    ControllerModel here(ControllerState{}, [&now] { return now; }, "this boot");
+    ControllerModel here(
+        ControllerState{}, [&now] { return now; }, "this boot");
     c.made(here, now);
     ControllerState expected = c.onDisk;
     c.expected(expected);
@@ -429,8 +512,8 @@ TEST_F(ModelTest, StatusCodesAnswerWithTheirLengthsAndNothingElse) {
 
 TEST_F(ModelTest, DefaultIdentityNamesItselfSimulatedOfTheNzFamily) {
   const Reply info = query(CMD_GET_SYSTEM_INFO);
-  const std::string version(reinterpret_cast<const char *>(&info.bytes[9]));
-  const std::string model26(reinterpret_cast<const char *>(&info.bytes[26]));
+  const std::string version(reinterpret_cast<const char*>(&info.bytes[9]));
+  const std::string model26(reinterpret_cast<const char*>(&info.bytes[26]));
   EXPECT_THAT(version, HasSubstr("SIM"));
   EXPECT_THAT(model26, HasSubstr("SIM"));
   EXPECT_NE(model26.substr(0, 3), "NK-");

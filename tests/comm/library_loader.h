@@ -12,7 +12,7 @@
 namespace zor::sim::test {
 
 struct Library {
-  void *handle = nullptr;
+  void* handle = nullptr;
   decltype(&dwSendCommand) send = nullptr;
   decltype(&dwGetStatus) status = nullptr;
   decltype(&ZORFindSystems) find = nullptr;

@@ -4,6 +4,8 @@
 // is killed and fails its test.
 
 #include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/stat.h>
@@ -16,9 +18,6 @@
 #include <functional>
 #include <map>
 #include <optional>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm/state_file.h"
 #include "comm_test_util.h"
@@ -35,7 +34,7 @@ using ::testing::HasSubstr;
 using ::testing::StartsWith;
 using Env = std::map<std::string, std::string>;
 // A child's work: 0 when all went as expected, else the number of the check that failed.
-using Body = std::function<int(const Library &)>;
+using Body = std::function<int(const Library&)>;
 
 // The documented result of a commit the controller took but could not keep.
 constexpr std::int32_t kNotKept = 5;
@@ -43,11 +42,11 @@ constexpr std::int32_t kNotKept = 5;
 class Child {
  public:
   // Standard error of the child goes to stderrPath.
-  Child(const Env &env, const std::filesystem::path &stderrPath, const Body &body) {
+  Child(const Env& env, const std::filesystem::path& stderrPath, const Body& body) {
     pid_ = ::fork();
     if (pid_ != 0) return;
-    for (const char *name : {"ZORCOMM_LINK", "ZORCOMM_SIM_MODEL", "ZORCOMM_STATE", "ZORCOMM_TRACE"}) ::unsetenv(name);
-    for (const auto &[name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
+    for (const char* name : {"ZORCOMM_LINK", "ZORCOMM_SIM_MODEL", "ZORCOMM_STATE", "ZORCOMM_TRACE"}) ::unsetenv(name);
+    for (const auto& [name, value] : env) ::setenv(name.c_str(), value.c_str(), 1);
     const int err = ::open(stderrPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0600);
     ::dup2(err, STDERR_FILENO);
     int status = 100;
@@ -80,15 +79,17 @@ class Child {
   pid_t pid_ = -1;
 };
 
-std::size_t lines(const std::string &text) { return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n')); }
+std::size_t lines(const std::string& text) {
+  return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
+}
 
-std::int32_t findSystem(const Library &lib) {
+std::int32_t findSystem(const Library& lib) {
   std::uint8_t discovery[kDiscoveryScratchSize];
   std::int32_t found = 0;
   return lib.find(discovery, &found);
 }
 
-int jogCenter(const Library &lib, std::uint8_t jog, int steps) {
+int jogCenter(const Library& lib, std::uint8_t jog, int steps) {
   if (lib.command(CMD_CENTER_ADJUST_BEGIN)) return 1;
   for (int i = 0; i < steps; ++i)
     if (lib.command(jog)) return 2;
@@ -96,23 +97,23 @@ int jogCenter(const Library &lib, std::uint8_t jog, int steps) {
 }
 
 struct Probe {
-  const char *name;
-  std::function<Env(const std::filesystem::path &dir)> setUp;  // makes the files, gives the environment
+  const char* name;
+  std::function<Env(const std::filesystem::path& dir)> setUp;  // makes the files, gives the environment
   Body body;
   // After the child: its standard error and the folder.
-  std::function<void(const std::string &stderrText, const std::filesystem::path &dir)> check;
+  std::function<void(const std::string& stderrText, const std::filesystem::path& dir)> check;
   bool needsRoot = false;
 };
 
 // Finds the system and commits a lens; the commit's result must be expected.
 Body findAndCommit(std::int32_t expected) {
-  return [expected](const Library &lib) {
+  return [expected](const Library& lib) {
     if (findSystem(lib) != 1) return 1;
     return lib.text(CMD_SET_LENS, "254") == expected ? 0 : 2;
   };
 }
 
-bool isFifo(const std::filesystem::path &path) {
+bool isFifo(const std::filesystem::path& path) {
   struct stat st {};
   return ::lstat(path.c_str(), &st) == 0 && S_ISFIFO(st.st_mode);
 }
@@ -120,54 +121,54 @@ bool isFifo(const std::filesystem::path &path) {
 TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
   const Probe probes[] = {
       {"FIFO as state file",
-       [](const auto &dir) {
+       [](const auto& dir) {
          ::mkfifo((dir / "state").c_str(), 0600);
          return Env{{"ZORCOMM_STATE", dir / "state"}, {"ZORCOMM_TRACE", dir / "trace"}};
        },
        findAndCommit(kNotKept),
-       [](const std::string &err, const auto &dir) {
+       [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("running from defaults"));
          EXPECT_THAT(readFile(dir / "trace"), HasSubstr("warning: cannot use the controller state"));
          EXPECT_TRUE(isFifo(dir / "state"));
        }},
       {"FIFO as trace",
-       [](const auto &dir) {
+       [](const auto& dir) {
          ::mkfifo((dir / "trace").c_str(), 0600);
          return Env{{"ZORCOMM_STATE", dir / "state"}, {"ZORCOMM_TRACE", dir / "trace"}};
        },
        findAndCommit(0),
-       [](const std::string &err, const auto &dir) {
+       [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("no trace"));
          EXPECT_TRUE(isFifo(dir / "trace"));
          EXPECT_EQ(loadState(dir / "state").state.lens, 254);
        }},
       {"symbolic link as trace",
-       [](const auto &dir) {
+       [](const auto& dir) {
          writeFile(dir / "target", "not for the trace\n");
          std::filesystem::create_symlink(dir / "target", dir / "trace");
          return Env{{"ZORCOMM_STATE", dir / "state"}, {"ZORCOMM_TRACE", dir / "trace"}};
        },
        findAndCommit(0),
-       [](const std::string &err, const auto &dir) {
+       [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("symbolic link"));
          EXPECT_EQ(readFile(dir / "target"), "not for the trace\n");
        }},
       {"another user's state file",
-       [](const auto &dir) {
+       [](const auto& dir) {
          writeFile(dir / "state", "lens = 7\n");
          EXPECT_EQ(::chown((dir / "state").c_str(), 4321, 4321), 0);
          return Env{{"ZORCOMM_STATE", dir / "state"}};
        },
-       [](const Library &lib) {
+       [](const Library& lib) {
          std::uint8_t info[kSystemInfoLength] = {};
          if (lib.status(CMD_GET_SYSTEM_INFO, 0, info, sizeof info, u"NOT USED") != 0) return 1;
          if ((info[identity::kLensAt] | info[identity::kLensAt + 1] << 8) != ControllerState{}.lens) return 2;
          return lib.text(CMD_SET_LENS, "254") == kNotKept ? 0 : 3;
        },
-       [](const std::string &err, const auto &dir) {
+       [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("another user"));
          EXPECT_EQ(readFile(dir / "state"), "lens = 7\n");
@@ -176,25 +177,28 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          EXPECT_EQ(st.st_uid, 4321u);
        },
        true},
-      {"/dev/zero as state file", [](const auto &) { return Env{{"ZORCOMM_STATE", "/dev/zero"}}; },
+      {"/dev/zero as state file",
+       [](const auto&) {
+         return Env{{"ZORCOMM_STATE", "/dev/zero"}};
+       },
        findAndCommit(kNotKept),
-       [](const std::string &err, const auto &) {
+       [](const std::string& err, const auto&) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("not a regular file"));
          EXPECT_FALSE(std::filesystem::exists("/dev/zero.lock"));
        }},
       {"corrupt state file with a 240-byte name",
-       [](const auto &dir) {
+       [](const auto& dir) {
          writeFile(dir / std::string(240, 's'), "garbage\n");
          return Env{{"ZORCOMM_STATE", dir / std::string(240, 's')}};
        },
        findAndCommit(0),
-       [](const std::string &err, const auto &dir) {
+       [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("corrupt"));
          EXPECT_EQ(loadState(dir / std::string(240, 's')).state.lens, 254);
          int asides = 0;
-         for (const auto &name : TempDir::namesIn(dir))
+         for (const auto& name : TempDir::namesIn(dir))
            if (name.find(".corrupt-") != std::string::npos) {
              ++asides;
              EXPECT_THAT(name, StartsWith(std::string(200, 's')));
@@ -203,17 +207,17 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          EXPECT_EQ(asides, 1);
        }},
       {"offsets at INT32_MAX in the state file",
-       [](const auto &dir) {
+       [](const auto& dir) {
          writeFile(dir / "state", "center_offset = 2147483647,2147483647\naim_top_left = -2147483648,0\n");
          return Env{{"ZORCOMM_STATE", dir / "state"}};
        },
-       [](const Library &lib) { return jogCenter(lib, CMD_JOG_UP, 1); },
-       [](const std::string &err, const auto &dir) {
+       [](const Library& lib) { return jogCenter(lib, CMD_JOG_UP, 1); },
+       [](const std::string& err, const auto& dir) {
          EXPECT_THAT(err, HasSubstr("corrupt"));
          EXPECT_EQ(loadState(dir / "state").state.centerOffset, (Offset{0, 1}));
        }},
   };
-  for (const Probe &probe : probes) {
+  for (const Probe& probe : probes) {
     SCOPED_TRACE(probe.name);
     if (probe.needsRoot && ::geteuid() != 0) continue;  // only root can give a file away
     TempDir dir;
@@ -226,7 +230,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
 }
 
 // Bounded: a child that waits in vain fails instead of hanging.
-bool waitFor(const std::filesystem::path &signal) {
+bool waitFor(const std::filesystem::path& signal) {
   for (int i = 0; i < 2000; ++i) {
     if (std::filesystem::exists(signal)) return true;
     const timespec pause{0, 5'000'000};
@@ -235,7 +239,7 @@ bool waitFor(const std::filesystem::path &signal) {
   return false;
 }
 
-float maxCurrent(const Library &lib) {
+float maxCurrent(const Library& lib) {
   std::uint8_t currents[8] = {};
   float max = -1;
   if (lib.status(CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED") == 0) std::memcpy(&max, currents + 4, 4);
@@ -247,13 +251,13 @@ TEST(LibraryProcesses, AStatusQueryAnswersWithWhatAnotherProcessSaved) {
   const Env env{{"ZORCOMM_STATE", dir.path() / "state"}};
   const auto ready = dir.path() / "a-ready";
   const auto done = dir.path() / "b-done";
-  Child a(env, dir.path() / "a-stderr", [&](const Library &lib) {
+  Child a(env, dir.path() / "a-stderr", [&](const Library& lib) {
     if (maxCurrent(lib) != 20.0f) return 1;
     writeFile(ready, "");
     if (!waitFor(done)) return 2;
     return maxCurrent(lib) == 3.25f ? 0 : 3;
   });
-  Child b(env, dir.path() / "b-stderr", [&](const Library &lib) {
+  Child b(env, dir.path() / "b-stderr", [&](const Library& lib) {
     if (!waitFor(ready)) return 1;
     if (lib.text(CMD_SET_MAX_CURRENT, "3.25") != 0) return 2;
     writeFile(done, "");
@@ -266,8 +270,8 @@ TEST(LibraryProcesses, AStatusQueryAnswersWithWhatAnotherProcessSaved) {
 
 // Each process sets one value over and over and moves one axis of the center
 // offset one step per save; the working time of both counts once.
-Body committingLoop(std::uint8_t setCode, std::uint8_t jog, const std::filesystem::path &countFile) {
-  return [=](const Library &lib) {
+Body committingLoop(std::uint8_t setCode, std::uint8_t jog, const std::filesystem::path& countFile) {
+  return [=](const Library& lib) {
     const auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(1200);
     int count = 0;
     while (std::chrono::steady_clock::now() < end) {

@@ -1,12 +1,11 @@
 // The built libZorComm.so, loaded as the tool loads it. The library reads its
 // environment once, so every test here shares one set-up.
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <stdlib.h>
 
 #include <cstring>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm_test_util.h"
 #include "library_loader.h"
@@ -33,8 +32,8 @@ class LibraryTest : public ::testing::Test {
     lib = new Library;
   }
   static void TearDownTestSuite() { delete lib; }  // the library itself stays loaded, as in the tool
-  static inline zor::sim::test::TempDir *dir = nullptr;
-  static inline Library *lib = nullptr;
+  static inline zor::sim::test::TempDir* dir = nullptr;
+  static inline Library* lib = nullptr;
 };
 
 TEST_F(LibraryTest, ExportsTheFiveEntryPoints) { EXPECT_TRUE(lib->complete()) << dlerror(); }
@@ -47,8 +46,8 @@ TEST_F(LibraryTest, FindsASimulatedSystemAndReadsBackWhatWasWritten) {
 
   std::uint8_t info[38] = {};
   ASSERT_EQ(lib->status(zor::CMD_GET_SYSTEM_INFO, 0, info, 38, u"NOT USED"), 0);
-  EXPECT_STREQ(reinterpret_cast<const char *>(info + 26), "NZ-SIM");
-  EXPECT_THAT(reinterpret_cast<const char *>(info + 9), HasSubstr("SIM"));
+  EXPECT_STREQ(reinterpret_cast<const char*>(info + 26), "NZ-SIM");
+  EXPECT_THAT(reinterpret_cast<const char*>(info + 9), HasSubstr("SIM"));
 
   EXPECT_EQ(lib->text(zor::CMD_SET_MAX_CURRENT, "1.5"), 0);
   EXPECT_EQ(lib->text(zor::CMD_SET_LENS, "254"), 0);

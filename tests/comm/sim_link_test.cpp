@@ -1,12 +1,12 @@
 #include "comm/sim_link.h"
 
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
+
 #include <fstream>
 #include <map>
 #include <sstream>
 #include <thread>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm/state_file.h"
 #include "comm_test_util.h"
@@ -34,9 +34,10 @@ class LinkTest : public ::testing::Test {
     return c;
   }
   std::unique_ptr<SimLink> open(LinkConfig c, std::string boot = "this boot") {
-    return std::make_unique<SimLink>(std::move(c), [this] { return nowMs; }, warnings, std::move(boot));
+    return std::make_unique<SimLink>(
+        std::move(c), [this] { return nowMs; }, warnings, std::move(boot));
   }
-  static void text(SimLink &link, std::uint8_t code, std::string_view value, std::int32_t result = 0) {
+  static void text(SimLink& link, std::uint8_t code, std::string_view value, std::int32_t result = 0) {
     for (char c : value) {
       const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_TEXT_CHAR, static_cast<std::uint8_t>(c)};
       ASSERT_EQ(link.sendCommand(packet, 4, kName), 0);
@@ -46,11 +47,11 @@ class LinkTest : public ::testing::Test {
     ASSERT_EQ(link.sendCommand(end, 4, kName), 0);
     ASSERT_EQ(link.sendCommand(commit, 4, kName), result);
   }
-  static void command(SimLink &link, std::uint8_t code, std::int32_t result = 0) {
+  static void command(SimLink& link, std::uint8_t code, std::int32_t result = 0) {
     const std::uint8_t packet[4] = {0xFF, 0xFF, code, 0};
     ASSERT_EQ(link.sendCommand(packet, 4, kName), result);
   }
-  static void jogCenterUp(SimLink &link, int steps) {
+  static void jogCenterUp(SimLink& link, int steps) {
     command(link, CMD_CENTER_ADJUST_BEGIN);
     for (int i = 0; i < steps; ++i) command(link, CMD_JOG_UP);
     command(link, CMD_CENTER_ADJUST_SAVE);
@@ -59,7 +60,7 @@ class LinkTest : public ::testing::Test {
     const std::string text = warnings.str();
     return static_cast<std::size_t>(std::count(text.begin(), text.end(), '\n'));
   }
-  static std::uint32_t workSeconds(SimLink &link) {
+  static std::uint32_t workSeconds(SimLink& link) {
     std::uint8_t block[4] = {};
     EXPECT_EQ(link.getStatus(CMD_GET_WORK_TIME, 0, block, 4, u"NOT USED"), 0);
     return block[0] | block[1] << 8 | block[2] << 16 | std::uint32_t{block[3]} << 24;
@@ -71,8 +72,9 @@ TEST_F(LinkTest, MalformedPacketsAreRefusedAndChangeNothing) {
   const std::uint8_t good[6] = {0xFF, 0xFF, CMD_TEXT_CHAR, '1', 0, 0};
   const std::uint8_t badHeader[2][4] = {{0xFE, 0xFF, CMD_TEXT_CHAR, '1'}, {0xFF, 0x00, CMD_TEXT_CHAR, '1'}};
   EXPECT_EQ(link->sendCommand(nullptr, 4, kName), kBadArgument);
-  for (std::int32_t length : {-1, 0, 3, 5, 6}) EXPECT_EQ(link->sendCommand(good, length, kName), kBadArgument) << length;
-  for (const auto &packet : badHeader) EXPECT_EQ(link->sendCommand(packet, 4, kName), kBadArgument);
+  for (std::int32_t length : {-1, 0, 3, 5, 6})
+    EXPECT_EQ(link->sendCommand(good, length, kName), kBadArgument) << length;
+  for (const auto& packet : badHeader) EXPECT_EQ(link->sendCommand(packet, 4, kName), kBadArgument);
   EXPECT_EQ(link->model()->pendingText(), "");
   EXPECT_EQ(link->sendCommand(good, 4, nullptr), 0) << "the system name is not used";
   EXPECT_EQ(link->model()->pendingText(), "1");
@@ -217,7 +219,8 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
   EXPECT_EQ(link->model()->snapshot().lens, 254) << "the controller goes on with it";
   EXPECT_EQ(warningLines(), 1u) << warnings.str();
   EXPECT_THAT(warnings.str(), HasSubstr("cannot save the controller state"));
-  EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr("dwSendCommand packet=[FF FF 41 00] length=4 -> 5 not kept: cannot create"));
+  EXPECT_THAT(test::readFile(dir.path() / "trace"),
+              HasSubstr("dwSendCommand packet=[FF FF 41 00] length=4 -> 5 not kept: cannot create"));
 
   std::filesystem::remove(blocker);
   text(*link, CMD_SET_MAX_CURRENT, "1.5");
@@ -260,12 +263,12 @@ TEST_F(LinkTest, ConfigurationFromTheEnvironment) {
       {{{"ZORCOMM_LINK", "usb"}}, false, "", true},
       {{{"ZORCOMM_SIM_MODEL", "NK-100A-LONGNAME"}}, true, "NK-100A-LO", false},
   };
-  for (const Case &c : cases) {
+  for (const Case& c : cases) {
     Env env = c.env;
     env["ZORCOMM_STATE"] = "/tmp/x";
     std::ostringstream out;
     const LinkConfig config = configFromEnvironment(
-        [&env](const char *name) -> const char * {
+        [&env](const char* name) -> const char* {
           auto it = env.find(name);
           return it == env.end() ? nullptr : it->second.c_str();
         },
@@ -304,14 +307,14 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
   };
   ASSERT_EQ(lines.size(), std::size(expected));
   for (std::size_t i = 0; i < lines.size(); ++i) {
-    const std::string &line = lines[i];
+    const std::string& line = lines[i];
     const auto blank = line.find(' ');
     const auto point = line.find('.');
     ASSERT_NE(blank, std::string::npos) << line;
     EXPECT_EQ(blank - point, 7u) << line;
-    EXPECT_TRUE(std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(blank),
-                            [](char c) { return std::isdigit(static_cast<unsigned char>(c)) || c == '.'; }))
-        << line;
+    EXPECT_TRUE(std::all_of(line.begin(), line.begin() + static_cast<std::ptrdiff_t>(blank), [](char c) {
+      return std::isdigit(static_cast<unsigned char>(c)) || c == '.';
+    })) << line;
     EXPECT_EQ(line.substr(blank + 1, expected[i].size()), expected[i]);
   }
 }
@@ -337,7 +340,7 @@ TEST_F(LinkTest, CallsFromSeveralThreadsAreSerialised) {
         link->getStatus(CMD_GET_SYSTEM_INFO, 0, block, 38, u"NOT USED");
       }
     });
-  for (auto &thread : threads) thread.join();
+  for (auto& thread : threads) thread.join();
   link->sendCommand(save, 4, kName);
   EXPECT_EQ(link->model()->snapshot().distortionOffset, (Offset{0, 2000}));
 }

@@ -1,15 +1,14 @@
 #include "comm/state_file.h"
 
 #include <fcntl.h>
+#include <gmock/gmock.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <map>
 #include <optional>
-
-#include <gmock/gmock.h>
-#include <gtest/gtest.h>
 
 #include "comm/careful_file.h"
 #include "comm_test_util.h"
@@ -30,8 +29,9 @@ using ::testing::UnorderedElementsAreArray;
 struct Collected {
   std::vector<std::string> warnings;
   StateFile file;
-  explicit Collected(const std::filesystem::path &path, std::chrono::milliseconds lockWait = kLockWait)
-      : file(path, [this](const std::string &text) { warnings.push_back(text); }, lockWait) {}
+  explicit Collected(const std::filesystem::path& path, std::chrono::milliseconds lockWait = kLockWait)
+      : file(
+            path, [this](const std::string& text) { warnings.push_back(text); }, lockWait) {}
 };
 
 ControllerState withLens(std::uint16_t lens) {
@@ -51,7 +51,7 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   EXPECT_EQ(loaded.state, unusualState());
   EXPECT_EQ(loaded.why, "");
   std::vector<std::string> names;
-  for (const auto &entry : std::filesystem::directory_iterator(file.parent_path()))
+  for (const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
     names.push_back(entry.path().filename());
   EXPECT_THAT(names, ElementsAre("controller-state"));
 }
@@ -66,13 +66,21 @@ TEST(StateFile, MissingFileGivesDefaultsQuietly) {
 }
 
 TEST(StateFile, CorruptFileIsMovedAsideWithOneWarning) {
-  const char *corrupt[] = {"serial = abc\n",       "lens 163\n",           "ip_address = 300.1.1.1\n",
-                           "model_name = NZ-SIM\n", "min_current = -1\n",   "model_name = \"ABCDEFGHIJK\"\n",
-                           "work_seconds = 4294967296\n", "controller_model = 10abcdef0\n",
-                           "center_offset = 32768,0\n", "aim_top_left = 0,-32768\n",
-                           "distortion_offset = 2147483647,2147483647\n", "work_counted = 5:5\n",
-                           "work_counted = 1000-2000\n", "work_counted = 1:9223372036854775808\n"};
-  for (const char *text : corrupt) {
+  const char* corrupt[] = {"serial = abc\n",
+                           "lens 163\n",
+                           "ip_address = 300.1.1.1\n",
+                           "model_name = NZ-SIM\n",
+                           "min_current = -1\n",
+                           "model_name = \"ABCDEFGHIJK\"\n",
+                           "work_seconds = 4294967296\n",
+                           "controller_model = 10abcdef0\n",
+                           "center_offset = 32768,0\n",
+                           "aim_top_left = 0,-32768\n",
+                           "distortion_offset = 2147483647,2147483647\n",
+                           "work_counted = 5:5\n",
+                           "work_counted = 1000-2000\n",
+                           "work_counted = 1:9223372036854775808\n"};
+  for (const char* text : corrupt) {
     SCOPED_TRACE(text);
     TempDir dir;
     const auto file = dir.path() / "controller-state";
@@ -109,8 +117,9 @@ TEST(StateFile, TwoCorruptFilesInOneSecondBothSurvive) {
 TEST(StateFile, FailedSaveReportsAndLeavesNoTemporaryFile) {
   TempDir dir;
   writeFile(dir.path() / "file", "x");
-  const std::filesystem::path failing[] = {dir.path() / "file" / "controller-state", dir.path() / std::string(256, 'n')};
-  for (const auto &path : failing) {
+  const std::filesystem::path failing[] = {dir.path() / "file" / "controller-state",
+                                           dir.path() / std::string(256, 'n')};
+  for (const auto& path : failing) {
     std::string error;
     EXPECT_FALSE(saveStateAtomic(path, ControllerState{}, &error));
     EXPECT_FALSE(error.empty());
@@ -119,12 +128,12 @@ TEST(StateFile, FailedSaveReportsAndLeavesNoTemporaryFile) {
 }
 
 struct Unusable {
-  const char *name;
-  std::function<void(const std::filesystem::path &)> make;
+  const char* name;
+  std::function<void(const std::filesystem::path&)> make;
 };
 
 // Whatever is at the path: its type, owner, size and content.
-std::string describe(const std::filesystem::path &path) {
+std::string describe(const std::filesystem::path& path) {
   struct stat st {};
   if (::lstat(path.c_str(), &st) != 0) return "nothing";
   std::string text = std::to_string(st.st_mode) + " " + std::to_string(st.st_uid) + " " + std::to_string(st.st_size);
@@ -135,13 +144,14 @@ std::string describe(const std::filesystem::path &path) {
 TEST(StateFile, AFileThatIsThereButUnusableIsNeverWritten) {
   const std::string good = "lens = 7\n";
   const Unusable cases[] = {
-      {"FIFO", [](const auto &p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
-      {"link to a good state", [&](const auto &p) {
+      {"FIFO", [](const auto& p) { ASSERT_EQ(::mkfifo(p.c_str(), 0600), 0); }},
+      {"link to a good state",
+       [&](const auto& p) {
          writeFile(p.string() + "-target", good);
          std::filesystem::create_symlink(p.string() + "-target", p);
        }},
   };
-  for (const Unusable &c : cases) {
+  for (const Unusable& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     const auto path = dir.path() / "controller-state";
@@ -153,11 +163,11 @@ TEST(StateFile, AFileThatIsThereButUnusableIsNeverWritten) {
     ASSERT_EQ(state.warnings.size(), 1u);
     EXPECT_THAT(state.warnings[0], HasSubstr("running from defaults"));
     std::string why;
-    EXPECT_FALSE(state.file.update([](const ControllerState &s) { return s; }, why));
+    EXPECT_FALSE(state.file.update([](const ControllerState& s) { return s; }, why));
     EXPECT_THAT(why, HasSubstr("not written"));
     EXPECT_EQ(describe(path), before);
     EXPECT_EQ(state.warnings.size(), 1u) << "said once";
-    for (const auto &name : dir.names()) EXPECT_THAT(name, StartsWith("controller-state")) << "nothing else made";
+    for (const auto& name : dir.names()) EXPECT_THAT(name, StartsWith("controller-state")) << "nothing else made";
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".lock"));
   }
 }
@@ -192,83 +202,83 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
 }
 
 struct Meanwhile {
-  const char *name;
+  const char* name;
   // What happens to the file after this process saved lens 42; gives a lock it holds, if any.
-  std::function<UniqueFd(const std::filesystem::path &)> make;
+  std::function<UniqueFd(const std::filesystem::path&)> make;
   std::optional<std::uint16_t> takenUp;  // the lens read again, or nothing to go on from
-  const char *warning;                   // part of the one warning; "" for none
-  std::function<void(const std::filesystem::path &, StateFile &)> check;
+  const char* warning;                   // part of the one warning; "" for none
+  std::function<void(const std::filesystem::path&, StateFile&)> check;
 };
 
 TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
   auto saved = [](std::uint16_t lens) {
-    return [lens](const std::filesystem::path &p) {
+    return [lens](const std::filesystem::path& p) {
       EXPECT_TRUE(saveStateAtomic(p, withLens(lens)));
       return UniqueFd();
     };
   };
   auto lensIn = [](std::uint16_t lens) {
-    return [lens](const std::filesystem::path &p, StateFile &) { EXPECT_EQ(loadState(p).state.lens, lens); };
+    return [lens](const std::filesystem::path& p, StateFile&) { EXPECT_EQ(loadState(p).state.lens, lens); };
   };
   const Meanwhile cases[] = {
       {"another process saved", saved(7), 7, "", lensIn(7)},
       {"deleted: a fresh start",
-       [](const auto &p) {
+       [](const auto& p) {
          std::filesystem::remove(p);
          return UniqueFd();
        },
-       ControllerState{}.lens, "", [](const auto &p, StateFile &) { EXPECT_FALSE(std::filesystem::exists(p)); }},
+       ControllerState{}.lens, "", [](const auto& p, StateFile&) { EXPECT_FALSE(std::filesystem::exists(p)); }},
       {"corrupt: moved aside, the version seen here takes its place",
-       [](const auto &p) {
+       [](const auto& p) {
          writeFile(p, "lens = forty\n");
          return UniqueFd();
        },
        std::nullopt, "corrupt",
-       [](const auto &p, StateFile &) {
+       [](const auto& p, StateFile&) {
          EXPECT_EQ(loadState(p).state.lens, 42);
          int asides = 0;
-         for (const auto &name : TempDir::namesIn(p.parent_path()))
+         for (const auto& name : TempDir::namesIn(p.parent_path()))
            if (name.find(".corrupt-") != std::string::npos)
              asides += readFile(p.parent_path() / name) == "lens = forty\n";
          EXPECT_EQ(asides, 1);
        }},
       {"a FIFO: left as it is",
-       [](const auto &p) {
+       [](const auto& p) {
          std::filesystem::remove(p);
          EXPECT_EQ(::mkfifo(p.c_str(), 0600), 0);
          return UniqueFd();
        },
        std::nullopt, "left as it is",
-       [](const auto &p, StateFile &file) {
+       [](const auto& p, StateFile& file) {
          struct stat st {};
          EXPECT_TRUE(::lstat(p.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
          std::string why;
-         EXPECT_FALSE(file.update([](const ControllerState &s) { return s; }, why));
+         EXPECT_FALSE(file.update([](const ControllerState& s) { return s; }, why));
          EXPECT_THAT(why, HasSubstr("not written"));
        }},
       {"saved by a process that keeps the lock",
-       [&](const auto &p) {
+       [&](const auto& p) {
          saved(7)(p);
          UniqueFd lock(::open((p.string() + ".lock").c_str(), O_RDONLY | O_CLOEXEC));
          EXPECT_EQ(::flock(lock.get(), LOCK_EX), 0);
          return lock;
        },
        std::nullopt, "held by another process",
-       [](const auto &p, StateFile &file) {
+       [](const auto& p, StateFile& file) {
          EXPECT_EQ(loadState(p).state.lens, 7);
          std::string why;
-         EXPECT_FALSE(file.update([](const ControllerState &s) { return s; }, why)) << "a save waits as long";
+         EXPECT_FALSE(file.update([](const ControllerState& s) { return s; }, why)) << "a save waits as long";
          EXPECT_THAT(why, HasSubstr("held by another process"));
        }},
   };
-  for (const Meanwhile &c : cases) {
+  for (const Meanwhile& c : cases) {
     SCOPED_TRACE(c.name);
     TempDir dir;
     const auto path = dir.path() / "controller-state";
     Collected state(path, std::chrono::milliseconds(20));
     state.file.load();
     std::string why;
-    ASSERT_TRUE(state.file.update([](const ControllerState &) { return withLens(42); }, why)) << why;
+    ASSERT_TRUE(state.file.update([](const ControllerState&) { return withLens(42); }, why)) << why;
     EXPECT_FALSE(state.file.changed()) << "its own save";
     const UniqueFd lock = c.make(path);
     EXPECT_TRUE(state.file.changed());
@@ -286,7 +296,7 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
 TEST(StateFile, StaleTemporariesOfOurOwnAreRemovedAtStart) {
   TempDir dir;
   const auto path = dir.path() / "controller-state";
-  for (const char *name : {"controller-state.tmp-Ab12Z9", "controller-state.tmp-000000", "controller-state.tmp-Ab12Z",
+  for (const char* name : {"controller-state.tmp-Ab12Z9", "controller-state.tmp-000000", "controller-state.tmp-Ab12Z",
                            "controller-state.tmp-Ab12Z9x", "controller-state.tmp-Ab_2Z9", "other.tmp-Ab12Z9",
                            "controller-state.corrupt-20240101T000000"})
     writeFile(dir.path() / name, "x");
@@ -299,10 +309,10 @@ TEST(StateFile, StaleTemporariesOfOurOwnAreRemovedAtStart) {
   }
   Collected state(path);
   state.file.load();
-  std::vector<std::string> expected = {"controller-state.lock",        "controller-state.tmp-Ab12Z",
-                                       "controller-state.tmp-Ab12Z9x", "controller-state.tmp-Ab_2Z9",
-                                       "other.tmp-Ab12Z9",             "controller-state.corrupt-20240101T000000",
-                                       "controller-state.tmp-Link01",  "controller-state.tmp-Dir001"};
+  std::vector<std::string> expected = {
+      "controller-state.lock",       "controller-state.tmp-Ab12Z", "controller-state.tmp-Ab12Z9x",
+      "controller-state.tmp-Ab_2Z9", "other.tmp-Ab12Z9",           "controller-state.corrupt-20240101T000000",
+      "controller-state.tmp-Link01", "controller-state.tmp-Dir001"};
   if (root) expected.push_back("controller-state.tmp-Other1");
   EXPECT_THAT(dir.names(), UnorderedElementsAreArray(expected));
 }
@@ -312,12 +322,13 @@ TEST(StateFile, PathComesFromTheEnvironment) {
   const std::pair<Env, std::string> cases[] = {
       {{{"ZORCOMM_STATE", "/x/s"}, {"XDG_STATE_HOME", "/xdg"}, {"HOME", "/h"}}, "/x/s"},
       {{{"XDG_STATE_HOME", "/xdg"}, {"HOME", "/h"}}, "/xdg/zor-maintenance/controller-state"},
-      {{{"ZORCOMM_STATE", ""}, {"XDG_STATE_HOME", ""}, {"HOME", "/h"}}, "/h/.local/state/zor-maintenance/controller-state"},
+      {{{"ZORCOMM_STATE", ""}, {"XDG_STATE_HOME", ""}, {"HOME", "/h"}},
+       "/h/.local/state/zor-maintenance/controller-state"},
       {{{"XDG_STATE_HOME", "relative"}, {"HOME", "/h"}}, "/h/.local/state/zor-maintenance/controller-state"},
       {{}, ""},
   };
-  for (const auto &[env, expected] : cases) {
-    auto lookup = [&env = env](const char *name) -> const char * {
+  for (const auto& [env, expected] : cases) {
+    auto lookup = [&env = env](const char* name) -> const char* {
       auto it = env.find(name);
       return it == env.end() ? nullptr : it->second.c_str();
     };

@@ -12,7 +12,7 @@ using test::unusualState;
 using ::testing::HasSubstr;
 
 TEST(StateText, FormatAndParseRoundTrip) {
-  for (const ControllerState &state : {ControllerState{}, unusualState()}) {
+  for (const ControllerState& state : {ControllerState{}, unusualState()}) {
     std::string why;
     auto parsed = parseState(formatState(state), &why);
     ASSERT_TRUE(parsed) << why << "\n" << formatState(state);
@@ -22,7 +22,7 @@ TEST(StateText, FormatAndParseRoundTrip) {
 
 TEST(StateText, IsReadableKeyValueText) {
   const std::string text = formatState(unusualState());
-  for (const char *line : {"serial = -2\n", "lens = 65535\n", "max_current = 1.5\n", "controller_model = 10abcdef\n",
+  for (const char* line : {"serial = -2\n", "lens = 65535\n", "max_current = 1.5\n", "controller_model = 10abcdef\n",
                            "mac_address = 00:1a:2b:3c:4d:ff\n", "ip_address = 10.0.0.1\n", "ship_id = 0000000a\n",
                            "work_seconds = 4294967295\n", "distortion_offset = -3,4\n",
                            "work_counted = -9223372036854775808:-1 7000:9000 10000:9223372036854775807\n"})

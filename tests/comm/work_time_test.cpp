@@ -1,5 +1,7 @@
 #include "comm/work_time.h"
 
+#include <gtest/gtest.h>
+
 #include <functional>
 #include <map>
 #include <memory>
@@ -7,15 +9,13 @@
 #include <tuple>
 #include <vector>
 
-#include <gtest/gtest.h>
-
 #include "comm/controller_model.h"
 
 namespace zor::sim {
 namespace {
 
 struct CountCase {
-  const char *name;
+  const char* name;
   std::vector<Span> counted;
   std::int64_t since, now;
   std::uint32_t seconds;
@@ -32,7 +32,7 @@ TEST(WorkTime, AProcessCountsTheWholeSecondsNoSpanHolds) {
       {"spans before and after are no matter", {{-3'000, -1'000}, {5'000, 6'000}}, 0, 3'000, 3, 3'000},
       {"since still ahead", {}, 5'000, 3'000, 0, 5'000},
   };
-  for (const CountCase &c : cases) {
+  for (const CountCase& c : cases) {
     SCOPED_TRACE(c.name);
     const Count count = countSince(c.counted, c.since, c.now);
     EXPECT_EQ(count.seconds, c.seconds);
@@ -48,7 +48,7 @@ TEST(WorkTime, SpansMergeAndTheLatestAreKept) {
       {{{20, 30}}, {0, 10}, {{0, 10}, {20, 30}}},
       {{{0, 10}}, {5, 5}, {{0, 10}}},
   };
-  for (const auto &[counted, span, expected] : cases) EXPECT_EQ(withSpan(counted, span), expected);
+  for (const auto& [counted, span, expected] : cases) EXPECT_EQ(withSpan(counted, span), expected);
 
   std::vector<Span> many;
   for (std::int64_t i = 0; i <= static_cast<std::int64_t>(kMaxCountedSpans); ++i)
@@ -64,7 +64,7 @@ struct Holder {
 };
 
 struct HoldCase {
-  const char *name;
+  const char* name;
   std::vector<Holder> holders;
   std::uint32_t seconds;           // on the counter at the end
   std::string boot = "this boot";  // of the clock they share
@@ -80,7 +80,7 @@ TEST(WorkTime, EachMomentCountsOnceWhateverTheProcessesHoldingTheLibrary) {
       {"three, saving at their own pace", {{0, 30'000, 4'100}, {1'000, 12'000, 2'300}, {9'000, 31'000, 0}}, 31},
       {"without the boot's name each counts its own time", {{0, 10'000, 0}, {0, 10'000, 0}}, 20, ""},
   };
-  for (const HoldCase &c : cases) {
+  for (const HoldCase& c : cases) {
     SCOPED_TRACE(c.name);
     // Events in time order; at one moment, starts go first.
     std::multimap<std::pair<std::int64_t, int>, std::function<void()>> events;
@@ -93,9 +93,10 @@ TEST(WorkTime, EachMomentCountsOnceWhateverTheProcessesHoldingTheLibrary) {
       models[i]->saved(made);
     };
     for (std::size_t i = 0; i < c.holders.size(); ++i) {
-      const Holder &h = c.holders[i];
+      const Holder& h = c.holders[i];
       events.insert({{h.start, 0}, [&, i] {
-                       models[i] = std::make_unique<ControllerModel>(onDisk, [&now] { return now; }, c.boot);
+                       models[i] = std::make_unique<ControllerModel>(
+                           onDisk, [&now] { return now; }, c.boot);
                      }});
       for (std::int64_t at = h.start + h.every; h.every && at < h.end; at += h.every)
         events.insert({{at, 1}, [&, i] { save(i); }});
@@ -104,7 +105,7 @@ TEST(WorkTime, EachMomentCountsOnceWhateverTheProcessesHoldingTheLibrary) {
                        models[i].reset();
                      }});
     }
-    for (const auto &[when, run] : events) {
+    for (const auto& [when, run] : events) {
       now = when.first;
       run();
     }
@@ -115,10 +116,12 @@ TEST(WorkTime, EachMomentCountsOnceWhateverTheProcessesHoldingTheLibrary) {
 TEST(WorkTime, ProcessesReadOneCounterOnceEachSavedSinceTheOtherStarted) {
   std::int64_t now = 0;
   ControllerState onDisk;
-  ControllerModel a(onDisk, [&now] { return now; }, "boot");
+  ControllerModel a(
+      onDisk, [&now] { return now; }, "boot");
   now = 2'000;
-  ControllerModel b(onDisk, [&now] { return now; }, "boot");
-  auto save = [&](ControllerModel &m) {
+  ControllerModel b(
+      onDisk, [&now] { return now; }, "boot");
+  auto save = [&](ControllerModel& m) {
     const ControllerModel::Save made = m.changesOnto(onDisk);
     onDisk = made.state;
     m.saved(made);

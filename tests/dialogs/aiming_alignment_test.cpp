@@ -1,11 +1,12 @@
 // The aiming diode alignment, opened from the main panel and walked through
 // its two points with the real buttons and keys.
+#include "dialogs/aiming_alignment.h"
+
 #include <gtest/gtest.h>
 
 #include <QLabel>
 #include <QPushButton>
 
-#include "dialogs/aiming_alignment.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/dialogs/dialog_script.h"
@@ -14,8 +15,8 @@
 using zortest::ClickStep;
 using zortest::KeyStep;
 using zortest::PanelHarness;
-using zortest::Step;
 using zortest::Sent;
+using zortest::Step;
 using zortest::Transcript;
 
 namespace {
@@ -55,8 +56,8 @@ TEST(AimingAlignment, EveryWayOutSendsTheEndOnce) {
       {"Next, close box", {next, closeBox}, {"send 0C 00", "send 9A 00"}, platform::IDCANCEL},
       {"jogs at both points",
        {up, down, right, left, next, left, right, down, up, save},
-       {"send 04 00", "send 05 00", "send 06 00", "send 07 00", "send 0C 00", "send 07 00", "send 06 00",
-        "send 05 00", "send 04 00", "send 0D 00", "wait 500", "send 9A 00"},
+       {"send 04 00", "send 05 00", "send 06 00", "send 07 00", "send 0C 00", "send 07 00", "send 06 00", "send 05 00",
+        "send 04 00", "send 0D 00", "wait 500", "send 9A 00"},
        platform::IDOK},
   };
   for (const AlignmentRun& r : runs) {
@@ -97,11 +98,20 @@ TEST(AimingAlignment, AFailedStepKeepsTheAlignmentItsOwnCodes) {
   const Step save = ClickStep("Save", aiming::IDC_NEXT);
   const Step cancel = ClickStep("Cancel", platform::IDCANCEL);
   const FailedRun runs[] = {
-      {"save refused, saved again", 3, {next, save, save}, {true, true, false},
+      {"save refused, saved again",
+       3,
+       {next, save, save},
+       {true, true, false},
        {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"}},
-      {"the end after the save refused: closed, never a second end", 4, {next, save}, {true, false},
+      {"the end after the save refused: closed, never a second end",
+       4,
+       {next, save},
+       {true, false},
        {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"}},
-      {"next refused stays at the first point", 2, {next, cancel}, {true, false},
+      {"next refused stays at the first point",
+       2,
+       {next, cancel},
+       {true, false},
        {"send 0B 00", "send 0C 00 -> 2", "send 9A 00"}},
   };
   for (const FailedRun& r : runs) {
@@ -139,7 +149,8 @@ Shown What(QDialog& d) {
   auto* button = dialog.item<QPushButton>(aiming::IDC_NEXT);
   EXPECT_EQ(dialog.m_wndPointLabel, label);
   EXPECT_EQ(dialog.m_btnNext, button);
-  return {label->text(), zortest::AccessibleName(label), button->text(), zortest::AccessibleName(button), dialog.m_nStep};
+  return {label->text(), zortest::AccessibleName(label), button->text(), zortest::AccessibleName(button),
+          dialog.m_nStep};
 }
 
 TEST(AimingAlignment, NextNamesTheSecondPointAndAFreshRunStartsOver) {
@@ -180,9 +191,12 @@ TEST(AimingAlignment, TemplateCaptionsAndGeometry) {
       const char* caption;
       QRect at;
     } controls[] = {
-        {aiming::IDC_NEXT, "Next", u.rect(155, 65, 50, 14)},   {platform::IDCANCEL, "Cancel", u.rect(155, 85, 50, 14)},
-        {aiming::IDC_UP, "UP", u.rect(51, 7, 50, 14)},          {aiming::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
-        {aiming::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)},   {aiming::IDC_DOWN, "DOWN", u.rect(51, 62, 50, 14)},
+        {aiming::IDC_NEXT, "Next", u.rect(155, 65, 50, 14)},
+        {platform::IDCANCEL, "Cancel", u.rect(155, 85, 50, 14)},
+        {aiming::IDC_UP, "UP", u.rect(51, 7, 50, 14)},
+        {aiming::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
+        {aiming::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)},
+        {aiming::IDC_DOWN, "DOWN", u.rect(51, 62, 50, 14)},
         {aiming::IDC_POINT, "CENTER OF TOP LEFT", u.rect(43, 91, 71, 8)},
     };
     for (const auto& c : controls) {

@@ -162,17 +162,37 @@ struct WriteCase {
 
 TEST(GeometryWrite, SendsXTextPausesThenYText) {
   const WriteCase cases[] = {
-      {"scale 1.002 and empty Y", IDC_SCALE_SET, IDC_SCALE_X, IDC_SCALE_Y, "1.002", "",
+      {"scale 1.002 and empty Y",
+       IDC_SCALE_SET,
+       IDC_SCALE_X,
+       IDC_SCALE_Y,
+       "1.002",
+       "",
        {"send 42 31", "wait 100", "send 42 2E", "wait 100", "send 42 30", "wait 100", "send 42 30", "wait 100",
         "send 42 32", "wait 100", "send 42 00", "wait 100", "send 1A 00", "wait 100", "send 42 00", "wait 100",
         "send 1B 00"}},
-      {"scale as typed, blanks and all", IDC_SCALE_SET, IDC_SCALE_X, IDC_SCALE_Y, " 1", "-2",
+      {"scale as typed, blanks and all",
+       IDC_SCALE_SET,
+       IDC_SCALE_X,
+       IDC_SCALE_Y,
+       " 1",
+       "-2",
        {"send 42 20", "wait 100", "send 42 31", "wait 100", "send 42 00", "wait 100", "send 1A 00", "wait 100",
         "send 42 2D", "wait 100", "send 42 32", "wait 100", "send 42 00", "wait 100", "send 1B 00"}},
-      {"distortion 12 and 3", IDC_DISTORTION_SET, IDC_DISTORTION_X, IDC_DISTORTION_Y, "12", "3",
+      {"distortion 12 and 3",
+       IDC_DISTORTION_SET,
+       IDC_DISTORTION_X,
+       IDC_DISTORTION_Y,
+       "12",
+       "3",
        {"send 42 31", "wait 100", "send 42 32", "wait 100", "send 42 00", "wait 100", "send 4E 00", "wait 100",
         "send 42 33", "wait 100", "send 42 00", "wait 100", "send 4F 00"}},
-      {"distortion both empty", IDC_DISTORTION_SET, IDC_DISTORTION_X, IDC_DISTORTION_Y, "", "",
+      {"distortion both empty",
+       IDC_DISTORTION_SET,
+       IDC_DISTORTION_X,
+       IDC_DISTORTION_Y,
+       "",
+       "",
        {"send 42 00", "wait 100", "send 4E 00", "wait 100", "send 42 00", "wait 100", "send 4F 00"}},
   };
   for (const WriteCase& c : cases) {
@@ -197,7 +217,8 @@ TEST(GeometryMark, EachPressSendsItsOnePacket) {
   } cases[] = {
       {"original square", {IDC_MARK_ORIGINAL_SQUARE}, {"send 09 00"}},
       {"corrected square", {IDC_MARK_CORRECTED_SQUARE}, {"send 0A 00"}},
-      {"max field twice: the same packet, no on/off state", {IDC_MARK_MAX_FIELD, IDC_MARK_MAX_FIELD},
+      {"max field twice: the same packet, no on/off state",
+       {IDC_MARK_MAX_FIELD, IDC_MARK_MAX_FIELD},
        {"send 40 00", "send 40 00"}},
   };
   for (const auto& c : cases) {

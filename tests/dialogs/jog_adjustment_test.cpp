@@ -1,18 +1,19 @@
 // The jog dialog for the distortion and the centering correction, opened from
 // the main panel and driven through its real buttons and keys.
+#include "dialogs/jog_adjustment.h"
+
 #include <gtest/gtest.h>
 
 #include <QPushButton>
 
-#include "dialogs/jog_adjustment.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/dialogs/dialog_script.h"
 #include "tests/support/panel_harness.h"
 
 using zortest::PanelHarness;
-using zortest::Step;
 using zortest::Sent;
+using zortest::Step;
 using zortest::Transcript;
 
 namespace {
@@ -59,8 +60,10 @@ TEST(JogAdjustment, EveryUseEndsWithExactlyOneClosingCommand) {
        {ClickStep("DOWN", jog::IDC_DOWN), ClickStep("DOWN", jog::IDC_DOWN), KeyStep("Esc", Qt::Key_Escape)},
        {"send 05 00", "send 05 00", "send 9A 00"},
        false},
-      {"jog then close box", {ClickStep("RIGHT", jog::IDC_RIGHT), zortest::CloseBoxStep()},
-       {"send 06 00", "send 9A 00"}, false},
+      {"jog then close box",
+       {ClickStep("RIGHT", jog::IDC_RIGHT), zortest::CloseBoxStep()},
+       {"send 06 00", "send 9A 00"},
+       false},
   };
   for (const Use& use : {kDistortion, kCentering}) {
     for (const Outcome& o : outcomes) {
@@ -125,12 +128,9 @@ TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
         const char* caption;
         QRect at;
       } buttons[] = {
-          {platform::IDOK, "Save", u.rect(167, 20, 50, 14)},
-          {platform::IDCANCEL, "Cancel", u.rect(167, 61, 50, 14)},
-          {jog::IDC_UP, "UP", u.rect(51, 7, 50, 14)},
-          {jog::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
-          {jog::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)},
-          {jog::IDC_DOWN, "DOWN", u.rect(51, 61, 50, 14)},
+          {platform::IDOK, "Save", u.rect(167, 20, 50, 14)}, {platform::IDCANCEL, "Cancel", u.rect(167, 61, 50, 14)},
+          {jog::IDC_UP, "UP", u.rect(51, 7, 50, 14)},        {jog::IDC_LEFT, "LEFT", u.rect(7, 35, 50, 14)},
+          {jog::IDC_RIGHT, "RIGHT", u.rect(91, 35, 50, 14)}, {jog::IDC_DOWN, "DOWN", u.rect(51, 61, 50, 14)},
       };
       for (const auto& b : buttons) {
         auto* button = dialog.item<QPushButton>(b.id);

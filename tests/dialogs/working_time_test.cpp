@@ -85,8 +85,8 @@ struct ReadCase {
   const char* name;
   std::optional<std::vector<std::uint8_t>> reply;  // none: the block is left alone
   std::int32_t result;
-  std::string box;    // empty: the read-failed box
-  QString field;      // the "Working :" field afterwards
+  std::string box;  // empty: the read-failed box
+  QString field;    // the "Working :" field afterwards
 };
 
 class ReadWorkingTimeTest : public testing::TestWithParam<ReadCase> {};
@@ -120,17 +120,15 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         ReadCase{"LeastSignificantByteFirst", std::vector<std::uint8_t>{0x58, 0x6E, 0x01, 0x00}, 0,
                  "Total working days: 1,02:03:04", "1,02:03:04"},
-        ReadCase{"Largest", std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}, 0,
-                 "Total working days: 49710,06:28:15", "49710,06:28:15"},
+        ReadCase{"Largest", std::vector<std::uint8_t>{0xFF, 0xFF, 0xFF, 0xFF}, 0, "Total working days: 49710,06:28:15",
+                 "49710,06:28:15"},
         ReadCase{"TopBitIsNotASign", std::vector<std::uint8_t>{0x00, 0x00, 0x00, 0x80}, 0,
                  "Total working days: 24855,03:14:08", "24855,03:14:08"},
         ReadCase{"LastSecondOfADay", std::vector<std::uint8_t>{0x7F, 0x51, 0x01, 0x00}, 0,
                  "Total working days: 0,23:59:59", "0,23:59:59"},
-        ReadCase{"Zero", std::vector<std::uint8_t>{0, 0, 0, 0}, 0, "Total working days: 0,00:00:00",
-                 "0,00:00:00"},
+        ReadCase{"Zero", std::vector<std::uint8_t>{0, 0, 0, 0}, 0, "Total working days: 0,00:00:00", "0,00:00:00"},
         ReadCase{"FailedUntouched", std::nullopt, 1, "", "0,01:00:00"},
-        ReadCase{"FailedEvenWithBytes", std::vector<std::uint8_t>{0x58, 0x6E, 0x01, 0x00}, 5, "",
-                 "0,01:00:00"}),
+        ReadCase{"FailedEvenWithBytes", std::vector<std::uint8_t>{0x58, 0x6E, 0x01, 0x00}, 5, "", "0,01:00:00"}),
     [](const testing::TestParamInfo<ReadCase>& info) { return std::string(info.param.name); });
 
 TEST(ReadWorkingTime, WithoutTheQueryEntryPointSaysTheReadFailed) {
@@ -195,14 +193,10 @@ INSTANTIATE_TEST_SUITE_P(
                     ResetCase{"LargestAsSeconds", "0,0:0:4294967295", "49710,06:28:15", "4294967295"},
                     ResetCase{"OneBeyondTheCounter", "49710,06:28:16", "", ""},
                     ResetCase{"FieldBeyond32Bits", "0,0:0:4294967296", "", ""},
-                    ResetCase{"Negative", "-1,0:0:0", "", ""},
-                    ResetCase{"Letters", "a,b:c:d", "", ""},
-                    ResetCase{"TrailingLetter", "12h,0:0:0", "", ""},
-                    ResetCase{"Sign", "+1,0:0:0", "", ""},
-                    ResetCase{"ThreeNumbers", "1,2:3", "", ""},
-                    ResetCase{"FiveNumbers", "1,2:3:4:5", "", ""},
-                    ResetCase{"Empty", "", "", ""},
-                    ResetCase{"SeparatorsOnly", ",,:", "", ""}),
+                    ResetCase{"Negative", "-1,0:0:0", "", ""}, ResetCase{"Letters", "a,b:c:d", "", ""},
+                    ResetCase{"TrailingLetter", "12h,0:0:0", "", ""}, ResetCase{"Sign", "+1,0:0:0", "", ""},
+                    ResetCase{"ThreeNumbers", "1,2:3", "", ""}, ResetCase{"FiveNumbers", "1,2:3:4:5", "", ""},
+                    ResetCase{"Empty", "", "", ""}, ResetCase{"SeparatorsOnly", ",,:", "", ""}),
     [](const testing::TestParamInfo<ResetCase>& info) { return std::string(info.param.name); });
 
 TEST(InitWorkingTime, TheExampleTranscriptInFull) {
@@ -212,10 +206,9 @@ TEST(InitWorkingTime, TheExampleTranscriptInFull) {
   h.prompter.queue(Entry("1,02:03:04"));
   h.press(IDC_INIT_WORK_TIME);
   EXPECT_EQ(h.transcript,
-            (Transcript{"modal Password", "modal Working Time", kBox + "Total working days: 1,02:03:04",
-                        "send 42 39", "wait 100", "send 42 33", "wait 100", "send 42 37", "wait 100",
-                        "send 42 38", "wait 100", "send 42 34", "wait 100", "send 42 00", "wait 100",
-                        "send CE 00"}));
+            (Transcript{"modal Password", "modal Working Time", kBox + "Total working days: 1,02:03:04", "send 42 39",
+                        "wait 100", "send 42 33", "wait 100", "send 42 37", "wait 100", "send 42 38", "wait 100",
+                        "send 42 34", "wait 100", "send 42 00", "wait 100", "send CE 00"}));
 }
 
 struct StopCase {
@@ -226,8 +219,7 @@ struct StopCase {
 
 TEST(InitWorkingTime, StopsSilentlyOnRefusedPasswordOrCancelledEntry) {
   const auto escape = [](QDialog& d) {
-    QTest::keyClicks(static_cast<platform::Dialog&>(d).item<QLineEdit>(working_time::IDC_WORKING_TIME),
-                     "1,02:03:04");
+    QTest::keyClicks(static_cast<platform::Dialog&>(d).item<QLineEdit>(working_time::IDC_WORKING_TIME), "1,02:03:04");
     QTest::keyClick(&d, Qt::Key_Escape);
     return d.result();
   };
@@ -286,11 +278,10 @@ TEST(InitWorkingTime, EveryResetAsksAgainWithAFreshEntry) {
     });
     h.press(IDC_INIT_WORK_TIME);
   }
-  EXPECT_EQ(h.transcript,
-            Join({{"modal Password", "modal Working Time", kBox + "Total working days: 0,00:00:07"},
-                  DigitsThenCommit("7"),
-                  {"modal Password", "modal Working Time", kBox + "Total working days: 0,00:00:07"},
-                  DigitsThenCommit("7")}));
+  EXPECT_EQ(h.transcript, Join({{"modal Password", "modal Working Time", kBox + "Total working days: 0,00:00:07"},
+                                DigitsThenCommit("7"),
+                                {"modal Password", "modal Working Time", kBox + "Total working days: 0,00:00:07"},
+                                DigitsThenCommit("7")}));
 }
 
 TEST(InitWorkingTime, ConnectsBeforeTheFirstDigitWhenNotConnected) {
@@ -311,8 +302,8 @@ TEST(InitWorkingTime, NoSystemMeansNothingSent) {
   h.prompter.queue(Password("KPLVoxen"));
   h.prompter.queue(Entry("0,0:0:42"));
   h.press(IDC_INIT_WORK_TIME);
-  EXPECT_EQ(h.transcript, (Transcript{"modal Password", "modal Working Time",
-                                      kBox + "Total working days: 0,00:00:42", kNotConnected, "find -> 0"}));
+  EXPECT_EQ(h.transcript, (Transcript{"modal Password", "modal Working Time", kBox + "Total working days: 0,00:00:42",
+                                      kNotConnected, "find -> 0"}));
 }
 
 // ---- Mrkr Time ---------------------------------------------------------------

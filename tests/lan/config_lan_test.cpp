@@ -6,13 +6,11 @@
 #include <gtest/gtest.h>
 
 #include <QAccessible>
-
 #include <QApplication>
 #include <QCheckBox>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
-
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -20,8 +18,8 @@
 #include <vector>
 
 #include "lan/mac_addr_edit.h"
-#include "protocol/zor_protocol.h"
 #include "platform/ip_address_ctrl.h"
+#include "protocol/zor_protocol.h"
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 
@@ -222,8 +220,8 @@ TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
       Click(d, c.button);
       after = Fields(d);
       focus = QApplication::focusWidget();
-      expectedFocus = c.focusField < 0 ? d.GetDlgItem(c.focusId)
-                                       : d.item<platform::IpAddressCtrl>(c.focusId)->field(c.focusField);
+      expectedFocus =
+          c.focusField < 0 ? d.GetDlgItem(c.focusId) : d.item<platform::IpAddressCtrl>(c.focusId)->field(c.focusField);
     });
     EXPECT_EQ(h.transcript, (Transcript{kModal, kBox + c.box}));
     EXPECT_EQ(after, before);  // what was typed stays for the user to finish
@@ -265,9 +263,9 @@ TEST(ConfigLan, GetsShowTheReplyInTheirOwnControlOnly) {
       after = Fields(d);
       shipMember = d.m_strShipID;
     });
-    EXPECT_EQ(h.transcript, (Transcript{kModal, "query " + std::to_string(c.code) + "/" +
-                                                    std::to_string(c.reply.size()) + " -> 0",
-                                        "wait 300"}));
+    EXPECT_EQ(h.transcript,
+              (Transcript{kModal, "query " + std::to_string(c.code) + "/" + std::to_string(c.reply.size()) + " -> 0",
+                          "wait 300"}));
     auto expected = before;
     expected[c.shownIn] = c.shown;
     EXPECT_EQ(after, expected);
@@ -311,10 +309,10 @@ TEST(ConfigLan, FailedReadsSaySoAndKeepWhatWasShown) {
         after = Fields(d);
       });
       const std::string result = blockWritten ? "5" : "1";
-      EXPECT_EQ(h.transcript, (Transcript{kModal,
-                                          "query " + std::to_string(c.code) + "/" + std::to_string(c.length) +
-                                              " -> " + result,
-                                          "wait 300", kBox + c.box}));
+      EXPECT_EQ(
+          h.transcript,
+          (Transcript{kModal, "query " + std::to_string(c.code) + "/" + std::to_string(c.length) + " -> " + result,
+                      "wait 300", kBox + c.box}));
       EXPECT_EQ(after, before);
     }
   }

@@ -9,7 +9,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-
 #include <string>
 
 namespace platform {
@@ -69,12 +68,12 @@ TEST_F(IpCtrlTest, TypingFillsTheFieldsInTurn) {
     int focus;
   } cases[] = {
       {"192.168.1.10", "192.168.1.10", 3},
-      {"19216811", "192.168.11._", 2},     // three digits move on by themselves
-      {"1..2", "1.2._._", 1},              // a dot in a blank field is ignored
-      {"1 2 3 4", "1.2.3.4", 3},           // a blank moves on like a dot
-      {"1a.b2-", "1.2._._", 1},            // nothing but digits gets in
-      {"1.2.3.4.5", "1.2.3.45", 3},        // no field after the last
-      {"300", "255._._._", 1},             // above 255 is held at 255
+      {"19216811", "192.168.11._", 2},  // three digits move on by themselves
+      {"1..2", "1.2._._", 1},           // a dot in a blank field is ignored
+      {"1 2 3 4", "1.2.3.4", 3},        // a blank moves on like a dot
+      {"1a.b2-", "1.2._._", 1},         // nothing but digits gets in
+      {"1.2.3.4.5", "1.2.3.45", 3},     // no field after the last
+      {"300", "255._._._", 1},          // above 255 is held at 255
       {"256.999.1000", "255.255.100.0", 3},
       {"0.0.0.0", "0.0.0.0", 3},
       {"", "_._._._", 0},
@@ -113,7 +112,7 @@ TEST_F(IpCtrlTest, ArrowsCrossFieldBoundaries) {
   key(Qt::Key_Right);  // at the end: into the next field, caret first
   EXPECT_EQ(focusedField(), 1);
   EXPECT_EQ(ip->field(1)->cursorPosition(), 0);
-  key(Qt::Key_Left);   // at the start: back to the end of the previous one
+  key(Qt::Key_Left);  // at the start: back to the end of the previous one
   EXPECT_EQ(focusedField(), 0);
   EXPECT_EQ(ip->field(0)->cursorPosition(), 1);
   key(Qt::Key_End);

@@ -15,7 +15,6 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <QVBoxLayout>
-
 #include <functional>
 #include <memory>
 
@@ -123,70 +122,68 @@ TEST_P(MacEditKeys, EditsFollowTheMask) {
   EXPECT_EQ(clipboardText(), QString::fromLatin1(kSentinel)) << "the clipboard is only read";
 }
 
-#define KEYS(body) [](MacEditTest & t) { body; }
+#define KEYS(body) [](MacEditTest& t) { body; }
 
 INSTANTIATE_TEST_SUITE_P(
     Gui, MacEditKeys,
     ::testing::Values(
-        KeyCase{"TypeAtStart", u"|00:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, '1')),
-                u"1|0:00:00:00:00:00"},
+        KeyCase{"TypeAtStart", u"|00:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, '1')), u"1|0:00:00:00:00:00"},
         KeyCase{"TypeAtEndOfFullText", u"00:00:00:00:00:00|", KEYS(QTest::keyClick(t.edit, '1')),
                 u"00:00:00:00:00:00|"},
-        KeyCase{"TypeBeforeColon", u"00|:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, '5')),
-                u"00:5|0:00:00:00:00"},
-        KeyCase{"ColonStepsOver", u"00|:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, ':')),
-                u"00:|00:00:00:00:00"},
-        KeyCase{"InvalidKeysKeepSelection", u"[00]:00:00:00:00:00",
-                KEYS(QTest::keyClicks(t.edit, ":#Gg -z")), u"[00]:00:00:00:00:00"},
-        KeyCase{"ShiftLetters", u"|00:00", KEYS(QTest::keyClick(t.edit, Qt::Key_C, Qt::ShiftModifier)),
-                u"C|0:00"},
-        KeyCase{"KeypadDigit", u"|00:00", KEYS(QTest::keyClick(t.edit, Qt::Key_7, Qt::KeypadModifier)),
-                u"7|0:00"},
+        KeyCase{"TypeBeforeColon", u"00|:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, '5')), u"00:5|0:00:00:00:00"},
+        KeyCase{"ColonStepsOver", u"00|:00:00:00:00:00", KEYS(QTest::keyClick(t.edit, ':')), u"00:|00:00:00:00:00"},
+        KeyCase{"InvalidKeysKeepSelection", u"[00]:00:00:00:00:00", KEYS(QTest::keyClicks(t.edit, ":#Gg -z")),
+                u"[00]:00:00:00:00:00"},
+        KeyCase{"ShiftLetters", u"|00:00", KEYS(QTest::keyClick(t.edit, Qt::Key_C, Qt::ShiftModifier)), u"C|0:00"},
+        KeyCase{"KeypadDigit", u"|00:00", KEYS(QTest::keyClick(t.edit, Qt::Key_7, Qt::KeypadModifier)), u"7|0:00"},
         KeyCase{"BackspaceAtEnd", u"00:11|", KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace)), u"00:1|"},
-        KeyCase{"BackspaceInsideTwice", u"11:2|2:33:44:55:66",
-                KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace); QTest::keyClick(t.edit, Qt::Key_Backspace)),
-                u"11|:02:33:44:55:66"},
+        KeyCase {
+          "BackspaceInsideTwice", u"11:2|2:33:44:55:66",
+              KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace); QTest::keyClick(t.edit, Qt::Key_Backspace)),
+              u"11|:02:33:44:55:66"
+        },
         KeyCase{"ShiftBackspace", u"00:11|", KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace, Qt::ShiftModifier)),
                 u"00:1|"},
-        KeyCase{"CtrlBackspaceDoesNotDeleteAWord", u"00:11|",
-                KEYS(t.ctrlChord(t.edit, Qt::Key_Backspace)), u"00:11|"},
-        KeyCase{"SelectAllBackspace", u"11:22:33:44:55:66|",
-                KEYS(t.ctrlChord(t.edit, Qt::Key_A);
-                     QTest::keyClick(t.edit, Qt::Key_Backspace)),
-                u"|"},
-        KeyCase{"SelectAllDelete", u"11:22:33:44:55:66|",
-                KEYS(t.ctrlChord(t.edit, Qt::Key_A);
-                     QTest::keyClick(t.edit, Qt::Key_Delete)),
-                u"|"},
+        KeyCase{"CtrlBackspaceDoesNotDeleteAWord", u"00:11|", KEYS(t.ctrlChord(t.edit, Qt::Key_Backspace)), u"00:11|"},
+        KeyCase {
+          "SelectAllBackspace", u"11:22:33:44:55:66|",
+              KEYS(t.ctrlChord(t.edit, Qt::Key_A); QTest::keyClick(t.edit, Qt::Key_Backspace)), u"|"
+        },
+        KeyCase {
+          "SelectAllDelete", u"11:22:33:44:55:66|",
+              KEYS(t.ctrlChord(t.edit, Qt::Key_A); QTest::keyClick(t.edit, Qt::Key_Delete)), u"|"
+        },
         KeyCase{"DeleteInside", u"11:[22:33]:44:55:66", KEYS(QTest::keyClick(t.edit, Qt::Key_Delete)),
                 u"11:[00:00]:44:55:66"},
         KeyCase{"ShiftDeleteIsNoCut", u"11:[22:33]:44:55:66",
                 KEYS(QTest::keyClick(t.edit, Qt::Key_Delete, Qt::ShiftModifier)), u"11:[00:00]:44:55:66"},
-        KeyCase{"CtrlDeleteIsNoWordDelete", u"11:[22:33]:44:55:66",
-                KEYS(t.ctrlChord(t.edit, Qt::Key_Delete)), u"11:[00:00]:44:55:66"},
-        KeyCase{"BackspaceOnInnerSelection", u"11:[22:33]:44:55:66",
-                KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace)), u"11:|00:00:44:55:66"},
-        KeyCase{"DeleteWithoutSelection", u"11:2|2:33", KEYS(QTest::keyClick(t.edit, Qt::Key_Delete)),
-                u"11:2|2:33"},
+        KeyCase{"CtrlDeleteIsNoWordDelete", u"11:[22:33]:44:55:66", KEYS(t.ctrlChord(t.edit, Qt::Key_Delete)),
+                u"11:[00:00]:44:55:66"},
+        KeyCase{"BackspaceOnInnerSelection", u"11:[22:33]:44:55:66", KEYS(QTest::keyClick(t.edit, Qt::Key_Backspace)),
+                u"11:|00:00:44:55:66"},
+        KeyCase{"DeleteWithoutSelection", u"11:2|2:33", KEYS(QTest::keyClick(t.edit, Qt::Key_Delete)), u"11:2|2:33"},
         KeyCase{"CtrlXWithoutSelection", u"11:2|2:33", KEYS(t.ctrlChord(t.edit, Qt::Key_X)), u"11:2|2:33"},
         KeyCase{"InsertAlone", u"11:[22]:33", KEYS(QTest::keyClick(t.edit, Qt::Key_Insert)), u"11:[22]:33"},
         KeyCase{"ShiftInsertDoesNotPaste", u"11:[22]:33",
                 KEYS(QTest::keyClick(t.edit, Qt::Key_Insert, Qt::ShiftModifier)), u"11:[22]:33"},
-        KeyCase{"CtrlInsertDoesNotCopy", u"11:[22]:33", KEYS(t.ctrlChord(t.edit, Qt::Key_Insert)),
-                u"11:[22]:33"},
-        KeyCase{"CtrlZDoesNotUndo", u"|00:00",
-                KEYS(QTest::keyClicks(t.edit, "12"); t.ctrlChord(t.edit, Qt::Key_Z)), u"12|:00"},
+        KeyCase{"CtrlInsertDoesNotCopy", u"11:[22]:33", KEYS(t.ctrlChord(t.edit, Qt::Key_Insert)), u"11:[22]:33"},
+        KeyCase {
+          "CtrlZDoesNotUndo", u"|00:00", KEYS(QTest::keyClicks(t.edit, "12"); t.ctrlChord(t.edit, Qt::Key_Z)), u"12|:00"
+        },
         KeyCase{"CtrlKDoesNotKillLine", u"1|2:34", KEYS(t.ctrlChord(t.edit, Qt::Key_K)), u"1|2:34"},
         KeyCase{"CtrlUDoesNotKillLine", u"12:3|4", KEYS(t.ctrlChord(t.edit, Qt::Key_U)), u"12:3|4"},
         KeyCase{"AltLetterIsAMnemonic", u"|00:00", KEYS(QTest::keyClick(t.edit, Qt::Key_A, Qt::AltModifier)),
                 u"|00:00"},
-        KeyCase{"ArrowsAndShiftSelect", u"00:11:22|",
-                KEYS(QTest::keyClick(t.edit, Qt::Key_Home); QTest::keyClick(t.edit, Qt::Key_Right);
-                     QTest::keyClick(t.edit, Qt::Key_Right, Qt::ShiftModifier);
-                     QTest::keyClick(t.edit, Qt::Key_Right, Qt::ShiftModifier)),
-                u"0[0:]11:22"},
-        KeyCase{"EndThenType", u"|00:1", KEYS(QTest::keyClick(t.edit, Qt::Key_End); QTest::keyClick(t.edit, 'e')),
-                u"00:1E|"}),
+        KeyCase {
+          "ArrowsAndShiftSelect", u"00:11:22|",
+              KEYS(QTest::keyClick(t.edit, Qt::Key_Home); QTest::keyClick(t.edit, Qt::Key_Right);
+                   QTest::keyClick(t.edit, Qt::Key_Right, Qt::ShiftModifier);
+                   QTest::keyClick(t.edit, Qt::Key_Right, Qt::ShiftModifier)),
+              u"0[0:]11:22"
+        },
+        KeyCase {
+          "EndThenType", u"|00:1", KEYS(QTest::keyClick(t.edit, Qt::Key_End); QTest::keyClick(t.edit, 'e')), u"00:1E|"
+        }),
     [](const ::testing::TestParamInfo<KeyCase>& info) { return std::string(info.param.name); });
 
 TEST_F(MacEditTest, TypingIntoAnEmptyFieldPutsInTheColons) {
@@ -282,10 +279,10 @@ TEST_F(MacEditTest, ClaimsEditingKeysBeforeShortcuts) {
     Qt::Key key;
     Qt::KeyboardModifiers mods;
   } claimed[] = {
-      {Qt::Key_X, Qt::ControlModifier},  {Qt::Key_C, Qt::ControlModifier},
-      {Qt::Key_V, Qt::ControlModifier},  {Qt::Key_Insert, Qt::ShiftModifier},
+      {Qt::Key_X, Qt::ControlModifier},      {Qt::Key_C, Qt::ControlModifier},
+      {Qt::Key_V, Qt::ControlModifier},      {Qt::Key_Insert, Qt::ShiftModifier},
       {Qt::Key_Insert, Qt::ControlModifier}, {Qt::Key_Delete, Qt::ShiftModifier},
-      {Qt::Key_Delete, Qt::NoModifier},  {Qt::Key_Backspace, Qt::ControlModifier},
+      {Qt::Key_Delete, Qt::NoModifier},      {Qt::Key_Backspace, Qt::ControlModifier},
   };
   for (const auto& c : claimed) {
     QKeyEvent e(QEvent::ShortcutOverride, c.key, c.mods);

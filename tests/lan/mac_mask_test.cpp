@@ -39,47 +39,43 @@ TEST_P(TypedChar, FollowsTheMask) {
   expectResult(applyTypedChar(before, c.typed), before, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, TypedChar,
-    ::testing::Values(
-        // Overwrite in place, never shift.
-        TypedCase{u"|00:00:00:00:00:00", u'1', u"1|0:00:00:00:00:00"},
-        TypedCase{u"00:00:00:00:00:0|0", u'f', u"00:00:00:00:00:0F|"},
-        TypedCase{u"00:00:00:00:00:00|", u'1', u"00:00:00:00:00:00|"},
-        // In front of a colon: the colon is written too and the caret skips it.
-        TypedCase{u"00|:00:00:00:00:00", u'5', u"00:5|0:00:00:00:00"},
-        TypedCase{u"00|", u'7', u"00:7|"},
-        TypedCase{u"00:11|", u'a', u"00:11:A|"},
-        // ':' steps over (or appends) a colon, nowhere else.
-        TypedCase{u"00|:00:00:00:00:00", u':', u"00:|00:00:00:00:00"},
-        TypedCase{u"00|", u':', u"00:|"},
-        TypedCase{u"|00:00:00:00:00:00", u':', u"|00:00:00:00:00:00"},
-        TypedCase{u"0|0:00:00:00:00:00", u':', u"0|0:00:00:00:00:00"},
-        TypedCase{u"|00:00:00:00:00:00", u'#', u"|00:00:00:00:00:00"},
-        TypedCase{u"|00:00:00:00:00:00", u'G', u"|00:00:00:00:00:00"},
-        TypedCase{u"|00:00:00:00:00:00", u'g', u"|00:00:00:00:00:00"},
-        TypedCase{u"|00:00:00:00:00:00", u' ', u"|00:00:00:00:00:00"},
-        TypedCase{u"00|:00:00:00:00:00", u'-', u"00|:00:00:00:00:00"},
-        // Nothing outside ASCII is upper-cased into the valid set.
-        TypedCase{u"|00", u'\u00E0', u"|00"},
-        TypedCase{u"|00", u'\uFF21', u"|00"},
-        TypedCase{u"|00", u'\uFF41', u"|00"},
-        TypedCase{u"|00", u'\u0000', u"|00"},
-        TypedCase{u"|00", u'\u007F', u"|00"},
-        // Lower case is stored upper case.
-        TypedCase{u"|", u'b', u"B|"},
-        // A selection: only its first position is overwritten, then a caret.
-        TypedCase{u"[00:00]:00:00:00:00", u'a', u"A|0:00:00:00:00:00"},
-        TypedCase{u"00[:00]:00:00:00:00", u'1', u"00:1|0:00:00:00:00"},
-        TypedCase{u"00[:00]:00:00:00:00", u':', u"00:|00:00:00:00:00"},
-        TypedCase{u"[00:00:00]:00:00:00", u'z', u"[00:00:00]:00:00:00"},
-        // Backspace arrives as a character too.
-        TypedCase{u"00:11|", u'\b', u"00:1|"},
-        // Past the mask nothing is typed; before it, typing still works.
-        TypedCase{u"00:00:00:00:00:00:12|", u'1', u"00:00:00:00:00:00:12|"},
-        TypedCase{u"00:00:00:00:00:00|:12", u'1', u"00:00:00:00:00:00|:12"},
-        TypedCase{u"00:00:00:00:00:0|0:12", u'1', u"00:00:00:00:00:01|:12"},
-        TypedCase{u"00:|00:00:00:00:00:12", u'e', u"00:E|0:00:00:00:00:12"}));
+INSTANTIATE_TEST_SUITE_P(Rules, TypedChar,
+                         ::testing::Values(
+                             // Overwrite in place, never shift.
+                             TypedCase{u"|00:00:00:00:00:00", u'1', u"1|0:00:00:00:00:00"},
+                             TypedCase{u"00:00:00:00:00:0|0", u'f', u"00:00:00:00:00:0F|"},
+                             TypedCase{u"00:00:00:00:00:00|", u'1', u"00:00:00:00:00:00|"},
+                             // In front of a colon: the colon is written too and the caret skips it.
+                             TypedCase{u"00|:00:00:00:00:00", u'5', u"00:5|0:00:00:00:00"},
+                             TypedCase{u"00|", u'7', u"00:7|"}, TypedCase{u"00:11|", u'a', u"00:11:A|"},
+                             // ':' steps over (or appends) a colon, nowhere else.
+                             TypedCase{u"00|:00:00:00:00:00", u':', u"00:|00:00:00:00:00"},
+                             TypedCase{u"00|", u':', u"00:|"},
+                             TypedCase{u"|00:00:00:00:00:00", u':', u"|00:00:00:00:00:00"},
+                             TypedCase{u"0|0:00:00:00:00:00", u':', u"0|0:00:00:00:00:00"},
+                             TypedCase{u"|00:00:00:00:00:00", u'#', u"|00:00:00:00:00:00"},
+                             TypedCase{u"|00:00:00:00:00:00", u'G', u"|00:00:00:00:00:00"},
+                             TypedCase{u"|00:00:00:00:00:00", u'g', u"|00:00:00:00:00:00"},
+                             TypedCase{u"|00:00:00:00:00:00", u' ', u"|00:00:00:00:00:00"},
+                             TypedCase{u"00|:00:00:00:00:00", u'-', u"00|:00:00:00:00:00"},
+                             // Nothing outside ASCII is upper-cased into the valid set.
+                             TypedCase{u"|00", u'\u00E0', u"|00"}, TypedCase{u"|00", u'\uFF21', u"|00"},
+                             TypedCase{u"|00", u'\uFF41', u"|00"}, TypedCase{u"|00", u'\u0000', u"|00"},
+                             TypedCase{u"|00", u'\u007F', u"|00"},
+                             // Lower case is stored upper case.
+                             TypedCase{u"|", u'b', u"B|"},
+                             // A selection: only its first position is overwritten, then a caret.
+                             TypedCase{u"[00:00]:00:00:00:00", u'a', u"A|0:00:00:00:00:00"},
+                             TypedCase{u"00[:00]:00:00:00:00", u'1', u"00:1|0:00:00:00:00"},
+                             TypedCase{u"00[:00]:00:00:00:00", u':', u"00:|00:00:00:00:00"},
+                             TypedCase{u"[00:00:00]:00:00:00", u'z', u"[00:00:00]:00:00:00"},
+                             // Backspace arrives as a character too.
+                             TypedCase{u"00:11|", u'\b', u"00:1|"},
+                             // Past the mask nothing is typed; before it, typing still works.
+                             TypedCase{u"00:00:00:00:00:00:12|", u'1', u"00:00:00:00:00:00:12|"},
+                             TypedCase{u"00:00:00:00:00:00|:12", u'1', u"00:00:00:00:00:00|:12"},
+                             TypedCase{u"00:00:00:00:00:0|0:12", u'1', u"00:00:00:00:00:01|:12"},
+                             TypedCase{u"00:|00:00:00:00:00:12", u'e', u"00:E|0:00:00:00:00:12"}));
 
 TEST(TypedChar, SequenceIntoEmptyFieldPutsInTheColons) {
   EditState s;
@@ -104,24 +100,19 @@ TEST_P(Backspace, DeletesAtTheEndResetsInside) {
   expectResult(applyBackspace(before), before, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, Backspace,
-    ::testing::Values(
-        EditCase{u"00:11|", u"00:1|"},
-        EditCase{u"00:|", u"00|"},
-        EditCase{u"11:2|2:33:44:55:66", u"11:|02:33:44:55:66"},
-        EditCase{u"11:|02:33:44:55:66", u"11|:02:33:44:55:66"},
-        EditCase{u"|11:22:33:44:55:66", u"|11:22:33:44:55:66"},
-        EditCase{u"|", u"|"},
-        EditCase{u"[11:22:33:44:55:66]", u"|"},
-        EditCase{u"11:[22:33]:44:55:66", u"11:|00:00:44:55:66"},
-        EditCase{u"11:2[2]", u"11:2|"},
-        EditCase{u"[11]:22", u"|00:22"},
-        // Longer than the mask: the end still deletes, nothing past the mask
-        // is reset.
-        EditCase{u"00:00:00:00:00:00:12|", u"00:00:00:00:00:00:1|"},
-        EditCase{u"00:00:00:00:00:00:1|2", u"00:00:00:00:00:00:|12"},
-        EditCase{u"00:00:00:00:00:1[1:1]2", u"00:00:00:00:00:1|0:12"}));
+INSTANTIATE_TEST_SUITE_P(Rules, Backspace,
+                         ::testing::Values(EditCase{u"00:11|", u"00:1|"}, EditCase{u"00:|", u"00|"},
+                                           EditCase{u"11:2|2:33:44:55:66", u"11:|02:33:44:55:66"},
+                                           EditCase{u"11:|02:33:44:55:66", u"11|:02:33:44:55:66"},
+                                           EditCase{u"|11:22:33:44:55:66", u"|11:22:33:44:55:66"}, EditCase{u"|", u"|"},
+                                           EditCase{u"[11:22:33:44:55:66]", u"|"},
+                                           EditCase{u"11:[22:33]:44:55:66", u"11:|00:00:44:55:66"},
+                                           EditCase{u"11:2[2]", u"11:2|"}, EditCase{u"[11]:22", u"|00:22"},
+                                           // Longer than the mask: the end still deletes, nothing past the mask
+                                           // is reset.
+                                           EditCase{u"00:00:00:00:00:00:12|", u"00:00:00:00:00:00:1|"},
+                                           EditCase{u"00:00:00:00:00:00:1|2", u"00:00:00:00:00:00:|12"},
+                                           EditCase{u"00:00:00:00:00:1[1:1]2", u"00:00:00:00:00:1|0:12"}));
 
 TEST(Backspace, TwiceFromInsideAGroupStopsOnTheColon) {
   EditState s = st(u"11:22:33:44:55:66");
@@ -143,18 +134,15 @@ TEST_P(Clear, ResetsOrRemovesTheSelection) {
   expectResult(applyClear(before), before, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, Clear,
-    ::testing::Values(
-        EditCase{u"[11:22:33:44:55:66]", u"|"},
-        EditCase{u"11:[22:33]:44:55:66", u"11:[00:00]:44:55:66"},
-        EditCase{u"11:22|:33:44:55:66", u"11:22|:33:44:55:66"},
-        EditCase{u"11:22:33:44:55:66|", u"11:22:33:44:55:66|"},
-        EditCase{u"11:2[2:33]", u"11:2|"},
-        EditCase{u"1[1:2]2:33", u"1[0:0]2:33"},
-        EditCase{u"[11:22]:33", u"[00:00]:33"},
-        EditCase{u"00:00:00:00:00:[11:A]B", u"00:00:00:00:00:[00:A]B"},
-        EditCase{u"00:00:00:00:00:00[:12]", u"00:00:00:00:00:00|"}));
+INSTANTIATE_TEST_SUITE_P(Rules, Clear,
+                         ::testing::Values(EditCase{u"[11:22:33:44:55:66]", u"|"},
+                                           EditCase{u"11:[22:33]:44:55:66", u"11:[00:00]:44:55:66"},
+                                           EditCase{u"11:22|:33:44:55:66", u"11:22|:33:44:55:66"},
+                                           EditCase{u"11:22:33:44:55:66|", u"11:22:33:44:55:66|"},
+                                           EditCase{u"11:2[2:33]", u"11:2|"}, EditCase{u"1[1:2]2:33", u"1[0:0]2:33"},
+                                           EditCase{u"[11:22]:33", u"[00:00]:33"},
+                                           EditCase{u"00:00:00:00:00:[11:A]B", u"00:00:00:00:00:[00:A]B"},
+                                           EditCase{u"00:00:00:00:00:00[:12]", u"00:00:00:00:00:00|"}));
 
 // --- Paste ------------------------------------------------------------------
 
@@ -172,43 +160,39 @@ TEST_P(Paste, FitsTheClipboardToTheMask) {
   expectResult(applyPaste(before, c.clip), before, c.after);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Rules, Paste,
-    ::testing::Values(
-        // Over a selection: the selection stays, at most its positions change.
-        PasteCase{u"[00:00:00:00:00:00]", u"aa-bb-cc-dd-ee-ff", u"[AA:BB:CC:DD:EE:FF]"},
-        PasteCase{u"[00:00:00:00:00:00]", u"00-1a-2b-3c-4d-5e", u"[00:1A:2B:3C:4D:5E]"},
-        PasteCase{u"[11]:22:33:44:55:66", u"zz", u"[00]:22:33:44:55:66"},
-        PasteCase{u"[11]:22:33:44:55:66", u"abcdef", u"[AB]:22:33:44:55:66"},
-        PasteCase{u"[11:22:33]:44:55:66", u"f", u"[F1:22:33]:44:55:66"},
-        PasteCase{u"11[:22]:33", u"x99", u"11[:99]:33"},
-        PasteCase{u"[11:22]", u"", u"[11:22]"},
-        // At a caret: 17 - size positions from the caret, caret after them.
-        PasteCase{u"00:00:00:00:00:00|", u"11", u"00:00:00:00:00:00|"},
-        PasteCase{u"|00:00:00:00:00:00", u"11", u"|00:00:00:00:00:00"},
-        PasteCase{u"00:|", u"11:22", u"00:11:22|"},
-        PasteCase{u"00:|", u"1122", u"00:11:2|"},
-        PasteCase{u"|", u"0a:1b:2c:3d:4e:5f:99", u"0A:1B:2C:3D:4E:5F|"},
-        PasteCase{u"|", u"ab", u"AB|"},
-        PasteCase{u"0|0:11", u"ab", u"0A:|11"},
-        // 17 - size positions are planned, however far the caret is from the end.
-        PasteCase{u"|00:11", u"ffffffffffffffffffff", u"FF:FF:FF:FF:|"},
-        PasteCase{u"00:|", u"", u"00:|"},
-        // Longer than the mask: nothing past it is written.
-        PasteCase{u"00:00:00:00:00:00[:12]", u"99", u"00:00:00:00:00:00[:12]"},
-        PasteCase{u"00:00:00:00:00:[00:12]", u"abcd", u"00:00:00:00:00:[AB:12]"},
-        PasteCase{u"00:00:00:00:00:00:12|", u"99", u"00:00:00:00:00:00:12|"},
-        // A whole address in a usual notation replaces the field, wherever
-        // the caret or the selection is.
-        PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5e", u"[00:1A:2B:3C:4D:5E]"},
-        PasteCase{u"00:00:00:00:00:00|", u"00-1a-2b-3c-4d-5e", u"00:1A:2B:3C:4D:5E|"},
-        PasteCase{u"11:2|2", u"001a.2b3c.4d5e\n", u"00:1A:2B:3C:4D:5E|"},
-        PasteCase{u"11:[22]:33:44:55:66", u"00 1A 2B 3C 4D 5E", u"[00:1A:2B:3C:4D:5E]"},
-        PasteCase{u"|", u"00:1A:2B:3C:4D:5E", u"00:1A:2B:3C:4D:5E|"},
-        // Anything else still goes position by position.
-        PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5", u"[00:A2:3C:D5:00:00]"},
-        PasteCase{u"[00:00:00:00:00:00]", u"00:1a-2b:3c:4d:5e", u"[00:1A:2B:3C:4D:5E]"},
-        PasteCase{u"00:|", u"0a1b2c", u"00:0A:B2:|"}));
+INSTANTIATE_TEST_SUITE_P(Rules, Paste,
+                         ::testing::Values(
+                             // Over a selection: the selection stays, at most its positions change.
+                             PasteCase{u"[00:00:00:00:00:00]", u"aa-bb-cc-dd-ee-ff", u"[AA:BB:CC:DD:EE:FF]"},
+                             PasteCase{u"[00:00:00:00:00:00]", u"00-1a-2b-3c-4d-5e", u"[00:1A:2B:3C:4D:5E]"},
+                             PasteCase{u"[11]:22:33:44:55:66", u"zz", u"[00]:22:33:44:55:66"},
+                             PasteCase{u"[11]:22:33:44:55:66", u"abcdef", u"[AB]:22:33:44:55:66"},
+                             PasteCase{u"[11:22:33]:44:55:66", u"f", u"[F1:22:33]:44:55:66"},
+                             PasteCase{u"11[:22]:33", u"x99", u"11[:99]:33"}, PasteCase{u"[11:22]", u"", u"[11:22]"},
+                             // At a caret: 17 - size positions from the caret, caret after them.
+                             PasteCase{u"00:00:00:00:00:00|", u"11", u"00:00:00:00:00:00|"},
+                             PasteCase{u"|00:00:00:00:00:00", u"11", u"|00:00:00:00:00:00"},
+                             PasteCase{u"00:|", u"11:22", u"00:11:22|"}, PasteCase{u"00:|", u"1122", u"00:11:2|"},
+                             PasteCase{u"|", u"0a:1b:2c:3d:4e:5f:99", u"0A:1B:2C:3D:4E:5F|"},
+                             PasteCase{u"|", u"ab", u"AB|"}, PasteCase{u"0|0:11", u"ab", u"0A:|11"},
+                             // 17 - size positions are planned, however far the caret is from the end.
+                             PasteCase{u"|00:11", u"ffffffffffffffffffff", u"FF:FF:FF:FF:|"},
+                             PasteCase{u"00:|", u"", u"00:|"},
+                             // Longer than the mask: nothing past it is written.
+                             PasteCase{u"00:00:00:00:00:00[:12]", u"99", u"00:00:00:00:00:00[:12]"},
+                             PasteCase{u"00:00:00:00:00:[00:12]", u"abcd", u"00:00:00:00:00:[AB:12]"},
+                             PasteCase{u"00:00:00:00:00:00:12|", u"99", u"00:00:00:00:00:00:12|"},
+                             // A whole address in a usual notation replaces the field, wherever
+                             // the caret or the selection is.
+                             PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5e", u"[00:1A:2B:3C:4D:5E]"},
+                             PasteCase{u"00:00:00:00:00:00|", u"00-1a-2b-3c-4d-5e", u"00:1A:2B:3C:4D:5E|"},
+                             PasteCase{u"11:2|2", u"001a.2b3c.4d5e\n", u"00:1A:2B:3C:4D:5E|"},
+                             PasteCase{u"11:[22]:33:44:55:66", u"00 1A 2B 3C 4D 5E", u"[00:1A:2B:3C:4D:5E]"},
+                             PasteCase{u"|", u"00:1A:2B:3C:4D:5E", u"00:1A:2B:3C:4D:5E|"},
+                             // Anything else still goes position by position.
+                             PasteCase{u"[00:00:00:00:00:00]", u"001a2b3c4d5", u"[00:A2:3C:D5:00:00]"},
+                             PasteCase{u"[00:00:00:00:00:00]", u"00:1a-2b:3c:4d:5e", u"[00:1A:2B:3C:4D:5E]"},
+                             PasteCase{u"00:|", u"0a1b2c", u"00:0A:B2:|"}));
 
 // --- whole addresses pasted -------------------------------------------------
 
@@ -269,32 +253,23 @@ constexpr std::uint8_t A = 0xAA;
 
 INSTANTIATE_TEST_SUITE_P(
     Rules, ParseMac,
-    ::testing::Values(
-        ParseCase{u"0A:1B:2C:3D:4E:5F", {0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}},
-        ParseCase{u"00:00:00:00:00:00", {0, 0, 0, 0, 0, 0}},
-        ParseCase{u"00:11:2", {0x00, 0x11, 0x02, A, A, A}},
-        ParseCase{u"", {A, A, A, A, A, A}},
-        ParseCase{u"ff:fe", {0xFF, 0xFE, A, A, A, A}},
-        ParseCase{u"1:2:3:4:5:6:7:8", {1, 2, 3, 4, 5, 6}},
-        // Separators of any kind are skipped, one at a time.
-        ParseCase{u"01-02.03 04", {1, 2, 3, 4, A, A}},
-        // No digit: the value is 0 and only the separator step moves on.
-        ParseCase{u"::", {0, 0, A, A, A, A}},
-        ParseCase{u"G1", {0, 1, A, A, A, A}},
-        // White space, sign and 0x prefix as wcstol takes them.
-        ParseCase{u" 1:\t2", {1, 2, A, A, A, A}},
-        ParseCase{u"-1:+5", {0xFF, 0x05, A, A, A, A}},
-        ParseCase{u"0x1A:0X2b", {0x1A, 0x2B, A, A, A, A}},
-        ParseCase{u"0xg", {0, 0, A, A, A, A}},
-        ParseCase{u"- 1", {0, 1, A, A, A, A}},
-        // Longer numbers keep their low byte; overflow saturates (32-bit long).
-        ParseCase{u"123:4567", {0x23, 0x67, A, A, A, A}},
-        ParseCase{u"7FFFFFFF", {0xFF, A, A, A, A, A}},
-        ParseCase{u"100000000", {0xFF, A, A, A, A, A}},
-        ParseCase{u"-100000000", {0x00, A, A, A, A, A}},
-        ParseCase{u"-80000000", {0x00, A, A, A, A, A}},
-        ParseCase{u"-7FFFFFFF", {0x01, A, A, A, A, A}},
-        ParseCase{u"123456789ABCDEF0123:01", {0xFF, 0x01, A, A, A, A}}));
+    ::testing::Values(ParseCase{u"0A:1B:2C:3D:4E:5F", {0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}},
+                      ParseCase{u"00:00:00:00:00:00", {0, 0, 0, 0, 0, 0}},
+                      ParseCase{u"00:11:2", {0x00, 0x11, 0x02, A, A, A}}, ParseCase{u"", {A, A, A, A, A, A}},
+                      ParseCase{u"ff:fe", {0xFF, 0xFE, A, A, A, A}}, ParseCase{u"1:2:3:4:5:6:7:8", {1, 2, 3, 4, 5, 6}},
+                      // Separators of any kind are skipped, one at a time.
+                      ParseCase{u"01-02.03 04", {1, 2, 3, 4, A, A}},
+                      // No digit: the value is 0 and only the separator step moves on.
+                      ParseCase{u"::", {0, 0, A, A, A, A}}, ParseCase{u"G1", {0, 1, A, A, A, A}},
+                      // White space, sign and 0x prefix as wcstol takes them.
+                      ParseCase{u" 1:\t2", {1, 2, A, A, A, A}}, ParseCase{u"-1:+5", {0xFF, 0x05, A, A, A, A}},
+                      ParseCase{u"0x1A:0X2b", {0x1A, 0x2B, A, A, A, A}}, ParseCase{u"0xg", {0, 0, A, A, A, A}},
+                      ParseCase{u"- 1", {0, 1, A, A, A, A}},
+                      // Longer numbers keep their low byte; overflow saturates (32-bit long).
+                      ParseCase{u"123:4567", {0x23, 0x67, A, A, A, A}}, ParseCase{u"7FFFFFFF", {0xFF, A, A, A, A, A}},
+                      ParseCase{u"100000000", {0xFF, A, A, A, A, A}}, ParseCase{u"-100000000", {0x00, A, A, A, A, A}},
+                      ParseCase{u"-80000000", {0x00, A, A, A, A, A}}, ParseCase{u"-7FFFFFFF", {0x01, A, A, A, A, A}},
+                      ParseCase{u"123456789ABCDEF0123:01", {0xFF, 0x01, A, A, A, A}}));
 
 // --- whole addresses --------------------------------------------------------
 
@@ -303,11 +278,16 @@ TEST(CompleteAddress, OnlySixFullGroupsInTheMask) {
     std::u16string_view text;
     bool complete;
   } cases[] = {
-      {u"00:1A:2B:3C:4D:5E", true},  {u"FF:FF:FF:FF:FF:FF", true},
-      {u"00:00:00:00:00:00", true},  {u"00:11:2", false},
-      {u"", false},                  {u"00:1a:2B:3C:4D:5E", false},
-      {u"00-1A-2B-3C-4D-5E", false}, {u"00:1A:2B:3C:4D:5E:", false},
-      {u"00:1A:2B:3C:4D:5G", false}, {u"00:1A:2B:3C:4D:5 ", false},
+      {u"00:1A:2B:3C:4D:5E", true},
+      {u"FF:FF:FF:FF:FF:FF", true},
+      {u"00:00:00:00:00:00", true},
+      {u"00:11:2", false},
+      {u"", false},
+      {u"00:1a:2B:3C:4D:5E", false},
+      {u"00-1A-2B-3C-4D-5E", false},
+      {u"00:1A:2B:3C:4D:5E:", false},
+      {u"00:1A:2B:3C:4D:5G", false},
+      {u"00:1A:2B:3C:4D:5 ", false},
   };
   for (const auto& c : cases) {
     EXPECT_EQ(isCompleteMacAddress(c.text), c.complete) << show(st(c.text));
@@ -336,11 +316,10 @@ void checkAfter(const EditState& before, const EditResult& r, const std::string&
 
 TEST(Invariant, EveryRuleKeepsAMaskPrefix) {
   const std::u16string_view fulls[] = {u"0A:1B:2C:3D:4E:5F", u"FF:00:FF:00:FF:00"};
-  const char16_t typed[] = {u'0', u'9', u'a', u'F', u'G', u'g', u':', u'-', u' ',
-                            u'\b', u'\u00E0', u'\uFF21', u'\0', u'#'};
-  const std::u16string_view clips[] = {u"",        u"1",   u"zz",
-                                       u"aa-bb",   u":::", u"11:22:33:44:55:66:77",
-                                       u"1122334455667788990011aabb", u"aabbccddeeff"};
+  const char16_t typed[] = {u'0', u'9', u'a',  u'F',      u'G',      u'g',  u':',
+                            u'-', u' ', u'\b', u'\u00E0', u'\uFF21', u'\0', u'#'};
+  const std::u16string_view clips[] = {
+      u"", u"1", u"zz", u"aa-bb", u":::", u"11:22:33:44:55:66:77", u"1122334455667788990011aabb", u"aabbccddeeff"};
   int checked = 0;
   for (auto full : fulls) {
     for (std::size_t len = 0; len <= full.size(); ++len) {
@@ -395,8 +374,8 @@ TEST(Invariant, TextLongerThanTheMaskIsHandledSafely) {
 
 TEST(Invariant, OutOfRangeSelectionFromACallerIsClamped) {
   const EditState wild{u"00:11", 9, 40};
-  for (const EditResult& r : {applyTypedChar(wild, u'1'), applyBackspace(wild), applyClear(wild),
-                              applyPaste(wild, u"1234")}) {
+  for (const EditResult& r :
+       {applyTypedChar(wild, u'1'), applyBackspace(wild), applyClear(wild), applyPaste(wild, u"1234")}) {
     if (!r.changed) continue;  // the caller's own state, left alone
     EXPECT_LE(r.state.start, r.state.end);
     EXPECT_LE(r.state.end, r.state.text.size());

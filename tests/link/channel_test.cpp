@@ -1,8 +1,9 @@
+#include "link/channel.h"
+
 #include <gtest/gtest.h>
 
 #include <array>
 
-#include "link/channel.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/virtual_pacer.h"
@@ -55,8 +56,7 @@ INSTANTIATE_TEST_SUITE_P(Channel, SendCommandPacket,
                          ::testing::Values(PacketCase{zor::CMD_SHOW_VERSION, 0, "send F1 00"},
                                            PacketCase{zor::CMD_RESET_SERIAL, 0xFF, "send 31 FF"},
                                            PacketCase{zor::CMD_TEST_POWER_ON, 100, "send 91 64"},
-                                           PacketCase{0x1BE, 0x1234, "send BE 34"},
-                                           PacketCase{-1, -2, "send FF FE"}));
+                                           PacketCase{0x1BE, 0x1234, "send BE 34"}, PacketCase{-1, -2, "send FF FE"}));
 
 struct TextCase {
   const char* name;
@@ -77,22 +77,30 @@ TEST_P(SendTextSequence, SendsEachCodeUnitsLowByteThenEndThenCommand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Channel, SendTextSequence,
-    ::testing::Values(
-        TextCase{"Lens163", zor::CMD_SET_LENS, u"163",
-                 {"send 42 31", "wait 100", "send 42 36", "wait 100", "send 42 33", "wait 100",
-                  "send 42 00", "wait 100", "send 45 00"}},
-        TextCase{"Empty", zor::CMD_SET_MAX_CURRENT, u"",
-                 {"send 42 00", "wait 100", "send 44 00"}},
-        TextCase{"HighByteDropped", zor::CMD_SET_MODEL_NAME, u"\u0141\u00E9",
-                 {"send 42 41", "wait 100", "send 42 E9", "wait 100", "send 42 00", "wait 100",
-                  "send 4D 00"}},
-        TextCase{"NoTrimming", zor::CMD_SET_SERIAL_NUMBER, u" 7\t",
-                 {"send 42 20", "wait 100", "send 42 37", "wait 100", "send 42 09", "wait 100",
-                  "send 42 00", "wait 100", "send 41 00"}},
-        // An embedded NUL goes out as is, and reads as an early end of text.
-        TextCase{"EmbeddedNul", zor::CMD_SET_WORK_TIME, std::u16string(u"1\0" u"2", 3),
-                 {"send 42 31", "wait 100", "send 42 00", "wait 100", "send 42 32", "wait 100",
-                  "send 42 00", "wait 100", "send CE 00"}}),
+    ::testing::Values(TextCase{"Lens163",
+                               zor::CMD_SET_LENS,
+                               u"163",
+                               {"send 42 31", "wait 100", "send 42 36", "wait 100", "send 42 33", "wait 100",
+                                "send 42 00", "wait 100", "send 45 00"}},
+                      TextCase{"Empty", zor::CMD_SET_MAX_CURRENT, u"", {"send 42 00", "wait 100", "send 44 00"}},
+                      TextCase{
+                          "HighByteDropped",
+                          zor::CMD_SET_MODEL_NAME,
+                          u"\u0141\u00E9",
+                          {"send 42 41", "wait 100", "send 42 E9", "wait 100", "send 42 00", "wait 100", "send 4D 00"}},
+                      TextCase{"NoTrimming",
+                               zor::CMD_SET_SERIAL_NUMBER,
+                               u" 7\t",
+                               {"send 42 20", "wait 100", "send 42 37", "wait 100", "send 42 09", "wait 100",
+                                "send 42 00", "wait 100", "send 41 00"}},
+                      // An embedded NUL goes out as is, and reads as an early end of text.
+                      TextCase{"EmbeddedNul",
+                               zor::CMD_SET_WORK_TIME,
+                               std::u16string(u"1\0"
+                                              u"2",
+                                              3),
+                               {"send 42 31", "wait 100", "send 42 00", "wait 100", "send 42 32", "wait 100",
+                                "send 42 00", "wait 100", "send CE 00"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The connection check ----------------------------------------------------
@@ -113,8 +121,8 @@ TEST_F(ChannelTest, UnconnectedTextOfMacAddressLengthShowsOneBoxAndSendsNothing)
 
 TEST_F(ChannelTest, UnconnectedAndTheSystemAnswersRefreshesBeforeThePacket) {
   channel.SendText(zor::CMD_SET_LENS, u"60");
-  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "refresh", "send 42 36", "wait 100",
-                           "send 42 30", "wait 100", "send 42 00", "wait 100", "send 45 00"}));
+  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "refresh", "send 42 36", "wait 100", "send 42 30", "wait 100",
+                           "send 42 00", "wait 100", "send 45 00"}));
   EXPECT_TRUE(channel.isConnected());
 }
 
@@ -123,8 +131,8 @@ TEST_F(ChannelTest, AFailedAttemptEndsOnlyThatOperation) {
   EXPECT_THROW(channel.SendCommand(zor::CMD_AIMING_ON, 0), zor::ChannelStopped);
   channel.SendCommand(zor::CMD_AIMING_ON, 0);
   channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
-  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0", kNotConnectedBox, "find -> 1", "refresh",
-                           "send 90 00", "send F1 00"}));
+  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0", kNotConnectedBox, "find -> 1", "refresh", "send 90 00",
+                           "send F1 00"}));
 }
 
 TEST_F(ChannelTest, QueryStatusMakesNoConnectionCheck) {

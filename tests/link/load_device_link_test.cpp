@@ -1,9 +1,10 @@
+#include "link/load_device_link.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 #include <set>
 
-#include "link/load_device_link.h"
 #include "tests/support/transcript.h"
 
 namespace zortest {
@@ -25,14 +26,13 @@ class DeviceLinkSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(DeviceLinkSearch, ListsAbsoluteCandidatesInLoaderOrder) {
   const auto& c = GetParam();
-  EXPECT_EQ(zor::DeviceLinkCandidates("libZorComm.so", c.ldLibraryPath, c.executableDir, c.binToLib,
-                                      c.multiarch),
+  EXPECT_EQ(zor::DeviceLinkCandidates("libZorComm.so", c.ldLibraryPath, c.executableDir, c.binToLib, c.multiarch),
             c.expected);
 }
 
-const std::vector<std::string> kSystem{
-    "/usr/local/lib/libZorComm.so", "/usr/lib/x86_64-linux-gnu/libZorComm.so",
-    "/lib/x86_64-linux-gnu/libZorComm.so", "/usr/lib/libZorComm.so", "/lib/libZorComm.so"};
+const std::vector<std::string> kSystem{"/usr/local/lib/libZorComm.so", "/usr/lib/x86_64-linux-gnu/libZorComm.so",
+                                       "/lib/x86_64-linux-gnu/libZorComm.so", "/usr/lib/libZorComm.so",
+                                       "/lib/libZorComm.so"};
 
 std::vector<std::string> Then(std::vector<std::string> first, const std::vector<std::string>& rest) {
   first.insert(first.end(), rest.begin(), rest.end());
@@ -46,32 +46,36 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SearchCase{"NoEnvironment", std::nullopt, "/opt/zor/bin", "../lib", kArch,
                    Then({"/opt/zor/bin/libZorComm.so", "/opt/zor/lib/libZorComm.so"}, kSystem)},
-        SearchCase{"EnvironmentFirstInItsOrder", "/b:/a", "/opt/zor/bin", "../lib", kArch,
-                   Then({"/b/libZorComm.so", "/a/libZorComm.so", "/opt/zor/bin/libZorComm.so",
-                         "/opt/zor/lib/libZorComm.so"},
-                        kSystem)},
-        SearchCase{"EmptyAndRelativeEntriesMeanTheCurrentDirectorySoAreSkipped",
-                   ":/a::lib:./x:../y:$ORIGIN/lib:/b:", "/opt/zor/bin", "../lib", kArch,
-                   Then({"/a/libZorComm.so", "/b/libZorComm.so", "/opt/zor/bin/libZorComm.so",
-                         "/opt/zor/lib/libZorComm.so"},
-                        kSystem)},
+        SearchCase{
+            "EnvironmentFirstInItsOrder", "/b:/a", "/opt/zor/bin", "../lib", kArch,
+            Then({"/b/libZorComm.so", "/a/libZorComm.so", "/opt/zor/bin/libZorComm.so", "/opt/zor/lib/libZorComm.so"},
+                 kSystem)},
+        SearchCase{
+            "EmptyAndRelativeEntriesMeanTheCurrentDirectorySoAreSkipped",
+            ":/a::lib:./x:../y:$ORIGIN/lib:/b:", "/opt/zor/bin", "../lib", kArch,
+            Then({"/a/libZorComm.so", "/b/libZorComm.so", "/opt/zor/bin/libZorComm.so", "/opt/zor/lib/libZorComm.so"},
+                 kSystem)},
         SearchCase{"SemicolonsSeparateToo", "/a;/b", "", "../lib", kArch,
                    Then({"/a/libZorComm.so", "/b/libZorComm.so"}, kSystem)},
-        SearchCase{"EmptyVariable", "", "/opt/zor/bin", "", kArch,
-                   Then({"/opt/zor/bin/libZorComm.so"}, kSystem)},
+        SearchCase{"EmptyVariable", "", "/opt/zor/bin", "", kArch, Then({"/opt/zor/bin/libZorComm.so"}, kSystem)},
         SearchCase{"FoldersAreNormalised", "/a/./b/../c/", "/opt/zor/bin/", "../lib/", kArch,
-                   Then({"/a/c/libZorComm.so", "/opt/zor/bin/libZorComm.so", "/opt/zor/lib/libZorComm.so"},
-                        kSystem)},
+                   Then({"/a/c/libZorComm.so", "/opt/zor/bin/libZorComm.so", "/opt/zor/lib/libZorComm.so"}, kSystem)},
         SearchCase{"AbsoluteLibraryFolder", std::nullopt, "/opt/zor/bin", "/opt/zor/lib64", kArch,
                    Then({"/opt/zor/bin/libZorComm.so", "/opt/zor/lib64/libZorComm.so"}, kSystem)},
         SearchCase{"UnknownOrRelativeExecutableFolder", "/a", "bin", "../lib", kArch,
                    Then({"/a/libZorComm.so"}, kSystem)},
-        SearchCase{"InstalledUnderUsrAppearsOnceInTheEarliestPlace", "/usr/lib", "/usr/bin",
-                   "../lib/x86_64-linux-gnu", kArch,
-                   {"/usr/lib/libZorComm.so", "/usr/bin/libZorComm.so",
-                    "/usr/lib/x86_64-linux-gnu/libZorComm.so", "/usr/local/lib/libZorComm.so",
-                    "/lib/x86_64-linux-gnu/libZorComm.so", "/lib/libZorComm.so"}},
-        SearchCase{"UnknownMultiarch", std::nullopt, "", "../lib", "",
+        SearchCase{"InstalledUnderUsrAppearsOnceInTheEarliestPlace",
+                   "/usr/lib",
+                   "/usr/bin",
+                   "../lib/x86_64-linux-gnu",
+                   kArch,
+                   {"/usr/lib/libZorComm.so", "/usr/bin/libZorComm.so", "/usr/lib/x86_64-linux-gnu/libZorComm.so",
+                    "/usr/local/lib/libZorComm.so", "/lib/x86_64-linux-gnu/libZorComm.so", "/lib/libZorComm.so"}},
+        SearchCase{"UnknownMultiarch",
+                   std::nullopt,
+                   "",
+                   "../lib",
+                   "",
                    {"/usr/local/lib/libZorComm.so", "/usr/lib/libZorComm.so", "/lib/libZorComm.so"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
@@ -132,8 +136,8 @@ TEST(LoadDeviceLink, LooksUpTheFiveNamesInOrderIntoTheirOwnSlots) {
   FakeLoader loader(t, true, kAllExports);
   zor::DeviceLink link;
   EXPECT_TRUE(zor::LoadDeviceLink(link, loader));
-  EXPECT_EQ(t, (Transcript{"open libZorComm.so", "symbol dwSendCommand", "symbol dwGetStatus",
-                           "symbol dwSendData", "symbol ZORFindSystems", "symbol ZORSystemCheckStatus"}));
+  EXPECT_EQ(t, (Transcript{"open libZorComm.so", "symbol dwSendCommand", "symbol dwGetStatus", "symbol dwSendData",
+                           "symbol ZORFindSystems", "symbol ZORSystemCheckStatus"}));
   EXPECT_EQ(link.m_hDeviceLink, loader.handle());
   EXPECT_EQ(Slots(link, loader), (std::vector<std::string>{"dwSendCommand", "dwGetStatus", "dwSendData",
                                                            "ZORFindSystems", "ZORSystemCheckStatus"}));

@@ -1,9 +1,10 @@
+#include "link/system_info.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <set>
 
-#include "link/system_info.h"
 #include "tests/link/link_test_util.h"
 
 namespace zortest {
@@ -41,20 +42,23 @@ INSTANTIATE_TEST_SUITE_P(
                   Block().serial(12345).version("V2.05").date("07/19/10").model("NK-100A").lens(163),
                   {12345, u"V2.05", u"07/19/10", u"NK-100A", u"V2.05", 163}},
         ParseCase{"SerialAllOnesIsMinusOne", Block().serial(0xFFFFFFFF), {-1, u"", u"", u"", u"", 0}},
-        ParseCase{"LittleEndianNumbers", Block().serial(0x01020304).lens(0x01A4),
-                  {0x01020304, u"", u"", u"", u"", 420}},
+        ParseCase{
+            "LittleEndianNumbers", Block().serial(0x01020304).lens(0x01A4), {0x01020304, u"", u"", u"", u"", 420}},
         // Bytes 4-8 are not part of any field.
         ParseCase{"UnusedBytesIgnored", Block().put(4, "ABCDE"), {0, u"", u"", u"", u"", 0}},
-        ParseCase{"NineVersionBytesThenADateByte", Block().version("123456789").date("2"),
+        ParseCase{"NineVersionBytesThenADateByte",
+                  Block().version("123456789").date("2"),
                   {0, u"123456789", u"2", u"", u"1234567892", 0}},
-        ParseCase{"FullDateStopsBeforeTheModel", Block().date("07/19/10").model("NZ-5"),
+        ParseCase{"FullDateStopsBeforeTheModel",
+                  Block().date("07/19/10").model("NZ-5"),
                   {0, u"", u"07/19/10", u"NZ-5", u"", 0}},
-        ParseCase{"NForFamilyTextRunsFromByte9", Block().version("N-20 V1").date("2010").model("N-20"),
+        ParseCase{"NForFamilyTextRunsFromByte9",
+                  Block().version("N-20 V1").date("2010").model("N-20"),
                   {0, u"N-20 V1", u"2010", u"N-20", u"N-20 V1", 0}},
-        ParseCase{"Latin1", Block().model("\xC9\xFF-1").date("\xB0"),
-                  {0, u"", u"\u00B0", u"\u00C9\u00FF-1", u"", 0}},
+        ParseCase{"Latin1", Block().model("\xC9\xFF-1").date("\xB0"), {0, u"", u"\u00B0", u"\u00C9\u00FF-1", u"", 0}},
         // A model name that fills its 10 bytes keeps to them: the lens is not text.
-        ParseCase{"FullModelStopsBeforeTheLens", Block().model("ABCDEFGHIJ").lens(0x4241),
+        ParseCase{"FullModelStopsBeforeTheLens",
+                  Block().model("ABCDEFGHIJ").lens(0x4241),
                   {0, u"", u"", u"ABCDEFGHIJ", u"", 0x4241}},
         ParseCase{"FromVersionEndsAtByte37",
                   Block().version("VVVVVVVVV").date("DDDDDDDD").model("MMMMMMMMMM").lens(0x4C4C),
@@ -82,26 +86,17 @@ struct FamilyCase {
 
 class FamilyDecision : public ::testing::TestWithParam<FamilyCase> {};
 
-TEST_P(FamilyDecision, ComesFromTheModelPrefix) {
-  EXPECT_EQ(zor::DecideFamily(GetParam().model), GetParam().family);
-}
+TEST_P(FamilyDecision, ComesFromTheModelPrefix) { EXPECT_EQ(zor::DecideFamily(GetParam().model), GetParam().family); }
 
 INSTANTIATE_TEST_SUITE_P(SystemInfo, FamilyDecision,
-                         ::testing::Values(FamilyCase{u"NK-100A", Family::NK},
-                                           FamilyCase{u"nk-100a", Family::NK},
-                                           FamilyCase{u"nK-", Family::NK},
-                                           FamilyCase{u"N-20", Family::N},
-                                           FamilyCase{u"n-20", Family::N},
-                                           FamilyCase{u"N-", Family::N},
-                                           FamilyCase{u"NX-20", Family::NZ},
-                                           FamilyCase{u"NZ-300", Family::NZ},
+                         ::testing::Values(FamilyCase{u"NK-100A", Family::NK}, FamilyCase{u"nk-100a", Family::NK},
+                                           FamilyCase{u"nK-", Family::NK}, FamilyCase{u"N-20", Family::N},
+                                           FamilyCase{u"n-20", Family::N}, FamilyCase{u"N-", Family::N},
+                                           FamilyCase{u"NX-20", Family::NZ}, FamilyCase{u"NZ-300", Family::NZ},
                                            FamilyCase{u"NK", Family::NZ},  // shorter than "NK-"
-                                           FamilyCase{u"N", Family::NZ},
-                                           FamilyCase{u"", Family::NZ},
-                                           FamilyCase{u" NK-1", Family::NZ},
-                                           FamilyCase{u"\u00D1K-1", Family::NZ},
-                                           FamilyCase{u"\u00F1-1", Family::NZ},
-                                           FamilyCase{u"NK_1", Family::NZ}));
+                                           FamilyCase{u"N", Family::NZ}, FamilyCase{u"", Family::NZ},
+                                           FamilyCase{u" NK-1", Family::NZ}, FamilyCase{u"\u00D1K-1", Family::NZ},
+                                           FamilyCase{u"\u00F1-1", Family::NZ}, FamilyCase{u"NK_1", Family::NZ}));
 
 // --- Texts -------------------------------------------------------------------
 

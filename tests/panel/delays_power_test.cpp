@@ -43,7 +43,10 @@ TEST(DelaysPower, HiddenRcJumpDelaySendsItsText) {
 TEST(DelaysPower, JumpDelaySetDoesNothingAtAll) {
   for (bool connected : {true, false}) {
     PanelHarness h;
-    if (connected) Start(h, kN); else StartUnconnected(h);
+    if (connected)
+      Start(h, kN);
+    else
+      StartUnconnected(h);
     h.type(IDC_JUMP_DELAY, "123");
     h.type(IDC_MOVE_X, "9");
     h.invoke(IDC_JUMP_DELAY_SET);
@@ -130,19 +133,18 @@ TEST_P(TestPowerOn, SendsTheNumberInThePulseFieldOrRefusesIt) {
   EXPECT_EQ(h.text(IDC_PULSE), c.typed);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    DelaysPower, TestPowerOn,
-    ::testing::Values(PulseCase{"Hundred", "100", Transcript{"send 91 64"}},
-                      PulseCase{"Zero", "0", Transcript{"send 91 00"}},
-                      PulseCase{"One", "1", Transcript{"send 91 01"}},
-                      PulseCase{"FiftyFive", "55", Transcript{"send 91 37"}},
-                      PulseCase{"JustAbove", "101", Transcript{kPulseRangeBox}},
-                      PulseCase{"LowByteWouldBeZero", "256", Transcript{kPulseRangeBox}},
-                      PulseCase{"Negative", "-1", Transcript{kPulseRangeBox}},
-                      PulseCase{"Fraction", "5.5", Transcript{kPulseRangeBox}},
-                      PulseCase{"Letters", "abc", Transcript{kPulseRangeBox}},
-                      PulseCase{"Empty", "", Transcript{kPulseRangeBox}}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(DelaysPower, TestPowerOn,
+                         ::testing::Values(PulseCase{"Hundred", "100", Transcript{"send 91 64"}},
+                                           PulseCase{"Zero", "0", Transcript{"send 91 00"}},
+                                           PulseCase{"One", "1", Transcript{"send 91 01"}},
+                                           PulseCase{"FiftyFive", "55", Transcript{"send 91 37"}},
+                                           PulseCase{"JustAbove", "101", Transcript{kPulseRangeBox}},
+                                           PulseCase{"LowByteWouldBeZero", "256", Transcript{kPulseRangeBox}},
+                                           PulseCase{"Negative", "-1", Transcript{kPulseRangeBox}},
+                                           PulseCase{"Fraction", "5.5", Transcript{kPulseRangeBox}},
+                                           PulseCase{"Letters", "abc", Transcript{kPulseRangeBox}},
+                                           PulseCase{"Empty", "", Transcript{kPulseRangeBox}}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(DelaysPower, ABadPulseIsRefusedBeforeAnyConnectionAttempt) {
   PanelHarness h;
@@ -237,8 +239,8 @@ TEST(DelaysPower, AimingStaysWhenTheLibraryRefusesThePacket) {
   EXPECT_NE(h.transcript.events()[1].find("The aiming diode may still be on."), std::string::npos);
   h.transcript.clear();
   h.press(IDC_AIMING);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN),
-                                      "send 9A 00"}));
+  EXPECT_EQ(h.transcript,
+            (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN), "send 9A 00"}));
   EXPECT_EQ(h.panel().m_bAiming, -1);
 }
 
@@ -253,8 +255,8 @@ TEST(DelaysPower, AimingStaysWhenNoSystemCouldBeReached) {
   h.link.setFindResults({1});
   h.press(IDC_GET_INFO);
   h.invoke(IDC_AIMING);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0", "find -> 1", "query 142/38 -> 0",
-                                      IdentityBox(kN), "send 9A 00"}));
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0", "find -> 1", "query 142/38 -> 0", IdentityBox(kN),
+                                      "send 9A 00"}));
   EXPECT_EQ(h.panel().m_bAiming, -1);
 }
 
@@ -265,8 +267,8 @@ TEST(DelaysPower, AimingTogglesWhenTheConnectionIsMadeOnTheWay) {
   h.start();
   h.invoke(IDC_AIMING);
   h.invoke(IDC_AIMING);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN),
-                                      "send 9A 00", "send 90 00"}));
+  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN), "send 9A 00",
+                                      "send 90 00"}));
 }
 
 }  // namespace

@@ -1,10 +1,11 @@
 // The panel's side of the family table: each control's feature, checked
 // against the panel as its template starts it.
+#include "resources/family_layout.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "resources/family_layout.h"
 #include "resources/templates.h"
 
 namespace zortest {

@@ -1,12 +1,13 @@
 // What the panel does with the identity read when a system is found: the
 // family layout, the picture, the identity fields and the message.
+#include "panel/identity.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 #include <map>
 #include <set>
 
-#include "panel/identity.h"
 #include "resources/family_layout.h"
 #include "service/maintenance.h"
 #include "tests/link/link_test_util.h"
@@ -126,8 +127,8 @@ TEST_F(RefreshTest, NkFamily) {
   refreshWith(Block().serial(12345).version("V2.05").date("07/19/10").model("NK-100A").lens(163));
   EXPECT_EQ(t, Concat({{"find -> 1", "query 142/38 -> 0"},
                        kNkLayout,
-                       {"picture 131", "lens index 2", "text 1064 12345", "text 1072 NK-100A",
-                        "text 1082 163", "rewrite bound fields",
+                       {"picture 131", "lens index 2", "text 1064 12345", "text 1072 NK-100A", "text 1082 163",
+                        "rewrite bound fields",
                         "box [] Connected to marking system\\nSYSTEM NAME : NK-100A\\nVERSION NUMBER: "
                         "V2.05\\nRELEASE DATE: 07/19/10\\nSERIAL NUMBER: 12345\\nLENS: 163 mm"}}));
 }
@@ -136,20 +137,20 @@ TEST_F(RefreshTest, NFamilyShowsTheTextFromByte9InTheModelField) {
   refreshWith(Block().serial(0xFFFFFFFF).version("N20 V3.1").date("2010").model("N-20").lens(420));
   EXPECT_EQ(t, Concat({{"find -> 1", "query 142/38 -> 0"},
                        kNLayout,
-                       {"picture 132", "lens index 5", "text 1064 -1", "text 1072 N20 V3.1",
-                        "text 1082 420", "rewrite bound fields",
+                       {"picture 132", "lens index 5", "text 1064 -1", "text 1072 N20 V3.1", "text 1082 420",
+                        "rewrite bound fields",
                         "box [] Connected to marking system\\nSYSTEM NAME : N-20\\nVERSION NUMBER: "
                         "N20 V3.1\\nRELEASE DATE: 2010\\nSERIAL NUMBER: -1\\nLENS: 420 mm"}}));
 }
 
 TEST_F(RefreshTest, AllZeroBlockThatWasReadGivesTheNzLayout) {
   refreshWith(Block());
-  EXPECT_EQ(t, Concat({{"find -> 1", "query 142/38 -> 0"},
-                       kNzLayout,
-                       {"picture 130", "lens index 0", "text 1064 0", "text 1072 ", "text 1082 0",
-                        "rewrite bound fields",
-                        "box [] Connected to marking system\\nSYSTEM NAME : \\nVERSION NUMBER: "
-                        "\\nRELEASE DATE: \\nSERIAL NUMBER: 0\\nLENS: 0 mm"}}));
+  EXPECT_EQ(t,
+            Concat({{"find -> 1", "query 142/38 -> 0"},
+                    kNzLayout,
+                    {"picture 130", "lens index 0", "text 1064 0", "text 1072 ", "text 1082 0", "rewrite bound fields",
+                     "box [] Connected to marking system\\nSYSTEM NAME : \\nVERSION NUMBER: "
+                     "\\nRELEASE DATE: \\nSERIAL NUMBER: 0\\nLENS: 0 mm"}}));
 }
 
 TEST_F(RefreshTest, UnknownLensGoesToTheFirstPresetButIsShownAsRead) {
@@ -228,8 +229,8 @@ TEST_P(RefreshSequence, UnchangedRowsKeepTheEarlierFamilysState) {
   for (int id : GetParam().untouched) EXPECT_FALSE(panel.enabled.contains(id)) << id;
 }
 
-const std::vector<int> kNzOnly{1003, 1004, 4, 3, 1068, 1069, 1070, 1071, 1061, 1073, 1081,
-                               1084, 1060, 1062, 1066, 1067, 1065};
+const std::vector<int> kNzOnly{1003, 1004, 4,    3,    1068, 1069, 1070, 1071, 1061,
+                               1073, 1081, 1084, 1060, 1062, 1066, 1067, 1065};
 
 std::vector<std::pair<int, bool>> All(const std::vector<int>& ids, bool on) {
   std::vector<std::pair<int, bool>> states;
@@ -239,16 +240,15 @@ std::vector<std::pair<int, bool>> All(const std::vector<int>& ids, bool on) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refresh, RefreshSequence,
-    ::testing::Values(
-        SequenceCase{"NkThenNzKeepsGetCurrEnabled", {"NK-1", "NZ-1"}, {{1038, true}}, {}},
-        SequenceCase{"NThenNzKeepsGetCurrDisabled", {"N-1", "NZ-1"}, {{1038, false}}, {}},
-        SequenceCase{"NzThenNkKeepsWhatNkDoesNotTouch", {"NZ-1", "NK-1"}, All(kNzOnly, true), {}},
-        SequenceCase{"NThenNkKeepsTheNDisables",
-                     {"N-1", "NK-1"},
-                     {{1065, false}, {1066, false}, {1062, false}, {1003, true}, {1036, true}},
-                     {1073}},
-        SequenceCase{"NzAloneLeavesGetCurrAlone", {"NZ-1"}, {{1073, true}}, {1038}},
-        SequenceCase{"NkAloneLeavesTheNzControlsAlone", {"NK-1"}, {}, kNzOnly}),
+    ::testing::Values(SequenceCase{"NkThenNzKeepsGetCurrEnabled", {"NK-1", "NZ-1"}, {{1038, true}}, {}},
+                      SequenceCase{"NThenNzKeepsGetCurrDisabled", {"N-1", "NZ-1"}, {{1038, false}}, {}},
+                      SequenceCase{"NzThenNkKeepsWhatNkDoesNotTouch", {"NZ-1", "NK-1"}, All(kNzOnly, true), {}},
+                      SequenceCase{"NThenNkKeepsTheNDisables",
+                                   {"N-1", "NK-1"},
+                                   {{1065, false}, {1066, false}, {1062, false}, {1003, true}, {1036, true}},
+                                   {1073}},
+                      SequenceCase{"NzAloneLeavesGetCurrAlone", {"NZ-1"}, {{1073, true}}, {1038}},
+                      SequenceCase{"NkAloneLeavesTheNzControlsAlone", {"NK-1"}, {}, kNzOnly}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The layout table --------------------------------------------------------
@@ -262,16 +262,15 @@ TEST(FamilyLayout, LeavesAloneWhatNoFamilyMayTouch) {
   // Hidden or template-disabled controls, and those outside the family's reach:
   // the unused aiming fields, delays, test power, Move, Get Info, AIMING, Mrkr Time,
   // the working-time edit, the picture, OK and Cancel.
-  const std::vector<int> untouchable{1013, 1014, 1015, 1016, 6,    5,    1037, 1076, 1077,
-                                     1005, 1006, 1007, 1008, 1009, 1010, 1075, 1034, 1090,
-                                     1091, 1022, 1023, 1074, 1083, 1085, 1097, 1012, 1011,
-                                     1035, 1082, 1064, 1072, 1,    2};
+  const std::vector<int> untouchable{1013, 1014, 1015, 1016, 6,    5,    1037, 1076, 1077, 1005, 1006,
+                                     1007, 1008, 1009, 1010, 1075, 1034, 1090, 1091, 1022, 1023, 1074,
+                                     1083, 1085, 1097, 1012, 1011, 1035, 1082, 1064, 1072, 1,    2};
   for (const auto& row : res::FamilyLayout())
     EXPECT_EQ(std::count(untouchable.begin(), untouchable.end(), row.id), 0) << row.id;
 }
 
 TEST(FamilyLayout, LensIndexIsThePresetPosition) {
-  const std::vector<std::pair<unsigned, int>> cases{{60, 0},  {75, 0},  {100, 1}, {163, 2},   {254, 3},
+  const std::vector<std::pair<unsigned, int>> cases{{60, 0},  {75, 0},  {100, 1}, {163, 2}, {254, 3},
                                                     {300, 4}, {420, 5}, {0, 0},   {421, 0}, {65535, 0}};
   for (const auto& [lens, index] : cases) EXPECT_EQ(res::LensIndex(lens), index) << "lens " << lens;
 }

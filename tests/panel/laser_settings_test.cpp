@@ -31,8 +31,8 @@ TEST(LaserSettings, MaxCurrentSendsEachCharacterThenTheCommand) {
   Start(h, kNK);
   h.type(IDC_MAX_CURRENT, "1.5");
   h.press(IDC_SET_MAX);
-  EXPECT_EQ(h.transcript, (Transcript{"send 42 31", "wait 100", "send 42 2E", "wait 100", "send 42 35",
-                                      "wait 100", "send 42 00", "wait 100", "send 44 00"}));
+  EXPECT_EQ(h.transcript, (Transcript{"send 42 31", "wait 100", "send 42 2E", "wait 100", "send 42 35", "wait 100",
+                                      "send 42 00", "wait 100", "send 44 00"}));
 }
 
 TEST(LaserSettings, EmptyMinCurrentSendsOnlyTheEndOfTextAndTheCommand) {
@@ -74,8 +74,7 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TextSetCase{"Min", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, "12", zor::CMD_SET_MIN_CURRENT, "12"},
         TextSetCase{"MinBlanksKept", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, " 3 ", zor::CMD_SET_MIN_CURRENT, " 3 "},
-        TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25", zor::CMD_SET_20_PERCENT_CURRENT,
-                    "12.25"},
+        TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25", zor::CMD_SET_20_PERCENT_CURRENT, "12.25"},
         TextSetCase{"MaxNotANumber", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, "abc", zor::CMD_SET_MAX_CURRENT, "abc"},
         // Latin-1 goes out byte for byte.
         TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, QString(QChar(0x00B5)), zor::CMD_SET_MAX_CURRENT,
@@ -90,7 +89,8 @@ TEST(LaserSettings, ACharacterBeyondLatin1IsRefusedWithNothingSent) {
   Start(h, kNK);
   h.panel().SetDlgItemText(IDC_MAX_CURRENT, QStringLiteral("1\u01005"));
   h.press(IDC_SET_MAX);
-  EXPECT_EQ(h.transcript, (Transcript{"box " + kTitle + " The Max Current holds the character \u201C\u0100\u201D (U+0100), "
+  EXPECT_EQ(h.transcript, (Transcript{"box " + kTitle +
+                                      " The Max Current holds the character \u201C\u0100\u201D (U+0100), "
                                       "which the controller cannot take: it takes Latin-1 characters only. "
                                       "Nothing was sent."}));
 }
@@ -100,8 +100,8 @@ TEST(LaserSettings, LensChosenFromTheListSendsItsText) {
   Start(h, kNZ);
   h.choose(IDC_LENS, 4);
   h.press(IDC_LENS_SET);
-  EXPECT_EQ(h.transcript, (Transcript{"send 42 33", "wait 100", "send 42 30", "wait 100", "send 42 30",
-                                      "wait 100", "send 42 00", "wait 100", "send 45 00"}));
+  EXPECT_EQ(h.transcript, (Transcript{"send 42 33", "wait 100", "send 42 30", "wait 100", "send 42 30", "wait 100",
+                                      "send 42 00", "wait 100", "send 45 00"}));
 }
 
 TEST(LaserSettings, LensTypedOverAChosenEntrySendsTheTypedText) {
@@ -163,13 +163,12 @@ TEST_P(LaserSinglePackets, UnconnectedStopAfterTheFailedConnection) {
   EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(LaserSettings, LaserSinglePackets,
-                         ::testing::Values(SinglePacketCase{"InitPowerBoard", IDC_INIT_POWER_BOARD, false,
-                                                            Transcript{"send F3 00"}},
-                                           // The value byte is 0xFF, and a pause follows.
-                                           SinglePacketCase{"ResetSerial", IDC_RESET_SERIAL, true,
-                                                            Transcript{"send 31 FF", "wait 100"}}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    LaserSettings, LaserSinglePackets,
+    ::testing::Values(SinglePacketCase{"InitPowerBoard", IDC_INIT_POWER_BOARD, false, Transcript{"send F3 00"}},
+                      // The value byte is 0xFF, and a pause follows.
+                      SinglePacketCase{"ResetSerial", IDC_RESET_SERIAL, true, Transcript{"send 31 FF", "wait 100"}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // ---- password-guarded identity Sets -------------------------------------------------
 
@@ -213,8 +212,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 struct ControllerModelCase {
   const char* name;
-  int chosen;          // list entry picked first, or -1
-  const char* typed;   // then typed over it, or nullptr
+  int chosen;         // list entry picked first, or -1
+  const char* typed;  // then typed over it, or nullptr
   std::string sent;
 };
 
@@ -231,16 +230,15 @@ TEST_P(ControllerModelSet, PrefixesBySelectionAndEndsWithOneBlank) {
   EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, c.sent)}));
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LaserSettings, ControllerModelSet,
-    ::testing::Values(ControllerModelCase{"FirstEntry", 0, nullptr, "00100021 "},
-                      ControllerModelCase{"SecondEntry", 1, nullptr, "10100022 "},
-                      ControllerModelCase{"ThirdEntry", 2, nullptr, "10200031 "},
-                      ControllerModelCase{"FourthEntry", 3, nullptr, "10200041 "},
-                      ControllerModelCase{"TypedNoSelection", -1, "123456", "00123456 "},
-                      ControllerModelCase{"TypedOverASelection", 3, "654321", "00654321 "},
-                      ControllerModelCase{"Empty", -1, "", "00 "}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaserSettings, ControllerModelSet,
+                         ::testing::Values(ControllerModelCase{"FirstEntry", 0, nullptr, "00100021 "},
+                                           ControllerModelCase{"SecondEntry", 1, nullptr, "10100022 "},
+                                           ControllerModelCase{"ThirdEntry", 2, nullptr, "10200031 "},
+                                           ControllerModelCase{"FourthEntry", 3, nullptr, "10200041 "},
+                                           ControllerModelCase{"TypedNoSelection", -1, "123456", "00123456 "},
+                                           ControllerModelCase{"TypedOverASelection", 3, "654321", "00654321 "},
+                                           ControllerModelCase{"Empty", -1, "", "00 "}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LaserSettings, ControllerModelTextIsTakenBeforeThePromptAndItsPrefixAfter) {
   PanelHarness h;
@@ -248,8 +246,7 @@ TEST(LaserSettings, ControllerModelTextIsTakenBeforeThePromptAndItsPrefixAfter) 
   h.type(IDC_CTRLR_MODEL, "111111");
   h.prompter.queue(EnterPassword(kPassword, Leave::OkButton, [&] { h.choose(IDC_CTRLR_MODEL, 1); }));
   h.press(IDC_CTRLR_MODEL_SET);
-  EXPECT_EQ(h.transcript,
-            Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, "10111111 ")}));
+  EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, "10111111 ")}));
 }
 
 TEST(LaserSettings, ControllerModelWrongPasswordSendsNothingAndKeepsTheCombo) {
@@ -389,15 +386,15 @@ TEST_P(CurrentsGet, WritesBothCurrentsAndLeavesTheTwentyPercentField) {
   EXPECT_EQ(h.text(IDC_20_CURRENT), "7");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LaserSettings, CurrentsGet,
-    ::testing::Values(CurrentsCase{"Plain", Floats(1.5f, 20.0f), 0, "1.50000", "20.00000"},
-                      CurrentsCase{"Zero", Floats(0.0f, 0.0f), 0, "0.00000", "0.00000"},
-                      // Single precision, rounded to five decimals.
-                      CurrentsCase{"SinglePrecision", Floats(1234.567f, -0.25f), 0, "1234.56702", "-0.25000"},
-                      // A failed read is not passed off as 0 A.
-                      CurrentsCase{"Failed", Floats(1.5f, 20.0f), 1, "ERROR", "ERROR"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaserSettings, CurrentsGet,
+                         ::testing::Values(CurrentsCase{"Plain", Floats(1.5f, 20.0f), 0, "1.50000", "20.00000"},
+                                           CurrentsCase{"Zero", Floats(0.0f, 0.0f), 0, "0.00000", "0.00000"},
+                                           // Single precision, rounded to five decimals.
+                                           CurrentsCase{"SinglePrecision", Floats(1234.567f, -0.25f), 0, "1234.56702",
+                                                        "-0.25000"},
+                                           // A failed read is not passed off as 0 A.
+                                           CurrentsCase{"Failed", Floats(1.5f, 20.0f), 1, "ERROR", "ERROR"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LaserSettings, CurrentsGetFailingWithNothingWrittenShowsError) {
   PanelHarness h;

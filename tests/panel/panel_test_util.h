@@ -17,8 +17,8 @@
 
 #include "app/main_dialog.h"
 #include "dialogs/password_dialog.h"
-#include "protocol/zor_protocol.h"
 #include "platform/prompter.h"
+#include "protocol/zor_protocol.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/panel_harness.h"
 #include "tests/support/virtual_pacer.h"
@@ -90,7 +90,7 @@ inline platform::Dialog& AsDialog(QDialog& d) { return static_cast<platform::Dia
 // Types text into the prompt's field and leaves it as given; `meanwhile` runs
 // while the prompt is still open (to change the panel behind it).
 inline zortest::ScriptedPrompter::Script EnterPassword(QString text, Leave leave = Leave::OkButton,
-                                          std::function<void()> meanwhile = {}) {
+                                                       std::function<void()> meanwhile = {}) {
   return [text = std::move(text), leave, meanwhile = std::move(meanwhile)](QDialog& d) {
     auto& dlg = AsDialog(d);
     auto* edit = dlg.item<QLineEdit>(password::IDC_PASSWORD);
@@ -98,13 +98,21 @@ inline zortest::ScriptedPrompter::Script EnterPassword(QString text, Leave leave
     QTest::keyClicks(edit, text);
     if (meanwhile) meanwhile();
     switch (leave) {
-      case Leave::OkButton: QTest::mouseClick(dlg.item<QPushButton>(platform::IDOK), Qt::LeftButton); break;
-      case Leave::EnterKey: QTest::keyClick(edit, Qt::Key_Return); break;
+      case Leave::OkButton:
+        QTest::mouseClick(dlg.item<QPushButton>(platform::IDOK), Qt::LeftButton);
+        break;
+      case Leave::EnterKey:
+        QTest::keyClick(edit, Qt::Key_Return);
+        break;
       case Leave::CancelButton:
         QTest::mouseClick(dlg.item<QPushButton>(platform::IDCANCEL), Qt::LeftButton);
         break;
-      case Leave::EscKey: QTest::keyClick(&d, Qt::Key_Escape); break;
-      case Leave::CloseBox: d.close(); break;
+      case Leave::EscKey:
+        QTest::keyClick(&d, Qt::Key_Escape);
+        break;
+      case Leave::CloseBox:
+        d.close();
+        break;
     }
     return d.result();
   };
@@ -146,13 +154,13 @@ class IconPanel {
   zortest::VirtualPacer pacer{transcript};
   Recorder prompter;
   QTemporaryDir stateFolder;  // the service log's
-  CZORSystemMaintenanceDlg panel{CZORSystemMaintenanceDlg::Services{
-      pacer, prompter,
-      [this](zor::DeviceLink& target) {
-        target = link.link();
-        return true;
-      },
-      stateFolder.filePath("service-log.jsonl").toStdString()}};
+  CZORSystemMaintenanceDlg panel{
+      CZORSystemMaintenanceDlg::Services{pacer, prompter,
+                                         [this](zor::DeviceLink& target) {
+                                           target = link.link();
+                                           return true;
+                                         },
+                                         stateFolder.filePath("service-log.jsonl").toStdString()}};
 };
 
 }  // namespace paneltest

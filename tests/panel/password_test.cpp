@@ -67,22 +67,21 @@ TEST_P(PasswordEntry, GoesOnOnlyOnAMatchConfirmedWithOk) {
   EXPECT_TRUE(h.panel().isVisible());  // Esc in the prompt does not close the panel
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    ServicePassword, PasswordEntry,
-    ::testing::Values(EntryCase{"Exact", kPassword, Leave::OkButton, true},
-                      EntryCase{"EnterKey", kPassword, Leave::EnterKey, true},
-                      EntryCase{"AllLowerCase", "kplvoxen", Leave::OkButton, true},
-                      EntryCase{"AllUpperCase", "KPLVOXEN", Leave::OkButton, true},
-                      EntryCase{"TrailingBlank", "KPLVoxen ", Leave::OkButton, false},
-                      EntryCase{"LeadingBlank", " KPLVoxen", Leave::OkButton, false},
-                      EntryCase{"Empty", "", Leave::OkButton, false},
-                      EntryCase{"EmptyEnter", "", Leave::EnterKey, false},
-                      EntryCase{"OneShort", "KPLVoxe", Leave::OkButton, false},
-                      EntryCase{"OneLong", "KPLVoxenn", Leave::OkButton, false},
-                      EntryCase{"RightThenCancel", kPassword, Leave::CancelButton, false},
-                      EntryCase{"RightThenEsc", kPassword, Leave::EscKey, false},
-                      EntryCase{"RightThenCloseBox", kPassword, Leave::CloseBox, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(ServicePassword, PasswordEntry,
+                         ::testing::Values(EntryCase{"Exact", kPassword, Leave::OkButton, true},
+                                           EntryCase{"EnterKey", kPassword, Leave::EnterKey, true},
+                                           EntryCase{"AllLowerCase", "kplvoxen", Leave::OkButton, true},
+                                           EntryCase{"AllUpperCase", "KPLVOXEN", Leave::OkButton, true},
+                                           EntryCase{"TrailingBlank", "KPLVoxen ", Leave::OkButton, false},
+                                           EntryCase{"LeadingBlank", " KPLVoxen", Leave::OkButton, false},
+                                           EntryCase{"Empty", "", Leave::OkButton, false},
+                                           EntryCase{"EmptyEnter", "", Leave::EnterKey, false},
+                                           EntryCase{"OneShort", "KPLVoxe", Leave::OkButton, false},
+                                           EntryCase{"OneLong", "KPLVoxenn", Leave::OkButton, false},
+                                           EntryCase{"RightThenCancel", kPassword, Leave::CancelButton, false},
+                                           EntryCase{"RightThenEsc", kPassword, Leave::EscKey, false},
+                                           EntryCase{"RightThenCloseBox", kPassword, Leave::CloseBox, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 struct GuardedCase {
   const char* name;
@@ -157,8 +156,7 @@ TEST(ServicePassword, ARefusalIsForgottenByTheNextPress) {
   h.prompter.queue(EnterPassword("kplVOXEN"));
   h.press(IDC_MODEL_SET);
   h.press(IDC_MODEL_SET);
-  EXPECT_EQ(h.transcript,
-            Events({{"modal Password", "modal Password"}, TextEvents(zor::CMD_SET_MODEL_NAME, "Q")}));
+  EXPECT_EQ(h.transcript, Events({{"modal Password", "modal Password"}, TextEvents(zor::CMD_SET_MODEL_NAME, "Q")}));
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 // The dialog layer: templates, command dispatch, keyboard,
 // value exchange and the up-down and combo controls.
+#include "platform/dialog.h"
+
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
@@ -11,13 +13,11 @@
 #include <QPushButton>
 #include <QTest>
 #include <QWheelEvent>
-
 #include <functional>
 #include <string>
 #include <utility>
 
 #include "platform/combo_box.h"
-#include "platform/dialog.h"
 #include "platform/up_down.h"
 #include "tests/support/scripted_prompter.h"
 
@@ -206,8 +206,10 @@ TEST_F(DialogFixture, OkTakesTheValuesBackWithTheStandardPrompts) {
     EXPECT_EQ(dialog.isVisible(), !c.ok);
     EXPECT_EQ(dialog.target, c.target_after);
     EXPECT_EQ(dialog.level, c.level_after);
-    if (c.prompt) EXPECT_EQ(t, (Transcript{std::string("box [ZORSystemMaintenance] ") + c.prompt}));
-    else EXPECT_EQ(t, Transcript{});
+    if (c.prompt)
+      EXPECT_EQ(t, (Transcript{std::string("box [ZORSystemMaintenance] ") + c.prompt}));
+    else
+      EXPECT_EQ(t, Transcript{});
   }
 }
 
@@ -221,8 +223,8 @@ TEST(UpDown, ReadsItsPositionFromTheBuddysText) {
     const char* text;
     int value;
     bool ok;
-  } cases[] = {{"100", 100, true}, {"0", 0, true}, {" 7 ", 7, true}, {"101", 7, false},
-               {"-1", 7, false},   {"5.5", 7, false}, {"", 7, false}, {"abc", 7, false}};
+  } cases[] = {{"100", 100, true}, {"0", 0, true},    {" 7 ", 7, true}, {"101", 7, false},
+               {"-1", 7, false},   {"5.5", 7, false}, {"", 7, false},   {"abc", 7, false}};
   for (const auto& c : cases) {
     buddy.setText(c.text);
     const auto p = spin.position();
@@ -300,7 +302,11 @@ TEST(ComboBox, BrowsingTheListPicksNothing) {
        "abc", 1},
   };
   const std::pair<const char*, std::function<void(platform::ComboBox&)>> browsing[] = {
-      {"open and close", [](platform::ComboBox& c) { c.showPopup(); c.hidePopup(); }},
+      {"open and close",
+       [](platform::ComboBox& c) {
+         c.showPopup();
+         c.hidePopup();
+       }},
       {"open, move, Esc",
        [](platform::ComboBox& c) {
          c.showPopup();

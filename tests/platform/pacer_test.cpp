@@ -2,6 +2,8 @@
 // no less than asked, not much more, and the windows keep getting their
 // events meanwhile; zorctl's pacer waits out a signal. The only tests here
 // that really wait (a few tens of ms).
+#include "link/pacer.h"
+
 #include <gtest/gtest.h>
 #include <pthread.h>
 #include <signal.h>
@@ -12,7 +14,6 @@
 #include <chrono>
 #include <thread>
 
-#include "link/pacer.h"
 #include "platform/pacer.h"
 
 namespace {
@@ -44,7 +45,8 @@ TEST(BlockingPacer, OtherwiseItHoldsEventsBack) {
 // A signal caught during a pause must not shorten it: zorctl catches Ctrl+C
 // while it sends, and the controller needs every pause in full.
 TEST(SleepingPacer, ACaughtSignalDoesNotCutAWaitShort) {
-  struct sigaction action {}, saved{};
+  struct sigaction action {
+  }, saved{};
   action.sa_handler = [](int) {};
   sigemptyset(&action.sa_mask);  // no SA_RESTART: the sleep itself is interrupted
   ASSERT_EQ(sigaction(SIGUSR1, &action, &saved), 0);

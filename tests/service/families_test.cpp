@@ -1,9 +1,10 @@
 // What each device family has, as both front ends read it from the one table.
+#include "service/families.h"
+
 #include <gtest/gtest.h>
 
 #include <set>
 
-#include "service/families.h"
 #include "service/text.h"
 
 namespace zortest {
@@ -32,15 +33,15 @@ TEST_P(FamilyFeatures, AreWhatAFreshPanelOffersForTheFamily) {
 
 INSTANTIATE_TEST_SUITE_P(
     Families, FamilyFeatures,
-    ::testing::Values(FamilyCase{"NK", zor::Family::NK, {F::ControllerModel, F::Network}},
-                      FamilyCase{"N",
-                                 zor::Family::N,
-                                 {F::InitPowerBoard, F::GetCurrents, F::Centering, F::AdjustDistortion, F::SquareMarks,
-                                  F::MaxField, F::AimingAlignment, F::ControllerModel, F::WorkingTime, F::Network}},
-                      FamilyCase{"NZ", zor::Family::NZ,
-                                 {F::Current20, F::MaxCurrent, F::InitPowerBoard, F::Centering, F::Shutter}},
-                      // An unreadable identity leaves the panel as it started.
-                      FamilyCase{"Unknown", std::nullopt, {F::ControllerModel}}),
+    ::testing::Values(
+        FamilyCase{"NK", zor::Family::NK, {F::ControllerModel, F::Network}},
+        FamilyCase{"N",
+                   zor::Family::N,
+                   {F::InitPowerBoard, F::GetCurrents, F::Centering, F::AdjustDistortion, F::SquareMarks, F::MaxField,
+                    F::AimingAlignment, F::ControllerModel, F::WorkingTime, F::Network}},
+        FamilyCase{"NZ", zor::Family::NZ, {F::Current20, F::MaxCurrent, F::InitPowerBoard, F::Centering, F::Shutter}},
+        // An unreadable identity leaves the panel as it started.
+        FamilyCase{"Unknown", std::nullopt, {F::ControllerModel}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FamilyRefusal, NamesTheCommandTheFamilyAndWhatItLacks) {

@@ -1,7 +1,8 @@
 // Careful writes: a save killed on its way leaves nothing that the next save
 // into its folder does not remove, and the next save removes nothing else.
-#include <gtest/gtest.h>
+#include "service/files.h"
 
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -11,8 +12,6 @@
 #include <fstream>
 #include <regex>
 #include <set>
-
-#include "service/files.h"
 
 namespace zortest {
 namespace {

@@ -1,13 +1,14 @@
 // The service layer on the fake device link: what each operation sends when a
 // packet is not taken, what it refuses before sending, and what it reports
 // to the service log.
+#include "service/maintenance.h"
+
 #include <gtest/gtest.h>
 
 #include <functional>
 #include <vector>
 
 #include "service/adjustment.h"
-#include "service/maintenance.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/virtual_pacer.h"
@@ -61,8 +62,8 @@ struct RefusedCase {
   const char* name;
   std::size_t refused;  // which packet is not taken
   std::function<Outcome(Maintenance&)> run;
-  Transcript sent;            // everything up to and including the refused packet
-  const char16_t* caution;    // the last line of the message, or nullptr
+  Transcript sent;          // everything up to and including the refused packet
+  const char16_t* caution;  // the last line of the message, or nullptr
 };
 
 class RefusedPacket : public ServiceTest, public ::testing::WithParamInterface<RefusedCase> {};
@@ -89,19 +90,17 @@ INSTANTIATE_TEST_SUITE_P(
                     Transcript{"send 42 31", "wait 100", "send 42 2E -> 2"}, nullptr},
         RefusedCase{"EndOfTextNeverCommits", 2, [](Maintenance& s) { return s.setLens(u"6"); },
                     Transcript{"send 42 36", "wait 100", "send 42 00 -> 2"}, nullptr},
-        RefusedCase{"XHalfStopsTheYHalf", 3,
-                    [](Maintenance& s) { return s.setScale(u"1", u"2"); },
+        RefusedCase{"XHalfStopsTheYHalf", 3, [](Maintenance& s) { return s.setScale(u"1", u"2"); },
                     Transcript{"send 42 31", "wait 100", "send 42 00", "wait 100", "send 1A 00 -> 2"}, nullptr},
-        RefusedCase{"MoveXStopsMoveY", 1, [](Maintenance& s) { return s.moveTo(1, 2); },
-                    Transcript{"send BE 01 -> 2"}, nullptr},
+        RefusedCase{"MoveXStopsMoveY", 1, [](Maintenance& s) { return s.moveTo(1, 2); }, Transcript{"send BE 01 -> 2"},
+                    nullptr},
         RefusedCase{"ShutterClose", 1, [](Maintenance& s) { return s.shutter(false); }, Transcript{"send 86 00 -> 2"},
                     u"The shutter may still be open."},
         RefusedCase{"TestPowerOff", 1, [](Maintenance& s) { return s.testPowerOff(); }, Transcript{"send 81 00 -> 2"},
                     u"The test power may still be on."},
         RefusedCase{"AimingOff", 1, [](Maintenance& s) { return s.aiming(false); }, Transcript{"send 9A 00 -> 2"},
                     u"The aiming diode may still be on."},
-        RefusedCase{"MacCommitSkipsItsPause", 19,
-                    [](Maintenance& s) { return s.setMacAddress(u"00:00:00:00:00:00"); },
+        RefusedCase{"MacCommitSkipsItsPause", 19, [](Maintenance& s) { return s.setMacAddress(u"00:00:00:00:00:00"); },
                     [] {
                       Transcript sent;
                       for (char c : std::string("00:00:00:00:00:00"))
@@ -157,7 +156,11 @@ INSTANTIATE_TEST_SUITE_P(
                       TextCase{"Empty", u"", nullptr},
                       TextCase{"SentAsADigit", u"1\u01305", u"\u201C\u0130\u201D (U+0130)"},
                       TextCase{"WouldEndTheText", u"1\u01005", u"\u201C\u0100\u201D (U+0100)"},
-                      TextCase{"ZeroEndsTheText", std::u16string(u"1\0" "5", 3), u"character (U+0000)"},
+                      TextCase{"ZeroEndsTheText",
+                               std::u16string(u"1\0"
+                                              "5",
+                                              3),
+                               u"character (U+0000)"},
                       TextCase{"IdeographicSpace", u"\u3000", u"(U+3000)"},
                       TextCase{"SurrogatePair", u"x\U0001F600", u"\u201C\U0001F600\u201D (U+1F600)"},
                       // The controller's buffer holds 64 characters; the end of the text takes no place.
@@ -200,16 +203,15 @@ INSTANTIATE_TEST_SUITE_P(
                     [](Maintenance& s) { return s.setControllerModel(u"kplvoxen", std::u16string(62, u'1'), -1); },
                     Input::ControllerModel, false},
         RefusalCase{"OverlongXMultiplier",
-                    [](Maintenance& s) { return s.setXMultiplier(std::u16string(100000, u'1')); },
-                    Input::XMultiplier, false},
+                    [](Maintenance& s) { return s.setXMultiplier(std::u16string(100000, u'1')); }, Input::XMultiplier,
+                    false},
         RefusalCase{"OverlongYOfTwo", [](Maintenance& s) { return s.setScale(u"1", std::u16string(65, u'1')); },
                     Input::ScaleY, false},
         RefusalCase{"WorkTimeWrongPassword", [](Maintenance& s) { return s.resetWorkTime(u"", 5); }, Input::Password,
                     true},
         RefusalCase{"MoveYAboveOneByte", [](Maintenance& s) { return s.moveTo(255, 256); }, Input::MoveY, false},
         RefusalCase{"PulseAbove100", [](Maintenance& s) { return s.testPowerOn(101); }, Input::Pulse, false},
-        RefusalCase{"PulseNotANumber", [](Maintenance& s) { return s.testPowerOn(std::nullopt); }, Input::Pulse,
-                    false},
+        RefusalCase{"PulseNotANumber", [](Maintenance& s) { return s.testPowerOn(std::nullopt); }, Input::Pulse, false},
         RefusalCase{"MacIncomplete", [](Maintenance& s) { return s.setMacAddress(u"00:11:2"); }, Input::MacAddress,
                     false},
         RefusalCase{"GatewayIncomplete",
@@ -289,10 +291,18 @@ TEST_P(AdjustmentFailures, KeepTheAdjustmentItsCodesAndOneLogLine) {
     adjustment.begin();
     for (Press press : c.presses) {
       switch (press) {
-        case Press::Up: adjustment.jog(Direction::Up); break;
-        case Press::Next: adjustment.nextPoint(); break;
-        case Press::Save: adjustment.save(); break;
-        case Press::Cancel: adjustment.cancel(); break;
+        case Press::Up:
+          adjustment.jog(Direction::Up);
+          break;
+        case Press::Next:
+          adjustment.nextPoint();
+          break;
+        case Press::Save:
+          adjustment.save();
+          break;
+        case Press::Cancel:
+          adjustment.cancel();
+          break;
       }
     }
     ended = adjustment.ended();
@@ -309,31 +319,72 @@ TEST_P(AdjustmentFailures, KeepTheAdjustmentItsCodesAndOneLogLine) {
 
 INSTANTIATE_TEST_SUITE_P(
     Service, AdjustmentFailures,
-    ::testing::Values(
-        AdjustmentCase{"CenterSavesWithItsOwnCodeAfterARefusedJog", Adjustment::Center, 2, false,
-                       {Press::Up, Press::Up, Press::Save},
-                       {"send 28 00", "send 04 00 -> 2", "send 04 00", "send 2A 00"}, true, u"U save", Status::Done},
-        AdjustmentCase{"DistortionCancelsAfterARefusedJog", Adjustment::Distortion, 2, false,
-                       {Press::Up, Press::Cancel}, {"send 03 00", "send 04 00 -> 2", "send 9A 00"}, true, u"cancel",
-                       Status::Done},
-        AdjustmentCase{"AimingSaveRefusedIsSentAgain", Adjustment::Aiming, 3, false,
-                       {Press::Next, Press::Save, Press::Save},
-                       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"}, true,
-                       u"| save", Status::Done},
-        AdjustmentCase{"AimingSaveRefusedThenCancelled", Adjustment::Aiming, 3, false,
-                       {Press::Next, Press::Save, Press::Cancel},
-                       {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 9A 00"}, true, u"| cancel", Status::Done},
-        // The end reached the link: the adjustment is over, whatever the link said.
-        AdjustmentCase{"AimingEndRefusedAfterTheSave", Adjustment::Aiming, 4, false, {Press::Next, Press::Save},
-                       {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"}, true, u"| save",
-                       Status::NotAccepted},
-        AdjustmentCase{"AimingNextRefusedIsNoStep", Adjustment::Aiming, 2, false,
-                       {Press::Next, Press::Next, Press::Up, Press::Cancel},
-                       {"send 0B 00", "send 0C 00 -> 2", "send 0C 00", "send 04 00", "send 9A 00"}, true, u"|U cancel",
-                       Status::Done},
-        // Nothing reached the link, so nothing ended: the line is written when it is let go.
-        AdjustmentCase{"CancelWithNoSystemLeft", Adjustment::Distortion, 2, true, {Press::Up, Press::Cancel},
-                       {"send 03 00", "send 04 00 -> 2"}, false, u"cancel", Status::NotConnected}),
+    ::testing::Values(AdjustmentCase{"CenterSavesWithItsOwnCodeAfterARefusedJog",
+                                     Adjustment::Center,
+                                     2,
+                                     false,
+                                     {Press::Up, Press::Up, Press::Save},
+                                     {"send 28 00", "send 04 00 -> 2", "send 04 00", "send 2A 00"},
+                                     true,
+                                     u"U save",
+                                     Status::Done},
+                      AdjustmentCase{"DistortionCancelsAfterARefusedJog",
+                                     Adjustment::Distortion,
+                                     2,
+                                     false,
+                                     {Press::Up, Press::Cancel},
+                                     {"send 03 00", "send 04 00 -> 2", "send 9A 00"},
+                                     true,
+                                     u"cancel",
+                                     Status::Done},
+                      AdjustmentCase{
+                          "AimingSaveRefusedIsSentAgain",
+                          Adjustment::Aiming,
+                          3,
+                          false,
+                          {Press::Next, Press::Save, Press::Save},
+                          {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 0D 00", "wait 500", "send 9A 00"},
+                          true,
+                          u"| save",
+                          Status::Done},
+                      AdjustmentCase{"AimingSaveRefusedThenCancelled",
+                                     Adjustment::Aiming,
+                                     3,
+                                     false,
+                                     {Press::Next, Press::Save, Press::Cancel},
+                                     {"send 0B 00", "send 0C 00", "send 0D 00 -> 2", "send 9A 00"},
+                                     true,
+                                     u"| cancel",
+                                     Status::Done},
+                      // The end reached the link: the adjustment is over, whatever the link said.
+                      AdjustmentCase{"AimingEndRefusedAfterTheSave",
+                                     Adjustment::Aiming,
+                                     4,
+                                     false,
+                                     {Press::Next, Press::Save},
+                                     {"send 0B 00", "send 0C 00", "send 0D 00", "wait 500", "send 9A 00 -> 2"},
+                                     true,
+                                     u"| save",
+                                     Status::NotAccepted},
+                      AdjustmentCase{"AimingNextRefusedIsNoStep",
+                                     Adjustment::Aiming,
+                                     2,
+                                     false,
+                                     {Press::Next, Press::Next, Press::Up, Press::Cancel},
+                                     {"send 0B 00", "send 0C 00 -> 2", "send 0C 00", "send 04 00", "send 9A 00"},
+                                     true,
+                                     u"|U cancel",
+                                     Status::Done},
+                      // Nothing reached the link, so nothing ended: the line is written when it is let go.
+                      AdjustmentCase{"CancelWithNoSystemLeft",
+                                     Adjustment::Distortion,
+                                     2,
+                                     true,
+                                     {Press::Up, Press::Cancel},
+                                     {"send 03 00", "send 04 00 -> 2"},
+                                     false,
+                                     u"cancel",
+                                     Status::NotConnected}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ServiceTest, NoSystemAtAllIsNotConnectedAndSendsNothing) {

@@ -13,8 +13,8 @@ TEST(ServicePassword, WholeTextLetterCaseIgnoredInEveryLocale) {
     const char16_t* typed;
     bool matches;
   } cases[] = {
-      {u"KPLVoxen", true},  {u"kplvoxen", true},   {u"KPLVOXEN", true},  {u"kPlVoXeN", true},
-      {u"KPLVoxen ", false}, {u" KPLVoxen", false}, {u"", false},         {u"KPLVoxe", false},
+      {u"KPLVoxen", true},   {u"kplvoxen", true},   {u"KPLVOXEN", true},    {u"kPlVoXeN", true},
+      {u"KPLVoxen ", false}, {u" KPLVoxen", false}, {u"", false},           {u"KPLVoxe", false},
       {u"KPLVoxenn", false}, {u"KPLV oxen", false}, {u"KPLVoxen\n", false},
   };
   const QLocale before;

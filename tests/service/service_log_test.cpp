@@ -1,8 +1,9 @@
 // The service log: the lines the service layer's operations leave, writers
 // in two processes at once, a log that cannot be written, and the reader.
-#include <gtest/gtest.h>
+#include "service/service_log.h"
 
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
@@ -20,7 +21,6 @@
 #include <functional>
 #include <sstream>
 
-#include "service/service_log.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/virtual_pacer.h"
@@ -103,7 +103,8 @@ TEST_F(ServiceLogTest, OneLinePerSendingOperationWithEveryFieldAndNeverThePasswo
   EXPECT_TRUE(lines[0].starts_with("{\"time\":\"")) << "the time first, for people reading the file";
   const QJsonObject set = Object(lines[0]);
   EXPECT_EQ(set.keys(), (QStringList{"front_end", "model", "operation", "outcome", "serial", "time", "value"}));
-  EXPECT_TRUE(QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z$)").match(set["time"].toString()).hasMatch());
+  EXPECT_TRUE(
+      QRegularExpression(R"(^\d{4}-\d\d-\d\dT\d\d:\d\d:\d\d\.\d{3}Z$)").match(set["time"].toString()).hasMatch());
   const QDateTime time = QDateTime::fromString(set["time"].toString(), Qt::ISODateWithMs);
   EXPECT_GE(time, before.addMSecs(-1));
   EXPECT_LE(time, after);
@@ -204,46 +205,47 @@ TEST_P(UnwritableLog, IsReportedOnceAndTheOperationsGoOn) {
 
 INSTANTIATE_TEST_SUITE_P(
     ServiceLog, UnwritableLog,
-    ::testing::Values(
-        UnwritableCase{"FolderIsAFile",
-                       [](const fs::path& folder) {
-                         std::ofstream(folder / "state") << "x";
-                         return folder / "state" / "service-log.jsonl";
-                       },
-                       "state is not a folder"},
-        UnwritableCase{"SymbolicLink",
-                       [](const fs::path& folder) {
-                         std::ofstream(folder / "target") << "mine\n";
-                         fs::create_symlink(folder / "target", folder / "service-log.jsonl");
-                         return folder / "service-log.jsonl";
-                       },
-                       "service-log.jsonl is a symbolic link"},
-        UnwritableCase{"AFifoWithoutReader",
-                       [](const fs::path& folder) {
-                         mkfifo((folder / "service-log.jsonl").c_str(), 0600);
-                         return folder / "service-log.jsonl";
-                       },
-                       "service-log.jsonl is not a regular file"},
-        // Root writes in any folder, and only root gives a file away: one of
-        // these two runs.
-        UnwritableCase{"ReadOnlyFolder",
-                       [](const fs::path& folder) {
-                         if (geteuid() == 0) return fs::path();
-                         fs::create_directory(folder / "ro");
-                         fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
-                         return folder / "ro" / "service-log.jsonl";
-                       },
-                       "Permission denied"},
-        UnwritableCase{"AnotherUsersFile",
-                       [](const fs::path& folder) {
-                         std::ofstream(folder / "service-log.jsonl") << "";
-                         if (chown((folder / "service-log.jsonl").c_str(), 65534, 65534) != 0) return fs::path();
-                         return folder / "service-log.jsonl";
-                       },
-                       "belongs to another user"},
-        // No XDG_STATE_HOME and no HOME: never a log in the working folder.
-        UnwritableCase{"NoStateFolder", [](const fs::path&) { return fs::path("zor-maintenance/service-log.jsonl"); },
-                       "neither XDG_STATE_HOME nor HOME"}),
+    ::testing::Values(UnwritableCase{"FolderIsAFile",
+                                     [](const fs::path& folder) {
+                                       std::ofstream(folder / "state") << "x";
+                                       return folder / "state" / "service-log.jsonl";
+                                     },
+                                     "state is not a folder"},
+                      UnwritableCase{"SymbolicLink",
+                                     [](const fs::path& folder) {
+                                       std::ofstream(folder / "target") << "mine\n";
+                                       fs::create_symlink(folder / "target", folder / "service-log.jsonl");
+                                       return folder / "service-log.jsonl";
+                                     },
+                                     "service-log.jsonl is a symbolic link"},
+                      UnwritableCase{"AFifoWithoutReader",
+                                     [](const fs::path& folder) {
+                                       mkfifo((folder / "service-log.jsonl").c_str(), 0600);
+                                       return folder / "service-log.jsonl";
+                                     },
+                                     "service-log.jsonl is not a regular file"},
+                      // Root writes in any folder, and only root gives a file away: one of
+                      // these two runs.
+                      UnwritableCase{"ReadOnlyFolder",
+                                     [](const fs::path& folder) {
+                                       if (geteuid() == 0) return fs::path();
+                                       fs::create_directory(folder / "ro");
+                                       fs::permissions(folder / "ro", fs::perms::owner_read | fs::perms::owner_exec);
+                                       return folder / "ro" / "service-log.jsonl";
+                                     },
+                                     "Permission denied"},
+                      UnwritableCase{"AnotherUsersFile",
+                                     [](const fs::path& folder) {
+                                       std::ofstream(folder / "service-log.jsonl") << "";
+                                       if (chown((folder / "service-log.jsonl").c_str(), 65534, 65534) != 0)
+                                         return fs::path();
+                                       return folder / "service-log.jsonl";
+                                     },
+                                     "belongs to another user"},
+                      // No XDG_STATE_HOME and no HOME: never a log in the working folder.
+                      UnwritableCase{"NoStateFolder",
+                                     [](const fs::path&) { return fs::path("zor-maintenance/service-log.jsonl"); },
+                                     "neither XDG_STATE_HOME nor HOME"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A program holding the log's lock delays a line or a reading by the bound at
@@ -289,8 +291,8 @@ TEST_F(ServiceLogTest, ValuesRoundTripAndALongOneIsCutToFitItsLine) {
       {"long two-byte characters", std::u16string(40000, u'\u00E9'), true},
   };
   for (const auto& c : cases) {
-    const std::string line = ServiceLogLine("panel", std::nullopt, {u"set lens", c.value, Outcome::done()},
-                                            QDateTime::currentDateTimeUtc());
+    const std::string line =
+        ServiceLogLine("panel", std::nullopt, {u"set lens", c.value, Outcome::done()}, QDateTime::currentDateTimeUtc());
     EXPECT_LE(line.size(), zor::service::kMaxServiceLogLine) << c.name;
     EXPECT_TRUE(line.ends_with("}\n")) << c.name;
     const QString value = Object(line.substr(0, line.size() - 1))["value"].toString();
@@ -316,8 +318,10 @@ TEST_F(ServiceLogTest, TheReaderSkipsAndCountsLinesThatAreNoEntryAndFiltersByTim
   fs::create_directories(path.parent_path());
   std::ofstream(path) << LineAt("2026-12-01T08:00:00.000Z") << "garbage\n"
                       << "[1,2]\n"
-                      << R"({"operation":"x","outcome":"done"})" << "\n"
-                      << R"({"time":"yesterday","operation":"x","outcome":"done"})" << "\n"
+                      << R"({"operation":"x","outcome":"done"})"
+                      << "\n"
+                      << R"({"time":"yesterday","operation":"x","outcome":"done"})"
+                      << "\n"
                       << "\n"
                       << LineAt("2026-12-01T09:00:00.000Z", u"shutter open") << R"({"time":"2026-12-)";
   const auto contents = ReadServiceLog(path);
@@ -340,8 +344,8 @@ TEST_F(ServiceLogTest, TheReaderReadsOnlyTheNewestBytesStartingAtAWholeLine) {
   std::string file;
   for (int i = 0; i < 12; ++i) {
     const std::u16string value(static_cast<std::size_t>(i * 7), u'v');
-    lines.push_back(ServiceLogLine("zorctl", std::nullopt, {u"set lens", value, Outcome::done()},
-                                   QDateTime::currentDateTimeUtc()));
+    lines.push_back(
+        ServiceLogLine("zorctl", std::nullopt, {u"set lens", value, Outcome::done()}, QDateTime::currentDateTimeUtc()));
     file += lines.back();
   }
   std::ofstream(path, std::ios::binary) << file;
@@ -388,12 +392,12 @@ TEST(ServiceLogSince, ATimeInADaylightSavingGapIsTheFirstAfterIt) {
     const char* text;
     const char* utc;  // what it means
   } cases[] = {
-      {"Europe/Berlin", "2026-03-29T02:30", "2026-03-29T01:00:00Z"},     // 02:00 to 03:00 skipped
+      {"Europe/Berlin", "2026-03-29T02:30", "2026-03-29T01:00:00Z"},  // 02:00 to 03:00 skipped
       {"Europe/Berlin", "2026-03-29T02:00:00", "2026-03-29T01:00:00Z"},
       {"Europe/Berlin", "2026-03-29T02:59:59", "2026-03-29T01:00:00Z"},
       {"Europe/Berlin", "2026-03-29T03:00", "2026-03-29T01:00:00Z"},
       {"Europe/Berlin", "2026-03-29T01:59:30", "2026-03-29T00:59:30Z"},
-      {"America/Sao_Paulo", "2018-11-04", "2018-11-04T03:00:00Z"},       // midnight skipped: 01:00, -02:00
+      {"America/Sao_Paulo", "2018-11-04", "2018-11-04T03:00:00Z"},  // midnight skipped: 01:00, -02:00
   };
   const QByteArray saved = qgetenv("TZ");
   for (const auto& c : cases) {

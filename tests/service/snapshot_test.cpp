@@ -1,7 +1,8 @@
 // Settings snapshots: what a file must hold to be restored, how it is read
 // and written, and what a restore sends.
-#include <gtest/gtest.h>
+#include "service/snapshot.h"
 
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -15,7 +16,6 @@
 
 #include "service/restore.h"
 #include "service/service_log.h"
-#include "service/snapshot.h"
 #include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/sim_backed_link.h"
@@ -41,7 +41,8 @@ QJsonObject GoodFile() {
                  "scale_x": 1, "scale_y": 1, "controller_model": "100a0001", "work_time": "0,00:00:10",
                  "work_seconds": 10, "mac_address": "02:00:5A:4F:52:01", "ip_address": "192.168.1.10",
                  "subnet_mask": "255.255.255.0", "gateway": "192.168.1.1", "ship_id": "5a4f5201"},
-    "missing": []})").object();
+    "missing": []})")
+      .object();
 }
 
 std::string Text(const QJsonObject& o) { return QJsonDocument(o).toJson().toStdString(); }
@@ -66,7 +67,10 @@ struct SpoiltCase {
 QJsonObject With(const char* part, const char* key, const QJsonValue& value) {
   QJsonObject file = GoodFile();
   QJsonObject inner = file[part].toObject();
-  if (value.isUndefined()) inner.remove(key); else inner[key] = value;
+  if (value.isUndefined())
+    inner.remove(key);
+  else
+    inner[key] = value;
   file[part] = inner;
   return file;
 }
@@ -91,24 +95,53 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         SpoiltCase{"NotJson", [] { return std::string("{\"format\": "); }, "not JSON"},
         SpoiltCase{"NotAnObject", [] { return std::string("[1, 2]"); }, "no JSON object"},
-        SpoiltCase{"OtherFormat", [] { auto f = GoodFile(); f["format"] = "photos"; return Text(f); }, "format \"photos\""},
-        SpoiltCase{"NewerVersion", [] { auto f = GoodFile(); f["version"] = 2; return Text(f); }, "newer version"},
-        SpoiltCase{"NoSettings", [] { auto f = GoodFile(); f.remove("settings"); return Text(f); }, "no settings"},
-        SpoiltCase{"NoIdentity", [] { auto f = GoodFile(); f.remove("identity"); return Text(f); }, "no identity"},
+        SpoiltCase{"OtherFormat",
+                   [] {
+                     auto f = GoodFile();
+                     f["format"] = "photos";
+                     return Text(f);
+                   },
+                   "format \"photos\""},
+        SpoiltCase{"NewerVersion",
+                   [] {
+                     auto f = GoodFile();
+                     f["version"] = 2;
+                     return Text(f);
+                   },
+                   "newer version"},
+        SpoiltCase{"NoSettings",
+                   [] {
+                     auto f = GoodFile();
+                     f.remove("settings");
+                     return Text(f);
+                   },
+                   "no settings"},
+        SpoiltCase{"NoIdentity",
+                   [] {
+                     auto f = GoodFile();
+                     f.remove("identity");
+                     return Text(f);
+                   },
+                   "no identity"},
         SpoiltCase{"CurrentAsText", [] { return Text(With("settings", "max_current", "20")); }, "settings.max_current"},
-        SpoiltCase{"CurrentBeyondAFloat", [] { return Text(With("settings", "min_current", 1e300)); }, "settings.min_current"},
-        SpoiltCase{"DistortionAboveAWord", [] { return Text(With("settings", "distortion_x", 65536)); }, "distortion_x"},
+        SpoiltCase{"CurrentBeyondAFloat", [] { return Text(With("settings", "min_current", 1e300)); },
+                   "settings.min_current"},
+        SpoiltCase{"DistortionAboveAWord", [] { return Text(With("settings", "distortion_x", 65536)); },
+                   "distortion_x"},
         SpoiltCase{"DistortionNotWhole", [] { return Text(With("settings", "distortion_y", 1.5)); }, "distortion_y"},
         SpoiltCase{"ScaleAsText", [] { return Text(With("settings", "scale_x", "ERRPR")); }, "scale_x"},
         SpoiltCase{"MacNotOne", [] { return Text(With("settings", "mac_address", "02:00:5A:4F:52")); }, "mac_address"},
         SpoiltCase{"AddressNotOne", [] { return Text(With("settings", "gateway", "192.168.1.256")); }, "gateway"},
-        SpoiltCase{"ControllerModelShort", [] { return Text(With("settings", "controller_model", "0a0001")); }, "controller_model"},
+        SpoiltCase{"ControllerModelShort", [] { return Text(With("settings", "controller_model", "0a0001")); },
+                   "controller_model"},
         SpoiltCase{"HalfASetting", [] { return Text(With("settings", "scale_y", QJsonValue::Undefined)); }, "scale_y"},
         SpoiltCase{"UnknownKey", [] { return Text(With("settings", "laser_colour", "green")); }, "laser_colour"},
         SpoiltCase{"WorkTimeDisagrees", [] { return Text(With("settings", "work_time", "0,00:00:11")); }, "work_time"},
-        SpoiltCase{"ModelBeyondLatin1", [] { return Text(With("identity", "system_name", QString::fromUtf8("NZ-\u20AC"))); }, "system_name"},
+        SpoiltCase{"ModelBeyondLatin1",
+                   [] { return Text(With("identity", "system_name", QString::fromUtf8("NZ-\u20AC"))); }, "system_name"},
         SpoiltCase{"ModelTooLong", [] { return Text(With("identity", "system_name", "NZ-12345678")); }, "system_name"},
-        SpoiltCase{"SerialBeyond32Bits", [] { return Text(With("identity", "serial_number", 4294967296.0)); }, "serial_number"},
+        SpoiltCase{"SerialBeyond32Bits", [] { return Text(With("identity", "serial_number", 4294967296.0)); },
+                   "serial_number"},
         SpoiltCase{"FamilyDisagrees", [] { return Text(With("identity", "family", "NK")); }, "family"},
         SpoiltCase{"KeyTwiceAtTheTop", [] { return "{\"version\": 1, " + Text(GoodFile()).substr(1); },
                    "the key \"version\" is given twice at the top level"},
@@ -118,36 +151,46 @@ INSTANTIATE_TEST_SUITE_P(
                    "the key \"lens_mm\" is given twice in identity"},
         SpoiltCase{"KeyTwiceOnceEscaped", [] { return Twice("\"settings\": {", "\"max\\u005fcurrent\": 20, "); },
                    "the key \"max_current\" is given twice in settings"},
-        SpoiltCase{"MissingButThere", [] {
-          auto f = GoodFile();
-          f["missing"] = QJsonArray{"currents"};
-          return Text(f);
-        }, "listed as missing"},
-        SpoiltCase{"NotOnFamilyButThere", [] {
-          auto f = NkFile();
-          f["not_on_family"] = QJsonArray{"mac"};
-          return Text(f);
-        }, "settings.mac_address is there, but its setting is listed as not on the family"},
-        SpoiltCase{"NotOnAFamilyThatHasIt", [] {
-          auto f = GoodFile();
-          QJsonObject settings = f["settings"].toObject();
-          settings.remove("min_current");
-          settings.remove("max_current");
-          f["settings"] = settings;
-          f["not_on_family"] = QJsonArray{"currents"};
-          return Text(f);
-        }, "not_on_family names \"currents\", which an NZ-series marking system has"},
-        SpoiltCase{"NotOnFamilyNoSetting", [] {
-          auto f = GoodFile();
-          f["not_on_family"] = QJsonArray{"colour"};
-          return Text(f);
-        }, "not_on_family names \"colour\", which is no setting"},
-        SpoiltCase{"NotOnFamilyAndMissing", [] {
-          auto f = NkFile();
-          f["missing"] = QJsonArray{"mac"};
-          f["not_on_family"] = QJsonArray{"mac"};
-          return Text(f);
-        }, "also listed as missing"}),
+        SpoiltCase{"MissingButThere",
+                   [] {
+                     auto f = GoodFile();
+                     f["missing"] = QJsonArray{"currents"};
+                     return Text(f);
+                   },
+                   "listed as missing"},
+        SpoiltCase{"NotOnFamilyButThere",
+                   [] {
+                     auto f = NkFile();
+                     f["not_on_family"] = QJsonArray{"mac"};
+                     return Text(f);
+                   },
+                   "settings.mac_address is there, but its setting is listed as not on the family"},
+        SpoiltCase{"NotOnAFamilyThatHasIt",
+                   [] {
+                     auto f = GoodFile();
+                     QJsonObject settings = f["settings"].toObject();
+                     settings.remove("min_current");
+                     settings.remove("max_current");
+                     f["settings"] = settings;
+                     f["not_on_family"] = QJsonArray{"currents"};
+                     return Text(f);
+                   },
+                   "not_on_family names \"currents\", which an NZ-series marking system has"},
+        SpoiltCase{"NotOnFamilyNoSetting",
+                   [] {
+                     auto f = GoodFile();
+                     f["not_on_family"] = QJsonArray{"colour"};
+                     return Text(f);
+                   },
+                   "not_on_family names \"colour\", which is no setting"},
+        SpoiltCase{"NotOnFamilyAndMissing",
+                   [] {
+                     auto f = NkFile();
+                     f["missing"] = QJsonArray{"mac"};
+                     f["not_on_family"] = QJsonArray{"mac"};
+                     return Text(f);
+                   },
+                   "also listed as missing"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Snapshot, AFileOfAFamilyNamesWhatItLeftOut) {
@@ -239,7 +282,8 @@ TEST_F(SnapshotFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
   // A folder that does not exist.
   EXPECT_FALSE(svc::SaveSnapshot(snapshot, dir / "absent" / "settings.json", problem));
   int entries = 0;
-  for (const auto& entry : std::filesystem::directory_iterator(dir)) entries += entry.path().filename().string()[0] == '.';
+  for (const auto& entry : std::filesystem::directory_iterator(dir))
+    entries += entry.path().filename().string()[0] == '.';
   EXPECT_EQ(entries, 0) << "no temporary left behind";
   EXPECT_TRUE(svc::LoadSnapshot(file, problem)) << problem;
 }
@@ -260,7 +304,7 @@ TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
   EXPECT_EQ(snapshot.find("min_current")->text, u"1.50000");
   EXPECT_EQ(snapshot.find("scale_x"), nullptr);
   EXPECT_EQ(snapshot.missing, (std::vector<std::string>{"distortion", "scale", "controller-model", "work-time", "mac",
-                                                         "ip", "subnet", "gateway", "ship-id"}));
+                                                        "ip", "subnet", "gateway", "ship-id"}));
   std::string problem;
   EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
 }
@@ -283,7 +327,7 @@ TEST(Snapshot, ReadsOnlyWhatTheFamilyHas) {
   const svc::Snapshot snapshot = svc::TakeSnapshot(service);
   EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(snapshot.notOnFamily, (std::vector<std::string>{"currents", "controller-model", "work-time", "mac", "ip",
-                                                             "subnet", "gateway", "ship-id"}));
+                                                            "subnet", "gateway", "ship-id"}));
   EXPECT_TRUE(snapshot.missing.empty());
   std::string problem;
   EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
@@ -357,15 +401,17 @@ TEST_P(RestoreReadBack, TheSetsLineSaysWhatItsReadBackShowed) {
 
 INSTANTIATE_TEST_SUITE_P(
     Restore, RestoreReadBack,
-    ::testing::Values(
-        ReadBackCase{"Kept", [](FakeLink& f) { f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41}); },
-                     svc::RestoreResult::Verified, "done", "", "done"},
-        ReadBackCase{"Dropped", [](FakeLink&) {}, svc::RestoreResult::Differs, "differs",
-                     "the controller reads back 1.50000", "done"},
-        ReadBackCase{"Unreadable", [](FakeLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
-                     svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
-        ReadBackCase{"NotTaken", [](FakeLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed, "not-accepted",
-                     "did not accept the command", "not-accepted"}),
+    ::testing::Values(ReadBackCase{"Kept",
+                                   [](FakeLink& f) {
+                                     f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
+                                   },
+                                   svc::RestoreResult::Verified, "done", "", "done"},
+                      ReadBackCase{"Dropped", [](FakeLink&) {}, svc::RestoreResult::Differs, "differs",
+                                   "the controller reads back 1.50000", "done"},
+                      ReadBackCase{"Unreadable", [](FakeLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
+                                   svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
+                      ReadBackCase{"NotTaken", [](FakeLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed,
+                                   "not-accepted", "did not accept the command", "not-accepted"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- restoring one, on the simulated controller ------------------------------------------------
@@ -466,7 +512,8 @@ TEST_F(RestoreTest, CancelStopsBetweenSettings) {
   const auto report = svc::Restore(service, before, {}, &progress);
   EXPECT_TRUE(report.cancelled);
   EXPECT_EQ(sent(), TextPackets("0.50000", "43"));
-  EXPECT_EQ(report.summary(), u"1 setting restored and verified; 1 not sent, as they were. The restore was cancelled between settings.");
+  EXPECT_EQ(report.summary(),
+            u"1 setting restored and verified; 1 not sent, as they were. The restore was cancelled between settings.");
 }
 
 TEST_F(RestoreTest, WhatTheFamilyHasNoSetForIsNeverSentAndTheSummarySaysSo) {
@@ -476,8 +523,9 @@ TEST_F(RestoreTest, WhatTheFamilyHasNoSetForIsNeverSentAndTheSummarySaysSo) {
   const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
   EXPECT_TRUE(sent().empty());
   EXPECT_EQ(report.settings[2].comparison.plan, svc::RestorePlan::NotOnFamily);
-  EXPECT_EQ(report.summary(), u"Nothing needed restoring. 1 setting of the file was not sent: an NZ-series marking "
-                              u"system has no maximum current (Set Max).");
+  EXPECT_EQ(report.summary(),
+            u"Nothing needed restoring. 1 setting of the file was not sent: an NZ-series marking "
+            u"system has no maximum current (Set Max).");
 }
 
 // On a family that lacks them, the comparison neither reads nor sends them,

@@ -39,13 +39,9 @@ std::u16string Name(const char16_t* name) {
   return text;
 }
 
-std::string Quoted(const char16_t* name) {
-  return name == nullptr ? "(null)" : "\"" + Utf8(Name(name)) + "\"";
-}
+std::string Quoted(const char16_t* name) { return name == nullptr ? "(null)" : "\"" + Utf8(Name(name)) + "\""; }
 
-bool NameIs(const char16_t* name, std::u16string_view expected) {
-  return name != nullptr && Name(name) == expected;
-}
+bool NameIs(const char16_t* name, std::u16string_view expected) { return name != nullptr && Name(name) == expected; }
 
 FakeLink* Active(const char* entry) {
   if (g_active == nullptr) ADD_FAILURE() << entry << " called with no FakeLink alive";
@@ -58,13 +54,12 @@ FakeLink* Active(const char* entry) {
 
 // The entry points the library would export, with its C linkage.
 extern "C" {
-static std::int32_t FakeSendCommand(const std::uint8_t* packet, std::int32_t length,
-                                    const char16_t* name) {
+static std::int32_t FakeSendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t* name) {
   auto* fake = zortest::Active("dwSendCommand");
   return fake ? fake->sendCommand(packet, length, name) : 1;
 }
-static std::int32_t FakeGetStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block,
-                                  std::int32_t length, const char16_t* name) {
+static std::int32_t FakeGetStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block, std::int32_t length,
+                                  const char16_t* name) {
   auto* fake = zortest::Active("dwGetStatus");
   return fake ? fake->getStatus(code, reserved, block, length, name) : 1;
 }
@@ -114,9 +109,7 @@ void FakeLink::setStatusUntouched(int code, std::int32_t result) { replies_[code
 void FakeLink::remove(Entry entry) { removed_.push_back(entry); }
 
 zor::DeviceLink FakeLink::link() const {
-  auto present = [this](Entry entry) {
-    return std::find(removed_.begin(), removed_.end(), entry) == removed_.end();
-  };
+  auto present = [this](Entry entry) { return std::find(removed_.begin(), removed_.end(), entry) == removed_.end(); };
   zor::DeviceLink link;
   link.m_hDeviceLink = &g_dummyHandle;
   if (present(Entry::SendCommand)) link.dwSendCommand = FakeSendCommand;
@@ -127,22 +120,21 @@ zor::DeviceLink FakeLink::link() const {
   return link;
 }
 
-std::int32_t FakeLink::sendCommand(const std::uint8_t* packet, std::int32_t length,
-                                   const char16_t* name) {
+std::int32_t FakeLink::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t* name) {
   const std::int32_t result = ++sent_ == refuseAt_ ? refuseResult_ : sendResult_;
   const std::string shown = result != 0 ? " -> " + std::to_string(result) : "";
   if (packet != nullptr && length == 4 && packet[0] == 0xFF && packet[1] == 0xFF &&
       NameIs(name, zor::kCommandSystemName)) {
     transcript_.add("send " + Hex(packet[2]) + " " + Hex(packet[3]) + shown);
   } else {
-    transcript_.add("send? " + Bytes(packet, length) + " length=" + std::to_string(length) +
-                    " name=" + Quoted(name) + shown);
+    transcript_.add("send? " + Bytes(packet, length) + " length=" + std::to_string(length) + " name=" + Quoted(name) +
+                    shown);
   }
   return result;
 }
 
-std::int32_t FakeLink::getStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block,
-                                 std::int32_t length, const char16_t* name) {
+std::int32_t FakeLink::getStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block, std::int32_t length,
+                                 const char16_t* name) {
   const auto found = replies_.find(code);
   const std::int32_t result = found == replies_.end() ? 1 : found->second.result;
   if (found != replies_.end() && found->second.bytes && block != nullptr && length > 0) {
@@ -176,8 +168,7 @@ std::int32_t FakeLink::findSystems(std::uint8_t* discovery, std::int32_t* found)
 }
 
 std::int32_t FakeLink::sendData(const std::uint8_t* data, std::int32_t length, const char16_t* name) {
-  transcript_.add("senddata? " + Bytes(data, length) + " length=" + std::to_string(length) +
-                  " name=" + Quoted(name));
+  transcript_.add("senddata? " + Bytes(data, length) + " length=" + std::to_string(length) + " name=" + Quoted(name));
   return 0;
 }
 

@@ -52,8 +52,8 @@ class FakeLink {
 
   // Called by the entry points.
   std::int32_t sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t* name);
-  std::int32_t getStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block,
-                         std::int32_t length, const char16_t* name);
+  std::int32_t getStatus(std::int32_t code, std::int32_t reserved, std::uint8_t* block, std::int32_t length,
+                         const char16_t* name);
   std::int32_t findSystems(std::uint8_t* discovery, std::int32_t* found);
   std::int32_t sendData(const std::uint8_t* data, std::int32_t length, const char16_t* name);
   std::int32_t checkStatus(const char16_t* name);

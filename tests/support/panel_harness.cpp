@@ -17,13 +17,14 @@ PanelHarness::PanelHarness() : serviceLog(stateFolder.filePath("service-log.json
 PanelHarness::~PanelHarness() = default;
 
 CZORSystemMaintenanceDlg& PanelHarness::start(bool clearTranscript) {
-  panel_ = std::make_unique<CZORSystemMaintenanceDlg>(CZORSystemMaintenanceDlg::Services{
-      pacer, prompter, [this](zor::DeviceLink& target) {
-        if (!libraryPresent) return false;
-        target = link.link();
-        return true;
-      },
-      serviceLog});
+  panel_ =
+      std::make_unique<CZORSystemMaintenanceDlg>(CZORSystemMaintenanceDlg::Services{pacer, prompter,
+                                                                                    [this](zor::DeviceLink& target) {
+                                                                                      if (!libraryPresent) return false;
+                                                                                      target = link.link();
+                                                                                      return true;
+                                                                                    },
+                                                                                    serviceLog});
   panel_->Initialize();
   panel_->show();
   if (clearTranscript) transcript.clear();
@@ -72,9 +73,8 @@ bool PanelHarness::enabled(int id) const {
   return w && w->isEnabled();
 }
 
-std::vector<std::uint8_t> PanelHarness::IdentityBlock(const char* model, std::int32_t serial,
-                                                      const char* version, const char* date,
-                                                      std::uint16_t lens) {
+std::vector<std::uint8_t> PanelHarness::IdentityBlock(const char* model, std::int32_t serial, const char* version,
+                                                      const char* date, std::uint16_t lens) {
   std::vector<std::uint8_t> block(38, 0);
   const auto u = static_cast<std::uint32_t>(serial);
   for (int i = 0; i < 4; ++i) block[i] = static_cast<std::uint8_t>(u >> (8 * i));

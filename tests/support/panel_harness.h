@@ -54,8 +54,7 @@ class PanelHarness {
 
   // Identity block bytes for a system with this model name (and other fields).
   static std::vector<std::uint8_t> IdentityBlock(const char* model, std::int32_t serial = 1234,
-                                                 const char* version = "V1.00",
-                                                 const char* date = "01/02/26",
+                                                 const char* version = "V1.00", const char* date = "01/02/26",
                                                  std::uint16_t lens = 163);
 
  private:

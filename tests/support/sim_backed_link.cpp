@@ -56,7 +56,8 @@ SimBackedLink::SimBackedLink(Transcript& transcript) : transcript_(transcript) {
   folder_ = mkdtemp(folder);
   zor::sim::LinkConfig config;
   config.statePath = folder_ / "controller-state";
-  sim_ = std::make_unique<zor::sim::SimLink>(config, [] { return std::int64_t{0}; }, g_warnings);
+  sim_ = std::make_unique<zor::sim::SimLink>(
+      config, [] { return std::int64_t{0}; }, g_warnings);
 }
 
 SimBackedLink::~SimBackedLink() {

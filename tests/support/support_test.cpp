@@ -110,8 +110,7 @@ TEST(FakeLink, EntryPointsWithoutALiveFakeFailTheTest) {
   }
   std::int32_t found = 0;
   std::array<std::uint8_t, 2564> scratch{};
-  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(link.ZORFindSystems(scratch.data(), &found), 0),
-                          "no FakeLink alive");
+  EXPECT_NONFATAL_FAILURE(EXPECT_EQ(link.ZORFindSystems(scratch.data(), &found), 0), "no FakeLink alive");
 }
 
 TEST(VirtualPacer, RecordsWaitsAndKeepsVirtualTime) {

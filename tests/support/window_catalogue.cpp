@@ -1,9 +1,10 @@
 #include "tests/support/window_catalogue.h"
 
+#include <gtest/gtest.h>
+
 #include <QAction>
 #include <QCoreApplication>
 #include <QDialog>
-#include <gtest/gtest.h>
 #include <QLineEdit>
 #include <QMenu>
 #include <QTest>
@@ -86,18 +87,14 @@ const WindowEntry kWindows[] = {
        MenuItem(h, "About");
      }},
     {"password",
-     [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNZ, panel::IDC_MODEL_SET, LookThenLeave(look));
-     }},
+     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_MODEL_SET, LookThenLeave(look)); }},
     {"working-time",
      [](PanelHarness& h, const Look& look) {
        h.prompter.queue(GivePassword());
        DialogBehind(h, kNZ, panel::IDC_INIT_WORK_TIME, LookThenLeave(look));
      }},
     {"aiming-alignment-1",
-     [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, LookThenLeave(look));
-     }},
+     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, LookThenLeave(look)); }},
     {"aiming-alignment-2",
      [](PanelHarness& h, const Look& look) {
        DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, [look](QDialog& d) {
@@ -110,13 +107,9 @@ const WindowEntry kWindows[] = {
        DialogBehind(h, kNZ, panel::IDC_ADJUST_DISTORTION, LookThenLeave(look));
      }},
     {"jog-centering",
-     [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNK, panel::IDC_ADJUST_CENTER, LookThenLeave(look));
-     }},
+     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNK, panel::IDC_ADJUST_CENTER, LookThenLeave(look)); }},
     {"config-lan",
-     [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNZ, panel::IDC_CONFIG_IP, LookThenLeave(look));
-     }},
+     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_CONFIG_IP, LookThenLeave(look)); }},
     {"compare-restore",
      [](PanelHarness& h, const Look& look) {
        StartConnected(h, kNZ);

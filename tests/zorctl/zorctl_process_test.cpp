@@ -2,9 +2,8 @@
 // LD_LIBRARY_PATH, as any other library would be) and on the simulated
 // controller. Only commands without pauses run for real here; the paced ones
 // are checked through their dry-run plans and in the service layer's tests.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <signal.h>
 #include <unistd.h>
 
@@ -98,9 +97,12 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
     QStringList args;
     int status;
   } cases[] = {
-      {{"set", "lens", QString::fromUtf8("1\xC4\x80" "5")}, 1},
+      {{"set", "lens",
+        QString::fromUtf8("1\xC4\x80"
+                          "5")},
+       1},
       {{"set", "lens", QString(65, '1')}, 1},  // beyond the controller's text buffer
-      {{"set", "serial", "7"}, 1},  // no password anywhere
+      {{"set", "serial", "7"}, 1},             // no password anywhere
       {{"set", "ip", "10.0.0.256"}, 1},
       {{"set", "mac", "00:11:22"}, 1},
       {{"move", "256", "0"}, 1},
@@ -137,7 +139,10 @@ TEST_F(Zorctl, FollowsTheFamilyRulesOfThePanel) {
     QStringList recorded;  // after finding the system
     const char* message;   // a part of standard error
   } cases[] = {
-      {"N-REC", {"set", "ip", "10.0.0.1"}, 1, {},
+      {"N-REC",
+       {"set", "ip", "10.0.0.1"},
+       1,
+       {},
        "set ip: an N-series marking system has no network settings (Config IP); nothing was sent"},
       {"N-REC", {"get", "currents"}, 1, {}, "get currents: an N-series marking system has no current readout"},
       {"N-REC", {"get", "ship-id"}, 1, {}, "network settings"},
@@ -226,8 +231,8 @@ TEST_F(Zorctl, ARefusedPacketEndsWithStatus3) {
 TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
   const Result cancelled = run({"adjust", "aiming", "U", "dl", "--cancel"});
   EXPECT_EQ(cancelled.status, 0) << cancelled.err.toStdString();
-  EXPECT_EQ(cancelled.recorded, kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00",
-                                                       "send 07 00", "send 9A 00"}));
+  EXPECT_EQ(cancelled.recorded,
+            kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00", "send 07 00", "send 9A 00"}));
   const Result planned = run({"adjust", "aiming", "", "R", "--dry-run", "--json"});
   EXPECT_EQ(planned.status, 0);
   QStringList steps;
@@ -252,7 +257,10 @@ TEST_F(Zorctl, ASignalNeverCutsATextShort) {
       {"SIGINT", {"set", "lens", "7", "--json"}, "1:2", SIGINT, {"send 42 37", "send 42 00", "send 45 00"}},
       {"SIGTERM", {"set", "lens", "7", "--json"}, "2:15", SIGTERM, {"send 42 37", "send 42 00", "send 45 00"}},
       {"a second SIGINT", {"set", "lens", "78"}, "1:2,2:2", SIGINT, {"send 42 37", "send 42 38"}},
-      {"between jogs, the adjustment ends unsaved", {"adjust", "distortion", "UUUU", "--json"}, "2:2", SIGINT,
+      {"between jogs, the adjustment ends unsaved",
+       {"adjust", "distortion", "UUUU", "--json"},
+       "2:2",
+       SIGINT,
        {"send 03 00", "send 04 00", "send 9A 00"}},
   };
   for (const auto& c : cases) {
@@ -359,17 +367,19 @@ TEST_F(Zorctl, LogPrintsAlignedLocalTimesSafeForATerminal) {
   ASSERT_TRUE(QDir(dir.path()).mkpath("zor-maintenance"));
   QFile f(dir.filePath("zor-maintenance/service-log.jsonl"));
   ASSERT_TRUE(f.open(QIODevice::WriteOnly));
-  f.write(R"({"time":"2026-12-01T08:00:00.000Z","front_end":"panel","serial":7,"model":"NZ-1","operation":"set lens","value":"60","outcome":"done"})"
-          "\nnot a line\n"
-          R"({"time":"2026-12-01T09:00:00.000Z","front_end":"zorctl","serial":null,"model":null,"operation":"set model-name","value":"A\u001b[2J","outcome":"not-accepted","message":"no"})"
-          "\n");
+  f.write(
+      R"({"time":"2026-12-01T08:00:00.000Z","front_end":"panel","serial":7,"model":"NZ-1","operation":"set lens","value":"60","outcome":"done"})"
+      "\nnot a line\n"
+      R"({"time":"2026-12-01T09:00:00.000Z","front_end":"zorctl","serial":null,"model":null,"operation":"set model-name","value":"A\u001b[2J","outcome":"not-accepted","message":"no"})"
+      "\n");
   f.close();
   const Result r = run({"log"}, true, {{"TZ", "UTC-1"}});
   EXPECT_EQ(r.status, 0);
   const QList<QByteArray> lines = r.out.split('\n');
   ASSERT_EQ(lines.size(), 3) << r.out.toStdString();
   EXPECT_TRUE(lines[0].startsWith("2026-12-01 09:00:00  panel   7  set lens        60")) << lines[0].toStdString();
-  EXPECT_TRUE(lines[1].startsWith("2026-12-01 10:00:00  zorctl  -  set model-name  A\\x1B[2J")) << lines[1].toStdString();
+  EXPECT_TRUE(lines[1].startsWith("2026-12-01 10:00:00  zorctl  -  set model-name  A\\x1B[2J"))
+      << lines[1].toStdString();
   EXPECT_EQ(lines[0].indexOf("done"), lines[1].indexOf("not-accepted"));
   EXPECT_FALSE(r.out.contains('\x1B'));
   EXPECT_TRUE(r.err.contains("1 line of the service log could not be read"));
@@ -384,8 +394,9 @@ TEST_F(Zorctl, LogPrintsAlignedLocalTimesSafeForATerminal) {
 TEST_F(Zorctl, HelpNamesEveryCommand) {
   const Result r = run({"--help"});
   EXPECT_EQ(r.status, 0);
-  for (const char* command : {"info", "get NAME", "set NAME", "move X Y", "mark FIGURE", "shutter open|close",
-                              "aiming on|off", "test-power on PULSE", "init-power-board", "show-version", "adjust", "log"})
+  for (const char* command :
+       {"info", "get NAME", "set NAME", "move X Y", "mark FIGURE", "shutter open|close", "aiming on|off",
+        "test-power on PULSE", "init-power-board", "show-version", "adjust", "log"})
     EXPECT_TRUE(r.out.contains(command)) << command;
   EXPECT_EQ(run({"help", "set"}).status, 0);
   EXPECT_EQ(run({"help", "log"}).status, 0);
@@ -410,13 +421,15 @@ TEST_F(Zorctl, OutputThatCannotBeWrittenIsStatus5) {
       {{"--version"}, STDOUT_FILENO, ClosedPipe},
       {{"get", "currents", "--json"}, STDOUT_FILENO, Full},
       {{"get", "currents"}, STDOUT_FILENO, Closed},
-      {{"move", "300", "0"}, STDERR_FILENO, Full},     // the refusal's message
-      {{"--bogus"}, STDERR_FILENO, ClosedPipe},        // the usage message
-      {{"get", "currents"}, STDERR_FILENO, Closed},    // nothing to say: status as it was
+      {{"move", "300", "0"}, STDERR_FILENO, Full},   // the refusal's message
+      {{"--bogus"}, STDERR_FILENO, ClosedPipe},      // the usage message
+      {{"get", "currents"}, STDERR_FILENO, Closed},  // nothing to say: status as it was
   };
   for (const auto& c : cases) {
     const std::string name = c.args.join(' ').toStdString() + (c.stream == STDOUT_FILENO ? " >" : " 2>") +
-                             (c.sink == Full ? "/dev/full" : c.sink == ClosedPipe ? "closed pipe" : "&-");
+                             (c.sink == Full         ? "/dev/full"
+                              : c.sink == ClosedPipe ? "closed pipe"
+                                                     : "&-");
     const int stream = c.stream;
     const Sink sink = c.sink;
     const Result r = run(c.args, true, {}, [stream, sink, pipeEnd] {

@@ -1,8 +1,7 @@
 // zorctl's parts: the command line, the values it takes, the password file,
 // and the plan a dry run prints.
-#include <gtest/gtest.h>
-
 #include <fcntl.h>
+#include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -54,10 +53,11 @@ TEST(Values, Addresses) {
   const struct {
     const char* text;
     bool ok;
-  } cases[] = {{"192.168.1.10", true}, {"0.0.0.0", true},     {"255.255.255.255", true}, {"256.1.1.1", false},
-               {"1.2.3", false},       {"1.2.3.4.5", false},  {"1..3.4", false},         {"1.2.3.4 ", false},
-               {"a.b.c.d", false},     {"-1.2.3.4", false},   {"0001.2.3.4", false},     {"", false}};
-  for (const auto& c : cases) EXPECT_EQ(zor::service::ParseDotted(zor::service::FromUtf8(c.text)).has_value(), c.ok) << c.text;
+  } cases[] = {{"192.168.1.10", true}, {"0.0.0.0", true},    {"255.255.255.255", true}, {"256.1.1.1", false},
+               {"1.2.3", false},       {"1.2.3.4.5", false}, {"1..3.4", false},         {"1.2.3.4 ", false},
+               {"a.b.c.d", false},     {"-1.2.3.4", false},  {"0001.2.3.4", false},     {"", false}};
+  for (const auto& c : cases)
+    EXPECT_EQ(zor::service::ParseDotted(zor::service::FromUtf8(c.text)).has_value(), c.ok) << c.text;
   EXPECT_EQ(*zor::service::ParseDotted(u"192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
 }
 

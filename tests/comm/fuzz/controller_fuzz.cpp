@@ -17,16 +17,16 @@ using namespace zor;
 using namespace zor::sim;
 
 constexpr std::uint8_t kTextCommands[] = {
-    CMD_SET_X_SCALE,         CMD_SET_Y_SCALE,      CMD_SET_RC_JUMP_DELAY, CMD_SET_SERIAL_NUMBER,
-    CMD_SET_MIN_CURRENT,     CMD_SET_MAX_CURRENT,  CMD_SET_LENS,          CMD_SET_20_PERCENT_CURRENT,
-    CMD_SET_MODEL_NAME,      CMD_SET_X_DISTORTION, CMD_SET_Y_DISTORTION,  CMD_SET_X_MULTIPLIER,
-    CMD_SET_Y_MULTIPLIER,    CMD_SET_CONTROLLER_MODEL, CMD_SET_MAC_ADDRESS, CMD_SET_IP_ADDRESS,
-    CMD_SET_GATEWAY,         CMD_SET_SUBNET_MASK,  CMD_SET_WORK_TIME,
+    CMD_SET_X_SCALE,      CMD_SET_Y_SCALE,          CMD_SET_RC_JUMP_DELAY, CMD_SET_SERIAL_NUMBER,
+    CMD_SET_MIN_CURRENT,  CMD_SET_MAX_CURRENT,      CMD_SET_LENS,          CMD_SET_20_PERCENT_CURRENT,
+    CMD_SET_MODEL_NAME,   CMD_SET_X_DISTORTION,     CMD_SET_Y_DISTORTION,  CMD_SET_X_MULTIPLIER,
+    CMD_SET_Y_MULTIPLIER, CMD_SET_CONTROLLER_MODEL, CMD_SET_MAC_ADDRESS,   CMD_SET_IP_ADDRESS,
+    CMD_SET_GATEWAY,      CMD_SET_SUBNET_MASK,      CMD_SET_WORK_TIME,
 };
 
 class Input {
  public:
-  Input(const std::uint8_t *data, std::size_t size) : data_(data), size_(size) {}
+  Input(const std::uint8_t* data, std::size_t size) : data_(data), size_(size) {}
   bool more() const { return at_ < size_; }
   std::uint8_t byte() { return at_ < size_ ? data_[at_++] : 0; }
   // Little-endian, from the next count bytes.
@@ -37,7 +37,7 @@ class Input {
   }
 
  private:
-  const std::uint8_t *data_;
+  const std::uint8_t* data_;
   std::size_t size_;
   std::size_t at_ = 0;
 };
@@ -46,7 +46,7 @@ void check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
-void checkState(const ControllerState &s) {
+void checkState(const ControllerState& s) {
   check(validOffset(s.distortionOffset) && validOffset(s.centerOffset) && validOffset(s.aimTopLeft) &&
         validOffset(s.aimBottomRight));
   check(s.modelName.size() <= kModelNameLength);
@@ -71,10 +71,11 @@ ControllerState onDisk(std::uint8_t bits, std::uint8_t span, std::int64_t now) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   Input in(data, size);
   std::int64_t now = 0;
-  ControllerModel model(ControllerState{}, [&now] { return now; }, "this boot");
+  ControllerModel model(
+      ControllerState{}, [&now] { return now; }, "this boot");
   while (in.more()) {
     switch (in.byte() % 6) {
       case 0: {  // one packet
@@ -93,7 +94,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
         const int code = static_cast<std::int16_t>(in.number(2));
         const auto reply = model.status(code);
         check(reply.has_value() == (ReplyLength(code) != 0));
-        if (reply) check(reply->size == static_cast<std::size_t>(ReplyLength(code)) && reply->size <= reply->bytes.size());
+        if (reply)
+          check(reply->size == static_cast<std::size_t>(ReplyLength(code)) && reply->size <= reply->bytes.size());
         break;
       }
       case 3:  // time passes, up to about four and a half hours

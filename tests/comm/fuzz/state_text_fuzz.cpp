@@ -12,7 +12,7 @@ namespace {
 
 using zor::sim::ControllerState;
 
-bool inRange(const ControllerState &s) {
+bool inRange(const ControllerState& s) {
   using zor::sim::validOffset;
   return validOffset(s.distortionOffset) && validOffset(s.centerOffset) && validOffset(s.aimTopLeft) &&
          validOffset(s.aimBottomRight) && s.modelName.size() <= zor::sim::kModelNameLength;
@@ -20,8 +20,8 @@ bool inRange(const ControllerState &s) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size) {
-  const std::string_view text(reinterpret_cast<const char *>(data), size);
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  const std::string_view text(reinterpret_cast<const char*>(data), size);
   const auto state = zor::sim::parseState(text);
   if (!state) return 0;
   if (!inRange(*state)) __builtin_trap();
