@@ -109,14 +109,14 @@ ControllerModel::ControllerModel(ControllerState state, Clock clock, std::string
   if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
 }
 
-Outcome ControllerModel::reject(std::string why) {
+CommandResult ControllerModel::reject(std::string why) {
   lastError_ = std::move(why);
-  return Outcome::Rejected;
+  return CommandResult::Rejected;
 }
 
-Outcome ControllerModel::ignore(std::string why) {
+CommandResult ControllerModel::ignore(std::string why) {
   lastError_ = std::move(why);
-  return Outcome::Ignored;
+  return CommandResult::Ignored;
 }
 
 Count ControllerModel::uncounted(const ControllerState& kept) const {
@@ -135,15 +135,15 @@ ControllerState ControllerModel::snapshot() const {
   return copy;
 }
 
-Outcome ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState&)> apply) {
+CommandResult ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState&)> apply) {
   apply(state_);
   std::erase_if(unsavedSets_, [code](const auto& set) { return set.first == code; });
   unsavedSets_.emplace_back(code, std::move(apply));
-  return Outcome::Committed;
+  return CommandResult::Committed;
 }
 
 template <typename T>
-Outcome ControllerModel::set(std::uint8_t code, T ControllerState::*member, T value) {
+CommandResult ControllerModel::set(std::uint8_t code, T ControllerState::*member, T value) {
   return commit(code, [member, value](ControllerState& s) { s.*member = value; });
 }
 
@@ -152,14 +152,14 @@ void ControllerModel::rename(std::string name) {
   set(CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
 }
 
-Outcome ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
+CommandResult ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
   state_.*member = shifted(state_.*member, jogs);
   auto kept =
       std::find_if(unsavedJogs_.begin(), unsavedJogs_.end(), [member](const auto& j) { return j.first == member; });
   if (kept == unsavedJogs_.end()) kept = unsavedJogs_.emplace(unsavedJogs_.end(), member, Offset{});
   // Within the range on both sides, so the sum always fits.
   kept->second = shifted(kept->second, jogs);
-  return Outcome::Committed;
+  return CommandResult::Committed;
 }
 
 ControllerState ControllerModel::withUnsaved(ControllerState onDisk) const {
@@ -194,7 +194,7 @@ bool ControllerModel::unsaved() const {
   return !unsavedSets_.empty() || !unsavedJogs_.empty() || uncounted(state_).seconds > 0;
 }
 
-Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char* name) {
+CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char* name) {
   if (activity_.mode == Mode::Idle) return ignore(std::string(name) + " outside an adjustment: nothing moves");
   const Offset& kept = state_.*adjusted(activity_.mode);
   if (!jogAllowed(kept.x, activity_.pending.x, dx) || !jogAllowed(kept.y, activity_.pending.y, dy))
@@ -202,15 +202,15 @@ Outcome ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char* name)
                   std::to_string(kOffsetLimit) + " steps either way)");
   activity_.pending.x += dx;
   activity_.pending.y += dy;
-  return Outcome::Accepted;
+  return CommandResult::Accepted;
 }
 
-Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
+CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value) {
   switch (code) {
     case CMD_TEXT_CHAR:
       if (value == 0) {
         textEnded_ = true;
-        return Outcome::Accepted;
+        return CommandResult::Accepted;
       }
       if (textEnded_) {  // a new text begins after the last one ended
         text_.clear();
@@ -221,7 +221,7 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
         text_ += static_cast<char>(value);
       else
         textOverflow_ = true;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
 
     case CMD_SET_X_SCALE:
     case CMD_SET_Y_SCALE:
@@ -254,7 +254,7 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       activity_.pending = {};
       activity_.pendingTopLeft = {};
       if (was != Mode::Idle) lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     }
     case CMD_JOG_UP:
       return jog(0, 1, "jog up");
@@ -283,7 +283,7 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       activity_.pendingTopLeft = activity_.pending;
       activity_.pending = {};
       activity_.mode = Mode::AimBottomRight;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_AIM_ALIGN_SAVE:
       if (activity_.mode != Mode::AimBottomRight)
         return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) +
@@ -293,53 +293,53 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
       activity_.mode = Mode::Idle;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
-      return Outcome::Committed;
+      return CommandResult::Committed;
     case CMD_ADJUST_END:
       // Ends any adjustment without saving; the same code switches aiming off.
       activity_.mode = Mode::Idle;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
       activity_.aiming = false;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
 
     case CMD_MARK_ORIGINAL_SQUARE:
       ++activity_.originalSquares;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_MARK_CORRECTED_SQUARE:
       ++activity_.correctedSquares;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_MARK_MAX_FIELD:
       activity_.maxField = !activity_.maxField;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_MOVE_TO_X:
       activity_.moveX = value;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_MOVE_TO_Y:
       activity_.moveY = value;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_AIMING_ON:
       activity_.aiming = true;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_SHUTTER_OPEN:
       activity_.shutterOpen = true;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_SHUTTER_CLOSE:
       activity_.shutterOpen = false;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_TEST_POWER_ON:
       if (value > 100) return reject("test power pulse " + std::to_string(value) + " above 100");
       activity_.testPower = true;
       activity_.pulse = value;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_TEST_POWER_OFF:
       activity_.testPower = false;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_SHOW_VERSION:
       ++activity_.versionShown;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_INIT_POWER_BOARD:
       ++activity_.powerBoardInits;
-      return Outcome::Accepted;
+      return CommandResult::Accepted;
     case CMD_RESET_SERIAL:
       // The 0xFF value guards against a stray packet wiping the serial.
       if (value != 0xFF) return reject("reset serial without the 0xFF guard value");
@@ -348,7 +348,7 @@ Outcome ControllerModel::command(std::uint8_t code, std::uint8_t value) {
   return reject("unknown command " + std::to_string(code));
 }
 
-Outcome ControllerModel::commitText(std::uint8_t code) {
+CommandResult ControllerModel::commitText(std::uint8_t code) {
   const std::string text = std::move(text_);
   const bool ended = textEnded_;
   const bool overflow = textOverflow_;

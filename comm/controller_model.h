@@ -85,7 +85,7 @@ struct Activity {
   unsigned powerBoardInits = 0;
 };
 
-enum class Outcome {
+enum class CommandResult {
   Accepted,   // taken, nothing to keep
   Committed,  // the kept state changed: persist it
   Rejected,   // refused; lastError() says why
@@ -106,7 +106,7 @@ class ControllerModel {
 
   ControllerModel(ControllerState state, Clock clock, std::string clockBoot = {});
 
-  Outcome command(std::uint8_t code, std::uint8_t value);
+  CommandResult command(std::uint8_t code, std::uint8_t value);
   // The reply to a status code, or nothing for a code the controller does not know.
   std::optional<Reply> status(int statusCode) const;
   static std::optional<std::size_t> replyLength(int statusCode);
@@ -141,19 +141,19 @@ class ControllerModel {
   bool unsaved() const;
 
  private:
-  Outcome commitText(std::uint8_t code);
+  CommandResult commitText(std::uint8_t code);
   // A setting committed: apply changes the state here now, and the file's at the next save.
-  Outcome commit(std::uint8_t code, std::function<void(ControllerState&)> apply);
+  CommandResult commit(std::uint8_t code, std::function<void(ControllerState&)> apply);
   template <typename T>
-  Outcome set(std::uint8_t code, T ControllerState::*member, T value);
-  Outcome keepJogs(Offset ControllerState::*member, const Offset& jogs);
+  CommandResult set(std::uint8_t code, T ControllerState::*member, T value);
+  CommandResult keepJogs(Offset ControllerState::*member, const Offset& jogs);
   // onDisk with the commits not saved yet applied.
   ControllerState withUnsaved(ControllerState onDisk) const;
   // This process's working time that kept does not hold yet.
   Count uncounted(const ControllerState& kept) const;
-  Outcome jog(std::int32_t dx, std::int32_t dy, const char* name);
-  Outcome reject(std::string why);
-  Outcome ignore(std::string why);
+  CommandResult jog(std::int32_t dx, std::int32_t dy, const char* name);
+  CommandResult reject(std::string why);
+  CommandResult ignore(std::string why);
 
   ControllerState state_;
   Clock clock_;

@@ -100,7 +100,7 @@ void SimLink::takeUpOthers() {
 std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
-  Outcome outcome = Outcome::Accepted;
+  CommandResult taken = CommandResult::Accepted;
   std::string notKept;
   if (!packet || length != 4 || packet[0] != 0xFF || packet[1] != 0xFF) {
     result = kBadArgument;
@@ -109,8 +109,8 @@ std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t lengt
   } else {
     // Delivered is 0 even when the controller refuses the value, as on the wire;
     // a change it took but cannot keep is reported, so that nobody relies on it.
-    outcome = model_->command(packet[2], packet[3]);
-    if (outcome == Outcome::Committed) {
+    taken = model_->command(packet[2], packet[3]);
+    if (taken == CommandResult::Committed) {
       notKept = save();
       if (!notKept.empty()) result = kNotKept;
     }
@@ -119,9 +119,9 @@ std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t lengt
     // A wrong length may be a lie: never show more than a packet's 4 bytes.
     const std::size_t shown = static_cast<std::size_t>(std::clamp(length, 0, 4));
     std::string note;
-    if (outcome == Outcome::Committed) note = notKept.empty() ? "committed" : "not kept: " + notKept;
-    if (outcome == Outcome::Rejected) note = "rejected: " + model_->lastError();
-    if (outcome == Outcome::Ignored) note = "ignored: " + model_->lastError();
+    if (taken == CommandResult::Committed) note = notKept.empty() ? "committed" : "not kept: " + notKept;
+    if (taken == CommandResult::Rejected) note = "rejected: " + model_->lastError();
+    if (taken == CommandResult::Ignored) note = "ignored: " + model_->lastError();
     trace_.write(
         "dwSendCommand",
         "packet=[" + (packet ? hexBytes(packet, shown) : std::string("null")) + "] length=" + std::to_string(length),

@@ -63,16 +63,16 @@ TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Committed) << model.lastError();
+    EXPECT_EQ(sendText(model, c.command, c.text), CommandResult::Committed) << model.lastError();
     EXPECT_THAT(replyBytes(query(c.status), c.offset, c.expected.size()), ElementsAreArray(c.expected));
   }
 }
 
 TEST_F(ModelTest, WriteOnlyValuesAreKept) {
-  EXPECT_EQ(sendText(model, CMD_SET_20_PERCENT_CURRENT, "4.5"), Outcome::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_X_MULTIPLIER, "2"), Outcome::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_Y_MULTIPLIER, "0.5"), Outcome::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_RC_JUMP_DELAY, "250"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_20_PERCENT_CURRENT, "4.5"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_X_MULTIPLIER, "2"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_Y_MULTIPLIER, "0.5"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_RC_JUMP_DELAY, "250"), CommandResult::Committed);
   const ControllerState s = model.snapshot();
   EXPECT_EQ(s.current20Percent, 4.5);
   EXPECT_EQ(s.xMultiplier, 2.0);
@@ -126,7 +126,7 @@ TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.command) + " \"" + c.text + "\"");
     const ControllerState before = model.snapshot();
-    EXPECT_EQ(sendText(model, c.command, c.text), Outcome::Rejected);
+    EXPECT_EQ(sendText(model, c.command, c.text), CommandResult::Rejected);
     EXPECT_THAT(model.lastError(), HasSubstr(c.named));
     EXPECT_EQ(model.snapshot(), before);
   }
@@ -134,29 +134,29 @@ TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
 
 TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
   model.command(CMD_TEXT_CHAR, '7');
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Rejected) << "no end of text";
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Rejected) << "no end of text";
   EXPECT_THAT(model.lastError(), HasSubstr("no ended text"));
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, "254"), Outcome::Committed);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Rejected) << "the text was consumed";
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, "254"), CommandResult::Committed);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Rejected) << "the text was consumed";
   EXPECT_EQ(model.snapshot().lens, 254);
 
   // A character after an ended text starts a new text.
   for (char c : std::string("99")) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
   model.command(CMD_TEXT_CHAR, 0);
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, "300"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, "300"), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 300);
 
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength, '1') + "0"), Outcome::Rejected);
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength, '1') + "0"), CommandResult::Rejected);
   EXPECT_THAT(model.lastError(), HasSubstr("longer than 64"));
   EXPECT_EQ(model.snapshot().lens, 300);
   // A text that fills the buffer is whole: its end takes no place in it.
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength - 3, '0') + "254"), Outcome::Committed);
+  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength - 3, '0') + "254"), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 254);
 }
 
 struct Step {
   std::uint8_t code;
-  Outcome outcome;
+  CommandResult result;
 };
 
 struct ModeCase {
@@ -167,7 +167,7 @@ struct ModeCase {
 };
 
 TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
-  using O = Outcome;
+  using O = CommandResult;
   const ModeCase cases[] = {
       {"distortion saved",
        {{3, O::Accepted}, {4, O::Accepted}, {4, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
@@ -249,7 +249,7 @@ TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerModel fresh(ControllerState{}, [] { return std::int64_t{0}; });
-    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.outcome) << int(step.code);
+    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.result) << int(step.code);
     const ControllerState s = fresh.snapshot();
     EXPECT_EQ(s.distortionOffset, c.distortion);
     EXPECT_EQ(s.centerOffset, c.center);
@@ -284,12 +284,12 @@ TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
     ControllerModel edge(start, [] { return std::int64_t{0}; });
     edge.command(c.begin, 0);
     for (std::uint8_t step : c.before) edge.command(step, 0);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), Outcome::Accepted);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), Outcome::Ignored);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), CommandResult::Accepted);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), CommandResult::Ignored);
     EXPECT_THAT(edge.lastError(), HasSubstr("edge"));
-    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0), Outcome::Ignored);
-    EXPECT_EQ(edge.command(CMD_JOG_UP, 0), Outcome::Accepted) << "back toward the field";
-    EXPECT_EQ(edge.command(c.save, 0), Outcome::Committed);
+    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0), CommandResult::Ignored);
+    EXPECT_EQ(edge.command(CMD_JOG_UP, 0), CommandResult::Accepted) << "back toward the field";
+    EXPECT_EQ(edge.command(c.save, 0), CommandResult::Committed);
     EXPECT_EQ(edge.snapshot().*c.adjusted, (Offset{kOffsetLimit, -kOffsetLimit + 1}));
   }
 }
@@ -438,10 +438,10 @@ TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
   EXPECT_EQ(model.activity().mode, Mode::CenterAdjust);
   EXPECT_TRUE(model.activity().shutterOpen);
   EXPECT_TRUE(model.unsaved());
-  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0), Outcome::Committed);
+  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().centerOffset, (Offset{0, 11})) << "the pending jog lands on the offset taken up";
   model.command(CMD_TEXT_CHAR, 0);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), Outcome::Committed);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 7) << "the text goes on";
 }
 
@@ -460,14 +460,14 @@ TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
 }
 
 TEST_F(ModelTest, JogOutsideAModeIsRecorded) {
-  EXPECT_EQ(model.command(CMD_JOG_UP, 0), Outcome::Ignored);
+  EXPECT_EQ(model.command(CMD_JOG_UP, 0), CommandResult::Ignored);
   EXPECT_THAT(model.lastError(), HasSubstr("jog up outside an adjustment"));
 }
 
 TEST_F(ModelTest, OutputsFollowTheirCommands) {
   model.command(CMD_AIMING_ON, 0);
   model.command(CMD_SHUTTER_OPEN, 0);
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100), Outcome::Accepted);
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100), CommandResult::Accepted);
   model.command(CMD_MARK_MAX_FIELD, 0);
   model.command(CMD_MOVE_TO_X, 0x2C);
   model.command(CMD_MOVE_TO_Y, 0x05);
@@ -482,7 +482,7 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
   EXPECT_EQ(a.moveY, 0x05);
   EXPECT_EQ(a.originalSquares + a.correctedSquares + a.versionShown + a.powerBoardInits, 4u);
 
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101), Outcome::Rejected);
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101), CommandResult::Rejected);
   EXPECT_EQ(model.activity().pulse, 100);
   model.command(CMD_ADJUST_END, 0);
   model.command(CMD_SHUTTER_CLOSE, 0);
@@ -491,15 +491,15 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
   a = model.activity();
   EXPECT_FALSE(a.aiming || a.shutterOpen || a.testPower || a.maxField);
 
-  EXPECT_EQ(model.command(0, 0), Outcome::Rejected);
+  EXPECT_EQ(model.command(0, 0), CommandResult::Rejected);
   EXPECT_THAT(model.lastError(), HasSubstr("unknown command"));
 }
 
 TEST_F(ModelTest, ResetSerialNeedsItsGuardValue) {
   sendText(model, CMD_SET_SERIAL_NUMBER, "4711");
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0), Outcome::Rejected);
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0), CommandResult::Rejected);
   EXPECT_EQ(model.snapshot().serial, 4711);
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF), Outcome::Committed);
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().serial, 0);
 }
 
@@ -529,13 +529,13 @@ TEST_F(ModelTest, WorkingTimeCountsPoweredSeconds) {
   EXPECT_EQ(counter.workSeconds(), 100u);
   nowMs += 5'999;
   EXPECT_EQ(counter.workSeconds(), 105u) << "whole seconds only";
-  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "1000"), Outcome::Committed);
+  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "1000"), CommandResult::Committed);
   EXPECT_EQ(counter.workSeconds(), 1000u);
   nowMs += 61'000;
   EXPECT_THAT(replyBytes(*counter.status(CMD_GET_WORK_TIME), 0, 4), ElementsAreArray(Bytes{0x25, 0x04, 0, 0}));
   EXPECT_EQ(counter.snapshot().workSeconds, 1061u);
 
-  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "4294967290"), Outcome::Committed);
+  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "4294967290"), CommandResult::Committed);
   nowMs += 3'600'000;
   EXPECT_EQ(counter.workSeconds(), 4294967295u) << "the counter stops at its top";
 }
