@@ -11,8 +11,8 @@
 
 #include "app/compare_restore_dialog.h"
 #include "app/main_dialog.h"
+#include "link/pacer.h"
 #include "panel/outcome_view.h"
-#include "platform/pacer.h"
 #include "platform/utf16.h"
 #include "service/restore.h"
 #include "service/snapshot.h"
@@ -31,7 +31,7 @@ const QString kFilter = QStringLiteral("Settings snapshots (*.json);;All files (
 class TransferProgress final : public svc::RestoreProgress {
  public:
   TransferProgress(CZORSystemMaintenanceDlg& panel, zor::Pacer& pacer, const QString& title, bool cancellable)
-      : blocking_(dynamic_cast<platform::BlockingPacer*>(&pacer)), dialog_(&panel) {
+      : responsive_(pacer), dialog_(&panel) {
     dialog_.setWindowTitle(title);
     dialog_.setWindowModality(Qt::WindowModal);
     dialog_.setMinimumDuration(0);
@@ -39,10 +39,6 @@ class TransferProgress final : public svc::RestoreProgress {
     dialog_.setAutoReset(false);
     if (!cancellable) dialog_.setCancelButton(nullptr);
     dialog_.setAccessibleName(title);
-    if (blocking_ != nullptr) blocking_->setResponsive(true);
-  }
-  ~TransferProgress() override {
-    if (blocking_ != nullptr) blocking_->setResponsive(false);
   }
 
   void step(int done, int total, const QString& what) {
@@ -59,7 +55,7 @@ class TransferProgress final : public svc::RestoreProgress {
   }
 
  private:
-  platform::BlockingPacer* blocking_;
+  zor::ResponsiveWaits responsive_;
   QProgressDialog dialog_;
 };
 

@@ -9,6 +9,22 @@ class Pacer {
  public:
   virtual ~Pacer() = default;
   virtual void sleep(int milliseconds) = 0;
+  // While a transfer shows its own modal progress window, a pacer that holds
+  // up a GUI thread lets the windows answer during its waits. A pacer without
+  // windows has nothing to let through and ignores this.
+  virtual void setResponsive(bool) {}
+};
+
+// Keeps a pacer responsive for as long as it lives.
+class ResponsiveWaits {
+ public:
+  explicit ResponsiveWaits(Pacer& pacer) : pacer_(pacer) { pacer_.setResponsive(true); }
+  ~ResponsiveWaits() { pacer_.setResponsive(false); }
+  ResponsiveWaits(const ResponsiveWaits&) = delete;
+  ResponsiveWaits& operator=(const ResponsiveWaits&) = delete;
+
+ private:
+  Pacer& pacer_;
 };
 
 // Sleeps the calling thread; what a program without a window waits with.

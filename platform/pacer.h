@@ -11,7 +11,7 @@ namespace platform {
 class BlockingPacer final : public zor::Pacer {
  public:
   void sleep(int milliseconds) override;
-  void setResponsive(bool responsive) { responsive_ = responsive; }
+  void setResponsive(bool responsive) override { responsive_ = responsive; }
 
  private:
   bool responsive_ = false;

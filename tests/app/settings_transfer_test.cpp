@@ -67,6 +67,19 @@ TEST_F(SettingsTransfer, BackUpWritesWhatWasReadAndNamesWhatWasNot) {
   EXPECT_EQ(snapshot->identity->info.serial, kSerial);
 }
 
+// The progress window stays alive: every wait of the transfer lets the
+// windows answer, and once it is done the panel's waits hold them again.
+TEST_F(SettingsTransfer, EveryWaitOfATransferLetsTheWindowsAnswer) {
+  h.prompter.queueFile(WriteTestFile("backup-waits", "") + ".json");
+  menu("Back Up Settings");
+  const auto& events = h.transcript.events();
+  const auto waits =
+      std::count_if(events.begin(), events.end(), [](const std::string& e) { return e.starts_with("wait"); });
+  EXPECT_GT(waits, 0);
+  EXPECT_EQ(h.pacer.responsiveWaits(), waits);
+  EXPECT_FALSE(h.pacer.responsive());
+}
+
 TEST_F(SettingsTransfer, ChoosingNoFileDoesNothing) {
   menu("Back Up Settings");
   menu("Compare/Restore");
