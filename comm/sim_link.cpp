@@ -4,7 +4,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "comm/state_file.h"
+#include "controller/state_file.h"
 
 namespace zor::sim {
 namespace {

@@ -10,9 +10,9 @@
 #include <ostream>
 #include <string>
 
-#include "comm/controller_model.h"
-#include "comm/state_file.h"
 #include "comm/trace.h"
+#include "controller/controller_model.h"
+#include "controller/state_file.h"
 
 namespace zor::sim {
 

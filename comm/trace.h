@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "comm/careful_file.h"
+#include "controller/careful_file.h"
 
 namespace zor::sim {
 

@@ -13,7 +13,7 @@
 #include <string_view>
 #include <vector>
 
-#include "comm/controller_model.h"
+#include "controller/controller_model.h"
 
 namespace zor::sim::test {
 

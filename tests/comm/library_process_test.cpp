@@ -19,8 +19,8 @@
 #include <map>
 #include <optional>
 
-#include "comm/state_file.h"
 #include "comm_test_util.h"
+#include "controller/state_file.h"
 #include "library_loader.h"
 
 namespace zor::sim {

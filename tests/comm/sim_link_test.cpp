@@ -8,8 +8,8 @@
 #include <sstream>
 #include <thread>
 
-#include "comm/state_file.h"
 #include "comm_test_util.h"
+#include "controller/state_file.h"
 
 namespace zor::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "comm/state_file.h"
+#include "controller/state_file.h"
 
 #include <fcntl.h>
 #include <gmock/gmock.h>
@@ -10,8 +10,8 @@
 #include <map>
 #include <optional>
 
-#include "comm/careful_file.h"
 #include "comm_test_util.h"
+#include "controller/careful_file.h"
 
 namespace zor::sim {
 namespace {

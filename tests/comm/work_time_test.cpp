@@ -1,4 +1,4 @@
-#include "comm/work_time.h"
+#include "controller/work_time.h"
 
 #include <gtest/gtest.h>
 
@@ -9,7 +9,7 @@
 #include <tuple>
 #include <vector>
 
-#include "comm/controller_model.h"
+#include "controller/controller_model.h"
 
 namespace zor::sim {
 namespace {

@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "comm/controller_model.h"
+#include "controller/controller_model.h"
 #include "protocol/zor_protocol.h"
 
 namespace {

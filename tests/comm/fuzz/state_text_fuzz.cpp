@@ -6,7 +6,7 @@
 #include <cstdint>
 #include <string_view>
 
-#include "comm/state_text.h"
+#include "controller/state_text.h"
 
 namespace {
 

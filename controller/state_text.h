@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "comm/controller_model.h"
+#include "controller/controller_model.h"
 
 namespace zor::sim {
 

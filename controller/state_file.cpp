@@ -1,4 +1,4 @@
-#include "comm/state_file.h"
+#include "controller/state_file.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -17,8 +17,8 @@
 #include <memory>
 #include <optional>
 
-#include "comm/careful_file.h"
-#include "comm/state_text.h"
+#include "controller/careful_file.h"
+#include "controller/state_text.h"
 
 namespace zor::sim {
 namespace {

@@ -1,4 +1,4 @@
-#include "comm/careful_file.h"
+#include "controller/careful_file.h"
 
 #include <fcntl.h>
 #include <limits.h>

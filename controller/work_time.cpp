@@ -1,4 +1,4 @@
-#include "comm/work_time.h"
+#include "controller/work_time.h"
 
 #include <algorithm>
 #include <limits>

@@ -11,8 +11,8 @@
 #include <utility>
 #include <vector>
 
-#include "comm/text_values.h"
-#include "comm/work_time.h"
+#include "controller/text_values.h"
+#include "controller/work_time.h"
 #include "protocol/zor_protocol.h"
 
 namespace zor::sim {

@@ -1,4 +1,4 @@
-#include "comm/state_text.h"
+#include "controller/state_text.h"
 
 #include <charconv>
 #include <cstdio>

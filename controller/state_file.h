@@ -11,8 +11,8 @@
 #include <optional>
 #include <string>
 
-#include "comm/careful_file.h"
-#include "comm/controller_model.h"
+#include "controller/careful_file.h"
+#include "controller/controller_model.h"
 
 namespace zor::sim {
 

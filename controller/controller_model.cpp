@@ -1,4 +1,4 @@
-#include "comm/controller_model.h"
+#include "controller/controller_model.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,4 +1,4 @@
-#include "comm/text_values.h"
+#include "controller/text_values.h"
 
 #include <charconv>
 #include <cmath>
