@@ -8,7 +8,7 @@
 #include <cstdint>
 #include <string>
 
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 class QMenu;
 

@@ -5,7 +5,7 @@
 #include <cstdio>
 
 #include "duration/duration.h"
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 namespace zor::service {
 

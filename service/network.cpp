@@ -5,7 +5,7 @@
 #include <QtEndian>
 #include <cstdio>
 
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 #include "service/maintenance.h"
 #include "service/operation.h"
 

@@ -9,7 +9,7 @@
 #include <cfloat>
 #include <cmath>
 
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 #include "service/files.h"
 #include "service/format.h"
 #include "service/json_keys.h"

@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 namespace zorctl {
 

@@ -1,5 +1,5 @@
 // The mask rules without a window.
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 #include <gtest/gtest.h>
 

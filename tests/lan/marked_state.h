@@ -4,7 +4,7 @@
 #include <string>
 #include <string_view>
 
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 namespace zor::mac::testing {
 

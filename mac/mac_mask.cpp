@@ -1,4 +1,4 @@
-#include "lan/mac_mask.h"
+#include "mac/mac_mask.h"
 
 #include <algorithm>
 
