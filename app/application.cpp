@@ -2,9 +2,9 @@
 
 #include <memory>
 
-#include "app/main_dialog.h"
 #include "app/startup_probe.h"
 #include "link/load_device_link.h"
+#include "panel/main_dialog.h"
 #include "platform/pacer.h"
 #include "platform/qt_prompter.h"
 #include "service/service_log.h"

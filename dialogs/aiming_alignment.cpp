@@ -3,8 +3,8 @@
 #include <QLabel>
 #include <QPushButton>
 
-#include "app/main_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "resources/resource.h"
 
 namespace {

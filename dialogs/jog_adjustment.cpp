@@ -1,7 +1,7 @@
 #include "dialogs/jog_adjustment.h"
 
-#include "app/main_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "resources/resource.h"
 
 namespace {

@@ -2,9 +2,9 @@
 
 #include <QLineEdit>
 
-#include "app/main_dialog.h"
+#include "dialogs/outcome_view.h"
 #include "lan/mac_addr_edit.h"
-#include "panel/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/ip_address_ctrl.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"

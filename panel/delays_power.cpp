@@ -1,7 +1,7 @@
 // Delays, test power, shutter, aiming and the version display.
 
-#include "app/main_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/up_down.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"

@@ -3,8 +3,8 @@
 
 #include <QLineEdit>
 
-#include "app/main_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
 #include "service/format.h"

@@ -1,8 +1,8 @@
 // The "Parameters" group: currents, lens, and the identity settings behind
 // the service password.
 
-#include "app/main_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/combo_box.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"

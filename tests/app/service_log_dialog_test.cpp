@@ -1,6 +1,6 @@
 // The service log from the panel's window menu: what the panel logs, and the
 // read-only, sortable table that shows it.
-#include "app/service_log_dialog.h"
+#include "dialogs/service_log_dialog.h"
 
 #include <gtest/gtest.h>
 

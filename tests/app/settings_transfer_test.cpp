@@ -11,7 +11,7 @@
 #include <QTableWidget>
 #include <QTest>
 
-#include "app/compare_restore_dialog.h"
+#include "dialogs/compare_restore_dialog.h"
 #include "protocol/zor_protocol.h"
 #include "service/snapshot.h"
 #include "tests/support/panel_harness.h"

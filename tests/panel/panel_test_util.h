@@ -15,8 +15,8 @@
 #include <utility>
 #include <vector>
 
-#include "app/main_dialog.h"
 #include "dialogs/password_dialog.h"
+#include "panel/main_dialog.h"
 #include "platform/prompter.h"
 #include "protocol/zor_protocol.h"
 #include "tests/support/fake_link.h"

@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <memory>
 
-#include "app/main_dialog.h"
+#include "panel/main_dialog.h"
 #include "tests/support/fake_link.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/transcript.h"

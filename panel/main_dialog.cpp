@@ -1,4 +1,4 @@
-#include "app/main_dialog.h"
+#include "panel/main_dialog.h"
 
 #include <QMenu>
 #include <QPaintEvent>
@@ -6,9 +6,9 @@
 #include <QPixmap>
 #include <QStyle>
 
-#include "app/about_dialog.h"
-#include "app/service_log_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/about_dialog.h"
+#include "dialogs/outcome_view.h"
+#include "dialogs/service_log_dialog.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
 #include "resources/family_layout.h"

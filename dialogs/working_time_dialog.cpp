@@ -1,9 +1,10 @@
+#include "dialogs/working_time_dialog.h"
+
 #include <cstdint>
 #include <optional>
 
-#include "app/main_dialog.h"
-#include "dialogs/working_time_dialog.h"
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
 #include "service/format.h"

@@ -1,4 +1,4 @@
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
 
 namespace panel {
 

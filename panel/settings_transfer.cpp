@@ -9,10 +9,10 @@
 #include <QPushButton>
 #include <algorithm>
 
-#include "app/compare_restore_dialog.h"
-#include "app/main_dialog.h"
+#include "dialogs/compare_restore_dialog.h"
+#include "dialogs/outcome_view.h"
 #include "link/pacer.h"
-#include "panel/outcome_view.h"
+#include "panel/main_dialog.h"
 #include "platform/utf16.h"
 #include "service/restore.h"
 #include "service/snapshot.h"

@@ -1,4 +1,4 @@
-#include "app/service_log_dialog.h"
+#include "dialogs/service_log_dialog.h"
 
 #include <QDialogButtonBox>
 #include <QHeaderView>

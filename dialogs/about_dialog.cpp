@@ -1,4 +1,4 @@
-#include "app/about_dialog.h"
+#include "dialogs/about_dialog.h"
 
 #include <QStyle>
 

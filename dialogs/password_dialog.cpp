@@ -1,5 +1,6 @@
-#include "app/main_dialog.h"
 #include "dialogs/password_dialog.h"
+
+#include "panel/main_dialog.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
 

@@ -1,4 +1,4 @@
-#include "app/compare_restore_dialog.h"
+#include "dialogs/compare_restore_dialog.h"
 
 #include <QCheckBox>
 #include <QDateTime>
@@ -10,7 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
-#include "panel/outcome_view.h"
+#include "dialogs/outcome_view.h"
 
 namespace svc = zor::service;
 
