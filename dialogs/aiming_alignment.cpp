@@ -4,7 +4,6 @@
 #include <QPushButton>
 
 #include "dialogs/outcome_view.h"
-#include "panel/main_dialog.h"
 #include "resources/resource.h"
 
 namespace {
@@ -70,14 +69,4 @@ void AimingDiodeAlignmentDlg::OnNext() {
 void AimingDiodeAlignmentDlg::OnCancel() {
   panel::ShowOutcome(*this, m_pAdjustment->cancel());
   EndDialog(platform::IDCANCEL);
-}
-
-// The dialog sends its own closing command on every way out, so the result
-// needs no look.
-void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
-  zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
-  if (!panel::ShowOutcome(*this, adjustment.begin())) return;
-  AimingDiodeAlignmentDlg dialog(prompter(), this);
-  dialog.m_pAdjustment = &adjustment;
-  dialog.DoModal();
 }

@@ -1,7 +1,6 @@
 #include "dialogs/jog_adjustment.h"
 
 #include "dialogs/outcome_view.h"
-#include "panel/main_dialog.h"
 #include "resources/resource.h"
 
 namespace {
@@ -48,28 +47,4 @@ void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
 void DistortionCorrectionDlg::OnCancel() {
   panel::ShowOutcome(*this, m_pAdjustment->cancel());
   EndDialog(platform::IDCANCEL);
-}
-
-namespace {
-
-// Save closes with OK and the opener stores; Cancel has already ended the
-// adjustment, so the opener sends nothing more.
-void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString* title) {
-  zor::service::AdjustmentSession adjustment(main.service(), kind);
-  if (!panel::ShowOutcome(main, adjustment.begin())) return;
-  DistortionCorrectionDlg dialog(main.prompter(), &main);
-  dialog.m_pAdjustment = &adjustment;
-  if (title) dialog.m_strTitle = *title;
-  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, adjustment.save());
-}
-
-}  // namespace
-
-void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
-  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, nullptr);
-}
-
-void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
-  const QString title = QStringLiteral("Centering Adjustment");
-  RunJogAdjustment(*this, zor::service::Adjustment::Center, &title);
 }

@@ -1,7 +1,5 @@
 #include "dialogs/password_dialog.h"
 
-#include "panel/main_dialog.h"
-#include "platform/utf16.h"
 #include "resources/resource.h"
 
 namespace {
@@ -25,12 +23,4 @@ CDlgPassword::CDlgPassword(platform::Prompter& prompter, QWidget* parent)
 void CDlgPassword::DoDataExchange(platform::DataExchange& dx) {
   dx.text(password::IDC_PASSWORD, m_strPassword);
   dx.text(password::IDC_PROMPT, m_strPrompt);
-}
-
-// A fresh prompt every time: nothing is remembered between operations.
-std::optional<QString> CZORSystemMaintenanceDlg::VerifyServicePassword() {
-  CDlgPassword prompt(prompter(), this);
-  if (prompt.DoModal() != platform::IDOK) return std::nullopt;
-  if (!zor::service::MatchesServicePassword(platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
-  return prompt.m_strPassword;
 }

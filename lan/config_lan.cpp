@@ -4,7 +4,6 @@
 
 #include "dialogs/outcome_view.h"
 #include "lan/mac_addr_edit.h"
-#include "panel/main_dialog.h"
 #include "platform/ip_address_ctrl.h"
 #include "platform/utf16.h"
 #include "resources/resource.h"
@@ -142,13 +141,4 @@ void CConfigLAN::OnGetShipID() {
   if (!panel::ShowOutcome(*this, id)) return;
   m_strShipID = qstr(zor::service::FormatHex8(id.value));
   UpdateData(false);
-}
-
-// ---- opened from the main panel ----------------------------------------------
-
-// One use, nothing kept: no password and no connection check on opening.
-void CZORSystemMaintenanceDlg::OpenLanConfig() {
-  CConfigLAN dialog(prompter(), this);
-  dialog.m_pService = &service_;
-  (void)dialog.DoModal();
 }

@@ -1,0 +1,42 @@
+// The guided adjustments: the aiming diode's alignment and the jogs of the
+// distortion and the centering correction. Each opener begins the adjustment
+// on the controller and hands it to its dialog.
+
+#include "dialogs/aiming_alignment.h"
+#include "dialogs/jog_adjustment.h"
+#include "dialogs/outcome_view.h"
+#include "panel/main_dialog.h"
+
+// The dialog sends its own closing command on every way out, so the result
+// needs no look.
+void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
+  zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
+  if (!panel::ShowOutcome(*this, adjustment.begin())) return;
+  AimingDiodeAlignmentDlg dialog(prompter(), this);
+  dialog.m_pAdjustment = &adjustment;
+  dialog.DoModal();
+}
+
+namespace {
+
+// Save closes with OK and the opener stores; Cancel has already ended the
+// adjustment, so the opener sends nothing more.
+void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString* title) {
+  zor::service::AdjustmentSession adjustment(main.service(), kind);
+  if (!panel::ShowOutcome(main, adjustment.begin())) return;
+  DistortionCorrectionDlg dialog(main.prompter(), &main);
+  dialog.m_pAdjustment = &adjustment;
+  if (title) dialog.m_strTitle = *title;
+  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, adjustment.save());
+}
+
+}  // namespace
+
+void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
+  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, nullptr);
+}
+
+void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
+  const QString title = QStringLiteral("Centering Adjustment");
+  RunJogAdjustment(*this, zor::service::Adjustment::Center, &title);
+}

@@ -1,0 +1,11 @@
+// "CONFIG IP": the controller's network settings, in a dialog of their own.
+
+#include "lan/config_lan.h"
+#include "panel/main_dialog.h"
+
+// One use, nothing kept: no password and no connection check on opening.
+void CZORSystemMaintenanceDlg::OpenLanConfig() {
+  CConfigLAN dialog(prompter(), this);
+  dialog.m_pService = &service_;
+  (void)dialog.DoModal();
+}

@@ -1,0 +1,14 @@
+// The service password in front of the identity Sets, the working-time reset
+// and a restore of identity values.
+
+#include "dialogs/password_dialog.h"
+#include "panel/main_dialog.h"
+#include "platform/utf16.h"
+
+// A fresh prompt every time: nothing is remembered between operations.
+std::optional<QString> CZORSystemMaintenanceDlg::VerifyServicePassword() {
+  CDlgPassword prompt(prompter(), this);
+  if (prompt.DoModal() != platform::IDOK) return std::nullopt;
+  if (!zor::service::MatchesServicePassword(platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
+  return prompt.m_strPassword;
+}
