@@ -27,8 +27,9 @@ using zor::service::Direction;
 
 }  // namespace
 
-AimingDiodeAlignmentDlg::AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kAimingTemplate, prompter, parent) {
+AimingDiodeAlignmentDlg::AimingDiodeAlignmentDlg(zor::service::AdjustmentSession& adjustment,
+                                                 platform::Prompter& prompter, QWidget* parent)
+    : platform::Dialog(kAimingTemplate, prompter, parent), m_adjustment(adjustment) {
   bindCommands({
       {aiming::IDC_UP, [this] { Jog(Direction::Up); }},
       {aiming::IDC_LEFT, [this] { Jog(Direction::Left); }},
@@ -45,7 +46,7 @@ void AimingDiodeAlignmentDlg::DoDataExchange(platform::DataExchange&) {
 }
 
 // The same nudges at both points; the controller keeps the position.
-void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_pAdjustment->jog(direction)); }
+void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_adjustment.jog(direction)); }
 
 // At the first point Next moves on to the second; there it saves, and the
 // controller leaves the alignment mode. A save that did not go through keeps
@@ -53,20 +54,20 @@ void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*thi
 // reached the device link the dialog closes, whatever the link said.
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
-    if (!panel::ShowOutcome(*this, m_pAdjustment->nextPoint())) return;
+    if (!panel::ShowOutcome(*this, m_adjustment.nextPoint())) return;
     m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
     m_btnNext->setText(QStringLiteral("Save"));
     m_nStep = 1;
     return;
   }
-  panel::ShowOutcome(*this, m_pAdjustment->save());
-  if (m_pAdjustment->ended()) EndDialog(platform::IDOK);
+  panel::ShowOutcome(*this, m_adjustment.save());
+  if (m_adjustment.ended()) EndDialog(platform::IDOK);
 }
 
 // Cancel, Esc and the close box, at either point: the controller leaves the
 // alignment mode without storing. The dialog closes even if that could not be
 // sent: the user asked to leave.
 void AimingDiodeAlignmentDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_pAdjustment->cancel());
+  panel::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(platform::IDCANCEL);
 }

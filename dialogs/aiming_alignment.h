@@ -12,12 +12,13 @@ class QPushButton;
 class AimingDiodeAlignmentDlg : public platform::Dialog {
   Q_OBJECT
  public:
-  explicit AimingDiodeAlignmentDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
+  // Every command goes through the adjustment, which the opener began.
+  AimingDiodeAlignmentDlg(zor::service::AdjustmentSession& adjustment, platform::Prompter& prompter,
+                          QWidget* parent = nullptr);
 
-  int m_nStep = 0;                                           // 0: top left, 1: right bottom
-  zor::service::AdjustmentSession* m_pAdjustment = nullptr;  // not owned; every command goes through it
-  QLabel* m_wndPointLabel = nullptr;                         // names the current point
-  QPushButton* m_btnNext = nullptr;                          // "Next", then "Save"
+  int m_nStep = 0;                    // 0: top left, 1: right bottom
+  QLabel* m_wndPointLabel = nullptr;  // names the current point
+  QPushButton* m_btnNext = nullptr;   // "Next", then "Save"
 
  protected:
   void DoDataExchange(platform::DataExchange& dx) override;
@@ -26,6 +27,8 @@ class AimingDiodeAlignmentDlg : public platform::Dialog {
  private:
   void Jog(zor::service::Direction direction);
   void OnNext();
+
+  zor::service::AdjustmentSession& m_adjustment;
 };
 
 namespace aiming {

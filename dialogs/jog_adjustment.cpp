@@ -21,8 +21,9 @@ const platform::DialogTemplate kJogTemplate = {
 
 }  // namespace
 
-DistortionCorrectionDlg::DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kJogTemplate, prompter, parent) {
+DistortionCorrectionDlg::DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
+                                                 platform::Prompter& prompter, QWidget* parent)
+    : platform::Dialog(kJogTemplate, prompter, parent), m_adjustment(adjustment), m_strTitle(title) {
   bindCommands({
       {jog::IDC_UP, [this] { Jog(zor::service::Direction::Up); }},
       {jog::IDC_LEFT, [this] { Jog(zor::service::Direction::Left); }},
@@ -39,12 +40,12 @@ bool DistortionCorrectionDlg::OnInitDialog() {
 
 // Each press is one nudge; the controller keeps the position.
 void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
-  panel::ShowOutcome(*this, m_pAdjustment->jog(direction));
+  panel::ShowOutcome(*this, m_adjustment.jog(direction));
 }
 
 // Cancel, Esc and the close box: the controller drops the adjustment. The
 // dialog closes even if that could not be sent: the user asked to leave.
 void DistortionCorrectionDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_pAdjustment->cancel());
+  panel::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(platform::IDCANCEL);
 }

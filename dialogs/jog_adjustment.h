@@ -2,7 +2,7 @@
 // The jog dialog that adjusts the distortion or the centering correction: four
 // arrow buttons that nudge the correction, Save and Cancel. The opener starts
 // the adjustment and stores it; the dialog only jogs and abandons. Both go
-// through the one adjustment the opener began.
+// through the one adjustment the opener began and hands to the dialog.
 
 #include <QString>
 
@@ -12,10 +12,9 @@
 class DistortionCorrectionDlg : public platform::Dialog {
   Q_OBJECT
  public:
-  explicit DistortionCorrectionDlg(platform::Prompter& prompter, QWidget* parent = nullptr);
-
-  zor::service::AdjustmentSession* m_pAdjustment = nullptr;  // not owned; every command goes through it
-  QString m_strTitle = QStringLiteral("Distortion Correction");
+  // The title names what is adjusted.
+  DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
+                          platform::Prompter& prompter, QWidget* parent = nullptr);
 
  protected:
   bool OnInitDialog() override;
@@ -23,6 +22,9 @@ class DistortionCorrectionDlg : public platform::Dialog {
 
  private:
   void Jog(zor::service::Direction direction);
+
+  zor::service::AdjustmentSession& m_adjustment;
+  QString m_strTitle;
 };
 
 namespace jog {

@@ -51,8 +51,8 @@ const platform::ControlTemplate kConfigLanControls[] = {
 const platform::DialogTemplate kConfigLanTemplate = {res::IDD_CONFIG_LAN, "CONFIG LAN", 291, 164, 8,
                                                      kConfigLanControls};
 
-CConfigLAN::CConfigLAN(platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kConfigLanTemplate, prompter, parent) {
+CConfigLAN::CConfigLAN(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent)
+    : platform::Dialog(kConfigLanTemplate, prompter, parent), m_service(service) {
   auto bind = [this](void (CConfigLAN::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   // "DHCP Enable", "Get Status" and "Set Status" do nothing; Close is the
   // ordinary OK, Esc and the close box the ordinary cancel.
@@ -95,12 +95,12 @@ void CConfigLAN::DoDataExchange(platform::DataExchange& dx) { dx.text(IDC_SHIP_I
 
 // A read that got no reply keeps what the field shows.
 void CConfigLAN::OnGetMACAddress() {
-  const auto mac = m_pService->readMacAddress();
+  const auto mac = m_service.readMacAddress();
   if (panel::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
 }
 
 void CConfigLAN::OnSetMACAddress() {
-  const auto outcome = m_pService->setMacAddress(platform::Utf16View(m_editMAC->text()));
+  const auto outcome = m_service.setMacAddress(platform::Utf16View(m_editMAC->text()));
   panel::ShowOutcome(*this, outcome);
   if (outcome.status != zor::service::Status::Refused) return;
   m_editMAC->setFocus(Qt::OtherFocusReason);
@@ -110,13 +110,13 @@ void CConfigLAN::OnSetMACAddress() {
 // ---- IP address, subnet mask, gateway -----------------------------------------
 
 void CConfigLAN::GetAddress(const AddressRow& row) {
-  const auto address = m_pService->readAddress(row.kind);
+  const auto address = m_service.readAddress(row.kind);
   if (panel::ShowOutcome(*this, address)) row.control->setText(qstr(zor::service::FormatDotted(address.value)));
 }
 
 void CConfigLAN::SetAddress(const AddressRow& row) {
   const auto address = row.control->isComplete() ? std::optional(row.control->address()) : std::nullopt;
-  const auto outcome = m_pService->setAddress(row.kind, address);
+  const auto outcome = m_service.setAddress(row.kind, address);
   panel::ShowOutcome(*this, outcome);
   if (outcome.status != zor::service::Status::Refused) return;
   for (int i = 0; i < platform::IpAddressCtrl::kFieldCount; ++i) {
@@ -137,7 +137,7 @@ void CConfigLAN::OnSetGateway() { SetAddress({m_ipGateway, AddressKind::Gateway}
 // ---- SHIP ID --------------------------------------------------------------------
 
 void CConfigLAN::OnGetShipID() {
-  const auto id = m_pService->readShipId();
+  const auto id = m_service.readShipId();
   if (!panel::ShowOutcome(*this, id)) return;
   m_strShipID = qstr(zor::service::FormatHex8(id.value));
   UpdateData(false);

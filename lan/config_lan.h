@@ -39,10 +39,10 @@ inline constexpr int IDC_SHIP_ID_GET = 1031;
 class CConfigLAN : public platform::Dialog {
   Q_OBJECT
  public:
-  explicit CConfigLAN(platform::Prompter& prompter, QWidget* parent = nullptr);
+  // Every exchange goes through the service, the main panel's.
+  CConfigLAN(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent = nullptr);
   ~CConfigLAN() override;
 
-  zor::service::Maintenance* m_pService = nullptr;    // not owned; every exchange goes through it
   zor::CMACAddrEdit* m_editMAC = nullptr;             // control 1019, owned by the dialog
   platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
   platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
@@ -72,6 +72,8 @@ class CConfigLAN : public platform::Dialog {
   };
   void GetAddress(const AddressRow& row);
   void SetAddress(const AddressRow& row);
+
+  zor::service::Maintenance& m_service;
 };
 
 extern const platform::DialogTemplate kConfigLanTemplate;  // 133

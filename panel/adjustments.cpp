@@ -12,8 +12,7 @@
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
   zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
   if (!panel::ShowOutcome(*this, adjustment.begin())) return;
-  AimingDiodeAlignmentDlg dialog(prompter(), this);
-  dialog.m_pAdjustment = &adjustment;
+  AimingDiodeAlignmentDlg dialog(adjustment, prompter(), this);
   dialog.DoModal();
 }
 
@@ -21,22 +20,19 @@ namespace {
 
 // Save closes with OK and the opener stores; Cancel has already ended the
 // adjustment, so the opener sends nothing more.
-void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString* title) {
+void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString& title) {
   zor::service::AdjustmentSession adjustment(main.service(), kind);
   if (!panel::ShowOutcome(main, adjustment.begin())) return;
-  DistortionCorrectionDlg dialog(main.prompter(), &main);
-  dialog.m_pAdjustment = &adjustment;
-  if (title) dialog.m_strTitle = *title;
+  DistortionCorrectionDlg dialog(adjustment, title, main.prompter(), &main);
   if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, adjustment.save());
 }
 
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
-  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, nullptr);
+  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, QStringLiteral("Distortion Correction"));
 }
 
 void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
-  const QString title = QStringLiteral("Centering Adjustment");
-  RunJogAdjustment(*this, zor::service::Adjustment::Center, &title);
+  RunJogAdjustment(*this, zor::service::Adjustment::Center, QStringLiteral("Centering Adjustment"));
 }

@@ -5,7 +5,6 @@
 
 // One use, nothing kept: no password and no connection check on opening.
 void CZORSystemMaintenanceDlg::OpenLanConfig() {
-  CConfigLAN dialog(prompter(), this);
-  dialog.m_pService = &service_;
+  CConfigLAN dialog(service_, prompter(), this);
   (void)dialog.DoModal();
 }

@@ -56,10 +56,10 @@ inline std::vector<std::string> Sent(const Transcript& t) {
 
 // An adjustment dialog shown on the panel directly, without its opener: for
 // what the panel itself never lets happen, such as running it unconnected.
-template <class D>
-std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h, zor::service::AdjustmentSession& adjustment) {
-  auto dialog = std::make_unique<D>(h.prompter, &h.panel());
-  dialog->m_pAdjustment = &adjustment;
+// More arguments of the dialog's (a title) come after the adjustment.
+template <class D, class... More>
+std::unique_ptr<D> ShowWithoutOpener(PanelHarness& h, zor::service::AdjustmentSession& adjustment, More&&... more) {
+  auto dialog = std::make_unique<D>(adjustment, std::forward<More>(more)..., h.prompter, &h.panel());
   dialog->Initialize();
   dialog->show();
   return dialog;

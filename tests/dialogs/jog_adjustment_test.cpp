@@ -205,7 +205,8 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
   h.link.setFindResults({0});
   h.start();
   zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Distortion);
-  const auto shown = zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h, adjustment);
+  const auto shown =
+      zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h, adjustment, QStringLiteral("Distortion Correction"));
   DistortionCorrectionDlg& dialog = *shown;
   zortest::Key(dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
