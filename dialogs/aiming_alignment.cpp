@@ -46,7 +46,7 @@ void AimingDiodeAlignmentDlg::DoDataExchange(platform::DataExchange&) {
 }
 
 // The same nudges at both points; the controller keeps the position.
-void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*this, m_adjustment.jog(direction)); }
+void AimingDiodeAlignmentDlg::Jog(Direction direction) { dialogs::ShowOutcome(*this, m_adjustment.jog(direction)); }
 
 // At the first point Next moves on to the second; there it saves, and the
 // controller leaves the alignment mode. A save that did not go through keeps
@@ -54,13 +54,13 @@ void AimingDiodeAlignmentDlg::Jog(Direction direction) { panel::ShowOutcome(*thi
 // reached the device link the dialog closes, whatever the link said.
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
-    if (!panel::ShowOutcome(*this, m_adjustment.nextPoint())) return;
+    if (!dialogs::ShowOutcome(*this, m_adjustment.nextPoint())) return;
     m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
     m_btnNext->setText(QStringLiteral("Save"));
     m_nStep = 1;
     return;
   }
-  panel::ShowOutcome(*this, m_adjustment.save());
+  dialogs::ShowOutcome(*this, m_adjustment.save());
   if (m_adjustment.ended()) EndDialog(platform::IDOK);
 }
 
@@ -68,6 +68,6 @@ void AimingDiodeAlignmentDlg::OnNext() {
 // alignment mode without storing. The dialog closes even if that could not be
 // sent: the user asked to leave.
 void AimingDiodeAlignmentDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_adjustment.cancel());
+  dialogs::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(platform::IDCANCEL);
 }

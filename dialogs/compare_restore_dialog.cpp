@@ -35,7 +35,7 @@ QString PlanText(svc::RestorePlan plan) {
 }
 
 QString Value(const std::optional<std::u16string>& text, const QString& none) {
-  return text ? panel::qstr(*text) : none;
+  return text ? dialogs::qstr(*text) : none;
 }
 
 }  // namespace
@@ -76,7 +76,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   if (snapshot.identity) {
     source += QStringLiteral(" from marking system %1 (%2)")
                   .arg(snapshot.identity->info.serial)
-                  .arg(panel::qstr(snapshot.identity->info.model));
+                  .arg(dialogs::qstr(snapshot.identity->info.model));
   }
   auto* header = new QLabel(source + QLatin1Char('.'), this);
   header->setWordWrap(true);

@@ -40,12 +40,12 @@ bool DistortionCorrectionDlg::OnInitDialog() {
 
 // Each press is one nudge; the controller keeps the position.
 void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
-  panel::ShowOutcome(*this, m_adjustment.jog(direction));
+  dialogs::ShowOutcome(*this, m_adjustment.jog(direction));
 }
 
 // Cancel, Esc and the close box: the controller drops the adjustment. The
 // dialog closes even if that could not be sent: the user asked to leave.
 void DistortionCorrectionDlg::OnCancel() {
-  panel::ShowOutcome(*this, m_adjustment.cancel());
+  dialogs::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(platform::IDCANCEL);
 }

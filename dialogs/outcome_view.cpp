@@ -1,6 +1,6 @@
 #include "dialogs/outcome_view.h"
 
-namespace panel {
+namespace dialogs {
 
 bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome, const QString& title) {
   if (!outcome.ok() && !outcome.message.empty())
@@ -8,4 +8,4 @@ bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome, 
   return outcome.ok();
 }
 
-}  // namespace panel
+}  // namespace dialogs

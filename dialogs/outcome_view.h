@@ -8,7 +8,7 @@
 #include "service/outcome.h"
 #include "service/text.h"
 
-namespace panel {
+namespace dialogs {
 
 // A refusal with a text and a command the device link did not take are
 // warnings; a failed read tells which value could not be read. Nothing is
@@ -19,4 +19,4 @@ bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome,
 
 inline QString qstr(std::u16string_view text) { return zor::service::ToQString(text); }
 
-}  // namespace panel
+}  // namespace dialogs

@@ -10,7 +10,7 @@
 #include "service/format.h"
 
 using namespace lan;
-using panel::qstr;
+using dialogs::qstr;
 using zor::service::AddressKind;
 
 namespace {
@@ -96,12 +96,12 @@ void CConfigLAN::DoDataExchange(platform::DataExchange& dx) { dx.text(IDC_SHIP_I
 // A read that got no reply keeps what the field shows.
 void CConfigLAN::OnGetMACAddress() {
   const auto mac = m_service.readMacAddress();
-  if (panel::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
+  if (dialogs::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
 }
 
 void CConfigLAN::OnSetMACAddress() {
   const auto outcome = m_service.setMacAddress(platform::Utf16View(m_editMAC->text()));
-  panel::ShowOutcome(*this, outcome);
+  dialogs::ShowOutcome(*this, outcome);
   if (outcome.status != zor::service::Status::Refused) return;
   m_editMAC->setFocus(Qt::OtherFocusReason);
   m_editMAC->setCursorPosition(static_cast<int>(m_editMAC->text().size()));
@@ -111,13 +111,13 @@ void CConfigLAN::OnSetMACAddress() {
 
 void CConfigLAN::GetAddress(const AddressRow& row) {
   const auto address = m_service.readAddress(row.kind);
-  if (panel::ShowOutcome(*this, address)) row.control->setText(qstr(zor::service::FormatDotted(address.value)));
+  if (dialogs::ShowOutcome(*this, address)) row.control->setText(qstr(zor::service::FormatDotted(address.value)));
 }
 
 void CConfigLAN::SetAddress(const AddressRow& row) {
   const auto address = row.control->isComplete() ? std::optional(row.control->address()) : std::nullopt;
   const auto outcome = m_service.setAddress(row.kind, address);
-  panel::ShowOutcome(*this, outcome);
+  dialogs::ShowOutcome(*this, outcome);
   if (outcome.status != zor::service::Status::Refused) return;
   for (int i = 0; i < platform::IpAddressCtrl::kFieldCount; ++i) {
     if (QLineEdit* field = row.control->field(i); field->text().isEmpty()) {
@@ -138,7 +138,7 @@ void CConfigLAN::OnSetGateway() { SetAddress({m_ipGateway, AddressKind::Gateway}
 
 void CConfigLAN::OnGetShipID() {
   const auto id = m_service.readShipId();
-  if (!panel::ShowOutcome(*this, id)) return;
+  if (!dialogs::ShowOutcome(*this, id)) return;
   m_strShipID = qstr(zor::service::FormatHex8(id.value));
   UpdateData(false);
 }

@@ -11,7 +11,7 @@
 // needs no look.
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
   zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
-  if (!panel::ShowOutcome(*this, adjustment.begin())) return;
+  if (!dialogs::ShowOutcome(*this, adjustment.begin())) return;
   AimingDiodeAlignmentDlg dialog(adjustment, prompter(), this);
   dialog.DoModal();
 }
@@ -22,9 +22,9 @@ namespace {
 // adjustment, so the opener sends nothing more.
 void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString& title) {
   zor::service::AdjustmentSession adjustment(main.service(), kind);
-  if (!panel::ShowOutcome(main, adjustment.begin())) return;
+  if (!dialogs::ShowOutcome(main, adjustment.begin())) return;
   DistortionCorrectionDlg dialog(adjustment, title, main.prompter(), &main);
-  if (dialog.DoModal() == platform::IDOK) panel::ShowOutcome(main, adjustment.save());
+  if (dialog.DoModal() == platform::IDOK) dialogs::ShowOutcome(main, adjustment.save());
 }
 
 }  // namespace

@@ -7,6 +7,7 @@
 #include "resources/resource.h"
 
 using namespace panel;
+using dialogs::ShowOutcome;
 using platform::Utf16View;
 
 // The jump delay has no command of its own: its Set sends nothing.

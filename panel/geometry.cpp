@@ -10,6 +10,8 @@
 #include "service/format.h"
 
 using namespace panel;
+using dialogs::qstr;
+using dialogs::ShowOutcome;
 using platform::Utf16View;
 using zor::service::Status;
 

@@ -9,6 +9,8 @@
 #include "service/format.h"
 
 using namespace panel;
+using dialogs::qstr;
+using dialogs::ShowOutcome;
 using platform::Utf16View;
 
 void CZORSystemMaintenanceDlg::OnSetMinCurrent() {

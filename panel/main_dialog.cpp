@@ -16,6 +16,7 @@
 #include "resources/templates.h"
 
 using namespace panel;
+using dialogs::qstr;
 
 QString BuildDate() { return QStringLiteral(__DATE__); }
 

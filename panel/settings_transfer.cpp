@@ -18,7 +18,7 @@
 #include "service/snapshot.h"
 
 namespace svc = zor::service;
-using panel::qstr;
+using dialogs::qstr;
 
 namespace {
 
@@ -76,7 +76,7 @@ QString Names(const std::vector<std::string>& names) {
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OnBackUpSettings() {
-  if (!panel::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
   QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kBackUpTitle,
                                        SuggestedFile(service_.identity()), kFilter);
   if (file.isEmpty()) return;
@@ -122,7 +122,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
         kRestoreTitle, platform::Prompter::Icon::Warning);
     return;
   }
-  if (!panel::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
 
   svc::Comparison comparison;
   {
@@ -130,7 +130,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     progress.step(0, 1, QStringLiteral("Reading the settings from the controller..."));
     comparison = svc::Compare(service_, *snapshot, false);
   }
-  if (!panel::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
+  if (!dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
 
   CompareRestoreDlg compare(*snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
@@ -150,7 +150,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     report = svc::Restore(service_, *snapshot, options, &progress);
   }
   if (report.outcome.status == svc::Status::Refused || report.outcome.status == svc::Status::NotConnected) {
-    panel::ShowOutcome(*this, report.outcome, kRestoreTitle);
+    dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);
     return;
   }
   QString text = qstr(report.summary()) + QLatin1Char('\n');

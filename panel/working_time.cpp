@@ -9,7 +9,7 @@
 #include "platform/utf16.h"
 #include "service/format.h"
 
-using panel::qstr;
+using dialogs::qstr;
 
 namespace {
 
@@ -25,7 +25,7 @@ constexpr double kMarkingTimeTicks = 1043209991.4550781;
 // A failed read says so and keeps the field's last reading.
 void CZORSystemMaintenanceDlg::ReadWorkingTime() {
   const auto seconds = service_.readWorkTime();
-  if (!panel::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
   m_strWorking = qstr(zor::service::FormatWorkTime(seconds.value));
   UpdateData(false);
@@ -37,9 +37,9 @@ void CZORSystemMaintenanceDlg::InitWorkingTime() {
   CWorkingTime entry(prompter(), this);
   if (entry.DoModal() != platform::IDOK) return;
   const auto seconds = zor::service::ParseWorkTimeReset(platform::Utf16View(entry.m_strWorkingTime));
-  if (!panel::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
-  panel::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), kBoxTitle);
+  dialogs::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), kBoxTitle);
 }
 
 void CZORSystemMaintenanceDlg::ShowMarkingTime() {
