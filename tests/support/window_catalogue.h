@@ -2,7 +2,7 @@
 // Every window the tool shows, each opened the way a user opens it: on a
 // panel started on the fake device link, through its buttons and menu. Checks
 // that must hold in every window (tests/app/text_fit_test.cpp) and pictures of
-// the windows (tools/panel_snapshot) walk this one list; a new window is added
+// the windows (tests/tools/panel_snapshot) walk this one list; a new window is added
 // here once.
 
 #include <functional>

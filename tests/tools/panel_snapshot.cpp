@@ -1,6 +1,7 @@
 // Renders every window the tool shows (the list in
-// tests/support/window_catalogue.cpp) into PNG files for looking at the
-// layout: panel_snapshot OUT_DIR. Set QT_SCALE_FACTOR for other scales.
+// tests/support/window_catalogue.cpp), each on the panel's test harness, into
+// PNG files for looking at the layout: panel_snapshot OUT_DIR. Set
+// QT_SCALE_FACTOR for other scales.
 #include <QApplication>
 #include <QDir>
 #include <QPixmap>
