@@ -19,9 +19,9 @@
 #include <map>
 #include <optional>
 
-#include "comm_test_util.h"
 #include "controller/state_file.h"
 #include "library_loader.h"
+#include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
 namespace {

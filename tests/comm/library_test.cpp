@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "comm_test_util.h"
 #include "library_loader.h"
+#include "tests/support/controller_test_util.h"
 
 namespace {
 

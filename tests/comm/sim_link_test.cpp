@@ -8,8 +8,8 @@
 #include <sstream>
 #include <thread>
 
-#include "comm_test_util.h"
 #include "controller/state_file.h"
+#include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
 namespace {

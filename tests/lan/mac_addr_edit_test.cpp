@@ -18,7 +18,7 @@
 #include <functional>
 #include <memory>
 
-#include "tests/lan/marked_state.h"
+#include "tests/support/marked_state.h"
 
 namespace zor {
 namespace {

@@ -4,8 +4,8 @@
 
 #include <array>
 
-#include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
+#include "tests/support/link_test_util.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace zortest {

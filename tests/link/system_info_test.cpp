@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <set>
 
-#include "tests/link/link_test_util.h"
+#include "tests/support/link_test_util.h"
 
 namespace zortest {
 namespace {

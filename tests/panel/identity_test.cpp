@@ -10,8 +10,8 @@
 
 #include "resources/family_layout.h"
 #include "service/maintenance.h"
-#include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
+#include "tests/support/link_test_util.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace zortest {

@@ -9,8 +9,8 @@
 #include <vector>
 
 #include "service/adjustment.h"
-#include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
+#include "tests/support/link_test_util.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace zortest {

@@ -16,8 +16,8 @@
 
 #include "service/restore.h"
 #include "service/service_log.h"
-#include "tests/link/link_test_util.h"
 #include "tests/support/fake_link.h"
+#include "tests/support/link_test_util.h"
 #include "tests/support/sim_backed_link.h"
 #include "tests/support/virtual_pacer.h"
 

@@ -10,8 +10,8 @@
 #include <map>
 #include <optional>
 
-#include "comm_test_util.h"
 #include "controller/careful_file.h"
+#include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
 namespace {

@@ -3,7 +3,7 @@
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
 
-#include "comm_test_util.h"
+#include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
 namespace {

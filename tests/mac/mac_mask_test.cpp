@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/lan/marked_state.h"
+#include "tests/support/marked_state.h"
 
 namespace zor::mac {
 namespace {

@@ -8,7 +8,7 @@
 
 #include <functional>
 
-#include "comm_test_util.h"
+#include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
 namespace {

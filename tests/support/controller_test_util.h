@@ -1,5 +1,6 @@
 #pragma once
-// Helpers shared by the device-link tests: the text protocol and byte views.
+// Helpers shared by the tests of the controller and of the device link: the
+// text protocol and byte views.
 
 #include <gtest/gtest.h>
 #include <stdlib.h>
