@@ -224,14 +224,6 @@ TEST(AimingAlignment, TemplateCaptionsAndGeometry) {
   h.press(panel::IDC_AIMING_ALIGNMENT);
 }
 
-TEST(AimingAlignment, NoConnectionMeansNoDialog) {
-  PanelHarness h;
-  h.link.setFindResults({0});
-  h.start();
-  h.press(panel::IDC_AIMING_ALIGNMENT);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
-}
-
 // The dialog never runs unconnected from the panel, but if it did, Cancel
 // must still close it.
 TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {

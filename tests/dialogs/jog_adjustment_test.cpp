@@ -172,32 +172,6 @@ TEST(JogAdjustment, AFailedJogKeepsTheCenteringItsOwnCodes) {
   }
 }
 
-TEST(JogAdjustment, NoConnectionMeansNoDialog) {
-  PanelHarness h;
-  h.link.setFindResults({0});
-  h.start();
-  h.press(panel::IDC_ADJUST_DISTORTION);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnected, "find -> 0"}));
-}
-
-TEST(JogAdjustment, ConnectingDuringTheBeginCommandStillOpensTheDialog) {
-  PanelHarness h;
-  h.link.setFindResults({0, 1});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
-  h.start();
-  h.prompter.queue([](QDialog& d) {
-    zortest::Click(d, platform::IDOK);
-    return d.result();
-  });
-  h.press(panel::IDC_ADJUST_DISTORTION);
-  const auto& events = h.transcript.events();
-  ASSERT_EQ(events.size(), 7u) << h.transcript;
-  EXPECT_EQ(events[0], kNotConnected);
-  EXPECT_EQ(events[1], "find -> 1");
-  EXPECT_EQ(std::vector<std::string>(events.begin() + 4, events.end()),
-            (std::vector<std::string>{"send 03 00", "modal Distortion Correction", "send 08 00"}));
-}
-
 // The dialog never runs unconnected from the panel, but if it did, Cancel
 // must still close it.
 TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {

@@ -115,19 +115,4 @@ TEST(ServiceLogWindow, AnEmptyLogSaysSoAndTheEntryFollowsTheSnapshotEntries) {
   });
 }
 
-TEST(ServiceLogWindow, ALogThatCannotBeWrittenIsReportedOnceAndTheOperationsGoOn) {
-  PanelHarness h;
-  std::ofstream(h.serviceLog.parent_path() / "file") << "x";
-  h.serviceLog = h.serviceLog.parent_path() / "file" / "service-log.jsonl";
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200"));
-  h.start();
-  h.press(IDC_SHUTTER_CLOSE);
-  h.press(IDC_SHUTTER_CLOSE);
-  ASSERT_EQ(h.transcript.events().size(), 3u);
-  EXPECT_EQ(h.transcript.events()[0], "send 86 00");
-  EXPECT_TRUE(h.transcript.events()[1].starts_with("box [ZORSystemMaintenance] The service log could not be written: "))
-      << h.transcript;
-  EXPECT_EQ(h.transcript.events()[2], "send 86 00");
-}
-
 }  // namespace

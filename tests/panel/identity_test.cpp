@@ -4,9 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <map>
-#include <set>
 
 #include "resources/family_layout.h"
 #include "service/maintenance.h"
@@ -250,36 +248,6 @@ INSTANTIATE_TEST_SUITE_P(
                       SequenceCase{"NzAloneLeavesGetCurrAlone", {"NZ-1"}, {{1073, true}}, {1038}},
                       SequenceCase{"NkAloneLeavesTheNzControlsAlone", {"NK-1"}, {}, kNzOnly}),
     [](const auto& info) { return std::string(info.param.name); });
-
-// --- The layout table --------------------------------------------------------
-
-TEST(FamilyLayout, NamesEachControlOnce) {
-  std::set<int> ids;
-  for (const auto& row : res::FamilyLayout()) EXPECT_TRUE(ids.insert(row.id).second) << row.id;
-}
-
-TEST(FamilyLayout, LeavesAloneWhatNoFamilyMayTouch) {
-  // Hidden or template-disabled controls, and those outside the family's reach:
-  // the unused aiming fields, delays, test power, Move, Get Info, AIMING, Mrkr Time,
-  // the working-time edit, the picture, OK and Cancel.
-  const std::vector<int> untouchable{1013, 1014, 1015, 1016, 6,    5,    1037, 1076, 1077, 1005, 1006,
-                                     1007, 1008, 1009, 1010, 1075, 1034, 1090, 1091, 1022, 1023, 1074,
-                                     1083, 1085, 1097, 1012, 1011, 1035, 1082, 1064, 1072, 1,    2};
-  for (const auto& row : res::FamilyLayout())
-    EXPECT_EQ(std::count(untouchable.begin(), untouchable.end(), row.id), 0) << row.id;
-}
-
-TEST(FamilyLayout, LensIndexIsThePresetPosition) {
-  const std::vector<std::pair<unsigned, int>> cases{{60, 0},  {75, 0},  {100, 1}, {163, 2}, {254, 3},
-                                                    {300, 4}, {420, 5}, {0, 0},   {421, 0}, {65535, 0}};
-  for (const auto& [lens, index] : cases) EXPECT_EQ(res::LensIndex(lens), index) << "lens " << lens;
-}
-
-TEST(FamilyLayout, EachFamilyHasItsPicture) {
-  EXPECT_EQ(res::FamilyPicture(zor::Family::NK), 131);
-  EXPECT_EQ(res::FamilyPicture(zor::Family::N), 132);
-  EXPECT_EQ(res::FamilyPicture(zor::Family::NZ), 130);
-}
 
 }  // namespace
 }  // namespace zortest

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QTest>
 #include <algorithm>
+#include <fstream>
 
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
@@ -142,6 +143,21 @@ TEST(MainPanel, EveryControlHasAnAccessibleNameAndRepeatedCaptionsSayWhatTheyAct
   for (auto it = names.begin(); it != names.end(); ++it) EXPECT_EQ(it.value(), 1) << it.key().toStdString();
   EXPECT_EQ(h.panel().GetDlgItem(IDC_MIN_CURRENT)->accessibleName(), "Min Current:");
   EXPECT_EQ(zortest::AccessibleName(h.panel().GetDlgItem(IDC_SERIAL_SET)), "Set Serial Number");
+}
+
+TEST(MainPanel, AServiceLogThatCannotBeWrittenIsReportedOnceAndTheOperationsGoOn) {
+  PanelHarness h;
+  std::ofstream(h.serviceLog.parent_path() / "file") << "x";
+  h.serviceLog = h.serviceLog.parent_path() / "file" / "service-log.jsonl";
+  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200"));
+  h.start();
+  h.press(IDC_SHUTTER_CLOSE);
+  h.press(IDC_SHUTTER_CLOSE);
+  ASSERT_EQ(h.transcript.events().size(), 3u);
+  EXPECT_EQ(h.transcript.events()[0], "send 86 00");
+  EXPECT_TRUE(h.transcript.events()[1].starts_with("box [ZORSystemMaintenance] The service log could not be written: "))
+      << h.transcript;
+  EXPECT_EQ(h.transcript.events()[2], "send 86 00");
 }
 
 }  // namespace
