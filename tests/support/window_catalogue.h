@@ -1,7 +1,7 @@
 #pragma once
 // Every window the tool shows, each opened the way a user opens it: on a
 // panel started on the fake device link, through its buttons and menu. Checks
-// that must hold in every window (tests/app/text_fit_test.cpp) and pictures of
+// that must hold in every window (tests/panel/text_fit_test.cpp) and pictures of
 // the windows (tests/tools/panel_snapshot) walk this one list; a new window is added
 // here once.
 
