@@ -1,6 +1,10 @@
 #pragma once
 // The main panel: the one window of the tool. It owns the device link and the
-// command channel that every panel and sub-dialog talks through.
+// command channel that every panel and sub-dialog talks through. Its handlers
+// are all in panel/, one file per group of the panel (named at each group
+// below); the sub-dialogs it opens (dialogs/, lan/) get what they use, the
+// service or an adjustment, the prompter and their parent, in their
+// constructors.
 
 #include <QIcon>
 #include <QString>
@@ -39,8 +43,8 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   void ConnectToSystem();
   bool IsConnected() const { return service_.isConnected(); }
 
-  // Asks for the service password: what was typed when it matched, nothing
-  // when the prompt was cancelled or the password was wrong.
+  // Asks for the service password (service_password.cpp): what was typed when
+  // it matched, nothing when the prompt was cancelled or the password was wrong.
   std::optional<QString> VerifyServicePassword();
 
   // Where the icon's top-left goes when the minimised window paints it.
@@ -56,7 +60,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   std::uint32_t m_nMoveY = 0;
   std::int32_t m_nPulse = 0;
 
-  // ---- laser current, identity and model settings ----
+  // ---- laser current, identity and model settings (laser_settings.cpp) ----
   void OnSetMinCurrent();
   void OnSet20PercentCurrent();
   void OnSetMaxCurrent();
@@ -69,7 +73,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   void OnSetControllerModel();
   void OnGetControllerModel();
 
-  // ---- scan-field geometry ----
+  // ---- scan-field geometry (geometry.cpp) ----
   void OnGetDistortion();
   void OnSetDistortion();
   void OnGetScale();
@@ -80,12 +84,12 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   void OnMoveTo();
   void OnAimingPointNothing();  // the disabled Get and Set of the aiming group
 
-  // ---- guided dialogs ----
+  // ---- guided dialogs (adjustments.cpp) ----
   void OpenAimingAlignment();
   void OpenDistortionAdjustment();
   void OpenCenterAdjustment();
 
-  // ---- delays, test power, shutter and aiming ----
+  // ---- delays, test power, shutter and aiming (delays_power.cpp) ----
   void OnSetJumpDelay();
   void OnSetXMultiplier();
   void OnSetYMultiplier();
@@ -97,15 +101,15 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   void OnAiming();
   void OnShowVersion();
 
-  // ---- working time ----
+  // ---- working time (working_time.cpp) ----
   void ReadWorkingTime();
   void InitWorkingTime();
   void ShowMarkingTime();
 
-  // ---- network ----
+  // ---- network (network.cpp) ----
   void OpenLanConfig();
 
-  // ---- settings snapshots (window menu) ----
+  // ---- settings snapshots, window menu (settings_transfer.cpp) ----
   void OnBackUpSettings();
   void OnCompareRestoreSettings();
 
