@@ -24,11 +24,11 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
       m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
       services_(std::move(services)),
       service_(m_link, services_.pacer, *this),
-      serviceLog_("panel", service_, services_.serviceLog, [this](const std::string& why) {
+      serviceLog_("panel", service_, services_.serviceLog, [this](const zor::service::Outcome& why) {
         prompter().showMessage(this,
                                tr("The service log could not be written: %1.\nOperations go on, but are missing "
                                   "from the log.")
-                                   .arg(QString::fromStdString(why)),
+                                   .arg(zor::service::ToQString(why.message)),
                                platform::applicationTitle(), platform::Prompter::Icon::Warning);
       }) {
   service_.setObserver(&serviceLog_);

@@ -48,6 +48,9 @@ constexpr KeyRule kKeys[] = {
 
 std::u16string U(const QString& text) { return text.toStdU16String(); }
 
+// The whole file is refused: nothing of it is restored.
+Outcome Refused(const std::string& problem) { return Outcome::refused(Input::None, FromUtf8(problem)); }
+
 QJsonValue JsonOf(const SettingField& field) {
   return field.number ? QJsonValue(*field.number) : QJsonValue(ToQString(field.text));
 }
@@ -232,41 +235,30 @@ std::string SnapshotJson(const Snapshot& snapshot) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
-std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& problem) {
+Reading<Snapshot> ParseSnapshot(const std::string& json) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   if (error.error != QJsonParseError::NoError) {
-    problem =
-        "the file is not JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
-    return std::nullopt;
+    return Refused("the file is not JSON (" + error.errorString().toStdString() + " at byte " +
+                   std::to_string(error.offset) + ")");
   }
-  if (!doc.isObject()) {
-    problem = "the file is not a settings snapshot (no JSON object)";
-    return std::nullopt;
-  }
+  if (!doc.isObject()) return Refused("the file is not a settings snapshot (no JSON object)");
   // The reader keeps the last of a key given twice: which value was meant is unknown.
   if (const auto twice = FindDuplicateKey(json)) {
     const std::string where = OneLine(ToQString(twice->where)).toStdString();
-    problem = "the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
-              (where.empty() ? "at the top level" : "in " + where);
-    return std::nullopt;
+    return Refused("the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
+                   (where.empty() ? "at the top level" : "in " + where));
   }
   const QJsonObject root = doc.object();
   const QString format = root.value(QLatin1String("format")).toString();
-  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size()))) {
-    problem = "the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")";
-    return std::nullopt;
-  }
+  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size())))
+    return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
   const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
-  if (!version) {
-    problem = "the snapshot has no valid version";
-    return std::nullopt;
-  }
+  if (!version) return Refused("the snapshot has no valid version");
   if (*version > kSnapshotVersion) {
-    problem = "the snapshot was written by a newer version of the tool (snapshot version " +
-              std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
-              std::to_string(kSnapshotVersion) + ")";
-    return std::nullopt;
+    return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
+                   std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
+                   std::to_string(kSnapshotVersion) + ")");
   }
   Checker check;
   Snapshot snapshot;
@@ -345,27 +337,21 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
     const auto seconds = static_cast<std::uint32_t>(*snapshot.find("work_seconds")->number);
     if (time->text != FormatWorkTime(seconds)) check.fail("settings.work_time does not match settings.work_seconds");
   }
-  if (check.failed()) {
-    problem = check.problem;
-    return std::nullopt;
-  }
+  if (check.failed()) return Refused(check.problem);
   return snapshot;
 }
 
-std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::string& problem) {
+Reading<Snapshot> LoadSnapshot(const std::filesystem::path& file) {
   // A file the user chose: a link to it is fine; a FIFO or a device is not.
-  const FileRead read = ReadSmallFile(file, kMaxSnapshotBytes, true);
-  if (!read.bytes) {
-    problem = read.tooLarge ? file.string() + " is larger than 1 MB: no settings snapshot is that large" : read.problem;
-    return std::nullopt;
-  }
-  auto snapshot = ParseSnapshot(*read.bytes, problem);
-  if (!snapshot) problem = file.string() + ": " + problem;
+  const Reading<std::string> read = ReadSmallFile(file, kMaxSnapshotBytes, true, "settings snapshot");
+  if (!read.ok()) return Outcome::refused(Input::None, read.message);
+  Reading<Snapshot> snapshot = ParseSnapshot(read.value);
+  if (!snapshot.ok()) snapshot.message = FromUtf8(file.string() + ": ") + snapshot.message;
   return snapshot;
 }
 
-bool SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file, std::string& problem) {
-  return WriteFileAtomically(file, SnapshotJson(snapshot), problem);
+Outcome SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file) {
+  return WriteFileAtomically(file, SnapshotJson(snapshot));
 }
 
 }  // namespace zor::service

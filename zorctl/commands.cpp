@@ -25,9 +25,12 @@ using zor::service::Outcome;
 namespace svc = zor::service;
 
 std::optional<std::u16string> Password(Context& c) {
-  PasswordResult result = ReadServicePassword(c.inv.options.passwordFile);
-  if (!result.password) Refuse(c.out, result.problem);
-  return result.password;
+  svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
+  if (!password.ok()) {
+    Refuse(c.out, ToUtf8(password.message));
+    return std::nullopt;
+  }
+  return std::move(password.value);
 }
 
 // ---- info, get ----------------------------------------------------------------------
@@ -358,10 +361,16 @@ int Log(Context& c) {
     if (!since)
       return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
   }
-  const svc::ServiceLogContents log = svc::ReadServiceLog(svc::ServiceLogPath(), since);
-  if (!log.problem.empty())
-    return c.out.finish(kFileProblem, "the service log could not be read: " + log.problem, "file");
-  if (log.olderLeftOut) c.out.info("the service log is larger than 8 MB: only its newest entries were read");
+  svc::Reading<svc::ServiceLogContents> read = svc::ReadServiceLog(svc::ServiceLogPath(), since);
+  if (!read.ok()) {
+    read.message = u"the service log could not be read: " + read.message;
+    return c.out.finish(read);
+  }
+  const svc::ServiceLogContents& log = read.value;
+  if (log.olderLeftOut) {
+    c.out.info("the service log is larger than " + svc::SizeText(svc::kServiceLogReadLimit) +
+               ": only its newest entries were read");
+  }
   if (log.skipped > 0)
     c.out.info(std::to_string(log.skipped) + (log.skipped == 1 ? " line" : " lines") +
                " of the service log could not be read");

@@ -8,9 +8,8 @@ namespace svc = zor::service;
 using svc::Outcome;
 
 int Context::open() {
-  std::string kind, problem;
-  const int status = session.open(kind, problem);
-  return status == kDone ? kDone : out.finish(status, problem, kind);
+  const Outcome opened = session.open();
+  return opened.ok() ? kDone : out.finish(opened);
 }
 
 int Context::checkFamily(std::optional<svc::Feature> feature, const std::string& what) {

@@ -39,9 +39,9 @@ class Session final : public zor::service::Host {
   explicit Session(Output& out);
   ~Session() override;
 
-  // Loads the device link and looks for the system. kDone, or the exit
-  // status to end with, with its kind and message.
-  int open(std::string& kind, std::string& problem);
+  // Loads the device link and looks for the system: Done, NoDeviceLink or
+  // NotConnected, with what to tell.
+  zor::service::Outcome open();
 
   zor::service::Maintenance& service() { return *service_; }
 

@@ -26,10 +26,11 @@ QJsonValue Json(const std::optional<std::u16string>& text) {
 std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? ToUtf8(*text) : none; }
 
 std::optional<svc::Snapshot> Load(Context& c, int& status) {
-  std::string problem;
-  auto snapshot = svc::LoadSnapshot(c.inv.values[0], problem);
-  if (!snapshot) status = c.out.finish(kRefused, problem + "; nothing was sent", "refused");
-  return snapshot;
+  svc::Reading<svc::Snapshot> snapshot = svc::LoadSnapshot(c.inv.values[0]);
+  if (snapshot.ok()) return std::move(snapshot.value);
+  snapshot.message += u"; nothing was sent";
+  status = c.out.finish(snapshot);
+  return std::nullopt;
 }
 
 // The comparison as a table: setting, controller, file, what a restore does.
@@ -107,8 +108,7 @@ int Backup(Context& c) {
     });
   if (const int status = c.open(); status != kDone) return status;
   const svc::Snapshot snapshot = svc::TakeSnapshot(c.session.service());
-  std::string problem;
-  if (!svc::SaveSnapshot(snapshot, file, problem)) return c.out.finish(kFileProblem, problem, "file");
+  if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file); !saved.ok()) return c.out.finish(saved);
   QJsonArray missing;
   std::string missingText;
   if (!snapshot.identity) {
@@ -163,9 +163,9 @@ int RestoreCommand(Context& c) {
   options.otherSystem = c.inv.options.otherSystem;
   options.source = c.inv.values[0];
   if (options.identity) {
-    auto password = ReadServicePassword(c.inv.options.passwordFile);
-    if (!password.password) return c.out.finish(kRefused, password.problem, "refused");
-    options.password = *password.password;
+    const svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
+    if (!password.ok()) return c.out.finish(password);
+    options.password = password.value;
     if (!svc::MatchesServicePassword(options.password))
       return c.out.finish(kRefused, "restore: the service password is wrong; nothing was sent", "refused");
   }
