@@ -207,8 +207,9 @@ class Maintenance final : private ChannelHost {
 // Whole texts, letter case ignored the same way in every locale.
 bool MatchesServicePassword(std::u16string_view typed);
 
-// The name the panel gives an input, for messages ("Max Current").
-std::u16string_view InputName(Input input);
+// The name the panel gives an input, for messages ("Max Current"); a
+// setting's from the table of settings (service/settings.h).
+std::u16string InputName(Input input);
 
 // Refuses, naming the field, a text the controller cannot take as one text:
 // a character its one-byte characters cannot carry (a UTF-16 code unit above

@@ -24,7 +24,7 @@ struct Snapshot {
   std::string time;  // UTC, ISO 8601
   std::string toolVersion;
   std::optional<Identity> identity;      // nullopt: it could not be read
-  std::vector<SettingField> settings;    // by key, in ReadableSettings() order
+  std::vector<SettingField> settings;    // by key, in the order of Settings()
   std::vector<std::string> missing;      // settings ("currents", ...) that could not be read
   std::vector<std::string> notOnFamily;  // settings the system's family does not have: not read
 

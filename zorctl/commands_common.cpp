@@ -33,7 +33,7 @@ int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   return c.out.finish(outcome);
 }
 
-int Send(Context& c, const std::string& what, const Operation& operation, std::optional<svc::Feature> feature) {
+int Send(Context& c, const std::string& what, const svc::Task& operation, std::optional<svc::Feature> feature) {
   const Plan plan = MakePlan(operation);
   if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
   if (c.inv.options.dryRun) {
@@ -54,7 +54,7 @@ int Interrupted(Context& c, const std::string& what, const std::string& sofar) {
 }
 
 // A dry run of a read prints its plan.
-int DryRead(Context& c, const Operation& operation) {
+int DryRead(Context& c, const svc::Task& operation) {
   ReportPlan(MakePlan(operation), c.out);
   return c.out.finish(kDone);
 }

@@ -21,7 +21,7 @@ class SilentHost final : public zor::service::Host {
 
 }  // namespace
 
-Plan MakePlan(const Operation& operation) {
+Plan MakePlan(const zor::service::Task& operation) {
   DryRun recorder;
   const zor::DeviceLink link = recorder.link();
   SilentHost silent;
@@ -117,7 +117,7 @@ zor::service::Outcome Session::open() {
   return Outcome::done();
 }
 
-zor::service::Outcome Session::send(std::string_view what, const Operation& operation, const Plan& plan) {
+zor::service::Outcome Session::send(std::string_view what, const zor::service::Task& operation, const Plan& plan) {
   const StopOnSignal stop("stopping after this value");
   pacer_->start(what, plan.totalMs);
   zor::service::Outcome outcome = operation(*service_);

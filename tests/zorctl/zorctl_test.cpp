@@ -61,12 +61,6 @@ TEST(Values, Addresses) {
   EXPECT_EQ(*zor::service::ParseDotted(u"192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
 }
 
-TEST(Values, MacAddressesInUsualNotations) {
-  for (const char* text : {"00:1a:2b:3c:4d:5e", "00-1A-2B-3C-4D-5E", "001a.2b3c.4d5e", "001A2B3C4D5E"})
-    EXPECT_EQ(ParseMac(text), u"00:1A:2B:3C:4D:5E") << text;
-  for (const char* text : {"00:1a:2b:3c:4d", "00:1a:2b:3c:4d:5g", "hello"}) EXPECT_FALSE(ParseMac(text)) << text;
-}
-
 TEST(Values, WholeNumbersAndMoves) {
   EXPECT_EQ(ParseWhole("65535", 0, 65535), 65535);
   EXPECT_EQ(ParseWhole("+7", 0, 10), 7);
