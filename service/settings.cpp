@@ -216,10 +216,26 @@ constexpr Setting kSettings[] = {
 
 constexpr std::size_t kCompared = 14;
 
+// Whether the keys of a value that another Get reads are that Get's, of the same kinds.
+constexpr bool ReadWhereItsKeysAre(const Setting& setting) {
+  if (setting.readBy.empty()) return true;
+  for (const SettingKey& key : setting.keys) {
+    if (key.name.empty()) continue;
+    bool found = false;
+    for (const Setting& source : kSettings) {
+      if (source.name != setting.readBy || source.read == nullptr) continue;
+      for (const SettingKey& read : source.keys) found = found || (read.name == key.name && read.kind == key.kind);
+    }
+    if (!found && !(setting.readBy == "identity" && key.kind == KeyKind::Identity)) return false;
+  }
+  return true;
+}
+
 // What the rows must agree on, checked where the table is built.
 constexpr bool RowsAgree() {
   std::array<int, kCompared + 1> places{};
   for (const Setting& s : kSettings) {
+    if (!ReadWhereItsKeysAre(s)) return false;
     // A Set takes one value per field; a Get or a readBy says where its value is read.
     if ((s.write == nullptr) != (s.values == 0) || s.values > 2) return false;
     if (s.read != nullptr && !s.readBy.empty()) return false;
@@ -233,7 +249,9 @@ constexpr bool RowsAgree() {
     if (places[place] != 1) return false;
   return true;
 }
-static_assert(RowsAgree(), "each Set has its values' fields, each compared setting a place of its own and a Get");
+static_assert(
+    RowsAgree(),
+    "each Set has its values' fields, each compared setting a place of its own and a Get that reads its keys");
 
 }  // namespace
 
