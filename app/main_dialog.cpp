@@ -133,8 +133,8 @@ void CZORSystemMaintenanceDlg::DoDataExchange(platform::DataExchange& dx) {
 }
 
 void CZORSystemMaintenanceDlg::ExchangeMoveTarget(platform::DataExchange& dx) {
-  dx.number(IDC_MOVE_X, m_nMoveX, 0, 65535);
-  dx.number(IDC_MOVE_Y, m_nMoveY, 0, 65535);
+  dx.number(IDC_MOVE_X, m_nMoveX, 0, zor::service::kMoveFieldMax);
+  dx.number(IDC_MOVE_Y, m_nMoveY, 0, zor::service::kMoveFieldMax);
 }
 
 void CZORSystemMaintenanceDlg::OnSysCommand(int id) {

@@ -243,7 +243,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
                       RestoreProgress* progress) {
   RestoreReport report;
   if (options.identity && !MatchesServicePassword(options.password)) {
-    report.outcome = Outcome::refused(Input::Password, u"The service password is wrong; nothing was sent.");
+    report.outcome = PasswordRefused();
     return report;
   }
   const Comparison comparison = Compare(service, snapshot, options.identity);

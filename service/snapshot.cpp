@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 #include "lan/mac_mask.h"
 #include "service/files.h"
@@ -19,6 +20,12 @@
 namespace zor::service {
 
 namespace {
+
+// What the controller's numbers can hold: 16-bit words (the distortion), the
+// 32-bit working-time counter, the identity block's lens.
+constexpr auto kMaxWord = std::numeric_limits<std::uint16_t>::max();
+constexpr auto kMaxSeconds = std::numeric_limits<std::uint32_t>::max();
+constexpr auto kMaxLens = std::numeric_limits<decltype(SystemInfo::lens)>::max();
 
 // A key a snapshot's settings may hold, and the setting whose Get reads it.
 struct KeyRule {
@@ -96,13 +103,13 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
       return SettingField{rule.key, text, v.toDouble()};
     }
     case KeyKind::Word: {
-      const auto d = Integer(v, 0, 65535);
-      if (!d) return fail("is not a whole number from 0 to 65535");
+      const auto d = Integer(v, 0, kMaxWord);
+      if (!d) return fail("is not a whole number from 0 to " + std::to_string(kMaxWord));
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case KeyKind::Seconds: {
-      const auto d = Integer(v, 0, 4294967295.0);
-      if (!d) return fail("is not a whole number of seconds from 0 to 4294967295");
+      const auto d = Integer(v, 0, kMaxSeconds);
+      if (!d) return fail("is not a whole number of seconds from 0 to " + std::to_string(kMaxSeconds));
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case KeyKind::Hex8:
@@ -116,7 +123,10 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
     }
     case KeyKind::Dotted: {
       const auto address = v.isString() ? ParseDotted(U(v.toString())) : std::nullopt;
-      if (!address) return fail("is not an address of four decimal numbers from 0 to 255");
+      if (!address) {
+        return fail("is not an address of four decimal numbers from 0 to " +
+                    std::to_string(std::numeric_limits<std::uint8_t>::max()));
+      }
       return SettingField{rule.key, FormatDotted(*address), std::nullopt};
     }
     case KeyKind::WorkTime:
@@ -149,8 +159,8 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   SystemInfo& info = identity.info;
   const auto serial = Integer(o.value(QLatin1String("serial_number")), INT32_MIN, INT32_MAX);
   if (!serial) check.fail("identity.serial_number is not a whole number the controller could have reported");
-  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, 65535);
-  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to 65535");
+  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, kMaxLens);
+  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to " + std::to_string(kMaxLens));
   const auto model = BlockText(o, "system_name", identity::kModelWidth, check);
   const auto version = BlockText(o, "version", identity::kVersionWidth, check);
   const auto date = BlockText(o, "release_date", identity::kDateWidth, check);

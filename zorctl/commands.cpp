@@ -136,11 +136,12 @@ std::optional<std::size_t> Choice(const std::string& word, std::initializer_list
 }
 
 int Move(Context& c) {
-  // The panel's Move To fields take 0 to 65535; the move itself one byte.
-  const auto x = ParseWhole(c.inv.values[0], 0, 65535);
-  const auto y = ParseWhole(c.inv.values[1], 0, 65535);
-  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + "' is not a whole number from 0 to 255");
-  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + "' is not a whole number from 0 to 255");
+  // What the panel's Move To fields take; the move itself refuses more than one byte.
+  const auto x = ParseWhole(c.inv.values[0], 0, svc::kMoveFieldMax);
+  const auto y = ParseWhole(c.inv.values[1], 0, svc::kMoveFieldMax);
+  const std::string range = "' is not a whole number from 0 to " + std::to_string(svc::kMaxMoveTarget);
+  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + range);
+  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + range);
   return Send(
       c, "move",
       [x = *x, y = *y](Maintenance& m) {

@@ -26,8 +26,7 @@ int Usage(Output& out, const std::string& message) {
 
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   if (outcome.status == svc::Status::Refused) {
-    const std::string why =
-        outcome.message.empty() ? "the service password is wrong; nothing was sent" : ToUtf8(outcome.message);
+    const std::string why = ToUtf8(outcome.message.empty() ? svc::kWrongPasswordMessage : outcome.message);
     return Refuse(c.out, what + ": " + why);
   }
   return c.out.finish(outcome);

@@ -166,8 +166,7 @@ int RestoreCommand(Context& c) {
     const svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
     if (!password.ok()) return c.out.finish(password);
     options.password = password.value;
-    if (!svc::MatchesServicePassword(options.password))
-      return c.out.finish(kRefused, "restore: the service password is wrong; nothing was sent", "refused");
+    if (!svc::MatchesServicePassword(options.password)) return Finish(c, svc::PasswordRefused(), "restore");
   }
   if (c.inv.options.dryRun) {
     // Nothing is read in a dry run: the plan sends every value of the file, as

@@ -1,18 +1,25 @@
-// zorctl's help, its bash completion and its manual page against the table of
-// settings: each names every setting get reads and set writes, and no other;
-// the Sets behind the service password are marked, and each Get's keys are
-// the JSON keys they list.
+// zorctl's help, its bash completion and its manual page against the service
+// layer. Against the table of settings: each names every setting get reads
+// and set writes, and no other; the Sets behind the service password are
+// marked, and each Get's keys are the JSON keys they list. And the limits
+// they state are those the checks use.
 #include <gtest/gtest.h>
 
 #include <fstream>
 #include <iterator>
+#include <limits>
 #include <regex>
 #include <set>
 #include <sstream>
 #include <string>
 
+#include "service/format.h"
+#include "service/service_log.h"
 #include "service/settings.h"
+#include "service/snapshot.h"
+#include "service/text.h"
 #include "zorctl/help.h"
+#include "zorctl/password_input.h"
 
 namespace {
 
@@ -113,6 +120,35 @@ TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
   EXPECT_EQ(Matches(set, R"(\\fB([a-z0-9][a-z0-9-]*)\\fR)"), table.sets);
   EXPECT_EQ(Matches(set, R"(\\fB([a-z0-9][a-z0-9-]*)\\fR\*)"), table.guarded);
   ExpectKeysListed(Plain("currents: " + After(page, "currents: ", ".B get all")), "zorctl(1)");
+}
+
+TEST(Docs, TheLimitsTheyStateAreThoseTheChecksUse) {
+  std::string help(zorctl::kHelpText);
+  for (const char* command : {"move", "test-power", "set", "log", "restore"}) help += zorctl::CommandHelp(command);
+  const std::string page = Plain(FileText(ZOR_SOURCE_DIR "/doc/man/zorctl.1.in"));
+  const std::string move = "0 to " + std::to_string(svc::kMaxMoveTarget);
+  const std::string pulse = std::to_string(svc::kPulseMin) + " to " + std::to_string(svc::kPulseMax);
+  const struct {
+    std::string phrase;
+    bool inPage;
+  } limits[] = {
+      {"(" + move + " each)", false},
+      {"from " + move + ".", true},
+      {"PULSE (" + pulse + ")", false},
+      {"from " + pulse, true},
+      {std::to_string(svc::kBetweenHalves) + " ms apart", true},
+      {"at most " + svc::ToUtf8(svc::FormatWorkTime(std::numeric_limits<std::uint32_t>::max())), true},
+      {"within " + svc::DurationText(zorctl::kPasswordFileWait), true},
+      {"newest " + svc::SizeText(svc::kServiceLogReadLimit), true},
+      {"more than " + svc::DurationText(svc::kServiceLogLockWait), true},
+      {"larger than " + svc::SizeText(svc::kMaxSnapshotBytes), false},
+  };
+  for (const auto& limit : limits) {
+    EXPECT_NE(help.find(limit.phrase), std::string::npos) << "--help: " << limit.phrase;
+    if (limit.inPage) {
+      EXPECT_NE(page.find(limit.phrase), std::string::npos) << "zorctl(1): " << limit.phrase;
+    }
+  }
 }
 
 }  // namespace
