@@ -295,7 +295,8 @@ int Log(Context& c) {
 
 // ---- the table ------------------------------------------------------------------------
 
-struct Command {
+// A command of zorctl's command line.
+struct Subcommand {
   std::string_view name;
   std::size_t minValues;
   std::size_t maxValues;
@@ -305,7 +306,7 @@ struct Command {
 
 constexpr std::size_t kMany = 64;
 
-const Command kCommands[] = {
+const Subcommand kCommands[] = {
     {"info", 0, 0, {}, Info},
     {"get", 1, 1, {}, Get},
     {"set", 2, 3, {}, Set},
@@ -337,8 +338,8 @@ const Command kCommands[] = {
     {"log", 0, 0, {"--since"}, Log},  // reads the log only: the device link is never loaded
 };
 
-const Command* Find(std::string_view name) {
-  for (const Command& command : kCommands)
+const Subcommand* Find(std::string_view name) {
+  for (const Subcommand& command : kCommands)
     if (command.name == name) return &command;
   return nullptr;
 }
@@ -348,7 +349,7 @@ const Command* Find(std::string_view name) {
 bool IsCommand(std::string_view name) { return Find(name) != nullptr || name == "help"; }
 
 int RunCommand(const Invocation& inv, Output& out) {
-  const Command* command = Find(inv.command);
+  const Subcommand* command = Find(inv.command);
   if (command == nullptr) return Usage(out, "unknown command '" + inv.command + "'");
   for (const std::string& option : inv.options.given) {
     static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file"};

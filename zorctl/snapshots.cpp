@@ -75,10 +75,10 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
 
 // Ctrl+C or SIGTERM during a restore stops it between settings: each is as
 // it was or fully sent.
-class RestoreProgress final : public svc::RestoreProgress {
+class StoppableRestore final : public svc::RestoreProgress {
  public:
-  explicit RestoreProgress(Output& out) : out_(out) {}
-  ~RestoreProgress() override { out_.endProgress(); }
+  explicit StoppableRestore(Output& out) : out_(out) {}
+  ~StoppableRestore() override { out_.endProgress(); }
   bool proceed(int index, int total, const std::string& name) override {
     if (StopRequested()) return false;
     out_.progress("restoring " + std::to_string(index + 1) + " of " + std::to_string(total) + ": " + name);
@@ -203,7 +203,7 @@ int RestoreCommand(Context& c) {
     if (!Confirm("Restore " + std::to_string(comparison.toSend()) + " settings?"))
       return c.out.finish(kRefused, "restore: not confirmed; nothing was sent", "refused");
   }
-  RestoreProgress progress(c.out);
+  StoppableRestore progress(c.out);
   const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
   if (report.outcome.status == svc::Status::Refused)
     return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");
