@@ -214,7 +214,12 @@ constexpr Setting kSettings[] = {
 };
 // clang-format on
 
-constexpr std::size_t kCompared = 14;
+// How many settings a comparison shows.
+constexpr std::size_t kCompared = [] {
+  std::size_t n = 0;
+  for (const Setting& s : kSettings) n += s.restoreOrder > 0 ? 1 : 0;
+  return n;
+}();
 
 // Whether the keys of a value that another Get reads are that Get's, of the same kinds.
 constexpr bool ReadWhereItsKeysAre(const Setting& setting) {
