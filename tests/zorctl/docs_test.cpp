@@ -1,8 +1,9 @@
 // zorctl's help, its bash completion and its manual page against the service
 // layer. Against the table of settings: each names every setting get reads
 // and set writes, and no other; the Sets behind the service password are
-// marked, and each Get's keys are the JSON keys they list. And the limits
-// they state are those the checks use.
+// marked, each Get's keys are the JSON keys they list, and the controller
+// models listed are the panel's. And the limits they state are those the
+// checks use.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -10,7 +11,6 @@
 #include <limits>
 #include <regex>
 #include <set>
-#include <sstream>
 #include <string>
 
 #include "service/format.h"
@@ -57,8 +57,14 @@ std::string Plain(std::string text) {
 }
 
 struct Table {
-  Names gets{"all"}, sets, guarded, pairs;
+  Names gets{"all"}, sets, guarded, pairs, codes;
+  std::string listedCodes;  // "(100021, 100022, ...)", as the texts list them
   Table() {
+    for (const std::u16string_view code : svc::kControllerModelCodes) {
+      codes.insert(svc::ToUtf8(code));
+      listedCodes += (listedCodes.empty() ? "(" : ", ") + svc::ToUtf8(code);
+    }
+    listedCodes += ")";
     for (const svc::Setting& s : svc::Settings()) {
       if (s.read != nullptr) gets.insert(std::string(s.name));
       if (s.write != nullptr) sets.insert(std::string(s.name));
@@ -89,6 +95,8 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
   EXPECT_EQ(Matches(set, setting), table.sets);
   EXPECT_EQ(Matches(set, setting + R"(\*)"), table.guarded);
   ExpectKeysListed(Plain(After(help, "get NAME:", "--dry-run:")), "--help");
+  EXPECT_NE(help.find("controller model " + table.listedCodes), std::string::npos);
+  EXPECT_NE(Plain(std::string(zorctl::CommandHelp("set"))).find("code " + table.listedCodes), std::string::npos);
 
   EXPECT_EQ(Matches(std::string(zorctl::CommandHelp("get")), "^  " + setting + " "), table.gets);
   const std::string setHelp = After(std::string(zorctl::CommandHelp("set")), "pauses:", "A text holding");
@@ -100,13 +108,15 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
 TEST(SettingsDocs, TheCompletionOffersTheTablesSettings) {
   const Table table;
   const std::string script = FileText(ZOR_SOURCE_DIR "/zorctl/completion.bash");
-  const auto words = [&](const std::string& offered) {
+  // The words offered after what comes before them.
+  const auto words = [&](const std::string& before) {
     std::smatch list;
-    EXPECT_TRUE(std::regex_search(script, list, std::regex(offered + R"(\)\s*words=\(([^)]*)\))"))) << offered;
+    EXPECT_TRUE(std::regex_search(script, list, std::regex(before + R"(words=\(([^)]*)\))"))) << before;
     return Matches(list[1], "([a-z0-9][a-z0-9-]*)");
   };
-  EXPECT_EQ(words("get:0"), table.gets);
-  EXPECT_EQ(words("set:0"), table.sets);
+  EXPECT_EQ(words(R"(get:0\)\s*)"), table.gets);
+  EXPECT_EQ(words(R"(set:0\)\s*)"), table.sets);
+  EXPECT_EQ(words(R"(== controller-model \]\] && )"), table.codes);
 }
 
 TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
@@ -119,6 +129,7 @@ TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
   const std::string set = Plain(After(page, ".BI \"set \"", ".BI \"move \""));
   EXPECT_EQ(Matches(set, R"(\\fB([a-z0-9][a-z0-9-]*)\\fR)"), table.sets);
   EXPECT_EQ(Matches(set, R"(\\fB([a-z0-9][a-z0-9-]*)\\fR\*)"), table.guarded);
+  EXPECT_NE(set.find("code " + table.listedCodes), std::string::npos);
   ExpectKeysListed(Plain("currents: " + After(page, "currents: ", ".B get all")), "zorctl(1)");
 }
 
