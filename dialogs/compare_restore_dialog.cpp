@@ -41,26 +41,8 @@ QString Value(const std::optional<std::u16string>& text, const QString& none) {
 }  // namespace
 
 QString SettingTitle(const std::string& name) {
-  static const std::pair<const char*, const char*> kTitles[] = {
-      {"lens", "Lens"},
-      {"currents", "Currents"},
-      {"min-current", "Min Current"},
-      {"max-current", "Max Current"},
-      {"distortion", "XY Distortion Correction"},
-      {"scale", "XY Scale Correction"},
-      {"serial", "Serial Number"},
-      {"model-name", "Model Name"},
-      {"controller-model", "Ctrlr Model"},
-      {"mac", "MAC Address"},
-      {"ip", "IP Address"},
-      {"subnet", "Subnet Mask"},
-      {"gateway", "Gateway IP"},
-      {"ship-id", "SHIP ID"},
-      {"work-time", "Working Time"},
-  };
-  for (const auto& [key, title] : kTitles)
-    if (name == key) return QString::fromLatin1(title);
-  return QString::fromStdString(name);
+  const svc::Setting* setting = svc::FindSetting(name);
+  return setting != nullptr ? dialogs::qstr(setting->title) : QString::fromStdString(name);
 }
 
 CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,

@@ -39,14 +39,18 @@ QList<QStandardItem*> Row(const zor::service::ServiceLogEntry& entry) {
 }
 
 // What the table cannot show: an empty or unreadable log, lines left out.
-QString Note(const zor::service::ServiceLogContents& log) {
+QString Note(const zor::service::Reading<zor::service::ServiceLogContents>& read) {
+  const zor::service::ServiceLogContents& log = read.value;
   QStringList lines;
-  if (!log.problem.empty()) {
-    lines << ServiceLogDialog::tr("The service log could not be read: %1.").arg(QString::fromStdString(log.problem));
+  if (!read.ok()) {
+    lines << ServiceLogDialog::tr("The service log could not be read: %1.").arg(zor::service::ToQString(read.message));
   } else if (log.entries.empty() && log.skipped == 0) {
     lines << ServiceLogDialog::tr("No operations have been logged yet.");
   }
-  if (log.olderLeftOut) lines << ServiceLogDialog::tr("Only the most recent 8 MB of the log are shown.");
+  if (log.olderLeftOut) {
+    lines << ServiceLogDialog::tr("Only the most recent %1 of the log are shown.")
+                 .arg(QString::fromStdString(zor::service::SizeText(zor::service::kServiceLogReadLimit)));
+  }
   if (log.skipped == 1) lines << ServiceLogDialog::tr("1 line could not be read.");
   if (log.skipped > 1) lines << ServiceLogDialog::tr("%1 lines could not be read.").arg(log.skipped);
   return lines.join(u'\n');
@@ -54,11 +58,13 @@ QString Note(const zor::service::ServiceLogContents& log) {
 
 }  // namespace
 
-ServiceLogDialog::ServiceLogDialog(const zor::service::ServiceLogContents& log, QWidget* parent) : QDialog(parent) {
+ServiceLogDialog::ServiceLogDialog(const zor::service::Reading<zor::service::ServiceLogContents>& read, QWidget* parent)
+    : QDialog(parent) {
+  const zor::service::ServiceLogContents& log = read.value;
   setWindowTitle(tr("Service Log"));
   auto* layout = new QVBoxLayout(this);
 
-  auto* note = new QLabel(Note(log), this);
+  auto* note = new QLabel(Note(read), this);
   note->setWordWrap(true);
   note->setTextInteractionFlags(Qt::TextSelectableByMouse);
   note->setVisible(!note->text().isEmpty());

@@ -11,5 +11,6 @@ class ServiceLogDialog : public QDialog {
  public:
   enum Column { Time, FrontEnd, Serial, Model, Operation, Value, Outcome, ColumnCount };
 
-  explicit ServiceLogDialog(const zor::service::ServiceLogContents& log, QWidget* parent = nullptr);
+  explicit ServiceLogDialog(const zor::service::Reading<zor::service::ServiceLogContents>& read,
+                            QWidget* parent = nullptr);
 };

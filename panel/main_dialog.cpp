@@ -25,11 +25,11 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
       m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
       services_(std::move(services)),
       service_(m_link, services_.pacer, *this),
-      serviceLog_("panel", service_, services_.serviceLog, [this](const std::string& why) {
+      serviceLog_("panel", service_, services_.serviceLog, [this](const zor::service::Outcome& why) {
         prompter().showMessage(this,
                                tr("The service log could not be written: %1.\nOperations go on, but are missing "
                                   "from the log.")
-                                   .arg(QString::fromStdString(why)),
+                                   .arg(zor::service::ToQString(why.message)),
                                platform::applicationTitle(), platform::Prompter::Icon::Warning);
       }) {
   service_.setObserver(&serviceLog_);
@@ -134,8 +134,8 @@ void CZORSystemMaintenanceDlg::DoDataExchange(platform::DataExchange& dx) {
 }
 
 void CZORSystemMaintenanceDlg::ExchangeMoveTarget(platform::DataExchange& dx) {
-  dx.number(IDC_MOVE_X, m_nMoveX, 0, 65535);
-  dx.number(IDC_MOVE_Y, m_nMoveY, 0, 65535);
+  dx.number(IDC_MOVE_X, m_nMoveX, 0, zor::service::kMoveFieldMax);
+  dx.number(IDC_MOVE_Y, m_nMoveY, 0, zor::service::kMoveFieldMax);
 }
 
 void CZORSystemMaintenanceDlg::OnSysCommand(int id) {

@@ -89,10 +89,8 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
       progress.step(done, total, QStringLiteral("Reading the settings from the controller..."));
     });
   }
-  std::string problem;
-  if (!svc::SaveSnapshot(snapshot, file.toStdString(), problem)) {
-    prompter().showMessage(this,
-                           QStringLiteral("The settings could not be saved: %1").arg(QString::fromStdString(problem)),
+  if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file.toStdString()); !saved.ok()) {
+    prompter().showMessage(this, QStringLiteral("The settings could not be saved: %1").arg(qstr(saved.message)),
                            kBackUpTitle, platform::Prompter::Icon::Warning);
     return;
   }
@@ -113,26 +111,25 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   const QString file =
       prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle, QDir::homePath(), kFilter);
   if (file.isEmpty()) return;
-  std::string problem;
-  const auto snapshot = svc::LoadSnapshot(file.toStdString(), problem);
-  if (!snapshot) {
+  const svc::Reading<svc::Snapshot> loaded = svc::LoadSnapshot(file.toStdString());
+  if (!loaded.ok()) {
     prompter().showMessage(
-        this,
-        QStringLiteral("This file cannot be restored: %1. Nothing was sent.").arg(QString::fromStdString(problem)),
+        this, QStringLiteral("This file cannot be restored: %1. Nothing was sent.").arg(qstr(loaded.message)),
         kRestoreTitle, platform::Prompter::Icon::Warning);
     return;
   }
+  const svc::Snapshot& snapshot = loaded.value;
   if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
 
   svc::Comparison comparison;
   {
     TransferProgress progress(*this, services_.pacer, kRestoreTitle, false);
     progress.step(0, 1, QStringLiteral("Reading the settings from the controller..."));
-    comparison = svc::Compare(service_, *snapshot, false);
+    comparison = svc::Compare(service_, snapshot, false);
   }
   if (!dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
 
-  CompareRestoreDlg compare(*snapshot, QFileInfo(file).fileName(), comparison, this);
+  CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
 
   svc::RestoreOptions options;
@@ -147,7 +144,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   svc::RestoreReport report;
   {
     TransferProgress progress(*this, services_.pacer, kRestoreTitle, true);
-    report = svc::Restore(service_, *snapshot, options, &progress);
+    report = svc::Restore(service_, snapshot, options, &progress);
   }
   if (report.outcome.status == svc::Status::Refused || report.outcome.status == svc::Status::NotConnected) {
     dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);

@@ -206,7 +206,7 @@ void Dialog::OnSysCommand(int id) {
   if (id == SC_CLOSE) close();
 }
 
-void Dialog::bindCommands(std::initializer_list<std::pair<const int, Command>> table) {
+void Dialog::bindCommands(std::initializer_list<std::pair<const int, Handler>> table) {
   commands_.insert(table.begin(), table.end());
 }
 

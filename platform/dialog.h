@@ -84,7 +84,7 @@ class Dialog : public QDialog {
   void runCommand(int id);
 
  protected:
-  using Command = std::function<void()>;
+  using Handler = std::function<void()>;
 
   virtual bool OnInitDialog();
   virtual void DoDataExchange(DataExchange&) {}
@@ -95,7 +95,7 @@ class Dialog : public QDialog {
   virtual QWidget* createCustomControl(const ControlTemplate&) { return nullptr; }
 
   // The one table of button handlers of this dialog.
-  void bindCommands(std::initializer_list<std::pair<const int, Command>> table);
+  void bindCommands(std::initializer_list<std::pair<const int, Handler>> table);
 
   void changeEvent(QEvent* event) override;
 
@@ -117,7 +117,7 @@ class Dialog : public QDialog {
   bool created_ = false;
   std::map<int, QWidget*> items_;                                     // by identifier
   std::vector<std::pair<const ControlTemplate*, QWidget*>> widgets_;  // template order
-  std::map<int, Command> commands_;
+  std::map<int, Handler> commands_;
   QMenuBar* menuBar_ = nullptr;
   QMenu* systemMenu_ = nullptr;
 };

@@ -79,7 +79,7 @@ enum Command : std::uint8_t {
 
 // Status codes are the first argument of a status query, numbered apart from
 // the command codes. Every multi-byte number in a reply is little-endian.
-enum Status : std::uint8_t {
+enum StatusCode : std::uint8_t {
   CMD_GET_XY_SCALE = 75,           // two floats, X then Y
   CMD_GET_XY_DISTORTION = 76,      // two uint16, X then Y
   CMD_GET_CURRENTS = 84,           // two floats, minimum then maximum

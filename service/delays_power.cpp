@@ -21,8 +21,10 @@ Outcome Maintenance::setRcJumpDelay(std::u16string_view text) {
 // A pulse that is not a whole number in range would fire the laser at some
 // other power, so it is refused before anything goes out.
 Outcome Maintenance::testPowerOn(std::optional<int> pulse) {
-  if (!pulse || *pulse < kPulseMin || *pulse > kPulseMax)
-    return Outcome::refused(Input::Pulse, std::u16string(kPulseRangeMessage));
+  if (!pulse || *pulse < kPulseMin || *pulse > kPulseMax) {
+    return Outcome::refused(Input::Pulse, u"The pulse value must be a whole number from " + Decimal(kPulseMin) +
+                                              u" to " + Decimal(kPulseMax) + u".");
+  }
   return send({u"test-power on", Decimal(*pulse), u"The test power may be on."}, [&] {
     channel_.SendCommand(CMD_TEST_POWER_ON, *pulse);
     return Outcome::done();

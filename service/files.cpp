@@ -11,24 +11,15 @@
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 #include <random>
 #include <string_view>
+
+#include "service/posix.h"
+#include "service/text.h"
 
 namespace zor::service {
 
 namespace {
-
-std::string Why(const std::filesystem::path& path, const char* what) {
-  return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
-}
-
-struct Fd {
-  int fd = -1;
-  ~Fd() {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 bool WriteAll(int fd, const char* data, std::size_t size) {
   while (size > 0) {
@@ -84,7 +75,7 @@ void RemoveStaleTemporaries(int folder) {
     if (::fstatat(folder, entry->d_name, &named, AT_SYMLINK_NOFOLLOW) != 0 || !S_ISREG(named.st_mode) ||
         named.st_uid != ::geteuid())
       continue;
-    Fd file{::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC)};
+    Fd file(::openat(folder, entry->d_name, O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY | O_CLOEXEC));
     struct stat opened {};
     if (file.fd < 0 || ::flock(file.fd, LOCK_EX | LOCK_NB) != 0 || ::fstat(file.fd, &opened) != 0 ||
         opened.st_ino != named.st_ino || opened.st_dev != named.st_dev || opened.st_nlink == 0)
@@ -103,59 +94,43 @@ std::filesystem::path StateDirectory() {
   return std::filesystem::path(home != nullptr ? home : "") / ".local" / "state" / "zor-maintenance";
 }
 
-bool EnsureDirectory(const std::filesystem::path& folder, std::string& problem) {
+Outcome FileFailed(std::string_view why) { return Outcome::failed(Status::FileFailed, FromUtf8(why)); }
+
+Outcome EnsureDirectory(const std::filesystem::path& folder) {
   std::error_code error;
   std::filesystem::path built;
   for (const auto& part : folder) {
     built /= part;
     if (::mkdir(built.c_str(), 0700) == 0 || errno == EEXIST) continue;
-    problem = Why(built, "cannot create the folder");
-    return false;
+    return FileFailed(Why(built, "cannot create the folder"));
   }
-  if (!std::filesystem::is_directory(folder, error)) {
-    problem = folder.string() + " is not a folder";
-    return false;
-  }
-  return true;
+  if (!std::filesystem::is_directory(folder, error)) return FileFailed(folder.string() + " is not a folder");
+  return Outcome::done();
 }
 
-FileRead ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink) {
-  FileRead result;
-  Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (followLink ? 0 : O_NOFOLLOW))};
-  if (file.fd < 0) {
-    result.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
-    return result;
-  }
+Reading<std::string> ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink,
+                                   std::string_view what) {
+  const auto tooLarge = [&] {
+    return FileFailed(path.string() + " is larger than " + SizeText(maxBytes) + ": no " + std::string(what) +
+                      " is that large");
+  };
+  Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | (followLink ? 0 : O_NOFOLLOW)));
+  if (file.fd < 0) return FileFailed(errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open"));
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    result.problem = path.string() + " is not a regular file";
-    return result;
-  }
-  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) {
-    result.problem = path.string() + " is larger than " + std::to_string(maxBytes / 1024) + " KB";
-    result.tooLarge = true;
-    return result;
-  }
+  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileFailed(path.string() + " is not a regular file");
+  if (static_cast<std::uintmax_t>(st.st_size) > maxBytes) return tooLarge();
   std::string bytes;
   char buffer[16384];
   while (true) {
     const ssize_t n = ::read(file.fd, buffer, sizeof buffer);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      result.problem = Why(path, "cannot read");
-      return result;
-    }
+    if (n < 0) return FileFailed(Why(path, "cannot read"));
     if (n == 0) break;
     bytes.append(buffer, static_cast<std::size_t>(n));
     // It may have grown since fstat.
-    if (bytes.size() > maxBytes) {
-      result.problem = path.string() + " is larger than " + std::to_string(maxBytes / 1024) + " KB";
-      result.tooLarge = true;
-      return result;
-    }
+    if (bytes.size() > maxBytes) return tooLarge();
   }
-  result.bytes = std::move(bytes);
-  return result;
+  return bytes;
 }
 
 PendingFile::~PendingFile() {
@@ -166,23 +141,16 @@ PendingFile::~PendingFile() {
   if (folder_ >= 0) ::close(folder_);
 }
 
-bool PendingFile::create(const std::filesystem::path& path, std::string& problem) {
+Outcome PendingFile::create(const std::filesystem::path& path) {
   struct stat st {};
-  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode)) {
-    problem = path.string() + " exists and is not a regular file; it was left alone";
-    return false;
-  }
-  if (IsTemporaryName(path.filename().string())) {
-    problem = path.string() + " is named like the temporary files of a save, which a later save removes";
-    return false;
-  }
+  if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
+    return FileFailed(path.string() + " exists and is not a regular file; it was left alone");
+  if (IsTemporaryName(path.filename().string()))
+    return FileFailed(path.string() + " is named like the temporary files of a save, which a later save removes");
   path_ = path;
   const std::filesystem::path folder = path.has_parent_path() ? path.parent_path() : ".";
   folder_ = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (folder_ < 0) {
-    problem = Why(folder, "cannot write in");
-    return false;
-  }
+  if (folder_ < 0) return FileFailed(Why(folder, "cannot write in"));
   RemoveStaleTemporaries(folder_);
   std::random_device random;
   for (int attempt = 0; attempt < 16; ++attempt) {
@@ -196,36 +164,35 @@ bool PendingFile::create(const std::filesystem::path& path, std::string& problem
     // open and the lock: it removes it, this save takes another name. A file
     // system without locks has neither locks nor clean-up.
     const bool taken = ::flock(file_, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK;
-    if (!taken && ::fstat(file_, &st) == 0 && st.st_nlink > 0) return true;
+    if (!taken && ::fstat(file_, &st) == 0 && st.st_nlink > 0) return Outcome::done();
     ::close(file_);
     file_ = -1;
   }
-  problem = Why(folder, "cannot write in");
-  return false;
+  return FileFailed(Why(folder, "cannot write in"));
 }
 
-bool PendingFile::write(const std::string& bytes, std::string& problem) {
-  if (WriteAll(file_, bytes.data(), bytes.size()) && ::fsync(file_) == 0) return true;
-  problem = Why(path_, "cannot write");
-  return false;
+Outcome PendingFile::write(const std::string& bytes) {
+  if (WriteAll(file_, bytes.data(), bytes.size()) && ::fsync(file_) == 0) return Outcome::done();
+  return FileFailed(Why(path_, "cannot write"));
 }
 
-bool PendingFile::commit(std::string& problem) {
+Outcome PendingFile::commit() {
   // Renamed while still locked, so no clean-up ever sees it unlocked under its temporary name.
-  if (::renameat(folder_, temporary_.c_str(), folder_, path_.filename().c_str()) != 0) {
-    problem = Why(path_, "cannot write");
-    return false;
-  }
+  if (::renameat(folder_, temporary_.c_str(), folder_, path_.filename().c_str()) != 0)
+    return FileFailed(Why(path_, "cannot write"));
   ::close(file_);  // written and flushed: nothing is left to fail
   file_ = -1;
   // The rename itself reaches the disk with the folder.
   ::fsync(folder_);
-  return true;
+  return Outcome::done();
 }
 
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& problem) {
+Outcome WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes) {
   PendingFile file;
-  return file.create(path, problem) && file.write(bytes, problem) && file.commit(problem);
+  Outcome outcome = file.create(path);
+  if (outcome.ok()) outcome = file.write(bytes);
+  if (outcome.ok()) outcome = file.commit();
+  return outcome;
 }
 
 }  // namespace zor::service

@@ -6,8 +6,10 @@
 
 #include <cstddef>
 #include <filesystem>
-#include <optional>
 #include <string>
+#include <string_view>
+
+#include "service/outcome.h"
 
 namespace zor::service {
 
@@ -15,20 +17,20 @@ namespace zor::service {
 // XDG_STATE_HOME is unset or not absolute. Not created here.
 std::filesystem::path StateDirectory();
 
+// A file that could not be read or written, and why (UTF-8, as the system
+// says it; the outcome carries it in UTF-16).
+Outcome FileFailed(std::string_view why);
+
 // Creates the folder and its missing parents (mode 0700 for those it makes).
-// False, with the reason, when that fails or the path is not a folder.
-bool EnsureDirectory(const std::filesystem::path& folder, std::string& problem);
+// FileFailed, with the reason, when that fails or the path is not a folder.
+Outcome EnsureDirectory(const std::filesystem::path& folder);
 
-struct FileRead {
-  std::optional<std::string> bytes;  // nullopt: not read
-  std::string problem;               // why not
-  bool tooLarge = false;
-};
-
-// Reads a whole regular file of at most maxBytes. A FIFO, a device or a
-// folder is refused without blocking. followLink: whether a symbolic link at
-// the last component is followed (a file the user chose: yes; one of ours: no).
-FileRead ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink);
+// Reads a whole regular file of at most maxBytes; one that is larger is
+// "no <what> is that large". A FIFO, a device or a folder is refused without
+// blocking. followLink: whether a symbolic link at the last component is
+// followed (a file the user chose: yes; one of ours: no).
+Reading<std::string> ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink,
+                                   std::string_view what);
 
 // A file being written in place of another: a temporary beside it,
 // ".NAME.tmp-NNNNNN", flushed to disk and then put in its place by rename.
@@ -43,10 +45,10 @@ class PendingFile {
   PendingFile& operator=(const PendingFile&) = delete;
 
   // An existing path that is not a regular file (a link, a folder, a FIFO)
-  // is left alone and refused.
-  bool create(const std::filesystem::path& path, std::string& problem);
-  bool write(const std::string& bytes, std::string& problem);  // the whole file, flushed to disk
-  bool commit(std::string& problem);
+  // is left alone and refused. Each step is Done or FileFailed, with why.
+  Outcome create(const std::filesystem::path& path);
+  Outcome write(const std::string& bytes);  // the whole file, flushed to disk
+  Outcome commit();
 
  private:
   std::filesystem::path path_;
@@ -57,6 +59,6 @@ class PendingFile {
 
 // The three steps of a PendingFile. On failure nothing is left behind and the
 // old file stays as it was.
-bool WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes, std::string& problem);
+Outcome WriteFileAtomically(const std::filesystem::path& path, const std::string& bytes);
 
 }  // namespace zor::service

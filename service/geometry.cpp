@@ -81,8 +81,10 @@ Outcome Maintenance::mark(Figure figure) {
 // A target above one byte would arrive as its low byte: 300 would move to 44.
 Outcome Maintenance::moveTo(std::uint32_t x, std::uint32_t y) {
   return send({u"move", Pair(Decimal(x), Decimal(y))}, [&] {
-    if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, std::u16string(kMoveTargetRangeMessage));
-    if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, std::u16string(kMoveTargetRangeMessage));
+    const std::u16string range =
+        u"The Move To X and Y targets must be whole numbers from 0 to " + Decimal(kMaxMoveTarget) + u".";
+    if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, range);
+    if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, range);
     channel_.SendCommand(CMD_MOVE_TO_X, static_cast<int>(x));
     channel_.pacer().sleep(kAfterMove);
     channel_.SendCommand(CMD_MOVE_TO_Y, static_cast<int>(y));

@@ -89,60 +89,6 @@ bool MatchesServicePassword(std::u16string_view typed) {
   return ToQString(typed).compare(ToQString(kServicePassword), Qt::CaseInsensitive) == 0;
 }
 
-std::u16string_view InputName(Input input) {
-  switch (input) {
-    case Input::None:
-      return u"";
-    case Input::Password:
-      return u"Password";
-    case Input::MinCurrent:
-      return u"Min Current";
-    case Input::Current20:
-      return u"20% Current";
-    case Input::MaxCurrent:
-      return u"Max Current";
-    case Input::Lens:
-      return u"Lens";
-    case Input::SerialNumber:
-      return u"Serial Number";
-    case Input::ModelName:
-      return u"Model Name";
-    case Input::ControllerModel:
-      return u"Ctrlr Model";
-    case Input::DistortionX:
-      return u"X Distortion Correction";
-    case Input::DistortionY:
-      return u"Y Distortion Correction";
-    case Input::ScaleX:
-      return u"X Scale Correction";
-    case Input::ScaleY:
-      return u"Y Scale Correction";
-    case Input::XMultiplier:
-      return u"X Multiplier";
-    case Input::YMultiplier:
-      return u"Y Multiplier";
-    case Input::RcJumpDelay:
-      return u"RC Jump Delay";
-    case Input::MoveX:
-      return u"Move To X";
-    case Input::MoveY:
-      return u"Move To Y";
-    case Input::Pulse:
-      return u"Pulse";
-    case Input::WorkTime:
-      return u"Working Time";
-    case Input::MacAddress:
-      return u"MAC Address";
-    case Input::IpAddress:
-      return u"IP Address";
-    case Input::SubnetMask:
-      return u"Subnet Mask";
-    case Input::Gateway:
-      return u"Gateway IP";
-  }
-  return u"";
-}
-
 // The controller takes text one byte per packet into a buffer of
 // kMaxTextLength characters: a wider character would arrive as another one,
 // a zero byte would end the text early, and a longer text is dropped whole.

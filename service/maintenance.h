@@ -83,8 +83,9 @@ inline constexpr std::u16string_view kControllerModelCodes[] = {u"100021", u"100
 // Test power pulse values the controller takes.
 inline constexpr int kPulseMin = 0;
 inline constexpr int kPulseMax = 100;
-// A move packet carries one value byte.
+// A move packet carries one value byte; the panel's Move To fields take more.
 inline constexpr std::uint32_t kMaxMoveTarget = 255;
+inline constexpr std::uint32_t kMoveFieldMax = 65535;
 
 // Pauses, in ms, besides the 100 ms after each text character.
 inline constexpr int kBetweenHalves = 100;     // between the X and Y halves of a two-field write
@@ -207,8 +208,14 @@ class Maintenance final : private ChannelHost {
 // Whole texts, letter case ignored the same way in every locale.
 bool MatchesServicePassword(std::u16string_view typed);
 
-// The name the panel gives an input, for messages ("Max Current").
-std::u16string_view InputName(Input input);
+// A wrong or cancelled password ends an operation without a word: the panel
+// says nothing, zorctl says kWrongPasswordMessage.
+inline Outcome PasswordRefused() { return Outcome::refused(Input::Password, {}); }
+inline constexpr std::u16string_view kWrongPasswordMessage = u"the service password is wrong; nothing was sent";
+
+// The name the panel gives an input, for messages ("Max Current"); a
+// setting's from the table of settings (service/settings.h).
+std::u16string InputName(Input input);
 
 // Refuses, naming the field, a text the controller cannot take as one text:
 // a character its one-byte characters cannot carry (a UTF-16 code unit above
@@ -219,9 +226,6 @@ Outcome CheckOneByteText(Input input, std::u16string_view text);
 Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry);
 
 // Texts the front ends show.
-inline constexpr std::u16string_view kMoveTargetRangeMessage =
-    u"The Move To X and Y targets must be whole numbers from 0 to 255.";
-inline constexpr std::u16string_view kPulseRangeMessage = u"The pulse value must be a whole number from 0 to 100.";
 inline constexpr std::u16string_view kMacIncompleteMessage =
     u"The MAC address is incomplete. Enter all six groups of two hexadecimal digits, for example "
     u"00:1A:2B:3C:4D:5E. Nothing was sent.";

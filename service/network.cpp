@@ -13,7 +13,7 @@ namespace zor::service {
 
 namespace {
 
-struct AddressRow {
+struct AddressKindRow {
   int getCode;
   int setCode;
   Input input;
@@ -21,7 +21,7 @@ struct AddressRow {
   std::u16string_view operation;  // in the service log
 };
 
-AddressRow Row(AddressKind kind) {
+AddressKindRow Row(AddressKind kind) {
   switch (kind) {
     case AddressKind::Ip:
       return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
@@ -73,7 +73,7 @@ Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
 }
 
 Reading<Ipv4> Maintenance::readAddress(AddressKind kind) {
-  const AddressRow row = Row(kind);
+  const AddressKindRow row = Row(kind);
   return read<Ipv4>([&]() -> Reading<Ipv4> {
     Ipv4 octets{};
     if (Outcome o = Query(channel_, row.getCode, octets, row.what); !o.ok()) return o;
@@ -84,7 +84,7 @@ Reading<Ipv4> Maintenance::readAddress(AddressKind kind) {
 // A blank field would go out as 0 and could make the controller unreachable.
 // The controller takes the address as hexadecimal octets: c0.a8.01.0a.
 Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& address) {
-  const AddressRow row = Row(kind);
+  const AddressKindRow row = Row(kind);
   if (!address) {
     return Outcome::refused(row.input, u"The " + std::u16string(row.what) +
                                            u" is incomplete. Fill in all four fields before setting it. "

@@ -55,9 +55,6 @@ inline float LittleEndianFloat(const std::uint8_t* bytes) {
   return std::bit_cast<float>(qFromLittleEndian<std::uint32_t>(bytes));
 }
 
-// A wrong or cancelled password ends the operation without a word.
-inline Outcome PasswordRefused() { return Outcome::refused(Input::Password, {}); }
-
 inline Outcome ReadFailed(std::u16string message) { return Outcome::failed(Status::ReadFailed, std::move(message)); }
 
 }  // namespace zor::service

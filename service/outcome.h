@@ -1,8 +1,10 @@
 #pragma once
 // What an operation tells its front end: it was done, it was refused before
 // anything was sent (and why), no system answered, the device link did not
-// accept a packet, or a read got no reply. Front ends show it; nothing here
-// throws past the service layer.
+// accept a packet, or a read got no reply. Whatever else the service layer
+// does outside the channel (files, snapshots, the service log, loading the
+// device link) ends the same way, with its message in UTF-16. Front ends
+// show it; nothing here throws past the service layer.
 
 #include <string>
 #include <string_view>
@@ -16,9 +18,12 @@ enum class Status {
   NotConnected,  // no marking system answered; the user has been told
   NotAccepted,   // the device link did not take a packet; nothing more was sent
   ReadFailed,    // the controller did not answer a status query
+  FileFailed,    // a file could not be read or written
+  NoDeviceLink,  // the device link could not be loaded
 };
 
-// The status as the service log and zorctl's JSON name it.
+// The status as the service log and zorctl's JSON name it (the last two
+// never reach the log: no operation that sent something ends with them).
 inline std::string_view StatusName(Status status) {
   switch (status) {
     case Status::Done:
@@ -31,6 +36,10 @@ inline std::string_view StatusName(Status status) {
       return "not-accepted";
     case Status::ReadFailed:
       return "read-failed";
+    case Status::FileFailed:
+      return "file";
+    case Status::NoDeviceLink:
+      return "no-device-link";
   }
   return "done";
 }

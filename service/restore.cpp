@@ -1,8 +1,6 @@
 #include "service/restore.h"
 
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <map>
 
 #include "service/format.h"
@@ -13,101 +11,9 @@ namespace zor::service {
 
 namespace {
 
-using SendFn = Outcome (*)(Maintenance&, const std::vector<std::u16string>& values, const RestoreOptions&);
-
-// One setting a snapshot can put back: where its current value is read
-// (a setting of ReadableSettings(), or "identity"), under which keys, the
-// panel operation that sends it, and the feature that operation belongs to.
-struct Item {
-  const char* name;
-  RestoreGroup group;
-  const char* source;
-  std::array<const char*, 2> keys;  // the second may be null
-  SendFn send;
-  Feature feature;
-};
-
-template <AddressKind kind>
-Outcome SendAddress(Maintenance& m, const std::vector<std::u16string>& v, const RestoreOptions&) {
-  return m.setAddress(kind, ParseDotted(v[0]));
-}
-
-constexpr Item kItems[] = {
-    {"lens",
-     RestoreGroup::Calibration,
-     "identity",
-     {"lens_mm", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setLens(v[0]); },
-     Feature::LensSet},
-    {"min-current",
-     RestoreGroup::Calibration,
-     "currents",
-     {"min_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMinCurrent(v[0]); },
-     Feature::MinCurrent},
-    {"max-current",
-     RestoreGroup::Calibration,
-     "currents",
-     {"max_current", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMaxCurrent(v[0]); },
-     Feature::MaxCurrent},
-    {"distortion",
-     RestoreGroup::Calibration,
-     "distortion",
-     {"distortion_x", "distortion_y"},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setDistortion(v[0], v[1]); },
-     Feature::DistortionValues},
-    {"scale",
-     RestoreGroup::Calibration,
-     "scale",
-     {"scale_x", "scale_y"},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setScale(v[0], v[1]); },
-     Feature::ScaleValues},
-    {"serial",
-     RestoreGroup::Identity,
-     "identity",
-     {"serial_number", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setSerialNumber(o.password, v[0]); },
-     Feature::SerialSet},
-    {"model-name",
-     RestoreGroup::Identity,
-     "identity",
-     {"system_name", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions& o) { return m.setModelName(o.password, v[0]); },
-     Feature::ModelNameSet},
-    {"controller-model",
-     RestoreGroup::Identity,
-     "controller-model",
-     {"controller_model", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions& o) {
-       const std::string hex(v[0].begin(), v[0].end());
-       std::uint32_t value = 0;
-       std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
-       return m.setControllerModelValue(o.password, value);
-     },
-     Feature::ControllerModel},
-    {"mac",
-     RestoreGroup::Network,
-     "mac",
-     {"mac_address", nullptr},
-     [](Maintenance& m, const auto& v, const RestoreOptions&) { return m.setMacAddress(v[0]); },
-     Feature::Network},
-    {"ip", RestoreGroup::Network, "ip", {"ip_address", nullptr}, SendAddress<AddressKind::Ip>, Feature::Network},
-    {"subnet",
-     RestoreGroup::Network,
-     "subnet",
-     {"subnet_mask", nullptr},
-     SendAddress<AddressKind::SubnetMask>,
-     Feature::Network},
-    {"gateway",
-     RestoreGroup::Network,
-     "gateway",
-     {"gateway", nullptr},
-     SendAddress<AddressKind::Gateway>,
-     Feature::Network},
-    {"ship-id", RestoreGroup::ShownOnly, "ship-id", {"ship_id", nullptr}, nullptr, Feature::Network},
-    {"work-time", RestoreGroup::ShownOnly, "work-time", {"work_time", nullptr}, nullptr, Feature::WorkingTime},
-};
+// Where a compared setting's value is read: the Get of its own, another
+// setting's, or "identity".
+std::string_view Source(const Setting& setting) { return setting.read != nullptr ? setting.name : setting.readBy; }
 
 // What the controller reports now, each source read once and kept; a source
 // the system's family cannot read is not read at all.
@@ -122,21 +28,19 @@ class Current {
     if (!familyKnown_) fields("identity");
     return family_;
   }
-  bool readable(const std::string& source) {
-    return source == "identity" || FamilyHas(family(), FindReadableSetting(source)->feature);
-  }
+  bool readable(std::string_view source) { return source == "identity" || FamilyHas(family(), *FindReadable(source)); }
 
   // The fields of a source, or nullopt when it could not be read.
-  const std::optional<std::vector<SettingField>>& fields(const std::string& source) {
+  const std::optional<SettingFields>& fields(std::string_view source) {
     auto it = cache_.find(source);
     if (it == cache_.end()) it = cache_.emplace(source, read(source)).first;
     return it->second;
   }
-  void forget(const std::string& source) { cache_.erase(source); }
+  void forget(std::string_view source) { cache_.erase(source); }
   Outcome stopped;  // set when no system could be asked
 
  private:
-  std::optional<std::vector<SettingField>> read(const std::string& source) {
+  std::optional<SettingFields> read(std::string_view source) {
     if (!stopped.ok()) return std::nullopt;
     if (source == "identity") {
       const Reading<Identity> identity = service_.readIdentity();
@@ -148,25 +52,25 @@ class Current {
       return IdentityFields(identity.value);
     }
     if (!readable(source)) return std::nullopt;
-    const SettingReading reading = FindReadableSetting(source)->read(service_);
-    if (reading.outcome.status == Status::NotConnected || reading.outcome.status == Status::NotAccepted)
-      stopped = reading.outcome;
-    if (!reading.outcome.ok()) return std::nullopt;
-    return reading.fields;
+    const Reading<SettingFields> reading = FindReadable(source)->read(service_);
+    if (reading.status == Status::NotConnected || reading.status == Status::NotAccepted) stopped = reading;
+    if (!reading.ok()) return std::nullopt;
+    return reading.value;
   }
 
   Maintenance& service_;
-  std::map<std::string, std::optional<std::vector<SettingField>>> cache_;
+  std::map<std::string_view, std::optional<SettingFields>> cache_;
   std::optional<Family> family_;
   bool familyKnown_ = false;
 };
 
-// The item's keys' texts joined by a blank ("32768 32770"), or nullopt when one is missing.
-std::optional<std::u16string> Joined(const Item& item, const std::vector<SettingField>& fields) {
+// The setting's keys' texts joined by a blank ("32768 32770"), or nullopt
+// when one is missing. The working time's seconds are its text again.
+std::optional<std::u16string> Joined(const Setting& setting, const SettingFields& fields) {
   std::u16string text;
-  for (const char* key : item.keys) {
-    if (key == nullptr) break;
-    const auto f = std::find_if(fields.begin(), fields.end(), [&](const SettingField& s) { return s.key == key; });
+  for (const SettingKey& key : setting.keys) {
+    if (key.name.empty() || key.kind == KeyKind::Seconds) continue;
+    const auto f = std::find_if(fields.begin(), fields.end(), [&](const SettingField& s) { return s.key == key.name; });
     if (f == fields.end()) return std::nullopt;
     if (!text.empty()) text += u' ';
     text += f->text;
@@ -174,9 +78,8 @@ std::optional<std::u16string> Joined(const Item& item, const std::vector<Setting
   return text;
 }
 
-std::vector<SettingField> FileFields(const Item& item, const Snapshot& snapshot) {
-  if (std::string_view(item.source) == "identity")
-    return snapshot.identity ? IdentityFields(*snapshot.identity) : std::vector<SettingField>{};
+SettingFields FileFields(const Setting& setting, const Snapshot& snapshot) {
+  if (Source(setting) == "identity") return snapshot.identity ? IdentityFields(*snapshot.identity) : SettingFields{};
   return snapshot.settings;
 }
 
@@ -189,14 +92,21 @@ std::vector<std::u16string> Split(const std::u16string& text) {
   return parts;
 }
 
-SettingComparison CompareItem(const Item& item, Current& current, const Snapshot& snapshot, bool includeIdentity) {
-  SettingComparison row{item.name, item.group, std::nullopt, Joined(item, FileFields(item, snapshot)),
-                        RestorePlan::Same};
-  if (const auto& fields = current.fields(item.source)) row.controller = Joined(item, *fields);
-  row.readOnFamily = current.readable(item.source);
-  if (item.group == RestoreGroup::ShownOnly) {
+// Puts the file's value back with the setting's own Set, exactly as it was reported.
+Outcome Send(Maintenance& service, const Setting& setting, const std::u16string& file, const std::u16string& password) {
+  const Reading<Task> task = setting.write({Split(file), password, true});
+  return task.ok() ? task.value(service) : Outcome(task);
+}
+
+SettingComparison CompareSetting(const Setting& setting, Current& current, const Snapshot& snapshot,
+                                 bool includeIdentity) {
+  SettingComparison row{std::string(setting.name), setting.group, std::nullopt,
+                        Joined(setting, FileFields(setting, snapshot)), RestorePlan::Same};
+  if (const auto& fields = current.fields(Source(setting))) row.controller = Joined(setting, *fields);
+  row.readOnFamily = current.readable(Source(setting));
+  if (setting.group == SettingGroup::ShownOnly) {
     row.plan = RestorePlan::ShownOnly;
-  } else if (!FamilyHas(current.family(), item.feature)) {
+  } else if (!FamilyHas(current.family(), setting)) {
     row.plan = RestorePlan::NotOnFamily;
   } else if (!row.file) {
     row.plan = RestorePlan::NotInFile;
@@ -204,16 +114,12 @@ SettingComparison CompareItem(const Item& item, Current& current, const Snapshot
     row.plan = RestorePlan::Same;
   } else {
     row.plan =
-        item.group == RestoreGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
+        setting.group == SettingGroup::Identity && !includeIdentity ? RestorePlan::NeedsIdentity : RestorePlan::Send;
   }
   return row;
 }
 
-const Item& FindItem(std::string_view name) {
-  return *std::find_if(std::begin(kItems), std::end(kItems), [&](const Item& item) { return item.name == name; });
-}
-
-std::optional<std::int32_t> SerialOf(const std::optional<std::vector<SettingField>>& fields) {
+std::optional<std::int32_t> SerialOf(const std::optional<SettingFields>& fields) {
   if (!fields) return std::nullopt;
   for (const SettingField& f : *fields)
     if (f.key == "serial_number" && f.number) return static_cast<std::int32_t>(*f.number);
@@ -267,7 +173,8 @@ int Comparison::toSend() const {
 Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity) {
   Comparison comparison;
   Current current(service);
-  for (const Item& item : kItems) comparison.rows.push_back(CompareItem(item, current, snapshot, includeIdentity));
+  for (const Setting* setting : RestoreOrder())
+    comparison.rows.push_back(CompareSetting(*setting, current, snapshot, includeIdentity));
   comparison.outcome = current.stopped;
   comparison.controllerSerial = SerialOf(current.fields("identity"));
   comparison.family = current.family();
@@ -277,7 +184,7 @@ Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeI
 
 void IncludeIdentity(Comparison& comparison, bool includeIdentity) {
   for (SettingComparison& row : comparison.rows) {
-    if (row.group != RestoreGroup::Identity) continue;
+    if (row.group != SettingGroup::Identity) continue;
     if (row.plan == RestorePlan::Send || row.plan == RestorePlan::NeedsIdentity)
       row.plan = includeIdentity ? RestorePlan::Send : RestorePlan::NeedsIdentity;
   }
@@ -315,7 +222,7 @@ std::u16string RestoreReport::summary() const {
     const SettingComparison& c = s.comparison;
     if (c.plan != RestorePlan::NotOnFamily || !c.file || c.file == c.controller) continue;
     ++notOnFamily;
-    const Feature feature = FindItem(c.name).feature;
+    const Feature feature = *FindSetting(c.name)->feature;
     if (std::find(lacking.begin(), lacking.end(), feature) == lacking.end()) lacking.push_back(feature);
   }
   if (notOnFamily == 0) return text;
@@ -336,7 +243,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
                       RestoreProgress* progress) {
   RestoreReport report;
   if (options.identity && !MatchesServicePassword(options.password)) {
-    report.outcome = Outcome::refused(Input::Password, u"The service password is wrong; nothing was sent.");
+    report.outcome = PasswordRefused();
     return report;
   }
   const Comparison comparison = Compare(service, snapshot, options.identity);
@@ -361,30 +268,30 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
   Current after(service, comparison.family);
   std::u16string sentNames;
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
-    const Item& item = kItems[i];
+    const Setting& row = *RestoreOrder()[i];
     RestoredSetting setting{comparison.rows[i], RestoreResult::Unchanged, std::nullopt};
     if (setting.comparison.plan == RestorePlan::Send) {
       if (!report.outcome.ok() || report.cancelled) {
         setting.result = RestoreResult::NotSent;
-      } else if (progress != nullptr && !progress->proceed(index, total, item.name)) {
+      } else if (progress != nullptr && !progress->proceed(index, total, setting.comparison.name)) {
         report.cancelled = true;
         setting.result = RestoreResult::NotSent;
       } else {
         ++index;
         HeldRecords held(service);
-        const Outcome sent = item.send(service, Split(*setting.comparison.file), options);
+        const Outcome sent = Send(service, row, *setting.comparison.file, options.password);
         if (!sent.ok()) {
           setting.result = RestoreResult::Failed;
           report.outcome = sent;
         } else {
-          after.forget(item.source);
-          const auto& fields = after.fields(item.source);
-          setting.after = fields ? Joined(item, *fields) : std::nullopt;
+          after.forget(Source(row));
+          const auto& fields = after.fields(Source(row));
+          setting.after = fields ? Joined(row, *fields) : std::nullopt;
           setting.result = !setting.after                             ? RestoreResult::Unreadable
                            : setting.after == setting.comparison.file ? RestoreResult::Verified
                                                                       : RestoreResult::Differs;
           if (!sentNames.empty()) sentNames += u", ";
-          sentNames += FromUtf8(item.name);
+          sentNames += FromUtf8(row.name);
         }
         held.pass(setting.result, setting.after);
       }

@@ -11,11 +11,10 @@
 #include <vector>
 
 #include "service/maintenance.h"
+#include "service/settings.h"
 #include "service/snapshot.h"
 
 namespace zor::service {
-
-enum class RestoreGroup { Calibration, Identity, Network, ShownOnly };
 
 // What a restore would do with one setting.
 enum class RestorePlan {
@@ -29,7 +28,7 @@ enum class RestorePlan {
 
 struct SettingComparison {
   std::string name;  // as zorctl's set names it: "min-current", "distortion", ...
-  RestoreGroup group;
+  SettingGroup group;
   std::optional<std::u16string> controller;  // nullopt: could not be read, or not read (below)
   std::optional<std::u16string> file;        // nullopt: not in the file
   RestorePlan plan;

@@ -13,12 +13,12 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <exception>
 #include <thread>
 #include <utility>
 
 #include "service/files.h"
+#include "service/posix.h"
 #include "service/text.h"
 
 namespace zor::service {
@@ -28,24 +28,12 @@ namespace {
 constexpr std::size_t kMaxMessageBytes = 4096;
 constexpr std::string_view kCut = "\u2026";  // ends a value cut to fit its line
 
-std::string Why(const std::filesystem::path& path, const char* what) {
-  return std::string(what) + " " + path.string() + ": " + std::strerror(errno);
-}
-
 // Without XDG_STATE_HOME and HOME the state folder would be relative to
 // wherever the program was started: not a place to keep a log.
-bool Absolute(const std::filesystem::path& path, std::string& problem) {
-  if (path.is_absolute()) return true;
-  problem = "the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder";
-  return false;
+Outcome Absolute(const std::filesystem::path& path) {
+  if (path.is_absolute()) return Outcome::done();
+  return FileFailed("the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder");
 }
-
-struct Fd {
-  int fd = -1;
-  ~Fd() {
-    if (fd >= 0) ::close(fd);
-  }
-};
 
 // One UTF-8 character (or one byte of ASCII) as it stands inside a JSON string.
 void AppendEscaped(std::string& out, std::string_view character) {
@@ -114,64 +102,49 @@ std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX
 }
 
 // Takes the flock (LOCK_EX or LOCK_SH), waiting at most wait for another
-// program to let it go; flock() itself has no bound. False, with the
+// program to let it go; flock() itself has no bound. FileFailed, with the
 // reason, when it could not be taken.
-bool LockWithin(int fd, int operation, std::chrono::milliseconds wait, const std::filesystem::path& path,
-                std::string& problem) {
+Outcome LockWithin(int fd, int operation, std::chrono::milliseconds wait, const std::filesystem::path& path) {
   const auto deadline = std::chrono::steady_clock::now() + wait;
   auto pause = std::chrono::milliseconds(1);
   while (::flock(fd, operation | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) {
-      problem = Why(path, "cannot lock");
-      return false;
-    }
+    if (errno != EWOULDBLOCK) return FileFailed(Why(path, "cannot lock"));
     const auto now = std::chrono::steady_clock::now();
-    if (now >= deadline) {
-      problem = "another program has held the lock on " + path.string() + " for more than " + DurationText(wait);
-      return false;
-    }
+    if (now >= deadline)
+      return FileFailed("another program has held the lock on " + path.string() + " for more than " +
+                        DurationText(wait));
     std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
     pause = std::min(pause * 2, std::chrono::milliseconds(50));
   }
-  return true;
+  return Outcome::done();
 }
 
 // Appends the line with one write() under an exclusive lock: a line from
 // another process lands before or after it, never inside.
-bool AppendLine(const std::filesystem::path& path, const std::string& line, std::chrono::milliseconds lockWait,
-                std::string& problem) {
-  if (!Absolute(path, problem) || !EnsureDirectory(path.parent_path(), problem)) return false;
-  Fd file{::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600)};
+Outcome AppendLine(const std::filesystem::path& path, const std::string& line, std::chrono::milliseconds lockWait) {
+  if (Outcome placed = Absolute(path); !placed.ok()) return placed;
+  if (Outcome folder = EnsureDirectory(path.parent_path()); !folder.ok()) return folder;
+  Fd file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600));
   if (file.fd < 0) {
-    problem = errno == ELOOP   ? path.string() + " is a symbolic link"
-              : errno == ENXIO ? path.string() + " is not a regular file"  // a FIFO no one reads
-                               : Why(path, "cannot open");
-    return false;
+    return FileFailed(errno == ELOOP   ? path.string() + " is a symbolic link"
+                      : errno == ENXIO ? path.string() + " is not a regular file"  // a FIFO no one reads
+                                       : Why(path, "cannot open"));
   }
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    problem = path.string() + " is not a regular file";
-    return false;
-  }
-  if (st.st_uid != ::geteuid()) {
-    problem = path.string() + " belongs to another user";
-    return false;
-  }
-  if (!LockWithin(file.fd, LOCK_EX, lockWait, path, problem)) return false;
+  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileFailed(path.string() + " is not a regular file");
+  if (st.st_uid != ::geteuid()) return FileFailed(path.string() + " belongs to another user");
+  if (Outcome locked = LockWithin(file.fd, LOCK_EX, lockWait, path); !locked.ok()) return locked;
   // Where the line starts, so a write cut short can be taken back.
-  if (::fstat(file.fd, &st) != 0) {
-    problem = Why(path, "cannot read the size of");
-    return false;
-  }
+  if (::fstat(file.fd, &st) != 0) return FileFailed(Why(path, "cannot read the size of"));
   ssize_t written;
   do {
     written = ::write(file.fd, line.data(), line.size());
   } while (written < 0 && errno == EINTR);
-  if (written == static_cast<ssize_t>(line.size())) return true;
-  problem = written < 0 ? Why(path, "cannot write") : "cannot write the whole line to " + path.string();
+  if (written == static_cast<ssize_t>(line.size())) return Outcome::done();
+  std::string problem = written < 0 ? Why(path, "cannot write") : "cannot write the whole line to " + path.string();
   if (written > 0 && ::ftruncate(file.fd, st.st_size) != 0) problem += " (a part of it is left)";
-  return false;
+  return FileFailed(problem);
 }
 
 std::optional<ServiceLogEntry> ParseEntry(std::string_view line) {
@@ -209,15 +182,16 @@ ServiceLog::ServiceLog(std::string frontEnd, const Maintenance& maintenance, std
       lockWait_(lockWait) {}
 
 void ServiceLog::operationEnded(const OperationRecord& record) {
-  std::string problem;
+  Outcome problem;
   try {
     const std::string line =
         ServiceLogLine(frontEnd_, maintenance_.identity(), record, QDateTime::currentDateTimeUtc());
-    if (AppendLine(path_, line, lockWait_, problem)) return;
+    problem = AppendLine(path_, line, lockWait_);
+    if (problem.ok()) return;
   } catch (const std::exception& e) {
-    problem = std::string("cannot write ") + path_.string() + ": " + e.what();
+    problem = FileFailed(std::string("cannot write ") + path_.string() + ": " + e.what());
   } catch (...) {
-    problem = "cannot write " + path_.string();
+    problem = FileFailed("cannot write " + path_.string());
   }
   if (reported_) return;
   reported_ = true;
@@ -248,27 +222,19 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   return head + JsonString(record.value, room) + tail;
 }
 
-ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
-                                  std::size_t limit, std::chrono::milliseconds lockWait) {
-  ServiceLogContents contents;
-  if (!Absolute(path, contents.problem)) return contents;
-  Fd file{::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW)};
+Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
+                                           std::size_t limit, std::chrono::milliseconds lockWait) {
+  if (Outcome placed = Absolute(path); !placed.ok()) return placed;
+  Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
   if (file.fd < 0) {
-    if (errno != ENOENT)
-      contents.problem = errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open");
-    return contents;
+    if (errno == ENOENT) return ServiceLogContents{};
+    return FileFailed(errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open"));
   }
   struct stat st {};
-  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-    contents.problem = path.string() + " is not a regular file";
-    return contents;
-  }
+  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileFailed(path.string() + " is not a regular file");
   // Writers hold the lock for one write() each: no line is read half written.
-  if (!LockWithin(file.fd, LOCK_SH, lockWait, path, contents.problem)) return contents;
-  if (::fstat(file.fd, &st) != 0) {
-    contents.problem = Why(path, "cannot read");
-    return contents;
-  }
+  if (Outcome locked = LockWithin(file.fd, LOCK_SH, lockWait, path); !locked.ok()) return locked;
+  if (::fstat(file.fd, &st) != 0) return FileFailed(Why(path, "cannot read"));
   const auto size = static_cast<std::size_t>(st.st_size);
   // From one byte before the newest limit bytes: it tells whether they start a line.
   const bool olderLeftOut = size > limit;
@@ -278,16 +244,14 @@ ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::
   while (got < bytes.size()) {
     const ssize_t n = ::pread(file.fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(start + got));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) {
-      contents.problem = Why(path, "cannot read");
-      return contents;
-    }
+    if (n < 0) return FileFailed(Why(path, "cannot read"));
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
   bytes.resize(got);
   ::flock(file.fd, LOCK_UN);
 
+  ServiceLogContents contents;
   std::string_view text(bytes);
   if (olderLeftOut) {
     contents.olderLeftOut = true;

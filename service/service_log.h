@@ -52,8 +52,9 @@ std::filesystem::path ServiceLogPath();
 
 class ServiceLog final : public OperationObserver {
  public:
-  // Told, once, why a line could not be written; operations go on regardless.
-  using ProblemReporter = std::function<void(const std::string& problem)>;
+  // Told, once, why a line could not be written (FileFailed, with why);
+  // operations go on regardless.
+  using ProblemReporter = std::function<void(const Outcome& problem)>;
 
   // frontEnd: "panel" or "zorctl"; maintenance: whose identity each line
   // names; lockWait: how long a line waits for another writer's lock.
@@ -95,17 +96,18 @@ struct ServiceLogContents {
   std::vector<ServiceLogEntry> entries;  // in the file's order, oldest first
   int skipped = 0;                       // lines that are not an entry
   bool olderLeftOut = false;             // the file is larger than the limit: only its newest lines were read
-  std::string problem;                   // why the file could not be read; a missing file is an empty log
 };
 
 // Reads the log's entries with a time at or after since (all when nullopt).
 // Only the newest limit bytes are read, starting at a whole line. The file
 // must be a regular file reached without a symbolic link; a FIFO never blocks.
-// The path, like the one a ServiceLog writes, must be absolute. A lock held
-// by another program for longer than lockWait is a problem.
-ServiceLogContents ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since = {},
-                                  std::size_t limit = kServiceLogReadLimit,
-                                  std::chrono::milliseconds lockWait = kServiceLogLockWait);
+// The path, like the one a ServiceLog writes, must be absolute. A missing
+// file is an empty log; a file that cannot be read, or a lock held by another
+// program for longer than lockWait, is FileFailed, with why.
+Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path,
+                                           const std::optional<QDateTime>& since = {},
+                                           std::size_t limit = kServiceLogReadLimit,
+                                           std::chrono::milliseconds lockWait = kServiceLogLockWait);
 
 // A date "2026-12-01" (midnight) or date and time "2026-12-01T08:00" or
 // "2026-12-01T08:00:30" ('T' or one space between them): local time, or UTC

@@ -1,7 +1,18 @@
 #pragma once
-// The values a controller can report, by the names the command line and the
-// settings snapshot use, each read the way the panel reads it.
+// The one table of settings: every value the tools read from a controller or
+// write to it, by the name the command line gives it. A row says how the
+// value is read and set, what a settings snapshot keeps of it, whether its
+// Set needs the service password, which device families have it and where it
+// stands in a restore. zorctl's get and set, the snapshot's keys and checks,
+// the comparison and the restore and the titles the panel shows come from
+// here; zorctl's help, its bash completion and its manual page are held
+// against it by a test.
+//
+// Adding a setting: its reader and writer in Maintenance, and one row here.
 
+#include <array>
+#include <cstdint>
+#include <functional>
 #include <optional>
 #include <span>
 #include <string>
@@ -13,6 +24,33 @@
 
 namespace zor::service {
 
+// Work on a marking system: operations of the service layer, and how it ended.
+using Task = std::function<Outcome(Maintenance&)>;
+
+enum class SettingGroup : std::uint8_t {
+  Calibration,  // sent first in a restore
+  Identity,     // restored only when asked for, behind the service password
+  Network,      // sent last in a restore
+  ShownOnly,    // compared, never restored
+};
+
+// What a snapshot's value must be to be taken back.
+enum class KeyKind : std::uint8_t {
+  Fixed5,    // a single-precision number, "%.5f": currents and scales
+  Word,      // a whole number that fits 16 bits
+  Hex8,      // eight hexadecimal digits
+  Mac,       // six groups of two hexadecimal digits
+  Dotted,    // four decimal octets
+  WorkTime,  // D,HH:MM:SS
+  Seconds,   // the working time as a number, beside its text: compared only as the text
+  Identity,  // a field of the identity block, checked with the block
+};
+
+struct SettingKey {
+  std::string_view name;  // "min_current"; empty for none
+  KeyKind kind = KeyKind::Identity;
+};
+
 // One reported value: a stable key, the text the panel shows, and the number
 // it stands for where it is one.
 struct SettingField {
@@ -20,25 +58,55 @@ struct SettingField {
   std::u16string text;
   std::optional<double> number;
 };
+using SettingFields = std::vector<SettingField>;
 
-struct SettingReading {
-  Outcome outcome;
-  std::vector<SettingField> fields;  // empty unless outcome.ok()
+// What a Set is given.
+struct SetValues {
+  std::vector<std::u16string> values;  // as many as the setting's Set takes
+  std::u16string password;             // for a Set behind the service password
+  // As a controller reported them (a snapshot's): put back exactly as they
+  // were, rather than taken as typed.
+  bool reported = false;
 };
 
-struct ReadableSetting {
-  std::string_view name;  // "currents", "mac", ...
-  SettingReading (*read)(Maintenance&);
-  Feature feature;  // a family without it cannot read it
+struct Setting {
+  std::string_view name;      // on the command line: "min-current"
+  std::u16string_view title;  // in the panel: "Min Current"
+  SettingGroup group;
+  std::optional<Feature> feature;  // what a family needs for its Get and Set; nullopt: every family has them
+  // Its Get, "get NAME": the fields it reads. nullptr: none of its own.
+  Reading<SettingFields> (*read)(Maintenance&);
+  // Where a snapshot keeps its value, and the keys a comparison shows.
+  std::array<SettingKey, 2> keys;
+  // A Set whose value another Get reads: that setting's name, or "identity"
+  // for the identity block; empty when its own Get reads it or none does.
+  std::string_view readBy;
+  // Its Set, "set NAME VALUE...": the work that sends the values, or Refused,
+  // naming the value that cannot be sent ("'x' is not ..."). nullptr: no Set.
+  Reading<Task> (*write)(const SetValues&);
+  int values;     // how many values its Set takes
+  bool password;  // its Set needs the service password
+  // The panel's fields of its values, for messages that name them.
+  std::array<Input, 2> inputs;
+  int restoreOrder;  // its place in a comparison and a restore, from 1; 0: neither compares nor restores it
 };
 
-// In the order `get all` reads them.
-std::span<const ReadableSetting> ReadableSettings();
-const ReadableSetting* FindReadableSetting(std::string_view name);
+// Every setting, in the order `get all` and a snapshot read them.
+std::span<const Setting> Settings();
+// The setting of that name on the command line, or nullptr.
+const Setting* FindSetting(std::string_view name);
+// The same, if it has a Get or a Set of its own.
+const Setting* FindReadable(std::string_view name);
+const Setting* FindWritable(std::string_view name);
+// The compared settings, in restore order.
+std::span<const Setting* const> RestoreOrder();
+
+// Whether the family has the setting's Get and Set.
+bool FamilyHas(std::optional<Family> family, const Setting& setting);
 
 // The identity as fields: system_name, version, release_date, serial_number,
 // lens_mm, family.
-std::vector<SettingField> IdentityFields(const Identity& identity);
+SettingFields IdentityFields(const Identity& identity);
 std::u16string_view FamilyName(Family family);  // "NK", "N", "NZ"
 
 }  // namespace zor::service

@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cfloat>
 #include <cmath>
+#include <limits>
 
 #include "mac/mac_mask.h"
 #include "service/files.h"
@@ -20,33 +21,39 @@ namespace zor::service {
 
 namespace {
 
-enum class Kind { Fixed5, Word, Hex8, Mac, Dotted, WorkTime, Seconds };
+// What the controller's numbers can hold: 16-bit words (the distortion), the
+// 32-bit working-time counter, the identity block's lens.
+constexpr auto kMaxWord = std::numeric_limits<std::uint16_t>::max();
+constexpr auto kMaxSeconds = std::numeric_limits<std::uint32_t>::max();
+constexpr auto kMaxLens = std::numeric_limits<decltype(SystemInfo::lens)>::max();
 
+// A key a snapshot's settings may hold, and the setting whose Get reads it.
 struct KeyRule {
-  const char* key;
-  const char* setting;  // the setting it is read with
-  Kind kind;
+  std::string key;
+  KeyKind kind;
+  std::string_view setting;
 };
 
-// Every key a snapshot's settings may hold, in ReadableSettings() order.
-constexpr KeyRule kKeys[] = {
-    {"min_current", "currents", Kind::Fixed5},
-    {"max_current", "currents", Kind::Fixed5},
-    {"distortion_x", "distortion", Kind::Word},
-    {"distortion_y", "distortion", Kind::Word},
-    {"scale_x", "scale", Kind::Fixed5},
-    {"scale_y", "scale", Kind::Fixed5},
-    {"controller_model", "controller-model", Kind::Hex8},
-    {"work_time", "work-time", Kind::WorkTime},
-    {"work_seconds", "work-time", Kind::Seconds},
-    {"mac_address", "mac", Kind::Mac},
-    {"ip_address", "ip", Kind::Dotted},
-    {"subnet_mask", "subnet", Kind::Dotted},
-    {"gateway", "gateway", Kind::Dotted},
-    {"ship_id", "ship-id", Kind::Hex8},
-};
+// Every such key, in the order of Settings().
+const std::vector<KeyRule>& Keys() {
+  static const std::vector<KeyRule> keys = [] {
+    std::vector<KeyRule> rules;
+    for (const Setting& setting : Settings()) {
+      if (setting.read == nullptr) continue;
+      for (const SettingKey& key : setting.keys)
+        if (!key.name.empty()) rules.push_back({std::string(key.name), key.kind, setting.name});
+    }
+    return rules;
+  }();
+  return keys;
+}
+
+QLatin1String Latin1(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
 
 std::u16string U(const QString& text) { return text.toStdU16String(); }
+
+// The whole file is refused: nothing of it is restored.
+Outcome Refused(const std::string& problem) { return Outcome::refused(Input::None, FromUtf8(problem)); }
 
 QJsonValue JsonOf(const SettingField& field) {
   return field.number ? QJsonValue(*field.number) : QJsonValue(ToQString(field.text));
@@ -79,13 +86,13 @@ bool IsHex(const QString& text, int digits) {
 // The value as the controller could have reported it, in the text the panel
 // shows; the problem when it could not have been.
 std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v, Checker& check) {
-  const std::string where = std::string("settings.") + rule.key;
+  const std::string where = "settings." + rule.key;
   auto fail = [&](const std::string& what) {
     check.fail(where + " " + what);
     return std::nullopt;
   };
   switch (rule.kind) {
-    case Kind::Fixed5: {
+    case KeyKind::Fixed5: {
       // A single-precision number, as the controller keeps currents and scales.
       // A restore sends it as this text; the longest, -FLT_MAX's (a sign, the
       // digits, a point and five decimals), fits one text of the controller.
@@ -95,33 +102,38 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
       const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));
       return SettingField{rule.key, text, v.toDouble()};
     }
-    case Kind::Word: {
-      const auto d = Integer(v, 0, 65535);
-      if (!d) return fail("is not a whole number from 0 to 65535");
+    case KeyKind::Word: {
+      const auto d = Integer(v, 0, kMaxWord);
+      if (!d) return fail("is not a whole number from 0 to " + std::to_string(kMaxWord));
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
-    case Kind::Seconds: {
-      const auto d = Integer(v, 0, 4294967295.0);
-      if (!d) return fail("is not a whole number of seconds from 0 to 4294967295");
+    case KeyKind::Seconds: {
+      const auto d = Integer(v, 0, kMaxSeconds);
+      if (!d) return fail("is not a whole number of seconds from 0 to " + std::to_string(kMaxSeconds));
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
-    case Kind::Hex8:
+    case KeyKind::Hex8:
       if (!v.isString() || !IsHex(v.toString(), 8)) return fail("is not eight hexadecimal digits");
       return SettingField{rule.key, U(v.toString().toLower()), std::nullopt};
-    case Kind::Mac: {
+    case KeyKind::Mac: {
       if (!v.isString()) return fail("is not a MAC address");
       const auto whole = mac::wholeMacAddress(U(v.toString()));
       if (!whole) return fail("is not a MAC address (six groups of two hexadecimal digits)");
       return SettingField{rule.key, *whole, std::nullopt};
     }
-    case Kind::Dotted: {
+    case KeyKind::Dotted: {
       const auto address = v.isString() ? ParseDotted(U(v.toString())) : std::nullopt;
-      if (!address) return fail("is not an address of four decimal numbers from 0 to 255");
+      if (!address) {
+        return fail("is not an address of four decimal numbers from 0 to " +
+                    std::to_string(std::numeric_limits<std::uint8_t>::max()));
+      }
       return SettingField{rule.key, FormatDotted(*address), std::nullopt};
     }
-    case Kind::WorkTime:
+    case KeyKind::WorkTime:
       if (!v.isString()) return fail("is not a working time");
       return SettingField{rule.key, U(v.toString()), std::nullopt};
+    case KeyKind::Identity:
+      break;  // checked with the identity block
   }
   return std::nullopt;
 }
@@ -147,8 +159,8 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   SystemInfo& info = identity.info;
   const auto serial = Integer(o.value(QLatin1String("serial_number")), INT32_MIN, INT32_MAX);
   if (!serial) check.fail("identity.serial_number is not a whole number the controller could have reported");
-  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, 65535);
-  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to 65535");
+  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, kMaxLens);
+  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to " + std::to_string(kMaxLens));
   const auto model = BlockText(o, "system_name", identity::kModelWidth, check);
   const auto version = BlockText(o, "version", identity::kVersionWidth, check);
   const auto date = BlockText(o, "release_date", identity::kDateWidth, check);
@@ -175,7 +187,9 @@ const SettingField* Snapshot::find(std::string_view key) const {
 }
 
 Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress) {
-  const int total = static_cast<int>(ReadableSettings().size()) + 1;
+  const int total = static_cast<int>(std::count_if(Settings().begin(), Settings().end(),
+                                                   [](const Setting& s) { return s.read != nullptr; })) +
+                    1;
   int done = 0;
   auto step = [&] {
     if (progress) progress(++done, total);
@@ -187,20 +201,21 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
   step();
   // The family the file names, so that the file bears out what it leaves out.
   const std::optional<Family> family = KnownFamily(snapshot.identity);
-  for (const ReadableSetting& setting : ReadableSettings()) {
-    if (!FamilyHas(family, setting.feature)) {
+  for (const Setting& setting : Settings()) {
+    if (setting.read == nullptr) continue;
+    if (!FamilyHas(family, setting)) {
       snapshot.notOnFamily.emplace_back(setting.name);
       step();
       continue;
     }
-    const SettingReading reading = setting.read(service);
+    const Reading<SettingFields> reading = setting.read(service);
     step();
-    if (reading.outcome.ok()) {
-      snapshot.settings.insert(snapshot.settings.end(), reading.fields.begin(), reading.fields.end());
+    if (reading.ok()) {
+      snapshot.settings.insert(snapshot.settings.end(), reading.value.begin(), reading.value.end());
     } else {
       snapshot.missing.emplace_back(setting.name);
       // With no system there is nothing more to read.
-      if (reading.outcome.status == Status::NotConnected || reading.outcome.status == Status::NotAccepted) break;
+      if (reading.status == Status::NotConnected || reading.status == Status::NotAccepted) break;
     }
   }
   return snapshot;
@@ -232,41 +247,30 @@ std::string SnapshotJson(const Snapshot& snapshot) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
-std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& problem) {
+Reading<Snapshot> ParseSnapshot(const std::string& json) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   if (error.error != QJsonParseError::NoError) {
-    problem =
-        "the file is not JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
-    return std::nullopt;
+    return Refused("the file is not JSON (" + error.errorString().toStdString() + " at byte " +
+                   std::to_string(error.offset) + ")");
   }
-  if (!doc.isObject()) {
-    problem = "the file is not a settings snapshot (no JSON object)";
-    return std::nullopt;
-  }
+  if (!doc.isObject()) return Refused("the file is not a settings snapshot (no JSON object)");
   // The reader keeps the last of a key given twice: which value was meant is unknown.
   if (const auto twice = FindDuplicateKey(json)) {
     const std::string where = OneLine(ToQString(twice->where)).toStdString();
-    problem = "the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
-              (where.empty() ? "at the top level" : "in " + where);
-    return std::nullopt;
+    return Refused("the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
+                   (where.empty() ? "at the top level" : "in " + where));
   }
   const QJsonObject root = doc.object();
   const QString format = root.value(QLatin1String("format")).toString();
-  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size()))) {
-    problem = "the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")";
-    return std::nullopt;
-  }
+  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size())))
+    return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
   const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
-  if (!version) {
-    problem = "the snapshot has no valid version";
-    return std::nullopt;
-  }
+  if (!version) return Refused("the snapshot has no valid version");
   if (*version > kSnapshotVersion) {
-    problem = "the snapshot was written by a newer version of the tool (snapshot version " +
-              std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
-              std::to_string(kSnapshotVersion) + ")";
-    return std::nullopt;
+    return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
+                   std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
+                   std::to_string(kSnapshotVersion) + ")");
   }
   Checker check;
   Snapshot snapshot;
@@ -280,7 +284,7 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   const QJsonValue missingValue = root.value(QLatin1String("missing"));
   for (const QJsonValue& m : missingValue.toArray()) {
     const std::string name = m.toString().toStdString();
-    if (!m.isString() || (FindReadableSetting(name) == nullptr && name != "identity"))
+    if (!m.isString() || (FindReadable(name) == nullptr && name != "identity"))
       check.fail("missing names \"" + name + "\", which is no setting");
     snapshot.missing.push_back(name);
   }
@@ -292,7 +296,7 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
   for (const QJsonValue& n : notOnFamilyValue.toArray()) {
     const std::string name = n.toString().toStdString();
-    if (!n.isString() || FindReadableSetting(name) == nullptr)
+    if (!n.isString() || FindReadable(name) == nullptr)
       check.fail("not_on_family names \"" + name + "\", which is no setting");
     else if (isMissing(name))
       check.fail("not_on_family names \"" + name + "\", which is also listed as missing");
@@ -313,30 +317,30 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
   // Only what the file's family really lacks may be left out for it.
   const std::optional<Family> family = KnownFamily(snapshot.identity);
   for (const std::string& name : snapshot.notOnFamily) {
-    const ReadableSetting* setting = FindReadableSetting(name);
-    if (setting != nullptr && !check.failed() && FamilyHas(family, setting->feature))
+    const Setting* setting = FindReadable(name);
+    if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))
       check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
   }
 
   const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
   if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
   for (auto it = settings.begin(); it != settings.end(); ++it) {
-    const auto known = std::find_if(std::begin(kKeys), std::end(kKeys),
-                                    [&](const KeyRule& k) { return it.key() == QLatin1String(k.key); });
-    if (known == std::end(kKeys)) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
+    const auto known =
+        std::find_if(Keys().begin(), Keys().end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
+    if (known == Keys().end()) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
   }
   // Each setting is there whole, or listed as missing: a file cut short or
   // edited by hand does not pass for a complete one.
-  for (const KeyRule& rule : kKeys) {
-    const QJsonValue v = settings.value(QLatin1String(rule.key));
+  for (const KeyRule& rule : Keys()) {
+    const QJsonValue v = settings.value(Latin1(rule.key));
     if (isMissing(rule.setting) || isNotOnFamily(rule.setting)) {
       if (!v.isUndefined())
-        check.fail(std::string("settings.") + rule.key + " is there, but its setting is listed as " +
+        check.fail("settings." + rule.key + " is there, but its setting is listed as " +
                    (isMissing(rule.setting) ? "missing" : "not on the family"));
       continue;
     }
     if (v.isUndefined()) {
-      check.fail(std::string("settings.") + rule.key + " is neither in the file nor listed as missing");
+      check.fail("settings." + rule.key + " is neither in the file nor listed as missing");
       continue;
     }
     if (auto field = CheckValue(rule, v, check)) snapshot.settings.push_back(std::move(*field));
@@ -345,27 +349,21 @@ std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& prob
     const auto seconds = static_cast<std::uint32_t>(*snapshot.find("work_seconds")->number);
     if (time->text != FormatWorkTime(seconds)) check.fail("settings.work_time does not match settings.work_seconds");
   }
-  if (check.failed()) {
-    problem = check.problem;
-    return std::nullopt;
-  }
+  if (check.failed()) return Refused(check.problem);
   return snapshot;
 }
 
-std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::string& problem) {
+Reading<Snapshot> LoadSnapshot(const std::filesystem::path& file) {
   // A file the user chose: a link to it is fine; a FIFO or a device is not.
-  const FileRead read = ReadSmallFile(file, kMaxSnapshotBytes, true);
-  if (!read.bytes) {
-    problem = read.tooLarge ? file.string() + " is larger than 1 MB: no settings snapshot is that large" : read.problem;
-    return std::nullopt;
-  }
-  auto snapshot = ParseSnapshot(*read.bytes, problem);
-  if (!snapshot) problem = file.string() + ": " + problem;
+  const Reading<std::string> read = ReadSmallFile(file, kMaxSnapshotBytes, true, "settings snapshot");
+  if (!read.ok()) return Outcome::refused(Input::None, read.message);
+  Reading<Snapshot> snapshot = ParseSnapshot(read.value);
+  if (!snapshot.ok()) snapshot.message = FromUtf8(file.string() + ": ") + snapshot.message;
   return snapshot;
 }
 
-bool SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file, std::string& problem) {
-  return WriteFileAtomically(file, SnapshotJson(snapshot), problem);
+Outcome SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file) {
+  return WriteFileAtomically(file, SnapshotJson(snapshot));
 }
 
 }  // namespace zor::service

@@ -24,7 +24,7 @@ struct Snapshot {
   std::string time;  // UTC, ISO 8601
   std::string toolVersion;
   std::optional<Identity> identity;      // nullopt: it could not be read
-  std::vector<SettingField> settings;    // by key, in ReadableSettings() order
+  std::vector<SettingField> settings;    // by key, in the order of Settings()
   std::vector<std::string> missing;      // settings ("currents", ...) that could not be read
   std::vector<std::string> notOnFamily;  // settings the system's family does not have: not read
 
@@ -38,11 +38,13 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
 
 std::string SnapshotJson(const Snapshot& snapshot);
 
-// The snapshot in the file, checked; or nullopt and what is wrong with it.
-std::optional<Snapshot> ParseSnapshot(const std::string& json, std::string& problem);
-std::optional<Snapshot> LoadSnapshot(const std::filesystem::path& file, std::string& problem);
+// The snapshot in the file, checked; or Refused, with what is wrong with it
+// (a file that cannot be read is refused too: nothing of it is restored).
+Reading<Snapshot> ParseSnapshot(const std::string& json);
+Reading<Snapshot> LoadSnapshot(const std::filesystem::path& file);
 
-// Written atomically: either the whole new file is there, or what was there before.
-bool SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file, std::string& problem);
+// Written atomically: either the whole new file is there, or what was there
+// before. FileFailed, with why, when it could not be written.
+Outcome SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file);
 
 }  // namespace zor::service

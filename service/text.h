@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <chrono>
+#include <cstddef>
 #include <string>
 #include <string_view>
 
@@ -30,6 +31,14 @@ inline std::string ToUtf8(std::u16string_view text) { return ToQString(text).toS
 // A bound for messages: "10 s", or "250 ms" when not whole seconds.
 inline std::string DurationText(std::chrono::milliseconds wait) {
   return wait.count() % 1000 == 0 ? std::to_string(wait.count() / 1000) + " s" : std::to_string(wait.count()) + " ms";
+}
+
+// A size limit for messages: "8 MB", "16 KB", or "100 bytes" when not whole kilobytes.
+inline std::string SizeText(std::size_t bytes) {
+  constexpr std::size_t kKB = 1024;
+  if (bytes % (kKB * kKB) == 0) return std::to_string(bytes / (kKB * kKB)) + " MB";
+  if (bytes % kKB == 0) return std::to_string(bytes / kKB) + " KB";
+  return std::to_string(bytes) + " bytes";
 }
 
 // The text on one line with every control character shown as an escape: \n,

@@ -3,11 +3,9 @@
 #include <QJsonArray>
 #include <algorithm>
 #include <array>
-#include <functional>
 #include <optional>
 
 #include "service/adjustment.h"
-#include "service/format.h"
 #include "service/service_log.h"
 #include "service/settings.h"
 #include "zorctl/commands_common.h"
@@ -23,11 +21,15 @@ namespace {
 using zor::service::Maintenance;
 using zor::service::Outcome;
 namespace svc = zor::service;
+using F = svc::Feature;
 
 std::optional<std::u16string> Password(Context& c) {
-  PasswordResult result = ReadServicePassword(c.inv.options.passwordFile);
-  if (!result.password) Refuse(c.out, result.problem);
-  return result.password;
+  svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
+  if (!password.ok()) {
+    Refuse(c.out, ToUtf8(password.message));
+    return std::nullopt;
+  }
+  return std::move(password.value);
 }
 
 // ---- info, get ----------------------------------------------------------------------
@@ -45,44 +47,46 @@ int Info(Context& c) {
 int Get(Context& c) {
   const std::string& name = c.inv.values[0];
   if (name != "all") {
-    const svc::ReadableSetting* setting = svc::FindReadableSetting(name);
+    const svc::Setting* setting = svc::FindReadable(name);
     if (setting == nullptr) return Usage(c.out, "unknown setting '" + name + "'");
-    if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return setting->read(m).outcome; });
+    if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return Outcome(setting->read(m)); });
     if (const int status = c.open(); status != kDone) return status;
     if (const int status = c.checkFamily(setting->feature, "get " + name); status != kDone) return status;
-    const svc::SettingReading reading = setting->read(c.session.service());
-    if (!reading.outcome.ok()) return c.out.finish(reading.outcome);
-    c.out.fields(reading.fields);
+    const svc::Reading<svc::SettingFields> reading = setting->read(c.session.service());
+    if (!reading.ok()) return c.out.finish(reading);
+    c.out.fields(reading.value);
     return c.out.finish(kDone);
   }
   // Every setting the family has, each read on its own: one that fails is
   // missing, the rest stand.
   if (c.inv.options.dryRun) {
     return DryRead(c, [](Maintenance& m) {
-      for (const svc::ReadableSetting& setting : svc::ReadableSettings()) setting.read(m);
+      for (const svc::Setting& setting : svc::Settings())
+        if (setting.read != nullptr) setting.read(m);
       return Outcome::done();
     });
   }
   if (const int status = c.open(); status != kDone) return status;
   const auto family = svc::KnownFamily(c.session.service().identity());
-  std::vector<svc::SettingField> all;
+  svc::SettingFields all;
   QJsonArray missing, notOnFamily;
   std::string lacking;
   int status = kDone;
-  for (const svc::ReadableSetting& setting : svc::ReadableSettings()) {
+  for (const svc::Setting& setting : svc::Settings()) {
+    if (setting.read == nullptr) continue;
     const QString name = QString::fromUtf8(setting.name.data(), static_cast<qsizetype>(setting.name.size()));
-    if (!svc::FamilyHas(family, setting.feature)) {
+    if (!svc::FamilyHas(family, setting)) {
       notOnFamily.append(name);
       lacking += (lacking.empty() ? "" : ", ") + std::string(setting.name);
       continue;
     }
-    const svc::SettingReading reading = setting.read(c.session.service());
-    if (reading.outcome.status == svc::Status::NotConnected) return c.out.finish(reading.outcome);
-    if (reading.outcome.ok()) {
-      all.insert(all.end(), reading.fields.begin(), reading.fields.end());
+    const svc::Reading<svc::SettingFields> reading = setting.read(c.session.service());
+    if (reading.status == svc::Status::NotConnected) return c.out.finish(reading);
+    if (reading.ok()) {
+      all.insert(all.end(), reading.value.begin(), reading.value.end());
     } else {
       missing.append(name);
-      c.out.error(ToUtf8(reading.outcome.message));
+      c.out.error(ToUtf8(reading.message));
       status = kReadFailed;
     }
   }
@@ -98,122 +102,25 @@ int Get(Context& c) {
 
 // ---- set ----------------------------------------------------------------------------
 
-using F = svc::Feature;
-
-struct Setter {
-  std::string_view name;
-  std::optional<F> feature;  // nullopt: every family has it
-  std::size_t values;
-  bool guarded;  // needs the service password
-  // Builds the operation, or refuses with a message naming the argument.
-  std::function<std::optional<Operation>(const std::vector<std::u16string>&, const std::u16string& password,
-                                         std::string& refusal)>
-      make;
-};
-
-template <class Fn>
-Setter Text(std::string_view name, std::optional<F> feature, Fn fn) {
-  return {name, feature, 1, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
-            return Operation([fn, text = v[0]](Maintenance& m) { return (m.*fn)(text); });
-          }};
-}
-
-template <class Fn>
-Setter Guarded(std::string_view name, F feature, Fn fn) {
-  return {name, feature, 1, true, [fn](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
-            return Operation([fn, text = v[0], password](Maintenance& m) { return (m.*fn)(password, text); });
-          }};
-}
-
-template <class Fn>
-Setter Pair(std::string_view name, F feature, Fn fn) {
-  return {name, feature, 2, false, [fn](const auto& v, const auto&, std::string&) -> std::optional<Operation> {
-            return Operation([fn, x = v[0], y = v[1]](Maintenance& m) { return (m.*fn)(x, y); });
-          }};
-}
-
-Setter Address(std::string_view name, svc::AddressKind kind) {
-  return {name, F::Network, 1, false,
-          [kind, name](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
-            const auto address = svc::ParseDotted(v[0]);
-            if (!address) {
-              refusal = std::string(name) + ": '" + ToUtf8(v[0]) +
-                        "' is not an address: give four decimal numbers from 0 to 255, as 192.168.1.10";
-              return std::nullopt;
-            }
-            return Operation([kind, address](Maintenance& m) { return m.setAddress(kind, address); });
-          }};
-}
-
-const std::vector<Setter>& Setters() {
-  static const std::vector<Setter> setters{
-      Text("min-current", F::MinCurrent, &Maintenance::setMinCurrent),
-      Text("20-current", F::Current20, &Maintenance::set20PercentCurrent),
-      Text("max-current", F::MaxCurrent, &Maintenance::setMaxCurrent),
-      Text("lens", F::LensSet, &Maintenance::setLens),
-      Guarded("serial", F::SerialSet, &Maintenance::setSerialNumber),
-      Guarded("model-name", F::ModelNameSet, &Maintenance::setModelName),
-      {"controller-model", F::ControllerModel, 1, true,
-       [](const auto& v, const auto& password, std::string&) -> std::optional<Operation> {
-         // A listed code goes out as if picked from the panel's list.
-         const auto& codes = svc::kControllerModelCodes;
-         const auto found = std::find(std::begin(codes), std::end(codes), v[0]);
-         const int index = found == std::end(codes) ? -1 : static_cast<int>(found - std::begin(codes));
-         return Operation(
-             [code = v[0], password, index](Maintenance& m) { return m.setControllerModel(password, code, index); });
-       }},
-      Pair("distortion", F::DistortionValues, &Maintenance::setDistortion),
-      Pair("scale", F::ScaleValues, &Maintenance::setScale),
-      Text("x-multiplier", std::nullopt, &Maintenance::setXMultiplier),
-      Text("y-multiplier", std::nullopt, &Maintenance::setYMultiplier),
-      {"work-time", F::WorkingTime, 1, true,
-       [](const auto& v, const auto& password, std::string& refusal) -> std::optional<Operation> {
-         const auto seconds = svc::ParseWorkTimeReset(v[0]);
-         if (!seconds.ok()) {
-           refusal = "work-time: '" + ToUtf8(v[0]) + "': " + ToUtf8(seconds.message);
-           return std::nullopt;
-         }
-         return Operation([password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
-       }},
-      {"mac", F::Network, 1, false,
-       [](const auto& v, const auto&, std::string& refusal) -> std::optional<Operation> {
-         const auto mac = ParseMac(ToUtf8(v[0]));
-         if (!mac) {
-           refusal = "mac: '" + ToUtf8(v[0]) +
-                     "' is not a MAC address: give six groups of two hexadecimal digits, "
-                     "as 00:1A:2B:3C:4D:5E";
-           return std::nullopt;
-         }
-         return Operation([text = *mac](Maintenance& m) { return m.setMacAddress(text); });
-       }},
-      Address("ip", svc::AddressKind::Ip),
-      Address("subnet", svc::AddressKind::SubnetMask),
-      Address("gateway", svc::AddressKind::Gateway),
-  };
-  return setters;
-}
-
+// The values are checked before the device link is even loaded: the
+// password first, for a Set behind it, then what the values are.
 int Set(Context& c) {
   const auto& values = c.inv.values;
-  const auto& setters = Setters();
-  const auto setter =
-      std::find_if(setters.begin(), setters.end(), [&](const Setter& s) { return s.name == values[0]; });
-  if (setter == setters.end()) return Usage(c.out, "unknown setting '" + values[0] + "'");
-  if (values.size() - 1 != setter->values)
-    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setter->values) +
-                            (setter->values == 1 ? " value" : " values"));
-  std::vector<std::u16string> typed;
-  for (std::size_t i = 1; i < values.size(); ++i) typed.push_back(FromUtf8(values[i]));
-  std::u16string password;
-  if (setter->guarded) {
-    auto given = Password(c);
-    if (!given) return kRefused;
-    password = *given;
+  const svc::Setting* setting = svc::FindWritable(values[0]);
+  if (setting == nullptr) return Usage(c.out, "unknown setting '" + values[0] + "'");
+  if (values.size() - 1 != static_cast<std::size_t>(setting->values))
+    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setting->values) +
+                            (setting->values == 1 ? " value" : " values"));
+  svc::SetValues given;
+  for (std::size_t i = 1; i < values.size(); ++i) given.values.push_back(FromUtf8(values[i]));
+  if (setting->password) {
+    auto password = Password(c);
+    if (!password) return kRefused;
+    given.password = std::move(*password);
   }
-  std::string refusal;
-  const std::optional<Operation> operation = setter->make(typed, password, refusal);
-  if (!operation) return Refuse(c.out, refusal);
-  return Send(c, "set " + values[0], *operation, setter->feature);
+  const svc::Reading<svc::Task> task = setting->write(given);
+  if (!task.ok()) return Refuse(c.out, values[0] + ": " + ToUtf8(task.message));
+  return Send(c, "set " + values[0], task.value, setting->feature);
 }
 
 // ---- actions ------------------------------------------------------------------------
@@ -229,11 +136,12 @@ std::optional<std::size_t> Choice(const std::string& word, std::initializer_list
 }
 
 int Move(Context& c) {
-  // The panel's Move To fields take 0 to 65535; the move itself one byte.
-  const auto x = ParseWhole(c.inv.values[0], 0, 65535);
-  const auto y = ParseWhole(c.inv.values[1], 0, 65535);
-  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + "' is not a whole number from 0 to 255");
-  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + "' is not a whole number from 0 to 255");
+  // What the panel's Move To fields take; the move itself refuses more than one byte.
+  const auto x = ParseWhole(c.inv.values[0], 0, svc::kMoveFieldMax);
+  const auto y = ParseWhole(c.inv.values[1], 0, svc::kMoveFieldMax);
+  const std::string range = "' is not a whole number from 0 to " + std::to_string(svc::kMaxMoveTarget);
+  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + range);
+  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + range);
   return Send(
       c, "move",
       [x = *x, y = *y](Maintenance& m) {
@@ -358,10 +266,16 @@ int Log(Context& c) {
     if (!since)
       return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
   }
-  const svc::ServiceLogContents log = svc::ReadServiceLog(svc::ServiceLogPath(), since);
-  if (!log.problem.empty())
-    return c.out.finish(kFileProblem, "the service log could not be read: " + log.problem, "file");
-  if (log.olderLeftOut) c.out.info("the service log is larger than 8 MB: only its newest entries were read");
+  svc::Reading<svc::ServiceLogContents> read = svc::ReadServiceLog(svc::ServiceLogPath(), since);
+  if (!read.ok()) {
+    read.message = u"the service log could not be read: " + read.message;
+    return c.out.finish(read);
+  }
+  const svc::ServiceLogContents& log = read.value;
+  if (log.olderLeftOut) {
+    c.out.info("the service log is larger than " + svc::SizeText(svc::kServiceLogReadLimit) +
+               ": only its newest entries were read");
+  }
   if (log.skipped > 0)
     c.out.info(std::to_string(log.skipped) + (log.skipped == 1 ? " line" : " lines") +
                " of the service log could not be read");
@@ -381,7 +295,8 @@ int Log(Context& c) {
 
 // ---- the table ------------------------------------------------------------------------
 
-struct Command {
+// A command of zorctl's command line.
+struct Subcommand {
   std::string_view name;
   std::size_t minValues;
   std::size_t maxValues;
@@ -391,7 +306,7 @@ struct Command {
 
 constexpr std::size_t kMany = 64;
 
-const Command kCommands[] = {
+const Subcommand kCommands[] = {
     {"info", 0, 0, {}, Info},
     {"get", 1, 1, {}, Get},
     {"set", 2, 3, {}, Set},
@@ -423,8 +338,8 @@ const Command kCommands[] = {
     {"log", 0, 0, {"--since"}, Log},  // reads the log only: the device link is never loaded
 };
 
-const Command* Find(std::string_view name) {
-  for (const Command& command : kCommands)
+const Subcommand* Find(std::string_view name) {
+  for (const Subcommand& command : kCommands)
     if (command.name == name) return &command;
   return nullptr;
 }
@@ -434,7 +349,7 @@ const Command* Find(std::string_view name) {
 bool IsCommand(std::string_view name) { return Find(name) != nullptr || name == "help"; }
 
 int RunCommand(const Invocation& inv, Output& out) {
-  const Command* command = Find(inv.command);
+  const Subcommand* command = Find(inv.command);
   if (command == nullptr) return Usage(out, "unknown command '" + inv.command + "'");
   for (const std::string& option : inv.options.given) {
     static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file"};

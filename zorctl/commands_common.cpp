@@ -8,9 +8,8 @@ namespace svc = zor::service;
 using svc::Outcome;
 
 int Context::open() {
-  std::string kind, problem;
-  const int status = session.open(kind, problem);
-  return status == kDone ? kDone : out.finish(status, problem, kind);
+  const Outcome opened = session.open();
+  return opened.ok() ? kDone : out.finish(opened);
 }
 
 int Context::checkFamily(std::optional<svc::Feature> feature, const std::string& what) {
@@ -27,14 +26,13 @@ int Usage(Output& out, const std::string& message) {
 
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   if (outcome.status == svc::Status::Refused) {
-    const std::string why =
-        outcome.message.empty() ? "the service password is wrong; nothing was sent" : ToUtf8(outcome.message);
+    const std::string why = ToUtf8(outcome.message.empty() ? svc::kWrongPasswordMessage : outcome.message);
     return Refuse(c.out, what + ": " + why);
   }
   return c.out.finish(outcome);
 }
 
-int Send(Context& c, const std::string& what, const Operation& operation, std::optional<svc::Feature> feature) {
+int Send(Context& c, const std::string& what, const svc::Task& operation, std::optional<svc::Feature> feature) {
   const Plan plan = MakePlan(operation);
   if (plan.outcome.status == svc::Status::Refused) return Finish(c, plan.outcome, what);
   if (c.inv.options.dryRun) {
@@ -55,7 +53,7 @@ int Interrupted(Context& c, const std::string& what, const std::string& sofar) {
 }
 
 // A dry run of a read prints its plan.
-int DryRead(Context& c, const Operation& operation) {
+int DryRead(Context& c, const svc::Task& operation) {
   ReportPlan(MakePlan(operation), c.out);
   return c.out.finish(kDone);
 }

@@ -33,12 +33,13 @@ int Finish(Context& c, const zor::service::Outcome& outcome, const std::string& 
 // Plans the operation (every check, nothing touched); a refusal ends it there,
 // a dry run prints the plan, a real run finds the system and, if its family
 // has the feature, follows the plan.
-int Send(Context& c, const std::string& what, const Operation& operation, std::optional<zor::service::Feature> feature);
+int Send(Context& c, const std::string& what, const zor::service::Task& operation,
+         std::optional<zor::service::Feature> feature);
 // Ends a run that SIGINT or SIGTERM stopped, saying how far it got (sofar:
 // the operation's own word, when it has one): exit status 128 + the signal.
 int Interrupted(Context& c, const std::string& what, const std::string& sofar);
 // A dry run of a read prints its plan.
-int DryRead(Context& c, const Operation& operation);
+int DryRead(Context& c, const zor::service::Task& operation);
 
 // The snapshot commands.
 int Backup(Context& c);

@@ -70,9 +70,12 @@ int ExitStatus(const zor::service::Outcome& outcome) {
       return kRefused;
     case zor::service::Status::NotConnected:
     case zor::service::Status::NotAccepted:
+    case zor::service::Status::NoDeviceLink:
       return kNoSystem;
     case zor::service::Status::ReadFailed:
       return kReadFailed;
+    case zor::service::Status::FileFailed:
+      return kFileProblem;
   }
   return kNoSystem;
 }

@@ -9,13 +9,19 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
-#include <cstring>
 
+#include "service/posix.h"
 #include "zorctl/output.h"
 
 namespace zorctl {
 
 namespace {
+
+using zor::service::Input;
+using zor::service::Outcome;
+using zor::service::Reading;
+
+Outcome Refused(const std::string& why) { return Outcome::refused(Input::Password, FromUtf8(why)); }
 
 constexpr std::size_t kMaxPasswordFile = 4096;
 
@@ -60,22 +66,16 @@ std::optional<std::string> PasswordFromEnvironment() {
 
 }  // namespace
 
-std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem,
-                                            std::chrono::milliseconds wait) {
+Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::milliseconds wait) {
   // A pipe (--password-file <(pass show zor)) is fine; a folder or a device is
   // not. Opened without blocking: open() on a FIFO would wait for a writer
   // for ever.
-  const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK);
-  if (fd < 0) {
-    problem = "cannot read the password file " + path + ": " + std::strerror(errno);
-    return std::nullopt;
-  }
+  const zor::service::Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  const int fd = file.fd;
+  if (fd < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode))) {
-    ::close(fd);
-    problem = "the password file " + path + " is not a regular file or a pipe";
-    return std::nullopt;
-  }
+  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)))
+    return Refused("the password file " + path + " is not a regular file or a pipe");
   // A pipe's writer may come, and write, later: each read waits for it, all
   // of them together at most wait. A pipe without a writer reads as the end.
   const bool pipe = S_ISFIFO(st.st_mode);
@@ -88,53 +88,37 @@ std::optional<std::string> ReadPasswordFile(const std::string& path, std::string
       pollfd ready{fd, POLLIN, 0};
       const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
       if (polled < 0 && errno == EINTR) continue;
-      if (polled <= 0) {
-        problem = polled == 0 ? "no program wrote a password line to the pipe " + path + " within " +
-                                    zor::service::DurationText(wait)
-                              : "cannot read the password file " + path + ": " + std::strerror(errno);
-        ::close(fd);
-        return std::nullopt;
+      if (polled < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+      if (polled == 0) {
+        return Refused("no program wrote a password line to the pipe " + path + " within " +
+                       zor::service::DurationText(wait));
       }
     }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n < 0) {
-      problem = "cannot read the password file " + path + ": " + std::strerror(errno);
-      ::close(fd);
-      return std::nullopt;
-    }
+    if (n < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
     if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     if (text.find('\n') != std::string::npos) break;
   }
-  ::close(fd);
-  if (text.size() > kMaxPasswordFile && text.find('\n') == std::string::npos) {
-    problem = "the password file " + path + " does not start with a password line";
-    return std::nullopt;
-  }
+  if (text.size() > kMaxPasswordFile && text.find('\n') == std::string::npos)
+    return Refused("the password file " + path + " does not start with a password line");
   return FirstLine(text);
 }
 
-PasswordResult ReadServicePassword(const std::optional<std::string>& passwordFile) {
-  PasswordResult result;
+Reading<std::u16string> ReadServicePassword(const std::optional<std::string>& passwordFile) {
   if (passwordFile) {
-    if (auto text = ReadPasswordFile(*passwordFile, result.problem)) result.password = FromUtf8(*text);
-    return result;
+    const Reading<std::string> line = ReadPasswordFile(*passwordFile);
+    if (!line.ok()) return Outcome(line);
+    return FromUtf8(line.value);
   }
-  if (auto given = PasswordFromEnvironment()) {
-    result.password = FromUtf8(*given);
-    return result;
-  }
+  if (auto given = PasswordFromEnvironment()) return FromUtf8(*given);
   if (isatty(STDIN_FILENO) != 0) {
-    if (auto typed = Prompt()) {
-      result.password = FromUtf8(*typed);
-      return result;
-    }
+    if (auto typed = Prompt()) return FromUtf8(*typed);
   }
-  result.problem =
+  return Refused(
       "this setting needs the service password: give --password-file FILE or ZOR_SERVICE_PASSWORD, or run "
-      "zorctl on a terminal to type it";
-  return result;
+      "zorctl on a terminal to type it");
 }
 
 }  // namespace zorctl

@@ -8,22 +8,21 @@
 #include <optional>
 #include <string>
 
+#include "service/outcome.h"
+
 namespace zorctl {
 
 // How long a password file that is a pipe may take to deliver its line.
 inline constexpr std::chrono::milliseconds kPasswordFileWait{10000};
 
-struct PasswordResult {
-  std::optional<std::u16string> password;
-  std::string problem;  // why there is none, when there is none
-};
-
-PasswordResult ReadServicePassword(const std::optional<std::string>& passwordFile);
+// The password, or Refused (the password's input) with why there is none:
+// the command goes no further.
+zor::service::Reading<std::u16string> ReadServicePassword(const std::optional<std::string>& passwordFile);
 
 // The first line of a password file, at most a few KB, without its line
 // ending. A pipe or FIFO (<(pass show zor), mkfifo) may get its writer and
 // its line later, but within wait; after that the file is refused.
-std::optional<std::string> ReadPasswordFile(const std::string& path, std::string& problem,
-                                            std::chrono::milliseconds wait = kPasswordFileWait);
+zor::service::Reading<std::string> ReadPasswordFile(const std::string& path,
+                                                    std::chrono::milliseconds wait = kPasswordFileWait);
 
 }  // namespace zorctl

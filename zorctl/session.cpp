@@ -21,7 +21,7 @@ class SilentHost final : public zor::service::Host {
 
 }  // namespace
 
-Plan MakePlan(const Operation& operation) {
+Plan MakePlan(const zor::service::Task& operation) {
   DryRun recorder;
   const zor::DeviceLink link = recorder.link();
   SilentHost silent;
@@ -95,32 +95,29 @@ Session::Session(Output& out) : out_(out), pacer_(std::make_unique<ProgressPacer
 
 Session::~Session() = default;
 
-int Session::open(std::string& kind, std::string& problem) {
+zor::service::Outcome Session::open() {
+  using zor::service::Outcome;
+  using zor::service::Status;
   if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
-    kind = "no-device-link";
-    problem =
-        "No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the installed "
-        "library folder or in the system library folders";
-    return kNoSystem;
+    return Outcome::failed(Status::NoDeviceLink,
+                           u"No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the "
+                           u"installed library folder or in the system library folders");
   }
   service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);
   log_ = std::make_unique<zor::service::ServiceLog>(
-      "zorctl", *service_, zor::service::ServiceLogPath(), [this](const std::string& why) {
-        out_.error("the service log could not be written (" + why + "); the operation goes on without it");
+      "zorctl", *service_, zor::service::ServiceLogPath(), [this](const zor::service::Outcome& why) {
+        out_.error("the service log could not be written (" + ToUtf8(why.message) +
+                   "); the operation goes on without it");
       });
   service_->setObserver(log_.get());
   opening_ = true;
   service_->connect();
   opening_ = false;
-  if (!service_->isConnected()) {
-    kind = "not-connected";
-    problem = "no marking system answered";
-    return kNoSystem;
-  }
-  return kDone;
+  if (!service_->isConnected()) return Outcome::failed(Status::NotConnected, u"no marking system answered");
+  return Outcome::done();
 }
 
-zor::service::Outcome Session::send(std::string_view what, const Operation& operation, const Plan& plan) {
+zor::service::Outcome Session::send(std::string_view what, const zor::service::Task& operation, const Plan& plan) {
   const StopOnSignal stop("stopping after this value");
   pacer_->start(what, plan.totalMs);
   zor::service::Outcome outcome = operation(*service_);

@@ -5,7 +5,6 @@
 // check without touching the device link, is what --dry-run prints, and
 // tells a real run how long its transfer takes.
 
-#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -14,12 +13,11 @@
 #include "link/device_link.h"
 #include "service/maintenance.h"
 #include "service/service_log.h"
+#include "service/settings.h"
 #include "zorctl/dry_run.h"
 #include "zorctl/output.h"
 
 namespace zorctl {
-
-using Operation = std::function<zor::service::Outcome(zor::service::Maintenance&)>;
 
 struct Plan {
   zor::service::Outcome outcome;  // as far as the checks tell without a controller
@@ -29,7 +27,7 @@ struct Plan {
 };
 
 // Runs the operation on the recording link; the device link is not touched.
-Plan MakePlan(const Operation& operation);
+Plan MakePlan(const zor::service::Task& operation);
 
 // Puts a plan into the output: lines of text, or dry_run and total_ms.
 void ReportPlan(const Plan& plan, Output& out);
@@ -39,16 +37,16 @@ class Session final : public zor::service::Host {
   explicit Session(Output& out);
   ~Session() override;
 
-  // Loads the device link and looks for the system. kDone, or the exit
-  // status to end with, with its kind and message.
-  int open(std::string& kind, std::string& problem);
+  // Loads the device link and looks for the system: Done, NoDeviceLink or
+  // NotConnected, with what to tell.
+  zor::service::Outcome open();
 
   zor::service::Maintenance& service() { return *service_; }
 
   // Runs an operation that sends; with a plan longer than half a second its
   // progress shows on a terminal. SIGINT and SIGTERM meanwhile only ask it to
   // stop (zorctl/interrupt.h).
-  zor::service::Outcome send(std::string_view what, const Operation& operation, const Plan& plan);
+  zor::service::Outcome send(std::string_view what, const zor::service::Task& operation, const Plan& plan);
 
  private:
   class ProgressPacer;

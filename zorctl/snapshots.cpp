@@ -26,10 +26,11 @@ QJsonValue Json(const std::optional<std::u16string>& text) {
 std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? ToUtf8(*text) : none; }
 
 std::optional<svc::Snapshot> Load(Context& c, int& status) {
-  std::string problem;
-  auto snapshot = svc::LoadSnapshot(c.inv.values[0], problem);
-  if (!snapshot) status = c.out.finish(kRefused, problem + "; nothing was sent", "refused");
-  return snapshot;
+  svc::Reading<svc::Snapshot> snapshot = svc::LoadSnapshot(c.inv.values[0]);
+  if (snapshot.ok()) return std::move(snapshot.value);
+  snapshot.message += u"; nothing was sent";
+  status = c.out.finish(snapshot);
+  return std::nullopt;
 }
 
 // The comparison as a table: setting, controller, file, what a restore does.
@@ -74,10 +75,10 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
 
 // Ctrl+C or SIGTERM during a restore stops it between settings: each is as
 // it was or fully sent.
-class RestoreProgress final : public svc::RestoreProgress {
+class StoppableRestore final : public svc::RestoreProgress {
  public:
-  explicit RestoreProgress(Output& out) : out_(out) {}
-  ~RestoreProgress() override { out_.endProgress(); }
+  explicit StoppableRestore(Output& out) : out_(out) {}
+  ~StoppableRestore() override { out_.endProgress(); }
   bool proceed(int index, int total, const std::string& name) override {
     if (StopRequested()) return false;
     out_.progress("restoring " + std::to_string(index + 1) + " of " + std::to_string(total) + ": " + name);
@@ -107,8 +108,7 @@ int Backup(Context& c) {
     });
   if (const int status = c.open(); status != kDone) return status;
   const svc::Snapshot snapshot = svc::TakeSnapshot(c.session.service());
-  std::string problem;
-  if (!svc::SaveSnapshot(snapshot, file, problem)) return c.out.finish(kFileProblem, problem, "file");
+  if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file); !saved.ok()) return c.out.finish(saved);
   QJsonArray missing;
   std::string missingText;
   if (!snapshot.identity) {
@@ -163,11 +163,10 @@ int RestoreCommand(Context& c) {
   options.otherSystem = c.inv.options.otherSystem;
   options.source = c.inv.values[0];
   if (options.identity) {
-    auto password = ReadServicePassword(c.inv.options.passwordFile);
-    if (!password.password) return c.out.finish(kRefused, password.problem, "refused");
-    options.password = *password.password;
-    if (!svc::MatchesServicePassword(options.password))
-      return c.out.finish(kRefused, "restore: the service password is wrong; nothing was sent", "refused");
+    const svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
+    if (!password.ok()) return c.out.finish(password);
+    options.password = password.value;
+    if (!svc::MatchesServicePassword(options.password)) return Finish(c, svc::PasswordRefused(), "restore");
   }
   if (c.inv.options.dryRun) {
     // Nothing is read in a dry run: the plan sends every value of the file, as
@@ -204,7 +203,7 @@ int RestoreCommand(Context& c) {
     if (!Confirm("Restore " + std::to_string(comparison.toSend()) + " settings?"))
       return c.out.finish(kRefused, "restore: not confirmed; nothing was sent", "refused");
   }
-  RestoreProgress progress(c.out);
+  StoppableRestore progress(c.out);
   const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
   if (report.outcome.status == svc::Status::Refused)
     return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");

@@ -2,8 +2,6 @@
 
 #include <charconv>
 
-#include "mac/mac_mask.h"
-
 namespace zorctl {
 
 std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, std::int64_t max) {
@@ -13,11 +11,6 @@ std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, 
   if (text.empty() || error != std::errc() || end != text.data() + text.size()) return std::nullopt;
   if (value < min || value > max) return std::nullopt;
   return value;
-}
-
-std::optional<std::u16string> ParseMac(std::string_view text) {
-  const std::u16string wide(text.begin(), text.end());
-  return zor::mac::wholeMacAddress(wide);
 }
 
 std::optional<std::vector<zor::service::Direction>> ParseMoves(std::string_view text) {

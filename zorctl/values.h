@@ -12,9 +12,6 @@
 
 namespace zorctl {
 
-// A MAC address in a usual notation, as the MAC field shows it: "XX:XX:XX:XX:XX:XX".
-std::optional<std::u16string> ParseMac(std::string_view text);
-
 // A whole decimal number within [min, max], as the panel's number fields take it.
 std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, std::int64_t max);
 

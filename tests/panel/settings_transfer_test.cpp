@@ -60,11 +60,10 @@ TEST_F(SettingsTransfer, BackUpWritesWhatWasReadAndNamesWhatWasNot) {
   EXPECT_TRUE(sends().empty());
   EXPECT_NE(last().find("The settings were saved to " + file.toStdString()), std::string::npos) << last();
   EXPECT_NE(last().find("could not be read and are not in the file: XY Distortion Correction"), std::string::npos);
-  std::string problem;
-  const auto snapshot = zor::service::LoadSnapshot(file.toStdString(), problem);
-  ASSERT_TRUE(snapshot) << problem;
-  EXPECT_EQ(snapshot->find("max_current")->text, u"20.00000");
-  EXPECT_EQ(snapshot->identity->info.serial, kSerial);
+  const auto snapshot = zor::service::LoadSnapshot(file.toStdString());
+  ASSERT_TRUE(snapshot.ok()) << zor::service::ToUtf8(snapshot.message);
+  EXPECT_EQ(snapshot.value.find("max_current")->text, u"20.00000");
+  EXPECT_EQ(snapshot.value.identity->info.serial, kSerial);
 }
 
 // The progress window stays alive: every wait of the transfer lets the

@@ -13,12 +13,16 @@
 #include <regex>
 #include <set>
 
+#include "service/text.h"
+
 namespace zortest {
 namespace {
 
 namespace fs = std::filesystem;
 using zor::service::PendingFile;
 using zor::service::WriteFileAtomically;
+
+std::string Text(const zor::service::Outcome& outcome) { return zor::service::ToUtf8(outcome.message); }
 
 std::set<std::string> Names(const fs::path& folder) {
   std::set<std::string> names;
@@ -42,9 +46,8 @@ TEST_P(KilledSave, LeavesNothingTheNextSaveDoesNotRemove) {
   ASSERT_GE(child, 0);
   if (child == 0) {
     PendingFile file;
-    std::string problem;
-    if (!file.create(folder / "a.json", problem)) _exit(1);
-    if (GetParam().written && !file.write(std::string(100000, 'x'), problem)) _exit(1);
+    if (!file.create(folder / "a.json").ok()) _exit(1);
+    if (GetParam().written && !file.write(std::string(100000, 'x')).ok()) _exit(1);
     raise(SIGKILL);
     _exit(1);
   }
@@ -55,8 +58,8 @@ TEST_P(KilledSave, LeavesNothingTheNextSaveDoesNotRemove) {
   ASSERT_EQ(left.size(), 1u);
   EXPECT_TRUE(std::regex_match(*left.begin(), std::regex(R"(\.a\.json\.tmp-\d{6})"))) << *left.begin();
 
-  std::string problem;
-  ASSERT_TRUE(WriteFileAtomically(folder / "b.json", "{}\n", problem)) << problem;
+  const zor::service::Outcome saved = WriteFileAtomically(folder / "b.json", "{}\n");
+  ASSERT_TRUE(saved.ok()) << Text(saved);
   EXPECT_EQ(Names(folder), std::set<std::string>{"b.json"});
 }
 
@@ -70,9 +73,8 @@ TEST(Files, TheCleanUpRemovesOnlyTemporariesNoSaveHolds) {
   QTemporaryDir dir;
   const fs::path folder(dir.path().toStdString());
   PendingFile underWay;
-  std::string problem;
-  ASSERT_TRUE(underWay.create(folder / "c.json", problem)) << problem;
-  ASSERT_TRUE(underWay.write("{\"c\": 1}\n", problem)) << problem;
+  ASSERT_TRUE(underWay.create(folder / "c.json").ok());
+  ASSERT_TRUE(underWay.write("{\"c\": 1}\n").ok());
   for (const char* name : {"a.json.tmp-123456", ".a.json.tmp-12345x", ".a.json.tmp-1234567", ".a.json.tmp-"})
     std::ofstream(folder / name) << "mine";
   fs::create_symlink(folder / "a.json.tmp-123456", folder / ".l.json.tmp-123456");
@@ -85,14 +87,16 @@ TEST(Files, TheCleanUpRemovesOnlyTemporariesNoSaveHolds) {
   const std::set<std::string> before = Names(folder);
   std::ofstream(folder / ".f.json.tmp-4711") << "left by an earlier version, whose numbers were not padded";
 
-  ASSERT_TRUE(WriteFileAtomically(folder / "b.json", "{}\n", problem)) << problem;
+  const zor::service::Outcome saved = WriteFileAtomically(folder / "b.json", "{}\n");
+  ASSERT_TRUE(saved.ok()) << Text(saved);
   std::set<std::string> after = Names(folder);
   after.erase("b.json");
   EXPECT_EQ(after, before);
-  ASSERT_TRUE(underWay.commit(problem)) << problem;
+  ASSERT_TRUE(underWay.commit().ok());
   EXPECT_TRUE(fs::exists(folder / "c.json"));
 
-  EXPECT_FALSE(WriteFileAtomically(folder / ".e.json.tmp-000001", "{}\n", problem)) << "a later save would remove it";
+  EXPECT_EQ(WriteFileAtomically(folder / ".e.json.tmp-000001", "{}\n").status, zor::service::Status::FileFailed)
+      << "a later save would remove it";
 }
 
 // The temporary's name is cut to fit, at a whole character.
@@ -103,8 +107,8 @@ TEST(Files, ANameAsLongAsAFileNameMayBeIsSaved) {
   for (int i = 0; i < 127; ++i) name += "\u00E9";
   name += "x";
   ASSERT_EQ(name.size(), 255u);
-  std::string problem;
-  EXPECT_TRUE(WriteFileAtomically(folder / name, "{}\n", problem)) << problem;
+  const zor::service::Outcome saved = WriteFileAtomically(folder / name, "{}\n");
+  EXPECT_TRUE(saved.ok()) << Text(saved);
   EXPECT_EQ(Names(folder), std::set<std::string>{name});
 }
 

@@ -77,7 +77,12 @@ class ServiceLogTest : public ::testing::Test {
 
   ServiceLog Log(const fs::path& at, std::chrono::milliseconds lockWait = zor::service::kServiceLogLockWait) {
     return ServiceLog(
-        "zorctl", service, at, [this](const std::string& problem) { problems.push_back(problem); }, lockWait);
+        "zorctl", service, at,
+        [this](const Outcome& problem) {
+          EXPECT_EQ(problem.status, zor::service::Status::FileFailed);
+          problems.push_back(zor::service::ToUtf8(problem.message));
+        },
+        lockWait);
   }
   void Connect(const Block& identity) {
     fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
@@ -267,13 +272,14 @@ TEST_F(ServiceLogTest, ALockHeldByAnotherProgramIsWaitedForOnlyUpToTheBound) {
   ASSERT_EQ(problems.size(), 1u);
   EXPECT_EQ(problems[0], "another program has held the lock on " + path.string() + " for more than 30 ms");
   const auto blocked = ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait);
-  EXPECT_EQ(blocked.problem, problems[0]);
-  EXPECT_TRUE(blocked.entries.empty());
+  EXPECT_EQ(blocked.status, zor::service::Status::FileFailed);
+  EXPECT_EQ(zor::service::ToUtf8(blocked.message), problems[0]);
+  EXPECT_TRUE(blocked.value.entries.empty());
 
   ASSERT_EQ(::flock(other, LOCK_UN), 0);
   ::close(other);
   EXPECT_TRUE(service.shutter(false).ok());
-  EXPECT_EQ(ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait).entries.size(), 2u);
+  EXPECT_EQ(ReadServiceLog(path, std::nullopt, zor::service::kServiceLogReadLimit, kWait).value.entries.size(), 2u);
   EXPECT_EQ(problems.size(), 1u);
 }
 
@@ -324,15 +330,16 @@ TEST_F(ServiceLogTest, TheReaderSkipsAndCountsLinesThatAreNoEntryAndFiltersByTim
                       << "\n"
                       << "\n"
                       << LineAt("2026-12-01T09:00:00.000Z", u"shutter open") << R"({"time":"2026-12-)";
-  const auto contents = ReadServiceLog(path);
-  EXPECT_TRUE(contents.problem.empty());
+  const auto read = ReadServiceLog(path);
+  EXPECT_TRUE(read.ok());
+  const auto& contents = read.value;
   EXPECT_EQ(contents.skipped, 5);
   ASSERT_EQ(contents.entries.size(), 2u);
   EXPECT_EQ(contents.entries[1].operation, "shutter open");
   EXPECT_EQ(contents.entries[1].time, QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC));
   EXPECT_FALSE(contents.entries[1].serial.has_value());
   EXPECT_EQ(contents.entries[0].object["value"], "60");
-  const auto since = ReadServiceLog(path, QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC));
+  const auto since = ReadServiceLog(path, QDateTime(QDate(2026, 12, 1), QTime(9, 0), Qt::UTC)).value;
   ASSERT_EQ(since.entries.size(), 1u) << "entries at or after the time given";
   EXPECT_EQ(since.entries[0].operation, "shutter open");
 }
@@ -355,7 +362,7 @@ TEST_F(ServiceLogTest, TheReaderReadsOnlyTheNewestBytesStartingAtAWholeLine) {
       bytes += line->size();
       ++whole;
     }
-    const auto contents = ReadServiceLog(path, std::nullopt, limit);
+    const auto contents = ReadServiceLog(path, std::nullopt, limit).value;
     ASSERT_EQ(contents.entries.size(), whole) << "limit " << limit;
     EXPECT_EQ(contents.skipped, 0) << "limit " << limit;
     EXPECT_EQ(contents.olderLeftOut, limit < file.size()) << "limit " << limit;
@@ -415,14 +422,15 @@ TEST(ServiceLogSince, ATimeInADaylightSavingGapIsTheFirstAfterIt) {
 }
 
 TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
-  EXPECT_TRUE(ReadServiceLog(folder / "missing").problem.empty()) << "no log yet is an empty log";
+  EXPECT_TRUE(ReadServiceLog(folder / "missing").ok()) << "no log yet is an empty log";
   std::ofstream(folder / "target") << LineAt("2026-12-01T08:00:00.000Z");
   fs::create_symlink(folder / "target", folder / "link");
   mkfifo((folder / "fifo").c_str(), 0600);
   for (const fs::path& path : {folder / "link", folder / "fifo", folder, fs::path("target")}) {
     const auto contents = ReadServiceLog(path);
-    EXPECT_FALSE(contents.problem.empty()) << path;
-    EXPECT_TRUE(contents.entries.empty()) << path;
+    EXPECT_EQ(contents.status, zor::service::Status::FileFailed) << path;
+    EXPECT_FALSE(contents.message.empty()) << path;
+    EXPECT_TRUE(contents.value.entries.empty()) << path;
   }
 }
 

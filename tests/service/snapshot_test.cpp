@@ -47,6 +47,8 @@ QJsonObject GoodFile() {
 
 std::string Text(const QJsonObject& o) { return QJsonDocument(o).toJson().toStdString(); }
 
+std::string Problem(const svc::Outcome& outcome) { return svc::ToUtf8(outcome.message); }
+
 // The same file, as an NK-series system wrote it before families were told
 // apart: every setting is there.
 QJsonObject NkFile() {
@@ -85,9 +87,9 @@ std::string Twice(const std::string& object, const std::string& member) {
 class SpoiltSnapshot : public ::testing::TestWithParam<SpoiltCase> {};
 
 TEST_P(SpoiltSnapshot, IsRefusedAsAWholeWithTheProblemNamed) {
-  std::string problem;
-  EXPECT_FALSE(svc::ParseSnapshot(GetParam().file(), problem));
-  EXPECT_NE(problem.find(GetParam().problem), std::string::npos) << problem;
+  const svc::Reading<svc::Snapshot> read = svc::ParseSnapshot(GetParam().file());
+  EXPECT_EQ(read.status, svc::Status::Refused);
+  EXPECT_NE(Problem(read).find(GetParam().problem), std::string::npos) << Problem(read);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -194,40 +196,39 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Snapshot, AFileOfAFamilyNamesWhatItLeftOut) {
-  std::string problem;
-  ASSERT_TRUE(svc::ParseSnapshot(Text(NkFile()), problem)) << problem;  // an older file: all there
+  const auto older = svc::ParseSnapshot(Text(NkFile()));
+  ASSERT_TRUE(older.ok()) << Problem(older);  // an older file: all there
   QJsonObject file = NkFile();
   QJsonObject settings = file["settings"].toObject();
   for (const char* key : {"controller_model", "mac_address", "ip_address", "subnet_mask", "gateway", "ship_id"})
     settings.remove(key);
   file["settings"] = settings;
   file["not_on_family"] = QJsonArray{"controller-model", "mac", "ip", "subnet", "gateway", "ship-id"};
-  const auto snapshot = svc::ParseSnapshot(Text(file), problem);
-  ASSERT_TRUE(snapshot) << problem;
-  EXPECT_EQ(snapshot->notOnFamily.size(), 6u);
-  EXPECT_TRUE(snapshot->missing.empty());
-  const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
-  ASSERT_TRUE(again) << problem;
-  EXPECT_EQ(again->notOnFamily, snapshot->notOnFamily);
+  const auto snapshot = svc::ParseSnapshot(Text(file));
+  ASSERT_TRUE(snapshot.ok()) << Problem(snapshot);
+  EXPECT_EQ(snapshot.value.notOnFamily.size(), 6u);
+  EXPECT_TRUE(snapshot.value.missing.empty());
+  const auto again = svc::ParseSnapshot(svc::SnapshotJson(snapshot.value));
+  ASSERT_TRUE(again.ok()) << Problem(again);
+  EXPECT_EQ(again.value.notOnFamily, snapshot.value.notOnFamily);
 }
 
 TEST(Snapshot, AGoodFileReadsBackAsWritten) {
-  std::string problem;
-  const auto snapshot = svc::ParseSnapshot(Text(GoodFile()), problem);
-  ASSERT_TRUE(snapshot) << problem;
-  EXPECT_EQ(snapshot->find("max_current")->text, u"20.00000");
-  EXPECT_EQ(snapshot->identity->info.serial, 100001);
-  const auto again = svc::ParseSnapshot(svc::SnapshotJson(*snapshot), problem);
-  ASSERT_TRUE(again) << problem;
-  EXPECT_EQ(svc::SnapshotJson(*again), svc::SnapshotJson(*snapshot));
+  const auto snapshot = svc::ParseSnapshot(Text(GoodFile()));
+  ASSERT_TRUE(snapshot.ok()) << Problem(snapshot);
+  EXPECT_EQ(snapshot.value.find("max_current")->text, u"20.00000");
+  EXPECT_EQ(snapshot.value.identity->info.serial, 100001);
+  const auto again = svc::ParseSnapshot(svc::SnapshotJson(snapshot.value));
+  ASSERT_TRUE(again.ok()) << Problem(again);
+  EXPECT_EQ(svc::SnapshotJson(again.value), svc::SnapshotJson(snapshot.value));
 }
 
 // A key is given twice only within one object; keys in texts are no keys.
 TEST(Snapshot, KeysRepeatedInOtherObjectsOrInsideTextsAreNoDuplicates) {
   std::string text = Text(GoodFile());
   text.insert(1, R"("notes": {"format": [{"a": 1}, {"a": 2}], "b": "\"format\": {,} \\", "c": "\u00e9"},)");
-  std::string problem;
-  EXPECT_TRUE(svc::ParseSnapshot(text, problem)) << problem;
+  const auto snapshot = svc::ParseSnapshot(text);
+  EXPECT_TRUE(snapshot.ok()) << Problem(snapshot);
 }
 
 // The largest values a controller can report load, and each goes out as one
@@ -240,13 +241,12 @@ TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
   settings["scale_x"] = 0;
   settings["scale_y"] = static_cast<double>(FLT_TRUE_MIN);
   file["settings"] = settings;
-  std::string problem;
-  const auto snapshot = svc::ParseSnapshot(Text(file), problem);
-  ASSERT_TRUE(snapshot) << problem;
-  EXPECT_EQ(snapshot->find("min_current")->text.size(), 46u);
-  EXPECT_EQ(snapshot->find("scale_x")->text, u"0.00000");
-  EXPECT_EQ(snapshot->find("scale_y")->text, u"0.00000");
-  for (const svc::SettingField& field : snapshot->settings)
+  const auto snapshot = svc::ParseSnapshot(Text(file));
+  ASSERT_TRUE(snapshot.ok()) << Problem(snapshot);
+  EXPECT_EQ(snapshot.value.find("min_current")->text.size(), 46u);
+  EXPECT_EQ(snapshot.value.find("scale_x")->text, u"0.00000");
+  EXPECT_EQ(snapshot.value.find("scale_y")->text, u"0.00000");
+  for (const svc::SettingField& field : snapshot.value.settings)
     EXPECT_TRUE(svc::CheckOneByteText(svc::Input::None, field.text).ok()) << field.key;
 }
 
@@ -260,32 +260,32 @@ class SnapshotFile : public ::testing::Test {
 };
 
 TEST_F(SnapshotFile, WhatIsNoSnapshotFileIsRefusedWithoutBlocking) {
-  std::string problem;
   std::ofstream(dir / "huge") << std::string(svc::kMaxSnapshotBytes + 1, ' ');
-  EXPECT_FALSE(svc::LoadSnapshot(dir / "huge", problem));
-  EXPECT_NE(problem.find("larger than 1 MB"), std::string::npos) << problem;
+  const auto huge = svc::LoadSnapshot(dir / "huge");
+  EXPECT_EQ(huge.status, svc::Status::Refused);
+  EXPECT_NE(Problem(huge).find("larger than 1 MB"), std::string::npos) << Problem(huge);
   ASSERT_EQ(mkfifo((dir / "fifo").c_str(), 0600), 0);
-  EXPECT_FALSE(svc::LoadSnapshot(dir / "fifo", problem));  // would hang if it waited for a writer
-  EXPECT_FALSE(svc::LoadSnapshot(dir, problem));
-  EXPECT_FALSE(svc::LoadSnapshot(dir / "absent", problem));
+  EXPECT_FALSE(svc::LoadSnapshot(dir / "fifo").ok());  // would hang if it waited for a writer
+  EXPECT_FALSE(svc::LoadSnapshot(dir).ok());
+  EXPECT_FALSE(svc::LoadSnapshot(dir / "absent").ok());
 }
 
 TEST_F(SnapshotFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
-  std::string problem;
-  svc::Snapshot snapshot = *svc::ParseSnapshot(Text(GoodFile()), problem);
+  svc::Snapshot snapshot = svc::ParseSnapshot(Text(GoodFile())).value;
   const auto file = dir / "settings.json";
-  ASSERT_TRUE(svc::SaveSnapshot(snapshot, file, problem)) << problem;
+  ASSERT_TRUE(svc::SaveSnapshot(snapshot, file).ok());
   // A link where the file should be is left alone.
   std::filesystem::create_symlink(file, dir / "link.json");
-  EXPECT_FALSE(svc::SaveSnapshot(snapshot, dir / "link.json", problem));
-  EXPECT_NE(problem.find("not a regular file"), std::string::npos);
+  const svc::Outcome onLink = svc::SaveSnapshot(snapshot, dir / "link.json");
+  EXPECT_EQ(onLink.status, svc::Status::FileFailed);
+  EXPECT_NE(Problem(onLink).find("not a regular file"), std::string::npos);
   // A folder that does not exist.
-  EXPECT_FALSE(svc::SaveSnapshot(snapshot, dir / "absent" / "settings.json", problem));
+  EXPECT_EQ(svc::SaveSnapshot(snapshot, dir / "absent" / "settings.json").status, svc::Status::FileFailed);
   int entries = 0;
   for (const auto& entry : std::filesystem::directory_iterator(dir))
     entries += entry.path().filename().string()[0] == '.';
   EXPECT_EQ(entries, 0) << "no temporary left behind";
-  EXPECT_TRUE(svc::LoadSnapshot(file, problem)) << problem;
+  EXPECT_TRUE(svc::LoadSnapshot(file).ok());
 }
 
 // ---- taking one ---------------------------------------------------------------------------
@@ -305,8 +305,8 @@ TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
   EXPECT_EQ(snapshot.find("scale_x"), nullptr);
   EXPECT_EQ(snapshot.missing, (std::vector<std::string>{"distortion", "scale", "controller-model", "work-time", "mac",
                                                         "ip", "subnet", "gateway", "ship-id"}));
-  std::string problem;
-  EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
+  const auto written = svc::ParseSnapshot(svc::SnapshotJson(snapshot));
+  EXPECT_TRUE(written.ok()) << Problem(written);
 }
 
 // A setting the family lacks is neither read nor missing, whatever the
@@ -329,8 +329,8 @@ TEST(Snapshot, ReadsOnlyWhatTheFamilyHas) {
   EXPECT_EQ(snapshot.notOnFamily, (std::vector<std::string>{"currents", "controller-model", "work-time", "mac", "ip",
                                                             "subnet", "gateway", "ship-id"}));
   EXPECT_TRUE(snapshot.missing.empty());
-  std::string problem;
-  EXPECT_TRUE(svc::ParseSnapshot(svc::SnapshotJson(snapshot), problem)) << problem;
+  const auto written = svc::ParseSnapshot(svc::SnapshotJson(snapshot));
+  EXPECT_TRUE(written.ok()) << Problem(written);
 }
 
 // ---- what a restore's read-back tells the service log --------------------------------------
@@ -542,8 +542,7 @@ TEST(Compare, OnAFamilyLeavesOutWhatItLacks) {
   fake.setStatus(zor::CMD_GET_XY_SCALE, {0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F});
   service.connect();
   t.clear();
-  std::string problem;
-  const svc::Comparison c = svc::Compare(service, *svc::ParseSnapshot(Text(GoodFile()), problem), true);
+  const svc::Comparison c = svc::Compare(service, svc::ParseSnapshot(Text(GoodFile())).value, true);
   EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(c.family, zor::Family::N);
   const struct {

@@ -61,12 +61,6 @@ TEST(Values, Addresses) {
   EXPECT_EQ(*zor::service::ParseDotted(u"192.168.1.10"), (zor::service::Ipv4{192, 168, 1, 10}));
 }
 
-TEST(Values, MacAddressesInUsualNotations) {
-  for (const char* text : {"00:1a:2b:3c:4d:5e", "00-1A-2B-3C-4D-5E", "001a.2b3c.4d5e", "001A2B3C4D5E"})
-    EXPECT_EQ(ParseMac(text), u"00:1A:2B:3C:4D:5E") << text;
-  for (const char* text : {"00:1a:2b:3c:4d", "00:1a:2b:3c:4d:5g", "hello"}) EXPECT_FALSE(ParseMac(text)) << text;
-}
-
 TEST(Values, WholeNumbersAndMoves) {
   EXPECT_EQ(ParseWhole("65535", 0, 65535), 65535);
   EXPECT_EQ(ParseWhole("+7", 0, 10), 7);
@@ -88,18 +82,19 @@ class PasswordFile : public ::testing::Test {
 };
 
 TEST_F(PasswordFile, TakesTheFirstLineWithoutItsEnding) {
-  std::string problem;
-  EXPECT_EQ(ReadPasswordFile(write("a", "KPLVoxen\r\nmore\n"), problem), "KPLVoxen");
-  EXPECT_EQ(ReadPasswordFile(write("b", "KPLVoxen"), problem), "KPLVoxen");
-  EXPECT_EQ(ReadPasswordFile(write("c", ""), problem), "");
+  EXPECT_EQ(ReadPasswordFile(write("a", "KPLVoxen\r\nmore\n")).value, "KPLVoxen");
+  EXPECT_EQ(ReadPasswordFile(write("b", "KPLVoxen")).value, "KPLVoxen");
+  const auto empty = ReadPasswordFile(write("c", ""));
+  EXPECT_TRUE(empty.ok());
+  EXPECT_EQ(empty.value, "");
 }
 
 TEST_F(PasswordFile, RefusesFoldersMissingFilesAndEndlessLines) {
-  std::string problem;
-  EXPECT_FALSE(ReadPasswordFile(dir.string(), problem));
-  EXPECT_NE(problem.find("not a regular file"), std::string::npos);
-  EXPECT_FALSE(ReadPasswordFile((dir / "missing").string(), problem));
-  EXPECT_FALSE(ReadPasswordFile(write("long", std::string(100000, 'x')), problem));
+  const auto folder = ReadPasswordFile(dir.string());
+  EXPECT_EQ(folder.status, zor::service::Status::Refused);
+  EXPECT_NE(ToUtf8(folder.message).find("not a regular file"), std::string::npos);
+  EXPECT_FALSE(ReadPasswordFile((dir / "missing").string()).ok());
+  EXPECT_FALSE(ReadPasswordFile(write("long", std::string(100000, 'x'))).ok());
 }
 
 TEST_F(PasswordFile, ReadsAPipe) {
@@ -107,8 +102,7 @@ TEST_F(PasswordFile, ReadsAPipe) {
   ASSERT_EQ(pipe(fds), 0);
   ASSERT_EQ(::write(fds[1], "secret\n", 7), 7);
   close(fds[1]);
-  std::string problem;
-  EXPECT_EQ(ReadPasswordFile("/proc/self/fd/" + std::to_string(fds[0]), problem), "secret");
+  EXPECT_EQ(ReadPasswordFile("/proc/self/fd/" + std::to_string(fds[0])).value, "secret");
   close(fds[0]);
 }
 
@@ -117,9 +111,9 @@ TEST_F(PasswordFile, ReadsAPipe) {
 TEST_F(PasswordFile, AFifoGetsItsLineWithinTheBound) {
   const std::string fifo = (dir / "fifo").string();
   ASSERT_EQ(mkfifo(fifo.c_str(), 0600), 0);
-  std::string problem;
-  EXPECT_FALSE(ReadPasswordFile(fifo, problem, std::chrono::milliseconds(50)));
-  EXPECT_EQ(problem, "no program wrote a password line to the pipe " + fifo + " within 50 ms");
+  const auto unwritten = ReadPasswordFile(fifo, std::chrono::milliseconds(50));
+  EXPECT_FALSE(unwritten.ok());
+  EXPECT_EQ(ToUtf8(unwritten.message), "no program wrote a password line to the pipe " + fifo + " within 50 ms");
 
   std::thread writer([&] {
     std::this_thread::sleep_for(std::chrono::milliseconds(20));
@@ -128,7 +122,7 @@ TEST_F(PasswordFile, AFifoGetsItsLineWithinTheBound) {
     EXPECT_EQ(::write(fd, "late\nrest", 9), 9);
     ::close(fd);
   });
-  EXPECT_EQ(ReadPasswordFile(fifo, problem, std::chrono::seconds(30)), "late");
+  EXPECT_EQ(ReadPasswordFile(fifo, std::chrono::seconds(30)).value, "late");
   writer.join();
 }
 

@@ -1,0 +1,133 @@
+// The table of settings against the operations it names: every Set is logged
+// under the table's name and refuses naming the table's fields, and what a
+// Set makes of the values it is given.
+#include "service/settings.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "service/text.h"
+#include "tests/support/fake_link.h"
+#include "tests/support/link_test_util.h"
+#include "tests/support/virtual_pacer.h"
+
+namespace zortest {
+namespace {
+
+namespace svc = zor::service;
+using svc::Outcome;
+using svc::Status;
+
+class Records final : public svc::Host, public svc::OperationObserver {
+ public:
+  std::vector<svc::OperationRecord> records;
+  void notConnected() override {}
+  void identified(const svc::Identity&) override {}
+  void operationEnded(const svc::OperationRecord& record) override { records.push_back(record); }
+};
+
+class SettingsTest : public ::testing::Test {
+ protected:
+  Transcript t;
+  FakeLink fake{t};
+  VirtualPacer pacer{t};
+  Records host;
+  zor::DeviceLink link = fake.link();
+  svc::Maintenance service{link, pacer, host};
+
+  void SetUp() override {
+    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-7").reply());
+    service.setObserver(&host);
+    service.connect();
+  }
+
+  // The setting's Set with the right password: its outcome, or its writer's refusal.
+  Outcome set(const svc::Setting& setting, std::vector<std::u16string> values, bool reported = false) {
+    const svc::Reading<svc::Task> task = setting.write({std::move(values), u"KPLVoxen", reported});
+    return task.ok() ? task.value(service) : Outcome(task);
+  }
+};
+
+TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
+  for (const svc::Setting& setting : svc::Settings()) {
+    if (setting.write == nullptr) continue;
+    SCOPED_TRACE(std::string(setting.name));
+    for (int i = 0; i < setting.values; ++i) {
+      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values), u"1");
+      values[static_cast<std::size_t>(i)] = u"1\u0100";
+      const Outcome refused = set(setting, values);
+      EXPECT_EQ(refused.status, Status::Refused);
+      EXPECT_EQ(refused.input, setting.inputs[static_cast<std::size_t>(i)]);
+    }
+    EXPECT_TRUE(host.records.empty()) << "a refusal sends nothing";
+    // The first of these values that the Set takes.
+    Outcome done = Outcome::refused(svc::Input::None, {});
+    for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4"}) {
+      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values), value));
+      if (done.status != Status::Refused) break;
+    }
+    EXPECT_TRUE(done.ok()) << svc::ToUtf8(done.message);
+    ASSERT_EQ(host.records.size(), 1u);
+    EXPECT_EQ(host.records[0].operation, u"set " + svc::FromUtf8(setting.name));
+    host.records.clear();
+  }
+}
+
+TEST(SettingNames, APairsFieldsAreItsTitlesXAndY) {
+  EXPECT_EQ(svc::InputName(svc::Input::DistortionX), u"X Distortion Correction");
+  EXPECT_EQ(svc::InputName(svc::Input::ScaleY), u"Y Scale Correction");
+  EXPECT_EQ(svc::InputName(svc::Input::Gateway), u"Gateway IP");
+  EXPECT_EQ(svc::InputName(svc::Input::MoveY), u"Move To Y");
+}
+
+struct SetCase {
+  const char* name;
+  const char* setting;
+  std::u16string value;
+  bool reported;
+  const char16_t* sent;     // the value as sent; nullptr: refused
+  const char16_t* refusal;  // how the refusal begins
+};
+
+class WhatASetSends : public SettingsTest, public ::testing::WithParamInterface<SetCase> {};
+
+TEST_P(WhatASetSends, FromTheValuesItIsGiven) {
+  const SetCase& c = GetParam();
+  const Outcome outcome = set(*svc::FindWritable(c.setting), {c.value}, c.reported);
+  if (c.sent == nullptr) {
+    EXPECT_EQ(outcome.status, Status::Refused);
+    EXPECT_TRUE(outcome.message.starts_with(c.refusal)) << svc::ToUtf8(outcome.message);
+    EXPECT_TRUE(host.records.empty());
+    return;
+  }
+  EXPECT_TRUE(outcome.ok()) << svc::ToUtf8(outcome.message);
+  ASSERT_EQ(host.records.size(), 1u);
+  EXPECT_EQ(host.records[0].value, c.sent);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Settings, WhatASetSends,
+    ::testing::Values(
+        // A MAC address in any usual notation goes out as the MAC field shows it.
+        SetCase{"MacWithColons", "mac", u"00:1a:2b:3c:4d:5e", false, u"00:1A:2B:3C:4D:5E", nullptr},
+        SetCase{"MacWithDashes", "mac", u"00-1A-2B-3C-4D-5E", false, u"00:1A:2B:3C:4D:5E", nullptr},
+        SetCase{"MacWithDots", "mac", u"001a.2b3c.4d5e", false, u"00:1A:2B:3C:4D:5E", nullptr},
+        SetCase{"MacBare", "mac", u"001A2B3C4D5E", false, u"00:1A:2B:3C:4D:5E", nullptr},
+        SetCase{"MacShort", "mac", u"00:1a:2b:3c:4d", false, nullptr, u"'00:1a:2b:3c:4d' is not a MAC address"},
+        SetCase{"MacNotHex", "mac", u"00:1a:2b:3c:4d:5g", false, nullptr, u"'00:1a:2b:3c:4d:5g' is not a MAC"},
+        SetCase{"MacWord", "mac", u"hello", false, nullptr, u"'hello' is not a MAC address: give six groups"},
+        SetCase{"AddressBeyondAnOctet", "ip", u"10.0.0.256", false, nullptr,
+                u"'10.0.0.256' is not an address: give four decimal numbers from 0 to 255, as 192.168.1.10"},
+        SetCase{"WorkTimeCarries", "work-time", u"0,25:61:61", false, u"93721", nullptr},
+        SetCase{"WorkTimeShort", "work-time", u"1,2:3", false, nullptr, u"'1,2:3': Enter the working time"},
+        // A listed controller model as if picked from the list; anything else as typed; a
+        // reported value, flag byte and code, as it was.
+        SetCase{"ControllerModelListedFirst", "controller-model", u"100021", false, u"00100021 ", nullptr},
+        SetCase{"ControllerModelListed", "controller-model", u"200041", false, u"10200041 ", nullptr},
+        SetCase{"ControllerModelTyped", "controller-model", u"100a0001", false, u"00100a0001 ", nullptr},
+        SetCase{"ControllerModelReported", "controller-model", u"100a0001", true, u"100a0001 ", nullptr}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace zortest
