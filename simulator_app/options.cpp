@@ -1,0 +1,106 @@
+#include "simulator_app/options.h"
+
+#include <charconv>
+#include <optional>
+#include <string_view>
+
+namespace zor::simulator {
+
+const char* const kHelpText =
+    "Usage: zor-simulator [OPTIONS]\n"
+    "Simulated ZOR marking systems for the maintenance tool and its device link, served over a\n"
+    "Unix-domain socket (clients: ZORCOMM_LINK=simulator).\n"
+    "\n"
+    "  --headless          serve without a window (scripts, CI)\n"
+    "  --systems N         simulate N systems, 1 to 64 (default 1)\n"
+    "  --socket PATH       serve on PATH (default $XDG_RUNTIME_DIR/zor-simulator/socket)\n"
+    "  --packet-log FILE   append one JSON line per call served to FILE\n"
+    "  --refuse N          refuse the next N packets (result 8)\n"
+    "  --no-status         leave every status query unanswered (result 8)\n"
+    "  --no-discovery      answer no discovery (no system is found)\n"
+    "  --delay MS          answer each call MS milliseconds late (0 to 60000)\n"
+    "  --help              show this help\n"
+    "  --version           show the version\n"
+    "\n"
+    "System k keeps its state in controller-state-k beside the device link's state file\n"
+    "(system 1 in that file itself). Ready, it says \"zor-simulator: serving N systems on PATH\".\n"
+    "Exit status: 0 ended by a signal or the window, 1 could not serve, 2 bad usage.\n";
+
+namespace {
+
+std::optional<int> wholeNumber(std::string_view text, int min, int max) {
+  int value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (text.empty() || text.front() == '-' || error != std::errc() || end != text.data() + text.size() || value < min ||
+      value > max)
+    return std::nullopt;
+  return value;
+}
+
+}  // namespace
+
+std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& arguments) {
+  Options options;
+  for (std::size_t i = 0; i < arguments.size(); ++i) {
+    std::string name = arguments[i];
+    std::optional<std::string> inlineValue;
+    if (const auto equals = name.find('='); name.starts_with("--") && equals != std::string::npos) {
+      inlineValue = name.substr(equals + 1);
+      name.resize(equals);
+    }
+    // The value of an option that takes one.
+    auto value = [&]() -> std::optional<std::string> {
+      if (inlineValue) return inlineValue;
+      if (i + 1 < arguments.size()) return arguments[++i];
+      return std::nullopt;
+    };
+    auto number = [&](int min, int max, int& into) -> std::optional<UsageError> {
+      const auto text = value();
+      if (!text) return UsageError{name + " needs a value"};
+      const auto parsed = wholeNumber(*text, min, max);
+      if (!parsed)
+        return UsageError{name + " takes a whole number from " + std::to_string(min) + " to " + std::to_string(max) +
+                          ", not '" + *text + "'"};
+      into = *parsed;
+      return std::nullopt;
+    };
+    auto text = [&](std::string& into) -> std::optional<UsageError> {
+      const auto given = value();
+      if (!given || given->empty()) return UsageError{name + " needs a value"};
+      into = *given;
+      return std::nullopt;
+    };
+    auto flag = [&](bool& into) -> std::optional<UsageError> {
+      if (inlineValue) return UsageError{name + " takes no value"};
+      into = true;
+      return std::nullopt;
+    };
+    std::optional<UsageError> error;
+    if (name == "--headless")
+      error = flag(options.headless);
+    else if (name == "--systems")
+      error = number(1, 64, options.systems);
+    else if (name == "--socket")
+      error = text(options.socket);
+    else if (name == "--packet-log")
+      error = text(options.packetLog);
+    else if (name == "--refuse")
+      error = number(0, 1'000'000, options.refuse);
+    else if (name == "--no-status")
+      error = flag(options.noStatus);
+    else if (name == "--no-discovery")
+      error = flag(options.noDiscovery);
+    else if (name == "--delay")
+      error = number(0, 60'000, options.delayMs);
+    else if (name == "--help" || name == "-h")
+      error = flag(options.help);
+    else if (name == "--version")
+      error = flag(options.version);
+    else
+      error = UsageError{"unknown option '" + arguments[i] + "'"};
+    if (error) return *error;
+  }
+  return options;
+}
+
+}  // namespace zor::simulator
