@@ -168,9 +168,11 @@ bool SimulatorClient::connectAndGreet(Deadline deadline) {
   return true;
 }
 
-std::optional<frames::Reply> SimulatorClient::exchange(const frames::Request& request) {
+std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request) {
   const Deadline deadline = Clock::now() + callTimeout_;
   if (!connectAndGreet(deadline)) return std::nullopt;
+  // Known once connected: before any discovery, the simulator's first system.
+  if (request.call != frames::Call::Find) request.system = addressed();
   std::optional<frames::Reply> reply = roundTrip(request, deadline);
   if (reply) warned_ = false;
   return reply;
@@ -195,7 +197,7 @@ std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32
   std::int32_t result = kBadArgument;
   std::string note;
   if (packet && length >= 0 && static_cast<std::size_t>(length) <= frames::kMaxPacket) {
-    frames::Request request{.call = frames::Call::Send, .system = addressed()};
+    frames::Request request{.call = frames::Call::Send};
     request.bytes.assign(packet, packet + length);
     if (const auto reply = exchange(request)) {
       result = reply->result;
@@ -215,11 +217,8 @@ std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t re
   std::string note;
   std::optional<frames::Reply> reply;
   if (block && length >= 0) {
-    const frames::Request request{.call = frames::Call::Status,
-                                  .system = addressed(),
-                                  .code = statusCode,
-                                  .reserved = reserved,
-                                  .length = length};
+    const frames::Request request{
+        .call = frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
     if ((reply = exchange(request))) {
       result = reply->result;
       // Answers() held the reply to the block's length.
@@ -265,7 +264,7 @@ std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t le
   std::int32_t result = kBadArgument;
   std::string note;
   if (length >= 0 && (data || length == 0) && static_cast<std::size_t>(length) <= frames::kMaxData) {
-    frames::Request request{.call = frames::Call::Data, .system = addressed()};
+    frames::Request request{.call = frames::Call::Data};
     if (length > 0) request.bytes.assign(data, data + length);
     if (const auto reply = exchange(request)) {
       result = reply->result;
@@ -282,7 +281,7 @@ std::int32_t SimulatorClient::checkStatus(const char16_t*) {
   std::lock_guard lock(mutex_);
   std::string note;
   std::int32_t result = 0;
-  if (const auto reply = exchange({.call = frames::Call::Check, .system = addressed()})) {
+  if (const auto reply = exchange({.call = frames::Call::Check})) {
     result = reply->result;
   } else {
     result = noAnswer();

@@ -45,9 +45,10 @@ class SimulatorClient : public Backend {
 
  private:
   using Deadline = std::chrono::steady_clock::time_point;
-  // The reply to request, or nothing when the simulator did not give one by
-  // the call's deadline (the connection is closed then, and problem_ says why).
-  std::optional<frames::Reply> exchange(const frames::Request& request);
+  // The reply to request (to the system addressed, but for a discovery), or
+  // nothing when the simulator did not give one by the call's deadline (the
+  // connection is closed then, and problem_ says why).
+  std::optional<frames::Reply> exchange(frames::Request request);
   bool connectAndGreet(Deadline deadline);
   std::optional<frames::Reply> roundTrip(const frames::Request& request, Deadline deadline);
   bool writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
