@@ -1,6 +1,6 @@
 #include "comm/simulator_client.h"
 
-#include <errno.h>
+#include <errno.h>  // program_invocation_short_name
 #include <poll.h>
 #include <sys/socket.h>
 #include <sys/un.h>

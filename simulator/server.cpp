@@ -16,19 +16,7 @@ constexpr int kReadsPerTurn = 16;
 // Out of descriptors: accepting waits this long rather than spin.
 constexpr int kAcceptPauseMs = 100;
 
-// A notifier is never deleted inside its own signal: it goes once the loop is back.
-void retire(std::unique_ptr<QSocketNotifier>& notifier) {
-  if (!notifier) return;
-  notifier->setEnabled(false);
-  notifier.release()->deleteLater();
-}
-
 }  // namespace
-
-Server::Connection::~Connection() {
-  retire(readable);
-  retire(writable);
-}
 
 Server::Server(Core& core, std::ostream& errors) : core_(core), errors_(errors) {
   delay_.setSingleShot(true);
@@ -38,10 +26,7 @@ Server::Server(Core& core, std::ostream& errors) : core_(core), errors_(errors) 
   });
 }
 
-Server::~Server() {
-  retire(acceptor_);
-  connections_.clear();
-}
+Server::~Server() = default;
 
 void Server::serve(std::unique_ptr<ListenSocket> place) {
   place_ = std::move(place);
@@ -102,14 +87,14 @@ void Server::readFrom(int client) {
   if (it == connections_.end()) return;
   Connection& c = *it->second;
   bool ended = false;
-  std::vector<std::uint8_t> buffer(kReadChunk);
+  readBuffer_.resize(kReadChunk);
   for (int turn = 0; turn < kReadsPerTurn && !ended; ++turn) {
-    const ssize_t n = ::recv(c.fd.get(), buffer.data(), buffer.size(), MSG_DONTWAIT);
+    const ssize_t n = ::recv(c.fd.get(), readBuffer_.data(), readBuffer_.size(), MSG_DONTWAIT);
     if (n < 0 && errno == EINTR) continue;
     if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
     if (n < 0) return end(client, true, std::string("cannot read from it: ") + std::strerror(errno));
     ended = n == 0;
-    c.frames.Add(std::span(buffer.data(), static_cast<std::size_t>(n)));
+    c.frames.Add(std::span(readBuffer_.data(), static_cast<std::size_t>(n)));
     const std::int64_t arrived = core_.now();
     while (auto body = c.frames.Next()) {
       std::string why;
@@ -189,6 +174,11 @@ void Server::end(int client, bool dropped, const std::string& why) {
                                                                       : std::string())
             << "): " << why << std::endl;
   }
+  // Its notifiers may be the ones whose signal runs now: they go once the loop is back.
+  it->second->readable->setEnabled(false);
+  it->second->writable->setEnabled(false);
+  ended_.push_back(std::move(it->second));
+  if (ended_.size() == 1) QTimer::singleShot(0, &delay_, [this] { ended_.clear(); });
   connections_.erase(it);
   core_.disconnect(client, dropped ? ClientEvent::Kind::Dropped : ClientEvent::Kind::Disconnected, why);
 }

@@ -52,7 +52,6 @@ class Server {
     std::unique_ptr<QSocketNotifier> writable;
     frames::FrameReader frames;
     std::vector<std::uint8_t> unsent;
-    ~Connection();
   };
   struct Pending {
     int client;
@@ -73,7 +72,9 @@ class Server {
   std::unique_ptr<ListenSocket> place_;
   std::unique_ptr<QSocketNotifier> acceptor_;
   std::map<int, std::unique_ptr<Connection>> connections_;
+  std::vector<std::unique_ptr<Connection>> ended_;  // closed, deleted once the loop is back
   std::deque<Pending> queue_;
+  std::vector<std::uint8_t> readBuffer_;
   // The delay fault: the front of the queue is served when it fires.
   QTimer delay_;
   bool delayed_ = false;
