@@ -7,6 +7,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -64,6 +65,14 @@ bool quitOnSignals(QCoreApplication& app) {
   for (int signal : {SIGINT, SIGTERM, SIGHUP})
     if (::sigaction(signal, &action, nullptr) != 0) return false;
   return true;
+}
+
+// A standard stream the caller closed gets /dev/null opened for reading in
+// its place, so that no file or socket opened later becomes standard output
+// (and the ready line a write into it); writes to it fail, as a closed stream's should.
+void holdClosedStandardStreams() {
+  for (int fd = 0; fd <= 2; ++fd)
+    if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDONLY);  // the lowest free number: fd
 }
 
 std::int64_t monotonicNanoseconds() {
@@ -129,4 +138,7 @@ int run(int argc, char** argv) {
 
 }  // namespace
 
-int main(int argc, char** argv) { return run(argc, argv); }
+int main(int argc, char** argv) {
+  holdClosedStandardStreams();
+  return run(argc, argv);
+}
