@@ -251,7 +251,9 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
   const double step = jogStep(side);
 
   auto mark = [&](Figure figure) {
+    if (view_.marks.size() == FieldView::kKeptMarks) view_.marks.erase(view_.marks.begin());
     view_.marks.push_back(markFigure(figure, state, lens_));
+    ++view_.marked[static_cast<std::size_t>(figure)];
     add(events, Kind::Mark).figure = view_.marks.back();
   };
   switch (code) {
@@ -304,6 +306,7 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
 
 FieldEvent FieldModel::clear() {
   view_.marks.clear();
+  view_.marked = {};
   view_.spot.reset();
   FieldEvent event;
   event.kind = FieldEvent::Kind::Clear;
@@ -318,12 +321,14 @@ std::string FieldModel::describe() const {
        {Figure::CorrectedSquare, "Corrected square"},
        {Figure::MaxField, "Maximum field"}}};
   for (const auto& [figure, name] : kFigures) {
-    auto isIt = [figure](const Outline& o) { return o.figure == figure; };
-    const auto count = std::count_if(view_.marks.begin(), view_.marks.end(), isIt);
+    const std::uint64_t count = view_.marked[static_cast<std::size_t>(figure)];
+    const auto last = std::find_if(view_.marks.rbegin(), view_.marks.rend(),
+                                   [figure](const Outline& o) { return o.figure == figure; });
     if (count == 0) continue;
-    const Outline& last = *std::find_if(view_.marks.rbegin(), view_.marks.rend(), isIt);
-    text += std::string(" ") + name + " marked" +
-            (count > 1 ? " " + std::to_string(count) + " times, the last" : std::string()) + " " + sizes(last) + ".";
+    text += std::string(" ") + name + " marked";
+    if (count > 1) text += " " + std::to_string(count) + " times";
+    if (last != view_.marks.rend()) text += (count > 1 ? ", the last " : " ") + sizes(*last);
+    text += ".";
   }
   if (view_.spot) text += " Spot at " + where(*view_.spot) + ".";
   if (view_.aimingDot) text += " Aiming dot at " + where(*view_.aimingDot) + ".";

@@ -9,6 +9,7 @@
 // square only, and its centering offset to everything the scanner aims. The
 // README's "The simulated scan field" gives the model in full.
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -73,8 +74,12 @@ struct AlignmentPoints {
 // What the field view draws.
 struct FieldView {
   double side = 0;
-  std::vector<Outline> marks;  // everything marked since the start or the last clear, in order
-  std::optional<Point> spot;   // where the last Move put the beam
+  // What was marked since the start or the last clear, in order: the latest
+  // kKeptMarks, and how many of each figure (by Figure) in all.
+  static constexpr std::size_t kKeptMarks = 256;
+  std::vector<Outline> marks;
+  std::array<std::uint64_t, 3> marked{};
+  std::optional<Point> spot;  // where the last Move put the beam
   std::optional<Point> aimingDot;
   std::optional<AlignmentPoints> alignment;  // during the aiming alignment
   std::optional<Point> centerCross;          // during a centering adjustment

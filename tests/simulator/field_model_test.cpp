@@ -207,6 +207,11 @@ TEST(FieldModel, TheDescriptionSaysWhatIsDrawn) {
             " y -27.51 mm; aligning the top left point.");
   EXPECT_EQ(rig.field.clear().kind, Kind::Clear);
   EXPECT_THAT(rig.field.describe(), StartsWith("Scan field 110.03 mm square. Nothing marked. Aiming dot"));
+  rig.send(CMD_MARK_CORRECTED_SQUARE);
+  for (int i = 0; i < 300; ++i) rig.send(CMD_MARK_ORIGINAL_SQUARE);
+  EXPECT_EQ(rig.field.view().marks.size(), FieldView::kKeptMarks);  // the latest
+  EXPECT_THAT(rig.field.describe(), HasSubstr("Original square marked 300 times, the last 55.79 mm wide and 54.15 mm "
+                                              "high (meant to be 55.01 mm). Corrected square marked. Aiming"));
 }
 
 TEST(FieldModel, EventsAsJsonLines) {
