@@ -33,7 +33,6 @@ struct LensError {
   double scaleX = 0.018;
   double scaleY = -0.012;
   double radial = -0.015;
-  bool operator==(const LensError&) const = default;
 };
 
 // "SX,SY,K" in percent, e.g. "1.8,-1.2,-1.5"; each from -10 to 10. Nothing
