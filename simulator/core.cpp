@@ -39,6 +39,17 @@ void Core::refused(pid_t pid, uid_t uid, const std::string& why) {
   tell([&](Observer& o) { o.onClient(event); });
 }
 
+void Core::clearMarks(int system) {
+  SimulatedSystem& cleared = *systems_.at(static_cast<std::size_t>(system - 1));
+  const FieldChange change{secondsAt(clock_()), system, cleared.serial(), cleared.field().clear()};
+  tell([&](Observer& o) { o.onField(change); });
+}
+
+void Core::fieldEvents(const SimulatedSystem& system, std::vector<sim::FieldEvent> events, double t) {
+  for (sim::FieldEvent& event : events)
+    fieldChanges_.push_back({t, system.number(), system.serial(), std::move(event)});
+}
+
 std::map<int, std::pair<pid_t, std::string>> Core::clients() const {
   std::map<int, std::pair<pid_t, std::string>> out;
   for (const auto& [number, client] : clients_)
@@ -116,6 +127,8 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
   record.result = reply.result;
   client.lastReplyAt = clock_();
   tell([&](Observer& o) { o.onCall(record); });
+  for (const FieldChange& change : fieldChanges_) tell([&](Observer& o) { o.onField(change); });
+  fieldChanges_.clear();
   return reply;
 }
 
@@ -125,7 +138,12 @@ frames::Reply Core::find(CallRecord& record) {
   if (faults_.noDiscovery) {
     record.note = "fault: no discovery";
   } else {
-    for (const auto& system : systems_) entries.push_back(system->entry());
+    for (const auto& system : systems_) {
+      entries.push_back(system->entry());
+      // Taking up what another process saved may have changed the lens.
+      const sim::ControllerHost& host = system->host();
+      fieldEvents(*system, system->field().follow(host.model().snapshot(), host.model().activity()), record.t);
+    }
   }
   reply.bytes.resize(kDiscoveryScratchSize);
   discovery::Write(reply.bytes.data(), entries);
@@ -164,7 +182,10 @@ frames::Reply Core::send(Client& client, const frames::Request& request, CallRec
     record.text = system->host().model().pendingText();
   // A serial set or reset names the system anew.
   record.system = system->serial();
-  // Here the field model will turn the accepted command into field events.
+  if (sent.result != sim::kBadArgument) {  // the controller was given the command
+    const sim::ControllerModel& model = system->host().model();
+    fieldEvents(*system, system->field().command(packet[2], model.snapshot(), model.activity()), record.t);
+  }
   if (const SystemState after = system->state(); after != before)
     tell([&](Observer& o) { o.onState(system->number(), after); });
   return reply;
@@ -187,6 +208,9 @@ frames::Reply Core::status(Client& client, const frames::Request& request, CallR
     return reply;
   }
   const sim::ControllerHost::Answer answer = system->host().status(request.code, request.length);
+  // The status query took up what another process saved.
+  const sim::ControllerModel& model = system->host().model();
+  fieldEvents(*system, system->field().follow(model.snapshot(), model.activity()), record.t);
   reply.result = answer.result;
   if (answer.result == 0) {
     reply.bytes.assign(answer.reply.bytes.begin(), answer.reply.bytes.begin() + answer.reply.size);

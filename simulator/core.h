@@ -55,6 +55,8 @@ class Core {
   void disconnect(int client, ClientEvent::Kind kind, const std::string& why = {});
   // A process of another user was turned away.
   void refused(pid_t pid, uid_t uid, const std::string& why);
+  // Clears the marks and the spot of system number (1 onwards) from its field.
+  void clearMarks(int system);
   // The connected clients that said hello, by number: (pid, program).
   std::map<int, std::pair<pid_t, std::string>> clients() const;
 
@@ -81,6 +83,8 @@ class Core {
   frames::Reply find(CallRecord& record);
   frames::Reply send(Client& client, const frames::Request& request, CallRecord& record);
   frames::Reply status(Client& client, const frames::Request& request, CallRecord& record);
+  // Field events of a system at t, told once the call that caused them is.
+  void fieldEvents(const SimulatedSystem& system, std::vector<sim::FieldEvent> events, double t);
   template <typename Report>
   void tell(Report report) {
     for (Observer* observer : observers_) report(*observer);
@@ -92,6 +96,7 @@ class Core {
   Faults faults_;
   std::vector<Observer*> observers_;
   std::map<int, Client> clients_;
+  std::vector<FieldChange> fieldChanges_;  // of the call being served
   int nextClient_ = 1;
 };
 

@@ -243,11 +243,9 @@ FieldModel::FieldModel(LensError lens, const ControllerState& state) : lens_(len
 std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerState& state, const Activity& activity) {
   using Kind = FieldEvent::Kind;
   std::vector<FieldEvent> events;
-  const double side = fieldSide(state.lens);
-  if (side != view_.side) {
-    view_.side = side;
-    add(events, Kind::Field).side = side;
-  }
+  // A lens set by this command changes the field before anything is marked on it.
+  followLens(state, events);
+  const double side = view_.side;
   const double step = jogStep(side);
 
   auto mark = [&](Figure figure) {
@@ -277,6 +275,29 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
     default:
       break;
   }
+  followActivity(state, activity, events);
+  return events;
+}
+
+std::vector<FieldEvent> FieldModel::follow(const ControllerState& state, const Activity& activity) {
+  std::vector<FieldEvent> events;
+  followLens(state, events);
+  followActivity(state, activity, events);
+  return events;
+}
+
+void FieldModel::followLens(const ControllerState& state, std::vector<FieldEvent>& events) {
+  const double side = fieldSide(state.lens);
+  if (side == view_.side) return;
+  view_.side = side;
+  add(events, FieldEvent::Kind::Field).side = side;
+}
+
+void FieldModel::followActivity(const ControllerState& state, const Activity& activity,
+                                std::vector<FieldEvent>& events) {
+  using Kind = FieldEvent::Kind;
+  const double side = view_.side;
+  const double step = jogStep(side);
 
   std::optional<Point> dot;
   if (activity.aiming)
@@ -301,7 +322,6 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
     preview = markFigure(Figure::CorrectedSquare, state, lens_, activity.pending);
   if (update(view_.distortionPreview, preview))
     add(events, Kind::DistortionPreview, preview.has_value()).figure = preview;
-  return events;
 }
 
 FieldEvent FieldModel::clear() {

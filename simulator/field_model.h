@@ -106,6 +106,10 @@ class FieldModel {
   // its state and activity as they are now: marks what it marked, moves what
   // it moved, and returns what changed in the view.
   std::vector<FieldEvent> command(std::uint8_t code, const ControllerState& state, const Activity& activity);
+  // What changed in the view with the controller's state and activity, no
+  // command given: after the state was taken up from another process (a
+  // lens set there changes the field).
+  std::vector<FieldEvent> follow(const ControllerState& state, const Activity& activity);
   // Clears the marks and the spot; what the controller is doing stays.
   FieldEvent clear();
 
@@ -114,6 +118,9 @@ class FieldModel {
   std::string describe() const;
 
  private:
+  void followLens(const ControllerState& state, std::vector<FieldEvent>& events);
+  void followActivity(const ControllerState& state, const Activity& activity, std::vector<FieldEvent>& events);
+
   LensError lens_;
   FieldView view_;
 };

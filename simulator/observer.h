@@ -38,6 +38,14 @@ struct CallRecord {
   bool shortPause = false;
 };
 
+// One change of what a system's field view draws.
+struct FieldChange {
+  double t = 0;    // seconds since the simulator started
+  int system = 0;  // its number, 1 onwards
+  std::int32_t serial = 0;
+  sim::FieldEvent event{};
+};
+
 struct ClientEvent {
   enum class Kind {
     Connected,     // said hello
@@ -78,9 +86,10 @@ class Observer {
   virtual void onClient(const ClientEvent&) {}
   // system: its number, 1 onwards.
   virtual void onState(int /*system*/, const SystemState&) {}
-  // What the field draws changes with the commands the controller accepts:
-  // the field model (simulator/field_model.h) turns each accepted command
-  // into field events, reported here beside the call that caused them.
+  // What the field draws changed: through a command the controller was
+  // given (reported after the call that gave it), a state another process
+  // saved, or marks cleared.
+  virtual void onField(const FieldChange&) {}
 };
 
 }  // namespace zor::simulator

@@ -1,12 +1,6 @@
 #include "simulator/packet_log.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
-#include <limits>
 
 namespace zor::simulator {
 namespace {
@@ -53,34 +47,6 @@ std::string packetLogLine(const CallRecord& r) {
                      ",\"short\":" + (r.shortPause ? "true" : "false");
   if (r.text) line += ",\"text\":" + jsonLatin1(*r.text);
   return line + "}";
-}
-
-bool PacketLog::open(const std::filesystem::path& path, std::string& why) {
-  // An existing log may be of any size: it is only appended to.
-  sim::OpenResult opened =
-      sim::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
-  if (opened.status != sim::OpenStatus::Opened) {
-    why = opened.why.empty() ? sim::errnoText("cannot open " + path.string()) : opened.why;
-    return false;
-  }
-  path_ = path;
-  fd_ = std::move(opened.fd);
-  return true;
-}
-
-void PacketLog::onCall(const CallRecord& record) {
-  if (!fd_ || failed_) return;
-  // One write per line, so that a reader never sees half of one.
-  const std::string line = packetLogLine(record) + "\n";
-  ssize_t n;
-  do {
-    n = ::write(fd_.get(), line.data(), line.size());
-  } while (n < 0 && errno == EINTR);
-  if (n == static_cast<ssize_t>(line.size())) return;
-  failed_ = true;
-  warnings_ << "zor-simulator: cannot write the packet log " << path_.string() << ": "
-            << (n < 0 ? std::strerror(errno) : "a line was cut short") << "; it stays off from here\n";
-  warnings_.flush();
 }
 
 }  // namespace zor::simulator

@@ -1,13 +1,14 @@
 #pragma once
-// --packet-log FILE: one JSON object per call served, appended as it
-// happens, for scripts and tests. Keys: t, pid, system, call, code, name,
-// value, result, pause_ms, short, and text on the end of a text.
+// The logs of zor-simulator for scripts and tests, appended as it happens.
+// --packet-log FILE: one JSON object per call served. Keys: t, pid, system,
+// call, code, name, value, result, pause_ms, short, and text on the end of a
+// text.
 
 #include <filesystem>
 #include <ostream>
 #include <string>
 
-#include "comm/careful_file.h"
+#include "simulator/json_lines.h"
 #include "simulator/observer.h"
 
 namespace zor::simulator {
@@ -20,20 +21,31 @@ std::string jsonLatin1(const std::string& text);
 
 class PacketLog : public Observer {
  public:
-  // Opens path for appending, without following a symbolic link or blocking:
-  // a regular file of this user, created 0600 when missing. False, and why,
-  // when it cannot be used.
-  bool open(const std::filesystem::path& path, std::string& why);
   // Problems writing are said once on warnings.
-  explicit PacketLog(std::ostream& warnings) : warnings_(warnings) {}
+  explicit PacketLog(std::ostream& warnings) : file_("packet log", warnings) {}
+  // Opens path as a JSON lines file (simulator/json_lines.h); false, and why,
+  // when it cannot be used.
+  bool open(const std::filesystem::path& path, std::string& why) { return file_.open(path, why); }
 
-  void onCall(const CallRecord& record) override;
+  void onCall(const CallRecord& record) override { file_.append(packetLogLine(record)); }
 
  private:
-  std::ostream& warnings_;
-  std::filesystem::path path_;
-  sim::UniqueFd fd_;
-  bool failed_ = false;
+  JsonLinesFile file_;
+};
+
+// --field-log FILE: one JSON object per change of what a field view draws
+// (simulator/field_model.h gives the keys).
+class FieldLog : public Observer {
+ public:
+  explicit FieldLog(std::ostream& warnings) : file_("field log", warnings) {}
+  bool open(const std::filesystem::path& path, std::string& why) { return file_.open(path, why); }
+
+  void onField(const FieldChange& change) override {
+    file_.append(sim::fieldEventJson(change.event, change.t, change.serial));
+  }
+
+ private:
+  JsonLinesFile file_;
 };
 
 }  // namespace zor::simulator

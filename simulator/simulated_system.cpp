@@ -21,9 +21,10 @@ std::filesystem::path systemStateFile(const std::filesystem::path& firstFile, in
 }
 
 SimulatedSystem::SimulatedSystem(int number, const std::filesystem::path& stateFile, sim::ControllerModel::Clock clock,
-                                 std::string clockBoot, sim::ControllerHost::Warn warn)
+                                 std::string clockBoot, sim::ControllerHost::Warn warn, const sim::LensError& lens)
     : number_(number),
-      host_(stateFile, systemDefaults(number), std::move(clock), std::move(clockBoot), std::move(warn)) {}
+      host_(stateFile, systemDefaults(number), std::move(clock), std::move(clockBoot), std::move(warn)),
+      field_(lens, host_.model().snapshot()) {}
 
 discovery::Entry SimulatedSystem::entry() {
   host_.takeUpOthers();

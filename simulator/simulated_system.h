@@ -12,6 +12,7 @@
 
 #include "comm/controller_host.h"
 #include "protocol/discovery.h"
+#include "simulator/field_model.h"
 
 namespace zor::simulator {
 
@@ -35,8 +36,9 @@ struct SystemState {
 
 class SimulatedSystem {
  public:
+  // lens: what the simulated lens does wrong.
   SimulatedSystem(int number, const std::filesystem::path& stateFile, sim::ControllerModel::Clock clock,
-                  std::string clockBoot, sim::ControllerHost::Warn warn);
+                  std::string clockBoot, sim::ControllerHost::Warn warn, const sim::LensError& lens = {});
 
   int number() const { return number_; }
   std::int32_t serial() const { return host_.model().snapshot().serial; }
@@ -45,10 +47,14 @@ class SimulatedSystem {
   SystemState state() const;
   sim::ControllerHost& host() { return host_; }
   const sim::ControllerHost& host() const { return host_; }
+  // What its field view draws.
+  sim::FieldModel& field() { return field_; }
+  const sim::FieldModel& field() const { return field_; }
 
  private:
   int number_;
   sim::ControllerHost host_;
+  sim::FieldModel field_;
 };
 
 }  // namespace zor::simulator

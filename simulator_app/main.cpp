@@ -111,9 +111,11 @@ int run(int argc, char** argv) {
   std::vector<std::unique_ptr<SimulatedSystem>> systems;
   for (int k = 1; k <= options.systems; ++k) {
     systems.push_back(std::make_unique<SimulatedSystem>(
-        k, systemStateFile(firstState, k), zor::sim::monotonicMilliseconds, boot, [k](const std::string& text) {
+        k, systemStateFile(firstState, k), zor::sim::monotonicMilliseconds, boot,
+        [k](const std::string& text) {
           writeAll(stderr, "zor-simulator: system " + std::to_string(k) + ": " + text + "\n");
-        }));
+        },
+        options.lens));
   }
   Core core(std::move(systems), monotonicNanoseconds);
   core.faults() = {.refuseSends = options.refuse,
@@ -124,6 +126,11 @@ int run(int argc, char** argv) {
   if (!options.packetLog.empty()) {
     if (!packetLog.open(options.packetLog, why)) return fail("cannot use the packet log: " + why);
     core.addObserver(packetLog);
+  }
+  FieldLog fieldLog(std::cerr);
+  if (!options.fieldLog.empty()) {
+    if (!fieldLog.open(options.fieldLog, why)) return fail("cannot use the field log: " + why);
+    core.addObserver(fieldLog);
   }
 
   Server server(core, std::cerr);

@@ -15,6 +15,10 @@ const char* const kHelpText =
     "  --systems N         simulate N systems, 1 to 64 (default 1)\n"
     "  --socket PATH       serve on PATH (default $XDG_RUNTIME_DIR/zor-simulator/socket)\n"
     "  --packet-log FILE   append one JSON line per call served to FILE\n"
+    "  --field-log FILE    append one JSON line per change of a scan field's view to FILE\n"
+    "  --lens-error SX,SY,K\n"
+    "                      the simulated lens's X and Y scale errors and its radial error, in\n"
+    "                      percent, each from -10 to 10 (default 1.8,-1.2,-1.5)\n"
     "  --refuse N          refuse the next N packets (result 8)\n"
     "  --no-status         leave every status query unanswered (result 8)\n"
     "  --no-discovery      answer no discovery (no system is found)\n"
@@ -70,6 +74,15 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
       into = *given;
       return std::nullopt;
     };
+    auto lens = [&]() -> std::optional<UsageError> {
+      const auto given = value();
+      if (!given) return UsageError{name + " needs a value"};
+      std::string why;
+      const auto parsed = sim::parseLensError(*given, &why);
+      if (!parsed) return UsageError{name + ": " + why};
+      options.lens = *parsed;
+      return std::nullopt;
+    };
     auto flag = [&](bool& into) -> std::optional<UsageError> {
       if (inlineValue) return UsageError{name + " takes no value"};
       into = true;
@@ -84,6 +97,10 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
       error = text(options.socket);
     else if (name == "--packet-log")
       error = text(options.packetLog);
+    else if (name == "--field-log")
+      error = text(options.fieldLog);
+    else if (name == "--lens-error")
+      error = lens();
     else if (name == "--refuse")
       error = number(0, 1'000'000, options.refuse);
     else if (name == "--no-status")

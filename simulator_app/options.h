@@ -5,6 +5,8 @@
 #include <variant>
 #include <vector>
 
+#include "simulator/field_model.h"
+
 namespace zor::simulator {
 
 struct Options {
@@ -12,6 +14,8 @@ struct Options {
   int systems = 1;        // 1 to 64
   std::string socket;     // empty: $XDG_RUNTIME_DIR/zor-simulator/socket
   std::string packetLog;  // empty: none
+  std::string fieldLog;   // empty: none
+  sim::LensError lens{};  // --lens-error SX,SY,K
   int refuse = 0;         // --refuse N: the next N packets are refused
   bool noStatus = false;  // status queries go unanswered
   bool noDiscovery = false;

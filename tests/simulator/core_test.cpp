@@ -27,9 +27,19 @@ struct Recorder : Observer {
   std::vector<CallRecord> calls;
   std::vector<ClientEvent> clients;
   std::vector<std::pair<int, SystemState>> states;
-  void onCall(const CallRecord& r) override { calls.push_back(r); }
+  std::vector<FieldChange> fields;
+  // What was told, in order: "call <name>", "field <event>".
+  std::vector<std::string> told;
+  void onCall(const CallRecord& r) override {
+    calls.push_back(r);
+    told.push_back("call " + (r.name.empty() ? std::string(frames::CallName(r.call)) : r.name));
+  }
   void onClient(const ClientEvent& e) override { clients.push_back(e); }
   void onState(int system, const SystemState& s) override { states.emplace_back(system, s); }
+  void onField(const FieldChange& f) override {
+    fields.push_back(f);
+    told.push_back(std::string("field ") + sim::eventName(f.event.kind));
+  }
 };
 
 class CoreTest : public ::testing::Test {
@@ -41,12 +51,12 @@ class CoreTest : public ::testing::Test {
   std::unique_ptr<Core> core;
 
   std::filesystem::path stateFile() const { return dir.path() / "controller-state"; }
-  void start(int count) {
+  void start(int count, sim::LensError lens = {}) {
     std::vector<std::unique_ptr<SimulatedSystem>> systems;
     for (int k = 1; k <= count; ++k)
       systems.push_back(std::make_unique<SimulatedSystem>(
           k, systemStateFile(stateFile(), k), [this] { return nowNs / 1'000'000; }, "boot",
-          [this](const std::string& w) { warnings.push_back(w); }));
+          [this](const std::string& w) { warnings.push_back(w); }, lens));
     core = std::make_unique<Core>(std::move(systems), [this] { return nowNs; });
     core->addObserver(recorder);
   }
@@ -191,6 +201,44 @@ TEST_F(CoreTest, WhatATechnicianSeesAtAGlanceIsReportedWhenItChanges) {
   EXPECT_EQ(recorder.states[1].second, (SystemState{.shutterOpen = true, .testPower = true, .pulse = 40}));
   EXPECT_EQ(recorder.states[2].second.mode, sim::Mode::CenterAdjust);
   EXPECT_EQ(recorder.states[3].second.mode, sim::Mode::Idle);
+}
+
+// Every command a system's controller was given goes through its field model,
+// and what changed reaches the observers after the call that caused it.
+TEST_F(CoreTest, TheFieldFollowsWhatEachSystemWasGiven) {
+  start(2, sim::LensError{0, 0, 0});
+  const int c = client();
+  core->faults().refuseSends = 1;
+  send(c, 100002, CMD_MARK_ORIGINAL_SQUARE);  // refused: the controller never saw it
+  nowNs += 1'500'000'000;
+  send(c, 100002, CMD_MARK_ORIGINAL_SQUARE);
+  send(c, 100002, CMD_AIMING_ON);
+  send(c, 100002, 0x7F);  // a code the controller rejects: nothing to draw
+  send(c, 100002, CMD_MOVE_TO_X, 255);
+  EXPECT_THAT(recorder.told,
+              ElementsAre("call CMD_MARK_ORIGINAL_SQUARE", "call CMD_MARK_ORIGINAL_SQUARE", "field mark",
+                          "call CMD_AIMING_ON", "field aiming", "call send", "call CMD_MOVE_TO_X", "field move"));
+  ASSERT_EQ(recorder.fields.size(), 3u);
+  const FieldChange& mark = recorder.fields[0];
+  EXPECT_EQ(mark.system, 2);
+  EXPECT_EQ(mark.serial, 100002);
+  EXPECT_DOUBLE_EQ(mark.t, 1.5);
+  EXPECT_DOUBLE_EQ(mark.event.figure->width, 110.025 / 2) << "the lens given: a perfect one";
+  EXPECT_TRUE(core->systems()[0]->field().view().marks.empty()) << "system 1 marked nothing";
+
+  core->clearMarks(2);
+  EXPECT_EQ(recorder.told.back(), "field clear");
+  EXPECT_EQ(recorder.fields.back().serial, 100002);
+  EXPECT_TRUE(core->systems()[1]->field().view().marks.empty());
+  EXPECT_TRUE(core->systems()[1]->field().view().aimingDot) << "what the controller does stays";
+
+  // A lens another process saved shows at the next query.
+  sim::ControllerState other = systemDefaults(2);
+  other.lens = 420;
+  ASSERT_TRUE(sim::saveStateAtomic(systemStateFile(stateFile(), 2), other));
+  status(c, 100002, CMD_GET_SYSTEM_INFO);
+  EXPECT_EQ(recorder.told.back(), "field field");
+  EXPECT_DOUBLE_EQ(recorder.fields.back().event.side, 283.5);
 }
 
 TEST_F(CoreTest, TheWorkingTimeCountsOnceWhoeverReadsIt) {

@@ -295,6 +295,50 @@ TEST_F(SimulatorProcess, CallsToAStoppedOrKilledSimulatorFailInTimeAndFindItOnce
   EXPECT_EQ(held.step(), 0);
 }
 
+// The number after "key": in the last line of lines holding want.
+double lastNumber(const std::string& lines, const std::string& want, const std::string& key) {
+  const std::size_t line = lines.rfind(want);
+  if (line == std::string::npos) return -1;
+  const std::size_t at = lines.find("\"" + key + "\":", line);
+  return at == std::string::npos ? -1 : std::strtod(lines.c_str() + at + key.size() + 3, nullptr);
+}
+
+// The technician's check, as a script does it on the field log: mark the
+// original square, set each axis's scale to nominal over measured, mark the
+// corrected square; and Move puts the spot where its bytes say.
+TEST_F(SimulatorProcess, TheFieldLogMeasuresAScaleCorrectionAndAMove) {
+  const std::string log = (dir.path() / "field").string();
+  Simulator simulator(socket, {"--field-log", log, "--lens-error", "2,-1,-3"}, env, err);
+  ASSERT_FALSE(simulator.readyLine().empty()) << readFile(err);
+  const std::string original = "\"figure\":\"original-square\"";
+  LinkClient held(
+      env, {
+               [](const Library& lib) { return find(lib) == 1 ? 0 : 1; },
+               [](const Library& lib) { return lib.command(CMD_MARK_ORIGINAL_SQUARE); },
+               [&](const Library& lib) {
+                 const std::string lines = readFile(log);
+                 const double nominal = lastNumber(lines, original, "nominal_mm");
+                 char scale[2][32];
+                 std::snprintf(scale[0], 32, "%.5f", nominal / lastNumber(lines, original, "width_mm"));
+                 std::snprintf(scale[1], 32, "%.5f", nominal / lastNumber(lines, original, "height_mm"));
+                 return lib.text(CMD_SET_X_SCALE, scale[0]) | lib.text(CMD_SET_Y_SCALE, scale[1]) |
+                        lib.command(CMD_MARK_CORRECTED_SQUARE);
+               },
+               [](const Library& lib) { return lib.command(CMD_MOVE_TO_X, 51) | lib.command(CMD_MOVE_TO_Y, 200); },
+           });
+  for (int i = 0; i < 4; ++i) ASSERT_EQ(held.step(), 0) << i << readFile(err);
+  const std::string lines = readFile(log);
+  const std::string corrected = "\"figure\":\"corrected-square\"";
+  const double nominal = lastNumber(lines, corrected, "nominal_mm");
+  EXPECT_NEAR(nominal, 0.675 * 163 / 2, 1e-4);
+  EXPECT_GT(std::abs(lastNumber(lines, original, "width_mm") / nominal - 1), 0.01) << "the lens is off at first";
+  EXPECT_LT(std::abs(lastNumber(lines, corrected, "width_mm") / nominal - 1), 0.005) << lines;
+  EXPECT_LT(std::abs(lastNumber(lines, corrected, "height_mm") / nominal - 1), 0.005) << lines;
+  const std::string move = "\"event\":\"move\"";
+  EXPECT_NEAR(lastNumber(lines, move, "x_mm"), (51 / 255.0 - 0.5) * 2 * nominal, 1e-4);
+  EXPECT_NEAR(lastNumber(lines, move, "y_mm"), (200 / 255.0 - 0.5) * 2 * nominal, 1e-4);
+}
+
 TEST_F(SimulatorProcess, ASecondSimulatorOnTheSameSocketNamesTheFirstAndStops) {
   Simulator first(socket, {}, env, err);
   ASSERT_FALSE(first.readyLine().empty());

@@ -8,8 +8,9 @@ namespace zor::simulator {
 namespace {
 
 TEST(SimulatorOptions, EachOptionAndEachRefusal) {
-  const auto parsed = parseOptions({"--headless", "--systems", "64", "--socket=/tmp/s", "--packet-log", "p.json",
-                                    "--refuse", "3", "--no-status", "--no-discovery", "--delay=250"});
+  const auto parsed =
+      parseOptions({"--headless", "--systems", "64", "--socket=/tmp/s", "--packet-log", "p.json", "--refuse", "3",
+                    "--no-status", "--no-discovery", "--delay=250", "--field-log", "f.json", "--lens-error=0,-2.5,3"});
   ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).message;
   const Options& o = std::get<Options>(parsed);
   EXPECT_TRUE(o.headless && o.noStatus && o.noDiscovery);
@@ -18,6 +19,9 @@ TEST(SimulatorOptions, EachOptionAndEachRefusal) {
   EXPECT_EQ(o.packetLog, "p.json");
   EXPECT_EQ(o.refuse, 3);
   EXPECT_EQ(o.delayMs, 250);
+  EXPECT_EQ(o.fieldLog, "f.json");
+  EXPECT_EQ(o.lens.scaleY, -0.025);
+  EXPECT_EQ(o.lens.radial, 0.03);
   EXPECT_EQ(std::get<Options>(parseOptions({})).systems, 1);
 
   const struct {
@@ -30,6 +34,7 @@ TEST(SimulatorOptions, EachOptionAndEachRefusal) {
       {{"--systems"}, "--systems needs a value"},
       {{"--delay", "-1"}, "--delay takes a whole number from 0 to 60000, not '-1'"},
       {{"--socket="}, "--socket needs a value"},
+      {{"--lens-error", "1,2"}, "--lens-error: expected three percentages SX,SY,K, e.g. 1.8,-1.2,-1.5"},
       {{"--headless=yes"}, "--headless takes no value"},
       {{"--window"}, "unknown option '--window'"},
       {{"systems"}, "unknown option 'systems'"},
