@@ -61,16 +61,21 @@ void Core::saveAll() {
   for (const auto& system : systems_) system->host().saveUnsaved();
 }
 
-SimulatedSystem* Core::resolve(Client& client, std::int32_t serial) {
-  if (client.bound && client.boundSerial == serial) return systems_[*client.bound].get();
-  for (std::size_t i = 0; i < systems_.size(); ++i) {
+SimulatedSystem* Core::resolve(Client& client, std::int32_t serial, CallRecord& record) {
+  SimulatedSystem* found = nullptr;
+  if (client.bound && client.boundSerial == serial) found = systems_[*client.bound].get();
+  for (std::size_t i = 0; i < systems_.size() && !found; ++i) {
     if (systems_[i]->serial() == serial) {
       client.bound = i;
       client.boundSerial = serial;
-      return systems_[i].get();
+      found = systems_[i].get();
     }
   }
-  return nullptr;
+  if (found) {
+    record.system = found->serial();
+    record.number = found->number();
+  }
+  return found;
 }
 
 std::optional<frames::Reply> Core::serve(int number, const frames::Request& request, std::int64_t arrived,
@@ -100,6 +105,7 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
   if (client.lastReplyAt) {
     record.pauseMs = static_cast<double>(std::max<std::int64_t>(arrived - *client.lastReplyAt, 0)) / 1e6;
     record.shortPause = *record.pauseMs < client.pauseNeeded;
+    record.pauseNeededMs = client.pauseNeeded;
   }
   client.pauseNeeded = 0;
   frames::Reply reply{.call = request.call};
@@ -116,10 +122,7 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
     case frames::Call::Data:
     case frames::Call::Check:
       // The simulated controller takes bulk data and has no use for it.
-      if (SimulatedSystem* system = resolve(client, request.system))
-        record.system = system->serial();
-      else
-        reply.result = kNoSystem;
+      if (!resolve(client, request.system, record)) reply.result = kNoSystem;
       break;
     case frames::Call::Hello:
       break;
@@ -162,12 +165,11 @@ frames::Reply Core::send(Client& client, const frames::Request& request, CallRec
     // Whatever becomes of it, the controller needs its pause after it.
     client.pauseNeeded = RequiredPauseAfter(false, packet[2]);
   }
-  SimulatedSystem* system = resolve(client, request.system);
+  SimulatedSystem* system = resolve(client, request.system, record);
   if (!system) {
     reply.result = kNoSystem;
     return reply;
   }
-  record.system = system->serial();
   if (faults_.refuseSends > 0) {
     --faults_.refuseSends;
     reply.result = kFaultInjected;
@@ -196,12 +198,11 @@ frames::Reply Core::status(Client& client, const frames::Request& request, CallR
   record.code = request.code;
   record.name = std::string(StatusName(request.code));
   client.pauseNeeded = RequiredPauseAfter(true, request.code);
-  SimulatedSystem* system = resolve(client, request.system);
+  SimulatedSystem* system = resolve(client, request.system, record);
   if (!system) {
     reply.result = kNoSystem;
     return reply;
   }
-  record.system = system->serial();
   if (faults_.noStatus) {
     reply.result = kFaultInjected;
     record.note = "fault: no status";

@@ -38,7 +38,9 @@ class Core {
   Core(std::vector<std::unique_ptr<SimulatedSystem>> systems, Clock clock);
 
   void addObserver(Observer& observer) { observers_.push_back(&observer); }
+  void removeObserver(Observer& observer) { std::erase(observers_, &observer); }
   Faults& faults() { return faults_; }
+  const Faults& faults() const { return faults_; }
   const std::vector<std::unique_ptr<SimulatedSystem>>& systems() const { return systems_; }
   std::int64_t now() const { return clock_(); }
   // Seconds from the core's start to a reading of its clock.
@@ -78,8 +80,8 @@ class Core {
     std::int32_t boundSerial = 0;
   };
 
-  // The system a client addresses by serial, or nothing.
-  SimulatedSystem* resolve(Client& client, std::int32_t serial);
+  // The system a client addresses by serial, or nothing; the record names it.
+  SimulatedSystem* resolve(Client& client, std::int32_t serial, CallRecord& record);
   frames::Reply find(CallRecord& record);
   frames::Reply send(Client& client, const frames::Request& request, CallRecord& record);
   frames::Reply status(Client& client, const frames::Request& request, CallRecord& record);

@@ -24,6 +24,7 @@ struct CallRecord {
   pid_t pid = 0;   // the client's process (from the socket, never from what it says)
   std::string program{};
   std::optional<std::int32_t> system{};  // the serial of the system served; none for find or an unknown one
+  int number = 0;                        // that system's number, 1 onwards; 0 when none
   frames::Call call = frames::Call::Find;
   std::optional<int> code{};          // send: the command code; status: the status code
   std::string name{};                 // the code's name; empty for a code not in the lists
@@ -34,8 +35,10 @@ struct CallRecord {
   std::string note{};  // what the controller made of it ("rejected: ...", "committed", ...) or the fault
   // Since the reply to that client's previous call; none for its first.
   std::optional<double> pauseMs{};
-  // The previous call needed a longer pause than that (protocol/pacing.h).
+  // The previous call needed a longer pause than that (protocol/pacing.h):
+  // pauseNeededMs.
   bool shortPause = false;
+  int pauseNeededMs = 0;
 };
 
 // One change of what a system's field view draws.
@@ -62,16 +65,24 @@ struct ClientEvent {
   std::string why{};
 };
 
-// Text from outside (a program's name as its hello gives it) for a line of
-// text: each control character shown as \xNN, so it cannot move the cursor.
+// Text from outside (a program's name as its hello gives it, UTF-8) for a
+// line of text: each control character shown, C0 and DEL as \xNN, C1 as
+// \u00NN, so it cannot move the cursor or start a terminal's sequence.
 inline std::string visible(std::string_view text) {
   static const char* hex = "0123456789abcdef";
   std::string out;
-  for (const unsigned char c : text) {
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const auto c = static_cast<unsigned char>(text[i]);
+    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
     if (c < 0x20 || c == 0x7f) {
       out += "\\x";
       out += hex[c >> 4];
       out += hex[c & 15];
+    } else if (c == 0xc2 && next >= 0x80 && next < 0xa0) {  // U+0080 to U+009F
+      out += "\\u00";
+      out += hex[next >> 4];
+      out += hex[next & 15];
+      ++i;
     } else {
       out += static_cast<char>(c);
     }

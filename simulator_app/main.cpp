@@ -1,11 +1,14 @@
 // zor-simulator: simulated ZOR marking systems served to the device link of
 // every program of this user (ZORCOMM_LINK=simulator) over a Unix-domain
-// socket. --headless runs the core alone, for scripts and CI.
+// socket, in a window that shows what they do. --headless runs the core
+// alone, for scripts and CI.
 #include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QIcon>
 #include <QSocketNotifier>
 #include <cerrno>
 #include <chrono>
@@ -25,6 +28,7 @@
 #include "simulator/listen_socket.h"
 #include "simulator/packet_log.h"
 #include "simulator/server.h"
+#include "simulator_app/main_window.h"
 #include "simulator_app/options.h"
 
 namespace {
@@ -75,6 +79,14 @@ void holdClosedStandardStreams() {
     if (::fcntl(fd, F_GETFD) == -1 && errno == EBADF) ::open("/dev/null", O_RDONLY);  // the lowest free number: fd
 }
 
+// A window needs somewhere to go: an X or Wayland display, or a Qt platform
+// chosen by hand (QT_QPA_PLATFORM=offscreen).
+bool hasDisplay() {
+  for (const char* name : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM"})
+    if (const char* value = std::getenv(name); value && *value) return true;
+  return false;
+}
+
 std::int64_t monotonicNanoseconds() {
   return std::chrono::duration_cast<std::chrono::nanoseconds>(std::chrono::steady_clock::now().time_since_epoch())
       .count();
@@ -92,8 +104,17 @@ int run(int argc, char** argv) {
 
   // A client that goes away mid-reply is the server's to notice, not a signal's.
   ::signal(SIGPIPE, SIG_IGN);
-  QCoreApplication app(argc, argv);
-  if (!options.headless) writeAll(stderr, "zor-simulator: this build has no window yet; serving as with --headless\n");
+  if (!options.headless && !hasDisplay())
+    return fail("no display to show the window on (DISPLAY, WAYLAND_DISPLAY); use --headless to serve without one");
+  std::unique_ptr<QCoreApplication> application;
+  if (options.headless) {
+    application = std::make_unique<QCoreApplication>(argc, argv);
+  } else {
+    application = std::make_unique<QApplication>(argc, argv);
+    QGuiApplication::setDesktopFileName(QStringLiteral(ZOR_SIMULATOR_ID));
+    QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ZOR_APP_ID)));
+  }
+  QCoreApplication& app = *application;
   if (!quitOnSignals(app)) return fail(std::string("cannot catch the signals that end it: ") + std::strerror(errno));
 
   const std::string socketPath =
@@ -135,6 +156,11 @@ int run(int argc, char** argv) {
 
   Server server(core, std::cerr);
   server.serve(std::move(place));
+  std::unique_ptr<MainWindow> window;
+  if (!options.headless) {
+    window = std::make_unique<MainWindow>(core, server, QString::fromStdString(socketPath));
+    window->show();
+  }
   if (!writeAll(stdout,
                 "zor-simulator: serving " + std::to_string(options.systems) + " systems on " + socketPath + "\n"))
     return fail("cannot write to standard output");
