@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "protocol/link_results.h"
+#include "protocol/zor_protocol.h"
 
 namespace zor::simulator {
 namespace {
@@ -92,8 +93,11 @@ std::string monitorCell(const CallRecord& r, MonitorColumn column) {
       return (r.name.empty() ? "unknown" : r.name) + " (0x" + hexByte(static_cast<unsigned>(*r.code)) + ")";
     case MonitorColumn::Value:
       if (!r.value) return {};
-      return "0x" + hexByte(static_cast<unsigned>(*r.value)) +
-             (*r.value >= 0x20 ? " '" + visibleLatin1(std::string(1, static_cast<char>(*r.value))) + "'" : "");
+      // A text's character as the character, any other value byte as the number it carries.
+      if (r.code == CMD_TEXT_CHAR && *r.value != 0)
+        return "0x" + hexByte(static_cast<unsigned>(*r.value)) + " '" +
+               visibleLatin1(std::string(1, static_cast<char>(*r.value))) + "'";
+      return std::to_string(*r.value) + " (0x" + hexByte(static_cast<unsigned>(*r.value)) + ")";
     case MonitorColumn::Text:
       return r.text ? visibleLatin1(*r.text) : std::string();
     case MonitorColumn::Reply: {

@@ -41,9 +41,8 @@ Drawn drawnOf(sim::Figure figure) {
 QPen penOf(Drawn drawn, double width, int alpha = 255) {
   QColor colour = fieldStyle(drawn).colour;
   colour.setAlpha(alpha);
-  QPen pen(colour, width, fieldStyle(drawn).line);
-  pen.setCosmetic(true);
-  return pen;
+  // In the widget's own pixels, so that the lines grow with the screen's scale.
+  return QPen(colour, width, fieldStyle(drawn).line);
 }
 
 // The grid's step in mm: about ten lines across the field.

@@ -51,19 +51,20 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   auto* marks = new QGroupBox(tr("Marks and sizes measured"));
   (new QVBoxLayout(marks))->addWidget(legend_);
   state_ = new StatePanel;
+  // Beside the field, side by side so that both show whole on a laptop's screen: the marks, the state.
   auto* side = new QWidget;
-  auto* sideLayout = new QVBoxLayout(side);
+  auto* sideLayout = new QHBoxLayout(side);
   sideLayout->setContentsMargins(0, 0, 0, 0);
-  sideLayout->addWidget(marks);
-  sideLayout->addWidget(state_);
-  sideLayout->addStretch(1);
+  sideLayout->addWidget(marks, 1, Qt::AlignTop);
+  sideLayout->addWidget(state_, 1, Qt::AlignTop);
   auto* sideScroll = new QScrollArea;
   sideScroll->setWidget(side);
   sideScroll->setWidgetResizable(true);
   sideScroll->setFrameShape(QFrame::NoFrame);
   sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  sideScroll->setMinimumWidth(side->fontMetrics().averageCharWidth() * 44 +
+  sideScroll->setMinimumWidth(side->fontMetrics().averageCharWidth() * 80 +
                               sideScroll->verticalScrollBar()->sizeHint().width());
+
   // The system chosen above, the monitor of every call (filtered at will) across the whole width below.
   auto* top = new QSplitter(Qt::Horizontal);
   top->addWidget(left);

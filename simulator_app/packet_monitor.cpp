@@ -173,7 +173,7 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   view_->horizontalHeader()->setStretchLastSection(true);
   // Wide enough for what each column usually holds; the tooltip has it all.
   const char* samples[kMonitorColumns] = {
-      "0000.000", "zor-maintenance (pid 0000)", "ZORSystemCheckStatus", "CMD_GET_SYSTEM_INFO (0x00)", "0x00 'W'",
+      "0000.000", "zor-maintenance (pid 0000)", "ZORSystemCheckStatus", "CMD_GET_SYSTEM_INFO (0x00)", "000 (0x00)",
       "0.000000", "00 00 00 00 00 00",          "0 (none found)",       "000.0 ms SHORT (000 needed)"};
   for (int c = 0; c < kMonitorColumns; ++c)
     view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[c])) + 16);
