@@ -69,7 +69,7 @@ struct ClientEvent {
 // line of text: each control character shown, C0 and DEL as \xNN, C1 as
 // \u00NN, so it cannot move the cursor or start a terminal's sequence.
 inline std::string visible(std::string_view text) {
-  static const char* hex = "0123456789abcdef";
+  static const char* hex = "0123456789ABCDEF";
   std::string out;
   for (std::size_t i = 0; i < text.size(); ++i) {
     const auto c = static_cast<unsigned char>(text[i]);
