@@ -8,9 +8,11 @@ namespace zor::simulator {
 
 const char* const kHelpText =
     "Usage: zor-simulator [OPTIONS]\n"
-    "Simulated ZOR marking systems for the maintenance tool and its device link, served over a\n"
-    "Unix-domain socket (clients: ZORCOMM_LINK=simulator).\n"
+    "Simulated ZOR marking systems served to the maintenance tool's device link of every program\n"
+    "of this user (ZORCOMM_LINK=simulator) over a Unix-domain socket, in a window that shows each\n"
+    "system's scan field, its state and every packet; --headless serves without a window.\n"
     "\n"
+    "Options:\n"
     "  --headless          serve without a window (scripts, CI)\n"
     "  --systems N         simulate N systems, 1 to 64 (default 1)\n"
     "  --socket PATH       serve on PATH (default $XDG_RUNTIME_DIR/zor-simulator/socket)\n"
@@ -26,9 +28,20 @@ const char* const kHelpText =
     "  --help              show this help\n"
     "  --version           show the version\n"
     "\n"
-    "System k keeps its state in controller-state-k beside the device link's state file\n"
-    "(system 1 in that file itself). Ready, it says \"zor-simulator: serving N systems on PATH\".\n"
-    "Exit status: 0 ended by a signal or the window, 1 could not serve, 2 bad usage.\n";
+    "Environment:\n"
+    "  XDG_RUNTIME_DIR     the default socket's folder\n"
+    "  ZORCOMM_STATE, XDG_STATE_HOME, HOME\n"
+    "                      system 1's state file, found as the device link finds it; system k\n"
+    "                      keeps controller-state-k beside it\n"
+    "  DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM\n"
+    "                      where the window goes (not needed with --headless)\n"
+    "\n"
+    "Ready, it says \"zor-simulator: serving N systems on PATH\" on standard output.\n"
+    "\n"
+    "Exit status:\n"
+    "  0   ended by SIGINT, SIGTERM or SIGHUP, or its window was closed\n"
+    "  1   could not serve (standard error says why)\n"
+    "  2   bad usage\n";
 
 namespace {
 
