@@ -112,14 +112,16 @@ QVariant PacketTable::headerData(int section, Qt::Orientation orientation, int r
   return QString::fromUtf8(monitorTitle(columnOf(section)));
 }
 
+// A filter chosen anew lays the rows out afresh at once: told row by row,
+// thousands of rows left out here and there would each be a change of its own.
 void PacketFilter::setSystem(int number) {
   system_ = number;
-  invalidateFilter();
+  invalidate();
 }
 
 void PacketFilter::setClient(int client) {
   client_ = client;
-  invalidateFilter();
+  invalidate();
 }
 
 bool PacketFilter::filterAcceptsRow(int row, const QModelIndex&) const {
@@ -148,7 +150,7 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   pause_->setCheckable(true);
   pause_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   pause_->setToolTip(tr("Stop taking calls into the monitor; the simulator goes on serving"));
-  clear_ = new QAction(tr("C&lear Monitor"), this);
+  clear_ = new QAction(tr("&Clear Monitor"), this);
   clear_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
   auto button = [this](QAction* action) {
     auto* b = new QToolButton(this);
