@@ -101,9 +101,7 @@ void drawMarker(QPainter& painter, Drawn drawn, QPointF at, double r, bool activ
       painter.drawLine(at - QPointF(r * 3, 0), at + QPointF(r * 3, 0));
       painter.drawLine(at - QPointF(0, r * 3), at + QPointF(0, r * 3));
       break;
-    default:
-      painter.setBrush(Qt::NoBrush);
-      painter.drawLine(at - QPointF(r * 1.8, 0), at + QPointF(r * 1.8, 0));
+    default:  // the figures are outlines, drawn as such
       break;
   }
 }

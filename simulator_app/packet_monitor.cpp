@@ -33,7 +33,7 @@ void PacketTable::add(const CallRecord& record) {
     return;
   }
   // More than a full table waiting would only be dropped again.
-  if (pending_.size() == maxRows_) pending_.erase(pending_.begin());
+  if (pending_.size() == maxRows_) pending_.pop_front();
   pending_.push_back(record);
   if (!flushTimer_.isActive()) flushTimer_.start();
 }
@@ -229,8 +229,8 @@ void PacketMonitor::setClients(const std::map<int, std::pair<pid_t, std::string>
   for (const auto& [number, client] : connected)
     offered[number] = QString::fromStdString(clientText(client.first, client.second));
   if (chosen != 0 && !offered.count(chosen))
-    offered[chosen] =
-        clientNames_[chosen].endsWith(tr(" (gone)")) ? clientNames_[chosen] : clientNames_[chosen] + tr(" (gone)");
+    offered[chosen] = clientNames_.at(chosen).endsWith(tr(" (gone)")) ? clientNames_.at(chosen)
+                                                                      : clientNames_.at(chosen) + tr(" (gone)");
   if (offered == clientNames_) return;
   clientNames_ = offered;
   const QSignalBlocker quiet(clients_);  // the choice stays as it is

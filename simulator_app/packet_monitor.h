@@ -49,7 +49,7 @@ class PacketTable : public QAbstractTableModel {
  private:
   std::size_t maxRows_;
   std::deque<CallRecord> rows_;
-  std::vector<CallRecord> pending_;
+  std::deque<CallRecord> pending_;
   QTimer flushTimer_;
   bool paused_ = false;
   std::uint64_t missed_ = 0;

@@ -25,8 +25,8 @@ StatePanel::StatePanel(QWidget* parent) : QGroupBox(parent) {
   testPower_ = add(tr("Test power"));
   adjustment_ = add(tr("Adjustment open"));
   workTime_ = add(tr("Working time"));
-  clients_ = add(tr("Clients connected"));
-  faults_ = add(tr("Faults on"));
+  clients_ = add(tr("Clients (all systems)"));
+  faults_ = add(tr("Faults on (all systems)"));
 }
 
 QLabel* StatePanel::add(const QString& name) {
