@@ -26,7 +26,7 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # as in a package of a build for /usr/local; under usr/lib/<multiarch> it
 # does not.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# zorctl's completion is loaded by bash-completion.
+# zorctl's and zor-simulator's completions are loaded by bash-completion.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "service and maintenance tool for ZOR laser marking systems")
 # The long description; CPack puts the summary above it and indents it.
@@ -42,6 +42,7 @@ every operation sent is kept in a service log.
 The package holds the desktop program (Qt 6), the command-line front end
 zorctl for shells and scripts, and the device link libZorComm.so with a
 simulated marking controller, so every function can be tried without
-hardware.]=])
+hardware. zor-simulator serves simulated systems to every program at once
+and shows what they do: their scan field, their state and every packet.]=])
 
 include(CPack)

@@ -4,6 +4,7 @@
 #include <time.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <limits>
@@ -63,6 +64,28 @@ std::string hexBytes(const std::uint8_t* bytes, std::size_t count) {
     out += digits[bytes[i] & 15];
   }
   return out;
+}
+
+std::string commandArguments(const std::uint8_t* packet, std::int32_t length) {
+  const auto shown = static_cast<std::size_t>(std::clamp(length, 0, 4));
+  return "packet=[" + hexBytes(packet, shown) + "] length=" + std::to_string(length);
+}
+
+std::string statusArguments(std::int32_t code, std::int32_t reserved, std::int32_t length, const std::uint8_t* reply,
+                            std::size_t replySize) {
+  char hex[16];
+  std::snprintf(hex, sizeof hex, "0x%02X", static_cast<unsigned>(code));
+  return std::string("status=") + hex + " reserved=" + std::to_string(reserved) + " length=" + std::to_string(length) +
+         " reply=[" + (reply ? hexBytes(reply, replySize) : std::string()) + "]";
+}
+
+std::string findArguments(const void* discovery, const void* found) {
+  return std::string("discovery=") + (discovery ? "set" : "null") + " found=" + (found ? "set" : "null");
+}
+
+std::string dataArguments(const std::uint8_t* data, std::int32_t length) {
+  return "data=[" + hexBytes(data, static_cast<std::size_t>(std::clamp(length, 0, 16))) + (length > 16 ? " ..." : "") +
+         "] length=" + std::to_string(length);
 }
 
 }  // namespace zor::sim

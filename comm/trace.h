@@ -32,4 +32,14 @@ class Trace {
 // Bytes as upper-case hexadecimal pairs, separated by blanks; null shows as "null".
 std::string hexBytes(const std::uint8_t* bytes, std::size_t count);
 
+// The arguments of each entry point as its trace line shows them, whichever
+// backend answered. A length may be a lie: never more bytes than a packet's
+// 4, or than 16 of the data, are shown.
+std::string commandArguments(const std::uint8_t* packet, std::int32_t length);
+// reply: the bytes read, null when none were.
+std::string statusArguments(std::int32_t code, std::int32_t reserved, std::int32_t length, const std::uint8_t* reply,
+                            std::size_t replySize);
+std::string findArguments(const void* discovery, const void* found);
+std::string dataArguments(const std::uint8_t* data, std::int32_t length);
+
 }  // namespace zor::sim

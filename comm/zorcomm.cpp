@@ -4,21 +4,17 @@
 
 #include "comm/zorcomm.h"
 
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <algorithm>
 #include <atomic>
-#include <cctype>
-#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <exception>
 #include <iostream>
-#include <string>
+#include <memory>
 #include <type_traits>
 
 #include "comm/sim_link.h"
+#include "comm/simulator_client.h"
+#include "controller/work_time.h"
 #include "protocol/zor_protocol.h"
 
 // The exports have exactly the types the tool calls them through.
@@ -30,33 +26,23 @@ static_assert(std::is_same_v<decltype(&ZORSystemCheckStatus), ZorSystemCheckStat
 
 namespace {
 
-std::int64_t monotonicMs() {
-  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
-      .count();
+using zor::sim::Backend;
+
+// The backend ZORCOMM_LINK chooses: the controller in this process (the
+// default, or none), or zor-simulator over its socket.
+std::unique_ptr<Backend> makeBackend() {
+  zor::sim::LinkConfig config =
+      zor::sim::configFromEnvironment([](const char* name) { return std::getenv(name); }, std::cerr);
+  if (config.link == zor::sim::LinkKind::Simulator)
+    return std::make_unique<zor::sim::SimulatorClient>(std::move(config), std::cerr);
+  return std::make_unique<zor::sim::SimLink>(std::move(config), zor::sim::monotonicMilliseconds, std::cerr,
+                                             zor::sim::currentBootId());
 }
 
-// The kernel's name for this boot: every process of it reads the same
-// monotonic clock. Empty when it cannot be read.
-std::string bootId() {
-  const int fd = ::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
-  if (fd < 0) return {};
-  char buffer[zor::sim::kMaxBootLength + 1];
-  const ssize_t n = ::read(fd, buffer, sizeof buffer);
-  ::close(fd);
-  std::string id(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
-  while (!id.empty() && id.back() == '\n') id.pop_back();
-  const bool plain = id.size() <= zor::sim::kMaxBootLength && std::all_of(id.begin(), id.end(), [](char c) {
-                       return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
-                     });
-  return plain ? id : std::string();
-}
-
-zor::sim::SimLink& link() {
+Backend& link() {
   // Destroyed when the library unloads or the process exits; that saves the working time.
-  static zor::sim::SimLink instance(
-      zor::sim::configFromEnvironment([](const char* name) { return std::getenv(name); }, std::cerr), monotonicMs,
-      std::cerr, bootId());
-  return instance;
+  static const std::unique_ptr<Backend> instance = makeBackend();
+  return *instance;
 }
 
 // One line on standard error, the first time only: a failing call may be repeated often.

@@ -128,8 +128,9 @@ constexpr const char* kGoingOn = "going on with the state read before";
 
 }  // namespace
 
-LoadResult loadState(const std::filesystem::path& file) {
+LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults) {
   LoadResult result;
+  result.state = defaults;
   ReadResult read = readOwnFile(file, kMaxStateBytes);
   if (read.status == OpenStatus::Missing) return result;
   if (read.status == OpenStatus::Refused) {
@@ -194,8 +195,9 @@ bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& s
   return true;
 }
 
-StateFile::StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait)
-    : file_(std::move(file)), warn_(std::move(warn)), lockWait_(lockWait) {}
+StateFile::StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait,
+                     ControllerState defaults)
+    : file_(std::move(file)), warn_(std::move(warn)), lockWait_(lockWait), defaults_(std::move(defaults)) {}
 
 UniqueFd StateFile::lock(std::string& why) const { return lockBeside(file_, lockWait_, why); }
 
@@ -213,7 +215,7 @@ ControllerState StateFile::load() {
     // state is still read; the saves will say why they fail.
     std::string noLock;
     const UniqueFd lock = refused ? UniqueFd() : this->lock(noLock);
-    LoadResult loaded = loadState(file_);
+    LoadResult loaded = loadState(file_, defaults_);
     if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded, "starting from defaults"));
     if (loaded.source == LoadSource::Unusable) {
       unusable_ = loaded.why;
@@ -227,7 +229,7 @@ ControllerState StateFile::load() {
     unusable_ = file_.string() + " could not be loaded: " + e.what();
     warn_(unusable_ + "; running from defaults in memory, the file is left as it is");
   }
-  return {};
+  return defaults_;
 }
 
 bool StateFile::changed() const { return usable() && stampAt(file_) != seen_.stamp; }
@@ -241,7 +243,7 @@ std::optional<ControllerState> StateFile::reread() {
       seen_ = {UniqueFd(), stampAt(file_)};  // said once for this version
       return std::nullopt;
     }
-    LoadResult now = loadState(file_);
+    LoadResult now = loadState(file_, defaults_);
     switch (now.source) {
       case LoadSource::File:
       case LoadSource::Defaults:
@@ -277,7 +279,7 @@ bool StateFile::update(const std::function<ControllerState(const ControllerState
     if (!makeFolderFor(file_, why)) return false;
     const UniqueFd lock = this->lock(why);
     if (!lock) return false;
-    const LoadResult now = loadState(file_);
+    const LoadResult now = loadState(file_, defaults_);
     if (now.source == LoadSource::Unusable) {
       why = now.why + "; not written";
       return false;

@@ -46,8 +46,9 @@ struct LoadResult {
 
 // Reads file, opened without following a link and without blocking. Unusable:
 // it cannot be read, is not a regular file, holds more than kMaxStateBytes or
-// belongs to another user.
-LoadResult loadState(const std::filesystem::path& file);
+// belongs to another user. Without a file, and for one that cannot be used,
+// the state is defaults.
+LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults = {});
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of
 // the folder. Missing folders are created. written, when given, gets the new file.
@@ -61,7 +62,9 @@ bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& s
 class StateFile {
  public:
   using Warn = std::function<void(const std::string&)>;
-  StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait = kLockWait);
+  // defaults: the state of a controller whose file is missing.
+  StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait = kLockWait,
+            ControllerState defaults = {});
 
   // At start, under the lock when it can be had: reads the state and removes
   // the temporary files of saves that were killed before their rename.
@@ -92,6 +95,7 @@ class StateFile {
   std::filesystem::path file_;
   Warn warn_;
   std::chrono::milliseconds lockWait_;
+  ControllerState defaults_;
   std::string unusable_;
   SeenFile seen_;              // the version last read or written here
   ControllerState seenState_;  // what it holds

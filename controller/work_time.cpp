@@ -1,6 +1,11 @@
 #include "controller/work_time.h"
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <algorithm>
+#include <cctype>
+#include <chrono>
 #include <limits>
 
 namespace zor::sim {
@@ -52,6 +57,25 @@ std::vector<Span> withSpan(std::vector<Span> counted, Span span) {
   if (merged.size() > kMaxCountedSpans)
     merged.erase(merged.begin(), merged.end() - static_cast<std::ptrdiff_t>(kMaxCountedSpans));
   return merged;
+}
+
+std::int64_t monotonicMilliseconds() {
+  return std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now().time_since_epoch())
+      .count();
+}
+
+std::string currentBootId() {
+  const int fd = ::open("/proc/sys/kernel/random/boot_id", O_RDONLY | O_CLOEXEC);
+  if (fd < 0) return {};
+  char buffer[kMaxBootLength + 1];
+  const ssize_t n = ::read(fd, buffer, sizeof buffer);
+  ::close(fd);
+  std::string id(buffer, static_cast<std::size_t>(std::max<ssize_t>(n, 0)));
+  while (!id.empty() && id.back() == '\n') id.pop_back();
+  const bool plain = id.size() <= kMaxBootLength && std::all_of(id.begin(), id.end(), [](char c) {
+                       return std::isxdigit(static_cast<unsigned char>(c)) || c == '-';
+                     });
+  return plain ? id : std::string();
 }
 
 }  // namespace zor::sim

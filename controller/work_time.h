@@ -47,4 +47,10 @@ Count countSince(std::span<const Span> counted, std::int64_t since, std::int64_t
 // kMaxCountedSpans (the earliest go).
 std::vector<Span> withSpan(std::vector<Span> counted, Span span);
 
+// The clock the counter runs on: the machine's monotonic clock, in milliseconds.
+std::int64_t monotonicMilliseconds();
+// The kernel's name for this boot (its boot_id): every process of one boot
+// reads the same monotonic clock. Empty when it cannot be read.
+std::string currentBootId();
+
 }  // namespace zor::sim

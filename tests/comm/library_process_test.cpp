@@ -20,8 +20,8 @@
 #include <optional>
 
 #include "controller/state_file.h"
-#include "library_loader.h"
 #include "tests/support/controller_test_util.h"
+#include "tests/support/library_loader.h"
 
 namespace zor::sim {
 namespace {

@@ -7,8 +7,8 @@
 
 #include <cstring>
 
-#include "library_loader.h"
 #include "tests/support/controller_test_util.h"
+#include "tests/support/library_loader.h"
 
 namespace {
 

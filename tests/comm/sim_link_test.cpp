@@ -9,6 +9,7 @@
 #include <thread>
 
 #include "controller/state_file.h"
+#include "protocol/discovery.h"
 #include "tests/support/controller_test_util.h"
 
 namespace zor::sim {
@@ -29,7 +30,7 @@ class LinkTest : public ::testing::Test {
   std::ostringstream warnings;
   LinkConfig config(bool simulated = true) {
     LinkConfig c;
-    c.simulated = simulated;
+    c.link = simulated ? LinkKind::Sim : LinkKind::None;
     c.statePath = dir.path() / "controller-state";
     return c;
   }
@@ -105,8 +106,7 @@ TEST_F(LinkTest, DiscoveryAndTheUnusedEntryPoints) {
   std::int32_t found = 0;
   EXPECT_NE(link->findSystems(discovery.data(), &found), 0);
   EXPECT_EQ(found, 1);
-  EXPECT_EQ(discovery[0], 'N');
-  EXPECT_EQ(discovery[1], 0);
+  EXPECT_THAT(discovery::Read(discovery.data()), ElementsAre(discovery::Entry{100001, "NZ-SIM", {192, 168, 1, 10}}));
   EXPECT_EQ(discovery[kDiscoveryLength], 0xAA) << "2,564 bytes and no more";
   EXPECT_NE(link->findSystems(nullptr, nullptr), 0);
 
@@ -116,6 +116,27 @@ TEST_F(LinkTest, DiscoveryAndTheUnusedEntryPoints) {
   EXPECT_EQ(link->sendData(nullptr, 3, kName), kBadArgument);
   EXPECT_EQ(link->sendData(data, -1, kName), kBadArgument);
   EXPECT_EQ(link->checkStatus(kName), 0);
+}
+
+// ZORCOMM_SYSTEM, read at every discovery, names the one system or another:
+// the block lists the system either way, the result says whether it was the one.
+TEST_F(LinkTest, DiscoveryFindsTheSystemThatZorcommSystemNames) {
+  const char* wanted = nullptr;
+  LinkConfig c = config();
+  c.environment = [&wanted](const char* name) { return std::string_view(name) == "ZORCOMM_SYSTEM" ? wanted : nullptr; };
+  auto link = open(c);
+  const struct {
+    const char* wanted;
+    std::int32_t result;
+  } cases[] = {{nullptr, 1}, {"", 1}, {"100001", 1}, {"100002", 0}, {"-100001", 0}, {"100001x", 0}};
+  for (const auto& k : cases) {
+    wanted = k.wanted;
+    std::vector<std::uint8_t> block(kDiscoveryLength);
+    std::int32_t found = 0;
+    EXPECT_EQ(link->findSystems(block.data(), &found), k.result) << (k.wanted ? k.wanted : "unset");
+    EXPECT_EQ(found, 1);
+    EXPECT_EQ(discovery::Read(block.data()).size(), 1u);
+  }
 }
 
 TEST_F(LinkTest, LinkNoneFindsNothingAndFailsEveryCall) {
@@ -202,8 +223,8 @@ TEST_F(LinkTest, StatusAndDiscoveryAnswerWithWhatAnotherProcessSaved) {
   std::int32_t found = 0;
   a->findSystems(discovery.data(), &found);
   EXPECT_EQ(a->model()->snapshot().lens, 254);
-  EXPECT_EQ(discovery[0], 'N');
-  EXPECT_EQ(discovery[2], 'K') << "this process's own model name stays on top";
+  ASSERT_EQ(found, 1);
+  EXPECT_EQ(discovery::Read(discovery.data())[0].name, "NK-100A") << "this process's own model name stays on top";
   EXPECT_EQ(warnings.str(), "");
 }
 
@@ -252,16 +273,28 @@ TEST_F(LinkTest, ConfigurationFromTheEnvironment) {
   using Env = std::map<std::string, std::string>;
   struct Case {
     Env env;
-    bool simulated;
+    LinkKind link;
     std::string model;
     bool warns;
+    std::string socket = "";
   };
   const Case cases[] = {
-      {{}, true, "", false},
-      {{{"ZORCOMM_LINK", "sim"}, {"ZORCOMM_SIM_MODEL", "N-20"}}, true, "N-20", false},
-      {{{"ZORCOMM_LINK", "none"}}, false, "", false},
-      {{{"ZORCOMM_LINK", "usb"}}, false, "", true},
-      {{{"ZORCOMM_SIM_MODEL", "NK-100A-LONGNAME"}}, true, "NK-100A-LO", false},
+      {{}, LinkKind::Sim, "", false},
+      {{{"ZORCOMM_LINK", "sim"}, {"ZORCOMM_SIM_MODEL", "N-20"}}, LinkKind::Sim, "N-20", false},
+      {{{"ZORCOMM_LINK", "none"}}, LinkKind::None, "", false},
+      {{{"ZORCOMM_LINK", "simulator"}, {"XDG_RUNTIME_DIR", "/run/user/7"}},
+       LinkKind::Simulator,
+       "",
+       false,
+       "/run/user/7/zor-simulator/socket"},
+      {{{"ZORCOMM_LINK", "simulator"}, {"XDG_RUNTIME_DIR", "/run/user/7"}, {"ZORCOMM_SOCKET", "/tmp/s"}},
+       LinkKind::Simulator,
+       "",
+       false,
+       "/tmp/s"},
+      {{{"ZORCOMM_LINK", "simulator"}, {"XDG_RUNTIME_DIR", "run"}}, LinkKind::Simulator, "", true},
+      {{{"ZORCOMM_LINK", "usb"}}, LinkKind::None, "", true},
+      {{{"ZORCOMM_SIM_MODEL", "NK-100A-LONGNAME"}}, LinkKind::Sim, "NK-100A-LO", false},
   };
   for (const Case& c : cases) {
     Env env = c.env;
@@ -273,7 +306,8 @@ TEST_F(LinkTest, ConfigurationFromTheEnvironment) {
           return it == env.end() ? nullptr : it->second.c_str();
         },
         out);
-    EXPECT_EQ(config.simulated, c.simulated);
+    EXPECT_EQ(config.link, c.link);
+    EXPECT_EQ(config.socketPath, c.socket);
     EXPECT_EQ(config.model.value_or(""), c.model);
     EXPECT_EQ(out.str().empty(), !c.warns) << out.str();
   }

@@ -1,0 +1,294 @@
+#include "comm/simulator_client.h"
+
+#include <errno.h>  // program_invocation_short_name
+#include <poll.h>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstring>
+#include <span>
+
+#include "protocol/discovery.h"
+
+namespace zor::sim {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// This program's name for the simulator's monitor: at most kMaxProgramName
+// bytes, never cut inside a UTF-8 character.
+std::string programName() {
+  std::string name = program_invocation_short_name ? program_invocation_short_name : "";
+  if (name.size() > frames::kMaxProgramName) {
+    std::size_t end = frames::kMaxProgramName;
+    while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
+    name.resize(end);
+  }
+  return name;
+}
+
+// Waits until fd is ready for events or the deadline has passed; false then.
+bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - Clock::now()).count();
+    if (left <= 0) return false;
+    pollfd watched{fd, events, 0};
+    const int n = ::poll(&watched, 1, static_cast<int>(std::min<long long>(left, 60'000)));
+    if (n > 0) return true;  // ready, or hung up: the next read or write says which
+    if (n < 0 && errno != EINTR) return false;
+  }
+}
+
+std::string errnoSays(const std::string& what) { return what + ": " + std::strerror(errno); }
+
+}  // namespace
+
+SimulatorClient::SimulatorClient(LinkConfig config, std::ostream& warnings, std::chrono::milliseconds callTimeout)
+    : config_(std::move(config)), warnings_(warnings), callTimeout_(callTimeout) {
+  if (!config_.tracePath.empty()) {
+    std::string why;
+    if (!trace_.open(config_.tracePath, &why)) {
+      warnings_ << "ZorComm: no trace: " << why << "\n";
+    }
+  }
+}
+
+SimulatorClient::~SimulatorClient() {
+  if (fd_ >= 0) ::close(fd_);
+}
+
+void SimulatorClient::disconnect(std::string problem) {
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  problem_ = std::move(problem);
+}
+
+bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline) {
+  std::size_t done = 0;
+  while (done < bytes.size()) {
+    const ssize_t n = ::send(fd_, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
+      if (!waitFor(fd_, POLLOUT, deadline)) {
+        disconnect("no room to send within " + std::to_string(callTimeout_.count()) + " ms");
+        return false;
+      }
+    } else if (n < 0 && errno != EINTR) {
+      disconnect(errnoSays("cannot send to the simulator"));
+      return false;
+    }
+  }
+  return true;
+}
+
+bool SimulatorClient::readExactly(std::uint8_t* into, std::size_t count, Deadline deadline) {
+  std::size_t done = 0;
+  while (done < count) {
+    const ssize_t n = ::recv(fd_, into + done, count - done, MSG_DONTWAIT);
+    if (n > 0) {
+      done += static_cast<std::size_t>(n);
+    } else if (n == 0) {
+      disconnect("the simulator closed the connection");
+      return false;
+    } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
+      if (!waitFor(fd_, POLLIN, deadline)) {
+        disconnect("no reply within " + std::to_string(callTimeout_.count()) + " ms");
+        return false;
+      }
+    } else if (errno != EINTR) {
+      disconnect(errnoSays("cannot read from the simulator"));
+      return false;
+    }
+  }
+  return true;
+}
+
+std::optional<frames::Reply> SimulatorClient::roundTrip(const frames::Request& request, Deadline deadline) {
+  if (!writeAll(frames::Encode(request), deadline)) return std::nullopt;
+  std::uint8_t length[frames::kLengthSize];
+  if (!readExactly(length, sizeof length, deadline)) return std::nullopt;
+  std::uint32_t size = 0;
+  for (std::size_t i = 0; i < frames::kLengthSize; ++i) size |= std::uint32_t{length[i]} << (8 * i);
+  if (size > frames::kMaxBody) {
+    disconnect("a reply longer than a frame");
+    return std::nullopt;
+  }
+  std::vector<std::uint8_t> body(size);
+  if (!readExactly(body.data(), body.size(), deadline)) return std::nullopt;
+  std::string why;
+  std::optional<frames::Reply> reply = frames::DecodeReply(body, &why);
+  if (!reply || !frames::Answers(*reply, request)) {
+    disconnect("a malformed reply" + (why.empty() ? std::string(" (not to its request)") : " (" + why + ")"));
+    return std::nullopt;
+  }
+  return reply;
+}
+
+bool SimulatorClient::connectAndGreet(Deadline deadline) {
+  // A child after fork shares the parent's connection: it gets one of its own.
+  if (fd_ >= 0 && connectedPid_ == ::getpid()) return true;
+  if (fd_ >= 0) ::close(fd_);
+  fd_ = -1;
+  if (config_.socketPath.empty()) {
+    problem_ = "no socket: neither ZORCOMM_SOCKET nor XDG_RUNTIME_DIR is set";
+    return false;
+  }
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (config_.socketPath.size() >= sizeof address.sun_path) {
+    problem_ = "socket path longer than " + std::to_string(sizeof address.sun_path - 1) + " bytes";
+    return false;
+  }
+  std::memcpy(address.sun_path, config_.socketPath.c_str(), config_.socketPath.size() + 1);
+  fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+  if (fd_ < 0) {
+    problem_ = errnoSays("cannot make a socket");
+    return false;
+  }
+  connectedPid_ = ::getpid();
+  if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
+    // A local socket connects at once or not at all (EAGAIN: its queue is full).
+    disconnect(errnoSays("cannot connect to " + config_.socketPath));
+    return false;
+  }
+  frames::Request hello;
+  hello.call = frames::Call::Hello;
+  hello.version = frames::kVersion;
+  hello.program = programName();
+  const std::optional<frames::Reply> reply = roundTrip(hello, deadline);
+  if (!reply) return false;
+  if (reply->result != 0) {
+    disconnect("the simulator refused the hello (" + std::to_string(reply->result) + ")");
+    return false;
+  }
+  firstSystem_ = reply->firstSystem;
+  return true;
+}
+
+std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request) {
+  const Deadline deadline = Clock::now() + callTimeout_;
+  if (!connectAndGreet(deadline)) return std::nullopt;
+  // Known once connected: before any discovery, the simulator's first system.
+  if (request.call != frames::Call::Find) request.system = addressed();
+  std::optional<frames::Reply> reply = roundTrip(request, deadline);
+  if (reply) warned_ = false;
+  return reply;
+}
+
+std::int32_t SimulatorClient::noAnswer() {
+  if (!warned_) warnings_ << "ZorComm: zor-simulator did not answer: " << problem_ << "\n";
+  warned_ = true;
+  return kNoAnswer;
+}
+
+std::int32_t SimulatorClient::addressed() const {
+  if (addressed_) return *addressed_;
+  const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
+  if (wanted && *wanted)
+    if (const auto serial = discovery::ParseSerial(wanted)) return *serial;
+  return firstSystem_;
+}
+
+std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = kBadArgument;
+  std::string note;
+  if (packet && length >= 0 && static_cast<std::size_t>(length) <= frames::kMaxPacket) {
+    frames::Request request{.call = frames::Call::Send};
+    request.bytes.assign(packet, packet + length);
+    if (const auto reply = exchange(request)) {
+      result = reply->result;
+    } else {
+      result = noAnswer();
+      note = "no answer: " + problem_;
+    }
+  }
+  if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), result, note);
+  return result;
+}
+
+std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
+                                        std::int32_t length, const char16_t*) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = kBadArgument;
+  std::string note;
+  std::optional<frames::Reply> reply;
+  if (block && length >= 0) {
+    const frames::Request request{
+        .call = frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
+    if ((reply = exchange(request))) {
+      result = reply->result;
+      // Answers() held the reply to the block's length.
+      std::copy(reply->bytes.begin(), reply->bytes.end(), block);
+    } else {
+      result = noAnswer();
+      note = "no answer: " + problem_;
+    }
+  }
+  if (trace_.enabled())
+    trace_.write("dwGetStatus",
+                 statusArguments(statusCode, reserved, length, result == 0 ? reply->bytes.data() : nullptr,
+                                 result == 0 ? reply->bytes.size() : 0),
+                 result, note);
+  return result;
+}
+
+std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t* found) {
+  std::lock_guard lock(mutex_);
+  std::vector<discovery::Entry> systems;
+  std::int32_t result = 0;
+  std::string note;
+  if (const auto reply = exchange({.call = frames::Call::Find})) {
+    systems = discovery::Read(reply->bytes.data());
+    const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
+    if (const auto at = discovery::Addressed(systems, wanted); at && reply->result != 0) {
+      addressed_ = systems[*at].serial;
+      result = 1;
+    }
+  } else {
+    noAnswer();
+    note = "no answer: " + problem_;
+  }
+  // Null outputs are not written; what did not answer lists nothing.
+  if (discovery) discovery::Write(discovery, systems);
+  if (found) *found = static_cast<std::int32_t>(systems.size());
+  if (trace_.enabled()) trace_.write("ZORFindSystems", findArguments(discovery, found), result, note);
+  return result;
+}
+
+std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t length, const char16_t*) {
+  std::lock_guard lock(mutex_);
+  std::int32_t result = kBadArgument;
+  std::string note;
+  if (length >= 0 && (data || length == 0) && static_cast<std::size_t>(length) <= frames::kMaxData) {
+    frames::Request request{.call = frames::Call::Data};
+    if (length > 0) request.bytes.assign(data, data + length);
+    if (const auto reply = exchange(request)) {
+      result = reply->result;
+    } else {
+      result = noAnswer();
+      note = "no answer: " + problem_;
+    }
+  }
+  if (trace_.enabled()) trace_.write("dwSendData", dataArguments(data, length), result, note);
+  return result;
+}
+
+std::int32_t SimulatorClient::checkStatus(const char16_t*) {
+  std::lock_guard lock(mutex_);
+  std::string note;
+  std::int32_t result = 0;
+  if (const auto reply = exchange({.call = frames::Call::Check})) {
+    result = reply->result;
+  } else {
+    result = noAnswer();
+    note = "no answer: " + problem_;
+  }
+  if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result, note);
+  return result;
+}
+
+}  // namespace zor::sim

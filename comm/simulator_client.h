@@ -1,0 +1,77 @@
+#pragma once
+// The device link as a client of zor-simulator (ZORCOMM_LINK=simulator):
+// every entry point is one request frame and one reply frame over the
+// simulator's Unix-domain socket. Every call has one deadline: a simulator
+// that is not there, goes away or does not answer in time makes that call
+// return kNoAnswer (a discovery finds nothing), never hang; the next call
+// connects afresh.
+
+#include <chrono>
+#include <cstdint>
+#include <mutex>
+#include <optional>
+#include <ostream>
+#include <string>
+#include <vector>
+
+#include "comm/backend.h"
+#include "comm/sim_link.h"
+#include "comm/trace.h"
+#include "protocol/simulator_frames.h"
+
+namespace zor::sim {
+
+// How long one call may take, from its start to its reply.
+constexpr std::chrono::milliseconds kSimulatorCallTimeout{2000};
+
+class SimulatorClient : public Backend {
+ public:
+  // config: the socket, the trace and the environment (ZORCOMM_SYSTEM).
+  SimulatorClient(LinkConfig config, std::ostream& warnings,
+                  std::chrono::milliseconds callTimeout = kSimulatorCallTimeout);
+  ~SimulatorClient() override;
+  SimulatorClient(const SimulatorClient&) = delete;
+  SimulatorClient& operator=(const SimulatorClient&) = delete;
+
+  std::int32_t sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t* systemName) override;
+  std::int32_t getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block, std::int32_t length,
+                         const char16_t* systemName) override;
+  // Lists the systems the simulator serves; found when the one this process
+  // addresses (ZORCOMM_SYSTEM, else the first) is among them. Later calls go
+  // to it.
+  std::int32_t findSystems(std::uint8_t* discovery, std::int32_t* found) override;
+  std::int32_t sendData(const std::uint8_t* data, std::int32_t length, const char16_t* systemName) override;
+  std::int32_t checkStatus(const char16_t* systemName) override;
+
+ private:
+  using Deadline = std::chrono::steady_clock::time_point;
+  // The reply to request (to the system addressed, but for a discovery), or
+  // nothing when the simulator did not give one by the call's deadline (the
+  // connection is closed then, and problem_ says why).
+  std::optional<frames::Reply> exchange(frames::Request request);
+  bool connectAndGreet(Deadline deadline);
+  std::optional<frames::Reply> roundTrip(const frames::Request& request, Deadline deadline);
+  bool writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
+  bool readExactly(std::uint8_t* into, std::size_t count, Deadline deadline);
+  void disconnect(std::string problem);
+  // The serial a call addresses: the one of the last successful discovery,
+  // else ZORCOMM_SYSTEM's, else the simulator's first system.
+  std::int32_t addressed() const;
+  // A call that got no answer: its result, its trace note and, once until
+  // the simulator answers again, a warning.
+  std::int32_t noAnswer();
+
+  std::mutex mutex_;
+  LinkConfig config_;
+  std::ostream& warnings_;
+  std::chrono::milliseconds callTimeout_;
+  Trace trace_;
+  int fd_ = -1;
+  int connectedPid_ = 0;  // the process that connected: a child after fork connects again
+  std::int32_t firstSystem_ = 0;
+  std::optional<std::int32_t> addressed_;
+  std::string problem_;  // why the last call got no answer
+  bool warned_ = false;
+};
+
+}  // namespace zor::sim

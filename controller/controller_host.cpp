@@ -1,0 +1,97 @@
+#include "controller/controller_host.h"
+
+#include <cstring>
+#include <utility>
+
+namespace zor::sim {
+namespace {
+
+std::unique_ptr<StateFile> stateFileAt(const std::filesystem::path& path, const ControllerState& defaults,
+                                       const ControllerHost::Warn& warn) {
+  if (path.empty()) return nullptr;
+  return std::make_unique<StateFile>(path, warn, kLockWait, defaults);
+}
+
+}  // namespace
+
+ControllerHost::ControllerHost(const std::filesystem::path& statePath, const ControllerState& defaults,
+                               ControllerModel::Clock clock, std::string clockBoot, Warn warn)
+    : warn_(std::move(warn)),
+      stateFile_(stateFileAt(statePath, defaults, warn_)),
+      model_(stateFile_ ? stateFile_->load() : defaults, std::move(clock), std::move(clockBoot)) {}
+
+std::string ControllerHost::save() {
+  if (!stateFile_) return "no state file";
+  ControllerModel::Save written;
+  std::string why;
+  const bool ok = stateFile_->update(
+      [&](const ControllerState& onDisk) {
+        written = model_.changesOnto(onDisk);
+        return written.state;
+      },
+      why);
+  if (ok) {
+    model_.saved(written);
+    return {};
+  }
+  // Once is enough on the warnings (the start already said so for an
+  // unusable file); the caller's note has the reason at every commit.
+  if (!saveFailWarned_ && stateFile_->usable()) warn_("cannot save the controller state: " + why);
+  saveFailWarned_ = true;
+  return why;
+}
+
+void ControllerHost::saveUnsaved() {
+  if (stateFile_ && stateFile_->usable() && model_.unsaved()) save();
+}
+
+void ControllerHost::takeUpOthers() {
+  if (!stateFile_ || !stateFile_->changed()) return;
+  if (auto state = stateFile_->reread()) model_.takeUp(std::move(*state));
+}
+
+ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet) {
+  Sent sent;
+  if (packet.size() != kPacketLength || packet[0] != kPacketLead || packet[1] != kPacketLead) {
+    sent.result = kBadArgument;
+    return sent;
+  }
+  sent.taken = model_.command(packet[2], packet[3]);
+  switch (sent.taken) {
+    case CommandResult::Committed:
+      if (const std::string notKept = save(); notKept.empty()) {
+        sent.note = "committed";
+      } else {
+        sent.result = kNotKept;
+        sent.note = "not kept: " + notKept;
+      }
+      break;
+    case CommandResult::Rejected:
+      sent.note = "rejected: " + model_.lastError();
+      break;
+    case CommandResult::Ignored:
+      sent.note = "ignored: " + model_.lastError();
+      break;
+    case CommandResult::Accepted:
+      break;
+  }
+  return sent;
+}
+
+ControllerHost::Answer ControllerHost::status(std::int32_t code, std::int32_t length) {
+  // Every process answers for one controller: the one in the state file.
+  takeUpOthers();
+  Answer answer;
+  if (length < 0) {
+    answer.result = kBadArgument;
+  } else if (auto reply = model_.status(code); !reply) {
+    answer.result = kUnknownStatus;
+  } else if (static_cast<std::size_t>(length) < reply->size) {
+    answer.result = kShortBlock;
+  } else {
+    answer.reply = *reply;
+  }
+  return answer;
+}
+
+}  // namespace zor::sim

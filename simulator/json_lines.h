@@ -1,0 +1,34 @@
+#pragma once
+// A log of JSON lines for scripts and tests (the packet log, the field log):
+// appended to a regular file of this user, opened without following a
+// symbolic link and without blocking (created 0600), one write per line so
+// that a reader never sees half of one; a failed write is said once and the
+// log stays off from there.
+
+#include <filesystem>
+#include <ostream>
+#include <string>
+
+#include "controller/careful_file.h"
+
+namespace zor::simulator {
+
+class JsonLinesFile {
+ public:
+  // what: its name in the warning ("packet log").
+  JsonLinesFile(std::string what, std::ostream& warnings) : what_(std::move(what)), warnings_(warnings) {}
+
+  // False, and why, when path cannot be used.
+  bool open(const std::filesystem::path& path, std::string& why);
+  // One line, given without its newline; nothing when not open or failed.
+  void append(const std::string& line);
+
+ private:
+  std::string what_;
+  std::ostream& warnings_;
+  std::filesystem::path path_;
+  sim::UniqueFd fd_;
+  bool failed_ = false;
+};
+
+}  // namespace zor::simulator

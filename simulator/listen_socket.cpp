@@ -1,0 +1,204 @@
+#include "simulator/listen_socket.h"
+
+#include <fcntl.h>
+#include <poll.h>
+#include <sys/file.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <optional>
+#include <vector>
+
+#include "protocol/simulator_frames.h"
+
+namespace zor::simulator {
+namespace {
+
+// How long a starting simulator asks the one that holds the lock for its pid.
+constexpr std::chrono::milliseconds kAskWait{1000};
+
+std::optional<sockaddr_un> addressOf(const std::string& path, std::string& why) {
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  if (path.empty() || path.size() >= sizeof address.sun_path) {
+    why = "the socket path must have 1 to " + std::to_string(sizeof address.sun_path - 1) + " bytes: " + path;
+    return std::nullopt;
+  }
+  std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
+  return address;
+}
+
+// The folder holds the socket: nobody but us may be able to replace it there.
+bool safeFolder(const std::filesystem::path& folder, std::string& why) {
+  struct stat st {};
+  if (::lstat(folder.c_str(), &st) != 0) {
+    if (errno != ENOENT || ::mkdir(folder.c_str(), 0700) != 0 || ::lstat(folder.c_str(), &st) != 0) {
+      why = sim::errnoText("cannot make the folder " + folder.string());
+      return false;
+    }
+  }
+  if (S_ISLNK(st.st_mode)) {
+    why = "the socket's folder " + folder.string() + " is a symbolic link";
+    return false;
+  }
+  if (!S_ISDIR(st.st_mode)) {
+    why = "the socket's folder " + folder.string() + " is not a folder";
+    return false;
+  }
+  const bool sticky = st.st_mode & S_ISVTX;
+  const bool othersWrite = st.st_mode & (S_IWGRP | S_IWOTH);
+  if (!sticky && (st.st_uid != ::geteuid() || othersWrite)) {
+    char mode[8];
+    std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(st.st_mode & 07777));
+    why = "the socket's folder " + folder.string() + " is not this user's alone (owner " + std::to_string(st.st_uid) +
+          ", mode " + mode + ")";
+    return false;
+  }
+  return true;
+}
+
+// Waits for fd, at most until deadline.
+bool ready(int fd, short events, std::chrono::steady_clock::time_point deadline) {
+  for (;;) {
+    const auto left = std::chrono::ceil<std::chrono::milliseconds>(deadline - std::chrono::steady_clock::now()).count();
+    if (left <= 0) return false;
+    pollfd watched{fd, events, 0};
+    const int n = ::poll(&watched, 1, static_cast<int>(left));
+    if (n > 0) return true;
+    if (n < 0 && errno != EINTR) return false;
+  }
+}
+
+// The pid of the simulator serving at path, from its hello; 0 when it does not say.
+pid_t askPid(const sockaddr_un& address) {
+  const sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (!fd || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return 0;
+  const auto deadline = std::chrono::steady_clock::now() + kAskWait;
+  const frames::Request hello{.call = frames::Call::Hello, .version = frames::kVersion, .program = "zor-simulator"};
+  const std::vector<std::uint8_t> frame = frames::Encode(hello);
+  if (!ready(fd.get(), POLLOUT, deadline) ||
+      ::send(fd.get(), frame.data(), frame.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(frame.size()))
+    return 0;
+  std::vector<std::uint8_t> in;
+  frames::FrameReader reader;
+  while (ready(fd.get(), POLLIN, deadline)) {
+    std::uint8_t buffer[256];
+    const ssize_t n = ::recv(fd.get(), buffer, sizeof buffer, MSG_DONTWAIT);
+    if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return 0;
+    if (n > 0) reader.Add(std::span(buffer, static_cast<std::size_t>(n)));
+    if (auto body = reader.Next()) {
+      const auto reply = frames::DecodeReply(*body);
+      return reply && reply->call == frames::Call::Hello ? static_cast<pid_t>(reply->pid) : 0;
+    }
+  }
+  return 0;
+}
+
+// The pid the lock file holds; 0 when it holds none.
+pid_t pidIn(int fd) {
+  char text[24] = {};
+  const ssize_t n = ::pread(fd, text, sizeof text - 1, 0);
+  if (n <= 0) return 0;
+  char* end = nullptr;
+  const long pid = std::strtol(text, &end, 10);
+  return end != text && *end == '\n' && pid > 0 ? static_cast<pid_t>(pid) : 0;
+}
+
+}  // namespace
+
+std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::string& why) {
+  const auto address = addressOf(path, why);
+  if (!address) return nullptr;
+  const std::filesystem::path folder = std::filesystem::path(path).parent_path();
+  if (!safeFolder(folder.empty() ? "." : folder, why)) return nullptr;
+
+  std::unique_ptr<ListenSocket> place(new ListenSocket());
+  place->path_ = path;
+  const std::string lockPath = path + ".lock";
+  sim::OpenResult lock = sim::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
+  if (lock.status != sim::OpenStatus::Opened) {
+    why = "cannot use the lock file: " + (lock.why.empty() ? sim::errnoText(lockPath) : lock.why);
+    return nullptr;
+  }
+  // Never waits: a simulator holds its lock for its whole life.
+  while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
+    if (errno == EINTR) continue;
+    if (errno != EWOULDBLOCK) {
+      why = sim::errnoText("cannot lock " + lockPath);
+      return nullptr;
+    }
+    pid_t other = pidIn(lock.fd.get());
+    if (other == 0) other = askPid(*address);
+    why =
+        "another zor-simulator" + (other ? " (pid " + std::to_string(other) + ")" : std::string()) + " serves " + path;
+    return nullptr;
+  }
+  const std::string pid = std::to_string(::getpid()) + "\n";
+  if (::ftruncate(lock.fd.get(), 0) != 0 ||
+      ::pwrite(lock.fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+    why = sim::errnoText("cannot write " + lockPath);
+    return nullptr;
+  }
+  place->lock_ = std::move(lock.fd);
+
+  // With the lock ours, whatever simulator made a socket here is gone.
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) == 0) {
+    if (!S_ISSOCK(st.st_mode) || st.st_uid != ::geteuid()) {
+      why = path + " is there and is not a socket of this user's; it is left as it is";
+      return nullptr;
+    }
+    if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
+      why = sim::errnoText("cannot remove the socket a stopped simulator left at " + path);
+      return nullptr;
+    }
+  } else if (errno != ENOENT) {
+    why = sim::errnoText("cannot look at " + path);
+    return nullptr;
+  }
+
+  place->socket_ = sim::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  if (!place->socket_) {
+    why = sim::errnoText("cannot make a socket");
+    return nullptr;
+  }
+  // Made with mode 0600 from the start: no moment in which another user could connect.
+  const mode_t mask = ::umask(0177);
+  const int bound = ::bind(place->socket_.get(), reinterpret_cast<const sockaddr*>(&*address), sizeof *address);
+  const int bindError = errno;
+  ::umask(mask);
+  if (bound != 0) {
+    errno = bindError;
+    why = sim::errnoText("cannot make the socket " + path);
+    return nullptr;
+  }
+  if (::lstat(path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode) || (st.st_mode & 0777) != 0600) {
+    why = "the socket " + path + " did not come out as a socket of mode 0600";
+    ::unlink(path.c_str());
+    return nullptr;
+  }
+  place->device_ = st.st_dev;
+  place->inode_ = st.st_ino;
+  if (::listen(place->socket_.get(), SOMAXCONN) != 0) {
+    why = sim::errnoText("cannot listen on " + path);
+    return nullptr;
+  }
+  return place;
+}
+
+ListenSocket::~ListenSocket() {
+  if (inode_ == 0) return;
+  // Only our own socket: another simulator may have taken the place since.
+  struct stat st {};
+  if (::lstat(path_.c_str(), &st) == 0 && st.st_dev == device_ && st.st_ino == inode_) ::unlink(path_.c_str());
+}
+
+}  // namespace zor::simulator

@@ -1,0 +1,218 @@
+#include "simulator_app/main_window.h"
+
+#include <QApplication>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QInputDialog>
+#include <QLabel>
+#include <QMenuBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QSplitter>
+#include <QStatusBar>
+#include <QVBoxLayout>
+#include <set>
+
+#include "simulator/shown_text.h"
+
+namespace zor::simulator {
+namespace {
+
+constexpr int kTickMs = 1000;
+
+}  // namespace
+
+MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidget* parent)
+    : QMainWindow(parent), core_(core), server_(server), socket_(socket) {
+  const int count = static_cast<int>(core_.systems().size());
+  const QString systemsText = count == 1 ? tr("1 system") : tr("%1 systems").arg(count);
+  setWindowTitle(tr("zor-simulator: %1").arg(systemsText));
+
+  systems_ = new QListWidget;
+  systems_->setAccessibleName(tr("Systems"));
+  std::vector<QString> names;
+  for (int k = 1; k <= count; ++k) {
+    names.push_back(systemName(k));
+    systems_->addItem(names.back());
+  }
+  auto* systemsLabel = new QLabel(tr("&Systems:"));
+  systemsLabel->setBuddy(systems_);
+  auto* left = new QWidget;
+  auto* leftLayout = new QVBoxLayout(left);
+  leftLayout->setContentsMargins(0, 0, 0, 0);
+  leftLayout->addWidget(systemsLabel);
+  leftLayout->addWidget(systems_);
+  left->setVisible(count > 1);  // one system needs no choosing
+  left->setMaximumWidth(systems_->fontMetrics().horizontalAdvance(QStringLiteral("64: 100064 NZ-SIM-WIDE")) + 40);
+
+  field_ = new FieldView;
+  legend_ = new FieldLegend;
+  auto* marks = new QGroupBox(tr("Marks and sizes measured"));
+  (new QVBoxLayout(marks))->addWidget(legend_);
+  state_ = new StatePanel;
+  // Beside the field, side by side so that both show whole on a laptop's screen: the marks, the state.
+  auto* side = new QWidget;
+  auto* sideLayout = new QHBoxLayout(side);
+  sideLayout->setContentsMargins(0, 0, 0, 0);
+  sideLayout->addWidget(marks, 1, Qt::AlignTop);
+  sideLayout->addWidget(state_, 1, Qt::AlignTop);
+  auto* sideScroll = new QScrollArea;
+  sideScroll->setWidget(side);
+  sideScroll->setWidgetResizable(true);
+  sideScroll->setFrameShape(QFrame::NoFrame);
+  sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sideScroll->setMinimumWidth(side->fontMetrics().averageCharWidth() * 80 +
+                              sideScroll->verticalScrollBar()->sizeHint().width());
+
+  // The system chosen above, the monitor of every call (filtered at will) across the whole width below.
+  auto* top = new QSplitter(Qt::Horizontal);
+  top->addWidget(left);
+  top->addWidget(field_);
+  top->addWidget(sideScroll);
+  top->setStretchFactor(0, 0);
+  top->setStretchFactor(1, 1);
+  top->setStretchFactor(2, 0);
+
+  monitor_ = new PacketMonitor(names);
+  auto* monitorBox = new QGroupBox(tr("Packet monitor"));
+  (new QVBoxLayout(monitorBox))->addWidget(monitor_);
+  auto* main = new QSplitter(Qt::Vertical);
+  main->addWidget(top);
+  main->addWidget(monitorBox);
+  main->setStretchFactor(0, 3);
+  main->setStretchFactor(1, 2);
+  main->setSizes({560, 440});  // in proportion: a monitor of a dozen rows or more
+  setCentralWidget(main);
+
+  buildMenus();
+  QObject::connect(systems_, &QListWidget::currentRowChanged, this, [this](int row) {
+    if (row >= 0) showSystem(row + 1);
+  });
+  systems_->setCurrentRow(0);
+  showSystem(1);
+  monitor_->setClients(core_.clients());
+  statusBar()->showMessage(tr("Serving %1 on %2").arg(systemsText, socket_));
+
+  ticker_.setInterval(kTickMs);
+  QObject::connect(&ticker_, &QTimer::timeout, this, [this] { refreshState(); });
+  ticker_.start();
+
+  // Most of the screen, the field square as large as the height allows.
+  if (const QScreen* screen = QApplication::primaryScreen()) {
+    const QSize available = screen->availableSize();
+    resize(std::min(1500, available.width() * 9 / 10), std::min(1000, available.height() * 9 / 10));
+  }
+  core_.addObserver(*this);
+}
+
+MainWindow::~MainWindow() { core_.removeObserver(*this); }
+
+void MainWindow::buildMenus() {
+  QMenu* file = menuBar()->addMenu(tr("&File"));
+  QAction* clearThis = file->addAction(tr("Clear Marks of &This System"), this, [this] { core_.clearMarks(shown_); });
+  clearThis->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
+  QAction* clearAll = file->addAction(tr("Clear Marks of &All Systems"), this, [this] {
+    for (int k = 1; k <= static_cast<int>(core_.systems().size()); ++k) core_.clearMarks(k);
+  });
+  clearAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
+  file->addSeparator();
+  file->addAction(tr("&Quit"), this, [this] { close(); })->setShortcut(QKeySequence::Quit);
+
+  QMenu* faults = menuBar()->addMenu(tr("F&aults"));
+  faults->addAction(tr("&Refuse Next Packets..."), this, [this] {
+    bool ok = false;
+    const int n = QInputDialog::getInt(this, tr("Refuse Next Packets"), tr("Packets to refuse (result 8):"),
+                                       core_.faults().refuseSends, 0, 1'000'000, 1, &ok);
+    if (ok) core_.faults().refuseSends = n;
+    refreshState();
+  });
+  QAction* noStatus = faults->addAction(tr("Stop Answering &Status Queries"));
+  noStatus->setCheckable(true);
+  noStatus->setChecked(core_.faults().noStatus);
+  QObject::connect(noStatus, &QAction::toggled, this, [this](bool on) {
+    core_.faults().noStatus = on;
+    refreshState();
+  });
+  QAction* noDiscovery = faults->addAction(tr("Answer No &Discovery"));
+  noDiscovery->setCheckable(true);
+  noDiscovery->setChecked(core_.faults().noDiscovery);
+  QObject::connect(noDiscovery, &QAction::toggled, this, [this](bool on) {
+    core_.faults().noDiscovery = on;
+    refreshState();
+  });
+  faults->addAction(tr("Answer S&lowly..."), this, [this] {
+    bool ok = false;
+    const int ms = QInputDialog::getInt(this, tr("Answer Slowly"), tr("Delay of each answer in ms (0: none):"),
+                                        static_cast<int>(core_.faults().delay.count()), 0, 60'000, 50, &ok);
+    if (ok) core_.faults().delay = std::chrono::milliseconds(ms);
+    refreshState();
+  });
+  // The clients connected when the menu opens; a process with several connections goes as one.
+  dropMenu_ = faults->addMenu(tr("Dro&p Client"));
+  QObject::connect(dropMenu_, &QMenu::aboutToShow, this, [this] {
+    dropMenu_->clear();
+    std::set<pid_t> listed;
+    for (const auto& [number, client] : core_.clients()) {
+      const pid_t pid = client.first;
+      if (!listed.insert(pid).second) continue;
+      dropMenu_->addAction(QString::fromStdString(clientText(pid, client.second)), this,
+                           [this, pid] { server_.dropClient(pid); });
+    }
+    if (listed.empty()) dropMenu_->addAction(tr("No client connected"))->setEnabled(false);
+  });
+
+  QMenu* monitor = menuBar()->addMenu(tr("&Monitor"));
+  monitor->addAction(&monitor_->pauseAction());
+  monitor->addAction(&monitor_->clearAction());
+}
+
+QString MainWindow::systemName(int number) const {
+  const sim::ControllerModel& model = system(number).host().model();
+  return QString::fromStdString(std::to_string(number) + ": " + std::to_string(system(number).serial()) + " " +
+                                visibleLatin1(model.snapshot().modelName));
+}
+
+void MainWindow::rename(int number) {
+  const QString name = systemName(number);
+  QListWidgetItem* item = systems_->item(number - 1);
+  if (!item || item->text() == name) return;
+  item->setText(name);
+  monitor_->renameSystem(number, name);
+  if (number == shown_) field_->setField(&system(number).field(), name);
+}
+
+void MainWindow::showSystem(int number) {
+  if (number < 1 || number > static_cast<int>(core_.systems().size())) return;
+  shown_ = number;
+  if (systems_->currentRow() != number - 1) systems_->setCurrentRow(number - 1);
+  field_->setField(&system(number).field(), systemName(number));
+  legend_->setField(&system(number).field());
+  refreshState();
+}
+
+void MainWindow::refreshState() { state_->showSystem(system(shown_), core_); }
+
+void MainWindow::onCall(const CallRecord& record) {
+  monitor_->add(record);
+  if (record.number > 0) rename(record.number);
+  // A refused packet counts the fault down.
+  if (record.result == sim::kFaultInjected && record.call == frames::Call::Send) refreshState();
+}
+
+void MainWindow::onClient(const ClientEvent&) {
+  monitor_->setClients(core_.clients());
+  refreshState();
+}
+
+void MainWindow::onState(int system, const SystemState&) {
+  if (system == shown_) refreshState();
+}
+
+void MainWindow::onField(const FieldChange& change) {
+  if (change.system != shown_) return;
+  field_->changed();
+  legend_->setField(&system(shown_).field());
+}
+
+}  // namespace zor::simulator

@@ -1,0 +1,61 @@
+#include "simulator_app/state_panel.h"
+
+#include <QFormLayout>
+
+#include "simulator/shown_text.h"
+
+namespace zor::simulator {
+namespace {
+
+QString joined(const std::vector<std::string>& items, const char* none) {
+  if (items.empty()) return QString::fromUtf8(none);
+  QStringList list;
+  for (const std::string& item : items) list << QString::fromStdString(item);
+  return list.join(QStringLiteral("\n"));
+}
+
+}  // namespace
+
+StatePanel::StatePanel(QWidget* parent) : QGroupBox(parent) {
+  auto* form = new QFormLayout(this);
+  form->setFieldGrowthPolicy(QFormLayout::AllNonFixedFieldsGrow);
+  identity_ = add(tr("System"));
+  shutter_ = add(tr("Shutter"));
+  aiming_ = add(tr("Aiming"));
+  testPower_ = add(tr("Test power"));
+  adjustment_ = add(tr("Adjustment open"));
+  workTime_ = add(tr("Working time"));
+  clients_ = add(tr("Clients (all systems)"));
+  faults_ = add(tr("Faults on (all systems)"));
+}
+
+QLabel* StatePanel::add(const QString& name) {
+  auto* value = new QLabel(this);
+  value->setAccessibleName(name);
+  value->setWordWrap(true);
+  value->setTextFormat(Qt::PlainText);  // program names and model names come from outside
+  static_cast<QFormLayout*>(layout())->addRow(name + QStringLiteral(":"), value);
+  return value;
+}
+
+void StatePanel::showSystem(const SimulatedSystem& system, const Core& core) {
+  const sim::ControllerModel& model = system.host().model();
+  const sim::ControllerState kept = model.snapshot();
+  const SystemState state = system.state();
+  setTitle(tr("State of system %1 (%2)").arg(system.number()).arg(kept.serial));
+  identity_->setText(QString::fromStdString(std::to_string(kept.serial) + ", " + visibleLatin1(kept.modelName) +
+                                            ", lens " + std::to_string(kept.lens) + " mm, IP " +
+                                            std::to_string(kept.ip[0]) + "." + std::to_string(kept.ip[1]) + "." +
+                                            std::to_string(kept.ip[2]) + "." + std::to_string(kept.ip[3])));
+  shutter_->setText(state.shutterOpen ? tr("open") : tr("closed"));
+  aiming_->setText(state.aiming ? tr("on") : tr("off"));
+  testPower_->setText((state.testPower ? tr("on, pulse %1") : tr("off (pulse %1)")).arg(state.pulse));
+  adjustment_->setText(QString::fromStdString(adjustmentText(state)));
+  workTime_->setText(QString::fromStdString(workTimeText(model.workSeconds())) + tr(" (counting)"));
+  std::vector<std::string> clients;
+  for (const auto& [number, client] : core.clients()) clients.push_back(clientText(client.first, client.second));
+  clients_->setText(joined(clients, "none"));
+  faults_->setText(joined(faultTexts(core.faults()), "none"));
+}
+
+}  // namespace zor::simulator
