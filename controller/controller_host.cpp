@@ -56,8 +56,7 @@ ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet) 
     sent.result = kBadArgument;
     return sent;
   }
-  sent.taken = model_.command(packet[2], packet[3]);
-  switch (sent.taken) {
+  switch (model_.command(packet[2], packet[3])) {
     case CommandResult::Committed:
       if (const std::string notKept = save(); notKept.empty()) {
         sent.note = "committed";

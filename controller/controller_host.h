@@ -32,7 +32,6 @@ class ControllerHost {
 
   struct Sent {
     std::int32_t result = 0;
-    CommandResult taken = CommandResult::Accepted;
     // For a refused, ignored or committed packet: "rejected: why",
     // "ignored: why", "committed" or "not kept: why". Empty otherwise.
     std::string note;
