@@ -10,6 +10,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/one_line.h"
+
 namespace zor::service {
 
 inline QString ToQString(std::u16string_view text) {
@@ -41,28 +43,7 @@ inline std::string SizeText(std::size_t bytes) {
   return std::to_string(bytes) + " bytes";
 }
 
-// The text on one line with every control character shown as an escape: \n,
-// \t, \xNN for the other C0 characters and DEL, \u00NN for C1 (U+0080 to
-// U+009F, which Latin-1 texts can hold). A terminal takes ESC and CSI
-// (U+009B) as the start of a command, so none of them reaches one raw.
-inline QString OneLine(const QString& text) {
-  QString line;
-  line.reserve(text.size());
-  for (const QChar c : text) {
-    const char16_t u = c.unicode();
-    if (u == u'\n') {
-      line += u"\\n";
-    } else if (u == u'\t') {
-      line += u"\\t";
-    } else if (u < 0x20 || u == 0x7F) {
-      line += QString::asprintf("\\x%02X", static_cast<unsigned>(u));
-    } else if (u >= 0x80 && u <= 0x9F) {
-      line += QString::asprintf("\\u%04X", static_cast<unsigned>(u));
-    } else {
-      line += c;
-    }
-  }
-  return line;
-}
+// Text from outside on one line, its control characters shown (text/one_line.h).
+using text::OneLine;
 
 }  // namespace zor::service

@@ -9,7 +9,6 @@
 #include <cstdint>
 #include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 #include "protocol/simulator_frames.h"
@@ -64,31 +63,6 @@ struct ClientEvent {
   std::string program{};
   std::string why{};
 };
-
-// Text from outside (a program's name as its hello gives it, UTF-8) for a
-// line of text: each control character shown, C0 and DEL as \xNN, C1 as
-// \u00NN, so it cannot move the cursor or start a terminal's sequence.
-inline std::string visible(std::string_view text) {
-  static const char* hex = "0123456789ABCDEF";
-  std::string out;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    const auto c = static_cast<unsigned char>(text[i]);
-    const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
-    if (c < 0x20 || c == 0x7f) {
-      out += "\\x";
-      out += hex[c >> 4];
-      out += hex[c & 15];
-    } else if (c == 0xc2 && next >= 0x80 && next < 0xa0) {  // U+0080 to U+009F
-      out += "\\u00";
-      out += hex[next >> 4];
-      out += hex[next & 15];
-      ++i;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out;
-}
 
 class Observer {
  public:

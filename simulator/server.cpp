@@ -7,6 +7,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "text/one_line.h"
+
 namespace zor::simulator {
 namespace {
 
@@ -170,7 +172,7 @@ void Server::end(int client, bool dropped, const std::string& why) {
     const auto known = core_.clients();
     const auto named = known.find(client);
     errors_ << "zor-simulator: dropped client " << client << " (pid " << it->second->pid
-            << (named != known.end() && !named->second.second.empty() ? ", " + visible(named->second.second)
+            << (named != known.end() && !named->second.second.empty() ? ", " + text::OneLine(named->second.second)
                                                                       : std::string())
             << "): " << why << std::endl;
   }

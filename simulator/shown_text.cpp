@@ -1,11 +1,13 @@
 #include "simulator/shown_text.h"
 
+#include <QString>
 #include <array>
 #include <cmath>
 #include <cstdio>
 
 #include "protocol/link_results.h"
 #include "protocol/zor_protocol.h"
+#include "text/one_line.h"
 
 namespace zor::simulator {
 namespace {
@@ -51,27 +53,14 @@ std::string resultText(const CallRecord& r) {
     if (r.result > 0 && r.result < static_cast<std::int32_t>(kMeanings.size()))
       text += std::string(" (") + kMeanings[static_cast<std::size_t>(r.result)] + ")";
   }
-  if (!r.note.empty()) text += ": " + visible(r.note);
+  if (!r.note.empty()) text += ": " + text::OneLine(r.note);
   return text;
 }
 
 }  // namespace
 
 std::string visibleLatin1(std::string_view latin1) {
-  std::string out;
-  for (const unsigned char c : latin1) {
-    if (c < 0x20 || c == 0x7f) {
-      out += "\\x" + hexByte(c);
-    } else if (c >= 0x80 && c < 0xa0) {
-      out += "\\u00" + hexByte(c);
-    } else if (c < 0x80) {
-      out += static_cast<char>(c);
-    } else {  // Latin-1 is the first 256 code points: two bytes of UTF-8
-      out += static_cast<char>(0xc0 | (c >> 6));
-      out += static_cast<char>(0x80 | (c & 0x3f));
-    }
-  }
-  return out;
+  return text::OneLine(QString::fromLatin1(latin1.data(), static_cast<qsizetype>(latin1.size()))).toStdString();
 }
 
 const char* monitorTitle(MonitorColumn column) {
@@ -130,7 +119,7 @@ std::string pointText(const sim::Point& p) { return "x " + fixed(p.x, 2) + " mm,
 
 std::string clientText(pid_t pid, std::string_view program) {
   const std::string id = "pid " + std::to_string(pid);
-  return program.empty() ? id : visible(program) + " (" + id + ")";
+  return program.empty() ? id : text::OneLine(program) + " (" + id + ")";
 }
 
 std::string workTimeText(std::uint32_t seconds) {

@@ -15,8 +15,8 @@
 
 namespace zor::simulator {
 
-// Latin-1 bytes (a text the controller put together) as UTF-8, each control
-// character shown: C0 and DEL as \xNN, C1 as \u00NN.
+// Latin-1 bytes (a text the controller put together) as UTF-8, on one line
+// with each control character shown (text::OneLine).
 std::string visibleLatin1(std::string_view latin1);
 
 enum class MonitorColumn { Time, Client, EntryPoint, Code, Value, Text, Reply, Result, Pause };

@@ -4,7 +4,6 @@
 
 #include <QJsonDocument>
 #include <QString>
-#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -41,10 +40,7 @@ void Write(std::FILE* stream, std::string_view text) {
   if (stream == stderr) Flush(stderr);  // messages and prompts show at once, in order
 }
 
-std::string Visible(std::string_view text) {
-  if (std::all_of(text.begin(), text.end(), [](char c) { return c >= 0x20 && c < 0x7F; })) return std::string(text);
-  return zor::service::OneLine(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()))).toStdString();
-}
+std::string Visible(std::string_view text) { return zor::service::OneLine(text); }
 
 void Message(std::string_view text) { Write(stderr, "zorctl: " + Visible(text) + "\n"); }
 

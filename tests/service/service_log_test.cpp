@@ -434,12 +434,5 @@ TEST_F(ServiceLogTest, TheReaderTakesOnlyARegularFileAndNeverBlocks) {
   }
 }
 
-// C0, DEL and C1 show as escapes; the printable characters around them,
-// Latin-1's included, stay as they are.
-TEST(ServiceLogText, OneLineShowsControlCharactersAsEscapes) {
-  EXPECT_EQ(zor::service::OneLine(QString::fromUtf16(u"a\nb\tc\x1B[2J\r\x1F ~\x7F\u0080\u009B\u009F\u00A0\u00E9")),
-            QString::fromUtf16(u"a\\nb\\tc\\x1B[2J\\x0D\\x1F ~\\x7F\\u0080\\u009B\\u009F\u00A0\u00E9"));
-}
-
 }  // namespace
 }  // namespace zortest
