@@ -100,6 +100,9 @@ const Setting* FindReadable(std::string_view name);
 const Setting* FindWritable(std::string_view name);
 // The compared settings, in restore order.
 std::span<const Setting* const> RestoreOrder();
+// Whether each Set has its values' fields, each compared setting a place of
+// its own and a Get that reads its keys.
+bool RowsAgree();
 
 // Whether the family has the setting's Get and Set.
 bool FamilyHas(std::optional<Family> family, const Setting& setting);
