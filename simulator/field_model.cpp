@@ -7,8 +7,12 @@
 #include <limits>
 #include <utility>
 
+#include "simulator/fixed_number.h"
+
 namespace zor::sim {
 namespace {
+
+using simulator::fixed;
 
 // The scanner's full optical angle in radians: an f-theta lens of focal
 // length f spreads it over a field of side f x angle.
@@ -113,17 +117,6 @@ bool update(std::optional<T>& held, std::optional<T> now) {
   if (held == now) return false;
   held = std::move(now);
   return true;
-}
-
-// A number with a fixed count of decimals, the same in every locale; no "-0".
-std::string fixed(double value, int decimals) {
-  std::array<char, 400> buffer{};  // any double, in full
-  auto [end, error] =
-      std::to_chars(buffer.data(), buffer.data() + buffer.size(), value, std::chars_format::fixed, decimals);
-  if (error != std::errc()) return "0";
-  std::string text(buffer.data(), end);
-  if (text.front() == '-' && text.find_first_not_of("-0.") == std::string::npos) text.erase(0, 1);
-  return text;
 }
 
 std::string jsonNumber(double value, int decimals) { return std::isfinite(value) ? fixed(value, decimals) : "null"; }

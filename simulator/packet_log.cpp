@@ -2,14 +2,10 @@
 
 #include <cstdio>
 
+#include "simulator/fixed_number.h"
+
 namespace zor::simulator {
 namespace {
-
-std::string number(double value, int decimals) {
-  char buffer[64];
-  std::snprintf(buffer, sizeof buffer, "%.*f", decimals, value);
-  return buffer;
-}
 
 template <typename T>
 std::string orNull(const std::optional<T>& value) {
@@ -39,11 +35,11 @@ std::string jsonLatin1(const std::string& text) {
 }
 
 std::string packetLogLine(const CallRecord& r) {
-  std::string line = "{\"t\":" + number(r.t, 6) + ",\"pid\":" + std::to_string(r.pid) +
+  std::string line = "{\"t\":" + fixed(r.t, 6) + ",\"pid\":" + std::to_string(r.pid) +
                      ",\"system\":" + orNull(r.system) + ",\"call\":\"" + std::string(frames::CallName(r.call)) +
                      "\",\"code\":" + orNull(r.code) + ",\"name\":" + (r.name.empty() ? "null" : jsonLatin1(r.name)) +
                      ",\"value\":" + orNull(r.value) + ",\"result\":" + std::to_string(r.result) +
-                     ",\"pause_ms\":" + (r.pauseMs ? number(*r.pauseMs, 3) : "null") +
+                     ",\"pause_ms\":" + (r.pauseMs ? fixed(*r.pauseMs, 3) : "null") +
                      ",\"short\":" + (r.shortPause ? "true" : "false");
   if (r.text) line += ",\"text\":" + jsonLatin1(*r.text);
   return line + "}";

@@ -7,6 +7,7 @@
 
 #include "protocol/link_results.h"
 #include "protocol/zor_protocol.h"
+#include "simulator/fixed_number.h"
 #include "text/one_line.h"
 
 namespace zor::simulator {
@@ -15,12 +16,6 @@ namespace {
 std::string hexByte(unsigned value) {
   char text[8];
   std::snprintf(text, sizeof text, "%02X", value & 0xffu);
-  return text;
-}
-
-std::string fixed(double value, int decimals) {
-  char text[64];
-  std::snprintf(text, sizeof text, "%.*f", decimals, value);
   return text;
 }
 
