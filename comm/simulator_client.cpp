@@ -178,7 +178,8 @@ std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request) 
   return reply;
 }
 
-std::int32_t SimulatorClient::noAnswer() {
+std::int32_t SimulatorClient::noAnswer(std::string& note) {
+  note = "no answer: " + problem_;
   if (!warned_) warnings_ << "ZorComm: zor-simulator did not answer: " << problem_ << "\n";
   warned_ = true;
   return kNoAnswer;
@@ -202,8 +203,7 @@ std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32
     if (const auto reply = exchange(request)) {
       result = reply->result;
     } else {
-      result = noAnswer();
-      note = "no answer: " + problem_;
+      result = noAnswer(note);
     }
   }
   if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), result, note);
@@ -224,8 +224,7 @@ std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t re
       // Answers() held the reply to the block's length.
       std::copy(reply->bytes.begin(), reply->bytes.end(), block);
     } else {
-      result = noAnswer();
-      note = "no answer: " + problem_;
+      result = noAnswer(note);
     }
   }
   if (trace_.enabled())
@@ -249,8 +248,7 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
       result = 1;
     }
   } else {
-    noAnswer();
-    note = "no answer: " + problem_;
+    noAnswer(note);
   }
   // Null outputs are not written; what did not answer lists nothing.
   if (discovery) discovery::Write(discovery, systems);
@@ -269,8 +267,7 @@ std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t le
     if (const auto reply = exchange(request)) {
       result = reply->result;
     } else {
-      result = noAnswer();
-      note = "no answer: " + problem_;
+      result = noAnswer(note);
     }
   }
   if (trace_.enabled()) trace_.write("dwSendData", dataArguments(data, length), result, note);
@@ -284,8 +281,7 @@ std::int32_t SimulatorClient::checkStatus(const char16_t*) {
   if (const auto reply = exchange({.call = frames::Call::Check})) {
     result = reply->result;
   } else {
-    result = noAnswer();
-    note = "no answer: " + problem_;
+    result = noAnswer(note);
   }
   if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result, note);
   return result;

@@ -57,9 +57,9 @@ class SimulatorClient : public Backend {
   // The serial a call addresses: the one of the last successful discovery,
   // else ZORCOMM_SYSTEM's, else the simulator's first system.
   std::int32_t addressed() const;
-  // A call that got no answer: its result, its trace note and, once until
-  // the simulator answers again, a warning.
-  std::int32_t noAnswer();
+  // A call that got no answer: its result, its trace note (into note) and,
+  // once until the simulator answers again, a warning.
+  std::int32_t noAnswer(std::string& note);
 
   std::mutex mutex_;
   LinkConfig config_;
