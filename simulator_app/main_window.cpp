@@ -127,20 +127,17 @@ void MainWindow::buildMenus() {
     if (ok) core_.faults().refuseSends = n;
     refreshState();
   });
-  QAction* noStatus = faults->addAction(tr("Stop Answering &Status Queries"));
-  noStatus->setCheckable(true);
-  noStatus->setChecked(core_.faults().noStatus);
-  QObject::connect(noStatus, &QAction::toggled, this, [this](bool on) {
-    core_.faults().noStatus = on;
-    refreshState();
-  });
-  QAction* noDiscovery = faults->addAction(tr("Answer No &Discovery"));
-  noDiscovery->setCheckable(true);
-  noDiscovery->setChecked(core_.faults().noDiscovery);
-  QObject::connect(noDiscovery, &QAction::toggled, this, [this](bool on) {
-    core_.faults().noDiscovery = on;
-    refreshState();
-  });
+  const auto addSwitch = [this, faults](const QString& title, bool Faults::*fault) {
+    QAction* action = faults->addAction(title);
+    action->setCheckable(true);
+    action->setChecked(core_.faults().*fault);
+    QObject::connect(action, &QAction::toggled, this, [this, fault](bool on) {
+      core_.faults().*fault = on;
+      refreshState();
+    });
+  };
+  addSwitch(tr("Stop Answering &Status Queries"), &Faults::noStatus);
+  addSwitch(tr("Answer No &Discovery"), &Faults::noDiscovery);
   faults->addAction(tr("Answer S&lowly..."), this, [this] {
     bool ok = false;
     const int ms = QInputDialog::getInt(this, tr("Answer Slowly"), tr("Delay of each answer in ms (0: none):"),

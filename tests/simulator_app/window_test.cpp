@@ -64,6 +64,13 @@ class WindowTest : public ::testing::Test {
     return rows;
   }
   void choose(QComboBox& box, int data) { box.setCurrentIndex(box.findData(data)); }
+  // The menus' entry of that text, or null.
+  QAction* menuEntry(const QString& text) {
+    for (QAction* menu : window->menuBar()->actions())
+      for (QAction* entry : menu->menu()->actions())
+        if (entry->text() == text) return entry;
+    return nullptr;
+  }
 };
 
 TEST_F(WindowTest, TheMonitorFiltersBySystemAndClient) {
@@ -138,13 +145,31 @@ TEST_F(WindowTest, TheFieldViewSaysWhatItDrawsAsItChanges) {
   EXPECT_EQ(field.accessibleName().toStdString(), "Scan field of 2: 100002 NZ-SIM");
   EXPECT_NE(field.accessibleDescription().indexOf("Aiming dot"), -1);
   window->showSystem(1);
-  QAction* clear = nullptr;
-  for (QAction* menu : window->menuBar()->actions())
-    for (QAction* entry : menu->menu()->actions())
-      if (entry->text() == "Clear Marks of &This System") clear = entry;
+  QAction* clear = menuEntry("Clear Marks of &This System");
   ASSERT_TRUE(clear);
   clear->trigger();
   EXPECT_EQ(field.accessibleDescription().toStdString(), "Scan field 110.03 mm square. Nothing marked.");
+}
+
+// Each switch of the Faults menu turns its own fault on and off.
+TEST_F(WindowTest, EachFaultSwitchTurnsItsOwnFault) {
+  const struct {
+    const char* entry;
+    bool Faults::*fault;
+    bool Faults::*other;
+  } switches[] = {
+      {"Stop Answering &Status Queries", &Faults::noStatus, &Faults::noDiscovery},
+      {"Answer No &Discovery", &Faults::noDiscovery, &Faults::noStatus},
+  };
+  for (const auto& s : switches) {
+    QAction* entry = menuEntry(s.entry);
+    ASSERT_TRUE(entry) << s.entry;
+    entry->trigger();
+    EXPECT_TRUE(core->faults().*s.fault) << s.entry;
+    EXPECT_FALSE(core->faults().*s.other) << s.entry;
+    entry->trigger();
+    EXPECT_FALSE(core->faults().*s.fault) << s.entry;
+  }
 }
 
 }  // namespace
