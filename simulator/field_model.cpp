@@ -139,12 +139,13 @@ std::string jsonOutline(const Outline& outline) {
 std::string jsonAt(const Point& p) { return ",\"x_mm\":" + jsonNumber(p.x, 4) + ",\"y_mm\":" + jsonNumber(p.y, 4); }
 
 std::string mm(double value) { return fixed(value, 2) + " mm"; }
-std::string where(const Point& p) { return "x " + mm(p.x) + ", y " + mm(p.y); }
 std::string sizes(const Outline& o) {
   return mm(o.width) + " wide and " + mm(o.height) + " high (meant to be " + mm(o.nominal) + ")";
 }
 
 }  // namespace
+
+std::string pointText(const Point& p) { return "x " + mm(p.x) + ", y " + mm(p.y); }
 
 std::optional<LensError> parseLensError(std::string_view text, std::string* why) {
   auto refuse = [why](std::string reason) {
@@ -343,13 +344,13 @@ std::string FieldModel::describe() const {
     if (last != view_.marks.rend()) text += (count > 1 ? ", the last " : " ") + sizes(*last);
     text += ".";
   }
-  if (view_.spot) text += " Spot at " + where(*view_.spot) + ".";
-  if (view_.aimingDot) text += " Aiming dot at " + where(*view_.aimingDot) + ".";
+  if (view_.spot) text += " Spot at " + pointText(*view_.spot) + ".";
+  if (view_.aimingDot) text += " Aiming dot at " + pointText(*view_.aimingDot) + ".";
   if (view_.alignment)
-    text += " Aiming alignment: top left point at " + where(view_.alignment->topLeft) + ", right bottom point at " +
-            where(view_.alignment->bottomRight) + "; aligning the " +
+    text += " Aiming alignment: top left point at " + pointText(view_.alignment->topLeft) + ", right bottom point at " +
+            pointText(view_.alignment->bottomRight) + "; aligning the " +
             (view_.alignment->bottomRightActive ? "right bottom" : "top left") + " point.";
-  if (view_.centerCross) text += " Centering: field centre at " + where(*view_.centerCross) + ".";
+  if (view_.centerCross) text += " Centering: field centre at " + pointText(*view_.centerCross) + ".";
   if (view_.distortionPreview) text += " Distortion preview: corrected square " + sizes(*view_.distortionPreview) + ".";
   return text;
 }

@@ -25,6 +25,8 @@ struct Point {
   double y = 0;
   bool operator==(const Point&) const = default;
 };
+// "x -33.01 mm, y 0.22 mm"
+std::string pointText(const Point& point);
 
 // What the simulated lens does wrong, as fractions (0.018 is 1.8 %): a point
 // the scanner aims at p lands at (x (1 + scaleX), y (1 + scaleY)) (1 + radial r^2 / R^2),

@@ -110,8 +110,6 @@ std::string measuredText(const sim::Outline& o) {
          off(o.width) + ", " + off(o.height) + ")";
 }
 
-std::string pointText(const sim::Point& p) { return "x " + fixed(p.x, 2) + " mm, y " + fixed(p.y, 2) + " mm"; }
-
 std::string clientText(pid_t pid, std::string_view program) {
   const std::string id = "pid " + std::to_string(pid);
   return program.empty() ? id : text::OneLine(program) + " (" + id + ")";
