@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "service/text.h"
-#include "tests/support/fake_link.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/virtual_pacer.h"
+#include "tests/support/service_test_util.h"
 
 namespace zortest {
 namespace {
@@ -19,28 +17,9 @@ namespace svc = zor::service;
 using svc::Outcome;
 using svc::Status;
 
-class Records final : public svc::Host, public svc::OperationObserver {
- public:
-  std::vector<svc::OperationRecord> records;
-  void notConnected() override {}
-  void identified(const svc::Identity&) override {}
-  void operationEnded(const svc::OperationRecord& record) override { records.push_back(record); }
-};
-
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ServiceOnLink {
  protected:
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  Records host;
-  zor::DeviceLink link = fake.link();
-  svc::Maintenance service{link, pacer, host};
-
-  void SetUp() override {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-7").reply());
-    service.setObserver(&host);
-    service.connect();
-  }
+  void SetUp() override { connect(Block().serial(42).model("NZ-7")); }
 
   // The setting's Set with the right password: its outcome, or its writer's refusal.
   Outcome set(const svc::Setting& setting, std::vector<std::u16string> values, bool reported = false) {
