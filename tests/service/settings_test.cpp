@@ -32,8 +32,8 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
   for (const svc::Setting& setting : svc::Settings()) {
     if (setting.write == nullptr) continue;
     SCOPED_TRACE(std::string(setting.name));
-    for (int i = 0; i < setting.values; ++i) {
-      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values), u"1");
+    for (int i = 0; i < setting.values(); ++i) {
+      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values()), u"1");
       values[static_cast<std::size_t>(i)] = u"1\u0100";
       const Outcome refused = set(setting, values);
       EXPECT_EQ(refused.status, Status::Refused);
@@ -43,7 +43,7 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
     // The first of these values that the Set takes.
     Outcome done = Outcome::refused(svc::Input::None, {});
     for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4"}) {
-      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values), value));
+      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values()), value));
       if (done.status != Status::Refused) break;
     }
     EXPECT_TRUE(done.ok()) << svc::ToUtf8(done.message);

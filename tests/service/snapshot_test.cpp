@@ -231,6 +231,80 @@ TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
     EXPECT_TRUE(svc::CheckOneByteText(svc::Input::None, field.text).ok()) << field.key;
 }
 
+// ---- a setting added later -----------------------------------------------------------------
+
+// The settings of the first snapshot version and one more, which came with version 2.
+svc::Reading<svc::SettingFields> ReadFocus(svc::Maintenance&) { return svc::SettingFields{{"focus_mm", u"7", 7.0}}; }
+
+std::vector<svc::Setting> TableWithFocus() {
+  std::vector<svc::Setting> table;
+  for (const svc::Setting& setting : svc::Settings())
+    if (setting.since == 1) table.push_back(setting);
+  table.push_back({.name = "focus",
+                   .title = u"Focus",
+                   .read = ReadFocus,
+                   .keys = {{{"focus_mm", svc::KeyKind::Word}}},
+                   .since = 2});
+  return table;
+}
+
+// The good file as of a version, with its focus value and missing list.
+std::string Versioned(int version, const QJsonValue& focus, const QJsonArray& missing = {}) {
+  QJsonObject file = With("settings", "focus_mm", focus);
+  file["version"] = version;
+  file["missing"] = missing;
+  return Text(file);
+}
+
+// Files taken before a setting was added keep loading; a file of its version
+// holds it or lists it as missing, and one of an earlier version may not.
+using SnapshotVersions = ServiceOnLink;
+
+TEST_F(SnapshotVersions, AFileHoldsExactlyTheSettingsOfItsVersion) {
+  const std::vector<svc::Setting> table = TableWithFocus();
+  const struct {
+    const char* name;
+    std::string file;
+    const char* problem;  // nullptr: it loads
+  } cases[] = {
+      {"an earlier file without it", Versioned(1, QJsonValue::Undefined), nullptr},
+      {"a file of its version with it", Versioned(2, 7), nullptr},
+      {"a file of its version, missing it", Versioned(2, QJsonValue::Undefined, {"focus"}), nullptr},
+      {"a file of its version without it", Versioned(2, QJsonValue::Undefined),
+       "settings.focus_mm is neither in the file nor listed as missing"},
+      {"an earlier file with it", Versioned(1, 7),
+       "settings.focus_mm is no setting of a version 1 snapshot (it came with version 2)"},
+      {"an earlier file missing it", Versioned(1, QJsonValue::Undefined, {"focus"}),
+       "missing names \"focus\", which is no setting of a version 1 snapshot"},
+      {"a newer file", Versioned(3, 7), "newer version of the tool (snapshot version 3; this tool reads version 2)"},
+  };
+  for (const auto& c : cases) {
+    const auto snapshot = svc::ParseSnapshot(c.file, table);
+    if (c.problem == nullptr) {
+      EXPECT_TRUE(snapshot.ok()) << c.name << ": " << Problem(snapshot);
+    } else {
+      EXPECT_NE(Problem(snapshot).find(c.problem), std::string::npos) << c.name << ": " << Problem(snapshot);
+    }
+  }
+}
+
+// A snapshot is of the highest version of its table's settings, and keeps
+// the version of the file it was read from.
+TEST_F(SnapshotVersions, AFileIsOfItsNewestSettingsVersion) {
+  const std::vector<svc::Setting> table = TableWithFocus();
+  connect(Block().model("NZ-1"));
+  const std::string taken = svc::SnapshotJson(svc::TakeSnapshot(service, {}, table));
+  const auto again = svc::ParseSnapshot(taken, table);
+  ASSERT_TRUE(again.ok()) << Problem(again);
+  EXPECT_EQ(again.value.version, 2);
+  EXPECT_EQ(again.value.find("focus_mm")->text, u"7");
+  EXPECT_EQ(svc::ParseSnapshot(taken).status, svc::Status::Refused) << "a tool without the setting";
+
+  const auto older = svc::ParseSnapshot(Versioned(1, QJsonValue::Undefined), table);
+  ASSERT_TRUE(older.ok()) << Problem(older);
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(svc::SnapshotJson(older.value)))["version"], 1);
+}
+
 // ---- the file itself -------------------------------------------------------------------
 
 class SnapshotFile : public ::testing::Test {
