@@ -123,6 +123,10 @@ const Setting* FindWritable(std::string_view name);
 std::span<const Setting* const> RestoreOrder();
 // The snapshot version of a table: the highest a row first appeared in.
 int SnapshotVersion(std::span<const Setting> table = Settings());
+// Whether each Set has its values' fields and says how it sends them, each
+// compared setting a place of its own after every setting of an earlier
+// group, and a Get that reads its keys.
+bool RowsAgree();
 
 // Whether the family has the setting's Get and Set.
 bool FamilyHas(std::optional<Family> family, const Setting& setting);

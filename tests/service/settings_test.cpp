@@ -53,6 +53,8 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
   }
 }
 
+TEST(SettingRows, Agree) { EXPECT_TRUE(svc::RowsAgree()); }
+
 TEST(SettingNames, APairsFieldsAreItsTitlesXAndY) {
   EXPECT_EQ(svc::InputName(svc::Input::DistortionX), u"X Distortion Correction");
   EXPECT_EQ(svc::InputName(svc::Input::ScaleY), u"Y Scale Correction");
