@@ -383,9 +383,7 @@ std::string List(std::string_view name) {
                     "every one of these that the system's family has; one that cannot be read is listed under "
                     "\"missing\" and the exit status is 4, one the family does not have under \"not_on_family\"",
                     column);
-    if (!unread.empty())
-      list +=
-          Wrapped("", Joined(unread, ", ", " and ") + (unread.size() == 1 ? " is" : " are") + " set, never read.", 0);
+    if (!unread.empty()) list += Wrapped("", Joined(unread, ", ", " and ") + " can be set, but not read.", 0);
     return list;
   }
   // "writes": the Sets that send alike, together.
