@@ -88,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiltCase{"NewerVersion",
                    [] {
                      auto f = GoodFile();
-                     f["version"] = 2;
+                     f["version"] = svc::SnapshotVersion() + 1;
                      return Text(f);
                    },
                    "newer version"},
