@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QLocale>
 #include <QPushButton>
+#include <QScreen>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -74,6 +75,9 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   table_->verticalHeader()->hide();
   table_->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
   table_->horizontalHeader()->setStretchLastSection(true);
+  // As large as its rows and columns: the window grows with them, up to the
+  // screen (below), and the table scrolls beyond.
+  table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   layout->addWidget(table_);
 
   identity_ = new QCheckBox(QStringLiteral("&Also restore the serial number, model name and controller model "
@@ -110,7 +114,10 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   layout->addWidget(buttons);
 
   fill();
-  resize(680, 480);
+  // Up to nine tenths of the screen: the rest is room for the window's frame,
+  // which is not known before the window is shown.
+  const QSize room = screen()->availableGeometry().size() * 9 / 10;
+  resize(sizeHint().expandedTo(QSize(680, 0)).boundedTo(room));
 }
 
 bool CompareRestoreDlg::includeIdentity() const { return identity_->isChecked(); }

@@ -150,67 +150,84 @@ using F = Feature;
 using G = SettingGroup;
 using K = KeyKind;
 using M = Maintenance;
-constexpr std::array<Input, 2> kNoInput{Input::None, Input::None};
+
+// How a Set sends its values, as zorctl's help says it.
+constexpr std::string_view kAsTyped = "sent as typed; the controller checks the text";
+constexpr std::string_view kAsTypedGuarded = "sent as typed, behind the service password";
+constexpr std::string_view kHalves = "both halves, 100 ms apart";
+constexpr std::string_view kOctets = "four decimal octets";
 
 // clang-format off
 constexpr Setting kSettings[] = {
-    // name, title, group, feature,
-    //   Get, its keys (or the keys another Get reads), readBy,
-    //   Set, values, password, fields, restore order
-    {"currents", u"Currents", G::Calibration, F::GetCurrents,
-     ReadCurrents, {{{"min_current", K::Fixed5}, {"max_current", K::Fixed5}}}, {},
-     nullptr, 0, false, kNoInput, 0},
-    {"min-current", u"Min Current", G::Calibration, F::MinCurrent,
-     nullptr, {{{"min_current", K::Fixed5}}}, "currents",
-     SetText<&M::setMinCurrent>, 1, false, {Input::MinCurrent}, 2},
-    {"20-current", u"20% Current", G::Calibration, F::Current20,
-     nullptr, {}, {},
-     SetText<&M::set20PercentCurrent>, 1, false, {Input::Current20}, 0},
-    {"max-current", u"Max Current", G::Calibration, F::MaxCurrent,
-     nullptr, {{{"max_current", K::Fixed5}}}, "currents",
-     SetText<&M::setMaxCurrent>, 1, false, {Input::MaxCurrent}, 3},
-    {"lens", u"Lens", G::Calibration, F::LensSet,
-     nullptr, {{{"lens_mm"}}}, "identity",
-     SetText<&M::setLens>, 1, false, {Input::Lens}, 1},
-    {"distortion", u"XY Distortion Correction", G::Calibration, F::DistortionValues,
-     ReadDistortion, {{{"distortion_x", K::Word}, {"distortion_y", K::Word}}}, {},
-     SetPair<&M::setDistortion>, 2, false, {Input::DistortionX, Input::DistortionY}, 4},
-    {"scale", u"XY Scale Correction", G::Calibration, F::ScaleValues,
-     ReadScale, {{{"scale_x", K::Fixed5}, {"scale_y", K::Fixed5}}}, {},
-     SetPair<&M::setScale>, 2, false, {Input::ScaleX, Input::ScaleY}, 5},
-    {"serial", u"Serial Number", G::Identity, F::SerialSet,
-     nullptr, {{{"serial_number"}}}, "identity",
-     SetGuarded<&M::setSerialNumber>, 1, true, {Input::SerialNumber}, 6},
-    {"model-name", u"Model Name", G::Identity, F::ModelNameSet,
-     nullptr, {{{"system_name"}}}, "identity",
-     SetGuarded<&M::setModelName>, 1, true, {Input::ModelName}, 7},
-    {"controller-model", u"Ctrlr Model", G::Identity, F::ControllerModel,
-     ReadControllerModel, {{{"controller_model", K::Hex8}}}, {},
-     SetControllerModel, 1, true, {Input::ControllerModel}, 8},
-    {"x-multiplier", u"X Multiplier", G::Calibration, std::nullopt,
-     nullptr, {}, {},
-     SetText<&M::setXMultiplier>, 1, false, {Input::XMultiplier}, 0},
-    {"y-multiplier", u"Y Multiplier", G::Calibration, std::nullopt,
-     nullptr, {}, {},
-     SetText<&M::setYMultiplier>, 1, false, {Input::YMultiplier}, 0},
-    {"work-time", u"Working Time", G::ShownOnly, F::WorkingTime,
-     ReadWorkTime, {{{"work_time", K::WorkTime}, {"work_seconds", K::Seconds}}}, {},
-     SetWorkTime, 1, true, {Input::WorkTime}, 14},
-    {"mac", u"MAC Address", G::Network, F::Network,
-     ReadMac, {{{"mac_address", K::Mac}}}, {},
-     SetMac, 1, false, {Input::MacAddress}, 9},
-    {"ip", u"IP Address", G::Network, F::Network,
-     ReadAddress<AddressKind::Ip>, {{{"ip_address", K::Dotted}}}, {},
-     SetAddress<AddressKind::Ip>, 1, false, {Input::IpAddress}, 10},
-    {"subnet", u"Subnet Mask", G::Network, F::Network,
-     ReadAddress<AddressKind::SubnetMask>, {{{"subnet_mask", K::Dotted}}}, {},
-     SetAddress<AddressKind::SubnetMask>, 1, false, {Input::SubnetMask}, 11},
-    {"gateway", u"Gateway IP", G::Network, F::Network,
-     ReadAddress<AddressKind::Gateway>, {{{"gateway", K::Dotted}}}, {},
-     SetAddress<AddressKind::Gateway>, 1, false, {Input::Gateway}, 12},
-    {"ship-id", u"SHIP ID", G::ShownOnly, F::Network,
-     ReadShipId, {{{"ship_id", K::Hex8}}}, {},
-     nullptr, 0, false, kNoInput, 13},
+    {.name = "currents", .title = u"Currents", .feature = F::GetCurrents,
+     .read = ReadCurrents, .keys = {{{"min_current", K::Fixed5}, {"max_current", K::Fixed5}}}},
+    {.name = "min-current", .title = u"Min Current", .feature = F::MinCurrent,
+     .keys = {{{"min_current", K::Fixed5}}}, .readBy = "currents",
+     .write = SetText<&M::setMinCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::MinCurrent}, .restoreOrder = 20},
+    {.name = "20-current", .title = u"20% Current", .feature = F::Current20,
+     .write = SetText<&M::set20PercentCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::Current20}},
+    {.name = "max-current", .title = u"Max Current", .feature = F::MaxCurrent,
+     .keys = {{{"max_current", K::Fixed5}}}, .readBy = "currents",
+     .write = SetText<&M::setMaxCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::MaxCurrent}, .restoreOrder = 30},
+    {.name = "lens", .title = u"Lens", .feature = F::LensSet,
+     .keys = {{{"lens_mm"}}}, .readBy = "identity",
+     .write = SetText<&M::setLens>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::Lens}, .restoreOrder = 10},
+    {.name = "distortion", .title = u"XY Distortion Correction", .feature = F::DistortionValues,
+     .read = ReadDistortion, .keys = {{{"distortion_x", K::Word}, {"distortion_y", K::Word}}},
+     .write = SetPair<&M::setDistortion>, .valueNames = "X Y", .sends = kHalves,
+     .inputs = {Input::DistortionX, Input::DistortionY}, .restoreOrder = 40},
+    {.name = "scale", .title = u"XY Scale Correction", .feature = F::ScaleValues,
+     .read = ReadScale, .keys = {{{"scale_x", K::Fixed5}, {"scale_y", K::Fixed5}}},
+     .write = SetPair<&M::setScale>, .valueNames = "X Y", .sends = kHalves,
+     .inputs = {Input::ScaleX, Input::ScaleY}, .restoreOrder = 50},
+    {.name = "serial", .title = u"Serial Number", .group = G::Identity, .feature = F::SerialSet,
+     .keys = {{{"serial_number"}}}, .readBy = "identity",
+     .write = SetGuarded<&M::setSerialNumber>, .valueNames = "TEXT", .sends = kAsTypedGuarded,
+     .password = true, .inputs = {Input::SerialNumber}, .restoreOrder = 60},
+    {.name = "model-name", .title = u"Model Name", .group = G::Identity, .feature = F::ModelNameSet,
+     .keys = {{{"system_name"}}}, .readBy = "identity",
+     .write = SetGuarded<&M::setModelName>, .valueNames = "TEXT", .sends = kAsTypedGuarded,
+     .password = true, .inputs = {Input::ModelName}, .restoreOrder = 70},
+    {.name = "controller-model", .title = u"Ctrlr Model", .group = G::Identity, .feature = F::ControllerModel,
+     .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, "flag byte and model code"}}},
+     .write = SetControllerModel, .valueNames = "CODE",
+     .sends = "behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from "
+              "the list",
+     .choices = kControllerModelCodes, .password = true, .inputs = {Input::ControllerModel}, .restoreOrder = 80},
+    {.name = "x-multiplier", .title = u"X Multiplier",
+     .write = SetText<&M::setXMultiplier>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::XMultiplier}},
+    {.name = "y-multiplier", .title = u"Y Multiplier",
+     .write = SetText<&M::setYMultiplier>, .valueNames = "TEXT", .sends = kAsTyped,
+     .inputs = {Input::YMultiplier}},
+    {.name = "work-time", .title = u"Working Time", .group = G::ShownOnly, .feature = F::WorkingTime,
+     .read = ReadWorkTime, .keys = {{{"work_time", K::WorkTime}, {"work_seconds", K::Seconds}}},
+     .write = SetWorkTime, .valueNames = "D,HH:MM:SS",
+     .sends = "behind the service password; four whole numbers whose total fits the counter (at most "
+              "49710,06:28:15)",
+     .password = true, .inputs = {Input::WorkTime}, .restoreOrder = 140},
+    {.name = "mac", .title = u"MAC Address", .group = G::Network, .feature = F::Network,
+     .read = ReadMac, .keys = {{{"mac_address", K::Mac}}},
+     .write = SetMac, .valueNames = "ADDRESS", .sends = "six hexadecimal groups in any usual notation",
+     .inputs = {Input::MacAddress}, .restoreOrder = 90},
+    {.name = "ip", .title = u"IP Address", .group = G::Network, .feature = F::Network,
+     .read = ReadAddress<AddressKind::Ip>, .keys = {{{"ip_address", K::Dotted}}},
+     .write = SetAddress<AddressKind::Ip>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .inputs = {Input::IpAddress}, .restoreOrder = 100},
+    {.name = "subnet", .title = u"Subnet Mask", .group = G::Network, .feature = F::Network,
+     .read = ReadAddress<AddressKind::SubnetMask>, .keys = {{{"subnet_mask", K::Dotted}}},
+     .write = SetAddress<AddressKind::SubnetMask>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .inputs = {Input::SubnetMask}, .restoreOrder = 110},
+    {.name = "gateway", .title = u"Gateway IP", .group = G::Network, .feature = F::Network,
+     .read = ReadAddress<AddressKind::Gateway>, .keys = {{{"gateway", K::Dotted}}},
+     .write = SetAddress<AddressKind::Gateway>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .inputs = {Input::Gateway}, .restoreOrder = 120},
+    {.name = "ship-id", .title = u"SHIP ID", .group = G::ShownOnly, .feature = F::Network,
+     .read = ReadShipId, .keys = {{{"ship_id", K::Hex8}}}, .restoreOrder = 130},
 };
 // clang-format on
 
@@ -222,7 +239,7 @@ constexpr std::size_t kCompared = [] {
 }();
 
 // Whether the keys of a value that another Get reads are that Get's, of the same kinds.
-constexpr bool ReadWhereItsKeysAre(const Setting& setting) {
+bool ReadWhereItsKeysAre(const Setting& setting) {
   if (setting.readBy.empty()) return true;
   for (const SettingKey& key : setting.keys) {
     if (key.name.empty()) continue;
@@ -236,26 +253,36 @@ constexpr bool ReadWhereItsKeysAre(const Setting& setting) {
   return true;
 }
 
+// Whether a compared setting's place is its own, and no setting of a later
+// group (calibration, identity, network, shown only) comes before it.
+bool InItsPlace(const Setting& setting) {
+  if (setting.restoreOrder == 0) return true;
+  for (const Setting& other : kSettings) {
+    if (&other == &setting || other.restoreOrder == 0) continue;
+    if (other.restoreOrder == setting.restoreOrder) return false;
+    if (other.restoreOrder < setting.restoreOrder && other.group > setting.group) return false;
+  }
+  return true;
+}
+
 }  // namespace
 
 // What the rows must agree on. A test holds the table to it: GCC's undefined
 // behaviour sanitizer makes a comparison of a function template's address
 // with nullptr no constant expression, so a static_assert cannot.
 bool RowsAgree() {
-  std::array<int, kCompared + 1> places{};
   for (const Setting& s : kSettings) {
-    if (!ReadWhereItsKeysAre(s)) return false;
-    // A Set takes one value per field; a Get or a readBy says where its value is read.
-    if ((s.write == nullptr) != (s.values == 0) || s.values > 2) return false;
+    if (!ReadWhereItsKeysAre(s) || !InItsPlace(s)) return false;
+    // A Set takes one value per field and says how it sends them; a Get or a
+    // readBy says where its value is read.
+    if ((s.write == nullptr) != (s.values() == 0) || s.values() > 2 || (s.write != nullptr) == s.sends.empty())
+      return false;
     if (s.read != nullptr && !s.readBy.empty()) return false;
-    if (s.restoreOrder < 0 || s.restoreOrder > static_cast<int>(kCompared)) return false;
+    if (s.restoreOrder < 0 || s.since < 1) return false;
     if (s.restoreOrder > 0 && (s.keys[0].name.empty() || (s.read == nullptr && s.readBy.empty()))) return false;
-    ++places[static_cast<std::size_t>(s.restoreOrder)];
     // A Set of two values names them by its title's X and Y: "XY Scale Correction".
-    if (s.values == 2 && !s.title.starts_with(u"XY ")) return false;
+    if (s.values() == 2 && !s.title.starts_with(u"XY ")) return false;
   }
-  for (std::size_t place = 1; place <= kCompared; ++place)
-    if (places[place] != 1) return false;
   return true;
 }
 
@@ -280,18 +307,27 @@ const Setting* FindWritable(std::string_view name) {
 std::span<const Setting* const> RestoreOrder() {
   static const std::array<const Setting*, kCompared> order = [] {
     std::array<const Setting*, kCompared> sorted{};
+    std::size_t n = 0;
     for (const Setting& s : kSettings)
-      if (s.restoreOrder > 0) sorted[static_cast<std::size_t>(s.restoreOrder - 1)] = &s;
+      if (s.restoreOrder > 0) sorted[n++] = &s;
+    std::sort(sorted.begin(), sorted.end(),
+              [](const Setting* a, const Setting* b) { return a->restoreOrder < b->restoreOrder; });
     return sorted;
   }();
   return order;
 }
 
+int SnapshotVersion(std::span<const Setting> table) {
+  int version = 1;
+  for (const Setting& s : table) version = std::max(version, s.since);
+  return version;
+}
+
 std::u16string InputName(Input input) {
   for (const Setting& s : kSettings) {
-    for (int i = 0; i < s.values; ++i) {
+    for (int i = 0; i < s.values(); ++i) {
       if (s.inputs[static_cast<std::size_t>(i)] != input) continue;
-      if (s.values == 1) return std::u16string(s.title);
+      if (s.values() == 1) return std::u16string(s.title);
       return (i == 0 ? u"X" : u"Y") + std::u16string(s.title.substr(2));  // "XY Scale Correction"
     }
   }

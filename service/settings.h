@@ -3,12 +3,14 @@
 // write to it, by the name the command line gives it. A row says how the
 // value is read and set, what a settings snapshot keeps of it, whether its
 // Set needs the service password, which device families have it and where it
-// stands in a restore. zorctl's get and set, the snapshot's keys and checks,
-// the comparison and the restore and the titles the panel shows come from
-// here; zorctl's help, its bash completion and its manual page are held
+// stands in a restore. zorctl's get and set, its help and its bash
+// completion, the snapshot's keys and checks, the comparison and the restore
+// and the titles the panel shows come from here; zorctl's manual page is held
 // against it by a test.
 //
-// Adding a setting: its reader and writer in Maintenance, and one row here.
+// Adding a setting: its reader and writer in Maintenance, and one row here,
+// whose since is the next snapshot version (SnapshotVersion() + 1) when the
+// setting goes into snapshots, so that the files taken before it still load.
 
 #include <array>
 #include <cstdint>
@@ -49,6 +51,7 @@ enum class KeyKind : std::uint8_t {
 struct SettingKey {
   std::string_view name;  // "min_current"; empty for none
   KeyKind kind = KeyKind::Identity;
+  std::string_view note{};  // what zorctl's help says it holds, beyond its kind
 };
 
 // One reported value: a stable key, the text the panel shows, and the number
@@ -70,25 +73,43 @@ struct SetValues {
 };
 
 struct Setting {
-  std::string_view name;      // on the command line: "min-current"
-  std::u16string_view title;  // in the panel: "Min Current"
-  SettingGroup group;
-  std::optional<Feature> feature;  // what a family needs for its Get and Set; nullopt: every family has them
+  std::string_view name{};      // on the command line: "min-current"
+  std::u16string_view title{};  // in the panel: "Min Current"
+  SettingGroup group = SettingGroup::Calibration;
+  std::optional<Feature> feature{};  // what a family needs for its Get and Set; nullopt: every family has them
   // Its Get, "get NAME": the fields it reads. nullptr: none of its own.
-  Reading<SettingFields> (*read)(Maintenance&);
+  Reading<SettingFields> (*read)(Maintenance&) = nullptr;
   // Where a snapshot keeps its value, and the keys a comparison shows.
-  std::array<SettingKey, 2> keys;
+  std::array<SettingKey, 2> keys{};
   // A Set whose value another Get reads: that setting's name, or "identity"
   // for the identity block; empty when its own Get reads it or none does.
-  std::string_view readBy;
+  std::string_view readBy{};
   // Its Set, "set NAME VALUE...": the work that sends the values, or Refused,
   // naming the value that cannot be sent ("'x' is not ..."). nullptr: no Set.
-  Reading<Task> (*write)(const SetValues&);
-  int values;     // how many values its Set takes
-  bool password;  // its Set needs the service password
+  Reading<Task> (*write)(const SetValues&) = nullptr;
+  // Its Set's values as zorctl names them, one word each ("TEXT", "X Y"),
+  // and how the Set sends them, for zorctl's help.
+  std::string_view valueNames{};
+  std::string_view sends{};
+  // The values zorctl completes its Set's value with: the panel's list.
+  std::span<const std::u16string_view> choices{};
+  bool password = false;  // its Set needs the service password
   // The panel's fields of its values, for messages that name them.
-  std::array<Input, 2> inputs;
-  int restoreOrder;  // its place in a comparison and a restore, from 1; 0: neither compares nor restores it
+  std::array<Input, 2> inputs{};
+  // Its place in a comparison and a restore: rows go in the order of these
+  // numbers, which leave room between them. 0: neither compares nor restores it.
+  int restoreOrder = 0;
+  // The snapshot version it first appeared in: a file of an earlier version
+  // is complete without it.
+  int since = 1;
+
+  // How many values its Set takes.
+  constexpr int values() const {
+    if (valueNames.empty()) return 0;
+    int n = 1;
+    for (char c : valueNames) n += c == ' ' ? 1 : 0;
+    return n;
+  }
 };
 
 // Every setting, in the order `get all` and a snapshot read them.
@@ -100,8 +121,11 @@ const Setting* FindReadable(std::string_view name);
 const Setting* FindWritable(std::string_view name);
 // The compared settings, in restore order.
 std::span<const Setting* const> RestoreOrder();
-// Whether each Set has its values' fields, each compared setting a place of
-// its own and a Get that reads its keys.
+// The snapshot version of a table: the highest a row first appeared in.
+int SnapshotVersion(std::span<const Setting> table = Settings());
+// Whether each Set has its values' fields and says how it sends them, each
+// compared setting a place of its own after every setting of an earlier
+// group, and a Get that reads its keys.
 bool RowsAgree();
 
 // Whether the family has the setting's Get and Set.

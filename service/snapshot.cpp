@@ -31,21 +31,25 @@ constexpr auto kMaxLens = std::numeric_limits<decltype(SystemInfo::lens)>::max()
 struct KeyRule {
   std::string key;
   KeyKind kind;
-  std::string_view setting;
+  const Setting* setting;
 };
 
-// Every such key, in the order of Settings().
-const std::vector<KeyRule>& Keys() {
-  static const std::vector<KeyRule> keys = [] {
-    std::vector<KeyRule> rules;
-    for (const Setting& setting : Settings()) {
-      if (setting.read == nullptr) continue;
-      for (const SettingKey& key : setting.keys)
-        if (!key.name.empty()) rules.push_back({std::string(key.name), key.kind, setting.name});
-    }
-    return rules;
-  }();
-  return keys;
+// Every such key of the table, in its order.
+std::vector<KeyRule> Keys(std::span<const Setting> table) {
+  std::vector<KeyRule> rules;
+  for (const Setting& setting : table) {
+    if (setting.read == nullptr) continue;
+    for (const SettingKey& key : setting.keys)
+      if (!key.name.empty()) rules.push_back({std::string(key.name), key.kind, &setting});
+  }
+  return rules;
+}
+
+// The table's setting of that name with a Get of its own, or nullptr.
+const Setting* Readable(std::span<const Setting> table, std::string_view name) {
+  for (const Setting& s : table)
+    if (s.name == name && s.read != nullptr) return &s;
+  return nullptr;
 }
 
 QLatin1String Latin1(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
@@ -186,22 +190,24 @@ const SettingField* Snapshot::find(std::string_view key) const {
   return nullptr;
 }
 
-Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress) {
-  const int total = static_cast<int>(std::count_if(Settings().begin(), Settings().end(),
-                                                   [](const Setting& s) { return s.read != nullptr; })) +
-                    1;
+Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, int total)>& progress,
+                      std::span<const Setting> table) {
+  const int total =
+      static_cast<int>(std::count_if(table.begin(), table.end(), [](const Setting& s) { return s.read != nullptr; })) +
+      1;
   int done = 0;
   auto step = [&] {
     if (progress) progress(++done, total);
   };
   Snapshot snapshot;
+  snapshot.version = SnapshotVersion(table);
   snapshot.time = QDateTime::currentDateTimeUtc().toString(Qt::ISODate).toStdString();
   snapshot.toolVersion = ZOR_VERSION;
   if (const Reading<Identity> identity = service.readIdentity(); identity.ok()) snapshot.identity = identity.value;
   step();
   // The family the file names, so that the file bears out what it leaves out.
   const std::optional<Family> family = KnownFamily(snapshot.identity);
-  for (const Setting& setting : Settings()) {
+  for (const Setting& setting : table) {
     if (setting.read == nullptr) continue;
     if (!FamilyHas(family, setting)) {
       snapshot.notOnFamily.emplace_back(setting.name);
@@ -224,7 +230,7 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
 std::string SnapshotJson(const Snapshot& snapshot) {
   QJsonObject root;
   root.insert(QStringLiteral("format"), QString::fromUtf8(kSnapshotFormat.data(), kSnapshotFormat.size()));
-  root.insert(QStringLiteral("version"), kSnapshotVersion);
+  root.insert(QStringLiteral("version"), snapshot.version);
   root.insert(QStringLiteral("time"), QString::fromStdString(snapshot.time));
   root.insert(QStringLiteral("tool_version"), QString::fromStdString(snapshot.toolVersion));
   if (snapshot.identity) {
@@ -247,7 +253,7 @@ std::string SnapshotJson(const Snapshot& snapshot) {
   return QJsonDocument(root).toJson(QJsonDocument::Indented).toStdString();
 }
 
-Reading<Snapshot> ParseSnapshot(const std::string& json) {
+Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting> table) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   if (error.error != QJsonParseError::NoError) {
@@ -267,13 +273,25 @@ Reading<Snapshot> ParseSnapshot(const std::string& json) {
     return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
   const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
   if (!version) return Refused("the snapshot has no valid version");
-  if (*version > kSnapshotVersion) {
+  if (*version > SnapshotVersion(table)) {
     return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
                    std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
-                   std::to_string(kSnapshotVersion) + ")");
+                   std::to_string(SnapshotVersion(table)) + ")");
   }
   Checker check;
   Snapshot snapshot;
+  snapshot.version = static_cast<int>(*version);
+  // The settings a file of its version holds; a later one is no setting of it.
+  const auto known = [&](std::string_view name) {
+    const Setting* setting = Readable(table, name);
+    return setting != nullptr && setting->since <= snapshot.version ? setting : nullptr;
+  };
+  const auto noSetting = [&](std::string_view name) {
+    const Setting* setting = Readable(table, name);
+    return setting == nullptr ? std::string("is no setting")
+                              : "is no setting of a version " + std::to_string(snapshot.version) +
+                                    " snapshot (it came with version " + std::to_string(setting->since) + ")";
+  };
   for (const char* key : {"time", "tool_version"})
     if (!root.value(QLatin1String(key)).isString()) check.fail(std::string("the snapshot has no ") + key);
   for (const char* key : {"identity", "settings", "missing"})
@@ -284,8 +302,8 @@ Reading<Snapshot> ParseSnapshot(const std::string& json) {
   const QJsonValue missingValue = root.value(QLatin1String("missing"));
   for (const QJsonValue& m : missingValue.toArray()) {
     const std::string name = m.toString().toStdString();
-    if (!m.isString() || (FindReadable(name) == nullptr && name != "identity"))
-      check.fail("missing names \"" + name + "\", which is no setting");
+    if (!m.isString() || (known(name) == nullptr && name != "identity"))
+      check.fail("missing names \"" + name + "\", which " + noSetting(name));
     snapshot.missing.push_back(name);
   }
   if (!missingValue.isArray()) check.fail("missing is not a list of settings");
@@ -296,8 +314,8 @@ Reading<Snapshot> ParseSnapshot(const std::string& json) {
   const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
   for (const QJsonValue& n : notOnFamilyValue.toArray()) {
     const std::string name = n.toString().toStdString();
-    if (!n.isString() || FindReadable(name) == nullptr)
-      check.fail("not_on_family names \"" + name + "\", which is no setting");
+    if (!n.isString() || known(name) == nullptr)
+      check.fail("not_on_family names \"" + name + "\", which " + noSetting(name));
     else if (isMissing(name))
       check.fail("not_on_family names \"" + name + "\", which is also listed as missing");
     snapshot.notOnFamily.push_back(name);
@@ -317,26 +335,32 @@ Reading<Snapshot> ParseSnapshot(const std::string& json) {
   // Only what the file's family really lacks may be left out for it.
   const std::optional<Family> family = KnownFamily(snapshot.identity);
   for (const std::string& name : snapshot.notOnFamily) {
-    const Setting* setting = FindReadable(name);
+    const Setting* setting = known(name);
     if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))
       check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
   }
 
   const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
   if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
+  const std::vector<KeyRule> keys = Keys(table);
   for (auto it = settings.begin(); it != settings.end(); ++it) {
-    const auto known =
-        std::find_if(Keys().begin(), Keys().end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
-    if (known == Keys().end()) check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
+    const auto rule =
+        std::find_if(keys.begin(), keys.end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
+    if (rule == keys.end())
+      check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
+    else if (rule->setting->since > snapshot.version)
+      check.fail("settings." + rule->key + " " + noSetting(rule->setting->name));
   }
-  // Each setting is there whole, or listed as missing: a file cut short or
-  // edited by hand does not pass for a complete one.
-  for (const KeyRule& rule : Keys()) {
+  // Each setting of its version is there whole, or listed as missing: a file
+  // cut short or edited by hand does not pass for a complete one.
+  for (const KeyRule& rule : keys) {
+    if (rule.setting->since > snapshot.version) continue;
     const QJsonValue v = settings.value(Latin1(rule.key));
-    if (isMissing(rule.setting) || isNotOnFamily(rule.setting)) {
+    const std::string_view name = rule.setting->name;
+    if (isMissing(name) || isNotOnFamily(name)) {
       if (!v.isUndefined())
         check.fail("settings." + rule.key + " is there, but its setting is listed as " +
-                   (isMissing(rule.setting) ? "missing" : "not on the family"));
+                   (isMissing(name) ? "missing" : "not on the family"));
       continue;
     }
     if (v.isUndefined()) {

@@ -108,9 +108,9 @@ int Set(Context& c) {
   const auto& values = c.inv.values;
   const svc::Setting* setting = svc::FindWritable(values[0]);
   if (setting == nullptr) return Usage(c.out, "unknown setting '" + values[0] + "'");
-  if (values.size() - 1 != static_cast<std::size_t>(setting->values))
-    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setting->values) +
-                            (setting->values == 1 ? " value" : " values"));
+  if (values.size() - 1 != static_cast<std::size_t>(setting->values()))
+    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setting->values()) +
+                            (setting->values() == 1 ? " value" : " values"));
   svc::SetValues given;
   for (std::size_t i = 1; i < values.size(); ++i) given.values.push_back(FromUtf8(values[i]));
   if (setting->password) {

@@ -2,6 +2,15 @@
 # Installed as share/bash-completion/completions/zorctl. Plain bash only, so
 # it also works sourced by hand where the bash-completion package is missing.
 
+# The words the zorctl being completed offers (zorctl --complete WHAT [NAME],
+# one a line), so the settings are always its own: nothing when it cannot be
+# run or does not answer within 2 s.
+_zorctl_offers() {
+  local program=${COMP_WORDS[0]}
+  [[ $program == "~/"* ]] && program=$HOME/${program#"~/"}
+  timeout 2 "$program" --complete "$@" </dev/null 2>/dev/null
+}
+
 _zorctl() {
   local cur=${COMP_WORDS[COMP_CWORD]}
   local prev=${COMP_WORDS[COMP_CWORD - 1]}
@@ -58,13 +67,9 @@ _zorctl() {
   else
     local n=${#values[@]}
     case $command:$n in
-      get:0)
-        words=(currents distortion scale controller-model work-time mac ip subnet gateway ship-id all) ;;
-      set:0)
-        words=(min-current 20-current max-current lens serial model-name controller-model distortion
-               scale x-multiplier y-multiplier work-time mac ip subnet gateway) ;;
-      set:1)
-        [[ ${values[0]} == controller-model ]] && words=(100021 100022 200031 200041) ;;
+      get:0) mapfile -t words < <(_zorctl_offers get) ;;
+      set:0) mapfile -t words < <(_zorctl_offers set) ;;
+      set:1) mapfile -t words < <(_zorctl_offers set-values "${values[0]}") ;;
       mark:0) words=(original-square corrected-square max-field) ;;
       shutter:0) words=(open close) ;;
       aiming:0) words=(on off) ;;

@@ -1,8 +1,19 @@
 #include "zorctl/help.h"
 
+#include <algorithm>
+
+#include "service/settings.h"
+#include "service/text.h"
+
 namespace zorctl {
 
-const std::string_view kHelpText = R"(Usage: zorctl [OPTIONS] COMMAND [VALUES...]
+namespace {
+
+namespace svc = zor::service;
+
+// The help's texts; a line "@name@" stands for a list made from the table of
+// settings (Expanded, below).
+constexpr std::string_view kHelpText = R"(Usage: zorctl [OPTIONS] COMMAND [VALUES...]
 
 Reads and sets a ZOR laser marking system's identity, calibration and
 network settings from the command line, exactly as the zor-maintenance
@@ -11,16 +22,8 @@ panel does: the same checks, the same packets and the same pauses.
 Commands:
   info                          system name, version, release date, serial
                                 number, lens and device family
-  get NAME                      read a setting; NAME is one of currents,
-                                distortion, scale, controller-model,
-                                work-time, mac, ip, subnet, gateway, ship-id,
-                                or all
-  set NAME VALUE...             write a setting; NAME is one of min-current,
-                                20-current, max-current, lens, serial*,
-                                model-name*, controller-model*, distortion X Y,
-                                scale X Y, x-multiplier, y-multiplier,
-                                work-time* D,HH:MM:SS, mac, ip, subnet, gateway
-                                (* needs the service password)
+@get@
+@set@
   move X Y                      move to a point (0 to 255 each)
   mark FIGURE                   mark original-square, corrected-square or
                                 max-field
@@ -109,12 +112,7 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
                  file (a file could not be read or written) or interrupted
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
-  get NAME:      currents: min_current, max_current; distortion: distortion_x,
-                 distortion_y; scale: scale_x, scale_y; controller-model:
-                 controller_model (8 hex digits: flag byte and model code);
-                 work-time: work_time (D,HH:MM:SS), work_seconds; mac:
-                 mac_address; ip: ip_address; subnet: subnet_mask; gateway:
-                 gateway; ship-id: ship_id (8 hex digits)
+@keys@
   get all:       values {every key above}, missing [settings not read],
                  not_on_family [settings the family does not have]
   --dry-run:     dry_run [{at_ms, step}], total_ms
@@ -171,8 +169,6 @@ Examples:
   zorctl log --since 2026-12-01
 )";
 
-namespace {
-
 struct Help {
   std::string_view command;
   std::string_view text;
@@ -188,41 +184,13 @@ Exit status 4 when the identity could not be read.
     {"get", R"(Usage: zorctl get NAME [--json] [--dry-run]
 
 Reads one setting, as the panel's Get does, and prints it:
-  currents          min_current, max_current (the 20% current cannot be read)
-  distortion        distortion_x, distortion_y
-  scale             scale_x, scale_y
-  controller-model  controller_model: the flag byte and the model code
-  work-time         work_time (D,HH:MM:SS) and work_seconds
-  mac               mac_address
-  ip                ip_address
-  subnet            subnet_mask
-  gateway           gateway
-  ship-id           ship_id
-  all               every one of these that the system's family has; one
-                    that cannot be read is listed under "missing" and the
-                    exit status is 4, one the family does not have under
-                    "not_on_family"
+@reads@
 A setting the family does not have is refused (exit status 1).
 )"},
     {"set", R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
 
 Writes one setting, with the panel's packets and pauses:
-  min-current TEXT, 20-current TEXT, max-current TEXT, lens TEXT,
-  x-multiplier TEXT, y-multiplier TEXT
-                     sent as typed; the controller checks the text
-  serial TEXT, model-name TEXT
-                     sent as typed, behind the service password
-  controller-model CODE
-                     behind the service password; a listed code (100021,
-                     100022, 200031, 200041) as if picked from the list
-  distortion X Y, scale X Y
-                     both halves, 100 ms apart
-  work-time D,HH:MM:SS
-                     behind the service password; four whole numbers whose
-                     total fits the counter (at most 49710,06:28:15)
-  mac ADDRESS        six hexadecimal groups in any usual notation
-  ip A.B.C.D, subnet A.B.C.D, gateway A.B.C.D
-                     four decimal octets
+@writes@
 A text holding a character beyond Latin-1 is refused; nothing is sent, as
 is a setting the system's family does not have (exit status 1).
 )"},
@@ -319,12 +287,161 @@ sent, and the exit status is 130 (143).
     {"help", "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
 };
 
+constexpr std::size_t kWidth = 78;  // the longest line of a list
+
+// The head, then the words of the text from the column on, broken into lines
+// of at most kWidth; the words start on a line of their own when the head
+// reaches the column. A tab holds two words together ("scale\tX\tY").
+std::string Wrapped(std::string head, std::string_view text, std::size_t column) {
+  std::size_t at = head.size() - (head.rfind('\n') + 1);  // npos + 1 is 0
+  if (at > 0 && at >= column) {
+    head += '\n';
+    at = 0;
+  }
+  head.append(column - at, ' ');
+  at = column;
+  bool first = true;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find(' ', start), text.size());
+    std::string word(text.substr(start, end - start));
+    start = end + 1;
+    if (word.empty()) continue;
+    std::replace(word.begin(), word.end(), '\t', ' ');
+    if (!first && at + 1 + word.size() > kWidth) {
+      head += '\n' + std::string(column, ' ');
+      at = column;
+    } else if (!first) {
+      head += ' ';
+      ++at;
+    }
+    head += word;
+    at += word.size();
+    first = false;
+  }
+  return head + '\n';
+}
+
+// The items with the separator between them, and the last one before the last:
+// "a, b and c".
+std::string Joined(const std::vector<std::string>& items, std::string_view separator = ", ",
+                   std::string_view last = ", ") {
+  std::string text;
+  for (std::size_t i = 0; i < items.size(); ++i)
+    text += std::string(i == 0 ? "" : i + 1 == items.size() ? last : separator) + items[i];
+  return text;
+}
+
+// The keys of a Get, with what one holds where its name does not say:
+// "controller_model (8 hex digits: flag byte and model code)".
+std::string Keys(const svc::Setting& setting) {
+  std::vector<std::string> keys;
+  for (const svc::SettingKey& key : setting.keys) {
+    if (key.name.empty()) continue;
+    std::string note = key.kind == svc::KeyKind::Hex8       ? "8 hex digits"
+                       : key.kind == svc::KeyKind::WorkTime ? "D,HH:MM:SS"
+                                                            : "";
+    if (!key.note.empty()) note += (note.empty() ? "" : ": ") + std::string(key.note);
+    keys.push_back(std::string(key.name) + (note.empty() ? "" : " (" + note + ")"));
+  }
+  return Joined(keys);
+}
+
+// A Set as set's help shows it, "scale X Y"; in the whole help's list, with
+// "*" for the service password and without the plain TEXT: "work-time* D,HH:MM:SS".
+std::string SetItem(const svc::Setting& setting, bool listed) {
+  std::string item(setting.name);
+  if (listed && setting.password) item += '*';
+  if (!listed || setting.valueNames != "TEXT") item += ' ' + std::string(setting.valueNames);
+  std::replace(item.begin(), item.end(), ' ', '\t');
+  return item;
+}
+
+// The list a line "@name@" stands for.
+std::string List(std::string_view name) {
+  std::vector<std::string> gets, sets, keys, unread;
+  std::size_t column = 0;  // of what get's help says of each
+  for (const svc::Setting& s : svc::Settings()) {
+    if (s.read != nullptr) {
+      gets.emplace_back(s.name);
+      keys.push_back(std::string(s.name) + ": " + Keys(s));
+      column = std::max(column, s.name.size() + 4);
+    }
+    if (s.write != nullptr) sets.push_back(SetItem(s, true));
+    if (s.write != nullptr && s.read == nullptr && s.readBy.empty()) unread.emplace_back(s.name);
+  }
+  if (name == "get") return Wrapped("  get NAME", "read a setting; NAME is one of " + Joined(gets) + ", or all", 32);
+  if (name == "set") {
+    return Wrapped("  set NAME VALUE...",
+                   "write a setting; NAME is one of " + Joined(sets) + " (* needs the service password)", 32);
+  }
+  if (name == "keys") return Wrapped("  get NAME:", Joined(keys, "; ", "; "), 17);
+  std::string list;
+  if (name == "reads") {
+    for (const svc::Setting& s : svc::Settings())
+      if (s.read != nullptr) list += Wrapped("  " + std::string(s.name), Keys(s), column);
+    list += Wrapped("  all",
+                    "every one of these that the system's family has; one that cannot be read is listed under "
+                    "\"missing\" and the exit status is 4, one the family does not have under \"not_on_family\"",
+                    column);
+    if (!unread.empty()) list += Wrapped("", Joined(unread, ", ", " and ") + " can be set, but not read.", 0);
+    return list;
+  }
+  // "writes": the Sets that send alike, together.
+  std::vector<std::string_view> told;
+  for (const svc::Setting& s : svc::Settings()) {
+    if (s.write == nullptr || std::find(told.begin(), told.end(), s.sends) != told.end()) continue;
+    told.push_back(s.sends);
+    std::vector<std::string> alike;
+    for (const svc::Setting& other : svc::Settings())
+      if (other.write != nullptr && other.sends == s.sends) alike.push_back(SetItem(other, false));
+    std::string head = Wrapped("", Joined(alike), 2);
+    head.pop_back();
+    list += Wrapped(head, s.sends, 21);
+  }
+  return list;
+}
+
+// The text with each line "@name@" replaced by its list.
+std::string Expanded(std::string_view text) {
+  std::string out;
+  for (std::size_t start = 0; start < text.size();) {
+    const std::size_t end = std::min(text.find('\n', start), text.size());
+    const std::string_view line = text.substr(start, end - start);
+    if (line.size() > 2 && line.front() == '@' && line.back() == '@')
+      out += List(line.substr(1, line.size() - 2));
+    else
+      out += std::string(line) + (end < text.size() ? "\n" : "");
+    start = end + 1;
+  }
+  return out;
+}
+
 }  // namespace
 
-std::string_view CommandHelp(std::string_view command) {
+std::string HelpText() { return Expanded(kHelpText); }
+
+std::string CommandHelp(std::string_view command) {
   for (const Help& h : kHelp)
-    if (h.command == command) return h.text;
+    if (h.command == command) return Expanded(h.text);
   return {};
+}
+
+std::optional<std::vector<std::string>> CompletionWords(const std::vector<std::string>& request) {
+  std::vector<std::string> words;
+  if (request.size() == 1 && request[0] == "get") {
+    for (const svc::Setting& s : svc::Settings())
+      if (s.read != nullptr) words.emplace_back(s.name);
+    words.emplace_back("all");
+  } else if (request.size() == 1 && request[0] == "set") {
+    for (const svc::Setting& s : svc::Settings())
+      if (s.write != nullptr) words.emplace_back(s.name);
+  } else if (request.size() == 2 && request[0] == "set-values") {
+    if (const svc::Setting* s = svc::FindWritable(request[1]))
+      for (const std::u16string_view choice : s->choices) words.push_back(svc::ToUtf8(choice));
+  } else {
+    return std::nullopt;
+  }
+  return words;
 }
 
 }  // namespace zorctl

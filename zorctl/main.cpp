@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <variant>
 
 #include "zorctl/arguments.h"
@@ -27,6 +28,15 @@ void HoldClosedStandardStreams() {
 }
 
 int Run(int argc, char** argv) {
+  // For the bash completion, which asks the zorctl it completes: one word a line.
+  if (argc >= 2 && std::string_view(argv[1]) == "--complete") {
+    const auto words = CompletionWords({argv + 2, argv + argc});
+    if (!words) return kUsage;
+    std::string text;
+    for (const std::string& word : *words) text += word + "\n";
+    Write(stdout, text);
+    return kDone;
+  }
   const auto parsed = ParseArguments(argc, argv);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
     Message(error->message + " (zorctl --help for the options)");
@@ -43,10 +53,10 @@ int Run(int argc, char** argv) {
     const std::string topic = helpCommand ? (inv.values.empty() ? "" : inv.values.front()) : inv.command;
     if (topic.empty()) {
       const bool asked = !inv.command.empty() || inv.options.help;
-      Write(asked ? stdout : stderr, kHelpText);
+      Write(asked ? stdout : stderr, HelpText());
       return asked ? kDone : kUsage;
     }
-    const std::string_view text = CommandHelp(topic);
+    const std::string text = CommandHelp(topic);
     if (text.empty()) {
       Message("unknown command '" + topic + "' (zorctl help for the commands)");
       return kUsage;

@@ -21,8 +21,8 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kBox = "box [ZORSystemMaintenance] ";
-const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+const std::string kBox = zortest::PanelBox(u"");
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 void StartNz(PanelHarness& h) {
   h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));

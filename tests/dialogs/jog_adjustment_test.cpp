@@ -18,8 +18,8 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kBox = "box [ZORSystemMaintenance] ";
-const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+const std::string kBox = zortest::PanelBox(u"");
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 struct Use {
   const char* name;

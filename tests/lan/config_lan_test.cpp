@@ -21,6 +21,7 @@
 #include "platform/ip_address_ctrl.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
+#include "service/maintenance.h"
 #include "tests/support/panel_harness.h"
 
 using namespace lan;
@@ -29,9 +30,9 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kBox = "box [ZORSystemMaintenance] ";
+const std::string kBox = zortest::PanelBox(u"");
 const std::string kModal = "modal CONFIG LAN";
-const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 using Action = std::function<void(CConfigLAN&)>;
 
@@ -176,9 +177,7 @@ TEST(ConfigLan, SetsSendTheirOwnControlInTheControllersFormat) {
 // ---- refusals: nothing half-entered leaves the dialog ------------------------------
 
 TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
-  const std::string kMacIncomplete =
-      "The MAC address is incomplete. Enter all six groups of two hexadecimal digits, for example "
-      "00:1A:2B:3C:4D:5E. Nothing was sent.";
+  const std::string kMacIncomplete = zortest::Utf8(zor::service::kMacIncompleteMessage);
   auto incomplete = [](const char* what) {
     return std::string("The ") + what + " is incomplete. Fill in all four fields before setting it. Nothing was sent.";
   };
@@ -321,7 +320,7 @@ TEST(ConfigLan, FailedReadsSaySoAndKeepWhatWasShown) {
 TEST(ConfigLan, WithoutAStatusEntryPointAGetStillWaitsAndSaysSo) {
   PanelHarness h;
   h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
-  h.link.remove(zortest::FakeLink::Entry::GetStatus);
+  h.link.remove(zortest::RecordingLink::Entry::GetStatus);
   h.start();
   OpenLan(h, [](CConfigLAN& d) { Click(d, IDC_SHIP_ID_GET); });
   EXPECT_EQ(h.transcript,

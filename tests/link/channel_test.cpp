@@ -4,19 +4,19 @@
 
 #include <array>
 
-#include "tests/support/fake_link.h"
 #include "tests/support/link_test_util.h"
+#include "tests/support/recording_link.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace zortest {
 namespace {
 
-using Entry = FakeLink::Entry;
+using Entry = RecordingLink::Entry;
 
 class ChannelTest : public ::testing::Test {
  protected:
   Transcript t;
-  FakeLink fake{t};
+  RecordingLink fake{t};
   VirtualPacer pacer{t};
   TestHost host{t};
   zor::DeviceLink link = fake.link();
@@ -104,6 +104,12 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The connection check ----------------------------------------------------
+
+// Every test compares the box with the constant; this one holds the constant
+// to the system's own text, two blanks and "to to" included.
+TEST(Channel, TheNotConnectedTextIsTheSystemsOwn) {
+  EXPECT_EQ(zor::kNotConnectedMessage, u"USB is not connected.  Please to to connect before continuing.");
+}
 
 TEST_F(ChannelTest, UnconnectedAndNobodyAnswersShowsOneBoxAndSendsNothing) {
   fake.setFindResults({0});

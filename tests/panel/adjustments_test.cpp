@@ -17,8 +17,7 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kNotConnected =
-    "box [ZORSystemMaintenance] USB is not connected.  Please to to connect before continuing.";
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 TEST(Adjustments, NoConnectionMeansNoDialog) {
   for (const int button : {panel::IDC_AIMING_ALIGNMENT, panel::IDC_ADJUST_DISTORTION}) {

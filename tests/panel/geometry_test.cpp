@@ -14,8 +14,8 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kBox = "box [ZORSystemMaintenance] ";
-const std::string kNotConnected = kBox + "USB is not connected.  Please to to connect before continuing.";
+const std::string kBox = zortest::PanelBox(u"");
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 const std::string kMoveRange = kBox + "The Move To X and Y targets must be whole numbers from 0 to 255.";
 
 // A connected NZ system: every geometry control is enabled.

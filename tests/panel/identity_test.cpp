@@ -8,8 +8,8 @@
 
 #include "resources/family_layout.h"
 #include "service/maintenance.h"
-#include "tests/support/fake_link.h"
 #include "tests/support/link_test_util.h"
+#include "tests/support/recording_link.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace zortest {
@@ -108,7 +108,7 @@ class PanelHost final : public zor::service::Host {
 class RefreshTest : public ::testing::Test {
  protected:
   Transcript t;
-  FakeLink fake{t};
+  RecordingLink fake{t};
   VirtualPacer pacer{t};
   RecordingPanel panel{t};
   PanelHost host{t, panel};
@@ -169,7 +169,7 @@ TEST_F(RefreshTest, FailedReadIsReportedAndChangesNothing) {
 }
 
 TEST_F(RefreshTest, MissingStatusEntryPointIsAFailedRead) {
-  fake.remove(FakeLink::Entry::GetStatus);
+  fake.remove(RecordingLink::Entry::GetStatus);
   link = fake.link();
   service.connect();
   EXPECT_EQ(t, (Transcript{"find -> 1", kUnreadableBox}));

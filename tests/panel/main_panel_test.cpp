@@ -9,7 +9,9 @@
 #include <algorithm>
 #include <fstream>
 
+#include "link/load_device_link.h"
 #include "platform/combo_box.h"
+#include "platform/prompter.h"
 #include "platform/up_down.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
@@ -22,7 +24,7 @@ using zortest::Transcript;
 
 namespace {
 
-const std::string kTitle = "[ZORSystemMaintenance]";
+const std::string kTitle = "[" + zortest::Utf8(platform::applicationTitle().toStdU16String()) + "]";
 
 TEST(MainPanelStartup, ShowsTheIdentityOnceBeforeThePanel) {
   PanelHarness h;
@@ -55,7 +57,7 @@ TEST(MainPanelStartup, MissingLibrarySaysSoAndSendsNothing) {
   PanelHarness h;
   h.libraryPresent = false;
   h.start(false);
-  EXPECT_EQ(h.transcript, (Transcript{"box " + kTitle + " No ZORComm.DLL found"}));
+  EXPECT_EQ(h.transcript, (Transcript{zortest::PanelBox(zor::kNoDeviceLinkMessage)}));
 }
 
 TEST(MainPanelStartup, InitialisesFieldsAsTheTemplateAndMembersSay) {
@@ -155,7 +157,7 @@ TEST(MainPanel, AServiceLogThatCannotBeWrittenIsReportedOnceAndTheOperationsGoOn
   h.press(IDC_SHUTTER_CLOSE);
   ASSERT_EQ(h.transcript.events().size(), 3u);
   EXPECT_EQ(h.transcript.events()[0], "send 86 00");
-  EXPECT_TRUE(h.transcript.events()[1].starts_with("box [ZORSystemMaintenance] The service log could not be written: "))
+  EXPECT_TRUE(h.transcript.events()[1].starts_with(zortest::PanelBox(u"The service log could not be written: ")))
       << h.transcript;
   EXPECT_EQ(h.transcript.events()[2], "send 86 00");
 }

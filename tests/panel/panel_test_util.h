@@ -19,8 +19,8 @@
 #include "panel/main_dialog.h"
 #include "platform/prompter.h"
 #include "protocol/zor_protocol.h"
-#include "tests/support/fake_link.h"
 #include "tests/support/panel_harness.h"
+#include "tests/support/recording_link.h"
 #include "tests/support/virtual_pacer.h"
 
 namespace paneltest {
@@ -28,9 +28,8 @@ namespace paneltest {
 using zortest::PanelHarness;
 using zortest::Transcript;
 
-inline const std::string kTitle = "[ZORSystemMaintenance]";
-inline const std::string kNotConnectedBox =
-    "box " + kTitle + " USB is not connected.  Please to to connect before continuing.";
+inline const std::string kTitle = "[" + zortest::Utf8(platform::applicationTitle().toStdU16String()) + "]";
+inline const std::string kNotConnectedBox = zortest::kNotConnectedPanelBox;
 
 // Model names that pick each family (which decides what is enabled).
 inline constexpr const char* kNK = "NK-100";
@@ -150,7 +149,7 @@ class IconPanel {
   };
 
   Transcript transcript;
-  zortest::FakeLink link{transcript};
+  zortest::RecordingLink link{transcript};
   zortest::VirtualPacer pacer{transcript};
   Recorder prompter;
   QTemporaryDir stateFolder;  // the service log's

@@ -11,9 +11,10 @@
 
 #include "dialogs/password_dialog.h"
 #include "dialogs/working_time_dialog.h"
+#include "duration/duration.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
-#include "tests/support/panel_harness.h"
+#include "tests/panel/panel_test_util.h"
 
 using namespace panel;
 using zortest::PanelHarness;
@@ -24,14 +25,9 @@ namespace {
 
 const std::string kBox = "box [Working Time] ";
 const std::string kReadFailed = kBox + "The working time could not be read from the controller.";
-const std::string kRefused = kBox +
-                             "Enter the working time as Days,HH:MM:SS with four whole numbers, for example "
-                             "1,02:03:04. The largest working time the controller can hold is 49710,06:28:15.";
-const std::string kNotConnected =
-    "box [ZORSystemMaintenance] USB is not connected.  Please to to connect before continuing.";
-const std::string kIdentity =
-    "box [ZORSystemMaintenance] Connected to marking system\\nSYSTEM NAME : NZ-100\\nVERSION NUMBER: "
-    "V1.00\\nRELEASE DATE: 01/02/26\\nSERIAL NUMBER: 1234\\nLENS: 163 mm";
+const std::string kRefused = kBox + zortest::Utf8(kWorkingTimeEntryRefusedMessage);
+const std::string kNotConnected = zortest::kNotConnectedPanelBox;
+const std::string kIdentity = paneltest::IdentityBox("NZ-100");
 const std::vector<std::string> kReconnect = {kNotConnected, "find -> 1", "query 142/38 -> 0", kIdentity};
 
 // An NZ system answers at start-up (or, with found = false, answers only later).
@@ -133,7 +129,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(ReadWorkingTime, WithoutTheQueryEntryPointSaysTheReadFailed) {
   PanelHarness h;
-  h.link.remove(zortest::FakeLink::Entry::GetStatus);
+  h.link.remove(zortest::RecordingLink::Entry::GetStatus);
   Start(h);
   h.press(IDC_GET_WORK_TIME);
   EXPECT_EQ(h.transcript, (Transcript{kReadFailed}));

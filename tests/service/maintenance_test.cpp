@@ -9,9 +9,7 @@
 #include <vector>
 
 #include "service/adjustment.h"
-#include "tests/support/fake_link.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/virtual_pacer.h"
+#include "tests/support/service_test_util.h"
 
 namespace zortest {
 namespace {
@@ -24,36 +22,9 @@ using zor::service::Maintenance;
 using zor::service::Outcome;
 using zor::service::Status;
 
-class RecordingHost final : public zor::service::Host, public zor::service::OperationObserver {
- public:
-  explicit RecordingHost(Transcript& t) : t_(t) {}
-  std::vector<zor::service::OperationRecord> records;
-
-  void notConnected() override { t_.add(kNotConnectedBox); }
-  void identified(const zor::service::Identity& identity) override {
-    t_.add(identity.readable ? "identified " + Utf8(identity.info.model) : "unidentified");
-  }
-  void operationEnded(const zor::service::OperationRecord& record) override { records.push_back(record); }
-
- private:
-  Transcript& t_;
-};
-
-class ServiceTest : public ::testing::Test {
+class ServiceTest : public ServiceOnLink {
  protected:
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  RecordingHost host{t};
-  zor::DeviceLink link = fake.link();
-  Maintenance service{link, pacer, host};
-
-  void SetUp() override {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-7").reply());
-    service.setObserver(&host);
-    service.connect();
-    t.clear();
-  }
+  void SetUp() override { connect(Block().serial(42).model("NZ-7")); }
 };
 
 // ---- a packet the device link does not take ------------------------------------

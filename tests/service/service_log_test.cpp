@@ -21,25 +21,17 @@
 #include <functional>
 #include <sstream>
 
-#include "tests/support/fake_link.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/virtual_pacer.h"
+#include "tests/support/service_test_util.h"
 
 namespace zortest {
 namespace {
 
 namespace fs = std::filesystem;
-using zor::service::Maintenance;
 using zor::service::OperationRecord;
 using zor::service::Outcome;
 using zor::service::ReadServiceLog;
 using zor::service::ServiceLog;
 using zor::service::ServiceLogLine;
-
-class QuietHost final : public zor::service::Host {
-  void notConnected() override {}
-  void identified(const zor::service::Identity&) override {}
-};
 
 std::string Contents(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
@@ -62,17 +54,11 @@ QJsonObject Object(const std::string& line) {
   return document.object();
 }
 
-class ServiceLogTest : public ::testing::Test {
+class ServiceLogTest : public ServiceOnLink {
  protected:
   QTemporaryDir dir;
   fs::path folder = fs::path(dir.path().toStdString());
   fs::path path = folder / "state" / "service-log.jsonl";
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  zor::DeviceLink link = fake.link();
-  Maintenance service{link, pacer, host};
   std::vector<std::string> problems;
 
   ServiceLog Log(const fs::path& at, std::chrono::milliseconds lockWait = zor::service::kServiceLogLockWait) {
@@ -84,16 +70,12 @@ class ServiceLogTest : public ::testing::Test {
         },
         lockWait);
   }
-  void Connect(const Block& identity) {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
-    service.connect();
-  }
 };
 
 TEST_F(ServiceLogTest, OneLinePerSendingOperationWithEveryFieldAndNeverThePassword) {
   ServiceLog log = Log(path);
   service.setObserver(&log);
-  Connect(Block().serial(100042).model("NZ-7"));
+  connect(Block().serial(100042).model("NZ-7"));
   const QDateTime before = QDateTime::currentDateTimeUtc();
   EXPECT_TRUE(service.setSerialNumber(u"KPLVoxen", u"100043").ok());
   EXPECT_FALSE(service.setModelName(u"kplvoxen!", u"NZ-8").ok());  // wrong password: nothing sent
@@ -146,7 +128,7 @@ TEST_F(ServiceLogTest, ASystemNeverIdentifiedHasNoSerialOrModel) {
 
 // Two processes append at once; every line arrives whole and none is lost.
 TEST_F(ServiceLogTest, ParallelWritersNeverMixTheirLines) {
-  Connect(Block().serial(7).model("NK-1"));
+  connect(Block().serial(7).model("NK-1"));
   constexpr int kLines = 500;
   const std::string padding(3000, 'p');  // lines of a few KB, written while the other process writes
   pid_t children[2];
@@ -197,7 +179,7 @@ TEST_P(UnwritableLog, IsReportedOnceAndTheOperationsGoOn) {
   if (at.empty()) GTEST_SKIP() << "cannot be made by this user";
   ServiceLog log = Log(at);
   service.setObserver(&log);
-  Connect(Block().serial(7).model("NZ-1"));
+  connect(Block().serial(7).model("NZ-1"));
   EXPECT_TRUE(service.shutter(true).ok());
   EXPECT_TRUE(service.shutter(false).ok());
   EXPECT_EQ(t.events().back(), "send 86 00");
@@ -260,7 +242,7 @@ TEST_F(ServiceLogTest, ALockHeldByAnotherProgramIsWaitedForOnlyUpToTheBound) {
   constexpr std::chrono::milliseconds kWait(30);
   ServiceLog log = Log(path, kWait);
   service.setObserver(&log);
-  Connect(Block().serial(7).model("NZ-1"));
+  connect(Block().serial(7).model("NZ-1"));
   EXPECT_TRUE(service.shutter(true).ok());
   // flock() locks belong to an open file: this one stands for another program's.
   const int other = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);

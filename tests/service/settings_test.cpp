@@ -8,9 +8,7 @@
 #include <vector>
 
 #include "service/text.h"
-#include "tests/support/fake_link.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/virtual_pacer.h"
+#include "tests/support/service_test_util.h"
 
 namespace zortest {
 namespace {
@@ -19,28 +17,9 @@ namespace svc = zor::service;
 using svc::Outcome;
 using svc::Status;
 
-class Records final : public svc::Host, public svc::OperationObserver {
- public:
-  std::vector<svc::OperationRecord> records;
-  void notConnected() override {}
-  void identified(const svc::Identity&) override {}
-  void operationEnded(const svc::OperationRecord& record) override { records.push_back(record); }
-};
-
-class SettingsTest : public ::testing::Test {
+class SettingsTest : public ServiceOnLink {
  protected:
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  Records host;
-  zor::DeviceLink link = fake.link();
-  svc::Maintenance service{link, pacer, host};
-
-  void SetUp() override {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-7").reply());
-    service.setObserver(&host);
-    service.connect();
-  }
+  void SetUp() override { connect(Block().serial(42).model("NZ-7")); }
 
   // The setting's Set with the right password: its outcome, or its writer's refusal.
   Outcome set(const svc::Setting& setting, std::vector<std::u16string> values, bool reported = false) {
@@ -53,8 +32,8 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
   for (const svc::Setting& setting : svc::Settings()) {
     if (setting.write == nullptr) continue;
     SCOPED_TRACE(std::string(setting.name));
-    for (int i = 0; i < setting.values; ++i) {
-      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values), u"1");
+    for (int i = 0; i < setting.values(); ++i) {
+      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values()), u"1");
       values[static_cast<std::size_t>(i)] = u"1\u0100";
       const Outcome refused = set(setting, values);
       EXPECT_EQ(refused.status, Status::Refused);
@@ -64,7 +43,7 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
     // The first of these values that the Set takes.
     Outcome done = Outcome::refused(svc::Input::None, {});
     for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4"}) {
-      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values), value));
+      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values()), value));
       if (done.status != Status::Refused) break;
     }
     EXPECT_TRUE(done.ok()) << svc::ToUtf8(done.message);

@@ -1,5 +1,5 @@
-// Settings snapshots: what a file must hold to be restored, how it is read
-// and written, and what a restore sends.
+// Settings snapshots: what a file must hold to be restored, how it is read,
+// written and taken.
 #include "service/snapshot.h"
 
 #include <gtest/gtest.h>
@@ -14,36 +14,17 @@
 #include <fstream>
 #include <functional>
 
-#include "service/restore.h"
-#include "service/service_log.h"
-#include "tests/support/fake_link.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/sim_backed_link.h"
-#include "tests/support/virtual_pacer.h"
+#include "service/text.h"
+#include "tests/support/service_test_util.h"
+#include "tests/support/snapshot_files.h"
 
 namespace zortest {
 namespace {
 
 namespace svc = zor::service;
 
-class QuietHost final : public svc::Host {
-  void notConnected() override {}
-  void identified(const svc::Identity&) override {}
-};
-
 // A snapshot file as the tool writes one, to be spoilt one way at a time.
-QJsonObject GoodFile() {
-  return QJsonDocument::fromJson(R"({
-    "format": "zor-maintenance-settings", "version": 1, "time": "2026-12-09T10:00:00Z", "tool_version": "1.0.0",
-    "identity": {"serial_number": 100001, "system_name": "NZ-SIM", "version": "SIM-1.00", "release_date": "6/3/24",
-                 "lens_mm": 163, "family": "NZ"},
-    "settings": {"min_current": 0.5, "max_current": 20, "distortion_x": 32768, "distortion_y": 32768,
-                 "scale_x": 1, "scale_y": 1, "controller_model": "100a0001", "work_time": "0,00:00:10",
-                 "work_seconds": 10, "mac_address": "02:00:5A:4F:52:01", "ip_address": "192.168.1.10",
-                 "subnet_mask": "255.255.255.0", "gateway": "192.168.1.1", "ship_id": "5a4f5201"},
-    "missing": []})")
-      .object();
-}
+QJsonObject GoodFile() { return QJsonDocument::fromJson(SnapshotText(100001)).object(); }
 
 std::string Text(const QJsonObject& o) { return QJsonDocument(o).toJson().toStdString(); }
 
@@ -107,7 +88,7 @@ INSTANTIATE_TEST_SUITE_P(
         SpoiltCase{"NewerVersion",
                    [] {
                      auto f = GoodFile();
-                     f["version"] = 2;
+                     f["version"] = svc::SnapshotVersion() + 1;
                      return Text(f);
                    },
                    "newer version"},
@@ -250,6 +231,80 @@ TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
     EXPECT_TRUE(svc::CheckOneByteText(svc::Input::None, field.text).ok()) << field.key;
 }
 
+// ---- a setting added later -----------------------------------------------------------------
+
+// The settings of the first snapshot version and one more, which came with version 2.
+svc::Reading<svc::SettingFields> ReadFocus(svc::Maintenance&) { return svc::SettingFields{{"focus_mm", u"7", 7.0}}; }
+
+std::vector<svc::Setting> TableWithFocus() {
+  std::vector<svc::Setting> table;
+  for (const svc::Setting& setting : svc::Settings())
+    if (setting.since == 1) table.push_back(setting);
+  table.push_back({.name = "focus",
+                   .title = u"Focus",
+                   .read = ReadFocus,
+                   .keys = {{{"focus_mm", svc::KeyKind::Word}}},
+                   .since = 2});
+  return table;
+}
+
+// The good file as of a version, with its focus value and missing list.
+std::string Versioned(int version, const QJsonValue& focus, const QJsonArray& missing = {}) {
+  QJsonObject file = With("settings", "focus_mm", focus);
+  file["version"] = version;
+  file["missing"] = missing;
+  return Text(file);
+}
+
+// Files taken before a setting was added keep loading; a file of its version
+// holds it or lists it as missing, and one of an earlier version may not.
+using SnapshotVersions = ServiceOnLink;
+
+TEST_F(SnapshotVersions, AFileHoldsExactlyTheSettingsOfItsVersion) {
+  const std::vector<svc::Setting> table = TableWithFocus();
+  const struct {
+    const char* name;
+    std::string file;
+    const char* problem;  // nullptr: it loads
+  } cases[] = {
+      {"an earlier file without it", Versioned(1, QJsonValue::Undefined), nullptr},
+      {"a file of its version with it", Versioned(2, 7), nullptr},
+      {"a file of its version, missing it", Versioned(2, QJsonValue::Undefined, {"focus"}), nullptr},
+      {"a file of its version without it", Versioned(2, QJsonValue::Undefined),
+       "settings.focus_mm is neither in the file nor listed as missing"},
+      {"an earlier file with it", Versioned(1, 7),
+       "settings.focus_mm is no setting of a version 1 snapshot (it came with version 2)"},
+      {"an earlier file missing it", Versioned(1, QJsonValue::Undefined, {"focus"}),
+       "missing names \"focus\", which is no setting of a version 1 snapshot"},
+      {"a newer file", Versioned(3, 7), "newer version of the tool (snapshot version 3; this tool reads version 2)"},
+  };
+  for (const auto& c : cases) {
+    const auto snapshot = svc::ParseSnapshot(c.file, table);
+    if (c.problem == nullptr) {
+      EXPECT_TRUE(snapshot.ok()) << c.name << ": " << Problem(snapshot);
+    } else {
+      EXPECT_NE(Problem(snapshot).find(c.problem), std::string::npos) << c.name << ": " << Problem(snapshot);
+    }
+  }
+}
+
+// A snapshot is of the highest version of its table's settings, and keeps
+// the version of the file it was read from.
+TEST_F(SnapshotVersions, AFileIsOfItsNewestSettingsVersion) {
+  const std::vector<svc::Setting> table = TableWithFocus();
+  connect(Block().model("NZ-1"));
+  const std::string taken = svc::SnapshotJson(svc::TakeSnapshot(service, {}, table));
+  const auto again = svc::ParseSnapshot(taken, table);
+  ASSERT_TRUE(again.ok()) << Problem(again);
+  EXPECT_EQ(again.value.version, 2);
+  EXPECT_EQ(again.value.find("focus_mm")->text, u"7");
+  EXPECT_EQ(svc::ParseSnapshot(taken).status, svc::Status::Refused) << "a tool without the setting";
+
+  const auto older = svc::ParseSnapshot(Versioned(1, QJsonValue::Undefined), table);
+  ASSERT_TRUE(older.ok()) << Problem(older);
+  EXPECT_EQ(QJsonDocument::fromJson(QByteArray::fromStdString(svc::SnapshotJson(older.value)))["version"], 1);
+}
+
 // ---- the file itself -------------------------------------------------------------------
 
 class SnapshotFile : public ::testing::Test {
@@ -290,16 +345,11 @@ TEST_F(SnapshotFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
 
 // ---- taking one ---------------------------------------------------------------------------
 
-TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  const zor::DeviceLink link = fake.link();
-  svc::Maintenance service(link, pacer, host);
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, std::vector<std::uint8_t>(38, 0));
+using TakingASnapshot = ServiceOnLink;
+
+TEST_F(TakingASnapshot, AFailedReadIsMissingNeverAValue) {
   fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
-  service.connect();
+  connect(Block());
   const svc::Snapshot snapshot = svc::TakeSnapshot(service);
   EXPECT_EQ(snapshot.find("min_current")->text, u"1.50000");
   EXPECT_EQ(snapshot.find("scale_x"), nullptr);
@@ -311,19 +361,11 @@ TEST(Snapshot, AFailedReadIsMissingNeverAValue) {
 
 // A setting the family lacks is neither read nor missing, whatever the
 // controller would answer.
-TEST(Snapshot, ReadsOnlyWhatTheFamilyHas) {
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  const zor::DeviceLink link = fake.link();
-  svc::Maintenance service(link, pacer, host);
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model("N-20").reply());
+TEST_F(TakingASnapshot, ReadsOnlyWhatTheFamilyHas) {
   for (int code : {zor::CMD_GET_CURRENTS, zor::CMD_GET_XY_DISTORTION, zor::CMD_GET_XY_SCALE, zor::CMD_GET_WORK_TIME,
                    zor::CMD_GET_CONTROLLER_MODEL})
     fake.setStatus(code, std::vector<std::uint8_t>(8, 0));
-  service.connect();
-  t.clear();
+  connect(Block().model("N-20"));
   const svc::Snapshot snapshot = svc::TakeSnapshot(service);
   EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(snapshot.notOnFamily, (std::vector<std::string>{"currents", "controller-model", "work-time", "mac", "ip",
@@ -331,246 +373,6 @@ TEST(Snapshot, ReadsOnlyWhatTheFamilyHas) {
   EXPECT_TRUE(snapshot.missing.empty());
   const auto written = svc::ParseSnapshot(svc::SnapshotJson(snapshot));
   EXPECT_TRUE(written.ok()) << Problem(written);
-}
-
-// ---- what a restore's read-back tells the service log --------------------------------------
-
-// The lines the service log would get.
-struct LogLines final : svc::OperationObserver {
-  std::vector<QJsonObject> lines;
-  void operationEnded(const svc::OperationRecord& record) override {
-    const std::string line = svc::ServiceLogLine("zorctl", std::nullopt, record, QDateTime::currentDateTimeUtc());
-    lines.push_back(QJsonDocument::fromJson(QByteArray::fromStdString(line)).object());
-  }
-};
-
-struct ReadBackCase {
-  const char* name;
-  std::function<void(FakeLink&)> controller;  // what the controller does once the Set is to go out
-  svc::RestoreResult result;
-  const char* outcome;  // of the Set's line
-  const char* message;  // a part of it; "" for none
-  const char* restore;  // the outcome of the restore's own line
-};
-
-class RestoreReadBack : public ::testing::TestWithParam<ReadBackCase> {};
-
-// The controller reports a min current of 1.5; the snapshot holds 0.5.
-TEST_P(RestoreReadBack, TheSetsLineSaysWhatItsReadBackShowed) {
-  const ReadBackCase& c = GetParam();
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  const zor::DeviceLink link = fake.link();
-  svc::Maintenance service(link, pacer, host);
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, std::vector<std::uint8_t>(38, 0));
-  fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
-  service.connect();
-  svc::Snapshot snapshot = svc::TakeSnapshot(service);
-  for (svc::SettingField& f : snapshot.settings)
-    if (f.key == "min_current") f.text = u"0.50000";
-  LogLines log;
-  service.setObserver(&log);
-  struct Controller final : svc::RestoreProgress {
-    FakeLink& fake;
-    const ReadBackCase& c;
-    Controller(FakeLink& f, const ReadBackCase& k) : fake(f), c(k) {}
-    bool proceed(int, int, const std::string&) override {
-      c.controller(fake);
-      return true;
-    }
-  } progress{fake, c};
-  svc::RestoreOptions options;
-  options.source = "unit.json";
-
-  const svc::RestoreReport report = svc::Restore(service, snapshot, options, &progress);
-  ASSERT_EQ(report.settings[1].comparison.name, "min-current");
-  EXPECT_EQ(report.settings[1].result, c.result);
-  ASSERT_EQ(log.lines.size(), 2u);
-  const QJsonObject& set = log.lines[0];
-  EXPECT_EQ(set["operation"], "set min-current");
-  EXPECT_EQ(set["value"], "0.50000");
-  EXPECT_EQ(set["outcome"], c.outcome);
-  EXPECT_TRUE(set["message"].toString().contains(c.message)) << set["message"].toString().toStdString();
-  EXPECT_EQ(set.contains("message"), c.message[0] != '\0');
-  EXPECT_EQ(log.lines[1]["operation"], "restore");
-  EXPECT_EQ(log.lines[1]["outcome"], c.restore);
-  EXPECT_EQ(service.observer(), &log) << "the log gets every later line again";
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Restore, RestoreReadBack,
-    ::testing::Values(ReadBackCase{"Kept",
-                                   [](FakeLink& f) {
-                                     f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
-                                   },
-                                   svc::RestoreResult::Verified, "done", "", "done"},
-                      ReadBackCase{"Dropped", [](FakeLink&) {}, svc::RestoreResult::Differs, "differs",
-                                   "the controller reads back 1.50000", "done"},
-                      ReadBackCase{"Unreadable", [](FakeLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
-                                   svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
-                      ReadBackCase{"NotTaken", [](FakeLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed,
-                                   "not-accepted", "did not accept the command", "not-accepted"}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-// ---- restoring one, on the simulated controller ------------------------------------------------
-
-class RestoreTest : public ::testing::Test {
- protected:
-  Transcript t;
-  SimBackedLink sim{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  zor::DeviceLink link = sim.link();
-  svc::Maintenance service{link, pacer, host};
-
-  void SetUp() override { service.connect(); }
-
-  // The packets and waits since the last call, without the reads.
-  std::vector<std::string> sent() {
-    std::vector<std::string> events;
-    for (const auto& e : t.events())
-      if (e.rfind("send", 0) == 0 || e.rfind("wait 100", 0) == 0) events.push_back(e);
-    t.clear();
-    return events;
-  }
-};
-
-std::vector<std::string> TextPackets(const std::string& text, const char* code, bool lanPause = false) {
-  std::vector<std::string> events;
-  char hex[8];
-  for (char c : text) {
-    std::snprintf(hex, sizeof hex, "%02X", static_cast<unsigned char>(c));
-    events.push_back(std::string("send 42 ") + hex);
-    events.push_back("wait 100");
-  }
-  events.insert(events.end(), {"send 42 00", "wait 100", std::string("send ") + code + " 00"});
-  if (lanPause) events.push_back("wait 100");
-  return events;
-}
-
-TEST_F(RestoreTest, SendsOnlyWhatDiffersCalibrationFirstAndReadsItBack) {
-  const svc::Snapshot before = svc::TakeSnapshot(service);
-  ASSERT_TRUE(service.setAddress(svc::AddressKind::Gateway, svc::Ipv4{10, 0, 0, 1}).ok());
-  ASSERT_TRUE(service.setMinCurrent(u"7").ok());
-  t.clear();
-  const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
-  ASSERT_TRUE(report.outcome.ok());
-  std::vector<std::string> expected = TextPackets("0.50000", "43");
-  for (const auto& e : TextPackets("c0.a8.01.01", "C4", true)) expected.push_back(e);
-  EXPECT_EQ(sent(), expected);
-  EXPECT_EQ(report.sent(), 2);
-  for (const auto& s : report.settings) {
-    if (s.comparison.plan == svc::RestorePlan::Send) {
-      EXPECT_EQ(s.result, svc::RestoreResult::Verified) << s.comparison.name;
-    }
-  }
-  // Now nothing differs: nothing goes out.
-  EXPECT_EQ(svc::Restore(service, before, {}, nullptr).sent(), 0);
-  EXPECT_TRUE(sent().empty());
-}
-
-TEST_F(RestoreTest, IdentityValuesOnlyWhenAskedForAndBehindThePassword) {
-  const svc::Snapshot before = svc::TakeSnapshot(service);
-  ASSERT_TRUE(service.setModelName(u"KPLVoxen", u"NZ-OTHER").ok());
-  t.clear();
-  EXPECT_EQ(svc::Restore(service, before, {}, nullptr).sent(), 0);
-  svc::RestoreOptions options;
-  options.identity = true;
-  options.password = u"wrong";
-  EXPECT_EQ(svc::Restore(service, before, options, nullptr).outcome.status, svc::Status::Refused);
-  EXPECT_TRUE(sent().empty());
-  options.password = u"kplvoxen";
-  EXPECT_EQ(svc::Restore(service, before, options, nullptr).sent(), 1);
-  EXPECT_EQ(sent(), TextPackets("NZ-SIM", "4D"));
-}
-
-TEST_F(RestoreTest, AnotherSystemsSnapshotNeedsConfirmation) {
-  svc::Snapshot other = svc::TakeSnapshot(service);
-  other.identity->info.serial = 4711;
-  ASSERT_TRUE(service.setMinCurrent(u"1").ok());
-  t.clear();
-  const auto refused = svc::Restore(service, other, {}, nullptr);
-  EXPECT_EQ(refused.outcome.status, svc::Status::Refused);
-  EXPECT_NE(refused.outcome.message.find(u"4711"), std::u16string::npos);
-  EXPECT_TRUE(sent().empty());
-  svc::RestoreOptions confirmed;
-  confirmed.otherSystem = true;
-  EXPECT_EQ(svc::Restore(service, other, confirmed, nullptr).sent(), 1);
-}
-
-// Cancel is looked at between settings only, so each is as it was or fully sent.
-TEST_F(RestoreTest, CancelStopsBetweenSettings) {
-  const svc::Snapshot before = svc::TakeSnapshot(service);
-  ASSERT_TRUE(service.setMinCurrent(u"1").ok());
-  ASSERT_TRUE(service.setScale(u"2", u"2").ok());
-  t.clear();
-  struct CancelSecond final : svc::RestoreProgress {
-    bool proceed(int index, int, const std::string&) override { return index == 0; }
-  } progress;
-  const auto report = svc::Restore(service, before, {}, &progress);
-  EXPECT_TRUE(report.cancelled);
-  EXPECT_EQ(sent(), TextPackets("0.50000", "43"));
-  EXPECT_EQ(report.summary(),
-            u"1 setting restored and verified; 1 not sent, as they were. The restore was cancelled between settings.");
-}
-
-TEST_F(RestoreTest, WhatTheFamilyHasNoSetForIsNeverSentAndTheSummarySaysSo) {
-  const svc::Snapshot before = svc::TakeSnapshot(service);
-  ASSERT_TRUE(service.setMaxCurrent(u"7").ok());  // as the panel of another family would
-  t.clear();
-  const svc::RestoreReport report = svc::Restore(service, before, {}, nullptr);
-  EXPECT_TRUE(sent().empty());
-  EXPECT_EQ(report.settings[2].comparison.plan, svc::RestorePlan::NotOnFamily);
-  EXPECT_EQ(report.summary(),
-            u"Nothing needed restoring. 1 setting of the file was not sent: an NZ-series marking "
-            u"system has no maximum current (Set Max).");
-}
-
-// On a family that lacks them, the comparison neither reads nor sends them,
-// and says why.
-TEST(Compare, OnAFamilyLeavesOutWhatItLacks) {
-  Transcript t;
-  FakeLink fake{t};
-  VirtualPacer pacer{t};
-  QuietHost host;
-  const zor::DeviceLink link = fake.link();
-  svc::Maintenance service(link, pacer, host);
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model("N-20").serial(100001).lens(163).reply());
-  fake.setStatus(zor::CMD_GET_XY_DISTORTION, {0, 0x80, 0, 0x80});
-  fake.setStatus(zor::CMD_GET_XY_SCALE, {0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F});
-  service.connect();
-  t.clear();
-  const svc::Comparison c = svc::Compare(service, svc::ParseSnapshot(Text(GoodFile())).value, true);
-  EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
-  EXPECT_EQ(c.family, zor::Family::N);
-  const struct {
-    const char* name;
-    svc::RestorePlan plan;
-    bool readOnFamily;
-  } expected[] = {
-      {"lens", svc::RestorePlan::Same, true},
-      {"min-current", svc::RestorePlan::Send, false},  // its Set is there, its Get Curr is not
-      {"max-current", svc::RestorePlan::Send, false},
-      {"distortion", svc::RestorePlan::Same, true},
-      {"scale", svc::RestorePlan::Same, true},
-      {"serial", svc::RestorePlan::Same, true},
-      {"model-name", svc::RestorePlan::Send, true},
-      {"controller-model", svc::RestorePlan::NotOnFamily, false},
-      {"mac", svc::RestorePlan::NotOnFamily, false},
-      {"ip", svc::RestorePlan::NotOnFamily, false},
-      {"subnet", svc::RestorePlan::NotOnFamily, false},
-      {"gateway", svc::RestorePlan::NotOnFamily, false},
-      {"ship-id", svc::RestorePlan::ShownOnly, false},
-      {"work-time", svc::RestorePlan::ShownOnly, false},
-  };
-  ASSERT_EQ(c.rows.size(), std::size(expected));
-  for (std::size_t i = 0; i < c.rows.size(); ++i) {
-    EXPECT_EQ(c.rows[i].name, expected[i].name);
-    EXPECT_EQ(c.rows[i].plan, expected[i].plan) << expected[i].name;
-    EXPECT_EQ(c.rows[i].readOnFamily, expected[i].readOnFamily) << expected[i].name;
-  }
 }
 
 }  // namespace

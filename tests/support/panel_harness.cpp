@@ -10,6 +10,7 @@
 #include <cstring>
 
 #include "platform/combo_box.h"
+#include "platform/prompter.h"
 
 namespace zortest {
 
@@ -75,16 +76,10 @@ bool PanelHarness::enabled(int id) const {
 
 std::vector<std::uint8_t> PanelHarness::IdentityBlock(const char* model, std::int32_t serial, const char* version,
                                                       const char* date, std::uint16_t lens) {
-  std::vector<std::uint8_t> block(38, 0);
-  const auto u = static_cast<std::uint32_t>(serial);
-  for (int i = 0; i < 4; ++i) block[i] = static_cast<std::uint8_t>(u >> (8 * i));
-  std::memcpy(&block[9], version, std::min<std::size_t>(std::strlen(version), 9));
-  std::memcpy(&block[18], date, std::min<std::size_t>(std::strlen(date), 8));
-  std::memcpy(&block[26], model, std::min<std::size_t>(std::strlen(model), 10));
-  block[36] = static_cast<std::uint8_t>(lens);
-  block[37] = static_cast<std::uint8_t>(lens >> 8);
-  return block;
+  return Block().serial(static_cast<std::uint32_t>(serial)).version(version).date(date).model(model).lens(lens).reply();
 }
+
+std::string PanelBox(std::u16string_view text) { return BoxEvent(platform::applicationTitle().toStdU16String(), text); }
 
 QString AccessibleName(QWidget* widget) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);

@@ -7,9 +7,12 @@
 #include <QTemporaryDir>
 #include <filesystem>
 #include <memory>
+#include <string>
+#include <string_view>
 
+#include "link/channel.h"
 #include "panel/main_dialog.h"
-#include "tests/support/fake_link.h"
+#include "tests/support/recording_link.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/transcript.h"
 #include "tests/support/virtual_pacer.h"
@@ -25,7 +28,7 @@ class PanelHarness {
   ~PanelHarness();
 
   Transcript transcript;
-  FakeLink link{transcript};
+  RecordingLink link{transcript};
   VirtualPacer pacer{transcript};
   ScriptedPrompter prompter{transcript};
   bool libraryPresent = true;  // false: loading the device link fails
@@ -60,6 +63,11 @@ class PanelHarness {
  private:
   std::unique_ptr<CZORSystemMaintenanceDlg> panel_;
 };
+
+// "box [ZORSystemMaintenance] text": a message box of the panel or of one of its dialogs.
+std::string PanelBox(std::u16string_view text);
+// The box of an operation that found no system.
+inline const std::string kNotConnectedPanelBox = PanelBox(zor::kNotConnectedMessage);
 
 // The name assistive technology reads for the widget.
 QString AccessibleName(QWidget* widget);

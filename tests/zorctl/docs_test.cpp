@@ -12,6 +12,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "service/format.h"
 #include "service/service_log.h"
@@ -69,7 +70,7 @@ struct Table {
       if (s.read != nullptr) gets.insert(std::string(s.name));
       if (s.write != nullptr) sets.insert(std::string(s.name));
       if (s.password) guarded.insert(std::string(s.name));
-      if (s.values == 2) pairs.insert(std::string(s.name));
+      if (s.values() == 2) pairs.insert(std::string(s.name));
     }
   }
 };
@@ -88,7 +89,7 @@ void ExpectKeysListed(const std::string& text, const char* where) {
 
 TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
   const Table table;
-  const std::string help(zorctl::kHelpText);
+  const std::string help = zorctl::HelpText();
   const std::string setting = "([a-z0-9][a-z0-9-]*)";
   EXPECT_EQ(Matches(After(help, "NAME is one of", "  set NAME"), setting + "(?:,|\n)"), table.gets);
   const std::string set = After(After(help, "  set NAME", "  move X Y"), "NAME is one of", "(*");
@@ -100,23 +101,26 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
 
   EXPECT_EQ(Matches(std::string(zorctl::CommandHelp("get")), "^  " + setting + " "), table.gets);
   const std::string setHelp = After(std::string(zorctl::CommandHelp("set")), "pauses:", "A text holding");
-  const std::string value = R"( (?:TEXT|CODE|X Y|D,HH:MM:SS|ADDRESS|A\.B\.C\.D))";
+  const std::string value = " [A-Z](?:[A-Z.,:]*[A-Z])?";  // "TEXT", "X Y", "D,HH:MM:SS", "A.B.C.D"
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + value), table.sets);
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + " X Y"), table.pairs);
 }
 
+// What the bash completion asks zorctl for (zorctl --complete WHAT [NAME]).
 TEST(SettingsDocs, TheCompletionOffersTheTablesSettings) {
   const Table table;
-  const std::string script = FileText(ZOR_SOURCE_DIR "/zorctl/completion.bash");
-  // The words offered after what comes before them.
-  const auto words = [&](const std::string& before) {
-    std::smatch list;
-    EXPECT_TRUE(std::regex_search(script, list, std::regex(before + R"(words=\(([^)]*)\))"))) << before;
-    return Matches(list[1], "([a-z0-9][a-z0-9-]*)");
+  const auto offered = [](const std::vector<std::string>& request) {
+    const auto words = zorctl::CompletionWords(request);
+    return words ? Names(words->begin(), words->end()) : Names{"<refused>"};
   };
-  EXPECT_EQ(words(R"(get:0\)\s*)"), table.gets);
-  EXPECT_EQ(words(R"(set:0\)\s*)"), table.sets);
-  EXPECT_EQ(words(R"(== controller-model \]\] && )"), table.codes);
+  EXPECT_EQ(offered({"get"}), table.gets);
+  EXPECT_EQ(offered({"set"}), table.sets);
+  EXPECT_EQ(offered({"set-values", "controller-model"}), table.codes);
+  EXPECT_EQ(offered({"set-values", "lens"}), Names{});
+  EXPECT_EQ(offered({"set-values", "ship-id"}), Names{}) << "no Set";
+  for (const std::vector<std::string>& request :
+       std::vector<std::vector<std::string>>{{}, {"mark"}, {"get", "ip"}, {"set-values"}})
+    EXPECT_EQ(offered(request), Names{"<refused>"}) << request.size();
 }
 
 TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
@@ -134,7 +138,7 @@ TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
 }
 
 TEST(Docs, TheLimitsTheyStateAreThoseTheChecksUse) {
-  std::string help(zorctl::kHelpText);
+  std::string help = zorctl::HelpText();
   for (const char* command : {"move", "test-power", "set", "log", "restore"}) help += zorctl::CommandHelp(command);
   const std::string page = Plain(FileText(ZOR_SOURCE_DIR "/doc/man/zorctl.1.in"));
   const std::string move = "0 to " + std::to_string(svc::kMaxMoveTarget);

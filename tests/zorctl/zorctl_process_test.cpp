@@ -72,7 +72,7 @@ class Zorctl : public ::testing::Test {
   }
 };
 
-const QStringList kFound{"find", "query 142/38"};
+const QStringList kFound{"find -> 1", "query 142/38 -> 0"};
 
 TEST_F(Zorctl, SendsWhatThePanelSends) {
   const Result r = run({"mark", "max-field"});
@@ -84,7 +84,7 @@ TEST_F(Zorctl, SendsWhatThePanelSends) {
 TEST_F(Zorctl, ReadsAsJson) {
   const Result r = run({"get", "currents", "--json"});
   EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.recorded, kFound + QStringList{"query 84/8"});
+  EXPECT_EQ(r.recorded, kFound + QStringList{"query 84/8 -> 0"});
   const QJsonObject o = Json(r);
   EXPECT_EQ(o["ok"].toBool(), true);
   EXPECT_EQ(o["min_current"].toDouble(), 0.0);
@@ -154,13 +154,13 @@ TEST_F(Zorctl, FollowsTheFamilyRulesOfThePanel) {
       {"NZ-REC", {"shutter", "close"}, 1, {}, "shutter close: an NZ-series marking system has no shutter"},
       {"NZ-REC", {"adjust", "center", "U"}, 1, {}, "no centering correction"},
       {"NZ-REC", {"init-power-board"}, 1, {}, "no power board reinitialisation"},
-      {"NZ-REC", {"get", "currents"}, 0, {"query 84/8"}, ""},
+      {"NZ-REC", {"get", "currents"}, 0, {"query 84/8 -> 0"}, ""},
       {"NZ-REC", {"adjust", "distortion", "U"}, 0, {"send 03 00", "send 04 00", "send 08 00"}, ""},
       {"NK-REC", {"get", "controller-model"}, 1, {}, "an NK-series marking system has no controller model"},
       {"NK-REC", {"mark", "original-square"}, 0, {"send 09 00"}, ""},
       {"NK-REC", {"adjust", "center", "L"}, 0, {"send 28 00", "send 07 00", "send 2A 00"}, ""},
       {"NK-REC", {"init-power-board"}, 0, {"send F3 00"}, ""},
-      {"NK-REC", {"get", "work-time"}, 0, {"query 207/4"}, ""},
+      {"NK-REC", {"get", "work-time"}, 0, {"query 207/4 -> 0"}, ""},
       // Behind the password, which is right: the family alone refuses them.
       {"NK-REC", {"set", "controller-model", "100021"}, 1, {}, "an NK-series marking system has no controller model"},
       {"N-REC", {"set", "work-time", "0,00:00:01"}, 1, {}, "an N-series marking system has no working-time counter"},
@@ -179,7 +179,7 @@ TEST_F(Zorctl, ReadsAndBacksUpWhatTheFamilyHas) {
   const QJsonArray lacking{"currents", "controller-model", "work-time", "mac", "ip", "subnet", "gateway", "ship-id"};
   const Result all = run({"get", "all", "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
   EXPECT_EQ(all.status, 0) << all.err.toStdString();
-  EXPECT_EQ(all.recorded, kFound + QStringList({"query 76/4", "query 75/8"}));
+  EXPECT_EQ(all.recorded, kFound + QStringList({"query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(Json(all)["not_on_family"].toArray(), lacking);
   EXPECT_EQ(Json(all)["missing"].toArray(), QJsonArray());
   EXPECT_EQ(Json(all)["values"].toObject().keys(), (QStringList{"distortion_x", "distortion_y", "scale_x", "scale_y"}));
@@ -187,7 +187,7 @@ TEST_F(Zorctl, ReadsAndBacksUpWhatTheFamilyHas) {
   const QString file = dir.filePath("n.json");
   const Result backup = run({"backup", file, "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
   EXPECT_EQ(backup.status, 0) << backup.err.toStdString();
-  EXPECT_EQ(backup.recorded, kFound + QStringList({"query 142/38", "query 76/4", "query 75/8"}));
+  EXPECT_EQ(backup.recorded, kFound + QStringList({"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(Json(backup)["not_on_family"].toArray(), lacking);
   QFile saved(file);
   ASSERT_TRUE(saved.open(QIODevice::ReadOnly));
@@ -197,13 +197,39 @@ TEST_F(Zorctl, ReadsAndBacksUpWhatTheFamilyHas) {
 
   const Result diff = run({"diff", file, "--json"}, true, {{"ZOR_RECORD_MODEL", "N-REC"}});
   EXPECT_EQ(diff.status, 0) << diff.err.toStdString();
-  EXPECT_EQ(diff.recorded, kFound + QStringList({"query 142/38", "query 76/4", "query 75/8"}));
+  EXPECT_EQ(diff.recorded, kFound + QStringList({"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
   EXPECT_EQ(Json(diff)["to_send"], 0);
   for (const QJsonValue& row : Json(diff)["settings"].toArray()) {
     const QString setting = row["setting"].toString();
     if (setting == "controller-model" || setting == "mac" || setting == "gateway") {
       EXPECT_EQ(row["restore"], "not on family") << setting.toStdString();
     }
+  }
+}
+
+// A read the controller did not answer, and no system at all: the exit
+// status and the error say which, and nothing more is asked.
+TEST_F(Zorctl, UnansweredReadsAndNoSystemEndWithTheirStatus) {
+  const struct {
+    QStringList args;
+    QMap<QString, QString> env;
+    int status;
+    const char* kind;
+    QStringList recorded;
+  } cases[] = {
+      {{"get", "currents", "--json"},
+       {{"ZOR_RECORD_UNANSWERED", "84"}},
+       4,
+       "read-failed",
+       kFound + QStringList{"query 84/8 -> 1"}},
+      {{"info", "--json"}, {{"ZOR_RECORD_UNANSWERED", "142"}}, 4, "read-failed", {"find -> 1", "query 142/38 -> 1"}},
+      {{"show-version", "--json"}, {{"ZOR_RECORD_FIND", "0"}}, 3, "not-connected", {"find -> 0"}},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.args, true, c.env);
+    EXPECT_EQ(r.status, c.status) << c.args.join(' ').toStdString() << ": " << r.err.toStdString();
+    EXPECT_EQ(r.recorded, c.recorded) << c.args.join(' ').toStdString();
+    EXPECT_EQ(Json(r)["error"].toObject()["kind"].toString(), c.kind) << c.args.join(' ').toStdString();
   }
 }
 

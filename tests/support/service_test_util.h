@@ -1,0 +1,53 @@
+#pragma once
+// The service layer on the recording link and the virtual pacer. One
+// transcript holds the packets, the waits and what the host is told (the
+// not-connected box, "identified NZ-7", "unidentified"); the host keeps the
+// records of the operations, as the service log would get them.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "service/maintenance.h"
+#include "tests/support/link_test_util.h"
+#include "tests/support/recording_link.h"
+#include "tests/support/transcript.h"
+#include "tests/support/virtual_pacer.h"
+
+namespace zortest {
+
+class TranscribingHost final : public zor::service::Host, public zor::service::OperationObserver {
+ public:
+  explicit TranscribingHost(Transcript& t) : t_(t) {}
+  std::vector<zor::service::OperationRecord> records;
+
+  void notConnected() override { t_.add(kNotConnectedBox); }
+  void identified(const zor::service::Identity& identity) override {
+    t_.add(identity.readable ? "identified " + Utf8(identity.info.model) : "unidentified");
+  }
+  void operationEnded(const zor::service::OperationRecord& record) override { records.push_back(record); }
+
+ private:
+  Transcript& t_;
+};
+
+class ServiceOnLink : public ::testing::Test {
+ protected:
+  Transcript t;
+  RecordingLink fake{t};
+  VirtualPacer pacer{t};
+  TranscribingHost host{t};
+  zor::DeviceLink link = fake.link();
+  zor::service::Maintenance service{link, pacer, host};
+
+  ServiceOnLink() { service.setObserver(&host); }
+
+  // Connected to a system of this identity, with nothing recorded yet.
+  void connect(const Block& identity) {
+    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
+    service.connect();
+    t.clear();
+  }
+};
+
+}  // namespace zortest
