@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 
 #include "link/channel.h"
@@ -159,6 +160,15 @@ std::int32_t FakeLink::findSystems(std::uint8_t* discovery, std::int32_t* found)
     transcript_.add(std::string("find? discovery=") + (discovery ? "ok" : "(null)") +
                     " found=" + (found ? "ok" : "(null)") + " -> " + std::to_string(result));
     return result;
+  }
+  if (!systems_.empty() && result != 0) {
+    zor::discovery::Write(discovery, systems_);
+    *found = static_cast<std::int32_t>(systems_.size());
+    const char* wanted = std::getenv(zor::discovery::kSystemVariable);
+    const std::int32_t addressed = zor::discovery::Addressed(systems_, wanted) ? result : 0;
+    transcript_.add(std::string("find (") + zor::discovery::kSystemVariable +
+                    (wanted ? "=" + std::string(wanted) : " unset") + ") -> " + std::to_string(addressed));
+    return addressed;
   }
   // The library may use all of its scratch: a short buffer shows under the sanitizers.
   std::memset(discovery, 0xA5, zor::kDiscoveryScratchSize);
