@@ -23,6 +23,14 @@ _zorctl() {
       COMPREPLY=()
       return
       ;;
+    --system)  # the serial numbers zorctl list finds, within 2 s (one discovery)
+      COMPREPLY=()
+      type timeout &>/dev/null || return
+      local IFS=$'\n'
+      COMPREPLY=($(compgen -W "$(timeout 2 "${COMP_WORDS[0]}" list --quiet 2>/dev/null | tail -n +2 |
+        cut -d' ' -f1)" -- "$cur"))
+      return
+      ;;
   esac
 
   # The command and the values typed so far, options and their values aside.
@@ -31,7 +39,7 @@ _zorctl() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      --password-file | --since)
+      --password-file | --since | --system)
         [[ ${COMP_WORDS[i + 1]} == "=" ]] && ((i++))
         ((i++))
         continue
@@ -42,11 +50,11 @@ _zorctl() {
     if [[ -z $command ]]; then command=$word; else values+=("$word"); fi
   done
 
-  local -a commands=(info get set move mark shutter aiming test-power init-power-board show-version adjust
+  local -a commands=(list info get set move mark shutter aiming test-power init-power-board show-version adjust
                      backup diff restore log help)
   local -a words=()
   if [[ $cur == -* ]]; then
-    words=(--json --dry-run --quiet --password-file --help --version)
+    words=(--json --dry-run --quiet --password-file --system --help --version)
     case $command in
       adjust) words+=(--cancel) ;;
       diff) words+=(--identity) ;;
