@@ -136,7 +136,10 @@ zor::service::Outcome Session::open() {
   opening_ = true;
   service_->connect();
   opening_ = false;
-  if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
+  // A device link that lists no systems is held to the identity below.
+  if (!service_->isConnected() || !service_->systems().empty()) {
+    if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
+  }
   if (!service_->isConnected()) return Outcome::failed(Status::NotConnected, u"no marking system answered");
   // A device link that does not address systems by serial answers with whichever it has.
   const auto& identity = service_->identity();
