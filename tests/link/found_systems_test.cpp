@@ -50,15 +50,6 @@ INSTANTIATE_TEST_SUITE_P(Link, ParseDiscovery,
                                            ParseCase{"BeyondTheBlock", 65, 65, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-TEST_F(AddressingTest, TheSerialAddressedIsTheOneTheNextDiscoveryAddresses) {
-  EXPECT_EQ(zor::AddressedSystem(kThree), 0u) << "unset: the first";
-  ASSERT_TRUE(zor::AddressSystem(7));
-  EXPECT_STREQ(std::getenv("ZORCOMM_SYSTEM"), "7");
-  EXPECT_EQ(zor::AddressedSystem(kThree), 2u);
-  ASSERT_TRUE(zor::AddressSystem(-100002));
-  EXPECT_EQ(zor::AddressedSystem(kThree), std::nullopt) << "a serial none of them has";
-}
-
 TEST_F(AddressingTest, TheChannelKeepsWhatTheLastDiscoveryListed) {
   Transcript t;
   FakeLink fake{t};
@@ -75,11 +66,6 @@ TEST_F(AddressingTest, TheChannelKeepsWhatTheLastDiscoveryListed) {
   EXPECT_FALSE(channel.FindSystems());
   EXPECT_TRUE(channel.systems().empty());
   EXPECT_EQ(t, (Transcript{"find (ZORCOMM_SYSTEM=100002) -> 1", "find -> 0"}));
-}
-
-TEST(FoundSystem, AddressTextIsDottedDecimal) {
-  EXPECT_EQ(zor::AddressText(kThree[0]), "192.168.1.10");
-  EXPECT_EQ(zor::AddressText(kThree[2]), "10.0.0.255");
 }
 
 }  // namespace

@@ -108,13 +108,7 @@ INSTANTIATE_TEST_SUITE_P(
                                  {"find (ZORCOMM_SYSTEM=100009) -> 0", "choose among 3, on none",
                                   "find (ZORCOMM_SYSTEM=100001) -> 1", "query 142/38 -> 0", "identified"},
                                  true,
-                                 "100001"},
-                      ChoiceCase{"Cancel",
-                                 "100002",
-                                 std::nullopt,
-                                 {"find (ZORCOMM_SYSTEM=100002) -> 1", "choose among 3, on 100002"},
-                                 false,
-                                 "100002"}),
+                                 "100001"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(SystemChoice, CancelOnRequestLeavesTheServiceNotConnected) {
