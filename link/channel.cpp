@@ -52,11 +52,21 @@ std::int32_t CommandChannel::QueryStatus(int code, void* buffer, std::int32_t le
 }
 
 void CommandChannel::ConnectToSystem() {
-  if (link_.ZORFindSystems == nullptr) return;
+  if (FindSystems()) MarkConnected();
+}
+
+bool CommandChannel::FindSystems() {
+  systems_.clear();
+  if (link_.ZORFindSystems == nullptr) return false;
   // Fresh per call: the library may keep nothing of ours between calls.
   std::array<std::uint8_t, kDiscoveryScratchSize> discovery{};
   std::int32_t found = 0;
-  if (link_.ZORFindSystems(discovery.data(), &found) == 0) return;
+  const bool answered = link_.ZORFindSystems(discovery.data(), &found) != 0;
+  systems_ = ParseDiscovery(discovery.data(), found);
+  return answered;
+}
+
+void CommandChannel::MarkConnected() {
   m_bConnected = 1;
   host_.onConnected();
 }

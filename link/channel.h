@@ -3,8 +3,10 @@
 
 #include <cstdint>
 #include <string_view>
+#include <vector>
 
 #include "link/device_link.h"
+#include "link/found_systems.h"
 #include "link/pacer.h"
 #include "protocol/zor_protocol.h"
 
@@ -75,6 +77,18 @@ class CommandChannel {
   // host's reaction. A failed attempt changes nothing and says nothing.
   void ConnectToSystem();
 
+  // One discovery on its own: keeps the systems it lists (systems()) and
+  // returns whether the system this process addresses answered. Changes
+  // nothing else; MarkConnected then connects.
+  bool FindSystems();
+  // What the last discovery listed (nothing when the device link lists its
+  // systems otherwise; see ParseDiscovery).
+  const std::vector<FoundSystem>& systems() const { return systems_; }
+  // Marks the channel connected and runs the host's reaction.
+  void MarkConnected();
+  // The next operation's connection check looks for the system again.
+  void MarkNotConnected() { m_bConnected = 0; }
+
   // Packets handed to the device link so far (accepted or not).
   std::uint64_t packetsOffered() const { return packetsOffered_; }
 
@@ -84,6 +98,7 @@ class CommandChannel {
   ChannelHost& host_;
   std::int32_t m_bConnected = 0;
   std::uint64_t packetsOffered_ = 0;
+  std::vector<FoundSystem> systems_;
 };
 
 }  // namespace zor

@@ -9,6 +9,7 @@
 #include "dialogs/about_dialog.h"
 #include "dialogs/outcome_view.h"
 #include "dialogs/service_log_dialog.h"
+#include "dialogs/system_chooser.h"
 #include "platform/combo_box.h"
 #include "platform/up_down.h"
 #include "resources/family_layout.h"
@@ -185,6 +186,13 @@ void CZORSystemMaintenanceDlg::notConnected() {
 
 void CZORSystemMaintenanceDlg::identified(const zor::service::Identity& identity) {
   panel::ShowIdentity(identity, *this);
+}
+
+std::optional<std::size_t> CZORSystemMaintenanceDlg::chooseSystem(std::span<const zor::FoundSystem> systems,
+                                                                  std::optional<std::size_t> addressed) {
+  SystemChooserDialog chooser(systems, addressed, this);
+  prompter().runModal(chooser);
+  return chooser.chosen();
 }
 
 // ---- what the identity refresh does to the panel ----------------------------

@@ -128,6 +128,8 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   // Host
   void notConnected() override;
   void identified(const zor::service::Identity& identity) override;
+  std::optional<std::size_t> chooseSystem(std::span<const zor::FoundSystem> systems,
+                                          std::optional<std::size_t> addressed) override;
   // PanelSurface
   void setControlEnabled(int id, bool enabled) override;
   void setControlText(int id, const std::u16string& text) override;

@@ -27,7 +27,22 @@ Maintenance::Maintenance(const DeviceLink& link, Pacer& pacer, Host& host)
 
 Maintenance::~Maintenance() = default;
 
-void Maintenance::connect() { channel_.ConnectToSystem(); }
+void Maintenance::connect() {
+  bool answered = channel_.FindSystems();
+  const std::vector<FoundSystem> found = channel_.systems();
+  if (found.size() > 1) {
+    const std::optional<std::size_t> addressed = AddressedSystem(found);
+    const std::optional<std::size_t> pick = host_.chooseSystem(found, addressed);
+    if (!pick || *pick >= found.size() || !AddressSystem(found[*pick].serial)) {
+      channel_.MarkNotConnected();
+      return;
+    }
+    if (!answered || pick != addressed) answered = channel_.FindSystems();
+    // Not there any more: nothing may go on to the one addressed before.
+    if (!answered) channel_.MarkNotConnected();
+  }
+  if (answered) channel_.MarkConnected();
+}
 
 Outcome Maintenance::checkConnection() {
   return read<bool>([&]() -> Reading<bool> {

@@ -8,11 +8,14 @@
 #include <array>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "link/channel.h"
 #include "link/device_link.h"
+#include "link/found_systems.h"
 #include "link/pacer.h"
 #include "link/system_info.h"
 #include "service/outcome.h"
@@ -36,6 +39,16 @@ class Host {
   // A system was found (at start, on request, or by a connection check inside
   // an operation, which then goes on): its identity, as read right away.
   virtual void identified(const Identity& identity) = 0;
+  // A discovery at start or on request listed several systems: which one to
+  // work with, as its index in systems; nothing to cancel (the front end then
+  // stays not connected). addressed: the one this process addresses now,
+  // which the front end is on; nothing when none of them is. A front end
+  // that does not ask keeps it.
+  virtual std::optional<std::size_t> chooseSystem(std::span<const FoundSystem> systems,
+                                                  std::optional<std::size_t> addressed) {
+    (void)systems;
+    return addressed;
+  }
 };
 
 // One operation that sent something to a controller, as the service log keeps it.
@@ -114,8 +127,17 @@ class Maintenance final : private ChannelHost {
   // when not connected, tells the host and looks for the system once.
   Outcome checkConnection();
   // Looks for the system; when found, reads its identity and tells the host.
-  // A failed attempt says nothing and changes nothing.
+  // A failed attempt says nothing and changes nothing. When several systems
+  // are listed, the host chooses first: the one picked is addressed (and,
+  // unless it is the one that just answered, looked for again); a cancel
+  // leaves the service not connected. The connection checks inside
+  // operations never ask: they keep the system addressed.
   void connect();
+  // One discovery and nothing more: whether the system addressed answered;
+  // systems() then holds what it listed.
+  bool findSystems() { return channel_.FindSystems(); }
+  // What the last discovery listed.
+  const std::vector<FoundSystem>& systems() const { return channel_.systems(); }
   // The identity read at the last connection, if any.
   const std::optional<Identity>& identity() const { return identity_; }
   // Reads the identity block again (no connection check, as at a connection).

@@ -3,6 +3,8 @@
 #include <cctype>
 #include <cstring>
 
+#include "protocol/discovery.h"
+
 namespace zorctl {
 
 namespace {
@@ -69,6 +71,11 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       *flag = true;
     } else if (name == "--password-file") {
       if (auto error = takeValue(o.passwordFile)) return *error;
+    } else if (name == "--system") {
+      std::optional<std::string> serial;
+      if (auto error = takeValue(serial)) return *error;
+      o.system = zor::discovery::ParseSerial(*serial);
+      if (!o.system) return UsageError{"--system takes a system's serial number (decimal), not '" + *serial + "'"};
     } else if (name == "--since") {
       if (auto error = takeValue(o.since)) return *error;
     } else if (name == "--password") {

@@ -2,6 +2,7 @@
 // zorctl's command line: the command, its values and the options, which may
 // stand anywhere ("--" ends them; a value such as -1 is a value).
 
+#include <cstdint>
 #include <optional>
 #include <set>
 #include <string>
@@ -17,6 +18,7 @@ struct Options {
   bool help = false;
   bool version = false;
   std::optional<std::string> passwordFile;
+  std::optional<std::int32_t> system;  // the serial number of the system to address
   // Options of single commands.
   bool cancel = false;               // adjust
   bool identity = false;             // restore

@@ -271,7 +271,11 @@ int Log(Context& c) {
     read.message = u"the service log could not be read: " + read.message;
     return c.out.finish(read);
   }
-  const svc::ServiceLogContents& log = read.value;
+  svc::ServiceLogContents& log = read.value;
+  // --system: the entries for that system alone.
+  if (const auto serial = c.inv.options.system) {
+    std::erase_if(log.entries, [&](const svc::ServiceLogEntry& e) { return e.serial != *serial; });
+  }
   if (log.olderLeftOut) {
     c.out.info("the service log is larger than " + svc::SizeText(svc::kServiceLogReadLimit) +
                ": only its newest entries were read");
@@ -285,8 +289,10 @@ int Log(Context& c) {
     c.out.set(QStringLiteral("entries"), entries);
     c.out.set(QStringLiteral("skipped"), log.skipped);
   } else if (log.entries.empty()) {
-    c.out.info(since ? "no operations have been logged since " + *c.inv.options.since
-                     : "no operations have been logged yet");
+    const auto& serial = c.inv.options.system;
+    c.out.info((serial ? "no operations have been logged for serial number " + std::to_string(*serial) + " "
+                       : std::string("no operations have been logged ")) +
+               (since ? "since " + *c.inv.options.since : std::string("yet")));
   } else {
     PrintLog(log.entries, c.out);
   }
@@ -307,6 +313,7 @@ struct Subcommand {
 constexpr std::size_t kMany = 64;
 
 const Subcommand kCommands[] = {
+    {"list", 0, 0, {}, List},
     {"info", 0, 0, {}, Info},
     {"get", 1, 1, {}, Get},
     {"set", 2, 3, {}, Set},
@@ -352,7 +359,7 @@ int RunCommand(const Invocation& inv, Output& out) {
   const Subcommand* command = Find(inv.command);
   if (command == nullptr) return Usage(out, "unknown command '" + inv.command + "'");
   for (const std::string& option : inv.options.given) {
-    static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file"};
+    static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file", "--system"};
     const bool common = std::find(std::begin(kCommon), std::end(kCommon), option) != std::end(kCommon);
     const bool own = std::find(command->options.begin(), command->options.end(), option) != command->options.end();
     if (!common && !own) return Usage(out, "option " + option + " is not one of " + inv.command + "'s");
@@ -364,7 +371,7 @@ int RunCommand(const Invocation& inv, Output& out) {
                                : std::to_string(command->minValues) + " to " + std::to_string(command->maxValues)) +
                           (command->maxValues == 1 ? " value" : " values"));
   }
-  Session session(out);
+  Session session(out, inv.options.system);
   Context context{inv, out, session};
   return command->run(context);
 }

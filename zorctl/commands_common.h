@@ -41,6 +41,9 @@ int Interrupted(Context& c, const std::string& what, const std::string& sofar);
 // A dry run of a read prints its plan.
 int DryRead(Context& c, const zor::service::Task& operation);
 
+// Every system a discovery finds (zorctl/list.cpp).
+int List(Context& c);
+
 // The snapshot commands.
 int Backup(Context& c);
 int Diff(Context& c);

@@ -2,14 +2,17 @@
 # Installed as share/bash-completion/completions/zorctl. Plain bash only, so
 # it also works sourced by hand where the bash-completion package is missing.
 
-# The words the zorctl being completed offers (zorctl --complete WHAT [NAME],
-# one a line), so the settings are always its own: nothing when it cannot be
-# run or does not answer within 2 s.
-_zorctl_offers() {
+# Runs the zorctl being completed with these arguments: nothing when it
+# cannot be run or does not answer within 2 s.
+_zorctl_run() {
   local program=${COMP_WORDS[0]}
   [[ $program == "~/"* ]] && program=$HOME/${program#"~/"}
-  timeout 2 "$program" --complete "$@" </dev/null 2>/dev/null
+  timeout 2 "$program" "$@" </dev/null 2>/dev/null
 }
+
+# The words that zorctl offers (zorctl --complete WHAT [NAME], one a line),
+# so the settings are always its own.
+_zorctl_offers() { _zorctl_run --complete "$@"; }
 
 _zorctl() {
   local cur=${COMP_WORDS[COMP_CWORD]}
@@ -32,6 +35,11 @@ _zorctl() {
       COMPREPLY=()
       return
       ;;
+    --system)  # the serial numbers zorctl list finds, within 2 s (one discovery)
+      local IFS=$'\n'
+      COMPREPLY=($(compgen -W "$(_zorctl_run list --quiet | tail -n +2 | cut -d' ' -f1)" -- "$cur"))
+      return
+      ;;
   esac
 
   # The command and the values typed so far, options and their values aside.
@@ -40,7 +48,7 @@ _zorctl() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      --password-file | --since)
+      --password-file | --since | --system)
         [[ ${COMP_WORDS[i + 1]} == "=" ]] && ((i++))
         ((i++))
         continue
@@ -51,11 +59,11 @@ _zorctl() {
     if [[ -z $command ]]; then command=$word; else values+=("$word"); fi
   done
 
-  local -a commands=(info get set move mark shutter aiming test-power init-power-board show-version adjust
+  local -a commands=(list info get set move mark shutter aiming test-power init-power-board show-version adjust
                      backup diff restore log help)
   local -a words=()
   if [[ $cur == -* ]]; then
-    words=(--json --dry-run --quiet --password-file --help --version)
+    words=(--json --dry-run --quiet --password-file --system --help --version)
     case $command in
       adjust) words+=(--cancel) ;;
       diff) words+=(--identity) ;;

@@ -20,6 +20,8 @@ network settings from the command line, exactly as the zor-maintenance
 panel does: the same checks, the same packets and the same pauses.
 
 Commands:
+  list                          every system that answers: serial number,
+                                name, address and device family
   info                          system name, version, release date, serial
                                 number, lens and device family
 @get@
@@ -73,6 +75,9 @@ Options:
                         nothing in the device link is called (so no family
                         is known: the plan is the same for every family)
   -q, --quiet           no progress and no informational messages
+  --system SERIAL       work with the system of this serial number (decimal)
+                        when several answer; refused with exit status 3 when
+                        it does not answer (log: its entries alone)
   --password-file FILE  read the service password from the first line of FILE
                         (a pipe such as <(pass show zor) will do, if its line
                         comes within 10 s)
@@ -110,6 +115,7 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
   error          {kind, message} when not ok; kind is usage, refused,
                  not-connected, not-accepted, read-failed, no-device-link,
                  file (a file could not be read or written) or interrupted
+  list:          systems [{serial, name, address, family}]
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
 @keys@
@@ -133,8 +139,8 @@ Exit status:
   0  done
   1  refused: a value or the password was not accepted; nothing was sent
   2  usage: unknown command, setting or option, or wrong number of values
-  3  no device link, no marking system answered, or the device link did not
-     accept a packet (nothing more was sent)
+  3  no device link, no marking system answered (with --system: not that
+     one), or the device link did not accept a packet (nothing more was sent)
   4  the controller did not answer a read (backup: saved without it;
      restore: a value does not read back as sent)
   5  a file could not be read or written (the service log, a backup), or
@@ -152,11 +158,15 @@ Environment:
   LD_LIBRARY_PATH        absolute folders searched first for libZorComm.so
   XDG_STATE_HOME         the service log is $XDG_STATE_HOME/zor-maintenance/
                          service-log.jsonl (~/.local/state/... when unset)
-  ZORCOMM_LINK, ZORCOMM_SIM_MODEL, ZORCOMM_STATE, ZORCOMM_TRACE
+  ZORCOMM_LINK, ZORCOMM_SOCKET, ZORCOMM_SYSTEM, ZORCOMM_SIM_MODEL,
+  ZORCOMM_STATE, ZORCOMM_TRACE
                          the device link's own; see zor-maintenance(1)
+                         (--system sets ZORCOMM_SYSTEM)
 
 Examples:
   zorctl info
+  zorctl list --json
+  zorctl --system 100002 get scale
   zorctl get currents --json
   zorctl set min-current 0.5
   ZOR_SERVICE_PASSWORD=... zorctl set serial 100042
@@ -175,6 +185,14 @@ struct Help {
 };
 
 constexpr Help kHelp[] = {
+    {"list", R"(Usage: zorctl list [--system SERIAL] [--json] [--dry-run]
+
+Looks for marking systems once and lists every one that answers: its serial
+number (decimal), name (the model name its controller reports), IPv4 address
+and device family (NK, N or NZ, from the name). Exit status 3 when none
+answers or, with --system, when that one is not among them.
+  --json         {"systems": [{serial, name, address, family}]}
+)"},
     {"info", R"(Usage: zorctl info [--json]
 
 Prints the identity the marking system reported when it was found: system
@@ -223,7 +241,7 @@ Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
 the jogs of MOVES2 at the centre of the right bottom, then the save and,
 half a second later, the end of the alignment; with --cancel the end alone.
 )"},
-    {"log", R"(Usage: zorctl log [--since DATE] [--json]
+    {"log", R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
 
 Prints the service log, oldest first: one line for every operation that sent
 something to a marking system, from zorctl and from the panel, with its time
@@ -245,6 +263,7 @@ makes the reading fail.
                  2026-12-01T08:00 or 2026-12-01T08:00:30 ('T' or a space);
                  local time, or UTC with a final Z (2026-12-01T08:00Z);
                  a time a daylight-saving change skipped is the first after it
+  --system SERIAL  only the entries for the system of that serial number
   --json         {"entries": [the lines' objects], "skipped": N}
 Exit status 5 when the log exists but cannot be read.
 )"},

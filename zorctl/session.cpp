@@ -4,6 +4,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <algorithm>
 #include <cstdio>
 
 #include "link/load_device_link.h"
@@ -91,19 +92,41 @@ class Session::ProgressPacer final : public zor::Pacer {
   long long doneMs_ = 0;
 };
 
-Session::Session(Output& out) : out_(out), pacer_(std::make_unique<ProgressPacer>(out)) {}
+Session::Session(Output& out, std::optional<std::int32_t> system)
+    : out_(out), system_(system), pacer_(std::make_unique<ProgressPacer>(out)) {}
 
 Session::~Session() = default;
 
-zor::service::Outcome Session::open() {
+zor::service::Outcome Session::load() {
   using zor::service::Outcome;
   using zor::service::Status;
+  // Before the library is loaded: it may read its environment only once.
+  if (system_ && !zor::AddressSystem(*system_))
+    return Outcome::failed(Status::NotConnected, u"the system to address could not be set in the environment");
   if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
     return Outcome::failed(Status::NoDeviceLink,
                            u"No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the "
                            u"installed library folder or in the system library folders");
   }
   service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);
+  return Outcome::done();
+}
+
+zor::service::Outcome Session::checkAddressed(const std::vector<zor::FoundSystem>& systems) const {
+  using zor::service::Outcome;
+  if (!system_ ||
+      std::any_of(systems.begin(), systems.end(), [this](const zor::FoundSystem& s) { return s.serial == *system_; }))
+    return Outcome::done();
+  std::string message = "no marking system with serial number " + std::to_string(*system_) + " answered";
+  for (std::size_t i = 0; i < systems.size(); ++i)
+    message += (i == 0 ? " (found: " : ", ") + std::to_string(systems[i].serial) + (i + 1 == systems.size() ? ")" : "");
+  return Outcome::failed(zor::service::Status::NotConnected, FromUtf8(message));
+}
+
+zor::service::Outcome Session::open() {
+  using zor::service::Outcome;
+  using zor::service::Status;
+  if (Outcome loaded = load(); !loaded.ok()) return loaded;
   log_ = std::make_unique<zor::service::ServiceLog>(
       "zorctl", *service_, zor::service::ServiceLogPath(), [this](const zor::service::Outcome& why) {
         out_.error("the service log could not be written (" + ToUtf8(why.message) +
@@ -113,8 +136,35 @@ zor::service::Outcome Session::open() {
   opening_ = true;
   service_->connect();
   opening_ = false;
+  // A device link that lists no systems is held to the identity below.
+  if (!service_->isConnected() || !service_->systems().empty()) {
+    if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
+  }
   if (!service_->isConnected()) return Outcome::failed(Status::NotConnected, u"no marking system answered");
+  // A device link that does not address systems by serial answers with whichever it has.
+  const auto& identity = service_->identity();
+  if (system_ && identity && identity->readable && identity->info.serial != *system_) {
+    return Outcome::failed(
+        Status::NotConnected,
+        FromUtf8("the device link answered with the system of serial number " + std::to_string(identity->info.serial) +
+                 ", not " + std::to_string(*system_) + ": it does not address systems by serial number"));
+  }
   return Outcome::done();
+}
+
+zor::service::Reading<std::vector<zor::FoundSystem>> Session::list() {
+  using zor::service::Outcome;
+  if (Outcome loaded = load(); !loaded.ok()) return loaded;
+  const bool answered = service_->findSystems();
+  std::vector<zor::FoundSystem> systems = service_->systems();
+  if (systems.empty()) {
+    return Outcome::failed(zor::service::Status::NotConnected,
+                           answered
+                               ? u"a marking system answered, but the device link does not list the systems it found"
+                               : u"no marking system answered");
+  }
+  if (Outcome addressed = checkAddressed(systems); !addressed.ok()) return addressed;
+  return systems;
 }
 
 zor::service::Outcome Session::send(std::string_view what, const zor::service::Task& operation, const Plan& plan) {

@@ -5,7 +5,9 @@
 // check without touching the device link, is what --dry-run prints, and
 // tells a real run how long its transfer takes.
 
+#include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -34,12 +36,20 @@ void ReportPlan(const Plan& plan, Output& out);
 
 class Session final : public zor::service::Host {
  public:
-  explicit Session(Output& out);
+  // system: the serial of the system to address (--system); nothing: the
+  // one the device link addresses.
+  Session(Output& out, std::optional<std::int32_t> system);
   ~Session() override;
 
   // Loads the device link and looks for the system: Done, NoDeviceLink or
-  // NotConnected, with what to tell.
+  // NotConnected, with what to tell. With a serial to address, it is
+  // NotConnected unless that system answered.
   zor::service::Outcome open();
+
+  // Loads the device link and makes one discovery: every system it lists.
+  // NoDeviceLink, or NotConnected when none (or not the serial to address)
+  // answered.
+  zor::service::Reading<std::vector<zor::FoundSystem>> list();
 
   zor::service::Maintenance& service() { return *service_; }
 
@@ -52,8 +62,12 @@ class Session final : public zor::service::Host {
   class ProgressPacer;
   void notConnected() override;
   void identified(const zor::service::Identity& identity) override;
+  zor::service::Outcome load();
+  // NotConnected, naming the serial to address, when it is not among systems.
+  zor::service::Outcome checkAddressed(const std::vector<zor::FoundSystem>& systems) const;
 
   Output& out_;
+  std::optional<std::int32_t> system_;
   std::unique_ptr<ProgressPacer> pacer_;
   zor::DeviceLink link_;
   std::unique_ptr<zor::service::Maintenance> service_;

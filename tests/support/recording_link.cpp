@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
 #include "link/channel.h"
 
@@ -174,6 +175,15 @@ std::int32_t RecordingLink::findSystems(std::uint8_t* discovery, std::int32_t* f
   const bool usable = discovery != nullptr && found != nullptr;
   std::int32_t result = 1;
   if (findResults_) result = (*findResults_)[std::min(findCalls_++, findResults_->size() - 1)];
+  if (usable && !systems_.empty() && result != 0) {
+    zor::discovery::Write(discovery, systems_);
+    *found = static_cast<std::int32_t>(systems_.size());
+    const char* wanted = std::getenv(zor::discovery::kSystemVariable);
+    const std::int32_t addressed = zor::discovery::Addressed(systems_, wanted) ? result : 0;
+    record_(std::string("find (") + zor::discovery::kSystemVariable + (wanted ? "=" + std::string(wanted) : " unset") +
+            ") -> " + std::to_string(addressed));
+    return addressed;
+  }
   if (!findResults_ && controller_ != nullptr) {
     result = controller_->find(discovery, found);
   } else if (usable) {

@@ -26,6 +26,7 @@
 #include <vector>
 
 #include "link/device_link.h"
+#include "protocol/discovery.h"
 #include "protocol/zor_protocol.h"
 #include "tests/support/transcript.h"
 
@@ -87,6 +88,12 @@ class RecordingLink {
   // Results of successive discovery calls; after the last, the last repeats.
   // Nonzero means a system was found. {0, 1}: the first attempt fails, later ones succeed.
   void setFindResults(std::vector<std::int32_t> results);
+  // The systems each discovery lists from now on, addressed as our device
+  // link addresses them (ZORCOMM_SYSTEM, else the first), by every discovery
+  // whose result says found; it returns 0 when the addressed one is not among
+  // them. The record then says which was addressed: "find (ZORCOMM_SYSTEM=7)
+  // -> 1". None (the default): the block is filled with 0xA5 and one is counted.
+  void setSystems(std::vector<zor::discovery::Entry> systems) { systems_ = std::move(systems); }
   // The reply to a status code: up to length bytes of reply are written.
   void setStatus(int code, std::vector<std::uint8_t> reply, std::int32_t result = 0);
   // A status code that returns result and writes nothing.
@@ -126,6 +133,7 @@ class RecordingLink {
   Record record_;
   std::optional<std::vector<std::int32_t>> findResults_;  // none: found, or as the controller says
   std::size_t findCalls_ = 0;
+  std::vector<zor::discovery::Entry> systems_;
   std::map<int, Reply> replies_;
   bool unsetZeros_ = false;
   Controller* controller_ = nullptr;

@@ -117,6 +117,12 @@ const WindowEntry kWindows[] = {
        h.prompter.queue(LookThenLeave(look));
        MenuItem(h, "Compare/Restore");
      }},
+    {"select-system",
+     [](PanelHarness& h, const Look& look) {
+       h.link.setSystems({{100001, "NZ-SIM", {192, 168, 1, 10}}, {100002, "NK-100A", {192, 168, 1, 11}}});
+       h.prompter.queue(LookThenLeave(look));
+       h.start();
+     }},
 };
 
 }  // namespace

@@ -368,6 +368,16 @@ TEST_F(Zorctl, NoSystemIsStatus3) {
   EXPECT_TRUE(r.err.contains("no marking system answered"));
 }
 
+// The recording link lists no systems and answers with serial 0 whatever
+// ZORCOMM_SYSTEM says: --system holds it to the identity it reads.
+TEST_F(Zorctl, SystemRefusesADeviceLinkThatAnswersWithAnotherSerial) {
+  const Result other = run({"--system", "100002", "mark", "max-field"});
+  EXPECT_EQ(other.status, 3);
+  EXPECT_EQ(other.recorded, kFound) << "nothing is sent";
+  EXPECT_TRUE(other.err.contains("answered with the system of serial number 0, not 100002")) << other.err.toStdString();
+  EXPECT_EQ(run({"--system", "0", "mark", "max-field"}).recorded, kFound + QStringList{"send 40 00"});
+}
+
 TEST_F(Zorctl, LogsWhatItSentAndPrintsTheLogWithoutTheDeviceLink) {
   ASSERT_EQ(run({"mark", "max-field"}).status, 0);
   ASSERT_EQ(run({"move", "300", "0"}).status, 1);  // refused: nothing sent, nothing logged

@@ -49,6 +49,25 @@ TEST(Arguments, RefusesWhatItDoesNotKnow) {
   }
 }
 
+TEST(Arguments, SystemTakesADecimalSerialNumber) {
+  const struct {
+    std::vector<const char*> args;
+    std::optional<std::int32_t> serial;  // nothing: a usage error
+  } cases[] = {{{"--system", "100002", "info"}, 100002}, {{"info", "--system=7"}, 7},
+               {{"--system", "-3", "info"}, -3},         {{"--system", "1e5", "info"}, std::nullopt},
+               {{"--system", "", "info"}, std::nullopt}, {{"--system", "2147483648"}, std::nullopt},
+               {{"info", "--system"}, std::nullopt},     {{"--system", " 7"}, std::nullopt}};
+  for (const auto& c : cases) {
+    const auto parsed = Parse(c.args);
+    if (!c.serial) {
+      EXPECT_TRUE(std::holds_alternative<UsageError>(parsed)) << c.args[1];
+      continue;
+    }
+    ASSERT_TRUE(std::holds_alternative<Invocation>(parsed)) << c.args[1];
+    EXPECT_EQ(std::get<Invocation>(parsed).options.system, c.serial);
+  }
+}
+
 TEST(Values, Addresses) {
   const struct {
     const char* text;

@@ -1,0 +1,55 @@
+// zorctl list: every system a discovery finds.
+#include <QJsonArray>
+#include <QJsonObject>
+#include <algorithm>
+#include <array>
+
+#include "link/system_info.h"
+#include "service/settings.h"
+#include "service/text.h"
+#include "zorctl/commands_common.h"
+
+namespace zorctl {
+
+namespace svc = zor::service;
+
+int List(Context& c) {
+  if (c.inv.options.dryRun) return DryRead(c, {});
+  const svc::Reading<std::vector<zor::FoundSystem>> listed = c.session.list();
+  if (!listed.ok()) return c.out.finish(listed);
+  // serial, name, address, family; the name is the controller's own Latin-1 text.
+  std::vector<std::array<QString, 4>> rows;
+  for (const zor::FoundSystem& s : listed.value) {
+    const QString name = QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size()));
+    rows.push_back({QString::number(s.serial), name, QString::fromStdString(zor::AddressText(s)),
+                    ToQString(svc::FamilyName(zor::DecideFamily(name.toStdU16String())))});
+  }
+  if (c.out.json()) {
+    QJsonArray systems;
+    for (std::size_t i = 0; i < rows.size(); ++i) {
+      QJsonObject system;
+      system.insert(QStringLiteral("serial"), listed.value[i].serial);
+      system.insert(QStringLiteral("name"), rows[i][1]);
+      system.insert(QStringLiteral("address"), rows[i][2]);
+      system.insert(QStringLiteral("family"), rows[i][3]);
+      systems.append(system);
+    }
+    c.out.set(QStringLiteral("systems"), systems);
+    return c.out.finish(kDone);
+  }
+  rows.insert(rows.begin(),
+              {QStringLiteral("SERIAL"), QStringLiteral("NAME"), QStringLiteral("ADDRESS"), QStringLiteral("FAMILY")});
+  std::array<qsizetype, 4> widths{};
+  for (auto& row : rows) {
+    row[1] = svc::OneLine(row[1]);
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+  }
+  for (const auto& row : rows) {
+    QString line;
+    for (std::size_t i = 0; i + 1 < row.size(); ++i) line += row[i].leftJustified(widths[i]) + QStringLiteral("  ");
+    c.out.line((line + row.back()).toStdString());
+  }
+  return c.out.finish(kDone);
+}
+
+}  // namespace zorctl
