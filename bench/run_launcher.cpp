@@ -10,24 +10,15 @@
 
 #include <cstdio>
 #include <cstdlib>
-#include <ctime>
 
-namespace {
-
-long long monotonicNs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-}  // namespace
+#include "bench/monotonic_ns.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {
     std::fprintf(stderr, "usage: run_launcher PROGRAM [ARGS...]\n");
     return 2;
   }
-  const long long start = monotonicNs();
+  const long long start = MonotonicNs();
   const pid_t child = fork();
   if (child < 0) return 1;
   if (child == 0) {
@@ -39,7 +30,7 @@ int main(int argc, char** argv) {
   int status = 0;
   rusage usage{};
   wait4(child, &status, 0, &usage);
-  const long long wall = monotonicNs() - start;
+  const long long wall = MonotonicNs() - start;
   if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
     std::fprintf(stderr, "run_launcher: %s ended with status %d\n", argv[1], status);
     return 1;

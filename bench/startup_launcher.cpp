@@ -10,18 +10,9 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <ctime>
 #include <string>
 
-namespace {
-
-long long monotonicNs() {
-  timespec now{};
-  clock_gettime(CLOCK_MONOTONIC, &now);
-  return static_cast<long long>(now.tv_sec) * 1000000000LL + now.tv_nsec;
-}
-
-}  // namespace
+#include "bench/monotonic_ns.h"
 
 int main(int argc, char** argv) {
   if (argc < 2) {
@@ -31,7 +22,7 @@ int main(int argc, char** argv) {
   int out[2];
   if (pipe(out) != 0) return 1;
   // Taken before fork so the process's whole life counts, exec and loading included.
-  const long long start = monotonicNs();
+  const long long start = MonotonicNs();
   const pid_t child = fork();
   if (child < 0) return 1;
   if (child == 0) {
