@@ -161,8 +161,8 @@ int run(int argc, char** argv) {
     window = std::make_unique<MainWindow>(core, server, QString::fromStdString(socketPath));
     window->show();
   }
-  if (!writeAll(stdout,
-                "zor-simulator: serving " + std::to_string(options.systems) + " systems on " + socketPath + "\n"))
+  if (!writeAll(stdout, "zor-simulator: serving " + std::to_string(options.systems) +
+                            (options.systems == 1 ? " system" : " systems") + " on " + socketPath + "\n"))
     return fail("cannot write to standard output");
   const int status = app.exec();
   core.saveAll();

@@ -222,7 +222,7 @@ class SimulatorProcess : public ::testing::Test {
 TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall) {
   const auto log = dir.path() / "packets";
   Simulator simulator(socket, {"--packet-log", log.string()}, env, err);
-  ASSERT_EQ(simulator.readyLine(), "zor-simulator: serving 1 systems on " + socket + "\n") << readFile(err);
+  ASSERT_EQ(simulator.readyLine(), "zor-simulator: serving 1 system on " + socket + "\n") << readFile(err);
   LinkClient held(env, {
                            [](const Library& lib) { return find(lib) == 1 && yScale(lib) == 1.0f ? 0 : 1; },
                            [](const Library& lib) { return yScale(lib) == 0.998f ? 0 : 2; },
