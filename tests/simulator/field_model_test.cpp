@@ -109,7 +109,7 @@ TEST(FieldModel, CorrectionsChangeTheCorrectedSquareOnly) {
   }
 }
 
-// The technician's check: mark the original square, measure it, set each
+// The technician's check: mark the uncorrected square, measure it, set each
 // axis's scale to nominal / measured, mark the corrected square.
 TEST(FieldModel, AScaleFromTheMeasuredOriginalSquareCorrectsItWithinHalfAPercent) {
   const LensError lenses[] = {{}, {0, 0, 0.03}, {0, 0, -0.03}, {0.02, -0.02, 0.03}, {-0.015, 0.025, -0.03}};

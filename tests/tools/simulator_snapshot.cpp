@@ -81,7 +81,7 @@ int main(int argc, char** argv) {
   window.resize(width, height);
   window.show();
 
-  // zorctl marks the original square, the technician measures it and sets the scale.
+  // zorctl marks the uncorrected square, the technician measures it and sets the scale.
   Tour zorctl{core, now, hello(core, now, 4242, "zorctl"), 100001};
   zorctl.send(CMD_MARK_ORIGINAL_SQUARE);
   zorctl.text(CMD_SET_X_SCALE, "0.98602");
