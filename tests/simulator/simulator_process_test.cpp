@@ -112,12 +112,18 @@ class Simulator {
   }
   const std::string& readyLine() const { return ready_; }
   pid_t pid() const { return pid_; }
-  void signal(int s) { ::kill(pid_, s); }
-  // Its exit status after s (128 + signal when it died of it).
+  void signal(int s) {
+    if (s == SIGSTOP) stopped_ = true;
+    ::kill(pid_, s);
+  }
+  // Its exit status after s (128 + signal when it died of it). A stopped
+  // simulator is continued first, never after: a SIGCONT that reaches an
+  // exiting simulator would discard the stop that the leak checker's tracer
+  // is waiting for, and the run would hang there.
   int stop(int s) {
     if (pid_ <= 0) return status_;
+    if (stopped_ && s != SIGKILL) ::kill(pid_, SIGCONT);
     ::kill(pid_, s);
-    if (s == SIGTERM) ::kill(pid_, SIGCONT);
     int status = 0;
     ::waitpid(pid_, &status, 0);
     pid_ = 0;
@@ -128,6 +134,7 @@ class Simulator {
   pid_t pid_ = 0;
   int out_ = -1;
   int status_ = -1;
+  bool stopped_ = false;
   std::string ready_;
 };
 
