@@ -6,6 +6,7 @@
 
 #include <QAccessible>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QTest>
 
 namespace {
@@ -31,6 +32,16 @@ TEST(SystemChooser, ListsEachSystemReadablyWithTheCurrentOnePreselected) {
   ASSERT_EQ(view->childCount(), 3);
   EXPECT_EQ(view->child(0)->text(QAccessible::Name), "100001   NZ-SIM   192.168.1.10");
   EXPECT_EQ(SystemChooserDialog(kSystems, std::nullopt).findChild<QListWidget*>()->currentRow(), 0);
+}
+
+TEST(SystemChooser, ShowsEveryRowWhole) {
+  std::vector<zor::FoundSystem> systems = kSystems;
+  systems.push_back({4294967, "Line 3 station A, long name", {10, 20, 30, 40}});
+  SystemChooserDialog dialog(systems, 0);
+  dialog.show();
+  QListWidget* list = List(dialog);
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+  EXPECT_FALSE(list->horizontalScrollBar()->isVisible()) << "the widest row fits beside the scroll bar";
 }
 
 struct KeyCase {
