@@ -1,14 +1,11 @@
 // Several systems answer: the host chooses at start and on request, never
-// inside an operation; one system connects as it always has.
+// inside an operation; with one system it is never asked.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <optional>
 
-#include "service/maintenance.h"
-#include "tests/support/link_test_util.h"
-#include "tests/support/recording_link.h"
-#include "tests/support/virtual_pacer.h"
+#include "tests/support/service_test_util.h"
 
 namespace zortest {
 namespace {
@@ -19,33 +16,8 @@ const std::vector<FoundSystem> kThree = {{100001, "NZ-SIM", {192, 168, 1, 10}},
                                          {100002, "NZ-SIM", {192, 168, 1, 11}},
                                          {100003, "NZ-SIM", {192, 168, 1, 12}}};
 
-// Chooses as scripted; records what it was offered.
-class ChoosingHost final : public zor::service::Host {
- public:
-  explicit ChoosingHost(Transcript& t) : t_(t) {}
-  std::optional<std::size_t> pick;  // nothing: cancel
-  void notConnected() override { t_.add(kNotConnectedBox); }
-  void identified(const zor::service::Identity&) override { t_.add("identified"); }
-  std::optional<std::size_t> chooseSystem(std::span<const FoundSystem> systems,
-                                          std::optional<std::size_t> addressed) override {
-    t_.add("choose among " + std::to_string(systems.size()) + ", on " +
-           (addressed ? std::to_string(systems[*addressed].serial) : "none"));
-    return pick;
-  }
-
- private:
-  Transcript& t_;
-};
-
-class SystemChoice : public ::testing::Test {
+class SystemChoice : public ServiceOnLink {
  protected:
-  Transcript t;
-  RecordingLink fake{t};
-  VirtualPacer pacer{t};
-  ChoosingHost host{t};
-  zor::DeviceLink link = fake.link();
-  zor::service::Maintenance service{link, pacer, host};
-
   void SetUp() override {
     ::unsetenv("ZORCOMM_SYSTEM");
     fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(100001).model("NZ-SIM").reply());
@@ -85,28 +57,28 @@ INSTANTIATE_TEST_SUITE_P(
                                  nullptr,
                                  1,
                                  {"find (ZORCOMM_SYSTEM unset) -> 1", "choose among 3, on 100001",
-                                  "find (ZORCOMM_SYSTEM=100002) -> 1", "query 142/38 -> 0", "identified"},
+                                  "find (ZORCOMM_SYSTEM=100002) -> 1", "query 142/38 -> 0", "identified NZ-SIM"},
                                  true,
                                  "100002"},
                       ChoiceCase{"TheOneThatAnswered",
                                  nullptr,
                                  0,
                                  {"find (ZORCOMM_SYSTEM unset) -> 1", "choose among 3, on 100001", "query 142/38 -> 0",
-                                  "identified"},
+                                  "identified NZ-SIM"},
                                  true,
                                  "100001"},
                       ChoiceCase{"OnTheOneAddressed",
                                  "100003",
                                  2,
                                  {"find (ZORCOMM_SYSTEM=100003) -> 1", "choose among 3, on 100003", "query 142/38 -> 0",
-                                  "identified"},
+                                  "identified NZ-SIM"},
                                  true,
                                  "100003"},
                       ChoiceCase{"AddressedOneGone",
                                  "100009",
                                  0,
                                  {"find (ZORCOMM_SYSTEM=100009) -> 0", "choose among 3, on none",
-                                  "find (ZORCOMM_SYSTEM=100001) -> 1", "query 142/38 -> 0", "identified"},
+                                  "find (ZORCOMM_SYSTEM=100001) -> 1", "query 142/38 -> 0", "identified NZ-SIM"},
                                  true,
                                  "100001"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -135,13 +107,14 @@ TEST_F(SystemChoice, AConnectionCheckInsideAnOperationKeepsTheSystemAddressed) {
   ::setenv("ZORCOMM_SYSTEM", "100002", 1);
   host.pick = std::nullopt;  // would cancel, were it asked
   EXPECT_TRUE(service.checkConnection().ok());
-  EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find (ZORCOMM_SYSTEM=100002) -> 1", "query 142/38 -> 0", "identified"}));
+  EXPECT_EQ(
+      t, (Transcript{kNotConnectedBox, "find (ZORCOMM_SYSTEM=100002) -> 1", "query 142/38 -> 0", "identified NZ-SIM"}));
 }
 
 TEST_F(SystemChoice, OneSystemIsNeverOffered) {
   fake.setSystems({kThree[1]});
   service.connect();
-  EXPECT_EQ(t, (Transcript{"find (ZORCOMM_SYSTEM unset) -> 1", "query 142/38 -> 0", "identified"}));
+  EXPECT_EQ(t, (Transcript{"find (ZORCOMM_SYSTEM unset) -> 1", "query 142/38 -> 0", "identified NZ-SIM"}));
   EXPECT_EQ(addressed(), "unset");
 }
 

@@ -1,11 +1,15 @@
 #pragma once
 // The service layer on the recording link and the virtual pacer. One
 // transcript holds the packets, the waits and what the host is told (the
-// not-connected box, "identified NZ-7", "unidentified"); the host keeps the
+// not-connected box, "identified NZ-7", "unidentified", a choice among several
+// systems); the host keeps the
 // records of the operations, as the service log would get them.
 
 #include <gtest/gtest.h>
 
+#include <optional>
+#include <span>
+#include <string>
 #include <vector>
 
 #include "service/maintenance.h"
@@ -26,6 +30,16 @@ class TranscribingHost final : public zor::service::Host, public zor::service::O
     t_.add(identity.readable ? "identified " + Utf8(identity.info.model) : "unidentified");
   }
   void operationEnded(const zor::service::OperationRecord& record) override { records.push_back(record); }
+
+  // Asked only when several systems answer: records what it was offered and
+  // answers pick (nothing: cancel).
+  std::optional<std::size_t> pick;
+  std::optional<std::size_t> chooseSystem(std::span<const zor::FoundSystem> systems,
+                                          std::optional<std::size_t> addressed) override {
+    t_.add("choose among " + std::to_string(systems.size()) + ", on " +
+           (addressed ? std::to_string(systems[*addressed].serial) : "none"));
+    return pick;
+  }
 
  private:
   Transcript& t_;
