@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -43,7 +44,7 @@ class ColumnsDelegate : public QStyledItemDelegate {
     style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
 
     const Cells& row = rows_.at(static_cast<std::size_t>(index.row()));
-    const Columns columns = measure(item.font);
+    const Columns& columns = measure(item.font);
     const QPalette::ColorGroup group = !(item.state & QStyle::State_Enabled) ? QPalette::Disabled
                                        : (item.state & QStyle::State_Active) ? QPalette::Normal
                                                                              : QPalette::Inactive;
@@ -71,7 +72,7 @@ class ColumnsDelegate : public QStyledItemDelegate {
   // The columns, their gaps and the margins the style keeps around a row's text.
   int rowWidth(const QFont& font, const QWidget* widget) const {
     const QStyle* style = widget ? widget->style() : QApplication::style();
-    const Columns columns = measure(font);
+    const Columns& columns = measure(font);
     int width = 2 * (style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1) + 2 * columns.gap;
     for (const int w : columns.widths) width += w;
     return width;
@@ -84,7 +85,9 @@ class ColumnsDelegate : public QStyledItemDelegate {
   };
 
   // Whole pixels, rounded up, so the widest text of a column is never elided.
-  Columns measure(const QFont& font) const {
+  // Measured once per font: every row's paint and size hint needs the widths.
+  const Columns& measure(const QFont& font) const {
+    if (measuredFont_ == font && measured_) return *measured_;
     const QFontMetricsF metrics(font);
     const auto width = [&](const QString& text) {
       return static_cast<int>(std::ceil(metrics.horizontalAdvance(text)));
@@ -94,10 +97,13 @@ class ColumnsDelegate : public QStyledItemDelegate {
     for (const Cells& row : rows_) {
       for (std::size_t c = 0; c < row.size(); ++c) columns.widths[c] = std::max(columns.widths[c], width(row[c]));
     }
-    return columns;
+    measuredFont_ = font;
+    return measured_.emplace(columns);
   }
 
   std::vector<Cells> rows_;
+  mutable QFont measuredFont_;
+  mutable std::optional<Columns> measured_;
 };
 
 }  // namespace
