@@ -52,10 +52,16 @@ void CZORSystemMaintenanceDlg::OnMarkCorrectedSquare() {
 void CZORSystemMaintenanceDlg::OnMarkMaxField() { ShowOutcome(*this, service_.mark(zor::service::Figure::MaxField)); }
 
 void CZORSystemMaintenanceDlg::OnMoveTo() {
-  // Only the two targets are taken: the other bound fields are no business of
-  // a move. A rejected target has had its prompt; moving to a stale one would
-  // be a move nobody asked for.
-  if (!Exchange(true, [this](platform::DataExchange& dx) { ExchangeMoveTarget(dx); })) return;
+  // The two targets are taken with their checks: a rejected target has had
+  // its prompt, and moving to a stale one would be a move nobody asked for.
+  // The Pulse is taken too, silently and only when it is a whole number, so
+  // that the next rewrite of the bound fields keeps what was typed there; a
+  // Pulse that is no number never stops a move.
+  if (!Exchange(true, [this](platform::DataExchange& dx) {
+        ExchangeMoveTarget(dx);
+        dx.numberIfWhole(IDC_PULSE, m_nPulse);
+      }))
+    return;
   const auto outcome = service_.moveTo(m_nMoveX, m_nMoveY);
   ShowOutcome(*this, outcome);
   if (outcome.status != Status::Refused) return;

@@ -89,10 +89,24 @@ void DataExchange::number(int id, std::int32_t& value) {
     dialog_.SetDlgItemText(id, QString::number(value));
     return;
   }
+  const std::optional<std::int32_t> parsed = wholeNumber(id);
+  if (!parsed) fail(id, kPromptInteger);
+  value = *parsed;
+}
+
+void DataExchange::numberIfWhole(int id, std::int32_t& value) {
+  if (!saving_) {
+    dialog_.SetDlgItemText(id, QString::number(value));
+    return;
+  }
+  if (const std::optional<std::int32_t> parsed = wholeNumber(id)) value = *parsed;
+}
+
+std::optional<std::int32_t> DataExchange::wholeNumber(int id) const {
   bool ok = false;
   const int parsed = dialog_.GetDlgItemText(id).trimmed().toInt(&ok, 10);
-  if (!ok) fail(id, kPromptInteger);
-  value = parsed;
+  if (!ok) return std::nullopt;
+  return parsed;
 }
 
 void DataExchange::fail(int id, const QString& prompt) {

@@ -9,6 +9,7 @@
 #include <functional>
 #include <initializer_list>
 #include <map>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -34,8 +35,12 @@ class DataExchange {
   void text(int id, QString& value);
   void number(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max);
   void number(int id, std::int32_t& value);
+  // Saving: takes the field's number when it is a whole number, without a
+  // prompt when it is not (the member then keeps its value).
+  void numberIfWhole(int id, std::int32_t& value);
 
  private:
+  std::optional<std::int32_t> wholeNumber(int id) const;
   [[noreturn]] void fail(int id, const QString& prompt);
   Dialog& dialog_;
   bool saving_;

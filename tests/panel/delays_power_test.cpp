@@ -184,6 +184,32 @@ TEST(DelaysPower, AfterARewriteOfTheBoundFieldsTestPowerSendsTheHeldPulse) {
   EXPECT_EQ(h.transcript, (Transcript{"query 84/8 -> 0", "send 91 00"}));
 }
 
+// A Move takes the Pulse as typed when it is a whole number, silently, so a
+// rewrite of the bound fields afterwards keeps it; anything else is left
+// untaken and never stops the move.
+TEST(DelaysPower, AMoveKeepsAWholePulseThroughTheNextRewrite) {
+  struct Case {
+    const char* pulse;
+    const char* afterRewrite;
+    const char* testPowerPacket;
+  };
+  for (const Case& c : {Case{"40", "40", "send 91 28"}, Case{"abc", "0", "send 91 00"}, Case{"", "0", "send 91 00"}}) {
+    SCOPED_TRACE(c.pulse);
+    PanelHarness h;
+    Start(h, kNK);
+    h.type(IDC_PULSE, c.pulse);
+    h.type(IDC_MOVE_X, "1");
+    h.type(IDC_MOVE_Y, "2");
+    h.press(IDC_MOVE);
+    h.link.setStatus(zor::CMD_GET_CURRENTS, std::vector<std::uint8_t>(8, 0));
+    h.transcript.clear();
+    h.press(IDC_GET_CURRENTS);
+    EXPECT_EQ(h.text(IDC_PULSE), c.afterRewrite);
+    h.press(IDC_TEST_POWER_ON);
+    EXPECT_EQ(h.transcript, (Transcript{"query 84/8 -> 0", c.testPowerPacket}));
+  }
+}
+
 TEST(DelaysPower, ArrowKeysStepThePulseWithinItsRange) {
   PanelHarness h;
   Start(h, kN);
