@@ -99,12 +99,13 @@ void CConfigLAN::OnGetMACAddress() {
   if (dialogs::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
 }
 
+// Reading the address for a Set selects the whole text, whatever the Set's
+// outcome; a refused address also gets the focus back.
 void CConfigLAN::OnSetMACAddress() {
   const auto outcome = m_service.setMacAddress(platform::Utf16View(m_editMAC->text()));
   dialogs::ShowOutcome(*this, outcome);
-  if (outcome.status != zor::service::Status::Refused) return;
-  m_editMAC->setFocus(Qt::OtherFocusReason);
-  m_editMAC->setCursorPosition(static_cast<int>(m_editMAC->text().size()));
+  if (outcome.status == zor::service::Status::Refused) m_editMAC->setFocus(Qt::OtherFocusReason);
+  m_editMAC->selectAll();
 }
 
 // ---- IP address, subnet mask, gateway -----------------------------------------

@@ -163,14 +163,20 @@ TEST(ConfigLan, SetsSendTheirOwnControlInTheControllersFormat) {
     PanelHarness h;
     StartNz(h);
     std::map<int, QString> before, after;
+    QString macSelected;
     OpenLan(h, [&](CConfigLAN& d) {
       c.fill(d);
       before = Fields(d);
       Click(d, c.button);
       after = Fields(d);
+      macSelected = d.item<QLineEdit>(IDC_MAC_ADDRESS)->selectedText();
     });
     EXPECT_EQ(h.transcript, Opening({SetSequence(c.sent, c.code)}));
     EXPECT_EQ(after, before);  // a Set changes no field
+    // Reading the MAC address for its Set selects its whole text.
+    if (c.button == IDC_MAC_SET) {
+      EXPECT_EQ(macSelected, after.at(IDC_MAC_ADDRESS));
+    }
   }
 }
 
@@ -219,6 +225,10 @@ TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
       Click(d, c.button);
       after = Fields(d);
       focus = QApplication::focusWidget();
+      if (c.button == IDC_MAC_SET) {
+        auto* mac = d.item<QLineEdit>(IDC_MAC_ADDRESS);
+        EXPECT_EQ(mac->selectedText(), mac->text());
+      }
       expectedFocus =
           c.focusField < 0 ? d.GetDlgItem(c.focusId) : d.item<platform::IpAddressCtrl>(c.focusId)->field(c.focusField);
     });
