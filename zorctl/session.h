@@ -63,7 +63,9 @@ class Session final : public zor::service::Host {
   void notConnected() override;
   void identified(const zor::service::Identity& identity) override;
   zor::service::Outcome load();
-  // NotConnected, naming the serial to address, when it is not among systems.
+  // NotConnected, naming the serial to address (--system's or
+  // ZORCOMM_SYSTEM's) and those found, when it is not among systems; done
+  // when nothing was found (nothing answered) or no serial is named.
   zor::service::Outcome checkAddressed(const std::vector<zor::FoundSystem>& systems) const;
 
   Output& out_;
