@@ -178,6 +178,8 @@ zor::service::Reading<std::vector<zor::FoundSystem>> Session::list() {
                                ? u"a marking system answered, but the device link does not list the systems it found"
                                : u"no marking system answered");
   }
+  // A serial ZORCOMM_SYSTEM alone names does not hide what answered.
+  if (!system_) return systems;
   if (Outcome addressed = checkAddressed(systems); !addressed.ok()) return addressed;
   return systems;
 }

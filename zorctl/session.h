@@ -47,8 +47,8 @@ class Session final : public zor::service::Host {
   zor::service::Outcome open();
 
   // Loads the device link and makes one discovery: every system it lists.
-  // NoDeviceLink, or NotConnected when none (or not the serial to address)
-  // answered.
+  // NoDeviceLink, or NotConnected when none (or not the serial --system
+  // names) answered.
   zor::service::Reading<std::vector<zor::FoundSystem>> list();
 
   zor::service::Maintenance& service() { return *service_; }

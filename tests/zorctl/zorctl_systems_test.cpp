@@ -97,6 +97,7 @@ TEST_F(ZorctlSystems, SystemAddressesEachOneAndRefusesOneThatDoesNotAnswer) {
     const Result none = zorctl({"info"}, c.system);
     EXPECT_EQ(none.status, 3) << c.system;
     EXPECT_TRUE(none.err.contains(QString(c.said) + " (found: 100001, 100002, 100003)")) << none.err.toStdString();
+    EXPECT_EQ(zorctl({"list"}, c.system).out.count('\n'), 4) << "the list still shows what answered";
   }
 }
 
