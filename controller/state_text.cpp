@@ -311,7 +311,7 @@ std::optional<ControllerState> parseState(std::string_view text, std::string* wh
     }
   }
   if (!blank && !ours) {
-    if (why) *why = "not a controller state file: neither its heading nor any of its keys";
+    if (why) *why = "not a controller state file: it holds neither the heading nor any key of one";
     return std::nullopt;
   }
   return state;
