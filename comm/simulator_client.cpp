@@ -45,8 +45,9 @@ std::string errnoSays(const std::string& what) { return what + ": " + std::strer
 
 }  // namespace
 
-SimulatorClient::SimulatorClient(LinkConfig config, std::ostream& warnings, std::chrono::milliseconds callTimeout)
-    : config_(std::move(config)), warnings_(warnings), callTimeout_(callTimeout) {
+SimulatorClient::SimulatorClient(LinkConfig config, std::ostream& warnings, std::chrono::milliseconds callTimeout,
+                                 uid_t ownUser)
+    : config_(std::move(config)), warnings_(warnings), callTimeout_(callTimeout), ownUser_(ownUser) {
   if (!config_.tracePath.empty()) {
     std::string why;
     if (!trace_.open(config_.tracePath, &why)) {
@@ -66,6 +67,7 @@ void SimulatorClient::disconnect(std::string problem) {
 }
 
 bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline) {
+  closedUnsent_ = false;
   std::size_t done = 0;
   while (done < bytes.size()) {
     const ssize_t n = ::send(fd_, bytes.data() + done, bytes.size() - done, MSG_NOSIGNAL | MSG_DONTWAIT);
@@ -77,6 +79,7 @@ bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline 
         return false;
       }
     } else if (n < 0 && errno != EINTR) {
+      closedUnsent_ = done == 0 && (errno == EPIPE || errno == ECONNRESET);
       disconnect(errnoSays("cannot send to the simulator"));
       return false;
     }
@@ -154,6 +157,7 @@ bool SimulatorClient::connectAndGreet(Deadline deadline) {
     disconnect(errnoSays("cannot connect to " + config_.socketPath));
     return false;
   }
+  if (!servedByOwnUser()) return false;
   frames::Request hello;
   hello.call = frames::Call::Hello;
   hello.version = frames::kVersion;
@@ -168,19 +172,49 @@ bool SimulatorClient::connectAndGreet(Deadline deadline) {
   return true;
 }
 
-std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request) {
-  const Deadline deadline = Clock::now() + callTimeout_;
-  if (!connectAndGreet(deadline)) return std::nullopt;
-  // Known once connected: before any discovery, the simulator's first system.
-  if (request.call != frames::Call::Find) request.system = addressed();
-  std::optional<frames::Reply> reply = roundTrip(request, deadline);
+// A socket in a shared folder (/tmp) may be anyone's: the values and the
+// password-guarded Sets go only to a server of this user.
+bool SimulatorClient::servedByOwnUser() {
+  ucred peer{};
+  socklen_t size = sizeof peer;
+  if (::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
+    disconnect(errnoSays("cannot tell which user serves " + config_.socketPath));
+    return false;
+  }
+  if (peer.uid != ownUser_) {
+    disconnect("refused " + config_.socketPath + ": it is served by user " + std::to_string(peer.uid) +
+               ", not by this user (" + std::to_string(ownUser_) + ")");
+    return false;
+  }
+  return true;
+}
+
+std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request, Deadline deadline) {
+  // A simulator that restarted closed the connection this process still holds.
+  const bool reused = fd_ >= 0 && connectedPid_ == ::getpid();
+  std::optional<frames::Reply> reply;
+  for (int attempt = 0; attempt < 2 && !reply; ++attempt) {
+    if (!connectAndGreet(deadline)) return std::nullopt;
+    // Known once connected: before any discovery, the simulator's first system.
+    if (request.call != frames::Call::Find) request.system = addressed();
+    reply = roundTrip(request, deadline);
+    if (!reused || !closedUnsent_) break;
+  }
   if (reply) warned_ = false;
   return reply;
 }
 
-std::int32_t SimulatorClient::noAnswer(std::string& note) {
+std::int32_t SimulatorClient::noAnswer(std::string& note, bool locked) {
+  if (!locked) {
+    note = "no answer: another call held the link until this call's deadline (" + std::to_string(callTimeout_.count()) +
+           " ms)";
+    return kNoAnswer;
+  }
   note = "no answer: " + problem_;
-  if (!warned_) warnings_ << "ZorComm: zor-simulator did not answer: " << problem_ << "\n";
+  if (!warned_) {
+    warnings_ << "ZorComm: zor-simulator did not answer: " << problem_ << "\n";
+    trace_.warning("zor-simulator did not answer: " + problem_);
+  }
   warned_ = true;
   return kNoAnswer;
 }
@@ -194,16 +228,17 @@ std::int32_t SimulatorClient::addressed() const {
 }
 
 std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
-  std::lock_guard lock(mutex_);
+  const Deadline deadline = Clock::now() + callTimeout_;
   std::int32_t result = kBadArgument;
   std::string note;
   if (packet && length >= 0 && static_cast<std::size_t>(length) <= frames::kMaxPacket) {
     frames::Request request{.call = frames::Call::Send};
     request.bytes.assign(packet, packet + length);
-    if (const auto reply = exchange(request)) {
+    const std::unique_lock lock(mutex_, deadline);
+    if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
       result = reply->result;
     } else {
-      result = noAnswer(note);
+      result = noAnswer(note, lock.owns_lock());
     }
   }
   if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), result, note);
@@ -212,19 +247,20 @@ std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32
 
 std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
                                         std::int32_t length, const char16_t*) {
-  std::lock_guard lock(mutex_);
+  const Deadline deadline = Clock::now() + callTimeout_;
   std::int32_t result = kBadArgument;
   std::string note;
   std::optional<frames::Reply> reply;
   if (block && length >= 0) {
     const frames::Request request{
         .call = frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
-    if ((reply = exchange(request))) {
+    const std::unique_lock lock(mutex_, deadline);
+    if (lock && (reply = exchange(request, deadline))) {
       result = reply->result;
       // Answers() held the reply to the block's length.
       std::copy(reply->bytes.begin(), reply->bytes.end(), block);
     } else {
-      result = noAnswer(note);
+      result = noAnswer(note, lock.owns_lock());
     }
   }
   if (trace_.enabled())
@@ -236,11 +272,12 @@ std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t re
 }
 
 std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t* found) {
-  std::lock_guard lock(mutex_);
+  const Deadline deadline = Clock::now() + callTimeout_;
+  const std::unique_lock lock(mutex_, deadline);
   std::vector<discovery::Entry> systems;
   std::int32_t result = 0;
   std::string note;
-  if (const auto reply = exchange({.call = frames::Call::Find})) {
+  if (const auto reply = lock ? exchange({.call = frames::Call::Find}, deadline) : std::nullopt) {
     systems = discovery::Read(reply->bytes.data());
     const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
     if (const auto at = discovery::Addressed(systems, wanted); at && reply->result != 0) {
@@ -248,7 +285,7 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
       result = 1;
     }
   } else {
-    noAnswer(note);
+    noAnswer(note, lock.owns_lock());
   }
   // Null outputs are not written; what did not answer lists nothing.
   if (discovery) discovery::Write(discovery, systems);
@@ -258,16 +295,17 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
 }
 
 std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t length, const char16_t*) {
-  std::lock_guard lock(mutex_);
+  const Deadline deadline = Clock::now() + callTimeout_;
   std::int32_t result = kBadArgument;
   std::string note;
   if (length >= 0 && (data || length == 0) && static_cast<std::size_t>(length) <= frames::kMaxData) {
     frames::Request request{.call = frames::Call::Data};
     if (length > 0) request.bytes.assign(data, data + length);
-    if (const auto reply = exchange(request)) {
+    const std::unique_lock lock(mutex_, deadline);
+    if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
       result = reply->result;
     } else {
-      result = noAnswer(note);
+      result = noAnswer(note, lock.owns_lock());
     }
   }
   if (trace_.enabled()) trace_.write("dwSendData", dataArguments(data, length), result, note);
@@ -275,13 +313,14 @@ std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t le
 }
 
 std::int32_t SimulatorClient::checkStatus(const char16_t*) {
-  std::lock_guard lock(mutex_);
+  const Deadline deadline = Clock::now() + callTimeout_;
+  const std::unique_lock lock(mutex_, deadline);
   std::string note;
   std::int32_t result = 0;
-  if (const auto reply = exchange({.call = frames::Call::Check})) {
+  if (const auto reply = lock ? exchange({.call = frames::Call::Check}, deadline) : std::nullopt) {
     result = reply->result;
   } else {
-    result = noAnswer(note);
+    result = noAnswer(note, lock.owns_lock());
   }
   if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result, note);
   return result;

@@ -1,10 +1,15 @@
 #pragma once
 // The device link as a client of zor-simulator (ZORCOMM_LINK=simulator):
 // every entry point is one request frame and one reply frame over the
-// simulator's Unix-domain socket. Every call has one deadline: a simulator
-// that is not there, goes away or does not answer in time makes that call
-// return kNoAnswer (a discovery finds nothing), never hang; the next call
-// connects afresh.
+// simulator's Unix-domain socket. Every call has one deadline, counted from
+// its entry, its wait for another thread's call included: a simulator that is
+// not there, goes away or does not answer in time makes that call return
+// kNoAnswer (a discovery finds nothing), never hang; the next call connects
+// afresh. Only a server that runs as this process's own user is talked to:
+// another user's socket at the path would otherwise get every value sent.
+
+#include <sys/types.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdint>
@@ -21,14 +26,15 @@
 
 namespace zor::sim {
 
-// How long one call may take, from its start to its reply.
+// How long one call may take, from its entry to its reply.
 constexpr std::chrono::milliseconds kSimulatorCallTimeout{2000};
 
 class SimulatorClient : public Backend {
  public:
   // config: the socket, the trace and the environment (ZORCOMM_SYSTEM).
+  // ownUser: the user a server must run as, this process's own.
   SimulatorClient(LinkConfig config, std::ostream& warnings,
-                  std::chrono::milliseconds callTimeout = kSimulatorCallTimeout);
+                  std::chrono::milliseconds callTimeout = kSimulatorCallTimeout, uid_t ownUser = ::geteuid());
   ~SimulatorClient() override;
   SimulatorClient(const SimulatorClient&) = delete;
   SimulatorClient& operator=(const SimulatorClient&) = delete;
@@ -47,9 +53,11 @@ class SimulatorClient : public Backend {
   using Deadline = std::chrono::steady_clock::time_point;
   // The reply to request (to the system addressed, but for a discovery), or
   // nothing when the simulator did not give one by the call's deadline (the
-  // connection is closed then, and problem_ says why).
-  std::optional<frames::Reply> exchange(frames::Request request);
+  // connection is closed then, and problem_ says why). A connection found
+  // closed before the request went out is made again, once.
+  std::optional<frames::Reply> exchange(frames::Request request, Deadline deadline);
   bool connectAndGreet(Deadline deadline);
+  bool servedByOwnUser();
   std::optional<frames::Reply> roundTrip(const frames::Request& request, Deadline deadline);
   bool writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
   bool readExactly(std::uint8_t* into, std::size_t count, Deadline deadline);
@@ -58,19 +66,23 @@ class SimulatorClient : public Backend {
   // else ZORCOMM_SYSTEM's, else the simulator's first system.
   std::int32_t addressed() const;
   // A call that got no answer: its result, its trace note (into note) and,
-  // once until the simulator answers again, a warning.
-  std::int32_t noAnswer(std::string& note);
+  // once until the simulator answers again, a warning. locked: whether the
+  // call had the lock; one that did not touches nothing shared.
+  std::int32_t noAnswer(std::string& note, bool locked = true);
 
-  std::mutex mutex_;
+  // Held for a call's exchange; a call waits for it until its own deadline.
+  std::timed_mutex mutex_;
   LinkConfig config_;
   std::ostream& warnings_;
   std::chrono::milliseconds callTimeout_;
+  uid_t ownUser_;
   Trace trace_;
   int fd_ = -1;
   int connectedPid_ = 0;  // the process that connected: a child after fork connects again
   std::int32_t firstSystem_ = 0;
   std::optional<std::int32_t> addressed_;
-  std::string problem_;  // why the last call got no answer
+  std::string problem_;        // why the last call got no answer
+  bool closedUnsent_ = false;  // the last send found the connection closed, nothing of the request sent
   bool warned_ = false;
 };
 

@@ -125,6 +125,22 @@ std::filesystem::path besideName(const std::filesystem::path& file, std::string_
   return file.parent_path() / (name + std::string(suffix));
 }
 
+bool makePrivateFolders(const std::filesystem::path& folder, std::string& why) {
+  std::filesystem::path built;
+  for (const auto& part : folder) {
+    built /= part;
+    if (::mkdir(built.c_str(), 0700) == 0 || errno == EEXIST) continue;
+    why = errnoText("cannot create " + built.string());
+    return false;
+  }
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) {
+    why = "cannot create " + folder.string() + ": something else is there";
+    return false;
+  }
+  return true;
+}
+
 std::string errnoText(const std::string& what) { return what + ": " + std::strerror(errno); }
 
 }  // namespace zor::sim

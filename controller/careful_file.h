@@ -87,6 +87,11 @@ struct ReadResult {
 // The whole of a file opened as above, refused when it holds more than maxBytes.
 ReadResult readOwnFile(const std::filesystem::path& path, std::size_t maxBytes);
 
+// Creates folder and the folders missing on the way to it, each mode 0700
+// whatever the umask: what they will hold is the user's alone. False, and
+// why, when one cannot be made or folder is there but is not a folder.
+bool makePrivateFolders(const std::filesystem::path& folder, std::string& why);
+
 // "<file><suffix>" beside file, the file's name cut short enough that the
 // result fits the file system's name limit.
 std::filesystem::path besideName(const std::filesystem::path& file, std::string_view suffix);

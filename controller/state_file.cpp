@@ -41,10 +41,7 @@ std::filesystem::path folderOf(const std::filesystem::path& file) {
 }
 
 bool makeFolderFor(const std::filesystem::path& file, std::string& why) {
-  std::error_code ec;
-  std::filesystem::create_directories(folderOf(file), ec);
-  if (ec) why = "cannot create " + folderOf(file).string() + ": " + ec.message();
-  return !ec;
+  return makePrivateFolders(folderOf(file), why);
 }
 
 // Renames without ever replacing what is at to (errno EEXIST then).

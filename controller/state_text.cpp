@@ -1,5 +1,6 @@
 #include "controller/state_text.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cstdio>
 #include <functional>
@@ -252,6 +253,15 @@ const std::vector<Field>& fields() {
   return table;
 }
 
+constexpr std::string_view kHeading = "# ZOR simulated marking controller: kept state. key = value";
+
+// Letters, digits and '_': what our keys, and those of a later version, are made of.
+bool plainKey(std::string_view key) {
+  return !key.empty() && std::all_of(key.begin(), key.end(), [](char c) {
+    return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || (c >= '0' && c <= '9') || c == '_';
+  });
+}
+
 std::string_view trimmed(std::string_view text) {
   while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
   while (!text.empty() && (text.back() == ' ' || text.back() == '\t' || text.back() == '\r')) text.remove_suffix(1);
@@ -261,7 +271,7 @@ std::string_view trimmed(std::string_view text) {
 }  // namespace
 
 std::string formatState(const ControllerState& state) {
-  std::string out = "# ZOR simulated marking controller: kept state. key = value\n";
+  std::string out = std::string(kHeading) + "\n";
   for (const Field& field : fields()) {
     const std::string value = field.format(state);
     out += std::string(field.key) + (value.empty() ? " =\n" : " = " + value + "\n");
@@ -272,13 +282,18 @@ std::string formatState(const ControllerState& state) {
 std::optional<ControllerState> parseState(std::string_view text, std::string* why) {
   ControllerState state;
   int lineNumber = 0;
+  bool blank = true;  // nothing but blank lines: an emptied file, nothing in it to keep
+  bool ours = false;  // our heading, or one of our keys
   while (!text.empty()) {
     const auto newline = text.find('\n');
     std::string_view line = text.substr(0, newline);
     text.remove_prefix(newline == std::string_view::npos ? text.size() : newline + 1);
     ++lineNumber;
     line = trimmed(line);
-    if (line.empty() || line.front() == '#') continue;
+    if (line.empty()) continue;
+    blank = false;
+    if (line == kHeading) ours = true;
+    if (line.front() == '#') continue;
     const auto equals = line.find('=');
     auto fail = [&](const std::string& what) {
       if (why) *why = "line " + std::to_string(lineNumber) + ": " + what;
@@ -286,12 +301,18 @@ std::optional<ControllerState> parseState(std::string_view text, std::string* wh
     };
     if (equals == std::string_view::npos) return fail("no \"key = value\"");
     const std::string_view key = trimmed(line.substr(0, equals));
+    if (!plainKey(key)) return fail("a key that is not a name of letters, digits and '_'");
     const std::string_view value = trimmed(line.substr(equals + 1));
     for (const Field& field : fields()) {
       if (key != field.key) continue;
       if (!field.parse(state, value)) return fail("bad value for " + std::string(key));
+      ours = true;
       break;
     }
+  }
+  if (!blank && !ours) {
+    if (why) *why = "not a controller state file: it holds neither the heading nor any key of one";
+    return std::nullopt;
   }
   return state;
 }

@@ -74,6 +74,17 @@ struct Checker {
   }
 };
 
+// An entry of a list of settings as a message names it: the name quoted,
+// with its control characters shown, or what else the entry is.
+std::string Named(const QJsonValue& v) {
+  if (v.isString()) return "\"" + OneLine(v.toString()).toStdString() + "\"";
+  if (v.isDouble()) return "a number";
+  if (v.isBool()) return "true or false";
+  if (v.isArray()) return "a list";
+  if (v.isObject()) return "an object";
+  return "null";
+}
+
 std::optional<double> Integer(const QJsonValue& v, double min, double max) {
   if (!v.isDouble()) return std::nullopt;
   const double d = v.toDouble();
@@ -303,7 +314,7 @@ Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting
   for (const QJsonValue& m : missingValue.toArray()) {
     const std::string name = m.toString().toStdString();
     if (!m.isString() || (known(name) == nullptr && name != "identity"))
-      check.fail("missing names \"" + name + "\", which " + noSetting(name));
+      check.fail("missing names " + Named(m) + ", which " + noSetting(name));
     snapshot.missing.push_back(name);
   }
   if (!missingValue.isArray()) check.fail("missing is not a list of settings");
@@ -315,9 +326,9 @@ Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting
   for (const QJsonValue& n : notOnFamilyValue.toArray()) {
     const std::string name = n.toString().toStdString();
     if (!n.isString() || known(name) == nullptr)
-      check.fail("not_on_family names \"" + name + "\", which " + noSetting(name));
+      check.fail("not_on_family names " + Named(n) + ", which " + noSetting(name));
     else if (isMissing(name))
-      check.fail("not_on_family names \"" + name + "\", which is also listed as missing");
+      check.fail("not_on_family names " + Named(n) + ", which is also listed as missing");
     snapshot.notOnFamily.push_back(name);
   }
   if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray())
@@ -328,6 +339,7 @@ Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting
 
   const QJsonValue identity = root.value(QLatin1String("identity"));
   if (identity.isObject()) {
+    if (isMissing("identity")) check.fail("identity is there, but it is listed as missing");
     snapshot.identity = CheckIdentity(identity.toObject(), check);
   } else if (!identity.isNull() || !isMissing("identity")) {
     check.fail("identity is neither in the file nor listed as missing");

@@ -6,8 +6,12 @@
 #include <QJsonObject>
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 
+#include "link/found_systems.h"
 #include "link/load_device_link.h"
+#include "protocol/discovery.h"
+#include "service/text.h"
 #include "zorctl/interrupt.h"
 
 namespace zorctl {
@@ -114,10 +118,23 @@ zor::service::Outcome Session::load() {
 
 zor::service::Outcome Session::checkAddressed(const std::vector<zor::FoundSystem>& systems) const {
   using zor::service::Outcome;
-  if (!system_ ||
-      std::any_of(systems.begin(), systems.end(), [this](const zor::FoundSystem& s) { return s.serial == *system_; }))
+  // --system has set it too; with nothing found there is no serial to tell apart.
+  const char* named = std::getenv(zor::discovery::kSystemVariable);
+  if (systems.empty() || named == nullptr || *named == '\0') return Outcome::done();
+  const std::optional<std::int32_t> serial = zor::discovery::ParseSerial(named);
+  if (serial &&
+      std::any_of(systems.begin(), systems.end(), [&](const zor::FoundSystem& s) { return s.serial == *serial; }))
     return Outcome::done();
-  std::string message = "no marking system with serial number " + std::to_string(*system_) + " answered";
+  std::string message;
+  if (!serial) {
+    message = std::string(zor::discovery::kSystemVariable) + " names no serial number: \"" +
+              zor::service::OneLine(QString::fromLocal8Bit(named)).toStdString() + "\"";
+  } else if (system_) {
+    message = "no marking system with serial number " + std::to_string(*serial) + " answered";
+  } else {
+    message = "no marking system has serial number " + std::to_string(*serial) + ", which " +
+              zor::discovery::kSystemVariable + " names";
+  }
   for (std::size_t i = 0; i < systems.size(); ++i)
     message += (i == 0 ? " (found: " : ", ") + std::to_string(systems[i].serial) + (i + 1 == systems.size() ? ")" : "");
   return Outcome::failed(zor::service::Status::NotConnected, FromUtf8(message));
@@ -137,9 +154,7 @@ zor::service::Outcome Session::open() {
   service_->connect();
   opening_ = false;
   // A device link that lists no systems is held to the identity below.
-  if (!service_->isConnected() || !service_->systems().empty()) {
-    if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
-  }
+  if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
   if (!service_->isConnected()) return Outcome::failed(Status::NotConnected, u"no marking system answered");
   // A device link that does not address systems by serial answers with whichever it has.
   const auto& identity = service_->identity();
@@ -163,6 +178,8 @@ zor::service::Reading<std::vector<zor::FoundSystem>> Session::list() {
                                ? u"a marking system answered, but the device link does not list the systems it found"
                                : u"no marking system answered");
   }
+  // A serial ZORCOMM_SYSTEM alone names does not hide what answered.
+  if (!system_) return systems;
   if (Outcome addressed = checkAddressed(systems); !addressed.ok()) return addressed;
   return systems;
 }

@@ -47,8 +47,8 @@ class Session final : public zor::service::Host {
   zor::service::Outcome open();
 
   // Loads the device link and makes one discovery: every system it lists.
-  // NoDeviceLink, or NotConnected when none (or not the serial to address)
-  // answered.
+  // NoDeviceLink, or NotConnected when none (or not the serial --system
+  // names) answered.
   zor::service::Reading<std::vector<zor::FoundSystem>> list();
 
   zor::service::Maintenance& service() { return *service_; }
@@ -63,7 +63,9 @@ class Session final : public zor::service::Host {
   void notConnected() override;
   void identified(const zor::service::Identity& identity) override;
   zor::service::Outcome load();
-  // NotConnected, naming the serial to address, when it is not among systems.
+  // NotConnected, naming the serial to address (--system's or
+  // ZORCOMM_SYSTEM's) and those found, when it is not among systems; done
+  // when nothing was found (nothing answered) or no serial is named.
   zor::service::Outcome checkAddressed(const std::vector<zor::FoundSystem>& systems) const;
 
   Output& out_;

@@ -84,7 +84,9 @@ class SimulatorClientTest : public ::testing::Test {
   const char* wantedSystem = nullptr;
   std::unique_ptr<SimulatorClient> client;
 
-  void SetUp() override {
+  void SetUp() override { client = makeClient(::geteuid()); }
+  // ownUser: the user the client takes for its own.
+  std::unique_ptr<SimulatorClient> makeClient(uid_t ownUser) {
     LinkConfig config;
     config.link = LinkKind::Simulator;
     config.socketPath = (dir.path() / "socket").string();
@@ -92,7 +94,7 @@ class SimulatorClientTest : public ::testing::Test {
     config.environment = [this](const char* name) {
       return std::string_view(name) == discovery::kSystemVariable ? wantedSystem : nullptr;
     };
-    client = std::make_unique<SimulatorClient>(config, warnings, kTimeout);
+    return std::make_unique<SimulatorClient>(config, warnings, kTimeout, ownUser);
   }
   std::string socket() const { return (dir.path() / "socket").string(); }
   std::int32_t status(std::uint8_t* block, std::int32_t length, int code = CMD_GET_MAC_ADDRESS) {
@@ -184,6 +186,52 @@ TEST_F(SimulatorClientTest, ABadOrMissingReplyIsNoAnswerByTheDeadline) {
   }
   EXPECT_EQ(warnings.str(), "ZorComm: zor-simulator did not answer: the simulator closed the connection\n")
       << "said once until the simulator answers again";
+}
+
+TEST_F(SimulatorClientTest, AConnectionTheSimulatorClosedIsMadeAgainWithinTheCall) {
+  ScriptedSimulator simulator(socket());
+  auto first = std::async(std::launch::async, [&] { return client->checkStatus(u""); });
+  simulator.greet();
+  ASSERT_TRUE(simulator.next());
+  simulator.answer({.call = Call::Check});
+  ASSERT_EQ(first.get(), 0);
+  simulator.hangUp();  // as a simulator that restarted
+
+  std::uint8_t mac[6] = {};
+  auto after = std::async(std::launch::async, [&] { return status(mac, 6); });
+  simulator.greet();
+  EXPECT_EQ(simulator.next(),
+            (Request{.call = Call::Status, .system = 100001, .code = CMD_GET_MAC_ADDRESS, .length = 6}));
+  simulator.answer({.call = Call::Status, .bytes = {2, 0, 0x5A, 0x4F, 0x52, 1}});
+  EXPECT_EQ(after.get(), 0);
+  EXPECT_EQ(warnings.str(), "");
+}
+
+// Calls of several threads wait for each other, each only until its own deadline.
+TEST_F(SimulatorClientTest, EveryCallEndsByItsOwnDeadlineHoweverManyWait) {
+  ScriptedSimulator stopped(socket());  // takes connections, never answers
+  const auto started = std::chrono::steady_clock::now();
+  std::vector<std::future<std::int32_t>> calls;
+  for (int i = 0; i < 4; ++i) calls.push_back(std::async(std::launch::async, [&] { return client->checkStatus(u""); }));
+  for (auto& call : calls) EXPECT_EQ(call.get(), kNoAnswer);
+  // One after the other they would take four deadlines.
+  EXPECT_LT(std::chrono::steady_clock::now() - started, 3 * kTimeout);
+  EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr("another call held the link until this call's deadline"));
+}
+
+TEST_F(SimulatorClientTest, AServerOfAnotherUserIsRefusedAndSaidSoOnce) {
+  ScriptedSimulator stranger(socket());
+  const uid_t me = ::geteuid() + 1;  // the socket's real server then runs as another user
+  client = makeClient(me);
+  EXPECT_EQ(client->checkStatus(u""), kNoAnswer);
+  Bytes block(kDiscoveryScratchSize);
+  std::int32_t found = 5;
+  EXPECT_EQ(client->findSystems(block.data(), &found), 0);
+  EXPECT_EQ(found, 0);
+  const std::string said = "zor-simulator did not answer: refused " + socket() + ": it is served by user " +
+                           std::to_string(::geteuid()) + ", not by this user (" + std::to_string(me) + ")";
+  EXPECT_EQ(warnings.str(), "ZorComm: " + said + "\n");
+  EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr("warning: " + said));
 }
 
 TEST_F(SimulatorClientTest, WithoutASimulatorNothingIsFoundAndEveryCallFailsAtOnce) {

@@ -56,6 +56,25 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   EXPECT_THAT(names, ElementsAre("controller-state"));
 }
 
+// The folders hold the user's values: private whatever the umask.
+TEST(StateFile, FoldersMadeForTheFileAreTheUsersAlone) {
+  TempDir dir;
+  const auto file = dir.path() / "state" / "zor-maintenance" / "controller-state";
+  const mode_t before = ::umask(0);
+  std::string error;
+  const bool saved = saveStateAtomic(file, ControllerState{}, &error);
+  ::umask(before);
+  ASSERT_TRUE(saved) << error;
+  for (const auto& folder : {file.parent_path(), file.parent_path().parent_path()}) {
+    struct stat st {};
+    ASSERT_EQ(::stat(folder.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0700u) << folder;
+  }
+  writeFile(dir.path() / "plain", "");
+  EXPECT_FALSE(saveStateAtomic(dir.path() / "plain" / "controller-state", ControllerState{}, &error));
+  EXPECT_THAT(error, HasSubstr("cannot create " + (dir.path() / "plain").string()));
+}
+
 TEST(StateFile, MissingFileGivesDefaultsQuietly) {
   TempDir dir;
   Collected state(dir.path() / "controller-state");

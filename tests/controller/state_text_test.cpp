@@ -37,6 +37,32 @@ TEST(StateText, CommentsBlanksAndUnknownKeysAreSkippedMissingKeysDefault) {
   EXPECT_EQ(*parsed, expected);
 }
 
+// A file is taken for ours only by our heading or one of our keys: another
+// program's file named by mistake fails, and so is moved aside, never written over.
+TEST(StateText, OnlyATextOfOursIsReadAsAState) {
+  const struct {
+    std::string text;
+    bool ours;
+  } cases[] = {
+      {"", true},
+      {"\n  \n", true},
+      {formatState(ControllerState{}), true},
+      {"# ZOR simulated marking controller: kept state. key = value\nlater_key = 1\n", true},
+      {"lens = 254\nlater_key_2 = x\n", true},
+      {"PATH=/usr/bin\nHOME=/root\n", false},
+      {"# settings\nLANG = C\n", false},
+      {"# just a note\n", false},
+      {"\x8f\x11!?%=\x7f\xe2garbage without a newline", false},
+      {"lens = 254\nbad-key = 1\n", false},
+      {"lens = 254\n = 1\n", false},
+      {"\x01\x02 = 3\nlens = 254\n", false},
+  };
+  for (const auto& c : cases) {
+    std::string why;
+    EXPECT_EQ(parseState(c.text, &why).has_value(), c.ours) << c.text << "\n" << why;
+  }
+}
+
 TEST(StateText, CountedSpansAreReadAsTheOneSetTheyMake) {
   auto parsed = parseState("work_counted = 20:30  0:10 10:15\nwork_counted_boot = \"b\"\n");
   ASSERT_TRUE(parsed);

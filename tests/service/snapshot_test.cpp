@@ -65,6 +65,13 @@ std::string Twice(const std::string& object, const std::string& member) {
   return at == std::string::npos ? text : text.insert(at + object.size(), member);
 }
 
+// The good file with a list of settings replaced.
+std::string Listing(const char* key, const QJsonValue& value) {
+  QJsonObject file = GoodFile();
+  file[key] = value;
+  return Text(file);
+}
+
 class SpoiltSnapshot : public ::testing::TestWithParam<SpoiltCase> {};
 
 TEST_P(SpoiltSnapshot, IsRefusedAsAWholeWithTheProblemNamed) {
@@ -173,7 +180,22 @@ INSTANTIATE_TEST_SUITE_P(
                      f["not_on_family"] = QJsonArray{"mac"};
                      return Text(f);
                    },
-                   "also listed as missing"}),
+                   "also listed as missing"},
+        SpoiltCase{"MissingNotAList", [] { return Listing("missing", "currents"); },
+                   "missing is not a list of settings"},
+        SpoiltCase{"MissingNoSetting", [] { return Listing("missing", QJsonArray{"colour"}); },
+                   "missing names \"colour\", which is no setting"},
+        SpoiltCase{"MissingANumber", [] { return Listing("missing", QJsonArray{5}); },
+                   "missing names a number, which is no setting"},
+        SpoiltCase{"MissingIdentityThatIsThere", [] { return Listing("missing", QJsonArray{"identity"}); },
+                   "identity is there, but it is listed as missing"},
+        SpoiltCase{"NotOnFamilyNotAList",
+                   [] {
+                     return Listing("not_on_family", QJsonObject{{"mac", true}});
+                   },
+                   "not_on_family is not a list of settings"},
+        SpoiltCase{"NotOnFamilyAList", [] { return Listing("not_on_family", QJsonArray{QJsonArray{"mac"}}); },
+                   "not_on_family names a list, which is no setting"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Snapshot, AFileOfAFamilyNamesWhatItLeftOut) {

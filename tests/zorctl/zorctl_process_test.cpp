@@ -362,10 +362,27 @@ TEST_F(Zorctl, ASpoiltSnapshotSendsNothing) {
   }
 }
 
+// Nothing answering is said as such, --system or not, after the device link's reason.
 TEST_F(Zorctl, NoSystemIsStatus3) {
-  const Result r = run({"info"}, false, {{"ZORCOMM_LINK", "none"}});
-  EXPECT_EQ(r.status, 3);
-  EXPECT_TRUE(r.err.contains("no marking system answered"));
+  const QString socket = dir.filePath("no-simulator");
+  const struct {
+    QStringList args;
+    QMap<QString, QString> env;
+    QString why;
+  } cases[] = {
+      {{"info"}, {{"ZORCOMM_LINK", "none"}}, ""},
+      {{"--system", "100002", "info"}, {{"ZORCOMM_LINK", "none"}}, ""},
+      {{"--system", "100002", "info"},
+       {{"ZORCOMM_LINK", "simulator"}, {"ZORCOMM_SOCKET", socket}},
+       "zor-simulator did not answer: cannot connect to " + socket},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(c.args, false, c.env);
+    EXPECT_EQ(r.status, 3) << c.args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("no marking system answered")) << r.err.toStdString();
+    EXPECT_FALSE(r.err.contains("serial number")) << r.err.toStdString();
+    EXPECT_TRUE(r.err.contains(c.why.toUtf8())) << r.err.toStdString();
+  }
 }
 
 // The recording link lists no systems and answers with serial 0 whatever

@@ -48,9 +48,11 @@ class ZorctlSystems : public ::testing::Test {
     if (!simulator.waitForFinished(5000)) simulator.kill();
   }
 
-  Result zorctl(const QStringList& args) {
+  Result zorctl(const QStringList& args, const QString& system = {}) {
     QProcess p;
-    p.setProcessEnvironment(environment());
+    QProcessEnvironment e = environment();
+    if (!system.isNull()) e.insert("ZORCOMM_SYSTEM", system);
+    p.setProcessEnvironment(e);
     p.setStandardInputFile(QProcess::nullDevice());
     p.start(ZORCTL, args);
     if (!p.waitForFinished(20000)) p.kill();
@@ -85,6 +87,17 @@ TEST_F(ZorctlSystems, SystemAddressesEachOneAndRefusesOneThatDoesNotAnswer) {
     EXPECT_EQ(none.status, 3) << args.join(' ').toStdString();
     EXPECT_TRUE(none.err.contains("serial number 100004 answered (found: 100001, 100002, 100003)"))
         << none.err.toStdString();
+  }
+  const struct {
+    const char* system;
+    const char* said;
+  } named[] = {{"999", "no marking system has serial number 999, which ZORCOMM_SYSTEM names"},
+               {"1e5", "ZORCOMM_SYSTEM names no serial number: \"1e5\""}};
+  for (const auto& c : named) {
+    const Result none = zorctl({"info"}, c.system);
+    EXPECT_EQ(none.status, 3) << c.system;
+    EXPECT_TRUE(none.err.contains(QString(c.said) + " (found: 100001, 100002, 100003)")) << none.err.toStdString();
+    EXPECT_EQ(zorctl({"list"}, c.system).out.count('\n'), 4) << "the list still shows what answered";
   }
 }
 
