@@ -111,6 +111,28 @@ TEST_F(CoreTest, EachSystemHasItsOwnIdentityAndStateFileAndAFilesValuesWin) {
   EXPECT_TRUE(warnings.empty());
 }
 
+TEST_F(CoreTest, EachClientTypesItsOwnTextAndAnUnfinishedOneGoesWithIt) {
+  start(1);
+  const int a = client(4711);
+  const int b = client(4712);
+  // Two runs setting one value at once, character by character in turn.
+  for (const auto& [by, ch] : {std::pair{a, '1'}, {b, '2'}, {a, 0}, {b, 0}})
+    send(by, 100001, CMD_TEXT_CHAR, static_cast<std::uint8_t>(ch));
+  EXPECT_EQ(recorder.calls.back().text, "2") << "the packet log shows the client's own text";
+  auto minCurrent = [&] { return core->systems()[0]->host().model().snapshot().minCurrent; };
+  send(a, 100001, CMD_SET_MIN_CURRENT);
+  EXPECT_EQ(minCurrent(), 1.0);
+  send(b, 100001, CMD_SET_MIN_CURRENT);
+  EXPECT_EQ(minCurrent(), 2.0);
+
+  // A client killed in the middle of a text leaves nothing for the next.
+  const int killed = client(4713);
+  for (char ch : std::string("7.20")) send(killed, 100001, CMD_TEXT_CHAR, static_cast<std::uint8_t>(ch));
+  core->disconnect(killed, ClientEvent::Kind::Dropped, "gone");
+  text(client(4714), 100001, CMD_SET_LENS, "210");
+  EXPECT_EQ(core->systems()[0]->host().model().snapshot().lens, 210);
+}
+
 TEST_F(CoreTest, ACallGoesToTheSystemAddressedWhichStaysItsOwnWhenItsSerialIsSet) {
   start(2);
   const int a = client();
