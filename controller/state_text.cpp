@@ -269,8 +269,8 @@ std::string formatState(const ControllerState& state) {
   return out;
 }
 
-std::optional<ControllerState> parseState(std::string_view text, std::string* why) {
-  ControllerState state;
+std::optional<ControllerState> parseState(std::string_view text, std::string* why, const ControllerState& defaults) {
+  ControllerState state = defaults;
   int lineNumber = 0;
   while (!text.empty()) {
     const auto newline = text.find('\n');

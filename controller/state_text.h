@@ -11,7 +11,9 @@ namespace zor::sim {
 
 std::string formatState(const ControllerState& state);
 // Unknown keys are skipped (a newer library may have written them); missing
-// keys keep their defaults. Any unparsable line or bad value fails the whole text.
-std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr);
+// keys keep their values in defaults (the controller's whose file it is).
+// Any unparsable line or bad value fails the whole text.
+std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr,
+                                          const ControllerState& defaults = {});
 
 }  // namespace zor::sim

@@ -111,6 +111,28 @@ TEST_F(CoreTest, EachSystemHasItsOwnIdentityAndStateFileAndAFilesValuesWin) {
   EXPECT_TRUE(warnings.empty());
 }
 
+TEST_F(CoreTest, AFileWithoutSomeKeysTakesThemFromItsOwnSystem) {
+  sim::test::writeFile(systemStateFile(stateFile(), 2), "lens = 150\n");
+  sim::test::writeFile(systemStateFile(stateFile(), 3), "");
+  start(3);
+  const int c = client();
+  const auto expected = ElementsAre(discovery::Entry{100001, "NZ-SIM", {192, 168, 1, 10}},
+                                    discovery::Entry{100002, "NZ-SIM", {192, 168, 1, 11}},
+                                    discovery::Entry{100003, "NZ-SIM", {192, 168, 1, 12}});
+  EXPECT_THAT(find(c), expected) << "at start";
+  EXPECT_EQ(status(c, 100002, CMD_GET_SYSTEM_INFO).bytes.at(identity::kLensAt), 150);
+  // Replaced while it runs: another process writes the partial files anew.
+  nowNs += 2'000'000'000;
+  for (int k : {2, 3}) {
+    const auto file = systemStateFile(stateFile(), k);
+    std::filesystem::remove(file);
+    sim::test::writeFile(file, "lens = 160\n");
+  }
+  EXPECT_THAT(find(c), expected) << "when taken up";
+  EXPECT_THAT(status(c, 100003, CMD_GET_MAC_ADDRESS).bytes, ElementsAre(0x02, 0x00, 0x5A, 0x4F, 0x52, 0x03));
+  EXPECT_TRUE(warnings.empty());
+}
+
 TEST_F(CoreTest, EachClientTypesItsOwnTextAndAnUnfinishedOneGoesWithIt) {
   start(1);
   const int a = client(4711);
