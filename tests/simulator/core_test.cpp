@@ -5,8 +5,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -344,6 +346,29 @@ TEST_F(CoreTest, ThePacketLogIsAppendedToAFileOfOursAndNeverThroughALink) {
   EXPECT_FALSE(linked.open(dir.path() / "link", why));
   EXPECT_THAT(why, HasSubstr("symbolic link"));
   EXPECT_EQ(errors.str(), "");
+}
+
+// A full disk, as a file size limit makes one: no line is left half written.
+TEST_F(CoreTest, ALogLineIsWrittenWholeOrNotAtAll) {
+  const auto log = dir.path() / "log";
+  std::ostringstream errors;
+  std::string why;
+  PacketLog packets(errors);
+  ASSERT_TRUE(packets.open(log, why)) << why;
+  const std::string line = packetLogLine({.pid = 1}) + "\n";
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit full = before;
+  full.rlim_cur = line.size() * 5 / 2;
+  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+  for (int i = 0; i < 4; ++i) packets.onCall(CallRecord{.pid = 1});
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  ::signal(SIGXFSZ, previous);
+  packets.onCall(CallRecord{.pid = 1});  // room again: the log goes on
+  EXPECT_EQ(sim::test::readFile(log), line + line + line);
+  EXPECT_EQ(errors.str(), "zor-simulator: cannot write the packet log " + log.string() +
+                              ": a line could not be written whole; the lines that cannot be written are left out\n");
 }
 
 }  // namespace
