@@ -70,8 +70,9 @@ void Server::acceptClients() {
       continue;
     }
     if (connections_.size() >= limits_.clients) {
-      refuse(fd.get(), peer.pid, "already " + std::to_string(limits_.clients) + " clients");
-      core_.refused(peer.pid, peer.uid, "already " + std::to_string(limits_.clients) + " clients");
+      const std::string why = "already " + std::to_string(limits_.clients) + " clients";
+      refuse(fd.get(), peer.pid, why);
+      core_.refused(peer.pid, peer.uid, why);
       continue;
     }
     const int client = core_.connect(peer.pid, peer.uid);
