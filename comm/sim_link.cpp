@@ -79,7 +79,7 @@ std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t lengt
   } else if (!host_) {
     sent.result = kNoSystem;
   } else {
-    sent = host_->send(std::span(packet, kPacketLength));
+    sent = host_->send(std::span(packet, kPacketLength), text_);
   }
   if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), sent.result, sent.note);
   return sent.result;

@@ -61,6 +61,7 @@ class SimLink : public Backend {
 
   // For tests: the controller, when simulated (not locked).
   const ControllerModel* model() const { return host_ ? &host_->model() : nullptr; }
+  const std::string& pendingText() const { return text_.text; }
 
  private:
   // One line on the warnings stream and in the trace.
@@ -71,6 +72,7 @@ class SimLink : public Backend {
   std::ostream& warnings_;
   Trace trace_;
   std::optional<ControllerHost> host_;
+  TextInput text_;  // this process is one sender: its text is its own
 };
 
 }  // namespace zor::sim

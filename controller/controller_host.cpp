@@ -50,13 +50,13 @@ void ControllerHost::takeUpOthers() {
   if (auto state = stateFile_->reread()) model_.takeUp(std::move(*state));
 }
 
-ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet) {
+ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet, TextInput& input) {
   Sent sent;
   if (packet.size() != kPacketLength || packet[0] != kPacketLead || packet[1] != kPacketLead) {
     sent.result = kBadArgument;
     return sent;
   }
-  switch (model_.command(packet[2], packet[3])) {
+  switch (model_.command(packet[2], packet[3], input)) {
     case CommandResult::Committed:
       if (const std::string notKept = save(); notKept.empty()) {
         sent.note = "committed";

@@ -38,8 +38,8 @@ class ControllerHost {
   };
   // One command packet: FF FF, the code, the value. Delivered (0) even when
   // the controller refuses the value, as on the wire; a change it took but
-  // cannot keep is kNotKept.
-  Sent send(std::span<const std::uint8_t> packet);
+  // cannot keep is kNotKept. input: the text its sender has typed so far.
+  Sent send(std::span<const std::uint8_t> packet, TextInput& input);
 
   struct Answer {
     std::int32_t result = 0;

@@ -205,22 +205,18 @@ CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char*
   return CommandResult::Accepted;
 }
 
-CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value) {
+CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, TextInput& input) {
   switch (code) {
     case CMD_TEXT_CHAR:
       if (value == 0) {
-        textEnded_ = true;
+        input.ended = true;
         return CommandResult::Accepted;
       }
-      if (textEnded_) {  // a new text begins after the last one ended
-        text_.clear();
-        textEnded_ = false;
-        textOverflow_ = false;
-      }
-      if (text_.size() < kMaxTextLength)
-        text_ += static_cast<char>(value);
+      if (input.ended) input = {};  // a new text begins after the last one ended
+      if (input.text.size() < kMaxTextLength)
+        input.text += static_cast<char>(value);
       else
-        textOverflow_ = true;
+        input.overflow = true;
       return CommandResult::Accepted;
 
     case CMD_SET_X_SCALE:
@@ -242,7 +238,7 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value) {
     case CMD_SET_GATEWAY:
     case CMD_SET_SUBNET_MASK:
     case CMD_SET_WORK_TIME:
-      return commitText(code);
+      return commitText(code, input);
 
     case CMD_DISTORTION_ADJUST_BEGIN:
     case CMD_CENTER_ADJUST_BEGIN:
@@ -348,13 +344,11 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value) {
   return reject("unknown command " + std::to_string(code));
 }
 
-CommandResult ControllerModel::commitText(std::uint8_t code) {
-  const std::string text = std::move(text_);
-  const bool ended = textEnded_;
-  const bool overflow = textOverflow_;
-  text_.clear();
-  textEnded_ = false;
-  textOverflow_ = false;
+CommandResult ControllerModel::commitText(std::uint8_t code, TextInput& input) {
+  const std::string text = std::move(input.text);
+  const bool ended = input.ended;
+  const bool overflow = input.overflow;
+  input = {};
 
   const char* name = "value";
   auto bad = [&](const char* expected) {

@@ -97,6 +97,16 @@ struct Reply {
   std::size_t size = 0;
 };
 
+// A text on its way to the controller: one CMD_TEXT_CHAR per byte, its end
+// (a 0), then the set command that takes it. Every sender has its own, so
+// that one sender's characters never join another's; when the sender goes,
+// its unfinished text goes with it.
+struct TextInput {
+  std::string text;
+  bool ended = false;
+  bool overflow = false;
+};
+
 class ControllerModel {
  public:
   // Monotonic milliseconds; the working-time counter runs on it. Models of
@@ -106,7 +116,8 @@ class ControllerModel {
 
   ControllerModel(ControllerState state, Clock clock, std::string clockBoot = {});
 
-  CommandResult command(std::uint8_t code, std::uint8_t value);
+  // input: the text the sender of the packet has typed so far.
+  CommandResult command(std::uint8_t code, std::uint8_t value, TextInput& input);
   // The reply to a status code, or nothing for a code the controller does not know.
   std::optional<Reply> status(int statusCode) const;
   static std::optional<std::size_t> replyLength(int statusCode);
@@ -116,7 +127,6 @@ class ControllerModel {
   std::uint32_t workSeconds() const;
   const Activity& activity() const { return activity_; }
   const std::string& lastError() const { return lastError_; }
-  const std::string& pendingText() const { return text_; }
 
   // The model name as set from outside the protocol (the environment); kept like a set.
   void rename(std::string name);
@@ -135,13 +145,13 @@ class ControllerModel {
   void saved(const Save& save);
   // The kept state as another process saved it. It replaces what was kept
   // here; the commits made here and not saved yet stay on top of it, and so
-  // does what the controller is doing (a text, an adjustment, its outputs).
+  // does what the controller is doing (an adjustment, its outputs).
   void takeUp(ControllerState onDisk);
   // A commit or a whole counted second not saved yet.
   bool unsaved() const;
 
  private:
-  CommandResult commitText(std::uint8_t code);
+  CommandResult commitText(std::uint8_t code, TextInput& input);
   // A setting committed: apply changes the state here now, and the file's at the next save.
   CommandResult commit(std::uint8_t code, std::function<void(ControllerState&)> apply);
   template <typename T>
@@ -164,9 +174,6 @@ class ControllerModel {
   std::vector<std::pair<std::uint8_t, std::function<void(ControllerState&)>>> unsavedSets_;
   std::vector<std::pair<Offset ControllerState::*, Offset>> unsavedJogs_;
   Activity activity_;
-  std::string text_;
-  bool textEnded_ = false;
-  bool textOverflow_ = false;
   std::string lastError_;
 };
 

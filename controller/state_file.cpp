@@ -135,7 +135,7 @@ LoadResult loadState(const std::filesystem::path& file, const ControllerState& d
     result.why = read.why;
     return result;
   }
-  if (auto state = parseState(read.text, &result.why)) {
+  if (auto state = parseState(read.text, &result.why, defaults)) {
     result.state = std::move(*state);
     result.source = LoadSource::File;
     result.seen = {std::move(read.fd), read.stamp};

@@ -47,7 +47,7 @@ struct LoadResult {
 // Reads file, opened without following a link and without blocking. Unusable:
 // it cannot be read, is not a regular file, holds more than kMaxStateBytes or
 // belongs to another user. Without a file, and for one that cannot be used,
-// the state is defaults.
+// the state is defaults; a file without some keys takes theirs from defaults.
 LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults = {});
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of

@@ -279,8 +279,8 @@ std::string formatState(const ControllerState& state) {
   return out;
 }
 
-std::optional<ControllerState> parseState(std::string_view text, std::string* why) {
-  ControllerState state;
+std::optional<ControllerState> parseState(std::string_view text, std::string* why, const ControllerState& defaults) {
+  ControllerState state = defaults;
   int lineNumber = 0;
   bool blank = true;  // nothing but blank lines: an emptied file, nothing in it to keep
   bool ours = false;  // our heading, or one of our keys

@@ -11,11 +11,12 @@ namespace zor::sim {
 
 std::string formatState(const ControllerState& state);
 // Unknown keys are skipped (a newer library may have written them); missing
-// keys keep their defaults. Any unparsable line or bad value fails the whole
-// text, and so does a text that is not ours: one without our heading line and
-// without any of our keys (another program's "KEY=value" file), or with a key
-// that is not a plain name of letters, digits and '_'. A text of nothing but
-// blank lines is the defaults.
-std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr);
+// keys keep their values in defaults (the controller's whose file it is). Any
+// unparsable line or bad value fails the whole text, and so does a text that
+// is not ours: one without our heading line and without any of our keys
+// (another program's "KEY=value" file), or with a key that is not a plain name
+// of letters, digits and '_'. A text of nothing but blank lines is the defaults.
+std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr,
+                                          const ControllerState& defaults = {});
 
 }  // namespace zor::sim

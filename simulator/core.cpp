@@ -177,11 +177,11 @@ frames::Reply Core::send(Client& client, const frames::Request& request, CallRec
     return reply;
   }
   const SystemState before = system->state();
-  const sim::ControllerHost::Sent sent = system->host().send(packet);
+  sim::TextInput& typed = client.texts[system->number()];
+  const sim::ControllerHost::Sent sent = system->host().send(packet, typed);
   reply.result = sent.result;
   record.note = sent.note;
-  if (record.code == CMD_TEXT_CHAR && record.value == 0 && sent.result == 0)
-    record.text = system->host().model().pendingText();
+  if (record.code == CMD_TEXT_CHAR && record.value == 0 && sent.result == 0) record.text = typed.text;
   // A serial set or reset names the system anew.
   record.system = system->serial();
   if (sent.result != sim::kBadArgument) {  // the controller was given the command

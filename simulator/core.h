@@ -78,6 +78,9 @@ class Core {
     // stays the same system when its serial is set meanwhile.
     std::optional<std::size_t> bound{};
     std::int32_t boundSerial = 0;
+    // The text it is typing to each system, by system number: its own, and
+    // gone when it goes.
+    std::map<int, sim::TextInput> texts{};
   };
 
   // The system a client addresses by serial, or nothing; the record names it.

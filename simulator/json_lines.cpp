@@ -1,6 +1,7 @@
 #include "simulator/json_lines.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -23,17 +24,22 @@ bool JsonLinesFile::open(const std::filesystem::path& path, std::string& why) {
 }
 
 void JsonLinesFile::append(const std::string& line) {
-  if (!fd_ || failed_) return;
+  if (!fd_) return;
   const std::string whole = line + "\n";
+  // Where the line starts (appended: at the end), so that a part of it can be taken back.
+  struct stat st {};
+  const bool sized = ::fstat(fd_.get(), &st) == 0;
   ssize_t n;
   do {
     n = ::write(fd_.get(), whole.data(), whole.size());
   } while (n < 0 && errno == EINTR);
   if (n == static_cast<ssize_t>(whole.size())) return;
-  failed_ = true;
-  warnings_ << "zor-simulator: cannot write the " << what_ << " " << path_.string() << ": "
-            << (n < 0 ? std::strerror(errno) : "a line was cut short") << "; it stays off from here\n";
-  warnings_.flush();
+  std::string why = n < 0 ? std::strerror(errno) : "a line could not be written whole";
+  if (n > 0 && (!sized || ::ftruncate(fd_.get(), st.st_size) != 0)) why += " (a part of it is left)";
+  if (warned_) return;
+  warned_ = true;
+  warnings_ << "zor-simulator: cannot write the " << what_ << " " << path_.string() << ": " << why
+            << "; the lines that cannot be written are left out" << std::endl;
 }
 
 }  // namespace zor::simulator

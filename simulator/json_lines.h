@@ -1,9 +1,10 @@
 #pragma once
 // A log of JSON lines for scripts and tests (the packet log, the field log):
 // appended to a regular file of this user, opened without following a
-// symbolic link and without blocking (created 0600), one write per line so
-// that a reader never sees half of one; a failed write is said once and the
-// log stays off from there.
+// symbolic link and without blocking (created 0600), one write per line. A
+// line is there whole or not at all: what a failed write left of it (a full
+// disk) is taken back. The first line lost is said once; the log goes on with
+// the lines that can be written.
 
 #include <filesystem>
 #include <ostream>
@@ -20,7 +21,7 @@ class JsonLinesFile {
 
   // False, and why, when path cannot be used.
   bool open(const std::filesystem::path& path, std::string& why);
-  // One line, given without its newline; nothing when not open or failed.
+  // One line, given without its newline; nothing when not open.
   void append(const std::string& line);
 
  private:
@@ -28,7 +29,7 @@ class JsonLinesFile {
   std::ostream& warnings_;
   std::filesystem::path path_;
   sim::UniqueFd fd_;
-  bool failed_ = false;
+  bool warned_ = false;
 };
 
 }  // namespace zor::simulator

@@ -1,12 +1,15 @@
 #include "simulator/server.h"
 
+#include <malloc.h>
 #include <sys/socket.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
+#include <utility>
 
+#include "protocol/link_results.h"
 #include "text/one_line.h"
 
 namespace zor::simulator {
@@ -14,18 +17,21 @@ namespace {
 
 // How much one readiness of a client may read before the others get a turn.
 constexpr std::size_t kReadChunk = 64 * 1024;
-constexpr int kReadsPerTurn = 16;
 // Out of descriptors: accepting waits this long rather than spin.
 constexpr int kAcceptPauseMs = 100;
+// A connection that ends holding this much gives the memory back at once.
+constexpr std::size_t kGiveBackBytes = 256 * 1024;
+
+std::string duration(std::chrono::milliseconds bound) {
+  const auto ms = bound.count();
+  return ms % 1000 == 0 ? std::to_string(ms / 1000) + " s" : std::to_string(ms) + " ms";
+}
 
 }  // namespace
 
-Server::Server(Core& core, std::ostream& errors) : core_(core), errors_(errors) {
-  delay_.setSingleShot(true);
-  QObject::connect(&delay_, &QTimer::timeout, [this] {
-    delayed_ = true;
-    serveQueue();
-  });
+Server::Server(Core& core, std::ostream& errors, ServerLimits limits) : core_(core), errors_(errors), limits_(limits) {
+  serveTimer_.setSingleShot(true);
+  QObject::connect(&serveTimer_, &QTimer::timeout, [this] { serveRound(); });
 }
 
 Server::~Server() = default;
@@ -44,7 +50,7 @@ void Server::acceptClients() {
       if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
         // The client waits in the queue; ask again later rather than spin.
         acceptor_->setEnabled(false);
-        QTimer::singleShot(kAcceptPauseMs, &delay_, [this] {
+        QTimer::singleShot(kAcceptPauseMs, &serveTimer_, [this] {
           if (acceptor_) acceptor_->setEnabled(true);
         });
       }
@@ -63,8 +69,10 @@ void Server::acceptClients() {
       core_.refused(peer.pid, peer.uid, why);
       continue;
     }
-    if (connections_.size() >= kMaxClients) {
-      errors_ << "zor-simulator: refused pid " << peer.pid << ": already " << kMaxClients << " clients" << std::endl;
+    if (connections_.size() >= limits_.clients) {
+      const std::string why = "already " + std::to_string(limits_.clients) + " clients";
+      refuse(fd.get(), peer.pid, why);
+      core_.refused(peer.pid, peer.uid, why);
       continue;
     }
     const int client = core_.connect(peer.pid, peer.uid);
@@ -74,74 +82,96 @@ void Server::acceptClients() {
     connection->writable = std::make_unique<QSocketNotifier>(fd.get(), QSocketNotifier::Write);
     connection->writable->setEnabled(false);
     connection->fd = std::move(fd);
+    connection->frameTimer.setSingleShot(true);
     QObject::connect(connection->readable.get(), &QSocketNotifier::activated, [this, client] { readFrom(client); });
     QObject::connect(connection->writable.get(), &QSocketNotifier::activated, [this, client] { flush(client); });
+    QObject::connect(&connection->frameTimer, &QTimer::timeout, [this, client] {
+      end(client, true, "a frame not whole within " + duration(limits_.frameTime) + " of its first byte");
+    });
     connections_[client] = std::move(connection);
   }
 }
 
-bool Server::hasQueued(int client) const {
-  return std::any_of(queue_.begin(), queue_.end(), [client](const Pending& p) { return p.client == client; });
+void Server::refuse(int fd, pid_t pid, const std::string& why) {
+  errors_ << "zor-simulator: refused pid " << pid << ": " << why << std::endl;
+  // A new socket's buffer takes this small frame at once; the client reads it
+  // as the answer to its hello. Nothing more is read or waited for.
+  const std::vector<std::uint8_t> frame =
+      frames::Encode(frames::Reply{.call = frames::Call::Hello, .result = sim::kNoAnswer});
+  [[maybe_unused]] const ssize_t n = ::send(fd, frame.data(), frame.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
 }
 
 void Server::readFrom(int client) {
   const auto it = connections_.find(client);
   if (it == connections_.end()) return;
   Connection& c = *it->second;
-  bool ended = false;
   readBuffer_.resize(kReadChunk);
-  for (int turn = 0; turn < kReadsPerTurn && !ended; ++turn) {
-    const ssize_t n = ::recv(c.fd.get(), readBuffer_.data(), readBuffer_.size(), MSG_DONTWAIT);
-    if (n < 0 && errno == EINTR) continue;
-    if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) break;
-    if (n < 0) return end(client, true, std::string("cannot read from it: ") + std::strerror(errno));
-    ended = n == 0;
-    c.frames.Add(std::span(readBuffer_.data(), static_cast<std::size_t>(n)));
-    const std::int64_t arrived = core_.now();
-    while (auto body = c.frames.Next()) {
-      std::string why;
-      auto request = frames::DecodeRequest(*body, &why);
-      if (!request) return end(client, true, "a malformed frame: " + why);
-      queue_.push_back({client, std::move(*request), arrived});
-    }
-    if (c.frames.Oversized()) return end(client, true, "a frame longer than 64 KiB");
-  }
-  if (ended) {
+  ssize_t n;
+  do {
+    n = ::recv(c.fd.get(), readBuffer_.data(), readBuffer_.size(), MSG_DONTWAIT);
+  } while (n < 0 && errno == EINTR);
+  if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
+  if (n < 0) return end(client, true, std::string("cannot read from it: ") + std::strerror(errno));
+  if (n == 0) {
     // Between calls a client may go; in the middle of one it vanished.
-    if (c.frames.Pending() > 0 || hasQueued(client)) return end(client, true, "it went away in the middle of a call");
+    if (c.frames.Pending() > 0 || !c.waiting.empty()) return end(client, true, "it went away in the middle of a call");
     return end(client, false);
   }
-  serveQueue();
+  c.frames.Add(std::span(readBuffer_.data(), static_cast<std::size_t>(n)));
+  const std::int64_t arrived = core_.now();
+  bool whole = false;
+  while (auto body = c.frames.Next()) {
+    std::string why;
+    auto request = frames::DecodeRequest(*body, &why);
+    if (!request) return end(client, true, "a malformed frame: " + why);
+    if (c.waiting.empty()) turns_.push_back(client);
+    const std::size_t bytes = frames::kLengthSize + body->size();
+    c.waiting.push_back({std::move(*request), arrived, bytes});
+    c.waitingBytes += bytes;
+    whole = true;
+  }
+  if (c.frames.Oversized()) return end(client, true, "a frame longer than 64 KiB");
+  if (c.waitingBytes > kMaxWaiting)
+    return end(client, true, "more than 1 MiB of calls waiting, sent before the replies to the earlier ones");
+  // The bound runs from the first byte of the frame begun last.
+  if (c.frames.Pending() == 0)
+    c.frameTimer.stop();
+  else if (whole || !c.frameTimer.isActive())
+    c.frameTimer.start(limits_.frameTime);
+  scheduleServing();
 }
 
-void Server::serveQueue() {
-  // Serving writes replies, and a write can end a connection: never twice at once.
-  if (serving_) return;
-  serving_ = true;
-  while (!queue_.empty()) {
-    if (!connections_.count(queue_.front().client)) {
-      queue_.pop_front();  // its client is gone: nobody to answer
-      continue;
-    }
-    if (core_.faults().delay.count() > 0 && !delayed_) {
-      if (!delay_.isActive()) delay_.start(core_.faults().delay);
-      break;
-    }
-    delayed_ = false;
-    const Pending next = std::move(queue_.front());
-    queue_.pop_front();
-    std::string why;
-    const auto reply = core_.serve(next.client, next.request, next.arrived, why);
-    if (!reply) {
-      end(next.client, true, why);
-      continue;
-    }
-    const std::vector<std::uint8_t> frame = frames::Encode(*reply);
-    Connection& c = *connections_.at(next.client);
-    c.unsent.insert(c.unsent.end(), frame.begin(), frame.end());
-    flush(next.client);
+void Server::scheduleServing() {
+  if (turns_.empty() || serveTimer_.isActive()) return;
+  serveTimer_.start(core_.faults().delay);
+}
+
+void Server::serveRound() {
+  if (core_.faults().delay.count() > 0) {
+    if (!turns_.empty()) serveNext();  // each call waits the delay
+  } else {
+    // The clients that came in meanwhile take their turn after this round.
+    for (std::size_t n = turns_.size(); n > 0 && !turns_.empty(); --n) serveNext();
   }
-  serving_ = false;
+  scheduleServing();
+}
+
+void Server::serveNext() {
+  const int client = turns_.front();
+  turns_.pop_front();
+  const auto it = connections_.find(client);
+  if (it == connections_.end()) return;
+  Connection& c = *it->second;
+  const Pending next = std::move(c.waiting.front());
+  c.waiting.pop_front();
+  c.waitingBytes -= next.bytes;
+  if (!c.waiting.empty()) turns_.push_back(client);
+  std::string why;
+  const auto reply = core_.serve(client, next.request, next.arrived, why);
+  if (!reply) return end(client, true, why);
+  const std::vector<std::uint8_t> frame = frames::Encode(*reply);
+  c.unsent.insert(c.unsent.end(), frame.begin(), frame.end());
+  flush(client);
 }
 
 void Server::flush(int client) {
@@ -168,19 +198,28 @@ void Server::flush(int client) {
 void Server::end(int client, bool dropped, const std::string& why) {
   const auto it = connections_.find(client);
   if (it == connections_.end()) return;
+  Connection& c = *it->second;
   if (dropped) {
     const auto known = core_.clients();
     const auto named = known.find(client);
-    errors_ << "zor-simulator: dropped client " << client << " (pid " << it->second->pid
+    errors_ << "zor-simulator: dropped client " << client << " (pid " << c.pid
             << (named != known.end() && !named->second.second.empty() ? ", " + text::OneLine(named->second.second)
                                                                       : std::string())
             << "): " << why << std::endl;
   }
   // Its notifiers may be the ones whose signal runs now: they go once the loop is back.
-  it->second->readable->setEnabled(false);
-  it->second->writable->setEnabled(false);
+  c.readable->setEnabled(false);
+  c.writable->setEnabled(false);
+  c.frameTimer.stop();
+  giveBack_ = giveBack_ || c.waitingBytes + c.unsent.capacity() + c.frames.Pending() >= kGiveBackBytes;
+  std::erase(turns_, client);
   ended_.push_back(std::move(it->second));
-  if (ended_.size() == 1) QTimer::singleShot(0, &delay_, [this] { ended_.clear(); });
+  if (ended_.size() == 1)
+    QTimer::singleShot(0, &serveTimer_, [this] {
+      ended_.clear();
+      // What a flooding client held goes back to the system, not only to the heap.
+      if (std::exchange(giveBack_, false)) ::malloc_trim(0);
+    });
   connections_.erase(it);
   core_.disconnect(client, dropped ? ClientEvent::Kind::Dropped : ClientEvent::Kind::Disconnected, why);
 }

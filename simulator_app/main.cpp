@@ -15,8 +15,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <iostream>
 #include <memory>
+#include <ostream>
 #include <string>
 #include <variant>
 #include <vector>
@@ -25,6 +25,7 @@
 #include "controller/work_time.h"
 #include "protocol/simulator_frames.h"
 #include "simulator/core.h"
+#include "simulator/line_output.h"
 #include "simulator/listen_socket.h"
 #include "simulator/packet_log.h"
 #include "simulator/server.h"
@@ -116,6 +117,9 @@ int run(int argc, char** argv) {
   }
   QCoreApplication& app = *application;
   if (!quitOnSignals(app)) return fail(std::string("cannot catch the signals that end it: ") + std::strerror(errno));
+  // Once it serves, a standard error that nobody reads must not stop it.
+  LineOutput errorLines(STDERR_FILENO);
+  std::ostream errors(&errorLines);
 
   const std::string socketPath =
       options.socket.empty() ? zor::frames::DefaultSocketPath(std::getenv("XDG_RUNTIME_DIR")) : options.socket;
@@ -133,9 +137,7 @@ int run(int argc, char** argv) {
   for (int k = 1; k <= options.systems; ++k) {
     systems.push_back(std::make_unique<SimulatedSystem>(
         k, systemStateFile(firstState, k), zor::sim::monotonicMilliseconds, boot,
-        [k](const std::string& text) {
-          writeAll(stderr, "zor-simulator: system " + std::to_string(k) + ": " + text + "\n");
-        },
+        [k, &errors](const std::string& text) { errors << "zor-simulator: system " << k << ": " << text << std::endl; },
         options.lens));
   }
   Core core(std::move(systems), monotonicNanoseconds);
@@ -143,18 +145,18 @@ int run(int argc, char** argv) {
                    .noStatus = options.noStatus,
                    .noDiscovery = options.noDiscovery,
                    .delay = std::chrono::milliseconds(options.delayMs)};
-  PacketLog packetLog(std::cerr);
+  PacketLog packetLog(errors);
   if (!options.packetLog.empty()) {
     if (!packetLog.open(options.packetLog, why)) return fail("cannot use the packet log: " + why);
     core.addObserver(packetLog);
   }
-  FieldLog fieldLog(std::cerr);
+  FieldLog fieldLog(errors);
   if (!options.fieldLog.empty()) {
     if (!fieldLog.open(options.fieldLog, why)) return fail("cannot use the field log: " + why);
     core.addObserver(fieldLog);
   }
 
-  Server server(core, std::cerr);
+  Server server(core, errors);
   server.serve(std::move(place));
   std::unique_ptr<MainWindow> window;
   if (!options.headless) {

@@ -76,9 +76,9 @@ TEST_F(LinkTest, MalformedPacketsAreRefusedAndChangeNothing) {
   for (std::int32_t length : {-1, 0, 3, 5, 6})
     EXPECT_EQ(link->sendCommand(good, length, kName), kBadArgument) << length;
   for (const auto& packet : badHeader) EXPECT_EQ(link->sendCommand(packet, 4, kName), kBadArgument);
-  EXPECT_EQ(link->model()->pendingText(), "");
+  EXPECT_EQ(link->pendingText(), "");
   EXPECT_EQ(link->sendCommand(good, 4, nullptr), 0) << "the system name is not used";
-  EXPECT_EQ(link->model()->pendingText(), "1");
+  EXPECT_EQ(link->pendingText(), "1");
 }
 
 TEST_F(LinkTest, StatusNeverWritesBeyondTheBlockOrForUnknownCodes) {

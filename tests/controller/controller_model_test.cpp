@@ -23,6 +23,7 @@ class ModelTest : public ::testing::Test {
  protected:
   std::int64_t nowMs = 0;
   ControllerModel model{ControllerState{}, [this] { return nowMs; }};
+  TextInput text;  // what the test has typed
   Reply query(int status) {
     auto reply = model.status(status);
     EXPECT_TRUE(reply) << status;
@@ -133,16 +134,16 @@ TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
 }
 
 TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
-  model.command(CMD_TEXT_CHAR, '7');
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Rejected) << "no end of text";
+  model.command(CMD_TEXT_CHAR, '7', text);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Rejected) << "no end of text";
   EXPECT_THAT(model.lastError(), HasSubstr("no ended text"));
   EXPECT_EQ(sendText(model, CMD_SET_LENS, "254"), CommandResult::Committed);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Rejected) << "the text was consumed";
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Rejected) << "the text was consumed";
   EXPECT_EQ(model.snapshot().lens, 254);
 
   // A character after an ended text starts a new text.
-  for (char c : std::string("99")) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
-  model.command(CMD_TEXT_CHAR, 0);
+  for (char c : std::string("99")) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), text);
+  model.command(CMD_TEXT_CHAR, 0, text);
   EXPECT_EQ(sendText(model, CMD_SET_LENS, "300"), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 300);
 
@@ -249,7 +250,7 @@ TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerModel fresh(ControllerState{}, [] { return std::int64_t{0}; });
-    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0), step.result) << int(step.code);
+    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0, text), step.result) << int(step.code);
     const ControllerState s = fresh.snapshot();
     EXPECT_EQ(s.distortionOffset, c.distortion);
     EXPECT_EQ(s.centerOffset, c.center);
@@ -282,14 +283,14 @@ TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
     ControllerState start;
     start.*c.adjusted = {kOffsetLimit - 1, -kOffsetLimit};
     ControllerModel edge(start, [] { return std::int64_t{0}; });
-    edge.command(c.begin, 0);
-    for (std::uint8_t step : c.before) edge.command(step, 0);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), CommandResult::Accepted);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0), CommandResult::Ignored);
+    edge.command(c.begin, 0, text);
+    for (std::uint8_t step : c.before) edge.command(step, 0, text);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0, text), CommandResult::Accepted);
+    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0, text), CommandResult::Ignored);
     EXPECT_THAT(edge.lastError(), HasSubstr("edge"));
-    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0), CommandResult::Ignored);
-    EXPECT_EQ(edge.command(CMD_JOG_UP, 0), CommandResult::Accepted) << "back toward the field";
-    EXPECT_EQ(edge.command(c.save, 0), CommandResult::Committed);
+    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0, text), CommandResult::Ignored);
+    EXPECT_EQ(edge.command(CMD_JOG_UP, 0, text), CommandResult::Accepted) << "back toward the field";
+    EXPECT_EQ(edge.command(c.save, 0, text), CommandResult::Committed);
     EXPECT_EQ(edge.snapshot().*c.adjusted, (Offset{kOffsetLimit, -kOffsetLimit + 1}));
   }
 }
@@ -327,10 +328,10 @@ ControllerState withDisk(const std::function<void(ControllerState&)>& change) {
 
 TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
   auto none = [](ControllerState&) {};
-  auto jogCenter = [](ControllerModel& m, int ups) {
-    m.command(CMD_CENTER_ADJUST_BEGIN, 0);
-    for (int i = 0; i < ups; ++i) m.command(CMD_JOG_UP, 0);
-    m.command(CMD_CENTER_ADJUST_SAVE, 0);
+  auto jogCenter = [this](ControllerModel& m, int ups) {
+    m.command(CMD_CENTER_ADJUST_BEGIN, 0, text);
+    for (int i = 0; i < ups; ++i) m.command(CMD_JOG_UP, 0, text);
+    m.command(CMD_CENTER_ADJUST_SAVE, 0, text);
   };
   const SaveCase cases[] = {
       {"nothing: the file stays", [](ControllerModel&, std::int64_t&) {}, withDisk(none), none},
@@ -347,7 +348,8 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
       {"sets apply in the order made",
        [](ControllerModel& m, std::int64_t&) {
          sendText(m, CMD_SET_SERIAL_NUMBER, "4711");
-         m.command(CMD_RESET_SERIAL, 0xFF);
+         TextInput typed;
+         m.command(CMD_RESET_SERIAL, 0xFF, typed);
        },
        withDisk(none), [](ControllerState& s) { s.serial = 0; }},
       {"saved jogs add to the file's offset",
@@ -422,10 +424,10 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
 
 TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
   sendText(model, CMD_SET_SERIAL_NUMBER, "4711");  // committed here, not saved yet
-  model.command(CMD_CENTER_ADJUST_BEGIN, 0);
-  model.command(CMD_JOG_UP, 0);
-  model.command(CMD_SHUTTER_OPEN, 0);
-  model.command(CMD_TEXT_CHAR, '7');  // a text half typed
+  model.command(CMD_CENTER_ADJUST_BEGIN, 0, text);
+  model.command(CMD_JOG_UP, 0, text);
+  model.command(CMD_SHUTTER_OPEN, 0, text);
+  model.command(CMD_TEXT_CHAR, '7', text);  // a text half typed
   ControllerState onDisk;
   onDisk.maxCurrent = 3.25;
   onDisk.serial = 1;
@@ -438,10 +440,10 @@ TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
   EXPECT_EQ(model.activity().mode, Mode::CenterAdjust);
   EXPECT_TRUE(model.activity().shutterOpen);
   EXPECT_TRUE(model.unsaved());
-  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0), CommandResult::Committed);
+  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().centerOffset, (Offset{0, 11})) << "the pending jog lands on the offset taken up";
-  model.command(CMD_TEXT_CHAR, 0);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0), CommandResult::Committed);
+  model.command(CMD_TEXT_CHAR, 0, text);
+  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 7) << "the text goes on";
 }
 
@@ -460,21 +462,21 @@ TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
 }
 
 TEST_F(ModelTest, JogOutsideAModeIsRecorded) {
-  EXPECT_EQ(model.command(CMD_JOG_UP, 0), CommandResult::Ignored);
+  EXPECT_EQ(model.command(CMD_JOG_UP, 0, text), CommandResult::Ignored);
   EXPECT_THAT(model.lastError(), HasSubstr("jog up outside an adjustment"));
 }
 
 TEST_F(ModelTest, OutputsFollowTheirCommands) {
-  model.command(CMD_AIMING_ON, 0);
-  model.command(CMD_SHUTTER_OPEN, 0);
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100), CommandResult::Accepted);
-  model.command(CMD_MARK_MAX_FIELD, 0);
-  model.command(CMD_MOVE_TO_X, 0x2C);
-  model.command(CMD_MOVE_TO_Y, 0x05);
-  model.command(CMD_MARK_ORIGINAL_SQUARE, 0);
-  model.command(CMD_MARK_CORRECTED_SQUARE, 0);
-  model.command(CMD_SHOW_VERSION, 0);
-  model.command(CMD_INIT_POWER_BOARD, 0);
+  model.command(CMD_AIMING_ON, 0, text);
+  model.command(CMD_SHUTTER_OPEN, 0, text);
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100, text), CommandResult::Accepted);
+  model.command(CMD_MARK_MAX_FIELD, 0, text);
+  model.command(CMD_MOVE_TO_X, 0x2C, text);
+  model.command(CMD_MOVE_TO_Y, 0x05, text);
+  model.command(CMD_MARK_ORIGINAL_SQUARE, 0, text);
+  model.command(CMD_MARK_CORRECTED_SQUARE, 0, text);
+  model.command(CMD_SHOW_VERSION, 0, text);
+  model.command(CMD_INIT_POWER_BOARD, 0, text);
   Activity a = model.activity();
   EXPECT_TRUE(a.aiming && a.shutterOpen && a.testPower && a.maxField);
   EXPECT_EQ(a.pulse, 100);
@@ -482,24 +484,24 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
   EXPECT_EQ(a.moveY, 0x05);
   EXPECT_EQ(a.originalSquares + a.correctedSquares + a.versionShown + a.powerBoardInits, 4u);
 
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101), CommandResult::Rejected);
+  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101, text), CommandResult::Rejected);
   EXPECT_EQ(model.activity().pulse, 100);
-  model.command(CMD_ADJUST_END, 0);
-  model.command(CMD_SHUTTER_CLOSE, 0);
-  model.command(CMD_TEST_POWER_OFF, 0);
-  model.command(CMD_MARK_MAX_FIELD, 0);
+  model.command(CMD_ADJUST_END, 0, text);
+  model.command(CMD_SHUTTER_CLOSE, 0, text);
+  model.command(CMD_TEST_POWER_OFF, 0, text);
+  model.command(CMD_MARK_MAX_FIELD, 0, text);
   a = model.activity();
   EXPECT_FALSE(a.aiming || a.shutterOpen || a.testPower || a.maxField);
 
-  EXPECT_EQ(model.command(0, 0), CommandResult::Rejected);
+  EXPECT_EQ(model.command(0, 0, text), CommandResult::Rejected);
   EXPECT_THAT(model.lastError(), HasSubstr("unknown command"));
 }
 
 TEST_F(ModelTest, ResetSerialNeedsItsGuardValue) {
   sendText(model, CMD_SET_SERIAL_NUMBER, "4711");
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0), CommandResult::Rejected);
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0, text), CommandResult::Rejected);
   EXPECT_EQ(model.snapshot().serial, 4711);
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF), CommandResult::Committed);
+  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().serial, 0);
 }
 

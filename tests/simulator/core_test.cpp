@@ -5,8 +5,10 @@
 
 #include <gmock/gmock.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <unistd.h>
 
+#include <csignal>
 #include <cstring>
 #include <memory>
 
@@ -109,6 +111,50 @@ TEST_F(CoreTest, EachSystemHasItsOwnIdentityAndStateFileAndAFilesValuesWin) {
   EXPECT_EQ(sim::loadState(dir.path() / "controller-state-2").state.serial, 100002);
   EXPECT_FALSE(std::filesystem::exists(stateFile())) << "system 1 changed nothing";
   EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(CoreTest, AFileWithoutSomeKeysTakesThemFromItsOwnSystem) {
+  sim::test::writeFile(systemStateFile(stateFile(), 2), "lens = 150\n");
+  sim::test::writeFile(systemStateFile(stateFile(), 3), "");
+  start(3);
+  const int c = client();
+  const auto expected = ElementsAre(discovery::Entry{100001, "NZ-SIM", {192, 168, 1, 10}},
+                                    discovery::Entry{100002, "NZ-SIM", {192, 168, 1, 11}},
+                                    discovery::Entry{100003, "NZ-SIM", {192, 168, 1, 12}});
+  EXPECT_THAT(find(c), expected) << "at start";
+  EXPECT_EQ(status(c, 100002, CMD_GET_SYSTEM_INFO).bytes.at(identity::kLensAt), 150);
+  // Replaced while it runs: another process writes the partial files anew.
+  nowNs += 2'000'000'000;
+  for (int k : {2, 3}) {
+    const auto file = systemStateFile(stateFile(), k);
+    std::filesystem::remove(file);
+    sim::test::writeFile(file, "lens = 160\n");
+  }
+  EXPECT_THAT(find(c), expected) << "when taken up";
+  EXPECT_THAT(status(c, 100003, CMD_GET_MAC_ADDRESS).bytes, ElementsAre(0x02, 0x00, 0x5A, 0x4F, 0x52, 0x03));
+  EXPECT_TRUE(warnings.empty());
+}
+
+TEST_F(CoreTest, EachClientTypesItsOwnTextAndAnUnfinishedOneGoesWithIt) {
+  start(1);
+  const int a = client(4711);
+  const int b = client(4712);
+  // Two runs setting one value at once, character by character in turn.
+  for (const auto& [by, ch] : {std::pair{a, '1'}, {b, '2'}, {a, 0}, {b, 0}})
+    send(by, 100001, CMD_TEXT_CHAR, static_cast<std::uint8_t>(ch));
+  EXPECT_EQ(recorder.calls.back().text, "2") << "the packet log shows the client's own text";
+  auto minCurrent = [&] { return core->systems()[0]->host().model().snapshot().minCurrent; };
+  send(a, 100001, CMD_SET_MIN_CURRENT);
+  EXPECT_EQ(minCurrent(), 1.0);
+  send(b, 100001, CMD_SET_MIN_CURRENT);
+  EXPECT_EQ(minCurrent(), 2.0);
+
+  // A client killed in the middle of a text leaves nothing for the next.
+  const int killed = client(4713);
+  for (char ch : std::string("7.20")) send(killed, 100001, CMD_TEXT_CHAR, static_cast<std::uint8_t>(ch));
+  core->disconnect(killed, ClientEvent::Kind::Dropped, "gone");
+  text(client(4714), 100001, CMD_SET_LENS, "210");
+  EXPECT_EQ(core->systems()[0]->host().model().snapshot().lens, 210);
 }
 
 TEST_F(CoreTest, ACallGoesToTheSystemAddressedWhichStaysItsOwnWhenItsSerialIsSet) {
@@ -300,6 +346,29 @@ TEST_F(CoreTest, ThePacketLogIsAppendedToAFileOfOursAndNeverThroughALink) {
   EXPECT_FALSE(linked.open(dir.path() / "link", why));
   EXPECT_THAT(why, HasSubstr("symbolic link"));
   EXPECT_EQ(errors.str(), "");
+}
+
+// A full disk, as a file size limit makes one: no line is left half written.
+TEST_F(CoreTest, ALogLineIsWrittenWholeOrNotAtAll) {
+  const auto log = dir.path() / "log";
+  std::ostringstream errors;
+  std::string why;
+  PacketLog packets(errors);
+  ASSERT_TRUE(packets.open(log, why)) << why;
+  const std::string line = packetLogLine({.pid = 1}) + "\n";
+  rlimit before{};
+  ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);
+  rlimit full = before;
+  full.rlim_cur = line.size() * 5 / 2;
+  const auto previous = ::signal(SIGXFSZ, SIG_IGN);
+  ASSERT_EQ(::setrlimit(RLIMIT_FSIZE, &full), 0);
+  for (int i = 0; i < 4; ++i) packets.onCall(CallRecord{.pid = 1});
+  ::setrlimit(RLIMIT_FSIZE, &before);
+  ::signal(SIGXFSZ, previous);
+  packets.onCall(CallRecord{.pid = 1});  // room again: the log goes on
+  EXPECT_EQ(sim::test::readFile(log), line + line + line);
+  EXPECT_EQ(errors.str(), "zor-simulator: cannot write the packet log " + log.string() +
+                              ": a line could not be written whole; the lines that cannot be written are left out\n");
 }
 
 }  // namespace

@@ -23,8 +23,9 @@ constexpr double kStep = 110.025 / 2048;
 struct Rig {
   explicit Rig(ControllerState state = {}, LensError lens = {})
       : controller(state, [] { return 0; }), field(lens, state) {}
+  TextInput text;
   std::vector<FieldEvent> send(std::uint8_t code, std::uint8_t value = 0) {
-    const CommandResult taken = controller.command(code, value);
+    const CommandResult taken = controller.command(code, value, text);
     EXPECT_TRUE(taken == CommandResult::Accepted || taken == CommandResult::Committed) << controller.lastError();
     return field.command(code, controller.snapshot(), controller.activity());
   }

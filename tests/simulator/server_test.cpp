@@ -14,9 +14,11 @@
 #include <unistd.h>
 
 #include <QCoreApplication>
+#include <algorithm>
 #include <chrono>
 #include <sstream>
 
+#include "protocol/link_results.h"
 #include "simulator/listen_socket.h"
 #include "tests/support/controller_test_util.h"
 
@@ -64,6 +66,16 @@ struct RawClient {
   }
   void write(const Bytes& bytes) {
     EXPECT_EQ(::send(fd.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL), static_cast<ssize_t>(bytes.size()));
+  }
+  // All of bytes, the loop turning while the socket is full; false when the server closed it.
+  bool writeTurning(const Bytes& bytes) {
+    std::size_t at = 0;
+    turnUntil([&] {
+      const ssize_t n = ::send(fd.get(), bytes.data() + at, bytes.size() - at, MSG_NOSIGNAL | MSG_DONTWAIT);
+      if (n > 0) at += static_cast<std::size_t>(n);
+      return at == bytes.size() || (n < 0 && errno != EAGAIN);
+    });
+    return at == bytes.size();
   }
   void pump() {
     std::uint8_t buffer[4096];
@@ -117,7 +129,11 @@ class ServerTest : public ::testing::Test {
         1, dir.path() / "state", [] { return 0; }, "", [](const std::string&) {}));
     core = std::make_unique<Core>(std::move(systems), [this] { return nowNs; });
     core->addObserver(recorder);
-    server = std::make_unique<Server>(*core, errors);
+    restart({});
+  }
+  void restart(ServerLimits limits) {
+    server.reset();
+    server = std::make_unique<Server>(*core, errors, limits);
     std::string why;
     auto place = ListenSocket::open(path, why);
     ASSERT_TRUE(place) << why;
@@ -241,6 +257,55 @@ TEST_F(ServerTest, AnsweringSlowlyKeepsTheOrder) {
   ASSERT_TRUE(a->reply());
   EXPECT_EQ(recorder.calls[0].code, CMD_SHUTTER_OPEN);
   EXPECT_FALSE(core->systems()[0]->state().shutterOpen) << "the close came second";
+}
+
+TEST_F(ServerTest, ABusyClientDelaysAnothersCallByOneOfItsOwnAtMost) {
+  auto busy = greeted();
+  auto other = greeted();
+  Bytes flood;
+  for (int i = 0; i < 2000; ++i) {
+    const Bytes frame = frames::Encode(Request{.call = Call::Check, .system = 100001});
+    flood.insert(flood.end(), frame.begin(), frame.end());
+  }
+  busy->write(flood);
+  application().processEvents();  // the flood is read and its serving begins
+  ASSERT_TRUE(other->call({.call = Call::Check, .system = 100001}));
+  const auto served =
+      std::find_if(recorder.calls.begin(), recorder.calls.end(), [](const CallRecord& r) { return r.client == 2; });
+  ASSERT_NE(served, recorder.calls.end());
+  EXPECT_LE(served - recorder.calls.begin(), 3) << "calls of the busy client served before the other's";
+}
+
+TEST_F(ServerTest, AClientThatSendsFarAheadOfItsRepliesIsDropped) {
+  auto flooding = greeted();
+  auto quiet = greeted();
+  core->faults().delay = 1h;  // nothing is served: every call waits
+  const Bytes frame = frames::Encode(Request{.call = Call::Data, .system = 100001, .bytes = Bytes(frames::kMaxData)});
+  for (int i = 0; i < 20 && flooding->writeTurning(frame); ++i) {
+  }
+  EXPECT_TRUE(flooding->closedByServer());
+  EXPECT_THAT(errors.str(), HasSubstr("(pid " + std::to_string(::getpid()) +
+                                      ", raw): more than 1 MiB of calls waiting, sent before the replies"));
+  EXPECT_EQ(server->clientCount(), 1u) << "the other stays";
+}
+
+TEST_F(ServerTest, AHalfSentFrameHoldsNoPlaceAndAClientTooManyIsToldWhy) {
+  restart({.clients = 2, .frameTime = 50ms});
+  auto idle = greeted();
+  auto half = greeted();
+  half->write({100, 0, 0, 0, 1});
+  RawClient extra(path);
+  const auto refused = extra.call({.call = Call::Hello, .version = 1, .program = "extra"});
+  ASSERT_TRUE(refused);
+  EXPECT_EQ(refused->result, sim::kNoAnswer);
+  EXPECT_TRUE(extra.closedByServer());
+  EXPECT_THAT(errors.str(), HasSubstr("refused pid " + std::to_string(::getpid()) + ": already 2 clients\n"));
+
+  EXPECT_TRUE(half->closedByServer());
+  EXPECT_THAT(errors.str(), HasSubstr("raw): a frame not whole within 50 ms of its first byte\n"));
+  EXPECT_TRUE(greeted()) << "its place is free again";
+  EXPECT_TRUE(idle->call({.call = Call::Check, .system = 100001}))
+      << "a client between calls may wait as long as it likes";
 }
 
 // Only a process of another user can show it: run as root, the test has one.

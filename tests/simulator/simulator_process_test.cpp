@@ -10,6 +10,9 @@
 #include <poll.h>
 #include <signal.h>
 #include <spawn.h>
+#include <sys/socket.h>
+#include <sys/stat.h>
+#include <sys/un.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -249,6 +252,50 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
   EXPECT_EQ(simulator.stop(SIGTERM), 0);
   EXPECT_FALSE(std::filesystem::exists(socket));
   EXPECT_EQ(sim::loadState(dir.path() / "state").state.yScale, 0.5);
+}
+
+// Its standard error a pipe that nobody reads: the lines of a thousand dropped
+// clients fill it, and the serving goes on.
+TEST_F(SimulatorProcess, AStandardErrorThatNobodyReadsNeverStopsTheServing) {
+  const auto fifo = dir.path() / "stderr-pipe";
+  ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+  sim::UniqueFd reader(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  ASSERT_GE(::fcntl(reader.get(), F_SETPIPE_SZ, 4096), 0);
+  Simulator simulator(socket, {}, env, fifo);
+  // Closed before the simulator is ended: a simulator stuck in a write gets out of it.
+  struct CloseFirst {
+    sim::UniqueFd& fd;
+    ~CloseFirst() { fd = sim::UniqueFd(); }
+  } closeFirst{reader};
+  ASSERT_THAT(simulator.readyLine(), HasSubstr("serving 1 system"));
+  const std::uint8_t malformed[] = {5, 0, 0, 0, 9, 0, 0, 0, 0};
+  auto dropOne = [&] {
+    const sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    sockaddr_un address{};
+    address.sun_family = AF_UNIX;
+    std::strcpy(address.sun_path, socket.c_str());
+    char byte;
+    pollfd p{fd.get(), POLLIN, 0};
+    return ::connect(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof address) == 0 &&
+           ::send(fd.get(), malformed, sizeof malformed, MSG_NOSIGNAL) == sizeof malformed &&
+           ::poll(&p, 1, 2000) == 1 && ::recv(fd.get(), &byte, 1, 0) <= 0;
+  };
+  for (int i = 0; i < 1200; ++i) ASSERT_TRUE(dropOne()) << "client " << i << " was not dropped in time";
+  EXPECT_EQ(zorctl({"info"}).status, 0) << readFile(err);
+
+  auto drain = [&] {
+    std::string text;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(reader.get(), buffer, sizeof buffer)) > 0;) text.append(buffer, std::size_t(n));
+    return text;
+  };
+  std::string lines = drain();
+  const auto deadline = Clock::now() + 5s;
+  while (lines.find("lines of diagnostics lost") == std::string::npos && Clock::now() < deadline) {
+    ASSERT_TRUE(dropOne());
+    lines += drain();
+  }
+  EXPECT_THAT(lines, HasSubstr(" lines of diagnostics lost: the error stream was not being read\n"));
 }
 
 TEST_F(SimulatorProcess, SeveralSystemsEachAddressedByItsSerial) {

@@ -20,9 +20,10 @@ namespace zor::sim::test {
 
 // What the tool's SendText does: one CMD_TEXT_CHAR per byte, the end, the command.
 inline CommandResult sendText(ControllerModel& model, std::uint8_t code, std::string_view text) {
-  for (char c : text) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
-  model.command(CMD_TEXT_CHAR, 0);
-  return model.command(code, 0);
+  TextInput input;
+  for (char c : text) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), input);
+  model.command(CMD_TEXT_CHAR, 0, input);
+  return model.command(code, 0, input);
 }
 
 inline std::vector<std::uint8_t> floatBytes(float value) {

@@ -76,18 +76,19 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   std::int64_t now = 0;
   ControllerModel model(
       ControllerState{}, [&now] { return now; }, "this boot");
+  TextInput text;
   while (in.more()) {
     switch (in.byte() % 6) {
       case 0: {  // one packet
         const std::uint8_t code = in.byte();
-        model.command(code, in.byte());
+        model.command(code, in.byte(), text);
         break;
       }
       case 1: {  // a text and the command that takes it
         const int length = in.byte() % (kMaxTextLength + 8);
-        for (int i = 0; i < length; ++i) model.command(CMD_TEXT_CHAR, in.byte());
-        model.command(CMD_TEXT_CHAR, 0);
-        model.command(kTextCommands[in.byte() % std::size(kTextCommands)], 0);
+        for (int i = 0; i < length; ++i) model.command(CMD_TEXT_CHAR, in.byte(), text);
+        model.command(CMD_TEXT_CHAR, 0, text);
+        model.command(kTextCommands[in.byte() % std::size(kTextCommands)], 0, text);
         break;
       }
       case 2: {  // a status query
