@@ -198,8 +198,12 @@ int Adjust(Context& c) {
   constexpr svc::Adjustment kKinds[] = {svc::Adjustment::Center, svc::Adjustment::Distortion, svc::Adjustment::Aiming};
   const svc::Adjustment kind = kKinds[*which];
   const std::size_t points = kind == svc::Adjustment::Aiming ? 2 : 1;
-  if (v.size() != points + 1)
-    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2" : "adjust " + v[0] + " takes MOVES");
+  // Cancelled at the first point, the alignment never goes on to the second.
+  const bool firstAlone = points == 2 && c.inv.options.cancel && v.size() == 2;
+  if (v.size() != points + 1 && !firstAlone) {
+    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2 (MOVES1 alone with --cancel)"
+                                    : "adjust " + v[0] + " takes MOVES");
+  }
   std::vector<std::vector<svc::Direction>> moves;
   for (std::size_t i = 1; i < v.size(); ++i) {
     auto parsed = ParseMoves(v[i]);

@@ -41,7 +41,9 @@ Commands:
                                 --cancel end it without saving
   adjust aiming MOVES1 MOVES2   align the aiming diode: jog by MOVES1 at the
                                 top left point, Next, jog by MOVES2 at the
-                                right bottom point, then save (or --cancel)
+                                right bottom point, then save (or --cancel;
+                                MOVES1 alone with --cancel: end at the first
+                                point)
   backup FILE                   read every setting the controller reports and
                                 save them, with its identity, as a snapshot
   diff FILE                     compare a snapshot with the controller, setting
@@ -230,6 +232,7 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
     {"show-version", "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n"},
     {"adjust", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
+       zorctl adjust aiming MOVES1 --cancel [--dry-run]
 
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
@@ -240,6 +243,8 @@ aiming aligns the aiming diode at two points, as the panel's "Aiming
 Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
 the jogs of MOVES2 at the centre of the right bottom, then the save and,
 half a second later, the end of the alignment; with --cancel the end alone.
+With --cancel and MOVES1 alone it ends at the first point, without Next, as
+the alignment dialog cancelled there does.
 )"},
     {"log", R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
 

@@ -259,6 +259,10 @@ TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
   EXPECT_EQ(cancelled.status, 0) << cancelled.err.toStdString();
   EXPECT_EQ(cancelled.recorded,
             kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00", "send 07 00", "send 9A 00"}));
+  // Cancelled at the first point: no Next, as the dialog cancelled there.
+  const Result first = run({"adjust", "aiming", "U", "--cancel"});
+  EXPECT_EQ(first.status, 0) << first.err.toStdString();
+  EXPECT_EQ(first.recorded, kFound + QStringList({"send 0B 00", "send 04 00", "send 9A 00"}));
   const Result planned = run({"adjust", "aiming", "", "R", "--dry-run", "--json"});
   EXPECT_EQ(planned.status, 0);
   QStringList steps;
