@@ -56,7 +56,7 @@ struct OperationRecord {
   std::u16string operation;  // e.g. "set max-current", "shutter close", "adjust center"
   std::u16string value;      // the value sent, as sent; never a password
   Outcome outcome;
-  // Set when the value was read back afterwards (a restore does) and the
+  // Set when the value was read back afterwards (a restore and zorctl do) and the
   // controller did not keep it: "differs" or "unreadable", which the log gives
   // as the outcome, with what was read back in outcome.message.
   std::string_view readBack{};

@@ -36,7 +36,6 @@ class Current {
     if (it == cache_.end()) it = cache_.emplace(source, read(source)).first;
     return it->second;
   }
-  void forget(std::string_view source) { cache_.erase(source); }
   Outcome stopped;  // set when no system could be asked
 
  private:
@@ -265,7 +264,6 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
   report.family = comparison.family;
   const int total = comparison.toSend();
   int index = 0;
-  Current after(service, comparison.family);
   std::u16string sentNames;
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
     const Setting& row = *RestoreOrder()[i];
@@ -278,22 +276,16 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
         setting.result = RestoreResult::NotSent;
       } else {
         ++index;
-        HeldRecords held(service);
-        const Outcome sent = Send(service, row, *setting.comparison.file, options.password);
-        if (!sent.ok()) {
-          setting.result = RestoreResult::Failed;
-          report.outcome = sent;
+        const Task send = [&](Maintenance& m) { return Send(m, row, *setting.comparison.file, options.password); };
+        const ReadBack sent = SendAndReadBack(service, row, send, setting.comparison.file, comparison.family);
+        setting.result = sent.result;
+        setting.after = sent.after;
+        if (!sent.outcome.ok()) {
+          report.outcome = sent.outcome;
         } else {
-          after.forget(Source(row));
-          const auto& fields = after.fields(Source(row));
-          setting.after = fields ? Joined(row, *fields) : std::nullopt;
-          setting.result = !setting.after                             ? RestoreResult::Unreadable
-                           : setting.after == setting.comparison.file ? RestoreResult::Verified
-                                                                      : RestoreResult::Differs;
           if (!sentNames.empty()) sentNames += u", ";
           sentNames += FromUtf8(row.name);
         }
-        held.pass(setting.result, setting.after);
       }
     }
     report.settings.push_back(std::move(setting));
@@ -304,6 +296,25 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
     service.reportOperation(u"restore", value, report.outcome);
   }
   return report;
+}
+
+ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Task& set,
+                         const std::optional<std::u16string>& expected, std::optional<Family> family) {
+  ReadBack sent;
+  HeldRecords held(service);
+  sent.outcome = set(service);
+  if (sent.outcome.ok() && Source(setting).empty()) {
+    sent.result = RestoreResult::Unreadable;
+  } else if (sent.outcome.ok()) {
+    Current after(service, family);
+    const auto& fields = after.fields(Source(setting));
+    sent.after = fields ? Joined(setting, *fields) : std::nullopt;
+    sent.result = !sent.after                          ? RestoreResult::Unreadable
+                  : expected && sent.after == expected ? RestoreResult::Verified
+                                                       : RestoreResult::Differs;
+  }
+  held.pass(sent.result, sent.after);
+  return sent;
 }
 
 std::u16string_view ResultName(RestoreResult result) {

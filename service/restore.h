@@ -92,6 +92,21 @@ struct RestoreReport {
 RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
                       RestoreProgress* progress);
 
+// One Set sent and its value read back, as a restore does with every setting
+// it sends; the service log's record of the Set says what the read-back
+// showed ("differs", "unreadable").
+struct ReadBack {
+  Outcome outcome;  // the Set's own
+  // Verified, Differs or Unreadable once the Set went out; Failed when it did not.
+  RestoreResult result = RestoreResult::Failed;
+  std::optional<std::u16string> after;  // what it reads back as
+};
+// expected: what the setting's Get shows for the value sent (nothing: no
+// value read back matches). family: the system's, as its identity told; a
+// value its family cannot read is Unreadable.
+ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Task& set,
+                         const std::optional<std::u16string>& expected, std::optional<Family> family);
+
 std::u16string_view ResultName(RestoreResult result);  // "verified", "differs", ...
 std::u16string_view PlanName(RestorePlan plan);        // "send", "same", ...
 

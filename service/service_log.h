@@ -17,7 +17,7 @@
 //              kMaxServiceLogLine bytes is cut and ends with "…" (which the
 //              controller cannot take, so no value sent ends with it).
 //   outcome    "done", "refused", "not-connected", "not-accepted" or
-//              "read-failed"; for a Set a restore read back, "differs" or
+//              "read-failed"; for a Set read back afterwards, "differs" or
 //              "unreadable" when the controller did not keep the value
 //   message    what the user was told, when the outcome is not "done"
 //

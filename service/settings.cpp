@@ -99,21 +99,66 @@ Reading<Task> SetPair(const SetValues& v) {
   return Task([x = v.values[0], y = v.values[1]](Maintenance& m) { return (m.*set)(x, y); });
 }
 
-// A code typed goes out as if picked from the panel's list when the list has
-// it, as typed otherwise; a reported value, flag byte and code, as it was.
-Reading<Task> SetControllerModel(const SetValues& v) {
-  const std::u16string& code = v.values[0];
-  if (v.reported) {
-    const std::string hex(code.begin(), code.end());
-    std::uint32_t value = 0;
-    std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
-    return Task([password = v.password, value](Maintenance& m) { return m.setControllerModelValue(password, value); });
+// The controller model a Set's value names, flag byte and code. Six
+// hexadecimal digits are a code as the panel takes it: picked from its list
+// (a listed code after the first carries the flag byte 0x10) or, when the
+// list lacks it or it is typed by hand, plain. Eight are what the Get shows:
+// the flag byte, 00 (typed by hand) or 10 (listed), then the code. A reported
+// value is taken whatever its flag byte.
+struct ControllerModelChoice {
+  std::uint32_t value = 0;
+  int listIndex = -1;  // six digits: the code's place in the panel's list, -1 when typed
+};
+
+std::optional<std::uint32_t> Hex(std::u16string_view text) {
+  const std::string hex(text.begin(), text.end());
+  std::uint32_t value = 0;
+  const auto [end, error] = std::from_chars(hex.data(), hex.data() + hex.size(), value, 16);
+  const bool digits = std::all_of(text.begin(), text.end(), [](char16_t c) {
+    return (c >= u'0' && c <= u'9') || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
+  });
+  if (!digits || text.empty() || error != std::errc() || end != hex.data() + hex.size()) return std::nullopt;
+  return value;
+}
+
+constexpr std::uint32_t kListedFlag = 0x10;
+
+std::optional<ControllerModelChoice> ControllerModelOf(const SetValues& v) {
+  const std::u16string& text = v.values[0];
+  const std::optional<std::uint32_t> value = Hex(text);
+  if (!value) return std::nullopt;
+  if (text.size() == 8 && !v.typed) {
+    const std::uint32_t flag = *value >> 24;
+    if (!v.reported && flag != 0 && flag != kListedFlag) return std::nullopt;
+    return ControllerModelChoice{*value, -1};
   }
+  if (text.size() != 6 || v.reported) return std::nullopt;
   const auto& codes = kControllerModelCodes;
-  const auto listed = std::find(std::begin(codes), std::end(codes), code);
-  const int index = listed == std::end(codes) ? -1 : static_cast<int>(listed - std::begin(codes));
-  return Task(
-      [password = v.password, code, index](Maintenance& m) { return m.setControllerModel(password, code, index); });
+  const auto listed = std::find(std::begin(codes), std::end(codes), text);
+  const int index = v.typed || listed == std::end(codes) ? -1 : static_cast<int>(listed - std::begin(codes));
+  return ControllerModelChoice{(index > 0 ? kListedFlag << 24 : 0) | *value, index};
+}
+
+// Eight digits go out as they read, flag byte and code; six as the panel
+// sends its list's pick or its typed text.
+Reading<Task> SetControllerModel(const SetValues& v) {
+  const std::u16string& text = v.values[0];
+  const std::optional<ControllerModelChoice> model = ControllerModelOf(v);
+  if (!model) {
+    return Unsendable(Input::ControllerModel, text,
+                      v.typed ? u" is not a code to type by hand: give its six hexadecimal digits, as 100022"
+                              : u" is not a controller model: give its six-digit code, as 100022, or the eight "
+                                u"digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) "
+                                u"first, as 10100022");
+  }
+  if (text.size() == 8) {
+    return Task([password = v.password, value = model->value](Maintenance& m) {
+      return m.setControllerModelValue(password, value);
+    });
+  }
+  return Task([password = v.password, text, index = model->listIndex](Maintenance& m) {
+    return m.setControllerModel(password, text, index);
+  });
 }
 
 Reading<Task> SetWorkTime(const SetValues& v) {
@@ -144,6 +189,77 @@ Reading<Task> SetAddress(const SetValues& v) {
   return Task([address](Maintenance& m) { return m.setAddress(kind, address); });
 }
 
+// ---- reading back: what a Get shows for the values a Set sent ------------------------------
+
+std::optional<std::string> Ascii(std::u16string_view text) {
+  if (std::any_of(text.begin(), text.end(), [](char16_t c) { return c >= 0x80; })) return std::nullopt;
+  return std::string(text.begin(), text.end());
+}
+
+// A decimal number as the controller keeps it, a single-precision float, and
+// its reply shows it: "%.5f".
+std::optional<std::u16string> AsFixed5(std::u16string_view typed) {
+  std::optional<std::string> text = Ascii(typed);
+  if (!text) return std::nullopt;
+  std::string_view t = *text;
+  if (t.size() > 1 && t.front() == '+' && t[1] != '-') t.remove_prefix(1);
+  double value = 0;
+  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (t.empty() || error != std::errc() || end != t.data() + t.size()) return std::nullopt;
+  return FormatFixed5(static_cast<float>(value));
+}
+
+template <std::int64_t min, std::int64_t max>
+std::optional<std::u16string> AsWhole(std::u16string_view typed) {
+  std::optional<std::string> text = Ascii(typed);
+  if (!text) return std::nullopt;
+  std::string_view t = *text;
+  if (t.size() > 1 && t.front() == '+' && t[1] != '-') t.remove_prefix(1);
+  std::int64_t value = 0;
+  const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), value);
+  if (t.empty() || error != std::errc() || end != t.data() + t.size() || value < min || value > max)
+    return std::nullopt;
+  return Decimal(value);
+}
+
+constexpr auto AsWord = AsWhole<0, std::numeric_limits<std::uint16_t>::max()>;
+constexpr auto AsInt32 = AsWhole<std::numeric_limits<std::int32_t>::min(), std::numeric_limits<std::int32_t>::max()>;
+
+std::optional<std::u16string> AsText(std::u16string_view typed) { return std::u16string(typed); }
+
+std::optional<std::u16string> AsMac(std::u16string_view typed) {
+  std::optional<std::u16string> mac = mac::wholeMacAddress(typed);
+  if (mac)
+    std::transform(mac->begin(), mac->end(), mac->begin(),
+                   [](char16_t c) { return c >= u'a' && c <= u'z' ? c - 32 : c; });
+  return mac;
+}
+
+std::optional<std::u16string> AsDotted(std::u16string_view typed) {
+  const std::optional<Ipv4> address = ParseDotted(typed);
+  if (!address) return std::nullopt;
+  return FormatDotted(*address);
+}
+
+// Each value as its key shows it, joined by a blank.
+template <std::optional<std::u16string> (*as)(std::u16string_view)>
+std::optional<std::u16string> ReadsBackAs(const SetValues& v) {
+  std::u16string joined;
+  for (const std::u16string& value : v.values) {
+    const std::optional<std::u16string> shown = as(value);
+    if (!shown) return std::nullopt;
+    if (!joined.empty()) joined += u' ';
+    joined += *shown;
+  }
+  return joined;
+}
+
+std::optional<std::u16string> ControllerModelReadsBackAs(const SetValues& v) {
+  const std::optional<ControllerModelChoice> model = ControllerModelOf(v);
+  if (!model) return std::nullopt;
+  return FormatHex8(model->value);
+}
+
 // ---- the table -----------------------------------------------------------------------------
 
 using F = Feature;
@@ -163,40 +279,43 @@ constexpr Setting kSettings[] = {
      .read = ReadCurrents, .keys = {{{"min_current", K::Fixed5}, {"max_current", K::Fixed5}}}},
     {.name = "min-current", .title = u"Min Current", .feature = F::MinCurrent,
      .keys = {{{"min_current", K::Fixed5}}}, .readBy = "currents",
-     .write = SetText<&M::setMinCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
+     .write = SetText<&M::setMinCurrent>, .readsBackAs = ReadsBackAs<AsFixed5>, .valueNames = "TEXT", .sends = kAsTyped,
      .inputs = {Input::MinCurrent}, .restoreOrder = 20},
     {.name = "20-current", .title = u"20% Current", .feature = F::Current20,
      .write = SetText<&M::set20PercentCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
      .inputs = {Input::Current20}},
     {.name = "max-current", .title = u"Max Current", .feature = F::MaxCurrent,
      .keys = {{{"max_current", K::Fixed5}}}, .readBy = "currents",
-     .write = SetText<&M::setMaxCurrent>, .valueNames = "TEXT", .sends = kAsTyped,
+     .write = SetText<&M::setMaxCurrent>, .readsBackAs = ReadsBackAs<AsFixed5>, .valueNames = "TEXT", .sends = kAsTyped,
      .inputs = {Input::MaxCurrent}, .restoreOrder = 30},
     {.name = "lens", .title = u"Lens", .feature = F::LensSet,
      .keys = {{{"lens_mm"}}}, .readBy = "identity",
-     .write = SetText<&M::setLens>, .valueNames = "TEXT", .sends = kAsTyped,
+     .write = SetText<&M::setLens>, .readsBackAs = ReadsBackAs<AsWord>, .valueNames = "TEXT", .sends = kAsTyped,
      .inputs = {Input::Lens}, .restoreOrder = 10},
     {.name = "distortion", .title = u"XY Distortion Correction", .feature = F::DistortionValues,
      .read = ReadDistortion, .keys = {{{"distortion_x", K::Word}, {"distortion_y", K::Word}}},
-     .write = SetPair<&M::setDistortion>, .valueNames = "X Y", .sends = kHalves,
+     .write = SetPair<&M::setDistortion>, .readsBackAs = ReadsBackAs<AsWord>, .valueNames = "X Y", .sends = kHalves,
      .inputs = {Input::DistortionX, Input::DistortionY}, .restoreOrder = 40},
     {.name = "scale", .title = u"XY Scale Correction", .feature = F::ScaleValues,
      .read = ReadScale, .keys = {{{"scale_x", K::Fixed5}, {"scale_y", K::Fixed5}}},
-     .write = SetPair<&M::setScale>, .valueNames = "X Y", .sends = kHalves,
+     .write = SetPair<&M::setScale>, .readsBackAs = ReadsBackAs<AsFixed5>, .valueNames = "X Y", .sends = kHalves,
      .inputs = {Input::ScaleX, Input::ScaleY}, .restoreOrder = 50},
     {.name = "serial", .title = u"Serial Number", .group = G::Identity, .feature = F::SerialSet,
      .keys = {{{"serial_number"}}}, .readBy = "identity",
-     .write = SetGuarded<&M::setSerialNumber>, .valueNames = "TEXT", .sends = kAsTypedGuarded,
+     .write = SetGuarded<&M::setSerialNumber>, .readsBackAs = ReadsBackAs<AsInt32>,
+     .valueNames = "TEXT", .sends = kAsTypedGuarded,
      .password = true, .inputs = {Input::SerialNumber}, .restoreOrder = 60},
     {.name = "model-name", .title = u"Model Name", .group = G::Identity, .feature = F::ModelNameSet,
      .keys = {{{"system_name"}}}, .readBy = "identity",
-     .write = SetGuarded<&M::setModelName>, .valueNames = "TEXT", .sends = kAsTypedGuarded,
+     .write = SetGuarded<&M::setModelName>, .readsBackAs = ReadsBackAs<AsText>,
+     .valueNames = "TEXT", .sends = kAsTypedGuarded,
      .password = true, .inputs = {Input::ModelName}, .restoreOrder = 70},
     {.name = "controller-model", .title = u"Ctrlr Model", .group = G::Identity, .feature = F::ControllerModel,
      .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, "flag byte and model code"}}},
-     .write = SetControllerModel, .valueNames = "CODE",
+     .write = SetControllerModel, .readsBackAs = ControllerModelReadsBackAs, .valueNames = "CODE",
      .sends = "behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from "
-              "the list",
+              "the list, any other six-digit code as typed, and the eight digits get controller-model prints as "
+              "they read (flag byte 00 or 10, then the code)",
      .choices = kControllerModelCodes, .password = true, .inputs = {Input::ControllerModel}, .restoreOrder = 80},
     {.name = "x-multiplier", .title = u"X Multiplier",
      .write = SetText<&M::setXMultiplier>, .valueNames = "TEXT", .sends = kAsTyped,
@@ -212,19 +331,23 @@ constexpr Setting kSettings[] = {
      .password = true, .inputs = {Input::WorkTime}, .restoreOrder = 140},
     {.name = "mac", .title = u"MAC Address", .group = G::Network, .feature = F::Network,
      .read = ReadMac, .keys = {{{"mac_address", K::Mac}}},
-     .write = SetMac, .valueNames = "ADDRESS", .sends = "six hexadecimal groups in any usual notation",
+     .write = SetMac, .readsBackAs = ReadsBackAs<AsMac>,
+     .valueNames = "ADDRESS", .sends = "six hexadecimal groups in any usual notation",
      .inputs = {Input::MacAddress}, .restoreOrder = 90},
     {.name = "ip", .title = u"IP Address", .group = G::Network, .feature = F::Network,
      .read = ReadAddress<AddressKind::Ip>, .keys = {{{"ip_address", K::Dotted}}},
-     .write = SetAddress<AddressKind::Ip>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .write = SetAddress<AddressKind::Ip>, .readsBackAs = ReadsBackAs<AsDotted>,
+     .valueNames = "A.B.C.D", .sends = kOctets,
      .inputs = {Input::IpAddress}, .restoreOrder = 100},
     {.name = "subnet", .title = u"Subnet Mask", .group = G::Network, .feature = F::Network,
      .read = ReadAddress<AddressKind::SubnetMask>, .keys = {{{"subnet_mask", K::Dotted}}},
-     .write = SetAddress<AddressKind::SubnetMask>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .write = SetAddress<AddressKind::SubnetMask>, .readsBackAs = ReadsBackAs<AsDotted>,
+     .valueNames = "A.B.C.D", .sends = kOctets,
      .inputs = {Input::SubnetMask}, .restoreOrder = 110},
     {.name = "gateway", .title = u"Gateway IP", .group = G::Network, .feature = F::Network,
      .read = ReadAddress<AddressKind::Gateway>, .keys = {{{"gateway", K::Dotted}}},
-     .write = SetAddress<AddressKind::Gateway>, .valueNames = "A.B.C.D", .sends = kOctets,
+     .write = SetAddress<AddressKind::Gateway>, .readsBackAs = ReadsBackAs<AsDotted>,
+     .valueNames = "A.B.C.D", .sends = kOctets,
      .inputs = {Input::Gateway}, .restoreOrder = 120},
     {.name = "ship-id", .title = u"SHIP ID", .group = G::ShownOnly, .feature = F::Network,
      .read = ReadShipId, .keys = {{{"ship_id", K::Hex8}}}, .restoreOrder = 130},
@@ -278,6 +401,7 @@ bool RowsAgree() {
     if ((s.write == nullptr) != (s.values() == 0) || s.values() > 2 || (s.write != nullptr) == s.sends.empty())
       return false;
     if (s.read != nullptr && !s.readBy.empty()) return false;
+    if (s.readsBackAs != nullptr && (s.write == nullptr || (s.read == nullptr && s.readBy.empty()))) return false;
     if (s.restoreOrder < 0 || s.since < 1) return false;
     if (s.restoreOrder > 0 && (s.keys[0].name.empty() || (s.read == nullptr && s.readBy.empty()))) return false;
     // A Set of two values names them by its title's X and Y: "XY Scale Correction".
@@ -350,6 +474,13 @@ std::u16string InputName(Input input) {
 
 bool FamilyHas(std::optional<Family> family, const Setting& setting) {
   return !setting.feature || FamilyHas(family, *setting.feature);
+}
+
+bool ReadBackOn(std::optional<Family> family, const Setting& setting) {
+  if (setting.readsBackAs == nullptr) return false;
+  if (setting.readBy == "identity") return true;
+  const Setting* reader = setting.read != nullptr ? &setting : FindReadable(setting.readBy);
+  return reader != nullptr && FamilyHas(family, *reader);
 }
 
 std::u16string_view FamilyName(Family family) {

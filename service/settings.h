@@ -70,6 +70,9 @@ struct SetValues {
   // As a controller reported them (a snapshot's): put back exactly as they
   // were, rather than taken as typed.
   bool reported = false;
+  // A controller-model code typed by hand: sent with the plain prefix even
+  // when the panel's list has it.
+  bool typed = false;
 };
 
 struct Setting {
@@ -87,6 +90,11 @@ struct Setting {
   // Its Set, "set NAME VALUE...": the work that sends the values, or Refused,
   // naming the value that cannot be sent ("'x' is not ..."). nullptr: no Set.
   Reading<Task> (*write)(const SetValues&) = nullptr;
+  // What its Get (or readBy's) shows once the controller kept the values a
+  // Set sent, the keys' texts joined by a blank ("0.50000", "32768 32770");
+  // nothing when the values cannot read back as themselves ("abc" for a
+  // current). nullptr: the Set is not read back.
+  std::optional<std::u16string> (*readsBackAs)(const SetValues&) = nullptr;
   // Its Set's values as zorctl names them, one word each ("TEXT", "X Y"),
   // and how the Set sends them, for zorctl's help.
   std::string_view valueNames{};
@@ -130,6 +138,9 @@ bool RowsAgree();
 
 // Whether the family has the setting's Get and Set.
 bool FamilyHas(std::optional<Family> family, const Setting& setting);
+// Whether a Set of the setting is read back on the family: it says what its
+// Get shows, and the family has that Get (or reads the identity).
+bool ReadBackOn(std::optional<Family> family, const Setting& setting);
 
 // The identity as fields: system_name, version, release_date, serial_number,
 // lens_mm, family.

@@ -60,6 +60,8 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       flag = &o.version;
     else if (name == "--cancel")
       flag = &o.cancel;
+    else if (name == "--typed")
+      flag = &o.typed;
     else if (name == "--identity")
       flag = &o.identity;
     else if (name == "--other-system")

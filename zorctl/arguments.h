@@ -21,6 +21,7 @@ struct Options {
   std::optional<std::int32_t> system;  // the serial number of the system to address
   // Options of single commands.
   bool cancel = false;               // adjust
+  bool typed = false;                // set controller-model
   bool identity = false;             // restore
   bool otherSystem = false;          // restore
   bool yes = false;                  // restore

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "service/adjustment.h"
+#include "service/restore.h"
 #include "service/service_log.h"
 #include "service/settings.h"
 #include "zorctl/commands_common.h"
@@ -102,8 +103,40 @@ int Get(Context& c) {
 
 // ---- set ----------------------------------------------------------------------------
 
+// Sends a Set and reads its value back where the system's family reads it,
+// as a restore does: one the controller did not keep is a failed read. A
+// value nothing reads is told once; the working time, which counts on from
+// the value set, is not held to it.
+Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::Task& set,
+                        const std::optional<std::u16string>& expected, const std::string& what) {
+  const std::optional<zor::Family> family = svc::KnownFamily(m.identity());
+  if (!svc::ReadBackOn(family, setting)) {
+    Outcome sent = set(m);
+    if (!sent.ok() || setting.read != nullptr) return sent;
+    sent.message = FromUtf8(what + ": sent; ") +
+                   (setting.readBy.empty() ? u"the controller's " + std::u16string(setting.title) + u" cannot be read"
+                                           : std::u16string(svc::FamilySystem(family)) + u" cannot read it") +
+                   u" back";
+    return sent;
+  }
+  const svc::ReadBack sent = svc::SendAndReadBack(m, setting, set, expected, family);
+  switch (sent.result) {
+    case svc::RestoreResult::Verified:
+      return Outcome::done();
+    case svc::RestoreResult::Differs:
+      return Outcome::failed(svc::Status::ReadFailed,
+                             FromUtf8(what + ": sent, but the controller reads back ") + *sent.after);
+    case svc::RestoreResult::Unreadable:
+      return Outcome::failed(svc::Status::ReadFailed, FromUtf8(what + ": sent, but it could not be read back"));
+    default:
+      return sent.outcome;
+  }
+}
+
 // The values are checked before the device link is even loaded: the
-// password first, for a Set behind it, then what the values are.
+// password first, for a Set behind it, then what the values are. Once sent,
+// the value is read back where anything reads it: a value the controller did
+// not keep ends the run with kReadFailed, as a restore's does.
 int Set(Context& c) {
   const auto& values = c.inv.values;
   const svc::Setting* setting = svc::FindWritable(values[0]);
@@ -111,8 +144,11 @@ int Set(Context& c) {
   if (values.size() - 1 != static_cast<std::size_t>(setting->values()))
     return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setting->values()) +
                             (setting->values() == 1 ? " value" : " values"));
+  if (c.inv.options.typed && setting->name != "controller-model")
+    return Usage(c.out, "--typed is for set controller-model alone");
   svc::SetValues given;
   for (std::size_t i = 1; i < values.size(); ++i) given.values.push_back(FromUtf8(values[i]));
+  given.typed = c.inv.options.typed;
   if (setting->password) {
     auto password = Password(c);
     if (!password) return kRefused;
@@ -120,7 +156,15 @@ int Set(Context& c) {
   }
   const svc::Reading<svc::Task> task = setting->write(given);
   if (!task.ok()) return Refuse(c.out, values[0] + ": " + ToUtf8(task.message));
-  return Send(c, "set " + values[0], task.value, setting->feature);
+  const std::optional<std::u16string> expected =
+      setting->readsBackAs != nullptr ? setting->readsBackAs(given) : std::nullopt;
+  const std::string what = "set " + values[0];
+  return Send(
+      c, what,
+      [setting, set = task.value, expected, what](Maintenance& m) {
+        return SentAndReadBack(m, *setting, set, expected, what);
+      },
+      setting->feature);
 }
 
 // ---- actions ------------------------------------------------------------------------
@@ -198,8 +242,12 @@ int Adjust(Context& c) {
   constexpr svc::Adjustment kKinds[] = {svc::Adjustment::Center, svc::Adjustment::Distortion, svc::Adjustment::Aiming};
   const svc::Adjustment kind = kKinds[*which];
   const std::size_t points = kind == svc::Adjustment::Aiming ? 2 : 1;
-  if (v.size() != points + 1)
-    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2" : "adjust " + v[0] + " takes MOVES");
+  // Cancelled at the first point, the alignment never goes on to the second.
+  const bool firstAlone = points == 2 && c.inv.options.cancel && v.size() == 2;
+  if (v.size() != points + 1 && !firstAlone) {
+    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2 (MOVES1 alone with --cancel)"
+                                    : "adjust " + v[0] + " takes MOVES");
+  }
   std::vector<std::vector<svc::Direction>> moves;
   for (std::size_t i = 1; i < v.size(); ++i) {
     auto parsed = ParseMoves(v[i]);
@@ -316,7 +364,7 @@ const Subcommand kCommands[] = {
     {"list", 0, 0, {}, List},
     {"info", 0, 0, {}, Info},
     {"get", 1, 1, {}, Get},
-    {"set", 2, 3, {}, Set},
+    {"set", 2, 3, {"--typed"}, Set},
     {"move", 2, 2, {}, Move},
     {"mark", 1, 1, {}, Mark},
     {"shutter", 1, 1, {}, Shutter},

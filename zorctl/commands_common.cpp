@@ -29,6 +29,11 @@ int Finish(Context& c, const Outcome& outcome, const std::string& what) {
     const std::string why = ToUtf8(outcome.message.empty() ? svc::kWrongPasswordMessage : outcome.message);
     return Refuse(c.out, what + ": " + why);
   }
+  // Done, with a word for the user beside it.
+  if (outcome.ok() && !outcome.message.empty()) {
+    c.out.info(ToUtf8(outcome.message));
+    return c.out.finish(kDone);
+  }
   return c.out.finish(outcome);
 }
 

@@ -66,6 +66,7 @@ _zorctl() {
     words=(--json --dry-run --quiet --password-file --system --help --version)
     case $command in
       adjust) words+=(--cancel) ;;
+      set) words+=(--typed) ;;
       diff) words+=(--identity) ;;
       restore) words+=(--identity --other-system --yes) ;;
       log) words+=(--since) ;;

@@ -41,7 +41,9 @@ Commands:
                                 --cancel end it without saving
   adjust aiming MOVES1 MOVES2   align the aiming diode: jog by MOVES1 at the
                                 top left point, Next, jog by MOVES2 at the
-                                right bottom point, then save (or --cancel)
+                                right bottom point, then save (or --cancel;
+                                MOVES1 alone with --cancel: end at the first
+                                point)
   backup FILE                   read every setting the controller reports and
                                 save them, with its identity, as a snapshot
   diff FILE                     compare a snapshot with the controller, setting
@@ -85,6 +87,7 @@ Options:
   --other-system        restore: the snapshot may come from another system
   -y, --yes             restore: no question before sending
   --cancel              adjust: end without saving
+  --typed               set controller-model: the code as typed by hand
   --since DATE          log: only entries from DATE on (2026-12-01, or
                         2026-12-01T08:00[:SS]; local time, UTC with a final Z;
                         a time a daylight-saving change skipped: the first
@@ -103,7 +106,17 @@ character: Latin-1 only); a MAC address in any usual notation (00:1A:2B:3C:4D:5E
 00-1a-2b-3c-4d-5e, 001a.2b3c.4d5e, 001a2b3c4d5e) goes out as XX:XX:XX:XX:XX:XX;
 an IP address, subnet mask or gateway as four decimal octets (192.168.1.10);
 a listed controller model (100021, 100022, 200031, 200041) as if picked from
-the panel's list, any other code as typed.
+the panel's list (--typed: as typed by hand), any other six-digit code as
+typed, and the eight digits get controller-model prints as they read: the
+flag byte, 00 (typed by hand) or 10 (listed), then the code; any other value
+is refused.
+
+After a Set zorctl reads the value back wherever a Get reads it (currents,
+lens, distortion, scale, serial, model name, controller model, the network
+settings): one the controller did not keep ends with "sent, but the
+controller reads back X" and exit status 4, and the service log says
+"differs". The 20-current and the multipliers cannot be read: zorctl says
+once that the value was sent and cannot be read back.
 
 Output: a reading of one value prints the value alone; of several, one
 "key: value" line each. Control characters in texts from the marking system,
@@ -141,8 +154,9 @@ Exit status:
   2  usage: unknown command, setting or option, or wrong number of values
   3  no device link, no marking system answered (with --system: not that
      one), or the device link did not accept a packet (nothing more was sent)
-  4  the controller did not answer a read (backup: saved without it;
-     restore: a value does not read back as sent)
+  4  the controller did not answer a read (backup: saved without it), or
+     it answered, but a value does not read back as sent (set, restore:
+     the controller did not keep it)
   5  a file could not be read or written (the service log, a backup), or
      standard output or standard error could not be written
   130  interrupted by Ctrl+C (SIGINT; 143 for SIGTERM), as below
@@ -206,11 +220,18 @@ Reads one setting, as the panel's Get does, and prints it:
 A setting the family does not have is refused (exit status 1).
 )"},
     {"set", R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
+       zorctl set controller-model CODE --typed
 
 Writes one setting, with the panel's packets and pauses:
 @writes@
 A text holding a character beyond Latin-1 is refused; nothing is sent, as
 is a setting the system's family does not have (exit status 1).
+
+The value is then read back wherever a Get reads it: one the controller did
+not keep ends with "sent, but the controller reads back X" (exit status 4;
+the service log's outcome "differs"), one that cannot be read with a line
+saying so. --typed sends a controller model code as typed by hand (the
+prefix 00), even one the panel's list has.
 )"},
     {"move", R"(Usage: zorctl move X Y [--dry-run]
 
@@ -230,6 +251,7 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
     {"show-version", "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n"},
     {"adjust", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
+       zorctl adjust aiming MOVES1 --cancel [--dry-run]
 
 Begins the centering or distortion adjustment, sends one jog per letter of
 MOVES (U up, D down, L left, R right; "" for none), then saves the result,
@@ -240,6 +262,8 @@ aiming aligns the aiming diode at two points, as the panel's "Aiming
 Alignment..." does: the jogs of MOVES1 at the centre of the top left, Next,
 the jogs of MOVES2 at the centre of the right bottom, then the save and,
 half a second later, the end of the alignment; with --cancel the end alone.
+With --cancel and MOVES1 alone it ends at the first point, without Next, as
+the alignment dialog cancelled there does.
 )"},
     {"log", R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
 

@@ -201,6 +201,72 @@ TEST_F(RestoreTest, WhatTheFamilyHasNoSetForIsNeverSentAndTheSummarySaysSo) {
             u"system has no maximum current (Set Max).");
 }
 
+// A Set read back as a restore reads its settings back: the simulated
+// controller keeps only what it takes, and the log's line says so.
+TEST_F(RestoreTest, ASetIsHeldToWhatItsGetReadsBack) {
+  LogLines log;
+  service.setObserver(&log);
+  const struct {
+    const char* setting;
+    std::vector<std::u16string> values;
+    svc::RestoreResult result;
+    const char16_t* after;
+    const char* logged;
+  } cases[] = {
+      {"min-current", {u"0.25"}, svc::RestoreResult::Verified, u"0.25000", "done"},
+      {"min-current", {u"abc"}, svc::RestoreResult::Differs, u"0.25000", "differs"},
+      {"min-current", {u"-1"}, svc::RestoreResult::Differs, u"0.25000", "differs"},
+      {"min-current", {u"0x10"}, svc::RestoreResult::Differs, u"0.25000", "differs"},
+      {"min-current", {u" 3"}, svc::RestoreResult::Differs, u"0.25000", "differs"},
+      {"min-current", {u"1000000"}, svc::RestoreResult::Differs, u"0.25000", "differs"},
+      {"lens", {u"abc"}, svc::RestoreResult::Differs, u"163", "differs"},
+      {"lens", {u"254"}, svc::RestoreResult::Verified, u"254", "done"},
+      {"scale", {u"a", u"b"}, svc::RestoreResult::Differs, u"1.00000 1.00000", "differs"},
+      {"distortion", {u"32770", u"32766"}, svc::RestoreResult::Verified, u"32770 32766", "done"},
+      {"controller-model", {u"200031"}, svc::RestoreResult::Verified, u"10200031", "done"},
+  };
+  for (const auto& c : cases) {
+    const svc::Setting& setting = *svc::FindWritable(c.setting);
+    const std::string what = std::string(c.setting) + " " + svc::ToUtf8(c.values[0]);
+    const svc::SetValues values{c.values, u"KPLVoxen"};
+    const svc::ReadBack sent = svc::SendAndReadBack(service, setting, setting.write(values).value,
+                                                    setting.readsBackAs(values), zor::Family::NZ);
+    EXPECT_TRUE(sent.outcome.ok()) << what;
+    EXPECT_EQ(sent.result, c.result) << what;
+    EXPECT_EQ(sent.after, c.after) << what;
+    ASSERT_EQ(log.lines.size(), 1u) << what;
+    EXPECT_EQ(log.lines[0]["outcome"], c.logged) << what;
+    if (c.result == svc::RestoreResult::Differs) {
+      EXPECT_EQ(log.lines[0]["message"].toString().toStdU16String(),
+                u"Sent, but the controller reads back " + std::u16string(c.after) + u".");
+    }
+    log.lines.clear();
+  }
+}
+
+// What get controller-model prints, set again, goes out as the panel sent it:
+// a code picked from each place in the list, and one typed by hand.
+TEST_F(RestoreTest, TheControllerModelRoundTrips) {
+  const svc::Setting& setting = *svc::FindWritable("controller-model");
+  const struct {
+    const char16_t* code;
+    int listIndex;  // -1: typed by hand
+  } picks[] = {{u"100021", 0}, {u"100022", 1}, {u"200031", 2}, {u"200041", 3}, {u"100022", -1}, {u"abcdef", -1}};
+  for (const auto& pick : picks) {
+    const std::string what = svc::ToUtf8(pick.code) + " at " + std::to_string(pick.listIndex);
+    ASSERT_TRUE(service.setControllerModel(u"KPLVoxen", pick.code, pick.listIndex).ok()) << what;
+    const std::vector<std::string> panel = sent();
+    const svc::Reading<svc::SettingFields> got = svc::FindReadable("controller-model")->read(service);
+    ASSERT_TRUE(got.ok()) << what;
+    const svc::SetValues values{{got.value[0].text}, u"KPLVoxen"};
+    const svc::ReadBack again = svc::SendAndReadBack(service, setting, setting.write(values).value,
+                                                     setting.readsBackAs(values), zor::Family::NZ);
+    EXPECT_EQ(sent(), panel) << what;
+    EXPECT_EQ(again.result, svc::RestoreResult::Verified) << what;
+    EXPECT_EQ(again.after, got.value[0].text) << what;
+  }
+}
+
 // On a family that lacks them, the comparison neither reads nor sends them,
 // and says why.
 using Compare = ServiceOnLink;

@@ -22,8 +22,9 @@ class SettingsTest : public ServiceOnLink {
   void SetUp() override { connect(Block().serial(42).model("NZ-7")); }
 
   // The setting's Set with the right password: its outcome, or its writer's refusal.
-  Outcome set(const svc::Setting& setting, std::vector<std::u16string> values, bool reported = false) {
-    const svc::Reading<svc::Task> task = setting.write({std::move(values), u"KPLVoxen", reported});
+  Outcome set(const svc::Setting& setting, std::vector<std::u16string> values, bool reported = false,
+              bool typed = false) {
+    const svc::Reading<svc::Task> task = setting.write({std::move(values), u"KPLVoxen", reported, typed});
     return task.ok() ? task.value(service) : Outcome(task);
   }
 };
@@ -42,7 +43,7 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
     EXPECT_TRUE(host.records.empty()) << "a refusal sends nothing";
     // The first of these values that the Set takes.
     Outcome done = Outcome::refused(svc::Input::None, {});
-    for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4"}) {
+    for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4", u"100021"}) {
       done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values()), value));
       if (done.status != Status::Refused) break;
     }
@@ -69,13 +70,14 @@ struct SetCase {
   bool reported;
   const char16_t* sent;     // the value as sent; nullptr: refused
   const char16_t* refusal;  // how the refusal begins
+  bool typed = false;       // a controller model typed by hand
 };
 
 class WhatASetSends : public SettingsTest, public ::testing::WithParamInterface<SetCase> {};
 
 TEST_P(WhatASetSends, FromTheValuesItIsGiven) {
   const SetCase& c = GetParam();
-  const Outcome outcome = set(*svc::FindWritable(c.setting), {c.value}, c.reported);
+  const Outcome outcome = set(*svc::FindWritable(c.setting), {c.value}, c.reported, c.typed);
   if (c.sent == nullptr) {
     EXPECT_EQ(outcome.status, Status::Refused);
     EXPECT_TRUE(outcome.message.starts_with(c.refusal)) << svc::ToUtf8(outcome.message);
@@ -102,13 +104,81 @@ INSTANTIATE_TEST_SUITE_P(
                 u"'10.0.0.256' is not an address: give four decimal numbers from 0 to 255, as 192.168.1.10"},
         SetCase{"WorkTimeCarries", "work-time", u"0,25:61:61", false, u"93721", nullptr},
         SetCase{"WorkTimeShort", "work-time", u"1,2:3", false, nullptr, u"'1,2:3': Enter the working time"},
-        // A listed controller model as if picked from the list; anything else as typed; a
-        // reported value, flag byte and code, as it was.
+        // A listed code as if picked from the list, any other six digits as typed by hand;
+        // eight digits, flag byte and code, as they read; a reported value as it was.
         SetCase{"ControllerModelListedFirst", "controller-model", u"100021", false, u"00100021 ", nullptr},
         SetCase{"ControllerModelListed", "controller-model", u"200041", false, u"10200041 ", nullptr},
-        SetCase{"ControllerModelTyped", "controller-model", u"100a0001", false, u"00100a0001 ", nullptr},
-        SetCase{"ControllerModelReported", "controller-model", u"100a0001", true, u"100a0001 ", nullptr}),
+        SetCase{"ControllerModelUnlisted", "controller-model", u"abCDef", false, u"00abCDef ", nullptr},
+        SetCase{"ControllerModelListedTypedByHand", "controller-model", u"100022", false, u"00100022 ", nullptr, true},
+        SetCase{"ControllerModelAsGetPrintsItListed", "controller-model", u"10100022", false, u"10100022 ", nullptr},
+        SetCase{"ControllerModelAsGetPrintsItTyped", "controller-model", u"00100022", false, u"00100022 ", nullptr},
+        SetCase{"ControllerModelFlaggedUnlisted", "controller-model", u"100a0001", false, u"100a0001 ", nullptr},
+        SetCase{"ControllerModelReported", "controller-model", u"200a0001", true, u"200a0001 ", nullptr},
+        SetCase{"ControllerModelOtherFlag", "controller-model", u"200a0001", false, nullptr,
+                u"'200a0001' is not a controller model: give its six-digit code"},
+        SetCase{"ControllerModelFiveDigits", "controller-model", u"10002", false, nullptr, u"'10002' is not"},
+        SetCase{"ControllerModelSevenDigits", "controller-model", u"1010002", false, nullptr, u"'1010002' is not"},
+        SetCase{"ControllerModelNotHex", "controller-model", u"10002g", false, nullptr, u"'10002g' is not"},
+        SetCase{"ControllerModelSigned", "controller-model", u"+10002", false, nullptr, u"'+10002' is not"},
+        SetCase{"ControllerModelEmpty", "controller-model", u"", false, nullptr, u"'' is not"},
+        SetCase{"ControllerModelEightDigitsTypedByHand", "controller-model", u"10100022", false, nullptr,
+                u"'10100022' is not a code to type by hand", true}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// What a Get shows once the controller kept what a Set sent: the text its
+// read-back is held to. Nothing for a value that cannot read back as itself.
+TEST(SettingReadBack, WhatTheGetShowsOfTheValuesSent) {
+  const struct {
+    const char* setting;
+    std::vector<std::u16string> values;
+    const char16_t* shown;  // nullptr: nothing reads back as these values
+    bool typed = false;
+  } cases[] = {
+      {"min-current", {u"0.5"}, u"0.50000"},
+      {"max-current", {u"+20"}, u"20.00000"},
+      {"min-current", {u"-1"}, u"-1.00000"},
+      {"min-current", {u"1000000"}, u"1000000.00000"},
+      {"min-current", {u"0.123456"}, u"0.12346"},
+      {"min-current", {u"abc"}, nullptr},
+      {"min-current", {u" 3"}, nullptr},
+      {"min-current", {u"3 "}, nullptr},
+      {"min-current", {u"0x10"}, nullptr},
+      {"min-current", {u"+-1"}, nullptr},
+      {"min-current", {u""}, nullptr},
+      {"lens", {u"0160"}, u"160"},
+      {"lens", {u"abc"}, nullptr},
+      {"lens", {u"65536"}, nullptr},
+      {"distortion", {u"32768", u"5"}, u"32768 5"},
+      {"distortion", {u"32768", u"-5"}, nullptr},
+      {"scale", {u"1.002", u"0.998"}, u"1.00200 0.99800"},
+      {"scale", {u"a", u"b"}, nullptr},
+      {"serial", {u"-7"}, u"-7"},
+      {"serial", {u"2147483648"}, nullptr},
+      {"model-name", {u"NZ-7"}, u"NZ-7"},
+      {"controller-model", {u"100022"}, u"10100022"},
+      {"controller-model", {u"100021"}, u"00100021"},
+      {"controller-model", {u"100022"}, u"00100022", true},
+      {"controller-model", {u"ABCDEF"}, u"00abcdef"},
+      {"controller-model", {u"10ABCDEF"}, u"10abcdef"},
+      {"controller-model", {u"xyz"}, nullptr},
+      {"mac", {u"00-1a-2b-3c-4d-5e"}, u"00:1A:2B:3C:4D:5E"},
+      {"gateway", {u"010.0.0.1"}, u"10.0.0.1"},
+  };
+  for (const auto& c : cases) {
+    const svc::Setting& setting = *svc::FindWritable(c.setting);
+    ASSERT_NE(setting.readsBackAs, nullptr) << c.setting;
+    const std::optional<std::u16string> shown = setting.readsBackAs({c.values, {}, false, c.typed});
+    const std::string what = std::string(c.setting) + " " + svc::ToUtf8(c.values[0]);
+    if (c.shown == nullptr) {
+      EXPECT_FALSE(shown) << what << ": " << svc::ToUtf8(*shown);
+    } else {
+      EXPECT_EQ(shown, c.shown) << what;
+    }
+  }
+  // Nothing reads these back: the working time counts on from the value set.
+  for (const char* name : {"20-current", "x-multiplier", "y-multiplier", "work-time"})
+    EXPECT_EQ(svc::FindWritable(name)->readsBackAs, nullptr) << name;
+}
 
 }  // namespace
 }  // namespace zortest

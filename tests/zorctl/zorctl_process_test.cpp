@@ -111,6 +111,7 @@ TEST_F(Zorctl, NothingReachesTheLinkBeforeEveryCheckPassed) {
       {{"adjust", "center", "UX"}, 1},
       {{"adjust", "aiming", "U", "X"}, 1},
       {{"adjust", "aiming", "U"}, 2},
+      {{"set", "lens", "1", "--typed"}, 2},
       {{"adjust", "center", "U", "D"}, 2},
       {{"set", "colour", "red"}, 2},
       {{"get"}, 2},
@@ -259,6 +260,10 @@ TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
   EXPECT_EQ(cancelled.status, 0) << cancelled.err.toStdString();
   EXPECT_EQ(cancelled.recorded,
             kFound + QStringList({"send 0B 00", "send 04 00", "send 0C 00", "send 05 00", "send 07 00", "send 9A 00"}));
+  // Cancelled at the first point: no Next, as the dialog cancelled there.
+  const Result first = run({"adjust", "aiming", "U", "--cancel"});
+  EXPECT_EQ(first.status, 0) << first.err.toStdString();
+  EXPECT_EQ(first.recorded, kFound + QStringList({"send 0B 00", "send 04 00", "send 9A 00"}));
   const Result planned = run({"adjust", "aiming", "", "R", "--dry-run", "--json"});
   EXPECT_EQ(planned.status, 0);
   QStringList steps;
@@ -268,6 +273,62 @@ TEST_F(Zorctl, AdjustAimingSendsWhatTheAlignmentDialogSends) {
 }
 
 QStringList Sent(const QStringList& recorded) { return recorded.filter(QRegularExpression("^send ")); }
+
+// A controller model is six hexadecimal digits or the eight get prints, flag
+// byte 00 or 10 first; anything else is refused before the link is loaded.
+TEST_F(Zorctl, AControllerModelOfNeitherFormIsRefusedUnsent) {
+  for (const QStringList& args : {QStringList{"1234567"}, QStringList{"20abcdef"}, QStringList{"10abcdeg"},
+                                  QStringList{"10100022", "--typed"}, QStringList{"0x1234"}}) {
+    const Result r = run(QStringList{"set", "controller-model"} + args, true, {{"ZOR_SERVICE_PASSWORD", "KPLVoxen"}});
+    EXPECT_EQ(r.status, 1) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.recorded.isEmpty()) << args.join(' ').toStdString();
+    EXPECT_TRUE(r.err.contains("' is not a")) << r.err.toStdString();
+  }
+}
+
+// After a Set, what its Get reads (the recording link reads zeros): a value
+// the controller did not keep is exit status 4 and "differs" in the log; one
+// nothing reads is said to be sent.
+TEST_F(Zorctl, ASetIsReadBackWhereAGetReadsIt) {
+  const struct {
+    const char* model;
+    QStringList args;
+    int status;
+    QStringList queries;  // after finding the system
+    const char* message;  // standard error, whole
+    const char* logged;
+  } cases[] = {
+      {"NZ-REC",
+       {"set", "lens", "7"},
+       4,
+       {"query 142/38 -> 0"},
+       "zorctl: set lens: sent, but the controller reads back 0\n",
+       "differs"},
+      {"NZ-REC", {"set", "min-current", "0"}, 0, {"query 84/8 -> 0"}, "", "done"},
+      {"NZ-REC",
+       {"set", "x-multiplier", "1"},
+       0,
+       {},
+       "zorctl: set x-multiplier: sent; the controller's X Multiplier cannot be read back\n",
+       "done"},
+      {"N-REC",
+       {"set", "min-current", "1"},
+       0,
+       {},
+       "zorctl: set min-current: sent; an N-series marking system cannot read it back\n",
+       "done"},
+  };
+  for (const auto& c : cases) {
+    const std::string what = std::string(c.model) + " " + c.args.join(' ').toStdString();
+    const Result r = run(c.args, true, {{"ZOR_RECORD_MODEL", c.model}});
+    EXPECT_EQ(r.status, c.status) << what << ": " << r.err.toStdString();
+    EXPECT_EQ(r.recorded.filter(QRegularExpression("^query ")).mid(1), c.queries) << what;
+    EXPECT_EQ(r.err.toStdString(), c.message) << what;
+    const QJsonArray entries = Json(run({"log", "--json"}))["entries"].toArray();
+    ASSERT_FALSE(entries.isEmpty()) << what;
+    EXPECT_EQ(entries.last()["outcome"], c.logged) << what;
+  }
+}
 
 // A signal while a text goes out takes effect after that text's commit, so no
 // part of it is left in the controller's buffer for the next text to run
