@@ -36,11 +36,13 @@ version, release date, serial number, lens) and sets its calibration and
 service parameters: diode currents, lens, serial number, model name and
 controller model, scan-field distortion and scale corrections, aiming
 alignment, jump-delay multipliers, test power, shutter, working time and
-network settings. Settings can be backed up, compared and restored, and
-every operation sent is kept in a service log.
+network settings. Settings can be backed up, compared and restored,
+every operation sent is kept in a service log, and a service report (PDF)
+can be handed to the customer.
 
 The package holds the desktop program (Qt 6), the command-line front end
-zorctl for shells and scripts, and the device link libZorComm.so with a
+zorctl for shells and scripts (with zor-report, which lays out its service
+report), and the device link libZorComm.so with a
 simulated marking controller, so every function can be tried without
 hardware. zor-simulator serves simulated systems to every program at once
 and shows what they do: their scan field, their state and every packet.]=])

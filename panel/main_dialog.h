@@ -6,6 +6,7 @@
 // service or an adjustment, the prompter and their parent, in their
 // constructors.
 
+#include <QDateTime>
 #include <QIcon>
 #include <QString>
 #include <cstdint>
@@ -112,6 +113,8 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   // ---- settings snapshots, window menu (settings_transfer.cpp) ----
   void OnBackUpSettings();
   void OnCompareRestoreSettings();
+  // The service report since the panel started, as a PDF (window menu).
+  void OnServiceReport();
 
  protected:
   bool OnInitDialog() override;
@@ -141,6 +144,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   Services services_;
   zor::service::Maintenance service_;
   zor::service::ServiceLog serviceLog_;
+  const QDateTime started_ = QDateTime::currentDateTimeUtc();  // what the service report covers
 };
 
 // The build date as the compiler saw it, e.g. "Jul 15 2011".

@@ -1,6 +1,8 @@
 // The window menu's "Back Up Settings..." and "Compare/Restore Settings...":
-// a snapshot of every setting to a file, and back from one. The transfers
-// show a modal progress window; the panel keeps painting behind it.
+// a snapshot of every setting to a file, and back from one; and "Service
+// Report...": the settings read now and the service log since the panel
+// started, as a PDF. The transfers show a modal progress window; the panel
+// keeps painting behind it.
 
 #include <QDate>
 #include <QDir>
@@ -14,6 +16,9 @@
 #include "link/pacer.h"
 #include "panel/main_dialog.h"
 #include "platform/utf16.h"
+#include "report/pdf_report.h"
+#include "service/files.h"
+#include "service/report.h"
 #include "service/restore.h"
 #include "service/snapshot.h"
 
@@ -25,6 +30,7 @@ namespace {
 const QString kBackUpTitle = QStringLiteral("Back Up Settings");
 const QString kRestoreTitle = QStringLiteral("Compare/Restore Settings");
 const QString kFilter = QStringLiteral("Settings snapshots (*.json);;All files (*)");
+const QString kReportTitle = QStringLiteral("Service Report");
 
 // A modal progress window over the panel; while it is up, the pacer's waits
 // let the windows paint and take the window's Cancel.
@@ -59,11 +65,13 @@ class TransferProgress final : public svc::RestoreProgress {
   QProgressDialog dialog_;
 };
 
-QString SuggestedFile(const std::optional<svc::Identity>& identity) {
+// "zor-settings-100001-2026-12-10.json", "zor-report-...pdf" in the home folder.
+QString SuggestedFile(const std::optional<svc::Identity>& identity, const QString& kind = QStringLiteral("settings"),
+                      const QString& suffix = QStringLiteral("json")) {
   const QString serial =
       identity && identity->readable ? QString::number(identity->info.serial) : QStringLiteral("unknown");
   return QDir::home().filePath(
-      QStringLiteral("zor-settings-%1-%2.json").arg(serial, QDate::currentDate().toString(Qt::ISODate)));
+      QStringLiteral("zor-%1-%2-%3.%4").arg(kind, serial, QDate::currentDate().toString(Qt::ISODate), suffix));
 }
 
 QString Names(const std::vector<std::string>& names) {
@@ -162,4 +170,46 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
                      });
   prompter().showMessage(this, text, kRestoreTitle,
                          clean ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+}
+
+void CZORSystemMaintenanceDlg::OnServiceReport() {
+  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  QString file =
+      prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kReportTitle,
+                            SuggestedFile(service_.identity(), QStringLiteral("report"), QStringLiteral("pdf")),
+                            QStringLiteral("PDF documents (*.pdf);;All files (*)"));
+  if (file.isEmpty()) return;
+  if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
+  const auto failed = [&](const svc::Outcome& why) {
+    prompter().showMessage(this, QStringLiteral("The service report could not be saved: %1").arg(qstr(why.message)),
+                           kReportTitle, platform::Prompter::Icon::Warning);
+  };
+  // The file first: one that cannot be written is said before the controller is read.
+  svc::PendingFile pending;
+  if (const svc::Outcome created = pending.create(file.toStdString()); !created.ok()) return failed(created);
+
+  svc::Snapshot snapshot;
+  {
+    TransferProgress progress(*this, services_.pacer, kReportTitle, false);
+    snapshot = svc::TakeSnapshot(service_, [&](int done, int total) {
+      progress.step(done, total, QStringLiteral("Reading the settings from the controller..."));
+    });
+  }
+  const svc::Reading<svc::ServiceLogContents> log = svc::ReadServiceLog(serviceLog_.path(), started_);
+  const auto pdf = zor::report::RenderReportPdf(svc::ReportContent(snapshot, log, svc::ReportFactsNow(started_)));
+  svc::Outcome saved = pdf ? pending.write(pdf->toStdString()) : svc::FileFailed("the PDF could not be made");
+  if (saved.ok()) saved = pending.commit();
+  if (!saved.ok()) return failed(saved);
+
+  std::vector<std::string> missing = snapshot.missing;
+  if (!snapshot.identity) missing.insert(missing.begin(), "identity");
+  QString text = QStringLiteral("The service report was saved to %1.").arg(file);
+  if (!missing.empty())
+    text += QStringLiteral("\n\nThese could not be read and are listed as not read: %1.").arg(Names(missing));
+  if (!log.ok())
+    text += QStringLiteral("\n\nIt holds no service-log entries: the service log could not be read: %1.")
+                .arg(qstr(log.message));
+  prompter().showMessage(
+      this, text, kReportTitle,
+      missing.empty() && log.ok() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
 }

@@ -23,6 +23,7 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;
 inline constexpr int IDM_BACKUP = 0x0020;       // "Back Up Settings..."
 inline constexpr int IDM_RESTORE = 0x0030;      // "Compare/Restore Settings..."
 inline constexpr int IDM_SERVICE_LOG = 0x0040;  // "Service Log..."
+inline constexpr int IDM_REPORT = 0x0060;       // "Service Report..."
 
 }  // namespace res
 

@@ -80,6 +80,8 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       if (!o.system) return UsageError{"--system takes a system's serial number (decimal), not '" + *serial + "'"};
     } else if (name == "--since") {
       if (auto error = takeValue(o.since)) return *error;
+    } else if (name == "--output") {
+      if (auto error = takeValue(o.output)) return *error;
     } else if (name == "--password") {
       return UsageError{
           "the service password is never taken from the command line (it would show in the "

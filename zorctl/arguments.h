@@ -20,13 +20,14 @@ struct Options {
   std::optional<std::string> passwordFile;
   std::optional<std::int32_t> system;  // the serial number of the system to address
   // Options of single commands.
-  bool cancel = false;               // adjust
-  bool typed = false;                // set controller-model
-  bool identity = false;             // restore
-  bool otherSystem = false;          // restore
-  bool yes = false;                  // restore
-  std::optional<std::string> since;  // log
-  std::set<std::string> given;       // the names of the options given, for the command's check
+  bool cancel = false;                // adjust
+  bool typed = false;                 // set controller-model
+  bool identity = false;              // restore
+  bool otherSystem = false;           // restore
+  bool yes = false;                   // restore
+  std::optional<std::string> since;   // log, report
+  std::optional<std::string> output;  // report
+  std::set<std::string> given;        // the names of the options given, for the command's check
 };
 
 struct Invocation {

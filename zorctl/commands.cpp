@@ -391,6 +391,7 @@ const Subcommand kCommands[] = {
     {"diff", 1, 1, {"--identity"}, Diff},
     {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},
     {"log", 0, 0, {"--since"}, Log},  // reads the log only: the device link is never loaded
+    {"report", 0, 0, {"--output", "--since"}, Report},
 };
 
 const Subcommand* Find(std::string_view name) {

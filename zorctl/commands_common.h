@@ -49,4 +49,7 @@ int Backup(Context& c);
 int Diff(Context& c);
 int RestoreCommand(Context& c);
 
+// The service report (zorctl/report.cpp).
+int Report(Context& c);
+
 }  // namespace zorctl

@@ -31,6 +31,11 @@ _zorctl() {
       COMPREPLY=()
       return
       ;;
+    --output)
+      compopt -o default 2>/dev/null
+      COMPREPLY=()
+      return
+      ;;
     --since)  # a date: nothing to offer
       COMPREPLY=()
       return
@@ -48,7 +53,7 @@ _zorctl() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      --password-file | --since | --system)
+      --password-file | --since | --system | --output)
         [[ ${COMP_WORDS[i + 1]} == "=" ]] && ((i++))
         ((i++))
         continue
@@ -60,7 +65,7 @@ _zorctl() {
   done
 
   local -a commands=(list info get set move mark shutter aiming test-power init-power-board show-version adjust
-                     backup diff restore log help)
+                     backup diff restore log report help)
   local -a words=()
   if [[ $cur == -* ]]; then
     words=(--json --dry-run --quiet --password-file --system --help --version)
@@ -70,6 +75,7 @@ _zorctl() {
       diff) words+=(--identity) ;;
       restore) words+=(--identity --other-system --yes) ;;
       log) words+=(--since) ;;
+      report) words+=(--output --since) ;;
     esac
   elif [[ -z $command ]]; then
     words=("${commands[@]}")

@@ -56,6 +56,10 @@ Commands:
                                 --yes without asking (needed off a terminal)
   log                           print the service log: every operation that
                                 sent something, from zorctl and the panel
+  report --output FILE.pdf      write the service report: the system, every
+                                setting as read now, the service log since
+                                --since (default: today) and the calibration
+                                rounds with a drawing of their squares
   help [COMMAND]                this text, or a command's own
 
 Device families: a command is refused (exit status 1, nothing sent) when the
@@ -88,7 +92,8 @@ Options:
   -y, --yes             restore: no question before sending
   --cancel              adjust: end without saving
   --typed               set controller-model: the code as typed by hand
-  --since DATE          log: only entries from DATE on (2026-12-01, or
+  --output FILE         report: the PDF to write
+  --since DATE          log, report: only entries from DATE on (2026-12-01, or
                         2026-12-01T08:00[:SS]; local time, UTC with a final Z;
                         a time a daylight-saving change skipped: the first
                         after it)
@@ -147,6 +152,8 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
   log:           entries [{time, front_end, serial, model, operation, value,
                  outcome, message}] as the log holds them, oldest first;
                  skipped: lines that could not be read
+  report:        file, not_read [settings listed as not read], log_entries,
+                 calibrations
 
 Exit status:
   0  done
@@ -154,10 +161,11 @@ Exit status:
   2  usage: unknown command, setting or option, or wrong number of values
   3  no device link, no marking system answered (with --system: not that
      one), or the device link did not accept a packet (nothing more was sent)
-  4  the controller did not answer a read (backup: saved without it), or
-     it answered, but a value does not read back as sent (set, restore:
-     the controller did not keep it)
-  5  a file could not be read or written (the service log, a backup), or
+  4  the controller did not answer a read (backup: saved without it;
+     report: listed as not read), or it answered, but a value does not
+     read back as sent (set, restore: the controller did not keep it)
+  5  a file could not be read or written (the service log, a backup, a
+     report, or zor-report could not make the PDF), or
      standard output or standard error could not be written
   130  interrupted by Ctrl+C (SIGINT; 143 for SIGTERM), as below
 
@@ -290,6 +298,29 @@ makes the reading fail.
   --system SERIAL  only the entries for the system of that serial number
   --json         {"entries": [the lines' objects], "skipped": N}
 Exit status 5 when the log exists but cannot be read.
+)"},
+    {"report", R"(Usage: zorctl report --output FILE.pdf [--since DATE] [--system SERIAL] [--json]
+
+Writes the service report, a PDF to hand the customer: the system (name,
+serial number, version, release date, lens, family, controller model,
+working time), every setting its family has as read now (one that cannot be
+read is listed as "not read", never with a value), the service-log entries
+for this system since DATE, the calibration rounds among them with their
+measurements and a drawing of the measured, expected and nominal squares to
+scale, and the date and host it was made on. No display is needed.
+
+  --output FILE  the PDF; written atomically (a temporary beside it, then
+                 renamed), never through a symbolic link at FILE, and
+                 checked before anything is read
+  --since DATE   the log's entries from DATE on, as for log (default: the
+                 start of today, local time)
+  --system SERIAL  the system to report on, when several answer
+
+zorctl gathers the content and runs zor-report (beside zorctl, or in the
+tool's library folder) to lay it out, waiting at most 60 s for it.
+Exit status 4 when a setting could not be read (the report lists it as not
+read), 5 when FILE cannot be written, the PDF could not be made or the
+service log could not be read (the report then holds no entries).
 )"},
     {"backup", R"(Usage: zorctl backup FILE [--json] [--dry-run]
 

@@ -5,7 +5,9 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QMenu>
 #include <QPushButton>
 #include <QTableWidget>
@@ -175,6 +177,33 @@ TEST_F(SettingsTransfer, IdentityValuesAskForThePassword) {
   menu("Compare/Restore");
   EXPECT_TRUE(sends().empty());
   EXPECT_EQ(last(), "modal Password");
+}
+
+// The service report: written where the user chose, with what could not be
+// read named; a place it cannot be written is said before anything is read.
+TEST_F(SettingsTransfer, ServiceReportIsWrittenOrRefusedBeforeAnythingIsRead) {
+  const QString file = WriteTestFile("report-target", "");
+  h.prompter.queueFile(file);
+  menu("Service Report");
+  EXPECT_EQ(h.transcript.events().front(), "file save Service Report");
+  EXPECT_TRUE(sends().empty());
+  EXPECT_NE(last().find("The service report was saved to " + file.toStdString() + ".pdf."), std::string::npos)
+      << last();
+  EXPECT_NE(last().find("listed as not read: XY Distortion Correction"), std::string::npos) << last();
+  QFile pdf(file + ".pdf");
+  ASSERT_TRUE(pdf.open(QIODevice::ReadOnly));
+  EXPECT_TRUE(pdf.read(5) == "%PDF-");
+
+  h.transcript.clear();
+  const QString folder = QFileInfo(file).absolutePath() + "/reports.pdf";
+  ASSERT_TRUE(QDir().mkpath(folder));
+  h.prompter.queueFile(folder);
+  menu("Service Report");
+  EXPECT_EQ(h.transcript.events().size(), 2u) << h.transcript.events().back();  // the file chooser and the box
+  EXPECT_NE(last().find("The service report could not be saved: " + folder.toStdString() +
+                        " exists and is not a regular file"),
+            std::string::npos)
+      << last();
 }
 
 }  // namespace
