@@ -11,9 +11,10 @@
 namespace dialogs {
 
 // A refusal with a text and a command the device link did not take are
-// warnings; a failed read tells which value could not be read. Nothing is
-// shown for success, for a silent refusal (the password), or when no system
-// answered (that message was shown as it happened). Returns outcome.ok().
+// warnings, and so is a change the controller took but could not save; a
+// failed read tells which value could not be read. Nothing is shown for
+// success, for a silent refusal (the password), or when no system answered
+// (that message was shown as it happened). Returns outcome.ok().
 bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome,
                  const QString& title = platform::applicationTitle());
 

@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "protocol/link_results.h"
+
 namespace zor {
 
 // The library reads the system names as C strings: both views must sit on
@@ -30,6 +32,12 @@ void CommandChannel::SendCommand(int code, int value) {
   const std::int32_t result =
       link_.dwSendCommand(packet.data(), static_cast<std::int32_t>(packet.size()), kCommandSystemName.data());
   if (result == 0) return;
+  // Taken, but not saved: the controller holds the change until it ends.
+  // Stopping here would leave an operation half done for nothing.
+  if (result == sim::kNotKept) {
+    ++packetsNotKept_;
+    return;
+  }
   // Whatever stopped this packet may have lost the system: look for it again
   // before the next operation sends anything.
   m_bConnected = 0;

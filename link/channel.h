@@ -58,8 +58,10 @@ class CommandChannel {
   // EnsureConnected, then one packet FF FF code value (low 8 bits of each).
   // A packet the device link does not accept (nonzero result) marks the
   // channel not connected, so the next operation looks for the system again,
-  // and throws ChannelStopped (NotAccepted). Without the entry point nothing
-  // is sent and nothing is reported.
+  // and throws ChannelStopped (NotAccepted). Result 5 is no refusal: the
+  // controller took the packet but could not save the change; it is counted
+  // (packetsNotKept) and the operation goes on. Without the entry point
+  // nothing is sent and nothing is reported.
   void SendCommand(int code, int value);
 
   // Each UTF-16 code unit's low byte as a CMD_TEXT_CHAR packet, 100 ms after
@@ -91,6 +93,8 @@ class CommandChannel {
 
   // Packets handed to the device link so far (accepted or not).
   std::uint64_t packetsOffered() const { return packetsOffered_; }
+  // Packets the controller took but could not save the change of, so far.
+  std::uint64_t packetsNotKept() const { return packetsNotKept_; }
 
  private:
   const DeviceLink& link_;
@@ -98,6 +102,7 @@ class CommandChannel {
   ChannelHost& host_;
   std::int32_t m_bConnected = 0;
   std::uint64_t packetsOffered_ = 0;
+  std::uint64_t packetsNotKept_ = 0;
   std::vector<FoundSystem> systems_;
 };
 

@@ -154,7 +154,8 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     TransferProgress progress(*this, services_.pacer, kRestoreTitle, true);
     report = svc::Restore(service_, snapshot, options, &progress);
   }
-  if (report.outcome.status == svc::Status::Refused || report.outcome.status == svc::Status::NotConnected) {
+  // Nothing was tried: the refusal, or the not-connected message already shown, says it all.
+  if (report.settings.empty() || report.outcome.status == svc::Status::Refused) {
     dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);
     return;
   }
@@ -163,8 +164,9 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
     text += QStringLiteral("\n%1: %2").arg(SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
   }
-  if (!report.outcome.ok()) text += QStringLiteral("\n\n") + qstr(report.outcome.message);
-  const bool clean = report.outcome.ok() && !report.cancelled &&
+  if (const std::u16string told = svc::FullMessage(report.outcome); !told.empty())
+    text += QStringLiteral("\n\n") + qstr(told);
+  const bool clean = report.outcome.ok() && !report.outcome.notKept && !report.cancelled &&
                      std::all_of(report.settings.begin(), report.settings.end(), [](const svc::RestoredSetting& s) {
                        return s.result == svc::RestoreResult::Unchanged || s.result == svc::RestoreResult::Verified;
                      });

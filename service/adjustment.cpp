@@ -41,6 +41,7 @@ Outcome AdjustmentSession::step(int code, char16_t move) {
   bool reached = false;
   last_ = service_.adjustmentCommand(code, reached);
   sent_ = sent_ || reached;
+  notKept_ = notKept_ || last_.notKept;
   if (move != 0 && last_.ok()) moves_.push_back(move);
   return last_;
 }
@@ -54,6 +55,8 @@ Outcome AdjustmentSession::close(int code, std::u16string_view how) {
   bool reached = false;
   last_ = service_.adjustmentCommand(code, reached);
   sent_ = sent_ || reached;
+  // The aiming save is taken before the end of its mode: the end tells of it.
+  notKept_ = last_.notKept = notKept_ || last_.notKept;
   ended_ = reached || last_.ok();
   if (ended_) log();
   return last_;

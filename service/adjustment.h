@@ -51,6 +51,7 @@ class AdjustmentSession {
   std::u16string how_;    // "save" or "cancel", once one was tried
   Outcome last_;          // of the last command tried
   bool sent_ = false;     // a packet reached the device link
+  bool notKept_ = false;  // a step was taken, but the controller could not save it
   bool ended_ = false;
   bool logged_ = false;
 };

@@ -27,6 +27,7 @@ Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view ca
 template <class Body>
 Outcome Maintenance::send(const Operation& operation, Body&& body) {
   const auto before = channel_.packetsOffered();
+  const auto notKeptBefore = channel_.packetsNotKept();
   Outcome outcome;
   try {
     outcome = std::forward<Body>(body)();
@@ -34,6 +35,7 @@ Outcome Maintenance::send(const Operation& operation, Body&& body) {
     outcome = stopped.why == ChannelStopped::Why::NotConnected ? Outcome::failed(Status::NotConnected)
                                                                : NotAcceptedOutcome(stopped, operation.caution);
   }
+  outcome.notKept = outcome.notKept || channel_.packetsNotKept() != notKeptBefore;
   if (operation.logged && channel_.packetsOffered() != before) report(operation, outcome);
   return outcome;
 }

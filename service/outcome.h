@@ -1,7 +1,8 @@
 #pragma once
 // What an operation tells its front end: it was done, it was refused before
 // anything was sent (and why), no system answered, the device link did not
-// accept a packet, or a read got no reply. Whatever else the service layer
+// accept a packet, or a read got no reply; besides, whether the controller
+// took a change it could not save. Whatever else the service layer
 // does outside the channel (files, snapshots, the service log, loading the
 // device link) ends the same way, with its message in UTF-16. Front ends
 // show it; nothing here throws past the service layer.
@@ -80,6 +81,11 @@ struct Outcome {
   std::u16string message;
   Input input = Input::None;
 
+  // The controller took a change but could not save it (the device link's
+  // result 5): it lasts only until the controller ends. The status stands as
+  // it is; front ends say kNotKeptMessage besides.
+  bool notKept = false;
+
   bool ok() const { return status == Status::Done; }
 
   static Outcome done() { return {}; }
@@ -88,6 +94,29 @@ struct Outcome {
     return {status, std::move(message), Input::None};
   }
 };
+
+// What the user is told of a change that was not kept. The device link gives
+// its reason on its own standard error and in its trace, which the tool
+// cannot read through the device link's entry points.
+inline constexpr std::u16string_view kNotKeptMessage =
+    u"The marking system took the change, but its controller could not save it (device link result 5): the change "
+    u"lasts only until the controller ends (for a simulated system, the program holding it or zor-simulator). The "
+    u"device link gives the reason on its standard error and in its trace.";
+
+// The outcome as the service log names it: its status's name, or
+// "not-kept" for one that was done but not kept.
+inline std::string_view OutcomeName(const Outcome& outcome) {
+  return outcome.ok() && outcome.notKept ? "not-kept" : StatusName(outcome.status);
+}
+
+// Everything the outcome tells the user: its message, then what was not kept.
+inline std::u16string FullMessage(const Outcome& outcome) {
+  std::u16string text = outcome.message;
+  if (!outcome.notKept) return text;
+  if (!text.empty()) text += u"\n\n";
+  text += kNotKeptMessage;
+  return text;
+}
 
 // An outcome with the value read, meaningful only when ok().
 template <class T>

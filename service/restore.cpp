@@ -164,6 +164,13 @@ class HeldRecords final : public OperationObserver {
 
 }  // namespace
 
+std::vector<std::string> Comparison::unreadable() const {
+  std::vector<std::string> names;
+  for (const SettingComparison& row : rows)
+    if (!row.controller && row.readOnFamily) names.push_back(row.name);
+  return names;
+}
+
 int Comparison::toSend() const {
   return static_cast<int>(
       std::count_if(rows.begin(), rows.end(), [](const auto& r) { return r.plan == RestorePlan::Send; }));
@@ -196,22 +203,66 @@ int RestoreReport::sent() const {
   }));
 }
 
+// What happened to each setting that did not end verified, and how many were
+// not sent; empty when nothing went wrong (a cancel alone is no failure).
+std::u16string RestoreReport::whatHappened() const {
+  std::u16string text;
+  int notSent = 0;
+  for (const RestoredSetting& s : settings) {
+    if (s.comparison.plan != RestorePlan::Send) continue;
+    const std::u16string name = FromUtf8(s.comparison.name) + u": ";
+    const std::u16string file = s.comparison.file.value_or(u"");
+    std::u16string part;
+    switch (s.result) {
+      case RestoreResult::Unchanged:
+      case RestoreResult::Verified:
+        break;
+      case RestoreResult::NotKept:
+        part = name + u"taken, not saved";
+        break;
+      case RestoreResult::Differs:
+        part = name + u"sent " + file + u", the controller reads " + s.after.value_or(u"");
+        break;
+      case RestoreResult::Unreadable:
+        part = name + u"sent " + file + u", but it could not be read back";
+        break;
+      case RestoreResult::Failed:
+        part = name +
+               (outcome.status == Status::NotConnected  ? u"no marking system answered"
+                : outcome.status == Status::NotAccepted ? u"the marking system did not take it"
+                                                        : u"not sent in full") +
+               u", so the restore stopped there";
+        break;
+      case RestoreResult::NotSent:
+        ++notSent;
+        break;
+    }
+    if (!part.empty()) text += (text.empty() ? u"" : u"; ") + part;
+  }
+  if (text.empty()) return text;
+  if (notSent > 0) text += u"; " + Decimal(notSent) + (notSent == 1 ? u" setting not sent" : u" settings not sent");
+  return text + u".";
+}
+
 std::u16string RestoreReport::summary() const {
-  int counts[6] = {};
+  int counts[kRestoreResults] = {};
   for (const RestoredSetting& s : settings)
     if (s.comparison.plan == RestorePlan::Send) ++counts[static_cast<int>(s.result)];
-  std::u16string text;
+  std::u16string text = whatHappened();
+  if (!text.empty()) text += u'\n';
+  const std::size_t countsAt = text.size();
   auto add = [&](int n, std::u16string_view what) {
     if (n == 0) return;
-    text += text.empty() ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ") : u"; " + Decimal(n) + u" ";
+    text += text.size() == countsAt ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ") : u"; " + Decimal(n) + u" ";
     text += what;
   };
   add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
+  add(counts[static_cast<int>(RestoreResult::NotKept)], u"taken, not saved");
   add(counts[static_cast<int>(RestoreResult::Differs)], u"sent but reading back otherwise");
   add(counts[static_cast<int>(RestoreResult::Unreadable)], u"sent but not readable afterwards");
   add(counts[static_cast<int>(RestoreResult::Failed)], u"not fully sent");
   add(counts[static_cast<int>(RestoreResult::NotSent)], u"not sent, as they were");
-  if (text.empty()) text = u"Nothing needed restoring";
+  if (text.size() == countsAt) text += u"Nothing needed restoring";
   text += cancelled ? u". The restore was cancelled between settings." : u".";
   // The file's values that would have been sent, but the family has no Set
   // for; told by what the family lacks.
@@ -265,6 +316,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
   const int total = comparison.toSend();
   int index = 0;
   std::u16string sentNames;
+  bool notKept = false;
   for (std::size_t i = 0; i < comparison.rows.size(); ++i) {
     const Setting& row = *RestoreOrder()[i];
     RestoredSetting setting{comparison.rows[i], RestoreResult::Unchanged, std::nullopt};
@@ -280,6 +332,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
         const ReadBack sent = SendAndReadBack(service, row, send, setting.comparison.file, comparison.family);
         setting.result = sent.result;
         setting.after = sent.after;
+        notKept = notKept || sent.outcome.notKept;
         if (!sent.outcome.ok()) {
           report.outcome = sent.outcome;
         } else {
@@ -290,6 +343,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
     }
     report.settings.push_back(std::move(setting));
   }
+  report.outcome.notKept = notKept;
   if (index > 0) {
     std::u16string value = FromUtf8(options.source);
     value += u": " + (sentNames.empty() ? std::u16string(u"nothing") : sentNames);
@@ -312,6 +366,8 @@ ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Tas
     sent.result = !sent.after                          ? RestoreResult::Unreadable
                   : expected && sent.after == expected ? RestoreResult::Verified
                                                        : RestoreResult::Differs;
+    // Kept by the controller until it ends, but not in its state file.
+    if (sent.outcome.notKept && sent.result == RestoreResult::Verified) sent.result = RestoreResult::NotKept;
   }
   held.pass(sent.result, sent.after);
   return sent;
@@ -323,6 +379,8 @@ std::u16string_view ResultName(RestoreResult result) {
       return u"unchanged";
     case RestoreResult::Verified:
       return u"verified";
+    case RestoreResult::NotKept:
+      return u"taken, not saved";
     case RestoreResult::Differs:
       return u"differs";
     case RestoreResult::Unreadable:

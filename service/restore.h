@@ -43,6 +43,8 @@ struct Comparison {
   bool otherSystem() const { return !controllerSerial || !fileSerial || *controllerSerial != *fileSerial; }
   std::vector<SettingComparison> rows;
   int toSend() const;
+  // The settings whose controller value was to be read but could not be.
+  std::vector<std::string> unreadable() const;
 };
 
 Comparison Compare(Maintenance& service, const Snapshot& snapshot, bool includeIdentity);
@@ -66,11 +68,13 @@ class RestoreProgress {
 enum class RestoreResult {
   Unchanged,   // not sent: it was the same, or not to be sent
   Verified,    // sent, and read back as in the file
+  NotKept,     // sent and read back as in the file, but the controller could not save it
   Differs,     // sent, but reads back otherwise
   Unreadable,  // sent, but could not be read back
   Failed,      // its packets did not all go out (the restore stopped there)
   NotSent,     // to be sent, but the restore was cancelled or had stopped before it
 };
+inline constexpr int kRestoreResults = 7;
 
 struct RestoredSetting {
   SettingComparison comparison;
@@ -79,14 +83,22 @@ struct RestoredSetting {
 };
 
 struct RestoreReport {
-  Outcome outcome;  // Done (also when cancelled), Refused (nothing sent), or how it stopped
+  // Done (also when cancelled), Refused (nothing sent), or how it stopped;
+  // notKept when the controller could not save a setting it took.
+  Outcome outcome;
   bool cancelled = false;
   std::optional<Family> family;  // the controller's, as compared
   std::vector<RestoredSetting> settings;
   int sent() const;
-  // "3 settings restored and verified; ..." for the front ends' summaries,
-  // with the file's values the family has no Set for.
+  // For the front ends' summaries. When a setting did not end verified,
+  // a first line says what happened to each, and how many were not sent
+  // ("lens: sent 7.20210, the controller reads 7.2; 7 settings not sent.");
+  // then "3 settings restored and verified; ...", with the file's values the
+  // family has no Set for.
   std::u16string summary() const;
+
+ private:
+  std::u16string whatHappened() const;
 };
 
 RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
@@ -97,7 +109,8 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
 // showed ("differs", "unreadable").
 struct ReadBack {
   Outcome outcome;  // the Set's own
-  // Verified, Differs or Unreadable once the Set went out; Failed when it did not.
+  // Verified (NotKept when the controller could not save it), Differs or
+  // Unreadable once the Set went out; Failed when it did not.
   RestoreResult result = RestoreResult::Failed;
   std::optional<std::u16string> after;  // what it reads back as
 };

@@ -212,9 +212,10 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   head += ",\"operation\":" + JsonString(record.operation);
   head += ",\"value\":";
   const bool readBack = !record.readBack.empty();
-  const std::string_view outcome = readBack ? record.readBack : StatusName(record.outcome.status);
+  const std::string_view outcome = readBack ? record.readBack : OutcomeName(record.outcome);
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
-  if (!record.outcome.ok() || readBack) tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
+  if (!record.outcome.ok() || readBack || record.outcome.notKept)
+    tail += ",\"message\":" + JsonString(FullMessage(record.outcome), kMaxMessageBytes);
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.
   const std::size_t fixed = head.size() + tail.size();

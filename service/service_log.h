@@ -17,8 +17,9 @@
 //              kMaxServiceLogLine bytes is cut and ends with "…" (which the
 //              controller cannot take, so no value sent ends with it).
 //   outcome    "done", "refused", "not-connected", "not-accepted" or
-//              "read-failed"; for a Set read back afterwards, "differs" or
-//              "unreadable" when the controller did not keep the value
+//              "read-failed"; "not-kept" when done, but the controller could
+//              not save the change it took; for a Set read back afterwards,
+//              "differs" or "unreadable" when the controller did not keep the value
 //   message    what the user was told, when the outcome is not "done"
 //
 // Each line is appended with one write() under an exclusive flock(), so

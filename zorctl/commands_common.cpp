@@ -47,6 +47,7 @@ int Send(Context& c, const std::string& what, const svc::Task& operation, std::o
   if (const int status = c.open(); status != kDone) return status;
   if (const int status = c.checkFamily(feature, what); status != kDone) return status;
   const Outcome outcome = c.session.send(what, operation, plan);
+  if (outcome.notKept) c.out.warning(ToUtf8(svc::kNotKeptMessage));
   if (StopRequested()) return Interrupted(c, what, ToUtf8(outcome.message));
   return Finish(c, outcome, what);
 }

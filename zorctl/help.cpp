@@ -133,6 +133,8 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
   error          {kind, message} when not ok; kind is usage, refused,
                  not-connected, not-accepted, read-failed, no-device-link,
                  file (a file could not be read or written) or interrupted
+  warnings       [texts] when there is something to know besides: a change
+                 the controller took but could not save (exit status 0)
   list:          systems [{serial, name, address, family}]
   info:          system_name, version, release_date, serial_number, lens_mm,
                  family (NK, N or NZ)
@@ -147,8 +149,8 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
                  send, same, not in file, needs --identity, never restored
                  or not on family
   restore:       settings [{setting, before, file, result, after}] for those
-                 sent; result is verified, differs, unreadable, failed or
-                 not sent; sent, cancelled, summary
+                 sent; result is verified, taken, not saved, differs,
+                 unreadable, failed or not sent; sent, cancelled, summary
   log:           entries [{time, front_end, serial, model, operation, value,
                  outcome, message}] as the log holds them, oldest first;
                  skipped: lines that could not be read
@@ -162,8 +164,9 @@ Exit status:
   3  no device link, no marking system answered (with --system: not that
      one), or the device link did not accept a packet (nothing more was sent)
   4  the controller did not answer a read (backup: saved without it;
-     report: listed as not read), or it answered, but a value does not
-     read back as sent (set, restore: the controller did not keep it)
+     report: listed as not read; diff: a value it compares), or it
+     answered, but a value does not read back as sent (set, restore: the
+     controller did not keep it)
   5  a file could not be read or written (the service log, a backup, a
      report, or zor-report could not make the PDF), or
      standard output or standard error could not be written
@@ -339,7 +342,8 @@ the controller and in the file, and whether a restore would send it. The
 working time and the ship id are shown, never restored; a setting the
 system's family has no Set for shows as "not on family" and is never sent.
 A file that is not a valid snapshot is refused (exit status 1) and nothing
-is read or sent.
+is read or sent. A controller value that could not be read shows as
+(unreadable), and the exit status is 4.
 )"},
     {"restore", R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
 
@@ -349,7 +353,10 @@ controller could not have reported, or is larger than 1 MB is refused with
 the problem named, and nothing is sent. Then sends only the settings whose
 values differ, with the panel's own packets and pauses (calibration first,
 network settings last) and reads each back: verified, differs or
-unreadable. A setting the system's family has no Set for is never sent;
+unreadable; "taken, not saved" when the controller took it but could not
+save it (a warning; exit status 0). When a setting did not end verified,
+the summary's first line says what happened and how many were not sent.
+A setting the system's family has no Set for is never sent;
 the summary names what the family lacks. The serial number, model name and
 controller model go back only with --identity and the service password; a
 snapshot of another system (another serial number) only with

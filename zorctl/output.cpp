@@ -2,8 +2,10 @@
 
 #include <unistd.h>
 
+#include <QJsonArray>
 #include <QJsonDocument>
 #include <QString>
+#include <algorithm>
 #include <cerrno>
 #include <cstring>
 
@@ -87,6 +89,12 @@ void Output::info(std::string_view text) {
   if (!quiet_) error(text);
 }
 
+void Output::warning(std::string_view text) {
+  if (std::find(warnings_.begin(), warnings_.end(), text) != warnings_.end()) return;
+  warnings_.emplace_back(text);
+  error("warning: " + std::string(text));
+}
+
 void Output::progress(std::string_view text) {
   if (!showsProgress_) return;
   Write(stderr, "\r\033[Kzorctl: " + Visible(text));
@@ -125,6 +133,7 @@ void Output::fields(const std::vector<zor::service::SettingField>& fields, const
 }
 
 int Output::finish(const zor::service::Outcome& outcome) {
+  if (outcome.notKept) warning(ToUtf8(zor::service::kNotKeptMessage));
   return finish(ExitStatus(outcome), ToUtf8(outcome.message), KindOf(outcome.status));
 }
 
@@ -139,6 +148,11 @@ int Output::finish(int status, std::string_view message, std::string_view kind) 
       problem.insert(QStringLiteral("message"),
                      QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
       root_.insert(QStringLiteral("error"), problem);
+    }
+    if (!warnings_.empty()) {
+      QJsonArray warnings;
+      for (const std::string& w : warnings_) warnings.append(QString::fromStdString(w));
+      root_.insert(QStringLiteral("warnings"), warnings);
     }
     const QByteArray text = QJsonDocument(root_).toJson(QJsonDocument::Compact) + '\n';
     Write(stdout, std::string_view(text.constData(), static_cast<std::size_t>(text.size())));

@@ -55,6 +55,10 @@ class Output {
   // A message for the user on standard error; informational ones are dropped with --quiet.
   void error(std::string_view text);
   void info(std::string_view text);
+  // Something the user must know although the command did what it set out
+  // to: "warning: TEXT" on standard error, even with --quiet, and in JSON
+  // under "warnings". The same text is said once.
+  void warning(std::string_view text);
 
   // A progress line on standard error, replaced by the next one and cleared
   // by endProgress(); only on a terminal, and never with --quiet.
@@ -67,7 +71,8 @@ class Output {
   void fields(const std::vector<zor::service::SettingField>& fields, const QString& under = {});
 
   // Ends the command: reports the outcome (its message on standard error,
-  // an "error" member in JSON), prints the results, returns the exit status.
+  // an "error" member in JSON; a change not kept as a warning), prints the
+  // results, returns the exit status.
   int finish(const zor::service::Outcome& outcome);
   int finish(int status, std::string_view message = {}, std::string_view kind = {});
 
@@ -78,6 +83,7 @@ class Output {
   bool progressShown_ = false;
   QJsonObject root_;
   std::vector<std::string> lines_;
+  std::vector<std::string> warnings_;
 };
 
 int ExitStatus(const zor::service::Outcome& outcome);

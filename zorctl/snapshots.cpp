@@ -151,7 +151,11 @@ int Diff(Context& c) {
   const svc::Comparison comparison = svc::Compare(c.session.service(), *snapshot, c.inv.options.identity);
   if (!comparison.outcome.ok()) return c.out.finish(comparison.outcome);
   PutComparison(c, comparison);
-  return c.out.finish(kDone);
+  // A value that could not be read is no comparison: as get all and backup, exit 4.
+  std::string unreadable;
+  for (const std::string& name : comparison.unreadable()) unreadable += (unreadable.empty() ? "" : ", ") + name;
+  if (unreadable.empty()) return c.out.finish(kDone);
+  return c.out.finish(kReadFailed, "some controller values could not be read: " + unreadable, "read-failed");
 }
 
 int RestoreCommand(Context& c) {
@@ -218,7 +222,7 @@ int RestoreCommand(Context& c) {
   bool allVerified = true;
   for (const auto& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
-    allVerified = allVerified && s.result == svc::RestoreResult::Verified;
+    allVerified = allVerified && (s.result == svc::RestoreResult::Verified || s.result == svc::RestoreResult::NotKept);
     if (c.out.json()) {
       QJsonObject r;
       r.insert("setting", QString::fromStdString(s.comparison.name));
@@ -238,7 +242,12 @@ int RestoreCommand(Context& c) {
   c.out.set("sent", report.sent());
   c.out.set("cancelled", report.cancelled);
   c.out.set("summary", ToQString(std::u16string_view(report.summary())));
-  c.out.info(ToUtf8(report.summary()));
+  const std::string summary = ToUtf8(report.summary());
+  for (std::size_t at = 0, end; at < summary.size(); at = end + 1) {
+    end = std::min(summary.find('\n', at), summary.size());
+    c.out.info(summary.substr(at, end - at));
+  }
+  if (report.outcome.notKept) c.out.warning(ToUtf8(svc::kNotKeptMessage));
   if (StopRequested())
     return Interrupted(
         c, "restore",

@@ -162,20 +162,32 @@ TEST_F(ChannelTest, QueryStatusPassesTheLibrarysResultThrough) {
 // channel looks for the system again before the next packet.
 TEST_F(ChannelTest, ARefusedPacketStopsTheTextAndDisconnects) {
   connect();
-  fake.refusePacket(2, 5);
+  fake.refusePacket(2, 7);
   try {
     channel.SendText(zor::CMD_SET_MAX_CURRENT, u"1.5");
     ADD_FAILURE() << "no stop";
   } catch (const zor::ChannelStopped& stopped) {
     EXPECT_EQ(stopped.why, zor::ChannelStopped::Why::NotAccepted);
-    EXPECT_EQ(stopped.result, 5);
+    EXPECT_EQ(stopped.result, 7);
     EXPECT_EQ(stopped.code, zor::CMD_TEXT_CHAR);
     EXPECT_EQ(stopped.value, '.');
   }
   EXPECT_FALSE(channel.isConnected());
   channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
-  EXPECT_EQ(t, (Transcript{"send 42 31", "wait 100", "send 42 2E -> 5", kNotConnectedBox, "find -> 1", "refresh",
+  EXPECT_EQ(t, (Transcript{"send 42 31", "wait 100", "send 42 2E -> 7", kNotConnectedBox, "find -> 1", "refresh",
                            "send F1 00"}));
+}
+
+// Result 5: the controller took the change but could not save it. Nothing
+// stops, the system stays connected, and the channel counts it.
+TEST_F(ChannelTest, ATakenButUnsavedChangeGoesOnConnected) {
+  connect();
+  fake.refusePacket(3, 5);
+  EXPECT_NO_THROW(channel.SendText(zor::CMD_SET_LENS, u"7"));
+  EXPECT_NO_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0));
+  EXPECT_TRUE(channel.isConnected());
+  EXPECT_EQ(channel.packetsNotKept(), 1u);
+  EXPECT_EQ(t, (Transcript{"send 42 37", "wait 100", "send 42 00", "wait 100", "send 45 00 -> 5", "send F1 00"}));
 }
 
 // --- "Get Info" --------------------------------------------------------------

@@ -95,6 +95,19 @@ TEST(LaserSettings, ACharacterBeyondLatin1IsRefusedWithNothingSent) {
                                       "Nothing was sent."}));
 }
 
+// The controller took the lens but could not save it: one warning, and the
+// panel stays connected, so the next press goes straight out.
+TEST(LaserSettings, ALensTakenButNotSavedWarnsOnceAndStaysConnected) {
+  PanelHarness h;
+  Start(h, kNZ);
+  h.type(IDC_LENS, "7");
+  h.link.refusePacket(3, 5);
+  h.press(IDC_LENS_SET);
+  h.press(IDC_SHOW_VERSION);
+  EXPECT_EQ(h.transcript, (Transcript{"send 42 37", "wait 100", "send 42 00", "wait 100", "send 45 00 -> 5",
+                                      zortest::PanelBox(zor::service::kNotKeptMessage), "send F1 00"}));
+}
+
 TEST(LaserSettings, LensChosenFromTheListSendsItsText) {
   PanelHarness h;
   Start(h, kNZ);

@@ -91,6 +91,46 @@ INSTANTIATE_TEST_SUITE_P(
                     Transcript{"send 0B 00", "send 0D 00 -> 2"}, nullptr}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// ---- a change the controller took but could not save (result 5) ------------------
+
+struct NotKeptCase {
+  const char* name;
+  std::size_t notKept;  // the packet the controller takes without saving
+  std::function<Outcome(Maintenance&)> run;
+  std::size_t packets;  // every one of them goes out
+};
+
+class NotKeptChange : public ServiceTest, public ::testing::WithParamInterface<NotKeptCase> {};
+
+TEST_P(NotKeptChange, GoesOnConnectedAndSaysSo) {
+  const NotKeptCase& c = GetParam();
+  fake.refusePacket(c.notKept, 5);
+  const Outcome outcome = c.run(service);
+  EXPECT_TRUE(outcome.ok()) << Utf8(outcome.message);
+  EXPECT_TRUE(outcome.notKept);
+  std::size_t packets = 0;
+  for (const std::string& e : t.events()) packets += e.starts_with("send") ? 1 : 0;
+  EXPECT_EQ(packets, c.packets);
+  ASSERT_EQ(host.records.size(), 1u);
+  EXPECT_TRUE(host.records[0].outcome.notKept);
+  t.clear();
+  EXPECT_FALSE(service.showVersion().notKept);
+  EXPECT_EQ(t, (Transcript{"send F1 00"})) << "still connected";
+}
+
+INSTANTIATE_TEST_SUITE_P(Service, NotKeptChange,
+                         ::testing::Values(NotKeptCase{"XHalfThenTheYHalf", 3,
+                                                       [](Maintenance& s) { return s.setScale(u"1", u"2"); }, 6},
+                                           NotKeptCase{"AimingSaveThenTheEndOfItsMode", 3,
+                                                       [](Maintenance& s) {
+                                                         AdjustmentSession aiming(s, Adjustment::Aiming);
+                                                         aiming.begin();
+                                                         aiming.nextPoint();
+                                                         return aiming.save();
+                                                       },
+                                                       4}),
+                         [](const auto& info) { return std::string(info.param.name); });
+
 TEST_F(ServiceTest, AfterARefusedPacketTheNextOperationLooksForTheSystemFirst) {
   fake.refusePacket(1);
   service.showVersion();

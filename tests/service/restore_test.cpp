@@ -89,7 +89,61 @@ INSTANTIATE_TEST_SUITE_P(
                                    [](RecordingLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
                                    svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
                       ReadBackCase{"NotTaken", [](RecordingLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed,
-                                   "not-accepted", "did not accept the command", "not-accepted"}),
+                                   "not-accepted", "did not accept the command", "not-accepted"},
+                      // Its commit (the 9th packet) taken, but not saved; it reads back as sent.
+                      ReadBackCase{"TakenNotSaved",
+                                   [](RecordingLink& f) {
+                                     f.refusePacket(9, 5);
+                                     f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
+                                   },
+                                   svc::RestoreResult::NotKept, "not-kept", "could not save it", "not-kept"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+// ---- the summary ------------------------------------------------------------------------
+
+struct SummaryCase {
+  const char* name;
+  std::vector<std::pair<const char*, svc::RestoreResult>> results;  // of the settings sent, in order
+  svc::Status stopped;                                              // the restore's outcome
+  const char16_t* summary;
+};
+
+class RestoreSummary : public ::testing::TestWithParam<SummaryCase> {};
+
+// The file holds 7.20210 for each; what the controller reads back is 7.2.
+TEST_P(RestoreSummary, FirstSaysWhatHappenedThenCounts) {
+  const SummaryCase& c = GetParam();
+  svc::RestoreReport report;
+  report.outcome.status = c.stopped;
+  for (const auto& [name, result] : c.results) {
+    svc::SettingComparison compared{name, svc::SettingGroup::Calibration, u"7", u"7.20210", svc::RestorePlan::Send};
+    report.settings.push_back(
+        {compared, result, result == svc::RestoreResult::Unreadable ? std::nullopt : std::optional(u"7.2")});
+  }
+  EXPECT_EQ(Utf8(report.summary()), Utf8(c.summary));
+}
+
+using R = svc::RestoreResult;
+INSTANTIATE_TEST_SUITE_P(
+    Restore, RestoreSummary,
+    ::testing::Values(
+        SummaryCase{"AllVerified", {{"lens", R::Verified}}, svc::Status::Done, u"1 setting restored and verified."},
+        SummaryCase{"DiffersThenStopped",
+                    {{"lens", R::Differs}, {"min-current", R::Failed}, {"scale", R::NotSent}, {"ip", R::NotSent}},
+                    svc::Status::NotAccepted,
+                    u"lens: sent 7.20210, the controller reads 7.2; min-current: the marking system did not take it, "
+                    u"so the restore stopped there; 2 settings not sent.\n"
+                    u"1 setting sent but reading back otherwise; 1 not fully sent; 2 not sent, as they were."},
+        SummaryCase{"NoSystemAnsweredAtTheFirst",
+                    {{"lens", R::Failed}, {"ip", R::NotSent}},
+                    svc::Status::NotConnected,
+                    u"lens: no marking system answered, so the restore stopped there; 1 setting not sent.\n"
+                    u"1 setting not fully sent; 1 not sent, as they were."},
+        SummaryCase{"UnreadableAndTakenNotSaved",
+                    {{"lens", R::Unreadable}, {"ip", R::NotKept}, {"gateway", R::Verified}},
+                    svc::Status::Done,
+                    u"lens: sent 7.20210, but it could not be read back; ip: taken, not saved.\n"
+                    u"1 setting restored and verified; 1 taken, not saved; 1 sent but not readable afterwards."}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // ---- on the simulated controller ----------------------------------------------------------
@@ -304,6 +358,20 @@ TEST_F(Compare, OnAFamilyLeavesOutWhatItLacks) {
     EXPECT_EQ(c.rows[i].plan, expected[i].plan) << expected[i].name;
     EXPECT_EQ(c.rows[i].readOnFamily, expected[i].readOnFamily) << expected[i].name;
   }
+  EXPECT_TRUE(c.unreadable().empty()) << "what the family lacks is not read, so not unreadable";
+}
+
+// Every read the family has and the controller did not answer; with the
+// identity unreadable the family is not known, and only the controller model
+// is left unread.
+TEST_F(Compare, NamesTheValuesItCouldNotRead) {
+  connect(Block().model("N-20").serial(100001).lens(163));
+  const svc::Snapshot snapshot = svc::ParseSnapshot(SnapshotText(100001).toStdString()).value;
+  EXPECT_EQ(svc::Compare(service, snapshot, false).unreadable(), (std::vector<std::string>{"distortion", "scale"}));
+  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  EXPECT_EQ(svc::Compare(service, snapshot, false).unreadable(),
+            (std::vector<std::string>{"lens", "min-current", "max-current", "distortion", "scale", "serial",
+                                      "model-name", "mac", "ip", "subnet", "gateway", "ship-id", "work-time"}));
 }
 
 }  // namespace

@@ -381,6 +381,81 @@ TEST_F(Zorctl, ARestoreStopsBetweenSettings) {
   EXPECT_EQ(o["cancelled"].toBool(), true);
 }
 
+// A restore that stops: the summary's first line says what happened to each
+// setting, the rest show as not sent, and the exit status is the stop's.
+TEST_F(Zorctl, ARestoreThatStopsSaysWhatHappenedFirst) {
+  QFile f(dir.filePath("unit.json"));
+  ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+  f.write(R"({"format": "zor-maintenance-settings", "version": 1, "time": "2026-12-09T10:00:00Z",
+    "tool_version": "1.0.0", "identity": {"serial_number": 0, "system_name": "NZ-REC", "version": "",
+    "release_date": "", "lens_mm": 7, "family": "NZ"},
+    "settings": {"min_current": 1, "max_current": 2, "distortion_x": 5, "distortion_y": 6},
+    "missing": ["scale", "controller-model", "work-time", "mac", "ip", "subnet", "gateway", "ship-id"]})");
+  f.close();
+  // The lens reads back as the recording link's 0; the first packet of the
+  // minimum current is refused. (An NK- system: no network reads to wait for.)
+  const Result r = run({"restore", f.fileName(), "--yes", "--json"}, true,
+                       {{"ZOR_RECORD_REFUSE", "4"}, {"ZOR_RECORD_MODEL", "NK-REC"}});
+  EXPECT_EQ(r.status, 3) << r.err.toStdString();
+  EXPECT_EQ(Sent(r.recorded), (QStringList{"send 42 37", "send 42 00", "send 45 00", "send 42 31 -> 2"}));
+  EXPECT_TRUE(
+      r.err.startsWith("zorctl: lens: sent 7, the controller reads 0; min-current: the marking system did "
+                       "not take it, so the restore stopped there; 2 settings not sent.\n"))
+      << r.err.toStdString();
+  QStringList results;
+  for (const QJsonValue& row : Json(r)["settings"].toArray()) results << row["result"].toString();
+  EXPECT_EQ(results, (QStringList{"differs", "failed", "not sent", "not sent"}));
+}
+
+// On the device link we ship, with a state file that cannot be saved (its
+// folder is a file): the controller takes each change but cannot keep it.
+// That is a warning, not a failure: zorctl goes on and exits 0.
+TEST_F(Zorctl, AChangeTakenButNotSavedIsAWarning) {
+  QFile blocker(dir.filePath("not-a-folder"));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  const QMap<QString, QString> env{{"ZORCOMM_STATE", blocker.fileName() + "/state"}, {"ZORCOMM_SIM_MODEL", "N-20"}};
+  const QString file = dir.filePath("n.json");
+  ASSERT_EQ(run({"backup", file}, false, env).status, 0);
+  QFile saved(file);
+  ASSERT_TRUE(saved.open(QIODevice::ReadWrite));
+  QJsonObject snapshot = QJsonDocument::fromJson(saved.readAll()).object();
+  QJsonObject identity = snapshot["identity"].toObject();
+  identity["lens_mm"] = 7;
+  snapshot["identity"] = identity;
+  saved.resize(0);
+  saved.write(QJsonDocument(snapshot).toJson());
+  saved.close();
+
+  for (const QStringList& args : {QStringList{"set", "lens", "7", "--json"}, {"restore", file, "--yes", "--json"}}) {
+    SCOPED_TRACE(args.join(' ').toStdString());
+    const Result r = run(args, false, env);
+    EXPECT_EQ(r.status, 0) << r.err.toStdString();
+    const QJsonObject o = Json(r);
+    EXPECT_TRUE(o["ok"].toBool());
+    ASSERT_EQ(o["warnings"].toArray().size(), 1);
+    EXPECT_TRUE(o["warnings"][0].toString().contains("could not save it")) << o["warnings"][0].toString().toStdString();
+    EXPECT_EQ(r.err.count("zorctl: warning: "), 1) << r.err.toStdString();
+    if (args[0] == "restore") {
+      EXPECT_EQ(o["settings"][0]["result"], "taken, not saved");
+    }
+  }
+}
+
+// Every value a comparison could not read makes it a failed read, as in get all and backup.
+TEST_F(Zorctl, DiffOfValuesThatCouldNotBeReadIsStatus4) {
+  const QString file = dir.filePath("nk.json");
+  ASSERT_EQ(run({"backup", file}, true, {{"ZOR_RECORD_MODEL", "NK-REC"}}).status, 0);
+  const Result r =
+      run({"diff", file, "--json"}, true, {{"ZOR_RECORD_MODEL", "NK-REC"}, {"ZOR_RECORD_UNANSWERED", "84,76"}});
+  EXPECT_EQ(r.status, 4) << r.err.toStdString();
+  const QJsonObject o = Json(r);
+  EXPECT_FALSE(o["ok"].toBool());
+  EXPECT_EQ(o["error"]["kind"], "read-failed");
+  EXPECT_TRUE(o["error"]["message"].toString().endsWith("min-current, max-current, distortion"))
+      << o["error"]["message"].toString().toStdString();
+}
+
 // On the device link we ship: a command without pauses goes through, and
 // the reads show the simulated system (a Set's paced text is left to the
 // service layer's tests, in virtual time).
