@@ -113,6 +113,9 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   void OnBackUpSettings();
   void OnCompareRestoreSettings();
 
+  // ---- field calibration, window menu (field_calibration.cpp) ----
+  void OnCalibrateField();
+
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(platform::DataExchange& dx) override;
