@@ -63,6 +63,11 @@ struct CalibrationPlan {
 // wrong figure or a typo.
 inline constexpr double kCalibrationMaxDeviation = 0.20;
 
+// The checks that need no controller: every size given a positive number,
+// both edges or neither, the tolerance, and a nominal size given positive and
+// within kCalibrationMaxDeviation of every size. Done, or Refused as below.
+Outcome CheckCalibrationInput(const CalibrationInput& input);
+
 // Pure computation: refusals (a measurement that is not a positive number,
 // more than 20 % from nominal, an edge without its partner, a nominal size
 // that is not positive, a result the controller cannot take) are Refused with
@@ -75,6 +80,14 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
 // The plan as zorctl's JSON and the service log's member "calibration" give
 // it: measured, nominal_mm, old, new, expected, within_tolerance, sent.
 QJsonObject CalibrationJson(const CalibrationPlan& plan, bool sent);
+
+// Compares a round's measurements with the previous applied round's record
+// (the service log's member "calibration"): a warning when the square lies no
+// closer to nominal than it did then (its largest error, size or edge, did
+// not shrink), naming what was measured, expected and measured now. Nothing
+// when it did, when this round is within tolerance, or when the record is of
+// another nominal size or cannot be read.
+std::optional<std::u16string> CalibrationProgress(const QJsonObject& previous, const CalibrationPlan& now);
 
 // "scale 0.98602 1.01596, distortion 32918 32918": what a plan sends, for
 // the service log's value; "" when nothing.

@@ -215,6 +215,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   const std::string_view outcome = readBack ? record.readBack : StatusName(record.outcome.status);
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
   if (!record.outcome.ok() || readBack) tail += ",\"message\":" + JsonString(record.outcome.message, kMaxMessageBytes);
+  if (!record.extraJson.empty()) tail += "," + record.extraJson;
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.
   const std::size_t fixed = head.size() + tail.size();
