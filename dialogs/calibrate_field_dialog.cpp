@@ -224,6 +224,10 @@ void CalibrateFieldDlg::OnApply() {
   SetStatus(
       tr("The new corrections were sent. Mark the corrected square again and measure it: if it is not "
          "within tolerance yet, apply its sizes for another round."));
+  // A round whose square lies no closer to nominal than the last one's says so.
+  if (const auto warning = m_lastApplied ? svc::CalibrationProgress(*m_lastApplied, plan) : std::nullopt)
+    prompter().showMessage(this, qstr(*warning), windowTitle(), platform::Prompter::Icon::Warning);
+  m_lastApplied = svc::CalibrationJson(plan, true);
   if (!GetDlgItem(IDC_MARK)->isEnabled()) return;
   SetDefaultStep(IDC_MARK);
   GetDlgItem(IDC_MARK)->setFocus();

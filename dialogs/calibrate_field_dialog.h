@@ -6,6 +6,7 @@
 // the sizes the next square should have, and sends them. Each round is
 // listed; the next one reads the corrections afresh.
 
+#include <QJsonObject>
 #include <optional>
 
 #include "platform/dialog.h"
@@ -39,6 +40,8 @@ class CalibrateFieldDlg : public platform::Dialog {
   void SetStatus(const QString& text);
 
   zor::service::Maintenance& m_service;
+  // The last round sent, as the service log records it.
+  std::optional<QJsonObject> m_lastApplied;
   QTableWidget* m_pRounds = nullptr;
 };
 

@@ -196,6 +196,8 @@ TEST(CalibrateField, ARoundNotTakenIsListedAndTheNextReadsAfresh) {
     zortest::Click(d, IDC_APPLY);
     EXPECT_EQ(RoundRow(d, 0).at(Result), "Not taken");
     EXPECT_EQ(RoundRow(d, 0).at(Edges), "not measured");
+    // Which value was not taken stays in view.
+    EXPECT_TRUE(zortest::AsDialog(d).GetDlgItemText(IDC_STATUS).startsWith("The new scale correction was not taken."));
     const auto& shown = h.transcript.events();
     EXPECT_TRUE(std::any_of(shown.begin(), shown.end(), [](const std::string& e) { return e.starts_with("box"); }));
     h.transcript.clear();
@@ -269,9 +271,14 @@ TEST(CalibrateField, KeyboardAndNames) {
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_EQ(Sent(h.transcript).back(), "send 0A 00");
     EXPECT_TRUE(dialog.item<QPushButton>(IDC_APPLY)->isDefault());
-    // Sizes typed while Mark is the default: Enter applies them.
+    // The same sizes again: the square came no closer, and the dialog says so.
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
     EXPECT_TRUE(dialog.item<QPushButton>(IDC_MARK)->isDefault());
+    const auto& events = h.transcript.events();
+    EXPECT_TRUE(std::any_of(events.begin(), events.end(), [](const std::string& e) {
+      return e.starts_with("box [Calibrate Field] The last round did not bring the square closer");
+    }));
+    // Sizes typed while Mark is the default: Enter applies them.
     Type(d, IDC_WIDTH, "55.02");
     EXPECT_TRUE(dialog.item<QPushButton>(IDC_APPLY)->isDefault());
     EXPECT_FALSE(dialog.item<QPushButton>(IDC_MARK)->isDefault());
