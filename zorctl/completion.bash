@@ -31,7 +31,7 @@ _zorctl() {
       COMPREPLY=()
       return
       ;;
-    --since)  # a date: nothing to offer
+    --since | --width | --height | --top | --left | --nominal | --tolerance)  # a date or a number: nothing to offer
       COMPREPLY=()
       return
       ;;
@@ -48,7 +48,7 @@ _zorctl() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      --password-file | --since | --system)
+      --password-file | --since | --system | --width | --height | --top | --left | --nominal | --tolerance)
         [[ ${COMP_WORDS[i + 1]} == "=" ]] && ((i++))
         ((i++))
         continue
@@ -60,7 +60,7 @@ _zorctl() {
   done
 
   local -a commands=(list info get set move mark shutter aiming test-power init-power-board show-version adjust
-                     backup diff restore log help)
+                     calibrate backup diff restore log help)
   local -a words=()
   if [[ $cur == -* ]]; then
     words=(--json --dry-run --quiet --password-file --system --help --version)
@@ -69,6 +69,7 @@ _zorctl() {
       diff) words+=(--identity) ;;
       restore) words+=(--identity --other-system --yes) ;;
       log) words+=(--since) ;;
+      calibrate) words+=(--width --height --top --left --nominal --tolerance --no-set --mark) ;;
     esac
   elif [[ -z $command ]]; then
     words=("${commands[@]}")
