@@ -246,13 +246,16 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
   // the edges nothing tells its radial error: it is taken as none.
   const field::Corrections now = CorrectionsOf(current.x, current.y, currentDistortion.x, currentDistortion.y);
   auto lensOf = [](const Vector& p) { return field::LensError{p[0], p[1], p[2]}; };
-  const auto lens = LeastSquares(
-      [&](const Vector& p) {
-        Vector r = sizesOf(now, lensOf(p));
-        for (std::size_t i = 0; i < kMax; ++i) r[i] -= measured[i];
-        return r;
-      },
-      Vector{}, edges ? 3 : 2, count);
+  const Residuals fromMeasured = [&](const Vector& p) {
+    Vector r = sizesOf(now, lensOf(p));
+    for (std::size_t i = 0; i < kMax; ++i) r[i] -= measured[i];
+    return r;
+  };
+  const auto lens = LeastSquares(fromMeasured, Vector{}, edges ? 3 : 2, count);
+  if (lens) {
+    const Vector r = fromMeasured(*lens);
+    for (std::size_t i = 0; i < count; ++i) plan.modelMisfitMm = std::max(plan.modelMisfitMm, std::abs(r[i]));
+  }
   // 2. The corrections that bring every measured size to nominal through that lens.
   const Vector start{current.x, current.y, field::distortionCoefficient(currentDistortion.x),
                      field::distortionCoefficient(currentDistortion.y)};

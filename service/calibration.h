@@ -57,6 +57,10 @@ struct CalibrationPlan {
   double expectedWidthMm = 0, expectedHeightMm = 0;
   std::optional<double> expectedTopMm, expectedLeftMm;
   bool withinTolerance = false;  // the measurements are within tolerance: nothing to send
+  // How far the model fitted to the measurements misses the largest of them,
+  // in mm: more than a measurement's rounding says the lens errs otherwise
+  // than the model has it, and the next round may need to correct further.
+  double modelMisfitMm = 0;
 };
 
 // The measurements more than this share away from nominal are refused as a

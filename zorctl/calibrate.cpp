@@ -36,6 +36,9 @@ std::string NotANumber(const std::string& option, const std::string& text) {
          (comma ? ": write the decimal point as a point, e.g. 55.01" : " (e.g. 55.01)");
 }
 
+// A misfit beyond what measuring to 0.01 mm explains.
+constexpr double kMisfitToTell = 0.01;
+
 std::string Mm(double value) { return QString::number(value, 'f', 4).toStdString(); }
 
 std::string Sizes(double width, double height, std::optional<double> top, std::optional<double> left) {
@@ -127,6 +130,9 @@ int Calibrate(Context& c) {
   if (!planned.ok()) return Finish(c, planned, "calibrate");
   const svc::CalibrationPlan& plan = planned.value;
   CompareWithPreviousRound(c, plan);
+  if (plan.modelMisfitMm > kMisfitToTell)
+    c.out.info("calibrate: the scan field's model misses these sizes by up to " + Mm(plan.modelMisfitMm) +
+               " mm: the lens errs otherwise than the model has it; the next round may need to correct further");
 
   const bool changes = plan.scaleChanges || plan.distortionChanges;
   Outcome outcome;

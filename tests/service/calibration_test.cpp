@@ -75,6 +75,7 @@ TEST_P(OneRound, BringsTheSquareWithinTolerance) {
   EXPECT_NEAR(after.height, kNominal, kNominal * 0.0005);
   EXPECT_NEAR(after.top, after.width, 0.02);
   EXPECT_NEAR(after.left, after.height, 0.02);
+  EXPECT_LT(plan.value.modelMisfitMm, 0.01) << "the model fits what this lens marks";
   // What it expects is what the lens then marks, to within the measurements' rounding.
   EXPECT_NEAR(plan.value.expectedWidthMm, after.width, 0.01);
   EXPECT_NEAR(plan.value.expectedHeightMm, after.height, 0.01);
@@ -91,6 +92,14 @@ INSTANTIATE_TEST_SUITE_P(Calibration, OneRound,
                                            LensCase{{0.018, -0.012, -0.015}, {0.98602, 1.01596, 32768, 32768}},
                                            LensCase{{-0.02, 0.03, 0.025}, {1.03, 0.97, 32400, 33200}},
                                            LensCase{{0.04, 0.01, -0.02}, {1.0, 1.0, 33100, 32500}}));
+
+// Edges bowed one way along x and the other along y: no single radial error
+// explains them, and the plan says by how much the model misses.
+TEST(Calibration, SaysHowFarTheModelMissesTheMeasurements) {
+  const auto plan = svc::ComputeCalibration(In({55.3, 54.8, 55.4, 54.7}), kLens, Scale{1, 1}, Distortion{32768, 32768});
+  ASSERT_TRUE(plan.ok()) << svc::ToUtf8(plan.message);
+  EXPECT_NEAR(plan.value.modelMisfitMm, 0.05, 0.005) << "half the 0.1 mm each way, the other half on the other axis";
+}
 
 // Width and height alone correct the scale and keep the distortion words.
 TEST(Calibration, WidthAndHeightAloneKeepTheDistortion) {
