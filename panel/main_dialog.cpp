@@ -103,6 +103,7 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
   appendSystemMenuItem(res::IDM_BACKUP, QStringLiteral("&Back Up Settings..."));
   appendSystemMenuItem(res::IDM_RESTORE, QStringLiteral("Compare/&Restore Settings..."));
   appendSystemMenuItem(res::IDM_SERVICE_LOG, QStringLiteral("Service &Log..."));
+  appendSystemMenuItem(res::IDM_CALIBRATE, tr("Calibrate &Field..."));
   appendSystemMenuItem(res::IDM_REPORT, QStringLiteral("Service Re&port..."));
   setWindowIcon(m_hIcon);
   SetDlgItemText(IDC_BUILD, QStringLiteral("Build : ") + BuildDate());
@@ -150,6 +151,8 @@ void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
     OnCompareRestoreSettings();
   } else if ((id & 0xFFF0) == res::IDM_SERVICE_LOG) {
     ShowServiceLog();
+  } else if ((id & 0xFFF0) == res::IDM_CALIBRATE) {
+    OnCalibrateField();
   } else if ((id & 0xFFF0) == res::IDM_REPORT) {
     OnServiceReport();
   } else {

@@ -116,6 +116,9 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   // The service report since the panel started, as a PDF (window menu).
   void OnServiceReport();
 
+  // ---- field calibration, window menu (field_calibration.cpp) ----
+  void OnCalibrateField();
+
  protected:
   bool OnInitDialog() override;
   void DoDataExchange(platform::DataExchange& dx) override;

@@ -12,6 +12,7 @@ inline constexpr int IDD_CONFIG_LAN = 133;
 inline constexpr int IDD_DISTORTION_CORRECTION = 141;
 inline constexpr int IDD_AIMING_DIODE_ALIGNMENT = 142;
 inline constexpr int IDD_WORKING_TIME = 143;
+inline constexpr int IDD_CALIBRATE_FIELD = 144;
 
 // Icon, pictures, strings, menu
 inline constexpr int IDR_MAINFRAME = 128;
@@ -23,6 +24,7 @@ inline constexpr int IDM_ABOUTBOX = 0x0010;
 inline constexpr int IDM_BACKUP = 0x0020;       // "Back Up Settings..."
 inline constexpr int IDM_RESTORE = 0x0030;      // "Compare/Restore Settings..."
 inline constexpr int IDM_SERVICE_LOG = 0x0040;  // "Service Log..."
+inline constexpr int IDM_CALIBRATE = 0x0050;    // "Calibrate Field..."
 inline constexpr int IDM_REPORT = 0x0060;       // "Service Report..."
 
 }  // namespace res

@@ -60,6 +60,9 @@ struct OperationRecord {
   // controller did not keep it: "differs" or "unreadable", which the log gives
   // as the outcome, with what was read back in outcome.message.
   std::string_view readBack{};
+  // Further members of the log line, as JSON text after a comma:
+  // "\"calibration\":{...}"; empty for none.
+  std::string extraJson{};
 };
 
 class OperationObserver {
@@ -87,6 +90,8 @@ enum class Figure { OriginalSquare, CorrectedSquare, MaxField };
 enum class Adjustment { Distortion, Center, Aiming };
 enum class Direction { Up, Down, Left, Right };
 enum class AddressKind { Ip, SubnetMask, Gateway };
+struct CalibrationInput;  // service/calibration.h
+struct CalibrationPlan;
 
 // The controller-model codes the panel offers, in list order. The first is a
 // plain model; the others carry the flag byte 0x10, which travels as the text
@@ -171,6 +176,12 @@ class Maintenance final : private ChannelHost {
   Outcome setScale(std::u16string_view x, std::u16string_view y);
   Outcome mark(Figure figure);
   Outcome moveTo(std::uint32_t x, std::uint32_t y);
+  // The field calibration (service/calibration.h): reads the lens, the scale
+  // and the distortion and computes, sending nothing; then sends the plan's
+  // Set scale and Set distortion (only what changes), reported as one
+  // operation "calibrate".
+  Reading<CalibrationPlan> planCalibration(const CalibrationInput& input);
+  Outcome applyCalibration(const CalibrationPlan& plan);
 
   // ---- delays, test power, shutter, aiming ----
   Outcome setXMultiplier(std::u16string_view text);

@@ -72,6 +72,12 @@ enum class Input {
   IpAddress,
   SubnetMask,
   Gateway,
+  // The sizes measured on the corrected square, and its nominal size.
+  CalibrationWidth,
+  CalibrationHeight,
+  CalibrationTop,
+  CalibrationLeft,
+  CalibrationNominal,
 };
 
 struct Outcome {

@@ -216,6 +216,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
   if (!record.outcome.ok() || readBack || record.outcome.notKept)
     tail += ",\"message\":" + JsonString(FullMessage(record.outcome), kMaxMessageBytes);
+  if (!record.extraJson.empty()) tail += "," + record.extraJson;
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.
   const std::size_t fixed = head.size() + tail.size();

@@ -467,6 +467,16 @@ std::u16string InputName(Input input) {
       return u"Move To Y";
     case Input::Pulse:
       return u"Pulse";
+    case Input::CalibrationWidth:
+      return u"Width across the middle";
+    case Input::CalibrationHeight:
+      return u"Height across the middle";
+    case Input::CalibrationTop:
+      return u"Top edge";
+    case Input::CalibrationLeft:
+      return u"Left edge";
+    case Input::CalibrationNominal:
+      return u"Nominal size";
     default:
       return {};
   }

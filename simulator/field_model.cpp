@@ -14,15 +14,8 @@ namespace {
 
 using simulator::fixed;
 
-// The scanner's full optical angle in radians: an f-theta lens of focal
-// length f spreads it over a field of side f x angle.
-constexpr double kScanAngle = 0.675;
 // Jog steps across the whole field.
 constexpr double kStepsPerField = 2048;
-// A distortion word's neutral value, and the word units per unit of its
-// coefficient (32768 + 10000 doubles a point's distance at the field's edge).
-constexpr double kNeutralWord = 32768;
-constexpr double kWordsPerUnit = 10000;
 constexpr int kSegmentsPerEdge = 16;
 // The lens errors --lens-error takes, in percent either way.
 constexpr double kLensErrorLimit = 10;
@@ -36,24 +29,12 @@ Point centerShift(const ControllerState& state, double step) {
   return steps(step, state.centerOffset.x, state.centerOffset.y);
 }
 
-// r^2 / R^2 of a point on a field of half side R; no field, no distortion.
-double radialShare(Point p, double halfSide) {
-  return halfSide > 0 ? (p.x * p.x + p.y * p.y) / (halfSide * halfSide) : 0;
-}
-
-Point throughLens(const LensError& lens, double halfSide, Point aimed) {
-  const double radial = 1 + lens.radial * radialShare(aimed, halfSide);
-  return {aimed.x * (1 + lens.scaleX) * radial, aimed.y * (1 + lens.scaleY) * radial};
-}
-
-// Where the controller aims for a point of the corrected square: scaled, then
-// pre-distorted by the words plus the distortion jogs.
+// Where the controller aims for a point of the corrected square, with these
+// jogs of a distortion adjustment added to the kept distortion words.
 Point corrected(const ControllerState& state, Offset jogs, double halfSide, Point p) {
-  const Point scaled{p.x * state.xScale, p.y * state.yScale};
-  const double share = radialShare(scaled, halfSide);
-  const double cx = (state.xDistortion + static_cast<double>(jogs.x) - kNeutralWord) / kWordsPerUnit;
-  const double cy = (state.yDistortion + static_cast<double>(jogs.y) - kNeutralWord) / kWordsPerUnit;
-  return {scaled.x * (1 + cx * share), scaled.y * (1 + cy * share)};
+  const field::Corrections corrections{state.xScale, state.yScale, state.xDistortion + static_cast<double>(jogs.x),
+                                       state.yDistortion + static_cast<double>(jogs.y)};
+  return field::corrected(corrections, halfSide, p);
 }
 
 // The square of half side h as the scanner goes round it, from its bottom
@@ -173,8 +154,6 @@ std::optional<LensError> parseLensError(std::string_view text, std::string* why)
   return LensError{values[0] / 100, values[1] / 100, values[2] / 100};
 }
 
-double fieldSide(std::uint16_t focalLength) { return kScanAngle * focalLength; }
-
 double jogStep(double side) { return side / kStepsPerField; }
 
 const char* figureName(Figure figure) {
@@ -222,7 +201,7 @@ Outline markFigure(Figure figure, const ControllerState& state, const LensError&
   outline.points = squarePath(outline.nominal / 2);
   for (Point& p : outline.points) {
     if (figure == Figure::CorrectedSquare) p = corrected(state, jogs, halfSide, p);
-    p = throughLens(lens, halfSide, p) + shift;
+    p = field::throughLens(lens, halfSide, p) + shift;
   }
   // Every step keeps the axes through the aimed centre, so the figure's centre is the shift.
   outline.width = across(outline.points, shift.y, true);

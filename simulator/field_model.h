@@ -4,10 +4,11 @@
 //
 // Coordinates: millimetres, the field's centre at 0,0, x to the right, y up.
 // The field's side is 0.675 x the lens's focal length; one jog step is a
-// 2048th of it. The lens has scale errors per axis and a radial error; the
-// controller applies its scale and distortion corrections to the corrected
-// square only, and its centering offset to everything the scanner aims. The
-// README's "The simulated scan field" gives the model in full.
+// 2048th of it. How the lens errs and how the controller's scale and
+// distortion corrections act on the corrected square is the scan field's
+// model (field/scan_field.h); the controller applies its centering offset to
+// everything the scanner aims. The README's "The simulated scan field" gives
+// the model in full.
 
 #include <array>
 #include <cstdint>
@@ -17,32 +18,23 @@
 #include <vector>
 
 #include "controller/controller_model.h"
+#include "field/scan_field.h"
 
 namespace zor::sim {
 
-struct Point {
-  double x = 0;
-  double y = 0;
-  bool operator==(const Point&) const = default;
-};
+using field::Point;
 // "x -33.01 mm, y 0.22 mm"
 std::string pointText(const Point& point);
 
-// What the simulated lens does wrong, as fractions (0.018 is 1.8 %): a point
-// the scanner aims at p lands at (x (1 + scaleX), y (1 + scaleY)) (1 + radial r^2 / R^2),
-// r = |p|, R = half the field's side. radial < 0 is barrel, > 0 pincushion.
-struct LensError {
-  double scaleX = 0.018;
-  double scaleY = -0.012;
-  double radial = -0.015;
-};
+// What the simulated lens does wrong (field/scan_field.h).
+using field::LensError;
 
 // "SX,SY,K" in percent, e.g. "1.8,-1.2,-1.5"; each from -10 to 10. Nothing
 // and the reason in why when the text is not that.
 std::optional<LensError> parseLensError(std::string_view text, std::string* why = nullptr);
 
 // The field's side in mm for a lens of focalLength mm.
-double fieldSide(std::uint16_t focalLength);
+using field::fieldSide;
 // How far one jog moves, in mm, on a field of that side.
 double jogStep(double side);
 

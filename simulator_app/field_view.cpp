@@ -13,6 +13,7 @@ namespace zor::simulator {
 namespace {
 
 using sim::Point;
+using sim::pointText;
 
 // Okabe and Ito's colours, told apart with most kinds of colour blindness.
 const std::array<FieldStyle, kDrawnKinds> kStyles{{

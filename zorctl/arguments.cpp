@@ -68,6 +68,10 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       flag = &o.otherSystem;
     else if (name == "--yes" || name == "-y")
       flag = &o.yes;
+    else if (name == "--no-set")
+      flag = &o.noSet;
+    else if (name == "--mark")
+      flag = &o.mark;
     if (flag != nullptr) {
       if (attached) return UsageError{"option " + name + " takes no value"};
       *flag = true;
@@ -82,6 +86,14 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       if (auto error = takeValue(o.since)) return *error;
     } else if (name == "--output") {
       if (auto error = takeValue(o.output)) return *error;
+    } else if (auto* text = name == "--width"       ? &o.width
+                            : name == "--height"    ? &o.height
+                            : name == "--top"       ? &o.top
+                            : name == "--left"      ? &o.left
+                            : name == "--nominal"   ? &o.nominal
+                            : name == "--tolerance" ? &o.tolerance
+                                                    : nullptr) {
+      if (auto error = takeValue(*text)) return *error;
     } else if (name == "--password") {
       return UsageError{
           "the service password is never taken from the command line (it would show in the "

@@ -27,7 +27,11 @@ struct Options {
   bool yes = false;                   // restore
   std::optional<std::string> since;   // log, report
   std::optional<std::string> output;  // report
-  std::set<std::string> given;        // the names of the options given, for the command's check
+  // calibrate: the sizes measured, in mm, as typed; the tolerance "PCT,MM"
+  std::optional<std::string> width, height, top, left, nominal, tolerance;
+  bool noSet = false;           // calibrate
+  bool mark = false;            // calibrate
+  std::set<std::string> given;  // the names of the options given, for the command's check
 };
 
 struct Invocation {

@@ -387,6 +387,11 @@ const Subcommand kCommands[] = {
            c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
      }},
     {"adjust", 2, 3, {"--cancel"}, Adjust},
+    {"calibrate",
+     0,
+     0,
+     {"--width", "--height", "--top", "--left", "--nominal", "--tolerance", "--no-set", "--mark"},
+     Calibrate},
     {"backup", 1, 1, {}, Backup},
     {"diff", 1, 1, {"--identity"}, Diff},
     {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},

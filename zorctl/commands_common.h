@@ -44,6 +44,9 @@ int DryRead(Context& c, const zor::service::Task& operation);
 // Every system a discovery finds (zorctl/list.cpp).
 int List(Context& c);
 
+// zorctl/calibrate.cpp
+int Calibrate(Context& c);
+
 // The snapshot commands.
 int Backup(Context& c);
 int Diff(Context& c);

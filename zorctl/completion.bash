@@ -36,7 +36,7 @@ _zorctl() {
       COMPREPLY=()
       return
       ;;
-    --since)  # a date: nothing to offer
+    --since | --width | --height | --top | --left | --nominal | --tolerance)  # a date or a number: nothing to offer
       COMPREPLY=()
       return
       ;;
@@ -53,7 +53,7 @@ _zorctl() {
   for ((i = 1; i < COMP_CWORD; i++)); do
     word=${COMP_WORDS[i]}
     case $word in
-      --password-file | --since | --system | --output)
+      --password-file | --since | --system | --output | --width | --height | --top | --left | --nominal | --tolerance)
         [[ ${COMP_WORDS[i + 1]} == "=" ]] && ((i++))
         ((i++))
         continue
@@ -65,7 +65,7 @@ _zorctl() {
   done
 
   local -a commands=(list info get set move mark shutter aiming test-power init-power-board show-version adjust
-                     backup diff restore log report help)
+                     calibrate backup diff restore log report help)
   local -a words=()
   if [[ $cur == -* ]]; then
     words=(--json --dry-run --quiet --password-file --system --help --version)
@@ -76,6 +76,7 @@ _zorctl() {
       restore) words+=(--identity --other-system --yes) ;;
       log) words+=(--since) ;;
       report) words+=(--output --since) ;;
+      calibrate) words+=(--width --height --top --left --nominal --tolerance --no-set --mark) ;;
     esac
   elif [[ -z $command ]]; then
     words=("${commands[@]}")

@@ -44,6 +44,12 @@ Commands:
                                 right bottom point, then save (or --cancel;
                                 MOVES1 alone with --cancel: end at the first
                                 point)
+  calibrate --width MM --height MM [--top MM --left MM]
+                                compute the scale and distortion corrections
+                                that bring the corrected square, as measured,
+                                to its nominal size with straight edges, and
+                                send them (--no-set: compute only; --mark:
+                                mark the corrected square afterwards)
   backup FILE                   read every setting the controller reports and
                                 save them, with its identity, as a snapshot
   diff FILE                     compare a snapshot with the controller, setting
@@ -93,6 +99,15 @@ Options:
   --cancel              adjust: end without saving
   --typed               set controller-model: the code as typed by hand
   --output FILE         report: the PDF to write
+  --width, --height MM  calibrate: the corrected square's width and height
+                        across the middle, in mm (a point as decimal point)
+  --top, --left MM      calibrate: its top and left edges, corner to corner
+  --nominal MM          calibrate: the nominal side (else half the field's
+                        side from the lens: 55.0125 mm for 163 mm)
+  --tolerance PCT,MM    calibrate: within tolerance, nothing is sent
+                        (default 0.05,0.02: 0.05 % of nominal, edges 0.02 mm)
+  --no-set              calibrate: read and compute, send nothing
+  --mark                calibrate: mark the corrected square after sending
   --since DATE          log, report: only entries from DATE on (2026-12-01, or
                         2026-12-01T08:00[:SS]; local time, UTC with a final Z;
                         a time a daylight-saving change skipped: the first
@@ -151,6 +166,10 @@ a file or the log show as escapes (\x1B, \u009B); JSON has its own. With
   restore:       settings [{setting, before, file, result, after}] for those
                  sent; result is verified, taken, not saved, differs,
                  unreadable, failed or not sent; sent, cancelled, summary
+  calibrate:     measured {width_mm, height_mm, top_mm, left_mm}, nominal_mm,
+                 old and new {scale_x, scale_y, distortion_x, distortion_y},
+                 expected {width_mm, height_mm, top_mm, left_mm},
+                 within_tolerance, sent
   log:           entries [{time, front_end, serial, model, operation, value,
                  outcome, message}] as the log holds them, oldest first;
                  skipped: lines that could not be read
@@ -198,6 +217,7 @@ Examples:
   zorctl set ip 192.168.1.10 --dry-run
   zorctl adjust distortion UUL
   zorctl adjust aiming UUL D
+  zorctl calibrate --width 55.79 --height 54.15 --top 55.70 --left 54.06
   zorctl backup unit-100001.json
   zorctl diff unit-100001.json
   zorctl restore unit-100001.json --yes
@@ -324,6 +344,28 @@ tool's library folder) to lay it out, waiting at most 60 s for it.
 Exit status 4 when a setting could not be read (the report lists it as not
 read), 5 when FILE cannot be written, the PDF could not be made or the
 service log could not be read (the report then holds no entries).
+)"},
+    {"calibrate", R"(Usage: zorctl calibrate --width MM --height MM [--top MM --left MM] [--nominal MM]
+                        [--tolerance PCT,MM] [--no-set] [--mark] [--json] [--dry-run]
+
+The field calibration: mark the corrected square, measure it, and give its
+width and height across the middle and, to straighten its edges, its top and
+left edges from corner to corner, in millimetres. zorctl reads the scale and
+distortion corrections in force, computes the new ones that bring the square
+to its nominal size (half the field's side from the lens, or --nominal), prints
+the old and new values and the sizes the next square should have, and sends
+what changes with the panel's packets and pauses: Set scale, then Set
+distortion. Width and height alone correct the scale only. With --mark it then
+marks the corrected square, to be measured for the next round.
+
+Nothing is sent when the square is already within tolerance (--tolerance
+PCT,MM; default 0.05 % of nominal across the middle, and each edge within
+0.02 mm of its middle size), or with --no-set. A size that is not a positive
+number of millimetres (a point as decimal point) or lies more than 20 % from
+nominal, an edge without the other, or a result the controller cannot take is
+refused (exit status 1). When this round's square lies no closer to nominal
+than the previous round's did, as the service log has it, zorctl says so.
+Each round that sent is one service-log entry, operation "calibrate".
 )"},
     {"backup", R"(Usage: zorctl backup FILE [--json] [--dry-run]
 

@@ -393,6 +393,62 @@ TEST_F(SimulatorProcess, TheFieldLogMeasuresAScaleCorrectionAndAMove) {
   EXPECT_NEAR(lastNumber(lines, move, "y_mm"), (200 / 255.0 - 0.5) * 2 * nominal, 1e-4);
 }
 
+// The sizes calipers take on the last corrected square of the field log, to
+// 0.01 mm, as zorctl calibrate's options: its outline starts at the bottom
+// left corner and goes anticlockwise, 16 points an edge.
+std::vector<std::string> caliperSizes(const std::string& lines) {
+  const std::string want = "\"figure\":\"corrected-square\",\"points\":[";
+  const std::size_t at = lines.rfind(want);
+  if (at == std::string::npos) return {};
+  std::vector<double> xy;  // [[x,y],[x,y],...]
+  for (const char* p = lines.c_str() + at + want.size(); *p == '[';) {
+    char* end = nullptr;
+    xy.push_back(std::strtod(p + 1, &end));
+    xy.push_back(std::strtod(end + 1, &end));
+    p = end + 1 + (end[1] == ',');
+  }
+  if (xy.size() < 2 * 64) return {};
+  auto mm = [](double value) {
+    char text[32];
+    std::snprintf(text, sizeof text, "%.2f", value);
+    return std::string(text);
+  };
+  const std::string line = lines.substr(at);
+  return {"--width",  mm(lastNumber(line, want, "width_mm")),
+          "--height", mm(lastNumber(line, want, "height_mm")),
+          "--top",    mm(xy[2 * 32] - xy[2 * 48]),
+          "--left",   mm(xy[2 * 48 + 1] - xy[1])};
+}
+
+// The field calibration round by round, the field log as the calipers: one
+// round brings the square on nominal with straight edges, the next sends nothing.
+TEST_F(SimulatorProcess, CalibrateBringsTheCorrectedSquareOnNominalInOneRound) {
+  const std::string log = (dir.path() / "field").string();
+  Simulator simulator(socket, {"--field-log", log, "--lens-error", "4,-3,2.5"}, env, err);
+  ASSERT_FALSE(simulator.readyLine().empty()) << readFile(err);
+  ASSERT_EQ(zorctl({"mark", "corrected-square"}).status, 0) << readFile(err);
+  std::vector<std::string> args{"calibrate"};
+  for (const std::string& a : caliperSizes(readFile(log))) args.push_back(a);
+  ASSERT_EQ(args.size(), 9u) << readFile(log);
+  args.push_back("--mark");
+  ASSERT_EQ(zorctl(args).status, 0) << readFile(err);
+
+  const std::string lines = readFile(log);
+  const std::string corrected = "\"figure\":\"corrected-square\"";
+  const double nominal = 0.675 * 163 / 2;
+  EXPECT_NEAR(lastNumber(lines, corrected, "width_mm"), nominal, nominal * 0.0005) << lines;
+  EXPECT_NEAR(lastNumber(lines, corrected, "height_mm"), nominal, nominal * 0.0005) << lines;
+  const std::vector<std::string> again = caliperSizes(lines);
+  ASSERT_EQ(again.size(), 8u);
+  EXPECT_NEAR(std::stod(again[5]), std::stod(again[1]), 0.02) << "the top edge is as long as the width";
+  EXPECT_NEAR(std::stod(again[7]), std::stod(again[3]), 0.02) << "the left edge is as long as the height";
+  args = {"calibrate"};
+  args.insert(args.end(), again.begin(), again.end());
+  const Ran second = zorctl(args);
+  EXPECT_EQ(second.status, 0);
+  EXPECT_THAT(readFile(err), HasSubstr("within tolerance; nothing was sent"));
+}
+
 TEST_F(SimulatorProcess, ASecondSimulatorOnTheSameSocketNamesTheFirstAndStops) {
   Simulator first(socket, {}, env, err);
   ASSERT_FALSE(first.readyLine().empty());

@@ -6,6 +6,8 @@
 //   ZOR_RECORD_FIND=r[,r...]         the results of successive discoveries (0: no system)
 //   ZOR_RECORD_UNANSWERED=c[,c...]   these status codes fail (result 1)
 //   ZOR_RECORD_REFUSE=n              the n-th packet fails (result 2)
+//   ZOR_RECORD_REPLY=c:HEX[,c:HEX...] status code c answers with these bytes
+//                                    (hexadecimal, two digits a byte)
 //   ZOR_RECORD_SIGNAL=n:s[,n:s...]   the process gets signal s once the n-th
 //                                    packet is recorded: a signal that
 //                                    arrives while a text is going out
@@ -15,6 +17,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sstream>
+#include <string>
+#include <vector>
 
 #include "tests/support/recording_link.h"
 
@@ -59,6 +63,18 @@ RecordingLink& Configure(RecordingLink& link) {
   for (const long code : Numbers("ZOR_RECORD_UNANSWERED")) link.setStatusUntouched(static_cast<int>(code), 1);
   if (const auto refuse = Numbers("ZOR_RECORD_REFUSE"); !refuse.empty())
     link.refusePacket(static_cast<std::size_t>(refuse.front()));
+  if (const char* replies = std::getenv("ZOR_RECORD_REPLY")) {
+    std::istringstream in(replies);
+    std::string reply;
+    while (std::getline(in, reply, ',')) {
+      const auto colon = reply.find(':');
+      if (colon == std::string::npos) continue;
+      std::vector<std::uint8_t> bytes;
+      for (std::size_t i = colon + 1; i + 1 < reply.size(); i += 2)
+        bytes.push_back(static_cast<std::uint8_t>(std::stoul(reply.substr(i, 2), nullptr, 16)));
+      link.setStatus(std::stoi(reply.substr(0, colon)), std::move(bytes));
+    }
+  }
   const auto signals = Numbers("ZOR_RECORD_SIGNAL");
   for (std::size_t i = 0; i + 1 < signals.size(); i += 2) {
     const int signal = static_cast<int>(signals[i + 1]);

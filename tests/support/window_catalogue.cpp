@@ -9,6 +9,7 @@
 #include <QMenu>
 #include <QTest>
 
+#include "dialogs/calibrate_field_dialog.h"
 #include "dialogs/password_dialog.h"
 #include "protocol/zor_protocol.h"
 #include "resources/resource.h"
@@ -116,6 +117,24 @@ const WindowEntry kWindows[] = {
        h.prompter.queueFile(WriteSnapshotFile(4711));
        h.prompter.queue(LookThenLeave(look));
        MenuItem(h, "Compare/Restore");
+     }},
+    {"calibrate-field",
+     [](PanelHarness& h, const Look& look) {
+       // After one round, so the corrections and the rounds list are filled in.
+       h.link.setStatus(zor::CMD_GET_XY_SCALE, {0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x80, 0x3F});
+       h.link.setStatus(zor::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});
+       StartConnected(h, kNZ);
+       h.prompter.queue([look](QDialog& d) {
+         auto& dialog = static_cast<platform::Dialog&>(d);
+         const std::pair<int, const char*> sizes[] = {{calibrate::IDC_WIDTH, "55.31"},
+                                                      {calibrate::IDC_HEIGHT, "54.87"},
+                                                      {calibrate::IDC_TOP, "55.40"},
+                                                      {calibrate::IDC_LEFT, "54.95"}};
+         for (const auto& [id, text] : sizes) QTest::keyClicks(dialog.item<QLineEdit>(id), QString::fromLatin1(text));
+         dialog.runCommand(calibrate::IDC_APPLY);
+         return LookThenLeave(look)(d);
+       });
+       MenuItem(h, "Calibrate Field");
      }},
     {"select-system",
      [](PanelHarness& h, const Look& look) {

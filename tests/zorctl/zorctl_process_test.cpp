@@ -686,6 +686,132 @@ TEST_F(Zorctl, PasswordFromTheEnvironmentWithoutItsLineEnding) {
   }
 }
 
+// ---- calibrate ----------------------------------------------------------------------
+
+// The recording link's system then holds the scale 1, 1 and the distortion 32768, 32768.
+const QMap<QString, QString> kCorrections{{"ZOR_RECORD_REPLY", "75:0000803F0000803F,76:00800080"}};
+const QStringList kCorrectionsRead{"query 75/8 -> 0", "query 76/4 -> 0"};
+
+// The packets of a text: a character packet each and the closing 0, then its command.
+QStringList TextPackets(const QString& text, const char* end) {
+  QStringList packets;
+  for (const QChar c : text) packets << "send 42 " + QString("%1").arg(c.unicode(), 2, 16, QChar('0')).toUpper();
+  return packets << "send 42 00" << QString("send %1 00").arg(end);
+}
+
+TEST_F(Zorctl, CalibrateSendsThePanelsScaleSetAndLogsTheRound) {
+  const Result r = run({"calibrate", "--width", "50.5", "--height", "49.5", "--nominal", "50"}, true, kCorrections);
+  EXPECT_EQ(r.status, 0) << r.err.toStdString();
+  const QStringList sent = kFound + kCorrectionsRead + TextPackets("0.99010", "1A") + TextPackets("1.01010", "1B");
+  EXPECT_EQ(r.recorded.join(' ').toStdString(), sent.join(' ').toStdString());
+  EXPECT_TRUE(r.out.contains("scale_x: 1.00000 -> 0.99010")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("distortion_x: 32768 (unchanged)")) << r.out.toStdString();
+  EXPECT_TRUE(r.out.contains("sent: yes")) << r.out.toStdString();
+
+  const QJsonArray entries = Json(run({"log", "--json"}))["entries"].toArray();
+  ASSERT_EQ(entries.size(), 1);
+  const QJsonObject e = entries[0].toObject();
+  EXPECT_EQ(e["operation"], "calibrate");
+  EXPECT_EQ(e["value"], "scale 0.99010 1.01010");
+  EXPECT_EQ(e["outcome"], "done");
+  const QJsonObject calibration = e["calibration"].toObject();
+  EXPECT_EQ(calibration["sent"], true);
+  EXPECT_EQ(calibration["nominal_mm"], 50);
+  EXPECT_EQ(calibration["new"].toObject()["scale_y"], 1.0101);
+  const Result shown = run({"log"});
+  EXPECT_TRUE(shown.out.contains("calibrate")) << shown.out.toStdString();
+}
+
+TEST_F(Zorctl, CalibrateWithoutSending) {
+  const struct {
+    QStringList args;
+    bool within;
+    const char* says;
+  } cases[] = {
+      {{"--width", "50.5", "--height", "49.5", "--top", "50.6", "--left", "49.4", "--no-set"}, false, "--no-set"},
+      {{"--width", "50.02", "--height", "49.98", "--top", "50.03", "--left", "49.97"}, true, "within tolerance"},
+      {{"--width", "50.2", "--height", "50", "--tolerance", "0.5,0.1"}, true, "within tolerance"},
+  };
+  for (const auto& c : cases) {
+    const Result r = run(QStringList{"calibrate", "--nominal", "50", "--json"} + c.args, true, kCorrections);
+    const std::string what = c.args.join(' ').toStdString();
+    EXPECT_EQ(r.status, 0) << what << ": " << r.err.toStdString();
+    EXPECT_EQ(r.recorded, kFound + kCorrectionsRead) << what;
+    EXPECT_TRUE(r.err.contains(c.says)) << what << ": " << r.err.toStdString();
+    const QJsonObject o = Json(r);
+    EXPECT_EQ(o["sent"], false) << what;
+    EXPECT_EQ(o["within_tolerance"], c.within) << what;
+    EXPECT_EQ(o["old"].toObject()["distortion_x"], 32768) << what;
+    EXPECT_EQ(o["nominal_mm"], 50) << what;
+    if (!c.within) {
+      EXPECT_NE(o["new"].toObject()["distortion_x"], 32768) << what;
+      EXPECT_NEAR(o["expected"].toObject()["width_mm"].toDouble(), 50, 0.01) << what;
+    }
+  }
+  EXPECT_TRUE(Json(run({"log", "--json"}))["entries"].toArray().isEmpty());
+}
+
+// Sizes are refused before the device link is loaded; what needs the
+// controller, once it has been read; nothing is sent either way.
+TEST_F(Zorctl, CalibrateRefusesWhatItCannotUse) {
+  const struct {
+    QStringList args;
+    int status;
+    QStringList recorded;
+    const char* says;
+    QMap<QString, QString> env = kCorrections;
+  } cases[] = {
+      {{"--width", "55,01", "--height", "55"}, 1, {}, "write the decimal point as a point"},
+      {{"--width", "abc", "--height", "55"}, 1, {}, "--width 'abc' is not a number of millimetres"},
+      {{"--width", "nan", "--height", "55"}, 1, {}, "not a number"},
+      {{"--width", "inf", "--height", "55"}, 1, {}, "not a number"},
+      {{"--width", "0", "--height", "55"}, 1, {}, "must be a positive number"},
+      {{"--width", "55", "--height", "-55"}, 1, {}, "must be a positive number"},
+      {{"--width", "55", "--height", "55", "--top", "55"}, 1, {}, "without the left edge"},
+      {{"--width", "70", "--height", "55", "--nominal", "55"}, 1, {}, "more than 20 %"},
+      {{"--width", "55", "--height", "55", "--tolerance", "0.05"}, 1, {}, "is not PCT,MM"},
+      {{"--width", "55"}, 2, {}, "needs --width MM and --height MM"},
+      {{"--width", "55", "--height", "55", "--cancel"}, 2, {}, "not one of calibrate's"},
+      {{"--width", "55", "--height", "55", "--dry-run"}, 0, {}, "a dry run reads nothing"},
+      // The recording link's lens is 0: no nominal size without --nominal.
+      {{"--width", "55", "--height", "55"},
+       1,
+       kFound + QStringList{"query 142/38 -> 0"} + kCorrectionsRead,
+       "no lens focal length"},
+      {{"--width", "55", "--height", "55", "--nominal", "55", "--mark"},
+       1,
+       kFound,
+       "calibrate --mark: an N-series marking system has no test squares",
+       {{"ZOR_RECORD_MODEL", "N-REC"}}},
+      {{"--width", "55", "--height", "55", "--nominal", "55"},
+       4,
+       kFound + QStringList{"query 75/8 -> 1"},
+       "scale correction could not be read",
+       {{"ZOR_RECORD_UNANSWERED", "75"}}},
+  };
+  for (const auto& c : cases) {
+    const std::string what = c.args.join(' ').toStdString();
+    const Result r = run(QStringList{"calibrate"} + c.args, true, c.env);
+    EXPECT_EQ(r.status, c.status) << what << ": " << r.err.toStdString();
+    EXPECT_EQ(r.recorded, c.recorded) << what;
+    EXPECT_TRUE(r.err.contains(c.says)) << what << ": " << r.err.toStdString();
+  }
+}
+
+// A Set the link does not take ends the round there, logged as failed.
+TEST_F(Zorctl, CalibrateSaysWhichValueWasNotTaken) {
+  QMap<QString, QString> env = kCorrections;
+  env.insert("ZOR_RECORD_REFUSE", "1");
+  const Result r = run({"calibrate", "--width", "50.5", "--height", "49.5", "--nominal", "50", "--json"}, true, env);
+  EXPECT_EQ(r.status, 3) << r.err.toStdString();
+  EXPECT_EQ(r.recorded, kFound + kCorrectionsRead + QStringList{"send 42 30 -> 2"});
+  EXPECT_TRUE(r.err.contains("The new scale correction was not taken.")) << r.err.toStdString();
+  EXPECT_EQ(Json(r)["sent"], false);
+  const QJsonObject e = Json(run({"log", "--json"}))["entries"].toArray()[0].toObject();
+  EXPECT_EQ(e["outcome"], "not-accepted");
+  EXPECT_EQ(e["calibration"].toObject()["sent"], false);
+}
+
 // The command-line front end carries no window system.
 TEST_F(Zorctl, LinksNoWindowLibrary) {
   QProcess ldd;
