@@ -1,6 +1,8 @@
 // "CONFIG LAN" opened from the real main panel and driven through its real
 // widgets: keys typed into the MAC edit and the address fields, buttons
-// clicked. Each case compares the whole transcript of the opening.
+// clicked. Each case compares the whole transcript of the opening; what each
+// operation sends and how it decodes lives with the service layer's tests,
+// these show which control feeds which operation and where the outcome lands.
 #include "lan/config_lan.h"
 
 #include <gtest/gtest.h>
@@ -151,7 +153,6 @@ TEST(ConfigLan, SetsSendTheirOwnControlInTheControllersFormat) {
   const Case cases[] = {
       {"MAC default text", [](CConfigLAN&) {}, IDC_MAC_SET, "00:00:00:00:00:00", 0xC0},
       {"MAC typed", [](CConfigLAN& d) { TypeMac(d, "0a1b2c3d4e5f"); }, IDC_MAC_SET, "0A:1B:2C:3D:4E:5F", 0xC0},
-      {"MAC zeros typed", [](CConfigLAN& d) { TypeMac(d, "000000000000"); }, IDC_MAC_SET, "00:00:00:00:00:00", 0xC0},
       {"IP address", FillAll, IDC_IP_SET, "c0.a8.01.0a", 0xC2},
       {"subnet mask", FillAll, IDC_SUBNET_SET, "ff.ff.ff.00", 0xC6},
       {"gateway", FillAll, IDC_GATEWAY_SET, "0a.00.00.fe", 0xC4},
@@ -197,9 +198,6 @@ TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
   };
   const Case cases[] = {
       {"MAC partial", [](CConfigLAN& d) { TypeMac(d, "00112"); }, IDC_MAC_SET, kMacIncomplete, IDC_MAC_ADDRESS, -1},
-      {"MAC empty", [](CConfigLAN& d) { TypeMac(d, ""); }, IDC_MAC_SET, kMacIncomplete, IDC_MAC_ADDRESS, -1},
-      {"MAC one digit short", [](CConfigLAN& d) { TypeMac(d, "00112233445"); }, IDC_MAC_SET, kMacIncomplete,
-       IDC_MAC_ADDRESS, -1},
       {"IP blank", [](CConfigLAN&) {}, IDC_IP_SET, incomplete("IP address"), IDC_IP_ADDRESS, 0},
       {"IP three fields", [](CConfigLAN& d) { TypeAddress(d, IDC_IP_ADDRESS, "192.168.1"); }, IDC_IP_SET,
        incomplete("IP address"), IDC_IP_ADDRESS, 3},
@@ -255,9 +253,7 @@ TEST(ConfigLan, GetsShowTheReplyInTheirOwnControlOnly) {
       {"subnet mask", IDC_SUBNET_GET, 199, {0xFF, 0xFF, 0xFF, 0x00}, IDC_SUBNET_MASK, "255.255.255.0"},
       {"gateway", IDC_GATEWAY_GET, 197, {0xC0, 0xA8, 0x01, 0x01}, IDC_GATEWAY, "192.168.1.1"},
       {"zero address", IDC_IP_GET, 195, {0, 0, 0, 0}, IDC_IP_ADDRESS, "0.0.0.0"},
-      {"SHIP ID little-endian", IDC_SHIP_ID_GET, 189, {0x78, 0x56, 0x34, 0x12}, IDC_SHIP_ID, "12345678"},
-      {"SHIP ID zero-padded", IDC_SHIP_ID_GET, 189, {0x0A, 0, 0, 0}, IDC_SHIP_ID, "0000000a"},
-      {"SHIP ID unsigned", IDC_SHIP_ID_GET, 189, {0xFF, 0xFF, 0xFF, 0xFF}, IDC_SHIP_ID, "ffffffff"},
+      {"SHIP ID", IDC_SHIP_ID_GET, 189, {0x78, 0x56, 0x34, 0x12}, IDC_SHIP_ID, "12345678"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -300,55 +296,34 @@ TEST(ConfigLan, FailedReadsSaySoAndKeepWhatWasShown) {
       {"SHIP ID", IDC_SHIP_ID_GET, 189, 4, "The SHIP ID could not be read from the controller."},
   };
   for (const Case& c : cases) {
-    for (bool blockWritten : {false, true}) {
-      SCOPED_TRACE(std::string(c.name) + (blockWritten ? ", block written" : ", block untouched"));
-      PanelHarness h;
-      StartNz(h);
-      // A failing library may still have scribbled into the block.
-      if (blockWritten) {
-        h.link.setStatus(c.code, std::vector<std::uint8_t>(6, 0xEE), 5);
-      } else {
-        h.link.setStatusUntouched(c.code, 1);
-      }
-      std::map<int, QString> before, after;
-      OpenLan(h, [&](CConfigLAN& d) {
-        FillAll(d);
-        before = Fields(d);
-        Click(d, c.button);
-        after = Fields(d);
-      });
-      const std::string result = blockWritten ? "5" : "1";
-      EXPECT_EQ(
-          h.transcript,
-          (Transcript{kModal, "query " + std::to_string(c.code) + "/" + std::to_string(c.length) + " -> " + result,
-                      "wait 300", kBox + c.box}));
-      EXPECT_EQ(after, before);
-    }
+    SCOPED_TRACE(c.name);
+    PanelHarness h;
+    StartNz(h);
+    // A failing library may still have scribbled into the block.
+    h.link.setStatus(c.code, std::vector<std::uint8_t>(6, 0xEE), 5);
+    std::map<int, QString> before, after;
+    OpenLan(h, [&](CConfigLAN& d) {
+      FillAll(d);
+      before = Fields(d);
+      Click(d, c.button);
+      after = Fields(d);
+    });
+    EXPECT_EQ(h.transcript,
+              (Transcript{kModal, "query " + std::to_string(c.code) + "/" + std::to_string(c.length) + " -> 5",
+                          "wait 300", kBox + c.box}));
+    EXPECT_EQ(after, before);
   }
-}
-
-TEST(ConfigLan, WithoutAStatusEntryPointAGetStillWaitsAndSaysSo) {
-  PanelHarness h;
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
-  h.link.remove(zortest::RecordingLink::Entry::GetStatus);
-  h.start();
-  OpenLan(h, [](CConfigLAN& d) { Click(d, IDC_SHIP_ID_GET); });
-  EXPECT_EQ(h.transcript,
-            (Transcript{kModal, "wait 300", kBox + "The SHIP ID could not be read from the controller."}));
 }
 
 // ---- no controller -------------------------------------------------------------------
 
-TEST(ConfigLanUnconnected, EachOperationAsksOnceAndStopsWhenNobodyAnswers) {
+TEST(ConfigLanUnconnected, AGetAndASetStopWhenNobodyAnswersAndLeaveTheFields) {
   struct Case {
     const char* name;
     Action act;
   };
   const Case cases[] = {
       {"MAC Get", [](CConfigLAN& d) { Click(d, IDC_MAC_GET); }},
-      {"IP Get", [](CConfigLAN& d) { Click(d, IDC_IP_GET); }},
-      {"SHIP ID Get", [](CConfigLAN& d) { Click(d, IDC_SHIP_ID_GET); }},
-      {"MAC Set", [](CConfigLAN& d) { Click(d, IDC_MAC_SET); }},
       {"gateway Set",
        [](CConfigLAN& d) {
          TypeAddress(d, IDC_GATEWAY, "192.168.1.1");

@@ -1,4 +1,7 @@
-// Delays, test power, shutter, aiming and version, pressed through the real panel.
+// Delays, test power, shutter, aiming and version, pressed through the real
+// panel: which field feeds which operation, what a press remembers (the
+// aiming flag, the pulse), and where the outcome lands. What the packets are
+// lives with the service layer's tests.
 #include <gtest/gtest.h>
 
 #include "platform/up_down.h"
@@ -75,40 +78,12 @@ TEST_P(SinglePackets, SendTheirPacketEveryPress) {
   EXPECT_EQ(h.transcript, (Transcript{c.packet, c.packet}));
 }
 
-TEST_P(SinglePackets, UnconnectedStopAfterTheFailedConnection) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.invoke(GetParam().button);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0"}));
-}
-
-TEST_P(SinglePackets, AConnectionOnTheWayRefreshesBeforeThePacket) {
-  const auto& c = GetParam();
-  PanelHarness h;
-  h.link.setFindResults({0, 1});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kN));
-  h.start();
-  h.invoke(c.button);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kN), c.packet}));
-}
-
 INSTANTIATE_TEST_SUITE_P(DelaysPower, SinglePackets,
                          ::testing::Values(PacketCase{"TestPowerOff", IDC_TEST_POWER_OFF, "send 81 00"},
                                            PacketCase{"ShutterOpen", IDC_SHUTTER_OPEN, "send 87 00"},
                                            PacketCase{"ShutterClose", IDC_SHUTTER_CLOSE, "send 86 00"},
                                            PacketCase{"ShowVersion", IDC_SHOW_VERSION, "send F1 00"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DelaysPower, PowerAndShutterInAnyOrder) {
-  PanelHarness h;
-  Start(h, kN);
-  h.type(IDC_PULSE, "30");
-  for (int id : {IDC_TEST_POWER_OFF, IDC_TEST_POWER_ON, IDC_TEST_POWER_ON, IDC_SHUTTER_CLOSE, IDC_SHUTTER_OPEN,
-                 IDC_SHUTTER_OPEN})
-    h.press(id);
-  EXPECT_EQ(h.transcript,
-            (Transcript{"send 81 00", "send 91 1E", "send 91 1E", "send 86 00", "send 87 00", "send 87 00"}));
-}
 
 // ---- test power ON ---------------------------------------------------------------
 
@@ -136,23 +111,12 @@ TEST_P(TestPowerOn, SendsTheNumberInThePulseFieldOrRefusesIt) {
 INSTANTIATE_TEST_SUITE_P(DelaysPower, TestPowerOn,
                          ::testing::Values(PulseCase{"Hundred", "100", Transcript{"send 91 64"}},
                                            PulseCase{"Zero", "0", Transcript{"send 91 00"}},
-                                           PulseCase{"One", "1", Transcript{"send 91 01"}},
-                                           PulseCase{"FiftyFive", "55", Transcript{"send 91 37"}},
                                            PulseCase{"JustAbove", "101", Transcript{kPulseRangeBox}},
-                                           PulseCase{"LowByteWouldBeZero", "256", Transcript{kPulseRangeBox}},
                                            PulseCase{"Negative", "-1", Transcript{kPulseRangeBox}},
                                            PulseCase{"Fraction", "5.5", Transcript{kPulseRangeBox}},
                                            PulseCase{"Letters", "abc", Transcript{kPulseRangeBox}},
                                            PulseCase{"Empty", "", Transcript{kPulseRangeBox}}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(DelaysPower, ABadPulseIsRefusedBeforeAnyConnectionAttempt) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.type(IDC_PULSE, "150");
-  h.invoke(IDC_TEST_POWER_ON);
-  EXPECT_EQ(h.transcript, (Transcript{kPulseRangeBox}));
-}
 
 TEST(DelaysPower, ABadPulseIsAWarning) {
   IconPanel p(kN);

@@ -1,4 +1,6 @@
-// Currents, lens, identity and controller model, pressed through the real panel.
+// Currents, lens, identity and controller model, pressed through the real panel:
+// which field feeds which operation and where its outcome lands. What the
+// packets are lives with the service layer's tests.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -26,23 +28,6 @@ platform::ComboBox* Combo(PanelHarness& h, int id) { return h.panel().item<platf
 
 // ---- text Sets ----------------------------------------------------------------
 
-TEST(LaserSettings, MaxCurrentSendsEachCharacterThenTheCommand) {
-  PanelHarness h;
-  Start(h, kNK);
-  h.type(IDC_MAX_CURRENT, "1.5");
-  h.press(IDC_SET_MAX);
-  EXPECT_EQ(h.transcript, (Transcript{"send 42 31", "wait 100", "send 42 2E", "wait 100", "send 42 35", "wait 100",
-                                      "send 42 00", "wait 100", "send 44 00"}));
-}
-
-TEST(LaserSettings, EmptyMinCurrentSendsOnlyTheEndOfTextAndTheCommand) {
-  PanelHarness h;
-  Start(h, kNK);
-  h.type(IDC_MIN_CURRENT, "");
-  h.press(IDC_SET_MIN);
-  EXPECT_EQ(h.transcript, (Transcript{"send 42 00", "wait 100", "send 43 00"}));
-}
-
 struct TextSetCase {
   const char* name;
   const char* model;
@@ -69,18 +54,17 @@ TEST_P(TextSets, SendTheFieldExactlyAsTyped) {
   EXPECT_EQ(h.text(c.field), c.typed);  // a Set leaves its field alone
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LaserSettings, TextSets,
-    ::testing::Values(
-        TextSetCase{"Min", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, "12", zor::CMD_SET_MIN_CURRENT, "12"},
-        TextSetCase{"MinBlanksKept", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, " 3 ", zor::CMD_SET_MIN_CURRENT, " 3 "},
-        TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25", zor::CMD_SET_20_PERCENT_CURRENT, "12.25"},
-        TextSetCase{"MaxNotANumber", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, "abc", zor::CMD_SET_MAX_CURRENT, "abc"},
-        // Latin-1 goes out byte for byte.
-        TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, QString(QChar(0x00B5)), zor::CMD_SET_MAX_CURRENT,
-                    "\xB5"},
-        TextSetCase{"LensTyped", kNZ, IDC_LENS, IDC_LENS_SET, "210", zor::CMD_SET_LENS, "210"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaserSettings, TextSets,
+                         ::testing::Values(TextSetCase{"MinBlanksKept", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, " 3 ",
+                                                       zor::CMD_SET_MIN_CURRENT, " 3 "},
+                                           TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25",
+                                                       zor::CMD_SET_20_PERCENT_CURRENT, "12.25"},
+                                           // Pasted Latin-1 reaches the controller byte for byte.
+                                           TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX,
+                                                       QString(QChar(0x00B5)), zor::CMD_SET_MAX_CURRENT, "\xB5"},
+                                           TextSetCase{"LensTyped", kNZ, IDC_LENS, IDC_LENS_SET, "210",
+                                                       zor::CMD_SET_LENS, "210"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // A character the one-byte text cannot carry would arrive as another one, or
 // (low byte 0) end the text early: the Set is refused before anything goes out.
@@ -128,14 +112,6 @@ TEST(LaserSettings, LensTypedOverAChosenEntrySendsTheTypedText) {
 
 // ---- connection check ----------------------------------------------------------
 
-TEST(LaserSettings, UnconnectedSetSaysSoOnceAndSendsNothingWhenNoSystemAnswers) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.type(IDC_MAX_CURRENT, "12.5");
-  h.press(IDC_SET_MAX);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0"}));
-}
-
 TEST(LaserSettings, AConnectionMadeByTheFirstPacketShowsTheIdentityAndTheTextGoesOn) {
   PanelHarness h;
   h.link.setFindResults({0, 1});
@@ -167,13 +143,6 @@ TEST_P(LaserSinglePackets, SendTheirPacket) {
     h.press(c.button);
   }
   EXPECT_EQ(h.transcript, c.connected);
-}
-
-TEST_P(LaserSinglePackets, UnconnectedStopAfterTheFailedConnection) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.invoke(GetParam().button);
-  EXPECT_EQ(h.transcript, (Transcript{kNotConnectedBox, "find -> 0"}));
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -244,13 +213,9 @@ TEST_P(ControllerModelSet, PrefixesBySelectionAndEndsWithOneBlank) {
 }
 
 INSTANTIATE_TEST_SUITE_P(LaserSettings, ControllerModelSet,
-                         ::testing::Values(ControllerModelCase{"FirstEntry", 0, nullptr, "00100021 "},
-                                           ControllerModelCase{"SecondEntry", 1, nullptr, "10100022 "},
-                                           ControllerModelCase{"ThirdEntry", 2, nullptr, "10200031 "},
-                                           ControllerModelCase{"FourthEntry", 3, nullptr, "10200041 "},
+                         ::testing::Values(ControllerModelCase{"SecondEntry", 1, nullptr, "10100022 "},
                                            ControllerModelCase{"TypedNoSelection", -1, "123456", "00123456 "},
-                                           ControllerModelCase{"TypedOverASelection", 3, "654321", "00654321 "},
-                                           ControllerModelCase{"Empty", -1, "", "00 "}),
+                                           ControllerModelCase{"TypedOverASelection", 3, "654321", "00654321 "}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LaserSettings, ControllerModelTextIsTakenBeforeThePromptAndItsPrefixAfter) {
@@ -296,12 +261,10 @@ TEST_P(ControllerModelGet, ShowsAllEightDigitsThenPutsTheLowSixInTheCombo) {
   EXPECT_EQ(Combo(h, IDC_CTRLR_MODEL)->curSel(), 2);  // only the text changes
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LaserSettings, ControllerModelGet,
-    ::testing::Values(ControllerModelReadCase{"Flagged", {0xEF, 0xCD, 0xAB, 0x10}, "10abcdef", "abcdef"},
-                      ControllerModelReadCase{"Zero", {0, 0, 0, 0}, "00000000", "000000"},
-                      ControllerModelReadCase{"LeadingZerosKept", {0x01, 0x00, 0x00, 0xFF}, "ff000001", "000001"}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaserSettings, ControllerModelGet,
+                         ::testing::Values(ControllerModelReadCase{
+                             "Flagged", {0xEF, 0xCD, 0xAB, 0x10}, "10abcdef", "abcdef"}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(LaserSettings, ControllerModelGetWritesTheComboOnlyAfterTheBox) {
   IconPanel p(kNZ);
@@ -316,14 +279,6 @@ TEST(LaserSettings, ControllerModelGetWritesTheComboOnlyAfterTheBox) {
   EXPECT_EQ(p.panel.GetDlgItemText(IDC_CTRLR_MODEL), "100021");
 }
 
-TEST(LaserSettings, ControllerModelGetMakesNoConnectionCheck) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0x22, 0x00, 0x10, 0x00});
-  h.invoke(IDC_CTRLR_MODEL_GET);
-  EXPECT_EQ(h.transcript, (Transcript{"query 166/4 -> 0", "box " + kTitle + " 00100022"}));
-}
-
 TEST(LaserSettings, ControllerModelGetThatFailsSaysSoAndLeavesTheCombo) {
   PanelHarness h;
   Start(h, kNZ);
@@ -334,17 +289,6 @@ TEST(LaserSettings, ControllerModelGetThatFailsSaysSoAndLeavesTheCombo) {
             (Transcript{"query 166/4 -> 1", "box " + kTitle + " The controller model could not be read."}));
   EXPECT_EQ(h.text(IDC_CTRLR_MODEL), "100022");
   EXPECT_EQ(Combo(h, IDC_CTRLR_MODEL)->curSel(), 1);
-}
-
-TEST(LaserSettings, ControllerModelGetThatFailsEvenWithBytesWrittenShowsNoValue) {
-  PanelHarness h;
-  Start(h, kNZ);
-  h.type(IDC_CTRLR_MODEL, "123456");
-  h.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0xEF, 0xCD, 0xAB, 0x10}, 5);
-  h.press(IDC_CTRLR_MODEL_GET);
-  EXPECT_EQ(h.transcript,
-            (Transcript{"query 166/4 -> 5", "box " + kTitle + " The controller model could not be read."}));
-  EXPECT_EQ(h.text(IDC_CTRLR_MODEL), "123456");
 }
 
 TEST(LaserSettings, ControllerModelBoxHasNoIconAndItsFailureAWarning) {
@@ -401,32 +345,9 @@ TEST_P(CurrentsGet, WritesBothCurrentsAndLeavesTheTwentyPercentField) {
 
 INSTANTIATE_TEST_SUITE_P(LaserSettings, CurrentsGet,
                          ::testing::Values(CurrentsCase{"Plain", Floats(1.5f, 20.0f), 0, "1.50000", "20.00000"},
-                                           CurrentsCase{"Zero", Floats(0.0f, 0.0f), 0, "0.00000", "0.00000"},
-                                           // Single precision, rounded to five decimals.
-                                           CurrentsCase{"SinglePrecision", Floats(1234.567f, -0.25f), 0, "1234.56702",
-                                                        "-0.25000"},
                                            // A failed read is not passed off as 0 A.
                                            CurrentsCase{"Failed", Floats(1.5f, 20.0f), 1, "ERROR", "ERROR"}),
                          [](const auto& info) { return std::string(info.param.name); });
-
-TEST(LaserSettings, CurrentsGetFailingWithNothingWrittenShowsError) {
-  PanelHarness h;
-  Start(h, kNK);
-  h.link.setStatusUntouched(zor::CMD_GET_CURRENTS, 1);
-  h.press(IDC_GET_CURRENTS);
-  EXPECT_EQ(h.transcript, (Transcript{"query 84/8 -> 1"}));
-  EXPECT_EQ(h.text(IDC_MIN_CURRENT), "ERROR");
-  EXPECT_EQ(h.text(IDC_MAX_CURRENT), "ERROR");
-}
-
-TEST(LaserSettings, CurrentsGetMakesNoConnectionCheck) {
-  PanelHarness h;
-  StartUnconnected(h);
-  h.link.setStatus(zor::CMD_GET_CURRENTS, Floats(2.0f, 3.0f));
-  h.invoke(IDC_GET_CURRENTS);
-  EXPECT_EQ(h.transcript, (Transcript{"query 84/8 -> 0"}));
-  EXPECT_EQ(h.text(IDC_MIN_CURRENT), "2.00000");
-}
 
 // Both reads put the held values back into the bound fields, discarding
 // what was typed there and not yet taken, whether the read worked or not.

@@ -7,11 +7,17 @@
 
 #include <gtest/gtest.h>
 
+#include <bit>
+#include <cstdint>
+#include <cstdio>
+#include <initializer_list>
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "protocol/zor_protocol.h"
 #include "service/maintenance.h"
 #include "tests/support/link_test_util.h"
 #include "tests/support/recording_link.h"
@@ -44,6 +50,35 @@ class TranscribingHost final : public zor::service::Host, public zor::service::O
  private:
   Transcript& t_;
 };
+
+// The events of a text transfer: each byte under CMD_TEXT_CHAR and the end of
+// text, each followed by 100 ms, then the command that takes the text.
+inline Transcript TextSent(int code, std::string_view bytes) {
+  Transcript sent;
+  auto add = [&](int c, int value) {
+    char event[16];
+    std::snprintf(event, sizeof event, "send %02X %02X", c & 0xFF, value & 0xFF);
+    sent.add(event);
+  };
+  for (unsigned char c : bytes) {
+    add(zor::CMD_TEXT_CHAR, c);
+    sent.add("wait 100");
+  }
+  add(zor::CMD_TEXT_CHAR, 0);
+  sent.add("wait 100");
+  add(code, 0);
+  return sent;
+}
+
+// Float values as the controller sends them: four bytes each, little-endian.
+inline std::vector<std::uint8_t> FloatBytes(std::initializer_list<float> values) {
+  std::vector<std::uint8_t> bytes;
+  for (float f : values) {
+    const auto bits = std::bit_cast<std::uint32_t>(f);
+    for (int i = 0; i < 4; ++i) bytes.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+  }
+  return bytes;
+}
 
 class ServiceOnLink : public ::testing::Test {
  protected:
