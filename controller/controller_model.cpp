@@ -208,20 +208,47 @@ CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char*
 }
 
 CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, TextInput& input) {
+  if (code == CMD_TEXT_CHAR) return type(value, input);
   if (const TextSetting* setting = textSetting(code)) return commitText(*setting, input);
-  switch (code) {
-    case CMD_TEXT_CHAR:
-      if (value == 0) {
-        input.ended = true;
-        return CommandResult::Accepted;
-      }
-      if (input.ended) input = {};  // a new text begins after the last one ended
-      if (input.text.size() < kMaxTextLength)
-        input.text += static_cast<char>(value);
-      else
-        input.overflow = true;
-      return CommandResult::Accepted;
+  if (auto adjusted = adjust(code)) return *adjusted;
+  return operate(code, value);
+}
 
+CommandResult ControllerModel::type(std::uint8_t value, TextInput& input) {
+  if (value == 0) {
+    input.ended = true;
+    return CommandResult::Accepted;
+  }
+  if (input.ended) input = {};  // a new text begins after the last one ended
+  if (input.text.size() < kMaxTextLength)
+    input.text += static_cast<char>(value);
+  else
+    input.overflow = true;
+  return CommandResult::Accepted;
+}
+
+CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput& input) {
+  const TextInput taken = std::exchange(input, {});
+  const std::string name = setting.name;
+  if (!taken.ended) return reject(name + ": no ended text before the command");
+  if (taken.overflow) return reject(name + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
+  auto change = setting.read(taken.text);
+  if (!change) return reject(name + ": " + quoted(taken.text) + " is not " + setting.expected);
+  if (setting.code == CMD_SET_WORK_TIME) {
+    // Counting starts again from the value set: it holds every moment
+    // before, of this process and of any other.
+    since_ = clock_();
+    const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
+    change = [set = std::move(*change), counted](ControllerState& s) {
+      set(s);
+      s.workCounted = counted;
+    };
+  }
+  return commit(setting.code, std::move(*change));
+}
+
+std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
+  switch (code) {
     case CMD_DISTORTION_ADJUST_BEGIN:
     case CMD_CENTER_ADJUST_BEGIN:
     case CMD_AIM_ALIGN_BEGIN: {
@@ -242,36 +269,11 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       return jog(1, 0, "jog right");
     case CMD_JOG_LEFT:
       return jog(-1, 0, "jog left");
-
     case CMD_DISTORTION_ADJUST_SAVE:
-    case CMD_CENTER_ADJUST_SAVE: {
-      const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
-      const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
-      if (activity_.mode != wanted)
-        return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
-                      modeName(activity_.mode) + ")");
-      const Offset jogs = activity_.pending;
-      activity_.mode = Mode::Idle;
-      activity_.pending = {};
-      return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
-    }
+    case CMD_CENTER_ADJUST_SAVE:
     case CMD_AIM_ALIGN_NEXT_POINT:
-      if (activity_.mode != Mode::AimTopLeft)
-        return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
-      activity_.pendingTopLeft = activity_.pending;
-      activity_.pending = {};
-      activity_.mode = Mode::AimBottomRight;
-      return CommandResult::Accepted;
     case CMD_AIM_ALIGN_SAVE:
-      if (activity_.mode != Mode::AimBottomRight)
-        return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) +
-                      ")");
-      keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
-      keepJogs(&ControllerState::aimBottomRight, activity_.pending);
-      activity_.mode = Mode::Idle;
-      activity_.pending = {};
-      activity_.pendingTopLeft = {};
-      return CommandResult::Committed;
+      return saveAdjustment(code);
     case CMD_ADJUST_END:
       // Ends any adjustment without saving; the same code switches aiming off.
       activity_.mode = Mode::Idle;
@@ -279,7 +281,44 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       activity_.pendingTopLeft = {};
       activity_.aiming = false;
       return CommandResult::Accepted;
+    default:
+      return std::nullopt;
+  }
+}
 
+// The saves of the adjustments, and the step from the first alignment point to the second.
+CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
+  if (code == CMD_DISTORTION_ADJUST_SAVE || code == CMD_CENTER_ADJUST_SAVE) {
+    const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
+    const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
+    if (activity_.mode != wanted)
+      return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
+                    modeName(activity_.mode) + ")");
+    const Offset jogs = activity_.pending;
+    activity_.mode = Mode::Idle;
+    activity_.pending = {};
+    return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
+  }
+  if (code == CMD_AIM_ALIGN_NEXT_POINT) {
+    if (activity_.mode != Mode::AimTopLeft)
+      return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
+    activity_.pendingTopLeft = activity_.pending;
+    activity_.pending = {};
+    activity_.mode = Mode::AimBottomRight;
+    return CommandResult::Accepted;
+  }
+  if (activity_.mode != Mode::AimBottomRight)
+    return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
+  keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
+  keepJogs(&ControllerState::aimBottomRight, activity_.pending);
+  activity_.mode = Mode::Idle;
+  activity_.pending = {};
+  activity_.pendingTopLeft = {};
+  return CommandResult::Committed;
+}
+
+CommandResult ControllerModel::operate(std::uint8_t code, std::uint8_t value) {
+  switch (code) {
     case CMD_MARK_ORIGINAL_SQUARE:
       ++activity_.originalSquares;
       return CommandResult::Accepted;
@@ -324,26 +363,6 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       return set(code, &ControllerState::serial, 0);
   }
   return reject("unknown command " + std::to_string(code));
-}
-
-CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput& input) {
-  const TextInput taken = std::exchange(input, {});
-  const std::string name = setting.name;
-  if (!taken.ended) return reject(name + ": no ended text before the command");
-  if (taken.overflow) return reject(name + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
-  auto change = setting.read(taken.text);
-  if (!change) return reject(name + ": " + quoted(taken.text) + " is not " + setting.expected);
-  if (setting.code == CMD_SET_WORK_TIME) {
-    // Counting starts again from the value set: it holds every moment
-    // before, of this process and of any other.
-    since_ = clock_();
-    const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
-    change = [set = std::move(*change), counted](ControllerState& s) {
-      set(s);
-      s.workCounted = counted;
-    };
-  }
-  return commit(setting.code, std::move(*change));
 }
 
 std::optional<std::size_t> ControllerModel::replyLength(int statusCode) {

@@ -155,7 +155,13 @@ class ControllerModel {
   bool unsaved() const;
 
  private:
+  CommandResult type(std::uint8_t value, TextInput& input);
   CommandResult commitText(const TextSetting& setting, TextInput& input);
+  // The adjustments and their jogs; nothing for any other code.
+  std::optional<CommandResult> adjust(std::uint8_t code);
+  CommandResult saveAdjustment(std::uint8_t code);
+  // The marking, the outputs and the other commands of a value byte alone.
+  CommandResult operate(std::uint8_t code, std::uint8_t value);
   // A setting committed: it changes the state here now, and the file's at the next save.
   CommandResult commit(std::uint8_t code, StateChange change);
   template <typename T>
