@@ -6,6 +6,8 @@
 #include <limits>
 #include <utility>
 
+#include "controller/text_settings.h"
+
 namespace zor::sim {
 namespace {
 
@@ -135,10 +137,10 @@ ControllerState ControllerModel::snapshot() const {
   return copy;
 }
 
-CommandResult ControllerModel::commit(std::uint8_t code, std::function<void(ControllerState&)> apply) {
-  apply(state_);
+CommandResult ControllerModel::commit(std::uint8_t code, StateChange change) {
+  change(state_);
   std::erase_if(unsavedSets_, [code](const auto& set) { return set.first == code; });
-  unsavedSets_.emplace_back(code, std::move(apply));
+  unsavedSets_.emplace_back(code, std::move(change));
   return CommandResult::Committed;
 }
 
@@ -206,40 +208,47 @@ CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char*
 }
 
 CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, TextInput& input) {
+  if (code == CMD_TEXT_CHAR) return type(value, input);
+  if (const TextSetting* setting = textSetting(code)) return commitText(*setting, input);
+  if (auto adjusted = adjust(code)) return *adjusted;
+  return operate(code, value);
+}
+
+CommandResult ControllerModel::type(std::uint8_t value, TextInput& input) {
+  if (value == 0) {
+    input.ended = true;
+    return CommandResult::Accepted;
+  }
+  if (input.ended) input = {};  // a new text begins after the last one ended
+  if (input.text.size() < kMaxTextLength)
+    input.text += static_cast<char>(value);
+  else
+    input.overflow = true;
+  return CommandResult::Accepted;
+}
+
+CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput& input) {
+  const TextInput taken = std::exchange(input, {});
+  const std::string name = setting.name;
+  if (!taken.ended) return reject(name + ": no ended text before the command");
+  if (taken.overflow) return reject(name + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
+  auto change = setting.read(taken.text);
+  if (!change) return reject(name + ": " + quoted(taken.text) + " is not " + setting.expected);
+  if (setting.code == CMD_SET_WORK_TIME) {
+    // Counting starts again from the value set: it holds every moment
+    // before, of this process and of any other.
+    since_ = clock_();
+    const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
+    change = [set = std::move(*change), counted](ControllerState& s) {
+      set(s);
+      s.workCounted = counted;
+    };
+  }
+  return commit(setting.code, std::move(*change));
+}
+
+std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
   switch (code) {
-    case CMD_TEXT_CHAR:
-      if (value == 0) {
-        input.ended = true;
-        return CommandResult::Accepted;
-      }
-      if (input.ended) input = {};  // a new text begins after the last one ended
-      if (input.text.size() < kMaxTextLength)
-        input.text += static_cast<char>(value);
-      else
-        input.overflow = true;
-      return CommandResult::Accepted;
-
-    case CMD_SET_X_SCALE:
-    case CMD_SET_Y_SCALE:
-    case CMD_SET_RC_JUMP_DELAY:
-    case CMD_SET_SERIAL_NUMBER:
-    case CMD_SET_MIN_CURRENT:
-    case CMD_SET_MAX_CURRENT:
-    case CMD_SET_LENS:
-    case CMD_SET_20_PERCENT_CURRENT:
-    case CMD_SET_MODEL_NAME:
-    case CMD_SET_X_DISTORTION:
-    case CMD_SET_Y_DISTORTION:
-    case CMD_SET_X_MULTIPLIER:
-    case CMD_SET_Y_MULTIPLIER:
-    case CMD_SET_CONTROLLER_MODEL:
-    case CMD_SET_MAC_ADDRESS:
-    case CMD_SET_IP_ADDRESS:
-    case CMD_SET_GATEWAY:
-    case CMD_SET_SUBNET_MASK:
-    case CMD_SET_WORK_TIME:
-      return commitText(code, input);
-
     case CMD_DISTORTION_ADJUST_BEGIN:
     case CMD_CENTER_ADJUST_BEGIN:
     case CMD_AIM_ALIGN_BEGIN: {
@@ -260,36 +269,11 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       return jog(1, 0, "jog right");
     case CMD_JOG_LEFT:
       return jog(-1, 0, "jog left");
-
     case CMD_DISTORTION_ADJUST_SAVE:
-    case CMD_CENTER_ADJUST_SAVE: {
-      const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
-      const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
-      if (activity_.mode != wanted)
-        return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
-                      modeName(activity_.mode) + ")");
-      const Offset jogs = activity_.pending;
-      activity_.mode = Mode::Idle;
-      activity_.pending = {};
-      return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
-    }
+    case CMD_CENTER_ADJUST_SAVE:
     case CMD_AIM_ALIGN_NEXT_POINT:
-      if (activity_.mode != Mode::AimTopLeft)
-        return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
-      activity_.pendingTopLeft = activity_.pending;
-      activity_.pending = {};
-      activity_.mode = Mode::AimBottomRight;
-      return CommandResult::Accepted;
     case CMD_AIM_ALIGN_SAVE:
-      if (activity_.mode != Mode::AimBottomRight)
-        return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) +
-                      ")");
-      keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
-      keepJogs(&ControllerState::aimBottomRight, activity_.pending);
-      activity_.mode = Mode::Idle;
-      activity_.pending = {};
-      activity_.pendingTopLeft = {};
-      return CommandResult::Committed;
+      return saveAdjustment(code);
     case CMD_ADJUST_END:
       // Ends any adjustment without saving; the same code switches aiming off.
       activity_.mode = Mode::Idle;
@@ -297,7 +281,44 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       activity_.pendingTopLeft = {};
       activity_.aiming = false;
       return CommandResult::Accepted;
+    default:
+      return std::nullopt;
+  }
+}
 
+// The saves of the adjustments, and the step from the first alignment point to the second.
+CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
+  if (code == CMD_DISTORTION_ADJUST_SAVE || code == CMD_CENTER_ADJUST_SAVE) {
+    const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
+    const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
+    if (activity_.mode != wanted)
+      return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
+                    modeName(activity_.mode) + ")");
+    const Offset jogs = activity_.pending;
+    activity_.mode = Mode::Idle;
+    activity_.pending = {};
+    return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
+  }
+  if (code == CMD_AIM_ALIGN_NEXT_POINT) {
+    if (activity_.mode != Mode::AimTopLeft)
+      return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
+    activity_.pendingTopLeft = activity_.pending;
+    activity_.pending = {};
+    activity_.mode = Mode::AimBottomRight;
+    return CommandResult::Accepted;
+  }
+  if (activity_.mode != Mode::AimBottomRight)
+    return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
+  keepJogs(&ControllerState::aimTopLeft, activity_.pendingTopLeft);
+  keepJogs(&ControllerState::aimBottomRight, activity_.pending);
+  activity_.mode = Mode::Idle;
+  activity_.pending = {};
+  activity_.pendingTopLeft = {};
+  return CommandResult::Committed;
+}
+
+CommandResult ControllerModel::operate(std::uint8_t code, std::uint8_t value) {
+  switch (code) {
     case CMD_MARK_ORIGINAL_SQUARE:
       ++activity_.originalSquares;
       return CommandResult::Accepted;
@@ -342,162 +363,6 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
       return set(code, &ControllerState::serial, 0);
   }
   return reject("unknown command " + std::to_string(code));
-}
-
-CommandResult ControllerModel::commitText(std::uint8_t code, TextInput& input) {
-  const std::string text = std::move(input.text);
-  const bool ended = input.ended;
-  const bool overflow = input.overflow;
-  input = {};
-
-  const char* name = "value";
-  auto bad = [&](const char* expected) {
-    return reject(std::string(name) + ": " + quoted(text) + " is not " + expected);
-  };
-  switch (code) {
-    case CMD_SET_X_SCALE:
-      name = "X scale";
-      break;
-    case CMD_SET_Y_SCALE:
-      name = "Y scale";
-      break;
-    case CMD_SET_RC_JUMP_DELAY:
-      name = "RC jump delay";
-      break;
-    case CMD_SET_SERIAL_NUMBER:
-      name = "serial number";
-      break;
-    case CMD_SET_MIN_CURRENT:
-      name = "minimum current";
-      break;
-    case CMD_SET_MAX_CURRENT:
-      name = "maximum current";
-      break;
-    case CMD_SET_LENS:
-      name = "lens";
-      break;
-    case CMD_SET_20_PERCENT_CURRENT:
-      name = "20% current";
-      break;
-    case CMD_SET_MODEL_NAME:
-      name = "model name";
-      break;
-    case CMD_SET_X_DISTORTION:
-      name = "X distortion";
-      break;
-    case CMD_SET_Y_DISTORTION:
-      name = "Y distortion";
-      break;
-    case CMD_SET_X_MULTIPLIER:
-      name = "X multiplier";
-      break;
-    case CMD_SET_Y_MULTIPLIER:
-      name = "Y multiplier";
-      break;
-    case CMD_SET_CONTROLLER_MODEL:
-      name = "controller model";
-      break;
-    case CMD_SET_MAC_ADDRESS:
-      name = "MAC address";
-      break;
-    case CMD_SET_IP_ADDRESS:
-      name = "IP address";
-      break;
-    case CMD_SET_GATEWAY:
-      name = "gateway";
-      break;
-    case CMD_SET_SUBNET_MASK:
-      name = "subnet mask";
-      break;
-    case CMD_SET_WORK_TIME:
-      name = "working time";
-      break;
-    default:
-      break;
-  }
-  if (!ended) return reject(std::string(name) + ": no ended text before the command");
-  if (overflow) return reject(std::string(name) + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
-
-  using S = ControllerState;
-  auto decimal = [&](double S::*field, bool (*valid)(double), const char* expected) {
-    auto value = parseDecimal(text);
-    if (!value || !valid(*value)) return bad(expected);
-    return set(code, field, *value);
-  };
-  auto u16 = [&](std::uint16_t S::*field, std::uint64_t min) {
-    auto value = parseUnsigned(text, 65535);
-    if (!value || *value < min) return bad(min ? "a whole number from 1 to 65535" : "a whole number from 0 to 65535");
-    return set(code, field, static_cast<std::uint16_t>(*value));
-  };
-  auto address = [&](Ipv4 S::*field) {
-    auto value = parseHexOctets(text);
-    if (!value) return bad("four hexadecimal octets xx.xx.xx.xx");
-    return set(code, field, *value);
-  };
-
-  switch (code) {
-    case CMD_SET_MIN_CURRENT:
-      return decimal(&S::minCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_MAX_CURRENT:
-      return decimal(&S::maxCurrent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_20_PERCENT_CURRENT:
-      return decimal(&S::current20Percent, validCurrent, "a current from 0 to 1000");
-    case CMD_SET_X_SCALE:
-      return decimal(&S::xScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_Y_SCALE:
-      return decimal(&S::yScale, validScale, "a scale above 0, at most 100");
-    case CMD_SET_X_MULTIPLIER:
-      return decimal(&S::xMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_Y_MULTIPLIER:
-      return decimal(&S::yMultiplier, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_RC_JUMP_DELAY:
-      return decimal(&S::rcJumpDelay, validFactor, "a number from 0 to 1000000");
-    case CMD_SET_LENS:
-      return u16(&S::lens, 1);
-    case CMD_SET_X_DISTORTION:
-      return u16(&S::xDistortion, 0);
-    case CMD_SET_Y_DISTORTION:
-      return u16(&S::yDistortion, 0);
-    case CMD_SET_SERIAL_NUMBER: {
-      auto value = parseInt32(text);
-      if (!value) return bad("a whole number in the signed 32-bit range");
-      return set(code, &S::serial, *value);
-    }
-    case CMD_SET_MODEL_NAME:
-      if (text.empty() || text.size() > kModelNameLength) return bad("a name of 1 to 10 characters");
-      return set(code, &S::modelName, text);
-    case CMD_SET_CONTROLLER_MODEL: {
-      auto value = parseControllerModel(text);
-      if (!value) return bad("a flag and a model code like \"10abcdef \"");
-      return set(code, &S::controllerModel, *value);
-    }
-    case CMD_SET_MAC_ADDRESS: {
-      auto value = parseMac(text);
-      if (!value) return bad("a MAC address XX:XX:XX:XX:XX:XX");
-      return set(code, &S::mac, *value);
-    }
-    case CMD_SET_IP_ADDRESS:
-      return address(&S::ip);
-    case CMD_SET_GATEWAY:
-      return address(&S::gateway);
-    case CMD_SET_SUBNET_MASK:
-      return address(&S::subnetMask);
-    case CMD_SET_WORK_TIME: {
-      auto value = parseUnsigned(text, std::numeric_limits<std::uint32_t>::max());
-      if (!value) return bad("a number of seconds from 0 to 4294967295");
-      // Counting starts again from the value set: it holds every moment
-      // before, of this process and of any other.
-      since_ = clock_();
-      const CountedTime counted{boot_, {{std::numeric_limits<std::int64_t>::min(), since_}}};
-      return commit(code, [seconds = static_cast<std::uint32_t>(*value), counted](ControllerState& s) {
-        s.workSeconds = seconds;
-        s.workCounted = counted;
-      });
-    }
-    default:
-      break;
-  }
-  return reject("no text command " + std::to_string(code));
 }
 
 std::optional<std::size_t> ControllerModel::replyLength(int statusCode) {

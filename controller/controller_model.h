@@ -60,6 +60,10 @@ struct ControllerState {
   bool operator==(const ControllerState&) const = default;
 };
 
+// A change of the kept state: made here at once, and on the state file's content at the next save.
+using StateChange = std::function<void(ControllerState&)>;
+struct TextSetting;
+
 constexpr std::size_t kModelNameLength = identity::kModelWidth;
 // Fixed identity texts: a simulated system says so in its version.
 constexpr const char* kSimVersion = "SIM-1.00";
@@ -151,9 +155,15 @@ class ControllerModel {
   bool unsaved() const;
 
  private:
-  CommandResult commitText(std::uint8_t code, TextInput& input);
-  // A setting committed: apply changes the state here now, and the file's at the next save.
-  CommandResult commit(std::uint8_t code, std::function<void(ControllerState&)> apply);
+  CommandResult type(std::uint8_t value, TextInput& input);
+  CommandResult commitText(const TextSetting& setting, TextInput& input);
+  // The adjustments and their jogs; nothing for any other code.
+  std::optional<CommandResult> adjust(std::uint8_t code);
+  CommandResult saveAdjustment(std::uint8_t code);
+  // The marking, the outputs and the other commands of a value byte alone.
+  CommandResult operate(std::uint8_t code, std::uint8_t value);
+  // A setting committed: it changes the state here now, and the file's at the next save.
+  CommandResult commit(std::uint8_t code, StateChange change);
   template <typename T>
   CommandResult set(std::uint8_t code, T ControllerState::*member, T value);
   CommandResult keepJogs(Offset ControllerState::*member, const Offset& jogs);
@@ -171,7 +181,7 @@ class ControllerModel {
   std::int64_t since_ = 0;  // this process's working time is counted up to this clock reading
   // Since the last save: each set by its command (a later one replaces it), in
   // the order made, and the kept jogs per offset.
-  std::vector<std::pair<std::uint8_t, std::function<void(ControllerState&)>>> unsavedSets_;
+  std::vector<std::pair<std::uint8_t, StateChange>> unsavedSets_;
   std::vector<std::pair<Offset ControllerState::*, Offset>> unsavedJogs_;
   Activity activity_;
   std::string lastError_;

@@ -9,20 +9,13 @@
 #include <limits>
 
 #include "controller/controller_model.h"
+#include "controller/text_settings.h"
 #include "protocol/zor_protocol.h"
 
 namespace {
 
 using namespace zor;
 using namespace zor::sim;
-
-constexpr std::uint8_t kTextCommands[] = {
-    CMD_SET_X_SCALE,      CMD_SET_Y_SCALE,          CMD_SET_RC_JUMP_DELAY, CMD_SET_SERIAL_NUMBER,
-    CMD_SET_MIN_CURRENT,  CMD_SET_MAX_CURRENT,      CMD_SET_LENS,          CMD_SET_20_PERCENT_CURRENT,
-    CMD_SET_MODEL_NAME,   CMD_SET_X_DISTORTION,     CMD_SET_Y_DISTORTION,  CMD_SET_X_MULTIPLIER,
-    CMD_SET_Y_MULTIPLIER, CMD_SET_CONTROLLER_MODEL, CMD_SET_MAC_ADDRESS,   CMD_SET_IP_ADDRESS,
-    CMD_SET_GATEWAY,      CMD_SET_SUBNET_MASK,      CMD_SET_WORK_TIME,
-};
 
 class Input {
  public:
@@ -88,7 +81,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const int length = in.byte() % (kMaxTextLength + 8);
         for (int i = 0; i < length; ++i) model.command(CMD_TEXT_CHAR, in.byte(), text);
         model.command(CMD_TEXT_CHAR, 0, text);
-        model.command(kTextCommands[in.byte() % std::size(kTextCommands)], 0, text);
+        const auto settings = textSettings();
+        model.command(settings[in.byte() % settings.size()].code, 0, text);
         break;
       }
       case 2: {  // a status query
