@@ -12,9 +12,10 @@
 
 namespace zor::text {
 
+// No default constructor, so that `{}` where a std::u16string message is
+// meant stays unambiguous beside the overloads that take a PeopleText.
 class PeopleText {
  public:
-  PeopleText() = default;
   PeopleText(QString source, QString local) : source_(std::move(source)), local_(std::move(local)) {}
 
   // The English, and the text in the user's language (the English again

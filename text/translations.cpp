@@ -62,13 +62,6 @@ QString Match(const QString& entry, const QStringList& available) {
   return available.contains(parts.language) ? parts.language : QString();
 }
 
-bool Install(const QString& file, const QString& folder = {}) {
-  auto translator = std::make_unique<QTranslator>(QCoreApplication::instance());
-  if (!translator->load(file, folder) || !QCoreApplication::installTranslator(translator.get())) return false;
-  translator.release();  // the application owns it
-  return true;
-}
-
 }  // namespace
 
 QString ChooseLanguage(const Environment& environment, const QStringList& available) {
@@ -111,14 +104,28 @@ QStringList EmbeddedLanguages() {
   return languages;
 }
 
-QString LoadTranslations() {
-  if (QCoreApplication::instance() == nullptr) return {};
-  const QString language = ChooseLanguage([](const char* name) { return qgetenv(name); }, EmbeddedLanguages());
-  if (language.isEmpty()) return {};
+std::vector<std::unique_ptr<QTranslator>> MakeTranslators(const QString& language) {
+  std::vector<std::unique_ptr<QTranslator>> translators;
+  if (language.isEmpty()) return translators;
+  auto add = [&](const QString& file, const QString& folder) {
+    auto translator = std::make_unique<QTranslator>();
+    if (translator->load(file, folder)) translators.push_back(std::move(translator));
+  };
   const QStringList files = QDir(QStringLiteral(":/i18n")).entryList({QStringLiteral("*.qm")}, QDir::Files);
   for (const QString& file : files)
-    if (LanguageOfFile(file.chopped(3)) == language) Install(QStringLiteral(":/i18n/") + file);
-  Install(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+    if (LanguageOfFile(file.chopped(3)) == language) add(file, QStringLiteral(":/i18n"));
+  add(QStringLiteral("qtbase_") + language, QLibraryInfo::path(QLibraryInfo::TranslationsPath));
+  return translators;
+}
+
+QString LoadTranslations() {
+  QCoreApplication* app = QCoreApplication::instance();
+  if (app == nullptr) return {};
+  const QString language = ChooseLanguage([](const char* name) { return qgetenv(name); }, EmbeddedLanguages());
+  for (auto& translator : MakeTranslators(language)) {
+    translator->setParent(app);  // the application keeps it
+    QCoreApplication::installTranslator(translator.release());
+  }
   return language;
 }
 

@@ -7,9 +7,10 @@
 #include <QByteArray>
 #include <QString>
 #include <QStringList>
+#include <QTranslator>
 #include <functional>
-
-class QCoreApplication;
+#include <memory>
+#include <vector>
 
 namespace zor::text {
 
@@ -40,6 +41,10 @@ QStringList EmbeddedLanguages();
 // <folder>_<lang>: "panel_de" -> "de", "simulator_app_zh_CN" -> "zh_CN";
 // empty when the name holds none.
 QString LanguageOfFile(const QString& stem);
+
+// The translators of language, loaded but not installed: every embedded
+// translation of it, then Qt's qtbase one where Qt has it. Empty for English.
+std::vector<std::unique_ptr<QTranslator>> MakeTranslators(const QString& language);
 
 // Installs, on the running application, every embedded translation of the
 // language the process environment asks for and Qt's own qtbase translation
