@@ -26,8 +26,10 @@ set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # as in a package of a build for /usr/local; under usr/lib/<multiarch> it
 # does not.)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-# zorctl's and zor-simulator's completions are loaded by bash-completion.
-set(CPACK_DEBIAN_PACKAGE_RECOMMENDS bash-completion)
+# zorctl's and zor-simulator's completions are loaded by bash-completion;
+# Qt's own translations give its standard buttons and dialogs the user's
+# language, and Chinese texts need a font with their characters.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "bash-completion, fonts-noto-cjk, qt6-translations-l10n")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "service and maintenance tool for ZOR laser marking systems")
 # The long description; CPack puts the summary above it and indents it.
 set(CPACK_DEBIAN_PACKAGE_DESCRIPTION [=[
