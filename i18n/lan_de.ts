@@ -21,7 +21,7 @@
     </message>
     <message>
         <source>Subnet Mask :</source>
-        <translation>Subnetzmaske:</translation>
+        <translation>Netzmaske:</translation>
     </message>
     <message>
         <source>Gateway IP :</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>Set Status</source>
-        <translation>Stat. setzen</translation>
+        <translation>Stat. setz.</translation>
     </message>
     <message>
         <source>SHIP ID :</source>

@@ -41,7 +41,7 @@
     </message>
     <message>
         <source>DHCP Enable</source>
-        <translation>启用 DHCP</translation>
+        <translation>DHCP</translation>
     </message>
     <message>
         <source>Get IP Address</source>

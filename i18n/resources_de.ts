@@ -60,7 +60,7 @@
     </message>
     <message>
         <source>Set</source>
-        <translation>Setzen</translation>
+        <translation>Setz.</translation>
     </message>
     <message>
         <source>Set Aiming Diode Alignment</source>
