@@ -8,11 +8,15 @@
 #include "text/translations.h"
 
 int main(int argc, char** argv) {
-  // Help and version answer before Qt starts, so they work without a display.
+  // Help and version answer before the windows start, so they work without a display.
   switch (ParseCommandLine(argc, argv).action) {
-    case CommandLine::Action::Help:
+    case CommandLine::Action::Help: {
+      // In the user's language; the translations need an application, not a display.
+      QCoreApplication core(argc, argv);
+      zor::text::LoadTranslations();
       std::fputs(QCoreApplication::translate("app::CommandLine", kUsage).toLocal8Bit().constData(), stdout);
       return 0;
+    }
     case CommandLine::Action::Version:
       std::printf("zor-maintenance %s\n", ZOR_VERSION);
       return 0;
