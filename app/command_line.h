@@ -16,4 +16,6 @@ struct CommandLine {
 // argv[0], the program, is skipped.
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
+// The help, in English; main() shows it in the user's language
+// (translation context "app::CommandLine").
 extern const char kUsage[];

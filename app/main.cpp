@@ -1,5 +1,6 @@
 // zor-maintenance: the service and maintenance tool for ZOR laser marking systems.
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 
 #include "app/application.h"
@@ -7,11 +8,15 @@
 #include "text/translations.h"
 
 int main(int argc, char** argv) {
-  // Help and version answer before Qt starts, so they work without a display.
+  // Help and version answer before the windows start, so they work without a display.
   switch (ParseCommandLine(argc, argv).action) {
-    case CommandLine::Action::Help:
-      std::fputs(kUsage, stdout);
+    case CommandLine::Action::Help: {
+      // In the user's language; the translations need an application, not a display.
+      QCoreApplication core(argc, argv);
+      zor::text::LoadTranslations();
+      std::fputs(QCoreApplication::translate("app::CommandLine", kUsage).toLocal8Bit().constData(), stdout);
       return 0;
+    }
     case CommandLine::Action::Version:
       std::printf("zor-maintenance %s\n", ZOR_VERSION);
       return 0;
@@ -30,7 +35,10 @@ int main(int argc, char** argv) {
   // A session manager or a newer launcher may pass what this version does not
   // know; that is no reason to refuse to start.
   for (const std::string& arg : line.unknown) {
-    std::fprintf(stderr, "zor-maintenance: ignoring unknown argument '%s' (see --help)\n", arg.c_str());
+    const QString warning =
+        QCoreApplication::translate("app::CommandLine", "ignoring unknown argument '%1' (see --help)")
+            .arg(QString::fromLocal8Bit(arg));
+    std::fprintf(stderr, "zor-maintenance: %s\n", warning.toLocal8Bit().constData());
   }
 
   CZORSystemMaintenanceApp theApp({.startupProbe = line.startupProbe});

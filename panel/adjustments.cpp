@@ -30,9 +30,9 @@ void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment k
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
-  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, QStringLiteral("Distortion Correction"));
+  RunJogAdjustment(*this, zor::service::Adjustment::Distortion, tr("Distortion Correction"));
 }
 
 void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
-  RunJogAdjustment(*this, zor::service::Adjustment::Center, QStringLiteral("Centering Adjustment"));
+  RunJogAdjustment(*this, zor::service::Adjustment::Center, tr("Centering Adjustment"));
 }

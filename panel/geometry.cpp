@@ -20,8 +20,10 @@ using zor::service::Status;
 void CZORSystemMaintenanceDlg::OnGetDistortion() {
   const auto distortion = service_.readDistortion();
   if (distortion.status == Status::NotConnected) return;
-  SetDlgItemText(IDC_DISTORTION_X, distortion.ok() ? qstr(zor::service::FormatUnsigned(distortion.value.x)) : "ERROR");
-  SetDlgItemText(IDC_DISTORTION_Y, distortion.ok() ? qstr(zor::service::FormatUnsigned(distortion.value.y)) : "ERROR");
+  SetDlgItemText(IDC_DISTORTION_X,
+                 distortion.ok() ? qstr(zor::service::FormatUnsigned(distortion.value.x)) : tr("ERROR"));
+  SetDlgItemText(IDC_DISTORTION_Y,
+                 distortion.ok() ? qstr(zor::service::FormatUnsigned(distortion.value.y)) : tr("ERROR"));
 }
 
 void CZORSystemMaintenanceDlg::OnSetDistortion() {
@@ -32,8 +34,8 @@ void CZORSystemMaintenanceDlg::OnSetDistortion() {
 // The X text of a failed read is the system's own, misspelling included.
 void CZORSystemMaintenanceDlg::OnGetScale() {
   const auto scale = service_.readScale();
-  SetDlgItemText(IDC_SCALE_X, scale.ok() ? qstr(zor::service::FormatFixed5(scale.value.x)) : "ERRPR");
-  SetDlgItemText(IDC_SCALE_Y, scale.ok() ? qstr(zor::service::FormatFixed5(scale.value.y)) : "ERROR");
+  SetDlgItemText(IDC_SCALE_X, scale.ok() ? qstr(zor::service::FormatFixed5(scale.value.x)) : tr("ERRPR"));
+  SetDlgItemText(IDC_SCALE_Y, scale.ok() ? qstr(zor::service::FormatFixed5(scale.value.y)) : tr("ERROR"));
   UpdateData(false);
 }
 

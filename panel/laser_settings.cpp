@@ -28,8 +28,8 @@ void CZORSystemMaintenanceDlg::OnSetMaxCurrent() {
 // A failed read shows ERROR: 0.00000 would look like a real current.
 void CZORSystemMaintenanceDlg::OnGetCurrents() {
   const auto currents = service_.readCurrents();
-  SetDlgItemText(IDC_MIN_CURRENT, currents.ok() ? qstr(zor::service::FormatFixed5(currents.value.min)) : "ERROR");
-  SetDlgItemText(IDC_MAX_CURRENT, currents.ok() ? qstr(zor::service::FormatFixed5(currents.value.max)) : "ERROR");
+  SetDlgItemText(IDC_MIN_CURRENT, currents.ok() ? qstr(zor::service::FormatFixed5(currents.value.min)) : tr("ERROR"));
+  SetDlgItemText(IDC_MAX_CURRENT, currents.ok() ? qstr(zor::service::FormatFixed5(currents.value.max)) : tr("ERROR"));
   UpdateData(false);
 }
 

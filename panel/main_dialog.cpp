@@ -100,13 +100,13 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
     appendSystemMenuItem(res::IDM_ABOUTBOX, about);
   }
   systemMenu()->addSeparator();
-  appendSystemMenuItem(res::IDM_BACKUP, QStringLiteral("&Back Up Settings..."));
-  appendSystemMenuItem(res::IDM_RESTORE, QStringLiteral("Compare/&Restore Settings..."));
-  appendSystemMenuItem(res::IDM_SERVICE_LOG, QStringLiteral("Service &Log..."));
+  appendSystemMenuItem(res::IDM_BACKUP, tr("&Back Up Settings..."));
+  appendSystemMenuItem(res::IDM_RESTORE, tr("Compare/&Restore Settings..."));
+  appendSystemMenuItem(res::IDM_SERVICE_LOG, tr("Service &Log..."));
   appendSystemMenuItem(res::IDM_CALIBRATE, tr("Calibrate &Field..."));
-  appendSystemMenuItem(res::IDM_REPORT, QStringLiteral("Service Re&port..."));
+  appendSystemMenuItem(res::IDM_REPORT, tr("Service Re&port..."));
   setWindowIcon(m_hIcon);
-  SetDlgItemText(IDC_BUILD, QStringLiteral("Build : ") + BuildDate());
+  SetDlgItemText(IDC_BUILD, tr("Build : %1").arg(BuildDate()));
 
   m_link.clearEntryPoints();
 
@@ -125,7 +125,7 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
 void CZORSystemMaintenanceDlg::LoadDeviceLink() {
   if (!services_.loadDeviceLink(m_link)) {
     m_link.clearEntryPoints();
-    prompter().showMessage(this, QStringLiteral("No ZORComm.DLL found"), platform::applicationTitle(),
+    prompter().showMessage(this, tr("No ZORComm.DLL found"), platform::applicationTitle(),
                            platform::Prompter::Icon::Critical);
   }
 }

@@ -4,6 +4,7 @@
 // started, as a PDF. The transfers show a modal progress window; the panel
 // keeps painting behind it.
 
+#include <QCoreApplication>
 #include <QDate>
 #include <QDir>
 #include <QFileInfo>
@@ -27,10 +28,15 @@ using dialogs::qstr;
 
 namespace {
 
-const QString kBackUpTitle = QStringLiteral("Back Up Settings");
-const QString kRestoreTitle = QStringLiteral("Compare/Restore Settings");
-const QString kFilter = QStringLiteral("Settings snapshots (*.json);;All files (*)");
-const QString kReportTitle = QStringLiteral("Service Report");
+QString BackUpTitle() { return QCoreApplication::translate("CZORSystemMaintenanceDlg", "Back Up Settings"); }
+QString RestoreTitle() { return QCoreApplication::translate("CZORSystemMaintenanceDlg", "Compare/Restore Settings"); }
+// The file patterns stay as they are; only their descriptions are translated.
+QString SnapshotFilter() {
+  return QStringLiteral("%1 (*.json);;%2 (*)")
+      .arg(QCoreApplication::translate("CZORSystemMaintenanceDlg", "Settings snapshots"),
+           QCoreApplication::translate("CZORSystemMaintenanceDlg", "All files"));
+}
+QString ReportTitle() { return QCoreApplication::translate("CZORSystemMaintenanceDlg", "Service Report"); }
 
 // A modal progress window over the panel; while it is up, the pacer's waits
 // let the windows paint and take the window's Cancel.
@@ -56,7 +62,11 @@ class TransferProgress final : public svc::RestoreProgress {
   // Cancel is looked at between settings only: a text is never cut short.
   bool proceed(int index, int total, const std::string& name) override {
     if (dialog_.wasCanceled()) return false;
-    step(index, total, QStringLiteral("Restoring %1 (%2 of %3)...").arg(SettingTitle(name)).arg(index + 1).arg(total));
+    step(index, total,
+         QCoreApplication::translate("CZORSystemMaintenanceDlg", "Restoring %1 (%2 of %3)...")
+             .arg(SettingTitle(name))
+             .arg(index + 1)
+             .arg(total));
     return !dialog_.wasCanceled();
   }
 
@@ -77,7 +87,8 @@ QString SuggestedFile(const std::optional<svc::Identity>& identity, const QStrin
 QString Names(const std::vector<std::string>& names) {
   QStringList titles;
   for (const std::string& name : names)
-    titles << (name == "identity" ? QStringLiteral("Identity") : SettingTitle(name));
+    titles << (name == "identity" ? QCoreApplication::translate("CZORSystemMaintenanceDlg", "Identity")
+                                  : SettingTitle(name));
   return titles.join(QStringLiteral(", "));
 }
 
@@ -85,45 +96,45 @@ QString Names(const std::vector<std::string>& names) {
 
 void CZORSystemMaintenanceDlg::OnBackUpSettings() {
   if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
-  QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kBackUpTitle,
-                                       SuggestedFile(service_.identity()), kFilter);
+  QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, BackUpTitle(),
+                                       SuggestedFile(service_.identity()), SnapshotFilter());
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".json");
 
   svc::Snapshot snapshot;
   {
-    TransferProgress progress(*this, services_.pacer, kBackUpTitle, false);
+    TransferProgress progress(*this, services_.pacer, BackUpTitle(), false);
     snapshot = svc::TakeSnapshot(service_, [&](int done, int total) {
-      progress.step(done, total, QStringLiteral("Reading the settings from the controller..."));
+      progress.step(done, total, tr("Reading the settings from the controller..."));
     });
   }
   if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file.toStdString()); !saved.ok()) {
-    prompter().showMessage(this, QStringLiteral("The settings could not be saved: %1").arg(qstr(saved.message)),
-                           kBackUpTitle, platform::Prompter::Icon::Warning);
+    prompter().showMessage(this, tr("The settings could not be saved: %1").arg(qstr(saved.message)), BackUpTitle(),
+                           platform::Prompter::Icon::Warning);
     return;
   }
   std::vector<std::string> missing = snapshot.missing;
   if (!snapshot.identity) missing.insert(missing.begin(), "identity");
-  QString text = QStringLiteral("The settings were saved to %1.").arg(file);
+  QString text = tr("The settings were saved to %1.").arg(file);
   if (!missing.empty())
-    text += QStringLiteral("\n\nThese could not be read and are not in the file: %1.").arg(Names(missing));
+    text += QStringLiteral("\n\n") + tr("These could not be read and are not in the file: %1.").arg(Names(missing));
   if (!snapshot.notOnFamily.empty()) {
-    text += QStringLiteral("\n\nNot on %1, so not in the file: %2.")
+    text += QStringLiteral("\n\n") +
+            tr("Not on %1, so not in the file: %2.")
                 .arg(qstr(svc::FamilySystem(svc::KnownFamily(snapshot.identity))), Names(snapshot.notOnFamily));
   }
-  prompter().showMessage(this, text, kBackUpTitle,
+  prompter().showMessage(this, text, BackUpTitle(),
                          missing.empty() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
-  const QString file =
-      prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle, QDir::homePath(), kFilter);
+  const QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Open, RestoreTitle(),
+                                             QDir::homePath(), SnapshotFilter());
   if (file.isEmpty()) return;
   const svc::Reading<svc::Snapshot> loaded = svc::LoadSnapshot(file.toStdString());
   if (!loaded.ok()) {
-    prompter().showMessage(
-        this, QStringLiteral("This file cannot be restored: %1. Nothing was sent.").arg(qstr(loaded.message)),
-        kRestoreTitle, platform::Prompter::Icon::Warning);
+    prompter().showMessage(this, tr("This file cannot be restored: %1. Nothing was sent.").arg(qstr(loaded.message)),
+                           RestoreTitle(), platform::Prompter::Icon::Warning);
     return;
   }
   const svc::Snapshot& snapshot = loaded.value;
@@ -131,11 +142,11 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
 
   svc::Comparison comparison;
   {
-    TransferProgress progress(*this, services_.pacer, kRestoreTitle, false);
-    progress.step(0, 1, QStringLiteral("Reading the settings from the controller..."));
+    TransferProgress progress(*this, services_.pacer, RestoreTitle(), false);
+    progress.step(0, 1, tr("Reading the settings from the controller..."));
     comparison = svc::Compare(service_, snapshot, false);
   }
-  if (!dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
+  if (!dialogs::ShowOutcome(*this, comparison.outcome, RestoreTitle())) return;
 
   CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
@@ -151,12 +162,12 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   }
   svc::RestoreReport report;
   {
-    TransferProgress progress(*this, services_.pacer, kRestoreTitle, true);
+    TransferProgress progress(*this, services_.pacer, RestoreTitle(), true);
     report = svc::Restore(service_, snapshot, options, &progress);
   }
   // Nothing was tried: the refusal, or the not-connected message already shown, says it all.
   if (report.settings.empty() || report.outcome.status == svc::Status::Refused) {
-    dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);
+    dialogs::ShowOutcome(*this, report.outcome, RestoreTitle());
     return;
   }
   QString text = qstr(report.summary()) + QLatin1Char('\n');
@@ -170,21 +181,21 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
                      std::all_of(report.settings.begin(), report.settings.end(), [](const svc::RestoredSetting& s) {
                        return s.result == svc::RestoreResult::Unchanged || s.result == svc::RestoreResult::Verified;
                      });
-  prompter().showMessage(this, text, kRestoreTitle,
+  prompter().showMessage(this, text, RestoreTitle(),
                          clean ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnServiceReport() {
   if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
   QString file =
-      prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kReportTitle,
+      prompter().chooseFile(this, platform::Prompter::FileChoice::Save, ReportTitle(),
                             SuggestedFile(service_.identity(), QStringLiteral("report"), QStringLiteral("pdf")),
-                            QStringLiteral("PDF documents (*.pdf);;All files (*)"));
+                            QStringLiteral("%1 (*.pdf);;%2 (*)").arg(tr("PDF documents"), tr("All files")));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
   const auto failed = [&](const svc::Outcome& why) {
-    prompter().showMessage(this, QStringLiteral("The service report could not be saved: %1").arg(qstr(why.message)),
-                           kReportTitle, platform::Prompter::Icon::Warning);
+    prompter().showMessage(this, tr("The service report could not be saved: %1").arg(qstr(why.message)), ReportTitle(),
+                           platform::Prompter::Icon::Warning);
   };
   // The file first: one that cannot be written is said before the controller is read.
   svc::PendingFile pending;
@@ -192,9 +203,9 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
 
   svc::Snapshot snapshot;
   {
-    TransferProgress progress(*this, services_.pacer, kReportTitle, false);
+    TransferProgress progress(*this, services_.pacer, ReportTitle(), false);
     snapshot = svc::TakeSnapshot(service_, [&](int done, int total) {
-      progress.step(done, total, QStringLiteral("Reading the settings from the controller..."));
+      progress.step(done, total, tr("Reading the settings from the controller..."));
     });
   }
   const svc::Reading<svc::ServiceLogContents> log = svc::ReadServiceLog(serviceLog_.path(), started_);
@@ -205,13 +216,13 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
 
   std::vector<std::string> missing = snapshot.missing;
   if (!snapshot.identity) missing.insert(missing.begin(), "identity");
-  QString text = QStringLiteral("The service report was saved to %1.").arg(file);
+  QString text = tr("The service report was saved to %1.").arg(file);
   if (!missing.empty())
-    text += QStringLiteral("\n\nThese could not be read and are listed as not read: %1.").arg(Names(missing));
+    text += QStringLiteral("\n\n") + tr("These could not be read and are listed as not read: %1.").arg(Names(missing));
   if (!log.ok())
-    text += QStringLiteral("\n\nIt holds no service-log entries: the service log could not be read: %1.")
-                .arg(qstr(log.message));
+    text += QStringLiteral("\n\n") +
+            tr("It holds no service-log entries: the service log could not be read: %1.").arg(qstr(log.message));
   prompter().showMessage(
-      this, text, kReportTitle,
+      this, text, ReportTitle(),
       missing.empty() && log.ok() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
 }

@@ -1,5 +1,6 @@
 // "Get Work Time", "Init. Work Time" and "Mrkr Time".
 
+#include <QCoreApplication>
 #include <cstdint>
 #include <optional>
 
@@ -15,7 +16,8 @@ namespace {
 
 using Icon = platform::Prompter::Icon;
 
-const QString kBoxTitle = QStringLiteral("Working Time");
+// The title of the working-time boxes, in the user's language.
+QString BoxTitle() { return QCoreApplication::translate("CZORSystemMaintenanceDlg", "Working Time"); }
 
 // The marking time the tool shows: a fixed count of 100 ns ticks.
 constexpr double kMarkingTimeTicks = 1043209991.4550781;
@@ -25,8 +27,8 @@ constexpr double kMarkingTimeTicks = 1043209991.4550781;
 // A failed read says so and keeps the field's last reading.
 void CZORSystemMaintenanceDlg::ReadWorkingTime() {
   const auto seconds = service_.readWorkTime();
-  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
-  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
+  if (!dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
+  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), BoxTitle(), Icon::Information);
   m_strWorking = qstr(zor::service::FormatWorkTime(seconds.value));
   UpdateData(false);
 }
@@ -37,9 +39,9 @@ void CZORSystemMaintenanceDlg::InitWorkingTime() {
   CWorkingTime entry(prompter(), this);
   if (entry.DoModal() != platform::IDOK) return;
   const auto seconds = zor::service::ParseWorkTimeReset(platform::Utf16View(entry.m_strWorkingTime));
-  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
-  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
-  dialogs::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), kBoxTitle);
+  if (!dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
+  prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), BoxTitle(), Icon::Information);
+  dialogs::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), BoxTitle());
 }
 
 void CZORSystemMaintenanceDlg::ShowMarkingTime() {
@@ -47,6 +49,7 @@ void CZORSystemMaintenanceDlg::ShowMarkingTime() {
   const auto minutes = static_cast<std::uint32_t>(ticks / 600000000u);
   const auto seconds = static_cast<std::uint32_t>(ticks / 10000000u % 60u);
   const auto milliseconds = static_cast<std::uint32_t>(ticks % 10000000u / 10000u);
-  prompter().showMessage(this, QString::asprintf("Marking Time: %u:%02u.%03u", minutes, seconds, milliseconds),
-                         kBoxTitle, Icon::Information);
+  prompter().showMessage(this,
+                         tr("Marking Time: %1").arg(QString::asprintf("%u:%02u.%03u", minutes, seconds, milliseconds)),
+                         BoxTitle(), Icon::Information);
 }

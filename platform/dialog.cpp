@@ -57,8 +57,16 @@ class TemplateLayout final : public QLayout {
 
 }  // namespace
 
+QString promptInteger() { return QCoreApplication::translate("platform::Dialog", "Please enter an integer."); }
+
+QString promptPositiveInteger() {
+  return QCoreApplication::translate("platform::Dialog", "Please enter a positive integer.");
+}
+
 QString promptIntegerBetween(qint64 min, qint64 max) {
-  return QStringLiteral("Please enter an integer between %1 and %2.").arg(min).arg(max);
+  return QCoreApplication::translate("platform::Dialog", "Please enter an integer between %1 and %2.")
+      .arg(min)
+      .arg(max);
 }
 
 // ---- value exchange -------------------------------------------------------
@@ -79,7 +87,7 @@ void DataExchange::number(int id, std::uint32_t& value, std::uint32_t min, std::
   const QString text = dialog_.GetDlgItemText(id).trimmed();
   bool ok = !text.startsWith(QLatin1Char('-'));
   const qulonglong parsed = ok ? text.toULongLong(&ok, 10) : 0;
-  if (!ok || parsed > 0xFFFFFFFFull) fail(id, kPromptPositiveInteger);
+  if (!ok || parsed > 0xFFFFFFFFull) fail(id, promptPositiveInteger());
   if (parsed < min || parsed > max) fail(id, promptIntegerBetween(min, max));
   value = static_cast<std::uint32_t>(parsed);
 }
@@ -90,7 +98,7 @@ void DataExchange::number(int id, std::int32_t& value) {
     return;
   }
   const std::optional<std::int32_t> parsed = wholeNumber(id);
-  if (!parsed) fail(id, kPromptInteger);
+  if (!parsed) fail(id, promptInteger());
   value = *parsed;
 }
 
@@ -122,7 +130,7 @@ void DataExchange::fail(int id, const QString& prompt) {
 
 Dialog::Dialog(const DialogTemplate& tmpl, Prompter& prompter, QWidget* parent)
     : QDialog(parent), tmpl_(tmpl), prompter_(prompter), units_(dialogFont(tmpl.pointSize)) {
-  setWindowTitle(QString::fromUtf8(tmpl.caption));
+  setWindowTitle(templateText(tmpl.caption));
   setFont(dialogFont(tmpl.pointSize));
   setWindowFlag(Qt::WindowContextHelpButtonHint, false);
 }
@@ -141,6 +149,11 @@ void Dialog::Initialize() {
 }
 
 void Dialog::EndDialog(int result) { done(result); }
+
+QString Dialog::templateText(const char* text) const {
+  if (!text || !*text) return {};
+  return tmpl_.context ? QCoreApplication::translate(tmpl_.context, text) : QString::fromUtf8(text);
+}
 
 bool Dialog::UpdateData(bool saveAndValidate) {
   return Exchange(saveAndValidate, [this](DataExchange& dx) { DoDataExchange(dx); });
@@ -276,9 +289,10 @@ void Dialog::createControls() {
   QString lastLabel;
   QLineEdit* lastEdit = nullptr;
   for (const ControlTemplate& t : tmpl_.controls) {
-    const QString caption = QString::fromUtf8(t.caption);
+    // An edit's caption is its initial value, never translated.
+    const QString caption = t.kind == Kind::Edit ? QString::fromUtf8(t.caption) : templateText(t.caption);
     QWidget* w = nullptr;
-    QString name = t.accessibleName ? QString::fromUtf8(t.accessibleName) : QString();
+    QString name = templateText(t.accessibleName);
     switch (t.kind) {
       case Kind::GroupBox: {
         auto* group = new QGroupBox(caption, this);

@@ -46,8 +46,9 @@ class DataExchange {
   bool saving_;
 };
 
-inline const QString kPromptInteger = QStringLiteral("Please enter an integer.");
-inline const QString kPromptPositiveInteger = QStringLiteral("Please enter a positive integer.");
+// The standard prompts of a field that fails its check, in the user's language.
+QString promptInteger();                               // "Please enter an integer."
+QString promptPositiveInteger();                       // "Please enter a positive integer."
 QString promptIntegerBetween(qint64 min, qint64 max);  // "Please enter an integer between %1 and %2."
 
 class Dialog : public QDialog {
@@ -78,6 +79,8 @@ class Dialog : public QDialog {
   void SetPicture(int id, const QPixmap& bitmap);
 
   const DialogTemplate& dialogTemplate() const { return tmpl_; }
+  // A text of the template in the user's language (its context's translation).
+  QString templateText(const char* text) const;
   const DialogUnits& units() const { return units_; }
   Prompter& prompter() const { return prompter_; }
   // The window menu, made on first use: a menu bar above the template's area

@@ -1,7 +1,14 @@
 #pragma once
 // Declarative dialog templates: every control with its identifier, kind,
 // caption, rectangle in dialog units and style, in tab order.
+//
+// Captions, accessible names and the title are English; the dialog shows them
+// in the user's language, looked up under the template's context. Mark each
+// one where it is written so lupdate finds it under that context:
+//   {IDOK, Kind::Button, QT_TRANSLATE_NOOP("PasswordTemplate", "OK"), ...}
+// An edit's caption is its initial value and is shown as written.
 
+#include <QtGlobal>  // QT_TRANSLATE_NOOP for the templates
 #include <span>
 
 namespace platform {
@@ -50,6 +57,8 @@ struct DialogTemplate {
   int cx, cy;  // client area, dialog units
   int pointSize;
   std::span<const ControlTemplate> controls;
+  // The translation context of every text above; none: shown as written.
+  const char* context = nullptr;
 };
 
 }  // namespace platform

@@ -136,7 +136,7 @@ void IpAddressCtrl::updateFieldNames() {
   m_namedFor = accessibleName();
   // "IP Address :" reads better as "IP Address field 1" than with the colon.
   QString base = m_namedFor;
-  base.remove(QRegularExpression(QStringLiteral("\\s*:\\s*$")));
+  base.remove(QRegularExpression(QStringLiteral("\\s*[:\\x{FF1A}]\\s*$")));  // also the full-width colon
   if (base.isEmpty()) base = tr("IP address");
   for (int i = 0; i < kFieldCount; ++i) {
     m_fields[static_cast<std::size_t>(i)]->setAccessibleName(tr("%1 field %2").arg(base).arg(i + 1));

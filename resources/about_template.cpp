@@ -1,4 +1,6 @@
 // Template 100: the About box, and the string table.
+#include <QCoreApplication>
+
 #include "resources/resource.h"
 #include "resources/templates.h"
 
@@ -7,17 +9,20 @@ namespace res {
 using K = platform::Kind;
 
 static const platform::ControlTemplate kAboutControls[] = {
-    {IDR_MAINFRAME, K::Picture, "", 11, 17, 20, 20, 0, "ZORSystemMaintence"},
-    {platform::IDC_STATIC, K::Label, "ZORSystemMaintence Version 1.0", 40, 10, 119, 8},
-    {platform::IDC_STATIC, K::Label, "Service tool for ZOR laser marking systems", 40, 25, 150, 8},
-    {platform::IDOK, K::Button, "OK", 178, 7, 50, 16, platform::DefaultButton},
+    {IDR_MAINFRAME, K::Picture, "", 11, 17, 20, 20, 0, QT_TRANSLATE_NOOP("AboutBoxTemplate", "ZORSystemMaintence")},
+    {platform::IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("AboutBoxTemplate", "ZORSystemMaintence Version 1.0"), 40, 10,
+     119, 8},
+    {platform::IDC_STATIC, K::Label,
+     QT_TRANSLATE_NOOP("AboutBoxTemplate", "Service tool for ZOR laser marking systems"), 40, 25, 150, 8},
+    {platform::IDOK, K::Button, QT_TRANSLATE_NOOP("AboutBoxTemplate", "OK"), 178, 7, 50, 16, platform::DefaultButton},
 };
 
-const platform::DialogTemplate kAboutBoxTemplate = {IDD_ABOUTBOX,  "About ZORSystemMaintence", 235, 55, 8,
-                                                    kAboutControls};
+const platform::DialogTemplate kAboutBoxTemplate = {
+    IDD_ABOUTBOX,      QT_TRANSLATE_NOOP("AboutBoxTemplate", "About ZORSystemMaintence"), 235, 55, 8, kAboutControls,
+    "AboutBoxTemplate"};
 
 QString LoadString(int id) {
-  if (id == IDS_ABOUTBOX) return QStringLiteral("&About ZORSystemMaintenance...");
+  if (id == IDS_ABOUTBOX) return QCoreApplication::translate("res::StringTable", "&About ZORSystemMaintenance...");
   return {};
 }
 

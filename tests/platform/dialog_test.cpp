@@ -8,10 +8,12 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
+#include <QTranslator>
 #include <QWheelEvent>
 #include <functional>
 #include <string>
@@ -391,6 +393,64 @@ TEST(ComboBox, TypingAListedTextIsNoPick) {
     EXPECT_EQ(combo->editText().toStdString(), "163");
     EXPECT_EQ(combo->curSel(), -1);
   }
+}
+
+// A translator that brackets every text of one context, so a test sees
+// which texts went through the translation and under which context.
+class BracketingTranslator : public QTranslator {
+ public:
+  explicit BracketingTranslator(const char* context) : context_(context) {}
+  QString translate(const char* context, const char* source, const char*, int) const override {
+    return QLatin1String(context) == QLatin1String(context_) ? QStringLiteral("[%1]").arg(QString::fromUtf8(source))
+                                                             : QString();
+  }
+  bool isEmpty() const override { return false; }
+
+ private:
+  const char* context_;
+};
+
+const platform::ControlTemplate kTranslatedControls[] = {
+    {platform::IDC_STATIC, Kind::GroupBox, "Group", 2, 2, 140, 60},
+    {20, Kind::Label, "Name:", 5, 10, 30, 8},
+    {21, Kind::Edit, "1.5", 40, 10, 40, 12},
+    {22, Kind::Button, "Set", 5, 30, 40, 14, platform::None, "Set Name"},
+    {23, Kind::CheckBox, "Enable", 50, 30, 40, 10},
+};
+const platform::DialogTemplate kTranslatedTemplate = {901, "Title", 150, 95, 8, kTranslatedControls, "TestTemplate"};
+
+TEST(TemplateTexts, ShowInTheUsersLanguageUnderTheTemplatesContextButAnEditsValueStays) {
+  BracketingTranslator translator("TestTemplate");
+  ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
+  zortest::Transcript t;
+  zortest::ScriptedPrompter prompter{t};
+  platform::Dialog translated(kTranslatedTemplate, prompter);
+  translated.Initialize();
+  platform::Dialog untouched(kTemplate, prompter);  // no context: shown as written
+  untouched.Initialize();
+  QCoreApplication::removeTranslator(&translator);
+
+  EXPECT_EQ(translated.windowTitle(), "[Title]");
+  EXPECT_EQ(untouched.windowTitle(), "Test Dialog");
+  EXPECT_EQ(untouched.GetDlgItemText(13), "Go");
+  const struct {
+    int id;
+    const char* text;
+    const char* accessibleName;
+  } rows[] = {
+      {20, "[Name:]", ""},
+      {21, "1.5", "[Name:]"},  // a value; the field is named after its label
+      {22, "[Set]", "[Set Name]"},
+      {23, "[Enable]", ""},
+  };
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row.id);
+    EXPECT_EQ(translated.GetDlgItemText(row.id), row.text);
+    EXPECT_EQ(translated.GetDlgItem(row.id)->accessibleName(), row.accessibleName);
+  }
+  const auto* group = translated.findChild<QGroupBox*>();
+  ASSERT_NE(group, nullptr);
+  EXPECT_EQ(group->title(), "[Group]");
 }
 
 }  // namespace
