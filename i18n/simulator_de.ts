@@ -1,0 +1,131 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="de_DE">
+<context>
+    <name>zor::simulator::ShownText</name>
+    <message>
+        <source>found</source>
+        <translation>gefunden</translation>
+    </message>
+    <message>
+        <source>none found</source>
+        <translation>keins gefunden</translation>
+    </message>
+    <message>
+        <source>no system</source>
+        <translation>kein System</translation>
+    </message>
+    <message>
+        <source>bad argument</source>
+        <translation>ungültiges Argument</translation>
+    </message>
+    <message>
+        <source>unknown status</source>
+        <translation>unbekannter Status</translation>
+    </message>
+    <message>
+        <source>block too short</source>
+        <translation>Block zu kurz</translation>
+    </message>
+    <message>
+        <source>not kept</source>
+        <translation>nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>internal error</source>
+        <translation>interner Fehler</translation>
+    </message>
+    <message>
+        <source>no answer</source>
+        <translation>keine Antwort</translation>
+    </message>
+    <message>
+        <source>fault injected</source>
+        <translation>Störung eingespeist</translation>
+    </message>
+    <message>
+        <source>Time (s)</source>
+        <translation>Zeit (s)</translation>
+    </message>
+    <message>
+        <source>Client</source>
+        <translation>Client</translation>
+    </message>
+    <message>
+        <source>Entry point</source>
+        <translation>Einsprungpunkt</translation>
+    </message>
+    <message>
+        <source>Code</source>
+        <translation>Code</translation>
+    </message>
+    <message>
+        <source>Value</source>
+        <translation>Wert</translation>
+    </message>
+    <message>
+        <source>Text</source>
+        <translation>Text</translation>
+    </message>
+    <message>
+        <source>Reply</source>
+        <translation>Antwort</translation>
+    </message>
+    <message>
+        <source>Result</source>
+        <translation>Ergebnis</translation>
+    </message>
+    <message>
+        <source>Pause</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>%1 ms SHORT (%2 needed)</source>
+        <translation>%1 ms ZU KURZ (%2 nötig)</translation>
+    </message>
+    <message>
+        <source>%1 × %2 mm, nominal %3 mm (%4, %5)</source>
+        <translation>%1 × %2 mm, Sollmaß %3 mm (%4, %5)</translation>
+    </message>
+    <message>
+        <source>none</source>
+        <translation>keine</translation>
+    </message>
+    <message>
+        <source>distortion</source>
+        <translation>Verzeichnung</translation>
+    </message>
+    <message>
+        <source>centering</source>
+        <translation>Zentrierung</translation>
+    </message>
+    <message>
+        <source>aiming alignment, top left point</source>
+        <translation>Pilotlaser-Ausrichtung, Punkt oben links</translation>
+    </message>
+    <message>
+        <source>aiming alignment, right bottom point</source>
+        <translation>Pilotlaser-Ausrichtung, Punkt rechts unten</translation>
+    </message>
+    <message>
+        <source>refusing the next 1 packet</source>
+        <translation>das nächste Paket wird abgelehnt</translation>
+    </message>
+    <message>
+        <source>refusing the next %1 packets</source>
+        <translation>die nächsten %1 Pakete werden abgelehnt</translation>
+    </message>
+    <message>
+        <source>status queries unanswered</source>
+        <translation>Statusabfragen unbeantwortet</translation>
+    </message>
+    <message>
+        <source>no discovery</source>
+        <translation>keine Systemsuche</translation>
+    </message>
+    <message>
+        <source>answering %1 ms late</source>
+        <translation>Antwort %1 ms verzögert</translation>
+    </message>
+</context>
+</TS>
