@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>zor::sim::FieldModel</name>
+    <message>
+        <source>%1 wide and %2 high (meant to be %3)</source>
+        <translation>%1 breit und %2 hoch (Sollmaß %3)</translation>
+    </message>
+    <message>
+        <source>Scan field %1 square.</source>
+        <translation>Scanfeld %1 im Quadrat.</translation>
+    </message>
+    <message>
+        <source>Nothing marked.</source>
+        <translation>Nichts beschriftet.</translation>
+    </message>
+    <message>
+        <source>Original square</source>
+        <translation>Ursprüngliches Quadrat</translation>
+    </message>
+    <message>
+        <source>Corrected square</source>
+        <translation>Korrigiertes Quadrat</translation>
+    </message>
+    <message>
+        <source>Maximum field</source>
+        <translation>Maximales Feld</translation>
+    </message>
+    <message>
+        <source>%1 marked.</source>
+        <translation>%1 beschriftet.</translation>
+    </message>
+    <message>
+        <source>%1 marked %2.</source>
+        <translation>%1 beschriftet, %2.</translation>
+    </message>
+    <message>
+        <source>%1 marked %2 times.</source>
+        <translation>%1 %2-mal beschriftet.</translation>
+    </message>
+    <message>
+        <source>%1 marked %2 times, the last %3.</source>
+        <translation>%1 %2-mal beschriftet, zuletzt %3.</translation>
+    </message>
+    <message>
+        <source>Spot at %1.</source>
+        <translation>Punkt bei %1.</translation>
+    </message>
+    <message>
+        <source>Aiming dot at %1.</source>
+        <translation>Pilotlaserpunkt bei %1.</translation>
+    </message>
+    <message>
+        <source>Aiming alignment: top left point at %1, right bottom point at %2; aligning the right bottom point.</source>
+        <translation>Pilotlaser-Ausrichtung: Punkt oben links bei %1, Punkt rechts unten bei %2; der Punkt rechts unten wird ausgerichtet.</translation>
+    </message>
+    <message>
+        <source>Aiming alignment: top left point at %1, right bottom point at %2; aligning the top left point.</source>
+        <translation>Pilotlaser-Ausrichtung: Punkt oben links bei %1, Punkt rechts unten bei %2; der Punkt oben links wird ausgerichtet.</translation>
+    </message>
+    <message>
+        <source>Centering: field centre at %1.</source>
+        <translation>Zentrierung: Feldmitte bei %1.</translation>
+    </message>
+    <message>
+        <source>Distortion preview: corrected square %1.</source>
+        <translation>Verzeichnungsvorschau: korrigiertes Quadrat %1.</translation>
+    </message>
+</context>
+<context>
     <name>zor::simulator::ShownText</name>
     <message>
         <source>found</source>

@@ -2,6 +2,73 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>zor::sim::FieldModel</name>
+    <message>
+        <source>%1 wide and %2 high (meant to be %3)</source>
+        <translation>宽 %1，高 %2（标称 %3）</translation>
+    </message>
+    <message>
+        <source>Scan field %1 square.</source>
+        <translation>扫描场 %1 见方。</translation>
+    </message>
+    <message>
+        <source>Nothing marked.</source>
+        <translation>尚未打标。</translation>
+    </message>
+    <message>
+        <source>Original square</source>
+        <translation>原始方框</translation>
+    </message>
+    <message>
+        <source>Corrected square</source>
+        <translation>校正方框</translation>
+    </message>
+    <message>
+        <source>Maximum field</source>
+        <translation>最大场</translation>
+    </message>
+    <message>
+        <source>%1 marked.</source>
+        <translation>%1已打标。</translation>
+    </message>
+    <message>
+        <source>%1 marked %2.</source>
+        <translation>%1已打标，%2。</translation>
+    </message>
+    <message>
+        <source>%1 marked %2 times.</source>
+        <translation>%1已打标 %2 次。</translation>
+    </message>
+    <message>
+        <source>%1 marked %2 times, the last %3.</source>
+        <translation>%1已打标 %2 次，最近一次%3。</translation>
+    </message>
+    <message>
+        <source>Spot at %1.</source>
+        <translation>光点位于 %1。</translation>
+    </message>
+    <message>
+        <source>Aiming dot at %1.</source>
+        <translation>指示光点位于 %1。</translation>
+    </message>
+    <message>
+        <source>Aiming alignment: top left point at %1, right bottom point at %2; aligning the right bottom point.</source>
+        <translation>指示光校准：左上点位于 %1，右下点位于 %2；正在校准右下点。</translation>
+    </message>
+    <message>
+        <source>Aiming alignment: top left point at %1, right bottom point at %2; aligning the top left point.</source>
+        <translation>指示光校准：左上点位于 %1，右下点位于 %2；正在校准左上点。</translation>
+    </message>
+    <message>
+        <source>Centering: field centre at %1.</source>
+        <translation>中心调整：场中心位于 %1。</translation>
+    </message>
+    <message>
+        <source>Distortion preview: corrected square %1.</source>
+        <translation>畸变预览：校正方框%1。</translation>
+    </message>
+</context>
+<context>
     <name>zor::simulator::ShownText</name>
     <message>
         <source>found</source>
