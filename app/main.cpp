@@ -4,6 +4,7 @@
 
 #include "app/application.h"
 #include "app/command_line.h"
+#include "text/translations.h"
 
 int main(int argc, char** argv) {
   // Help and version answer before Qt starts, so they work without a display.
@@ -23,6 +24,7 @@ int main(int argc, char** argv) {
   QApplication::setApplicationName(QStringLiteral("ZORSystemMaintenance"));
   QApplication::setApplicationVersion(QStringLiteral(ZOR_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(ZOR_APP_ID));
+  zor::text::LoadTranslations();
 
   const CommandLine line = ParseCommandLine(argc, argv);
   // A session manager or a newer launcher may pass what this version does not

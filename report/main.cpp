@@ -12,6 +12,7 @@
 #include <string>
 
 #include "report/pdf_report.h"
+#include "text/translations.h"
 
 namespace {
 
@@ -48,6 +49,8 @@ int main(int argc, char** argv) {
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
   QGuiApplication app(argc, argv);
+  // The report's texts in the user's language, as the panel lays them out.
+  zor::text::LoadTranslations();
   std::string input;
   char chunk[65536];
   for (;;) {

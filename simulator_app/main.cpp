@@ -31,6 +31,7 @@
 #include "simulator/server.h"
 #include "simulator_app/main_window.h"
 #include "simulator_app/options.h"
+#include "text/translations.h"
 
 namespace {
 
@@ -116,6 +117,7 @@ int run(int argc, char** argv) {
     QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ZOR_APP_ID)));
   }
   QCoreApplication& app = *application;
+  zor::text::LoadTranslations();
   if (!quitOnSignals(app)) return fail(std::string("cannot catch the signals that end it: ") + std::strerror(errno));
   // Once it serves, a standard error that nobody reads must not stop it.
   LineOutput errorLines(STDERR_FILENO);

@@ -2,12 +2,16 @@
 // command line, on the same service layer as the zor-maintenance panel.
 #include <fcntl.h>
 
+#include <QCoreApplication>
 #include <cerrno>
+#include <clocale>
 #include <cstdlib>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <variant>
 
+#include "text/translations.h"
 #include "zorctl/arguments.h"
 #include "zorctl/commands.h"
 #include "zorctl/help.h"
@@ -80,5 +84,16 @@ int main(int argc, char** argv) {
   std::atexit([] {
     if (StopRequested()) EndBySignal();
   });
+  // The messages in the user's language need an application to hold the
+  // translators. The completion's words are never translated: it asks often
+  // and goes without. Qt sets the C library's locale from the environment;
+  // zorctl reads and writes numbers with the decimal point in every language,
+  // so the C library keeps the "C" locale it always had.
+  std::unique_ptr<QCoreApplication> app;
+  if (argc < 2 || std::string_view(argv[1]) != "--complete") {
+    app = std::make_unique<QCoreApplication>(argc, argv);
+    std::setlocale(LC_ALL, "C");
+    zor::text::LoadTranslations();
+  }
   return EndOutput(Run(argc, argv));
 }
