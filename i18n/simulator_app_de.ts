@@ -286,7 +286,7 @@
     </message>
     <message>
         <source>Faults on (all systems)</source>
-        <translation>Aktive Störungen (alle Systeme)</translation>
+        <translation>Störungen (alle Systeme)</translation>
     </message>
     <message>
         <source>%1:</source>

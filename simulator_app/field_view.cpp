@@ -234,7 +234,12 @@ void FieldView::paintEvent(QPaintEvent*) {
       const QPointF at = m.at(points[i].first);
       drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
       painter.setPen(palette().text().color());
-      painter.drawText(at + QPointF(r * 2, -r), points[i].second ? tr("%1 (active)").arg(names[i]) : names[i]);
+      // Right of the point, or left of it where the widget ends first: a
+      // longer name (or language) is never cut off at the edge.
+      const QString name = points[i].second ? tr("%1 (active)").arg(names[i]) : names[i];
+      const double advance = metrics.horizontalAdvance(name);
+      const double x = at.x() + r * 2 + advance <= width() ? at.x() + r * 2 : at.x() - r * 2 - advance;
+      painter.drawText(QPointF(x, at.y() - r), name);
     }
   }
   if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
@@ -288,8 +293,7 @@ void FieldLegend::setField(const sim::FieldModel* field) {
                                              .arg(shown(pointText(view.alignment->topLeft)),
                                                   shown(pointText(view.alignment->bottomRight)))
                                        : tr("during the aiming alignment"));
-  set(Drawn::CenterCross,
-      view.centerCross ? shown(pointText(*view.centerCross)) : tr("during a centering adjustment"));
+  set(Drawn::CenterCross, view.centerCross ? shown(pointText(*view.centerCross)) : tr("during a centering adjustment"));
 }
 
 }  // namespace zor::simulator
