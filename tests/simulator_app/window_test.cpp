@@ -76,7 +76,7 @@ class WindowTest : public ::testing::Test {
 
 // Every text of the window goes through the translation system: built while
 // every translation comes back bracketed, it shows none without brackets but
-// the values (the systems' and the client's names).
+// the values (the systems' and the client's names, the aiming dot's place).
 TEST_F(WindowTest, EveryTextShownIsTranslated) {
   const test::Bracketing bracketing;
   const int c = client(11, "zorctl");
@@ -84,7 +84,7 @@ TEST_F(WindowTest, EveryTextShownIsTranslated) {
   send(c, 100001, CMD_MARK_ORIGINAL_SQUARE);
   core->faults() = {.refuseSends = 2, .noStatus = true, .noDiscovery = true, .delay = std::chrono::milliseconds(5)};
   window = std::make_unique<MainWindow>(*core, *server, "/tmp/socket");
-  QStringList values = {QStringLiteral("zorctl (pid 11)")};
+  QStringList values = {QStringLiteral("zorctl (pid 11)"), QStringLiteral("x 0.00 mm, y 0.00 mm")};
   const QListWidget& systems = *window->findChild<QListWidget*>();
   for (int i = 0; i < systems.count(); ++i) values << systems.item(i)->text();
   EXPECT_EQ(test::Unbracketed(*window, values).join(u'\n').toStdString(), "");
