@@ -55,8 +55,8 @@ void AimingDiodeAlignmentDlg::Jog(Direction direction) { dialogs::ShowOutcome(*t
 void AimingDiodeAlignmentDlg::OnNext() {
   if (m_nStep == 0) {
     if (!dialogs::ShowOutcome(*this, m_adjustment.nextPoint())) return;
-    m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
-    m_btnNext->setText(QStringLiteral("Save"));
+    m_wndPointLabel->setText(tr("CENTER OF RIGHT BOTTOM"));
+    m_btnNext->setText(tr("Save"));
     m_nStep = 1;
     return;
   }

@@ -20,17 +20,17 @@ namespace {
 QString PlanText(svc::RestorePlan plan) {
   switch (plan) {
     case svc::RestorePlan::Send:
-      return QStringLiteral("Restore");
+      return CompareRestoreDlg::tr("Restore");
     case svc::RestorePlan::Same:
-      return QStringLiteral("Same");
+      return CompareRestoreDlg::tr("Same");
     case svc::RestorePlan::NotInFile:
-      return QStringLiteral("Not in the file");
+      return CompareRestoreDlg::tr("Not in the file");
     case svc::RestorePlan::NeedsIdentity:
-      return QStringLiteral("Differs (identity value)");
+      return CompareRestoreDlg::tr("Differs (identity value)");
     case svc::RestorePlan::ShownOnly:
-      return QStringLiteral("Never restored");
+      return CompareRestoreDlg::tr("Never restored");
     case svc::RestorePlan::NotOnFamily:
-      return QStringLiteral("Not on this family");
+      return CompareRestoreDlg::tr("Not on this family");
   }
   return {};
 }
@@ -49,27 +49,24 @@ QString SettingTitle(const std::string& name) {
 CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
                                      QWidget* parent)
     : QDialog(parent), comparison_(std::move(comparison)) {
-  setWindowTitle(QStringLiteral("Compare/Restore Settings"));
+  setWindowTitle(tr("Compare/Restore Settings"));
   auto* layout = new QVBoxLayout(this);
 
   const QDateTime taken = QDateTime::fromString(QString::fromStdString(snapshot.time), Qt::ISODate);
-  QString source = QStringLiteral("Snapshot %1, taken %2")
-                       .arg(file, taken.isValid() ? QLocale().toString(taken.toLocalTime(), QLocale::ShortFormat)
-                                                  : QString::fromStdString(snapshot.time));
-  if (snapshot.identity) {
-    source += QStringLiteral(" from marking system %1 (%2)")
-                  .arg(snapshot.identity->info.serial)
-                  .arg(dialogs::qstr(snapshot.identity->info.model));
-  }
-  auto* header = new QLabel(source + QLatin1Char('.'), this);
+  const QString when = taken.isValid() ? QLocale().toString(taken.toLocalTime(), QLocale::ShortFormat)
+                                       : QString::fromStdString(snapshot.time);
+  const QString source = snapshot.identity ? tr("Snapshot %1, taken %2 from marking system %3 (%4).")
+                                                 .arg(file, when, QString::number(snapshot.identity->info.serial),
+                                                      dialogs::qstr(snapshot.identity->info.model))
+                                           : tr("Snapshot %1, taken %2.").arg(file, when);
+  auto* header = new QLabel(source, this);
   header->setWordWrap(true);
   layout->addWidget(header);
 
   table_ = new QTableWidget(this);
-  table_->setAccessibleName(QStringLiteral("Settings on the controller and in the file"));
+  table_->setAccessibleName(tr("Settings on the controller and in the file"));
   table_->setColumnCount(4);
-  table_->setHorizontalHeaderLabels({QStringLiteral("Setting"), QStringLiteral("On the controller"),
-                                     QStringLiteral("In the file"), QStringLiteral("Restore")});
+  table_->setHorizontalHeaderLabels({tr("Setting"), tr("On the controller"), tr("In the file"), tr("Restore")});
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionBehavior(QAbstractItemView::SelectRows);
   table_->verticalHeader()->hide();
@@ -80,8 +77,8 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   table_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
   layout->addWidget(table_);
 
-  identity_ = new QCheckBox(QStringLiteral("&Also restore the serial number, model name and controller model "
-                                           "(asks for the service password)"),
+  identity_ = new QCheckBox(tr("&Also restore the serial number, model name and controller model "
+                               "(asks for the service password)"),
                             this);
   layout->addWidget(identity_);
   connect(identity_, &QCheckBox::toggled, this, [this](bool on) {
@@ -90,14 +87,12 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   });
 
   if (comparison_.otherSystem()) {
-    const QString from = comparison_.fileSerial ? QStringLiteral("marking system %1").arg(*comparison_.fileSerial)
-                                                : QStringLiteral("a marking system whose identity is not in it");
-    const QString to = comparison_.controllerSerial ? QString::number(*comparison_.controllerSerial)
-                                                    : QStringLiteral("not identified");
-    otherSystem_ = new QCheckBox(QStringLiteral("The snapshot comes from %1; this one is %2. Restore &onto this "
-                                                "system anyway")
-                                     .arg(from, to),
-                                 this);
+    const QString from = comparison_.fileSerial ? tr("marking system %1").arg(*comparison_.fileSerial)
+                                                : tr("a marking system whose identity is not in it");
+    const QString to =
+        comparison_.controllerSerial ? QString::number(*comparison_.controllerSerial) : tr("not identified");
+    otherSystem_ = new QCheckBox(
+        tr("The snapshot comes from %1; this one is %2. Restore &onto this system anyway").arg(from, to), this);
     layout->addWidget(otherSystem_);
     connect(otherSystem_, &QCheckBox::toggled, this, &CompareRestoreDlg::fill);
   }
@@ -106,7 +101,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   layout->addWidget(summary_);
 
   auto* buttons = new QDialogButtonBox(QDialogButtonBox::Close, this);
-  restore_ = buttons->addButton(QStringLiteral("&Restore"), QDialogButtonBox::AcceptRole);
+  restore_ = buttons->addButton(tr("&Restore"), QDialogButtonBox::AcceptRole);
   // Closing is the safe default: Enter does not restore by accident.
   buttons->button(QDialogButtonBox::Close)->setDefault(true);
   connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -131,11 +126,10 @@ void CompareRestoreDlg::fill() {
     const svc::SettingComparison& row = rows[static_cast<std::size_t>(r)];
     QString plan = PlanText(row.plan);
     if (!row.controller && (row.plan == svc::RestorePlan::Send || row.plan == svc::RestorePlan::NeedsIdentity))
-      plan += QStringLiteral(" (not read)");
-    const QString notRead =
-        row.readOnFamily ? QStringLiteral("(could not be read)") : QStringLiteral("(not on this family)");
+      plan = tr("%1 (not read)").arg(plan);
+    const QString notRead = row.readOnFamily ? tr("(could not be read)") : tr("(not on this family)");
     const QString cells[] = {SettingTitle(row.name), Value(row.controller, notRead),
-                             Value(row.file, QStringLiteral("(not in the file)")), plan};
+                             Value(row.file, tr("(not in the file)")), plan};
     for (int c = 0; c < 4; ++c) {
       auto* item = new QTableWidgetItem(cells[c]);
       QFont font = item->font();
@@ -146,9 +140,8 @@ void CompareRestoreDlg::fill() {
   }
   const int toSend = comparison_.toSend();
   const bool blocked = comparison_.otherSystem() && !otherSystemConfirmed();
-  summary_->setText(toSend == 0   ? QStringLiteral("The controller already holds every value of the file that a "
-                                                     "restore would send.")
-                    : toSend == 1 ? QStringLiteral("1 setting would be sent.")
-                                  : QStringLiteral("%1 settings would be sent.").arg(toSend));
+  summary_->setText(toSend == 0 ? tr("The controller already holds every value of the file that a restore would send.")
+                    : toSend == 1 ? tr("1 setting would be sent.")
+                                  : tr("%1 settings would be sent.").arg(toSend));
   restore_->setEnabled(toSend > 0 && !blocked);
 }

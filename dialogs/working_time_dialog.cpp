@@ -27,7 +27,7 @@ bool CWorkingTime::OnInitDialog() {
   // The hint label sits above the field, not before it: tell assistive
   // technology the form the field expects.
   QWidget* field = GetDlgItem(working_time::IDC_WORKING_TIME);
-  field->setAccessibleDescription(QStringLiteral("Days,HH:MM:SS"));
+  field->setAccessibleDescription(tr("Days,HH:MM:SS"));
   // Typing goes straight into the one field.
   field->setFocus();
   return true;

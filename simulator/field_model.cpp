@@ -1,5 +1,7 @@
 #include "simulator/field_model.h"
 
+#include <QCoreApplication>
+#include <QStringList>
 #include <algorithm>
 #include <array>
 #include <charconv>
@@ -120,9 +122,6 @@ std::string jsonOutline(const Outline& outline) {
 std::string jsonAt(const Point& p) { return ",\"x_mm\":" + jsonNumber(p.x, 4) + ",\"y_mm\":" + jsonNumber(p.y, 4); }
 
 std::string mm(double value) { return fixed(value, 2) + " mm"; }
-std::string sizes(const Outline& o) {
-  return mm(o.width) + " wide and " + mm(o.height) + " high (meant to be " + mm(o.nominal) + ")";
-}
 
 }  // namespace
 
@@ -306,32 +305,59 @@ FieldEvent FieldModel::clear() {
   return event;
 }
 
+// For assistive technology, in the user's language: one sentence for each
+// thing drawn, the sizes and points as numbers with a decimal point.
 std::string FieldModel::describe() const {
-  std::string text = "Scan field " + mm(view_.side) + " square.";
-  if (view_.marks.empty()) text += " Nothing marked.";
+  const auto local = [](const char* text) { return QCoreApplication::translate("zor::sim::FieldModel", text); };
+  const auto shown = [](const std::string& text) { return QString::fromStdString(text); };
+  const auto sized = [&](const Outline& o) {
+    return QCoreApplication::translate("zor::sim::FieldModel", "%1 wide and %2 high (meant to be %3)")
+        .arg(shown(mm(o.width)), shown(mm(o.height)), shown(mm(o.nominal)));
+  };
+  QStringList text{
+      QCoreApplication::translate("zor::sim::FieldModel", "Scan field %1 square.").arg(shown(mm(view_.side)))};
+  if (view_.marks.empty()) text << QCoreApplication::translate("zor::sim::FieldModel", "Nothing marked.");
   static constexpr std::array<std::pair<Figure, const char*>, 3> kFigures{
-      {{Figure::OriginalSquare, "Original square"},
-       {Figure::CorrectedSquare, "Corrected square"},
-       {Figure::MaxField, "Maximum field"}}};
+      {{Figure::OriginalSquare, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Original square")},
+       {Figure::CorrectedSquare, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Corrected square")},
+       {Figure::MaxField, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Maximum field")}}};
   for (const auto& [figure, name] : kFigures) {
     const std::uint64_t count = view_.marked[static_cast<std::size_t>(figure)];
     const auto last = std::find_if(view_.marks.rbegin(), view_.marks.rend(),
                                    [figure](const Outline& o) { return o.figure == figure; });
     if (count == 0) continue;
-    text += std::string(" ") + name + " marked";
-    if (count > 1) text += " " + std::to_string(count) + " times";
-    if (last != view_.marks.rend()) text += (count > 1 ? ", the last " : " ") + sizes(*last);
-    text += ".";
+    const QString figureName = local(name);
+    const bool sizes = last != view_.marks.rend();
+    if (count == 1 && !sizes) text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked.").arg(figureName);
+    if (count == 1 && sizes)
+      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2.").arg(figureName, sized(*last));
+    if (count > 1 && !sizes)
+      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2 times.").arg(figureName).arg(count);
+    if (count > 1 && sizes)
+      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2 times, the last %3.")
+                  .arg(figureName, QString::number(count), sized(*last));
   }
-  if (view_.spot) text += " Spot at " + pointText(*view_.spot) + ".";
-  if (view_.aimingDot) text += " Aiming dot at " + pointText(*view_.aimingDot) + ".";
+  if (view_.spot)
+    text << QCoreApplication::translate("zor::sim::FieldModel", "Spot at %1.").arg(shown(pointText(*view_.spot)));
+  if (view_.aimingDot)
+    text << QCoreApplication::translate("zor::sim::FieldModel", "Aiming dot at %1.")
+                .arg(shown(pointText(*view_.aimingDot)));
   if (view_.alignment)
-    text += " Aiming alignment: top left point at " + pointText(view_.alignment->topLeft) + ", right bottom point at " +
-            pointText(view_.alignment->bottomRight) + "; aligning the " +
-            (view_.alignment->bottomRightActive ? "right bottom" : "top left") + " point.";
-  if (view_.centerCross) text += " Centering: field centre at " + pointText(*view_.centerCross) + ".";
-  if (view_.distortionPreview) text += " Distortion preview: corrected square " + sizes(*view_.distortionPreview) + ".";
-  return text;
+    text << (view_.alignment->bottomRightActive
+                 ? QCoreApplication::translate("zor::sim::FieldModel",
+                                               "Aiming alignment: top left point at %1, right bottom point at %2; "
+                                               "aligning the right bottom point.")
+                 : QCoreApplication::translate("zor::sim::FieldModel",
+                                               "Aiming alignment: top left point at %1, right bottom point at %2; "
+                                               "aligning the top left point."))
+                .arg(shown(pointText(view_.alignment->topLeft)), shown(pointText(view_.alignment->bottomRight)));
+  if (view_.centerCross)
+    text << QCoreApplication::translate("zor::sim::FieldModel", "Centering: field centre at %1.")
+                .arg(shown(pointText(*view_.centerCross)));
+  if (view_.distortionPreview)
+    text << QCoreApplication::translate("zor::sim::FieldModel", "Distortion preview: corrected square %1.")
+                .arg(sized(*view_.distortionPreview));
+  return text.join(QLatin1Char(' ')).toStdString();
 }
 
 std::string fieldEventJson(const FieldEvent& event, double t, std::int32_t system) {

@@ -1,5 +1,6 @@
 #include "simulator/shown_text.h"
 
+#include <QCoreApplication>
 #include <QString>
 #include <array>
 #include <cmath>
@@ -12,6 +13,12 @@
 
 namespace zor::simulator {
 namespace {
+
+// The words of the window in the user's language; the numbers, codes and
+// names around them stay as they are.
+constexpr const char* kContext = "zor::simulator::ShownText";
+
+std::string localText(const char* text) { return QCoreApplication::translate(kContext, text).toStdString(); }
 
 std::string hexByte(unsigned value) {
   char text[8];
@@ -40,13 +47,23 @@ const char* entryPoint(frames::Call call) {
 std::string resultText(const CallRecord& r) {
   std::string text = std::to_string(r.result);
   if (r.call == frames::Call::Find) {
-    text += r.result != 0 ? " (found)" : " (none found)";
+    text += " (" +
+            localText(r.result != 0 ? QT_TRANSLATE_NOOP("zor::simulator::ShownText", "found")
+                                    : QT_TRANSLATE_NOOP("zor::simulator::ShownText", "none found")) +
+            ")";
   } else {
     static constexpr std::array<const char*, 9> kMeanings{
-        "",         "no system",      "bad argument", "unknown status", "block too short",
-        "not kept", "internal error", "no answer",    "fault injected"};
+        "",
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "no system"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "bad argument"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "unknown status"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "block too short"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "not kept"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "internal error"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "no answer"),
+        QT_TRANSLATE_NOOP("zor::simulator::ShownText", "fault injected")};
     if (r.result > 0 && r.result < static_cast<std::int32_t>(kMeanings.size()))
-      text += std::string(" (") + kMeanings[static_cast<std::size_t>(r.result)] + ")";
+      text += " (" + localText(kMeanings[static_cast<std::size_t>(r.result)]) + ")";
   }
   if (!r.note.empty()) text += ": " + text::OneLine(r.note);
   return text;
@@ -60,7 +77,15 @@ std::string visibleLatin1(std::string_view latin1) {
 
 const char* monitorTitle(MonitorColumn column) {
   static constexpr std::array<const char*, kMonitorColumns> kTitles{
-      "Time (s)", "Client", "Entry point", "Code", "Value", "Text", "Reply", "Result", "Pause"};
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Time (s)"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Client"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Entry point"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Code"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Value"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Text"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Reply"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Result"),
+      QT_TRANSLATE_NOOP("zor::simulator::ShownText", "Pause")};
   return kTitles.at(static_cast<std::size_t>(column));
 }
 
@@ -94,8 +119,11 @@ std::string monitorCell(const CallRecord& r, MonitorColumn column) {
     case MonitorColumn::Pause:
       if (!r.pauseMs) return {};
       // Marked in words as well as in colour.
-      return fixed(*r.pauseMs, 1) + " ms" +
-             (r.shortPause ? " SHORT (" + std::to_string(r.pauseNeededMs) + " needed)" : std::string());
+      if (!r.shortPause) return fixed(*r.pauseMs, 1) + " ms";
+      return QCoreApplication::translate("zor::simulator::ShownText", "%1 ms SHORT (%2 needed)")
+          .arg(QString::fromStdString(fixed(*r.pauseMs, 1)))
+          .arg(r.pauseNeededMs)
+          .toStdString();
   }
   return {};
 }
@@ -106,8 +134,11 @@ std::string measuredText(const sim::Outline& o) {
     if (percent == 0) percent = 0;  // no "-0.00"
     return (percent >= 0 ? "+" : "") + fixed(percent, 2) + " %";
   };
-  return fixed(o.width, 2) + " \u00d7 " + fixed(o.height, 2) + " mm, nominal " + fixed(o.nominal, 2) + " mm (" +
-         off(o.width) + ", " + off(o.height) + ")";
+  return QCoreApplication::translate("zor::simulator::ShownText", "%1 × %2 mm, nominal %3 mm (%4, %5)")
+      .arg(QString::fromStdString(fixed(o.width, 2)), QString::fromStdString(fixed(o.height, 2)),
+           QString::fromStdString(fixed(o.nominal, 2)), QString::fromStdString(off(o.width)),
+           QString::fromStdString(off(o.height)))
+      .toStdString();
 }
 
 std::string clientText(pid_t pid, std::string_view program) {
@@ -125,15 +156,15 @@ std::string workTimeText(std::uint32_t seconds) {
 std::string adjustmentText(const SystemState& state) {
   switch (state.mode) {
     case sim::Mode::Idle:
-      return "none";
+      return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "none"));
     case sim::Mode::DistortionAdjust:
-      return "distortion";
+      return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "distortion"));
     case sim::Mode::CenterAdjust:
-      return "centering";
+      return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "centering"));
     case sim::Mode::AimTopLeft:
-      return "aiming alignment, top left point";
+      return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "aiming alignment, top left point"));
     case sim::Mode::AimBottomRight:
-      return "aiming alignment, right bottom point";
+      return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "aiming alignment, right bottom point"));
   }
   return "?";
 }
@@ -141,11 +172,18 @@ std::string adjustmentText(const SystemState& state) {
 std::vector<std::string> faultTexts(const Faults& faults) {
   std::vector<std::string> on;
   if (faults.refuseSends > 0)
-    on.push_back("refusing the next " + std::to_string(faults.refuseSends) +
-                 (faults.refuseSends == 1 ? " packet" : " packets"));
-  if (faults.noStatus) on.push_back("status queries unanswered");
-  if (faults.noDiscovery) on.push_back("no discovery");
-  if (faults.delay.count() > 0) on.push_back("answering " + std::to_string(faults.delay.count()) + " ms late");
+    on.push_back((faults.refuseSends == 1
+                      ? QCoreApplication::translate("zor::simulator::ShownText", "refusing the next 1 packet")
+                      : QCoreApplication::translate("zor::simulator::ShownText", "refusing the next %1 packets")
+                            .arg(faults.refuseSends))
+                     .toStdString());
+  if (faults.noStatus)
+    on.push_back(localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "status queries unanswered")));
+  if (faults.noDiscovery) on.push_back(localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "no discovery")));
+  if (faults.delay.count() > 0)
+    on.push_back(QCoreApplication::translate("zor::simulator::ShownText", "answering %1 ms late")
+                     .arg(static_cast<qlonglong>(faults.delay.count()))
+                     .toStdString());
   return on;
 }
 

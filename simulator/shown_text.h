@@ -2,6 +2,8 @@
 // What zor-simulator's window shows of the core, as UTF-8 text: the packet
 // monitor's cells and the state at a glance. Window-free, so that each rule
 // is tested once, here; text from outside shows its control characters.
+// Words are in the user's language (context "zor::simulator::ShownText"),
+// numbers, codes and names as they are.
 
 #include <sys/types.h>
 
@@ -21,7 +23,7 @@ std::string visibleLatin1(std::string_view latin1);
 
 enum class MonitorColumn { Time, Client, EntryPoint, Code, Value, Text, Reply, Result, Pause };
 inline constexpr int kMonitorColumns = 9;
-const char* monitorTitle(MonitorColumn column);
+const char* monitorTitle(MonitorColumn column);  // in English: the window translates it
 std::string monitorCell(const CallRecord& record, MonitorColumn column);
 
 // A figure as measured: "55.79 × 54.15 mm, nominal 55.01 mm (+1.42 %, -1.57 %)".

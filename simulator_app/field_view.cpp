@@ -17,14 +17,14 @@ using sim::pointText;
 
 // Okabe and Ito's colours, told apart with most kinds of colour blindness.
 const std::array<FieldStyle, kDrawnKinds> kStyles{{
-    {"Original square", QColor(0xd5, 0x5e, 0x00), Qt::SolidLine},
-    {"Corrected square", QColor(0x00, 0x72, 0xb2), Qt::SolidLine},
-    {"Maximum field", QColor(0xcc, 0x79, 0xa7), Qt::DotLine},
-    {"Distortion preview", QColor(0x00, 0x9e, 0x73), Qt::DashLine},
-    {"Move spot", QColor(0x20, 0x20, 0x20), Qt::SolidLine},
-    {"Aiming dot", QColor(0xe6, 0x00, 0x00), Qt::SolidLine},
-    {"Alignment points", QColor(0xe6, 0x9f, 0x00), Qt::SolidLine},
-    {"Centre cross", QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Original square"), QColor(0xd5, 0x5e, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Corrected square"), QColor(0x00, 0x72, 0xb2), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Maximum field"), QColor(0xcc, 0x79, 0xa7), Qt::DotLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Distortion preview"), QColor(0x00, 0x9e, 0x73), Qt::DashLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Move spot"), QColor(0x20, 0x20, 0x20), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Aiming dot"), QColor(0xe6, 0x00, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Alignment points"), QColor(0xe6, 0x9f, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Centre cross"), QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
 }};
 
 Drawn drawnOf(sim::Figure figure) {
@@ -234,7 +234,12 @@ void FieldView::paintEvent(QPaintEvent*) {
       const QPointF at = m.at(points[i].first);
       drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
       painter.setPen(palette().text().color());
-      painter.drawText(at + QPointF(r * 2, -r), points[i].second ? names[i] + tr(" (active)") : names[i]);
+      // Right of the point, or left of it where the widget ends first: a
+      // longer name (or language) is never cut off at the edge.
+      const QString name = points[i].second ? tr("%1 (active)").arg(names[i]) : names[i];
+      const double advance = metrics.horizontalAdvance(name);
+      const double x = at.x() + r * 2 + advance <= width() ? at.x() + r * 2 : at.x() - r * 2 - advance;
+      painter.drawText(QPointF(x, at.y() - r), name);
     }
   }
   if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
@@ -266,9 +271,8 @@ FieldLegend::FieldLegend(QWidget* parent) : QWidget(parent) {
 }
 
 void FieldLegend::setField(const sim::FieldModel* field) {
-  auto set = [this](Drawn drawn, const std::string& text) {
-    values_[static_cast<std::size_t>(drawn)]->setText(QString::fromStdString(text));
-  };
+  auto set = [this](Drawn drawn, const QString& text) { values_[static_cast<std::size_t>(drawn)]->setText(text); };
+  auto shown = [](const std::string& text) { return QString::fromStdString(text); };
   if (!field) {
     for (QLabel* value : values_) value->clear();
     return;
@@ -278,18 +282,18 @@ void FieldLegend::setField(const sim::FieldModel* field) {
     const auto mark = std::find_if(view.marks.rbegin(), view.marks.rend(),
                                    [figure](const sim::Outline& o) { return o.figure == figure; });
     const std::uint64_t count = view.marked[static_cast<std::size_t>(figure)];
-    std::string text = mark == view.marks.rend() ? "not marked" : measuredText(*mark);
-    if (count > 1) text += ", marked " + std::to_string(count) + " times";
-    set(drawnOf(figure), text);
+    const QString text = mark == view.marks.rend() ? tr("not marked") : shown(measuredText(*mark));
+    set(drawnOf(figure), count > 1 ? tr("%1, marked %2 times").arg(text).arg(count) : text);
   }
   set(Drawn::Preview,
-      view.distortionPreview ? measuredText(*view.distortionPreview) : "during a distortion adjustment");
-  set(Drawn::Spot, view.spot ? pointText(*view.spot) : "no move yet");
-  set(Drawn::AimingDot, view.aimingDot ? pointText(*view.aimingDot) : "aiming off");
-  set(Drawn::Alignment, view.alignment ? "top left " + pointText(view.alignment->topLeft) + "; right bottom " +
-                                             pointText(view.alignment->bottomRight)
-                                       : "during the aiming alignment");
-  set(Drawn::CenterCross, view.centerCross ? pointText(*view.centerCross) : "during a centering adjustment");
+      view.distortionPreview ? shown(measuredText(*view.distortionPreview)) : tr("during a distortion adjustment"));
+  set(Drawn::Spot, view.spot ? shown(pointText(*view.spot)) : tr("no move yet"));
+  set(Drawn::AimingDot, view.aimingDot ? shown(pointText(*view.aimingDot)) : tr("aiming off"));
+  set(Drawn::Alignment, view.alignment ? tr("top left %1; right bottom %2")
+                                             .arg(shown(pointText(view.alignment->topLeft)),
+                                                  shown(pointText(view.alignment->bottomRight)))
+                                       : tr("during the aiming alignment"));
+  set(Drawn::CenterCross, view.centerCross ? shown(pointText(*view.centerCross)) : tr("during a centering adjustment"));
 }
 
 }  // namespace zor::simulator

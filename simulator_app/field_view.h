@@ -24,6 +24,8 @@ inline constexpr int kDrawnKinds = 8;
 const FieldStyle& fieldStyle(Drawn drawn);
 
 class FieldView : public QWidget {
+  Q_OBJECT
+
  public:
   explicit FieldView(QWidget* parent = nullptr);
 
@@ -48,6 +50,8 @@ class FieldView : public QWidget {
 // Beside the field: what each colour and line is, and the last square of
 // each kind as measured across its middle, beside its nominal size.
 class FieldLegend : public QWidget {
+  Q_OBJECT
+
  public:
   explicit FieldLegend(QWidget* parent = nullptr);
   void setField(const sim::FieldModel* field);

@@ -62,8 +62,6 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   sideScroll->setWidgetResizable(true);
   sideScroll->setFrameShape(QFrame::NoFrame);
   sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-  sideScroll->setMinimumWidth(side->fontMetrics().averageCharWidth() * 80 +
-                              sideScroll->verticalScrollBar()->sizeHint().width());
 
   // The system chosen above, the monitor of every call (filtered at will) across the whole width below.
   auto* top = new QSplitter(Qt::Horizontal);
@@ -91,6 +89,10 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   });
   systems_->setCurrentRow(0);
   showSystem(1);
+  // Eighty characters wide, or as narrow as the marks and the state of the
+  // system shown can be where their names are longer (as in some languages).
+  sideScroll->setMinimumWidth(std::max(side->fontMetrics().averageCharWidth() * 80, side->minimumSizeHint().width()) +
+                              sideScroll->verticalScrollBar()->sizeHint().width());
   monitor_->setClients(core_.clients());
   statusBar()->showMessage(tr("Serving %1 on %2").arg(systemsText, socket_));
 

@@ -19,6 +19,8 @@
 namespace zor::simulator {
 
 class MainWindow : public QMainWindow, public Observer {
+  Q_OBJECT
+
  public:
   // socket: where the server serves, for the title and the status bar.
   MainWindow(Core& core, Server& server, const QString& socket, QWidget* parent = nullptr);

@@ -1,6 +1,7 @@
 #include "simulator_app/packet_monitor.h"
 
 #include <QBrush>
+#include <QCoreApplication>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -109,7 +110,7 @@ QVariant PacketTable::data(const QModelIndex& index, int role) const {
 
 QVariant PacketTable::headerData(int section, Qt::Orientation orientation, int role) const {
   if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMonitorColumns) return {};
-  return QString::fromUtf8(monitorTitle(columnOf(section)));
+  return QCoreApplication::translate("zor::simulator::ShownText", monitorTitle(columnOf(section)));
 }
 
 // A filter chosen anew lays the rows out afresh at once: told row by row,
@@ -228,9 +229,12 @@ void PacketMonitor::setClients(const std::map<int, std::pair<pid_t, std::string>
   std::map<int, QString> offered;
   for (const auto& [number, client] : connected)
     offered[number] = QString::fromStdString(clientText(client.first, client.second));
-  if (chosen != 0 && !offered.count(chosen))
-    offered[chosen] = clientNames_.at(chosen).endsWith(tr(" (gone)")) ? clientNames_.at(chosen)
-                                                                      : clientNames_.at(chosen) + tr(" (gone)");
+  if (chosen != 0 && !offered.count(chosen)) {
+    //: A client no longer connected, still chosen in the filter; %1 (its name) stays first.
+    const QString gone = tr("%1 (gone)");
+    const QString& name = clientNames_.at(chosen);
+    offered[chosen] = name.endsWith(gone.arg(QString())) ? name : gone.arg(name);
+  }
   if (offered == clientNames_) return;
   clientNames_ = offered;
   const QSignalBlocker quiet(clients_);  // the choice stays as it is
@@ -247,11 +251,12 @@ void PacketMonitor::renameSystem(int number, const QString& name) {
 
 void PacketMonitor::shown() {
   const QLocale locale;
-  QString text =
-      tr("%1 of %2 calls shown").arg(locale.toString(filter_.rowCount()), locale.toString(table_.rowCount()));
-  if (table_.paused())
-    text += tr("; paused, %1 calls not taken").arg(locale.toString(static_cast<qulonglong>(table_.missed())));
-  count_->setText(text);
+  const QString shownRows = locale.toString(filter_.rowCount());
+  const QString allRows = locale.toString(table_.rowCount());
+  count_->setText(table_.paused()
+                      ? tr("%1 of %2 calls shown; paused, %3 calls not taken")
+                            .arg(shownRows, allRows, locale.toString(static_cast<qulonglong>(table_.missed())))
+                      : tr("%1 of %2 calls shown").arg(shownRows, allRows));
 }
 
 }  // namespace zor::simulator

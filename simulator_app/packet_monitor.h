@@ -24,6 +24,8 @@
 namespace zor::simulator {
 
 class PacketTable : public QAbstractTableModel {
+  Q_OBJECT
+
  public:
   static constexpr std::size_t kMaxRows = 50'000;
   explicit PacketTable(std::size_t maxRows = kMaxRows, QObject* parent = nullptr);
@@ -72,6 +74,8 @@ class PacketFilter : public QSortFilterProxyModel {
 };
 
 class PacketMonitor : public QWidget {
+  Q_OBJECT
+
  public:
   // systems: the name of each system in the system filter, by number from 1.
   PacketMonitor(const std::vector<QString>& systems, QWidget* parent = nullptr);

@@ -7,8 +7,8 @@
 namespace zor::simulator {
 namespace {
 
-QString joined(const std::vector<std::string>& items, const char* none) {
-  if (items.empty()) return QString::fromUtf8(none);
+QString joined(const std::vector<std::string>& items, const QString& none) {
+  if (items.empty()) return none;
   QStringList list;
   for (const std::string& item : items) list << QString::fromStdString(item);
   return list.join(QStringLiteral("\n"));
@@ -34,7 +34,7 @@ QLabel* StatePanel::add(const QString& name) {
   value->setAccessibleName(name);
   value->setWordWrap(true);
   value->setTextFormat(Qt::PlainText);  // program names and model names come from outside
-  static_cast<QFormLayout*>(layout())->addRow(name + QStringLiteral(":"), value);
+  static_cast<QFormLayout*>(layout())->addRow(tr("%1:", "a row's name in the state panel").arg(name), value);
   return value;
 }
 
@@ -43,19 +43,20 @@ void StatePanel::showSystem(const SimulatedSystem& system, const Core& core) {
   const sim::ControllerState kept = model.snapshot();
   const SystemState state = system.state();
   setTitle(tr("State of system %1 (%2)").arg(system.number()).arg(kept.serial));
-  identity_->setText(QString::fromStdString(std::to_string(kept.serial) + ", " + visibleLatin1(kept.modelName) +
-                                            ", lens " + std::to_string(kept.lens) + " mm, IP " +
-                                            std::to_string(kept.ip[0]) + "." + std::to_string(kept.ip[1]) + "." +
-                                            std::to_string(kept.ip[2]) + "." + std::to_string(kept.ip[3])));
+  const std::string ip = std::to_string(kept.ip[0]) + "." + std::to_string(kept.ip[1]) + "." +
+                         std::to_string(kept.ip[2]) + "." + std::to_string(kept.ip[3]);
+  identity_->setText(tr("%1, %2, lens %3 mm, IP %4")
+                         .arg(QString::number(kept.serial), QString::fromStdString(visibleLatin1(kept.modelName)),
+                              QString::number(kept.lens), QString::fromStdString(ip)));
   shutter_->setText(state.shutterOpen ? tr("open") : tr("closed"));
   aiming_->setText(state.aiming ? tr("on") : tr("off"));
   testPower_->setText((state.testPower ? tr("on, pulse %1") : tr("off (pulse %1)")).arg(state.pulse));
   adjustment_->setText(QString::fromStdString(adjustmentText(state)));
-  workTime_->setText(QString::fromStdString(workTimeText(model.workSeconds())) + tr(" (counting)"));
+  workTime_->setText(tr("%1 (counting)").arg(QString::fromStdString(workTimeText(model.workSeconds()))));
   std::vector<std::string> clients;
   for (const auto& [number, client] : core.clients()) clients.push_back(clientText(client.first, client.second));
-  clients_->setText(joined(clients, "none"));
-  faults_->setText(joined(faultTexts(core.faults()), "none"));
+  clients_->setText(joined(clients, tr("none")));
+  faults_->setText(joined(faultTexts(core.faults()), tr("none")));
 }
 
 }  // namespace zor::simulator

@@ -15,6 +15,8 @@
 namespace zor::simulator {
 
 class StatePanel : public QGroupBox {
+  Q_OBJECT
+
  public:
   explicit StatePanel(QWidget* parent = nullptr);
 

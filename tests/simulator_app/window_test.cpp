@@ -13,6 +13,7 @@
 #include "protocol/zor_protocol.h"
 #include "simulator/shown_text.h"
 #include "simulator_app/main_window.h"
+#include "tests/support/bracketed_texts.h"
 #include "tests/support/controller_test_util.h"
 
 namespace zor::simulator {
@@ -72,6 +73,22 @@ class WindowTest : public ::testing::Test {
     return nullptr;
   }
 };
+
+// Every text of the window goes through the translation system: built while
+// every translation comes back bracketed, it shows none without brackets but
+// the values (the systems' and the client's names, the aiming dot's place).
+TEST_F(WindowTest, EveryTextShownIsTranslated) {
+  const test::Bracketing bracketing;
+  const int c = client(11, "zorctl");
+  send(c, 100001, CMD_AIMING_ON);
+  send(c, 100001, CMD_MARK_ORIGINAL_SQUARE);
+  core->faults() = {.refuseSends = 2, .noStatus = true, .noDiscovery = true, .delay = std::chrono::milliseconds(5)};
+  window = std::make_unique<MainWindow>(*core, *server, "/tmp/socket");
+  QStringList values = {QStringLiteral("zorctl (pid 11)"), QStringLiteral("x 0.00 mm, y 0.00 mm")};
+  const QListWidget& systems = *window->findChild<QListWidget*>();
+  for (int i = 0; i < systems.count(); ++i) values << systems.item(i)->text();
+  EXPECT_EQ(test::Unbracketed(*window, values).join(u'\n').toStdString(), "");
+}
 
 TEST_F(WindowTest, TheMonitorFiltersBySystemAndClient) {
   const int a = client(11, "zorctl");

@@ -17,6 +17,7 @@
 #include "simulator/core.h"
 #include "simulator/server.h"
 #include "simulator_app/main_window.h"
+#include "text/translations.h"
 
 using namespace zor;
 using namespace zor::simulator;
@@ -60,6 +61,7 @@ int hello(Core& core, std::int64_t now, pid_t pid, const char* program) {
 
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
+  zor::text::LoadTranslations();
   if (argc < 2) {
     std::cerr << "usage: simulator_snapshot OUT.png [SYSTEMS] [WIDTHxHEIGHT]\n";
     return 2;
