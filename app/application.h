@@ -1,4 +1,6 @@
 #pragma once
+
+namespace zor::app {
 // The application object: sets up the real seams and runs the main panel.
 
 class CZORSystemMaintenanceApp {
@@ -17,3 +19,5 @@ class CZORSystemMaintenanceApp {
  private:
   Options options_;
 };
+
+}  // namespace zor::app

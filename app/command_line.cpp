@@ -2,6 +2,8 @@
 
 #include <string_view>
 
+namespace zor::app {
+
 const char kUsage[] =
     "Usage: zor-maintenance [--help] [--version] [--startup-probe] [Qt options]\n"
     "\n"
@@ -37,3 +39,5 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
   }
   return line;
 }
+
+}  // namespace zor::app

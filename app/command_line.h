@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zor::app {
+
 struct CommandLine {
   enum class Action { Run, Help, Version };
   Action action = Action::Run;  // the first of --help and --version decides
@@ -17,3 +19,5 @@ struct CommandLine {
 CommandLine ParseCommandLine(int argc, const char* const* argv);
 
 extern const char kUsage[];
+
+}  // namespace zor::app

@@ -7,14 +7,14 @@
 
 int main(int argc, char** argv) {
   // Help and version answer before Qt starts, so they work without a display.
-  switch (ParseCommandLine(argc, argv).action) {
-    case CommandLine::Action::Help:
-      std::fputs(kUsage, stdout);
+  switch (zor::app::ParseCommandLine(argc, argv).action) {
+    case zor::app::CommandLine::Action::Help:
+      std::fputs(zor::app::kUsage, stdout);
       return 0;
-    case CommandLine::Action::Version:
+    case zor::app::CommandLine::Action::Version:
       std::printf("zor-maintenance %s\n", ZOR_VERSION);
       return 0;
-    case CommandLine::Action::Run:
+    case zor::app::CommandLine::Action::Run:
       break;
   }
 
@@ -24,14 +24,14 @@ int main(int argc, char** argv) {
   QApplication::setApplicationVersion(QStringLiteral(ZOR_VERSION));
   QGuiApplication::setDesktopFileName(QStringLiteral(ZOR_APP_ID));
 
-  const CommandLine line = ParseCommandLine(argc, argv);
+  const zor::app::CommandLine line = zor::app::ParseCommandLine(argc, argv);
   // A session manager or a newer launcher may pass what this version does not
   // know; that is no reason to refuse to start.
   for (const std::string& arg : line.unknown) {
     std::fprintf(stderr, "zor-maintenance: ignoring unknown argument '%s' (see --help)\n", arg.c_str());
   }
 
-  CZORSystemMaintenanceApp theApp({.startupProbe = line.startupProbe});
+  zor::app::CZORSystemMaintenanceApp theApp({.startupProbe = line.startupProbe});
   theApp.InitInstance();
   return 0;
 }

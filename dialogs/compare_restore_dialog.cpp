@@ -13,6 +13,8 @@
 
 #include "dialogs/outcome_view.h"
 
+namespace zor::dialogs {
+
 namespace svc = zor::service;
 
 namespace {
@@ -36,14 +38,14 @@ QString PlanText(svc::RestorePlan plan) {
 }
 
 QString Value(const std::optional<std::u16string>& text, const QString& none) {
-  return text ? dialogs::qstr(*text) : none;
+  return text ? zor::dialogs::qstr(*text) : none;
 }
 
 }  // namespace
 
 QString SettingTitle(const std::string& name) {
   const svc::Setting* setting = svc::FindSetting(name);
-  return setting != nullptr ? dialogs::qstr(setting->title) : QString::fromStdString(name);
+  return setting != nullptr ? zor::dialogs::qstr(setting->title) : QString::fromStdString(name);
 }
 
 CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
@@ -59,7 +61,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   if (snapshot.identity) {
     source += QStringLiteral(" from marking system %1 (%2)")
                   .arg(snapshot.identity->info.serial)
-                  .arg(dialogs::qstr(snapshot.identity->info.model));
+                  .arg(zor::dialogs::qstr(snapshot.identity->info.model));
   }
   auto* header = new QLabel(source + QLatin1Char('.'), this);
   header->setWordWrap(true);
@@ -152,3 +154,5 @@ void CompareRestoreDlg::fill() {
                                   : QStringLiteral("%1 settings would be sent.").arg(toSend));
   restore_->setEnabled(toSend > 0 && !blocked);
 }
+
+}  // namespace zor::dialogs

@@ -12,6 +12,8 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
+namespace zor::dialogs {
+
 class CompareRestoreDlg : public QDialog {
   Q_OBJECT
  public:
@@ -40,3 +42,5 @@ class CompareRestoreDlg : public QDialog {
 
 // What the panel calls each setting.
 QString SettingTitle(const std::string& name);
+
+}  // namespace zor::dialogs

@@ -8,15 +8,14 @@
 #include "platform/dialog.h"
 #include "service/maintenance.h"
 
-namespace platform {
+namespace zor::platform {
 class IpAddressCtrl;
 }
 
-namespace zor {
-class CMACAddrEdit;
-}
+namespace zor::lan {
 
-namespace lan {
+class CMACAddrEdit;
+
 inline constexpr int IDC_MAC_GET = 1015;
 inline constexpr int IDC_IP_ADDRESS = 1016;
 inline constexpr int IDC_SUBNET_MASK = 1017;
@@ -34,7 +33,6 @@ inline constexpr int IDC_GET_STATUS = 1028;
 inline constexpr int IDC_SET_STATUS = 1029;
 inline constexpr int IDC_SHIP_ID = 1030;
 inline constexpr int IDC_SHIP_ID_GET = 1031;
-}  // namespace lan
 
 class CConfigLAN : public platform::Dialog {
   Q_OBJECT
@@ -43,7 +41,7 @@ class CConfigLAN : public platform::Dialog {
   CConfigLAN(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent = nullptr);
   ~CConfigLAN() override;
 
-  zor::CMACAddrEdit* m_editMAC = nullptr;             // control 1019, owned by the dialog
+  zor::lan::CMACAddrEdit* m_editMAC = nullptr;        // control 1019, owned by the dialog
   platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
   platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
   platform::IpAddressCtrl* m_ipGateway = nullptr;     // 1018
@@ -77,3 +75,5 @@ class CConfigLAN : public platform::Dialog {
 };
 
 extern const platform::DialogTemplate kConfigLanTemplate;  // 133
+
+}  // namespace zor::lan

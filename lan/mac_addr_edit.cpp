@@ -13,7 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace zor {
+namespace zor::lan {
 namespace {
 
 // Keys that only move the caret or the selection, or belong to the dialog
@@ -266,4 +266,4 @@ QSize CMACAddrEdit::sizeHint() const {
 
 QSize CMACAddrEdit::minimumSizeHint() const { return QLineEdit::minimumSizeHint(); }
 
-}  // namespace zor
+}  // namespace zor::lan

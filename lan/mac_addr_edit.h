@@ -12,7 +12,7 @@
 
 class QMenu;
 
-namespace zor {
+namespace zor::lan {
 
 class CMACAddrEdit : public QLineEdit {
   Q_OBJECT
@@ -60,4 +60,4 @@ class CMACAddrEdit : public QLineEdit {
   std::array<std::uint32_t, 16> m_arrValidChars;
 };
 
-}  // namespace zor
+}  // namespace zor::lan

@@ -4,7 +4,7 @@
 
 #include "protocol/link_results.h"
 
-namespace zor {
+namespace zor::link {
 
 // The library reads the system names as C strings: both views must sit on
 // literals whose terminator follows them.
@@ -25,8 +25,9 @@ void CommandChannel::EnsureConnected() {
 
 void CommandChannel::SendCommand(int code, int value) {
   EnsureConnected();
-  const std::array<std::uint8_t, kPacketLength> packet{kPacketLead, kPacketLead, static_cast<std::uint8_t>(code & 0xFF),
-                                                       static_cast<std::uint8_t>(value & 0xFF)};
+  const std::array<std::uint8_t, protocol::kPacketLength> packet{protocol::kPacketLead, protocol::kPacketLead,
+                                                                 static_cast<std::uint8_t>(code & 0xFF),
+                                                                 static_cast<std::uint8_t>(value & 0xFF)};
   if (link_.dwSendCommand == nullptr) return;
   ++packetsOffered_;
   const std::int32_t result =
@@ -34,7 +35,7 @@ void CommandChannel::SendCommand(int code, int value) {
   if (result == 0) return;
   // Taken, but not saved: the controller holds the change until it ends.
   // Stopping here would leave an operation half done for nothing.
-  if (result == sim::kNotKept) {
+  if (result == protocol::kNotKept) {
     ++packetsNotKept_;
     return;
   }
@@ -46,10 +47,10 @@ void CommandChannel::SendCommand(int code, int value) {
 
 void CommandChannel::SendText(int code, std::u16string_view text) {
   for (char16_t unit : text) {
-    SendCommand(CMD_TEXT_CHAR, unit & 0xFF);
+    SendCommand(protocol::CMD_TEXT_CHAR, unit & 0xFF);
     pacer_.sleep(kTextCharPause);
   }
-  SendCommand(CMD_TEXT_CHAR, 0);
+  SendCommand(protocol::CMD_TEXT_CHAR, 0);
   pacer_.sleep(kTextCharPause);
   SendCommand(code, 0);
 }
@@ -67,7 +68,7 @@ bool CommandChannel::FindSystems() {
   systems_.clear();
   if (link_.ZORFindSystems == nullptr) return false;
   // Fresh per call: the library may keep nothing of ours between calls.
-  std::array<std::uint8_t, kDiscoveryScratchSize> discovery{};
+  std::array<std::uint8_t, protocol::kDiscoveryScratchSize> discovery{};
   std::int32_t found = 0;
   const bool answered = link_.ZORFindSystems(discovery.data(), &found) != 0;
   systems_ = ParseDiscovery(discovery.data(), found);
@@ -79,4 +80,4 @@ void CommandChannel::MarkConnected() {
   host_.onConnected();
 }
 
-}  // namespace zor
+}  // namespace zor::link

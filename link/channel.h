@@ -10,7 +10,7 @@
 #include "link/pacer.h"
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::link {
 
 inline constexpr std::u16string_view kNotConnectedMessage =
     u"USB is not connected.  Please to to connect before continuing.";
@@ -106,4 +106,4 @@ class CommandChannel {
   std::vector<FoundSystem> systems_;
 };
 
-}  // namespace zor
+}  // namespace zor::link

@@ -4,7 +4,7 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::link {
 
 struct DeviceLink {
   void* m_hDeviceLink = nullptr;  // never released: the library stays loaded until exit
@@ -23,4 +23,4 @@ struct DeviceLink {
   }
 };
 
-}  // namespace zor
+}  // namespace zor::link

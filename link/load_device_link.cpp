@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace zor {
+namespace zor::link {
 
 namespace {
 
@@ -108,4 +108,4 @@ bool LoadDeviceLink(DeviceLink& link, const LibraryLoader& loader) {
   return true;
 }
 
-}  // namespace zor
+}  // namespace zor::link

@@ -22,8 +22,10 @@
 #include "service/restore.h"
 #include "service/snapshot.h"
 
+namespace zor::panel {
+
 namespace svc = zor::service;
-using dialogs::qstr;
+using zor::dialogs::qstr;
 
 namespace {
 
@@ -36,7 +38,7 @@ const QString kReportTitle = QStringLiteral("Service Report");
 // let the windows paint and take the window's Cancel.
 class TransferProgress final : public svc::RestoreProgress {
  public:
-  TransferProgress(CZORSystemMaintenanceDlg& panel, zor::Pacer& pacer, const QString& title, bool cancellable)
+  TransferProgress(CZORSystemMaintenanceDlg& panel, zor::link::Pacer& pacer, const QString& title, bool cancellable)
       : responsive_(pacer), dialog_(&panel) {
     dialog_.setWindowTitle(title);
     dialog_.setWindowModality(Qt::WindowModal);
@@ -56,12 +58,13 @@ class TransferProgress final : public svc::RestoreProgress {
   // Cancel is looked at between settings only: a text is never cut short.
   bool proceed(int index, int total, const std::string& name) override {
     if (dialog_.wasCanceled()) return false;
-    step(index, total, QStringLiteral("Restoring %1 (%2 of %3)...").arg(SettingTitle(name)).arg(index + 1).arg(total));
+    step(index, total,
+         QStringLiteral("Restoring %1 (%2 of %3)...").arg(zor::dialogs::SettingTitle(name)).arg(index + 1).arg(total));
     return !dialog_.wasCanceled();
   }
 
  private:
-  zor::ResponsiveWaits responsive_;
+  zor::link::ResponsiveWaits responsive_;
   QProgressDialog dialog_;
 };
 
@@ -77,15 +80,15 @@ QString SuggestedFile(const std::optional<svc::Identity>& identity, const QStrin
 QString Names(const std::vector<std::string>& names) {
   QStringList titles;
   for (const std::string& name : names)
-    titles << (name == "identity" ? QStringLiteral("Identity") : SettingTitle(name));
+    titles << (name == "identity" ? QStringLiteral("Identity") : zor::dialogs::SettingTitle(name));
   return titles.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OnBackUpSettings() {
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
-  QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kBackUpTitle,
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  QString file = prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Save, kBackUpTitle,
                                        SuggestedFile(service_.identity()), kFilter);
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".json");
@@ -99,7 +102,7 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
   }
   if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file.toStdString()); !saved.ok()) {
     prompter().showMessage(this, QStringLiteral("The settings could not be saved: %1").arg(qstr(saved.message)),
-                           kBackUpTitle, platform::Prompter::Icon::Warning);
+                           kBackUpTitle, zor::platform::Prompter::Icon::Warning);
     return;
   }
   std::vector<std::string> missing = snapshot.missing;
@@ -111,23 +114,24 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
     text += QStringLiteral("\n\nNot on %1, so not in the file: %2.")
                 .arg(qstr(svc::FamilySystem(svc::KnownFamily(snapshot.identity))), Names(snapshot.notOnFamily));
   }
-  prompter().showMessage(this, text, kBackUpTitle,
-                         missing.empty() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+  prompter().showMessage(
+      this, text, kBackUpTitle,
+      missing.empty() ? zor::platform::Prompter::Icon::Information : zor::platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   const QString file =
-      prompter().chooseFile(this, platform::Prompter::FileChoice::Open, kRestoreTitle, QDir::homePath(), kFilter);
+      prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Open, kRestoreTitle, QDir::homePath(), kFilter);
   if (file.isEmpty()) return;
   const svc::Reading<svc::Snapshot> loaded = svc::LoadSnapshot(file.toStdString());
   if (!loaded.ok()) {
     prompter().showMessage(
         this, QStringLiteral("This file cannot be restored: %1. Nothing was sent.").arg(qstr(loaded.message)),
-        kRestoreTitle, platform::Prompter::Icon::Warning);
+        kRestoreTitle, zor::platform::Prompter::Icon::Warning);
     return;
   }
   const svc::Snapshot& snapshot = loaded.value;
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
 
   svc::Comparison comparison;
   {
@@ -135,9 +139,9 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     progress.step(0, 1, QStringLiteral("Reading the settings from the controller..."));
     comparison = svc::Compare(service_, snapshot, false);
   }
-  if (!dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
+  if (!zor::dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
 
-  CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
+  zor::dialogs::CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
 
   svc::RestoreOptions options;
@@ -147,7 +151,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   if (options.identity) {
     const std::optional<QString> password = VerifyServicePassword();
     if (!password) return;
-    options.password = platform::Utf16View(*password);
+    options.password = zor::platform::Utf16View(*password);
   }
   svc::RestoreReport report;
   {
@@ -156,13 +160,14 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   }
   // Nothing was tried: the refusal, or the not-connected message already shown, says it all.
   if (report.settings.empty() || report.outcome.status == svc::Status::Refused) {
-    dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);
+    zor::dialogs::ShowOutcome(*this, report.outcome, kRestoreTitle);
     return;
   }
   QString text = qstr(report.summary()) + QLatin1Char('\n');
   for (const svc::RestoredSetting& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
-    text += QStringLiteral("\n%1: %2").arg(SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
+    text +=
+        QStringLiteral("\n%1: %2").arg(zor::dialogs::SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
   }
   if (const std::u16string told = svc::FullMessage(report.outcome); !told.empty())
     text += QStringLiteral("\n\n") + qstr(told);
@@ -171,20 +176,20 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
                        return s.result == svc::RestoreResult::Unchanged || s.result == svc::RestoreResult::Verified;
                      });
   prompter().showMessage(this, text, kRestoreTitle,
-                         clean ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+                         clean ? zor::platform::Prompter::Icon::Information : zor::platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnServiceReport() {
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
   QString file =
-      prompter().chooseFile(this, platform::Prompter::FileChoice::Save, kReportTitle,
+      prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Save, kReportTitle,
                             SuggestedFile(service_.identity(), QStringLiteral("report"), QStringLiteral("pdf")),
                             QStringLiteral("PDF documents (*.pdf);;All files (*)"));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
   const auto failed = [&](const svc::Outcome& why) {
     prompter().showMessage(this, QStringLiteral("The service report could not be saved: %1").arg(qstr(why.message)),
-                           kReportTitle, platform::Prompter::Icon::Warning);
+                           kReportTitle, zor::platform::Prompter::Icon::Warning);
   };
   // The file first: one that cannot be written is said before the controller is read.
   svc::PendingFile pending;
@@ -211,7 +216,9 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
   if (!log.ok())
     text += QStringLiteral("\n\nIt holds no service-log entries: the service log could not be read: %1.")
                 .arg(qstr(log.message));
-  prompter().showMessage(
-      this, text, kReportTitle,
-      missing.empty() && log.ok() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+  prompter().showMessage(this, text, kReportTitle,
+                         missing.empty() && log.ok() ? zor::platform::Prompter::Icon::Information
+                                                     : zor::platform::Prompter::Icon::Warning);
 }
+
+}  // namespace zor::panel

@@ -9,11 +9,13 @@
 #include "platform/utf16.h"
 #include "service/format.h"
 
-using dialogs::qstr;
+namespace zor::panel {
+
+using zor::dialogs::qstr;
 
 namespace {
 
-using Icon = platform::Prompter::Icon;
+using Icon = zor::platform::Prompter::Icon;
 
 const QString kBoxTitle = QStringLiteral("Working Time");
 
@@ -25,7 +27,7 @@ constexpr double kMarkingTimeTicks = 1043209991.4550781;
 // A failed read says so and keeps the field's last reading.
 void CZORSystemMaintenanceDlg::ReadWorkingTime() {
   const auto seconds = service_.readWorkTime();
-  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  if (!zor::dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
   m_strWorking = qstr(zor::service::FormatWorkTime(seconds.value));
   UpdateData(false);
@@ -34,12 +36,13 @@ void CZORSystemMaintenanceDlg::ReadWorkingTime() {
 void CZORSystemMaintenanceDlg::InitWorkingTime() {
   const std::optional<QString> password = VerifyServicePassword();
   if (!password) return;
-  CWorkingTime entry(prompter(), this);
-  if (entry.DoModal() != platform::IDOK) return;
-  const auto seconds = zor::service::ParseWorkTimeReset(platform::Utf16View(entry.m_strWorkingTime));
-  if (!dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
+  zor::dialogs::CWorkingTime entry(prompter(), this);
+  if (entry.DoModal() != zor::platform::IDOK) return;
+  const auto seconds = zor::service::ParseWorkTimeReset(zor::platform::Utf16View(entry.m_strWorkingTime));
+  if (!zor::dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), kBoxTitle, Icon::Information);
-  dialogs::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), kBoxTitle);
+  zor::dialogs::ShowOutcome(*this, service_.resetWorkTime(zor::platform::Utf16View(*password), seconds.value),
+                            kBoxTitle);
 }
 
 void CZORSystemMaintenanceDlg::ShowMarkingTime() {
@@ -50,3 +53,5 @@ void CZORSystemMaintenanceDlg::ShowMarkingTime() {
   prompter().showMessage(this, QString::asprintf("Marking Time: %u:%02u.%03u", minutes, seconds, milliseconds),
                          kBoxTitle, Icon::Information);
 }
+
+}  // namespace zor::panel

@@ -18,7 +18,7 @@
 #include "platform/ip_address_ctrl.h"
 #include "platform/up_down.h"
 
-namespace platform {
+namespace zor::platform {
 
 namespace {
 
@@ -406,4 +406,4 @@ void Dialog::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-}  // namespace platform
+}  // namespace zor::platform

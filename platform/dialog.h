@@ -21,7 +21,7 @@ class QMenu;
 class QPixmap;
 class QMenuBar;
 
-namespace platform {
+namespace zor::platform {
 
 class Dialog;
 
@@ -129,4 +129,4 @@ class Dialog : public QDialog {
 
 inline constexpr int SC_CLOSE = 0xF060;
 
-}  // namespace platform
+}  // namespace zor::platform

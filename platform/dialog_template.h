@@ -4,7 +4,7 @@
 
 #include <span>
 
-namespace platform {
+namespace zor::platform {
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -52,4 +52,4 @@ struct DialogTemplate {
   std::span<const ControlTemplate> controls;
 };
 
-}  // namespace platform
+}  // namespace zor::platform

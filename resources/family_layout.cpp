@@ -5,7 +5,7 @@
 
 #include "resources/resource.h"
 
-namespace res {
+namespace zor::resources {
 
 namespace {
 
@@ -63,13 +63,13 @@ constexpr std::array<FamilyLayoutRow, 44> kLayout{{
 
 std::span<const FamilyLayoutRow> FamilyLayout() { return kLayout; }
 
-int FamilyPicture(zor::Family family) {
+int FamilyPicture(zor::link::Family family) {
   switch (family) {
-    case zor::Family::NK:
+    case zor::link::Family::NK:
       return IDB_NK_FAMILY;
-    case zor::Family::N:
+    case zor::link::Family::N:
       return IDB_N_FAMILY;
-    case zor::Family::NZ:
+    case zor::link::Family::NZ:
       return IDB_NZ_FAMILY;
   }
   return IDB_NZ_FAMILY;
@@ -81,4 +81,4 @@ int LensIndex(unsigned lens) {
   return 0;
 }
 
-}  // namespace res
+}  // namespace zor::resources

@@ -9,11 +9,11 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
-using sim::Point;
-using sim::pointText;
+using simulator::Point;
+using simulator::pointText;
 
 // Okabe and Ito's colours, told apart with most kinds of colour blindness.
 const std::array<FieldStyle, kDrawnKinds> kStyles{{
@@ -27,13 +27,13 @@ const std::array<FieldStyle, kDrawnKinds> kStyles{{
     {"Centre cross", QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
 }};
 
-Drawn drawnOf(sim::Figure figure) {
+Drawn drawnOf(simulator::Figure figure) {
   switch (figure) {
-    case sim::Figure::OriginalSquare:
+    case simulator::Figure::OriginalSquare:
       return Drawn::OriginalSquare;
-    case sim::Figure::CorrectedSquare:
+    case simulator::Figure::CorrectedSquare:
       return Drawn::CorrectedSquare;
-    case sim::Figure::MaxField:
+    case simulator::Figure::MaxField:
       return Drawn::MaxField;
   }
   return Drawn::OriginalSquare;
@@ -144,7 +144,7 @@ FieldView::FieldView(QWidget* parent) : QWidget(parent) {
   setSizePolicy(policy);
 }
 
-void FieldView::setField(const sim::FieldModel* field, const QString& systemName) {
+void FieldView::setField(const simulator::FieldModel* field, const QString& systemName) {
   field_ = field;
   setAccessibleName(tr("Scan field of %1").arg(systemName));
   changed();
@@ -160,13 +160,13 @@ void FieldView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(rect(), palette().window());
   if (!field_) return;
-  const sim::FieldView& view = field_->view();
+  const simulator::FieldView& view = field_->view();
   const double side = view.side;
 
   // Everything drawn stays in the picture: the field, and a figure the lens pushed beyond it.
   double half = side / 2;
   auto reach = [&half](Point p) { half = std::max({half, std::abs(p.x), std::abs(p.y)}); };
-  for (const sim::Outline& mark : view.marks)
+  for (const simulator::Outline& mark : view.marks)
     for (const Point& p : mark.points) reach(p);
   if (view.distortionPreview)
     for (const Point& p : view.distortionPreview->points) reach(p);
@@ -218,7 +218,7 @@ void FieldView::paintEvent(QPaintEvent*) {
   std::array<std::size_t, 3> last{};
   for (std::size_t i = 0; i < view.marks.size(); ++i) last[static_cast<std::size_t>(view.marks[i].figure)] = i;
   for (std::size_t i = 0; i < view.marks.size(); ++i) {
-    const sim::Outline& mark = view.marks[i];
+    const simulator::Outline& mark = view.marks[i];
     const bool latest = last[static_cast<std::size_t>(mark.figure)] == i;
     drawOutline(painter, m, mark.points, penOf(drawnOf(mark.figure), latest ? 2 : 1, latest ? 255 : 70));
   }
@@ -265,7 +265,7 @@ FieldLegend::FieldLegend(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void FieldLegend::setField(const sim::FieldModel* field) {
+void FieldLegend::setField(const simulator::FieldModel* field) {
   auto set = [this](Drawn drawn, const std::string& text) {
     values_[static_cast<std::size_t>(drawn)]->setText(QString::fromStdString(text));
   };
@@ -273,17 +273,18 @@ void FieldLegend::setField(const sim::FieldModel* field) {
     for (QLabel* value : values_) value->clear();
     return;
   }
-  const sim::FieldView& view = field->view();
-  for (const sim::Figure figure : {sim::Figure::OriginalSquare, sim::Figure::CorrectedSquare, sim::Figure::MaxField}) {
+  const simulator::FieldView& view = field->view();
+  for (const simulator::Figure figure :
+       {simulator::Figure::OriginalSquare, simulator::Figure::CorrectedSquare, simulator::Figure::MaxField}) {
     const auto mark = std::find_if(view.marks.rbegin(), view.marks.rend(),
-                                   [figure](const sim::Outline& o) { return o.figure == figure; });
+                                   [figure](const simulator::Outline& o) { return o.figure == figure; });
     const std::uint64_t count = view.marked[static_cast<std::size_t>(figure)];
-    std::string text = mark == view.marks.rend() ? "not marked" : measuredText(*mark);
+    std::string text = mark == view.marks.rend() ? "not marked" : simulator::measuredText(*mark);
     if (count > 1) text += ", marked " + std::to_string(count) + " times";
     set(drawnOf(figure), text);
   }
   set(Drawn::Preview,
-      view.distortionPreview ? measuredText(*view.distortionPreview) : "during a distortion adjustment");
+      view.distortionPreview ? simulator::measuredText(*view.distortionPreview) : "during a distortion adjustment");
   set(Drawn::Spot, view.spot ? pointText(*view.spot) : "no move yet");
   set(Drawn::AimingDot, view.aimingDot ? pointText(*view.aimingDot) : "aiming off");
   set(Drawn::Alignment, view.alignment ? "top left " + pointText(view.alignment->topLeft) + "; right bottom " +
@@ -292,4 +293,4 @@ void FieldLegend::setField(const sim::FieldModel* field) {
   set(Drawn::CenterCross, view.centerCross ? pointText(*view.centerCross) : "during a centering adjustment");
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -16,14 +16,14 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
 constexpr int kTickMs = 1000;
 
 }  // namespace
 
-MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidget* parent)
+MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const QString& socket, QWidget* parent)
     : QMainWindow(parent), core_(core), server_(server), socket_(socket) {
   const int count = static_cast<int>(core_.systems().size());
   const QString systemsText = count == 1 ? tr("1 system") : tr("%1 systems").arg(count);
@@ -127,7 +127,7 @@ void MainWindow::buildMenus() {
     if (ok) core_.faults().refuseSends = n;
     refreshState();
   });
-  const auto addSwitch = [this, faults](const QString& title, bool Faults::*fault) {
+  const auto addSwitch = [this, faults](const QString& title, bool simulator::Faults::*fault) {
     QAction* action = faults->addAction(title);
     action->setCheckable(true);
     action->setChecked(core_.faults().*fault);
@@ -136,8 +136,8 @@ void MainWindow::buildMenus() {
       refreshState();
     });
   };
-  addSwitch(tr("Stop Answering &Status Queries"), &Faults::noStatus);
-  addSwitch(tr("Answer No &Discovery"), &Faults::noDiscovery);
+  addSwitch(tr("Stop Answering &Status Queries"), &simulator::Faults::noStatus);
+  addSwitch(tr("Answer No &Discovery"), &simulator::Faults::noDiscovery);
   faults->addAction(tr("Answer S&lowly..."), this, [this] {
     bool ok = false;
     const int ms = QInputDialog::getInt(this, tr("Answer Slowly"), tr("Delay of each answer in ms (0: none):"),
@@ -153,7 +153,7 @@ void MainWindow::buildMenus() {
     for (const auto& [number, client] : core_.clients()) {
       const pid_t pid = client.first;
       if (!listed.insert(pid).second) continue;
-      dropMenu_->addAction(QString::fromStdString(clientText(pid, client.second)), this,
+      dropMenu_->addAction(QString::fromStdString(simulator::clientText(pid, client.second)), this,
                            [this, pid] { server_.dropClient(pid); });
     }
     if (listed.empty()) dropMenu_->addAction(tr("No client connected"))->setEnabled(false);
@@ -165,9 +165,9 @@ void MainWindow::buildMenus() {
 }
 
 QString MainWindow::systemName(int number) const {
-  const sim::ControllerModel& model = system(number).host().model();
+  const controller::ControllerModel& model = system(number).host().model();
   return QString::fromStdString(std::to_string(number) + ": " + std::to_string(system(number).serial()) + " " +
-                                visibleLatin1(model.snapshot().modelName));
+                                simulator::visibleLatin1(model.snapshot().modelName));
 }
 
 void MainWindow::rename(int number) {
@@ -190,26 +190,26 @@ void MainWindow::showSystem(int number) {
 
 void MainWindow::refreshState() { state_->showSystem(system(shown_), core_); }
 
-void MainWindow::onCall(const CallRecord& record) {
+void MainWindow::onCall(const simulator::CallRecord& record) {
   monitor_->add(record);
   if (record.number > 0) rename(record.number);
   // A refused packet counts the fault down.
-  if (record.result == sim::kFaultInjected && record.call == frames::Call::Send) refreshState();
+  if (record.result == protocol::kFaultInjected && record.call == protocol::frames::Call::Send) refreshState();
 }
 
-void MainWindow::onClient(const ClientEvent&) {
+void MainWindow::onClient(const simulator::ClientEvent&) {
   monitor_->setClients(core_.clients());
   refreshState();
 }
 
-void MainWindow::onState(int system, const SystemState&) {
+void MainWindow::onState(int system, const simulator::SystemState&) {
   if (system == shown_) refreshState();
 }
 
-void MainWindow::onField(const FieldChange& change) {
+void MainWindow::onField(const simulator::FieldChange& change) {
   if (change.system != shown_) return;
   field_->changed();
   legend_->setField(&system(shown_).field());
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -12,12 +12,12 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
 constexpr int kFlushMs = 100;
 
-MonitorColumn columnOf(int column) { return static_cast<MonitorColumn>(column); }
+simulator::MonitorColumn columnOf(int column) { return static_cast<simulator::MonitorColumn>(column); }
 
 }  // namespace
 
@@ -27,7 +27,7 @@ PacketTable::PacketTable(std::size_t maxRows, QObject* parent) : QAbstractTableM
   QObject::connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
 }
 
-void PacketTable::add(const CallRecord& record) {
+void PacketTable::add(const simulator::CallRecord& record) {
   if (paused_) {
     ++missed_;
     return;
@@ -72,18 +72,21 @@ int PacketTable::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int PacketTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMonitorColumns; }
+int PacketTable::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : simulator::kMonitorColumns;
+}
 
 QVariant PacketTable::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) return {};
-  const CallRecord& record = rows_[static_cast<std::size_t>(index.row())];
-  const MonitorColumn column = columnOf(index.column());
-  const bool markedPause = column == MonitorColumn::Pause && record.shortPause;
-  const bool failed = column == MonitorColumn::Result && record.result != 0 && record.call != frames::Call::Find;
+  const simulator::CallRecord& record = rows_[static_cast<std::size_t>(index.row())];
+  const simulator::MonitorColumn column = columnOf(index.column());
+  const bool markedPause = column == simulator::MonitorColumn::Pause && record.shortPause;
+  const bool failed =
+      column == simulator::MonitorColumn::Result && record.result != 0 && record.call != protocol::frames::Call::Find;
   switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-      return QString::fromStdString(monitorCell(record, column));
+      return QString::fromStdString(simulator::monitorCell(record, column));
     case Qt::BackgroundRole:
       if (markedPause) return QBrush(QColor(0xff, 0xc8, 0x70));
       if (failed) return QBrush(QColor(0xf4, 0xb6, 0xb6));
@@ -99,7 +102,7 @@ QVariant PacketTable::data(const QModelIndex& index, int role) const {
       }
       return {};
     case Qt::TextAlignmentRole:
-      if (column == MonitorColumn::Time || column == MonitorColumn::Pause)
+      if (column == simulator::MonitorColumn::Time || column == simulator::MonitorColumn::Pause)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     default:
@@ -108,8 +111,9 @@ QVariant PacketTable::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PacketTable::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMonitorColumns) return {};
-  return QString::fromUtf8(monitorTitle(columnOf(section)));
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= simulator::kMonitorColumns)
+    return {};
+  return QString::fromUtf8(simulator::monitorTitle(columnOf(section)));
 }
 
 // A filter chosen anew lays the rows out afresh at once: told row by row,
@@ -125,9 +129,9 @@ void PacketFilter::setClient(int client) {
 }
 
 bool PacketFilter::filterAcceptsRow(int row, const QModelIndex&) const {
-  const CallRecord& record = static_cast<const PacketTable*>(sourceModel())->at(row);
+  const simulator::CallRecord& record = static_cast<const PacketTable*>(sourceModel())->at(row);
   if (client_ != 0 && record.client != client_) return false;
-  return system_ == 0 || record.number == system_ || record.call == frames::Call::Find;
+  return system_ == 0 || record.number == system_ || record.call == protocol::frames::Call::Find;
 }
 
 PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* parent) : QWidget(parent) {
@@ -174,10 +178,10 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->horizontalHeader()->setStretchLastSection(true);
   // Wide enough for what each column usually holds; the tooltip has it all.
-  const char* samples[kMonitorColumns] = {
+  const char* samples[simulator::kMonitorColumns] = {
       "0000.000", "zor-maintenance (pid 0000)", "ZORSystemCheckStatus", "CMD_GET_SYSTEM_INFO (0x00)", "000 (0x00)",
       "0.000000", "00 00 00 00 00 00",          "0 (none found)",       "000.0 ms SHORT (000 needed)"};
-  for (int c = 0; c < kMonitorColumns; ++c)
+  for (int c = 0; c < simulator::kMonitorColumns; ++c)
     view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[c])) + 16);
 
   auto* bar = new QHBoxLayout;
@@ -218,7 +222,7 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   shown();
 }
 
-void PacketMonitor::add(const CallRecord& record) {
+void PacketMonitor::add(const simulator::CallRecord& record) {
   table_.add(record);
   if (table_.paused()) shown();
 }
@@ -227,7 +231,7 @@ void PacketMonitor::setClients(const std::map<int, std::pair<pid_t, std::string>
   const int chosen = clients_->currentData().toInt();
   std::map<int, QString> offered;
   for (const auto& [number, client] : connected)
-    offered[number] = QString::fromStdString(clientText(client.first, client.second));
+    offered[number] = QString::fromStdString(simulator::clientText(client.first, client.second));
   if (chosen != 0 && !offered.count(chosen))
     offered[chosen] = clientNames_.at(chosen).endsWith(tr(" (gone)")) ? clientNames_.at(chosen)
                                                                       : clientNames_.at(chosen) + tr(" (gone)");
@@ -254,4 +258,4 @@ void PacketMonitor::shown() {
   count_->setText(text);
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -21,7 +21,7 @@
 
 #include "simulator/observer.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 class PacketTable : public QAbstractTableModel {
  public:
@@ -30,7 +30,7 @@ class PacketTable : public QAbstractTableModel {
 
   // A call, shown at the next flush (a tenth of a second later at most, so a
   // burst of calls costs the view one update); while paused, only counted.
-  void add(const CallRecord& record);
+  void add(const simulator::CallRecord& record);
   // The calls added since the last flush become rows, the oldest rows going
   // beyond the limit.
   void flush();
@@ -39,7 +39,7 @@ class PacketTable : public QAbstractTableModel {
   bool paused() const { return paused_; }
   // Calls not taken while paused, since the last clear.
   std::uint64_t missed() const { return missed_; }
-  const CallRecord& at(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+  const simulator::CallRecord& at(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -48,8 +48,8 @@ class PacketTable : public QAbstractTableModel {
 
  private:
   std::size_t maxRows_;
-  std::deque<CallRecord> rows_;
-  std::deque<CallRecord> pending_;
+  std::deque<simulator::CallRecord> rows_;
+  std::deque<simulator::CallRecord> pending_;
   QTimer flushTimer_;
   bool paused_ = false;
   std::uint64_t missed_ = 0;
@@ -76,7 +76,7 @@ class PacketMonitor : public QWidget {
   // systems: the name of each system in the system filter, by number from 1.
   PacketMonitor(const std::vector<QString>& systems, QWidget* parent = nullptr);
 
-  void add(const CallRecord& record);
+  void add(const simulator::CallRecord& record);
   // The clients connected now, by number: (pid, program); the client filter
   // offers them (and keeps the one chosen once it is gone).
   void setClients(const std::map<int, std::pair<pid_t, std::string>>& connected);
@@ -105,4 +105,4 @@ class PacketMonitor : public QWidget {
   bool atEnd_ = true;                   // the view showed the last row before new ones came
 };
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <string>
 
+namespace zor::dialogs {
+
 namespace svc = zor::service;
 
 namespace {
@@ -64,3 +66,5 @@ TEST(CompareRestoreWindow, ShowsEveryRowTheScreenHasRoomForAndScrollsBeyond) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -9,9 +9,11 @@
 #include <QScrollBar>
 #include <QTest>
 
+namespace zor::dialogs {
+
 namespace {
 
-const std::vector<zor::FoundSystem> kSystems = {
+const std::vector<zor::link::FoundSystem> kSystems = {
     {100001, "NZ-SIM", {192, 168, 1, 10}}, {100002, "NK-1\x1B", {192, 168, 1, 11}}, {7, "", {10, 0, 0, 1}}};
 
 QListWidget* List(const SystemChooserDialog& dialog) { return dialog.findChild<QListWidget*>(); }
@@ -35,7 +37,7 @@ TEST(SystemChooser, ListsEachSystemReadablyWithTheCurrentOnePreselected) {
 }
 
 TEST(SystemChooser, ShowsEveryRowWhole) {
-  std::vector<zor::FoundSystem> systems = kSystems;
+  std::vector<zor::link::FoundSystem> systems = kSystems;
   systems.push_back({4294967, "Line 3 station A, long name", {10, 20, 30, 40}});
   SystemChooserDialog dialog(systems, 0);
   dialog.show();
@@ -79,3 +81,5 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, ChooserKeys,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -26,7 +26,9 @@
 #include "service/maintenance.h"
 #include "tests/support/panel_harness.h"
 
-using namespace lan;
+namespace zor::lan {
+
+using namespace zor::lan;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -129,14 +131,14 @@ int OpenLan(PanelHarness& h, const Action& act, bool closeWithEsc = true) {
     result = d.result();
     return result;
   });
-  h.press(panel::IDC_CONFIG_IP);
+  h.press(resources::panel::IDC_CONFIG_IP);
   EXPECT_EQ(h.prompter.pending(), 0u);
   return result;
 }
 
 // The panel on an NZ system, the family whose "Config IP" is enabled.
 void StartNz(PanelHarness& h) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   h.start();
 }
 
@@ -464,3 +466,5 @@ TEST(ConfigLan, EveryControlHasAnAccessibleNameThatSaysWhatItActsOn) {
 }
 
 }  // namespace
+
+}  // namespace zor::lan

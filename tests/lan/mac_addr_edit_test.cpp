@@ -20,7 +20,7 @@
 
 #include "tests/support/marked_state.h"
 
-namespace zor {
+namespace zor::lan {
 namespace {
 
 using mac::testing::show;
@@ -448,4 +448,4 @@ TEST(MacEditDefaults, StartsEmptyWithAnAccessibleName) {
 }
 
 }  // namespace
-}  // namespace zor
+}  // namespace zor::lan
