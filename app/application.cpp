@@ -11,7 +11,7 @@
 
 namespace zor::app {
 
-bool CZORSystemMaintenanceApp::InitInstance() {
+bool Application::InitInstance() {
   zor::platform::QtPrompter prompter;
   zor::platform::BlockingPacer pacer;
   zor::panel::CZORSystemMaintenanceDlg dialog({pacer, prompter,

@@ -3,7 +3,7 @@
 namespace zor::app {
 // The application object: sets up the real seams and runs the main panel.
 
-class CZORSystemMaintenanceApp {
+class Application {
  public:
   struct Options {
     // Report when the panel is first painted (monotonic time, resident
@@ -11,7 +11,7 @@ class CZORSystemMaintenanceApp {
     bool startupProbe = false;
   };
 
-  explicit CZORSystemMaintenanceApp(Options options) : options_(options) {}
+  explicit Application(Options options) : options_(options) {}
 
   // Runs the main panel modally; false, so the process ends when it closes.
   bool InitInstance();

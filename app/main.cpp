@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zor-maintenance: ignoring unknown argument '%s' (see --help)\n", arg.c_str());
   }
 
-  zor::app::CZORSystemMaintenanceApp theApp({.startupProbe = line.startupProbe});
+  zor::app::Application theApp({.startupProbe = line.startupProbe});
   theApp.InitInstance();
   return 0;
 }

@@ -7,10 +7,10 @@
 
 namespace zor::dialogs {
 
-CAboutDlg::CAboutDlg(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent)
+AboutDialog::AboutDialog(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent)
     : zor::platform::Dialog(zor::resources::kAboutBoxTemplate, prompter, parent), icon_(icon) {}
 
-bool CAboutDlg::OnInitDialog() {
+bool AboutDialog::OnInitDialog() {
   zor::platform::Dialog::OnInitDialog();
   const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
   SetPicture(zor::resources::IDR_MAINFRAME, icon_.pixmap(extent, extent));

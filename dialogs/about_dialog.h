@@ -7,10 +7,10 @@
 
 namespace zor::dialogs {
 
-class CAboutDlg : public zor::platform::Dialog {
+class AboutDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  CAboutDlg(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent = nullptr);
+  AboutDialog(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent = nullptr);
 
  protected:
   bool OnInitDialog() override;

@@ -29,8 +29,8 @@ using zor::service::Direction;
 
 }  // namespace
 
-AimingDiodeAlignmentDlg::AimingDiodeAlignmentDlg(zor::service::AdjustmentSession& adjustment,
-                                                 zor::platform::Prompter& prompter, QWidget* parent)
+AimingAlignment::AimingAlignment(zor::service::AdjustmentSession& adjustment, zor::platform::Prompter& prompter,
+                                 QWidget* parent)
     : zor::platform::Dialog(kAimingTemplate, prompter, parent), m_adjustment(adjustment) {
   bindCommands({
       {aiming::IDC_UP, [this] { Jog(Direction::Up); }},
@@ -42,21 +42,19 @@ AimingDiodeAlignmentDlg::AimingDiodeAlignmentDlg(zor::service::AdjustmentSession
 }
 
 // Only attaches the two controls whose texts change; no values are exchanged.
-void AimingDiodeAlignmentDlg::DoDataExchange(zor::platform::DataExchange&) {
+void AimingAlignment::DoDataExchange(zor::platform::DataExchange&) {
   if (!m_wndPointLabel) m_wndPointLabel = item<QLabel>(aiming::IDC_POINT);
   if (!m_btnNext) m_btnNext = item<QPushButton>(aiming::IDC_NEXT);
 }
 
 // The same nudges at both points; the controller keeps the position.
-void AimingDiodeAlignmentDlg::Jog(Direction direction) {
-  zor::dialogs::ShowOutcome(*this, m_adjustment.jog(direction));
-}
+void AimingAlignment::Jog(Direction direction) { zor::dialogs::ShowOutcome(*this, m_adjustment.jog(direction)); }
 
 // At the first point Next moves on to the second; there it saves, and the
 // controller leaves the alignment mode. A save that did not go through keeps
 // the dialog open, to save again or cancel; once the end of the mode has
 // reached the device link the dialog closes, whatever the link said.
-void AimingDiodeAlignmentDlg::OnNext() {
+void AimingAlignment::OnNext() {
   if (m_nStep == 0) {
     if (!zor::dialogs::ShowOutcome(*this, m_adjustment.nextPoint())) return;
     m_wndPointLabel->setText(QStringLiteral("CENTER OF RIGHT BOTTOM"));
@@ -71,7 +69,7 @@ void AimingDiodeAlignmentDlg::OnNext() {
 // Cancel, Esc and the close box, at either point: the controller leaves the
 // alignment mode without storing. The dialog closes even if that could not be
 // sent: the user asked to leave.
-void AimingDiodeAlignmentDlg::OnCancel() {
+void AimingAlignment::OnCancel() {
   zor::dialogs::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(zor::platform::IDCANCEL);
 }

@@ -11,12 +11,12 @@ class QPushButton;
 
 namespace zor::dialogs {
 
-class AimingDiodeAlignmentDlg : public zor::platform::Dialog {
+class AimingAlignment : public zor::platform::Dialog {
   Q_OBJECT
  public:
   // Every command goes through the adjustment, which the opener began.
-  AimingDiodeAlignmentDlg(zor::service::AdjustmentSession& adjustment, zor::platform::Prompter& prompter,
-                          QWidget* parent = nullptr);
+  AimingAlignment(zor::service::AdjustmentSession& adjustment, zor::platform::Prompter& prompter,
+                  QWidget* parent = nullptr);
 
   int m_nStep = 0;                    // 0: top left, 1: right bottom
   QLabel* m_wndPointLabel = nullptr;  // names the current point

@@ -98,7 +98,8 @@ QString NewValue(const std::u16string& text, const std::u16string& kept) { retur
 
 }  // namespace
 
-CalibrateFieldDlg::CalibrateFieldDlg(svc::Maintenance& service, zor::platform::Prompter& prompter, QWidget* parent)
+CalibrateFieldDialog::CalibrateFieldDialog(svc::Maintenance& service, zor::platform::Prompter& prompter,
+                                           QWidget* parent)
     : zor::platform::Dialog(kCalibrateTemplate, prompter, parent), m_service(service) {
   bindCommands({
       {IDC_MARK, [this] { OnMark(); }},
@@ -106,7 +107,7 @@ CalibrateFieldDlg::CalibrateFieldDlg(svc::Maintenance& service, zor::platform::P
   });
 }
 
-QWidget* CalibrateFieldDlg::createCustomControl(const zor::platform::ControlTemplate& t) {
+QWidget* CalibrateFieldDialog::createCustomControl(const zor::platform::ControlTemplate& t) {
   if (t.id == IDC_FIGURE) return new zor::dialogs::SquareFigure(this);
   if (t.id == IDC_STATUS) {
     auto* status = new QLabel(this);
@@ -129,7 +130,7 @@ QWidget* CalibrateFieldDlg::createCustomControl(const zor::platform::ControlTemp
   return nullptr;
 }
 
-bool CalibrateFieldDlg::OnInitDialog() {
+bool CalibrateFieldDialog::OnInitDialog() {
   zor::platform::Dialog::OnInitDialog();
   // The status is read as what it says, not under the name of a field.
   GetDlgItem(IDC_STATUS)->setAccessibleName(QString());
@@ -154,14 +155,14 @@ bool CalibrateFieldDlg::OnInitDialog() {
   return true;
 }
 
-void CalibrateFieldDlg::OnMark() {
+void CalibrateFieldDialog::OnMark() {
   if (!zor::dialogs::ShowOutcome(*this, m_service.mark(svc::Figure::CorrectedSquare), windowTitle())) return;
   SetStatus(tr("The corrected square was marked. Measure it, type the sizes and press Apply."));
   SetDefaultStep(IDC_APPLY);
   FocusField(IDC_WIDTH);
 }
 
-std::optional<svc::CalibrationInput> CalibrateFieldDlg::TypedInput() {
+std::optional<svc::CalibrationInput> CalibrateFieldDialog::TypedInput() {
   const QLocale locale;
   std::array<std::optional<double>, kFields.size()> values;
   for (std::size_t i = 0; i < kFields.size(); ++i) {
@@ -195,7 +196,7 @@ std::optional<svc::CalibrationInput> CalibrateFieldDlg::TypedInput() {
   return input;
 }
 
-void CalibrateFieldDlg::OnApply() {
+void CalibrateFieldDialog::OnApply() {
   const std::optional<svc::CalibrationInput> input = TypedInput();
   if (!input) return;
   const svc::Reading<svc::CalibrationPlan> planned = m_service.planCalibration(*input);
@@ -235,7 +236,7 @@ void CalibrateFieldDlg::OnApply() {
   GetDlgItem(IDC_MARK)->setFocus();
 }
 
-void CalibrateFieldDlg::ShowPlan(const svc::CalibrationPlan& plan) {
+void CalibrateFieldDialog::ShowPlan(const svc::CalibrationPlan& plan) {
   const std::array<std::pair<int, QString>, 10> values = {{
       {IDC_SCALE_X_NOW, qstr(svc::FormatFixed5(plan.oldScale.x))},
       {IDC_SCALE_X_NEW, NewValue(plan.scaleXText, svc::FormatFixed5(plan.newScale.x))},
@@ -251,7 +252,7 @@ void CalibrateFieldDlg::ShowPlan(const svc::CalibrationPlan& plan) {
   for (const auto& [id, text] : values) SetDlgItemText(id, text);
 }
 
-void CalibrateFieldDlg::AddRound(const svc::CalibrationPlan& plan, const QString& result) {
+void CalibrateFieldDialog::AddRound(const svc::CalibrationPlan& plan, const QString& result) {
   const int row = m_pRounds->rowCount();
   const svc::SquareSizes& m = plan.measured;
   const QString edges = m.topMm && m.leftMm
@@ -265,16 +266,16 @@ void CalibrateFieldDlg::AddRound(const svc::CalibrationPlan& plan, const QString
   m_pRounds->scrollToItem(m_pRounds->item(row, 0));
 }
 
-void CalibrateFieldDlg::FocusField(int id) {
+void CalibrateFieldDialog::FocusField(int id) {
   auto* edit = item<QLineEdit>(id);
   edit->setFocus(Qt::OtherFocusReason);
   edit->selectAll();
 }
 
-void CalibrateFieldDlg::SetDefaultStep(int buttonId) {
+void CalibrateFieldDialog::SetDefaultStep(int buttonId) {
   for (const int id : {IDC_MARK, IDC_APPLY}) item<QPushButton>(id)->setDefault(id == buttonId);
 }
 
-void CalibrateFieldDlg::SetStatus(const QString& text) { item<QLabel>(IDC_STATUS)->setText(text); }
+void CalibrateFieldDialog::SetStatus(const QString& text) { item<QLabel>(IDC_STATUS)->setText(text); }
 
 }  // namespace zor::dialogs

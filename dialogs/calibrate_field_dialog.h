@@ -17,10 +17,11 @@ class QTableWidget;
 
 namespace zor::dialogs {
 
-class CalibrateFieldDlg : public zor::platform::Dialog {
+class CalibrateFieldDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  CalibrateFieldDlg(zor::service::Maintenance& service, zor::platform::Prompter& prompter, QWidget* parent = nullptr);
+  CalibrateFieldDialog(zor::service::Maintenance& service, zor::platform::Prompter& prompter,
+                       QWidget* parent = nullptr);
 
   QTableWidget* rounds() const { return m_pRounds; }
 

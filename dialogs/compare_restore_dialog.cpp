@@ -48,8 +48,8 @@ QString SettingTitle(const std::string& name) {
   return setting != nullptr ? zor::dialogs::qstr(setting->title) : QString::fromStdString(name);
 }
 
-CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
-                                     QWidget* parent)
+CompareRestoreDialog::CompareRestoreDialog(const svc::Snapshot& snapshot, const QString& file,
+                                           svc::Comparison comparison, QWidget* parent)
     : QDialog(parent), comparison_(std::move(comparison)) {
   setWindowTitle(QStringLiteral("Compare/Restore Settings"));
   auto* layout = new QVBoxLayout(this);
@@ -101,7 +101,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
                                      .arg(from, to),
                                  this);
     layout->addWidget(otherSystem_);
-    connect(otherSystem_, &QCheckBox::toggled, this, &CompareRestoreDlg::fill);
+    connect(otherSystem_, &QCheckBox::toggled, this, &CompareRestoreDialog::fill);
   }
 
   summary_ = new QLabel(this);
@@ -122,11 +122,11 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   resize(sizeHint().expandedTo(QSize(680, 0)).boundedTo(room));
 }
 
-bool CompareRestoreDlg::includeIdentity() const { return identity_->isChecked(); }
+bool CompareRestoreDialog::includeIdentity() const { return identity_->isChecked(); }
 
-bool CompareRestoreDlg::otherSystemConfirmed() const { return otherSystem_ != nullptr && otherSystem_->isChecked(); }
+bool CompareRestoreDialog::otherSystemConfirmed() const { return otherSystem_ != nullptr && otherSystem_->isChecked(); }
 
-void CompareRestoreDlg::fill() {
+void CompareRestoreDialog::fill() {
   const auto& rows = comparison_.rows;
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {

@@ -14,11 +14,11 @@ class QTableWidget;
 
 namespace zor::dialogs {
 
-class CompareRestoreDlg : public QDialog {
+class CompareRestoreDialog : public QDialog {
   Q_OBJECT
  public:
-  CompareRestoreDlg(const zor::service::Snapshot& snapshot, const QString& file, zor::service::Comparison comparison,
-                    QWidget* parent = nullptr);
+  CompareRestoreDialog(const zor::service::Snapshot& snapshot, const QString& file, zor::service::Comparison comparison,
+                       QWidget* parent = nullptr);
 
   bool includeIdentity() const;
   bool otherSystemConfirmed() const;

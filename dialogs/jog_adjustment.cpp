@@ -23,8 +23,8 @@ const zor::platform::DialogTemplate kJogTemplate = {
 
 }  // namespace
 
-DistortionCorrectionDlg::DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
-                                                 zor::platform::Prompter& prompter, QWidget* parent)
+JogAdjustment::JogAdjustment(zor::service::AdjustmentSession& adjustment, const QString& title,
+                             zor::platform::Prompter& prompter, QWidget* parent)
     : zor::platform::Dialog(kJogTemplate, prompter, parent), m_adjustment(adjustment), m_strTitle(title) {
   bindCommands({
       {jog::IDC_UP, [this] { Jog(zor::service::Direction::Up); }},
@@ -34,20 +34,20 @@ DistortionCorrectionDlg::DistortionCorrectionDlg(zor::service::AdjustmentSession
   });
 }
 
-bool DistortionCorrectionDlg::OnInitDialog() {
+bool JogAdjustment::OnInitDialog() {
   zor::platform::Dialog::OnInitDialog();
   setWindowTitle(m_strTitle);
   return true;
 }
 
 // Each press is one nudge; the controller keeps the position.
-void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
+void JogAdjustment::Jog(zor::service::Direction direction) {
   zor::dialogs::ShowOutcome(*this, m_adjustment.jog(direction));
 }
 
 // Cancel, Esc and the close box: the controller drops the adjustment. The
 // dialog closes even if that could not be sent: the user asked to leave.
-void DistortionCorrectionDlg::OnCancel() {
+void JogAdjustment::OnCancel() {
   zor::dialogs::ShowOutcome(*this, m_adjustment.cancel());
   EndDialog(zor::platform::IDCANCEL);
 }

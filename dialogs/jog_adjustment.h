@@ -11,12 +11,12 @@
 
 namespace zor::dialogs {
 
-class DistortionCorrectionDlg : public zor::platform::Dialog {
+class JogAdjustment : public zor::platform::Dialog {
   Q_OBJECT
  public:
   // The title names what is adjusted.
-  DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
-                          zor::platform::Prompter& prompter, QWidget* parent = nullptr);
+  JogAdjustment(zor::service::AdjustmentSession& adjustment, const QString& title, zor::platform::Prompter& prompter,
+                QWidget* parent = nullptr);
 
  protected:
   bool OnInitDialog() override;

@@ -20,10 +20,10 @@ const zor::platform::DialogTemplate kPasswordTemplate = {
 
 }  // namespace
 
-CDlgPassword::CDlgPassword(zor::platform::Prompter& prompter, QWidget* parent)
+PasswordDialog::PasswordDialog(zor::platform::Prompter& prompter, QWidget* parent)
     : zor::platform::Dialog(kPasswordTemplate, prompter, parent) {}
 
-void CDlgPassword::DoDataExchange(zor::platform::DataExchange& dx) {
+void PasswordDialog::DoDataExchange(zor::platform::DataExchange& dx) {
   dx.text(password::IDC_PASSWORD, m_strPassword);
   dx.text(password::IDC_PROMPT, m_strPrompt);
 }

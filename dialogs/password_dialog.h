@@ -8,10 +8,10 @@
 
 namespace zor::dialogs {
 
-class CDlgPassword : public zor::platform::Dialog {
+class PasswordDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  explicit CDlgPassword(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
+  explicit PasswordDialog(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
 
   QString m_strPassword;
   QString m_strPrompt = QStringLiteral("Password :");

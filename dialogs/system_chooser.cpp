@@ -110,8 +110,8 @@ class ColumnsDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-SystemChooserDialog::SystemChooserDialog(std::span<const zor::link::FoundSystem> systems,
-                                         std::optional<std::size_t> current, QWidget* parent)
+SystemChooser::SystemChooser(std::span<const zor::link::FoundSystem> systems, std::optional<std::size_t> current,
+                             QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
   setWindowTitle(tr("Select System"));
   auto* layout = new QVBoxLayout(this);
@@ -148,13 +148,13 @@ SystemChooserDialog::SystemChooserDialog(std::span<const zor::link::FoundSystem>
 
 // The selected row: the keys select the row they move to, and assistive
 // technology may select a row without making it the current one.
-std::optional<std::size_t> SystemChooserDialog::chosen() const {
+std::optional<std::size_t> SystemChooser::chosen() const {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
   if (result() != QDialog::Accepted || selected.isEmpty()) return std::nullopt;
   return static_cast<std::size_t>(list_->row(selected.front()));
 }
 
-QString SystemChooserDialog::RowText(const zor::link::FoundSystem& system) {
+QString SystemChooser::RowText(const zor::link::FoundSystem& system) {
   const Cells cells = CellsOf(system);
   return QStringLiteral("%1   %2   %3").arg(cells[0], cells[1], cells[2]);
 }

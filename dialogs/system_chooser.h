@@ -13,12 +13,12 @@ class QListWidget;
 
 namespace zor::dialogs {
 
-class SystemChooserDialog : public QDialog {
+class SystemChooser : public QDialog {
   Q_OBJECT
  public:
   // current: the row preselected (the first when nothing).
-  SystemChooserDialog(std::span<const zor::link::FoundSystem> systems, std::optional<std::size_t> current,
-                      QWidget* parent = nullptr);
+  SystemChooser(std::span<const zor::link::FoundSystem> systems, std::optional<std::size_t> current,
+                QWidget* parent = nullptr);
 
   // The row picked, once the dialog was accepted; nothing otherwise.
   std::optional<std::size_t> chosen() const;

@@ -21,10 +21,10 @@ const zor::platform::DialogTemplate kWorkingTimeTemplate = {
 
 }  // namespace
 
-CWorkingTime::CWorkingTime(zor::platform::Prompter& prompter, QWidget* parent)
+WorkingTimeDialog::WorkingTimeDialog(zor::platform::Prompter& prompter, QWidget* parent)
     : zor::platform::Dialog(kWorkingTimeTemplate, prompter, parent) {}
 
-bool CWorkingTime::OnInitDialog() {
+bool WorkingTimeDialog::OnInitDialog() {
   zor::platform::Dialog::OnInitDialog();
   // The hint label sits above the field, not before it: tell assistive
   // technology the form the field expects.
@@ -35,7 +35,7 @@ bool CWorkingTime::OnInitDialog() {
   return true;
 }
 
-void CWorkingTime::DoDataExchange(zor::platform::DataExchange& dx) {
+void WorkingTimeDialog::DoDataExchange(zor::platform::DataExchange& dx) {
   dx.text(working_time::IDC_WORKING_TIME, m_strWorkingTime);
 }
 

@@ -8,10 +8,10 @@
 
 namespace zor::dialogs {
 
-class CWorkingTime : public zor::platform::Dialog {
+class WorkingTimeDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  explicit CWorkingTime(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
+  explicit WorkingTimeDialog(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
 
   QString m_strWorkingTime;
 

@@ -52,33 +52,33 @@ const zor::platform::ControlTemplate kConfigLanControls[] = {
 const zor::platform::DialogTemplate kConfigLanTemplate = {
     zor::resources::IDD_CONFIG_LAN, "CONFIG LAN", 291, 164, 8, kConfigLanControls};
 
-CConfigLAN::CConfigLAN(zor::service::Maintenance& service, zor::platform::Prompter& prompter, QWidget* parent)
+ConfigLan::ConfigLan(zor::service::Maintenance& service, zor::platform::Prompter& prompter, QWidget* parent)
     : zor::platform::Dialog(kConfigLanTemplate, prompter, parent), m_service(service) {
-  auto bind = [this](void (CConfigLAN::*handler)()) { return [this, handler] { (this->*handler)(); }; };
+  auto bind = [this](void (ConfigLan::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   // "DHCP Enable", "Get Status" and "Set Status" do nothing; Close is the
   // ordinary OK, Esc and the close box the ordinary cancel.
   bindCommands({
-      {IDC_MAC_GET, bind(&CConfigLAN::OnGetMACAddress)},
-      {IDC_MAC_SET, bind(&CConfigLAN::OnSetMACAddress)},
-      {IDC_IP_GET, bind(&CConfigLAN::OnGetIPAddress)},
-      {IDC_IP_SET, bind(&CConfigLAN::OnSetIPAddress)},
-      {IDC_SUBNET_GET, bind(&CConfigLAN::OnGetSubnetMask)},
-      {IDC_SUBNET_SET, bind(&CConfigLAN::OnSetSubnetMask)},
-      {IDC_GATEWAY_GET, bind(&CConfigLAN::OnGetGateway)},
-      {IDC_GATEWAY_SET, bind(&CConfigLAN::OnSetGateway)},
-      {IDC_SHIP_ID_GET, bind(&CConfigLAN::OnGetShipID)},
+      {IDC_MAC_GET, bind(&ConfigLan::OnGetMACAddress)},
+      {IDC_MAC_SET, bind(&ConfigLan::OnSetMACAddress)},
+      {IDC_IP_GET, bind(&ConfigLan::OnGetIPAddress)},
+      {IDC_IP_SET, bind(&ConfigLan::OnSetIPAddress)},
+      {IDC_SUBNET_GET, bind(&ConfigLan::OnGetSubnetMask)},
+      {IDC_SUBNET_SET, bind(&ConfigLan::OnSetSubnetMask)},
+      {IDC_GATEWAY_GET, bind(&ConfigLan::OnGetGateway)},
+      {IDC_GATEWAY_SET, bind(&ConfigLan::OnSetGateway)},
+      {IDC_SHIP_ID_GET, bind(&ConfigLan::OnGetShipID)},
   });
 }
 
-CConfigLAN::~CConfigLAN() = default;
+ConfigLan::~ConfigLan() = default;
 
-QWidget* CConfigLAN::createCustomControl(const zor::platform::ControlTemplate& t) {
+QWidget* ConfigLan::createCustomControl(const zor::platform::ControlTemplate& t) {
   if (t.id != IDC_MAC_ADDRESS) return nullptr;
-  m_editMAC = new zor::lan::CMACAddrEdit(this);
+  m_editMAC = new zor::lan::MacAddrEdit(this);
   return m_editMAC;
 }
 
-bool CConfigLAN::OnInitDialog() {
+bool ConfigLan::OnInitDialog() {
   m_ipAddress = item<zor::platform::IpAddressCtrl>(IDC_IP_ADDRESS);
   m_ipSubnetMask = item<zor::platform::IpAddressCtrl>(IDC_SUBNET_MASK);
   m_ipGateway = item<zor::platform::IpAddressCtrl>(IDC_GATEWAY);
@@ -90,19 +90,19 @@ bool CConfigLAN::OnInitDialog() {
   return true;
 }
 
-void CConfigLAN::DoDataExchange(zor::platform::DataExchange& dx) { dx.text(IDC_SHIP_ID, m_strShipID); }
+void ConfigLan::DoDataExchange(zor::platform::DataExchange& dx) { dx.text(IDC_SHIP_ID, m_strShipID); }
 
 // ---- MAC address ------------------------------------------------------------
 
 // A read that got no reply keeps what the field shows.
-void CConfigLAN::OnGetMACAddress() {
+void ConfigLan::OnGetMACAddress() {
   const auto mac = m_service.readMacAddress();
   if (zor::dialogs::ShowOutcome(*this, mac)) m_editMAC->setText(qstr(zor::service::FormatMacAddress(mac.value)));
 }
 
 // Reading the address for a Set selects the whole text, whatever the Set's
 // outcome; a refused address also gets the focus back.
-void CConfigLAN::OnSetMACAddress() {
+void ConfigLan::OnSetMACAddress() {
   const auto outcome = m_service.setMacAddress(zor::platform::Utf16View(m_editMAC->text()));
   zor::dialogs::ShowOutcome(*this, outcome);
   if (outcome.status == zor::service::Status::Refused) m_editMAC->setFocus(Qt::OtherFocusReason);
@@ -111,12 +111,12 @@ void CConfigLAN::OnSetMACAddress() {
 
 // ---- IP address, subnet mask, gateway -----------------------------------------
 
-void CConfigLAN::GetAddress(const AddressRow& row) {
+void ConfigLan::GetAddress(const AddressRow& row) {
   const auto address = m_service.readAddress(row.kind);
   if (zor::dialogs::ShowOutcome(*this, address)) row.control->setText(qstr(zor::service::FormatDotted(address.value)));
 }
 
-void CConfigLAN::SetAddress(const AddressRow& row) {
+void ConfigLan::SetAddress(const AddressRow& row) {
   const auto address = row.control->isComplete() ? std::optional(row.control->address()) : std::nullopt;
   const auto outcome = m_service.setAddress(row.kind, address);
   zor::dialogs::ShowOutcome(*this, outcome);
@@ -129,16 +129,16 @@ void CConfigLAN::SetAddress(const AddressRow& row) {
   }
 }
 
-void CConfigLAN::OnGetIPAddress() { GetAddress({m_ipAddress, AddressKind::Ip}); }
-void CConfigLAN::OnSetIPAddress() { SetAddress({m_ipAddress, AddressKind::Ip}); }
-void CConfigLAN::OnGetSubnetMask() { GetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
-void CConfigLAN::OnSetSubnetMask() { SetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
-void CConfigLAN::OnGetGateway() { GetAddress({m_ipGateway, AddressKind::Gateway}); }
-void CConfigLAN::OnSetGateway() { SetAddress({m_ipGateway, AddressKind::Gateway}); }
+void ConfigLan::OnGetIPAddress() { GetAddress({m_ipAddress, AddressKind::Ip}); }
+void ConfigLan::OnSetIPAddress() { SetAddress({m_ipAddress, AddressKind::Ip}); }
+void ConfigLan::OnGetSubnetMask() { GetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
+void ConfigLan::OnSetSubnetMask() { SetAddress({m_ipSubnetMask, AddressKind::SubnetMask}); }
+void ConfigLan::OnGetGateway() { GetAddress({m_ipGateway, AddressKind::Gateway}); }
+void ConfigLan::OnSetGateway() { SetAddress({m_ipGateway, AddressKind::Gateway}); }
 
 // ---- SHIP ID --------------------------------------------------------------------
 
-void CConfigLAN::OnGetShipID() {
+void ConfigLan::OnGetShipID() {
   const auto id = m_service.readShipId();
   if (!zor::dialogs::ShowOutcome(*this, id)) return;
   m_strShipID = qstr(zor::service::FormatHex8(id.value));

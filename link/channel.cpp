@@ -15,12 +15,12 @@ CommandChannel::CommandChannel(const DeviceLink& link, Pacer& pacer, ChannelHost
     : link_(link), pacer_(pacer), host_(host) {}
 
 void CommandChannel::EnsureConnected() {
-  if (m_bConnected != 0) return;
+  if (connected_ != 0) return;
   host_.showNotConnected();
   ConnectToSystem();
   // Nobody answered: the rest of this operation would only hand packets to a
   // library that has no system, and repeat the message before each of them.
-  if (m_bConnected == 0) throw ChannelStopped{ChannelStopped::Why::NotConnected};
+  if (connected_ == 0) throw ChannelStopped{ChannelStopped::Why::NotConnected};
 }
 
 void CommandChannel::SendCommand(int code, int value) {
@@ -41,7 +41,7 @@ void CommandChannel::SendCommand(int code, int value) {
   }
   // Whatever stopped this packet may have lost the system: look for it again
   // before the next operation sends anything.
-  m_bConnected = 0;
+  connected_ = 0;
   throw ChannelStopped{ChannelStopped::Why::NotAccepted, result, packet[2], packet[3]};
 }
 
@@ -76,7 +76,7 @@ bool CommandChannel::FindSystems() {
 }
 
 void CommandChannel::MarkConnected() {
-  m_bConnected = 1;
+  connected_ = 1;
   host_.onConnected();
 }
 

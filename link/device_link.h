@@ -7,7 +7,7 @@
 namespace zor::link {
 
 struct DeviceLink {
-  void* m_hDeviceLink = nullptr;  // never released: the library stays loaded until exit
+  void* handle = nullptr;  // never released: the library stays loaded until exit
   DwSendCommandFn dwSendCommand = nullptr;
   DwSendDataFn dwSendData = nullptr;
   DwGetStatusFn dwGetStatus = nullptr;

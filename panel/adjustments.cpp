@@ -14,7 +14,7 @@ namespace zor::panel {
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
   zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
   if (!zor::dialogs::ShowOutcome(*this, adjustment.begin())) return;
-  zor::dialogs::AimingDiodeAlignmentDlg dialog(adjustment, prompter(), this);
+  zor::dialogs::AimingAlignment dialog(adjustment, prompter(), this);
   dialog.DoModal();
 }
 
@@ -25,7 +25,7 @@ namespace {
 void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString& title) {
   zor::service::AdjustmentSession adjustment(main.service(), kind);
   if (!zor::dialogs::ShowOutcome(main, adjustment.begin())) return;
-  zor::dialogs::DistortionCorrectionDlg dialog(adjustment, title, main.prompter(), &main);
+  zor::dialogs::JogAdjustment dialog(adjustment, title, main.prompter(), &main);
   if (dialog.DoModal() == zor::platform::IDOK) zor::dialogs::ShowOutcome(main, adjustment.save());
 }
 

@@ -11,7 +11,7 @@ namespace zor::panel {
 // is typed there has a controller to go to.
 void CZORSystemMaintenanceDlg::OnCalibrateField() {
   if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
-  zor::dialogs::CalibrateFieldDlg dialog(service_, prompter(), this);
+  zor::dialogs::CalibrateFieldDialog dialog(service_, prompter(), this);
   dialog.DoModal();
 }
 

@@ -145,7 +145,7 @@ void CZORSystemMaintenanceDlg::ExchangeMoveTarget(zor::platform::DataExchange& d
 
 void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
   if ((id & 0xFFF0) == zor::resources::IDM_ABOUTBOX) {
-    zor::dialogs::CAboutDlg about(prompter(), m_hIcon, this);
+    zor::dialogs::AboutDialog about(prompter(), m_hIcon, this);
     about.DoModal();
   } else if ((id & 0xFFF0) == zor::resources::IDM_BACKUP) {
     OnBackUpSettings();
@@ -198,7 +198,7 @@ void CZORSystemMaintenanceDlg::identified(const zor::service::Identity& identity
 
 std::optional<std::size_t> CZORSystemMaintenanceDlg::chooseSystem(std::span<const zor::link::FoundSystem> systems,
                                                                   std::optional<std::size_t> addressed) {
-  zor::dialogs::SystemChooserDialog chooser(systems, addressed, this);
+  zor::dialogs::SystemChooser chooser(systems, addressed, this);
   prompter().runModal(chooser);
   return chooser.chosen();
 }

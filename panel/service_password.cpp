@@ -9,7 +9,7 @@ namespace zor::panel {
 
 // A fresh prompt every time: nothing is remembered between operations.
 std::optional<QString> CZORSystemMaintenanceDlg::VerifyServicePassword() {
-  zor::dialogs::CDlgPassword prompt(prompter(), this);
+  zor::dialogs::PasswordDialog prompt(prompter(), this);
   if (prompt.DoModal() != zor::platform::IDOK) return std::nullopt;
   if (!zor::service::MatchesServicePassword(zor::platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
   return prompt.m_strPassword;

@@ -141,7 +141,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   }
   if (!zor::dialogs::ShowOutcome(*this, comparison.outcome, kRestoreTitle)) return;
 
-  zor::dialogs::CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
+  zor::dialogs::CompareRestoreDialog compare(snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
 
   svc::RestoreOptions options;

@@ -36,7 +36,7 @@ void CZORSystemMaintenanceDlg::ReadWorkingTime() {
 void CZORSystemMaintenanceDlg::InitWorkingTime() {
   const std::optional<QString> password = VerifyServicePassword();
   if (!password) return;
-  zor::dialogs::CWorkingTime entry(prompter(), this);
+  zor::dialogs::WorkingTimeDialog entry(prompter(), this);
   if (entry.DoModal() != zor::platform::IDOK) return;
   const auto seconds = zor::service::ParseWorkTimeReset(zor::platform::Utf16View(entry.m_strWorkingTime));
   if (!zor::dialogs::ShowOutcome(*this, seconds, kBoxTitle)) return;

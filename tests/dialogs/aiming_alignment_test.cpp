@@ -146,7 +146,7 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
 }
 
 Shown What(QDialog& d) {
-  auto& dialog = static_cast<AimingDiodeAlignmentDlg&>(d);
+  auto& dialog = static_cast<AimingAlignment&>(d);
   auto* label = dialog.item<QLabel>(aiming::IDC_POINT);
   auto* button = dialog.item<QPushButton>(aiming::IDC_NEXT);
   EXPECT_EQ(dialog.m_wndPointLabel, label);
@@ -233,8 +233,8 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
   h.link.setFindResults({0});
   h.start();
   zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Aiming);
-  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h, adjustment);
-  AimingDiodeAlignmentDlg& dialog = *shown;
+  const auto shown = zortest::ShowWithoutOpener<AimingAlignment>(h, adjustment);
+  AimingAlignment& dialog = *shown;
   zortest::Click(dialog, platform::IDCANCEL);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);

@@ -79,7 +79,7 @@ void TypeSizes(QDialog& d, const Sizes& s) {
 
 // The texts of a row of the rounds list.
 std::vector<std::string> RoundRow(QDialog& d, int row) {
-  auto* rounds = static_cast<CalibrateFieldDlg&>(d).rounds();
+  auto* rounds = static_cast<CalibrateFieldDialog&>(d).rounds();
   std::vector<std::string> cells;
   for (int c = 0; c < RoundColumnCount; ++c) cells.push_back(rounds->item(row, c)->text().toStdString());
   return cells;
@@ -172,7 +172,7 @@ TEST(CalibrateField, RefusesWhatIsNotANumberNamingTheField) {
       auto* field = zortest::AsDialog(d).item<QLineEdit>(c.field);
       EXPECT_EQ(QApplication::focusWidget(), field);
       EXPECT_EQ(field->selectedText(), field->text());
-      EXPECT_EQ(static_cast<CalibrateFieldDlg&>(d).rounds()->rowCount(), 0);
+      EXPECT_EQ(static_cast<CalibrateFieldDialog&>(d).rounds()->rowCount(), 0);
       QTest::keyClick(&d, Qt::Key_Escape);
     });
     EXPECT_EQ(Sent(h.transcript), std::vector<std::string>{});

@@ -182,9 +182,8 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
   h.link.setFindResults({0});
   h.start();
   zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Distortion);
-  const auto shown =
-      zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h, adjustment, QStringLiteral("Distortion Correction"));
-  DistortionCorrectionDlg& dialog = *shown;
+  const auto shown = zortest::ShowWithoutOpener<JogAdjustment>(h, adjustment, QStringLiteral("Distortion Correction"));
+  JogAdjustment& dialog = *shown;
   zortest::Key(dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);

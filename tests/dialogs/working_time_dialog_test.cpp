@@ -22,7 +22,7 @@ namespace {
 TEST(WorkingTimeDialog, TemplateAndAccessibleNames) {
   Transcript transcript;
   ScriptedPrompter prompter(transcript);
-  CWorkingTime dialog(prompter);
+  WorkingTimeDialog dialog(prompter);
   dialog.Initialize();
   const platform::DialogTemplate& t = dialog.dialogTemplate();
   EXPECT_EQ(t.id, resources::IDD_WORKING_TIME);

@@ -13,7 +13,7 @@ TEST(DeviceLinkLibrary, IsFoundBesideTheProgramWithAllFiveEntryPoints) {
   zor::link::DeviceLink link;
   zor::link::SystemLibraryLoader loader("../lib");
   ASSERT_TRUE(zor::link::LoadDeviceLink(link, loader));
-  EXPECT_NE(link.m_hDeviceLink, nullptr);
+  EXPECT_NE(link.handle, nullptr);
   EXPECT_NE(link.dwSendCommand, nullptr);
   EXPECT_NE(link.dwGetStatus, nullptr);
   EXPECT_NE(link.dwSendData, nullptr);

@@ -138,7 +138,7 @@ TEST(LoadDeviceLink, LooksUpTheFiveNamesInOrderIntoTheirOwnSlots) {
   EXPECT_TRUE(zor::link::LoadDeviceLink(link, loader));
   EXPECT_EQ(t, (Transcript{"open libZorComm.so", "symbol dwSendCommand", "symbol dwGetStatus", "symbol dwSendData",
                            "symbol ZORFindSystems", "symbol ZORSystemCheckStatus"}));
-  EXPECT_EQ(link.m_hDeviceLink, loader.handle());
+  EXPECT_EQ(link.handle, loader.handle());
   EXPECT_EQ(Slots(link, loader), (std::vector<std::string>{"dwSendCommand", "dwGetStatus", "dwSendData",
                                                            "ZORFindSystems", "ZORSystemCheckStatus"}));
 }
@@ -166,7 +166,7 @@ TEST(LoadDeviceLink, WhenTheLibraryIsMissingNothingIsLookedUpOrChanged) {
   zor::link::DeviceLink link;
   EXPECT_FALSE(zor::link::LoadDeviceLink(link, loader));
   EXPECT_EQ(t, (Transcript{"open libZorComm.so"}));
-  EXPECT_EQ(link.m_hDeviceLink, nullptr);
+  EXPECT_EQ(link.handle, nullptr);
   EXPECT_EQ(Slots(link, loader), (std::vector<std::string>(5, "-")));
 }
 

@@ -101,7 +101,7 @@ TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
                    PanelHarness::IdentityBlock("NK-SIM"));  // has the Max Current Set
   h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<zor::dialogs::CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     QTableWidget* table = compare.table();
     EXPECT_EQ(table->item(2, 0)->text(), "Max Current");
     EXPECT_EQ(table->item(2, 1)->text(), "20.00000");
@@ -126,7 +126,7 @@ TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
 TEST_F(SettingsTransfer, RestoreLeavesOutWhatTheFamilyLacks) {
   h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<zor::dialogs::CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_EQ(compare.table()->item(2, 0)->text(), "Max Current");
     EXPECT_EQ(compare.table()->item(2, 3)->text(), "Not on this family");
     QTest::mouseClick(compare.restoreButton(), Qt::LeftButton);
@@ -151,7 +151,7 @@ TEST_F(SettingsTransfer, BackUpNamesWhatTheFamilyLacks) {
 TEST_F(SettingsTransfer, AnotherSystemsFileNeedsItsBoxTicked) {
   h.prompter.queueFile(WriteSnapshotFile(4711, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<zor::dialogs::CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_FALSE(compare.restoreButton()->isEnabled());
     EXPECT_TRUE(compare.otherSystemBox()->text().contains("4711"));
     compare.otherSystemBox()->click();
@@ -166,7 +166,7 @@ TEST_F(SettingsTransfer, AnotherSystemsFileNeedsItsBoxTicked) {
 TEST_F(SettingsTransfer, IdentityValuesAskForThePassword) {
   h.prompter.queueFile(WriteSnapshotFile(4711, 20));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<zor::dialogs::CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_EQ(compare.table()->item(5, 3)->text(), "Differs (identity value)");
     compare.identityBox()->click();
     compare.otherSystemBox()->click();

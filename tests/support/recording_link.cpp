@@ -120,7 +120,7 @@ void RecordingLink::remove(Entry entry) { removed_.push_back(entry); }
 zor::link::DeviceLink RecordingLink::link() const {
   auto present = [this](Entry entry) { return std::find(removed_.begin(), removed_.end(), entry) == removed_.end(); };
   zor::link::DeviceLink link;
-  link.m_hDeviceLink = &g_dummyHandle;
+  link.handle = &g_dummyHandle;
   if (present(Entry::SendCommand)) link.dwSendCommand = RecordedSendCommand;
   if (present(Entry::GetStatus)) link.dwGetStatus = RecordedGetStatus;
   if (present(Entry::SendData)) link.dwSendData = RecordedSendData;

@@ -86,7 +86,7 @@ TEST(RecordingLink, RemovedEntryPointsAreEmptySlots) {
   fake.remove(RecordingLink::Entry::GetStatus);
   fake.remove(RecordingLink::Entry::FindSystems);
   const auto link = fake.link();
-  EXPECT_NE(link.m_hDeviceLink, nullptr);
+  EXPECT_NE(link.handle, nullptr);
   EXPECT_NE(link.dwSendCommand, nullptr);
   EXPECT_EQ(link.dwGetStatus, nullptr);
   EXPECT_NE(link.dwSendData, nullptr);
