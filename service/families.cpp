@@ -111,4 +111,16 @@ Feature FeatureOf(Adjustment adjustment) {
 
 Feature FeatureOf(Figure figure) { return figure == Figure::MaxField ? F::MaxField : F::SquareMarks; }
 
+std::u16string_view FamilyName(link::Family family) {
+  switch (family) {
+    case link::Family::NK:
+      return u"NK";
+    case link::Family::N:
+      return u"N";
+    case link::Family::NZ:
+      return u"NZ";
+  }
+  return u"NZ";
+}
+
 }  // namespace zor::service

@@ -80,4 +80,7 @@ Outcome CheckFamily(std::optional<link::Family> family, Feature feature, std::u1
 Feature FeatureOf(Adjustment adjustment);
 Feature FeatureOf(Figure figure);
 
+// The family as snapshots and zorctl name it: "NK", "N", "NZ".
+std::u16string_view FamilyName(link::Family family);
+
 }  // namespace zor::service

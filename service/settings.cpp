@@ -493,18 +493,6 @@ bool ReadBackOn(std::optional<link::Family> family, const Setting& setting) {
   return reader != nullptr && FamilyHas(family, *reader);
 }
 
-std::u16string_view FamilyName(link::Family family) {
-  switch (family) {
-    case link::Family::NK:
-      return u"NK";
-    case link::Family::N:
-      return u"N";
-    case link::Family::NZ:
-      return u"NZ";
-  }
-  return u"NZ";
-}
-
 SettingFields IdentityFields(const Identity& identity) {
   const link::SystemInfo& info = identity.info;
   return {Text("system_name", info.model),        Text("version", info.version),

@@ -145,6 +145,5 @@ bool ReadBackOn(std::optional<link::Family> family, const Setting& setting);
 // The identity as fields: system_name, version, release_date, serial_number,
 // lens_mm, family.
 SettingFields IdentityFields(const Identity& identity);
-std::u16string_view FamilyName(link::Family family);  // "NK", "N", "NZ"
 
 }  // namespace zor::service
