@@ -36,6 +36,11 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
                                zor::platform::applicationTitle(), zor::platform::Prompter::Icon::Warning);
       }) {
   service_.setObserver(&serviceLog_);
+  bindHandlers();
+}
+
+// Each button of the panel to its handler.
+void CZORSystemMaintenanceDlg::bindHandlers() {
   auto bind = [this](void (CZORSystemMaintenanceDlg::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   bindCommands({
       {IDC_SET_MIN, bind(&CZORSystemMaintenanceDlg::OnSetMinCurrent)},

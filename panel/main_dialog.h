@@ -130,6 +130,7 @@ class CZORSystemMaintenanceDlg : public zor::platform::Dialog,
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void bindHandlers();
   void LoadDeviceLink();
   void ShowServiceLog();
   // Move To X and Y: the bound fields the move takes.

@@ -17,6 +17,7 @@
 #include "platform/dialog_units.h"
 #include "platform/prompter.h"
 
+class QLineEdit;
 class QMenu;
 class QPixmap;
 class QMenuBar;
@@ -108,6 +109,8 @@ class Dialog : public QDialog {
   friend class DataExchange;
   void ensureCreated();
   void createControls();
+  QWidget* createControl(const ControlTemplate& t, QString& lastLabel, QLineEdit*& lastEdit);
+  void nameControl(const ControlTemplate& t, QWidget* w, const QString& lastLabel);
   void layoutControls();
   // Gives every static text of the template the room its text needs.
   void fitStaticTexts();

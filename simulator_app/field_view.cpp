@@ -132,6 +132,89 @@ QPixmap swatch(Drawn drawn, const QFont& font, double ratio) {
   return pixmap;
 }
 
+// Half the side of the square drawn: everything drawn stays in the picture,
+// the field and a figure the lens pushed beyond it, with a margin.
+double halfExtent(const simulator::FieldView& view) {
+  const double side = view.side;
+  double half = side / 2;
+  auto reach = [&half](Point p) { half = std::max({half, std::abs(p.x), std::abs(p.y)}); };
+  for (const simulator::Outline& mark : view.marks)
+    for (const Point& p : mark.points) reach(p);
+  if (view.distortionPreview)
+    for (const Point& p : view.distortionPreview->points) reach(p);
+  for (const auto& p : {view.spot, view.aimingDot, view.centerCross})
+    if (p) reach(*p);
+  if (view.alignment) {
+    reach(view.alignment->topLeft);
+    reach(view.alignment->bottomRight);
+  }
+  return half * 1.04;
+}
+
+// The field and its millimetre grid, labelled along the bottom and the left edge.
+void drawGrid(QPainter& painter, const QWidget& widget, const QFontMetrics& metrics, const Mapping& m, double side) {
+  const QRectF fieldRect(m.at({-side / 2, side / 2}), m.at({side / 2, -side / 2}));
+  painter.fillRect(fieldRect, widget.palette().base());
+  const double step = gridStep(side);
+  const int lines = static_cast<int>(std::floor(side / 2 / step));
+  const int labelEvery = step * m.scale < metrics.horizontalAdvance(QStringLiteral("-000")) + 6 ? 2 : 1;
+  QColor gridColour = widget.palette().text().color();
+  gridColour.setAlpha(40);
+  QColor axisColour = gridColour;
+  axisColour.setAlpha(110);
+  painter.setFont(widget.font());
+  for (int k = -lines; k <= lines; ++k) {
+    const double mm = k * step;
+    painter.setPen(QPen(k == 0 ? axisColour : gridColour, 0));
+    painter.drawLine(m.at({mm, -side / 2}), m.at({mm, side / 2}));
+    painter.drawLine(m.at({-side / 2, mm}), m.at({side / 2, mm}));
+    if (k % labelEvery != 0) continue;
+    painter.setPen(widget.palette().text().color());
+    const QString label = QString::number(mm, 'f', 0);
+    const QPointF below = m.at({mm, -side / 2});
+    painter.drawText(QRectF(below.x() - 30, fieldRect.bottom() + 2, 60, metrics.height()), Qt::AlignCenter, label);
+    const QPointF beside = m.at({-side / 2, mm});
+    painter.drawText(QRectF(0, beside.y() - metrics.height() / 2.0, fieldRect.left() - 4, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, label);
+  }
+  painter.setPen(QPen(widget.palette().text().color(), 0));
+  painter.drawRect(fieldRect);
+  painter.drawText(QRectF(fieldRect.left(), 2, fieldRect.width(), metrics.height()), Qt::AlignLeft,
+                   QWidget::tr("Field %1 mm square, grid %2 mm").arg(side, 0, 'f', 2).arg(step, 0, 'f', 0));
+}
+
+// The marks, oldest first; the last of each figure in full colour, those before it faint.
+void drawMarks(QPainter& painter, const Mapping& m, const simulator::FieldView& view) {
+  std::array<std::size_t, 3> last{};
+  for (std::size_t i = 0; i < view.marks.size(); ++i) last[static_cast<std::size_t>(view.marks[i].figure)] = i;
+  for (std::size_t i = 0; i < view.marks.size(); ++i) {
+    const simulator::Outline& mark = view.marks[i];
+    const bool latest = last[static_cast<std::size_t>(mark.figure)] == i;
+    drawOutline(painter, m, mark.points, penOf(drawnOf(mark.figure), latest ? 2 : 1, latest ? 255 : 70));
+  }
+  if (view.distortionPreview) drawOutline(painter, m, view.distortionPreview->points, penOf(Drawn::Preview, 2));
+}
+
+// The centre cross, the alignment's two points, the spot and the aiming dot.
+void drawMarkers(QPainter& painter, const QWidget& widget, const QFontMetrics& metrics, const Mapping& m,
+                 const simulator::FieldView& view) {
+  const double r = std::max(4.0, metrics.height() / 3.0);
+  if (view.centerCross) drawMarker(painter, Drawn::CenterCross, m.at(*view.centerCross), r);
+  if (view.alignment) {
+    const std::pair<Point, bool> points[] = {{view.alignment->topLeft, !view.alignment->bottomRightActive},
+                                             {view.alignment->bottomRight, view.alignment->bottomRightActive}};
+    const QString names[] = {QWidget::tr("top left"), QWidget::tr("right bottom")};
+    for (int i = 0; i < 2; ++i) {
+      const QPointF at = m.at(points[i].first);
+      drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
+      painter.setPen(widget.palette().text().color());
+      painter.drawText(at + QPointF(r * 2, -r), points[i].second ? names[i] + QWidget::tr(" (active)") : names[i]);
+    }
+  }
+  if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
+  if (view.aimingDot) drawMarker(painter, Drawn::AimingDot, m.at(*view.aimingDot), r);
+}
+
 }  // namespace
 
 const FieldStyle& fieldStyle(Drawn drawn) { return kStyles.at(static_cast<std::size_t>(drawn)); }
@@ -161,22 +244,7 @@ void FieldView::paintEvent(QPaintEvent*) {
   painter.fillRect(rect(), palette().window());
   if (!field_) return;
   const simulator::FieldView& view = field_->view();
-  const double side = view.side;
-
-  // Everything drawn stays in the picture: the field, and a figure the lens pushed beyond it.
-  double half = side / 2;
-  auto reach = [&half](Point p) { half = std::max({half, std::abs(p.x), std::abs(p.y)}); };
-  for (const simulator::Outline& mark : view.marks)
-    for (const Point& p : mark.points) reach(p);
-  if (view.distortionPreview)
-    for (const Point& p : view.distortionPreview->points) reach(p);
-  for (const auto& p : {view.spot, view.aimingDot, view.centerCross})
-    if (p) reach(*p);
-  if (view.alignment) {
-    reach(view.alignment->topLeft);
-    reach(view.alignment->bottomRight);
-  }
-  half *= 1.04;
+  const double half = halfExtent(view);
 
   const QFontMetrics metrics(font());
   const QRectF plot = QRectF(rect()).adjusted(metrics.horizontalAdvance(QStringLiteral("-000")) + 10,
@@ -184,61 +252,9 @@ void FieldView::paintEvent(QPaintEvent*) {
   const double size = std::max(1.0, std::min(plot.width(), plot.height()));
   const Mapping m{plot.center(), size / (2 * half)};
 
-  // The field and its millimetre grid, labelled along the bottom and the left edge.
-  const QRectF fieldRect(m.at({-side / 2, side / 2}), m.at({side / 2, -side / 2}));
-  painter.fillRect(fieldRect, palette().base());
-  const double step = gridStep(side);
-  const int lines = static_cast<int>(std::floor(side / 2 / step));
-  const int labelEvery = step * m.scale < metrics.horizontalAdvance(QStringLiteral("-000")) + 6 ? 2 : 1;
-  QColor gridColour = palette().text().color();
-  gridColour.setAlpha(40);
-  QColor axisColour = gridColour;
-  axisColour.setAlpha(110);
-  painter.setFont(font());
-  for (int k = -lines; k <= lines; ++k) {
-    const double mm = k * step;
-    painter.setPen(QPen(k == 0 ? axisColour : gridColour, 0));
-    painter.drawLine(m.at({mm, -side / 2}), m.at({mm, side / 2}));
-    painter.drawLine(m.at({-side / 2, mm}), m.at({side / 2, mm}));
-    if (k % labelEvery != 0) continue;
-    painter.setPen(palette().text().color());
-    const QString label = QString::number(mm, 'f', 0);
-    const QPointF below = m.at({mm, -side / 2});
-    painter.drawText(QRectF(below.x() - 30, fieldRect.bottom() + 2, 60, metrics.height()), Qt::AlignCenter, label);
-    const QPointF beside = m.at({-side / 2, mm});
-    painter.drawText(QRectF(0, beside.y() - metrics.height() / 2.0, fieldRect.left() - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, label);
-  }
-  painter.setPen(QPen(palette().text().color(), 0));
-  painter.drawRect(fieldRect);
-  painter.drawText(QRectF(fieldRect.left(), 2, fieldRect.width(), metrics.height()), Qt::AlignLeft,
-                   tr("Field %1 mm square, grid %2 mm").arg(side, 0, 'f', 2).arg(step, 0, 'f', 0));
-
-  // The marks, oldest first; the last of each figure in full colour, those before it faint.
-  std::array<std::size_t, 3> last{};
-  for (std::size_t i = 0; i < view.marks.size(); ++i) last[static_cast<std::size_t>(view.marks[i].figure)] = i;
-  for (std::size_t i = 0; i < view.marks.size(); ++i) {
-    const simulator::Outline& mark = view.marks[i];
-    const bool latest = last[static_cast<std::size_t>(mark.figure)] == i;
-    drawOutline(painter, m, mark.points, penOf(drawnOf(mark.figure), latest ? 2 : 1, latest ? 255 : 70));
-  }
-  if (view.distortionPreview) drawOutline(painter, m, view.distortionPreview->points, penOf(Drawn::Preview, 2));
-
-  const double r = std::max(4.0, metrics.height() / 3.0);
-  if (view.centerCross) drawMarker(painter, Drawn::CenterCross, m.at(*view.centerCross), r);
-  if (view.alignment) {
-    const std::pair<Point, bool> points[] = {{view.alignment->topLeft, !view.alignment->bottomRightActive},
-                                             {view.alignment->bottomRight, view.alignment->bottomRightActive}};
-    const QString names[] = {tr("top left"), tr("right bottom")};
-    for (int i = 0; i < 2; ++i) {
-      const QPointF at = m.at(points[i].first);
-      drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
-      painter.setPen(palette().text().color());
-      painter.drawText(at + QPointF(r * 2, -r), points[i].second ? names[i] + tr(" (active)") : names[i]);
-    }
-  }
-  if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
-  if (view.aimingDot) drawMarker(painter, Drawn::AimingDot, m.at(*view.aimingDot), r);
+  drawGrid(painter, *this, metrics, m, view.side);
+  drawMarks(painter, m, view);
+  drawMarkers(painter, *this, metrics, m, view);
 }
 
 FieldLegend::FieldLegend(QWidget* parent) : QWidget(parent) {

@@ -29,9 +29,22 @@ MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const Q
   const QString systemsText = count == 1 ? tr("1 system") : tr("%1 systems").arg(count);
   setWindowTitle(tr("zor-simulator: %1").arg(systemsText));
 
+  std::vector<QString> names;
+  QWidget* left = makeSystemList(count, names);
+  QWidget* side = makeFieldAndState();
+  layOut(left, side, names);
+  buildMenus();
+  startShowing(systemsText);
+  fitToScreen();
+  core_.addObserver(*this);
+}
+
+MainWindow::~MainWindow() { core_.removeObserver(*this); }
+
+// The list of systems to choose from, behind its label; hidden for one system.
+QWidget* MainWindow::makeSystemList(int count, std::vector<QString>& names) {
   systems_ = new QListWidget;
   systems_->setAccessibleName(tr("Systems"));
-  std::vector<QString> names;
   for (int k = 1; k <= count; ++k) {
     names.push_back(systemName(k));
     systems_->addItem(names.back());
@@ -45,7 +58,11 @@ MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const Q
   leftLayout->addWidget(systems_);
   left->setVisible(count > 1);  // one system needs no choosing
   left->setMaximumWidth(systems_->fontMetrics().horizontalAdvance(QStringLiteral("64: 100064 NZ-SIM-WIDE")) + 40);
+  return left;
+}
 
+// The field, and beside it the marks and the state, in a scroll area.
+QWidget* MainWindow::makeFieldAndState() {
   field_ = new FieldView;
   legend_ = new FieldLegend;
   auto* marks = new QGroupBox(tr("Marks and sizes measured"));
@@ -64,7 +81,10 @@ MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const Q
   sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   sideScroll->setMinimumWidth(side->fontMetrics().averageCharWidth() * 80 +
                               sideScroll->verticalScrollBar()->sizeHint().width());
+  return sideScroll;
+}
 
+void MainWindow::layOut(QWidget* left, QWidget* sideScroll, const std::vector<QString>& names) {
   // The system chosen above, the monitor of every call (filtered at will) across the whole width below.
   auto* top = new QSplitter(Qt::Horizontal);
   top->addWidget(left);
@@ -84,8 +104,10 @@ MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const Q
   main->setStretchFactor(1, 2);
   main->setSizes({560, 440});  // in proportion: a monitor of a dozen rows or more
   setCentralWidget(main);
+}
 
-  buildMenus();
+// The first system shown, the clients, the status line and the ticker that keeps the state fresh.
+void MainWindow::startShowing(const QString& systemsText) {
   QObject::connect(systems_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) showSystem(row + 1);
   });
@@ -97,16 +119,15 @@ MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const Q
   ticker_.setInterval(kTickMs);
   QObject::connect(&ticker_, &QTimer::timeout, this, [this] { refreshState(); });
   ticker_.start();
+}
 
+void MainWindow::fitToScreen() {
   // Most of the screen, the field square as large as the height allows.
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QSize available = screen->availableSize();
     resize(std::min(1500, available.width() * 9 / 10), std::min(1000, available.height() * 9 / 10));
   }
-  core_.addObserver(*this);
 }
-
-MainWindow::~MainWindow() { core_.removeObserver(*this); }
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));

@@ -42,7 +42,13 @@ class MainWindow : public QMainWindow, public simulator::Observer {
   PacketMonitor& monitor() { return *monitor_; }
 
  private:
+  // The steps of the constructor, in order.
+  QWidget* makeSystemList(int count, std::vector<QString>& names);
+  QWidget* makeFieldAndState();
+  void layOut(QWidget* left, QWidget* sideScroll, const std::vector<QString>& names);
   void buildMenus();
+  void startShowing(const QString& systemsText);
+  void fitToScreen();
   // A system's name anew where it shows, when a call changed it (a serial or model name set).
   void rename(int number);
   QString systemName(int number) const;

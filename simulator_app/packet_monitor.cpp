@@ -136,7 +136,18 @@ bool PacketFilter::filterAcceptsRow(int row, const QModelIndex&) const {
 
 PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* parent) : QWidget(parent) {
   filter_.setSourceModel(&table_);
+  QLabel* systemLabel = nullptr;
+  QLabel* clientLabel = nullptr;
+  makeFilters(systems, systemLabel, clientLabel);
+  makeActions();
+  makeView();
+  layOut(systemLabel, clientLabel);
+  connectParts();
+  shown();
+}
 
+// The two filters, each behind its label.
+void PacketMonitor::makeFilters(const std::vector<QString>& systems, QLabel*& systemLabel, QLabel*& clientLabel) {
   systems_ = new QComboBox(this);
   systems_->setAccessibleName(tr("Show the calls of system"));
   systems_->addItem(tr("All systems"), 0);
@@ -145,24 +156,23 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   clients_->setAccessibleName(tr("Show the calls of client"));
   clients_->addItem(tr("All clients"), 0);
   clients_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  auto* systemLabel = new QLabel(tr("S&ystem:"), this);
+  systemLabel = new QLabel(tr("S&ystem:"), this);
   systemLabel->setBuddy(systems_);
-  auto* clientLabel = new QLabel(tr("C&lient:"), this);
+  clientLabel = new QLabel(tr("C&lient:"), this);
   clientLabel->setBuddy(clients_);
+}
 
+void PacketMonitor::makeActions() {
   pause_ = new QAction(tr("&Pause Monitor"), this);
   pause_->setCheckable(true);
   pause_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   pause_->setToolTip(tr("Stop taking calls into the monitor; the simulator goes on serving"));
   clear_ = new QAction(tr("&Clear Monitor"), this);
   clear_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  auto button = [this](QAction* action) {
-    auto* b = new QToolButton(this);
-    b->setDefaultAction(action);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-  };
+}
+
+// The count of calls shown and the table of them.
+void PacketMonitor::makeView() {
   count_ = new QLabel(this);
   count_->setAccessibleName(tr("Calls shown"));
 
@@ -183,7 +193,18 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
       "0.000000", "00 00 00 00 00 00",          "0 (none found)",       "000.0 ms SHORT (000 needed)"};
   for (int c = 0; c < simulator::kMonitorColumns; ++c)
     view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[c])) + 16);
+}
 
+// The filters and buttons in one bar above the table; the buttons are made
+// here, after the table, so the focus reaches them after it.
+void PacketMonitor::layOut(QLabel* systemLabel, QLabel* clientLabel) {
+  auto button = [this](QAction* action) {
+    auto* b = new QToolButton(this);
+    b->setDefaultAction(action);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+  };
   auto* bar = new QHBoxLayout;
   bar->addWidget(systemLabel);
   bar->addWidget(systems_);
@@ -196,7 +217,9 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(bar);
   layout->addWidget(view_);
+}
 
+void PacketMonitor::connectParts() {
   QObject::connect(systems_, &QComboBox::currentIndexChanged, this,
                    [this] { filter_.setSystem(systems_->currentData().toInt()); });
   QObject::connect(clients_, &QComboBox::currentIndexChanged, this,
@@ -219,7 +242,6 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   QObject::connect(&filter_, &QAbstractItemModel::layoutChanged, this, [this] { shown(); });
   QObject::connect(&filter_, &QAbstractItemModel::rowsRemoved, this, [this] { shown(); });
   QObject::connect(&filter_, &QAbstractItemModel::rowsInserted, this, [this] { shown(); });
-  shown();
 }
 
 void PacketMonitor::add(const simulator::CallRecord& record) {

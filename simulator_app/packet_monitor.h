@@ -92,6 +92,13 @@ class PacketMonitor : public QWidget {
 
  private:
   void shown();  // the count of rows shown, and the pause
+  // The steps of the constructor, in order: the widgets are made in the
+  // order the focus goes through them.
+  void makeFilters(const std::vector<QString>& systems, QLabel*& systemLabel, QLabel*& clientLabel);
+  void makeActions();
+  void makeView();
+  void layOut(QLabel* systemLabel, QLabel* clientLabel);
+  void connectParts();
 
   PacketTable table_;
   PacketFilter filter_;
