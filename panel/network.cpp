@@ -7,7 +7,7 @@ namespace zor::panel {
 
 // One use, nothing kept: no password and no connection check on opening.
 void CZORSystemMaintenanceDlg::OpenLanConfig() {
-  ConfigLan dialog(service_, prompter(), this);
+  zor::lan::ConfigLan dialog(service_, prompter(), this);
   (void)dialog.DoModal();
 }
 

@@ -238,8 +238,8 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
   c.statePath = blocker / "controller-state";
   c.tracePath = (dir.path() / "trace").string();
   auto link = open(c);
-  text(*link, protocol::CMD_SET_LENS, "254", kNotKept);
-  text(*link, protocol::CMD_SET_SERIAL_NUMBER, "7", kNotKept);
+  text(*link, protocol::CMD_SET_LENS, "254", protocol::kNotKept);
+  text(*link, protocol::CMD_SET_SERIAL_NUMBER, "7", protocol::kNotKept);
   EXPECT_EQ(link->model()->snapshot().lens, 254) << "the controller goes on with it";
   EXPECT_EQ(warningLines(), 1u) << warnings.str();
   EXPECT_THAT(warnings.str(), HasSubstr("cannot save the controller state"));
@@ -258,7 +258,7 @@ TEST_F(LinkTest, WithoutAStateFileACommitIsNotKept) {
   LinkConfig c = config();
   c.statePath.clear();
   auto link = open(c);
-  text(*link, protocol::CMD_SET_LENS, "254", kNotKept);
+  text(*link, protocol::CMD_SET_LENS, "254", protocol::kNotKept);
   EXPECT_EQ(link->model()->snapshot().lens, 254);
 }
 

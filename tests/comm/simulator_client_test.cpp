@@ -60,7 +60,7 @@ class ScriptedSimulator {
     }
     return std::nullopt;
   }
-  void answer(const controller::Reply& reply) { raw(protocol::frames::Encode(reply)); }
+  void answer(const Reply& reply) { raw(protocol::frames::Encode(reply)); }
   void raw(const Bytes& bytes) { ::send(client_.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL); }
   void hangUp() { client_ = controller::UniqueFd(); }
   // Takes the hello and answers it.
@@ -119,8 +119,7 @@ TEST_F(SimulatorClientTest, EveryCallIsForwardedToTheSystemFoundAndAnswersWithIt
   std::int32_t found = 0;
   auto find = std::async(std::launch::async, [&] { return client->findSystems(block.data(), &found); });
   EXPECT_EQ(simulator.next(), Request{.call = Call::Find});
-  controller::Reply listing{
-      .call = Call::Find, .result = 1, .found = 3, .bytes = Bytes(protocol::kDiscoveryScratchSize)};
+  Reply listing{.call = Call::Find, .result = 1, .found = 3, .bytes = Bytes(protocol::kDiscoveryScratchSize)};
   const std::vector<protocol::discovery::Entry> systems = {{100001, "A", {}}, {100002, "B", {}}, {100003, "C", {}}};
   protocol::discovery::Write(listing.bytes.data(), systems);
   simulator.answer(listing);
