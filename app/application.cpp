@@ -9,15 +9,21 @@
 #include "platform/qt_prompter.h"
 #include "service/service_log.h"
 
-bool CZORSystemMaintenanceApp::InitInstance() {
-  platform::QtPrompter prompter;
-  platform::BlockingPacer pacer;
-  CZORSystemMaintenanceDlg dialog(
-      {pacer, prompter,
-       [](zor::DeviceLink& link) { return zor::LoadDeviceLink(link, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB)); },
-       zor::service::ServiceLogPath()});
+namespace zor::app {
+
+bool Application::InitInstance() {
+  zor::platform::QtPrompter prompter;
+  zor::platform::BlockingPacer pacer;
+  zor::panel::CZORSystemMaintenanceDlg dialog({pacer, prompter,
+                                               [](zor::link::DeviceLink& link) {
+                                                 return zor::link::LoadDeviceLink(
+                                                     link, zor::link::SystemLibraryLoader(ZOR_BIN_TO_LIB));
+                                               },
+                                               zor::service::ServiceLogPath()});
   std::unique_ptr<StartupProbe> probe;
   if (options_.startupProbe) probe = std::make_unique<StartupProbe>(dialog);
   dialog.DoModal();
   return false;
 }
+
+}  // namespace zor::app

@@ -1,7 +1,9 @@
 #pragma once
+
+namespace zor::app {
 // The application object: sets up the real seams and runs the main panel.
 
-class CZORSystemMaintenanceApp {
+class Application {
  public:
   struct Options {
     // Report when the panel is first painted (monotonic time, resident
@@ -9,7 +11,7 @@ class CZORSystemMaintenanceApp {
     bool startupProbe = false;
   };
 
-  explicit CZORSystemMaintenanceApp(Options options) : options_(options) {}
+  explicit Application(Options options) : options_(options) {}
 
   // Runs the main panel modally; false, so the process ends when it closes.
   bool InitInstance();
@@ -17,3 +19,5 @@ class CZORSystemMaintenanceApp {
  private:
   Options options_;
 };
+
+}  // namespace zor::app

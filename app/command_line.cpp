@@ -3,6 +3,8 @@
 #include <QtGlobal>
 #include <string_view>
 
+namespace zor::app {
+
 const char kUsage[] =
     QT_TRANSLATE_NOOP("app::CommandLine",
                       "Usage: zor-maintenance [--help] [--version] [--startup-probe] [Qt options]\n"
@@ -39,3 +41,5 @@ CommandLine ParseCommandLine(int argc, const char* const* argv) {
   }
   return line;
 }
+
+}  // namespace zor::app

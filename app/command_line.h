@@ -6,6 +6,8 @@
 #include <string>
 #include <vector>
 
+namespace zor::app {
+
 struct CommandLine {
   enum class Action { Run, Help, Version };
   Action action = Action::Run;  // the first of --help and --version decides
@@ -19,3 +21,5 @@ CommandLine ParseCommandLine(int argc, const char* const* argv);
 // The help, in English; main() shows it in the user's language
 // (translation context "app::CommandLine").
 extern const char kUsage[];
+
+}  // namespace zor::app

@@ -9,18 +9,18 @@
 
 int main(int argc, char** argv) {
   // Help and version answer before the windows start, so they work without a display.
-  switch (ParseCommandLine(argc, argv).action) {
-    case CommandLine::Action::Help: {
+  switch (zor::app::ParseCommandLine(argc, argv).action) {
+    case zor::app::CommandLine::Action::Help: {
       // In the user's language; the translations need an application, not a display.
       QCoreApplication core(argc, argv);
       zor::text::LoadTranslations();
-      std::fputs(QCoreApplication::translate("app::CommandLine", kUsage).toLocal8Bit().constData(), stdout);
+      std::fputs(QCoreApplication::translate("app::CommandLine", zor::app::kUsage).toLocal8Bit().constData(), stdout);
       return 0;
     }
-    case CommandLine::Action::Version:
+    case zor::app::CommandLine::Action::Version:
       std::printf("zor-maintenance %s\n", ZOR_VERSION);
       return 0;
-    case CommandLine::Action::Run:
+    case zor::app::CommandLine::Action::Run:
       break;
   }
 
@@ -31,7 +31,7 @@ int main(int argc, char** argv) {
   QGuiApplication::setDesktopFileName(QStringLiteral(ZOR_APP_ID));
   zor::text::LoadTranslations();
 
-  const CommandLine line = ParseCommandLine(argc, argv);
+  const zor::app::CommandLine line = zor::app::ParseCommandLine(argc, argv);
   // A session manager or a newer launcher may pass what this version does not
   // know; that is no reason to refuse to start.
   for (const std::string& arg : line.unknown) {
@@ -41,7 +41,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "zor-maintenance: %s\n", warning.toLocal8Bit().constData());
   }
 
-  CZORSystemMaintenanceApp theApp({.startupProbe = line.startupProbe});
+  zor::app::Application theApp({.startupProbe = line.startupProbe});
   theApp.InitInstance();
   return 0;
 }

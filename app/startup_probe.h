@@ -11,6 +11,8 @@
 #include <cstdio>
 #include <ctime>
 
+namespace zor::app {
+
 class StartupProbe : public QObject {
  public:
   explicit StartupProbe(QDialog& dialog) : dialog_(dialog) { dialog.installEventFilter(this); }
@@ -43,3 +45,5 @@ class StartupProbe : public QObject {
   QDialog& dialog_;
   bool reported_ = false;
 };
+
+}  // namespace zor::app

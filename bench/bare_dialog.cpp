@@ -24,7 +24,7 @@ int main(int argc, char** argv) {
   const double baseX =
       metrics.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz")) / 52.0;
   dialog.resize(qRound(335 * baseX / 4), qRound(393 * metrics.height() / 8.0));
-  StartupProbe probe(dialog);
+  zor::app::StartupProbe probe(dialog);
   dialog.show();
   return QApplication::exec();
 }

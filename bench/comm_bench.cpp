@@ -20,21 +20,21 @@ void send(std::uint8_t code, std::uint8_t value) {
 
 void BM_TextChar(benchmark::State& state) {
   std::uint8_t n = 0;
-  for (auto _ : state) send(zor::CMD_TEXT_CHAR, (++n & 31) ? '7' : 0);  // ends a text now and then
+  for (auto _ : state) send(zor::protocol::CMD_TEXT_CHAR, (++n & 31) ? '7' : 0);  // ends a text now and then
 }
 BENCHMARK(BM_TextChar);
 
 void BM_JogInAdjustment(benchmark::State& state) {
-  send(zor::CMD_DISTORTION_ADJUST_BEGIN, 0);
+  send(zor::protocol::CMD_DISTORTION_ADJUST_BEGIN, 0);
   // Up and down in turn: the offset stays well inside its range, where jogs are taken.
   std::uint8_t n = 0;
-  for (auto _ : state) send((++n & 1) ? zor::CMD_JOG_UP : zor::CMD_JOG_DOWN, 0);
-  send(zor::CMD_ADJUST_END, 0);
+  for (auto _ : state) send((++n & 1) ? zor::protocol::CMD_JOG_UP : zor::protocol::CMD_JOG_DOWN, 0);
+  send(zor::protocol::CMD_ADJUST_END, 0);
 }
 BENCHMARK(BM_JogInAdjustment);
 
 void BM_JogOutsideAdjustment(benchmark::State& state) {
-  for (auto _ : state) send(zor::CMD_JOG_LEFT, 0);
+  for (auto _ : state) send(zor::protocol::CMD_JOG_LEFT, 0);
 }
 BENCHMARK(BM_JogOutsideAdjustment);
 
@@ -46,16 +46,19 @@ void BM_Status(benchmark::State& state) {
     benchmark::ClobberMemory();
   }
 }
-BENCHMARK(BM_Status)->Arg(zor::CMD_GET_SYSTEM_INFO)->Arg(zor::CMD_GET_CURRENTS)->Arg(zor::CMD_GET_WORK_TIME);
+BENCHMARK(BM_Status)
+    ->Arg(zor::protocol::CMD_GET_SYSTEM_INFO)
+    ->Arg(zor::protocol::CMD_GET_CURRENTS)
+    ->Arg(zor::protocol::CMD_GET_WORK_TIME);
 
 // A committing call: the text "1.5" and the command, one atomic state write.
 void BM_CommitMaxCurrent(benchmark::State& state) {
   for (auto _ : state) {
-    send(zor::CMD_TEXT_CHAR, '1');
-    send(zor::CMD_TEXT_CHAR, '.');
-    send(zor::CMD_TEXT_CHAR, '5');
-    send(zor::CMD_TEXT_CHAR, 0);
-    send(zor::CMD_SET_MAX_CURRENT, 0);
+    send(zor::protocol::CMD_TEXT_CHAR, '1');
+    send(zor::protocol::CMD_TEXT_CHAR, '.');
+    send(zor::protocol::CMD_TEXT_CHAR, '5');
+    send(zor::protocol::CMD_TEXT_CHAR, 0);
+    send(zor::protocol::CMD_SET_MAX_CURRENT, 0);
   }
 }
 BENCHMARK(BM_CommitMaxCurrent)->Unit(benchmark::kMicrosecond);

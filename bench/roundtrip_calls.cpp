@@ -43,7 +43,7 @@ bool Measure(const char* name, int calls, Call call) {
 
 int main(int argc, char** argv) {
   const int calls = argc > 1 ? std::max(10, std::atoi(argv[1])) : 2000;
-  std::uint8_t discovery[zor::kDiscoveryScratchSize];
+  std::uint8_t discovery[zor::protocol::kDiscoveryScratchSize];
   std::int32_t found = 0;
   if (ZORFindSystems(discovery, &found) == 0) {
     std::fprintf(stderr, "roundtrip_calls: no system answered\n");
@@ -52,9 +52,11 @@ int main(int argc, char** argv) {
   std::uint8_t currents[8];
   const bool ok =
       Measure("status", calls,
-              [&](int) { return dwGetStatus(zor::CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED"); }) &&
+              [&](int) {
+                return dwGetStatus(zor::protocol::CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED");
+              }) &&
       Measure("send", calls, [](int i) {
-        const std::uint8_t packet[4] = {0xFF, 0xFF, zor::CMD_TEXT_CHAR,
+        const std::uint8_t packet[4] = {0xFF, 0xFF, zor::protocol::CMD_TEXT_CHAR,
                                         static_cast<std::uint8_t>((i & 31) != 31 ? '7' : 0)};
         return dwSendCommand(packet, 4, u"SYSTEM NAME NOT USED");
       });

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-namespace zor::sim {
+namespace zor::comm {
 
 class Backend {
  public:
@@ -19,4 +19,4 @@ class Backend {
   virtual std::int32_t checkStatus(const char16_t* systemName) = 0;
 };
 
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -9,7 +9,7 @@
 #include "protocol/discovery.h"
 #include "protocol/simulator_frames.h"
 
-namespace zor::sim {
+namespace zor::comm {
 
 LinkConfig configFromEnvironment(const Getenv& getenv, std::ostream& warnings) {
   LinkConfig config;
@@ -27,30 +27,31 @@ LinkConfig configFromEnvironment(const Getenv& getenv, std::ostream& warnings) {
     }
   }
   if (const char* model = getenv("ZORCOMM_SIM_MODEL"); model && *model)
-    config.model = std::string(model).substr(0, kModelNameLength);
+    config.model = std::string(model).substr(0, controller::kModelNameLength);
   if (const char* trace = getenv("ZORCOMM_TRACE"); trace && *trace) config.tracePath = trace;
   if (config.link == LinkKind::Sim) {
-    config.statePath = resolveStatePath(getenv);
+    config.statePath = controller::resolveStatePath(getenv);
     if (config.statePath.empty())
       warnings << "ZorComm: neither ZORCOMM_STATE, XDG_STATE_HOME nor HOME is set; the controller state is not kept\n";
   }
   if (config.link == LinkKind::Simulator) {
-    const char* socket = getenv(frames::kSocketVariable);
-    config.socketPath = socket && *socket ? socket : frames::DefaultSocketPath(getenv("XDG_RUNTIME_DIR"));
+    const char* socket = getenv(protocol::frames::kSocketVariable);
+    config.socketPath = socket && *socket ? socket : protocol::frames::DefaultSocketPath(getenv("XDG_RUNTIME_DIR"));
     if (config.socketPath.empty())
       warnings << "ZorComm: neither ZORCOMM_SOCKET nor XDG_RUNTIME_DIR is set; no simulator will be found\n";
   }
   return config;
 }
 
-SimLink::SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream& warnings, std::string clockBoot)
+SimLink::SimLink(LinkConfig config, controller::ControllerModel::Clock clock, std::ostream& warnings,
+                 std::string clockBoot)
     : config_(std::move(config)), warnings_(warnings) {
   if (!config_.tracePath.empty()) {
     std::string why;
     if (!trace_.open(config_.tracePath, &why)) warn("no trace: " + why);
   }
   if (config_.link != LinkKind::Sim) return;
-  host_.emplace(config_.statePath, ControllerState{}, std::move(clock), std::move(clockBoot),
+  host_.emplace(config_.statePath, controller::ControllerState{}, std::move(clock), std::move(clockBoot),
                 [this](const std::string& text) { warn(text); });
   // The environment picks the simulated model (and with it the family) at
   // every start, whatever the state file says.
@@ -73,13 +74,14 @@ void SimLink::warn(const std::string& text) {
 
 std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
-  ControllerHost::Sent sent;
-  if (!packet || length != kPacketLength || packet[0] != kPacketLead || packet[1] != kPacketLead) {
-    sent.result = kBadArgument;
+  controller::ControllerHost::Sent sent;
+  if (!packet || length != protocol::kPacketLength || packet[0] != protocol::kPacketLead ||
+      packet[1] != protocol::kPacketLead) {
+    sent.result = protocol::kBadArgument;
   } else if (!host_) {
-    sent.result = kNoSystem;
+    sent.result = protocol::kNoSystem;
   } else {
-    sent = host_->send(std::span(packet, kPacketLength), text_);
+    sent = host_->send(std::span(packet, protocol::kPacketLength), text_);
   }
   if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), sent.result, sent.note);
   return sent.result;
@@ -88,11 +90,11 @@ std::int32_t SimLink::sendCommand(const std::uint8_t* packet, std::int32_t lengt
 std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
                                 std::int32_t length, const char16_t*) {
   std::lock_guard lock(mutex_);
-  ControllerHost::Answer answer;
+  controller::ControllerHost::Answer answer;
   if (!block || length < 0) {
-    answer.result = kBadArgument;
+    answer.result = protocol::kBadArgument;
   } else if (!host_) {
-    answer.result = kNoSystem;
+    answer.result = protocol::kNoSystem;
   } else {
     answer = host_->status(statusCode, length);
     if (answer.result == 0) std::memcpy(block, answer.reply.bytes.data(), answer.reply.size);
@@ -107,17 +109,17 @@ std::int32_t SimLink::getStatus(std::int32_t statusCode, std::int32_t reserved, 
 
 std::int32_t SimLink::findSystems(std::uint8_t* discovery, std::int32_t* found) {
   std::lock_guard lock(mutex_);
-  std::vector<discovery::Entry> systems;
+  std::vector<protocol::discovery::Entry> systems;
   if (host_) {
     host_->takeUpOthers();
-    const ControllerState state = host_->model().snapshot();
+    const controller::ControllerState state = host_->model().snapshot();
     systems.push_back({state.serial, state.modelName, state.ip});
   }
   // Null outputs are not written; the result alone says whether the system is there.
-  if (discovery) discovery::Write(discovery, systems);
+  if (discovery) protocol::discovery::Write(discovery, systems);
   if (found) *found = static_cast<std::int32_t>(systems.size());
-  const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
-  const std::int32_t result = discovery::Addressed(systems, wanted) ? 1 : 0;
+  const char* wanted = config_.environment ? config_.environment(protocol::discovery::kSystemVariable) : nullptr;
+  const std::int32_t result = protocol::discovery::Addressed(systems, wanted) ? 1 : 0;
   if (trace_.enabled()) trace_.write("ZORFindSystems", findArguments(discovery, found), result);
   return result;
 }
@@ -126,9 +128,9 @@ std::int32_t SimLink::sendData(const std::uint8_t* data, std::int32_t length, co
   std::lock_guard lock(mutex_);
   std::int32_t result = 0;
   if (length < 0 || (!data && length > 0))
-    result = kBadArgument;
+    result = protocol::kBadArgument;
   else if (!host_)
-    result = kNoSystem;
+    result = protocol::kNoSystem;
   // The simulated controller takes bulk data and has no use for it.
   if (trace_.enabled()) trace_.write("dwSendData", dataArguments(data, length), result);
   return result;
@@ -136,9 +138,9 @@ std::int32_t SimLink::sendData(const std::uint8_t* data, std::int32_t length, co
 
 std::int32_t SimLink::checkStatus(const char16_t*) {
   std::lock_guard lock(mutex_);
-  const std::int32_t result = host_ ? 0 : kNoSystem;
+  const std::int32_t result = host_ ? 0 : protocol::kNoSystem;
   if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result);
   return result;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -15,9 +15,9 @@
 #include "controller/controller_host.h"
 #include "protocol/link_results.h"
 
-namespace zor::sim {
+namespace zor::comm {
 
-constexpr std::int32_t kDiscoveryLength = kDiscoveryScratchSize;
+constexpr std::int32_t kDiscoveryLength = protocol::kDiscoveryScratchSize;
 
 using Getenv = std::function<const char*(const char*)>;
 
@@ -45,7 +45,8 @@ class SimLink : public Backend {
  public:
   // A state file that cannot be used leaves the controller on its defaults.
   // clockBoot names the boot whose monotonic clock clock reads.
-  SimLink(LinkConfig config, ControllerModel::Clock clock, std::ostream& warnings, std::string clockBoot = {});
+  SimLink(LinkConfig config, controller::ControllerModel::Clock clock, std::ostream& warnings,
+          std::string clockBoot = {});
   ~SimLink() override;  // keeps the working time counted so far
   SimLink(const SimLink&) = delete;
   SimLink& operator=(const SimLink&) = delete;
@@ -60,7 +61,7 @@ class SimLink : public Backend {
   std::int32_t checkStatus(const char16_t* systemName) override;
 
   // For tests: the controller, when simulated (not locked).
-  const ControllerModel* model() const { return host_ ? &host_->model() : nullptr; }
+  const controller::ControllerModel* model() const { return host_ ? &host_->model() : nullptr; }
   const std::string& pendingText() const { return text_.text; }
 
  private:
@@ -71,8 +72,8 @@ class SimLink : public Backend {
   LinkConfig config_;
   std::ostream& warnings_;
   Trace trace_;
-  std::optional<ControllerHost> host_;
-  TextInput text_;  // this process is one sender: its text is its own
+  std::optional<controller::ControllerHost> host_;
+  controller::TextInput text_;  // this process is one sender: its text is its own
 };
 
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -12,7 +12,7 @@
 
 #include "protocol/discovery.h"
 
-namespace zor::sim {
+namespace zor::comm {
 namespace {
 
 using Clock = std::chrono::steady_clock;
@@ -21,8 +21,8 @@ using Clock = std::chrono::steady_clock;
 // bytes, never cut inside a UTF-8 character.
 std::string programName() {
   std::string name = program_invocation_short_name ? program_invocation_short_name : "";
-  if (name.size() > frames::kMaxProgramName) {
-    std::size_t end = frames::kMaxProgramName;
+  if (name.size() > protocol::frames::kMaxProgramName) {
+    std::size_t end = protocol::frames::kMaxProgramName;
     while (end > 0 && (static_cast<unsigned char>(name[end]) & 0xC0) == 0x80) --end;
     name.resize(end);
   }
@@ -109,21 +109,22 @@ bool SimulatorClient::readExactly(std::uint8_t* into, std::size_t count, Deadlin
   return true;
 }
 
-std::optional<frames::Reply> SimulatorClient::roundTrip(const frames::Request& request, Deadline deadline) {
-  if (!writeAll(frames::Encode(request), deadline)) return std::nullopt;
-  std::uint8_t length[frames::kLengthSize];
+std::optional<protocol::frames::Reply> SimulatorClient::roundTrip(const protocol::frames::Request& request,
+                                                                  Deadline deadline) {
+  if (!writeAll(protocol::frames::Encode(request), deadline)) return std::nullopt;
+  std::uint8_t length[protocol::frames::kLengthSize];
   if (!readExactly(length, sizeof length, deadline)) return std::nullopt;
   std::uint32_t size = 0;
-  for (std::size_t i = 0; i < frames::kLengthSize; ++i) size |= std::uint32_t{length[i]} << (8 * i);
-  if (size > frames::kMaxBody) {
+  for (std::size_t i = 0; i < protocol::frames::kLengthSize; ++i) size |= std::uint32_t{length[i]} << (8 * i);
+  if (size > protocol::frames::kMaxBody) {
     disconnect("a reply longer than a frame");
     return std::nullopt;
   }
   std::vector<std::uint8_t> body(size);
   if (!readExactly(body.data(), body.size(), deadline)) return std::nullopt;
   std::string why;
-  std::optional<frames::Reply> reply = frames::DecodeReply(body, &why);
-  if (!reply || !frames::Answers(*reply, request)) {
+  std::optional<protocol::frames::Reply> reply = protocol::frames::DecodeReply(body, &why);
+  if (!reply || !protocol::frames::Answers(*reply, request)) {
     disconnect("a malformed reply" + (why.empty() ? std::string(" (not to its request)") : " (" + why + ")"));
     return std::nullopt;
   }
@@ -158,11 +159,11 @@ bool SimulatorClient::connectAndGreet(Deadline deadline) {
     return false;
   }
   if (!servedByOwnUser()) return false;
-  frames::Request hello;
-  hello.call = frames::Call::Hello;
-  hello.version = frames::kVersion;
+  protocol::frames::Request hello;
+  hello.call = protocol::frames::Call::Hello;
+  hello.version = protocol::frames::kVersion;
   hello.program = programName();
-  const std::optional<frames::Reply> reply = roundTrip(hello, deadline);
+  const std::optional<protocol::frames::Reply> reply = roundTrip(hello, deadline);
   if (!reply) return false;
   if (reply->result != 0) {
     disconnect("the simulator refused the hello (" + std::to_string(reply->result) + ")");
@@ -189,14 +190,14 @@ bool SimulatorClient::servedByOwnUser() {
   return true;
 }
 
-std::optional<frames::Reply> SimulatorClient::exchange(frames::Request request, Deadline deadline) {
+std::optional<protocol::frames::Reply> SimulatorClient::exchange(protocol::frames::Request request, Deadline deadline) {
   // A simulator that restarted closed the connection this process still holds.
   const bool reused = fd_ >= 0 && connectedPid_ == ::getpid();
-  std::optional<frames::Reply> reply;
+  std::optional<protocol::frames::Reply> reply;
   for (int attempt = 0; attempt < 2 && !reply; ++attempt) {
     if (!connectAndGreet(deadline)) return std::nullopt;
     // Known once connected: before any discovery, the simulator's first system.
-    if (request.call != frames::Call::Find) request.system = addressed();
+    if (request.call != protocol::frames::Call::Find) request.system = addressed();
     reply = roundTrip(request, deadline);
     if (!reused || !closedUnsent_) break;
   }
@@ -208,7 +209,7 @@ std::int32_t SimulatorClient::noAnswer(std::string& note, bool locked) {
   if (!locked) {
     note = "no answer: another call held the link until this call's deadline (" + std::to_string(callTimeout_.count()) +
            " ms)";
-    return kNoAnswer;
+    return protocol::kNoAnswer;
   }
   note = "no answer: " + problem_;
   if (!warned_) {
@@ -216,23 +217,23 @@ std::int32_t SimulatorClient::noAnswer(std::string& note, bool locked) {
     trace_.warning("zor-simulator did not answer: " + problem_);
   }
   warned_ = true;
-  return kNoAnswer;
+  return protocol::kNoAnswer;
 }
 
 std::int32_t SimulatorClient::addressed() const {
   if (addressed_) return *addressed_;
-  const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
+  const char* wanted = config_.environment ? config_.environment(protocol::discovery::kSystemVariable) : nullptr;
   if (wanted && *wanted)
-    if (const auto serial = discovery::ParseSerial(wanted)) return *serial;
+    if (const auto serial = protocol::discovery::ParseSerial(wanted)) return *serial;
   return firstSystem_;
 }
 
 std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
   const Deadline deadline = Clock::now() + callTimeout_;
-  std::int32_t result = kBadArgument;
+  std::int32_t result = protocol::kBadArgument;
   std::string note;
-  if (packet && length >= 0 && static_cast<std::size_t>(length) <= frames::kMaxPacket) {
-    frames::Request request{.call = frames::Call::Send};
+  if (packet && length >= 0 && static_cast<std::size_t>(length) <= protocol::frames::kMaxPacket) {
+    protocol::frames::Request request{.call = protocol::frames::Call::Send};
     request.bytes.assign(packet, packet + length);
     const std::unique_lock lock(mutex_, deadline);
     if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
@@ -248,12 +249,12 @@ std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32
 std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t reserved, std::uint8_t* block,
                                         std::int32_t length, const char16_t*) {
   const Deadline deadline = Clock::now() + callTimeout_;
-  std::int32_t result = kBadArgument;
+  std::int32_t result = protocol::kBadArgument;
   std::string note;
-  std::optional<frames::Reply> reply;
+  std::optional<protocol::frames::Reply> reply;
   if (block && length >= 0) {
-    const frames::Request request{
-        .call = frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
+    const protocol::frames::Request request{
+        .call = protocol::frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
     const std::unique_lock lock(mutex_, deadline);
     if (lock && (reply = exchange(request, deadline))) {
       result = reply->result;
@@ -274,13 +275,13 @@ std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t re
 std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t* found) {
   const Deadline deadline = Clock::now() + callTimeout_;
   const std::unique_lock lock(mutex_, deadline);
-  std::vector<discovery::Entry> systems;
+  std::vector<protocol::discovery::Entry> systems;
   std::int32_t result = 0;
   std::string note;
-  if (const auto reply = lock ? exchange({.call = frames::Call::Find}, deadline) : std::nullopt) {
-    systems = discovery::Read(reply->bytes.data());
-    const char* wanted = config_.environment ? config_.environment(discovery::kSystemVariable) : nullptr;
-    if (const auto at = discovery::Addressed(systems, wanted); at && reply->result != 0) {
+  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Find}, deadline) : std::nullopt) {
+    systems = protocol::discovery::Read(reply->bytes.data());
+    const char* wanted = config_.environment ? config_.environment(protocol::discovery::kSystemVariable) : nullptr;
+    if (const auto at = protocol::discovery::Addressed(systems, wanted); at && reply->result != 0) {
       addressed_ = systems[*at].serial;
       result = 1;
     }
@@ -288,7 +289,7 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
     noAnswer(note, lock.owns_lock());
   }
   // Null outputs are not written; what did not answer lists nothing.
-  if (discovery) discovery::Write(discovery, systems);
+  if (discovery) protocol::discovery::Write(discovery, systems);
   if (found) *found = static_cast<std::int32_t>(systems.size());
   if (trace_.enabled()) trace_.write("ZORFindSystems", findArguments(discovery, found), result, note);
   return result;
@@ -296,10 +297,10 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
 
 std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t length, const char16_t*) {
   const Deadline deadline = Clock::now() + callTimeout_;
-  std::int32_t result = kBadArgument;
+  std::int32_t result = protocol::kBadArgument;
   std::string note;
-  if (length >= 0 && (data || length == 0) && static_cast<std::size_t>(length) <= frames::kMaxData) {
-    frames::Request request{.call = frames::Call::Data};
+  if (length >= 0 && (data || length == 0) && static_cast<std::size_t>(length) <= protocol::frames::kMaxData) {
+    protocol::frames::Request request{.call = protocol::frames::Call::Data};
     if (length > 0) request.bytes.assign(data, data + length);
     const std::unique_lock lock(mutex_, deadline);
     if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
@@ -317,7 +318,7 @@ std::int32_t SimulatorClient::checkStatus(const char16_t*) {
   const std::unique_lock lock(mutex_, deadline);
   std::string note;
   std::int32_t result = 0;
-  if (const auto reply = lock ? exchange({.call = frames::Call::Check}, deadline) : std::nullopt) {
+  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Check}, deadline) : std::nullopt) {
     result = reply->result;
   } else {
     result = noAnswer(note, lock.owns_lock());
@@ -326,4 +327,4 @@ std::int32_t SimulatorClient::checkStatus(const char16_t*) {
   return result;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::comm

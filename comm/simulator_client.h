@@ -24,7 +24,7 @@
 #include "comm/trace.h"
 #include "protocol/simulator_frames.h"
 
-namespace zor::sim {
+namespace zor::comm {
 
 // How long one call may take, from its entry to its reply.
 constexpr std::chrono::milliseconds kSimulatorCallTimeout{2000};
@@ -55,10 +55,10 @@ class SimulatorClient : public Backend {
   // nothing when the simulator did not give one by the call's deadline (the
   // connection is closed then, and problem_ says why). A connection found
   // closed before the request went out is made again, once.
-  std::optional<frames::Reply> exchange(frames::Request request, Deadline deadline);
+  std::optional<protocol::frames::Reply> exchange(protocol::frames::Request request, Deadline deadline);
   bool connectAndGreet(Deadline deadline);
   bool servedByOwnUser();
-  std::optional<frames::Reply> roundTrip(const frames::Request& request, Deadline deadline);
+  std::optional<protocol::frames::Reply> roundTrip(const protocol::frames::Request& request, Deadline deadline);
   bool writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
   bool readExactly(std::uint8_t* into, std::size_t count, Deadline deadline);
   void disconnect(std::string problem);
@@ -86,4 +86,4 @@ class SimulatorClient : public Backend {
   bool warned_ = false;
 };
 
-}  // namespace zor::sim
+}  // namespace zor::comm

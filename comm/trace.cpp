@@ -9,7 +9,7 @@
 #include <cstdio>
 #include <limits>
 
-namespace zor::sim {
+namespace zor::comm {
 namespace {
 
 std::string now() {
@@ -24,7 +24,8 @@ std::string now() {
 
 bool Trace::open(const std::string& path, std::string* why) {
   // An existing trace may be of any size: it is only appended to.
-  OpenResult opened = openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
+  controller::OpenResult opened =
+      controller::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
   fd_ = std::move(opened.fd);
   if (why) *why = opened.why;
   return enabled();
@@ -88,4 +89,4 @@ std::string dataArguments(const std::uint8_t* data, std::int32_t length) {
          "] length=" + std::to_string(length);
 }
 
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -8,7 +8,7 @@
 
 #include "controller/careful_file.h"
 
-namespace zor::sim {
+namespace zor::comm {
 
 class Trace {
  public:
@@ -26,7 +26,7 @@ class Trace {
  private:
   void line(const std::string& text);
 
-  UniqueFd fd_;
+  controller::UniqueFd fd_;
 };
 
 // Bytes as upper-case hexadecimal pairs, separated by blanks; null shows as "null".
@@ -42,4 +42,4 @@ std::string statusArguments(std::int32_t code, std::int32_t reserved, std::int32
 std::string findArguments(const void* discovery, const void* found);
 std::string dataArguments(const std::uint8_t* data, std::int32_t length);
 
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -26,17 +26,17 @@ static_assert(std::is_same_v<decltype(&ZORSystemCheckStatus), ZorSystemCheckStat
 
 namespace {
 
-using zor::sim::Backend;
+using zor::comm::Backend;
 
 // The backend ZORCOMM_LINK chooses: the controller in this process (the
 // default, or none), or zor-simulator over its socket.
 std::unique_ptr<Backend> makeBackend() {
-  zor::sim::LinkConfig config =
-      zor::sim::configFromEnvironment([](const char* name) { return std::getenv(name); }, std::cerr);
-  if (config.link == zor::sim::LinkKind::Simulator)
-    return std::make_unique<zor::sim::SimulatorClient>(std::move(config), std::cerr);
-  return std::make_unique<zor::sim::SimLink>(std::move(config), zor::sim::monotonicMilliseconds, std::cerr,
-                                             zor::sim::currentBootId());
+  zor::comm::LinkConfig config =
+      zor::comm::configFromEnvironment([](const char* name) { return std::getenv(name); }, std::cerr);
+  if (config.link == zor::comm::LinkKind::Simulator)
+    return std::make_unique<zor::comm::SimulatorClient>(std::move(config), std::cerr);
+  return std::make_unique<zor::comm::SimLink>(std::move(config), zor::controller::monotonicMilliseconds, std::cerr,
+                                              zor::controller::currentBootId());
 }
 
 Backend& link() {
@@ -66,7 +66,7 @@ std::int32_t guarded(const char* entry, std::int32_t failed, Call call) noexcept
 
 }  // namespace
 
-using zor::sim::kInternalError;
+using zor::protocol::kInternalError;
 
 int32_t dwSendCommand(const uint8_t* packet, int32_t length, const char16_t* systemName) {
   return guarded("dwSendCommand", kInternalError, [&] { return link().sendCommand(packet, length, systemName); });

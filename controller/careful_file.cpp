@@ -10,7 +10,7 @@
 #include <cstring>
 #include <optional>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 std::optional<std::string> refusal(const struct stat& st, std::size_t maxBytes) {
@@ -143,4 +143,4 @@ bool makePrivateFolders(const std::filesystem::path& folder, std::string& why) {
 
 std::string errnoText(const std::string& what) { return what + ": " + std::strerror(errno); }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

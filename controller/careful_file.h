@@ -12,7 +12,7 @@
 #include <string>
 #include <string_view>
 
-namespace zor::sim {
+namespace zor::controller {
 
 // A file descriptor, closed when it goes.
 class UniqueFd {
@@ -99,4 +99,4 @@ std::filesystem::path besideName(const std::filesystem::path& file, std::string_
 // "<what>: <strerror(errno)>"
 std::string errnoText(const std::string& what);
 
-}  // namespace zor::sim
+}  // namespace zor::controller

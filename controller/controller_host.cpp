@@ -3,7 +3,7 @@
 #include <cstring>
 #include <utility>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 std::unique_ptr<StateFile> stateFileAt(const std::filesystem::path& path, const ControllerState& defaults,
@@ -52,8 +52,9 @@ void ControllerHost::takeUpOthers() {
 
 ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet, TextInput& input) {
   Sent sent;
-  if (packet.size() != kPacketLength || packet[0] != kPacketLead || packet[1] != kPacketLead) {
-    sent.result = kBadArgument;
+  if (packet.size() != protocol::kPacketLength || packet[0] != protocol::kPacketLead ||
+      packet[1] != protocol::kPacketLead) {
+    sent.result = protocol::kBadArgument;
     return sent;
   }
   switch (model_.command(packet[2], packet[3], input)) {
@@ -61,7 +62,7 @@ ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet, 
       if (const std::string notKept = save(); notKept.empty()) {
         sent.note = "committed";
       } else {
-        sent.result = kNotKept;
+        sent.result = protocol::kNotKept;
         sent.note = "not kept: " + notKept;
       }
       break;
@@ -82,15 +83,15 @@ ControllerHost::Answer ControllerHost::status(std::int32_t code, std::int32_t le
   takeUpOthers();
   Answer answer;
   if (length < 0) {
-    answer.result = kBadArgument;
+    answer.result = protocol::kBadArgument;
   } else if (auto reply = model_.status(code); !reply) {
-    answer.result = kUnknownStatus;
+    answer.result = protocol::kUnknownStatus;
   } else if (static_cast<std::size_t>(length) < reply->size) {
-    answer.result = kShortBlock;
+    answer.result = protocol::kShortBlock;
   } else {
     answer.reply = *reply;
   }
   return answer;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

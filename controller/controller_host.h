@@ -16,7 +16,7 @@
 #include "controller/state_file.h"
 #include "protocol/link_results.h"
 
-namespace zor::sim {
+namespace zor::controller {
 
 class ControllerHost {
  public:
@@ -68,4 +68,4 @@ class ControllerHost {
   bool saveFailWarned_ = false;
 };
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -8,7 +8,7 @@
 
 #include "controller/text_settings.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 void putLe16(std::uint8_t* out, std::uint16_t v) {
@@ -151,7 +151,7 @@ CommandResult ControllerModel::set(std::uint8_t code, T ControllerState::*member
 
 void ControllerModel::rename(std::string name) {
   if (name.size() > kModelNameLength) name.resize(kModelNameLength);
-  set(CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
+  set(protocol::CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
 }
 
 CommandResult ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
@@ -208,7 +208,7 @@ CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char*
 }
 
 CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, TextInput& input) {
-  if (code == CMD_TEXT_CHAR) return type(value, input);
+  if (code == protocol::CMD_TEXT_CHAR) return type(value, input);
   if (const TextSetting* setting = textSetting(code)) return commitText(*setting, input);
   if (auto adjusted = adjust(code)) return *adjusted;
   return operate(code, value);
@@ -220,7 +220,7 @@ CommandResult ControllerModel::type(std::uint8_t value, TextInput& input) {
     return CommandResult::Accepted;
   }
   if (input.ended) input = {};  // a new text begins after the last one ended
-  if (input.text.size() < kMaxTextLength)
+  if (input.text.size() < protocol::kMaxTextLength)
     input.text += static_cast<char>(value);
   else
     input.overflow = true;
@@ -231,10 +231,10 @@ CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput&
   const TextInput taken = std::exchange(input, {});
   const std::string name = setting.name;
   if (!taken.ended) return reject(name + ": no ended text before the command");
-  if (taken.overflow) return reject(name + ": text longer than " + std::to_string(kMaxTextLength) + " bytes");
+  if (taken.overflow) return reject(name + ": text longer than " + std::to_string(protocol::kMaxTextLength) + " bytes");
   auto change = setting.read(taken.text);
   if (!change) return reject(name + ": " + quoted(taken.text) + " is not " + setting.expected);
-  if (setting.code == CMD_SET_WORK_TIME) {
+  if (setting.code == protocol::CMD_SET_WORK_TIME) {
     // Counting starts again from the value set: it holds every moment
     // before, of this process and of any other.
     since_ = clock_();
@@ -249,32 +249,32 @@ CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput&
 
 std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
   switch (code) {
-    case CMD_DISTORTION_ADJUST_BEGIN:
-    case CMD_CENTER_ADJUST_BEGIN:
-    case CMD_AIM_ALIGN_BEGIN: {
+    case protocol::CMD_DISTORTION_ADJUST_BEGIN:
+    case protocol::CMD_CENTER_ADJUST_BEGIN:
+    case protocol::CMD_AIM_ALIGN_BEGIN: {
       const Mode was = activity_.mode;
-      activity_.mode = code == CMD_DISTORTION_ADJUST_BEGIN ? Mode::DistortionAdjust
-                       : code == CMD_CENTER_ADJUST_BEGIN   ? Mode::CenterAdjust
-                                                           : Mode::AimTopLeft;
+      activity_.mode = code == protocol::CMD_DISTORTION_ADJUST_BEGIN ? Mode::DistortionAdjust
+                       : code == protocol::CMD_CENTER_ADJUST_BEGIN   ? Mode::CenterAdjust
+                                                                     : Mode::AimTopLeft;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
       if (was != Mode::Idle) lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
       return CommandResult::Accepted;
     }
-    case CMD_JOG_UP:
+    case protocol::CMD_JOG_UP:
       return jog(0, 1, "jog up");
-    case CMD_JOG_DOWN:
+    case protocol::CMD_JOG_DOWN:
       return jog(0, -1, "jog down");
-    case CMD_JOG_RIGHT:
+    case protocol::CMD_JOG_RIGHT:
       return jog(1, 0, "jog right");
-    case CMD_JOG_LEFT:
+    case protocol::CMD_JOG_LEFT:
       return jog(-1, 0, "jog left");
-    case CMD_DISTORTION_ADJUST_SAVE:
-    case CMD_CENTER_ADJUST_SAVE:
-    case CMD_AIM_ALIGN_NEXT_POINT:
-    case CMD_AIM_ALIGN_SAVE:
+    case protocol::CMD_DISTORTION_ADJUST_SAVE:
+    case protocol::CMD_CENTER_ADJUST_SAVE:
+    case protocol::CMD_AIM_ALIGN_NEXT_POINT:
+    case protocol::CMD_AIM_ALIGN_SAVE:
       return saveAdjustment(code);
-    case CMD_ADJUST_END:
+    case protocol::CMD_ADJUST_END:
       // Ends any adjustment without saving; the same code switches aiming off.
       activity_.mode = Mode::Idle;
       activity_.pending = {};
@@ -288,8 +288,8 @@ std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
 
 // The saves of the adjustments, and the step from the first alignment point to the second.
 CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
-  if (code == CMD_DISTORTION_ADJUST_SAVE || code == CMD_CENTER_ADJUST_SAVE) {
-    const bool distortion = code == CMD_DISTORTION_ADJUST_SAVE;
+  if (code == protocol::CMD_DISTORTION_ADJUST_SAVE || code == protocol::CMD_CENTER_ADJUST_SAVE) {
+    const bool distortion = code == protocol::CMD_DISTORTION_ADJUST_SAVE;
     const Mode wanted = distortion ? Mode::DistortionAdjust : Mode::CenterAdjust;
     if (activity_.mode != wanted)
       return reject(std::string(distortion ? "distortion" : "center") + " save outside its adjustment (" +
@@ -299,7 +299,7 @@ CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
     activity_.pending = {};
     return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
   }
-  if (code == CMD_AIM_ALIGN_NEXT_POINT) {
+  if (code == protocol::CMD_AIM_ALIGN_NEXT_POINT) {
     if (activity_.mode != Mode::AimTopLeft)
       return reject(std::string("next point outside the first alignment point (") + modeName(activity_.mode) + ")");
     activity_.pendingTopLeft = activity_.pending;
@@ -319,45 +319,45 @@ CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
 
 CommandResult ControllerModel::operate(std::uint8_t code, std::uint8_t value) {
   switch (code) {
-    case CMD_MARK_ORIGINAL_SQUARE:
+    case protocol::CMD_MARK_ORIGINAL_SQUARE:
       ++activity_.originalSquares;
       return CommandResult::Accepted;
-    case CMD_MARK_CORRECTED_SQUARE:
+    case protocol::CMD_MARK_CORRECTED_SQUARE:
       ++activity_.correctedSquares;
       return CommandResult::Accepted;
-    case CMD_MARK_MAX_FIELD:
+    case protocol::CMD_MARK_MAX_FIELD:
       activity_.maxField = !activity_.maxField;
       return CommandResult::Accepted;
-    case CMD_MOVE_TO_X:
+    case protocol::CMD_MOVE_TO_X:
       activity_.moveX = value;
       return CommandResult::Accepted;
-    case CMD_MOVE_TO_Y:
+    case protocol::CMD_MOVE_TO_Y:
       activity_.moveY = value;
       return CommandResult::Accepted;
-    case CMD_AIMING_ON:
+    case protocol::CMD_AIMING_ON:
       activity_.aiming = true;
       return CommandResult::Accepted;
-    case CMD_SHUTTER_OPEN:
+    case protocol::CMD_SHUTTER_OPEN:
       activity_.shutterOpen = true;
       return CommandResult::Accepted;
-    case CMD_SHUTTER_CLOSE:
+    case protocol::CMD_SHUTTER_CLOSE:
       activity_.shutterOpen = false;
       return CommandResult::Accepted;
-    case CMD_TEST_POWER_ON:
+    case protocol::CMD_TEST_POWER_ON:
       if (value > 100) return reject("test power pulse " + std::to_string(value) + " above 100");
       activity_.testPower = true;
       activity_.pulse = value;
       return CommandResult::Accepted;
-    case CMD_TEST_POWER_OFF:
+    case protocol::CMD_TEST_POWER_OFF:
       activity_.testPower = false;
       return CommandResult::Accepted;
-    case CMD_SHOW_VERSION:
+    case protocol::CMD_SHOW_VERSION:
       ++activity_.versionShown;
       return CommandResult::Accepted;
-    case CMD_INIT_POWER_BOARD:
+    case protocol::CMD_INIT_POWER_BOARD:
       ++activity_.powerBoardInits;
       return CommandResult::Accepted;
-    case CMD_RESET_SERIAL:
+    case protocol::CMD_RESET_SERIAL:
       // The 0xFF value guards against a stray packet wiping the serial.
       if (value != 0xFF) return reject("reset serial without the 0xFF guard value");
       return set(code, &ControllerState::serial, 0);
@@ -366,7 +366,7 @@ CommandResult ControllerModel::operate(std::uint8_t code, std::uint8_t value) {
 }
 
 std::optional<std::size_t> ControllerModel::replyLength(int statusCode) {
-  const int length = ReplyLength(statusCode);
+  const int length = protocol::ReplyLength(statusCode);
   if (length == 0) return std::nullopt;
   return static_cast<std::size_t>(length);
 }
@@ -379,44 +379,44 @@ std::optional<Reply> ControllerModel::status(int statusCode) const {
   std::uint8_t* out = reply.bytes.data();
   auto octets = [out](const Ipv4& ip) { std::copy(ip.begin(), ip.end(), out); };
   switch (statusCode) {
-    case CMD_GET_XY_SCALE:
+    case protocol::CMD_GET_XY_SCALE:
       putFloat(out, state_.xScale);
       putFloat(out + 4, state_.yScale);
       break;
-    case CMD_GET_XY_DISTORTION:
+    case protocol::CMD_GET_XY_DISTORTION:
       putLe16(out, state_.xDistortion);
       putLe16(out + 2, state_.yDistortion);
       break;
-    case CMD_GET_CURRENTS:
+    case protocol::CMD_GET_CURRENTS:
       putFloat(out, state_.minCurrent);
       putFloat(out + 4, state_.maxCurrent);
       break;
-    case CMD_GET_SYSTEM_INFO:
-      putLe32(out + identity::kSerialAt, static_cast<std::uint32_t>(state_.serial));
-      putText(out + identity::kVersionAt, identity::kVersionWidth, kSimVersion);
-      putText(out + identity::kDateAt, identity::kDateWidth, kSimReleaseDate);
-      putText(out + identity::kModelAt, kModelNameLength, state_.modelName);
-      putLe16(out + identity::kLensAt, state_.lens);
+    case protocol::CMD_GET_SYSTEM_INFO:
+      putLe32(out + protocol::identity::kSerialAt, static_cast<std::uint32_t>(state_.serial));
+      putText(out + protocol::identity::kVersionAt, protocol::identity::kVersionWidth, kSimVersion);
+      putText(out + protocol::identity::kDateAt, protocol::identity::kDateWidth, kSimReleaseDate);
+      putText(out + protocol::identity::kModelAt, kModelNameLength, state_.modelName);
+      putLe16(out + protocol::identity::kLensAt, state_.lens);
       break;
-    case CMD_GET_CONTROLLER_MODEL:
+    case protocol::CMD_GET_CONTROLLER_MODEL:
       putLe32(out, std::uint32_t{state_.controllerModel.flag} << 24 | (state_.controllerModel.code & 0xffffff));
       break;
-    case CMD_GET_SHIP_ID:
+    case protocol::CMD_GET_SHIP_ID:
       putLe32(out, state_.shipId);
       break;
-    case CMD_GET_MAC_ADDRESS:
+    case protocol::CMD_GET_MAC_ADDRESS:
       std::copy(state_.mac.begin(), state_.mac.end(), out);
       break;
-    case CMD_GET_IP_ADDRESS:
+    case protocol::CMD_GET_IP_ADDRESS:
       octets(state_.ip);
       break;
-    case CMD_GET_GATEWAY:
+    case protocol::CMD_GET_GATEWAY:
       octets(state_.gateway);
       break;
-    case CMD_GET_SUBNET_MASK:
+    case protocol::CMD_GET_SUBNET_MASK:
       octets(state_.subnetMask);
       break;
-    case CMD_GET_WORK_TIME:
+    case protocol::CMD_GET_WORK_TIME:
       putLe32(out, workSeconds());
       break;
     default:
@@ -425,4 +425,4 @@ std::optional<Reply> ControllerModel::status(int statusCode) const {
   return reply;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -15,7 +15,7 @@
 #include "controller/work_time.h"
 #include "protocol/zor_protocol.h"
 
-namespace zor::sim {
+namespace zor::controller {
 
 struct Offset {
   std::int32_t x = 0;
@@ -64,7 +64,7 @@ struct ControllerState {
 using StateChange = std::function<void(ControllerState&)>;
 struct TextSetting;
 
-constexpr std::size_t kModelNameLength = identity::kModelWidth;
+constexpr std::size_t kModelNameLength = protocol::identity::kModelWidth;
 // Fixed identity texts: a simulated system says so in its version.
 constexpr const char* kSimVersion = "SIM-1.00";
 constexpr const char* kSimReleaseDate = "6/3/24";  // shorter than 8: ends before the model name
@@ -97,7 +97,7 @@ enum class CommandResult {
 };
 
 struct Reply {
-  std::array<std::uint8_t, kSystemInfoLength> bytes{};
+  std::array<std::uint8_t, protocol::kSystemInfoLength> bytes{};
   std::size_t size = 0;
 };
 
@@ -189,4 +189,4 @@ class ControllerModel {
 
 const char* modeName(Mode mode);
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -20,7 +20,7 @@
 #include "controller/careful_file.h"
 #include "controller/state_text.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 // mkostemp fills in the six X.
@@ -310,4 +310,4 @@ std::filesystem::path resolveStatePath(const std::function<const char*(const cha
   return {};
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -14,7 +14,7 @@
 #include "controller/careful_file.h"
 #include "controller/controller_model.h"
 
-namespace zor::sim {
+namespace zor::controller {
 
 constexpr std::size_t kMaxStateBytes = 1 << 20;
 // How long a process waits for the lock that another one holds. A save holds
@@ -105,4 +105,4 @@ class StateFile {
 // ~/.local/state/zor-maintenance/controller-state; empty when none can be made.
 std::filesystem::path resolveStatePath(const std::function<const char*(const char*)>& getenv);
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -6,7 +6,7 @@
 #include <functional>
 #include <vector>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 struct Field {
@@ -317,4 +317,4 @@ std::optional<ControllerState> parseState(std::string_view text, std::string* wh
   return state;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -7,7 +7,7 @@
 
 #include "controller/controller_model.h"
 
-namespace zor::sim {
+namespace zor::controller {
 
 std::string formatState(const ControllerState& state);
 // Unknown keys are skipped (a newer library may have written them); missing
@@ -19,4 +19,4 @@ std::string formatState(const ControllerState& state);
 std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr,
                                           const ControllerState& defaults = {});
 
-}  // namespace zor::sim
+}  // namespace zor::controller

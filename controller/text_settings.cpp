@@ -4,7 +4,7 @@
 #include <limits>
 #include <string>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 using S = ControllerState;
@@ -48,26 +48,30 @@ constexpr const char* kFactor = "a number from 0 to 1000000";
 constexpr const char* kAddress = "four hexadecimal octets xx.xx.xx.xx";
 
 constexpr TextSetting kSettings[] = {
-    {CMD_SET_X_SCALE, "X scale", kScale, into<&S::xScale, decimal<validScale>>},
-    {CMD_SET_Y_SCALE, "Y scale", kScale, into<&S::yScale, decimal<validScale>>},
-    {CMD_SET_RC_JUMP_DELAY, "RC jump delay", kFactor, into<&S::rcJumpDelay, decimal<validFactor>>},
-    {CMD_SET_SERIAL_NUMBER, "serial number", "a whole number in the signed 32-bit range", into<&S::serial, parseInt32>},
-    {CMD_SET_MIN_CURRENT, "minimum current", kCurrent, into<&S::minCurrent, decimal<validCurrent>>},
-    {CMD_SET_MAX_CURRENT, "maximum current", kCurrent, into<&S::maxCurrent, decimal<validCurrent>>},
-    {CMD_SET_LENS, "lens", "a whole number from 1 to 65535", into<&S::lens, whole16<1>>},
-    {CMD_SET_20_PERCENT_CURRENT, "20% current", kCurrent, into<&S::current20Percent, decimal<validCurrent>>},
-    {CMD_SET_MODEL_NAME, "model name", "a name of 1 to 10 characters", into<&S::modelName, modelName>},
-    {CMD_SET_X_DISTORTION, "X distortion", "a whole number from 0 to 65535", into<&S::xDistortion, whole16<0>>},
-    {CMD_SET_Y_DISTORTION, "Y distortion", "a whole number from 0 to 65535", into<&S::yDistortion, whole16<0>>},
-    {CMD_SET_X_MULTIPLIER, "X multiplier", kFactor, into<&S::xMultiplier, decimal<validFactor>>},
-    {CMD_SET_Y_MULTIPLIER, "Y multiplier", kFactor, into<&S::yMultiplier, decimal<validFactor>>},
-    {CMD_SET_CONTROLLER_MODEL, "controller model", "a flag and a model code like \"10abcdef \"",
+    {protocol::CMD_SET_X_SCALE, "X scale", kScale, into<&S::xScale, decimal<validScale>>},
+    {protocol::CMD_SET_Y_SCALE, "Y scale", kScale, into<&S::yScale, decimal<validScale>>},
+    {protocol::CMD_SET_RC_JUMP_DELAY, "RC jump delay", kFactor, into<&S::rcJumpDelay, decimal<validFactor>>},
+    {protocol::CMD_SET_SERIAL_NUMBER, "serial number", "a whole number in the signed 32-bit range",
+     into<&S::serial, parseInt32>},
+    {protocol::CMD_SET_MIN_CURRENT, "minimum current", kCurrent, into<&S::minCurrent, decimal<validCurrent>>},
+    {protocol::CMD_SET_MAX_CURRENT, "maximum current", kCurrent, into<&S::maxCurrent, decimal<validCurrent>>},
+    {protocol::CMD_SET_LENS, "lens", "a whole number from 1 to 65535", into<&S::lens, whole16<1>>},
+    {protocol::CMD_SET_20_PERCENT_CURRENT, "20% current", kCurrent, into<&S::current20Percent, decimal<validCurrent>>},
+    {protocol::CMD_SET_MODEL_NAME, "model name", "a name of 1 to 10 characters", into<&S::modelName, modelName>},
+    {protocol::CMD_SET_X_DISTORTION, "X distortion", "a whole number from 0 to 65535",
+     into<&S::xDistortion, whole16<0>>},
+    {protocol::CMD_SET_Y_DISTORTION, "Y distortion", "a whole number from 0 to 65535",
+     into<&S::yDistortion, whole16<0>>},
+    {protocol::CMD_SET_X_MULTIPLIER, "X multiplier", kFactor, into<&S::xMultiplier, decimal<validFactor>>},
+    {protocol::CMD_SET_Y_MULTIPLIER, "Y multiplier", kFactor, into<&S::yMultiplier, decimal<validFactor>>},
+    {protocol::CMD_SET_CONTROLLER_MODEL, "controller model", "a flag and a model code like \"10abcdef \"",
      into<&S::controllerModel, parseControllerModel>},
-    {CMD_SET_MAC_ADDRESS, "MAC address", "a MAC address XX:XX:XX:XX:XX:XX", into<&S::mac, parseMac>},
-    {CMD_SET_IP_ADDRESS, "IP address", kAddress, into<&S::ip, parseHexOctets>},
-    {CMD_SET_GATEWAY, "gateway", kAddress, into<&S::gateway, parseHexOctets>},
-    {CMD_SET_SUBNET_MASK, "subnet mask", kAddress, into<&S::subnetMask, parseHexOctets>},
-    {CMD_SET_WORK_TIME, "working time", "a number of seconds from 0 to 4294967295", into<&S::workSeconds, seconds>},
+    {protocol::CMD_SET_MAC_ADDRESS, "MAC address", "a MAC address XX:XX:XX:XX:XX:XX", into<&S::mac, parseMac>},
+    {protocol::CMD_SET_IP_ADDRESS, "IP address", kAddress, into<&S::ip, parseHexOctets>},
+    {protocol::CMD_SET_GATEWAY, "gateway", kAddress, into<&S::gateway, parseHexOctets>},
+    {protocol::CMD_SET_SUBNET_MASK, "subnet mask", kAddress, into<&S::subnetMask, parseHexOctets>},
+    {protocol::CMD_SET_WORK_TIME, "working time", "a number of seconds from 0 to 4294967295",
+     into<&S::workSeconds, seconds>},
 };
 
 }  // namespace
@@ -79,4 +83,4 @@ const TextSetting* textSetting(std::uint8_t code) {
   return row == std::end(kSettings) ? nullptr : &*row;
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

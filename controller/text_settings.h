@@ -10,7 +10,7 @@
 
 #include "controller/controller_model.h"
 
-namespace zor::sim {
+namespace zor::controller {
 
 struct TextSetting {
   std::uint8_t code;
@@ -25,4 +25,4 @@ std::span<const TextSetting> textSettings();
 // The row of a set command; nullptr for any other code.
 const TextSetting* textSetting(std::uint8_t code);
 
-}  // namespace zor::sim
+}  // namespace zor::controller

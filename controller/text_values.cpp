@@ -4,7 +4,7 @@
 #include <cmath>
 #include <limits>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 std::optional<std::uint8_t> hexDigit(char c) {
@@ -108,4 +108,4 @@ bool validCurrent(double amperes) { return amperes >= 0.0 && amperes <= 1000.0; 
 bool validScale(double factor) { return factor > 0.0 && factor <= 100.0; }
 bool validFactor(double value) { return value >= 0.0 && value <= 1.0e6; }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -7,7 +7,7 @@
 #include <optional>
 #include <string_view>
 
-namespace zor::sim {
+namespace zor::controller {
 
 using MacAddress = std::array<std::uint8_t, 6>;
 using Ipv4 = std::array<std::uint8_t, 4>;
@@ -38,4 +38,4 @@ bool validCurrent(double amperes);
 bool validScale(double factor);
 bool validFactor(double value);  // multipliers and the RC jump delay
 
-}  // namespace zor::sim
+}  // namespace zor::controller

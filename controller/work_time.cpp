@@ -8,7 +8,7 @@
 #include <chrono>
 #include <limits>
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 // Calls gap(from, to) for each part of [since, now) outside counted, in order.
@@ -78,4 +78,4 @@ std::string currentBootId() {
   return plain ? id : std::string();
 }
 
-}  // namespace zor::sim
+}  // namespace zor::controller

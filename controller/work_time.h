@@ -12,7 +12,7 @@
 #include <string>
 #include <vector>
 
-namespace zor::sim {
+namespace zor::controller {
 
 // [from, to) in milliseconds of the monotonic clock.
 struct Span {
@@ -53,4 +53,4 @@ std::int64_t monotonicMilliseconds();
 // reads the same monotonic clock. Empty when it cannot be read.
 std::string currentBootId();
 
-}  // namespace zor::sim
+}  // namespace zor::controller

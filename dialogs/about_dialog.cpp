@@ -5,12 +5,16 @@
 #include "resources/resource.h"
 #include "resources/templates.h"
 
-CAboutDlg::CAboutDlg(platform::Prompter& prompter, const QIcon& icon, QWidget* parent)
-    : platform::Dialog(res::kAboutBoxTemplate, prompter, parent), icon_(icon) {}
+namespace zor::dialogs {
 
-bool CAboutDlg::OnInitDialog() {
-  platform::Dialog::OnInitDialog();
+AboutDialog::AboutDialog(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent)
+    : zor::platform::Dialog(zor::resources::kAboutBoxTemplate, prompter, parent), icon_(icon) {}
+
+bool AboutDialog::OnInitDialog() {
+  zor::platform::Dialog::OnInitDialog();
   const int extent = style()->pixelMetric(QStyle::PM_LargeIconSize, nullptr, this);
-  SetPicture(res::IDR_MAINFRAME, icon_.pixmap(extent, extent));
+  SetPicture(zor::resources::IDR_MAINFRAME, icon_.pixmap(extent, extent));
   return true;
 }
+
+}  // namespace zor::dialogs

@@ -5,10 +5,12 @@
 
 #include "platform/dialog.h"
 
-class CAboutDlg : public platform::Dialog {
+namespace zor::dialogs {
+
+class AboutDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  CAboutDlg(platform::Prompter& prompter, const QIcon& icon, QWidget* parent = nullptr);
+  AboutDialog(zor::platform::Prompter& prompter, const QIcon& icon, QWidget* parent = nullptr);
 
  protected:
   bool OnInitDialog() override;
@@ -16,3 +18,5 @@ class CAboutDlg : public platform::Dialog {
  private:
   QIcon icon_;
 };
+
+}  // namespace zor::dialogs

@@ -9,19 +9,21 @@
 class QLabel;
 class QPushButton;
 
-class AimingDiodeAlignmentDlg : public platform::Dialog {
+namespace zor::dialogs {
+
+class AimingAlignment : public zor::platform::Dialog {
   Q_OBJECT
  public:
   // Every command goes through the adjustment, which the opener began.
-  AimingDiodeAlignmentDlg(zor::service::AdjustmentSession& adjustment, platform::Prompter& prompter,
-                          QWidget* parent = nullptr);
+  AimingAlignment(zor::service::AdjustmentSession& adjustment, zor::platform::Prompter& prompter,
+                  QWidget* parent = nullptr);
 
   int m_nStep = 0;                    // 0: top left, 1: right bottom
   QLabel* m_wndPointLabel = nullptr;  // names the current point
   QPushButton* m_btnNext = nullptr;   // "Next", then "Save"
 
  protected:
-  void DoDataExchange(platform::DataExchange& dx) override;
+  void DoDataExchange(zor::platform::DataExchange& dx) override;
   void OnCancel() override;
 
  private:
@@ -39,3 +41,5 @@ inline constexpr int IDC_DOWN = 1059;
 inline constexpr int IDC_POINT = 1072;
 inline constexpr int IDC_NEXT = 1073;
 }  // namespace aiming
+
+}  // namespace zor::dialogs

@@ -16,34 +16,36 @@
 #include "service/format.h"
 #include "service/text.h"
 
+namespace zor::dialogs {
+
 namespace svc = zor::service;
 using namespace calibrate;
-using dialogs::qstr;
+using zor::dialogs::qstr;
 
 namespace {
 
-using K = platform::Kind;
-using platform::IDC_STATIC;
+using K = zor::platform::Kind;
+using zor::platform::IDC_STATIC;
 
 // Left: the picture, and below it the corrections of the last round. Right:
 // the steps, mark, measure, apply. Below both: the rounds.
-const platform::ControlTemplate kCalibrateControls[] = {
+const zor::platform::ControlTemplate kCalibrateControls[] = {
     {IDC_FIGURE, K::Custom, "", 7, 7, 130, 118},
     {IDC_STATIC, K::Label, "1. Mark the corrected square and measure it.", 147, 7, 206, 8},
     {IDC_MARK, K::Button, "&Mark Corrected Square", 147, 18, 100, 14},
     {IDC_STATIC, K::Label, "2. Type the sizes you measured, in millimetres.", 147, 40, 206, 8},
     {IDC_STATIC, K::Label, "&Width across the middle:", 147, 55, 98, 8},
-    {IDC_WIDTH, K::Edit, "", 250, 52, 60, 14, platform::None, "Width across the middle"},
+    {IDC_WIDTH, K::Edit, "", 250, 52, 60, 14, zor::platform::None, "Width across the middle"},
     {IDC_STATIC, K::Label, "&Height across the middle:", 147, 71, 98, 8},
-    {IDC_HEIGHT, K::Edit, "", 250, 68, 60, 14, platform::None, "Height across the middle"},
+    {IDC_HEIGHT, K::Edit, "", 250, 68, 60, 14, zor::platform::None, "Height across the middle"},
     {IDC_STATIC, K::Label, "&Top edge:", 147, 87, 98, 8},
-    {IDC_TOP, K::Edit, "", 250, 84, 60, 14, platform::None, "Top edge"},
+    {IDC_TOP, K::Edit, "", 250, 84, 60, 14, zor::platform::None, "Top edge"},
     {IDC_STATIC, K::Label, "&Left edge:", 147, 103, 98, 8},
-    {IDC_LEFT, K::Edit, "", 250, 100, 60, 14, platform::None, "Left edge"},
+    {IDC_LEFT, K::Edit, "", 250, 100, 60, 14, zor::platform::None, "Left edge"},
     {IDC_STATIC, K::Label, "&Nominal size:", 147, 119, 98, 8},
-    {IDC_NOMINAL, K::Edit, "", 250, 116, 60, 14, platform::None, "Nominal size"},
+    {IDC_NOMINAL, K::Edit, "", 250, 116, 60, 14, zor::platform::None, "Nominal size"},
     {IDC_STATIC, K::Label, "3. Send the corrections.", 147, 139, 98, 8},
-    {IDC_APPLY, K::Button, "&Apply", 250, 136, 60, 14, platform::DefaultButton},
+    {IDC_APPLY, K::Button, "&Apply", 250, 136, 60, 14, zor::platform::DefaultButton},
     {IDC_STATUS, K::Custom, "", 147, 156, 206, 64},
 
     {IDC_STATIC, K::GroupBox, "Corrections", 7, 130, 130, 88},
@@ -67,12 +69,12 @@ const platform::ControlTemplate kCalibrateControls[] = {
     {IDC_EXPECTED_HEIGHT, K::Label, "", 76, 206, 58, 8},
 
     {IDC_STATIC, K::Label, "&Rounds:", 7, 224, 60, 8},
-    {IDC_ROUNDS, K::Custom, "", 7, 234, 346, 50, platform::None, "Calibration rounds"},
-    {platform::IDCANCEL, K::Button, "&Close", 303, 290, 50, 14},
+    {IDC_ROUNDS, K::Custom, "", 7, 234, 346, 50, zor::platform::None, "Calibration rounds"},
+    {zor::platform::IDCANCEL, K::Button, "&Close", 303, 290, 50, 14},
 };
 
-const platform::DialogTemplate kCalibrateTemplate = {res::IDD_CALIBRATE_FIELD, "Calibrate Field", 360, 311, 8,
-                                                     kCalibrateControls};
+const zor::platform::DialogTemplate kCalibrateTemplate = {
+    zor::resources::IDD_CALIBRATE_FIELD, "Calibrate Field", 360, 311, 8, kCalibrateControls};
 
 struct Field {
   int id;
@@ -87,7 +89,7 @@ constexpr std::array<Field, 5> kFields = {{
     {IDC_NOMINAL, svc::Input::CalibrationNominal, false},
 }};
 
-QString Millimetres(double value) { return dialogs::FormatMillimetres(value, QLocale()); }
+QString Millimetres(double value) { return zor::dialogs::FormatMillimetres(value, QLocale()); }
 
 QString Pair(double a, double b) { return QStringLiteral("%1 × %2").arg(Millimetres(a), Millimetres(b)); }
 
@@ -96,16 +98,17 @@ QString NewValue(const std::u16string& text, const std::u16string& kept) { retur
 
 }  // namespace
 
-CalibrateFieldDlg::CalibrateFieldDlg(svc::Maintenance& service, platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kCalibrateTemplate, prompter, parent), m_service(service) {
+CalibrateFieldDialog::CalibrateFieldDialog(svc::Maintenance& service, zor::platform::Prompter& prompter,
+                                           QWidget* parent)
+    : zor::platform::Dialog(kCalibrateTemplate, prompter, parent), m_service(service) {
   bindCommands({
       {IDC_MARK, [this] { OnMark(); }},
       {IDC_APPLY, [this] { OnApply(); }},
   });
 }
 
-QWidget* CalibrateFieldDlg::createCustomControl(const platform::ControlTemplate& t) {
-  if (t.id == IDC_FIGURE) return new dialogs::SquareFigure(this);
+QWidget* CalibrateFieldDialog::createCustomControl(const zor::platform::ControlTemplate& t) {
+  if (t.id == IDC_FIGURE) return new zor::dialogs::SquareFigure(this);
   if (t.id == IDC_STATUS) {
     auto* status = new QLabel(this);
     status->setWordWrap(true);
@@ -127,8 +130,8 @@ QWidget* CalibrateFieldDlg::createCustomControl(const platform::ControlTemplate&
   return nullptr;
 }
 
-bool CalibrateFieldDlg::OnInitDialog() {
-  platform::Dialog::OnInitDialog();
+bool CalibrateFieldDialog::OnInitDialog() {
+  zor::platform::Dialog::OnInitDialog();
   // The status is read as what it says, not under the name of a field.
   GetDlgItem(IDC_STATUS)->setAccessibleName(QString());
   for (const Field& field : kFields) {
@@ -152,37 +155,37 @@ bool CalibrateFieldDlg::OnInitDialog() {
   return true;
 }
 
-void CalibrateFieldDlg::OnMark() {
-  if (!dialogs::ShowOutcome(*this, m_service.mark(svc::Figure::CorrectedSquare), windowTitle())) return;
+void CalibrateFieldDialog::OnMark() {
+  if (!zor::dialogs::ShowOutcome(*this, m_service.mark(svc::Figure::CorrectedSquare), windowTitle())) return;
   SetStatus(tr("The corrected square was marked. Measure it, type the sizes and press Apply."));
   SetDefaultStep(IDC_APPLY);
   FocusField(IDC_WIDTH);
 }
 
-std::optional<svc::CalibrationInput> CalibrateFieldDlg::TypedInput() {
+std::optional<svc::CalibrationInput> CalibrateFieldDialog::TypedInput() {
   const QLocale locale;
   std::array<std::optional<double>, kFields.size()> values;
   for (std::size_t i = 0; i < kFields.size(); ++i) {
     const Field& field = kFields[i];
     const QString text = GetDlgItemText(field.id);
-    const dialogs::TypedMillimetres typed = dialogs::ParseMillimetres(text, locale);
+    const zor::dialogs::TypedMillimetres typed = zor::dialogs::ParseMillimetres(text, locale);
     const QString name = GetDlgItem(field.id)->accessibleName();
     QString refusal;
-    if (typed.state == dialogs::TypedMillimetres::State::NotANumber) {
+    if (typed.state == zor::dialogs::TypedMillimetres::State::NotANumber) {
       const QString example = locale.toString(55.01, 'f', 2);
       const QString forms =
           example.contains(QLatin1Char('.')) ? example : tr("%1 or %2").arg(example, QStringLiteral("55.01"));
       refusal = tr("%1: \"%2\" is not a number of millimetres. Type it as %3. Nothing was sent.")
                     .arg(name, svc::OneLine(text.trimmed()), forms);
-    } else if (typed.state == dialogs::TypedMillimetres::State::Empty && field.required) {
+    } else if (typed.state == zor::dialogs::TypedMillimetres::State::Empty && field.required) {
       refusal = tr("%1: type the size you measured, in millimetres. Nothing was sent.").arg(name);
     }
     if (!refusal.isEmpty()) {
-      prompter().showMessage(this, refusal, windowTitle(), platform::Prompter::Icon::Warning);
+      prompter().showMessage(this, refusal, windowTitle(), zor::platform::Prompter::Icon::Warning);
       FocusField(field.id);
       return std::nullopt;
     }
-    if (typed.state == dialogs::TypedMillimetres::State::Number) values[i] = typed.value;
+    if (typed.state == zor::dialogs::TypedMillimetres::State::Number) values[i] = typed.value;
   }
   svc::CalibrationInput input;
   input.measured.widthMm = *values[0];
@@ -193,11 +196,11 @@ std::optional<svc::CalibrationInput> CalibrateFieldDlg::TypedInput() {
   return input;
 }
 
-void CalibrateFieldDlg::OnApply() {
+void CalibrateFieldDialog::OnApply() {
   const std::optional<svc::CalibrationInput> input = TypedInput();
   if (!input) return;
   const svc::Reading<svc::CalibrationPlan> planned = m_service.planCalibration(*input);
-  if (!dialogs::ShowOutcome(*this, planned, windowTitle())) {
+  if (!zor::dialogs::ShowOutcome(*this, planned, windowTitle())) {
     for (const Field& field : kFields)
       if (planned.status == svc::Status::Refused && planned.input == field.input) FocusField(field.id);
     return;
@@ -213,7 +216,7 @@ void CalibrateFieldDlg::OnApply() {
     return;
   }
   const svc::Outcome sent = m_service.applyCalibration(plan);
-  if (!dialogs::ShowOutcome(*this, sent, windowTitle())) {
+  if (!zor::dialogs::ShowOutcome(*this, sent, windowTitle())) {
     AddRound(plan, sent.status == svc::Status::NotConnected ? tr("Not sent: no system") : tr("Not taken"));
     // What was not taken stays in view; the next round starts from what the controller holds then.
     SetStatus(tr("%1\n\nApply again to read the corrections afresh and send what they then need.")
@@ -226,14 +229,14 @@ void CalibrateFieldDlg::OnApply() {
          "within tolerance yet, apply its sizes for another round."));
   // A round whose square lies no closer to nominal than the last one's says so.
   if (const auto warning = m_lastApplied ? svc::CalibrationProgress(*m_lastApplied, plan) : std::nullopt)
-    prompter().showMessage(this, qstr(*warning), windowTitle(), platform::Prompter::Icon::Warning);
+    prompter().showMessage(this, qstr(*warning), windowTitle(), zor::platform::Prompter::Icon::Warning);
   m_lastApplied = svc::CalibrationJson(plan, true);
   if (!GetDlgItem(IDC_MARK)->isEnabled()) return;
   SetDefaultStep(IDC_MARK);
   GetDlgItem(IDC_MARK)->setFocus();
 }
 
-void CalibrateFieldDlg::ShowPlan(const svc::CalibrationPlan& plan) {
+void CalibrateFieldDialog::ShowPlan(const svc::CalibrationPlan& plan) {
   const std::array<std::pair<int, QString>, 10> values = {{
       {IDC_SCALE_X_NOW, qstr(svc::FormatFixed5(plan.oldScale.x))},
       {IDC_SCALE_X_NEW, NewValue(plan.scaleXText, svc::FormatFixed5(plan.newScale.x))},
@@ -249,7 +252,7 @@ void CalibrateFieldDlg::ShowPlan(const svc::CalibrationPlan& plan) {
   for (const auto& [id, text] : values) SetDlgItemText(id, text);
 }
 
-void CalibrateFieldDlg::AddRound(const svc::CalibrationPlan& plan, const QString& result) {
+void CalibrateFieldDialog::AddRound(const svc::CalibrationPlan& plan, const QString& result) {
   const int row = m_pRounds->rowCount();
   const svc::SquareSizes& m = plan.measured;
   const QString edges = m.topMm && m.leftMm
@@ -263,14 +266,16 @@ void CalibrateFieldDlg::AddRound(const svc::CalibrationPlan& plan, const QString
   m_pRounds->scrollToItem(m_pRounds->item(row, 0));
 }
 
-void CalibrateFieldDlg::FocusField(int id) {
+void CalibrateFieldDialog::FocusField(int id) {
   auto* edit = item<QLineEdit>(id);
   edit->setFocus(Qt::OtherFocusReason);
   edit->selectAll();
 }
 
-void CalibrateFieldDlg::SetDefaultStep(int buttonId) {
+void CalibrateFieldDialog::SetDefaultStep(int buttonId) {
   for (const int id : {IDC_MARK, IDC_APPLY}) item<QPushButton>(id)->setDefault(id == buttonId);
 }
 
-void CalibrateFieldDlg::SetStatus(const QString& text) { item<QLabel>(IDC_STATUS)->setText(text); }
+void CalibrateFieldDialog::SetStatus(const QString& text) { item<QLabel>(IDC_STATUS)->setText(text); }
+
+}  // namespace zor::dialogs

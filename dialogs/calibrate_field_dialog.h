@@ -15,16 +15,19 @@
 
 class QTableWidget;
 
-class CalibrateFieldDlg : public platform::Dialog {
+namespace zor::dialogs {
+
+class CalibrateFieldDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  CalibrateFieldDlg(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent = nullptr);
+  CalibrateFieldDialog(zor::service::Maintenance& service, zor::platform::Prompter& prompter,
+                       QWidget* parent = nullptr);
 
   QTableWidget* rounds() const { return m_pRounds; }
 
  protected:
   bool OnInitDialog() override;
-  QWidget* createCustomControl(const platform::ControlTemplate& t) override;
+  QWidget* createCustomControl(const zor::platform::ControlTemplate& t) override;
 
  private:
   void OnMark();
@@ -70,3 +73,5 @@ inline constexpr int IDC_ROUNDS = 1020;
 // The columns of the rounds list.
 enum RoundColumn { Round, Measured, Edges, Expected, Result, RoundColumnCount };
 }  // namespace calibrate
+
+}  // namespace zor::dialogs

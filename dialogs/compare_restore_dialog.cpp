@@ -13,6 +13,8 @@
 
 #include "dialogs/outcome_view.h"
 
+namespace zor::dialogs {
+
 namespace svc = zor::service;
 
 namespace {
@@ -20,34 +22,34 @@ namespace {
 QString PlanText(svc::RestorePlan plan) {
   switch (plan) {
     case svc::RestorePlan::Send:
-      return CompareRestoreDlg::tr("Restore");
+      return CompareRestoreDialog::tr("Restore");
     case svc::RestorePlan::Same:
-      return CompareRestoreDlg::tr("Same");
+      return CompareRestoreDialog::tr("Same");
     case svc::RestorePlan::NotInFile:
-      return CompareRestoreDlg::tr("Not in the file");
+      return CompareRestoreDialog::tr("Not in the file");
     case svc::RestorePlan::NeedsIdentity:
-      return CompareRestoreDlg::tr("Differs (identity value)");
+      return CompareRestoreDialog::tr("Differs (identity value)");
     case svc::RestorePlan::ShownOnly:
-      return CompareRestoreDlg::tr("Never restored");
+      return CompareRestoreDialog::tr("Never restored");
     case svc::RestorePlan::NotOnFamily:
-      return CompareRestoreDlg::tr("Not on this family");
+      return CompareRestoreDialog::tr("Not on this family");
   }
   return {};
 }
 
 QString Value(const std::optional<std::u16string>& text, const QString& none) {
-  return text ? dialogs::qstr(*text) : none;
+  return text ? zor::dialogs::qstr(*text) : none;
 }
 
 }  // namespace
 
 QString SettingTitle(const std::string& name) {
   const svc::Setting* setting = svc::FindSetting(name);
-  return setting != nullptr ? dialogs::qstr(setting->title) : QString::fromStdString(name);
+  return setting != nullptr ? zor::dialogs::qstr(setting->title) : QString::fromStdString(name);
 }
 
-CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
-                                     QWidget* parent)
+CompareRestoreDialog::CompareRestoreDialog(const svc::Snapshot& snapshot, const QString& file,
+                                           svc::Comparison comparison, QWidget* parent)
     : QDialog(parent), comparison_(std::move(comparison)) {
   setWindowTitle(tr("Compare/Restore Settings"));
   auto* layout = new QVBoxLayout(this);
@@ -57,7 +59,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
                                        : QString::fromStdString(snapshot.time);
   const QString source = snapshot.identity ? tr("Snapshot %1, taken %2 from marking system %3 (%4).")
                                                  .arg(file, when, QString::number(snapshot.identity->info.serial),
-                                                      dialogs::qstr(snapshot.identity->info.model))
+                                                      zor::dialogs::qstr(snapshot.identity->info.model))
                                            : tr("Snapshot %1, taken %2.").arg(file, when);
   auto* header = new QLabel(source, this);
   header->setWordWrap(true);
@@ -94,7 +96,7 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
     otherSystem_ = new QCheckBox(
         tr("The snapshot comes from %1; this one is %2. Restore &onto this system anyway").arg(from, to), this);
     layout->addWidget(otherSystem_);
-    connect(otherSystem_, &QCheckBox::toggled, this, &CompareRestoreDlg::fill);
+    connect(otherSystem_, &QCheckBox::toggled, this, &CompareRestoreDialog::fill);
   }
 
   summary_ = new QLabel(this);
@@ -115,11 +117,11 @@ CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QStrin
   resize(sizeHint().expandedTo(QSize(680, 0)).boundedTo(room));
 }
 
-bool CompareRestoreDlg::includeIdentity() const { return identity_->isChecked(); }
+bool CompareRestoreDialog::includeIdentity() const { return identity_->isChecked(); }
 
-bool CompareRestoreDlg::otherSystemConfirmed() const { return otherSystem_ != nullptr && otherSystem_->isChecked(); }
+bool CompareRestoreDialog::otherSystemConfirmed() const { return otherSystem_ != nullptr && otherSystem_->isChecked(); }
 
-void CompareRestoreDlg::fill() {
+void CompareRestoreDialog::fill() {
   const auto& rows = comparison_.rows;
   table_->setRowCount(static_cast<int>(rows.size()));
   for (int r = 0; r < static_cast<int>(rows.size()); ++r) {
@@ -145,3 +147,5 @@ void CompareRestoreDlg::fill() {
                                   : tr("%1 settings would be sent.").arg(toSend));
   restore_->setEnabled(toSend > 0 && !blocked);
 }
+
+}  // namespace zor::dialogs

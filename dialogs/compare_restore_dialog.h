@@ -12,11 +12,13 @@ class QLabel;
 class QPushButton;
 class QTableWidget;
 
-class CompareRestoreDlg : public QDialog {
+namespace zor::dialogs {
+
+class CompareRestoreDialog : public QDialog {
   Q_OBJECT
  public:
-  CompareRestoreDlg(const zor::service::Snapshot& snapshot, const QString& file, zor::service::Comparison comparison,
-                    QWidget* parent = nullptr);
+  CompareRestoreDialog(const zor::service::Snapshot& snapshot, const QString& file, zor::service::Comparison comparison,
+                       QWidget* parent = nullptr);
 
   bool includeIdentity() const;
   bool otherSystemConfirmed() const;
@@ -40,3 +42,5 @@ class CompareRestoreDlg : public QDialog {
 
 // What the panel calls each setting.
 QString SettingTitle(const std::string& name);
+
+}  // namespace zor::dialogs

@@ -3,27 +3,29 @@
 #include "dialogs/outcome_view.h"
 #include "resources/resource.h"
 
+namespace zor::dialogs {
+
 namespace {
 
-using K = platform::Kind;
+using K = zor::platform::Kind;
 
-const platform::ControlTemplate kJogControls[] = {
-    {platform::IDOK, K::Button, "Save", 167, 20, 50, 14, platform::DefaultButton},
-    {platform::IDCANCEL, K::Button, "Cancel", 167, 61, 50, 14},
+const zor::platform::ControlTemplate kJogControls[] = {
+    {zor::platform::IDOK, K::Button, "Save", 167, 20, 50, 14, zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, "Cancel", 167, 61, 50, 14},
     {jog::IDC_UP, K::Button, "UP", 51, 7, 50, 14},
     {jog::IDC_LEFT, K::Button, "LEFT", 7, 35, 50, 14},
     {jog::IDC_RIGHT, K::Button, "RIGHT", 91, 35, 50, 14},
     {jog::IDC_DOWN, K::Button, "DOWN", 51, 61, 50, 14},
 };
 
-const platform::DialogTemplate kJogTemplate = {
-    res::IDD_DISTORTION_CORRECTION, "Distortion Correction", 224, 82, 8, kJogControls};
+const zor::platform::DialogTemplate kJogTemplate = {
+    zor::resources::IDD_DISTORTION_CORRECTION, "Distortion Correction", 224, 82, 8, kJogControls};
 
 }  // namespace
 
-DistortionCorrectionDlg::DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
-                                                 platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kJogTemplate, prompter, parent), m_adjustment(adjustment), m_strTitle(title) {
+JogAdjustment::JogAdjustment(zor::service::AdjustmentSession& adjustment, const QString& title,
+                             zor::platform::Prompter& prompter, QWidget* parent)
+    : zor::platform::Dialog(kJogTemplate, prompter, parent), m_adjustment(adjustment), m_strTitle(title) {
   bindCommands({
       {jog::IDC_UP, [this] { Jog(zor::service::Direction::Up); }},
       {jog::IDC_LEFT, [this] { Jog(zor::service::Direction::Left); }},
@@ -32,20 +34,22 @@ DistortionCorrectionDlg::DistortionCorrectionDlg(zor::service::AdjustmentSession
   });
 }
 
-bool DistortionCorrectionDlg::OnInitDialog() {
-  platform::Dialog::OnInitDialog();
+bool JogAdjustment::OnInitDialog() {
+  zor::platform::Dialog::OnInitDialog();
   setWindowTitle(m_strTitle);
   return true;
 }
 
 // Each press is one nudge; the controller keeps the position.
-void DistortionCorrectionDlg::Jog(zor::service::Direction direction) {
-  dialogs::ShowOutcome(*this, m_adjustment.jog(direction));
+void JogAdjustment::Jog(zor::service::Direction direction) {
+  zor::dialogs::ShowOutcome(*this, m_adjustment.jog(direction));
 }
 
 // Cancel, Esc and the close box: the controller drops the adjustment. The
 // dialog closes even if that could not be sent: the user asked to leave.
-void DistortionCorrectionDlg::OnCancel() {
-  dialogs::ShowOutcome(*this, m_adjustment.cancel());
-  EndDialog(platform::IDCANCEL);
+void JogAdjustment::OnCancel() {
+  zor::dialogs::ShowOutcome(*this, m_adjustment.cancel());
+  EndDialog(zor::platform::IDCANCEL);
 }
+
+}  // namespace zor::dialogs

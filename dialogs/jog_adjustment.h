@@ -9,12 +9,14 @@
 #include "platform/dialog.h"
 #include "service/adjustment.h"
 
-class DistortionCorrectionDlg : public platform::Dialog {
+namespace zor::dialogs {
+
+class JogAdjustment : public zor::platform::Dialog {
   Q_OBJECT
  public:
   // The title names what is adjusted.
-  DistortionCorrectionDlg(zor::service::AdjustmentSession& adjustment, const QString& title,
-                          platform::Prompter& prompter, QWidget* parent = nullptr);
+  JogAdjustment(zor::service::AdjustmentSession& adjustment, const QString& title, zor::platform::Prompter& prompter,
+                QWidget* parent = nullptr);
 
  protected:
   bool OnInitDialog() override;
@@ -33,3 +35,5 @@ inline constexpr int IDC_LEFT = 1075;
 inline constexpr int IDC_RIGHT = 1076;
 inline constexpr int IDC_DOWN = 1077;
 }  // namespace jog
+
+}  // namespace zor::dialogs

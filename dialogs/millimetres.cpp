@@ -2,7 +2,7 @@
 
 #include <cmath>
 
-namespace dialogs {
+namespace zor::dialogs {
 
 namespace {
 
@@ -38,4 +38,4 @@ QString FormatMillimetres(double value, const QLocale& locale) {
   return text.left(end);
 }
 
-}  // namespace dialogs
+}  // namespace zor::dialogs

@@ -6,7 +6,7 @@
 #include <QLocale>
 #include <QString>
 
-namespace dialogs {
+namespace zor::dialogs {
 
 struct TypedMillimetres {
   enum class State { Empty, Number, NotANumber };
@@ -24,4 +24,4 @@ TypedMillimetres ParseMillimetres(const QString& text, const QLocale& locale);
 // (sizes are measured to 0.01 mm), at most four, trailing zeros dropped.
 QString FormatMillimetres(double value, const QLocale& locale);
 
-}  // namespace dialogs
+}  // namespace zor::dialogs

@@ -1,12 +1,12 @@
 #include "dialogs/outcome_view.h"
 
-namespace dialogs {
+namespace zor::dialogs {
 
-bool ShowOutcome(platform::Dialog& owner, const zor::service::Outcome& outcome, const QString& title) {
+bool ShowOutcome(zor::platform::Dialog& owner, const zor::service::Outcome& outcome, const QString& title) {
   if ((!outcome.ok() && !outcome.message.empty()) || outcome.notKept)
     owner.prompter().showMessage(&owner, qstr(zor::service::FullMessage(outcome)), title,
-                                 platform::Prompter::Icon::Warning);
+                                 zor::platform::Prompter::Icon::Warning);
   return outcome.ok();
 }
 
-}  // namespace dialogs
+}  // namespace zor::dialogs

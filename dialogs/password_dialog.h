@@ -6,19 +6,23 @@
 
 #include "platform/dialog.h"
 
-class CDlgPassword : public platform::Dialog {
+namespace zor::dialogs {
+
+class PasswordDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  explicit CDlgPassword(platform::Prompter& prompter, QWidget* parent = nullptr);
+  explicit PasswordDialog(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
 
   QString m_strPassword;
   QString m_strPrompt = QStringLiteral("Password :");
 
  protected:
-  void DoDataExchange(platform::DataExchange& dx) override;
+  void DoDataExchange(zor::platform::DataExchange& dx) override;
 };
 
 namespace password {
 inline constexpr int IDC_PROMPT = 1013;
 inline constexpr int IDC_PASSWORD = 1004;
 }  // namespace password
+
+}  // namespace zor::dialogs

@@ -7,6 +7,8 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+namespace zor::dialogs {
+
 namespace {
 
 // What a column sorts by: the time and serial as numbers, the rest as shown.
@@ -101,3 +103,5 @@ ServiceLogDialog::ServiceLogDialog(const zor::service::Reading<zor::service::Ser
 
   resize(fontMetrics().averageCharWidth() * 120, fontMetrics().height() * (log.entries.empty() ? 8 : 30));
 }
+
+}  // namespace zor::dialogs

@@ -6,6 +6,8 @@
 
 #include "service/service_log.h"
 
+namespace zor::dialogs {
+
 class ServiceLogDialog : public QDialog {
   Q_OBJECT
  public:
@@ -14,3 +16,5 @@ class ServiceLogDialog : public QDialog {
   explicit ServiceLogDialog(const zor::service::Reading<zor::service::ServiceLogContents>& read,
                             QWidget* parent = nullptr);
 };
+
+}  // namespace zor::dialogs

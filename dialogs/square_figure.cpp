@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace dialogs {
+namespace zor::dialogs {
 
 namespace {
 
@@ -83,4 +83,4 @@ void SquareFigure::paintEvent(QPaintEvent*) {
                    Qt::AlignHCenter | Qt::AlignVCenter, labels[1]);
 }
 
-}  // namespace dialogs
+}  // namespace zor::dialogs

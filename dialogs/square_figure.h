@@ -6,7 +6,7 @@
 
 #include <QWidget>
 
-namespace dialogs {
+namespace zor::dialogs {
 
 class SquareFigure final : public QWidget {
   Q_OBJECT
@@ -17,4 +17,4 @@ class SquareFigure final : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 };
 
-}  // namespace dialogs
+}  // namespace zor::dialogs

@@ -18,14 +18,16 @@
 
 #include "service/text.h"
 
+namespace zor::dialogs {
+
 namespace {
 
 using Cells = std::array<QString, 3>;  // serial number, name, address
 
-Cells CellsOf(const zor::FoundSystem& system) {
+Cells CellsOf(const zor::link::FoundSystem& system) {
   const QString name = QString::fromLatin1(system.name.data(), static_cast<qsizetype>(system.name.size()));
   return {QString::number(system.serial), zor::service::OneLine(name),
-          QString::fromStdString(zor::AddressText(system))};
+          QString::fromStdString(zor::link::AddressText(system))};
 }
 
 // Draws each row's serial number, name and address in aligned columns, so
@@ -108,8 +110,8 @@ class ColumnsDelegate : public QStyledItemDelegate {
 
 }  // namespace
 
-SystemChooserDialog::SystemChooserDialog(std::span<const zor::FoundSystem> systems, std::optional<std::size_t> current,
-                                         QWidget* parent)
+SystemChooser::SystemChooser(std::span<const zor::link::FoundSystem> systems, std::optional<std::size_t> current,
+                             QWidget* parent)
     : QDialog(parent), list_(new QListWidget(this)) {
   setWindowTitle(tr("Select System"));
   auto* layout = new QVBoxLayout(this);
@@ -122,7 +124,7 @@ SystemChooserDialog::SystemChooserDialog(std::span<const zor::FoundSystem> syste
   list_->setAccessibleDescription(tr("Serial number, name and address of each system that answered"));
   list_->setSelectionMode(QAbstractItemView::SingleSelection);
   std::vector<Cells> rows;
-  for (const zor::FoundSystem& system : systems) {
+  for (const zor::link::FoundSystem& system : systems) {
     list_->addItem(RowText(system));
     rows.push_back(CellsOf(system));
   }
@@ -146,13 +148,15 @@ SystemChooserDialog::SystemChooserDialog(std::span<const zor::FoundSystem> syste
 
 // The selected row: the keys select the row they move to, and assistive
 // technology may select a row without making it the current one.
-std::optional<std::size_t> SystemChooserDialog::chosen() const {
+std::optional<std::size_t> SystemChooser::chosen() const {
   const QList<QListWidgetItem*> selected = list_->selectedItems();
   if (result() != QDialog::Accepted || selected.isEmpty()) return std::nullopt;
   return static_cast<std::size_t>(list_->row(selected.front()));
 }
 
-QString SystemChooserDialog::RowText(const zor::FoundSystem& system) {
+QString SystemChooser::RowText(const zor::link::FoundSystem& system) {
   const Cells cells = CellsOf(system);
   return QStringLiteral("%1   %2   %3").arg(cells[0], cells[1], cells[2]);
 }
+
+}  // namespace zor::dialogs

@@ -11,19 +11,23 @@
 
 class QListWidget;
 
-class SystemChooserDialog : public QDialog {
+namespace zor::dialogs {
+
+class SystemChooser : public QDialog {
   Q_OBJECT
  public:
   // current: the row preselected (the first when nothing).
-  SystemChooserDialog(std::span<const zor::FoundSystem> systems, std::optional<std::size_t> current,
-                      QWidget* parent = nullptr);
+  SystemChooser(std::span<const zor::link::FoundSystem> systems, std::optional<std::size_t> current,
+                QWidget* parent = nullptr);
 
   // The row picked, once the dialog was accepted; nothing otherwise.
   std::optional<std::size_t> chosen() const;
 
   // "100002   NZ-SIM   192.168.1.11", the name's control characters shown as escapes.
-  static QString RowText(const zor::FoundSystem& system);
+  static QString RowText(const zor::link::FoundSystem& system);
 
  private:
   QListWidget* list_;
 };
+
+}  // namespace zor::dialogs

@@ -2,28 +2,30 @@
 
 #include "resources/resource.h"
 
+namespace zor::dialogs {
+
 namespace {
 
-using K = platform::Kind;
+using K = zor::platform::Kind;
 
-const platform::ControlTemplate kWorkingTimeControls[] = {
-    {platform::IDC_STATIC, K::Label, "Days,HH:MM:SS", 66, 16, 53, 8},
+const zor::platform::ControlTemplate kWorkingTimeControls[] = {
+    {zor::platform::IDC_STATIC, K::Label, "Days,HH:MM:SS", 66, 16, 53, 8},
     {working_time::IDC_LABEL, K::Label, "Working Time :", 15, 29, 48, 8},
     {working_time::IDC_WORKING_TIME, K::Edit, "", 65, 26, 75, 14},
-    {platform::IDOK, K::Button, "OK", 25, 49, 50, 14, platform::DefaultButton},
-    {platform::IDCANCEL, K::Button, "Cancel", 89, 49, 50, 14},
+    {zor::platform::IDOK, K::Button, "OK", 25, 49, 50, 14, zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, "Cancel", 89, 49, 50, 14},
 };
 
-const platform::DialogTemplate kWorkingTimeTemplate = {res::IDD_WORKING_TIME, "Working Time", 162, 81, 8,
-                                                       kWorkingTimeControls};
+const zor::platform::DialogTemplate kWorkingTimeTemplate = {
+    zor::resources::IDD_WORKING_TIME, "Working Time", 162, 81, 8, kWorkingTimeControls};
 
 }  // namespace
 
-CWorkingTime::CWorkingTime(platform::Prompter& prompter, QWidget* parent)
-    : platform::Dialog(kWorkingTimeTemplate, prompter, parent) {}
+WorkingTimeDialog::WorkingTimeDialog(zor::platform::Prompter& prompter, QWidget* parent)
+    : zor::platform::Dialog(kWorkingTimeTemplate, prompter, parent) {}
 
-bool CWorkingTime::OnInitDialog() {
-  platform::Dialog::OnInitDialog();
+bool WorkingTimeDialog::OnInitDialog() {
+  zor::platform::Dialog::OnInitDialog();
   // The hint label sits above the field, not before it: tell assistive
   // technology the form the field expects.
   QWidget* field = GetDlgItem(working_time::IDC_WORKING_TIME);
@@ -33,6 +35,8 @@ bool CWorkingTime::OnInitDialog() {
   return true;
 }
 
-void CWorkingTime::DoDataExchange(platform::DataExchange& dx) {
+void WorkingTimeDialog::DoDataExchange(zor::platform::DataExchange& dx) {
   dx.text(working_time::IDC_WORKING_TIME, m_strWorkingTime);
 }
+
+}  // namespace zor::dialogs

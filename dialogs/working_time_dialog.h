@@ -6,19 +6,23 @@
 
 #include "platform/dialog.h"
 
-class CWorkingTime : public platform::Dialog {
+namespace zor::dialogs {
+
+class WorkingTimeDialog : public zor::platform::Dialog {
   Q_OBJECT
  public:
-  explicit CWorkingTime(platform::Prompter& prompter, QWidget* parent = nullptr);
+  explicit WorkingTimeDialog(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
 
   QString m_strWorkingTime;
 
  protected:
   bool OnInitDialog() override;
-  void DoDataExchange(platform::DataExchange& dx) override;
+  void DoDataExchange(zor::platform::DataExchange& dx) override;
 };
 
 namespace working_time {
 inline constexpr int IDC_LABEL = 1013;
 inline constexpr int IDC_WORKING_TIME = 1014;
 }  // namespace working_time
+
+}  // namespace zor::dialogs

@@ -4,6 +4,8 @@
 #include <limits>
 #include <vector>
 
+namespace zor::duration {
+
 namespace {
 
 constexpr std::uint32_t kUint32Max = std::numeric_limits<std::uint32_t>::max();
@@ -164,3 +166,5 @@ std::optional<std::uint32_t> WorkingTimeResetSeconds(std::u16string_view entry) 
   if (total < 0 || total > std::int64_t{kUint32Max}) return std::nullopt;
   return static_cast<std::uint32_t>(total);
 }
+
+}  // namespace zor::duration

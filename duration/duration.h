@@ -11,6 +11,8 @@
 #include <string>
 #include <string_view>
 
+namespace zor::duration {
+
 // Signed whole seconds. Negative values come from typed input (a "-1" day
 // reads back as 4294967295 and is reinterpreted as -1) and format by the
 // same arithmetic as positive ones.
@@ -56,3 +58,5 @@ std::optional<std::uint32_t> WorkingTimeResetSeconds(std::u16string_view entry);
 inline constexpr std::u16string_view kWorkingTimeEntryRefusedMessage =
     u"Enter the working time as Days,HH:MM:SS with four whole numbers, for example "
     u"1,02:03:04. The largest working time the controller can hold is 49710,06:28:15.";
+
+}  // namespace zor::duration

@@ -8,15 +8,14 @@
 #include "platform/dialog.h"
 #include "service/maintenance.h"
 
-namespace platform {
+namespace zor::platform {
 class IpAddressCtrl;
 }
 
-namespace zor {
-class CMACAddrEdit;
-}
+namespace zor::lan {
 
-namespace lan {
+class MacAddrEdit;
+
 inline constexpr int IDC_MAC_GET = 1015;
 inline constexpr int IDC_IP_ADDRESS = 1016;
 inline constexpr int IDC_SUBNET_MASK = 1017;
@@ -34,16 +33,15 @@ inline constexpr int IDC_GET_STATUS = 1028;
 inline constexpr int IDC_SET_STATUS = 1029;
 inline constexpr int IDC_SHIP_ID = 1030;
 inline constexpr int IDC_SHIP_ID_GET = 1031;
-}  // namespace lan
 
-class CConfigLAN : public platform::Dialog {
+class ConfigLan : public platform::Dialog {
   Q_OBJECT
  public:
   // Every exchange goes through the service, the main panel's.
-  CConfigLAN(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent = nullptr);
-  ~CConfigLAN() override;
+  ConfigLan(zor::service::Maintenance& service, platform::Prompter& prompter, QWidget* parent = nullptr);
+  ~ConfigLan() override;
 
-  zor::CMACAddrEdit* m_editMAC = nullptr;             // control 1019, owned by the dialog
+  zor::lan::MacAddrEdit* m_editMAC = nullptr;         // control 1019, owned by the dialog
   platform::IpAddressCtrl* m_ipAddress = nullptr;     // 1016
   platform::IpAddressCtrl* m_ipSubnetMask = nullptr;  // 1017
   platform::IpAddressCtrl* m_ipGateway = nullptr;     // 1018
@@ -77,3 +75,5 @@ class CConfigLAN : public platform::Dialog {
 };
 
 extern const platform::DialogTemplate kConfigLanTemplate;  // 133
+
+}  // namespace zor::lan

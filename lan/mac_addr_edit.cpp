@@ -13,7 +13,7 @@
 #include <QStyle>
 #include <QStyleOptionFrame>
 
-namespace zor {
+namespace zor::lan {
 namespace {
 
 // Keys that only move the caret or the selection, or belong to the dialog
@@ -48,7 +48,7 @@ bool withCtrl(const QKeyEvent* e) { return (e->modifiers() & kCommandModifiers) 
 
 }  // namespace
 
-CMACAddrEdit::CMACAddrEdit(QWidget* parent)
+MacAddrEdit::MacAddrEdit(QWidget* parent)
     : QLineEdit(parent), m_strMask(mac::kMask), m_arrValidChars(mac::validChars()) {
   setAccessibleName(tr("MAC Address"));
   // Text only ever enters through the rules: no drops, no dragging a
@@ -67,17 +67,17 @@ CMACAddrEdit::CMACAddrEdit(QWidget* parent)
   });
 }
 
-CMACAddrEdit::~CMACAddrEdit() = default;
+MacAddrEdit::~MacAddrEdit() = default;
 
-void CMACAddrEdit::setDefaultText() { setText(QString::fromStdU16String(std::u16string(mac::kDefaultText))); }
+void MacAddrEdit::setDefaultText() { setText(QString::fromStdU16String(std::u16string(mac::kDefaultText))); }
 
-void CMACAddrEdit::GetMACAddress(std::array<std::uint8_t, 6>& out) {
+void MacAddrEdit::GetMACAddress(std::array<std::uint8_t, 6>& out) {
   const std::u16string t = text().toStdU16String();
   selectAll();
   mac::parseMacAddress(t, out);
 }
 
-mac::EditState CMACAddrEdit::currentState() const {
+mac::EditState MacAddrEdit::currentState() const {
   mac::EditState s;
   s.text = text().toStdU16String();
   if (hasSelectedText()) {
@@ -89,7 +89,7 @@ mac::EditState CMACAddrEdit::currentState() const {
   return s;
 }
 
-void CMACAddrEdit::applyResult(const mac::EditResult& r) {
+void MacAddrEdit::applyResult(const mac::EditResult& r) {
   if (!r.changed || isReadOnly()) return;
   const QString t = QString::fromStdU16String(r.state.text);
   if (t != text()) setText(t);
@@ -100,24 +100,24 @@ void CMACAddrEdit::applyResult(const mac::EditResult& r) {
   }
 }
 
-void CMACAddrEdit::typeChar(char16_t c) { applyResult(mac::applyTypedChar(currentState(), c)); }
+void MacAddrEdit::typeChar(char16_t c) { applyResult(mac::applyTypedChar(currentState(), c)); }
 
 // As in any editor, the selected text goes to the clipboard before it is
 // cleared; Clear (the Delete key) leaves the clipboard alone.
-void CMACAddrEdit::Cut() {
+void MacAddrEdit::Cut() {
   if (hasSelectedText() && !isReadOnly()) copy();
   applyResult(mac::applyClear(currentState()));
 }
 
-void CMACAddrEdit::Clear() { applyResult(mac::applyClear(currentState())); }
+void MacAddrEdit::Clear() { applyResult(mac::applyClear(currentState())); }
 
-void CMACAddrEdit::Paste() {
+void MacAddrEdit::Paste() {
   const QMimeData* data = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
   if (data == nullptr || !data->hasText()) return;
   applyResult(mac::applyPaste(currentState(), data->text().toStdU16String()));
 }
 
-bool CMACAddrEdit::event(QEvent* e) {
+bool MacAddrEdit::event(QEvent* e) {
   // Claim the editing keys before any shortcut (the application's or the
   // line edit's own) can act on them; keyPressEvent decides what they do.
   if (e->type() == QEvent::ShortcutOverride) {
@@ -143,7 +143,7 @@ bool CMACAddrEdit::event(QEvent* e) {
   return QLineEdit::event(e);
 }
 
-void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
+void MacAddrEdit::keyPressEvent(QKeyEvent* e) {
   const Qt::KeyboardModifiers mods = e->modifiers();
   bool actedOnKey = false;
   switch (e->key()) {
@@ -200,13 +200,13 @@ void CMACAddrEdit::keyPressEvent(QKeyEvent* e) {
   e->accept();
 }
 
-void CMACAddrEdit::inputMethodEvent(QInputMethodEvent* e) {
+void MacAddrEdit::inputMethodEvent(QInputMethodEvent* e) {
   // Composing is off; should a commit still arrive, it is typed like keys.
   for (const QChar ch : e->commitString()) typeChar(ch.unicode());
   e->accept();
 }
 
-void CMACAddrEdit::mouseReleaseEvent(QMouseEvent* e) {
+void MacAddrEdit::mouseReleaseEvent(QMouseEvent* e) {
   // The middle button would paste the X11 selection past the mask.
   if (e->button() == Qt::MiddleButton) {
     e->accept();
@@ -215,12 +215,12 @@ void CMACAddrEdit::mouseReleaseEvent(QMouseEvent* e) {
   QLineEdit::mouseReleaseEvent(e);
 }
 
-QMenu* CMACAddrEdit::createMaskContextMenu(QWidget* parent) {
+QMenu* MacAddrEdit::createMaskContextMenu(QWidget* parent) {
   auto* menu = new QMenu(parent);
   const bool editable = !isReadOnly();
   const bool selected = hasSelectedText();
 
-  QAction* a = menu->addAction(tr("Cu&t"), this, &CMACAddrEdit::Cut);
+  QAction* a = menu->addAction(tr("Cu&t"), this, &MacAddrEdit::Cut);
   a->setObjectName(QStringLiteral("edit-cut"));
   a->setEnabled(editable && selected);
 
@@ -228,12 +228,12 @@ QMenu* CMACAddrEdit::createMaskContextMenu(QWidget* parent) {
   a->setObjectName(QStringLiteral("edit-copy"));
   a->setEnabled(selected && echoMode() == QLineEdit::Normal);
 
-  a = menu->addAction(tr("&Paste"), this, &CMACAddrEdit::Paste);
+  a = menu->addAction(tr("&Paste"), this, &MacAddrEdit::Paste);
   a->setObjectName(QStringLiteral("edit-paste"));
   const QMimeData* clip = QGuiApplication::clipboard()->mimeData(QClipboard::Clipboard);
   a->setEnabled(editable && clip != nullptr && clip->hasText() && !clip->text().isEmpty());
 
-  a = menu->addAction(tr("Delete"), this, &CMACAddrEdit::Clear);
+  a = menu->addAction(tr("Delete"), this, &MacAddrEdit::Clear);
   a->setObjectName(QStringLiteral("edit-delete"));
   a->setEnabled(editable && selected);
 
@@ -244,14 +244,14 @@ QMenu* CMACAddrEdit::createMaskContextMenu(QWidget* parent) {
   return menu;
 }
 
-void CMACAddrEdit::contextMenuEvent(QContextMenuEvent* e) {
+void MacAddrEdit::contextMenuEvent(QContextMenuEvent* e) {
   QMenu* menu = createMaskContextMenu(this);
   menu->setAttribute(Qt::WA_DeleteOnClose);
   menu->popup(e->globalPos());
   e->accept();
 }
 
-QSize CMACAddrEdit::sizeHint() const {
+QSize MacAddrEdit::sizeHint() const {
   // Wide enough for a full address in the widest hex digits, plus the frame.
   ensurePolished();
   const QFontMetrics fm(font());
@@ -264,6 +264,6 @@ QSize CMACAddrEdit::sizeHint() const {
   return {framed.width(), base.height()};
 }
 
-QSize CMACAddrEdit::minimumSizeHint() const { return QLineEdit::minimumSizeHint(); }
+QSize MacAddrEdit::minimumSizeHint() const { return QLineEdit::minimumSizeHint(); }
 
-}  // namespace zor
+}  // namespace zor::lan

@@ -12,16 +12,16 @@
 
 class QMenu;
 
-namespace zor {
+namespace zor::lan {
 
-class CMACAddrEdit : public QLineEdit {
+class MacAddrEdit : public QLineEdit {
   Q_OBJECT
 
  public:
   // Starts empty, as an edit that a dialog template created; the owner puts
   // the text in (setDefaultText() for "00:00:00:00:00:00").
-  explicit CMACAddrEdit(QWidget* parent = nullptr);
-  ~CMACAddrEdit() override;
+  explicit MacAddrEdit(QWidget* parent = nullptr);
+  ~MacAddrEdit() override;
 
   void setDefaultText();
 
@@ -60,4 +60,4 @@ class CMACAddrEdit : public QLineEdit {
   std::array<std::uint32_t, 16> m_arrValidChars;
 };
 
-}  // namespace zor
+}  // namespace zor::lan

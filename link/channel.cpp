@@ -4,7 +4,7 @@
 
 #include "protocol/link_results.h"
 
-namespace zor {
+namespace zor::link {
 
 // The library reads the system names as C strings: both views must sit on
 // literals whose terminator follows them.
@@ -15,18 +15,19 @@ CommandChannel::CommandChannel(const DeviceLink& link, Pacer& pacer, ChannelHost
     : link_(link), pacer_(pacer), host_(host) {}
 
 void CommandChannel::EnsureConnected() {
-  if (m_bConnected != 0) return;
+  if (connected_ != 0) return;
   host_.showNotConnected();
   ConnectToSystem();
   // Nobody answered: the rest of this operation would only hand packets to a
   // library that has no system, and repeat the message before each of them.
-  if (m_bConnected == 0) throw ChannelStopped{ChannelStopped::Why::NotConnected};
+  if (connected_ == 0) throw ChannelStopped{ChannelStopped::Why::NotConnected};
 }
 
 void CommandChannel::SendCommand(int code, int value) {
   EnsureConnected();
-  const std::array<std::uint8_t, kPacketLength> packet{kPacketLead, kPacketLead, static_cast<std::uint8_t>(code & 0xFF),
-                                                       static_cast<std::uint8_t>(value & 0xFF)};
+  const std::array<std::uint8_t, protocol::kPacketLength> packet{protocol::kPacketLead, protocol::kPacketLead,
+                                                                 static_cast<std::uint8_t>(code & 0xFF),
+                                                                 static_cast<std::uint8_t>(value & 0xFF)};
   if (link_.dwSendCommand == nullptr) return;
   ++packetsOffered_;
   const std::int32_t result =
@@ -34,22 +35,22 @@ void CommandChannel::SendCommand(int code, int value) {
   if (result == 0) return;
   // Taken, but not saved: the controller holds the change until it ends.
   // Stopping here would leave an operation half done for nothing.
-  if (result == sim::kNotKept) {
+  if (result == protocol::kNotKept) {
     ++packetsNotKept_;
     return;
   }
   // Whatever stopped this packet may have lost the system: look for it again
   // before the next operation sends anything.
-  m_bConnected = 0;
+  connected_ = 0;
   throw ChannelStopped{ChannelStopped::Why::NotAccepted, result, packet[2], packet[3]};
 }
 
 void CommandChannel::SendText(int code, std::u16string_view text) {
   for (char16_t unit : text) {
-    SendCommand(CMD_TEXT_CHAR, unit & 0xFF);
+    SendCommand(protocol::CMD_TEXT_CHAR, unit & 0xFF);
     pacer_.sleep(kTextCharPause);
   }
-  SendCommand(CMD_TEXT_CHAR, 0);
+  SendCommand(protocol::CMD_TEXT_CHAR, 0);
   pacer_.sleep(kTextCharPause);
   SendCommand(code, 0);
 }
@@ -67,7 +68,7 @@ bool CommandChannel::FindSystems() {
   systems_.clear();
   if (link_.ZORFindSystems == nullptr) return false;
   // Fresh per call: the library may keep nothing of ours between calls.
-  std::array<std::uint8_t, kDiscoveryScratchSize> discovery{};
+  std::array<std::uint8_t, protocol::kDiscoveryScratchSize> discovery{};
   std::int32_t found = 0;
   const bool answered = link_.ZORFindSystems(discovery.data(), &found) != 0;
   systems_ = ParseDiscovery(discovery.data(), found);
@@ -75,8 +76,8 @@ bool CommandChannel::FindSystems() {
 }
 
 void CommandChannel::MarkConnected() {
-  m_bConnected = 1;
+  connected_ = 1;
   host_.onConnected();
 }
 
-}  // namespace zor
+}  // namespace zor::link

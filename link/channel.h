@@ -10,7 +10,7 @@
 #include "link/pacer.h"
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::link {
 
 inline constexpr std::u16string_view kNotConnectedMessage =
     u"USB is not connected.  Please to to connect before continuing.";
@@ -47,7 +47,7 @@ class CommandChannel {
  public:
   CommandChannel(const DeviceLink& link, Pacer& pacer, ChannelHost& host);
 
-  bool isConnected() const { return m_bConnected != 0; }
+  bool isConnected() const { return connected_ != 0; }
   Pacer& pacer() const { return pacer_; }
 
   // When not connected: tells the user once and makes one connection attempt.
@@ -89,7 +89,7 @@ class CommandChannel {
   // Marks the channel connected and runs the host's reaction.
   void MarkConnected();
   // The next operation's connection check looks for the system again.
-  void MarkNotConnected() { m_bConnected = 0; }
+  void MarkNotConnected() { connected_ = 0; }
 
   // Packets handed to the device link so far (accepted or not).
   std::uint64_t packetsOffered() const { return packetsOffered_; }
@@ -100,10 +100,10 @@ class CommandChannel {
   const DeviceLink& link_;
   Pacer& pacer_;
   ChannelHost& host_;
-  std::int32_t m_bConnected = 0;
+  std::int32_t connected_ = 0;
   std::uint64_t packetsOffered_ = 0;
   std::uint64_t packetsNotKept_ = 0;
   std::vector<FoundSystem> systems_;
 };
 
-}  // namespace zor
+}  // namespace zor::link

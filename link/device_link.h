@@ -4,10 +4,10 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::link {
 
 struct DeviceLink {
-  void* m_hDeviceLink = nullptr;  // never released: the library stays loaded until exit
+  void* handle = nullptr;  // never released: the library stays loaded until exit
   DwSendCommandFn dwSendCommand = nullptr;
   DwSendDataFn dwSendData = nullptr;
   DwGetStatusFn dwGetStatus = nullptr;
@@ -23,4 +23,4 @@ struct DeviceLink {
   }
 };
 
-}  // namespace zor
+}  // namespace zor::link

@@ -12,10 +12,10 @@
 
 #include "protocol/discovery.h"
 
-namespace zor {
+namespace zor::link {
 
 // Serial number, name (Latin-1 bytes) and IPv4 address of one system.
-using FoundSystem = discovery::Entry;
+using FoundSystem = protocol::discovery::Entry;
 
 // The systems the block lists when its count agrees with the out value
 // `found`; nothing otherwise (a device link that fills the block otherwise).
@@ -32,4 +32,4 @@ std::optional<std::size_t> AddressedSystem(std::span<const FoundSystem> systems)
 // "192.168.1.10".
 std::string AddressText(const FoundSystem& system);
 
-}  // namespace zor
+}  // namespace zor::link

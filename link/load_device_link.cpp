@@ -8,7 +8,7 @@
 #include <filesystem>
 #include <system_error>
 
-namespace zor {
+namespace zor::link {
 
 namespace {
 
@@ -99,7 +99,7 @@ void* SystemLibraryLoader::symbol(void* handle, const char* name) const { return
 bool LoadDeviceLink(DeviceLink& link, const LibraryLoader& loader) {
   void* handle = loader.open(kDeviceLinkFileName);
   if (handle == nullptr) return false;
-  link.m_hDeviceLink = handle;  // kept open until the process ends
+  link.handle = handle;  // kept open until the process ends
   link.dwSendCommand = Entry<DwSendCommandFn>(loader, handle, "dwSendCommand");
   link.dwGetStatus = Entry<DwGetStatusFn>(loader, handle, "dwGetStatus");
   link.dwSendData = Entry<DwSendDataFn>(loader, handle, "dwSendData");
@@ -108,4 +108,4 @@ bool LoadDeviceLink(DeviceLink& link, const LibraryLoader& loader) {
   return true;
 }
 
-}  // namespace zor
+}  // namespace zor::link

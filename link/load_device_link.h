@@ -9,7 +9,7 @@
 
 #include "link/device_link.h"
 
-namespace zor {
+namespace zor::link {
 
 inline constexpr std::u16string_view kNoDeviceLinkMessage = u"No ZORComm.DLL found";
 inline constexpr std::string_view kDeviceLinkFileName = "libZorComm.so";
@@ -71,4 +71,4 @@ class SystemLibraryLoader final : public LibraryLoader {
 // library could not be loaded; the caller then shows kNoDeviceLinkMessage.
 bool LoadDeviceLink(DeviceLink& link, const LibraryLoader& loader);
 
-}  // namespace zor
+}  // namespace zor::link

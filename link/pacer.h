@@ -3,7 +3,7 @@
 // protocol has no acknowledgements: these pauses are its only pacing. The
 // tool's pacers really wait; tests advance virtual time instead.
 
-namespace zor {
+namespace zor::link {
 
 class Pacer {
  public:
@@ -33,4 +33,4 @@ class SleepingPacer final : public Pacer {
   void sleep(int milliseconds) override;
 };
 
-}  // namespace zor
+}  // namespace zor::link

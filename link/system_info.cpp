@@ -4,12 +4,12 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::link {
 
 namespace {
 
-using namespace identity;
-constexpr int kLastTextByte = kSystemInfoLength - 1;  // texts never run past the block
+using namespace protocol::identity;
+constexpr int kLastTextByte = protocol::kSystemInfoLength - 1;  // texts never run past the block
 
 // Latin-1 maps each byte to the code point of the same value.
 std::u16string Latin1(const std::uint8_t* from, int maxLength) {
@@ -72,4 +72,4 @@ std::u16string ModelFieldText(const SystemInfo& info, Family family) {
   return family == Family::N ? info.fromVersion : info.model;
 }
 
-}  // namespace zor
+}  // namespace zor::link

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-namespace zor {
+namespace zor::link {
 
 struct SystemInfo {
   std::int32_t serial = 0;     // bytes 0-3
@@ -27,4 +27,4 @@ std::u16string ConnectedMessage(const SystemInfo& info);
 // What the model-name field shows for this family.
 std::u16string ModelFieldText(const SystemInfo& info, Family family);
 
-}  // namespace zor
+}  // namespace zor::link

@@ -7,12 +7,14 @@
 #include "dialogs/outcome_view.h"
 #include "panel/main_dialog.h"
 
+namespace zor::panel {
+
 // The dialog sends its own closing command on every way out, so the result
 // needs no look.
 void CZORSystemMaintenanceDlg::OpenAimingAlignment() {
   zor::service::AdjustmentSession adjustment(service_, zor::service::Adjustment::Aiming);
-  if (!dialogs::ShowOutcome(*this, adjustment.begin())) return;
-  AimingDiodeAlignmentDlg dialog(adjustment, prompter(), this);
+  if (!zor::dialogs::ShowOutcome(*this, adjustment.begin())) return;
+  zor::dialogs::AimingAlignment dialog(adjustment, prompter(), this);
   dialog.DoModal();
 }
 
@@ -22,9 +24,9 @@ namespace {
 // adjustment, so the opener sends nothing more.
 void RunJogAdjustment(CZORSystemMaintenanceDlg& main, zor::service::Adjustment kind, const QString& title) {
   zor::service::AdjustmentSession adjustment(main.service(), kind);
-  if (!dialogs::ShowOutcome(main, adjustment.begin())) return;
-  DistortionCorrectionDlg dialog(adjustment, title, main.prompter(), &main);
-  if (dialog.DoModal() == platform::IDOK) dialogs::ShowOutcome(main, adjustment.save());
+  if (!zor::dialogs::ShowOutcome(main, adjustment.begin())) return;
+  zor::dialogs::JogAdjustment dialog(adjustment, title, main.prompter(), &main);
+  if (dialog.DoModal() == zor::platform::IDOK) zor::dialogs::ShowOutcome(main, adjustment.save());
 }
 
 }  // namespace
@@ -36,3 +38,5 @@ void CZORSystemMaintenanceDlg::OpenDistortionAdjustment() {
 void CZORSystemMaintenanceDlg::OpenCenterAdjustment() {
   RunJogAdjustment(*this, zor::service::Adjustment::Center, tr("Centering Adjustment"));
 }
+
+}  // namespace zor::panel

@@ -6,9 +6,11 @@
 #include "platform/utf16.h"
 #include "resources/resource.h"
 
-using namespace panel;
-using dialogs::ShowOutcome;
-using platform::Utf16View;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
+using zor::dialogs::ShowOutcome;
+using zor::platform::Utf16View;
 
 // The jump delay has no command of its own: its Set sends nothing.
 void CZORSystemMaintenanceDlg::OnSetJumpDelay() {}
@@ -28,7 +30,7 @@ void CZORSystemMaintenanceDlg::OnSetRcJumpDelay() {
 // The up-down control reads the number from the Pulse field as it stands now;
 // m_nPulse is not consulted.
 void CZORSystemMaintenanceDlg::OnTestPowerOn() {
-  const platform::UpDown::Position pulse = item<platform::UpDown>(IDC_PULSE_SPIN)->position();
+  const zor::platform::UpDown::Position pulse = item<zor::platform::UpDown>(IDC_PULSE_SPIN)->position();
   ShowOutcome(*this, service_.testPowerOn(pulse.ok ? std::optional<int>(pulse.value) : std::nullopt));
 }
 
@@ -46,3 +48,5 @@ void CZORSystemMaintenanceDlg::OnAiming() {
 }
 
 void CZORSystemMaintenanceDlg::OnShowVersion() { ShowOutcome(*this, service_.showVersion()); }
+
+}  // namespace zor::panel

@@ -9,10 +9,12 @@
 #include "resources/resource.h"
 #include "service/format.h"
 
-using namespace panel;
-using dialogs::qstr;
-using dialogs::ShowOutcome;
-using platform::Utf16View;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
+using zor::dialogs::qstr;
+using zor::dialogs::ShowOutcome;
+using zor::platform::Utf16View;
 using zor::service::Status;
 
 // A failed read shows ERROR in both fields; when no system answered, the
@@ -59,7 +61,7 @@ void CZORSystemMaintenanceDlg::OnMoveTo() {
   // The Pulse is taken too, silently and only when it is a whole number, so
   // that the next rewrite of the bound fields keeps what was typed there; a
   // Pulse that is no number never stops a move.
-  if (!Exchange(true, [this](platform::DataExchange& dx) {
+  if (!Exchange(true, [this](zor::platform::DataExchange& dx) {
         ExchangeMoveTarget(dx);
         dx.numberIfWhole(IDC_PULSE, m_nPulse);
       }))
@@ -76,3 +78,5 @@ void CZORSystemMaintenanceDlg::OnMoveTo() {
 // The disabled Get and Set of the aiming group: the controller has no such
 // read or write.
 void CZORSystemMaintenanceDlg::OnAimingPointNothing() {}
+
+}  // namespace zor::panel

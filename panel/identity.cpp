@@ -4,15 +4,15 @@
 #include "resources/resource.h"
 #include "service/text.h"
 
-namespace panel {
+namespace zor::panel {
 
 void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
   if (!identity.readable) {
     panel.showMessage(std::u16string(zor::service::kIdentityUnreadableMessage));
     return;
   }
-  const zor::SystemInfo& info = identity.info;
-  for (const res::FamilyLayoutRow& row : res::FamilyLayout()) {
+  const zor::link::SystemInfo& info = identity.info;
+  for (const zor::resources::FamilyLayoutRow& row : zor::resources::FamilyLayout()) {
     switch (row.forFamily(identity.family)) {
       case zor::service::FamilyChange::Enable:
         panel.setControlEnabled(row.id, true);
@@ -24,13 +24,13 @@ void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
         break;
     }
   }
-  panel.showFamilyPicture(res::FamilyPicture(identity.family));
-  panel.setLensIndex(res::LensIndex(info.lens));
-  panel.setControlText(IDC_SERIAL_NUMBER, zor::service::Decimal(info.serial));
-  panel.setControlText(IDC_MODEL_NAME, zor::ModelFieldText(info, identity.family));
-  panel.setControlText(IDC_LENS, zor::service::Decimal(info.lens));
+  panel.showFamilyPicture(zor::resources::FamilyPicture(identity.family));
+  panel.setLensIndex(zor::resources::LensIndex(info.lens));
+  panel.setControlText(zor::resources::panel::IDC_SERIAL_NUMBER, zor::service::Decimal(info.serial));
+  panel.setControlText(zor::resources::panel::IDC_MODEL_NAME, zor::link::ModelFieldText(info, identity.family));
+  panel.setControlText(zor::resources::panel::IDC_LENS, zor::service::Decimal(info.lens));
   panel.rewriteBoundFields();
-  panel.showMessage(zor::ConnectedMessage(info));
+  panel.showMessage(zor::link::ConnectedMessage(info));
 }
 
-}  // namespace panel
+}  // namespace zor::panel

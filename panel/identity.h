@@ -7,7 +7,7 @@
 
 #include "service/maintenance.h"
 
-namespace panel {
+namespace zor::panel {
 
 // The main panel as the identity display sees it.
 class PanelSurface {
@@ -26,4 +26,4 @@ class PanelSurface {
 // lay the panel out for the wrong family.
 void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel);
 
-}  // namespace panel
+}  // namespace zor::panel

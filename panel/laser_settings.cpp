@@ -8,10 +8,12 @@
 #include "resources/resource.h"
 #include "service/format.h"
 
-using namespace panel;
-using dialogs::qstr;
-using dialogs::ShowOutcome;
-using platform::Utf16View;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
+using zor::dialogs::qstr;
+using zor::dialogs::ShowOutcome;
+using zor::platform::Utf16View;
 
 void CZORSystemMaintenanceDlg::OnSetMinCurrent() {
   ShowOutcome(*this, service_.setMinCurrent(Utf16View(GetDlgItemText(IDC_MIN_CURRENT))));
@@ -36,7 +38,7 @@ void CZORSystemMaintenanceDlg::OnGetCurrents() {
 void CZORSystemMaintenanceDlg::OnInitPowerBoard() { ShowOutcome(*this, service_.initPowerBoard()); }
 
 void CZORSystemMaintenanceDlg::OnSetLens() {
-  ShowOutcome(*this, service_.setLens(Utf16View(item<platform::ComboBox>(IDC_LENS)->editText())));
+  ShowOutcome(*this, service_.setLens(Utf16View(item<zor::platform::ComboBox>(IDC_LENS)->editText())));
 }
 
 // The field is read only once the password has matched.
@@ -57,7 +59,7 @@ void CZORSystemMaintenanceDlg::OnSetModelName() {
 // The code is taken as it stood at the press; the list entry picked (if any)
 // after the prompt.
 void CZORSystemMaintenanceDlg::OnSetControllerModel() {
-  auto* combo = item<platform::ComboBox>(IDC_CTRLR_MODEL);
+  auto* combo = item<zor::platform::ComboBox>(IDC_CTRLR_MODEL);
   const QString code = combo->editText();
   const std::optional<QString> password = VerifyServicePassword();
   if (!password) return;
@@ -68,11 +70,13 @@ void CZORSystemMaintenanceDlg::OnSetControllerModel() {
 void CZORSystemMaintenanceDlg::OnGetControllerModel() {
   const auto model = service_.readControllerModel();
   if (model.ok()) {
-    prompter().showMessage(this, qstr(zor::service::FormatHex8(model.value)), platform::applicationTitle(),
-                           platform::Prompter::Icon::None);
-    item<platform::ComboBox>(IDC_CTRLR_MODEL)->setFieldText(qstr(zor::service::FormatModelCode(model.value)));
+    prompter().showMessage(this, qstr(zor::service::FormatHex8(model.value)), zor::platform::applicationTitle(),
+                           zor::platform::Prompter::Icon::None);
+    item<zor::platform::ComboBox>(IDC_CTRLR_MODEL)->setFieldText(qstr(zor::service::FormatModelCode(model.value)));
   } else {
     ShowOutcome(*this, model);
   }
   UpdateData(false);
 }
+
+}  // namespace zor::panel

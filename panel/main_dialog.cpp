@@ -16,13 +16,15 @@
 #include "resources/resource.h"
 #include "resources/templates.h"
 
-using namespace panel;
-using dialogs::qstr;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
+using zor::dialogs::qstr;
 
 QString BuildDate() { return QStringLiteral(__DATE__); }
 
 CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* parent)
-    : platform::Dialog(res::kMainPanelTemplate, services.prompter, parent),
+    : zor::platform::Dialog(zor::resources::kMainPanelTemplate, services.prompter, parent),
       m_hIcon(QStringLiteral(":/icons/zor-maintenance.png")),
       services_(std::move(services)),
       service_(m_link, services_.pacer, *this),
@@ -31,9 +33,14 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
                                tr("The service log could not be written: %1.\nOperations go on, but are missing "
                                   "from the log.")
                                    .arg(zor::service::ToQString(why.message)),
-                               platform::applicationTitle(), platform::Prompter::Icon::Warning);
+                               zor::platform::applicationTitle(), zor::platform::Prompter::Icon::Warning);
       }) {
   service_.setObserver(&serviceLog_);
+  bindHandlers();
+}
+
+// Each button of the panel to its handler.
+void CZORSystemMaintenanceDlg::bindHandlers() {
   auto bind = [this](void (CZORSystemMaintenanceDlg::*handler)()) { return [this, handler] { (this->*handler)(); }; };
   bindCommands({
       {IDC_SET_MIN, bind(&CZORSystemMaintenanceDlg::OnSetMinCurrent)},
@@ -87,30 +94,30 @@ CZORSystemMaintenanceDlg::CZORSystemMaintenanceDlg(Services services, QWidget* p
 CZORSystemMaintenanceDlg::~CZORSystemMaintenanceDlg() = default;
 
 bool CZORSystemMaintenanceDlg::OnInitDialog() {
-  auto* lens = item<platform::ComboBox>(IDC_LENS);
-  for (const char* preset : res::kLensPresets) lens->addItem(QString::fromUtf8(preset));
-  auto* model = item<platform::ComboBox>(IDC_CTRLR_MODEL);
+  auto* lens = item<zor::platform::ComboBox>(IDC_LENS);
+  for (const char* preset : zor::resources::kLensPresets) lens->addItem(QString::fromUtf8(preset));
+  auto* model = item<zor::platform::ComboBox>(IDC_CTRLR_MODEL);
   for (std::u16string_view code : zor::service::kControllerModelCodes) model->addItem(qstr(code));
   model->setCurrentIndex(-1);
   lens->setCurrentIndex(-1);
-  platform::Dialog::OnInitDialog();
+  zor::platform::Dialog::OnInitDialog();
 
-  if (const QString about = res::LoadString(res::IDS_ABOUTBOX); !about.isEmpty()) {
+  if (const QString about = zor::resources::LoadString(zor::resources::IDS_ABOUTBOX); !about.isEmpty()) {
     systemMenu()->addSeparator();
-    appendSystemMenuItem(res::IDM_ABOUTBOX, about);
+    appendSystemMenuItem(zor::resources::IDM_ABOUTBOX, about);
   }
   systemMenu()->addSeparator();
-  appendSystemMenuItem(res::IDM_BACKUP, tr("&Back Up Settings..."));
-  appendSystemMenuItem(res::IDM_RESTORE, tr("Compare/&Restore Settings..."));
-  appendSystemMenuItem(res::IDM_SERVICE_LOG, tr("Service &Log..."));
-  appendSystemMenuItem(res::IDM_CALIBRATE, tr("Calibrate &Field..."));
-  appendSystemMenuItem(res::IDM_REPORT, tr("Service Re&port..."));
+  appendSystemMenuItem(zor::resources::IDM_BACKUP, tr("&Back Up Settings..."));
+  appendSystemMenuItem(zor::resources::IDM_RESTORE, tr("Compare/&Restore Settings..."));
+  appendSystemMenuItem(zor::resources::IDM_SERVICE_LOG, tr("Service &Log..."));
+  appendSystemMenuItem(zor::resources::IDM_CALIBRATE, tr("Calibrate &Field..."));
+  appendSystemMenuItem(zor::resources::IDM_REPORT, tr("Service Re&port..."));
   setWindowIcon(m_hIcon);
   SetDlgItemText(IDC_BUILD, tr("Build : %1").arg(BuildDate()));
 
   m_link.clearEntryPoints();
 
-  auto* pulse = item<platform::UpDown>(IDC_PULSE_SPIN);
+  auto* pulse = item<zor::platform::UpDown>(IDC_PULSE_SPIN);
   pulse->setRange(zor::service::kPulseMin, zor::service::kPulseMax);
   pulse->setAccel({{1000, 10}});
 
@@ -125,43 +132,43 @@ bool CZORSystemMaintenanceDlg::OnInitDialog() {
 void CZORSystemMaintenanceDlg::LoadDeviceLink() {
   if (!services_.loadDeviceLink(m_link)) {
     m_link.clearEntryPoints();
-    prompter().showMessage(this, tr("No ZORComm.DLL found"), platform::applicationTitle(),
-                           platform::Prompter::Icon::Critical);
+    prompter().showMessage(this, tr("No ZORComm.DLL found"), zor::platform::applicationTitle(),
+                           zor::platform::Prompter::Icon::Critical);
   }
 }
 
-void CZORSystemMaintenanceDlg::DoDataExchange(platform::DataExchange& dx) {
+void CZORSystemMaintenanceDlg::DoDataExchange(zor::platform::DataExchange& dx) {
   dx.text(IDC_WORKING, m_strWorking);
   ExchangeMoveTarget(dx);
   dx.number(IDC_PULSE, m_nPulse);
 }
 
-void CZORSystemMaintenanceDlg::ExchangeMoveTarget(platform::DataExchange& dx) {
+void CZORSystemMaintenanceDlg::ExchangeMoveTarget(zor::platform::DataExchange& dx) {
   dx.number(IDC_MOVE_X, m_nMoveX, 0, zor::service::kMoveFieldMax);
   dx.number(IDC_MOVE_Y, m_nMoveY, 0, zor::service::kMoveFieldMax);
 }
 
 void CZORSystemMaintenanceDlg::OnSysCommand(int id) {
-  if ((id & 0xFFF0) == res::IDM_ABOUTBOX) {
-    CAboutDlg about(prompter(), m_hIcon, this);
+  if ((id & 0xFFF0) == zor::resources::IDM_ABOUTBOX) {
+    zor::dialogs::AboutDialog about(prompter(), m_hIcon, this);
     about.DoModal();
-  } else if ((id & 0xFFF0) == res::IDM_BACKUP) {
+  } else if ((id & 0xFFF0) == zor::resources::IDM_BACKUP) {
     OnBackUpSettings();
-  } else if ((id & 0xFFF0) == res::IDM_RESTORE) {
+  } else if ((id & 0xFFF0) == zor::resources::IDM_RESTORE) {
     OnCompareRestoreSettings();
-  } else if ((id & 0xFFF0) == res::IDM_SERVICE_LOG) {
+  } else if ((id & 0xFFF0) == zor::resources::IDM_SERVICE_LOG) {
     ShowServiceLog();
-  } else if ((id & 0xFFF0) == res::IDM_CALIBRATE) {
+  } else if ((id & 0xFFF0) == zor::resources::IDM_CALIBRATE) {
     OnCalibrateField();
-  } else if ((id & 0xFFF0) == res::IDM_REPORT) {
+  } else if ((id & 0xFFF0) == zor::resources::IDM_REPORT) {
     OnServiceReport();
   } else {
-    platform::Dialog::OnSysCommand(id);
+    zor::platform::Dialog::OnSysCommand(id);
   }
 }
 
 void CZORSystemMaintenanceDlg::ShowServiceLog() {
-  ServiceLogDialog dialog(zor::service::ReadServiceLog(serviceLog_.path()), this);
+  zor::dialogs::ServiceLogDialog dialog(zor::service::ReadServiceLog(serviceLog_.path()), this);
   prompter().runModal(dialog);
 }
 
@@ -171,7 +178,7 @@ QPoint CZORSystemMaintenanceDlg::MinimizedIconOrigin(QSize client, QSize icon) {
 
 void CZORSystemMaintenanceDlg::paintEvent(QPaintEvent* event) {
   if (!isMinimized()) {
-    platform::Dialog::paintEvent(event);
+    zor::platform::Dialog::paintEvent(event);
     return;
   }
   QPainter painter(this);
@@ -186,17 +193,17 @@ void CZORSystemMaintenanceDlg::paintEvent(QPaintEvent* event) {
 void CZORSystemMaintenanceDlg::ConnectToSystem() { service_.connect(); }
 
 void CZORSystemMaintenanceDlg::notConnected() {
-  prompter().showMessage(this, qstr(zor::kNotConnectedMessage), platform::applicationTitle(),
-                         platform::Prompter::Icon::Warning);
+  prompter().showMessage(this, qstr(zor::link::kNotConnectedMessage), zor::platform::applicationTitle(),
+                         zor::platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::identified(const zor::service::Identity& identity) {
-  panel::ShowIdentity(identity, *this);
+  zor::panel::ShowIdentity(identity, *this);
 }
 
-std::optional<std::size_t> CZORSystemMaintenanceDlg::chooseSystem(std::span<const zor::FoundSystem> systems,
+std::optional<std::size_t> CZORSystemMaintenanceDlg::chooseSystem(std::span<const zor::link::FoundSystem> systems,
                                                                   std::optional<std::size_t> addressed) {
-  SystemChooserDialog chooser(systems, addressed, this);
+  zor::dialogs::SystemChooser chooser(systems, addressed, this);
   prompter().runModal(chooser);
   return chooser.chosen();
 }
@@ -218,6 +225,8 @@ void CZORSystemMaintenanceDlg::setLensIndex(int index) { m_nLensIndex = index; }
 void CZORSystemMaintenanceDlg::rewriteBoundFields() { UpdateData(false); }
 
 void CZORSystemMaintenanceDlg::showMessage(const std::u16string& text) {
-  prompter().showMessage(this, QString::fromStdU16String(text), platform::applicationTitle(),
-                         platform::Prompter::Icon::Information);
+  prompter().showMessage(this, QString::fromStdU16String(text), zor::platform::applicationTitle(),
+                         zor::platform::Prompter::Icon::Information);
 }
+
+}  // namespace zor::panel

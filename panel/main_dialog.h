@@ -21,16 +21,20 @@
 #include "service/maintenance.h"
 #include "service/service_log.h"
 
-class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::Host, private panel::PanelSurface {
+namespace zor::panel {
+
+class CZORSystemMaintenanceDlg : public zor::platform::Dialog,
+                                 private zor::service::Host,
+                                 private zor::panel::PanelSurface {
   Q_OBJECT
  public:
   // What the panel needs from the world outside: the three seams.
   struct Services {
-    zor::Pacer& pacer;
-    platform::Prompter& prompter;
+    zor::link::Pacer& pacer;
+    zor::platform::Prompter& prompter;
     // Loads the device link into the given entry points; false when the
     // library could not be loaded.
-    std::function<bool(zor::DeviceLink&)> loadDeviceLink;
+    std::function<bool(zor::link::DeviceLink&)> loadDeviceLink;
     // Where every operation that sends is logged.
     std::filesystem::path serviceLog;
   };
@@ -55,7 +59,7 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
   QIcon m_hIcon;
   std::int32_t m_nLensIndex = 0;
   std::int32_t m_bAiming = 0;
-  zor::DeviceLink m_link;  // handle and entry points
+  zor::link::DeviceLink m_link;  // handle and entry points
   QString m_strWorking;
   std::uint32_t m_nMoveX = 0;
   std::uint32_t m_nMoveY = 0;
@@ -121,20 +125,21 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
 
  protected:
   bool OnInitDialog() override;
-  void DoDataExchange(platform::DataExchange& dx) override;
+  void DoDataExchange(zor::platform::DataExchange& dx) override;
   void OnSysCommand(int id) override;
   void paintEvent(QPaintEvent* event) override;
 
  private:
+  void bindHandlers();
   void LoadDeviceLink();
   void ShowServiceLog();
   // Move To X and Y: the bound fields the move takes.
-  void ExchangeMoveTarget(platform::DataExchange& dx);
+  void ExchangeMoveTarget(zor::platform::DataExchange& dx);
 
   // Host
   void notConnected() override;
   void identified(const zor::service::Identity& identity) override;
-  std::optional<std::size_t> chooseSystem(std::span<const zor::FoundSystem> systems,
+  std::optional<std::size_t> chooseSystem(std::span<const zor::link::FoundSystem> systems,
                                           std::optional<std::size_t> addressed) override;
   // PanelSurface
   void setControlEnabled(int id, bool enabled) override;
@@ -152,3 +157,5 @@ class CZORSystemMaintenanceDlg : public platform::Dialog, private zor::service::
 
 // The build date as the compiler saw it, e.g. "Jul 15 2011".
 QString BuildDate();
+
+}  // namespace zor::panel

@@ -5,10 +5,14 @@
 #include "panel/main_dialog.h"
 #include "platform/utf16.h"
 
+namespace zor::panel {
+
 // A fresh prompt every time: nothing is remembered between operations.
 std::optional<QString> CZORSystemMaintenanceDlg::VerifyServicePassword() {
-  CDlgPassword prompt(prompter(), this);
-  if (prompt.DoModal() != platform::IDOK) return std::nullopt;
-  if (!zor::service::MatchesServicePassword(platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
+  zor::dialogs::PasswordDialog prompt(prompter(), this);
+  if (prompt.DoModal() != zor::platform::IDOK) return std::nullopt;
+  if (!zor::service::MatchesServicePassword(zor::platform::Utf16View(prompt.m_strPassword))) return std::nullopt;
   return prompt.m_strPassword;
 }
+
+}  // namespace zor::panel

@@ -23,8 +23,10 @@
 #include "service/restore.h"
 #include "service/snapshot.h"
 
+namespace zor::panel {
+
 namespace svc = zor::service;
-using dialogs::qstr;
+using zor::dialogs::qstr;
 
 namespace {
 
@@ -42,7 +44,7 @@ QString ReportTitle() { return QCoreApplication::translate("CZORSystemMaintenanc
 // let the windows paint and take the window's Cancel.
 class TransferProgress final : public svc::RestoreProgress {
  public:
-  TransferProgress(CZORSystemMaintenanceDlg& panel, zor::Pacer& pacer, const QString& title, bool cancellable)
+  TransferProgress(CZORSystemMaintenanceDlg& panel, zor::link::Pacer& pacer, const QString& title, bool cancellable)
       : responsive_(pacer), dialog_(&panel) {
     dialog_.setWindowTitle(title);
     dialog_.setWindowModality(Qt::WindowModal);
@@ -64,14 +66,14 @@ class TransferProgress final : public svc::RestoreProgress {
     if (dialog_.wasCanceled()) return false;
     step(index, total,
          QCoreApplication::translate("CZORSystemMaintenanceDlg", "Restoring %1 (%2 of %3)...")
-             .arg(SettingTitle(name))
+             .arg(zor::dialogs::SettingTitle(name))
              .arg(index + 1)
              .arg(total));
     return !dialog_.wasCanceled();
   }
 
  private:
-  zor::ResponsiveWaits responsive_;
+  zor::link::ResponsiveWaits responsive_;
   QProgressDialog dialog_;
 };
 
@@ -88,15 +90,15 @@ QString Names(const std::vector<std::string>& names) {
   QStringList titles;
   for (const std::string& name : names)
     titles << (name == "identity" ? QCoreApplication::translate("CZORSystemMaintenanceDlg", "Identity")
-                                  : SettingTitle(name));
+                                  : zor::dialogs::SettingTitle(name));
   return titles.join(QStringLiteral(", "));
 }
 
 }  // namespace
 
 void CZORSystemMaintenanceDlg::OnBackUpSettings() {
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
-  QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Save, BackUpTitle(),
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  QString file = prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Save, BackUpTitle(),
                                        SuggestedFile(service_.identity()), SnapshotFilter());
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".json");
@@ -110,7 +112,7 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
   }
   if (const svc::Outcome saved = svc::SaveSnapshot(snapshot, file.toStdString()); !saved.ok()) {
     prompter().showMessage(this, tr("The settings could not be saved: %1").arg(qstr(saved.message)), BackUpTitle(),
-                           platform::Prompter::Icon::Warning);
+                           zor::platform::Prompter::Icon::Warning);
     return;
   }
   std::vector<std::string> missing = snapshot.missing;
@@ -123,22 +125,23 @@ void CZORSystemMaintenanceDlg::OnBackUpSettings() {
             tr("Not on %1, so not in the file: %2.")
                 .arg(qstr(svc::FamilySystem(svc::KnownFamily(snapshot.identity))), Names(snapshot.notOnFamily));
   }
-  prompter().showMessage(this, text, BackUpTitle(),
-                         missing.empty() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+  prompter().showMessage(
+      this, text, BackUpTitle(),
+      missing.empty() ? zor::platform::Prompter::Icon::Information : zor::platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
-  const QString file = prompter().chooseFile(this, platform::Prompter::FileChoice::Open, RestoreTitle(),
+  const QString file = prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Open, RestoreTitle(),
                                              QDir::homePath(), SnapshotFilter());
   if (file.isEmpty()) return;
   const svc::Reading<svc::Snapshot> loaded = svc::LoadSnapshot(file.toStdString());
   if (!loaded.ok()) {
     prompter().showMessage(this, tr("This file cannot be restored: %1. Nothing was sent.").arg(qstr(loaded.message)),
-                           RestoreTitle(), platform::Prompter::Icon::Warning);
+                           RestoreTitle(), zor::platform::Prompter::Icon::Warning);
     return;
   }
   const svc::Snapshot& snapshot = loaded.value;
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
 
   svc::Comparison comparison;
   {
@@ -146,9 +149,9 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     progress.step(0, 1, tr("Reading the settings from the controller..."));
     comparison = svc::Compare(service_, snapshot, false);
   }
-  if (!dialogs::ShowOutcome(*this, comparison.outcome, RestoreTitle())) return;
+  if (!zor::dialogs::ShowOutcome(*this, comparison.outcome, RestoreTitle())) return;
 
-  CompareRestoreDlg compare(snapshot, QFileInfo(file).fileName(), comparison, this);
+  zor::dialogs::CompareRestoreDialog compare(snapshot, QFileInfo(file).fileName(), comparison, this);
   if (prompter().runModal(compare) != QDialog::Accepted) return;
 
   svc::RestoreOptions options;
@@ -158,7 +161,7 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   if (options.identity) {
     const std::optional<QString> password = VerifyServicePassword();
     if (!password) return;
-    options.password = platform::Utf16View(*password);
+    options.password = zor::platform::Utf16View(*password);
   }
   svc::RestoreReport report;
   {
@@ -167,13 +170,14 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   }
   // Nothing was tried: the refusal, or the not-connected message already shown, says it all.
   if (report.settings.empty() || report.outcome.status == svc::Status::Refused) {
-    dialogs::ShowOutcome(*this, report.outcome, RestoreTitle());
+    zor::dialogs::ShowOutcome(*this, report.outcome, RestoreTitle());
     return;
   }
   QString text = qstr(report.summary()) + QLatin1Char('\n');
   for (const svc::RestoredSetting& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
-    text += QStringLiteral("\n%1: %2").arg(SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
+    text +=
+        QStringLiteral("\n%1: %2").arg(zor::dialogs::SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
   }
   if (const std::u16string told = svc::FullMessage(report.outcome); !told.empty())
     text += QStringLiteral("\n\n") + qstr(told);
@@ -182,20 +186,20 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
                        return s.result == svc::RestoreResult::Unchanged || s.result == svc::RestoreResult::Verified;
                      });
   prompter().showMessage(this, text, RestoreTitle(),
-                         clean ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+                         clean ? zor::platform::Prompter::Icon::Information : zor::platform::Prompter::Icon::Warning);
 }
 
 void CZORSystemMaintenanceDlg::OnServiceReport() {
-  if (!dialogs::ShowOutcome(*this, service_.checkConnection())) return;
+  if (!zor::dialogs::ShowOutcome(*this, service_.checkConnection())) return;
   QString file =
-      prompter().chooseFile(this, platform::Prompter::FileChoice::Save, ReportTitle(),
+      prompter().chooseFile(this, zor::platform::Prompter::FileChoice::Save, ReportTitle(),
                             SuggestedFile(service_.identity(), QStringLiteral("report"), QStringLiteral("pdf")),
                             QStringLiteral("%1 (*.pdf);;%2 (*)").arg(tr("PDF documents"), tr("All files")));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
   const auto failed = [&](const svc::Outcome& why) {
     prompter().showMessage(this, tr("The service report could not be saved: %1").arg(qstr(why.message)), ReportTitle(),
-                           platform::Prompter::Icon::Warning);
+                           zor::platform::Prompter::Icon::Warning);
   };
   // The file first: one that cannot be written is said before the controller is read.
   svc::PendingFile pending;
@@ -222,7 +226,9 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
   if (!log.ok())
     text += QStringLiteral("\n\n") +
             tr("It holds no service-log entries: the service log could not be read: %1.").arg(qstr(log.message));
-  prompter().showMessage(
-      this, text, ReportTitle(),
-      missing.empty() && log.ok() ? platform::Prompter::Icon::Information : platform::Prompter::Icon::Warning);
+  prompter().showMessage(this, text, ReportTitle(),
+                         missing.empty() && log.ok() ? zor::platform::Prompter::Icon::Information
+                                                     : zor::platform::Prompter::Icon::Warning);
 }
+
+}  // namespace zor::panel

@@ -10,11 +10,13 @@
 #include "platform/utf16.h"
 #include "service/format.h"
 
-using dialogs::qstr;
+namespace zor::panel {
+
+using zor::dialogs::qstr;
 
 namespace {
 
-using Icon = platform::Prompter::Icon;
+using Icon = zor::platform::Prompter::Icon;
 
 // The title of the working-time boxes, in the user's language.
 QString BoxTitle() { return QCoreApplication::translate("CZORSystemMaintenanceDlg", "Working Time"); }
@@ -27,7 +29,7 @@ constexpr double kMarkingTimeTicks = 1043209991.4550781;
 // A failed read says so and keeps the field's last reading.
 void CZORSystemMaintenanceDlg::ReadWorkingTime() {
   const auto seconds = service_.readWorkTime();
-  if (!dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
+  if (!zor::dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), BoxTitle(), Icon::Information);
   m_strWorking = qstr(zor::service::FormatWorkTime(seconds.value));
   UpdateData(false);
@@ -36,12 +38,13 @@ void CZORSystemMaintenanceDlg::ReadWorkingTime() {
 void CZORSystemMaintenanceDlg::InitWorkingTime() {
   const std::optional<QString> password = VerifyServicePassword();
   if (!password) return;
-  CWorkingTime entry(prompter(), this);
-  if (entry.DoModal() != platform::IDOK) return;
-  const auto seconds = zor::service::ParseWorkTimeReset(platform::Utf16View(entry.m_strWorkingTime));
-  if (!dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
+  zor::dialogs::WorkingTimeDialog entry(prompter(), this);
+  if (entry.DoModal() != zor::platform::IDOK) return;
+  const auto seconds = zor::service::ParseWorkTimeReset(zor::platform::Utf16View(entry.m_strWorkingTime));
+  if (!zor::dialogs::ShowOutcome(*this, seconds, BoxTitle())) return;
   prompter().showMessage(this, qstr(zor::service::FormatWorkTimeBox(seconds.value)), BoxTitle(), Icon::Information);
-  dialogs::ShowOutcome(*this, service_.resetWorkTime(platform::Utf16View(*password), seconds.value), BoxTitle());
+  zor::dialogs::ShowOutcome(*this, service_.resetWorkTime(zor::platform::Utf16View(*password), seconds.value),
+                            BoxTitle());
 }
 
 void CZORSystemMaintenanceDlg::ShowMarkingTime() {
@@ -53,3 +56,5 @@ void CZORSystemMaintenanceDlg::ShowMarkingTime() {
                          tr("Marking Time: %1").arg(QString::asprintf("%u:%02u.%03u", minutes, seconds, milliseconds)),
                          BoxTitle(), Icon::Information);
 }
+
+}  // namespace zor::panel

@@ -4,7 +4,7 @@
 #include <QItemSelectionModel>
 #include <QLineEdit>
 
-namespace platform {
+namespace zor::platform {
 
 ComboBox::ComboBox(QWidget* parent) : QComboBox(parent) {
   // QComboBox takes a typed text that equals an entry for a pick of that
@@ -64,4 +64,4 @@ void ComboBox::setFieldText(const QString& text) {
   settingText_ = false;
 }
 
-}  // namespace platform
+}  // namespace zor::platform

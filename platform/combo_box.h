@@ -6,7 +6,7 @@
 
 #include <QComboBox>
 
-namespace platform {
+namespace zor::platform {
 
 class ComboBox : public QComboBox {
   Q_OBJECT
@@ -27,4 +27,4 @@ class ComboBox : public QComboBox {
   bool typingFinished_ = false;  // the field reports the end of typing
 };
 
-}  // namespace platform
+}  // namespace zor::platform

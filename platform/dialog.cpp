@@ -18,7 +18,7 @@
 #include "platform/ip_address_ctrl.h"
 #include "platform/up_down.h"
 
-namespace platform {
+namespace zor::platform {
 
 namespace {
 
@@ -289,84 +289,96 @@ void Dialog::createControls() {
   QString lastLabel;
   QLineEdit* lastEdit = nullptr;
   for (const ControlTemplate& t : tmpl_.controls) {
-    // An edit's caption is its initial value, never translated.
-    const QString caption = t.kind == Kind::Edit ? QString::fromUtf8(t.caption) : templateText(t.caption);
-    QWidget* w = nullptr;
-    QString name = templateText(t.accessibleName);
-    switch (t.kind) {
-      case Kind::GroupBox: {
-        auto* group = new QGroupBox(caption, this);
-        group->setAttribute(Qt::WA_TransparentForMouseEvents);
-        w = group;
-        break;
-      }
-      case Kind::Label: {
-        auto* label = new QLabel(caption, this);
-        label->setAlignment(((t.style & AlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
-        lastLabel = caption;
-        w = label;
-        break;
-      }
-      case Kind::Edit: {
-        auto* edit = new QLineEdit(caption, this);
-        if (t.style & Password) edit->setEchoMode(QLineEdit::Password);
-        lastEdit = edit;
-        w = edit;
-        break;
-      }
-      case Kind::Button: {
-        auto* button = new QPushButton(caption, this);
-        if (t.style & DefaultButton) button->setDefault(true);
-        const int id = t.id;
-        connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
-        w = button;
-        break;
-      }
-      case Kind::CheckBox:
-        w = new QCheckBox(caption, this);
-        break;
-      case Kind::ComboDropDown:
-        w = new ComboBox(this);
-        break;
-      case Kind::UpDown: {
-        auto* upDown = new UpDown(this);
-        upDown->setBuddy(lastEdit);
-        w = upDown;
-        break;
-      }
-      case Kind::Picture: {
-        auto* picture = new QLabel(this);
-        picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-        w = picture;
-        break;
-      }
-      case Kind::IpAddress:
-        w = new IpAddressCtrl(this);
-        break;
-      case Kind::Custom:
-        w = createCustomControl(t);
-        if (!w) w = new QLineEdit(this);
-        w->setParent(this);
-        break;
-    }
-    // Labels, group boxes and buttons name themselves after their text, and
-    // keep doing so when the text changes; fields take their label's text.
-    const bool field = t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
-                       t.kind == Kind::Custom || t.kind == Kind::UpDown;
-    if (name.isEmpty() && field) name = lastLabel;
-    if (!name.isEmpty()) w->setAccessibleName(name);
-    // Qt names an editable combo after its current text on this platform; the
-    // label's text then stays reachable as its description (and its label relation).
-    if (t.kind == Kind::ComboDropDown) w->setAccessibleDescription(name);
-    if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress || t.kind == Kind::Custom) {
-      if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
-        if (widgets_.back().first->kind == Kind::Label) label->setBuddy(w);
-      }
-    }
+    QWidget* w = createControl(t, lastLabel, lastEdit);
+    nameControl(t, w, lastLabel);
     if (t.style & Hidden) w->setVisible(false);
     if (t.style & Disabled) w->setEnabled(false);
     if (t.id != IDC_STATIC) items_[t.id] = w;
     widgets_.emplace_back(&t, w);
+  }
+}
+
+// The widget of one control; a label is remembered for the field after it,
+// an edit for the up-down after it.
+QWidget* Dialog::createControl(const ControlTemplate& t, QString& lastLabel, QLineEdit*& lastEdit) {
+  // An edit's caption is its initial value, never translated.
+  const QString caption = t.kind == Kind::Edit ? QString::fromUtf8(t.caption) : templateText(t.caption);
+  QWidget* w = nullptr;
+  switch (t.kind) {
+    case Kind::GroupBox: {
+      auto* group = new QGroupBox(caption, this);
+      group->setAttribute(Qt::WA_TransparentForMouseEvents);
+      w = group;
+      break;
+    }
+    case Kind::Label: {
+      auto* label = new QLabel(caption, this);
+      label->setAlignment(((t.style & AlignRight) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter);
+      lastLabel = caption;
+      w = label;
+      break;
+    }
+    case Kind::Edit: {
+      auto* edit = new QLineEdit(caption, this);
+      if (t.style & Password) edit->setEchoMode(QLineEdit::Password);
+      lastEdit = edit;
+      w = edit;
+      break;
+    }
+    case Kind::Button: {
+      auto* button = new QPushButton(caption, this);
+      if (t.style & DefaultButton) button->setDefault(true);
+      const int id = t.id;
+      connect(button, &QPushButton::clicked, this, [this, id] { runCommand(id); });
+      w = button;
+      break;
+    }
+    case Kind::CheckBox:
+      w = new QCheckBox(caption, this);
+      break;
+    case Kind::ComboDropDown:
+      w = new ComboBox(this);
+      break;
+    case Kind::UpDown: {
+      auto* upDown = new UpDown(this);
+      upDown->setBuddy(lastEdit);
+      w = upDown;
+      break;
+    }
+    case Kind::Picture: {
+      auto* picture = new QLabel(this);
+      picture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+      w = picture;
+      break;
+    }
+    case Kind::IpAddress:
+      w = new IpAddressCtrl(this);
+      break;
+    case Kind::Custom:
+      w = createCustomControl(t);
+      if (!w) w = new QLineEdit(this);
+      w->setParent(this);
+      break;
+  }
+  return w;
+}
+
+// The control's accessible name and description, and the label that is its buddy.
+void Dialog::nameControl(const ControlTemplate& t, QWidget* w, const QString& lastLabel) {
+  QString name = templateText(t.accessibleName);
+  // Labels, group boxes and buttons name themselves after their text, and
+  // keep doing so when the text changes; fields take their label's text.
+  const bool field = t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress ||
+                     t.kind == Kind::Custom || t.kind == Kind::UpDown;
+  if (name.isEmpty() && field) name = lastLabel;
+  if (!name.isEmpty()) w->setAccessibleName(name);
+  // Qt names an editable combo after its current text on this platform; the
+  // label's text then stays reachable as its description (and its label relation).
+  if (t.kind == Kind::ComboDropDown) w->setAccessibleDescription(name);
+  if (t.kind == Kind::Edit || t.kind == Kind::ComboDropDown || t.kind == Kind::IpAddress || t.kind == Kind::Custom) {
+    if (auto* label = widgets_.empty() ? nullptr : qobject_cast<QLabel*>(widgets_.back().second)) {
+      if (widgets_.back().first->kind == Kind::Label) label->setBuddy(w);
+    }
   }
 }
 
@@ -420,4 +432,4 @@ void Dialog::changeEvent(QEvent* event) {
   QDialog::changeEvent(event);
 }
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -17,11 +17,12 @@
 #include "platform/dialog_units.h"
 #include "platform/prompter.h"
 
+class QLineEdit;
 class QMenu;
 class QPixmap;
 class QMenuBar;
 
-namespace platform {
+namespace zor::platform {
 
 class Dialog;
 
@@ -111,6 +112,8 @@ class Dialog : public QDialog {
   friend class DataExchange;
   void ensureCreated();
   void createControls();
+  QWidget* createControl(const ControlTemplate& t, QString& lastLabel, QLineEdit*& lastEdit);
+  void nameControl(const ControlTemplate& t, QWidget* w, const QString& lastLabel);
   void layoutControls();
   // Gives every static text of the template the room its text needs.
   void fitStaticTexts();
@@ -132,4 +135,4 @@ class Dialog : public QDialog {
 
 inline constexpr int SC_CLOSE = 0xF060;
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -11,7 +11,7 @@
 #include <QtGlobal>  // QT_TRANSLATE_NOOP for the templates
 #include <span>
 
-namespace platform {
+namespace zor::platform {
 
 inline constexpr int IDOK = 1;
 inline constexpr int IDCANCEL = 2;
@@ -61,4 +61,4 @@ struct DialogTemplate {
   const char* context = nullptr;
 };
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -3,7 +3,7 @@
 #include <QFontMetricsF>
 #include <cmath>
 
-namespace platform {
+namespace zor::platform {
 
 DialogUnits::DialogUnits(const QFont& font) {
   const QFontMetricsF metrics(font);
@@ -54,4 +54,4 @@ QRect grownToFit(const QRect& r, QSize needed, Qt::Alignment alignment, const QR
   return {x, y, w, h};
 }
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -7,7 +7,7 @@
 #include <QRect>
 #include <QSize>
 
-namespace platform {
+namespace zor::platform {
 
 class DialogUnits {
  public:
@@ -31,4 +31,4 @@ class DialogUnits {
 // its middle), then moved back inside bounds, and cut to them as a last resort.
 QRect grownToFit(const QRect& r, QSize needed, Qt::Alignment alignment, const QRect& bounds);
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -12,7 +12,7 @@
 #include <QStyleOptionFrame>
 #include <algorithm>
 
-namespace platform {
+namespace zor::platform {
 namespace {
 
 constexpr int kMaxOctet = 255;
@@ -311,4 +311,4 @@ void IpAddressCtrl::onFieldEdited(int index) {
   emit addressChanged();
 }
 
-}  // namespace platform
+}  // namespace zor::platform

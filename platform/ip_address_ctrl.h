@@ -9,7 +9,7 @@
 
 class QLineEdit;
 
-namespace platform {
+namespace zor::platform {
 
 class IpAddressCtrl : public QWidget {
   Q_OBJECT
@@ -66,4 +66,4 @@ class IpAddressCtrl : public QWidget {
   QString m_namedFor;  // the accessible name the fields were last named after
 };
 
-}  // namespace platform
+}  // namespace zor::platform

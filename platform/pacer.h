@@ -3,12 +3,12 @@
 
 #include "link/pacer.h"
 
-namespace platform {
+namespace zor::platform {
 
 // Blocks the GUI thread for the time given; pending repaints go out first.
 // While responsive, it runs the event loop instead, for a transfer that shows
 // its own modal progress window.
-class BlockingPacer final : public zor::Pacer {
+class BlockingPacer final : public zor::link::Pacer {
  public:
   void sleep(int milliseconds) override;
   void setResponsive(bool responsive) override { responsive_ = responsive; }
@@ -17,4 +17,4 @@ class BlockingPacer final : public zor::Pacer {
   bool responsive_ = false;
 };
 
-}  // namespace platform
+}  // namespace zor::platform

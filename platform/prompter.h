@@ -8,7 +8,7 @@
 class QDialog;
 class QWidget;
 
-namespace platform {
+namespace zor::platform {
 
 class Prompter {
  public:
@@ -32,4 +32,4 @@ class Prompter {
 // The title of message boxes that have none of their own: the application's name.
 QString applicationTitle();
 
-}  // namespace platform
+}  // namespace zor::platform

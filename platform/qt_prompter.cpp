@@ -12,7 +12,7 @@
 
 #include "platform/pacer.h"
 
-namespace platform {
+namespace zor::platform {
 
 QString applicationTitle() { return QStringLiteral("ZORSystemMaintenance"); }
 
@@ -49,4 +49,4 @@ void BlockingPacer::sleep(int milliseconds) {
   std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
 }
 
-}  // namespace platform
+}  // namespace zor::platform

@@ -3,7 +3,7 @@
 
 #include "platform/prompter.h"
 
-namespace platform {
+namespace zor::platform {
 
 class QtPrompter final : public Prompter {
  public:
@@ -13,4 +13,4 @@ class QtPrompter final : public Prompter {
                      const QString& filter) override;
 };
 
-}  // namespace platform
+}  // namespace zor::platform

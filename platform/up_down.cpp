@@ -6,7 +6,7 @@
 #include <QToolButton>
 #include <algorithm>
 
-namespace platform {
+namespace zor::platform {
 
 UpDown::UpDown(QWidget* parent) : QWidget(parent), up_(new QToolButton(this)), down_(new QToolButton(this)) {
   for (auto* button : {up_, down_}) {
@@ -86,4 +86,4 @@ void UpDown::resizeEvent(QResizeEvent*) {
   down_->setGeometry(0, half, width(), height() - half);
 }
 
-}  // namespace platform
+}  // namespace zor::platform

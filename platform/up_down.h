@@ -9,7 +9,7 @@
 class QLineEdit;
 class QToolButton;
 
-namespace platform {
+namespace zor::platform {
 
 class UpDown : public QWidget {
   Q_OBJECT
@@ -58,4 +58,4 @@ class UpDown : public QWidget {
   qint64 holdStarted_ = 0;
 };
 
-}  // namespace platform
+}  // namespace zor::platform

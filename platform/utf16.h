@@ -4,10 +4,10 @@
 #include <QString>
 #include <string_view>
 
-namespace platform {
+namespace zor::platform {
 
 inline std::u16string_view Utf16View(const QString& text) {
   return {reinterpret_cast<const char16_t*>(text.utf16()), static_cast<std::size_t>(text.size())};
 }
 
-}  // namespace platform
+}  // namespace zor::platform

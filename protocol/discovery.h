@@ -25,7 +25,7 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor::discovery {
+namespace zor::protocol::discovery {
 
 inline constexpr std::size_t kCountSize = 4;
 inline constexpr std::size_t kEntrySize = 40;
@@ -104,4 +104,4 @@ inline std::optional<std::size_t> Addressed(std::span<const Entry> found, const 
   return static_cast<std::size_t>(it - found.begin());
 }
 
-}  // namespace zor::discovery
+}  // namespace zor::protocol::discovery

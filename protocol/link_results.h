@@ -4,7 +4,7 @@
 
 #include <cstdint>
 
-namespace zor::sim {
+namespace zor::protocol {
 
 enum LinkResult : std::int32_t {
   kNoSystem = 1,       // ZORCOMM_LINK=none, or no simulated system of that serial
@@ -17,4 +17,4 @@ enum LinkResult : std::int32_t {
   kFaultInjected = 8,  // a fault the simulator was asked to inject (a refused packet, an unanswered query)
 };
 
-}  // namespace zor::sim
+}  // namespace zor::protocol

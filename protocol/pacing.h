@@ -9,7 +9,7 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor {
+namespace zor::protocol {
 
 struct RequiredPause {
   bool status;  // after a status query with this code, else after a command packet
@@ -40,4 +40,4 @@ constexpr int RequiredPauseAfter(bool status, int code) {
   return 0;
 }
 
-}  // namespace zor
+}  // namespace zor::protocol

@@ -37,7 +37,7 @@
 
 #include "protocol/zor_protocol.h"
 
-namespace zor::frames {
+namespace zor::protocol::frames {
 
 inline constexpr std::size_t kLengthSize = 4;
 inline constexpr std::uint32_t kMaxBody = 65532;
@@ -318,4 +318,4 @@ class FrameReader {
   bool oversized_ = false;
 };
 
-}  // namespace zor::frames
+}  // namespace zor::protocol::frames

@@ -16,7 +16,7 @@ using ZorFindSystemsFn = std::int32_t (*)(std::uint8_t* discovery, std::int32_t*
 using ZorSystemCheckStatusFn = std::int32_t (*)(const char16_t* systemName);
 }
 
-namespace zor {
+namespace zor::protocol {
 
 // A command packet: FF FF, the command code, one value byte.
 inline constexpr int kPacketLength = 4;
@@ -157,4 +157,4 @@ inline constexpr int kModelWidth = 10;
 inline constexpr int kLensAt = 36;  // uint16, focal length in mm
 }  // namespace identity
 
-}  // namespace zor
+}  // namespace zor::protocol

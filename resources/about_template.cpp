@@ -4,20 +4,21 @@
 #include "resources/resource.h"
 #include "resources/templates.h"
 
-namespace res {
+namespace zor::resources {
 
-using K = platform::Kind;
+using K = zor::platform::Kind;
 
-static const platform::ControlTemplate kAboutControls[] = {
+static const zor::platform::ControlTemplate kAboutControls[] = {
     {IDR_MAINFRAME, K::Picture, "", 11, 17, 20, 20, 0, QT_TRANSLATE_NOOP("AboutBoxTemplate", "ZORSystemMaintence")},
-    {platform::IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("AboutBoxTemplate", "ZORSystemMaintence Version 1.0"), 40, 10,
-     119, 8},
-    {platform::IDC_STATIC, K::Label,
+    {zor::platform::IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("AboutBoxTemplate", "ZORSystemMaintence Version 1.0"), 40,
+     10, 119, 8},
+    {zor::platform::IDC_STATIC, K::Label,
      QT_TRANSLATE_NOOP("AboutBoxTemplate", "Service tool for ZOR laser marking systems"), 40, 25, 150, 8},
-    {platform::IDOK, K::Button, QT_TRANSLATE_NOOP("AboutBoxTemplate", "OK"), 178, 7, 50, 16, platform::DefaultButton},
+    {zor::platform::IDOK, K::Button, QT_TRANSLATE_NOOP("AboutBoxTemplate", "OK"), 178, 7, 50, 16,
+     zor::platform::DefaultButton},
 };
 
-const platform::DialogTemplate kAboutBoxTemplate = {
+const zor::platform::DialogTemplate kAboutBoxTemplate = {
     IDD_ABOUTBOX,      QT_TRANSLATE_NOOP("AboutBoxTemplate", "About ZORSystemMaintence"), 235, 55, 8, kAboutControls,
     "AboutBoxTemplate"};
 
@@ -26,4 +27,4 @@ QString LoadString(int id) {
   return {};
 }
 
-}  // namespace res
+}  // namespace zor::resources

@@ -8,12 +8,12 @@
 #include "link/system_info.h"
 #include "service/families.h"
 
-namespace res {
+namespace zor::resources {
 
 struct FamilyLayoutRow {
   int id;
   zor::service::Feature feature;
-  zor::service::FamilyChange forFamily(zor::Family family) const {
+  zor::service::FamilyChange forFamily(zor::link::Family family) const {
     return zor::service::FamilyRowOf(feature).forFamily(family);
   }
 };
@@ -21,11 +21,11 @@ struct FamilyLayoutRow {
 // The controls a family enables or disables, in panel order.
 std::span<const FamilyLayoutRow> FamilyLayout();
 
-int FamilyPicture(zor::Family family);  // bitmap resource 131, 132 or 130
+int FamilyPicture(zor::link::Family family);  // bitmap resource 131, 132 or 130
 
 // The lens presets of combo 1082, in mm, and a lens's position among them;
 // every other lens goes to 0, where 60 sits.
 inline constexpr const char* kLensPresets[] = {"60", "100", "163", "254", "300", "420"};
 int LensIndex(unsigned lens);
 
-}  // namespace res
+}  // namespace zor::resources

@@ -3,14 +3,14 @@
 #include "resources/resource.h"
 #include "resources/templates.h"
 
-namespace res {
+namespace zor::resources {
 
-using platform::ControlTemplate;
-using platform::IDC_STATIC;
-using K = platform::Kind;
-using namespace panel;
-constexpr unsigned kHidden = platform::Hidden, kDisabled = platform::Disabled, kDefault = platform::DefaultButton,
-                   kRight = platform::AlignRight;
+using zor::platform::ControlTemplate;
+using zor::platform::IDC_STATIC;
+using K = zor::platform::Kind;
+using namespace zor::resources::panel;
+constexpr unsigned kHidden = zor::platform::Hidden, kDisabled = zor::platform::Disabled,
+                   kDefault = zor::platform::DefaultButton, kRight = zor::platform::AlignRight;
 
 static const ControlTemplate kMainPanelControls[] = {
     // Top row
@@ -163,11 +163,11 @@ static const ControlTemplate kMainPanelControls[] = {
     {IDC_FAMILY_PICTURE, K::Picture, "", 56, 372, 58, 17, 0, QT_TRANSLATE_NOOP("MainPanelTemplate", "Device family")},
     {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("MainPanelTemplate", "Working :"), 118, 377, 32, 8},
     {IDC_WORKING, K::Edit, "", 150, 375, 66, 12},
-    {platform::IDOK, K::Button, QT_TRANSLATE_NOOP("MainPanelTemplate", "OK"), 226, 374, 48, 14, kDefault},
-    {platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("MainPanelTemplate", "Cancel"), 280, 374, 48, 14},
+    {zor::platform::IDOK, K::Button, QT_TRANSLATE_NOOP("MainPanelTemplate", "OK"), 226, 374, 48, 14, kDefault},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("MainPanelTemplate", "Cancel"), 280, 374, 48, 14},
 };
 
-const platform::DialogTemplate kMainPanelTemplate = {
+const zor::platform::DialogTemplate kMainPanelTemplate = {
     IDD_ZORSYSTEMMAINTENANCE_DIALOG,
     QT_TRANSLATE_NOOP("MainPanelTemplate", "SystemMaintenance (N/NK/NZ-Series)"),
     335,
@@ -178,4 +178,4 @@ const platform::DialogTemplate kMainPanelTemplate = {
 
 static_assert(std::size(kMainPanelControls) == 105);
 
-}  // namespace res
+}  // namespace zor::resources

@@ -2,7 +2,7 @@
 // Resource identifiers: templates, pictures, icon, strings, and the controls
 // of the main panel.
 
-namespace res {
+namespace zor::resources {
 
 // Dialog templates
 inline constexpr int IDD_ABOUTBOX = 100;
@@ -27,10 +27,10 @@ inline constexpr int IDM_SERVICE_LOG = 0x0040;  // "Service Log..."
 inline constexpr int IDM_CALIBRATE = 0x0050;    // "Calibrate Field..."
 inline constexpr int IDM_REPORT = 0x0060;       // "Service Report..."
 
-}  // namespace res
+}  // namespace zor::resources
 
 // Controls of the main panel, template 102.
-namespace panel {
+namespace zor::resources::panel {
 
 inline constexpr int IDC_MARK_MAX_FIELD = 1062;
 inline constexpr int IDC_AIM_XA = 1013;
@@ -117,4 +117,4 @@ inline constexpr int IDC_CONFIG_IP = 1089;
 inline constexpr int IDC_FAMILY_PICTURE = 1011;
 inline constexpr int IDC_WORKING = 1012;
 
-}  // namespace panel
+}  // namespace zor::resources::panel

@@ -5,11 +5,11 @@
 
 #include "platform/dialog_template.h"
 
-namespace res {
+namespace zor::resources {
 
-extern const platform::DialogTemplate kMainPanelTemplate;  // 102
-extern const platform::DialogTemplate kAboutBoxTemplate;   // 100
+extern const zor::platform::DialogTemplate kMainPanelTemplate;  // 102
+extern const zor::platform::DialogTemplate kAboutBoxTemplate;   // 100
 
 QString LoadString(int id);  // the string table; empty for an unknown identifier
 
-}  // namespace res
+}  // namespace zor::resources

@@ -73,11 +73,11 @@ void AdjustmentSession::log() {
 Outcome AdjustmentSession::begin() {
   switch (kind_) {
     case Adjustment::Distortion:
-      return step(CMD_DISTORTION_ADJUST_BEGIN, 0);
+      return step(protocol::CMD_DISTORTION_ADJUST_BEGIN, 0);
     case Adjustment::Center:
-      return step(CMD_CENTER_ADJUST_BEGIN, 0);
+      return step(protocol::CMD_CENTER_ADJUST_BEGIN, 0);
     case Adjustment::Aiming:
-      return step(CMD_AIM_ALIGN_BEGIN, 0);
+      return step(protocol::CMD_AIM_ALIGN_BEGIN, 0);
   }
   return Outcome::done();
 }
@@ -85,35 +85,35 @@ Outcome AdjustmentSession::begin() {
 Outcome AdjustmentSession::jog(Direction direction) {
   switch (direction) {
     case Direction::Up:
-      return step(CMD_JOG_UP, u'U');
+      return step(protocol::CMD_JOG_UP, u'U');
     case Direction::Down:
-      return step(CMD_JOG_DOWN, u'D');
+      return step(protocol::CMD_JOG_DOWN, u'D');
     case Direction::Left:
-      return step(CMD_JOG_LEFT, u'L');
+      return step(protocol::CMD_JOG_LEFT, u'L');
     case Direction::Right:
-      return step(CMD_JOG_RIGHT, u'R');
+      return step(protocol::CMD_JOG_RIGHT, u'R');
   }
   return Outcome::done();
 }
 
-Outcome AdjustmentSession::nextPoint() { return step(CMD_AIM_ALIGN_NEXT_POINT, u'|'); }
+Outcome AdjustmentSession::nextPoint() { return step(protocol::CMD_AIM_ALIGN_NEXT_POINT, u'|'); }
 
 Outcome AdjustmentSession::save() {
   switch (kind_) {
     case Adjustment::Distortion:
-      return close(CMD_DISTORTION_ADJUST_SAVE, u"save");
+      return close(protocol::CMD_DISTORTION_ADJUST_SAVE, u"save");
     case Adjustment::Center:
-      return close(CMD_CENTER_ADJUST_SAVE, u"save");
+      return close(protocol::CMD_CENTER_ADJUST_SAVE, u"save");
     case Adjustment::Aiming:
       how_ = u"save";
-      if (Outcome stored = step(CMD_AIM_ALIGN_SAVE, 0); !stored.ok()) return stored;
+      if (Outcome stored = step(protocol::CMD_AIM_ALIGN_SAVE, 0); !stored.ok()) return stored;
       // The controller needs this long to store the alignment before the mode ends.
       service_.pacer().sleep(kAfterAimingSave);
-      return close(CMD_ADJUST_END, u"save");
+      return close(protocol::CMD_ADJUST_END, u"save");
   }
   return Outcome::done();
 }
 
-Outcome AdjustmentSession::cancel() { return close(CMD_ADJUST_END, u"cancel"); }
+Outcome AdjustmentSession::cancel() { return close(protocol::CMD_ADJUST_END, u"cancel"); }
 
 }  // namespace zor::service

@@ -7,15 +7,15 @@
 namespace zor::service {
 
 Outcome Maintenance::setXMultiplier(std::u16string_view text) {
-  return sendText(u"set x-multiplier", Input::XMultiplier, CMD_SET_X_MULTIPLIER, text);
+  return sendText(u"set x-multiplier", Input::XMultiplier, protocol::CMD_SET_X_MULTIPLIER, text);
 }
 
 Outcome Maintenance::setYMultiplier(std::u16string_view text) {
-  return sendText(u"set y-multiplier", Input::YMultiplier, CMD_SET_Y_MULTIPLIER, text);
+  return sendText(u"set y-multiplier", Input::YMultiplier, protocol::CMD_SET_Y_MULTIPLIER, text);
 }
 
 Outcome Maintenance::setRcJumpDelay(std::u16string_view text) {
-  return sendText(u"set rc-jump-delay", Input::RcJumpDelay, CMD_SET_RC_JUMP_DELAY, text);
+  return sendText(u"set rc-jump-delay", Input::RcJumpDelay, protocol::CMD_SET_RC_JUMP_DELAY, text);
 }
 
 // A pulse that is not a whole number in range would fire the laser at some
@@ -26,21 +26,21 @@ Outcome Maintenance::testPowerOn(std::optional<int> pulse) {
                                               u" to " + Decimal(kPulseMax) + u".");
   }
   return send({u"test-power on", Decimal(*pulse), u"The test power may be on."}, [&] {
-    channel_.SendCommand(CMD_TEST_POWER_ON, *pulse);
+    channel_.SendCommand(protocol::CMD_TEST_POWER_ON, *pulse);
     return Outcome::done();
   });
 }
 
 Outcome Maintenance::testPowerOff() {
   return send({u"test-power off", {}, u"The test power may still be on."}, [&] {
-    channel_.SendCommand(CMD_TEST_POWER_OFF, 0);
+    channel_.SendCommand(protocol::CMD_TEST_POWER_OFF, 0);
     return Outcome::done();
   });
 }
 
 Outcome Maintenance::shutter(bool open) {
   return send({open ? u"shutter open" : u"shutter close", {}, open ? u"" : u"The shutter may still be open."}, [&] {
-    channel_.SendCommand(open ? CMD_SHUTTER_OPEN : CMD_SHUTTER_CLOSE, 0);
+    channel_.SendCommand(open ? protocol::CMD_SHUTTER_OPEN : protocol::CMD_SHUTTER_CLOSE, 0);
     return Outcome::done();
   });
 }
@@ -48,14 +48,14 @@ Outcome Maintenance::shutter(bool open) {
 // Aiming goes off with the command that also ends an adjustment.
 Outcome Maintenance::aiming(bool on) {
   return send({on ? u"aiming on" : u"aiming off", {}, on ? u"" : u"The aiming diode may still be on."}, [&] {
-    channel_.SendCommand(on ? CMD_AIMING_ON : CMD_ADJUST_END, 0);
+    channel_.SendCommand(on ? protocol::CMD_AIMING_ON : protocol::CMD_ADJUST_END, 0);
     return Outcome::done();
   });
 }
 
 Outcome Maintenance::showVersion() {
   return send({u"show-version", {}}, [&] {
-    channel_.SendCommand(CMD_SHOW_VERSION, 0);
+    channel_.SendCommand(protocol::CMD_SHOW_VERSION, 0);
     return Outcome::done();
   });
 }

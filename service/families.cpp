@@ -49,12 +49,12 @@ std::span<const FamilyRow> FamilyTable() { return kTable; }
 
 const FamilyRow& FamilyRowOf(Feature feature) { return kTable[static_cast<std::size_t>(feature)]; }
 
-std::optional<Family> KnownFamily(const std::optional<Identity>& identity) {
+std::optional<link::Family> KnownFamily(const std::optional<Identity>& identity) {
   if (!identity || !identity->readable) return std::nullopt;
   return identity->family;
 }
 
-bool FamilyHas(std::optional<Family> family, Feature feature) {
+bool FamilyHas(std::optional<link::Family> family, Feature feature) {
   const FamilyRow& row = FamilyRowOf(feature);
   switch (family ? row.forFamily(*family) : U) {
     case FamilyChange::Enable:
@@ -67,20 +67,20 @@ bool FamilyHas(std::optional<Family> family, Feature feature) {
   return row.startsEnabled;
 }
 
-std::u16string_view FamilySystem(std::optional<Family> family) {
+std::u16string_view FamilySystem(std::optional<link::Family> family) {
   if (!family) return u"a marking system of unknown family";
   switch (*family) {
-    case Family::NK:
+    case link::Family::NK:
       return u"an NK-series marking system";
-    case Family::N:
+    case link::Family::N:
       return u"an N-series marking system";
-    case Family::NZ:
+    case link::Family::NZ:
       return u"an NZ-series marking system";
   }
   return u"an NZ-series marking system";
 }
 
-Outcome CheckFamily(std::optional<Family> family, Feature feature, std::u16string_view what) {
+Outcome CheckFamily(std::optional<link::Family> family, Feature feature, std::u16string_view what) {
   if (FamilyHas(family, feature)) return Outcome::done();
   std::u16string text(what);
   text += u": ";
@@ -110,5 +110,17 @@ Feature FeatureOf(Adjustment adjustment) {
 }
 
 Feature FeatureOf(Figure figure) { return figure == Figure::MaxField ? F::MaxField : F::SquareMarks; }
+
+std::u16string_view FamilyName(link::Family family) {
+  switch (family) {
+    case link::Family::NK:
+      return u"NK";
+    case link::Family::N:
+      return u"N";
+    case link::Family::NZ:
+      return u"NZ";
+  }
+  return u"NZ";
+}
 
 }  // namespace zor::service

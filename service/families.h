@@ -49,7 +49,9 @@ struct FamilyRow {
   // What a family without it lacks: "no network settings (Config IP)".
   std::u16string_view lacking;
 
-  FamilyChange forFamily(Family family) const { return family == Family::NK ? nk : family == Family::N ? n : nz; }
+  FamilyChange forFamily(link::Family family) const {
+    return family == link::Family::NK ? nk : family == link::Family::N ? n : nz;
+  }
 };
 
 // One row per feature, in the order of Feature.
@@ -57,25 +59,28 @@ std::span<const FamilyRow> FamilyTable();
 const FamilyRow& FamilyRowOf(Feature feature);
 
 // The family of an identity that could be read; nullopt otherwise.
-std::optional<Family> KnownFamily(const std::optional<Identity>& identity);
+std::optional<link::Family> KnownFamily(const std::optional<Identity>& identity);
 
 // Whether the family has the feature: whether a panel started afresh offers
 // it once it has identified the family. A change names the state; an
 // unchanged feature keeps the panel's starting state, as does every feature
 // when the identity could not be read (nullopt).
-bool FamilyHas(std::optional<Family> family, Feature feature);
+bool FamilyHas(std::optional<link::Family> family, Feature feature);
 
 // "an NK-series marking system", "an N-series ...", "an NZ-series ...";
 // "a marking system of unknown family" for nullopt.
-std::u16string_view FamilySystem(std::optional<Family> family);
+std::u16string_view FamilySystem(std::optional<link::Family> family);
 
 // Done when the family has the feature; otherwise refused, with what the
 // system lacks: "set ip: an N-series marking system has no network settings
 // (Config IP); nothing was sent".
-Outcome CheckFamily(std::optional<Family> family, Feature feature, std::u16string_view what);
+Outcome CheckFamily(std::optional<link::Family> family, Feature feature, std::u16string_view what);
 
 // Which feature an operation of several kinds belongs to.
 Feature FeatureOf(Adjustment adjustment);
 Feature FeatureOf(Figure figure);
+
+// The family as snapshots and zorctl name it: "NK", "N", "NZ".
+std::u16string_view FamilyName(link::Family family);
 
 }  // namespace zor::service

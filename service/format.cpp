@@ -62,10 +62,10 @@ std::optional<Ipv4> ParseDotted(std::u16string_view text) {
   return address;
 }
 
-std::u16string FormatWorkTime(std::uint32_t seconds) { return FormatDuration(seconds, u"%D,%H:%M:%S"); }
+std::u16string FormatWorkTime(std::uint32_t seconds) { return duration::FormatDuration(seconds, u"%D,%H:%M:%S"); }
 
 std::u16string FormatWorkTimeBox(std::uint32_t seconds) {
-  return FormatDuration(seconds, u"Total working days: %D,%H:%M:%S");
+  return duration::FormatDuration(seconds, u"Total working days: %D,%H:%M:%S");
 }
 
 }  // namespace zor::service

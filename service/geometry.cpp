@@ -24,8 +24,8 @@ std::u16string Pair(std::u16string_view x, std::u16string_view y) {
 Reading<Distortion> Maintenance::readDistortion() {
   return read<Distortion>([&]() -> Reading<Distortion> {
     channel_.EnsureConnected();
-    std::array<std::uint8_t, kDistortionReplyLength> reply{};
-    if (channel_.QueryStatus(CMD_GET_XY_DISTORTION, reply.data(), kDistortionReplyLength) != 0)
+    std::array<std::uint8_t, protocol::kDistortionReplyLength> reply{};
+    if (channel_.QueryStatus(protocol::CMD_GET_XY_DISTORTION, reply.data(), protocol::kDistortionReplyLength) != 0)
       return ReadFailed(u"The distortion correction could not be read from the controller.");
     return Distortion{qFromLittleEndian<std::uint16_t>(&reply[0]), qFromLittleEndian<std::uint16_t>(&reply[2])};
   });
@@ -45,33 +45,36 @@ Outcome Maintenance::sendHalves(const XYSet& set, std::u16string_view x, std::u1
 }
 
 Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
-  return sendHalves(
-      {u"set distortion", Input::DistortionX, Input::DistortionY, CMD_SET_X_DISTORTION, CMD_SET_Y_DISTORTION}, x, y);
+  return sendHalves({u"set distortion", Input::DistortionX, Input::DistortionY, protocol::CMD_SET_X_DISTORTION,
+                     protocol::CMD_SET_Y_DISTORTION},
+                    x, y);
 }
 
 // Read without a connection check; both numbers read 0.0 when the library
 // leaves the block alone.
 Reading<Scale> Maintenance::readScale() {
   static_assert(std::bit_cast<std::uint32_t>(0.0f) == 0);
-  std::array<std::uint8_t, kScaleReplyLength> reply{};
-  if (channel_.QueryStatus(CMD_GET_XY_SCALE, reply.data(), kScaleReplyLength) != 0)
+  std::array<std::uint8_t, protocol::kScaleReplyLength> reply{};
+  if (channel_.QueryStatus(protocol::CMD_GET_XY_SCALE, reply.data(), protocol::kScaleReplyLength) != 0)
     return ReadFailed(u"The scale correction could not be read from the controller.");
   return Scale{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
 }
 
 Outcome Maintenance::setScale(std::u16string_view x, std::u16string_view y) {
-  return sendHalves({u"set scale", Input::ScaleX, Input::ScaleY, CMD_SET_X_SCALE, CMD_SET_Y_SCALE}, x, y);
+  return sendHalves({u"set scale", Input::ScaleX, Input::ScaleY, protocol::CMD_SET_X_SCALE, protocol::CMD_SET_Y_SCALE},
+                    x, y);
 }
 
 // The maximum field toggles on the controller; nothing here keeps its state.
 Outcome Maintenance::mark(Figure figure) {
   struct Mark {
     std::u16string_view name;
-    Command code;
+    protocol::Command code;
   };
-  const Mark m = figure == Figure::OriginalSquare    ? Mark{u"mark original-square", CMD_MARK_ORIGINAL_SQUARE}
-                 : figure == Figure::CorrectedSquare ? Mark{u"mark corrected-square", CMD_MARK_CORRECTED_SQUARE}
-                                                     : Mark{u"mark max-field", CMD_MARK_MAX_FIELD};
+  const Mark m = figure == Figure::OriginalSquare ? Mark{u"mark original-square", protocol::CMD_MARK_ORIGINAL_SQUARE}
+                 : figure == Figure::CorrectedSquare
+                     ? Mark{u"mark corrected-square", protocol::CMD_MARK_CORRECTED_SQUARE}
+                     : Mark{u"mark max-field", protocol::CMD_MARK_MAX_FIELD};
   return send({m.name, {}}, [&] {
     channel_.SendCommand(m.code, 0);
     return Outcome::done();
@@ -85,9 +88,9 @@ Outcome Maintenance::moveTo(std::uint32_t x, std::uint32_t y) {
         u"The Move To X and Y targets must be whole numbers from 0 to " + Decimal(kMaxMoveTarget) + u".";
     if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, range);
     if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, range);
-    channel_.SendCommand(CMD_MOVE_TO_X, static_cast<int>(x));
+    channel_.SendCommand(protocol::CMD_MOVE_TO_X, static_cast<int>(x));
     channel_.pacer().sleep(kAfterMove);
-    channel_.SendCommand(CMD_MOVE_TO_Y, static_cast<int>(y));
+    channel_.SendCommand(protocol::CMD_MOVE_TO_Y, static_cast<int>(y));
     channel_.pacer().sleep(kAfterMove);
     return Outcome::done();
   });

@@ -12,45 +12,45 @@ namespace zor::service {
 // Every Set hands the text over exactly as typed; the controller alone
 // decides whether it makes sense.
 Outcome Maintenance::setMinCurrent(std::u16string_view text) {
-  return sendText(u"set min-current", Input::MinCurrent, CMD_SET_MIN_CURRENT, text);
+  return sendText(u"set min-current", Input::MinCurrent, protocol::CMD_SET_MIN_CURRENT, text);
 }
 
 Outcome Maintenance::set20PercentCurrent(std::u16string_view text) {
-  return sendText(u"set 20-current", Input::Current20, CMD_SET_20_PERCENT_CURRENT, text);
+  return sendText(u"set 20-current", Input::Current20, protocol::CMD_SET_20_PERCENT_CURRENT, text);
 }
 
 Outcome Maintenance::setMaxCurrent(std::u16string_view text) {
-  return sendText(u"set max-current", Input::MaxCurrent, CMD_SET_MAX_CURRENT, text);
+  return sendText(u"set max-current", Input::MaxCurrent, protocol::CMD_SET_MAX_CURRENT, text);
 }
 
 Outcome Maintenance::setLens(std::u16string_view text) {
-  return sendText(u"set lens", Input::Lens, CMD_SET_LENS, text);
+  return sendText(u"set lens", Input::Lens, protocol::CMD_SET_LENS, text);
 }
 
 // Read without a connection check. Both numbers are 0.0 (all bits clear)
 // until the reply fills them.
 Reading<Currents> Maintenance::readCurrents() {
-  std::array<std::uint8_t, kCurrentsReplyLength> reply{};
-  if (channel_.QueryStatus(CMD_GET_CURRENTS, reply.data(), kCurrentsReplyLength) != 0)
+  std::array<std::uint8_t, protocol::kCurrentsReplyLength> reply{};
+  if (channel_.QueryStatus(protocol::CMD_GET_CURRENTS, reply.data(), protocol::kCurrentsReplyLength) != 0)
     return ReadFailed(u"The currents could not be read from the controller.");
   return Currents{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
 }
 
 Outcome Maintenance::initPowerBoard() {
   return send({u"init-power-board", {}}, [&] {
-    channel_.SendCommand(CMD_INIT_POWER_BOARD, 0);
+    channel_.SendCommand(protocol::CMD_INIT_POWER_BOARD, 0);
     return Outcome::done();
   });
 }
 
 Outcome Maintenance::setSerialNumber(std::u16string_view password, std::u16string_view text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set serial", Input::SerialNumber, CMD_SET_SERIAL_NUMBER, text);
+  return sendText(u"set serial", Input::SerialNumber, protocol::CMD_SET_SERIAL_NUMBER, text);
 }
 
 Outcome Maintenance::resetSerial() {
   return send({u"reset-serial", {}}, [&] {
-    channel_.SendCommand(CMD_RESET_SERIAL, 0xFF);
+    channel_.SendCommand(protocol::CMD_RESET_SERIAL, 0xFF);
     channel_.pacer().sleep(kAfterResetSerial);
     return Outcome::done();
   });
@@ -58,7 +58,7 @@ Outcome Maintenance::resetSerial() {
 
 Outcome Maintenance::setModelName(std::u16string_view password, std::u16string_view text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set model-name", Input::ModelName, CMD_SET_MODEL_NAME, text);
+  return sendText(u"set model-name", Input::ModelName, protocol::CMD_SET_MODEL_NAME, text);
 }
 
 // The flag byte travels as a text prefix: the first listed model is the plain
@@ -77,13 +77,14 @@ Outcome Maintenance::setControllerModelValue(std::u16string_view password, std::
 Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16string text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
   text += u' ';
-  return sendText(u"set controller-model", Input::ControllerModel, CMD_SET_CONTROLLER_MODEL, text);
+  return sendText(u"set controller-model", Input::ControllerModel, protocol::CMD_SET_CONTROLLER_MODEL, text);
 }
 
 // Read without a connection check.
 Reading<std::uint32_t> Maintenance::readControllerModel() {
-  std::array<std::uint8_t, kControllerModelReplyLength> reply{};
-  if (channel_.QueryStatus(CMD_GET_CONTROLLER_MODEL, reply.data(), kControllerModelReplyLength) != 0)
+  std::array<std::uint8_t, protocol::kControllerModelReplyLength> reply{};
+  if (channel_.QueryStatus(protocol::CMD_GET_CONTROLLER_MODEL, reply.data(), protocol::kControllerModelReplyLength) !=
+      0)
     return ReadFailed(u"The controller model could not be read.");
   return qFromLittleEndian<std::uint32_t>(reply.data());
 }

@@ -22,18 +22,18 @@ std::u16string CodePointName(char32_t c) {
 
 }  // namespace
 
-Maintenance::Maintenance(const DeviceLink& link, Pacer& pacer, Host& host)
+Maintenance::Maintenance(const link::DeviceLink& link, link::Pacer& pacer, Host& host)
     : channel_(link, pacer, *this), host_(host) {}
 
 Maintenance::~Maintenance() = default;
 
 void Maintenance::connect() {
   bool answered = channel_.FindSystems();
-  const std::vector<FoundSystem> found = channel_.systems();
+  const std::vector<link::FoundSystem> found = channel_.systems();
   if (found.size() > 1) {
-    const std::optional<std::size_t> addressed = AddressedSystem(found);
+    const std::optional<std::size_t> addressed = link::AddressedSystem(found);
     const std::optional<std::size_t> pick = host_.chooseSystem(found, addressed);
-    if (!pick || *pick >= found.size() || !AddressSystem(found[*pick].serial)) {
+    if (!pick || *pick >= found.size() || !link::AddressSystem(found[*pick].serial)) {
       channel_.MarkNotConnected();
       return;
     }
@@ -54,13 +54,13 @@ Outcome Maintenance::checkConnection() {
 void Maintenance::showNotConnected() { host_.notConnected(); }
 
 Reading<Identity> Maintenance::readIdentity() {
-  std::array<std::uint8_t, kSystemInfoLength> block{};
-  if (channel_.QueryStatus(CMD_GET_SYSTEM_INFO, block.data(), kSystemInfoLength) != 0)
+  std::array<std::uint8_t, protocol::kSystemInfoLength> block{};
+  if (channel_.QueryStatus(protocol::CMD_GET_SYSTEM_INFO, block.data(), protocol::kSystemInfoLength) != 0)
     return Outcome::failed(Status::ReadFailed, u"The identity could not be read from the controller.");
   Identity identity;
   identity.readable = true;
-  identity.info = ParseSystemInfo(block.data());
-  identity.family = DecideFamily(identity.info.model);
+  identity.info = link::ParseSystemInfo(block.data());
+  identity.family = link::DecideFamily(identity.info.model);
   return identity;
 }
 
@@ -81,7 +81,7 @@ void Maintenance::reportOperation(std::u16string_view name, std::u16string value
   if (observer_ != nullptr) observer_->operationEnded({std::u16string(name), std::move(value), outcome});
 }
 
-Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution) {
+Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, std::u16string_view caution) {
   std::u16string text = u"The marking system did not accept the command (device link result ";
   text += Decimal(stopped.result);
   text += u"), so nothing more was sent. The next operation looks for the system again.";
@@ -129,13 +129,13 @@ Outcome CheckOneByteText(Input input, std::u16string_view text) {
                          : u"), which the controller cannot take: it takes Latin-1 characters only. Nothing was sent.";
     return Outcome::refused(input, std::move(message));
   }
-  if (text.size() > kMaxTextLength) {
+  if (text.size() > protocol::kMaxTextLength) {
     std::u16string message = u"The ";
     message += InputName(input);
     message += u" is too long: it goes out as ";
     message += Decimal(static_cast<long long>(text.size()));
     message += u" characters, and the controller takes at most ";
-    message += Decimal(static_cast<long long>(kMaxTextLength));
+    message += Decimal(static_cast<long long>(protocol::kMaxTextLength));
     message += u" in one text. Nothing was sent.";
     return Outcome::refused(input, std::move(message));
   }

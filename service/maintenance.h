@@ -25,8 +25,8 @@ namespace zor::service {
 // What the controller reported about itself when the system was found.
 struct Identity {
   bool readable = false;  // false: a system answered, but its identity block could not be read
-  SystemInfo info;
-  Family family = Family::NZ;
+  link::SystemInfo info;
+  link::Family family = link::Family::NZ;
 };
 
 // What happens in the middle of an operation, for the front end to show.
@@ -44,7 +44,7 @@ class Host {
   // stays not connected). addressed: the one this process addresses now,
   // which the front end is on; nothing when none of them is. A front end
   // that does not ask keeps it.
-  virtual std::optional<std::size_t> chooseSystem(std::span<const FoundSystem> systems,
+  virtual std::optional<std::size_t> chooseSystem(std::span<const link::FoundSystem> systems,
                                                   std::optional<std::size_t> addressed) {
     (void)systems;
     return addressed;
@@ -113,9 +113,9 @@ inline constexpr int kAfterAimingSave = 500;   // the controller stores the alig
 inline constexpr int kLanQueryPause = 300;     // after every network status query
 inline constexpr int kLanCommitPause = 100;    // after a network setting's commit
 
-class Maintenance final : private ChannelHost {
+class Maintenance final : private link::ChannelHost {
  public:
-  Maintenance(const DeviceLink& link, Pacer& pacer, Host& host);
+  Maintenance(const link::DeviceLink& link, link::Pacer& pacer, Host& host);
   ~Maintenance() override;
   Maintenance(const Maintenance&) = delete;
   Maintenance& operator=(const Maintenance&) = delete;
@@ -142,12 +142,12 @@ class Maintenance final : private ChannelHost {
   // systems() then holds what it listed.
   bool findSystems() { return channel_.FindSystems(); }
   // What the last discovery listed.
-  const std::vector<FoundSystem>& systems() const { return channel_.systems(); }
+  const std::vector<link::FoundSystem>& systems() const { return channel_.systems(); }
   // The identity read at the last connection, if any.
   const std::optional<Identity>& identity() const { return identity_; }
   // Reads the identity block again (no connection check, as at a connection).
   Reading<Identity> readIdentity();
-  Pacer& pacer() const { return channel_.pacer(); }
+  link::Pacer& pacer() const { return channel_.pacer(); }
 
   // ---- laser currents, identity and model ----
   Outcome setMinCurrent(std::u16string_view text);
@@ -232,7 +232,7 @@ class Maintenance final : private ChannelHost {
   void showNotConnected() override;
   void onConnected() override;
 
-  CommandChannel channel_;
+  link::CommandChannel channel_;
   Host& host_;
   OperationObserver* observer_ = nullptr;
   std::optional<Identity> identity_;

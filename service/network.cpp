@@ -24,11 +24,12 @@ struct AddressKindRow {
 AddressKindRow Row(AddressKind kind) {
   switch (kind) {
     case AddressKind::Ip:
-      return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
+      return {protocol::CMD_GET_IP_ADDRESS, protocol::CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
     case AddressKind::SubnetMask:
-      return {CMD_GET_SUBNET_MASK, CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask", u"set subnet"};
+      return {protocol::CMD_GET_SUBNET_MASK, protocol::CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask",
+              u"set subnet"};
     case AddressKind::Gateway:
-      return {CMD_GET_GATEWAY, CMD_SET_GATEWAY, Input::Gateway, u"gateway address", u"set gateway"};
+      return {protocol::CMD_GET_GATEWAY, protocol::CMD_SET_GATEWAY, Input::Gateway, u"gateway address", u"set gateway"};
   }
   return {};
 }
@@ -42,7 +43,8 @@ std::u16string CouldNotRead(std::u16string_view what) {
 // The connection check, the query and its pause. A block the controller did
 // not fill is not a value.
 template <std::size_t N>
-static Outcome Query(CommandChannel& channel, int code, std::array<std::uint8_t, N>& block, std::u16string_view what) {
+static Outcome Query(link::CommandChannel& channel, int code, std::array<std::uint8_t, N>& block,
+                     std::u16string_view what) {
   channel.EnsureConnected();
   const std::int32_t result = channel.QueryStatus(code, block.data(), static_cast<std::int32_t>(N));
   channel.pacer().sleep(kLanQueryPause);
@@ -52,7 +54,7 @@ static Outcome Query(CommandChannel& channel, int code, std::array<std::uint8_t,
 Reading<MacAddress> Maintenance::readMacAddress() {
   return read<MacAddress>([&]() -> Reading<MacAddress> {
     MacAddress mac{};
-    if (Outcome o = Query(channel_, CMD_GET_MAC_ADDRESS, mac, u"MAC address"); !o.ok()) return o;
+    if (Outcome o = Query(channel_, protocol::CMD_GET_MAC_ADDRESS, mac, u"MAC address"); !o.ok()) return o;
     return mac;
   });
 }
@@ -66,7 +68,7 @@ Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
   mac::parseMacAddress(fieldText, bytes);
   const std::u16string text = mac::formatMacAddress(bytes);
   return send({u"set mac", text}, [&] {
-    channel_.SendText(CMD_SET_MAC_ADDRESS, text);
+    channel_.SendText(protocol::CMD_SET_MAC_ADDRESS, text);
     channel_.pacer().sleep(kLanCommitPause);
     return Outcome::done();
   });
@@ -103,8 +105,8 @@ Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& add
 
 Reading<std::uint32_t> Maintenance::readShipId() {
   return read<std::uint32_t>([&]() -> Reading<std::uint32_t> {
-    std::array<std::uint8_t, kShipIdReplyLength> block{};
-    if (Outcome o = Query(channel_, CMD_GET_SHIP_ID, block, u"SHIP ID"); !o.ok()) return o;
+    std::array<std::uint8_t, protocol::kShipIdReplyLength> block{};
+    if (Outcome o = Query(channel_, protocol::CMD_GET_SHIP_ID, block, u"SHIP ID"); !o.ok()) return o;
     return qFromLittleEndian<std::uint32_t>(block.data());
   });
 }

@@ -22,7 +22,7 @@ struct Maintenance::Operation {
 };
 
 // Tells the user the device link did not take a packet, and what that may leave behind.
-Outcome NotAcceptedOutcome(const ChannelStopped& stopped, std::u16string_view caution);
+Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, std::u16string_view caution);
 
 template <class Body>
 Outcome Maintenance::send(const Operation& operation, Body&& body) {
@@ -31,9 +31,9 @@ Outcome Maintenance::send(const Operation& operation, Body&& body) {
   Outcome outcome;
   try {
     outcome = std::forward<Body>(body)();
-  } catch (const ChannelStopped& stopped) {
-    outcome = stopped.why == ChannelStopped::Why::NotConnected ? Outcome::failed(Status::NotConnected)
-                                                               : NotAcceptedOutcome(stopped, operation.caution);
+  } catch (const link::ChannelStopped& stopped) {
+    outcome = stopped.why == link::ChannelStopped::Why::NotConnected ? Outcome::failed(Status::NotConnected)
+                                                                     : NotAcceptedOutcome(stopped, operation.caution);
   }
   outcome.notKept = outcome.notKept || channel_.packetsNotKept() != notKeptBefore;
   if (operation.logged && channel_.packetsOffered() != before) report(operation, outcome);
@@ -46,8 +46,8 @@ template <class T, class Body>
 Reading<T> Maintenance::read(Body&& body) {
   try {
     return std::forward<Body>(body)();
-  } catch (const ChannelStopped& stopped) {
-    if (stopped.why == ChannelStopped::Why::NotConnected) return Outcome::failed(Status::NotConnected);
+  } catch (const link::ChannelStopped& stopped) {
+    if (stopped.why == link::ChannelStopped::Why::NotConnected) return Outcome::failed(Status::NotConnected);
     return NotAcceptedOutcome(stopped, {});
   }
 }

@@ -21,10 +21,10 @@ class Current {
  public:
   // The family is the one the identity it reads names.
   explicit Current(Maintenance& service) : service_(service) {}
-  Current(Maintenance& service, std::optional<Family> family)
+  Current(Maintenance& service, std::optional<link::Family> family)
       : service_(service), family_(family), familyKnown_(true) {}
 
-  std::optional<Family> family() {
+  std::optional<link::Family> family() {
     if (!familyKnown_) fields("identity");
     return family_;
   }
@@ -59,7 +59,7 @@ class Current {
 
   Maintenance& service_;
   std::map<std::string_view, std::optional<SettingFields>> cache_;
-  std::optional<Family> family_;
+  std::optional<link::Family> family_;
   bool familyKnown_ = false;
 };
 
@@ -353,7 +353,7 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
 }
 
 ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Task& set,
-                         const std::optional<std::u16string>& expected, std::optional<Family> family) {
+                         const std::optional<std::u16string>& expected, std::optional<link::Family> family) {
   ReadBack sent;
   HeldRecords held(service);
   sent.outcome = set(service);

@@ -39,7 +39,7 @@ struct Comparison {
   Outcome outcome;  // NotConnected or NotAccepted when the controller could not be asked at all
   std::optional<std::int32_t> controllerSerial;
   std::optional<std::int32_t> fileSerial;
-  std::optional<Family> family;  // the controller's; nullopt when its identity could not be read
+  std::optional<link::Family> family;  // the controller's; nullopt when its identity could not be read
   bool otherSystem() const { return !controllerSerial || !fileSerial || *controllerSerial != *fileSerial; }
   std::vector<SettingComparison> rows;
   int toSend() const;
@@ -87,7 +87,7 @@ struct RestoreReport {
   // notKept when the controller could not save a setting it took.
   Outcome outcome;
   bool cancelled = false;
-  std::optional<Family> family;  // the controller's, as compared
+  std::optional<link::Family> family;  // the controller's, as compared
   std::vector<RestoredSetting> settings;
   int sent() const;
   // For the front ends' summaries. When a setting did not end verified,
@@ -118,7 +118,7 @@ struct ReadBack {
 // value read back matches). family: the system's, as its identity told; a
 // value its family cannot read is Unreadable.
 ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Task& set,
-                         const std::optional<std::u16string>& expected, std::optional<Family> family);
+                         const std::optional<std::u16string>& expected, std::optional<link::Family> family);
 
 std::u16string_view ResultName(RestoreResult result);  // "verified", "differs", ...
 std::u16string_view PlanName(RestorePlan plan);        // "send", "same", ...

@@ -482,31 +482,19 @@ std::u16string InputName(Input input) {
   }
 }
 
-bool FamilyHas(std::optional<Family> family, const Setting& setting) {
+bool FamilyHas(std::optional<link::Family> family, const Setting& setting) {
   return !setting.feature || FamilyHas(family, *setting.feature);
 }
 
-bool ReadBackOn(std::optional<Family> family, const Setting& setting) {
+bool ReadBackOn(std::optional<link::Family> family, const Setting& setting) {
   if (setting.readsBackAs == nullptr) return false;
   if (setting.readBy == "identity") return true;
   const Setting* reader = setting.read != nullptr ? &setting : FindReadable(setting.readBy);
   return reader != nullptr && FamilyHas(family, *reader);
 }
 
-std::u16string_view FamilyName(Family family) {
-  switch (family) {
-    case Family::NK:
-      return u"NK";
-    case Family::N:
-      return u"N";
-    case Family::NZ:
-      return u"NZ";
-  }
-  return u"NZ";
-}
-
 SettingFields IdentityFields(const Identity& identity) {
-  const SystemInfo& info = identity.info;
+  const link::SystemInfo& info = identity.info;
   return {Text("system_name", info.model),        Text("version", info.version),
           Text("release_date", info.releaseDate), Number("serial_number", Decimal(info.serial)),
           Number("lens_mm", Decimal(info.lens)),  Text("family", std::u16string(FamilyName(identity.family)))};

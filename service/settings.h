@@ -137,14 +137,13 @@ int SnapshotVersion(std::span<const Setting> table = Settings());
 bool RowsAgree();
 
 // Whether the family has the setting's Get and Set.
-bool FamilyHas(std::optional<Family> family, const Setting& setting);
+bool FamilyHas(std::optional<link::Family> family, const Setting& setting);
 // Whether a Set of the setting is read back on the family: it says what its
 // Get shows, and the family has that Get (or reads the identity).
-bool ReadBackOn(std::optional<Family> family, const Setting& setting);
+bool ReadBackOn(std::optional<link::Family> family, const Setting& setting);
 
 // The identity as fields: system_name, version, release_date, serial_number,
 // lens_mm, family.
 SettingFields IdentityFields(const Identity& identity);
-std::u16string_view FamilyName(Family family);  // "NK", "N", "NZ"
 
 }  // namespace zor::service

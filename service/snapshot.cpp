@@ -25,7 +25,7 @@ namespace {
 // 32-bit working-time counter, the identity block's lens.
 constexpr auto kMaxWord = std::numeric_limits<std::uint16_t>::max();
 constexpr auto kMaxSeconds = std::numeric_limits<std::uint32_t>::max();
-constexpr auto kMaxLens = std::numeric_limits<decltype(SystemInfo::lens)>::max();
+constexpr auto kMaxLens = std::numeric_limits<decltype(link::SystemInfo::lens)>::max();
 
 // A key a snapshot's settings may hold, and the setting whose Get reads it.
 struct KeyRule {
@@ -111,7 +111,7 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
       // A single-precision number, as the controller keeps currents and scales.
       // A restore sends it as this text; the longest, -FLT_MAX's (a sign, the
       // digits, a point and five decimals), fits one text of the controller.
-      static_assert(1 + (FLT_MAX_10_EXP + 1) + 1 + 5 <= kMaxTextLength);
+      static_assert(1 + (FLT_MAX_10_EXP + 1) + 1 + 5 <= protocol::kMaxTextLength);
       if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::fabs(v.toDouble()) > FLT_MAX)
         return fail("is not a number the controller could have reported");
       const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));
@@ -171,21 +171,21 @@ std::optional<std::u16string> BlockText(const QJsonObject& identity, const char*
 std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   Identity identity;
   identity.readable = true;
-  SystemInfo& info = identity.info;
+  link::SystemInfo& info = identity.info;
   const auto serial = Integer(o.value(QLatin1String("serial_number")), INT32_MIN, INT32_MAX);
   if (!serial) check.fail("identity.serial_number is not a whole number the controller could have reported");
   const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, kMaxLens);
   if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to " + std::to_string(kMaxLens));
-  const auto model = BlockText(o, "system_name", identity::kModelWidth, check);
-  const auto version = BlockText(o, "version", identity::kVersionWidth, check);
-  const auto date = BlockText(o, "release_date", identity::kDateWidth, check);
+  const auto model = BlockText(o, "system_name", protocol::identity::kModelWidth, check);
+  const auto version = BlockText(o, "version", protocol::identity::kVersionWidth, check);
+  const auto date = BlockText(o, "release_date", protocol::identity::kDateWidth, check);
   if (check.failed()) return std::nullopt;
   info.serial = static_cast<std::int32_t>(*serial);
   info.lens = static_cast<std::uint16_t>(*lens);
   info.model = *model;
   info.version = *version;
   info.releaseDate = *date;
-  identity.family = DecideFamily(info.model);
+  identity.family = link::DecideFamily(info.model);
   if (o.value(QLatin1String("family")).toString() != ToQString(FamilyName(identity.family))) {
     check.fail("identity.family does not match identity.system_name");
     return std::nullopt;
@@ -217,7 +217,7 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
   if (const Reading<Identity> identity = service.readIdentity(); identity.ok()) snapshot.identity = identity.value;
   step();
   // The family the file names, so that the file bears out what it leaves out.
-  const std::optional<Family> family = KnownFamily(snapshot.identity);
+  const std::optional<link::Family> family = KnownFamily(snapshot.identity);
   for (const Setting& setting : table) {
     if (setting.read == nullptr) continue;
     if (!FamilyHas(family, setting)) {
@@ -345,7 +345,7 @@ Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting
     check.fail("identity is neither in the file nor listed as missing");
   }
   // Only what the file's family really lacks may be left out for it.
-  const std::optional<Family> family = KnownFamily(snapshot.identity);
+  const std::optional<link::Family> family = KnownFamily(snapshot.identity);
   for (const std::string& name : snapshot.notOnFamily) {
     const Setting* setting = known(name);
     if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))

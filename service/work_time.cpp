@@ -14,9 +14,9 @@ namespace zor::service {
 // 0 seconds: that is a failed read, not a value.
 Reading<std::uint32_t> Maintenance::readWorkTime() {
   return read<std::uint32_t>([&]() -> Reading<std::uint32_t> {
-    std::array<std::uint8_t, kWorkTimeReplyLength> block{};
+    std::array<std::uint8_t, protocol::kWorkTimeReplyLength> block{};
     channel_.EnsureConnected();
-    if (channel_.QueryStatus(CMD_GET_WORK_TIME, block.data(), kWorkTimeReplyLength) != 0)
+    if (channel_.QueryStatus(protocol::CMD_GET_WORK_TIME, block.data(), protocol::kWorkTimeReplyLength) != 0)
       return ReadFailed(u"The working time could not be read from the controller.");
     return qFromLittleEndian<std::uint32_t>(block.data());
   });
@@ -25,15 +25,15 @@ Reading<std::uint32_t> Maintenance::readWorkTime() {
 // Only plain whole numbers whose total the controller's 32-bit counter can
 // hold: anything else would set the counter to a value nobody typed.
 Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry) {
-  const std::optional<std::uint32_t> seconds = WorkingTimeResetSeconds(entry);
-  if (!seconds) return Outcome::refused(Input::WorkTime, std::u16string(kWorkingTimeEntryRefusedMessage));
+  const std::optional<std::uint32_t> seconds = duration::WorkingTimeResetSeconds(entry);
+  if (!seconds) return Outcome::refused(Input::WorkTime, std::u16string(duration::kWorkingTimeEntryRefusedMessage));
   return *seconds;
 }
 
 // The counter takes the seconds as decimal digits.
 Outcome Maintenance::resetWorkTime(std::u16string_view password, std::uint32_t seconds) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set work-time", Input::WorkTime, CMD_SET_WORK_TIME, Decimal(seconds));
+  return sendText(u"set work-time", Input::WorkTime, protocol::CMD_SET_WORK_TIME, Decimal(seconds));
 }
 
 }  // namespace zor::service

@@ -11,8 +11,8 @@
 
 namespace zor::simulator {
 
-using sim::kFaultInjected;
-using sim::kNoSystem;
+using protocol::kFaultInjected;
+using protocol::kNoSystem;
 
 Core::Core(std::vector<std::unique_ptr<SimulatedSystem>> systems, Clock clock)
     : systems_(std::move(systems)), clock_(std::move(clock)), start_(clock_()) {}
@@ -45,8 +45,8 @@ void Core::clearMarks(int system) {
   tell([&](Observer& o) { o.onField(change); });
 }
 
-void Core::fieldEvents(const SimulatedSystem& system, std::vector<sim::FieldEvent> events, double t) {
-  for (sim::FieldEvent& event : events)
+void Core::fieldEvents(const SimulatedSystem& system, std::vector<simulator::FieldEvent> events, double t) {
+  for (simulator::FieldEvent& event : events)
     fieldChanges_.push_back({t, system.number(), system.serial(), std::move(event)});
 }
 
@@ -78,10 +78,10 @@ SimulatedSystem* Core::resolve(Client& client, std::int32_t serial, CallRecord& 
   return found;
 }
 
-std::optional<frames::Reply> Core::serve(int number, const frames::Request& request, std::int64_t arrived,
-                                         std::string& why) {
+std::optional<protocol::frames::Reply> Core::serve(int number, const protocol::frames::Request& request,
+                                                   std::int64_t arrived, std::string& why) {
   Client& client = clients_.at(number);
-  if (request.call == frames::Call::Hello) {
+  if (request.call == protocol::frames::Call::Hello) {
     if (client.greeted) {
       why = "a second hello";
       return std::nullopt;
@@ -91,12 +91,12 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
     const ClientEvent event{
         ClientEvent::Kind::Connected, secondsAt(arrived), number, client.pid, client.uid, client.program, {}};
     tell([&](Observer& o) { o.onClient(event); });
-    return frames::Reply{.call = frames::Call::Hello,
-                         .pid = static_cast<std::uint32_t>(::getpid()),
-                         .firstSystem = systems_.front()->serial()};
+    return protocol::frames::Reply{.call = protocol::frames::Call::Hello,
+                                   .pid = static_cast<std::uint32_t>(::getpid()),
+                                   .firstSystem = systems_.front()->serial()};
   }
   if (!client.greeted) {
-    why = std::string("a ") + std::string(frames::CallName(request.call)) + " before its hello";
+    why = std::string("a ") + std::string(protocol::frames::CallName(request.call)) + " before its hello";
     return std::nullopt;
   }
 
@@ -108,23 +108,23 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
     record.pauseNeededMs = client.pauseNeeded;
   }
   client.pauseNeeded = 0;
-  frames::Reply reply{.call = request.call};
+  protocol::frames::Reply reply{.call = request.call};
   switch (request.call) {
-    case frames::Call::Find:
+    case protocol::frames::Call::Find:
       reply = find(record);
       break;
-    case frames::Call::Send:
+    case protocol::frames::Call::Send:
       reply = send(client, request, record);
       break;
-    case frames::Call::Status:
+    case protocol::frames::Call::Status:
       reply = status(client, request, record);
       break;
-    case frames::Call::Data:
-    case frames::Call::Check:
+    case protocol::frames::Call::Data:
+    case protocol::frames::Call::Check:
       // The simulated controller takes bulk data and has no use for it.
       if (!resolve(client, request.system, record)) reply.result = kNoSystem;
       break;
-    case frames::Call::Hello:
+    case protocol::frames::Call::Hello:
       break;
   }
   record.result = reply.result;
@@ -135,35 +135,35 @@ std::optional<frames::Reply> Core::serve(int number, const frames::Request& requ
   return reply;
 }
 
-frames::Reply Core::find(CallRecord& record) {
-  frames::Reply reply{.call = frames::Call::Find};
-  std::vector<discovery::Entry> entries;
+protocol::frames::Reply Core::find(CallRecord& record) {
+  protocol::frames::Reply reply{.call = protocol::frames::Call::Find};
+  std::vector<protocol::discovery::Entry> entries;
   if (faults_.noDiscovery) {
     record.note = "fault: no discovery";
   } else {
     for (const auto& system : systems_) {
       entries.push_back(system->entry());
       // Taking up what another process saved may have changed the lens.
-      const sim::ControllerHost& host = system->host();
+      const controller::ControllerHost& host = system->host();
       fieldEvents(*system, system->field().follow(host.model().snapshot(), host.model().activity()), record.t);
     }
   }
-  reply.bytes.resize(kDiscoveryScratchSize);
-  discovery::Write(reply.bytes.data(), entries);
+  reply.bytes.resize(protocol::kDiscoveryScratchSize);
+  protocol::discovery::Write(reply.bytes.data(), entries);
   reply.found = static_cast<std::int32_t>(entries.size());
   reply.result = entries.empty() ? 0 : 1;
   return reply;
 }
 
-frames::Reply Core::send(Client& client, const frames::Request& request, CallRecord& record) {
-  frames::Reply reply{.call = frames::Call::Send};
+protocol::frames::Reply Core::send(Client& client, const protocol::frames::Request& request, CallRecord& record) {
+  protocol::frames::Reply reply{.call = protocol::frames::Call::Send};
   const std::vector<std::uint8_t>& packet = request.bytes;
-  if (packet.size() == kPacketLength) {
+  if (packet.size() == protocol::kPacketLength) {
     record.code = packet[2];
-    record.name = std::string(CommandName(packet[2]));
+    record.name = std::string(protocol::CommandName(packet[2]));
     record.value = packet[3];
     // Whatever becomes of it, the controller needs its pause after it.
-    client.pauseNeeded = RequiredPauseAfter(false, packet[2]);
+    client.pauseNeeded = protocol::RequiredPauseAfter(false, packet[2]);
   }
   SimulatedSystem* system = resolve(client, request.system, record);
   if (!system) {
@@ -177,15 +177,15 @@ frames::Reply Core::send(Client& client, const frames::Request& request, CallRec
     return reply;
   }
   const SystemState before = system->state();
-  sim::TextInput& typed = client.texts[system->number()];
-  const sim::ControllerHost::Sent sent = system->host().send(packet, typed);
+  controller::TextInput& typed = client.texts[system->number()];
+  const controller::ControllerHost::Sent sent = system->host().send(packet, typed);
   reply.result = sent.result;
   record.note = sent.note;
-  if (record.code == CMD_TEXT_CHAR && record.value == 0 && sent.result == 0) record.text = typed.text;
+  if (record.code == protocol::CMD_TEXT_CHAR && record.value == 0 && sent.result == 0) record.text = typed.text;
   // A serial set or reset names the system anew.
   record.system = system->serial();
-  if (sent.result != sim::kBadArgument) {  // the controller was given the command
-    const sim::ControllerModel& model = system->host().model();
+  if (sent.result != protocol::kBadArgument) {  // the controller was given the command
+    const controller::ControllerModel& model = system->host().model();
     fieldEvents(*system, system->field().command(packet[2], model.snapshot(), model.activity()), record.t);
   }
   if (const SystemState after = system->state(); after != before)
@@ -193,11 +193,11 @@ frames::Reply Core::send(Client& client, const frames::Request& request, CallRec
   return reply;
 }
 
-frames::Reply Core::status(Client& client, const frames::Request& request, CallRecord& record) {
-  frames::Reply reply{.call = frames::Call::Status};
+protocol::frames::Reply Core::status(Client& client, const protocol::frames::Request& request, CallRecord& record) {
+  protocol::frames::Reply reply{.call = protocol::frames::Call::Status};
   record.code = request.code;
-  record.name = std::string(StatusName(request.code));
-  client.pauseNeeded = RequiredPauseAfter(true, request.code);
+  record.name = std::string(protocol::StatusName(request.code));
+  client.pauseNeeded = protocol::RequiredPauseAfter(true, request.code);
   SimulatedSystem* system = resolve(client, request.system, record);
   if (!system) {
     reply.result = kNoSystem;
@@ -208,9 +208,9 @@ frames::Reply Core::status(Client& client, const frames::Request& request, CallR
     record.note = "fault: no status";
     return reply;
   }
-  const sim::ControllerHost::Answer answer = system->host().status(request.code, request.length);
+  const controller::ControllerHost::Answer answer = system->host().status(request.code, request.length);
   // The status query took up what another process saved.
-  const sim::ControllerModel& model = system->host().model();
+  const controller::ControllerModel& model = system->host().model();
   fieldEvents(*system, system->field().follow(model.snapshot(), model.activity()), record.t);
   reply.result = answer.result;
   if (answer.result == 0) {

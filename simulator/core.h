@@ -51,8 +51,8 @@ class Core {
   // The reply to a client's request that arrived at `arrived` (a reading of
   // the clock). Nothing when the client must be dropped: why says why (a
   // call before its hello, a second hello).
-  std::optional<frames::Reply> serve(int client, const frames::Request& request, std::int64_t arrived,
-                                     std::string& why);
+  std::optional<protocol::frames::Reply> serve(int client, const protocol::frames::Request& request,
+                                               std::int64_t arrived, std::string& why);
   // The client is gone; kind Disconnected or Dropped (why says why).
   void disconnect(int client, ClientEvent::Kind kind, const std::string& why = {});
   // A process of another user was turned away.
@@ -80,16 +80,16 @@ class Core {
     std::int32_t boundSerial = 0;
     // The text it is typing to each system, by system number: its own, and
     // gone when it goes.
-    std::map<int, sim::TextInput> texts{};
+    std::map<int, controller::TextInput> texts{};
   };
 
   // The system a client addresses by serial, or nothing; the record names it.
   SimulatedSystem* resolve(Client& client, std::int32_t serial, CallRecord& record);
-  frames::Reply find(CallRecord& record);
-  frames::Reply send(Client& client, const frames::Request& request, CallRecord& record);
-  frames::Reply status(Client& client, const frames::Request& request, CallRecord& record);
+  protocol::frames::Reply find(CallRecord& record);
+  protocol::frames::Reply send(Client& client, const protocol::frames::Request& request, CallRecord& record);
+  protocol::frames::Reply status(Client& client, const protocol::frames::Request& request, CallRecord& record);
   // Field events of a system at t, told once the call that caused them is.
-  void fieldEvents(const SimulatedSystem& system, std::vector<sim::FieldEvent> events, double t);
+  void fieldEvents(const SimulatedSystem& system, std::vector<simulator::FieldEvent> events, double t);
   template <typename Report>
   void tell(Report report) {
     for (Observer* observer : observers_) report(*observer);

@@ -11,7 +11,7 @@
 
 #include "simulator/fixed_number.h"
 
-namespace zor::sim {
+namespace zor::simulator {
 namespace {
 
 using simulator::fixed;
@@ -27,13 +27,13 @@ Point operator+(Point a, Point b) { return {a.x + b.x, a.y + b.y}; }
 Point steps(double step, double x, double y) { return {x * step, y * step}; }
 
 // Where the centering offset puts the field's centre.
-Point centerShift(const ControllerState& state, double step) {
+Point centerShift(const controller::ControllerState& state, double step) {
   return steps(step, state.centerOffset.x, state.centerOffset.y);
 }
 
 // Where the controller aims for a point of the corrected square, with these
 // jogs of a distortion adjustment added to the kept distortion words.
-Point corrected(const ControllerState& state, Offset jogs, double halfSide, Point p) {
+Point corrected(const controller::ControllerState& state, controller::Offset jogs, double halfSide, Point p) {
   const field::Corrections corrections{state.xScale, state.yScale, state.xDistortion + static_cast<double>(jogs.x),
                                        state.yDistortion + static_cast<double>(jogs.y)};
   return field::corrected(corrections, halfSide, p);
@@ -76,11 +76,14 @@ double across(const std::vector<Point>& outline, double at, bool horizontal) {
   return high >= low ? high - low : 0;
 }
 
-AlignmentPoints alignmentPoints(const ControllerState& state, const Activity& activity, double side) {
+AlignmentPoints alignmentPoints(const controller::ControllerState& state, const controller::Activity& activity,
+                                double side) {
   const double step = jogStep(side);
-  const bool second = activity.mode == Mode::AimBottomRight;
-  const Offset topLeft = shifted(state.aimTopLeft, second ? activity.pendingTopLeft : activity.pending);
-  const Offset bottomRight = second ? shifted(state.aimBottomRight, activity.pending) : state.aimBottomRight;
+  const bool second = activity.mode == controller::Mode::AimBottomRight;
+  const controller::Offset topLeft =
+      controller::shifted(state.aimTopLeft, second ? activity.pendingTopLeft : activity.pending);
+  const controller::Offset bottomRight =
+      second ? controller::shifted(state.aimBottomRight, activity.pending) : state.aimBottomRight;
   const Point shift = centerShift(state, step);
   return {Point{-side / 4, side / 4} + shift + steps(step, topLeft.x, topLeft.y),
           Point{side / 4, -side / 4} + shift + steps(step, bottomRight.x, bottomRight.y), second};
@@ -189,13 +192,14 @@ const char* eventName(FieldEvent::Kind kind) {
   return "?";
 }
 
-Outline markFigure(Figure figure, const ControllerState& state, const LensError& lens, Offset distortionJogs) {
+Outline markFigure(Figure figure, const controller::ControllerState& state, const LensError& lens,
+                   controller::Offset distortionJogs) {
   const double side = fieldSide(state.lens);
   const double halfSide = side / 2;
   Outline outline;
   outline.figure = figure;
   outline.nominal = figure == Figure::MaxField ? side : halfSide;
-  const Offset jogs = shifted(state.distortionOffset, distortionJogs);
+  const controller::Offset jogs = controller::shifted(state.distortionOffset, distortionJogs);
   const Point shift = centerShift(state, jogStep(side));
   outline.points = squarePath(outline.nominal / 2);
   for (Point& p : outline.points) {
@@ -208,11 +212,12 @@ Outline markFigure(Figure figure, const ControllerState& state, const LensError&
   return outline;
 }
 
-FieldModel::FieldModel(LensError lens, const ControllerState& state) : lens_(lens) {
+FieldModel::FieldModel(LensError lens, const controller::ControllerState& state) : lens_(lens) {
   view_.side = fieldSide(state.lens);
 }
 
-std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerState& state, const Activity& activity) {
+std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const controller::ControllerState& state,
+                                            const controller::Activity& activity) {
   using Kind = FieldEvent::Kind;
   std::vector<FieldEvent> events;
   // A lens set by this command changes the field before anything is marked on it.
@@ -227,17 +232,17 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
     add(events, Kind::Mark).figure = view_.marks.back();
   };
   switch (code) {
-    case CMD_MARK_ORIGINAL_SQUARE:
+    case protocol::CMD_MARK_ORIGINAL_SQUARE:
       mark(Figure::OriginalSquare);
       break;
-    case CMD_MARK_CORRECTED_SQUARE:
+    case protocol::CMD_MARK_CORRECTED_SQUARE:
       mark(Figure::CorrectedSquare);
       break;
-    case CMD_MARK_MAX_FIELD:
+    case protocol::CMD_MARK_MAX_FIELD:
       if (activity.maxField) mark(Figure::MaxField);  // switched on; off marks nothing
       break;
-    case CMD_MOVE_TO_X:
-    case CMD_MOVE_TO_Y: {
+    case protocol::CMD_MOVE_TO_X:
+    case protocol::CMD_MOVE_TO_Y: {
       // A value byte spans the field: 0 its left (bottom) edge, 255 its right (top) one.
       auto axis = [side](std::uint8_t byte) { return (byte / 255.0 - 0.5) * side; };
       view_.spot = Point{axis(activity.moveX), axis(activity.moveY)} + centerShift(state, step);
@@ -251,21 +256,22 @@ std::vector<FieldEvent> FieldModel::command(std::uint8_t code, const ControllerS
   return events;
 }
 
-std::vector<FieldEvent> FieldModel::follow(const ControllerState& state, const Activity& activity) {
+std::vector<FieldEvent> FieldModel::follow(const controller::ControllerState& state,
+                                           const controller::Activity& activity) {
   std::vector<FieldEvent> events;
   followLens(state, events);
   followActivity(state, activity, events);
   return events;
 }
 
-void FieldModel::followLens(const ControllerState& state, std::vector<FieldEvent>& events) {
+void FieldModel::followLens(const controller::ControllerState& state, std::vector<FieldEvent>& events) {
   const double side = fieldSide(state.lens);
   if (side == view_.side) return;
   view_.side = side;
   add(events, FieldEvent::Kind::Field).side = side;
 }
 
-void FieldModel::followActivity(const ControllerState& state, const Activity& activity,
+void FieldModel::followActivity(const controller::ControllerState& state, const controller::Activity& activity,
                                 std::vector<FieldEvent>& events) {
   using Kind = FieldEvent::Kind;
   const double side = view_.side;
@@ -278,19 +284,19 @@ void FieldModel::followActivity(const ControllerState& state, const Activity& ac
   if (update(view_.aimingDot, dot)) add(events, Kind::Aiming, dot.has_value()).at = dot;
 
   std::optional<AlignmentPoints> alignment;
-  if (activity.mode == Mode::AimTopLeft || activity.mode == Mode::AimBottomRight)
+  if (activity.mode == controller::Mode::AimTopLeft || activity.mode == controller::Mode::AimBottomRight)
     alignment = alignmentPoints(state, activity, side);
   if (update(view_.alignment, alignment)) add(events, Kind::Alignment, alignment.has_value()).alignment = alignment;
 
   std::optional<Point> cross;
-  if (activity.mode == Mode::CenterAdjust) {
-    const Offset at = shifted(state.centerOffset, activity.pending);
+  if (activity.mode == controller::Mode::CenterAdjust) {
+    const controller::Offset at = controller::shifted(state.centerOffset, activity.pending);
     cross = steps(step, at.x, at.y);
   }
   if (update(view_.centerCross, cross)) add(events, Kind::CenterCross, cross.has_value()).at = cross;
 
   std::optional<Outline> preview;
-  if (activity.mode == Mode::DistortionAdjust)
+  if (activity.mode == controller::Mode::DistortionAdjust)
     preview = markFigure(Figure::CorrectedSquare, state, lens_, activity.pending);
   if (update(view_.distortionPreview, preview))
     add(events, Kind::DistortionPreview, preview.has_value()).figure = preview;
@@ -387,4 +393,4 @@ std::string fieldEventJson(const FieldEvent& event, double t, std::int32_t syste
   return line + '}';
 }
 
-}  // namespace zor::sim
+}  // namespace zor::simulator

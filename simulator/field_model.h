@@ -20,7 +20,7 @@
 #include "controller/controller_model.h"
 #include "field/scan_field.h"
 
-namespace zor::sim {
+namespace zor::simulator {
 
 using field::Point;
 // "x -33.01 mm, y 0.22 mm"
@@ -54,7 +54,8 @@ struct Outline {
 // The figure as the controller with this state marks it through this lens.
 // distortionJogs: jogs added to the kept distortion offset (those of a
 // distortion adjustment under way), for the corrected square.
-Outline markFigure(Figure figure, const ControllerState& state, const LensError& lens, Offset distortionJogs = {});
+Outline markFigure(Figure figure, const controller::ControllerState& state, const LensError& lens,
+                   controller::Offset distortionJogs = {});
 
 // The two points of the aiming alignment.
 struct AlignmentPoints {
@@ -94,16 +95,17 @@ const char* eventName(FieldEvent::Kind kind);  // "mark", ...
 class FieldModel {
  public:
   // state: the controller's kept state when the simulation starts.
-  FieldModel(LensError lens, const ControllerState& state);
+  FieldModel(LensError lens, const controller::ControllerState& state);
 
   // After every command the controller was given, whatever its outcome, with
   // its state and activity as they are now: marks what it marked, moves what
   // it moved, and returns what changed in the view.
-  std::vector<FieldEvent> command(std::uint8_t code, const ControllerState& state, const Activity& activity);
+  std::vector<FieldEvent> command(std::uint8_t code, const controller::ControllerState& state,
+                                  const controller::Activity& activity);
   // What changed in the view with the controller's state and activity, no
   // command given: after the state was taken up from another process (a
   // lens set there changes the field).
-  std::vector<FieldEvent> follow(const ControllerState& state, const Activity& activity);
+  std::vector<FieldEvent> follow(const controller::ControllerState& state, const controller::Activity& activity);
   // Clears the marks and the spot; what the controller is doing stays.
   FieldEvent clear();
 
@@ -112,8 +114,9 @@ class FieldModel {
   std::string describe() const;
 
  private:
-  void followLens(const ControllerState& state, std::vector<FieldEvent>& events);
-  void followActivity(const ControllerState& state, const Activity& activity, std::vector<FieldEvent>& events);
+  void followLens(const controller::ControllerState& state, std::vector<FieldEvent>& events);
+  void followActivity(const controller::ControllerState& state, const controller::Activity& activity,
+                      std::vector<FieldEvent>& events);
 
   LensError lens_;
   FieldView view_;
@@ -123,4 +126,4 @@ class FieldModel {
 // system the serial number. Millimetres with 4 decimals.
 std::string fieldEventJson(const FieldEvent& event, double t, std::int32_t system);
 
-}  // namespace zor::sim
+}  // namespace zor::simulator

@@ -12,10 +12,10 @@ namespace zor::simulator {
 
 bool JsonLinesFile::open(const std::filesystem::path& path, std::string& why) {
   // An existing log may be of any size: it is only appended to.
-  sim::OpenResult opened =
-      sim::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
-  if (opened.status != sim::OpenStatus::Opened) {
-    why = opened.why.empty() ? sim::errnoText("cannot open " + path.string()) : opened.why;
+  controller::OpenResult opened =
+      controller::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
+  if (opened.status != controller::OpenStatus::Opened) {
+    why = opened.why.empty() ? controller::errnoText("cannot open " + path.string()) : opened.why;
     return false;
   }
   path_ = path;

@@ -28,7 +28,7 @@ class JsonLinesFile {
   std::string what_;
   std::ostream& warnings_;
   std::filesystem::path path_;
-  sim::UniqueFd fd_;
+  controller::UniqueFd fd_;
   bool warned_ = false;
 };
 

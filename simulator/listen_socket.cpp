@@ -41,7 +41,7 @@ bool safeFolder(const std::filesystem::path& folder, std::string& why) {
   struct stat st {};
   if (::lstat(folder.c_str(), &st) != 0) {
     if (errno != ENOENT || ::mkdir(folder.c_str(), 0700) != 0 || ::lstat(folder.c_str(), &st) != 0) {
-      why = sim::errnoText("cannot make the folder " + folder.string());
+      why = controller::errnoText("cannot make the folder " + folder.string());
       return false;
     }
   }
@@ -79,24 +79,25 @@ bool ready(int fd, short events, std::chrono::steady_clock::time_point deadline)
 
 // The pid of the simulator serving at path, from its hello; 0 when it does not say.
 pid_t askPid(const sockaddr_un& address) {
-  const sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  const controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!fd || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return 0;
   const auto deadline = std::chrono::steady_clock::now() + kAskWait;
-  const frames::Request hello{.call = frames::Call::Hello, .version = frames::kVersion, .program = "zor-simulator"};
-  const std::vector<std::uint8_t> frame = frames::Encode(hello);
+  const protocol::frames::Request hello{
+      .call = protocol::frames::Call::Hello, .version = protocol::frames::kVersion, .program = "zor-simulator"};
+  const std::vector<std::uint8_t> frame = protocol::frames::Encode(hello);
   if (!ready(fd.get(), POLLOUT, deadline) ||
       ::send(fd.get(), frame.data(), frame.size(), MSG_NOSIGNAL) != static_cast<ssize_t>(frame.size()))
     return 0;
   std::vector<std::uint8_t> in;
-  frames::FrameReader reader;
+  protocol::frames::FrameReader reader;
   while (ready(fd.get(), POLLIN, deadline)) {
     std::uint8_t buffer[256];
     const ssize_t n = ::recv(fd.get(), buffer, sizeof buffer, MSG_DONTWAIT);
     if (n == 0 || (n < 0 && errno != EINTR && errno != EAGAIN)) return 0;
     if (n > 0) reader.Add(std::span(buffer, static_cast<std::size_t>(n)));
     if (auto body = reader.Next()) {
-      const auto reply = frames::DecodeReply(*body);
-      return reply && reply->call == frames::Call::Hello ? static_cast<pid_t>(reply->pid) : 0;
+      const auto reply = protocol::frames::DecodeReply(*body);
+      return reply && reply->call == protocol::frames::Call::Hello ? static_cast<pid_t>(reply->pid) : 0;
     }
   }
   return 0;
@@ -123,16 +124,16 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   std::unique_ptr<ListenSocket> place(new ListenSocket());
   place->path_ = path;
   const std::string lockPath = path + ".lock";
-  sim::OpenResult lock = sim::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
-  if (lock.status != sim::OpenStatus::Opened) {
-    why = "cannot use the lock file: " + (lock.why.empty() ? sim::errnoText(lockPath) : lock.why);
+  controller::OpenResult lock = controller::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
+  if (lock.status != controller::OpenStatus::Opened) {
+    why = "cannot use the lock file: " + (lock.why.empty() ? controller::errnoText(lockPath) : lock.why);
     return nullptr;
   }
   // Never waits: a simulator holds its lock for its whole life.
   while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
     if (errno != EWOULDBLOCK) {
-      why = sim::errnoText("cannot lock " + lockPath);
+      why = controller::errnoText("cannot lock " + lockPath);
       return nullptr;
     }
     pid_t other = pidIn(lock.fd.get());
@@ -144,7 +145,7 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   const std::string pid = std::to_string(::getpid()) + "\n";
   if (::ftruncate(lock.fd.get(), 0) != 0 ||
       ::pwrite(lock.fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
-    why = sim::errnoText("cannot write " + lockPath);
+    why = controller::errnoText("cannot write " + lockPath);
     return nullptr;
   }
   place->lock_ = std::move(lock.fd);
@@ -157,17 +158,17 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
       return nullptr;
     }
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-      why = sim::errnoText("cannot remove the socket a stopped simulator left at " + path);
+      why = controller::errnoText("cannot remove the socket a stopped simulator left at " + path);
       return nullptr;
     }
   } else if (errno != ENOENT) {
-    why = sim::errnoText("cannot look at " + path);
+    why = controller::errnoText("cannot look at " + path);
     return nullptr;
   }
 
-  place->socket_ = sim::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  place->socket_ = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!place->socket_) {
-    why = sim::errnoText("cannot make a socket");
+    why = controller::errnoText("cannot make a socket");
     return nullptr;
   }
   // Made with mode 0600 from the start: no moment in which another user could connect.
@@ -177,7 +178,7 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   ::umask(mask);
   if (bound != 0) {
     errno = bindError;
-    why = sim::errnoText("cannot make the socket " + path);
+    why = controller::errnoText("cannot make the socket " + path);
     return nullptr;
   }
   if (::lstat(path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode) || (st.st_mode & 0777) != 0600) {
@@ -188,7 +189,7 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   place->device_ = st.st_dev;
   place->inode_ = st.st_ino;
   if (::listen(place->socket_.get(), SOMAXCONN) != 0) {
-    why = sim::errnoText("cannot listen on " + path);
+    why = controller::errnoText("cannot listen on " + path);
     return nullptr;
   }
   return place;

@@ -39,8 +39,8 @@ class ListenSocket {
   ListenSocket() = default;
 
   std::string path_;
-  sim::UniqueFd lock_;
-  sim::UniqueFd socket_;
+  controller::UniqueFd lock_;
+  controller::UniqueFd socket_;
   dev_t device_ = 0;
   ino_t inode_ = 0;
 };

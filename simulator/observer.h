@@ -24,7 +24,7 @@ struct CallRecord {
   std::string program{};
   std::optional<std::int32_t> system{};  // the serial of the system served; none for find or an unknown one
   int number = 0;                        // that system's number, 1 onwards; 0 when none
-  frames::Call call = frames::Call::Find;
+  protocol::frames::Call call = protocol::frames::Call::Find;
   std::optional<int> code{};          // send: the command code; status: the status code
   std::string name{};                 // the code's name; empty for a code not in the lists
   std::optional<int> value{};         // send: the value byte
@@ -45,7 +45,7 @@ struct FieldChange {
   double t = 0;    // seconds since the simulator started
   int system = 0;  // its number, 1 onwards
   std::int32_t serial = 0;
-  sim::FieldEvent event{};
+  simulator::FieldEvent event{};
 };
 
 struct ClientEvent {

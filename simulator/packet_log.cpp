@@ -35,12 +35,12 @@ std::string jsonLatin1(const std::string& text) {
 }
 
 std::string packetLogLine(const CallRecord& r) {
-  std::string line = "{\"t\":" + fixed(r.t, 6) + ",\"pid\":" + std::to_string(r.pid) +
-                     ",\"system\":" + orNull(r.system) + ",\"call\":\"" + std::string(frames::CallName(r.call)) +
-                     "\",\"code\":" + orNull(r.code) + ",\"name\":" + (r.name.empty() ? "null" : jsonLatin1(r.name)) +
-                     ",\"value\":" + orNull(r.value) + ",\"result\":" + std::to_string(r.result) +
-                     ",\"pause_ms\":" + (r.pauseMs ? fixed(*r.pauseMs, 3) : "null") +
-                     ",\"short\":" + (r.shortPause ? "true" : "false");
+  std::string line =
+      "{\"t\":" + fixed(r.t, 6) + ",\"pid\":" + std::to_string(r.pid) + ",\"system\":" + orNull(r.system) +
+      ",\"call\":\"" + std::string(protocol::frames::CallName(r.call)) + "\",\"code\":" + orNull(r.code) +
+      ",\"name\":" + (r.name.empty() ? "null" : jsonLatin1(r.name)) + ",\"value\":" + orNull(r.value) +
+      ",\"result\":" + std::to_string(r.result) + ",\"pause_ms\":" + (r.pauseMs ? fixed(*r.pauseMs, 3) : "null") +
+      ",\"short\":" + (r.shortPause ? "true" : "false");
   if (r.text) line += ",\"text\":" + jsonLatin1(*r.text);
   return line + "}";
 }

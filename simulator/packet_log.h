@@ -41,7 +41,7 @@ class FieldLog : public Observer {
   bool open(const std::filesystem::path& path, std::string& why) { return file_.open(path, why); }
 
   void onField(const FieldChange& change) override {
-    file_.append(sim::fieldEventJson(change.event, change.t, change.serial));
+    file_.append(simulator::fieldEventJson(change.event, change.t, change.serial));
   }
 
  private:

@@ -44,7 +44,7 @@ void Server::serve(std::unique_ptr<ListenSocket> place) {
 
 void Server::acceptClients() {
   for (;;) {
-    sim::UniqueFd fd(::accept4(place_->fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    controller::UniqueFd fd(::accept4(place_->fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (!fd) {
       if (errno == EINTR || errno == ECONNABORTED) continue;
       if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
@@ -96,8 +96,8 @@ void Server::refuse(int fd, pid_t pid, const std::string& why) {
   errors_ << "zor-simulator: refused pid " << pid << ": " << why << std::endl;
   // A new socket's buffer takes this small frame at once; the client reads it
   // as the answer to its hello. Nothing more is read or waited for.
-  const std::vector<std::uint8_t> frame =
-      frames::Encode(frames::Reply{.call = frames::Call::Hello, .result = sim::kNoAnswer});
+  const std::vector<std::uint8_t> frame = protocol::frames::Encode(
+      protocol::frames::Reply{.call = protocol::frames::Call::Hello, .result = protocol::kNoAnswer});
   [[maybe_unused]] const ssize_t n = ::send(fd, frame.data(), frame.size(), MSG_NOSIGNAL | MSG_DONTWAIT);
 }
 
@@ -122,10 +122,10 @@ void Server::readFrom(int client) {
   bool whole = false;
   while (auto body = c.frames.Next()) {
     std::string why;
-    auto request = frames::DecodeRequest(*body, &why);
+    auto request = protocol::frames::DecodeRequest(*body, &why);
     if (!request) return end(client, true, "a malformed frame: " + why);
     if (c.waiting.empty()) turns_.push_back(client);
-    const std::size_t bytes = frames::kLengthSize + body->size();
+    const std::size_t bytes = protocol::frames::kLengthSize + body->size();
     c.waiting.push_back({std::move(*request), arrived, bytes});
     c.waitingBytes += bytes;
     whole = true;
@@ -169,7 +169,7 @@ void Server::serveNext() {
   std::string why;
   const auto reply = core_.serve(client, next.request, next.arrived, why);
   if (!reply) return end(client, true, why);
-  const std::vector<std::uint8_t> frame = frames::Encode(*reply);
+  const std::vector<std::uint8_t> frame = protocol::frames::Encode(*reply);
   c.unsent.insert(c.unsent.end(), frame.begin(), frame.end());
   flush(client);
 }

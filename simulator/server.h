@@ -60,16 +60,16 @@ class Server {
 
  private:
   struct Pending {
-    frames::Request request;
+    protocol::frames::Request request;
     std::int64_t arrived;
     std::size_t bytes;  // of its frame
   };
   struct Connection {
-    sim::UniqueFd fd;
+    controller::UniqueFd fd;
     pid_t pid = 0;
     std::unique_ptr<QSocketNotifier> readable;
     std::unique_ptr<QSocketNotifier> writable;
-    frames::FrameReader frames;
+    protocol::frames::FrameReader frames;
     std::vector<std::uint8_t> unsent;
     std::deque<Pending> waiting;  // its calls not served yet, in order
     std::size_t waitingBytes = 0;

@@ -26,19 +26,19 @@ std::string hexByte(unsigned value) {
   return text;
 }
 
-const char* entryPoint(frames::Call call) {
+const char* entryPoint(protocol::frames::Call call) {
   switch (call) {
-    case frames::Call::Find:
+    case protocol::frames::Call::Find:
       return "ZORFindSystems";
-    case frames::Call::Send:
+    case protocol::frames::Call::Send:
       return "dwSendCommand";
-    case frames::Call::Status:
+    case protocol::frames::Call::Status:
       return "dwGetStatus";
-    case frames::Call::Data:
+    case protocol::frames::Call::Data:
       return "dwSendData";
-    case frames::Call::Check:
+    case protocol::frames::Call::Check:
       return "ZORSystemCheckStatus";
-    case frames::Call::Hello:
+    case protocol::frames::Call::Hello:
       break;
   }
   return "hello";
@@ -46,7 +46,7 @@ const char* entryPoint(frames::Call call) {
 
 std::string resultText(const CallRecord& r) {
   std::string text = std::to_string(r.result);
-  if (r.call == frames::Call::Find) {
+  if (r.call == protocol::frames::Call::Find) {
     text += " (" +
             localText(r.result != 0 ? QT_TRANSLATE_NOOP("zor::simulator::ShownText", "found")
                                     : QT_TRANSLATE_NOOP("zor::simulator::ShownText", "none found")) +
@@ -103,7 +103,7 @@ std::string monitorCell(const CallRecord& r, MonitorColumn column) {
     case MonitorColumn::Value:
       if (!r.value) return {};
       // A text's character as the character, any other value byte as the number it carries.
-      if (r.code == CMD_TEXT_CHAR && *r.value != 0)
+      if (r.code == protocol::CMD_TEXT_CHAR && *r.value != 0)
         return "0x" + hexByte(static_cast<unsigned>(*r.value)) + " '" +
                visibleLatin1(std::string(1, static_cast<char>(*r.value))) + "'";
       return std::to_string(*r.value) + " (0x" + hexByte(static_cast<unsigned>(*r.value)) + ")";
@@ -128,7 +128,7 @@ std::string monitorCell(const CallRecord& r, MonitorColumn column) {
   return {};
 }
 
-std::string measuredText(const sim::Outline& o) {
+std::string measuredText(const simulator::Outline& o) {
   auto off = [&](double measured) {
     double percent = o.nominal > 0 ? std::round((measured / o.nominal - 1) * 10000) / 100 : 0;
     if (percent == 0) percent = 0;  // no "-0.00"
@@ -155,15 +155,15 @@ std::string workTimeText(std::uint32_t seconds) {
 
 std::string adjustmentText(const SystemState& state) {
   switch (state.mode) {
-    case sim::Mode::Idle:
+    case controller::Mode::Idle:
       return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "none"));
-    case sim::Mode::DistortionAdjust:
+    case controller::Mode::DistortionAdjust:
       return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "distortion"));
-    case sim::Mode::CenterAdjust:
+    case controller::Mode::CenterAdjust:
       return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "centering"));
-    case sim::Mode::AimTopLeft:
+    case controller::Mode::AimTopLeft:
       return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "aiming alignment, top left point"));
-    case sim::Mode::AimBottomRight:
+    case controller::Mode::AimBottomRight:
       return localText(QT_TRANSLATE_NOOP("zor::simulator::ShownText", "aiming alignment, right bottom point"));
   }
   return "?";

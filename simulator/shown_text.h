@@ -27,7 +27,7 @@ const char* monitorTitle(MonitorColumn column);  // in English: the window trans
 std::string monitorCell(const CallRecord& record, MonitorColumn column);
 
 // A figure as measured: "55.79 × 54.15 mm, nominal 55.01 mm (+1.42 %, -1.57 %)".
-std::string measuredText(const sim::Outline& outline);
+std::string measuredText(const simulator::Outline& outline);
 
 // "zorctl (pid 4711)"; "pid 4711" for a client that gave no name.
 std::string clientText(pid_t pid, std::string_view program);

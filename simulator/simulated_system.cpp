@@ -4,8 +4,8 @@
 
 namespace zor::simulator {
 
-sim::ControllerState systemDefaults(int k) {
-  sim::ControllerState state;
+controller::ControllerState systemDefaults(int k) {
+  controller::ControllerState state;
   state.serial = 100000 + k;
   state.mac[5] = static_cast<std::uint8_t>(k);
   state.ip[3] = static_cast<std::uint8_t>(9 + k);
@@ -20,20 +20,21 @@ std::filesystem::path systemStateFile(const std::filesystem::path& firstFile, in
   return file;
 }
 
-SimulatedSystem::SimulatedSystem(int number, const std::filesystem::path& stateFile, sim::ControllerModel::Clock clock,
-                                 std::string clockBoot, sim::ControllerHost::Warn warn, const sim::LensError& lens)
+SimulatedSystem::SimulatedSystem(int number, const std::filesystem::path& stateFile,
+                                 controller::ControllerModel::Clock clock, std::string clockBoot,
+                                 controller::ControllerHost::Warn warn, const simulator::LensError& lens)
     : number_(number),
       host_(stateFile, systemDefaults(number), std::move(clock), std::move(clockBoot), std::move(warn)),
       field_(lens, host_.model().snapshot()) {}
 
-discovery::Entry SimulatedSystem::entry() {
+protocol::discovery::Entry SimulatedSystem::entry() {
   host_.takeUpOthers();
-  const sim::ControllerState state = host_.model().snapshot();
+  const controller::ControllerState state = host_.model().snapshot();
   return {state.serial, state.modelName, state.ip};
 }
 
 SystemState SimulatedSystem::state() const {
-  const sim::Activity& activity = host_.model().activity();
+  const controller::Activity& activity = host_.model().activity();
   return {activity.shutterOpen, activity.aiming, activity.testPower, activity.pulse, activity.mode};
 }
 

@@ -16,10 +16,10 @@
 
 namespace zor::simulator {
 
-inline constexpr int kMaxSystems = static_cast<int>(discovery::kMaxSystems);
+inline constexpr int kMaxSystems = static_cast<int>(protocol::discovery::kMaxSystems);
 
 // The state of system k's controller when its state file is new.
-sim::ControllerState systemDefaults(int k);
+controller::ControllerState systemDefaults(int k);
 // System k's state file: firstFile for system 1, "<firstFile>-k" beside it
 // for the others. Empty when firstFile is (the state is not kept).
 std::filesystem::path systemStateFile(const std::filesystem::path& firstFile, int k);
@@ -30,31 +30,31 @@ struct SystemState {
   bool aiming = false;
   bool testPower = false;
   std::uint8_t pulse = 0;
-  sim::Mode mode = sim::Mode::Idle;
+  controller::Mode mode = controller::Mode::Idle;
   bool operator==(const SystemState&) const = default;
 };
 
 class SimulatedSystem {
  public:
   // lens: what the simulated lens does wrong.
-  SimulatedSystem(int number, const std::filesystem::path& stateFile, sim::ControllerModel::Clock clock,
-                  std::string clockBoot, sim::ControllerHost::Warn warn, const sim::LensError& lens = {});
+  SimulatedSystem(int number, const std::filesystem::path& stateFile, controller::ControllerModel::Clock clock,
+                  std::string clockBoot, controller::ControllerHost::Warn warn, const simulator::LensError& lens = {});
 
   int number() const { return number_; }
   std::int32_t serial() const { return host_.model().snapshot().serial; }
   // Its entry in the discovery block, after taking up what another process saved.
-  discovery::Entry entry();
+  protocol::discovery::Entry entry();
   SystemState state() const;
-  sim::ControllerHost& host() { return host_; }
-  const sim::ControllerHost& host() const { return host_; }
+  controller::ControllerHost& host() { return host_; }
+  const controller::ControllerHost& host() const { return host_; }
   // What its field view draws.
-  sim::FieldModel& field() { return field_; }
-  const sim::FieldModel& field() const { return field_; }
+  simulator::FieldModel& field() { return field_; }
+  const simulator::FieldModel& field() const { return field_; }
 
  private:
   int number_;
-  sim::ControllerHost host_;
-  sim::FieldModel field_;
+  controller::ControllerHost host_;
+  simulator::FieldModel field_;
 };
 
 }  // namespace zor::simulator

@@ -9,11 +9,11 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
-using sim::Point;
-using sim::pointText;
+using simulator::Point;
+using simulator::pointText;
 
 // Okabe and Ito's colours, told apart with most kinds of colour blindness.
 const std::array<FieldStyle, kDrawnKinds> kStyles{{
@@ -27,13 +27,13 @@ const std::array<FieldStyle, kDrawnKinds> kStyles{{
     {QT_TRANSLATE_NOOP("zor::simulator::FieldLegend", "Centre cross"), QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
 }};
 
-Drawn drawnOf(sim::Figure figure) {
+Drawn drawnOf(simulator::Figure figure) {
   switch (figure) {
-    case sim::Figure::OriginalSquare:
+    case simulator::Figure::OriginalSquare:
       return Drawn::OriginalSquare;
-    case sim::Figure::CorrectedSquare:
+    case simulator::Figure::CorrectedSquare:
       return Drawn::CorrectedSquare;
-    case sim::Figure::MaxField:
+    case simulator::Figure::MaxField:
       return Drawn::MaxField;
   }
   return Drawn::OriginalSquare;
@@ -132,6 +132,94 @@ QPixmap swatch(Drawn drawn, const QFont& font, double ratio) {
   return pixmap;
 }
 
+// Half the side of the square drawn: everything drawn stays in the picture,
+// the field and a figure the lens pushed beyond it, with a margin.
+double halfExtent(const simulator::FieldView& view) {
+  const double side = view.side;
+  double half = side / 2;
+  auto reach = [&half](Point p) { half = std::max({half, std::abs(p.x), std::abs(p.y)}); };
+  for (const simulator::Outline& mark : view.marks)
+    for (const Point& p : mark.points) reach(p);
+  if (view.distortionPreview)
+    for (const Point& p : view.distortionPreview->points) reach(p);
+  for (const auto& p : {view.spot, view.aimingDot, view.centerCross})
+    if (p) reach(*p);
+  if (view.alignment) {
+    reach(view.alignment->topLeft);
+    reach(view.alignment->bottomRight);
+  }
+  return half * 1.04;
+}
+
+// The field and its millimetre grid, labelled along the bottom and the left edge.
+void drawGrid(QPainter& painter, const QWidget& widget, const QFontMetrics& metrics, const Mapping& m, double side) {
+  const QRectF fieldRect(m.at({-side / 2, side / 2}), m.at({side / 2, -side / 2}));
+  painter.fillRect(fieldRect, widget.palette().base());
+  const double step = gridStep(side);
+  const int lines = static_cast<int>(std::floor(side / 2 / step));
+  const int labelEvery = step * m.scale < metrics.horizontalAdvance(QStringLiteral("-000")) + 6 ? 2 : 1;
+  QColor gridColour = widget.palette().text().color();
+  gridColour.setAlpha(40);
+  QColor axisColour = gridColour;
+  axisColour.setAlpha(110);
+  painter.setFont(widget.font());
+  for (int k = -lines; k <= lines; ++k) {
+    const double mm = k * step;
+    painter.setPen(QPen(k == 0 ? axisColour : gridColour, 0));
+    painter.drawLine(m.at({mm, -side / 2}), m.at({mm, side / 2}));
+    painter.drawLine(m.at({-side / 2, mm}), m.at({side / 2, mm}));
+    if (k % labelEvery != 0) continue;
+    painter.setPen(widget.palette().text().color());
+    const QString label = QString::number(mm, 'f', 0);
+    const QPointF below = m.at({mm, -side / 2});
+    painter.drawText(QRectF(below.x() - 30, fieldRect.bottom() + 2, 60, metrics.height()), Qt::AlignCenter, label);
+    const QPointF beside = m.at({-side / 2, mm});
+    painter.drawText(QRectF(0, beside.y() - metrics.height() / 2.0, fieldRect.left() - 4, metrics.height()),
+                     Qt::AlignRight | Qt::AlignVCenter, label);
+  }
+  painter.setPen(QPen(widget.palette().text().color(), 0));
+  painter.drawRect(fieldRect);
+  painter.drawText(QRectF(fieldRect.left(), 2, fieldRect.width(), metrics.height()), Qt::AlignLeft,
+                   FieldView::tr("Field %1 mm square, grid %2 mm").arg(side, 0, 'f', 2).arg(step, 0, 'f', 0));
+}
+
+// The marks, oldest first; the last of each figure in full colour, those before it faint.
+void drawMarks(QPainter& painter, const Mapping& m, const simulator::FieldView& view) {
+  std::array<std::size_t, 3> last{};
+  for (std::size_t i = 0; i < view.marks.size(); ++i) last[static_cast<std::size_t>(view.marks[i].figure)] = i;
+  for (std::size_t i = 0; i < view.marks.size(); ++i) {
+    const simulator::Outline& mark = view.marks[i];
+    const bool latest = last[static_cast<std::size_t>(mark.figure)] == i;
+    drawOutline(painter, m, mark.points, penOf(drawnOf(mark.figure), latest ? 2 : 1, latest ? 255 : 70));
+  }
+  if (view.distortionPreview) drawOutline(painter, m, view.distortionPreview->points, penOf(Drawn::Preview, 2));
+}
+
+// The centre cross, the alignment's two points, the spot and the aiming dot.
+void drawMarkers(QPainter& painter, const QWidget& widget, const QFontMetrics& metrics, const Mapping& m,
+                 const simulator::FieldView& view) {
+  const double r = std::max(4.0, metrics.height() / 3.0);
+  if (view.centerCross) drawMarker(painter, Drawn::CenterCross, m.at(*view.centerCross), r);
+  if (view.alignment) {
+    const std::pair<Point, bool> points[] = {{view.alignment->topLeft, !view.alignment->bottomRightActive},
+                                             {view.alignment->bottomRight, view.alignment->bottomRightActive}};
+    const QString names[] = {FieldView::tr("top left"), FieldView::tr("right bottom")};
+    for (int i = 0; i < 2; ++i) {
+      const QPointF at = m.at(points[i].first);
+      drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
+      painter.setPen(widget.palette().text().color());
+      // Right of the point, or left of it where the widget ends first: a
+      // longer name (or language) is never cut off at the edge.
+      const QString name = points[i].second ? FieldView::tr("%1 (active)").arg(names[i]) : names[i];
+      const double advance = metrics.horizontalAdvance(name);
+      const double x = at.x() + r * 2 + advance <= widget.width() ? at.x() + r * 2 : at.x() - r * 2 - advance;
+      painter.drawText(QPointF(x, at.y() - r), name);
+    }
+  }
+  if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
+  if (view.aimingDot) drawMarker(painter, Drawn::AimingDot, m.at(*view.aimingDot), r);
+}
+
 }  // namespace
 
 const FieldStyle& fieldStyle(Drawn drawn) { return kStyles.at(static_cast<std::size_t>(drawn)); }
@@ -144,7 +232,7 @@ FieldView::FieldView(QWidget* parent) : QWidget(parent) {
   setSizePolicy(policy);
 }
 
-void FieldView::setField(const sim::FieldModel* field, const QString& systemName) {
+void FieldView::setField(const simulator::FieldModel* field, const QString& systemName) {
   field_ = field;
   setAccessibleName(tr("Scan field of %1").arg(systemName));
   changed();
@@ -160,23 +248,8 @@ void FieldView::paintEvent(QPaintEvent*) {
   painter.setRenderHint(QPainter::Antialiasing);
   painter.fillRect(rect(), palette().window());
   if (!field_) return;
-  const sim::FieldView& view = field_->view();
-  const double side = view.side;
-
-  // Everything drawn stays in the picture: the field, and a figure the lens pushed beyond it.
-  double half = side / 2;
-  auto reach = [&half](Point p) { half = std::max({half, std::abs(p.x), std::abs(p.y)}); };
-  for (const sim::Outline& mark : view.marks)
-    for (const Point& p : mark.points) reach(p);
-  if (view.distortionPreview)
-    for (const Point& p : view.distortionPreview->points) reach(p);
-  for (const auto& p : {view.spot, view.aimingDot, view.centerCross})
-    if (p) reach(*p);
-  if (view.alignment) {
-    reach(view.alignment->topLeft);
-    reach(view.alignment->bottomRight);
-  }
-  half *= 1.04;
+  const simulator::FieldView& view = field_->view();
+  const double half = halfExtent(view);
 
   const QFontMetrics metrics(font());
   const QRectF plot = QRectF(rect()).adjusted(metrics.horizontalAdvance(QStringLiteral("-000")) + 10,
@@ -184,66 +257,9 @@ void FieldView::paintEvent(QPaintEvent*) {
   const double size = std::max(1.0, std::min(plot.width(), plot.height()));
   const Mapping m{plot.center(), size / (2 * half)};
 
-  // The field and its millimetre grid, labelled along the bottom and the left edge.
-  const QRectF fieldRect(m.at({-side / 2, side / 2}), m.at({side / 2, -side / 2}));
-  painter.fillRect(fieldRect, palette().base());
-  const double step = gridStep(side);
-  const int lines = static_cast<int>(std::floor(side / 2 / step));
-  const int labelEvery = step * m.scale < metrics.horizontalAdvance(QStringLiteral("-000")) + 6 ? 2 : 1;
-  QColor gridColour = palette().text().color();
-  gridColour.setAlpha(40);
-  QColor axisColour = gridColour;
-  axisColour.setAlpha(110);
-  painter.setFont(font());
-  for (int k = -lines; k <= lines; ++k) {
-    const double mm = k * step;
-    painter.setPen(QPen(k == 0 ? axisColour : gridColour, 0));
-    painter.drawLine(m.at({mm, -side / 2}), m.at({mm, side / 2}));
-    painter.drawLine(m.at({-side / 2, mm}), m.at({side / 2, mm}));
-    if (k % labelEvery != 0) continue;
-    painter.setPen(palette().text().color());
-    const QString label = QString::number(mm, 'f', 0);
-    const QPointF below = m.at({mm, -side / 2});
-    painter.drawText(QRectF(below.x() - 30, fieldRect.bottom() + 2, 60, metrics.height()), Qt::AlignCenter, label);
-    const QPointF beside = m.at({-side / 2, mm});
-    painter.drawText(QRectF(0, beside.y() - metrics.height() / 2.0, fieldRect.left() - 4, metrics.height()),
-                     Qt::AlignRight | Qt::AlignVCenter, label);
-  }
-  painter.setPen(QPen(palette().text().color(), 0));
-  painter.drawRect(fieldRect);
-  painter.drawText(QRectF(fieldRect.left(), 2, fieldRect.width(), metrics.height()), Qt::AlignLeft,
-                   tr("Field %1 mm square, grid %2 mm").arg(side, 0, 'f', 2).arg(step, 0, 'f', 0));
-
-  // The marks, oldest first; the last of each figure in full colour, those before it faint.
-  std::array<std::size_t, 3> last{};
-  for (std::size_t i = 0; i < view.marks.size(); ++i) last[static_cast<std::size_t>(view.marks[i].figure)] = i;
-  for (std::size_t i = 0; i < view.marks.size(); ++i) {
-    const sim::Outline& mark = view.marks[i];
-    const bool latest = last[static_cast<std::size_t>(mark.figure)] == i;
-    drawOutline(painter, m, mark.points, penOf(drawnOf(mark.figure), latest ? 2 : 1, latest ? 255 : 70));
-  }
-  if (view.distortionPreview) drawOutline(painter, m, view.distortionPreview->points, penOf(Drawn::Preview, 2));
-
-  const double r = std::max(4.0, metrics.height() / 3.0);
-  if (view.centerCross) drawMarker(painter, Drawn::CenterCross, m.at(*view.centerCross), r);
-  if (view.alignment) {
-    const std::pair<Point, bool> points[] = {{view.alignment->topLeft, !view.alignment->bottomRightActive},
-                                             {view.alignment->bottomRight, view.alignment->bottomRightActive}};
-    const QString names[] = {tr("top left"), tr("right bottom")};
-    for (int i = 0; i < 2; ++i) {
-      const QPointF at = m.at(points[i].first);
-      drawMarker(painter, Drawn::Alignment, at, r, points[i].second);
-      painter.setPen(palette().text().color());
-      // Right of the point, or left of it where the widget ends first: a
-      // longer name (or language) is never cut off at the edge.
-      const QString name = points[i].second ? tr("%1 (active)").arg(names[i]) : names[i];
-      const double advance = metrics.horizontalAdvance(name);
-      const double x = at.x() + r * 2 + advance <= width() ? at.x() + r * 2 : at.x() - r * 2 - advance;
-      painter.drawText(QPointF(x, at.y() - r), name);
-    }
-  }
-  if (view.spot) drawMarker(painter, Drawn::Spot, m.at(*view.spot), r);
-  if (view.aimingDot) drawMarker(painter, Drawn::AimingDot, m.at(*view.aimingDot), r);
+  drawGrid(painter, *this, metrics, m, view.side);
+  drawMarks(painter, m, view);
+  drawMarkers(painter, *this, metrics, m, view);
 }
 
 FieldLegend::FieldLegend(QWidget* parent) : QWidget(parent) {
@@ -270,23 +286,24 @@ FieldLegend::FieldLegend(QWidget* parent) : QWidget(parent) {
   }
 }
 
-void FieldLegend::setField(const sim::FieldModel* field) {
+void FieldLegend::setField(const simulator::FieldModel* field) {
   auto set = [this](Drawn drawn, const QString& text) { values_[static_cast<std::size_t>(drawn)]->setText(text); };
   auto shown = [](const std::string& text) { return QString::fromStdString(text); };
   if (!field) {
     for (QLabel* value : values_) value->clear();
     return;
   }
-  const sim::FieldView& view = field->view();
-  for (const sim::Figure figure : {sim::Figure::OriginalSquare, sim::Figure::CorrectedSquare, sim::Figure::MaxField}) {
+  const simulator::FieldView& view = field->view();
+  for (const simulator::Figure figure :
+       {simulator::Figure::OriginalSquare, simulator::Figure::CorrectedSquare, simulator::Figure::MaxField}) {
     const auto mark = std::find_if(view.marks.rbegin(), view.marks.rend(),
-                                   [figure](const sim::Outline& o) { return o.figure == figure; });
+                                   [figure](const simulator::Outline& o) { return o.figure == figure; });
     const std::uint64_t count = view.marked[static_cast<std::size_t>(figure)];
-    const QString text = mark == view.marks.rend() ? tr("not marked") : shown(measuredText(*mark));
+    const QString text = mark == view.marks.rend() ? tr("not marked") : shown(simulator::measuredText(*mark));
     set(drawnOf(figure), count > 1 ? tr("%1, marked %2 times").arg(text).arg(count) : text);
   }
-  set(Drawn::Preview,
-      view.distortionPreview ? shown(measuredText(*view.distortionPreview)) : tr("during a distortion adjustment"));
+  set(Drawn::Preview, view.distortionPreview ? shown(simulator::measuredText(*view.distortionPreview))
+                                             : tr("during a distortion adjustment"));
   set(Drawn::Spot, view.spot ? shown(pointText(*view.spot)) : tr("no move yet"));
   set(Drawn::AimingDot, view.aimingDot ? shown(pointText(*view.aimingDot)) : tr("aiming off"));
   set(Drawn::Alignment, view.alignment ? tr("top left %1; right bottom %2")
@@ -296,4 +313,4 @@ void FieldLegend::setField(const sim::FieldModel* field) {
   set(Drawn::CenterCross, view.centerCross ? shown(pointText(*view.centerCross)) : tr("during a centering adjustment"));
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

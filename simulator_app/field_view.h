@@ -10,7 +10,7 @@
 
 #include "simulator/field_model.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 // How each thing on the field is drawn: a colour and a line style of its
 // own, so that the legend tells them apart without colour too.
@@ -31,7 +31,7 @@ class FieldView : public QWidget {
 
   // Shows this field (nothing: an empty view), of the system named so in
   // its accessible name.
-  void setField(const sim::FieldModel* field, const QString& systemName);
+  void setField(const simulator::FieldModel* field, const QString& systemName);
   // The field changed: repainted, its accessible description renewed.
   void changed();
 
@@ -44,7 +44,7 @@ class FieldView : public QWidget {
   void paintEvent(QPaintEvent*) override;
 
  private:
-  const sim::FieldModel* field_ = nullptr;
+  const simulator::FieldModel* field_ = nullptr;
 };
 
 // Beside the field: what each colour and line is, and the last square of
@@ -54,10 +54,10 @@ class FieldLegend : public QWidget {
 
  public:
   explicit FieldLegend(QWidget* parent = nullptr);
-  void setField(const sim::FieldModel* field);
+  void setField(const simulator::FieldModel* field);
 
  private:
   std::array<QLabel*, kDrawnKinds> values_{};
 };
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -36,6 +36,7 @@
 namespace {
 
 using namespace zor::simulator;
+using namespace zor::simulator_app;
 
 constexpr int kServed = 0;
 constexpr int kCannotServe = 1;
@@ -123,22 +124,23 @@ int run(int argc, char** argv) {
   LineOutput errorLines(STDERR_FILENO);
   std::ostream errors(&errorLines);
 
-  const std::string socketPath =
-      options.socket.empty() ? zor::frames::DefaultSocketPath(std::getenv("XDG_RUNTIME_DIR")) : options.socket;
+  const std::string socketPath = options.socket.empty()
+                                     ? zor::protocol::frames::DefaultSocketPath(std::getenv("XDG_RUNTIME_DIR"))
+                                     : options.socket;
   if (socketPath.empty()) return fail("XDG_RUNTIME_DIR is not set to a folder; give the socket with --socket PATH");
   std::string why;
   // First the place, so that a second simulator stops before it touches any state file.
   std::unique_ptr<ListenSocket> place = ListenSocket::open(socketPath, why);
   if (!place) return fail(why);
 
-  const std::filesystem::path firstState = zor::sim::resolveStatePath(std::getenv);
+  const std::filesystem::path firstState = zor::controller::resolveStatePath(std::getenv);
   if (firstState.empty())
     writeAll(stderr, "zor-simulator: neither ZORCOMM_STATE, XDG_STATE_HOME nor HOME is set; no state is kept\n");
-  const std::string boot = zor::sim::currentBootId();
+  const std::string boot = zor::controller::currentBootId();
   std::vector<std::unique_ptr<SimulatedSystem>> systems;
   for (int k = 1; k <= options.systems; ++k) {
     systems.push_back(std::make_unique<SimulatedSystem>(
-        k, systemStateFile(firstState, k), zor::sim::monotonicMilliseconds, boot,
+        k, systemStateFile(firstState, k), zor::controller::monotonicMilliseconds, boot,
         [k, &errors](const std::string& text) { errors << "zor-simulator: system " << k << ": " << text << std::endl; },
         options.lens));
   }

@@ -16,22 +16,35 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
 constexpr int kTickMs = 1000;
 
 }  // namespace
 
-MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidget* parent)
+MainWindow::MainWindow(simulator::Core& core, simulator::Server& server, const QString& socket, QWidget* parent)
     : QMainWindow(parent), core_(core), server_(server), socket_(socket) {
   const int count = static_cast<int>(core_.systems().size());
   const QString systemsText = count == 1 ? tr("1 system") : tr("%1 systems").arg(count);
   setWindowTitle(tr("zor-simulator: %1").arg(systemsText));
 
+  std::vector<QString> names;
+  QWidget* left = makeSystemList(count, names);
+  QWidget* side = makeFieldAndState();
+  layOut(left, side, names);
+  buildMenus();
+  startShowing(systemsText);
+  fitToScreen();
+  core_.addObserver(*this);
+}
+
+MainWindow::~MainWindow() { core_.removeObserver(*this); }
+
+// The list of systems to choose from, behind its label; hidden for one system.
+QWidget* MainWindow::makeSystemList(int count, std::vector<QString>& names) {
   systems_ = new QListWidget;
   systems_->setAccessibleName(tr("Systems"));
-  std::vector<QString> names;
   for (int k = 1; k <= count; ++k) {
     names.push_back(systemName(k));
     systems_->addItem(names.back());
@@ -45,7 +58,11 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   leftLayout->addWidget(systems_);
   left->setVisible(count > 1);  // one system needs no choosing
   left->setMaximumWidth(systems_->fontMetrics().horizontalAdvance(QStringLiteral("64: 100064 NZ-SIM-WIDE")) + 40);
+  return left;
+}
 
+// The field, and beside it the marks and the state, in a scroll area.
+QWidget* MainWindow::makeFieldAndState() {
   field_ = new FieldView;
   legend_ = new FieldLegend;
   auto* marks = new QGroupBox(tr("Marks and sizes measured"));
@@ -62,7 +79,11 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   sideScroll->setWidgetResizable(true);
   sideScroll->setFrameShape(QFrame::NoFrame);
   sideScroll->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  sideScroll_ = sideScroll;
+  return sideScroll;
+}
 
+void MainWindow::layOut(QWidget* left, QWidget* sideScroll, const std::vector<QString>& names) {
   // The system chosen above, the monitor of every call (filtered at will) across the whole width below.
   auto* top = new QSplitter(Qt::Horizontal);
   top->addWidget(left);
@@ -82,8 +103,10 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   main->setStretchFactor(1, 2);
   main->setSizes({560, 440});  // in proportion: a monitor of a dozen rows or more
   setCentralWidget(main);
+}
 
-  buildMenus();
+// The first system shown, the clients, the status line and the ticker that keeps the state fresh.
+void MainWindow::startShowing(const QString& systemsText) {
   QObject::connect(systems_, &QListWidget::currentRowChanged, this, [this](int row) {
     if (row >= 0) showSystem(row + 1);
   });
@@ -91,24 +114,24 @@ MainWindow::MainWindow(Core& core, Server& server, const QString& socket, QWidge
   showSystem(1);
   // Eighty characters wide, or as narrow as the marks and the state of the
   // system shown can be where their names are longer (as in some languages).
-  sideScroll->setMinimumWidth(std::max(side->fontMetrics().averageCharWidth() * 80, side->minimumSizeHint().width()) +
-                              sideScroll->verticalScrollBar()->sizeHint().width());
+  const QWidget* side = sideScroll_->widget();
+  sideScroll_->setMinimumWidth(std::max(side->fontMetrics().averageCharWidth() * 80, side->minimumSizeHint().width()) +
+                               sideScroll_->verticalScrollBar()->sizeHint().width());
   monitor_->setClients(core_.clients());
   statusBar()->showMessage(tr("Serving %1 on %2").arg(systemsText, socket_));
 
   ticker_.setInterval(kTickMs);
   QObject::connect(&ticker_, &QTimer::timeout, this, [this] { refreshState(); });
   ticker_.start();
+}
 
+void MainWindow::fitToScreen() {
   // Most of the screen, the field square as large as the height allows.
   if (const QScreen* screen = QApplication::primaryScreen()) {
     const QSize available = screen->availableSize();
     resize(std::min(1500, available.width() * 9 / 10), std::min(1000, available.height() * 9 / 10));
   }
-  core_.addObserver(*this);
 }
-
-MainWindow::~MainWindow() { core_.removeObserver(*this); }
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
@@ -129,7 +152,7 @@ void MainWindow::buildMenus() {
     if (ok) core_.faults().refuseSends = n;
     refreshState();
   });
-  const auto addSwitch = [this, faults](const QString& title, bool Faults::*fault) {
+  const auto addSwitch = [this, faults](const QString& title, bool simulator::Faults::*fault) {
     QAction* action = faults->addAction(title);
     action->setCheckable(true);
     action->setChecked(core_.faults().*fault);
@@ -138,8 +161,8 @@ void MainWindow::buildMenus() {
       refreshState();
     });
   };
-  addSwitch(tr("Stop Answering &Status Queries"), &Faults::noStatus);
-  addSwitch(tr("Answer No &Discovery"), &Faults::noDiscovery);
+  addSwitch(tr("Stop Answering &Status Queries"), &simulator::Faults::noStatus);
+  addSwitch(tr("Answer No &Discovery"), &simulator::Faults::noDiscovery);
   faults->addAction(tr("Answer S&lowly..."), this, [this] {
     bool ok = false;
     const int ms = QInputDialog::getInt(this, tr("Answer Slowly"), tr("Delay of each answer in ms (0: none):"),
@@ -155,7 +178,7 @@ void MainWindow::buildMenus() {
     for (const auto& [number, client] : core_.clients()) {
       const pid_t pid = client.first;
       if (!listed.insert(pid).second) continue;
-      dropMenu_->addAction(QString::fromStdString(clientText(pid, client.second)), this,
+      dropMenu_->addAction(QString::fromStdString(simulator::clientText(pid, client.second)), this,
                            [this, pid] { server_.dropClient(pid); });
     }
     if (listed.empty()) dropMenu_->addAction(tr("No client connected"))->setEnabled(false);
@@ -167,9 +190,9 @@ void MainWindow::buildMenus() {
 }
 
 QString MainWindow::systemName(int number) const {
-  const sim::ControllerModel& model = system(number).host().model();
+  const controller::ControllerModel& model = system(number).host().model();
   return QString::fromStdString(std::to_string(number) + ": " + std::to_string(system(number).serial()) + " " +
-                                visibleLatin1(model.snapshot().modelName));
+                                simulator::visibleLatin1(model.snapshot().modelName));
 }
 
 void MainWindow::rename(int number) {
@@ -192,26 +215,26 @@ void MainWindow::showSystem(int number) {
 
 void MainWindow::refreshState() { state_->showSystem(system(shown_), core_); }
 
-void MainWindow::onCall(const CallRecord& record) {
+void MainWindow::onCall(const simulator::CallRecord& record) {
   monitor_->add(record);
   if (record.number > 0) rename(record.number);
   // A refused packet counts the fault down.
-  if (record.result == sim::kFaultInjected && record.call == frames::Call::Send) refreshState();
+  if (record.result == protocol::kFaultInjected && record.call == protocol::frames::Call::Send) refreshState();
 }
 
-void MainWindow::onClient(const ClientEvent&) {
+void MainWindow::onClient(const simulator::ClientEvent&) {
   monitor_->setClients(core_.clients());
   refreshState();
 }
 
-void MainWindow::onState(int system, const SystemState&) {
+void MainWindow::onState(int system, const simulator::SystemState&) {
   if (system == shown_) refreshState();
 }
 
-void MainWindow::onField(const FieldChange& change) {
+void MainWindow::onField(const simulator::FieldChange& change) {
   if (change.system != shown_) return;
   field_->changed();
   legend_->setField(&system(shown_).field());
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -4,7 +4,7 @@
 #include <optional>
 #include <string_view>
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 const char* const kHelpText =
     "Usage: zor-simulator [OPTIONS]\n"
@@ -92,7 +92,7 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
       const auto given = value();
       if (!given) return UsageError{name + " needs a value"};
       std::string why;
-      const auto parsed = sim::parseLensError(*given, &why);
+      const auto parsed = simulator::parseLensError(*given, &why);
       if (!parsed) return UsageError{name + ": " + why};
       options.lens = *parsed;
       return std::nullopt;
@@ -134,4 +134,4 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
   return options;
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

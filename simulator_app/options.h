@@ -7,17 +7,17 @@
 
 #include "simulator/field_model.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 struct Options {
   bool headless = false;
-  int systems = 1;        // 1 to 64
-  std::string socket;     // empty: $XDG_RUNTIME_DIR/zor-simulator/socket
-  std::string packetLog;  // empty: none
-  std::string fieldLog;   // empty: none
-  sim::LensError lens{};  // --lens-error SX,SY,K
-  int refuse = 0;         // --refuse N: the next N packets are refused
-  bool noStatus = false;  // status queries go unanswered
+  int systems = 1;              // 1 to 64
+  std::string socket;           // empty: $XDG_RUNTIME_DIR/zor-simulator/socket
+  std::string packetLog;        // empty: none
+  std::string fieldLog;         // empty: none
+  simulator::LensError lens{};  // --lens-error SX,SY,K
+  int refuse = 0;               // --refuse N: the next N packets are refused
+  bool noStatus = false;        // status queries go unanswered
   bool noDiscovery = false;
   int delayMs = 0;  // each reply waits this long
   bool help = false;
@@ -34,4 +34,4 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
 
 extern const char* const kHelpText;
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -13,12 +13,12 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
 constexpr int kFlushMs = 100;
 
-MonitorColumn columnOf(int column) { return static_cast<MonitorColumn>(column); }
+simulator::MonitorColumn columnOf(int column) { return static_cast<simulator::MonitorColumn>(column); }
 
 }  // namespace
 
@@ -28,7 +28,7 @@ PacketTable::PacketTable(std::size_t maxRows, QObject* parent) : QAbstractTableM
   QObject::connect(&flushTimer_, &QTimer::timeout, this, [this] { flush(); });
 }
 
-void PacketTable::add(const CallRecord& record) {
+void PacketTable::add(const simulator::CallRecord& record) {
   if (paused_) {
     ++missed_;
     return;
@@ -73,18 +73,21 @@ int PacketTable::rowCount(const QModelIndex& parent) const {
   return parent.isValid() ? 0 : static_cast<int>(rows_.size());
 }
 
-int PacketTable::columnCount(const QModelIndex& parent) const { return parent.isValid() ? 0 : kMonitorColumns; }
+int PacketTable::columnCount(const QModelIndex& parent) const {
+  return parent.isValid() ? 0 : simulator::kMonitorColumns;
+}
 
 QVariant PacketTable::data(const QModelIndex& index, int role) const {
   if (!index.isValid() || static_cast<std::size_t>(index.row()) >= rows_.size()) return {};
-  const CallRecord& record = rows_[static_cast<std::size_t>(index.row())];
-  const MonitorColumn column = columnOf(index.column());
-  const bool markedPause = column == MonitorColumn::Pause && record.shortPause;
-  const bool failed = column == MonitorColumn::Result && record.result != 0 && record.call != frames::Call::Find;
+  const simulator::CallRecord& record = rows_[static_cast<std::size_t>(index.row())];
+  const simulator::MonitorColumn column = columnOf(index.column());
+  const bool markedPause = column == simulator::MonitorColumn::Pause && record.shortPause;
+  const bool failed =
+      column == simulator::MonitorColumn::Result && record.result != 0 && record.call != protocol::frames::Call::Find;
   switch (role) {
     case Qt::DisplayRole:
     case Qt::ToolTipRole:
-      return QString::fromStdString(monitorCell(record, column));
+      return QString::fromStdString(simulator::monitorCell(record, column));
     case Qt::BackgroundRole:
       if (markedPause) return QBrush(QColor(0xff, 0xc8, 0x70));
       if (failed) return QBrush(QColor(0xf4, 0xb6, 0xb6));
@@ -100,7 +103,7 @@ QVariant PacketTable::data(const QModelIndex& index, int role) const {
       }
       return {};
     case Qt::TextAlignmentRole:
-      if (column == MonitorColumn::Time || column == MonitorColumn::Pause)
+      if (column == simulator::MonitorColumn::Time || column == simulator::MonitorColumn::Pause)
         return QVariant(Qt::AlignRight | Qt::AlignVCenter);
       return {};
     default:
@@ -109,8 +112,9 @@ QVariant PacketTable::data(const QModelIndex& index, int role) const {
 }
 
 QVariant PacketTable::headerData(int section, Qt::Orientation orientation, int role) const {
-  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= kMonitorColumns) return {};
-  return QCoreApplication::translate("zor::simulator::ShownText", monitorTitle(columnOf(section)));
+  if (orientation != Qt::Horizontal || role != Qt::DisplayRole || section < 0 || section >= simulator::kMonitorColumns)
+    return {};
+  return QCoreApplication::translate("zor::simulator::ShownText", simulator::monitorTitle(columnOf(section)));
 }
 
 // A filter chosen anew lays the rows out afresh at once: told row by row,
@@ -126,14 +130,25 @@ void PacketFilter::setClient(int client) {
 }
 
 bool PacketFilter::filterAcceptsRow(int row, const QModelIndex&) const {
-  const CallRecord& record = static_cast<const PacketTable*>(sourceModel())->at(row);
+  const simulator::CallRecord& record = static_cast<const PacketTable*>(sourceModel())->at(row);
   if (client_ != 0 && record.client != client_) return false;
-  return system_ == 0 || record.number == system_ || record.call == frames::Call::Find;
+  return system_ == 0 || record.number == system_ || record.call == protocol::frames::Call::Find;
 }
 
 PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* parent) : QWidget(parent) {
   filter_.setSourceModel(&table_);
+  QLabel* systemLabel = nullptr;
+  QLabel* clientLabel = nullptr;
+  makeFilters(systems, systemLabel, clientLabel);
+  makeActions();
+  makeView();
+  layOut(systemLabel, clientLabel);
+  connectParts();
+  shown();
+}
 
+// The two filters, each behind its label.
+void PacketMonitor::makeFilters(const std::vector<QString>& systems, QLabel*& systemLabel, QLabel*& clientLabel) {
   systems_ = new QComboBox(this);
   systems_->setAccessibleName(tr("Show the calls of system"));
   systems_->addItem(tr("All systems"), 0);
@@ -142,24 +157,23 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   clients_->setAccessibleName(tr("Show the calls of client"));
   clients_->addItem(tr("All clients"), 0);
   clients_->setSizeAdjustPolicy(QComboBox::AdjustToContents);
-  auto* systemLabel = new QLabel(tr("S&ystem:"), this);
+  systemLabel = new QLabel(tr("S&ystem:"), this);
   systemLabel->setBuddy(systems_);
-  auto* clientLabel = new QLabel(tr("C&lient:"), this);
+  clientLabel = new QLabel(tr("C&lient:"), this);
   clientLabel->setBuddy(clients_);
+}
 
+void PacketMonitor::makeActions() {
   pause_ = new QAction(tr("&Pause Monitor"), this);
   pause_->setCheckable(true);
   pause_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
   pause_->setToolTip(tr("Stop taking calls into the monitor; the simulator goes on serving"));
   clear_ = new QAction(tr("&Clear Monitor"), this);
   clear_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_L));
-  auto button = [this](QAction* action) {
-    auto* b = new QToolButton(this);
-    b->setDefaultAction(action);
-    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
-    b->setFocusPolicy(Qt::StrongFocus);
-    return b;
-  };
+}
+
+// The count of calls shown and the table of them.
+void PacketMonitor::makeView() {
   count_ = new QLabel(this);
   count_->setAccessibleName(tr("Calls shown"));
 
@@ -175,12 +189,23 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   view_->verticalHeader()->setDefaultSectionSize(view_->fontMetrics().height() + 6);
   view_->horizontalHeader()->setStretchLastSection(true);
   // Wide enough for what each column usually holds; the tooltip has it all.
-  const char* samples[kMonitorColumns] = {
+  const char* samples[simulator::kMonitorColumns] = {
       "0000.000", "zor-maintenance (pid 0000)", "ZORSystemCheckStatus", "CMD_GET_SYSTEM_INFO (0x00)", "000 (0x00)",
       "0.000000", "00 00 00 00 00 00",          "0 (none found)",       "000.0 ms SHORT (000 needed)"};
-  for (int c = 0; c < kMonitorColumns; ++c)
+  for (int c = 0; c < simulator::kMonitorColumns; ++c)
     view_->setColumnWidth(c, view_->fontMetrics().horizontalAdvance(QString::fromUtf8(samples[c])) + 16);
+}
 
+// The filters and buttons in one bar above the table; the buttons are made
+// here, after the table, so the focus reaches them after it.
+void PacketMonitor::layOut(QLabel* systemLabel, QLabel* clientLabel) {
+  auto button = [this](QAction* action) {
+    auto* b = new QToolButton(this);
+    b->setDefaultAction(action);
+    b->setToolButtonStyle(Qt::ToolButtonTextOnly);
+    b->setFocusPolicy(Qt::StrongFocus);
+    return b;
+  };
   auto* bar = new QHBoxLayout;
   bar->addWidget(systemLabel);
   bar->addWidget(systems_);
@@ -193,7 +218,9 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   layout->setContentsMargins(0, 0, 0, 0);
   layout->addLayout(bar);
   layout->addWidget(view_);
+}
 
+void PacketMonitor::connectParts() {
   QObject::connect(systems_, &QComboBox::currentIndexChanged, this,
                    [this] { filter_.setSystem(systems_->currentData().toInt()); });
   QObject::connect(clients_, &QComboBox::currentIndexChanged, this,
@@ -216,10 +243,9 @@ PacketMonitor::PacketMonitor(const std::vector<QString>& systems, QWidget* paren
   QObject::connect(&filter_, &QAbstractItemModel::layoutChanged, this, [this] { shown(); });
   QObject::connect(&filter_, &QAbstractItemModel::rowsRemoved, this, [this] { shown(); });
   QObject::connect(&filter_, &QAbstractItemModel::rowsInserted, this, [this] { shown(); });
-  shown();
 }
 
-void PacketMonitor::add(const CallRecord& record) {
+void PacketMonitor::add(const simulator::CallRecord& record) {
   table_.add(record);
   if (table_.paused()) shown();
 }
@@ -228,7 +254,7 @@ void PacketMonitor::setClients(const std::map<int, std::pair<pid_t, std::string>
   const int chosen = clients_->currentData().toInt();
   std::map<int, QString> offered;
   for (const auto& [number, client] : connected)
-    offered[number] = QString::fromStdString(clientText(client.first, client.second));
+    offered[number] = QString::fromStdString(simulator::clientText(client.first, client.second));
   if (chosen != 0 && !offered.count(chosen)) {
     //: A client no longer connected, still chosen in the filter; %1 (its name) stays first.
     const QString gone = tr("%1 (gone)");
@@ -259,4 +285,4 @@ void PacketMonitor::shown() {
                       : tr("%1 of %2 calls shown").arg(shownRows, allRows));
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -21,7 +21,7 @@
 
 #include "simulator/observer.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 class PacketTable : public QAbstractTableModel {
   Q_OBJECT
@@ -32,7 +32,7 @@ class PacketTable : public QAbstractTableModel {
 
   // A call, shown at the next flush (a tenth of a second later at most, so a
   // burst of calls costs the view one update); while paused, only counted.
-  void add(const CallRecord& record);
+  void add(const simulator::CallRecord& record);
   // The calls added since the last flush become rows, the oldest rows going
   // beyond the limit.
   void flush();
@@ -41,7 +41,7 @@ class PacketTable : public QAbstractTableModel {
   bool paused() const { return paused_; }
   // Calls not taken while paused, since the last clear.
   std::uint64_t missed() const { return missed_; }
-  const CallRecord& at(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
+  const simulator::CallRecord& at(int row) const { return rows_.at(static_cast<std::size_t>(row)); }
 
   int rowCount(const QModelIndex& parent = {}) const override;
   int columnCount(const QModelIndex& parent = {}) const override;
@@ -50,8 +50,8 @@ class PacketTable : public QAbstractTableModel {
 
  private:
   std::size_t maxRows_;
-  std::deque<CallRecord> rows_;
-  std::deque<CallRecord> pending_;
+  std::deque<simulator::CallRecord> rows_;
+  std::deque<simulator::CallRecord> pending_;
   QTimer flushTimer_;
   bool paused_ = false;
   std::uint64_t missed_ = 0;
@@ -80,7 +80,7 @@ class PacketMonitor : public QWidget {
   // systems: the name of each system in the system filter, by number from 1.
   PacketMonitor(const std::vector<QString>& systems, QWidget* parent = nullptr);
 
-  void add(const CallRecord& record);
+  void add(const simulator::CallRecord& record);
   // The clients connected now, by number: (pid, program); the client filter
   // offers them (and keeps the one chosen once it is gone).
   void setClients(const std::map<int, std::pair<pid_t, std::string>>& connected);
@@ -96,6 +96,13 @@ class PacketMonitor : public QWidget {
 
  private:
   void shown();  // the count of rows shown, and the pause
+  // The steps of the constructor, in order: the widgets are made in the
+  // order the focus goes through them.
+  void makeFilters(const std::vector<QString>& systems, QLabel*& systemLabel, QLabel*& clientLabel);
+  void makeActions();
+  void makeView();
+  void layOut(QLabel* systemLabel, QLabel* clientLabel);
+  void connectParts();
 
   PacketTable table_;
   PacketFilter filter_;
@@ -109,4 +116,4 @@ class PacketMonitor : public QWidget {
   bool atEnd_ = true;                   // the view showed the last row before new ones came
 };
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

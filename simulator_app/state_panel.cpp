@@ -4,7 +4,7 @@
 
 #include "simulator/shown_text.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 namespace {
 
 QString joined(const std::vector<std::string>& items, const QString& none) {
@@ -38,25 +38,27 @@ QLabel* StatePanel::add(const QString& name) {
   return value;
 }
 
-void StatePanel::showSystem(const SimulatedSystem& system, const Core& core) {
-  const sim::ControllerModel& model = system.host().model();
-  const sim::ControllerState kept = model.snapshot();
-  const SystemState state = system.state();
+void StatePanel::showSystem(const simulator::SimulatedSystem& system, const simulator::Core& core) {
+  const controller::ControllerModel& model = system.host().model();
+  const controller::ControllerState kept = model.snapshot();
+  const simulator::SystemState state = system.state();
   setTitle(tr("State of system %1 (%2)").arg(system.number()).arg(kept.serial));
   const std::string ip = std::to_string(kept.ip[0]) + "." + std::to_string(kept.ip[1]) + "." +
                          std::to_string(kept.ip[2]) + "." + std::to_string(kept.ip[3]);
   identity_->setText(tr("%1, %2, lens %3 mm, IP %4")
-                         .arg(QString::number(kept.serial), QString::fromStdString(visibleLatin1(kept.modelName)),
+                         .arg(QString::number(kept.serial),
+                              QString::fromStdString(simulator::visibleLatin1(kept.modelName)),
                               QString::number(kept.lens), QString::fromStdString(ip)));
   shutter_->setText(state.shutterOpen ? tr("open") : tr("closed"));
   aiming_->setText(state.aiming ? tr("on") : tr("off"));
   testPower_->setText((state.testPower ? tr("on, pulse %1") : tr("off (pulse %1)")).arg(state.pulse));
-  adjustment_->setText(QString::fromStdString(adjustmentText(state)));
-  workTime_->setText(tr("%1 (counting)").arg(QString::fromStdString(workTimeText(model.workSeconds()))));
+  adjustment_->setText(QString::fromStdString(simulator::adjustmentText(state)));
+  workTime_->setText(tr("%1 (counting)").arg(QString::fromStdString(simulator::workTimeText(model.workSeconds()))));
   std::vector<std::string> clients;
-  for (const auto& [number, client] : core.clients()) clients.push_back(clientText(client.first, client.second));
+  for (const auto& [number, client] : core.clients())
+    clients.push_back(simulator::clientText(client.first, client.second));
   clients_->setText(joined(clients, tr("none")));
-  faults_->setText(joined(faultTexts(core.faults()), tr("none")));
+  faults_->setText(joined(simulator::faultTexts(core.faults()), tr("none")));
 }
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

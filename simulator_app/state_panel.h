@@ -12,7 +12,7 @@
 
 #include "simulator/core.h"
 
-namespace zor::simulator {
+namespace zor::simulator_app {
 
 class StatePanel : public QGroupBox {
   Q_OBJECT
@@ -21,7 +21,7 @@ class StatePanel : public QGroupBox {
   explicit StatePanel(QWidget* parent = nullptr);
 
   // Every value anew, from what the system and the core hold now.
-  void showSystem(const SimulatedSystem& system, const Core& core);
+  void showSystem(const simulator::SimulatedSystem& system, const simulator::Core& core);
 
  private:
   QLabel* add(const QString& name);
@@ -36,4 +36,4 @@ class StatePanel : public QGroupBox {
   QLabel* faults_;
 };
 
-}  // namespace zor::simulator
+}  // namespace zor::simulator_app

@@ -5,7 +5,7 @@
 
 #include "protocol/discovery.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -80,7 +80,7 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
     } else if (name == "--system") {
       std::optional<std::string> serial;
       if (auto error = takeValue(serial)) return *error;
-      o.system = zor::discovery::ParseSerial(*serial);
+      o.system = zor::protocol::discovery::ParseSerial(*serial);
       if (!o.system) return UsageError{"--system takes a system's serial number (decimal), not '" + *serial + "'"};
     } else if (name == "--since") {
       if (auto error = takeValue(o.since)) return *error;
@@ -110,4 +110,4 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
   return inv;
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

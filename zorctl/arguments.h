@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 struct Options {
   bool json = false;
@@ -46,4 +46,4 @@ struct UsageError {
 
 std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const* argv);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -10,7 +10,7 @@
 #include "zorctl/commands_common.h"
 #include "zorctl/interrupt.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -163,4 +163,4 @@ int Calibrate(Context& c) {
   return Finish(c, outcome, "calibrate");
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

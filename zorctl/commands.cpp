@@ -15,7 +15,7 @@
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -109,7 +109,7 @@ int Get(Context& c) {
 // the value set, is not held to it.
 Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::Task& set,
                         const std::optional<std::u16string>& expected, const std::string& what) {
-  const std::optional<zor::Family> family = svc::KnownFamily(m.identity());
+  const std::optional<zor::link::Family> family = svc::KnownFamily(m.identity());
   if (!svc::ReadBackOn(family, setting)) {
     Outcome sent = set(m);
     if (!sent.ok() || setting.read != nullptr) return sent;
@@ -430,4 +430,4 @@ int RunCommand(const Invocation& inv, Output& out) {
   return command->run(context);
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

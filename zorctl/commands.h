@@ -5,7 +5,7 @@
 #include "zorctl/arguments.h"
 #include "zorctl/output.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 // Runs the command of inv; returns the exit status.
 int RunCommand(const Invocation& inv, Output& out);
@@ -13,4 +13,4 @@ int RunCommand(const Invocation& inv, Output& out);
 // Whether a command of that name exists (for help and usage errors).
 bool IsCommand(std::string_view name);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -2,7 +2,7 @@
 
 #include "zorctl/interrupt.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace svc = zor::service;
 using svc::Outcome;
@@ -64,4 +64,4 @@ int DryRead(Context& c, const svc::Task& operation) {
   return c.out.finish(kDone);
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

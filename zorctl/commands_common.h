@@ -10,7 +10,7 @@
 #include "zorctl/output.h"
 #include "zorctl/session.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 struct Context {
   const Invocation& inv;
@@ -55,4 +55,4 @@ int RestoreCommand(Context& c);
 // The service report (zorctl/report.cpp).
 int Report(Context& c);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -2,7 +2,7 @@
 
 #include <cstdio>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -14,27 +14,27 @@ void Record(PlanStep step) {
 
 }  // namespace
 
-}  // namespace zorctl
+}  // namespace zor::zorctl
 
 extern "C" {
 static std::int32_t DrySendCommand(const std::uint8_t* packet, std::int32_t length, const char16_t*) {
   if (packet == nullptr || length != 4) return 2;
-  zorctl::Record({zorctl::PlanStep::Kind::Packet, 0, packet[2], packet[3]});
+  zor::zorctl::Record({zor::zorctl::PlanStep::Kind::Packet, 0, packet[2], packet[3]});
   return 0;
 }
 // Nothing is read in a dry run: every query reports that no reply came.
 static std::int32_t DryGetStatus(std::int32_t code, std::int32_t, std::uint8_t*, std::int32_t length, const char16_t*) {
-  zorctl::Record({zorctl::PlanStep::Kind::Query, 0, code, length});
+  zor::zorctl::Record({zor::zorctl::PlanStep::Kind::Query, 0, code, length});
   return 1;
 }
 static std::int32_t DryFindSystems(std::uint8_t*, std::int32_t* found) {
-  zorctl::Record({zorctl::PlanStep::Kind::Find, 0});
+  zor::zorctl::Record({zor::zorctl::PlanStep::Kind::Find, 0});
   if (found != nullptr) *found = 1;
   return 1;
 }
 }
 
-namespace zorctl {
+namespace zor::zorctl {
 
 DryRun::DryRun() { g_recorder = this; }
 
@@ -42,8 +42,8 @@ DryRun::~DryRun() {
   if (g_recorder == this) g_recorder = nullptr;
 }
 
-zor::DeviceLink DryRun::link() const {
-  zor::DeviceLink link;
+zor::link::DeviceLink DryRun::link() const {
+  zor::link::DeviceLink link;
   link.dwSendCommand = DrySendCommand;
   link.dwGetStatus = DryGetStatus;
   link.ZORFindSystems = DryFindSystems;
@@ -89,4 +89,4 @@ std::string Describe(const PlanStep& step) {
   return text;
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

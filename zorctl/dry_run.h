@@ -11,7 +11,7 @@
 #include "link/device_link.h"
 #include "link/pacer.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 struct PlanStep {
   enum class Kind { Find, Packet, Query, Wait };
@@ -21,14 +21,14 @@ struct PlanStep {
   int value = 0;   // value byte, reply length, or wait in ms
 };
 
-class DryRun final : public zor::Pacer {
+class DryRun final : public zor::link::Pacer {
  public:
   DryRun();  // only one at a time
   ~DryRun() override;
   DryRun(const DryRun&) = delete;
   DryRun& operator=(const DryRun&) = delete;
 
-  zor::DeviceLink link() const;
+  zor::link::DeviceLink link() const;
   void sleep(int milliseconds) override;
   void record(PlanStep step);
 
@@ -45,4 +45,4 @@ class DryRun final : public zor::Pacer {
 // "packet FF FF 42 31", "wait 100 ms", "query 84 (8 bytes)", "find system".
 std::string Describe(const PlanStep& step);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

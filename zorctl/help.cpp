@@ -5,7 +5,7 @@
 #include "service/settings.h"
 #include "service/text.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -567,4 +567,4 @@ std::optional<std::vector<std::string>> CompletionWords(const std::vector<std::s
   return words;
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

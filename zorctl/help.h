@@ -8,7 +8,7 @@
 #include <string_view>
 #include <vector>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 std::string HelpText();  // zorctl --help
 // The help of one command, or empty when there is no such command.
@@ -20,4 +20,4 @@ std::string CommandHelp(std::string_view command);
 // request.
 std::optional<std::vector<std::string>> CompletionWords(const std::vector<std::string>& request);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

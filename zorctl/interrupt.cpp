@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -91,4 +91,4 @@ void EndBySignal() {
   _exit(128 + number);  // only if the signal could not end the process
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -12,7 +12,7 @@
 // interrupted program (so a script running zorctl stops too): exit status
 // 128 + the signal's number, 130 for SIGINT and 143 for SIGTERM.
 
-namespace zorctl {
+namespace zor::zorctl {
 
 // While it lives, SIGINT and SIGTERM ask zorctl to stop, and notice (e.g.
 // "stopping after this value") goes to standard error at the first.
@@ -35,4 +35,4 @@ const char* StopSignalName();
 // Ends the process by the signal that stopped it.
 [[noreturn]] void EndBySignal();
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -9,20 +9,20 @@
 #include "service/text.h"
 #include "zorctl/commands_common.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace svc = zor::service;
 
 int List(Context& c) {
   if (c.inv.options.dryRun) return DryRead(c, {});
-  const svc::Reading<std::vector<zor::FoundSystem>> listed = c.session.list();
+  const svc::Reading<std::vector<zor::link::FoundSystem>> listed = c.session.list();
   if (!listed.ok()) return c.out.finish(listed);
   // serial, name, address, family; the name is the controller's own Latin-1 text.
   std::vector<std::array<QString, 4>> rows;
-  for (const zor::FoundSystem& s : listed.value) {
+  for (const zor::link::FoundSystem& s : listed.value) {
     const QString name = QString::fromLatin1(s.name.data(), static_cast<qsizetype>(s.name.size()));
-    rows.push_back({QString::number(s.serial), name, QString::fromStdString(zor::AddressText(s)),
-                    ToQString(svc::FamilyName(zor::DecideFamily(name.toStdU16String())))});
+    rows.push_back({QString::number(s.serial), name, QString::fromStdString(zor::link::AddressText(s)),
+                    ToQString(svc::FamilyName(zor::link::DecideFamily(name.toStdU16String())))});
   }
   if (c.out.json()) {
     QJsonArray systems;
@@ -52,4 +52,4 @@ int List(Context& c) {
   return c.out.finish(kDone);
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

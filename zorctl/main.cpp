@@ -20,7 +20,7 @@
 
 namespace {
 
-using namespace zorctl;
+using namespace zor::zorctl;
 
 // A standard stream the caller closed gets /dev/null opened for reading in
 // its place: a file opened later (the service log, the device link's trace)

@@ -9,7 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -163,4 +163,4 @@ int Output::finish(int status, std::string_view message, std::string_view kind) 
   return status;
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -16,7 +16,7 @@
 #include "service/settings.h"
 #include "service/text.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 enum Exit : int {
   kDone = 0,
@@ -91,4 +91,4 @@ using zor::service::FromUtf8;
 using zor::service::ToQString;
 using zor::service::ToUtf8;
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

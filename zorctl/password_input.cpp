@@ -13,7 +13,7 @@
 #include "service/posix.h"
 #include "zorctl/output.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -121,4 +121,4 @@ Reading<std::u16string> ReadServicePassword(const std::optional<std::string>& pa
       "zorctl on a terminal to type it");
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

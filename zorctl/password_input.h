@@ -10,7 +10,7 @@
 
 #include "service/outcome.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 // How long a password file that is a pipe may take to deliver its line.
 inline constexpr std::chrono::milliseconds kPasswordFileWait{10000};
@@ -25,4 +25,4 @@ zor::service::Reading<std::u16string> ReadServicePassword(const std::optional<st
 zor::service::Reading<std::string> ReadPasswordFile(const std::string& path,
                                                     std::chrono::milliseconds wait = kPasswordFileWait);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -12,7 +12,7 @@
 #include "zorctl/commands_common.h"
 #include "zorctl/run_program.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -87,4 +87,4 @@ int Report(Context& c) {
   return c.out.finish(kDone);
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -16,7 +16,7 @@
 
 extern char** environ;
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -147,7 +147,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
 }
 
 std::string FindHelperProgram(const std::string& name, const std::string& binToLib) {
-  const std::string folder = zor::ExecutableDirectory();
+  const std::string folder = zor::link::ExecutableDirectory();
   if (folder.empty()) return {};
   namespace fs = std::filesystem;
   for (const fs::path& candidate : {fs::path(folder) / name, fs::path(folder) / binToLib / name}) {
@@ -156,4 +156,4 @@ std::string FindHelperProgram(const std::string& name, const std::string& binToL
   return {};
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 struct ProgramRun {
   bool ran = false;     // false: it could not be started, or did not end in time (why says which)
@@ -25,4 +25,4 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
 // library folder (binToLib, relative to zorctl's folder); "" when neither has it.
 std::string FindHelperProgram(const std::string& name, const std::string& binToLib);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -14,7 +14,7 @@
 #include "service/text.h"
 #include "zorctl/interrupt.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -28,7 +28,7 @@ class SilentHost final : public zor::service::Host {
 
 Plan MakePlan(const zor::service::Task& operation) {
   DryRun recorder;
-  const zor::DeviceLink link = recorder.link();
+  const zor::link::DeviceLink link = recorder.link();
   SilentHost silent;
   zor::service::Maintenance planned(link, recorder, silent);
   planned.connect();
@@ -65,7 +65,7 @@ void ReportPlan(const Plan& plan, Output& out) {
 
 // Waits for real; shows how far a transfer of known length has come on a
 // terminal's standard error.
-class Session::ProgressPacer final : public zor::Pacer {
+class Session::ProgressPacer final : public zor::link::Pacer {
  public:
   explicit ProgressPacer(Output& out) : out_(out) {}
   void start(std::string_view what, long long totalMs) {
@@ -89,7 +89,7 @@ class Session::ProgressPacer final : public zor::Pacer {
   }
 
  private:
-  zor::SleepingPacer sleeper_;
+  zor::link::SleepingPacer sleeper_;
   Output& out_;
   std::string_view what_;
   long long totalMs_ = 0;
@@ -105,9 +105,9 @@ zor::service::Outcome Session::load() {
   using zor::service::Outcome;
   using zor::service::Status;
   // Before the library is loaded: it may read its environment only once.
-  if (system_ && !zor::AddressSystem(*system_))
+  if (system_ && !zor::link::AddressSystem(*system_))
     return Outcome::failed(Status::NotConnected, u"the system to address could not be set in the environment");
-  if (!zor::LoadDeviceLink(link_, zor::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
+  if (!zor::link::LoadDeviceLink(link_, zor::link::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
     return Outcome::failed(Status::NoDeviceLink,
                            u"No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the "
                            u"installed library folder or in the system library folders");
@@ -116,24 +116,24 @@ zor::service::Outcome Session::load() {
   return Outcome::done();
 }
 
-zor::service::Outcome Session::checkAddressed(const std::vector<zor::FoundSystem>& systems) const {
+zor::service::Outcome Session::checkAddressed(const std::vector<zor::link::FoundSystem>& systems) const {
   using zor::service::Outcome;
   // --system has set it too; with nothing found there is no serial to tell apart.
-  const char* named = std::getenv(zor::discovery::kSystemVariable);
+  const char* named = std::getenv(zor::protocol::discovery::kSystemVariable);
   if (systems.empty() || named == nullptr || *named == '\0') return Outcome::done();
-  const std::optional<std::int32_t> serial = zor::discovery::ParseSerial(named);
+  const std::optional<std::int32_t> serial = zor::protocol::discovery::ParseSerial(named);
   if (serial &&
-      std::any_of(systems.begin(), systems.end(), [&](const zor::FoundSystem& s) { return s.serial == *serial; }))
+      std::any_of(systems.begin(), systems.end(), [&](const zor::link::FoundSystem& s) { return s.serial == *serial; }))
     return Outcome::done();
   std::string message;
   if (!serial) {
-    message = std::string(zor::discovery::kSystemVariable) + " names no serial number: \"" +
+    message = std::string(zor::protocol::discovery::kSystemVariable) + " names no serial number: \"" +
               zor::service::OneLine(QString::fromLocal8Bit(named)).toStdString() + "\"";
   } else if (system_) {
     message = "no marking system with serial number " + std::to_string(*serial) + " answered";
   } else {
     message = "no marking system has serial number " + std::to_string(*serial) + ", which " +
-              zor::discovery::kSystemVariable + " names";
+              zor::protocol::discovery::kSystemVariable + " names";
   }
   for (std::size_t i = 0; i < systems.size(); ++i)
     message += (i == 0 ? " (found: " : ", ") + std::to_string(systems[i].serial) + (i + 1 == systems.size() ? ")" : "");
@@ -167,11 +167,11 @@ zor::service::Outcome Session::open() {
   return Outcome::done();
 }
 
-zor::service::Reading<std::vector<zor::FoundSystem>> Session::list() {
+zor::service::Reading<std::vector<zor::link::FoundSystem>> Session::list() {
   using zor::service::Outcome;
   if (Outcome loaded = load(); !loaded.ok()) return loaded;
   const bool answered = service_->findSystems();
-  std::vector<zor::FoundSystem> systems = service_->systems();
+  std::vector<zor::link::FoundSystem> systems = service_->systems();
   if (systems.empty()) {
     return Outcome::failed(zor::service::Status::NotConnected,
                            answered
@@ -192,7 +192,7 @@ zor::service::Outcome Session::send(std::string_view what, const zor::service::T
   return outcome;
 }
 
-void Session::notConnected() { out_.error(ToUtf8(zor::kNotConnectedMessage)); }
+void Session::notConnected() { out_.error(ToUtf8(zor::link::kNotConnectedMessage)); }
 
 void Session::identified(const zor::service::Identity& identity) {
   if (identity.readable) return;
@@ -200,4 +200,4 @@ void Session::identified(const zor::service::Identity& identity) {
                       : "the marking system was found again, but its identity could not be read");
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -19,7 +19,7 @@
 #include "zorctl/dry_run.h"
 #include "zorctl/output.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 struct Plan {
   zor::service::Outcome outcome;  // as far as the checks tell without a controller
@@ -49,7 +49,7 @@ class Session final : public zor::service::Host {
   // Loads the device link and makes one discovery: every system it lists.
   // NoDeviceLink, or NotConnected when none (or not the serial --system
   // names) answered.
-  zor::service::Reading<std::vector<zor::FoundSystem>> list();
+  zor::service::Reading<std::vector<zor::link::FoundSystem>> list();
 
   zor::service::Maintenance& service() { return *service_; }
 
@@ -66,15 +66,15 @@ class Session final : public zor::service::Host {
   // NotConnected, naming the serial to address (--system's or
   // ZORCOMM_SYSTEM's) and those found, when it is not among systems; done
   // when nothing was found (nothing answered) or no serial is named.
-  zor::service::Outcome checkAddressed(const std::vector<zor::FoundSystem>& systems) const;
+  zor::service::Outcome checkAddressed(const std::vector<zor::link::FoundSystem>& systems) const;
 
   Output& out_;
   std::optional<std::int32_t> system_;
   std::unique_ptr<ProgressPacer> pacer_;
-  zor::DeviceLink link_;
+  zor::link::DeviceLink link_;
   std::unique_ptr<zor::service::Maintenance> service_;
   std::unique_ptr<zor::service::ServiceLog> log_;  // every operation that sends, from open() on
   bool opening_ = false;
 };
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

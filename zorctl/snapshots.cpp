@@ -14,7 +14,7 @@
 #include "zorctl/interrupt.h"
 #include "zorctl/password_input.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 namespace {
 
@@ -257,4 +257,4 @@ int RestoreCommand(Context& c) {
                       allVerified ? "" : "some settings do not read back as in the file", "read-failed");
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

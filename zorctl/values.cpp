@@ -2,7 +2,7 @@
 
 #include <charconv>
 
-namespace zorctl {
+namespace zor::zorctl {
 
 std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, std::int64_t max) {
   if (!text.empty() && text.front() == '+') text.remove_prefix(1);
@@ -41,4 +41,4 @@ std::optional<std::vector<zor::service::Direction>> ParseMoves(std::string_view 
   return moves;
 }
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -10,7 +10,7 @@
 
 #include "service/maintenance.h"
 
-namespace zorctl {
+namespace zor::zorctl {
 
 // A whole decimal number within [min, max], as the panel's number fields take it.
 std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, std::int64_t max);
@@ -18,4 +18,4 @@ std::optional<std::int64_t> ParseWhole(std::string_view text, std::int64_t min, 
 // Jogs: U, D, L, R (either case), nothing else.
 std::optional<std::vector<zor::service::Direction>> ParseMoves(std::string_view text);
 
-}  // namespace zorctl
+}  // namespace zor::zorctl

@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+namespace zor::app {
+
 namespace {
 
 using Action = CommandLine::Action;
@@ -115,3 +117,5 @@ TEST(CommandLine, QtTakesItsOptionsAndUnknownOnesAreReportedAndIgnored) {
 }
 
 }  // namespace
+
+}  // namespace zor::app

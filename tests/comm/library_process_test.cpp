@@ -23,7 +23,7 @@
 #include "tests/support/controller_test_util.h"
 #include "tests/support/library_loader.h"
 
-namespace zor::sim {
+namespace zor::comm {
 namespace {
 
 using test::Library;
@@ -84,16 +84,16 @@ std::size_t lines(const std::string& text) {
 }
 
 std::int32_t findSystem(const Library& lib) {
-  std::uint8_t discovery[kDiscoveryScratchSize];
+  std::uint8_t discovery[protocol::kDiscoveryScratchSize];
   std::int32_t found = 0;
   return lib.find(discovery, &found);
 }
 
 int jogCenter(const Library& lib, std::uint8_t jog, int steps) {
-  if (lib.command(CMD_CENTER_ADJUST_BEGIN)) return 1;
+  if (lib.command(protocol::CMD_CENTER_ADJUST_BEGIN)) return 1;
   for (int i = 0; i < steps; ++i)
     if (lib.command(jog)) return 2;
-  return lib.command(CMD_CENTER_ADJUST_SAVE) ? 3 : 0;
+  return lib.command(protocol::CMD_CENTER_ADJUST_SAVE) ? 3 : 0;
 }
 
 struct Probe {
@@ -109,7 +109,7 @@ struct Probe {
 Body findAndCommit(std::int32_t expected) {
   return [expected](const Library& lib) {
     if (findSystem(lib) != 1) return 1;
-    return lib.text(CMD_SET_LENS, "254") == expected ? 0 : 2;
+    return lib.text(protocol::CMD_SET_LENS, "254") == expected ? 0 : 2;
   };
 }
 
@@ -142,7 +142,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("no trace"));
          EXPECT_TRUE(isFifo(dir / "trace"));
-         EXPECT_EQ(loadState(dir / "state").state.lens, 254);
+         EXPECT_EQ(controller::loadState(dir / "state").state.lens, 254);
        }},
       {"symbolic link as trace",
        [](const auto& dir) {
@@ -163,10 +163,12 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          return Env{{"ZORCOMM_STATE", dir / "state"}};
        },
        [](const Library& lib) {
-         std::uint8_t info[kSystemInfoLength] = {};
-         if (lib.status(CMD_GET_SYSTEM_INFO, 0, info, sizeof info, u"NOT USED") != 0) return 1;
-         if ((info[identity::kLensAt] | info[identity::kLensAt + 1] << 8) != ControllerState{}.lens) return 2;
-         return lib.text(CMD_SET_LENS, "254") == kNotKept ? 0 : 3;
+         std::uint8_t info[protocol::kSystemInfoLength] = {};
+         if (lib.status(protocol::CMD_GET_SYSTEM_INFO, 0, info, sizeof info, u"NOT USED") != 0) return 1;
+         if ((info[protocol::identity::kLensAt] | info[protocol::identity::kLensAt + 1] << 8) !=
+             controller::ControllerState{}.lens)
+           return 2;
+         return lib.text(protocol::CMD_SET_LENS, "254") == kNotKept ? 0 : 3;
        },
        [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
@@ -196,7 +198,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
        [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("corrupt"));
-         EXPECT_EQ(loadState(dir / std::string(240, 's')).state.lens, 254);
+         EXPECT_EQ(controller::loadState(dir / std::string(240, 's')).state.lens, 254);
          int asides = 0;
          for (const auto& name : TempDir::namesIn(dir))
            if (name.find(".corrupt-") != std::string::npos) {
@@ -211,10 +213,10 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          writeFile(dir / "state", "center_offset = 2147483647,2147483647\naim_top_left = -2147483648,0\n");
          return Env{{"ZORCOMM_STATE", dir / "state"}};
        },
-       [](const Library& lib) { return jogCenter(lib, CMD_JOG_UP, 1); },
+       [](const Library& lib) { return jogCenter(lib, protocol::CMD_JOG_UP, 1); },
        [](const std::string& err, const auto& dir) {
          EXPECT_THAT(err, HasSubstr("corrupt"));
-         EXPECT_EQ(loadState(dir / "state").state.centerOffset, (Offset{0, 1}));
+         EXPECT_EQ(controller::loadState(dir / "state").state.centerOffset, (controller::Offset{0, 1}));
        }},
   };
   for (const Probe& probe : probes) {
@@ -242,7 +244,8 @@ bool waitFor(const std::filesystem::path& signal) {
 float maxCurrent(const Library& lib) {
   std::uint8_t currents[8] = {};
   float max = -1;
-  if (lib.status(CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED") == 0) std::memcpy(&max, currents + 4, 4);
+  if (lib.status(protocol::CMD_GET_CURRENTS, 0, currents, sizeof currents, u"NOT USED") == 0)
+    std::memcpy(&max, currents + 4, 4);
   return max;
 }
 
@@ -259,7 +262,7 @@ TEST(LibraryProcesses, AStatusQueryAnswersWithWhatAnotherProcessSaved) {
   });
   Child b(env, dir.path() / "b-stderr", [&](const Library& lib) {
     if (!waitFor(ready)) return 1;
-    if (lib.text(CMD_SET_MAX_CURRENT, "3.25") != 0) return 2;
+    if (lib.text(protocol::CMD_SET_MAX_CURRENT, "3.25") != 0) return 2;
     writeFile(done, "");
     return 0;
   });
@@ -292,8 +295,10 @@ TEST(LibraryProcesses, TwoProcessesCommittingAtOnceLoseNothing) {
   TempDir dir;
   const Env env{{"ZORCOMM_STATE", dir.path() / "state"}};
   const auto started = std::chrono::steady_clock::now();
-  Child a(env, dir.path() / "a-stderr", committingLoop(CMD_SET_SERIAL_NUMBER, CMD_JOG_UP, dir.path() / "a-count"));
-  Child b(env, dir.path() / "b-stderr", committingLoop(CMD_SET_LENS, CMD_JOG_RIGHT, dir.path() / "b-count"));
+  Child a(env, dir.path() / "a-stderr",
+          committingLoop(protocol::CMD_SET_SERIAL_NUMBER, protocol::CMD_JOG_UP, dir.path() / "a-count"));
+  Child b(env, dir.path() / "b-stderr",
+          committingLoop(protocol::CMD_SET_LENS, protocol::CMD_JOG_RIGHT, dir.path() / "b-count"));
   EXPECT_EQ(a.wait(), 0);
   EXPECT_EQ(b.wait(), 0);
   // Both held the library within this time, each for 1.2 s or more.
@@ -301,14 +306,14 @@ TEST(LibraryProcesses, TwoProcessesCommittingAtOnceLoseNothing) {
   const int countA = std::stoi(readFile(dir.path() / "a-count"));
   const int countB = std::stoi(readFile(dir.path() / "b-count"));
   ASSERT_LT(countB, 65536) << "lens values must stay valid";
-  const ControllerState kept = loadState(dir.path() / "state").state;
+  const controller::ControllerState kept = controller::loadState(dir.path() / "state").state;
   EXPECT_EQ(kept.serial, countA);
   EXPECT_EQ(kept.lens, countB);
-  EXPECT_EQ(kept.centerOffset, (Offset{countB, countA}));
+  EXPECT_EQ(kept.centerOffset, (controller::Offset{countB, countA}));
   EXPECT_GE(kept.workSeconds, 1u);
   EXPECT_LE(kept.workSeconds, static_cast<std::uint32_t>(held.count())) << "counted once, not once per process";
   EXPECT_EQ(readFile(dir.path() / "a-stderr") + readFile(dir.path() / "b-stderr"), "");
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::comm

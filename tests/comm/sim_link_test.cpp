@@ -12,7 +12,7 @@
 #include "protocol/discovery.h"
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::comm {
 namespace {
 
 using test::TempDir;
@@ -40,10 +40,10 @@ class LinkTest : public ::testing::Test {
   }
   static void text(SimLink& link, std::uint8_t code, std::string_view value, std::int32_t result = 0) {
     for (char c : value) {
-      const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_TEXT_CHAR, static_cast<std::uint8_t>(c)};
+      const std::uint8_t packet[4] = {0xFF, 0xFF, protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c)};
       ASSERT_EQ(link.sendCommand(packet, 4, kName), 0);
     }
-    const std::uint8_t end[4] = {0xFF, 0xFF, CMD_TEXT_CHAR, 0};
+    const std::uint8_t end[4] = {0xFF, 0xFF, protocol::CMD_TEXT_CHAR, 0};
     const std::uint8_t commit[4] = {0xFF, 0xFF, code, 0};
     ASSERT_EQ(link.sendCommand(end, 4, kName), 0);
     ASSERT_EQ(link.sendCommand(commit, 4, kName), result);
@@ -53,9 +53,9 @@ class LinkTest : public ::testing::Test {
     ASSERT_EQ(link.sendCommand(packet, 4, kName), result);
   }
   static void jogCenterUp(SimLink& link, int steps) {
-    command(link, CMD_CENTER_ADJUST_BEGIN);
-    for (int i = 0; i < steps; ++i) command(link, CMD_JOG_UP);
-    command(link, CMD_CENTER_ADJUST_SAVE);
+    command(link, protocol::CMD_CENTER_ADJUST_BEGIN);
+    for (int i = 0; i < steps; ++i) command(link, protocol::CMD_JOG_UP);
+    command(link, protocol::CMD_CENTER_ADJUST_SAVE);
   }
   std::size_t warningLines() const {
     const std::string text = warnings.str();
@@ -63,19 +63,20 @@ class LinkTest : public ::testing::Test {
   }
   static std::uint32_t workSeconds(SimLink& link) {
     std::uint8_t block[4] = {};
-    EXPECT_EQ(link.getStatus(CMD_GET_WORK_TIME, 0, block, 4, u"NOT USED"), 0);
+    EXPECT_EQ(link.getStatus(protocol::CMD_GET_WORK_TIME, 0, block, 4, u"NOT USED"), 0);
     return block[0] | block[1] << 8 | block[2] << 16 | std::uint32_t{block[3]} << 24;
   }
 };
 
 TEST_F(LinkTest, MalformedPacketsAreRefusedAndChangeNothing) {
   auto link = open(config());
-  const std::uint8_t good[6] = {0xFF, 0xFF, CMD_TEXT_CHAR, '1', 0, 0};
-  const std::uint8_t badHeader[2][4] = {{0xFE, 0xFF, CMD_TEXT_CHAR, '1'}, {0xFF, 0x00, CMD_TEXT_CHAR, '1'}};
-  EXPECT_EQ(link->sendCommand(nullptr, 4, kName), kBadArgument);
+  const std::uint8_t good[6] = {0xFF, 0xFF, protocol::CMD_TEXT_CHAR, '1', 0, 0};
+  const std::uint8_t badHeader[2][4] = {{0xFE, 0xFF, protocol::CMD_TEXT_CHAR, '1'},
+                                        {0xFF, 0x00, protocol::CMD_TEXT_CHAR, '1'}};
+  EXPECT_EQ(link->sendCommand(nullptr, 4, kName), protocol::kBadArgument);
   for (std::int32_t length : {-1, 0, 3, 5, 6})
-    EXPECT_EQ(link->sendCommand(good, length, kName), kBadArgument) << length;
-  for (const auto& packet : badHeader) EXPECT_EQ(link->sendCommand(packet, 4, kName), kBadArgument);
+    EXPECT_EQ(link->sendCommand(good, length, kName), protocol::kBadArgument) << length;
+  for (const auto& packet : badHeader) EXPECT_EQ(link->sendCommand(packet, 4, kName), protocol::kBadArgument);
   EXPECT_EQ(link->pendingText(), "");
   EXPECT_EQ(link->sendCommand(good, 4, nullptr), 0) << "the system name is not used";
   EXPECT_EQ(link->pendingText(), "1");
@@ -84,16 +85,16 @@ TEST_F(LinkTest, MalformedPacketsAreRefusedAndChangeNothing) {
 TEST_F(LinkTest, StatusNeverWritesBeyondTheBlockOrForUnknownCodes) {
   auto link = open(config());
   std::uint8_t block[64];
-  EXPECT_EQ(link->getStatus(CMD_GET_WORK_TIME, 0, nullptr, 4, u"NOT USED"), kBadArgument);
+  EXPECT_EQ(link->getStatus(protocol::CMD_GET_WORK_TIME, 0, nullptr, 4, u"NOT USED"), protocol::kBadArgument);
   for (int code : {-1, 0, 74, 255, 1000}) {
     std::fill(std::begin(block), std::end(block), 0xAA);
-    EXPECT_EQ(link->getStatus(code, 0, block, 64, u"NOT USED"), kUnknownStatus) << code;
+    EXPECT_EQ(link->getStatus(code, 0, block, 64, u"NOT USED"), protocol::kUnknownStatus) << code;
     EXPECT_THAT(block, Each(0xAA));
   }
   for (int code : {75, 76, 84, 142, 166, 189, 193, 195, 197, 199, 207}) {
-    const auto length = static_cast<std::int32_t>(*ControllerModel::replyLength(code));
+    const auto length = static_cast<std::int32_t>(*controller::ControllerModel::replyLength(code));
     std::fill(std::begin(block), std::end(block), 0xAA);
-    EXPECT_EQ(link->getStatus(code, 0, block, length - 1, u"NOT USED"), kShortBlock) << code;
+    EXPECT_EQ(link->getStatus(code, 0, block, length - 1, u"NOT USED"), protocol::kShortBlock) << code;
     EXPECT_THAT(block, Each(0xAA));
     EXPECT_EQ(link->getStatus(code, 0, block, 64, u"NOT USED"), 0) << code;
     EXPECT_TRUE(std::all_of(block + length, std::end(block), [](std::uint8_t b) { return b == 0xAA; })) << code;
@@ -106,15 +107,16 @@ TEST_F(LinkTest, DiscoveryAndTheUnusedEntryPoints) {
   std::int32_t found = 0;
   EXPECT_NE(link->findSystems(discovery.data(), &found), 0);
   EXPECT_EQ(found, 1);
-  EXPECT_THAT(discovery::Read(discovery.data()), ElementsAre(discovery::Entry{100001, "NZ-SIM", {192, 168, 1, 10}}));
+  EXPECT_THAT(protocol::discovery::Read(discovery.data()),
+              ElementsAre(protocol::discovery::Entry{100001, "NZ-SIM", {192, 168, 1, 10}}));
   EXPECT_EQ(discovery[kDiscoveryLength], 0xAA) << "2,564 bytes and no more";
   EXPECT_NE(link->findSystems(nullptr, nullptr), 0);
 
   const std::uint8_t data[3] = {1, 2, 3};
   EXPECT_EQ(link->sendData(data, 3, kName), 0);
   EXPECT_EQ(link->sendData(nullptr, 0, kName), 0);
-  EXPECT_EQ(link->sendData(nullptr, 3, kName), kBadArgument);
-  EXPECT_EQ(link->sendData(data, -1, kName), kBadArgument);
+  EXPECT_EQ(link->sendData(nullptr, 3, kName), protocol::kBadArgument);
+  EXPECT_EQ(link->sendData(data, -1, kName), protocol::kBadArgument);
   EXPECT_EQ(link->checkStatus(kName), 0);
 }
 
@@ -135,7 +137,7 @@ TEST_F(LinkTest, DiscoveryFindsTheSystemThatZorcommSystemNames) {
     std::int32_t found = 0;
     EXPECT_EQ(link->findSystems(block.data(), &found), k.result) << (k.wanted ? k.wanted : "unset");
     EXPECT_EQ(found, 1);
-    EXPECT_EQ(discovery::Read(block.data()).size(), 1u);
+    EXPECT_EQ(protocol::discovery::Read(block.data()).size(), 1u);
   }
 }
 
@@ -143,28 +145,28 @@ TEST_F(LinkTest, LinkNoneFindsNothingAndFailsEveryCall) {
   auto link = open(config(false));
   std::int32_t found = 7;
   std::uint8_t block[38] = {};
-  const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_SHUTTER_OPEN, 0};
+  const std::uint8_t packet[4] = {0xFF, 0xFF, protocol::CMD_SHUTTER_OPEN, 0};
   EXPECT_EQ(link->findSystems(std::vector<std::uint8_t>(kDiscoveryLength).data(), &found), 0);
   EXPECT_EQ(found, 0);
-  EXPECT_EQ(link->sendCommand(packet, 4, kName), kNoSystem);
-  EXPECT_EQ(link->getStatus(CMD_GET_SYSTEM_INFO, 0, block, 38, u"NOT USED"), kNoSystem);
-  EXPECT_EQ(link->sendData(packet, 4, kName), kNoSystem);
-  EXPECT_EQ(link->checkStatus(kName), kNoSystem);
+  EXPECT_EQ(link->sendCommand(packet, 4, kName), protocol::kNoSystem);
+  EXPECT_EQ(link->getStatus(protocol::CMD_GET_SYSTEM_INFO, 0, block, 38, u"NOT USED"), protocol::kNoSystem);
+  EXPECT_EQ(link->sendData(packet, 4, kName), protocol::kNoSystem);
+  EXPECT_EQ(link->checkStatus(kName), protocol::kNoSystem);
   link.reset();
   EXPECT_TRUE(dir.names().empty()) << "no controller, no state file";
 }
 
 TEST_F(LinkTest, CommitsAreSavedAtOnceAndSurviveARestart) {
   auto link = open(config());
-  text(*link, CMD_SET_MAX_CURRENT, "1.5");
+  text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
   EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
-  EXPECT_EQ(loadState(dir.path() / "controller-state").state.maxCurrent, 1.5);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state").state.maxCurrent, 1.5);
 
-  const std::uint8_t jog[4] = {0xFF, 0xFF, CMD_JOG_UP, 0};
+  const std::uint8_t jog[4] = {0xFF, 0xFF, protocol::CMD_JOG_UP, 0};
   for (int i = 0; i < 3; ++i) link->sendCommand(jog, 4, kName);
   link = open(config());
   std::uint8_t currents[8] = {};
-  ASSERT_EQ(link->getStatus(CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
+  ASSERT_EQ(link->getStatus(protocol::CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
   float max = 0;
   std::memcpy(&max, currents + 4, 4);
   EXPECT_EQ(max, 1.5f);
@@ -173,7 +175,7 @@ TEST_F(LinkTest, CommitsAreSavedAtOnceAndSurviveARestart) {
 
 TEST_F(LinkTest, WorkingTimeSurvivesARestart) {
   auto link = open(config());
-  text(*link, CMD_SET_WORK_TIME, "1000");
+  text(*link, protocol::CMD_SET_WORK_TIME, "1000");
   nowMs += 90'000;
   link.reset();  // the library unloads
   nowMs = 0;     // the machine starts again, and its clock
@@ -186,22 +188,22 @@ TEST_F(LinkTest, WorkingTimeSurvivesARestart) {
 TEST_F(LinkTest, TwoLinksOnOneStateFileKeepEachOthersChanges) {
   auto a = open(config());
   auto b = open(config());
-  text(*a, CMD_SET_LENS, "254");
-  text(*b, CMD_SET_SERIAL_NUMBER, "4711");
+  text(*a, protocol::CMD_SET_LENS, "254");
+  text(*b, protocol::CMD_SET_SERIAL_NUMBER, "4711");
   jogCenterUp(*a, 2);
   jogCenterUp(*b, 3);
-  text(*a, CMD_SET_MAX_CURRENT, "1.5");
+  text(*a, protocol::CMD_SET_MAX_CURRENT, "1.5");
   EXPECT_EQ(a->model()->snapshot().serial, 4711) << "a commit brings in what the other saved";
-  text(*b, CMD_SET_LENS, "100");
-  text(*a, CMD_SET_LENS, "254");  // the same value again is still a change
-  nowMs += 5'000;                 // both hold the library for these seconds
+  text(*b, protocol::CMD_SET_LENS, "100");
+  text(*a, protocol::CMD_SET_LENS, "254");  // the same value again is still a change
+  nowMs += 5'000;                           // both hold the library for these seconds
   a.reset();
   b.reset();
-  const ControllerState kept = loadState(dir.path() / "controller-state").state;
+  const controller::ControllerState kept = controller::loadState(dir.path() / "controller-state").state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 4711);
   EXPECT_EQ(kept.maxCurrent, 1.5);
-  EXPECT_EQ(kept.centerOffset, (Offset{0, 5}));
+  EXPECT_EQ(kept.centerOffset, (controller::Offset{0, 5}));
   EXPECT_EQ(kept.workSeconds, 5u) << "counted once";
   EXPECT_EQ(warnings.str(), "");
 }
@@ -211,20 +213,21 @@ TEST_F(LinkTest, StatusAndDiscoveryAnswerWithWhatAnotherProcessSaved) {
   named.model = "NK-100A";  // kept like a set, not saved yet
   auto a = open(named);
   auto b = open(config());
-  text(*b, CMD_SET_MAX_CURRENT, "3.25");
+  text(*b, protocol::CMD_SET_MAX_CURRENT, "3.25");
   std::uint8_t currents[8] = {};
-  ASSERT_EQ(a->getStatus(CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
+  ASSERT_EQ(a->getStatus(protocol::CMD_GET_CURRENTS, 0, currents, 8, u"NOT USED"), 0);
   float max = 0;
   std::memcpy(&max, currents + 4, 4);
   EXPECT_EQ(max, 3.25f);
 
-  text(*b, CMD_SET_LENS, "254");
+  text(*b, protocol::CMD_SET_LENS, "254");
   std::vector<std::uint8_t> discovery(kDiscoveryLength);
   std::int32_t found = 0;
   a->findSystems(discovery.data(), &found);
   EXPECT_EQ(a->model()->snapshot().lens, 254);
   ASSERT_EQ(found, 1);
-  EXPECT_EQ(discovery::Read(discovery.data())[0].name, "NK-100A") << "this process's own model name stays on top";
+  EXPECT_EQ(protocol::discovery::Read(discovery.data())[0].name, "NK-100A")
+      << "this process's own model name stays on top";
   EXPECT_EQ(warnings.str(), "");
 }
 
@@ -235,8 +238,8 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
   c.statePath = blocker / "controller-state";
   c.tracePath = (dir.path() / "trace").string();
   auto link = open(c);
-  text(*link, CMD_SET_LENS, "254", kNotKept);
-  text(*link, CMD_SET_SERIAL_NUMBER, "7", kNotKept);
+  text(*link, protocol::CMD_SET_LENS, "254", protocol::kNotKept);
+  text(*link, protocol::CMD_SET_SERIAL_NUMBER, "7", protocol::kNotKept);
   EXPECT_EQ(link->model()->snapshot().lens, 254) << "the controller goes on with it";
   EXPECT_EQ(warningLines(), 1u) << warnings.str();
   EXPECT_THAT(warnings.str(), HasSubstr("cannot save the controller state"));
@@ -244,8 +247,8 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
               HasSubstr("dwSendCommand packet=[FF FF 41 00] length=4 -> 5 not kept: cannot create"));
 
   std::filesystem::remove(blocker);
-  text(*link, CMD_SET_MAX_CURRENT, "1.5");
-  const ControllerState kept = loadState(c.statePath).state;
+  text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
+  const controller::ControllerState kept = controller::loadState(c.statePath).state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 7);
   EXPECT_EQ(kept.maxCurrent, 1.5);
@@ -255,13 +258,13 @@ TEST_F(LinkTest, WithoutAStateFileACommitIsNotKept) {
   LinkConfig c = config();
   c.statePath.clear();
   auto link = open(c);
-  text(*link, CMD_SET_LENS, "254", kNotKept);
+  text(*link, protocol::CMD_SET_LENS, "254", protocol::kNotKept);
   EXPECT_EQ(link->model()->snapshot().lens, 254);
 }
 
 TEST_F(LinkTest, EnvironmentModelNameWinsOverTheStateFile) {
   auto link = open(config());
-  text(*link, CMD_SET_MODEL_NAME, "NZ-OTHER");
+  text(*link, protocol::CMD_SET_MODEL_NAME, "NZ-OTHER");
   link.reset();
   LinkConfig c = config();
   c.model = "NK-100A";
@@ -317,10 +320,10 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
   LinkConfig c = config();
   c.tracePath = (dir.path() / "trace").string();
   auto link = open(c);
-  text(*link, CMD_SET_LENS, "7x");
+  text(*link, protocol::CMD_SET_LENS, "7x");
   std::uint8_t block[4];
-  link->getStatus(CMD_GET_IP_ADDRESS, 0, block, 4, u"NOT USED");
-  link->getStatus(CMD_GET_IP_ADDRESS, 0, block, 2, u"NOT USED");
+  link->getStatus(protocol::CMD_GET_IP_ADDRESS, 0, block, 4, u"NOT USED");
+  link->getStatus(protocol::CMD_GET_IP_ADDRESS, 0, block, 2, u"NOT USED");
   std::int32_t found;
   link->findSystems(nullptr, &found);
   link.reset();
@@ -355,15 +358,15 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
 
 TEST_F(LinkTest, TraceOffWritesNoFile) {
   auto link = open(config());
-  text(*link, CMD_SET_LENS, "100");
+  text(*link, protocol::CMD_SET_LENS, "100");
   EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
 }
 
 TEST_F(LinkTest, CallsFromSeveralThreadsAreSerialised) {
   auto link = open(config());
-  const std::uint8_t begin[4] = {0xFF, 0xFF, CMD_DISTORTION_ADJUST_BEGIN, 0};
-  const std::uint8_t jog[4] = {0xFF, 0xFF, CMD_JOG_UP, 0};
-  const std::uint8_t save[4] = {0xFF, 0xFF, CMD_DISTORTION_ADJUST_SAVE, 0};
+  const std::uint8_t begin[4] = {0xFF, 0xFF, protocol::CMD_DISTORTION_ADJUST_BEGIN, 0};
+  const std::uint8_t jog[4] = {0xFF, 0xFF, protocol::CMD_JOG_UP, 0};
+  const std::uint8_t save[4] = {0xFF, 0xFF, protocol::CMD_DISTORTION_ADJUST_SAVE, 0};
   link->sendCommand(begin, 4, kName);
   std::vector<std::thread> threads;
   for (int t = 0; t < 4; ++t)
@@ -371,13 +374,13 @@ TEST_F(LinkTest, CallsFromSeveralThreadsAreSerialised) {
       std::uint8_t block[38];
       for (int i = 0; i < 500; ++i) {
         link->sendCommand(jog, 4, kName);
-        link->getStatus(CMD_GET_SYSTEM_INFO, 0, block, 38, u"NOT USED");
+        link->getStatus(protocol::CMD_GET_SYSTEM_INFO, 0, block, 38, u"NOT USED");
       }
     });
   for (auto& thread : threads) thread.join();
   link->sendCommand(save, 4, kName);
-  EXPECT_EQ(link->model()->snapshot().distortionOffset, (Offset{0, 2000}));
+  EXPECT_EQ(link->model()->snapshot().distortionOffset, (controller::Offset{0, 2000}));
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::comm

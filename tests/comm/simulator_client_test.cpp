@@ -18,12 +18,12 @@
 #include "protocol/discovery.h"
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::comm {
 namespace {
 
-using frames::Call;
-using frames::Reply;
-using frames::Request;
+using protocol::frames::Call;
+using protocol::frames::Reply;
+using protocol::frames::Request;
 using ::testing::ElementsAre;
 using ::testing::HasSubstr;
 using Bytes = std::vector<std::uint8_t>;
@@ -35,7 +35,7 @@ constexpr auto kTimeout = 150ms;
 class ScriptedSimulator {
  public:
   explicit ScriptedSimulator(const std::string& path) {
-    listener_ = UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    listener_ = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, path.c_str());
@@ -48,21 +48,21 @@ class ScriptedSimulator {
       pollfd watched[2] = {{listener_.get(), POLLIN, 0}, {client_.get(), POLLIN, 0}};
       if (::poll(watched, client_ ? 2 : 1, 5) < 0) return std::nullopt;
       if (watched[0].revents & POLLIN) {
-        client_ = UniqueFd(::accept(listener_.get(), nullptr, nullptr));
+        client_ = controller::UniqueFd(::accept(listener_.get(), nullptr, nullptr));
         frames_ = {};
       } else if (client_ && (watched[1].revents & (POLLIN | POLLHUP))) {
         std::uint8_t buffer[70000];
         const ssize_t n = ::recv(client_.get(), buffer, sizeof buffer, 0);
-        if (n <= 0) client_ = UniqueFd();
+        if (n <= 0) client_ = controller::UniqueFd();
         if (n > 0) frames_.Add(std::span(buffer, static_cast<std::size_t>(n)));
       }
-      if (auto body = frames_.Next()) return frames::DecodeRequest(*body);
+      if (auto body = frames_.Next()) return protocol::frames::DecodeRequest(*body);
     }
     return std::nullopt;
   }
-  void answer(const Reply& reply) { raw(frames::Encode(reply)); }
+  void answer(const Reply& reply) { raw(protocol::frames::Encode(reply)); }
   void raw(const Bytes& bytes) { ::send(client_.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL); }
-  void hangUp() { client_ = UniqueFd(); }
+  void hangUp() { client_ = controller::UniqueFd(); }
   // Takes the hello and answers it.
   void greet(std::int32_t first = 100001) {
     const auto hello = next();
@@ -72,9 +72,9 @@ class ScriptedSimulator {
   }
 
  private:
-  UniqueFd listener_;
-  UniqueFd client_;
-  frames::FrameReader frames_;
+  controller::UniqueFd listener_;
+  controller::UniqueFd client_;
+  protocol::frames::FrameReader frames_;
 };
 
 class SimulatorClientTest : public ::testing::Test {
@@ -92,12 +92,12 @@ class SimulatorClientTest : public ::testing::Test {
     config.socketPath = (dir.path() / "socket").string();
     config.tracePath = (dir.path() / "trace").string();
     config.environment = [this](const char* name) {
-      return std::string_view(name) == discovery::kSystemVariable ? wantedSystem : nullptr;
+      return std::string_view(name) == protocol::discovery::kSystemVariable ? wantedSystem : nullptr;
     };
     return std::make_unique<SimulatorClient>(config, warnings, kTimeout, ownUser);
   }
   std::string socket() const { return (dir.path() / "socket").string(); }
-  std::int32_t status(std::uint8_t* block, std::int32_t length, int code = CMD_GET_MAC_ADDRESS) {
+  std::int32_t status(std::uint8_t* block, std::int32_t length, int code = protocol::CMD_GET_MAC_ADDRESS) {
     return client->getStatus(code, 0, block, length, u"NOT USED");
   }
 };
@@ -108,27 +108,27 @@ TEST_F(SimulatorClientTest, EveryCallIsForwardedToTheSystemFoundAndAnswersWithIt
   auto before = std::async(std::launch::async, [&] { return status(mac, 6); });
   simulator.greet();
   EXPECT_EQ(simulator.next(),
-            (Request{.call = Call::Status, .system = 100001, .code = CMD_GET_MAC_ADDRESS, .length = 6}))
+            (Request{.call = Call::Status, .system = 100001, .code = protocol::CMD_GET_MAC_ADDRESS, .length = 6}))
       << "before any discovery: the simulator's first system";
   simulator.answer({.call = Call::Status, .bytes = {2, 0, 0x5A, 0x4F, 0x52, 1}});
   EXPECT_EQ(before.get(), 0);
   EXPECT_THAT(mac, ElementsAre(2, 0, 0x5A, 0x4F, 0x52, 1));
 
   wantedSystem = "100003";
-  Bytes block(kDiscoveryScratchSize);
+  Bytes block(protocol::kDiscoveryScratchSize);
   std::int32_t found = 0;
   auto find = std::async(std::launch::async, [&] { return client->findSystems(block.data(), &found); });
   EXPECT_EQ(simulator.next(), Request{.call = Call::Find});
-  Reply listing{.call = Call::Find, .result = 1, .found = 3, .bytes = Bytes(kDiscoveryScratchSize)};
-  const std::vector<discovery::Entry> systems = {{100001, "A", {}}, {100002, "B", {}}, {100003, "C", {}}};
-  discovery::Write(listing.bytes.data(), systems);
+  Reply listing{.call = Call::Find, .result = 1, .found = 3, .bytes = Bytes(protocol::kDiscoveryScratchSize)};
+  const std::vector<protocol::discovery::Entry> systems = {{100001, "A", {}}, {100002, "B", {}}, {100003, "C", {}}};
+  protocol::discovery::Write(listing.bytes.data(), systems);
   simulator.answer(listing);
   EXPECT_EQ(find.get(), 1);
   EXPECT_EQ(found, 3);
-  EXPECT_EQ(discovery::Read(block.data()), systems);
+  EXPECT_EQ(protocol::discovery::Read(block.data()), systems);
 
   wantedSystem = nullptr;  // read at discovery only: the calls stay with 100003
-  const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_SHUTTER_OPEN, 0};
+  const std::uint8_t packet[4] = {0xFF, 0xFF, protocol::CMD_SHUTTER_OPEN, 0};
   auto send = std::async(std::launch::async, [&] { return client->sendCommand(packet, 4, u"SYSTEM NAME NOT USED"); });
   EXPECT_EQ(simulator.next(), (Request{.call = Call::Send, .system = 100003, .bytes = Bytes(packet, packet + 4)}));
   simulator.answer({.call = Call::Send, .result = 8});
@@ -141,10 +141,10 @@ TEST_F(SimulatorClientTest, EveryCallIsForwardedToTheSystemFoundAndAnswersWithIt
   EXPECT_EQ(bulk.get(), 0);
 
   // Arguments the library refuses itself never go out.
-  EXPECT_EQ(client->sendCommand(nullptr, 4, u""), kBadArgument);
-  EXPECT_EQ(client->sendCommand(packet, 65, u""), kBadArgument);
-  EXPECT_EQ(status(nullptr, 6), kBadArgument);
-  EXPECT_EQ(client->sendData(nullptr, 2, u""), kBadArgument);
+  EXPECT_EQ(client->sendCommand(nullptr, 4, u""), protocol::kBadArgument);
+  EXPECT_EQ(client->sendCommand(packet, 65, u""), protocol::kBadArgument);
+  EXPECT_EQ(status(nullptr, 6), protocol::kBadArgument);
+  EXPECT_EQ(client->sendData(nullptr, 2, u""), protocol::kBadArgument);
   EXPECT_EQ(warnings.str(), "");
 }
 
@@ -180,7 +180,7 @@ TEST_F(SimulatorClientTest, ABadOrMissingReplyIsNoAnswerByTheDeadline) {
     simulator.greet();
     ASSERT_TRUE(simulator.next()) << c.what;
     c.act(simulator);
-    EXPECT_EQ(call.get(), kNoAnswer) << c.what;
+    EXPECT_EQ(call.get(), protocol::kNoAnswer) << c.what;
     EXPECT_LT(std::chrono::steady_clock::now() - started, kTimeout + 500ms) << c.what;
     EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr(c.note)) << c.what;
   }
@@ -201,7 +201,7 @@ TEST_F(SimulatorClientTest, AConnectionTheSimulatorClosedIsMadeAgainWithinTheCal
   auto after = std::async(std::launch::async, [&] { return status(mac, 6); });
   simulator.greet();
   EXPECT_EQ(simulator.next(),
-            (Request{.call = Call::Status, .system = 100001, .code = CMD_GET_MAC_ADDRESS, .length = 6}));
+            (Request{.call = Call::Status, .system = 100001, .code = protocol::CMD_GET_MAC_ADDRESS, .length = 6}));
   simulator.answer({.call = Call::Status, .bytes = {2, 0, 0x5A, 0x4F, 0x52, 1}});
   EXPECT_EQ(after.get(), 0);
   EXPECT_EQ(warnings.str(), "");
@@ -213,7 +213,7 @@ TEST_F(SimulatorClientTest, EveryCallEndsByItsOwnDeadlineHoweverManyWait) {
   const auto started = std::chrono::steady_clock::now();
   std::vector<std::future<std::int32_t>> calls;
   for (int i = 0; i < 4; ++i) calls.push_back(std::async(std::launch::async, [&] { return client->checkStatus(u""); }));
-  for (auto& call : calls) EXPECT_EQ(call.get(), kNoAnswer);
+  for (auto& call : calls) EXPECT_EQ(call.get(), protocol::kNoAnswer);
   // One after the other they would take four deadlines.
   EXPECT_LT(std::chrono::steady_clock::now() - started, 3 * kTimeout);
   EXPECT_THAT(test::readFile(dir.path() / "trace"), HasSubstr("another call held the link until this call's deadline"));
@@ -223,8 +223,8 @@ TEST_F(SimulatorClientTest, AServerOfAnotherUserIsRefusedAndSaidSoOnce) {
   ScriptedSimulator stranger(socket());
   const uid_t me = ::geteuid() + 1;  // the socket's real server then runs as another user
   client = makeClient(me);
-  EXPECT_EQ(client->checkStatus(u""), kNoAnswer);
-  Bytes block(kDiscoveryScratchSize);
+  EXPECT_EQ(client->checkStatus(u""), protocol::kNoAnswer);
+  Bytes block(protocol::kDiscoveryScratchSize);
   std::int32_t found = 5;
   EXPECT_EQ(client->findSystems(block.data(), &found), 0);
   EXPECT_EQ(found, 0);
@@ -235,16 +235,16 @@ TEST_F(SimulatorClientTest, AServerOfAnotherUserIsRefusedAndSaidSoOnce) {
 }
 
 TEST_F(SimulatorClientTest, WithoutASimulatorNothingIsFoundAndEveryCallFailsAtOnce) {
-  Bytes block(kDiscoveryScratchSize, 0xEE);
+  Bytes block(protocol::kDiscoveryScratchSize, 0xEE);
   std::int32_t found = 5;
   EXPECT_EQ(client->findSystems(block.data(), &found), 0);
   EXPECT_EQ(found, 0);
-  EXPECT_TRUE(discovery::Read(block.data()).empty());
-  const std::uint8_t packet[4] = {0xFF, 0xFF, CMD_SHUTTER_OPEN, 0};
-  EXPECT_EQ(client->sendCommand(packet, 4, u""), kNoAnswer);
-  EXPECT_EQ(client->checkStatus(u""), kNoAnswer);
+  EXPECT_TRUE(protocol::discovery::Read(block.data()).empty());
+  const std::uint8_t packet[4] = {0xFF, 0xFF, protocol::CMD_SHUTTER_OPEN, 0};
+  EXPECT_EQ(client->sendCommand(packet, 4, u""), protocol::kNoAnswer);
+  EXPECT_EQ(client->checkStatus(u""), protocol::kNoAnswer);
   EXPECT_THAT(warnings.str(), HasSubstr("cannot connect to " + socket()));
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::comm

@@ -10,7 +10,7 @@
 
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 using test::readFile;
@@ -119,4 +119,4 @@ TEST(CarefulFile, BesideNameFitsTheNameLimit) {
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::controller

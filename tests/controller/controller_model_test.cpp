@@ -9,7 +9,7 @@
 
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 using test::floatBytes;
@@ -41,26 +41,46 @@ struct WriteRead {
 
 TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
   const WriteRead cases[] = {
-      {CMD_SET_MIN_CURRENT, "0.25", CMD_GET_CURRENTS, 0, floatBytes(0.25f)},
-      {CMD_SET_MAX_CURRENT, "1.5", CMD_GET_CURRENTS, 4, floatBytes(1.5f)},
-      {CMD_SET_X_SCALE, "1.002", CMD_GET_XY_SCALE, 0, floatBytes(1.002f)},
-      {CMD_SET_Y_SCALE, "0.998", CMD_GET_XY_SCALE, 4, floatBytes(0.998f)},
-      {CMD_SET_X_DISTORTION, "4660", CMD_GET_XY_DISTORTION, 0, {0x34, 0x12}},
-      {CMD_SET_Y_DISTORTION, "32768", CMD_GET_XY_DISTORTION, 2, {0x00, 0x80}},
-      {CMD_SET_Y_DISTORTION, "0", CMD_GET_XY_DISTORTION, 2, {0x00, 0x00}},
-      {CMD_SET_LENS, "420", CMD_GET_SYSTEM_INFO, 36, {0xA4, 0x01}},
-      {CMD_SET_SERIAL_NUMBER, "123456", CMD_GET_SYSTEM_INFO, 0, {0x40, 0xE2, 0x01, 0x00}},
-      {CMD_SET_SERIAL_NUMBER, "-1", CMD_GET_SYSTEM_INFO, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
-      {CMD_SET_MODEL_NAME, "NK-100A", CMD_GET_SYSTEM_INFO, 26, {'N', 'K', '-', '1', '0', '0', 'A', 0, 0, 0}},
-      {CMD_SET_MODEL_NAME, "ABCDEFGHIJ", CMD_GET_SYSTEM_INFO, 26, {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J'}},
-      {CMD_SET_CONTROLLER_MODEL, "10abcdef ", CMD_GET_CONTROLLER_MODEL, 0, {0xEF, 0xCD, 0xAB, 0x10}},
-      {CMD_SET_CONTROLLER_MODEL, "00123456 ", CMD_GET_CONTROLLER_MODEL, 0, {0x56, 0x34, 0x12, 0x00}},
-      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E:5F", CMD_GET_MAC_ADDRESS, 0, {0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}},
-      {CMD_SET_IP_ADDRESS, "c0.a8.01.0a", CMD_GET_IP_ADDRESS, 0, {192, 168, 1, 10}},
-      {CMD_SET_GATEWAY, "0a.00.00.fe", CMD_GET_GATEWAY, 0, {10, 0, 0, 254}},
-      {CMD_SET_SUBNET_MASK, "ff.ff.ff.00", CMD_GET_SUBNET_MASK, 0, {255, 255, 255, 0}},
-      {CMD_SET_WORK_TIME, "93784", CMD_GET_WORK_TIME, 0, {0x58, 0x6E, 0x01, 0x00}},
-      {CMD_SET_WORK_TIME, "4294967295", CMD_GET_WORK_TIME, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
+      {protocol::CMD_SET_MIN_CURRENT, "0.25", protocol::CMD_GET_CURRENTS, 0, floatBytes(0.25f)},
+      {protocol::CMD_SET_MAX_CURRENT, "1.5", protocol::CMD_GET_CURRENTS, 4, floatBytes(1.5f)},
+      {protocol::CMD_SET_X_SCALE, "1.002", protocol::CMD_GET_XY_SCALE, 0, floatBytes(1.002f)},
+      {protocol::CMD_SET_Y_SCALE, "0.998", protocol::CMD_GET_XY_SCALE, 4, floatBytes(0.998f)},
+      {protocol::CMD_SET_X_DISTORTION, "4660", protocol::CMD_GET_XY_DISTORTION, 0, {0x34, 0x12}},
+      {protocol::CMD_SET_Y_DISTORTION, "32768", protocol::CMD_GET_XY_DISTORTION, 2, {0x00, 0x80}},
+      {protocol::CMD_SET_Y_DISTORTION, "0", protocol::CMD_GET_XY_DISTORTION, 2, {0x00, 0x00}},
+      {protocol::CMD_SET_LENS, "420", protocol::CMD_GET_SYSTEM_INFO, 36, {0xA4, 0x01}},
+      {protocol::CMD_SET_SERIAL_NUMBER, "123456", protocol::CMD_GET_SYSTEM_INFO, 0, {0x40, 0xE2, 0x01, 0x00}},
+      {protocol::CMD_SET_SERIAL_NUMBER, "-1", protocol::CMD_GET_SYSTEM_INFO, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
+      {protocol::CMD_SET_MODEL_NAME,
+       "NK-100A",
+       protocol::CMD_GET_SYSTEM_INFO,
+       26,
+       {'N', 'K', '-', '1', '0', '0', 'A', 0, 0, 0}},
+      {protocol::CMD_SET_MODEL_NAME,
+       "ABCDEFGHIJ",
+       protocol::CMD_GET_SYSTEM_INFO,
+       26,
+       {'A', 'B', 'C', 'D', 'E', 'F', 'G', 'H', 'I', 'J'}},
+      {protocol::CMD_SET_CONTROLLER_MODEL,
+       "10abcdef ",
+       protocol::CMD_GET_CONTROLLER_MODEL,
+       0,
+       {0xEF, 0xCD, 0xAB, 0x10}},
+      {protocol::CMD_SET_CONTROLLER_MODEL,
+       "00123456 ",
+       protocol::CMD_GET_CONTROLLER_MODEL,
+       0,
+       {0x56, 0x34, 0x12, 0x00}},
+      {protocol::CMD_SET_MAC_ADDRESS,
+       "0A:1B:2C:3D:4E:5F",
+       protocol::CMD_GET_MAC_ADDRESS,
+       0,
+       {0x0A, 0x1B, 0x2C, 0x3D, 0x4E, 0x5F}},
+      {protocol::CMD_SET_IP_ADDRESS, "c0.a8.01.0a", protocol::CMD_GET_IP_ADDRESS, 0, {192, 168, 1, 10}},
+      {protocol::CMD_SET_GATEWAY, "0a.00.00.fe", protocol::CMD_GET_GATEWAY, 0, {10, 0, 0, 254}},
+      {protocol::CMD_SET_SUBNET_MASK, "ff.ff.ff.00", protocol::CMD_GET_SUBNET_MASK, 0, {255, 255, 255, 0}},
+      {protocol::CMD_SET_WORK_TIME, "93784", protocol::CMD_GET_WORK_TIME, 0, {0x58, 0x6E, 0x01, 0x00}},
+      {protocol::CMD_SET_WORK_TIME, "4294967295", protocol::CMD_GET_WORK_TIME, 0, {0xFF, 0xFF, 0xFF, 0xFF}},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
@@ -70,10 +90,10 @@ TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
 }
 
 TEST_F(ModelTest, WriteOnlyValuesAreKept) {
-  EXPECT_EQ(sendText(model, CMD_SET_20_PERCENT_CURRENT, "4.5"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_X_MULTIPLIER, "2"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_Y_MULTIPLIER, "0.5"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, CMD_SET_RC_JUMP_DELAY, "250"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_20_PERCENT_CURRENT, "4.5"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_X_MULTIPLIER, "2"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_Y_MULTIPLIER, "0.5"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_RC_JUMP_DELAY, "250"), CommandResult::Committed);
   const ControllerState s = model.snapshot();
   EXPECT_EQ(s.current20Percent, 4.5);
   EXPECT_EQ(s.xMultiplier, 2.0);
@@ -89,40 +109,40 @@ struct Malformed {
 
 TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
   const Malformed cases[] = {
-      {CMD_SET_MAX_CURRENT, "1,5", "maximum current"},
-      {CMD_SET_MAX_CURRENT, "", "maximum current"},
-      {CMD_SET_MAX_CURRENT, " 1.5", "maximum current"},
-      {CMD_SET_MAX_CURRENT, "1.5A", "maximum current"},
-      {CMD_SET_MIN_CURRENT, "-1", "minimum current"},
-      {CMD_SET_MIN_CURRENT, "inf", "minimum current"},
-      {CMD_SET_MIN_CURRENT, "nan", "minimum current"},
-      {CMD_SET_X_SCALE, "0", "X scale"},
-      {CMD_SET_Y_SCALE, "0x1p0", "Y scale"},
-      {CMD_SET_X_MULTIPLIER, "-2", "X multiplier"},
-      {CMD_SET_LENS, "0", "lens"},
-      {CMD_SET_LENS, "65536", "lens"},
-      {CMD_SET_LENS, "16.3", "lens"},
-      {CMD_SET_LENS, "+163", "lens"},
-      {CMD_SET_SERIAL_NUMBER, "2147483648", "serial"},
-      {CMD_SET_SERIAL_NUMBER, "12a", "serial"},
-      {CMD_SET_SERIAL_NUMBER, "-", "serial"},
-      {CMD_SET_MODEL_NAME, "", "model name"},
-      {CMD_SET_MODEL_NAME, "ABCDEFGHIJK", "model name"},
-      {CMD_SET_X_DISTORTION, "65536", "X distortion"},
-      {CMD_SET_Y_DISTORTION, "-1", "Y distortion"},
-      {CMD_SET_CONTROLLER_MODEL, "10abcdeg ", "controller model"},
-      {CMD_SET_CONTROLLER_MODEL, "10abcde ", "controller model"},
-      {CMD_SET_CONTROLLER_MODEL, "abcdef", "controller model"},
-      {CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E", "MAC"},
-      {CMD_SET_MAC_ADDRESS, "0A-1B-2C-3D-4E-5F", "MAC"},
-      {CMD_SET_MAC_ADDRESS, "0G:1B:2C:3D:4E:5F", "MAC"},
-      {CMD_SET_IP_ADDRESS, "192.168.1.10", "IP address"},
-      {CMD_SET_IP_ADDRESS, "c0.a8.1.0a", "IP address"},
-      {CMD_SET_GATEWAY, "c0.a8.01.0a.", "gateway"},
-      {CMD_SET_SUBNET_MASK, "", "subnet mask"},
-      {CMD_SET_WORK_TIME, "4294967296", "working time"},
-      {CMD_SET_WORK_TIME, "1,02:03:04", "working time"},
-      {CMD_SET_WORK_TIME, "-1", "working time"},
+      {protocol::CMD_SET_MAX_CURRENT, "1,5", "maximum current"},
+      {protocol::CMD_SET_MAX_CURRENT, "", "maximum current"},
+      {protocol::CMD_SET_MAX_CURRENT, " 1.5", "maximum current"},
+      {protocol::CMD_SET_MAX_CURRENT, "1.5A", "maximum current"},
+      {protocol::CMD_SET_MIN_CURRENT, "-1", "minimum current"},
+      {protocol::CMD_SET_MIN_CURRENT, "inf", "minimum current"},
+      {protocol::CMD_SET_MIN_CURRENT, "nan", "minimum current"},
+      {protocol::CMD_SET_X_SCALE, "0", "X scale"},
+      {protocol::CMD_SET_Y_SCALE, "0x1p0", "Y scale"},
+      {protocol::CMD_SET_X_MULTIPLIER, "-2", "X multiplier"},
+      {protocol::CMD_SET_LENS, "0", "lens"},
+      {protocol::CMD_SET_LENS, "65536", "lens"},
+      {protocol::CMD_SET_LENS, "16.3", "lens"},
+      {protocol::CMD_SET_LENS, "+163", "lens"},
+      {protocol::CMD_SET_SERIAL_NUMBER, "2147483648", "serial"},
+      {protocol::CMD_SET_SERIAL_NUMBER, "12a", "serial"},
+      {protocol::CMD_SET_SERIAL_NUMBER, "-", "serial"},
+      {protocol::CMD_SET_MODEL_NAME, "", "model name"},
+      {protocol::CMD_SET_MODEL_NAME, "ABCDEFGHIJK", "model name"},
+      {protocol::CMD_SET_X_DISTORTION, "65536", "X distortion"},
+      {protocol::CMD_SET_Y_DISTORTION, "-1", "Y distortion"},
+      {protocol::CMD_SET_CONTROLLER_MODEL, "10abcdeg ", "controller model"},
+      {protocol::CMD_SET_CONTROLLER_MODEL, "10abcde ", "controller model"},
+      {protocol::CMD_SET_CONTROLLER_MODEL, "abcdef", "controller model"},
+      {protocol::CMD_SET_MAC_ADDRESS, "0A:1B:2C:3D:4E", "MAC"},
+      {protocol::CMD_SET_MAC_ADDRESS, "0A-1B-2C-3D-4E-5F", "MAC"},
+      {protocol::CMD_SET_MAC_ADDRESS, "0G:1B:2C:3D:4E:5F", "MAC"},
+      {protocol::CMD_SET_IP_ADDRESS, "192.168.1.10", "IP address"},
+      {protocol::CMD_SET_IP_ADDRESS, "c0.a8.1.0a", "IP address"},
+      {protocol::CMD_SET_GATEWAY, "c0.a8.01.0a.", "gateway"},
+      {protocol::CMD_SET_SUBNET_MASK, "", "subnet mask"},
+      {protocol::CMD_SET_WORK_TIME, "4294967296", "working time"},
+      {protocol::CMD_SET_WORK_TIME, "1,02:03:04", "working time"},
+      {protocol::CMD_SET_WORK_TIME, "-1", "working time"},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.command) + " \"" + c.text + "\"");
@@ -134,24 +154,26 @@ TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
 }
 
 TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
-  model.command(CMD_TEXT_CHAR, '7', text);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Rejected) << "no end of text";
+  model.command(protocol::CMD_TEXT_CHAR, '7', text);
+  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Rejected) << "no end of text";
   EXPECT_THAT(model.lastError(), HasSubstr("no ended text"));
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, "254"), CommandResult::Committed);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Rejected) << "the text was consumed";
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, "254"), CommandResult::Committed);
+  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Rejected) << "the text was consumed";
   EXPECT_EQ(model.snapshot().lens, 254);
 
   // A character after an ended text starts a new text.
-  for (char c : std::string("99")) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), text);
-  model.command(CMD_TEXT_CHAR, 0, text);
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, "300"), CommandResult::Committed);
+  for (char c : std::string("99")) model.command(protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), text);
+  model.command(protocol::CMD_TEXT_CHAR, 0, text);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, "300"), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 300);
 
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength, '1') + "0"), CommandResult::Rejected);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength, '1') + "0"),
+            CommandResult::Rejected);
   EXPECT_THAT(model.lastError(), HasSubstr("longer than 64"));
   EXPECT_EQ(model.snapshot().lens, 300);
   // A text that fills the buffer is whole: its end takes no place in it.
-  EXPECT_EQ(sendText(model, CMD_SET_LENS, std::string(kMaxTextLength - 3, '0') + "254"), CommandResult::Committed);
+  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength - 3, '0') + "254"),
+            CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 254);
 }
 
@@ -270,13 +292,21 @@ struct EdgeCase {
 
 TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
   const EdgeCase cases[] = {
-      {"distortion", CMD_DISTORTION_ADJUST_BEGIN, {}, &ControllerState::distortionOffset, CMD_DISTORTION_ADJUST_SAVE},
-      {"center", CMD_CENTER_ADJUST_BEGIN, {}, &ControllerState::centerOffset, CMD_CENTER_ADJUST_SAVE},
+      {"distortion",
+       protocol::CMD_DISTORTION_ADJUST_BEGIN,
+       {},
+       &ControllerState::distortionOffset,
+       protocol::CMD_DISTORTION_ADJUST_SAVE},
+      {"center",
+       protocol::CMD_CENTER_ADJUST_BEGIN,
+       {},
+       &ControllerState::centerOffset,
+       protocol::CMD_CENTER_ADJUST_SAVE},
       {"aiming, second point",
-       CMD_AIM_ALIGN_BEGIN,
-       {CMD_AIM_ALIGN_NEXT_POINT},
+       protocol::CMD_AIM_ALIGN_BEGIN,
+       {protocol::CMD_AIM_ALIGN_NEXT_POINT},
        &ControllerState::aimBottomRight,
-       CMD_AIM_ALIGN_SAVE},
+       protocol::CMD_AIM_ALIGN_SAVE},
   };
   for (const EdgeCase& c : cases) {
     SCOPED_TRACE(c.name);
@@ -285,11 +315,11 @@ TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
     ControllerModel edge(start, [] { return std::int64_t{0}; });
     edge.command(c.begin, 0, text);
     for (std::uint8_t step : c.before) edge.command(step, 0, text);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0, text), CommandResult::Accepted);
-    EXPECT_EQ(edge.command(CMD_JOG_RIGHT, 0, text), CommandResult::Ignored);
+    EXPECT_EQ(edge.command(protocol::CMD_JOG_RIGHT, 0, text), CommandResult::Accepted);
+    EXPECT_EQ(edge.command(protocol::CMD_JOG_RIGHT, 0, text), CommandResult::Ignored);
     EXPECT_THAT(edge.lastError(), HasSubstr("edge"));
-    EXPECT_EQ(edge.command(CMD_JOG_DOWN, 0, text), CommandResult::Ignored);
-    EXPECT_EQ(edge.command(CMD_JOG_UP, 0, text), CommandResult::Accepted) << "back toward the field";
+    EXPECT_EQ(edge.command(protocol::CMD_JOG_DOWN, 0, text), CommandResult::Ignored);
+    EXPECT_EQ(edge.command(protocol::CMD_JOG_UP, 0, text), CommandResult::Accepted) << "back toward the field";
     EXPECT_EQ(edge.command(c.save, 0, text), CommandResult::Committed);
     EXPECT_EQ(edge.snapshot().*c.adjusted, (Offset{kOffsetLimit, -kOffsetLimit + 1}));
   }
@@ -329,27 +359,28 @@ ControllerState withDisk(const std::function<void(ControllerState&)>& change) {
 TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
   auto none = [](ControllerState&) {};
   auto jogCenter = [this](ControllerModel& m, int ups) {
-    m.command(CMD_CENTER_ADJUST_BEGIN, 0, text);
-    for (int i = 0; i < ups; ++i) m.command(CMD_JOG_UP, 0, text);
-    m.command(CMD_CENTER_ADJUST_SAVE, 0, text);
+    m.command(protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
+    for (int i = 0; i < ups; ++i) m.command(protocol::CMD_JOG_UP, 0, text);
+    m.command(protocol::CMD_CENTER_ADJUST_SAVE, 0, text);
   };
   const SaveCase cases[] = {
       {"nothing: the file stays", [](ControllerModel&, std::int64_t&) {}, withDisk(none), none},
-      {"a set replaces its value only", [](ControllerModel& m, std::int64_t&) { sendText(m, CMD_SET_LENS, "254"); },
-       withDisk(none), [](ControllerState& s) { s.lens = 254; }},
+      {"a set replaces its value only",
+       [](ControllerModel& m, std::int64_t&) { sendText(m, protocol::CMD_SET_LENS, "254"); }, withDisk(none),
+       [](ControllerState& s) { s.lens = 254; }},
       {"the same value set again still replaces",
-       [](ControllerModel& m, std::int64_t&) { sendText(m, CMD_SET_LENS, "163"); }, withDisk(none),
+       [](ControllerModel& m, std::int64_t&) { sendText(m, protocol::CMD_SET_LENS, "163"); }, withDisk(none),
        [](ControllerState& s) { s.lens = 163; }},
       {"the last of several sets wins",
        [](ControllerModel& m, std::int64_t&) {
-         for (const char* lens : {"1", "2", "3"}) sendText(m, CMD_SET_LENS, lens);
+         for (const char* lens : {"1", "2", "3"}) sendText(m, protocol::CMD_SET_LENS, lens);
        },
        withDisk(none), [](ControllerState& s) { s.lens = 3; }},
       {"sets apply in the order made",
        [](ControllerModel& m, std::int64_t&) {
-         sendText(m, CMD_SET_SERIAL_NUMBER, "4711");
+         sendText(m, protocol::CMD_SET_SERIAL_NUMBER, "4711");
          TextInput typed;
-         m.command(CMD_RESET_SERIAL, 0xFF, typed);
+         m.command(protocol::CMD_RESET_SERIAL, 0xFF, typed);
        },
        withDisk(none), [](ControllerState& s) { s.serial = 0; }},
       {"saved jogs add to the file's offset",
@@ -385,7 +416,7 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
       {"a counter set replaces, holds every moment before it, then counts",
        [](ControllerModel& m, std::int64_t& now) {
          now += 5'000;
-         sendText(m, CMD_SET_WORK_TIME, "50");
+         sendText(m, protocol::CMD_SET_WORK_TIME, "50");
          now += 1'000;
        },
        withDisk([](ControllerState& s) {
@@ -423,11 +454,11 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
 }
 
 TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
-  sendText(model, CMD_SET_SERIAL_NUMBER, "4711");  // committed here, not saved yet
-  model.command(CMD_CENTER_ADJUST_BEGIN, 0, text);
-  model.command(CMD_JOG_UP, 0, text);
-  model.command(CMD_SHUTTER_OPEN, 0, text);
-  model.command(CMD_TEXT_CHAR, '7', text);  // a text half typed
+  sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711");  // committed here, not saved yet
+  model.command(protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
+  model.command(protocol::CMD_JOG_UP, 0, text);
+  model.command(protocol::CMD_SHUTTER_OPEN, 0, text);
+  model.command(protocol::CMD_TEXT_CHAR, '7', text);  // a text half typed
   ControllerState onDisk;
   onDisk.maxCurrent = 3.25;
   onDisk.serial = 1;
@@ -440,10 +471,10 @@ TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
   EXPECT_EQ(model.activity().mode, Mode::CenterAdjust);
   EXPECT_TRUE(model.activity().shutterOpen);
   EXPECT_TRUE(model.unsaved());
-  EXPECT_EQ(model.command(CMD_CENTER_ADJUST_SAVE, 0, text), CommandResult::Committed);
+  EXPECT_EQ(model.command(protocol::CMD_CENTER_ADJUST_SAVE, 0, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().centerOffset, (Offset{0, 11})) << "the pending jog lands on the offset taken up";
-  model.command(CMD_TEXT_CHAR, 0, text);
-  EXPECT_EQ(model.command(CMD_SET_LENS, 0, text), CommandResult::Committed);
+  model.command(protocol::CMD_TEXT_CHAR, 0, text);
+  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().lens, 7) << "the text goes on";
 }
 
@@ -462,21 +493,21 @@ TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
 }
 
 TEST_F(ModelTest, JogOutsideAModeIsRecorded) {
-  EXPECT_EQ(model.command(CMD_JOG_UP, 0, text), CommandResult::Ignored);
+  EXPECT_EQ(model.command(protocol::CMD_JOG_UP, 0, text), CommandResult::Ignored);
   EXPECT_THAT(model.lastError(), HasSubstr("jog up outside an adjustment"));
 }
 
 TEST_F(ModelTest, OutputsFollowTheirCommands) {
-  model.command(CMD_AIMING_ON, 0, text);
-  model.command(CMD_SHUTTER_OPEN, 0, text);
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 100, text), CommandResult::Accepted);
-  model.command(CMD_MARK_MAX_FIELD, 0, text);
-  model.command(CMD_MOVE_TO_X, 0x2C, text);
-  model.command(CMD_MOVE_TO_Y, 0x05, text);
-  model.command(CMD_MARK_ORIGINAL_SQUARE, 0, text);
-  model.command(CMD_MARK_CORRECTED_SQUARE, 0, text);
-  model.command(CMD_SHOW_VERSION, 0, text);
-  model.command(CMD_INIT_POWER_BOARD, 0, text);
+  model.command(protocol::CMD_AIMING_ON, 0, text);
+  model.command(protocol::CMD_SHUTTER_OPEN, 0, text);
+  EXPECT_EQ(model.command(protocol::CMD_TEST_POWER_ON, 100, text), CommandResult::Accepted);
+  model.command(protocol::CMD_MARK_MAX_FIELD, 0, text);
+  model.command(protocol::CMD_MOVE_TO_X, 0x2C, text);
+  model.command(protocol::CMD_MOVE_TO_Y, 0x05, text);
+  model.command(protocol::CMD_MARK_ORIGINAL_SQUARE, 0, text);
+  model.command(protocol::CMD_MARK_CORRECTED_SQUARE, 0, text);
+  model.command(protocol::CMD_SHOW_VERSION, 0, text);
+  model.command(protocol::CMD_INIT_POWER_BOARD, 0, text);
   Activity a = model.activity();
   EXPECT_TRUE(a.aiming && a.shutterOpen && a.testPower && a.maxField);
   EXPECT_EQ(a.pulse, 100);
@@ -484,12 +515,12 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
   EXPECT_EQ(a.moveY, 0x05);
   EXPECT_EQ(a.originalSquares + a.correctedSquares + a.versionShown + a.powerBoardInits, 4u);
 
-  EXPECT_EQ(model.command(CMD_TEST_POWER_ON, 101, text), CommandResult::Rejected);
+  EXPECT_EQ(model.command(protocol::CMD_TEST_POWER_ON, 101, text), CommandResult::Rejected);
   EXPECT_EQ(model.activity().pulse, 100);
-  model.command(CMD_ADJUST_END, 0, text);
-  model.command(CMD_SHUTTER_CLOSE, 0, text);
-  model.command(CMD_TEST_POWER_OFF, 0, text);
-  model.command(CMD_MARK_MAX_FIELD, 0, text);
+  model.command(protocol::CMD_ADJUST_END, 0, text);
+  model.command(protocol::CMD_SHUTTER_CLOSE, 0, text);
+  model.command(protocol::CMD_TEST_POWER_OFF, 0, text);
+  model.command(protocol::CMD_MARK_MAX_FIELD, 0, text);
   a = model.activity();
   EXPECT_FALSE(a.aiming || a.shutterOpen || a.testPower || a.maxField);
 
@@ -498,10 +529,10 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
 }
 
 TEST_F(ModelTest, ResetSerialNeedsItsGuardValue) {
-  sendText(model, CMD_SET_SERIAL_NUMBER, "4711");
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0, text), CommandResult::Rejected);
+  sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711");
+  EXPECT_EQ(model.command(protocol::CMD_RESET_SERIAL, 0, text), CommandResult::Rejected);
   EXPECT_EQ(model.snapshot().serial, 4711);
-  EXPECT_EQ(model.command(CMD_RESET_SERIAL, 0xFF, text), CommandResult::Committed);
+  EXPECT_EQ(model.command(protocol::CMD_RESET_SERIAL, 0xFF, text), CommandResult::Committed);
   EXPECT_EQ(model.snapshot().serial, 0);
 }
 
@@ -513,7 +544,7 @@ TEST_F(ModelTest, StatusCodesAnswerWithTheirLengthsAndNothingElse) {
 }
 
 TEST_F(ModelTest, DefaultIdentityNamesItselfSimulatedOfTheNzFamily) {
-  const Reply info = query(CMD_GET_SYSTEM_INFO);
+  const Reply info = query(protocol::CMD_GET_SYSTEM_INFO);
   const std::string version(reinterpret_cast<const char*>(&info.bytes[9]));
   const std::string model26(reinterpret_cast<const char*>(&info.bytes[26]));
   EXPECT_THAT(version, HasSubstr("SIM"));
@@ -531,16 +562,17 @@ TEST_F(ModelTest, WorkingTimeCountsPoweredSeconds) {
   EXPECT_EQ(counter.workSeconds(), 100u);
   nowMs += 5'999;
   EXPECT_EQ(counter.workSeconds(), 105u) << "whole seconds only";
-  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "1000"), CommandResult::Committed);
+  EXPECT_EQ(sendText(counter, protocol::CMD_SET_WORK_TIME, "1000"), CommandResult::Committed);
   EXPECT_EQ(counter.workSeconds(), 1000u);
   nowMs += 61'000;
-  EXPECT_THAT(replyBytes(*counter.status(CMD_GET_WORK_TIME), 0, 4), ElementsAreArray(Bytes{0x25, 0x04, 0, 0}));
+  EXPECT_THAT(replyBytes(*counter.status(protocol::CMD_GET_WORK_TIME), 0, 4),
+              ElementsAreArray(Bytes{0x25, 0x04, 0, 0}));
   EXPECT_EQ(counter.snapshot().workSeconds, 1061u);
 
-  EXPECT_EQ(sendText(counter, CMD_SET_WORK_TIME, "4294967290"), CommandResult::Committed);
+  EXPECT_EQ(sendText(counter, protocol::CMD_SET_WORK_TIME, "4294967290"), CommandResult::Committed);
   nowMs += 3'600'000;
   EXPECT_EQ(counter.workSeconds(), 4294967295u) << "the counter stops at its top";
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::controller

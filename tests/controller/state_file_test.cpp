@@ -13,7 +13,7 @@
 #include "controller/careful_file.h"
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 using test::readFile;
@@ -356,4 +356,4 @@ TEST(StateFile, PathComesFromTheEnvironment) {
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::controller

@@ -5,7 +5,7 @@
 
 #include "tests/support/controller_test_util.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 using test::unusualState;
@@ -70,4 +70,4 @@ TEST(StateText, CountedSpansAreReadAsTheOneSetTheyMake) {
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::controller

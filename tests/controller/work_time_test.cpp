@@ -11,7 +11,7 @@
 
 #include "controller/controller_model.h"
 
-namespace zor::sim {
+namespace zor::controller {
 namespace {
 
 struct CountCase {
@@ -142,4 +142,4 @@ TEST(WorkTime, ProcessesReadOneCounterOnceEachSavedSinceTheOtherStarted) {
 }
 
 }  // namespace
-}  // namespace zor::sim
+}  // namespace zor::controller

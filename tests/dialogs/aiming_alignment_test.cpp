@@ -12,6 +12,8 @@
 #include "tests/dialogs/dialog_script.h"
 #include "tests/support/panel_harness.h"
 
+namespace zor::dialogs {
+
 using zortest::ClickStep;
 using zortest::KeyStep;
 using zortest::PanelHarness;
@@ -25,7 +27,7 @@ const std::string kBox = zortest::PanelBox(u"");
 const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 void StartNz(PanelHarness& h) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   h.start();
 }
 
@@ -75,7 +77,7 @@ TEST(AimingAlignment, EveryWayOutSendsTheEndOnce) {
       result = d.result();
       return result;
     });
-    h.press(panel::IDC_AIMING_ALIGNMENT);
+    h.press(resources::panel::IDC_AIMING_ALIGNMENT);
     Transcript expected{"send 0B 00", "modal Aiming Diode Alignment"};
     for (const std::string& e : r.expected.events()) expected.add(e);
     EXPECT_EQ(h.transcript, expected);
@@ -127,7 +129,7 @@ TEST(AimingAlignment, AFailedStepKeepsTheAlignmentItsOwnCodes) {
       }
       return d.result();
     });
-    h.press(panel::IDC_AIMING_ALIGNMENT);
+    h.press(resources::panel::IDC_AIMING_ALIGNMENT);
     EXPECT_EQ(Sent(h.transcript), r.sent);
   }
 }
@@ -144,7 +146,7 @@ std::ostream& operator<<(std::ostream& out, const Shown& s) {
 }
 
 Shown What(QDialog& d) {
-  auto& dialog = static_cast<AimingDiodeAlignmentDlg&>(d);
+  auto& dialog = static_cast<AimingAlignment&>(d);
   auto* label = dialog.item<QLabel>(aiming::IDC_POINT);
   auto* button = dialog.item<QPushButton>(aiming::IDC_NEXT);
   EXPECT_EQ(dialog.m_wndPointLabel, label);
@@ -173,8 +175,8 @@ TEST(AimingAlignment, NextNamesTheSecondPointAndAFreshRunStartsOver) {
     zortest::Key(d, Qt::Key_Escape);
     return d.result();
   });
-  h.press(panel::IDC_AIMING_ALIGNMENT);
-  h.press(panel::IDC_AIMING_ALIGNMENT);
+  h.press(resources::panel::IDC_AIMING_ALIGNMENT);
+  h.press(resources::panel::IDC_AIMING_ALIGNMENT);
   EXPECT_EQ(seen, (std::vector<Shown>{first, second, second, first}));
 }
 
@@ -221,7 +223,7 @@ TEST(AimingAlignment, TemplateCaptionsAndGeometry) {
     zortest::Click(d, platform::IDCANCEL);
     return d.result();
   });
-  h.press(panel::IDC_AIMING_ALIGNMENT);
+  h.press(resources::panel::IDC_AIMING_ALIGNMENT);
 }
 
 // The dialog never runs unconnected from the panel, but if it did, Cancel
@@ -231,8 +233,8 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
   h.link.setFindResults({0});
   h.start();
   zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Aiming);
-  const auto shown = zortest::ShowWithoutOpener<AimingDiodeAlignmentDlg>(h, adjustment);
-  AimingDiodeAlignmentDlg& dialog = *shown;
+  const auto shown = zortest::ShowWithoutOpener<AimingAlignment>(h, adjustment);
+  AimingAlignment& dialog = *shown;
   zortest::Click(dialog, platform::IDCANCEL);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);
@@ -240,3 +242,5 @@ TEST(AimingAlignment, CancelClosesEvenWhenTheEndCannotBeSent) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

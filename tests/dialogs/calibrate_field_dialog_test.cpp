@@ -22,6 +22,8 @@
 #include "tests/dialogs/dialog_script.h"
 #include "tests/support/panel_harness.h"
 
+namespace zor::dialogs {
+
 using namespace calibrate;
 using zortest::PanelHarness;
 using zortest::Sent;
@@ -32,9 +34,9 @@ namespace svc = zor::service;
 
 // The controller holds scale 1.0 1.0 and distortion 32768 32768; the lens is 163 mm.
 void ControllerAtRest(PanelHarness& h) {
-  h.link.setStatus(zor::CMD_GET_XY_SCALE, {0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x80, 0x3F});
-  h.link.setStatus(zor::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
+  h.link.setStatus(zor::protocol::CMD_GET_XY_SCALE, {0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x80, 0x3F});
+  h.link.setStatus(zor::protocol::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
 }
 
 // Opens the dialog from the window menu; the script acts in it and ends it.
@@ -77,7 +79,7 @@ void TypeSizes(QDialog& d, const Sizes& s) {
 
 // The texts of a row of the rounds list.
 std::vector<std::string> RoundRow(QDialog& d, int row) {
-  auto* rounds = static_cast<CalibrateFieldDlg&>(d).rounds();
+  auto* rounds = static_cast<CalibrateFieldDialog&>(d).rounds();
   std::vector<std::string> cells;
   for (int c = 0; c < RoundColumnCount; ++c) cells.push_back(rounds->item(row, c)->text().toStdString());
   return cells;
@@ -170,7 +172,7 @@ TEST(CalibrateField, RefusesWhatIsNotANumberNamingTheField) {
       auto* field = zortest::AsDialog(d).item<QLineEdit>(c.field);
       EXPECT_EQ(QApplication::focusWidget(), field);
       EXPECT_EQ(field->selectedText(), field->text());
-      EXPECT_EQ(static_cast<CalibrateFieldDlg&>(d).rounds()->rowCount(), 0);
+      EXPECT_EQ(static_cast<CalibrateFieldDialog&>(d).rounds()->rowCount(), 0);
       QTest::keyClick(&d, Qt::Key_Escape);
     });
     EXPECT_EQ(Sent(h.transcript), std::vector<std::string>{});
@@ -290,7 +292,7 @@ TEST(CalibrateField, KeyboardAndNames) {
 // A family without the square marks has no Mark button to press.
 TEST(CalibrateField, MarkFollowsTheFamily) {
   PanelHarness h;
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-20"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-20"));
   h.start();
   OpenCalibration(h, [](QDialog& d) {
     EXPECT_FALSE(zortest::AsDialog(d).GetDlgItem(IDC_MARK)->isEnabled());
@@ -300,3 +302,5 @@ TEST(CalibrateField, MarkFollowsTheFamily) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -12,6 +12,8 @@
 #include <QTableWidget>
 #include <string>
 
+namespace zor::dialogs {
+
 namespace svc = zor::service;
 
 namespace {
@@ -41,7 +43,7 @@ TEST(CompareRestoreWindow, ShowsEveryRowTheScreenHasRoomForAndScrollsBeyond) {
   const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
   for (const int count : {1, 14, 15, 20, 30, 200}) {
     SCOPED_TRACE(count);
-    CompareRestoreDlg dialog(svc::Snapshot{}, QStringLiteral("unit.json"), Rows(count));
+    CompareRestoreDialog dialog(svc::Snapshot{}, QStringLiteral("unit.json"), Rows(count));
     dialog.show();
     QTableWidget& table = *dialog.table();
     EXPECT_LE(dialog.frameGeometry().height(), screen.height());
@@ -64,3 +66,5 @@ TEST(CompareRestoreWindow, ShowsEveryRowTheScreenHasRoomForAndScrollsBeyond) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -16,7 +16,7 @@
 
 namespace zortest {
 
-inline platform::Dialog& AsDialog(QDialog& d) { return static_cast<platform::Dialog&>(d); }
+inline zor::platform::Dialog& AsDialog(QDialog& d) { return static_cast<zor::platform::Dialog&>(d); }
 
 inline void Click(QDialog& d, int id) {
   auto* button = AsDialog(d).item<QPushButton>(id);

@@ -26,25 +26,25 @@ std::unique_ptr<QWidget> CompareRestore() {
   comparison.controllerSerial = 4712;
   comparison.rows = {{"lens", svc::SettingGroup::Calibration, u"160", u"254", svc::RestorePlan::Send},
                      {"min-current", svc::SettingGroup::Calibration, std::nullopt, u"10", svc::RestorePlan::Send}};
-  return std::make_unique<CompareRestoreDlg>(snapshot, QStringLiteral("unit.json"), comparison);
+  return std::make_unique<zor::dialogs::CompareRestoreDialog>(snapshot, QStringLiteral("unit.json"), comparison);
 }
 
 std::unique_ptr<QWidget> ServiceLog() {
   svc::ServiceLogContents log;
   log.skipped = 2;
   log.olderLeftOut = true;
-  return std::make_unique<ServiceLogDialog>(svc::Reading<svc::ServiceLogContents>(log));
+  return std::make_unique<zor::dialogs::ServiceLogDialog>(svc::Reading<svc::ServiceLogContents>(log));
 }
 
 std::unique_ptr<QWidget> UnreadServiceLog() {
-  return std::make_unique<ServiceLogDialog>(
+  return std::make_unique<zor::dialogs::ServiceLogDialog>(
       svc::Reading<svc::ServiceLogContents>(svc::Outcome::failed(svc::Status::FileFailed, u"no such file")));
 }
 
-std::unique_ptr<QWidget> SystemChooser() {
-  static const std::vector<zor::FoundSystem> kSystems = {{100001, "NZ-SIM", {192, 168, 1, 10}},
-                                                         {100002, "NK-1", {192, 168, 1, 11}}};
-  return std::make_unique<SystemChooserDialog>(kSystems, 0);
+std::unique_ptr<QWidget> Chooser() {
+  static const std::vector<zor::link::FoundSystem> kSystems = {{100001, "NZ-SIM", {192, 168, 1, 10}},
+                                                               {100002, "NK-1", {192, 168, 1, 11}}};
+  return std::make_unique<zor::dialogs::SystemChooser>(kSystems, 0);
 }
 
 TEST(DialogTexts, EveryTextTheCodeShowsIsTranslated) {
@@ -56,7 +56,7 @@ TEST(DialogTexts, EveryTextTheCodeShowsIsTranslated) {
       {"compare/restore", CompareRestore},
       {"service log", ServiceLog},
       {"service log not read", UnreadServiceLog},
-      {"system chooser", SystemChooser},
+      {"system chooser", Chooser},
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.window);

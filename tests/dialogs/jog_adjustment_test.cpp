@@ -11,6 +11,8 @@
 #include "tests/dialogs/dialog_script.h"
 #include "tests/support/panel_harness.h"
 
+namespace zor::dialogs {
+
 using zortest::PanelHarness;
 using zortest::Sent;
 using zortest::Step;
@@ -30,9 +32,10 @@ struct Use {
   const char* save;
 };
 
-const Use kDistortion{"distortion", "NZ-100", panel::IDC_ADJUST_DISTORTION, "send 03 00", "Distortion Correction",
-                      "send 08 00"};
-const Use kCentering{"centering", "NK-100", panel::IDC_ADJUST_CENTER, "send 28 00", "Centering Adjustment",
+const Use kDistortion{
+    "distortion", "NZ-100", resources::panel::IDC_ADJUST_DISTORTION, "send 03 00", "Distortion Correction",
+    "send 08 00"};
+const Use kCentering{"centering", "NK-100", resources::panel::IDC_ADJUST_CENTER, "send 28 00", "Centering Adjustment",
                      "send 2A 00"};
 
 struct Outcome {
@@ -69,7 +72,7 @@ TEST(JogAdjustment, EveryUseEndsWithExactlyOneClosingCommand) {
     for (const Outcome& o : outcomes) {
       SCOPED_TRACE(std::string(use.name) + ": " + o.name);
       PanelHarness h;
-      h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+      h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
       h.start();
       ASSERT_TRUE(h.enabled(use.button));
       int result = -1;
@@ -97,7 +100,7 @@ TEST(JogAdjustment, TenUpPressesAreTenPacketsWhateverTheUse) {
   for (const Use& use : {kDistortion, kCentering}) {
     SCOPED_TRACE(use.name);
     PanelHarness h;
-    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+    h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
     h.start();
     h.prompter.queue([](QDialog& d) {
       for (int i = 0; i < 10; ++i) zortest::Click(d, jog::IDC_UP);
@@ -116,7 +119,7 @@ TEST(JogAdjustment, CaptionsButtonsAndTemplateGeometry) {
   for (const Use& use : {kDistortion, kCentering}) {
     SCOPED_TRACE(use.name);
     PanelHarness h;
-    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
+    h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(use.model));
     h.start();
     h.prompter.queue([&](QDialog& d) {
       platform::Dialog& dialog = zortest::AsDialog(d);
@@ -156,7 +159,7 @@ TEST(JogAdjustment, AFailedJogKeepsTheCenteringItsOwnCodes) {
   for (const bool save : {true, false}) {
     SCOPED_TRACE(save ? "Save" : "Cancel");
     PanelHarness h;
-    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kCentering.model));
+    h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kCentering.model));
     h.start();
     h.link.refusePacket(2);  // the first jog
     h.prompter.queue([&](QDialog& d) {
@@ -179,9 +182,8 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
   h.link.setFindResults({0});
   h.start();
   zor::service::AdjustmentSession adjustment(h.panel().service(), zor::service::Adjustment::Distortion);
-  const auto shown =
-      zortest::ShowWithoutOpener<DistortionCorrectionDlg>(h, adjustment, QStringLiteral("Distortion Correction"));
-  DistortionCorrectionDlg& dialog = *shown;
+  const auto shown = zortest::ShowWithoutOpener<JogAdjustment>(h, adjustment, QStringLiteral("Distortion Correction"));
+  JogAdjustment& dialog = *shown;
   zortest::Key(dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
   EXPECT_EQ(dialog.result(), platform::IDCANCEL);
@@ -189,3 +191,5 @@ TEST(JogAdjustment, CancelClosesEvenWhenTheEndCannotBeSent) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -6,6 +6,8 @@
 
 #include <cmath>
 
+namespace zor::dialogs {
+
 namespace {
 
 using State = dialogs::TypedMillimetres::State;
@@ -69,3 +71,5 @@ TEST(Millimetres, ShownWithTwoToFourDecimalsAsTheLocaleWritesThem) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

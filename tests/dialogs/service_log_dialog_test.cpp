@@ -19,7 +19,9 @@
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 
-using namespace panel;
+namespace zor::dialogs {
+
+using namespace zor::resources::panel;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -50,7 +52,7 @@ TEST(ServiceLogWindow, ShowsWhatThePanelLoggedNewestFirstReadOnlyAndSortable) {
       << R"({"time":"2026-01-02T03:04:05.000Z","front_end":"zorctl","serial":9,"model":"NK-1",)"
       << R"("operation":"shutter close","value":"","outcome":"not-accepted","message":"The shutter may still be open."})"
       << "\ntorn\n";
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200", 1234));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200", 1234));
   h.start();
   h.press(IDC_SHUTTER_OPEN);
   OpenServiceLog(h, [](QDialog& d) {
@@ -116,3 +118,5 @@ TEST(ServiceLogWindow, AnEmptyLogSaysSoAndTheEntryFollowsTheSnapshotEntries) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -9,15 +9,17 @@
 #include <QScrollBar>
 #include <QTest>
 
+namespace zor::dialogs {
+
 namespace {
 
-const std::vector<zor::FoundSystem> kSystems = {
+const std::vector<zor::link::FoundSystem> kSystems = {
     {100001, "NZ-SIM", {192, 168, 1, 10}}, {100002, "NK-1\x1B", {192, 168, 1, 11}}, {7, "", {10, 0, 0, 1}}};
 
-QListWidget* List(const SystemChooserDialog& dialog) { return dialog.findChild<QListWidget*>(); }
+QListWidget* List(const SystemChooser& dialog) { return dialog.findChild<QListWidget*>(); }
 
 TEST(SystemChooser, ListsEachSystemReadablyWithTheCurrentOnePreselected) {
-  SystemChooserDialog dialog(kSystems, 1);
+  SystemChooser dialog(kSystems, 1);
   QListWidget* list = List(dialog);
   ASSERT_NE(list, nullptr);
   QStringList rows;
@@ -31,13 +33,13 @@ TEST(SystemChooser, ListsEachSystemReadablyWithTheCurrentOnePreselected) {
   ASSERT_NE(view, nullptr);
   ASSERT_EQ(view->childCount(), 3);
   EXPECT_EQ(view->child(0)->text(QAccessible::Name), "100001   NZ-SIM   192.168.1.10");
-  EXPECT_EQ(SystemChooserDialog(kSystems, std::nullopt).findChild<QListWidget*>()->currentRow(), 0);
+  EXPECT_EQ(SystemChooser(kSystems, std::nullopt).findChild<QListWidget*>()->currentRow(), 0);
 }
 
 TEST(SystemChooser, ShowsEveryRowWhole) {
-  std::vector<zor::FoundSystem> systems = kSystems;
+  std::vector<zor::link::FoundSystem> systems = kSystems;
   systems.push_back({4294967, "Line 3 station A, long name", {10, 20, 30, 40}});
-  SystemChooserDialog dialog(systems, 0);
+  SystemChooser dialog(systems, 0);
   dialog.show();
   QListWidget* list = List(dialog);
   ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
@@ -53,7 +55,7 @@ struct KeyCase {
 class ChooserKeys : public ::testing::TestWithParam<KeyCase> {};
 
 TEST_P(ChooserKeys, ArrowsMoveEnterPicksEscapeCancels) {
-  SystemChooserDialog dialog(kSystems, 0);
+  SystemChooser dialog(kSystems, 0);
   dialog.show();
   for (Qt::Key key : GetParam().keys) QTest::keyClick(List(dialog), key);
   EXPECT_EQ(dialog.chosen(), GetParam().chosen);
@@ -62,7 +64,7 @@ TEST_P(ChooserKeys, ArrowsMoveEnterPicksEscapeCancels) {
 
 // What an AT-SPI client does: the row's Toggle action selects it, then OK.
 TEST(SystemChooser, ARowSelectedThroughAccessibilityIsTheOnePicked) {
-  SystemChooserDialog dialog(kSystems, 0);
+  SystemChooser dialog(kSystems, 0);
   dialog.show();
   QAccessibleInterface* row = QAccessible::queryAccessibleInterface(List(dialog))->child(2);
   ASSERT_NE(row->actionInterface(), nullptr);
@@ -79,3 +81,5 @@ INSTANTIATE_TEST_SUITE_P(Dialogs, ChooserKeys,
                          [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace zor::dialogs

@@ -12,6 +12,8 @@
 #include "resources/resource.h"
 #include "tests/support/scripted_prompter.h"
 
+namespace zor::dialogs {
+
 using zortest::ScriptedPrompter;
 using zortest::Transcript;
 
@@ -20,10 +22,10 @@ namespace {
 TEST(WorkingTimeDialog, TemplateAndAccessibleNames) {
   Transcript transcript;
   ScriptedPrompter prompter(transcript);
-  CWorkingTime dialog(prompter);
+  WorkingTimeDialog dialog(prompter);
   dialog.Initialize();
   const platform::DialogTemplate& t = dialog.dialogTemplate();
-  EXPECT_EQ(t.id, res::IDD_WORKING_TIME);
+  EXPECT_EQ(t.id, resources::IDD_WORKING_TIME);
   EXPECT_EQ(dialog.windowTitle(), "Working Time");
   EXPECT_EQ(std::pair(t.cx, t.cy), std::pair(162, 81));
 
@@ -56,3 +58,5 @@ TEST(WorkingTimeDialog, TemplateAndAccessibleNames) {
 }
 
 }  // namespace
+
+}  // namespace zor::dialogs

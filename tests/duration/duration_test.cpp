@@ -6,6 +6,8 @@
 #include <limits>
 #include <string>
 
+namespace zor::duration {
+
 namespace {
 
 using Fields = std::array<std::uint32_t, 4>;
@@ -192,3 +194,5 @@ TEST(DurationTest, RefusalMessageMatchesWhatTheCheckAccepts) {
 }
 
 }  // namespace
+
+}  // namespace zor::duration

@@ -26,7 +26,9 @@
 #include "service/maintenance.h"
 #include "tests/support/panel_harness.h"
 
-using namespace lan;
+namespace zor::lan {
+
+using namespace zor::lan;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -36,7 +38,7 @@ const std::string kBox = zortest::PanelBox(u"");
 const std::string kModal = "modal CONFIG LAN";
 const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
-using Action = std::function<void(CConfigLAN&)>;
+using Action = std::function<void(ConfigLan&)>;
 
 std::string Hex(int byte) {
   char out[3];
@@ -66,10 +68,10 @@ Transcript Opening(std::vector<std::vector<std::string>> parts) {
 
 // ---- the user ----------------------------------------------------------------
 
-void Click(CConfigLAN& d, int id) { QTest::mouseClick(d.item<QPushButton>(id), Qt::LeftButton); }
+void Click(ConfigLan& d, int id) { QTest::mouseClick(d.item<QPushButton>(id), Qt::LeftButton); }
 
 // Select all, Delete (which empties the field), then the keys one by one.
-void TypeMac(CConfigLAN& d, const char* keys) {
+void TypeMac(ConfigLan& d, const char* keys) {
   d.m_editMAC->setFocus();
   QTest::keyClick(d.m_editMAC, Qt::Key_A, Qt::ControlModifier);
   QTest::keyClick(d.m_editMAC, Qt::Key_Delete);
@@ -77,26 +79,26 @@ void TypeMac(CConfigLAN& d, const char* keys) {
 }
 
 // Keys go wherever the focus is, so the dots move between the four fields.
-void TypeAddress(CConfigLAN& d, int id, const char* keys) {
+void TypeAddress(ConfigLan& d, int id, const char* keys) {
   d.item<platform::IpAddressCtrl>(id)->field(0)->setFocus();
   for (const char* k = keys; *k != '\0'; ++k) QTest::keyClick(QApplication::focusWidget(), *k);
 }
 
-void ClearField(CConfigLAN& d, int id, int field) {
+void ClearField(ConfigLan& d, int id, int field) {
   QLineEdit* f = d.item<platform::IpAddressCtrl>(id)->field(field);
   f->setFocus();
   f->selectAll();
   QTest::keyClick(f, Qt::Key_Delete);
 }
 
-void TypeShipId(CConfigLAN& d, const char* keys) {
+void TypeShipId(ConfigLan& d, const char* keys) {
   auto* edit = d.item<QLineEdit>(IDC_SHIP_ID);
   edit->setFocus();
   edit->selectAll();
   QTest::keyClicks(edit, QString::fromLatin1(keys));
 }
 
-void FillAll(CConfigLAN& d) {
+void FillAll(ConfigLan& d) {
   TypeMac(d, "123456789abc");
   TypeAddress(d, IDC_IP_ADDRESS, "192.168.1.10");
   TypeAddress(d, IDC_SUBNET_MASK, "255.255.255.0");
@@ -105,7 +107,7 @@ void FillAll(CConfigLAN& d) {
 }
 
 // What the fields show; a blank address control as "".
-std::map<int, QString> Fields(CConfigLAN& d) {
+std::map<int, QString> Fields(ConfigLan& d) {
   std::map<int, QString> out;
   for (int id : {IDC_IP_ADDRESS, IDC_SUBNET_MASK, IDC_GATEWAY}) {
     auto* ip = d.item<platform::IpAddressCtrl>(id);
@@ -121,7 +123,7 @@ std::map<int, QString> Fields(CConfigLAN& d) {
 int OpenLan(PanelHarness& h, const Action& act, bool closeWithEsc = true) {
   int result = -1;
   h.prompter.queue([&](QDialog& dialog) {
-    auto& d = static_cast<CConfigLAN&>(dialog);
+    auto& d = static_cast<ConfigLan&>(dialog);
     QApplication::setActiveWindow(&d);
     QApplication::processEvents();
     act(d);
@@ -129,14 +131,14 @@ int OpenLan(PanelHarness& h, const Action& act, bool closeWithEsc = true) {
     result = d.result();
     return result;
   });
-  h.press(panel::IDC_CONFIG_IP);
+  h.press(resources::panel::IDC_CONFIG_IP);
   EXPECT_EQ(h.prompter.pending(), 0u);
   return result;
 }
 
 // The panel on an NZ system, the family whose "Config IP" is enabled.
 void StartNz(PanelHarness& h) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   h.start();
 }
 
@@ -151,12 +153,12 @@ TEST(ConfigLan, SetsSendTheirOwnControlInTheControllersFormat) {
     int code;
   };
   const Case cases[] = {
-      {"MAC default text", [](CConfigLAN&) {}, IDC_MAC_SET, "00:00:00:00:00:00", 0xC0},
-      {"MAC typed", [](CConfigLAN& d) { TypeMac(d, "0a1b2c3d4e5f"); }, IDC_MAC_SET, "0A:1B:2C:3D:4E:5F", 0xC0},
+      {"MAC default text", [](ConfigLan&) {}, IDC_MAC_SET, "00:00:00:00:00:00", 0xC0},
+      {"MAC typed", [](ConfigLan& d) { TypeMac(d, "0a1b2c3d4e5f"); }, IDC_MAC_SET, "0A:1B:2C:3D:4E:5F", 0xC0},
       {"IP address", FillAll, IDC_IP_SET, "c0.a8.01.0a", 0xC2},
       {"subnet mask", FillAll, IDC_SUBNET_SET, "ff.ff.ff.00", 0xC6},
       {"gateway", FillAll, IDC_GATEWAY_SET, "0a.00.00.fe", 0xC4},
-      {"zeros typed on purpose", [](CConfigLAN& d) { TypeAddress(d, IDC_IP_ADDRESS, "0.0.0.0"); }, IDC_IP_SET,
+      {"zeros typed on purpose", [](ConfigLan& d) { TypeAddress(d, IDC_IP_ADDRESS, "0.0.0.0"); }, IDC_IP_SET,
        "00.00.00.00", 0xC2},
   };
   for (const Case& c : cases) {
@@ -165,7 +167,7 @@ TEST(ConfigLan, SetsSendTheirOwnControlInTheControllersFormat) {
     StartNz(h);
     std::map<int, QString> before, after;
     QString macSelected;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       c.fill(d);
       before = Fields(d);
       Click(d, c.button);
@@ -197,14 +199,14 @@ TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
     int focusField;  // its field, for an address control
   };
   const Case cases[] = {
-      {"MAC partial", [](CConfigLAN& d) { TypeMac(d, "00112"); }, IDC_MAC_SET, kMacIncomplete, IDC_MAC_ADDRESS, -1},
-      {"IP blank", [](CConfigLAN&) {}, IDC_IP_SET, incomplete("IP address"), IDC_IP_ADDRESS, 0},
-      {"IP three fields", [](CConfigLAN& d) { TypeAddress(d, IDC_IP_ADDRESS, "192.168.1"); }, IDC_IP_SET,
+      {"MAC partial", [](ConfigLan& d) { TypeMac(d, "00112"); }, IDC_MAC_SET, kMacIncomplete, IDC_MAC_ADDRESS, -1},
+      {"IP blank", [](ConfigLan&) {}, IDC_IP_SET, incomplete("IP address"), IDC_IP_ADDRESS, 0},
+      {"IP three fields", [](ConfigLan& d) { TypeAddress(d, IDC_IP_ADDRESS, "192.168.1"); }, IDC_IP_SET,
        incomplete("IP address"), IDC_IP_ADDRESS, 3},
-      {"subnet mask blank", [](CConfigLAN& d) { TypeAddress(d, IDC_IP_ADDRESS, "192.168.1.10"); }, IDC_SUBNET_SET,
+      {"subnet mask blank", [](ConfigLan& d) { TypeAddress(d, IDC_IP_ADDRESS, "192.168.1.10"); }, IDC_SUBNET_SET,
        incomplete("subnet mask"), IDC_SUBNET_MASK, 0},
       {"gateway middle field cleared",
-       [](CConfigLAN& d) {
+       [](ConfigLan& d) {
          TypeAddress(d, IDC_GATEWAY, "10.0.0.1");
          ClearField(d, IDC_GATEWAY, 2);
        },
@@ -217,7 +219,7 @@ TEST(ConfigLan, IncompleteEntriesAreRefusedWithNothingSent) {
     std::map<int, QString> before, after;
     QWidget* expectedFocus = nullptr;
     QWidget* focus = nullptr;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       c.fill(d);
       before = Fields(d);
       Click(d, c.button);
@@ -262,7 +264,7 @@ TEST(ConfigLan, GetsShowTheReplyInTheirOwnControlOnly) {
     h.link.setStatus(c.code, c.reply);
     std::map<int, QString> before, after;
     QString shipMember;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       before = Fields(d);
       Click(d, c.button);
       after = Fields(d);
@@ -302,7 +304,7 @@ TEST(ConfigLan, FailedReadsSaySoAndKeepWhatWasShown) {
     // A failing library may still have scribbled into the block.
     h.link.setStatus(c.code, std::vector<std::uint8_t>(6, 0xEE), 5);
     std::map<int, QString> before, after;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       FillAll(d);
       before = Fields(d);
       Click(d, c.button);
@@ -323,9 +325,9 @@ TEST(ConfigLanUnconnected, AGetAndASetStopWhenNobodyAnswersAndLeaveTheFields) {
     Action act;
   };
   const Case cases[] = {
-      {"MAC Get", [](CConfigLAN& d) { Click(d, IDC_MAC_GET); }},
+      {"MAC Get", [](ConfigLan& d) { Click(d, IDC_MAC_GET); }},
       {"gateway Set",
-       [](CConfigLAN& d) {
+       [](ConfigLan& d) {
          TypeAddress(d, IDC_GATEWAY, "192.168.1.1");
          Click(d, IDC_GATEWAY_SET);
        }},
@@ -336,7 +338,7 @@ TEST(ConfigLanUnconnected, AGetAndASetStopWhenNobodyAnswersAndLeaveTheFields) {
     h.link.setFindResults({0});
     h.start();
     std::map<int, QString> before, after;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       before = Fields(d);
       c.act(d);
       after = Fields(d);
@@ -357,7 +359,7 @@ TEST(ConfigLan, OpensFreshEveryTimeAndSendsNothingOnItsOwn) {
     std::map<int, QString> fields;
     bool dhcp = true;
     QString title;
-    OpenLan(h, [&](CConfigLAN& d) {
+    OpenLan(h, [&](ConfigLan& d) {
       fields = Fields(d);
       dhcp = d.item<QCheckBox>(IDC_DHCP_ENABLE)->isChecked();
       title = d.windowTitle();
@@ -384,15 +386,15 @@ TEST(ConfigLan, ClosingSendsNothingAndTheInertControlsDoNothing) {
     int result;
   };
   const Case cases[] = {
-      {"Close", [](CConfigLAN& d) { Click(d, platform::IDOK); }, platform::IDOK},
+      {"Close", [](ConfigLan& d) { Click(d, platform::IDOK); }, platform::IDOK},
       {"Enter in the MAC field",
-       [](CConfigLAN& d) {
+       [](ConfigLan& d) {
          d.m_editMAC->setFocus();
          QTest::keyClick(d.m_editMAC, Qt::Key_Return);
        },
        platform::IDOK},
-      {"Esc", [](CConfigLAN& d) { QTest::keyClick(&d, Qt::Key_Escape); }, platform::IDCANCEL},
-      {"close box", [](CConfigLAN& d) { d.close(); }, platform::IDCANCEL},
+      {"Esc", [](ConfigLan& d) { QTest::keyClick(&d, Qt::Key_Escape); }, platform::IDCANCEL},
+      {"close box", [](ConfigLan& d) { d.close(); }, platform::IDCANCEL},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -403,7 +405,7 @@ TEST(ConfigLan, ClosingSendsNothingAndTheInertControlsDoNothing) {
     bool visible = true;
     const int result = OpenLan(
         h,
-        [&](CConfigLAN& d) {
+        [&](ConfigLan& d) {
           FillAll(d);
           before = Fields(d);
           QTest::mouseClick(d.item<QCheckBox>(IDC_DHCP_ENABLE), Qt::LeftButton);
@@ -430,7 +432,7 @@ TEST(ConfigLan, EveryControlHasAnAccessibleNameThatSaysWhatItActsOn) {
   std::map<QString, int> count;
   std::map<int, QString> names;
   QString ipField;
-  OpenLan(h, [&](CConfigLAN& d) {
+  OpenLan(h, [&](ConfigLan& d) {
     for (const auto& t : kConfigLanTemplate.controls) {
       if (t.id == platform::IDC_STATIC) continue;
       names[t.id] = zortest::AccessibleName(d.GetDlgItem(t.id));
@@ -464,3 +466,5 @@ TEST(ConfigLan, EveryControlHasAnAccessibleNameThatSaysWhatItActsOn) {
 }
 
 }  // namespace
+
+}  // namespace zor::lan

@@ -1,4 +1,4 @@
-// CMACAddrEdit driven through real key, mouse and context-menu events, with
+// MacAddrEdit driven through real key, mouse and context-menu events, with
 // the real clipboard of the offscreen platform.
 #include "lan/mac_addr_edit.h"
 
@@ -20,7 +20,7 @@
 
 #include "tests/support/marked_state.h"
 
-namespace zor {
+namespace zor::lan {
 namespace {
 
 using mac::testing::show;
@@ -32,7 +32,7 @@ class MacEditTest : public ::testing::Test {
  public:
   void SetUp() override {
     auto* layout = new QVBoxLayout(&window);
-    edit = new CMACAddrEdit(&window);
+    edit = new MacAddrEdit(&window);
     other = new QLineEdit(&window);
     layout->addWidget(edit);
     layout->addWidget(other);
@@ -93,7 +93,7 @@ class MacEditTest : public ::testing::Test {
   static QString clipboardText() { return QGuiApplication::clipboard()->text(); }
 
   QWidget window;
-  CMACAddrEdit* edit = nullptr;
+  MacAddrEdit* edit = nullptr;
   QLineEdit* other = nullptr;
 };
 
@@ -436,7 +436,7 @@ TEST_F(MacEditTest, GetMacAddressParsesAndSelectsAll) {
 }
 
 TEST(MacEditDefaults, StartsEmptyWithAnAccessibleName) {
-  CMACAddrEdit edit;
+  MacAddrEdit edit;
   EXPECT_TRUE(edit.text().isEmpty());
   EXPECT_EQ(edit.accessibleName(), QStringLiteral("MAC Address"));
   edit.setAccessibleName(QStringLiteral("MAC Address :"));
@@ -448,4 +448,4 @@ TEST(MacEditDefaults, StartsEmptyWithAnAccessibleName) {
 }
 
 }  // namespace
-}  // namespace zor
+}  // namespace zor::lan

@@ -19,8 +19,8 @@ class ChannelTest : public ::testing::Test {
   RecordingLink fake{t};
   VirtualPacer pacer{t};
   TestHost host{t};
-  zor::DeviceLink link = fake.link();
-  zor::CommandChannel channel{link, pacer, host};
+  zor::link::DeviceLink link = fake.link();
+  zor::link::CommandChannel channel{link, pacer, host};
 
   void without(Entry entry) {
     fake.remove(entry);
@@ -53,9 +53,9 @@ TEST_P(SendCommandPacket, SendsTheLowByteOfCodeAndValueWithoutABox) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Channel, SendCommandPacket,
-                         ::testing::Values(PacketCase{zor::CMD_SHOW_VERSION, 0, "send F1 00"},
-                                           PacketCase{zor::CMD_RESET_SERIAL, 0xFF, "send 31 FF"},
-                                           PacketCase{zor::CMD_TEST_POWER_ON, 100, "send 91 64"},
+                         ::testing::Values(PacketCase{zor::protocol::CMD_SHOW_VERSION, 0, "send F1 00"},
+                                           PacketCase{zor::protocol::CMD_RESET_SERIAL, 0xFF, "send 31 FF"},
+                                           PacketCase{zor::protocol::CMD_TEST_POWER_ON, 100, "send 91 64"},
                                            PacketCase{0x1BE, 0x1234, "send BE 34"}, PacketCase{-1, -2, "send FF FE"}));
 
 struct TextCase {
@@ -77,30 +77,30 @@ TEST_P(SendTextSequence, SendsEachCodeUnitsLowByteThenEndThenCommand) {
 
 INSTANTIATE_TEST_SUITE_P(
     Channel, SendTextSequence,
-    ::testing::Values(TextCase{"Lens163",
-                               zor::CMD_SET_LENS,
-                               u"163",
-                               {"send 42 31", "wait 100", "send 42 36", "wait 100", "send 42 33", "wait 100",
-                                "send 42 00", "wait 100", "send 45 00"}},
-                      TextCase{"Empty", zor::CMD_SET_MAX_CURRENT, u"", {"send 42 00", "wait 100", "send 44 00"}},
-                      TextCase{
-                          "HighByteDropped",
-                          zor::CMD_SET_MODEL_NAME,
-                          u"\u0141\u00E9",
-                          {"send 42 41", "wait 100", "send 42 E9", "wait 100", "send 42 00", "wait 100", "send 4D 00"}},
-                      TextCase{"NoTrimming",
-                               zor::CMD_SET_SERIAL_NUMBER,
-                               u" 7\t",
-                               {"send 42 20", "wait 100", "send 42 37", "wait 100", "send 42 09", "wait 100",
-                                "send 42 00", "wait 100", "send 41 00"}},
-                      // An embedded NUL goes out as is, and reads as an early end of text.
-                      TextCase{"EmbeddedNul",
-                               zor::CMD_SET_WORK_TIME,
-                               std::u16string(u"1\0"
-                                              u"2",
-                                              3),
-                               {"send 42 31", "wait 100", "send 42 00", "wait 100", "send 42 32", "wait 100",
-                                "send 42 00", "wait 100", "send CE 00"}}),
+    ::testing::Values(
+        TextCase{"Lens163",
+                 zor::protocol::CMD_SET_LENS,
+                 u"163",
+                 {"send 42 31", "wait 100", "send 42 36", "wait 100", "send 42 33", "wait 100", "send 42 00",
+                  "wait 100", "send 45 00"}},
+        TextCase{"Empty", zor::protocol::CMD_SET_MAX_CURRENT, u"", {"send 42 00", "wait 100", "send 44 00"}},
+        TextCase{"HighByteDropped",
+                 zor::protocol::CMD_SET_MODEL_NAME,
+                 u"\u0141\u00E9",
+                 {"send 42 41", "wait 100", "send 42 E9", "wait 100", "send 42 00", "wait 100", "send 4D 00"}},
+        TextCase{"NoTrimming",
+                 zor::protocol::CMD_SET_SERIAL_NUMBER,
+                 u" 7\t",
+                 {"send 42 20", "wait 100", "send 42 37", "wait 100", "send 42 09", "wait 100", "send 42 00",
+                  "wait 100", "send 41 00"}},
+        // An embedded NUL goes out as is, and reads as an early end of text.
+        TextCase{"EmbeddedNul",
+                 zor::protocol::CMD_SET_WORK_TIME,
+                 std::u16string(u"1\0"
+                                u"2",
+                                3),
+                 {"send 42 31", "wait 100", "send 42 00", "wait 100", "send 42 32", "wait 100", "send 42 00",
+                  "wait 100", "send CE 00"}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // --- The connection check ----------------------------------------------------
@@ -108,25 +108,25 @@ INSTANTIATE_TEST_SUITE_P(
 // Every test compares the box with the constant; this one holds the constant
 // to the system's own text, two blanks and "to to" included.
 TEST(Channel, TheNotConnectedTextIsTheSystemsOwn) {
-  EXPECT_EQ(zor::kNotConnectedMessage, u"USB is not connected.  Please to to connect before continuing.");
+  EXPECT_EQ(zor::link::kNotConnectedMessage, u"USB is not connected.  Please to to connect before continuing.");
 }
 
 TEST_F(ChannelTest, UnconnectedAndNobodyAnswersShowsOneBoxAndSendsNothing) {
   fake.setFindResults({0});
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHUTTER_OPEN, 0), zor::ChannelStopped);
+  EXPECT_THROW(channel.SendCommand(zor::protocol::CMD_SHUTTER_OPEN, 0), zor::link::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0"}));
   EXPECT_FALSE(channel.isConnected());
 }
 
 TEST_F(ChannelTest, UnconnectedTextOfMacAddressLengthShowsOneBoxAndSendsNothing) {
   fake.setFindResults({0});
-  EXPECT_THROW(channel.SendText(zor::CMD_SET_MAC_ADDRESS, u"00-1A-2B-3C-4D-5E"), zor::ChannelStopped);
+  EXPECT_THROW(channel.SendText(zor::protocol::CMD_SET_MAC_ADDRESS, u"00-1A-2B-3C-4D-5E"), zor::link::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0"}));
   EXPECT_EQ(pacer.now(), 0);
 }
 
 TEST_F(ChannelTest, UnconnectedAndTheSystemAnswersRefreshesBeforeThePacket) {
-  channel.SendText(zor::CMD_SET_LENS, u"60");
+  channel.SendText(zor::protocol::CMD_SET_LENS, u"60");
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "refresh", "send 42 36", "wait 100", "send 42 30", "wait 100",
                            "send 42 00", "wait 100", "send 45 00"}));
   EXPECT_TRUE(channel.isConnected());
@@ -134,25 +134,25 @@ TEST_F(ChannelTest, UnconnectedAndTheSystemAnswersRefreshesBeforeThePacket) {
 
 TEST_F(ChannelTest, AFailedAttemptEndsOnlyThatOperation) {
   fake.setFindResults({0, 1});
-  EXPECT_THROW(channel.SendCommand(zor::CMD_AIMING_ON, 0), zor::ChannelStopped);
-  channel.SendCommand(zor::CMD_AIMING_ON, 0);
-  channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
+  EXPECT_THROW(channel.SendCommand(zor::protocol::CMD_AIMING_ON, 0), zor::link::ChannelStopped);
+  channel.SendCommand(zor::protocol::CMD_AIMING_ON, 0);
+  channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 0", kNotConnectedBox, "find -> 1", "refresh", "send 90 00",
                            "send F1 00"}));
 }
 
 TEST_F(ChannelTest, QueryStatusMakesNoConnectionCheck) {
-  fake.setStatus(zor::CMD_GET_IP_ADDRESS, {192, 168, 0, 10});
+  fake.setStatus(zor::protocol::CMD_GET_IP_ADDRESS, {192, 168, 0, 10});
   std::array<std::uint8_t, 4> block{};
-  EXPECT_EQ(channel.QueryStatus(zor::CMD_GET_IP_ADDRESS, block.data(), 4), 0);
+  EXPECT_EQ(channel.QueryStatus(zor::protocol::CMD_GET_IP_ADDRESS, block.data(), 4), 0);
   EXPECT_EQ(block, (std::array<std::uint8_t, 4>{192, 168, 0, 10}));
   EXPECT_EQ(t, (Transcript{"query 195/4 -> 0"}));
 }
 
 TEST_F(ChannelTest, QueryStatusPassesTheLibrarysResultThrough) {
-  fake.setStatusUntouched(zor::CMD_GET_XY_SCALE, 3);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_XY_SCALE, 3);
   std::array<std::uint8_t, 8> block{};
-  EXPECT_EQ(channel.QueryStatus(zor::CMD_GET_XY_SCALE, block.data(), 8), 3);
+  EXPECT_EQ(channel.QueryStatus(zor::protocol::CMD_GET_XY_SCALE, block.data(), 8), 3);
   EXPECT_EQ(t, (Transcript{"query 75/8 -> 3"}));
 }
 
@@ -164,16 +164,16 @@ TEST_F(ChannelTest, ARefusedPacketStopsTheTextAndDisconnects) {
   connect();
   fake.refusePacket(2, 7);
   try {
-    channel.SendText(zor::CMD_SET_MAX_CURRENT, u"1.5");
+    channel.SendText(zor::protocol::CMD_SET_MAX_CURRENT, u"1.5");
     ADD_FAILURE() << "no stop";
-  } catch (const zor::ChannelStopped& stopped) {
-    EXPECT_EQ(stopped.why, zor::ChannelStopped::Why::NotAccepted);
+  } catch (const zor::link::ChannelStopped& stopped) {
+    EXPECT_EQ(stopped.why, zor::link::ChannelStopped::Why::NotAccepted);
     EXPECT_EQ(stopped.result, 7);
-    EXPECT_EQ(stopped.code, zor::CMD_TEXT_CHAR);
+    EXPECT_EQ(stopped.code, zor::protocol::CMD_TEXT_CHAR);
     EXPECT_EQ(stopped.value, '.');
   }
   EXPECT_FALSE(channel.isConnected());
-  channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
+  channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0);
   EXPECT_EQ(t, (Transcript{"send 42 31", "wait 100", "send 42 2E -> 7", kNotConnectedBox, "find -> 1", "refresh",
                            "send F1 00"}));
 }
@@ -183,8 +183,8 @@ TEST_F(ChannelTest, ARefusedPacketStopsTheTextAndDisconnects) {
 TEST_F(ChannelTest, ATakenButUnsavedChangeGoesOnConnected) {
   connect();
   fake.refusePacket(3, 5);
-  EXPECT_NO_THROW(channel.SendText(zor::CMD_SET_LENS, u"7"));
-  EXPECT_NO_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0));
+  EXPECT_NO_THROW(channel.SendText(zor::protocol::CMD_SET_LENS, u"7"));
+  EXPECT_NO_THROW(channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0));
   EXPECT_TRUE(channel.isConnected());
   EXPECT_EQ(channel.packetsNotKept(), 1u);
   EXPECT_EQ(t, (Transcript{"send 42 37", "wait 100", "send 42 00", "wait 100", "send 45 00 -> 5", "send F1 00"}));
@@ -204,7 +204,7 @@ TEST_F(ChannelTest, GetInfoWhileConnectedRepeatsDiscoveryAndNeverDisconnects) {
   channel.ConnectToSystem();
   channel.ConnectToSystem();
   channel.ConnectToSystem();  // the system is gone; nobody notices
-  channel.SendCommand(zor::CMD_SHUTTER_CLOSE, 0);
+  channel.SendCommand(zor::protocol::CMD_SHUTTER_CLOSE, 0);
   EXPECT_EQ(t, (Transcript{"find -> 1", "refresh", "find -> 1", "refresh", "find -> 0", "send 86 00"}));
   EXPECT_TRUE(channel.isConnected());
 }
@@ -214,34 +214,34 @@ TEST_F(ChannelTest, GetInfoWhileConnectedRepeatsDiscoveryAndNeverDisconnects) {
 TEST_F(ChannelTest, WithoutSendCommandPacketsAreDroppedButTextIsStillPaced) {
   without(Entry::SendCommand);
   connect();
-  channel.SendText(zor::CMD_SET_LENS, u"1");
-  channel.SendCommand(zor::CMD_SHOW_VERSION, 0);
+  channel.SendText(zor::protocol::CMD_SET_LENS, u"1");
+  channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0);
   EXPECT_EQ(t, (Transcript{"wait 100", "wait 100"}));
 }
 
 TEST_F(ChannelTest, WithoutDiscoveryEverySendShowsTheBoxAndEnds) {
   without(Entry::FindSystems);
   channel.ConnectToSystem();
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), zor::ChannelStopped);
-  EXPECT_THROW(channel.SendText(zor::CMD_SET_LENS, u"1"), zor::ChannelStopped);
+  EXPECT_THROW(channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0), zor::link::ChannelStopped);
+  EXPECT_THROW(channel.SendText(zor::protocol::CMD_SET_LENS, u"1"), zor::link::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, kNotConnectedBox}));
 }
 
 TEST_F(ChannelTest, WithoutGetStatusTheBlockIsLeftAndTheResultIsNonzero) {
   without(Entry::GetStatus);
-  fake.setStatus(zor::CMD_GET_WORK_TIME, {1, 2, 3, 4});
+  fake.setStatus(zor::protocol::CMD_GET_WORK_TIME, {1, 2, 3, 4});
   std::array<std::uint8_t, 4> block{0xAB, 0xAB, 0xAB, 0xAB};
-  EXPECT_NE(channel.QueryStatus(zor::CMD_GET_WORK_TIME, block.data(), 4), 0);
+  EXPECT_NE(channel.QueryStatus(zor::protocol::CMD_GET_WORK_TIME, block.data(), 4), 0);
   EXPECT_EQ(block, (std::array<std::uint8_t, 4>{0xAB, 0xAB, 0xAB, 0xAB}));
   EXPECT_EQ(t, Transcript{});
 }
 
 TEST_F(ChannelTest, WithNoLibraryAtAllNothingIsCalled) {
-  link = zor::DeviceLink{};
+  link = zor::link::DeviceLink{};
   channel.ConnectToSystem();
   std::array<std::uint8_t, 4> block{};
-  EXPECT_NE(channel.QueryStatus(zor::CMD_GET_SHIP_ID, block.data(), 4), 0);
-  EXPECT_THROW(channel.SendCommand(zor::CMD_SHOW_VERSION, 0), zor::ChannelStopped);
+  EXPECT_NE(channel.QueryStatus(zor::protocol::CMD_GET_SHIP_ID, block.data(), 4), 0);
+  EXPECT_THROW(channel.SendCommand(zor::protocol::CMD_SHOW_VERSION, 0), zor::link::ChannelStopped);
   EXPECT_EQ(t, (Transcript{kNotConnectedBox}));
 }
 

@@ -14,7 +14,7 @@
 namespace zortest {
 namespace {
 
-using zor::FoundSystem;
+using zor::link::FoundSystem;
 
 const std::vector<FoundSystem> kThree = {
     {100001, "NZ-SIM", {192, 168, 1, 10}}, {100002, "NK-100A", {192, 168, 1, 11}}, {7, "N-5", {10, 0, 0, 255}}};
@@ -22,7 +22,7 @@ const std::vector<FoundSystem> kThree = {
 // Leaves ZORCOMM_SYSTEM as it found it.
 class AddressingTest : public ::testing::Test {
  protected:
-  void TearDown() override { ::unsetenv(zor::discovery::kSystemVariable); }
+  void TearDown() override { ::unsetenv(zor::protocol::discovery::kSystemVariable); }
 };
 
 struct ParseCase {
@@ -35,10 +35,10 @@ struct ParseCase {
 class ParseDiscovery : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseDiscovery, ListsTheBlockOnlyWhenItsCountAgreesWithTheOutValue) {
-  std::array<std::uint8_t, zor::kDiscoveryScratchSize> block{};
-  zor::discovery::Write(block.data(), kThree);
+  std::array<std::uint8_t, zor::protocol::kDiscoveryScratchSize> block{};
+  zor::protocol::discovery::Write(block.data(), kThree);
   for (std::size_t i = 0; i < 4; ++i) block[i] = static_cast<std::uint8_t>(GetParam().count >> (8 * i));
-  const std::vector<FoundSystem> listed = zor::ParseDiscovery(block.data(), GetParam().found);
+  const std::vector<FoundSystem> listed = zor::link::ParseDiscovery(block.data(), GetParam().found);
   EXPECT_EQ(listed, std::vector<FoundSystem>(kThree.begin(), kThree.begin() + GetParam().listed));
 }
 
@@ -55,10 +55,10 @@ TEST_F(AddressingTest, TheChannelKeepsWhatTheLastDiscoveryListed) {
   RecordingLink fake{t};
   VirtualPacer pacer{t};
   TestHost host{t};
-  const zor::DeviceLink link = fake.link();
-  zor::CommandChannel channel{link, pacer, host};
+  const zor::link::DeviceLink link = fake.link();
+  zor::link::CommandChannel channel{link, pacer, host};
   fake.setSystems(kThree);
-  ASSERT_TRUE(zor::AddressSystem(100002));
+  ASSERT_TRUE(zor::link::AddressSystem(100002));
   EXPECT_TRUE(channel.FindSystems());
   EXPECT_EQ(channel.systems(), kThree);
   EXPECT_FALSE(channel.isConnected()) << "a discovery alone connects nothing";

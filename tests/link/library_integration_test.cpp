@@ -7,13 +7,13 @@
 namespace {
 
 TEST(DeviceLinkLibrary, IsFoundBesideTheProgramWithAllFiveEntryPoints) {
-  const std::string folder = zor::ExecutableDirectory();
+  const std::string folder = zor::link::ExecutableDirectory();
   ASSERT_FALSE(folder.empty());
 
-  zor::DeviceLink link;
-  zor::SystemLibraryLoader loader("../lib");
-  ASSERT_TRUE(zor::LoadDeviceLink(link, loader));
-  EXPECT_NE(link.m_hDeviceLink, nullptr);
+  zor::link::DeviceLink link;
+  zor::link::SystemLibraryLoader loader("../lib");
+  ASSERT_TRUE(zor::link::LoadDeviceLink(link, loader));
+  EXPECT_NE(link.handle, nullptr);
   EXPECT_NE(link.dwSendCommand, nullptr);
   EXPECT_NE(link.dwGetStatus, nullptr);
   EXPECT_NE(link.dwSendData, nullptr);
@@ -27,7 +27,7 @@ TEST(DeviceLinkLibrary, IsFoundBesideTheProgramWithAllFiveEntryPoints) {
 }
 
 TEST(DeviceLinkLibrary, AnUnknownLibraryIsNotFound) {
-  zor::SystemLibraryLoader loader("../lib");
+  zor::link::SystemLibraryLoader loader("../lib");
   EXPECT_EQ(loader.open("libZorCommDoesNotExist.so"), nullptr);
 }
 

@@ -26,7 +26,7 @@ class DeviceLinkSearch : public ::testing::TestWithParam<SearchCase> {};
 
 TEST_P(DeviceLinkSearch, ListsAbsoluteCandidatesInLoaderOrder) {
   const auto& c = GetParam();
-  EXPECT_EQ(zor::DeviceLinkCandidates("libZorComm.so", c.ldLibraryPath, c.executableDir, c.binToLib, c.multiarch),
+  EXPECT_EQ(zor::link::DeviceLinkCandidates("libZorComm.so", c.ldLibraryPath, c.executableDir, c.binToLib, c.multiarch),
             c.expected);
 }
 
@@ -82,7 +82,7 @@ INSTANTIATE_TEST_SUITE_P(
 // --- Looking up the entry points ---------------------------------------------
 
 // Records "open <name>" and "symbol <name>"; hands out a distinct address per name.
-class FakeLoader final : public zor::LibraryLoader {
+class FakeLoader final : public zor::link::LibraryLoader {
  public:
   FakeLoader(Transcript& transcript, bool loads, std::set<std::string> exports)
       : transcript_(transcript), loads_(loads), exports_(std::move(exports)) {}
@@ -115,7 +115,7 @@ const std::set<std::string> kAllExports{"dwSendCommand", "dwGetStatus", "dwSendD
                                         "ZORSystemCheckStatus"};
 
 // The slots as the names their addresses stand for ("-" for an empty slot).
-std::vector<std::string> Slots(const zor::DeviceLink& link, const FakeLoader& loader) {
+std::vector<std::string> Slots(const zor::link::DeviceLink& link, const FakeLoader& loader) {
   std::vector<std::string> out;
   auto name = [&](void* address) -> std::string {
     if (address == nullptr) return "-";
@@ -134,11 +134,11 @@ std::vector<std::string> Slots(const zor::DeviceLink& link, const FakeLoader& lo
 TEST(LoadDeviceLink, LooksUpTheFiveNamesInOrderIntoTheirOwnSlots) {
   Transcript t;
   FakeLoader loader(t, true, kAllExports);
-  zor::DeviceLink link;
-  EXPECT_TRUE(zor::LoadDeviceLink(link, loader));
+  zor::link::DeviceLink link;
+  EXPECT_TRUE(zor::link::LoadDeviceLink(link, loader));
   EXPECT_EQ(t, (Transcript{"open libZorComm.so", "symbol dwSendCommand", "symbol dwGetStatus", "symbol dwSendData",
                            "symbol ZORFindSystems", "symbol ZORSystemCheckStatus"}));
-  EXPECT_EQ(link.m_hDeviceLink, loader.handle());
+  EXPECT_EQ(link.handle, loader.handle());
   EXPECT_EQ(Slots(link, loader), (std::vector<std::string>{"dwSendCommand", "dwGetStatus", "dwSendData",
                                                            "ZORFindSystems", "ZORSystemCheckStatus"}));
 }
@@ -151,8 +151,8 @@ TEST(LoadDeviceLink, AMissingNameLeavesOnlyItsSlotEmpty) {
     auto exports = kAllExports;
     exports.erase(order[missing]);
     FakeLoader loader(t, true, exports);
-    zor::DeviceLink link;
-    EXPECT_TRUE(zor::LoadDeviceLink(link, loader));
+    zor::link::DeviceLink link;
+    EXPECT_TRUE(zor::link::LoadDeviceLink(link, loader));
     auto expected = order;
     expected[missing] = "-";
     EXPECT_EQ(Slots(link, loader), expected) << "without " << order[missing];
@@ -163,15 +163,15 @@ TEST(LoadDeviceLink, AMissingNameLeavesOnlyItsSlotEmpty) {
 TEST(LoadDeviceLink, WhenTheLibraryIsMissingNothingIsLookedUpOrChanged) {
   Transcript t;
   FakeLoader loader(t, false, kAllExports);
-  zor::DeviceLink link;
-  EXPECT_FALSE(zor::LoadDeviceLink(link, loader));
+  zor::link::DeviceLink link;
+  EXPECT_FALSE(zor::link::LoadDeviceLink(link, loader));
   EXPECT_EQ(t, (Transcript{"open libZorComm.so"}));
-  EXPECT_EQ(link.m_hDeviceLink, nullptr);
+  EXPECT_EQ(link.handle, nullptr);
   EXPECT_EQ(Slots(link, loader), (std::vector<std::string>(5, "-")));
 }
 
 TEST(LoadDeviceLink, TheMessageForAMissingLibraryIsTheSystemsOwn) {
-  EXPECT_EQ(zor::kNoDeviceLinkMessage, u"No ZORComm.DLL found");
+  EXPECT_EQ(zor::link::kNoDeviceLinkMessage, u"No ZORComm.DLL found");
 }
 
 }  // namespace

@@ -25,7 +25,7 @@ TEST(SleepingPacer, ACaughtSignalDoesNotCutAWaitShort) {
     pthread_kill(sleeper, SIGUSR1);
   });
   const auto start = std::chrono::steady_clock::now();
-  zor::SleepingPacer().sleep(40);
+  zor::link::SleepingPacer().sleep(40);
   const auto waited = std::chrono::steady_clock::now() - start;
   signaller.join();
   sigaction(SIGUSR1, &saved, nullptr);

@@ -10,22 +10,22 @@
 namespace zortest {
 namespace {
 
-using zor::Family;
+using zor::link::Family;
 
 // --- The identity block ------------------------------------------------------
 
 struct ParseCase {
   const char* name;
   Block block;
-  zor::SystemInfo expected;
+  zor::link::SystemInfo expected;
   friend void PrintTo(const ParseCase& c, std::ostream* out) { *out << c.name; }
 };
 
 class ParseBlock : public ::testing::TestWithParam<ParseCase> {};
 
 TEST_P(ParseBlock, ReadsEveryField) {
-  const zor::SystemInfo info = zor::ParseSystemInfo(GetParam().block.bytes.data());
-  const zor::SystemInfo& want = GetParam().expected;
+  const zor::link::SystemInfo info = zor::link::ParseSystemInfo(GetParam().block.bytes.data());
+  const zor::link::SystemInfo& want = GetParam().expected;
   EXPECT_EQ(info.serial, want.serial);
   EXPECT_EQ(info.version, want.version);
   EXPECT_EQ(info.releaseDate, want.releaseDate);
@@ -69,12 +69,12 @@ TEST(SystemInfo, NoTextIsReadPastTheBlock) {
   std::array<std::uint8_t, 40> memory;
   memory.fill('X');
   memory[36] = 0;  // lens 0x5800, model up to byte 35
-  const zor::SystemInfo info = zor::ParseSystemInfo(memory.data());
+  const zor::link::SystemInfo info = zor::link::ParseSystemInfo(memory.data());
   EXPECT_EQ(info.model, u"XXXXXXXXXX");
   memory[36] = 'L';
   memory[37] = 'L';
-  EXPECT_EQ(zor::ParseSystemInfo(memory.data()).model, u"XXXXXXXXXX");
-  EXPECT_EQ(zor::ParseSystemInfo(memory.data()).fromVersion.size(), 29u);
+  EXPECT_EQ(zor::link::ParseSystemInfo(memory.data()).model, u"XXXXXXXXXX");
+  EXPECT_EQ(zor::link::ParseSystemInfo(memory.data()).fromVersion.size(), 29u);
 }
 
 // --- Family ---------------------------------------------------
@@ -86,7 +86,9 @@ struct FamilyCase {
 
 class FamilyDecision : public ::testing::TestWithParam<FamilyCase> {};
 
-TEST_P(FamilyDecision, ComesFromTheModelPrefix) { EXPECT_EQ(zor::DecideFamily(GetParam().model), GetParam().family); }
+TEST_P(FamilyDecision, ComesFromTheModelPrefix) {
+  EXPECT_EQ(zor::link::DecideFamily(GetParam().model), GetParam().family);
+}
 
 INSTANTIATE_TEST_SUITE_P(SystemInfo, FamilyDecision,
                          ::testing::Values(FamilyCase{u"NK-100A", Family::NK}, FamilyCase{u"nk-100a", Family::NK},
@@ -101,24 +103,24 @@ INSTANTIATE_TEST_SUITE_P(SystemInfo, FamilyDecision,
 // --- Texts -------------------------------------------------------------------
 
 TEST(SystemInfo, ConnectedMessageNamesEveryField) {
-  const auto info = zor::ParseSystemInfo(
+  const auto info = zor::link::ParseSystemInfo(
       Block().serial(0xFFFFFFFF).version("V2.05").date("07/19/10").model("N-20").lens(75).bytes.data());
-  EXPECT_EQ(zor::ConnectedMessage(info),
+  EXPECT_EQ(zor::link::ConnectedMessage(info),
             u"Connected to marking system\nSYSTEM NAME : N-20\nVERSION NUMBER: V2.05\n"
             u"RELEASE DATE: 07/19/10\nSERIAL NUMBER: -1\nLENS: 75 mm");
 }
 
 TEST(SystemInfo, ConnectedMessageOfAnEmptyBlock) {
-  EXPECT_EQ(zor::ConnectedMessage(zor::ParseSystemInfo(Block().bytes.data())),
+  EXPECT_EQ(zor::link::ConnectedMessage(zor::link::ParseSystemInfo(Block().bytes.data())),
             u"Connected to marking system\nSYSTEM NAME : \nVERSION NUMBER: \nRELEASE DATE: \n"
             u"SERIAL NUMBER: 0\nLENS: 0 mm");
 }
 
 TEST(SystemInfo, OnlyTheNFamilyShowsTheTextFromByte9InTheModelField) {
-  const auto info = zor::ParseSystemInfo(Block().version("VER").model("N-20").bytes.data());
-  EXPECT_EQ(zor::ModelFieldText(info, Family::N), u"VER");
-  EXPECT_EQ(zor::ModelFieldText(info, Family::NK), u"N-20");
-  EXPECT_EQ(zor::ModelFieldText(info, Family::NZ), u"N-20");
+  const auto info = zor::link::ParseSystemInfo(Block().version("VER").model("N-20").bytes.data());
+  EXPECT_EQ(zor::link::ModelFieldText(info, Family::N), u"VER");
+  EXPECT_EQ(zor::link::ModelFieldText(info, Family::NK), u"N-20");
+  EXPECT_EQ(zor::link::ModelFieldText(info, Family::NZ), u"N-20");
 }
 
 }  // namespace

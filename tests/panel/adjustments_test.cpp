@@ -12,6 +12,8 @@
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 
+namespace zor::panel {
+
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -20,7 +22,7 @@ namespace {
 const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 
 TEST(Adjustments, NoConnectionMeansNoDialog) {
-  for (const int button : {panel::IDC_AIMING_ALIGNMENT, panel::IDC_ADJUST_DISTORTION}) {
+  for (const int button : {resources::panel::IDC_AIMING_ALIGNMENT, resources::panel::IDC_ADJUST_DISTORTION}) {
     PanelHarness h;
     h.link.setFindResults({0});
     h.start();
@@ -32,13 +34,13 @@ TEST(Adjustments, NoConnectionMeansNoDialog) {
 TEST(Adjustments, ConnectingDuringTheBeginCommandStillOpensTheDialog) {
   PanelHarness h;
   h.link.setFindResults({0, 1});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   h.start();
   h.prompter.queue([](QDialog& d) {
     QTest::mouseClick(static_cast<platform::Dialog&>(d).item<QPushButton>(platform::IDOK), Qt::LeftButton);
     return d.result();
   });
-  h.press(panel::IDC_ADJUST_DISTORTION);
+  h.press(resources::panel::IDC_ADJUST_DISTORTION);
   const auto& events = h.transcript.events();
   ASSERT_EQ(events.size(), 7u) << h.transcript;
   EXPECT_EQ(events[0], kNotConnected);
@@ -48,3 +50,5 @@ TEST(Adjustments, ConnectingDuringTheBeginCommandStillOpensTheDialog) {
 }
 
 }  // namespace
+
+}  // namespace zor::panel

@@ -8,7 +8,9 @@
 #include "resources/resource.h"
 #include "tests/panel/panel_test_util.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using namespace paneltest;
 
 namespace {
@@ -30,7 +32,7 @@ TEST(DelaysPower, YMultiplierSendsItsTextAsTyped) {
   Start(h, kN);
   h.type(IDC_Y_MULTIPLIER, " 0.75x");
   h.press(IDC_Y_MULTIPLIER_SET);
-  EXPECT_EQ(h.transcript, Events({TextEvents(zor::CMD_SET_Y_MULTIPLIER, " 0.75x")}));
+  EXPECT_EQ(h.transcript, Events({TextEvents(zor::protocol::CMD_SET_Y_MULTIPLIER, " 0.75x")}));
 }
 
 TEST(DelaysPower, HiddenRcJumpDelaySendsItsText) {
@@ -40,7 +42,7 @@ TEST(DelaysPower, HiddenRcJumpDelaySendsItsText) {
   EXPECT_FALSE(h.panel().GetDlgItem(IDC_RC_JUMP_DELAY)->isVisible());
   h.panel().SetDlgItemText(IDC_RC_JUMP_DELAY, "15");
   h.invoke(IDC_RC_JD_SET);
-  EXPECT_EQ(h.transcript, Events({TextEvents(zor::CMD_SET_RC_JUMP_DELAY, "15")}));
+  EXPECT_EQ(h.transcript, Events({TextEvents(zor::protocol::CMD_SET_RC_JUMP_DELAY, "15")}));
 }
 
 TEST(DelaysPower, JumpDelaySetDoesNothingAtAll) {
@@ -141,7 +143,7 @@ TEST(DelaysPower, AfterARewriteOfTheBoundFieldsTestPowerSendsTheHeldPulse) {
   PanelHarness h;
   Start(h, kNK);
   h.type(IDC_PULSE, "40");
-  h.link.setStatus(zor::CMD_GET_CURRENTS, std::vector<std::uint8_t>(8, 0));
+  h.link.setStatus(zor::protocol::CMD_GET_CURRENTS, std::vector<std::uint8_t>(8, 0));
   h.press(IDC_GET_CURRENTS);
   EXPECT_EQ(h.text(IDC_PULSE), "0");
   h.press(IDC_TEST_POWER_ON);
@@ -165,7 +167,7 @@ TEST(DelaysPower, AMoveKeepsAWholePulseThroughTheNextRewrite) {
     h.type(IDC_MOVE_X, "1");
     h.type(IDC_MOVE_Y, "2");
     h.press(IDC_MOVE);
-    h.link.setStatus(zor::CMD_GET_CURRENTS, std::vector<std::uint8_t>(8, 0));
+    h.link.setStatus(zor::protocol::CMD_GET_CURRENTS, std::vector<std::uint8_t>(8, 0));
     h.transcript.clear();
     h.press(IDC_GET_CURRENTS);
     EXPECT_EQ(h.text(IDC_PULSE), c.afterRewrite);
@@ -241,7 +243,7 @@ TEST(DelaysPower, AimingStaysWhenNoSystemCouldBeReached) {
   StartUnconnected(h);
   h.invoke(IDC_AIMING);
   EXPECT_EQ(h.panel().m_bAiming, 0);
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kN));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kN));
   h.link.setFindResults({1});
   h.press(IDC_GET_INFO);
   h.invoke(IDC_AIMING);
@@ -253,7 +255,7 @@ TEST(DelaysPower, AimingStaysWhenNoSystemCouldBeReached) {
 TEST(DelaysPower, AimingTogglesWhenTheConnectionIsMadeOnTheWay) {
   PanelHarness h;
   h.link.setFindResults({0, 1});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kN));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kN));
   h.start();
   h.invoke(IDC_AIMING);
   h.invoke(IDC_AIMING);
@@ -262,3 +264,5 @@ TEST(DelaysPower, AimingTogglesWhenTheConnectionIsMadeOnTheWay) {
 }
 
 }  // namespace
+
+}  // namespace zor::panel

@@ -10,7 +10,9 @@
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -22,7 +24,7 @@ const std::string kMoveRange = kBox + "The Move To X and Y targets must be whole
 
 // A connected NZ system: every geometry control is enabled.
 void StartConnected(PanelHarness& h) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   h.start();
 }
 
@@ -61,7 +63,7 @@ TEST(GeometryRead, DistortionWritesUnsignedNumbersOrErrorInBoth) {
     SCOPED_TRACE(c.name);
     PanelHarness h;
     StartConnected(h);
-    Reply(h, zor::CMD_GET_XY_DISTORTION, c);
+    Reply(h, zor::protocol::CMD_GET_XY_DISTORTION, c);
     h.type(IDC_DISTORTION_X, "old");
     h.type(IDC_MOVE_X, "17");  // typed, not taken: a distortion read leaves it alone
     h.press(IDC_DISTORTION_GET);
@@ -90,7 +92,7 @@ TEST(GeometryRead, ScaleWritesFiveDecimalsOrTheSystemsTwoErrorTexts) {
     SCOPED_TRACE(c.name);
     PanelHarness h;
     StartConnected(h);
-    Reply(h, zor::CMD_GET_XY_SCALE, c);
+    Reply(h, zor::protocol::CMD_GET_XY_SCALE, c);
     h.press(IDC_SCALE_GET);
     EXPECT_EQ(h.transcript, (Transcript{"query 75/8 -> " + std::to_string(c.result)}));
     EXPECT_EQ(h.text(IDC_SCALE_X), c.x);
@@ -101,7 +103,7 @@ TEST(GeometryRead, ScaleWritesFiveDecimalsOrTheSystemsTwoErrorTexts) {
 TEST(GeometryRead, ScaleRewritesTheBoundFieldsFromTheLastTakenValues) {
   PanelHarness h;
   StartConnected(h);
-  h.link.setStatus(zor::CMD_GET_XY_SCALE, Floats(1.0f, 1.0f));
+  h.link.setStatus(zor::protocol::CMD_GET_XY_SCALE, Floats(1.0f, 1.0f));
   h.type(IDC_MOVE_X, "12");
   h.type(IDC_MOVE_Y, "34");
   h.press(IDC_MOVE);
@@ -236,7 +238,7 @@ TEST(GeometryMove, ARejectedEntryNeverMovesToTheStaleTarget) {
 
 TEST(GeometryIdle, AimingGetSetAndCenteringGetSetDoNothing) {
   PanelHarness h;
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-100"));  // centering enabled
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-100"));  // centering enabled
   h.start();
   EXPECT_FALSE(h.enabled(IDC_AIM_GET));
   EXPECT_FALSE(h.enabled(IDC_AIM_SET));
@@ -253,3 +255,5 @@ TEST(GeometryIdle, AimingGetSetAndCenteringGetSetDoNothing) {
 }
 
 }  // namespace
+
+}  // namespace zor::panel

@@ -18,7 +18,7 @@ namespace {
 // Records what the refresh does to the panel and keeps the enabled state of
 // every control it touched. Consecutive enables (or disables) share one event:
 // "enable 1000 1078 1057".
-class RecordingPanel final : public panel::PanelSurface {
+class RecordingPanel final : public zor::panel::PanelSurface {
  public:
   explicit RecordingPanel(Transcript& transcript) : transcript_(transcript) {}
 
@@ -98,7 +98,7 @@ class PanelHost final : public zor::service::Host {
  public:
   PanelHost(Transcript& t, RecordingPanel& panel) : t_(t), panel_(panel) {}
   void notConnected() override { t_.add(kNotConnectedBox); }
-  void identified(const zor::service::Identity& identity) override { panel::ShowIdentity(identity, panel_); }
+  void identified(const zor::service::Identity& identity) override { zor::panel::ShowIdentity(identity, panel_); }
 
  private:
   Transcript& t_;
@@ -112,11 +112,11 @@ class RefreshTest : public ::testing::Test {
   VirtualPacer pacer{t};
   RecordingPanel panel{t};
   PanelHost host{t, panel};
-  zor::DeviceLink link = fake.link();
+  zor::link::DeviceLink link = fake.link();
   zor::service::Maintenance service{link, pacer, host};
 
   void refreshWith(const Block& block) {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, block.reply());
+    fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, block.reply());
     service.connect();
   }
 };
@@ -163,7 +163,7 @@ TEST_F(RefreshTest, UnknownLensGoesToTheFirstPresetButIsShownAsRead) {
 
 TEST_F(RefreshTest, FailedReadIsReportedAndChangesNothing) {
   // Even if the library wrote something before failing, it is not trusted.
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model("NK-1").reply(), 1);
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().model("NK-1").reply(), 1);
   service.connect();
   EXPECT_EQ(t, (Transcript{"find -> 1", "query 142/38 -> 1", kUnreadableBox}));
 }
@@ -179,14 +179,14 @@ TEST_F(RefreshTest, FailedReadAfterAGoodOneKeepsTheEarlierLayout) {
   refreshWith(Block().model("NK-1"));
   const auto before = panel.enabled;
   t.clear();
-  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 2);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_SYSTEM_INFO, 2);
   service.connect();
   EXPECT_EQ(t, (Transcript{"find -> 1", "query 142/38 -> 2", kUnreadableBox}));
   EXPECT_EQ(panel.enabled, before);
 }
 
 TEST_F(RefreshTest, ConnectionWithAnUnreadableIdentityStaysConnected) {
-  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_SYSTEM_INFO, 1);
   EXPECT_TRUE(service.showVersion().ok());
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 1", kUnreadableBox, "send F1 00"}));
   EXPECT_TRUE(service.isConnected());
@@ -195,7 +195,7 @@ TEST_F(RefreshTest, ConnectionWithAnUnreadableIdentityStaysConnected) {
 // A connection made by the check inside an operation shows the identity
 // before the operation's packet goes out.
 TEST_F(RefreshTest, ConnectingInsideASendShowsTheIdentityBeforeThePacket) {
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(7).model("NZ-9").lens(100).reply());
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(7).model("NZ-9").lens(100).reply());
   EXPECT_TRUE(service.shutter(true).ok());
   EXPECT_EQ(t, Concat({{kNotConnectedBox, "find -> 1", "query 142/38 -> 0"},
                        kNzLayout,

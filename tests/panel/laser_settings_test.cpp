@@ -10,7 +10,9 @@
 #include "resources/resource.h"
 #include "tests/panel/panel_test_util.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using namespace paneltest;
 
 namespace {
@@ -54,17 +56,17 @@ TEST_P(TextSets, SendTheFieldExactlyAsTyped) {
   EXPECT_EQ(h.text(c.field), c.typed);  // a Set leaves its field alone
 }
 
-INSTANTIATE_TEST_SUITE_P(LaserSettings, TextSets,
-                         ::testing::Values(TextSetCase{"MinBlanksKept", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, " 3 ",
-                                                       zor::CMD_SET_MIN_CURRENT, " 3 "},
-                                           TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25",
-                                                       zor::CMD_SET_20_PERCENT_CURRENT, "12.25"},
-                                           // Pasted Latin-1 reaches the controller byte for byte.
-                                           TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX,
-                                                       QString(QChar(0x00B5)), zor::CMD_SET_MAX_CURRENT, "\xB5"},
-                                           TextSetCase{"LensTyped", kNZ, IDC_LENS, IDC_LENS_SET, "210",
-                                                       zor::CMD_SET_LENS, "210"}),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(
+    LaserSettings, TextSets,
+    ::testing::Values(TextSetCase{"MinBlanksKept", kNK, IDC_MIN_CURRENT, IDC_SET_MIN, " 3 ",
+                                  zor::protocol::CMD_SET_MIN_CURRENT, " 3 "},
+                      TextSetCase{"TwentyPercent", kN, IDC_20_CURRENT, IDC_SET_20, "12.25",
+                                  zor::protocol::CMD_SET_20_PERCENT_CURRENT, "12.25"},
+                      // Pasted Latin-1 reaches the controller byte for byte.
+                      TextSetCase{"MaxLatin1", kNK, IDC_MAX_CURRENT, IDC_SET_MAX, QString(QChar(0x00B5)),
+                                  zor::protocol::CMD_SET_MAX_CURRENT, "\xB5"},
+                      TextSetCase{"LensTyped", kNZ, IDC_LENS, IDC_LENS_SET, "210", zor::protocol::CMD_SET_LENS, "210"}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 // A character the one-byte text cannot carry would arrive as another one, or
 // (low byte 0) end the text early: the Set is refused before anything goes out.
@@ -107,7 +109,7 @@ TEST(LaserSettings, LensTypedOverAChosenEntrySendsTheTypedText) {
   h.choose(IDC_LENS, 1);
   h.type(IDC_LENS, "70");
   h.press(IDC_LENS_SET);
-  EXPECT_EQ(h.transcript, Events({TextEvents(zor::CMD_SET_LENS, "70")}));
+  EXPECT_EQ(h.transcript, Events({TextEvents(zor::protocol::CMD_SET_LENS, "70")}));
 }
 
 // ---- connection check ----------------------------------------------------------
@@ -115,12 +117,12 @@ TEST(LaserSettings, LensTypedOverAChosenEntrySendsTheTypedText) {
 TEST(LaserSettings, AConnectionMadeByTheFirstPacketShowsTheIdentityAndTheTextGoesOn) {
   PanelHarness h;
   h.link.setFindResults({0, 1});
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kNK));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(kNK));
   h.start();
   h.type(IDC_MAX_CURRENT, "1.5");
   h.press(IDC_SET_MAX);
   EXPECT_EQ(h.transcript, Events({{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", IdentityBox(kNK)},
-                                  TextEvents(zor::CMD_SET_MAX_CURRENT, "1.5")}));
+                                  TextEvents(zor::protocol::CMD_SET_MAX_CURRENT, "1.5")}));
 }
 
 struct SinglePacketCase {
@@ -184,11 +186,12 @@ TEST_P(GuardedTextSets, AWrongPasswordSendsNothingAndKeepsTheField) {
   EXPECT_EQ(h.text(c.field), "A-77");
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    LaserSettings, GuardedTextSets,
-    ::testing::Values(GuardedTextCase{"SerialNumber", IDC_SERIAL_NUMBER, IDC_SERIAL_SET, zor::CMD_SET_SERIAL_NUMBER},
-                      GuardedTextCase{"ModelName", IDC_MODEL_NAME, IDC_MODEL_SET, zor::CMD_SET_MODEL_NAME}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(LaserSettings, GuardedTextSets,
+                         ::testing::Values(GuardedTextCase{"SerialNumber", IDC_SERIAL_NUMBER, IDC_SERIAL_SET,
+                                                           zor::protocol::CMD_SET_SERIAL_NUMBER},
+                                           GuardedTextCase{"ModelName", IDC_MODEL_NAME, IDC_MODEL_SET,
+                                                           zor::protocol::CMD_SET_MODEL_NAME}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 // ---- controller model Set ------------------------------------------------------
 
@@ -209,7 +212,7 @@ TEST_P(ControllerModelSet, PrefixesBySelectionAndEndsWithOneBlank) {
   if (c.typed) h.type(IDC_CTRLR_MODEL, c.typed);
   h.prompter.queue(EnterPassword(kPassword));
   h.press(IDC_CTRLR_MODEL_SET);
-  EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, c.sent)}));
+  EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::protocol::CMD_SET_CONTROLLER_MODEL, c.sent)}));
 }
 
 INSTANTIATE_TEST_SUITE_P(LaserSettings, ControllerModelSet,
@@ -224,7 +227,8 @@ TEST(LaserSettings, ControllerModelTextIsTakenBeforeThePromptAndItsPrefixAfter) 
   h.type(IDC_CTRLR_MODEL, "111111");
   h.prompter.queue(EnterPassword(kPassword, Leave::OkButton, [&] { h.choose(IDC_CTRLR_MODEL, 1); }));
   h.press(IDC_CTRLR_MODEL_SET);
-  EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, "10111111 ")}));
+  EXPECT_EQ(h.transcript,
+            Events({{"modal Password"}, TextEvents(zor::protocol::CMD_SET_CONTROLLER_MODEL, "10111111 ")}));
 }
 
 TEST(LaserSettings, ControllerModelWrongPasswordSendsNothingAndKeepsTheCombo) {
@@ -254,7 +258,7 @@ TEST_P(ControllerModelGet, ShowsAllEightDigitsThenPutsTheLowSixInTheCombo) {
   PanelHarness h;
   Start(h, kNZ);
   h.choose(IDC_CTRLR_MODEL, 2);
-  h.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, c.reply);
+  h.link.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, c.reply);
   h.press(IDC_CTRLR_MODEL_GET);
   EXPECT_EQ(h.transcript, (Transcript{"query 166/4 -> 0", "box " + kTitle + " " + c.box}));
   EXPECT_EQ(h.text(IDC_CTRLR_MODEL), c.combo);
@@ -269,7 +273,7 @@ INSTANTIATE_TEST_SUITE_P(LaserSettings, ControllerModelGet,
 TEST(LaserSettings, ControllerModelGetWritesTheComboOnlyAfterTheBox) {
   IconPanel p(kNZ);
   p.panel.SetDlgItemText(IDC_CTRLR_MODEL, "999999");
-  p.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0x21, 0x00, 0x10, 0x00});
+  p.link.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, {0x21, 0x00, 0x10, 0x00});
   QString comboWhileShown;
   p.prompter.whileShown = [&] { comboWhileShown = p.panel.GetDlgItemText(IDC_CTRLR_MODEL); };
   p.panel.runCommand(IDC_CTRLR_MODEL_GET);
@@ -283,7 +287,7 @@ TEST(LaserSettings, ControllerModelGetThatFailsSaysSoAndLeavesTheCombo) {
   PanelHarness h;
   Start(h, kNZ);
   h.choose(IDC_CTRLR_MODEL, 1);
-  h.link.setStatusUntouched(zor::CMD_GET_CONTROLLER_MODEL, 1);
+  h.link.setStatusUntouched(zor::protocol::CMD_GET_CONTROLLER_MODEL, 1);
   h.press(IDC_CTRLR_MODEL_GET);
   EXPECT_EQ(h.transcript,
             (Transcript{"query 166/4 -> 1", "box " + kTitle + " The controller model could not be read."}));
@@ -293,9 +297,9 @@ TEST(LaserSettings, ControllerModelGetThatFailsSaysSoAndLeavesTheCombo) {
 
 TEST(LaserSettings, ControllerModelBoxHasNoIconAndItsFailureAWarning) {
   IconPanel p(kNZ);
-  p.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0xEF, 0xCD, 0xAB, 0x10});
+  p.link.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, {0xEF, 0xCD, 0xAB, 0x10});
   p.panel.runCommand(IDC_CTRLR_MODEL_GET);
-  p.link.setStatusUntouched(zor::CMD_GET_CONTROLLER_MODEL, 1);
+  p.link.setStatusUntouched(zor::protocol::CMD_GET_CONTROLLER_MODEL, 1);
   p.panel.runCommand(IDC_CTRLR_MODEL_GET);
   ASSERT_EQ(p.prompter.boxes.size(), 2u);
   EXPECT_EQ(p.prompter.boxes[0].title, "ZORSystemMaintenance");
@@ -308,12 +312,13 @@ TEST(LaserSettings, ControllerModelSetAfterGetKeepsThePrefixOfTheEarlierChoice) 
   PanelHarness h;
   Start(h, kNZ);
   h.choose(IDC_CTRLR_MODEL, 2);
-  h.link.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0xEF, 0xCD, 0xAB, 0x10});
+  h.link.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, {0xEF, 0xCD, 0xAB, 0x10});
   h.press(IDC_CTRLR_MODEL_GET);
   h.transcript.clear();
   h.prompter.queue(EnterPassword(kPassword));
   h.press(IDC_CTRLR_MODEL_SET);
-  EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_CONTROLLER_MODEL, "10abcdef ")}));
+  EXPECT_EQ(h.transcript,
+            Events({{"modal Password"}, TextEvents(zor::protocol::CMD_SET_CONTROLLER_MODEL, "10abcdef ")}));
 }
 
 // ---- currents Get ---------------------------------------------------------------
@@ -335,7 +340,7 @@ TEST_P(CurrentsGet, WritesBothCurrentsAndLeavesTheTwentyPercentField) {
   h.type(IDC_MIN_CURRENT, "x");
   h.type(IDC_20_CURRENT, "7");
   h.type(IDC_MAX_CURRENT, "y");
-  h.link.setStatus(zor::CMD_GET_CURRENTS, c.reply, c.result);
+  h.link.setStatus(zor::protocol::CMD_GET_CURRENTS, c.reply, c.result);
   h.press(IDC_GET_CURRENTS);
   EXPECT_EQ(h.transcript, (Transcript{"query 84/8 -> " + std::to_string(c.result)}));
   EXPECT_EQ(h.text(IDC_MIN_CURRENT), c.min);
@@ -378,10 +383,13 @@ TEST_P(ReadsRewriteBoundFields, ReplacingUntakenTyping) {
 
 INSTANTIATE_TEST_SUITE_P(
     LaserSettings, ReadsRewriteBoundFields,
-    ::testing::Values(RewriteCase{"Currents", IDC_GET_CURRENTS, zor::CMD_GET_CURRENTS, 0},
-                      RewriteCase{"CurrentsFailed", IDC_GET_CURRENTS, zor::CMD_GET_CURRENTS, 1},
-                      RewriteCase{"ControllerModel", IDC_CTRLR_MODEL_GET, zor::CMD_GET_CONTROLLER_MODEL, 0},
-                      RewriteCase{"ControllerModelFailed", IDC_CTRLR_MODEL_GET, zor::CMD_GET_CONTROLLER_MODEL, 1}),
+    ::testing::Values(RewriteCase{"Currents", IDC_GET_CURRENTS, zor::protocol::CMD_GET_CURRENTS, 0},
+                      RewriteCase{"CurrentsFailed", IDC_GET_CURRENTS, zor::protocol::CMD_GET_CURRENTS, 1},
+                      RewriteCase{"ControllerModel", IDC_CTRLR_MODEL_GET, zor::protocol::CMD_GET_CONTROLLER_MODEL, 0},
+                      RewriteCase{"ControllerModelFailed", IDC_CTRLR_MODEL_GET, zor::protocol::CMD_GET_CONTROLLER_MODEL,
+                                  1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+}  // namespace zor::panel

@@ -18,7 +18,9 @@
 #include "resources/templates.h"
 #include "tests/support/panel_harness.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -28,7 +30,8 @@ const std::string kTitle = "[" + zortest::Utf8(platform::applicationTitle().toSt
 
 TEST(MainPanelStartup, ShowsTheIdentityOnceBeforeThePanel) {
   PanelHarness h;
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-100A", 77, "V2.10", "03/04/11", 420));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO,
+                   PanelHarness::IdentityBlock("NK-100A", 77, "V2.10", "03/04/11", 420));
   h.start(false);  // the panel is shown only after its start-up, so the box comes first
   EXPECT_EQ(h.transcript, (Transcript{"find -> 1", "query 142/38 -> 0",
                                       "box " + kTitle +
@@ -57,7 +60,7 @@ TEST(MainPanelStartup, MissingLibrarySaysSoAndSendsNothing) {
   PanelHarness h;
   h.libraryPresent = false;
   h.start(false);
-  EXPECT_EQ(h.transcript, (Transcript{zortest::PanelBox(zor::kNoDeviceLinkMessage)}));
+  EXPECT_EQ(h.transcript, (Transcript{zortest::PanelBox(zor::link::kNoDeviceLinkMessage)}));
 }
 
 TEST(MainPanelStartup, InitialisesFieldsAsTheTemplateAndMembersSay) {
@@ -118,7 +121,7 @@ TEST(MainPanel, AboutComesFromTheSystemMenu) {
 
 TEST(MainPanel, GetInfoRepeatsDiscoveryAndTheIdentity) {
   PanelHarness h;
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-1"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-1"));
   h.start();
   h.link.setFindResults({0});
   h.press(IDC_GET_INFO);
@@ -136,7 +139,7 @@ TEST(MainPanel, EveryControlHasAnAccessibleNameAndRepeatedCaptionsSayWhatTheyAct
   h.link.setFindResults({0});
   h.start();
   QMap<QString, int> names;
-  for (const auto& t : res::kMainPanelTemplate.controls) {
+  for (const auto& t : resources::kMainPanelTemplate.controls) {
     if (t.id == platform::IDC_STATIC) continue;
     const QString name = zortest::AccessibleName(h.panel().GetDlgItem(t.id));
     EXPECT_FALSE(name.isEmpty()) << t.id;
@@ -151,7 +154,7 @@ TEST(MainPanel, AServiceLogThatCannotBeWrittenIsReportedOnceAndTheOperationsGoOn
   PanelHarness h;
   std::ofstream(h.serviceLog.parent_path() / "file") << "x";
   h.serviceLog = h.serviceLog.parent_path() / "file" / "service-log.jsonl";
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-200"));
   h.start();
   h.press(IDC_SHUTTER_CLOSE);
   h.press(IDC_SHUTTER_CLOSE);
@@ -163,3 +166,5 @@ TEST(MainPanel, AServiceLogThatCannotBeWrittenIsReportedOnceAndTheOperationsGoOn
 }
 
 }  // namespace
+
+}  // namespace zor::panel

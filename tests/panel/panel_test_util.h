@@ -28,7 +28,7 @@ namespace paneltest {
 using zortest::PanelHarness;
 using zortest::Transcript;
 
-inline const std::string kTitle = "[" + zortest::Utf8(platform::applicationTitle().toStdU16String()) + "]";
+inline const std::string kTitle = "[" + zortest::Utf8(zor::platform::applicationTitle().toStdU16String()) + "]";
 inline const std::string kNotConnectedBox = zortest::kNotConnectedPanelBox;
 
 // Model names that pick each family (which decides what is enabled).
@@ -43,13 +43,13 @@ inline std::string IdentityBox(const char* model) {
 }
 
 // A panel connected to a system of the given model, transcript cleared.
-inline CZORSystemMaintenanceDlg& Start(PanelHarness& h, const char* model) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
+inline zor::panel::CZORSystemMaintenanceDlg& Start(PanelHarness& h, const char* model) {
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
   return h.start();
 }
 
 // A panel whose start-up found no system.
-inline CZORSystemMaintenanceDlg& StartUnconnected(PanelHarness& h) {
+inline zor::panel::CZORSystemMaintenanceDlg& StartUnconnected(PanelHarness& h) {
   h.link.setFindResults({0});
   return h.start();
 }
@@ -65,10 +65,10 @@ inline std::string Send(int code, int value) {
 inline std::vector<std::string> TextEvents(int code, const std::string& bytes) {
   std::vector<std::string> events;
   for (unsigned char c : bytes) {
-    events.push_back(Send(zor::CMD_TEXT_CHAR, c));
+    events.push_back(Send(zor::protocol::CMD_TEXT_CHAR, c));
     events.push_back("wait 100");
   }
-  events.push_back(Send(zor::CMD_TEXT_CHAR, 0));
+  events.push_back(Send(zor::protocol::CMD_TEXT_CHAR, 0));
   events.push_back("wait 100");
   events.push_back(Send(code, 0));
   return events;
@@ -84,7 +84,7 @@ inline Transcript Events(std::initializer_list<std::vector<std::string>> parts) 
 // How the user leaves the password prompt.
 enum class Leave { OkButton, EnterKey, CancelButton, EscKey, CloseBox };
 
-inline platform::Dialog& AsDialog(QDialog& d) { return static_cast<platform::Dialog&>(d); }
+inline zor::platform::Dialog& AsDialog(QDialog& d) { return static_cast<zor::platform::Dialog&>(d); }
 
 // Types text into the prompt's field and leaves it as given; `meanwhile` runs
 // while the prompt is still open (to change the panel behind it).
@@ -92,19 +92,19 @@ inline zortest::ScriptedPrompter::Script EnterPassword(QString text, Leave leave
                                                        std::function<void()> meanwhile = {}) {
   return [text = std::move(text), leave, meanwhile = std::move(meanwhile)](QDialog& d) {
     auto& dlg = AsDialog(d);
-    auto* edit = dlg.item<QLineEdit>(password::IDC_PASSWORD);
+    auto* edit = dlg.item<QLineEdit>(zor::dialogs::password::IDC_PASSWORD);
     edit->setFocus();
     QTest::keyClicks(edit, text);
     if (meanwhile) meanwhile();
     switch (leave) {
       case Leave::OkButton:
-        QTest::mouseClick(dlg.item<QPushButton>(platform::IDOK), Qt::LeftButton);
+        QTest::mouseClick(dlg.item<QPushButton>(zor::platform::IDOK), Qt::LeftButton);
         break;
       case Leave::EnterKey:
         QTest::keyClick(edit, Qt::Key_Return);
         break;
       case Leave::CancelButton:
-        QTest::mouseClick(dlg.item<QPushButton>(platform::IDCANCEL), Qt::LeftButton);
+        QTest::mouseClick(dlg.item<QPushButton>(zor::platform::IDCANCEL), Qt::LeftButton);
         break;
       case Leave::EscKey:
         QTest::keyClick(&d, Qt::Key_Escape);
@@ -126,17 +126,17 @@ class IconPanel {
   struct Box {
     QString text;
     QString title;
-    platform::Prompter::Icon icon;
+    zor::platform::Prompter::Icon icon;
   };
 
   explicit IconPanel(const char* model) {
-    link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
+    link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
     panel.Initialize();
     prompter.boxes.clear();
     transcript.clear();
   }
 
-  class Recorder final : public platform::Prompter {
+  class Recorder final : public zor::platform::Prompter {
    public:
     std::vector<Box> boxes;
     std::function<void()> whileShown;  // runs while a box is up
@@ -144,7 +144,7 @@ class IconPanel {
       boxes.push_back({text, title, icon});
       if (whileShown) whileShown();
     }
-    int runModal(QDialog&) override { return platform::IDCANCEL; }
+    int runModal(QDialog&) override { return zor::platform::IDCANCEL; }
     QString chooseFile(QWidget*, FileChoice, const QString&, const QString&, const QString&) override { return {}; }
   };
 
@@ -153,13 +153,13 @@ class IconPanel {
   zortest::VirtualPacer pacer{transcript};
   Recorder prompter;
   QTemporaryDir stateFolder;  // the service log's
-  CZORSystemMaintenanceDlg panel{
-      CZORSystemMaintenanceDlg::Services{pacer, prompter,
-                                         [this](zor::DeviceLink& target) {
-                                           target = link.link();
-                                           return true;
-                                         },
-                                         stateFolder.filePath("service-log.jsonl").toStdString()}};
+  zor::panel::CZORSystemMaintenanceDlg panel{
+      zor::panel::CZORSystemMaintenanceDlg::Services{pacer, prompter,
+                                                     [this](zor::link::DeviceLink& target) {
+                                                       target = link.link();
+                                                       return true;
+                                                     },
+                                                     stateFolder.filePath("service-log.jsonl").toStdString()}};
 };
 
 }  // namespace paneltest

@@ -8,7 +8,9 @@
 #include "resources/resource.h"
 #include "tests/panel/panel_test_util.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using namespace paneltest;
 
 namespace {
@@ -21,9 +23,9 @@ TEST(ServicePassword, PromptIsAFreshMaskedEmptyFieldEveryTime) {
   int runs = 0;
   auto look = [&](QDialog& d) {
     auto& dlg = AsDialog(d);
-    auto* edit = dlg.item<QLineEdit>(password::IDC_PASSWORD);
+    auto* edit = dlg.item<QLineEdit>(dialogs::password::IDC_PASSWORD);
     EXPECT_EQ(d.windowTitle(), "Password");
-    EXPECT_EQ(dlg.GetDlgItemText(password::IDC_PROMPT), "Password :");
+    EXPECT_EQ(dlg.GetDlgItemText(dialogs::password::IDC_PROMPT), "Password :");
     EXPECT_EQ(edit->echoMode(), QLineEdit::Password);
     EXPECT_EQ(edit->text(), "");  // nothing kept from the previous entry
     EXPECT_EQ(edit->accessibleName(), "Password :");
@@ -58,7 +60,7 @@ TEST_P(PasswordEntry, GoesOnOnlyOnAMatchConfirmedWithOk) {
   h.prompter.queue(EnterPassword(c.typed, c.leave));
   h.press(IDC_SERIAL_SET);
   if (c.goesOn) {
-    EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::CMD_SET_SERIAL_NUMBER, "5678")}));
+    EXPECT_EQ(h.transcript, Events({{"modal Password"}, TextEvents(zor::protocol::CMD_SET_SERIAL_NUMBER, "5678")}));
   } else {
     EXPECT_EQ(h.transcript, (Transcript{"modal Password"}));  // silent: no box, nothing sent
   }
@@ -141,11 +143,11 @@ TEST(ServicePassword, TwoGuardedOperationsInARowEachAsk) {
   h.press(IDC_MODEL_SET);
   h.press(IDC_MODEL_SET);
   EXPECT_EQ(h.transcript, Events({{"modal Password"},
-                                  TextEvents(zor::CMD_SET_SERIAL_NUMBER, "9"),
+                                  TextEvents(zor::protocol::CMD_SET_SERIAL_NUMBER, "9"),
                                   {"modal Password"},
-                                  TextEvents(zor::CMD_SET_MODEL_NAME, "M"),
+                                  TextEvents(zor::protocol::CMD_SET_MODEL_NAME, "M"),
                                   {"modal Password"},
-                                  TextEvents(zor::CMD_SET_MODEL_NAME, "M")}));
+                                  TextEvents(zor::protocol::CMD_SET_MODEL_NAME, "M")}));
 }
 
 TEST(ServicePassword, ARefusalIsForgottenByTheNextPress) {
@@ -156,7 +158,10 @@ TEST(ServicePassword, ARefusalIsForgottenByTheNextPress) {
   h.prompter.queue(EnterPassword("kplVOXEN"));
   h.press(IDC_MODEL_SET);
   h.press(IDC_MODEL_SET);
-  EXPECT_EQ(h.transcript, Events({{"modal Password", "modal Password"}, TextEvents(zor::CMD_SET_MODEL_NAME, "Q")}));
+  EXPECT_EQ(h.transcript,
+            Events({{"modal Password", "modal Password"}, TextEvents(zor::protocol::CMD_SET_MODEL_NAME, "Q")}));
 }
 
 }  // namespace
+
+}  // namespace zor::panel

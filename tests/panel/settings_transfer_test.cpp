@@ -29,8 +29,8 @@ class SettingsTransfer : public ::testing::Test {
   PanelHarness h;
 
   void SetUp() override {
-    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
-    h.link.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0, 0, 0, 0xA0, 0x41});  // 0 and 20
+    h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
+    h.link.setStatus(zor::protocol::CMD_GET_CURRENTS, {0, 0, 0, 0, 0, 0, 0xA0, 0x41});  // 0 and 20
     h.start();
   }
 
@@ -97,10 +97,11 @@ TEST_F(SettingsTransfer, ASpoiltFileIsRefusedWithNothingSent) {
 
 // The table shows each setting on both sides; Restore sends only what differs.
 TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NK-SIM"));  // has the Max Current Set
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO,
+                   PanelHarness::IdentityBlock("NK-SIM"));  // has the Max Current Set
   h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     QTableWidget* table = compare.table();
     EXPECT_EQ(table->item(2, 0)->text(), "Max Current");
     EXPECT_EQ(table->item(2, 1)->text(), "20.00000");
@@ -125,7 +126,7 @@ TEST_F(SettingsTransfer, RestoreSendsWhatDiffersAfterTheComparison) {
 TEST_F(SettingsTransfer, RestoreLeavesOutWhatTheFamilyLacks) {
   h.prompter.queueFile(WriteSnapshotFile(kSerial, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_EQ(compare.table()->item(2, 0)->text(), "Max Current");
     EXPECT_EQ(compare.table()->item(2, 3)->text(), "Not on this family");
     QTest::mouseClick(compare.restoreButton(), Qt::LeftButton);
@@ -138,7 +139,7 @@ TEST_F(SettingsTransfer, RestoreLeavesOutWhatTheFamilyLacks) {
 }
 
 TEST_F(SettingsTransfer, BackUpNamesWhatTheFamilyLacks) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-SIM"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("N-SIM"));
   h.prompter.queueFile(WriteTestFile("backup-n", "") + ".json");
   menu("Back Up Settings");
   EXPECT_NE(last().find("Not on an N-series marking system, so not in the file: Currents, Ctrlr Model, Working Time, "
@@ -150,7 +151,7 @@ TEST_F(SettingsTransfer, BackUpNamesWhatTheFamilyLacks) {
 TEST_F(SettingsTransfer, AnotherSystemsFileNeedsItsBoxTicked) {
   h.prompter.queueFile(WriteSnapshotFile(4711, 1.5));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_FALSE(compare.restoreButton()->isEnabled());
     EXPECT_TRUE(compare.otherSystemBox()->text().contains("4711"));
     compare.otherSystemBox()->click();
@@ -165,7 +166,7 @@ TEST_F(SettingsTransfer, AnotherSystemsFileNeedsItsBoxTicked) {
 TEST_F(SettingsTransfer, IdentityValuesAskForThePassword) {
   h.prompter.queueFile(WriteSnapshotFile(4711, 20));
   h.prompter.queue([](QDialog& d) {
-    auto& compare = static_cast<CompareRestoreDlg&>(d);
+    auto& compare = static_cast<zor::dialogs::CompareRestoreDialog&>(d);
     EXPECT_EQ(compare.table()->item(5, 3)->text(), "Differs (identity value)");
     compare.identityBox()->click();
     compare.otherSystemBox()->click();

@@ -10,7 +10,9 @@
 #include "resources/resource.h"
 #include "tests/support/panel_harness.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using zortest::PanelHarness;
 using zortest::Transcript;
 
@@ -35,7 +37,7 @@ class SeveralSystems : public ::testing::Test {
   PanelHarness h;
   void SetUp() override {
     ::unsetenv("ZORCOMM_SYSTEM");
-    h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
+    h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-SIM"));
     h.link.setSystems({{100001, "NZ-SIM", {192, 168, 1, 10}},
                        {100002, "NZ-SIM", {192, 168, 1, 11}},
                        {100003, "NZ-SIM", {192, 168, 1, 12}}});
@@ -75,3 +77,5 @@ TEST_F(SeveralSystems, GetInfoOffersTheChooserOnTheCurrentOneAndEscapeLeavesTheP
 }
 
 }  // namespace
+
+}  // namespace zor::panel

@@ -16,7 +16,9 @@
 #include "resources/resource.h"
 #include "tests/panel/panel_test_util.h"
 
-using namespace panel;
+namespace zor::panel {
+
+using namespace zor::resources::panel;
 using zortest::PanelHarness;
 using zortest::ScriptedPrompter;
 using zortest::Transcript;
@@ -25,14 +27,14 @@ namespace {
 
 const std::string kBox = "box [Working Time] ";
 const std::string kReadFailed = kBox + "The working time could not be read from the controller.";
-const std::string kRefused = kBox + zortest::Utf8(kWorkingTimeEntryRefusedMessage);
+const std::string kRefused = kBox + zortest::Utf8(duration::kWorkingTimeEntryRefusedMessage);
 const std::string kNotConnected = zortest::kNotConnectedPanelBox;
 const std::string kIdentity = paneltest::IdentityBox("NZ-100");
 const std::vector<std::string> kReconnect = {kNotConnected, "find -> 1", "query 142/38 -> 0", kIdentity};
 
 // An NZ system answers at start-up (or, with found = false, answers only later).
 void Start(PanelHarness& h, bool found = true) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock("NZ-100"));
   if (!found) h.link.setFindResults({0, 1});
   h.start();
 }
@@ -48,11 +50,11 @@ ScriptedPrompter::Script TypeAndClick(int field, QString text, int button) {
 }
 
 ScriptedPrompter::Script Password(QString text, int button = platform::IDOK) {
-  return TypeAndClick(password::IDC_PASSWORD, std::move(text), button);
+  return TypeAndClick(dialogs::password::IDC_PASSWORD, std::move(text), button);
 }
 
 ScriptedPrompter::Script Entry(QString text, int button = platform::IDOK) {
-  return TypeAndClick(working_time::IDC_WORKING_TIME, std::move(text), button);
+  return TypeAndClick(dialogs::working_time::IDC_WORKING_TIME, std::move(text), button);
 }
 
 // What SendText puts on the wire for a text of digits, then the commit.
@@ -92,15 +94,15 @@ TEST_P(ReadWorkingTimeTest, ShowsTheCounterOrSaysTheReadFailed) {
   PanelHarness h;
   Start(h);
   // A good reading first, so a failed one can show it leaves the field alone.
-  h.link.setStatus(zor::CMD_GET_WORK_TIME, {0x10, 0x0E, 0x00, 0x00});
+  h.link.setStatus(zor::protocol::CMD_GET_WORK_TIME, {0x10, 0x0E, 0x00, 0x00});
   h.press(IDC_GET_WORK_TIME);
   ASSERT_EQ(h.text(IDC_WORKING), "0,01:00:00");
   h.transcript.clear();
 
   if (c.reply)
-    h.link.setStatus(zor::CMD_GET_WORK_TIME, *c.reply, c.result);
+    h.link.setStatus(zor::protocol::CMD_GET_WORK_TIME, *c.reply, c.result);
   else
-    h.link.setStatusUntouched(zor::CMD_GET_WORK_TIME, c.result);
+    h.link.setStatusUntouched(zor::protocol::CMD_GET_WORK_TIME, c.result);
   h.type(IDC_MOVE_X, "123");  // typed, not yet taken
   h.press(IDC_GET_WORK_TIME);
 
@@ -139,7 +141,7 @@ TEST(ReadWorkingTime, WithoutTheQueryEntryPointSaysTheReadFailed) {
 TEST(ReadWorkingTime, ConnectsFirstWhenNotConnected) {
   PanelHarness h;
   Start(h, false);
-  h.link.setStatus(zor::CMD_GET_WORK_TIME, {0x58, 0x6E, 0x01, 0x00});
+  h.link.setStatus(zor::protocol::CMD_GET_WORK_TIME, {0x58, 0x6E, 0x01, 0x00});
   h.press(IDC_GET_WORK_TIME);
   EXPECT_EQ(h.transcript, Join({kReconnect, {"query 207/4 -> 0", kBox + "Total working days: 1,02:03:04"}}));
   EXPECT_EQ(h.text(IDC_WORKING), "1,02:03:04");
@@ -215,7 +217,8 @@ struct StopCase {
 
 TEST(InitWorkingTime, StopsSilentlyOnRefusedPasswordOrCancelledEntry) {
   const auto escape = [](QDialog& d) {
-    QTest::keyClicks(static_cast<platform::Dialog&>(d).item<QLineEdit>(working_time::IDC_WORKING_TIME), "1,02:03:04");
+    QTest::keyClicks(static_cast<platform::Dialog&>(d).item<QLineEdit>(dialogs::working_time::IDC_WORKING_TIME),
+                     "1,02:03:04");
     QTest::keyClick(&d, Qt::Key_Escape);
     return d.result();
   };
@@ -241,13 +244,13 @@ TEST(InitWorkingTime, StopsSilentlyOnRefusedPasswordOrCancelledEntry) {
 TEST(InitWorkingTime, EnterTakesTheEntryAndTheReadingStaysInTheField) {
   PanelHarness h;
   Start(h);
-  h.link.setStatus(zor::CMD_GET_WORK_TIME, {0x58, 0x6E, 0x01, 0x00});
+  h.link.setStatus(zor::protocol::CMD_GET_WORK_TIME, {0x58, 0x6E, 0x01, 0x00});
   h.press(IDC_GET_WORK_TIME);
   h.transcript.clear();
 
   h.prompter.queue(Password("KPLVoxen"));
   h.prompter.queue([](QDialog& d) {
-    auto* edit = static_cast<platform::Dialog&>(d).item<QLineEdit>(working_time::IDC_WORKING_TIME);
+    auto* edit = static_cast<platform::Dialog&>(d).item<QLineEdit>(dialogs::working_time::IDC_WORKING_TIME);
     EXPECT_EQ(d.focusWidget(), edit);  // the first field takes the typing
     QTest::keyClicks(edit, "0,0:0:0");
     QTest::keyClick(edit, Qt::Key_Return);
@@ -265,7 +268,7 @@ TEST(InitWorkingTime, EveryResetAsksAgainWithAFreshEntry) {
   for (int round = 0; round < 2; ++round) {
     h.prompter.queue(Password("KPLVoxen"));
     h.prompter.queue([&h](QDialog& d) {
-      auto* edit = static_cast<platform::Dialog&>(d).item<QLineEdit>(working_time::IDC_WORKING_TIME);
+      auto* edit = static_cast<platform::Dialog&>(d).item<QLineEdit>(dialogs::working_time::IDC_WORKING_TIME);
       EXPECT_EQ(edit->text(), "");
       EXPECT_EQ(d.parentWidget(), &h.panel());
       QTest::keyClicks(edit, "0,0:0:7");
@@ -317,3 +320,5 @@ TEST(ShowMarkingTime, ShowsTheFixedTimeAndSendsNothingWithOrWithoutASystem) {
 }
 
 }  // namespace
+
+}  // namespace zor::panel

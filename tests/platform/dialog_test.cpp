@@ -25,34 +25,34 @@
 
 namespace {
 
-using platform::Kind;
+using zor::platform::Kind;
 using zortest::Transcript;
 
-const platform::ControlTemplate kControls[] = {
-    {platform::IDC_STATIC, Kind::Label, "Target:", 5, 5, 30, 8},
+const zor::platform::ControlTemplate kControls[] = {
+    {zor::platform::IDC_STATIC, Kind::Label, "Target:", 5, 5, 30, 8},
     {10, Kind::Edit, "", 40, 5, 40, 12},
-    {11, Kind::Edit, "", 40, 20, 40, 12, platform::Password},
+    {11, Kind::Edit, "", 40, 20, 40, 12, zor::platform::Password},
     {12, Kind::UpDown, "", 0, 0, 10, 12},
-    {13, Kind::Button, "Go", 5, 40, 40, 14, platform::DefaultButton},
-    {14, Kind::Button, "Later", 50, 40, 40, 14, platform::Disabled},
-    {15, Kind::Button, "Secret", 95, 40, 40, 14, platform::Hidden},
+    {13, Kind::Button, "Go", 5, 40, 40, 14, zor::platform::DefaultButton},
+    {14, Kind::Button, "Later", 50, 40, 40, 14, zor::platform::Disabled},
+    {15, Kind::Button, "Secret", 95, 40, 40, 14, zor::platform::Hidden},
     {16, Kind::ComboDropDown, "", 5, 60, 60, 13},
-    {platform::IDOK, Kind::Button, "OK", 100, 60, 40, 14},
-    {platform::IDCANCEL, Kind::Button, "Cancel", 100, 78, 40, 14},
-    {18, Kind::Label, "Note", 95, 20, 50, 8, platform::AlignRight},
+    {zor::platform::IDOK, Kind::Button, "OK", 100, 60, 40, 14},
+    {zor::platform::IDCANCEL, Kind::Button, "Cancel", 100, 78, 40, 14},
+    {18, Kind::Label, "Note", 95, 20, 50, 8, zor::platform::AlignRight},
 };
-const platform::DialogTemplate kTemplate = {900, "Test Dialog", 150, 95, 8, kControls};
+const zor::platform::DialogTemplate kTemplate = {900, "Test Dialog", 150, 95, 8, kControls};
 
-class TestDialog : public platform::Dialog {
+class TestDialog : public zor::platform::Dialog {
  public:
-  TestDialog(platform::Prompter& prompter, Transcript& t) : platform::Dialog(kTemplate, prompter), t_(t) {
+  TestDialog(zor::platform::Prompter& prompter, Transcript& t) : zor::platform::Dialog(kTemplate, prompter), t_(t) {
     bindCommands({{13, [this] { t_.add("go"); }}, {14, [this] { t_.add("later"); }}});
   }
   std::uint32_t target = 5;
   std::int32_t level = -3;
 
  protected:
-  void DoDataExchange(platform::DataExchange& dx) override {
+  void DoDataExchange(zor::platform::DataExchange& dx) override {
     dx.number(10, target, 0, 255);
     dx.number(11, level);
   }
@@ -115,11 +115,11 @@ TEST_F(DialogFixture, EnterPressesTheDefaultButtonFromAField) {
 TEST_F(DialogFixture, EscapeAndTheCloseBoxCancel) {
   QTest::keyClick(&dialog, Qt::Key_Escape);
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+  EXPECT_EQ(dialog.result(), zor::platform::IDCANCEL);
   dialog.show();
   dialog.close();
   EXPECT_FALSE(dialog.isVisible());
-  EXPECT_EQ(dialog.result(), platform::IDCANCEL);
+  EXPECT_EQ(dialog.result(), zor::platform::IDCANCEL);
 }
 
 // However its text is set, a static text gets the room the text needs at
@@ -172,7 +172,7 @@ TEST(StaticText, GrowsOnTheFreeSideAndStaysInside) {
       {"cut to the dialog", {10, 40, 40, 12}, {300, 12}, Qt::AlignHCenter, {0, 40, 200, 12}},
   };
   for (const auto& c : cases) {
-    EXPECT_EQ(platform::grownToFit(c.at, c.needed, c.alignment, bounds), c.grown) << c.name;
+    EXPECT_EQ(zor::platform::grownToFit(c.at, c.needed, c.alignment, bounds), c.grown) << c.name;
   }
 }
 
@@ -204,7 +204,7 @@ TEST_F(DialogFixture, OkTakesTheValuesBackWithTheStandardPrompts) {
     dialog.show();
     edit(10)->setText(c.target);
     edit(11)->setText(c.level);
-    QTest::mouseClick(dialog.item<QPushButton>(platform::IDOK), Qt::LeftButton);
+    QTest::mouseClick(dialog.item<QPushButton>(zor::platform::IDOK), Qt::LeftButton);
     EXPECT_EQ(dialog.isVisible(), !c.ok);
     EXPECT_EQ(dialog.target, c.target_after);
     EXPECT_EQ(dialog.level, c.level_after);
@@ -217,7 +217,7 @@ TEST_F(DialogFixture, OkTakesTheValuesBackWithTheStandardPrompts) {
 
 TEST(UpDown, ReadsItsPositionFromTheBuddysText) {
   QLineEdit buddy;
-  platform::UpDown spin;
+  zor::platform::UpDown spin;
   spin.setBuddy(&buddy);
   spin.setRange(0, 100);
   spin.setPosition(40);
@@ -237,7 +237,7 @@ TEST(UpDown, ReadsItsPositionFromTheBuddysText) {
 
 TEST(UpDown, StepsByTheAccelerationTableAndStaysInRange) {
   QLineEdit buddy;
-  platform::UpDown spin;
+  zor::platform::UpDown spin;
   spin.setBuddy(&buddy);
   spin.setRange(0, 100);
   spin.setAccel({{1000, 10}});
@@ -260,7 +260,7 @@ TEST(UpDown, StepsByTheAccelerationTableAndStaysInRange) {
 }
 
 TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
-  platform::ComboBox combo;
+  zor::platform::ComboBox combo;
   combo.addItems({"60", "100", "163"});
   combo.setCurSel(2);
   EXPECT_EQ(combo.curSel(), 2);
@@ -290,33 +290,33 @@ TEST(ComboBox, TracksTheSelectedEntryAsTheHandlersExpect) {
 TEST(ComboBox, BrowsingTheListPicksNothing) {
   struct Case {
     const char* name;
-    std::function<void(platform::ComboBox&)> before;  // what the field holds
+    std::function<void(zor::platform::ComboBox&)> before;  // what the field holds
     const char* text;
     int selected;
   };
   const Case cases[] = {
-      {"typed", [](platform::ComboBox& c) { QTest::keyClicks(c.lineEdit(), "75"); }, "75", -1},
+      {"typed", [](zor::platform::ComboBox& c) { QTest::keyClicks(c.lineEdit(), "75"); }, "75", -1},
       {"picked, then set from code",
-       [](platform::ComboBox& c) {
+       [](zor::platform::ComboBox& c) {
          c.setCurSel(1);
          c.setFieldText("abc");
        },
        "abc", 1},
   };
-  const std::pair<const char*, std::function<void(platform::ComboBox&)>> browsing[] = {
+  const std::pair<const char*, std::function<void(zor::platform::ComboBox&)>> browsing[] = {
       {"open and close",
-       [](platform::ComboBox& c) {
+       [](zor::platform::ComboBox& c) {
          c.showPopup();
          c.hidePopup();
        }},
       {"open, move, Esc",
-       [](platform::ComboBox& c) {
+       [](zor::platform::ComboBox& c) {
          c.showPopup();
          QTest::keyClick(c.view(), Qt::Key_Down);
          QTest::keyClick(c.view(), Qt::Key_Escape);
        }},
       {"open, scroll, close",
-       [](platform::ComboBox& c) {
+       [](zor::platform::ComboBox& c) {
          c.showPopup();
          QWheelEvent wheel(QPointF(5, 5), c.view()->mapToGlobal(QPointF(5, 5)), {}, {0, -120}, Qt::NoButton,
                            Qt::NoModifier, Qt::NoScrollPhase, false);
@@ -328,7 +328,7 @@ TEST(ComboBox, BrowsingTheListPicksNothing) {
     for (const auto& [how, browse] : browsing) {
       SCOPED_TRACE(std::string(c.name) + ", " + how);
       QWidget window;
-      auto* combo = new platform::ComboBox(&window);
+      auto* combo = new zor::platform::ComboBox(&window);
       combo->addItems({"60", "100", "163"});
       combo->setCurSel(0);
       window.show();
@@ -346,7 +346,7 @@ TEST(ComboBox, BrowsingTheListPicksNothing) {
 
 TEST(ComboBox, PicksAreAClickOrEnterOnARowArrowsOnTheClosedListOrAnAssistiveSelection) {
   QWidget window;
-  auto* combo = new platform::ComboBox(&window);
+  auto* combo = new zor::platform::ComboBox(&window);
   combo->addItems({"60", "100", "163"});
   window.show();
   QApplication::setActiveWindow(&window);
@@ -374,7 +374,7 @@ TEST(ComboBox, PicksAreAClickOrEnterOnARowArrowsOnTheClosedListOrAnAssistiveSele
 // A typed text that happens to equal an entry is still typed, however typing ends.
 TEST(ComboBox, TypingAListedTextIsNoPick) {
   QWidget window;
-  auto* combo = new platform::ComboBox(&window);
+  auto* combo = new zor::platform::ComboBox(&window);
   auto* next = new QLineEdit(&window);
   combo->addItems({"60", "100", "163"});
   window.show();
@@ -410,23 +410,24 @@ class BracketingTranslator : public QTranslator {
   const char* context_;
 };
 
-const platform::ControlTemplate kTranslatedControls[] = {
-    {platform::IDC_STATIC, Kind::GroupBox, "Group", 2, 2, 140, 60},
+const zor::platform::ControlTemplate kTranslatedControls[] = {
+    {zor::platform::IDC_STATIC, Kind::GroupBox, "Group", 2, 2, 140, 60},
     {20, Kind::Label, "Name:", 5, 10, 30, 8},
     {21, Kind::Edit, "1.5", 40, 10, 40, 12},
-    {22, Kind::Button, "Set", 5, 30, 40, 14, platform::None, "Set Name"},
+    {22, Kind::Button, "Set", 5, 30, 40, 14, zor::platform::None, "Set Name"},
     {23, Kind::CheckBox, "Enable", 50, 30, 40, 10},
 };
-const platform::DialogTemplate kTranslatedTemplate = {901, "Title", 150, 95, 8, kTranslatedControls, "TestTemplate"};
+const zor::platform::DialogTemplate kTranslatedTemplate = {901,           "Title", 150, 95, 8, kTranslatedControls,
+                                                           "TestTemplate"};
 
 TEST(TemplateTexts, ShowInTheUsersLanguageUnderTheTemplatesContextButAnEditsValueStays) {
   BracketingTranslator translator("TestTemplate");
   ASSERT_TRUE(QCoreApplication::installTranslator(&translator));
   zortest::Transcript t;
   zortest::ScriptedPrompter prompter{t};
-  platform::Dialog translated(kTranslatedTemplate, prompter);
+  zor::platform::Dialog translated(kTranslatedTemplate, prompter);
   translated.Initialize();
-  platform::Dialog untouched(kTemplate, prompter);  // no context: shown as written
+  zor::platform::Dialog untouched(kTemplate, prompter);  // no context: shown as written
   untouched.Initialize();
   QCoreApplication::removeTranslator(&translator);
 

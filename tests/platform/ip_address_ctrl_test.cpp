@@ -11,7 +11,7 @@
 #include <QVBoxLayout>
 #include <string>
 
-namespace platform {
+namespace zor::platform {
 namespace {
 
 class IpCtrlTest : public ::testing::Test {
@@ -254,4 +254,4 @@ TEST_F(IpCtrlTest, SizedForFourOctets) {
 }
 
 }  // namespace
-}  // namespace platform
+}  // namespace zor::platform

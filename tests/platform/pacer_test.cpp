@@ -12,7 +12,7 @@
 namespace {
 
 TEST(BlockingPacer, WhileResponsiveItWaitsItsTimeAndDeliversEvents) {
-  platform::BlockingPacer pacer;
+  zor::platform::BlockingPacer pacer;
   pacer.setResponsive(true);
   int delivered = 0;
   QTimer::singleShot(5, [&] { ++delivered; });
@@ -26,7 +26,7 @@ TEST(BlockingPacer, WhileResponsiveItWaitsItsTimeAndDeliversEvents) {
 }
 
 TEST(BlockingPacer, OtherwiseItHoldsEventsBack) {
-  platform::BlockingPacer pacer;
+  zor::platform::BlockingPacer pacer;
   int delivered = 0;
   QTimer::singleShot(0, [&] { ++delivered; });
   pacer.sleep(5);

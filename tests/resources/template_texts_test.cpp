@@ -40,19 +40,19 @@ std::set<Message> FinishedMessages(const QString& path) {
 
 TEST(TemplateTexts, EveryCaptionAndNameIsTranslatedUnderItsTemplatesContext) {
   const struct {
-    const platform::DialogTemplate* tmpl;
+    const zor::platform::DialogTemplate* tmpl;
     const char* folder;  // of the translation files
   } templates[] = {
-      {&res::kMainPanelTemplate, "resources"},
-      {&res::kAboutBoxTemplate, "resources"},
-      {&kConfigLanTemplate, "lan"},
+      {&zor::resources::kMainPanelTemplate, "resources"},
+      {&zor::resources::kAboutBoxTemplate, "resources"},
+      {&zor::lan::kConfigLanTemplate, "lan"},
   };
   for (const auto& [tmpl, folder] : templates) {
     ASSERT_NE(tmpl->context, nullptr) << tmpl->caption;
     const QString context = QString::fromUtf8(tmpl->context);
     std::vector<const char*> texts{tmpl->caption};
-    for (const platform::ControlTemplate& c : tmpl->controls) {
-      if (c.kind != platform::Kind::Edit && *c.caption) texts.push_back(c.caption);
+    for (const zor::platform::ControlTemplate& c : tmpl->controls) {
+      if (c.kind != zor::platform::Kind::Edit && *c.caption) texts.push_back(c.caption);
       if (c.accessibleName) texts.push_back(c.accessibleName);
     }
     for (const char* lang : {"de", "zh_CN"}) {

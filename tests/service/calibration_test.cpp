@@ -253,8 +253,8 @@ class CalibrationService : public ServiceOnLink {
  protected:
   void SetUp() override {
     connect(Block().serial(42).model("NZ-7").lens(kLens));
-    fake.setStatus(zor::CMD_GET_XY_SCALE, {0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F});  // 1.0f, 1.0f
-    fake.setStatus(zor::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});         // 32768, 32768
+    fake.setStatus(zor::protocol::CMD_GET_XY_SCALE, {0, 0, 0x80, 0x3F, 0, 0, 0x80, 0x3F});  // 1.0f, 1.0f
+    fake.setStatus(zor::protocol::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});         // 32768, 32768
   }
   CalibrationInput input() const {
     CalibrationInput in;

@@ -43,9 +43,9 @@ INSTANTIATE_TEST_SUITE_P(
         SendCase{"XMultiplier", [](Maintenance& s) { return s.setXMultiplier(u"2"); },
                  Transcript{"send 42 32", "wait 100", "send 42 00", "wait 100", "send 51 00"}},
         SendCase{"YMultiplierAsHeld", [](Maintenance& s) { return s.setYMultiplier(u" 0.75x"); },
-                 TextSent(zor::CMD_SET_Y_MULTIPLIER, " 0.75x")},
+                 TextSent(zor::protocol::CMD_SET_Y_MULTIPLIER, " 0.75x")},
         SendCase{"RcJumpDelay", [](Maintenance& s) { return s.setRcJumpDelay(u"15"); },
-                 TextSent(zor::CMD_SET_RC_JUMP_DELAY, "15")},
+                 TextSent(zor::protocol::CMD_SET_RC_JUMP_DELAY, "15")},
         SendCase{"TestPowerHundred", [](Maintenance& s) { return s.testPowerOn(100); }, Transcript{"send 91 64"}},
         SendCase{"TestPowerZero", [](Maintenance& s) { return s.testPowerOn(0); }, Transcript{"send 91 00"}},
         SendCase{"TestPowerOne", [](Maintenance& s) { return s.testPowerOn(1); }, Transcript{"send 91 01"}},
@@ -111,7 +111,7 @@ TEST_P(DelaysPowerUnconnected, StopAfterTheFailedConnection) {
 }
 
 TEST_P(DelaysPowerUnconnected, AConnectionOnTheWayNamesTheSystemBeforeThePacket) {
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("N-200").reply());
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(42).model("N-200").reply());
   EXPECT_TRUE(GetParam().run(service).ok());
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", "identified N-200", GetParam().packet}));
 }

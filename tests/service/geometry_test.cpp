@@ -108,15 +108,15 @@ INSTANTIATE_TEST_SUITE_P(Service, MoveRange,
 // ---- the connection check ---------------------------------------------------------
 
 TEST_F(ServiceOnLink, AnUnconnectedMoveConnectsBeforeTheFirstPacket) {
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-100").reply());
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-100").reply());
   EXPECT_TRUE(service.moveTo(1, 2).ok());
   EXPECT_EQ(t, (Transcript{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", "identified NZ-100", "send BE 01",
                            "wait 200", "send BF 02", "wait 200"}));
 }
 
 TEST_F(ServiceOnLink, TheDistortionReadChecksTheConnectionFirst) {
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-100").reply());
-  fake.setStatus(zor::CMD_GET_XY_DISTORTION, {1, 0, 2, 0});
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NZ-100").reply());
+  fake.setStatus(zor::protocol::CMD_GET_XY_DISTORTION, {1, 0, 2, 0});
   const auto reading = service.readDistortion();
   ASSERT_TRUE(reading.ok());
   EXPECT_EQ(reading.value.x, 1);
@@ -133,7 +133,7 @@ TEST_F(ServiceOnLink, TheDistortionReadEndsWhenNoSystemAnswers) {
 
 TEST_F(ServiceOnLink, TheScaleReadMakesNoConnectionCheck) {
   fake.setFindResults({0});
-  fake.setStatus(zor::CMD_GET_XY_SCALE, FloatBytes({2.5f, 3.0f}));
+  fake.setStatus(zor::protocol::CMD_GET_XY_SCALE, FloatBytes({2.5f, 3.0f}));
   const auto reading = service.readScale();
   ASSERT_TRUE(reading.ok());
   EXPECT_EQ(reading.value.x, 2.5f);
@@ -162,7 +162,7 @@ class DistortionRead : public Geometry, public ::testing::WithParamInterface<Rea
 
 TEST_P(DistortionRead, GivesTwoUnsignedHalvesOrFails) {
   const ReadCase& c = GetParam();
-  Reply(fake, zor::CMD_GET_XY_DISTORTION, c);
+  Reply(fake, zor::protocol::CMD_GET_XY_DISTORTION, c);
   const auto reading = service.readDistortion();
   EXPECT_EQ(t, (Transcript{"query 76/4 -> " + std::to_string(c.result)}));
   if (c.x == nullptr) {
@@ -188,7 +188,7 @@ class ScaleRead : public Geometry, public ::testing::WithParamInterface<ReadCase
 
 TEST_P(ScaleRead, GivesTwoSinglePrecisionValuesOrFails) {
   const ReadCase& c = GetParam();
-  Reply(fake, zor::CMD_GET_XY_SCALE, c);
+  Reply(fake, zor::protocol::CMD_GET_XY_SCALE, c);
   const auto reading = service.readScale();
   EXPECT_EQ(t, (Transcript{"query 75/8 -> " + std::to_string(c.result)}));
   if (c.x == nullptr) {

@@ -57,32 +57,32 @@ INSTANTIATE_TEST_SUITE_P(
         SetCase{"EmptyMinOnlyTheEndOfText", [](Maintenance& s) { return s.setMinCurrent(u""); },
                 Transcript{"send 42 00", "wait 100", "send 43 00"}},
         SetCase{"MinBlanksKept", [](Maintenance& s) { return s.setMinCurrent(u" 3 "); },
-                TextSent(zor::CMD_SET_MIN_CURRENT, " 3 ")},
+                TextSent(zor::protocol::CMD_SET_MIN_CURRENT, " 3 ")},
         SetCase{"TwentyPercent", [](Maintenance& s) { return s.set20PercentCurrent(u"12.25"); },
-                TextSent(zor::CMD_SET_20_PERCENT_CURRENT, "12.25")},
+                TextSent(zor::protocol::CMD_SET_20_PERCENT_CURRENT, "12.25")},
         SetCase{"MaxNotANumberGoesOutAsIs", [](Maintenance& s) { return s.setMaxCurrent(u"abc"); },
-                TextSent(zor::CMD_SET_MAX_CURRENT, "abc")},
+                TextSent(zor::protocol::CMD_SET_MAX_CURRENT, "abc")},
         // Latin-1 goes out byte for byte.
         SetCase{"MaxLatin1", [](Maintenance& s) { return s.setMaxCurrent(u"\u00B5"); },
-                TextSent(zor::CMD_SET_MAX_CURRENT, "\xB5")},
-        SetCase{"Lens", [](Maintenance& s) { return s.setLens(u"210"); }, TextSent(zor::CMD_SET_LENS, "210")},
+                TextSent(zor::protocol::CMD_SET_MAX_CURRENT, "\xB5")},
+        SetCase{"Lens", [](Maintenance& s) { return s.setLens(u"210"); }, TextSent(zor::protocol::CMD_SET_LENS, "210")},
         SetCase{"SerialNumber", [](Maintenance& s) { return s.setSerialNumber(kPassword, u"B-88"); },
-                TextSent(zor::CMD_SET_SERIAL_NUMBER, "B-88")},
+                TextSent(zor::protocol::CMD_SET_SERIAL_NUMBER, "B-88")},
         SetCase{"ModelName", [](Maintenance& s) { return s.setModelName(kPassword, u"B-88"); },
-                TextSent(zor::CMD_SET_MODEL_NAME, "B-88")},
+                TextSent(zor::protocol::CMD_SET_MODEL_NAME, "B-88")},
         // The list entry decides the prefix; the text ends with one blank.
         SetCase{"ControllerModelFirstEntry", [](Maintenance& s) { return ModelCode(s, 0); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "00100021 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "00100021 ")},
         SetCase{"ControllerModelSecondEntry", [](Maintenance& s) { return ModelCode(s, 1); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "10100022 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "10100022 ")},
         SetCase{"ControllerModelThirdEntry", [](Maintenance& s) { return ModelCode(s, 2); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "10200031 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "10200031 ")},
         SetCase{"ControllerModelFourthEntry", [](Maintenance& s) { return ModelCode(s, 3); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "10200041 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "10200041 ")},
         SetCase{"ControllerModelTyped", [](Maintenance& s) { return s.setControllerModel(kPassword, u"123456", -1); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "00123456 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "00123456 ")},
         SetCase{"ControllerModelEmpty", [](Maintenance& s) { return s.setControllerModel(kPassword, u"", -1); },
-                TextSent(zor::CMD_SET_CONTROLLER_MODEL, "00 ")},
+                TextSent(zor::protocol::CMD_SET_CONTROLLER_MODEL, "00 ")},
         SetCase{"InitPowerBoard", [](Maintenance& s) { return s.initPowerBoard(); }, Transcript{"send F3 00"}},
         // The value byte is 0xFF, and a pause follows.
         SetCase{"ResetSerial", [](Maintenance& s) { return s.resetSerial(); }, Transcript{"send 31 FF", "wait 100"}}),
@@ -148,10 +148,10 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(ServiceOnLink, AConnectionMadeByTheFirstPacketNamesTheSystemAndTheTextGoesOn) {
-  fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NK-100").reply());
+  fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(42).model("NK-100").reply());
   EXPECT_TRUE(service.setMaxCurrent(u"1.5").ok());
   Transcript expected{kNotConnectedBox, "find -> 1", "query 142/38 -> 0", "identified NK-100"};
-  const Transcript text = TextSent(zor::CMD_SET_MAX_CURRENT, "1.5");
+  const Transcript text = TextSent(zor::protocol::CMD_SET_MAX_CURRENT, "1.5");
   for (const std::string& e : text.events()) expected.add(e);
   EXPECT_EQ(t, expected);
 }
@@ -159,8 +159,8 @@ TEST_F(ServiceOnLink, AConnectionMadeByTheFirstPacketNamesTheSystemAndTheTextGoe
 // The reads make no connection check: they ask the controller right away.
 TEST_F(ServiceOnLink, TheReadsAskWithoutAConnectionCheck) {
   fake.setFindResults({0});
-  fake.setStatus(zor::CMD_GET_CURRENTS, FloatBytes({2.0f, 3.0f}));
-  fake.setStatus(zor::CMD_GET_CONTROLLER_MODEL, {0x22, 0x00, 0x10, 0x00});
+  fake.setStatus(zor::protocol::CMD_GET_CURRENTS, FloatBytes({2.0f, 3.0f}));
+  fake.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, {0x22, 0x00, 0x10, 0x00});
   EXPECT_TRUE(service.readCurrents().ok());
   EXPECT_EQ(service.readControllerModel().value, 0x00100022u);
   EXPECT_EQ(t, (Transcript{"query 84/8 -> 0", "query 166/4 -> 0"}));
@@ -181,9 +181,9 @@ class CurrentsRead : public LaserSettings, public ::testing::WithParamInterface<
 TEST_P(CurrentsRead, DecodesBothSinglePrecisionValuesOrFails) {
   const CurrentsCase& c = GetParam();
   if (c.reply.empty())
-    fake.setStatusUntouched(zor::CMD_GET_CURRENTS, c.result);
+    fake.setStatusUntouched(zor::protocol::CMD_GET_CURRENTS, c.result);
   else
-    fake.setStatus(zor::CMD_GET_CURRENTS, c.reply, c.result);
+    fake.setStatus(zor::protocol::CMD_GET_CURRENTS, c.reply, c.result);
   const auto reading = service.readCurrents();
   EXPECT_EQ(t, (Transcript{"query 84/8 -> " + std::to_string(c.result)}));
   if (c.min == nullptr) {
@@ -222,9 +222,9 @@ class ControllerModelRead : public LaserSettings, public ::testing::WithParamInt
 TEST_P(ControllerModelRead, GivesTheFlagByteAndTheCodeOrFails) {
   const ModelReadCase& c = GetParam();
   if (c.reply.empty())
-    fake.setStatusUntouched(zor::CMD_GET_CONTROLLER_MODEL, c.result);
+    fake.setStatusUntouched(zor::protocol::CMD_GET_CONTROLLER_MODEL, c.result);
   else
-    fake.setStatus(zor::CMD_GET_CONTROLLER_MODEL, c.reply, c.result);
+    fake.setStatus(zor::protocol::CMD_GET_CONTROLLER_MODEL, c.reply, c.result);
   const auto reading = service.readControllerModel();
   EXPECT_EQ(t, (Transcript{"query 166/4 -> " + std::to_string(c.result)}));
   if (c.whole == nullptr) {

@@ -413,7 +413,7 @@ TEST_F(ServiceTest, NoSystemAtAllIsNotConnectedAndSendsNothing) {
 // ---- the identity at connection ----------------------------------------------------
 
 TEST_F(ServiceTest, AnUnreadableIdentityKeepsTheOneKnownBefore) {
-  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_SYSTEM_INFO, 1);
   service.connect();
   EXPECT_EQ(t, (Transcript{"find -> 1", "query 142/38 -> 1", "unidentified"}));
   ASSERT_TRUE(service.identity().has_value());

@@ -49,30 +49,30 @@ TEST_P(NetworkSets, SendTheTextThenPauseAfterTheCommit) {
 INSTANTIATE_TEST_SUITE_P(
     Service, NetworkSets,
     ::testing::Values(SetCase{"MacZeros", [](Maintenance& s) { return s.setMacAddress(u"00:00:00:00:00:00"); },
-                              "00:00:00:00:00:00", zor::CMD_SET_MAC_ADDRESS},
+                              "00:00:00:00:00:00", zor::protocol::CMD_SET_MAC_ADDRESS},
                       SetCase{"MacTyped", [](Maintenance& s) { return s.setMacAddress(u"0A:1B:2C:3D:4E:5F"); },
-                              "0A:1B:2C:3D:4E:5F", zor::CMD_SET_MAC_ADDRESS},
+                              "0A:1B:2C:3D:4E:5F", zor::protocol::CMD_SET_MAC_ADDRESS},
                       // Addresses go out as hexadecimal octets.
                       SetCase{"IpAddress",
                               [](Maintenance& s) {
                                 return s.setAddress(AddressKind::Ip, Ipv4{192, 168, 1, 10});
                               },
-                              "c0.a8.01.0a", zor::CMD_SET_IP_ADDRESS},
+                              "c0.a8.01.0a", zor::protocol::CMD_SET_IP_ADDRESS},
                       SetCase{"SubnetMask",
                               [](Maintenance& s) {
                                 return s.setAddress(AddressKind::SubnetMask, Ipv4{255, 255, 255, 0});
                               },
-                              "ff.ff.ff.00", zor::CMD_SET_SUBNET_MASK},
+                              "ff.ff.ff.00", zor::protocol::CMD_SET_SUBNET_MASK},
                       SetCase{"Gateway",
                               [](Maintenance& s) {
                                 return s.setAddress(AddressKind::Gateway, Ipv4{10, 0, 0, 254});
                               },
-                              "0a.00.00.fe", zor::CMD_SET_GATEWAY},
+                              "0a.00.00.fe", zor::protocol::CMD_SET_GATEWAY},
                       SetCase{"ZerosOnPurpose",
                               [](Maintenance& s) {
                                 return s.setAddress(AddressKind::Ip, Ipv4{0, 0, 0, 0});
                               },
-                              "00.00.00.00", zor::CMD_SET_IP_ADDRESS}),
+                              "00.00.00.00", zor::protocol::CMD_SET_IP_ADDRESS}),
     [](const auto& info) { return std::string(info.param.name); });
 
 // A partial entry would go out padded with zeros and could leave the
@@ -144,29 +144,39 @@ const auto kMac = [](Maintenance& s, Outcome& o) {
 const auto kShipId = [](Maintenance& s, Outcome& o) { return Shown(s.readShipId(), o, zor::service::FormatHex8); };
 
 const ReadCase kReads[] = {
-    {"Mac", kMac, zor::CMD_GET_MAC_ADDRESS, {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E}, u"00:1A:2B:3C:4D:5E", u"MAC address"},
+    {"Mac",
+     kMac,
+     zor::protocol::CMD_GET_MAC_ADDRESS,
+     {0x00, 0x1A, 0x2B, 0x3C, 0x4D, 0x5E},
+     u"00:1A:2B:3C:4D:5E",
+     u"MAC address"},
     {"IpAddress",
      Address(AddressKind::Ip),
-     zor::CMD_GET_IP_ADDRESS,
+     zor::protocol::CMD_GET_IP_ADDRESS,
      {0xC0, 0xA8, 0x01, 0x0A},
      u"192.168.1.10",
      u"IP address"},
     {"SubnetMask",
      Address(AddressKind::SubnetMask),
-     zor::CMD_GET_SUBNET_MASK,
+     zor::protocol::CMD_GET_SUBNET_MASK,
      {0xFF, 0xFF, 0xFF, 0x00},
      u"255.255.255.0",
      u"subnet mask"},
     {"Gateway",
      Address(AddressKind::Gateway),
-     zor::CMD_GET_GATEWAY,
+     zor::protocol::CMD_GET_GATEWAY,
      {0xC0, 0xA8, 0x01, 0x01},
      u"192.168.1.1",
      u"gateway address"},
-    {"ZeroAddress", Address(AddressKind::Ip), zor::CMD_GET_IP_ADDRESS, {0, 0, 0, 0}, u"0.0.0.0", u"IP address"},
-    {"ShipIdLittleEndian", kShipId, zor::CMD_GET_SHIP_ID, {0x78, 0x56, 0x34, 0x12}, u"12345678", u"SHIP ID"},
-    {"ShipIdZeroPadded", kShipId, zor::CMD_GET_SHIP_ID, {0x0A, 0, 0, 0}, u"0000000a", u"SHIP ID"},
-    {"ShipIdUnsigned", kShipId, zor::CMD_GET_SHIP_ID, {0xFF, 0xFF, 0xFF, 0xFF}, u"ffffffff", u"SHIP ID"},
+    {"ZeroAddress",
+     Address(AddressKind::Ip),
+     zor::protocol::CMD_GET_IP_ADDRESS,
+     {0, 0, 0, 0},
+     u"0.0.0.0",
+     u"IP address"},
+    {"ShipIdLittleEndian", kShipId, zor::protocol::CMD_GET_SHIP_ID, {0x78, 0x56, 0x34, 0x12}, u"12345678", u"SHIP ID"},
+    {"ShipIdZeroPadded", kShipId, zor::protocol::CMD_GET_SHIP_ID, {0x0A, 0, 0, 0}, u"0000000a", u"SHIP ID"},
+    {"ShipIdUnsigned", kShipId, zor::protocol::CMD_GET_SHIP_ID, {0xFF, 0xFF, 0xFF, 0xFF}, u"ffffffff", u"SHIP ID"},
 };
 
 std::string Query(const ReadCase& c, int result) {
@@ -207,7 +217,7 @@ INSTANTIATE_TEST_SUITE_P(Service, NetworkReads, ::testing::ValuesIn(kReads),
 
 TEST_F(ServiceOnLink, WithoutAStatusEntryPointAReadStillWaitsAndSaysSo) {
   fake.remove(RecordingLink::Entry::GetStatus);
-  const zor::DeviceLink bare = fake.link();
+  const zor::link::DeviceLink bare = fake.link();
   Maintenance withoutStatus{bare, pacer, host};
   withoutStatus.connect();
   t.clear();

@@ -42,7 +42,7 @@ class RestoreReadBack : public ServiceOnLink, public ::testing::WithParamInterfa
 // The controller reports a min current of 1.5; the snapshot holds 0.5.
 TEST_P(RestoreReadBack, TheSetsLineSaysWhatItsReadBackShowed) {
   const ReadBackCase& c = GetParam();
-  fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
+  fake.setStatus(zor::protocol::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
   connect(Block());
   svc::Snapshot snapshot = svc::TakeSnapshot(service);
   for (svc::SettingField& f : snapshot.settings)
@@ -80,13 +80,13 @@ INSTANTIATE_TEST_SUITE_P(
     Restore, RestoreReadBack,
     ::testing::Values(ReadBackCase{"Kept",
                                    [](RecordingLink& f) {
-                                     f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
+                                     f.setStatus(zor::protocol::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
                                    },
                                    svc::RestoreResult::Verified, "done", "", "done"},
                       ReadBackCase{"Dropped", [](RecordingLink&) {}, svc::RestoreResult::Differs, "differs",
                                    "the controller reads back 1.50000", "done"},
                       ReadBackCase{"Unreadable",
-                                   [](RecordingLink& f) { f.setStatusUntouched(zor::CMD_GET_CURRENTS, 1); },
+                                   [](RecordingLink& f) { f.setStatusUntouched(zor::protocol::CMD_GET_CURRENTS, 1); },
                                    svc::RestoreResult::Unreadable, "unreadable", "could not be read back", "done"},
                       ReadBackCase{"NotTaken", [](RecordingLink& f) { f.refusePacket(3); }, svc::RestoreResult::Failed,
                                    "not-accepted", "did not accept the command", "not-accepted"},
@@ -94,7 +94,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadBackCase{"TakenNotSaved",
                                    [](RecordingLink& f) {
                                      f.refusePacket(9, 5);
-                                     f.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
+                                     f.setStatus(zor::protocol::CMD_GET_CURRENTS, {0, 0, 0, 0x3F, 0, 0, 0xA0, 0x41});
                                    },
                                    svc::RestoreResult::NotKept, "not-kept", "could not save it", "not-kept"}),
     [](const auto& info) { return std::string(info.param.name); });
@@ -284,7 +284,7 @@ TEST_F(RestoreTest, ASetIsHeldToWhatItsGetReadsBack) {
     const std::string what = std::string(c.setting) + " " + svc::ToUtf8(c.values[0]);
     const svc::SetValues values{c.values, u"KPLVoxen"};
     const svc::ReadBack sent = svc::SendAndReadBack(service, setting, setting.write(values).value,
-                                                    setting.readsBackAs(values), zor::Family::NZ);
+                                                    setting.readsBackAs(values), zor::link::Family::NZ);
     EXPECT_TRUE(sent.outcome.ok()) << what;
     EXPECT_EQ(sent.result, c.result) << what;
     EXPECT_EQ(sent.after, c.after) << what;
@@ -314,7 +314,7 @@ TEST_F(RestoreTest, TheControllerModelRoundTrips) {
     ASSERT_TRUE(got.ok()) << what;
     const svc::SetValues values{{got.value[0].text}, u"KPLVoxen"};
     const svc::ReadBack again = svc::SendAndReadBack(service, setting, setting.write(values).value,
-                                                     setting.readsBackAs(values), zor::Family::NZ);
+                                                     setting.readsBackAs(values), zor::link::Family::NZ);
     EXPECT_EQ(sent(), panel) << what;
     EXPECT_EQ(again.result, svc::RestoreResult::Verified) << what;
     EXPECT_EQ(again.after, got.value[0].text) << what;
@@ -326,12 +326,12 @@ TEST_F(RestoreTest, TheControllerModelRoundTrips) {
 using Compare = ServiceOnLink;
 
 TEST_F(Compare, OnAFamilyLeavesOutWhatItLacks) {
-  fake.setStatus(zor::CMD_GET_XY_DISTORTION, {0, 0, 0, 0});
-  fake.setStatus(zor::CMD_GET_XY_SCALE, {0, 0, 0, 0, 0, 0, 0, 0});
+  fake.setStatus(zor::protocol::CMD_GET_XY_DISTORTION, {0, 0, 0, 0});
+  fake.setStatus(zor::protocol::CMD_GET_XY_SCALE, {0, 0, 0, 0, 0, 0, 0, 0});
   connect(Block().model("N-20").serial(100001).lens(163));
   const svc::Comparison c = svc::Compare(service, svc::ParseSnapshot(SnapshotText(100001).toStdString()).value, true);
   EXPECT_EQ(t, (Transcript{"query 142/38 -> 0", "query 76/4 -> 0", "query 75/8 -> 0"}));
-  EXPECT_EQ(c.family, zor::Family::N);
+  EXPECT_EQ(c.family, zor::link::Family::N);
   const struct {
     const char* name;
     svc::RestorePlan plan;
@@ -368,7 +368,7 @@ TEST_F(Compare, NamesTheValuesItCouldNotRead) {
   connect(Block().model("N-20").serial(100001).lens(163));
   const svc::Snapshot snapshot = svc::ParseSnapshot(SnapshotText(100001).toStdString()).value;
   EXPECT_EQ(svc::Compare(service, snapshot, false).unreadable(), (std::vector<std::string>{"distortion", "scale"}));
-  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_SYSTEM_INFO, 1);
   EXPECT_EQ(svc::Compare(service, snapshot, false).unreadable(),
             (std::vector<std::string>{"lens", "min-current", "max-current", "distortion", "scale", "serial",
                                       "model-name", "mac", "ip", "subnet", "gateway", "ship-id", "work-time"}));

@@ -117,7 +117,7 @@ TEST_F(ServiceLogTest, OneLinePerSendingOperationWithEveryFieldAndNeverThePasswo
 TEST_F(ServiceLogTest, ASystemNeverIdentifiedHasNoSerialOrModel) {
   ServiceLog log = Log(path);
   service.setObserver(&log);
-  fake.setStatusUntouched(zor::CMD_GET_SYSTEM_INFO, 1);
+  fake.setStatusUntouched(zor::protocol::CMD_GET_SYSTEM_INFO, 1);
   service.connect();
   service.showVersion();
   const std::vector<std::string> lines = Lines(path);

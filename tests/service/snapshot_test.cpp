@@ -370,7 +370,7 @@ TEST_F(SnapshotFile, AFailedSaveLeavesTheOldFileAndNoTemporary) {
 using TakingASnapshot = ServiceOnLink;
 
 TEST_F(TakingASnapshot, AFailedReadIsMissingNeverAValue) {
-  fake.setStatus(zor::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
+  fake.setStatus(zor::protocol::CMD_GET_CURRENTS, {0, 0, 0xC0, 0x3F, 0, 0, 0xA0, 0x41});  // 1.5 and 20
   connect(Block());
   const svc::Snapshot snapshot = svc::TakeSnapshot(service);
   EXPECT_EQ(snapshot.find("min_current")->text, u"1.50000");
@@ -384,8 +384,9 @@ TEST_F(TakingASnapshot, AFailedReadIsMissingNeverAValue) {
 // A setting the family lacks is neither read nor missing, whatever the
 // controller would answer.
 TEST_F(TakingASnapshot, ReadsOnlyWhatTheFamilyHas) {
-  for (int code : {zor::CMD_GET_CURRENTS, zor::CMD_GET_XY_DISTORTION, zor::CMD_GET_XY_SCALE, zor::CMD_GET_WORK_TIME,
-                   zor::CMD_GET_CONTROLLER_MODEL})
+  for (int code :
+       {zor::protocol::CMD_GET_CURRENTS, zor::protocol::CMD_GET_XY_DISTORTION, zor::protocol::CMD_GET_XY_SCALE,
+        zor::protocol::CMD_GET_WORK_TIME, zor::protocol::CMD_GET_CONTROLLER_MODEL})
     fake.setStatus(code, std::vector<std::uint8_t>(8, 0));
   connect(Block().model("N-20"));
   const svc::Snapshot snapshot = svc::TakeSnapshot(service);

@@ -10,7 +10,7 @@
 namespace zortest {
 namespace {
 
-using zor::FoundSystem;
+using zor::link::FoundSystem;
 
 const std::vector<FoundSystem> kThree = {{100001, "NZ-SIM", {192, 168, 1, 10}},
                                          {100002, "NZ-SIM", {192, 168, 1, 11}},
@@ -20,7 +20,7 @@ class SystemChoice : public ServiceOnLink {
  protected:
   void SetUp() override {
     ::unsetenv("ZORCOMM_SYSTEM");
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, Block().serial(100001).model("NZ-SIM").reply());
+    fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().serial(100001).model("NZ-SIM").reply());
     fake.setSystems(kThree);
   }
   void TearDown() override { ::unsetenv("ZORCOMM_SYSTEM"); }

@@ -25,9 +25,9 @@
 namespace zor::simulator {
 namespace {
 
-using frames::Call;
-using frames::Reply;
-using frames::Request;
+using protocol::frames::Call;
+using protocol::frames::Reply;
+using protocol::frames::Request;
 using ::testing::HasSubstr;
 using ::testing::StartsWith;
 using Bytes = std::vector<std::uint8_t>;
@@ -53,12 +53,12 @@ bool turnUntil(Done done) {
 }
 
 struct RawClient {
-  sim::UniqueFd fd;
-  frames::FrameReader frames;
+  controller::UniqueFd fd;
+  protocol::frames::FrameReader frames;
   bool closed = false;
 
   explicit RawClient(const std::string& path) {
-    fd = sim::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    fd = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, path.c_str());
@@ -91,10 +91,10 @@ struct RawClient {
       pump();
       return (body = frames.Next()) || closed;
     });
-    return body ? frames::DecodeReply(*body) : std::nullopt;
+    return body ? protocol::frames::DecodeReply(*body) : std::nullopt;
   }
   std::optional<Reply> call(const Request& request) {
-    write(frames::Encode(request));
+    write(protocol::frames::Encode(request));
     return reply();
   }
   bool closedByServer() {
@@ -114,7 +114,7 @@ struct Recorder : Observer {
 
 class ServerTest : public ::testing::Test {
  protected:
-  sim::test::TempDir dir;
+  test::TempDir dir;
   std::string path = (dir.path() / "run" / "socket").string();
   std::ostringstream errors;
   Recorder recorder;
@@ -154,7 +154,7 @@ TEST_F(ServerTest, ThePlaceIsThisUsersAloneAndOneSimulatorHoldsIt) {
   ASSERT_EQ(::lstat(path.c_str(), &st), 0);
   EXPECT_TRUE(S_ISSOCK(st.st_mode));
   EXPECT_EQ(st.st_mode & 0777, 0600u);
-  EXPECT_EQ(sim::test::readFile(path + ".lock"), std::to_string(::getpid()) + "\n");
+  EXPECT_EQ(test::readFile(path + ".lock"), std::to_string(::getpid()) + "\n");
 
   std::string why;
   EXPECT_FALSE(ListenSocket::open(path, why));
@@ -168,7 +168,7 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
   server.reset();
   const std::string stale = (dir.path() / "stale").string();
   {  // a socket its simulator left behind when it was killed
-    sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
+    controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, stale.c_str());
@@ -178,7 +178,7 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
   EXPECT_TRUE(ListenSocket::open(stale, why)) << why;
 
   const auto file = dir.path() / "file";
-  sim::test::writeFile(file, "keep");
+  test::writeFile(file, "keep");
   std::filesystem::create_directory(dir.path() / "real");
   std::filesystem::create_directory_symlink(dir.path() / "real", dir.path() / "linked");
   std::filesystem::create_directory(dir.path() / "shared");
@@ -196,14 +196,15 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
     EXPECT_FALSE(ListenSocket::open(r.path, why)) << r.path;
     EXPECT_THAT(why, HasSubstr(r.why));
   }
-  EXPECT_EQ(sim::test::readFile(file), "keep");
+  EXPECT_EQ(test::readFile(file), "keep");
 }
 
 TEST_F(ServerTest, CallsAreServedInTheOrderReceivedAndABadClientIsDroppedAlone) {
   auto a = greeted();
   auto b = greeted();
-  b->write(frames::Encode(Request{.call = Call::Find}));
-  a->write(frames::Encode(Request{.call = Call::Status, .system = 100001, .code = CMD_GET_CURRENTS, .length = 8}));
+  b->write(protocol::frames::Encode(Request{.call = Call::Find}));
+  a->write(protocol::frames::Encode(
+      Request{.call = Call::Status, .system = 100001, .code = protocol::CMD_GET_CURRENTS, .length = 8}));
   const auto found = b->reply();
   const auto status = a->reply();
   ASSERT_TRUE(found && status);
@@ -249,13 +250,15 @@ TEST_F(ServerTest, AnsweringSlowlyKeepsTheOrder) {
   auto a = greeted();
   auto b = greeted();
   core->faults().delay = 50ms;
-  a->write(frames::Encode(Request{.call = Call::Send, .system = 100001, .bytes = {0xFF, 0xFF, CMD_SHUTTER_OPEN, 0}}));
+  a->write(protocol::frames::Encode(
+      Request{.call = Call::Send, .system = 100001, .bytes = {0xFF, 0xFF, protocol::CMD_SHUTTER_OPEN, 0}}));
   application().processEvents(QEventLoop::AllEvents, 5);  // a's call is taken and waits
-  b->write(frames::Encode(Request{.call = Call::Send, .system = 100001, .bytes = {0xFF, 0xFF, CMD_SHUTTER_CLOSE, 0}}));
+  b->write(protocol::frames::Encode(
+      Request{.call = Call::Send, .system = 100001, .bytes = {0xFF, 0xFF, protocol::CMD_SHUTTER_CLOSE, 0}}));
   ASSERT_TRUE(b->reply());
   EXPECT_EQ(recorder.calls.size(), 2u) << "b's answer came after a's call was served";
   ASSERT_TRUE(a->reply());
-  EXPECT_EQ(recorder.calls[0].code, CMD_SHUTTER_OPEN);
+  EXPECT_EQ(recorder.calls[0].code, protocol::CMD_SHUTTER_OPEN);
   EXPECT_FALSE(core->systems()[0]->state().shutterOpen) << "the close came second";
 }
 
@@ -264,7 +267,7 @@ TEST_F(ServerTest, ABusyClientDelaysAnothersCallByOneOfItsOwnAtMost) {
   auto other = greeted();
   Bytes flood;
   for (int i = 0; i < 2000; ++i) {
-    const Bytes frame = frames::Encode(Request{.call = Call::Check, .system = 100001});
+    const Bytes frame = protocol::frames::Encode(Request{.call = Call::Check, .system = 100001});
     flood.insert(flood.end(), frame.begin(), frame.end());
   }
   busy->write(flood);
@@ -280,7 +283,8 @@ TEST_F(ServerTest, AClientThatSendsFarAheadOfItsRepliesIsDropped) {
   auto flooding = greeted();
   auto quiet = greeted();
   core->faults().delay = 1h;  // nothing is served: every call waits
-  const Bytes frame = frames::Encode(Request{.call = Call::Data, .system = 100001, .bytes = Bytes(frames::kMaxData)});
+  const Bytes frame = protocol::frames::Encode(
+      Request{.call = Call::Data, .system = 100001, .bytes = Bytes(protocol::frames::kMaxData)});
   for (int i = 0; i < 20 && flooding->writeTurning(frame); ++i) {
   }
   EXPECT_TRUE(flooding->closedByServer());
@@ -297,7 +301,7 @@ TEST_F(ServerTest, AHalfSentFrameHoldsNoPlaceAndAClientTooManyIsToldWhy) {
   RawClient extra(path);
   const auto refused = extra.call({.call = Call::Hello, .version = 1, .program = "extra"});
   ASSERT_TRUE(refused);
-  EXPECT_EQ(refused->result, sim::kNoAnswer);
+  EXPECT_EQ(refused->result, protocol::kNoAnswer);
   EXPECT_TRUE(extra.closedByServer());
   EXPECT_THAT(errors.str(), HasSubstr("refused pid " + std::to_string(::getpid()) + ": already 2 clients\n"));
 
@@ -319,7 +323,7 @@ TEST_F(ServerTest, AProcessOfAnotherUserIsRefused) {
   if (child == 0) {
     if (::setgid(65534) != 0 || ::setuid(65534) != 0) ::_exit(10);
     RawClient other(path);
-    other.write(frames::Encode(Request{.call = Call::Hello, .version = 1, .program = "other"}));
+    other.write(protocol::frames::Encode(Request{.call = Call::Hello, .version = 1, .program = "other"}));
     pollfd p{other.fd.get(), POLLIN, 0};
     char byte;
     if (::poll(&p, 1, 5000) != 1) ::_exit(11);

@@ -16,8 +16,8 @@ TEST(ShownText, MonitorCells) {
   const CallRecord text{.t = 12.3456,
                         .pid = 42,
                         .program = "zor\x1b[2Jctl\xc2\x9b",
-                        .call = frames::Call::Send,
-                        .code = CMD_TEXT_CHAR,
+                        .call = protocol::frames::Call::Send,
+                        .code = protocol::CMD_TEXT_CHAR,
                         .name = "CMD_TEXT_CHAR",
                         .value = 0,
                         .text = std::string("a\x07\x9b\xe9"),
@@ -25,15 +25,16 @@ TEST(ShownText, MonitorCells) {
                         .shortPause = true,
                         .pauseNeededMs = 100};
   const CallRecord status{.pid = 7,
-                          .call = frames::Call::Status,
+                          .call = protocol::frames::Call::Status,
                           .code = 0x8E,
                           .name = "CMD_GET_SYSTEM_INFO",
                           .reply = {0xA1, 0x86, 0x01},
-                          .result = sim::kFaultInjected,
+                          .result = protocol::kFaultInjected,
                           .note = "fault: no status",
                           .pauseMs = 300.0};
-  const CallRecord move{.call = frames::Call::Send, .code = CMD_MOVE_TO_X, .name = "", .value = 200};
-  const CallRecord find{.call = frames::Call::Find, .result = 0};
+  const CallRecord move{
+      .call = protocol::frames::Call::Send, .code = protocol::CMD_MOVE_TO_X, .name = "", .value = 200};
+  const CallRecord find{.call = protocol::frames::Call::Find, .result = 0};
   const struct {
     const CallRecord& record;
     Column column;
@@ -64,12 +65,12 @@ TEST(ShownText, MonitorCells) {
 }
 
 TEST(ShownText, SizesAndStateAtAGlance) {
-  const sim::Outline square{.points = {}, .width = 55.7927, .height = 54.1485, .nominal = 55.0125};
+  const simulator::Outline square{.points = {}, .width = 55.7927, .height = 54.1485, .nominal = 55.0125};
   EXPECT_EQ(measuredText(square), "55.79 \u00d7 54.15 mm, nominal 55.01 mm (+1.42 %, -1.57 %)");
   EXPECT_EQ(measuredText({.points = {}, .width = 55.0124, .height = 55.0126, .nominal = 55.0125}),
             "55.01 \u00d7 55.01 mm, nominal 55.01 mm (+0.00 %, +0.00 %)");
   EXPECT_EQ(workTimeText(90061), "1,01:01:01");
-  EXPECT_EQ(adjustmentText({.mode = sim::Mode::AimBottomRight}), "aiming alignment, right bottom point");
+  EXPECT_EQ(adjustmentText({.mode = controller::Mode::AimBottomRight}), "aiming alignment, right bottom point");
   EXPECT_TRUE(faultTexts({}).empty());
   EXPECT_EQ(
       faultTexts({.refuseSends = 1, .noStatus = true, .noDiscovery = true, .delay = std::chrono::milliseconds(250)}),

@@ -31,9 +31,9 @@ extern char** environ;
 namespace zor::simulator {
 namespace {
 
-using sim::test::Library;
-using sim::test::readFile;
-using sim::test::TempDir;
+using test::Library;
+using test::readFile;
+using test::TempDir;
 using ::testing::HasSubstr;
 using Env = std::map<std::string, std::string>;
 using namespace std::chrono_literals;
@@ -193,22 +193,22 @@ class LinkClient {
 };
 
 std::int32_t find(const Library& lib, std::int32_t* count = nullptr) {
-  std::uint8_t block[kDiscoveryScratchSize];
+  std::uint8_t block[protocol::kDiscoveryScratchSize];
   std::int32_t found = 0;
   const std::int32_t result = lib.find(block, &found);
   if (count) *count = found;
   return result;
 }
 std::int32_t serialOf(const Library& lib) {
-  std::uint8_t info[kSystemInfoLength] = {};
-  lib.status(CMD_GET_SYSTEM_INFO, 0, info, sizeof info, u"NOT USED");
+  std::uint8_t info[protocol::kSystemInfoLength] = {};
+  lib.status(protocol::CMD_GET_SYSTEM_INFO, 0, info, sizeof info, u"NOT USED");
   std::int32_t serial;
   std::memcpy(&serial, info, 4);
   return serial;
 }
 float yScale(const Library& lib) {
   std::uint8_t scale[8] = {};
-  if (lib.status(CMD_GET_XY_SCALE, 0, scale, 8, u"NOT USED") != 0) return -1;
+  if (lib.status(protocol::CMD_GET_XY_SCALE, 0, scale, 8, u"NOT USED") != 0) return -1;
   float y;
   std::memcpy(&y, scale + 4, 4);
   return y;
@@ -236,7 +236,7 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
   LinkClient held(env, {
                            [](const Library& lib) { return find(lib) == 1 && yScale(lib) == 1.0f ? 0 : 1; },
                            [](const Library& lib) { return yScale(lib) == 0.998f ? 0 : 2; },
-                           [](const Library& lib) { return lib.text(CMD_SET_Y_SCALE, "0.5"); },
+                           [](const Library& lib) { return lib.text(protocol::CMD_SET_Y_SCALE, "0.5"); },
                        });
   EXPECT_EQ(held.step(), 0);
   EXPECT_EQ(zorctl({"set", "scale", "1.002", "0.998"}).status, 0) << readFile(err);
@@ -251,7 +251,7 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
   EXPECT_THAT(lines, HasSubstr(",\"short\":true,\"text\":\"0.5\"}")) << "the small program keeps no pauses";
   EXPECT_EQ(simulator.stop(SIGTERM), 0);
   EXPECT_FALSE(std::filesystem::exists(socket));
-  EXPECT_EQ(sim::loadState(dir.path() / "state").state.yScale, 0.5);
+  EXPECT_EQ(controller::loadState(dir.path() / "state").state.yScale, 0.5);
 }
 
 // Its standard error a pipe that nobody reads: the lines of a thousand dropped
@@ -259,18 +259,18 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
 TEST_F(SimulatorProcess, AStandardErrorThatNobodyReadsNeverStopsTheServing) {
   const auto fifo = dir.path() / "stderr-pipe";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  sim::UniqueFd reader(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  controller::UniqueFd reader(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   ASSERT_GE(::fcntl(reader.get(), F_SETPIPE_SZ, 4096), 0);
   Simulator simulator(socket, {}, env, fifo);
   // Closed before the simulator is ended: a simulator stuck in a write gets out of it.
   struct CloseFirst {
-    sim::UniqueFd& fd;
-    ~CloseFirst() { fd = sim::UniqueFd(); }
+    controller::UniqueFd& fd;
+    ~CloseFirst() { fd = controller::UniqueFd(); }
   } closeFirst{reader};
   ASSERT_THAT(simulator.readyLine(), HasSubstr("serving 1 system"));
   const std::uint8_t malformed[] = {5, 0, 0, 0, 9, 0, 0, 0, 0};
   auto dropOne = [&] {
-    const sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    const controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, socket.c_str());
@@ -312,7 +312,7 @@ TEST_F(SimulatorProcess, SeveralSystemsEachAddressedByItsSerial) {
   const Ran none = zorctl({"info"}, {{"ZORCOMM_SYSTEM", "100004"}});
   EXPECT_EQ(none.status, 3) << "no such system answers";
   EXPECT_EQ(zorctl({"set", "lens", "254"}, {{"ZORCOMM_SYSTEM", "100003"}}).status, 0);
-  EXPECT_EQ(sim::loadState(dir.path() / "state-3").state.lens, 254) << "each system keeps its own state file";
+  EXPECT_EQ(controller::loadState(dir.path() / "state-3").state.lens, 254) << "each system keeps its own state file";
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "state-2"));
 }
 
@@ -328,7 +328,7 @@ TEST_F(SimulatorProcess, CallsToAStoppedOrKilledSimulatorFailInTimeAndFindItOnce
       return !ok ? 1 : took < least ? 2 : took > most ? 3 : 0;
     };
   };
-  const std::uint8_t open[4] = {0xFF, 0xFF, CMD_SHUTTER_OPEN, 0};
+  const std::uint8_t open[4] = {0xFF, 0xFF, protocol::CMD_SHUTTER_OPEN, 0};
   LinkClient held(
       env, {
                [](const Library& lib) { return find(lib) == 1 ? 0 : 1; },
@@ -368,17 +368,19 @@ TEST_F(SimulatorProcess, TheFieldLogMeasuresAScaleCorrectionAndAMove) {
   LinkClient held(
       env, {
                [](const Library& lib) { return find(lib) == 1 ? 0 : 1; },
-               [](const Library& lib) { return lib.command(CMD_MARK_ORIGINAL_SQUARE); },
+               [](const Library& lib) { return lib.command(protocol::CMD_MARK_ORIGINAL_SQUARE); },
                [&](const Library& lib) {
                  const std::string lines = readFile(log);
                  const double nominal = lastNumber(lines, original, "nominal_mm");
                  char scale[2][32];
                  std::snprintf(scale[0], 32, "%.5f", nominal / lastNumber(lines, original, "width_mm"));
                  std::snprintf(scale[1], 32, "%.5f", nominal / lastNumber(lines, original, "height_mm"));
-                 return lib.text(CMD_SET_X_SCALE, scale[0]) | lib.text(CMD_SET_Y_SCALE, scale[1]) |
-                        lib.command(CMD_MARK_CORRECTED_SQUARE);
+                 return lib.text(protocol::CMD_SET_X_SCALE, scale[0]) | lib.text(protocol::CMD_SET_Y_SCALE, scale[1]) |
+                        lib.command(protocol::CMD_MARK_CORRECTED_SQUARE);
                },
-               [](const Library& lib) { return lib.command(CMD_MOVE_TO_X, 51) | lib.command(CMD_MOVE_TO_Y, 200); },
+               [](const Library& lib) {
+                 return lib.command(protocol::CMD_MOVE_TO_X, 51) | lib.command(protocol::CMD_MOVE_TO_Y, 200);
+               },
            });
   for (int i = 0; i < 4; ++i) ASSERT_EQ(held.step(), 0) << i << readFile(err);
   const std::string lines = readFile(log);

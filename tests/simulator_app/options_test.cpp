@@ -8,11 +8,12 @@ namespace zor::simulator {
 namespace {
 
 TEST(SimulatorOptions, EachOptionAndEachRefusal) {
-  const auto parsed =
-      parseOptions({"--headless", "--systems", "64", "--socket=/tmp/s", "--packet-log", "p.json", "--refuse", "3",
-                    "--no-status", "--no-discovery", "--delay=250", "--field-log", "f.json", "--lens-error=0,-2.5,3"});
-  ASSERT_TRUE(std::holds_alternative<Options>(parsed)) << std::get<UsageError>(parsed).message;
-  const Options& o = std::get<Options>(parsed);
+  const auto parsed = simulator_app::parseOptions({"--headless", "--systems", "64", "--socket=/tmp/s", "--packet-log",
+                                                   "p.json", "--refuse", "3", "--no-status", "--no-discovery",
+                                                   "--delay=250", "--field-log", "f.json", "--lens-error=0,-2.5,3"});
+  ASSERT_TRUE(std::holds_alternative<simulator_app::Options>(parsed))
+      << std::get<simulator_app::UsageError>(parsed).message;
+  const simulator_app::Options& o = std::get<simulator_app::Options>(parsed);
   EXPECT_TRUE(o.headless && o.noStatus && o.noDiscovery);
   EXPECT_EQ(o.systems, 64);
   EXPECT_EQ(o.socket, "/tmp/s");
@@ -22,7 +23,7 @@ TEST(SimulatorOptions, EachOptionAndEachRefusal) {
   EXPECT_EQ(o.fieldLog, "f.json");
   EXPECT_EQ(o.lens.scaleY, -0.025);
   EXPECT_EQ(o.lens.radial, 0.03);
-  EXPECT_EQ(std::get<Options>(parseOptions({})).systems, 1);
+  EXPECT_EQ(std::get<simulator_app::Options>(simulator_app::parseOptions({})).systems, 1);
 
   const struct {
     std::vector<std::string> args;
@@ -40,9 +41,9 @@ TEST(SimulatorOptions, EachOptionAndEachRefusal) {
       {{"systems"}, "unknown option 'systems'"},
   };
   for (const auto& r : refused) {
-    const auto result = parseOptions(r.args);
-    ASSERT_TRUE(std::holds_alternative<UsageError>(result)) << r.message;
-    EXPECT_EQ(std::get<UsageError>(result).message, r.message);
+    const auto result = simulator_app::parseOptions(r.args);
+    ASSERT_TRUE(std::holds_alternative<simulator_app::UsageError>(result)) << r.message;
+    EXPECT_EQ(std::get<simulator_app::UsageError>(result).message, r.message);
   }
 }
 

@@ -16,13 +16,14 @@
 
 #include "controller/controller_model.h"
 
-namespace zor::sim::test {
+namespace zor::test {
 
 // What the tool's SendText does: one CMD_TEXT_CHAR per byte, the end, the command.
-inline CommandResult sendText(ControllerModel& model, std::uint8_t code, std::string_view text) {
-  TextInput input;
-  for (char c : text) model.command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), input);
-  model.command(CMD_TEXT_CHAR, 0, input);
+inline controller::CommandResult sendText(controller::ControllerModel& model, std::uint8_t code,
+                                          std::string_view text) {
+  controller::TextInput input;
+  for (char c : text) model.command(protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), input);
+  model.command(protocol::CMD_TEXT_CHAR, 0, input);
   return model.command(code, 0, input);
 }
 
@@ -32,14 +33,14 @@ inline std::vector<std::uint8_t> floatBytes(float value) {
   return bytes;
 }
 
-inline std::vector<std::uint8_t> replyBytes(const Reply& reply, std::size_t offset, std::size_t count) {
+inline std::vector<std::uint8_t> replyBytes(const controller::Reply& reply, std::size_t offset, std::size_t count) {
   return {reply.bytes.begin() + static_cast<std::ptrdiff_t>(offset),
           reply.bytes.begin() + static_cast<std::ptrdiff_t>(offset + count)};
 }
 
 // A state with every value unlike its default, many at the ends of their ranges.
-inline ControllerState unusualState() {
-  ControllerState s;
+inline controller::ControllerState unusualState() {
+  controller::ControllerState s;
   s.serial = -2;
   s.modelName = std::string("a\"b\\c\x01\xe9 =", 9);
   s.lens = 65535;
@@ -51,7 +52,7 @@ inline ControllerState unusualState() {
   s.xDistortion = 0;
   s.yDistortion = 65535;
   s.distortionOffset = {-3, 4};
-  s.centerOffset = {kOffsetLimit, -kOffsetLimit};
+  s.centerOffset = {controller::kOffsetLimit, -controller::kOffsetLimit};
   s.aimTopLeft = {1, -1};
   s.aimBottomRight = {-5, 6};
   s.xMultiplier = 0;
@@ -102,4 +103,4 @@ class TempDir {
   std::filesystem::path path_;
 };
 
-}  // namespace zor::sim::test
+}  // namespace zor::test

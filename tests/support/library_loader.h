@@ -9,7 +9,7 @@
 #include "comm/zorcomm.h"
 #include "protocol/zor_protocol.h"
 
-namespace zor::sim::test {
+namespace zor::test {
 
 struct Library {
   void* handle = nullptr;
@@ -36,10 +36,10 @@ struct Library {
   }
   // What the tool's SendText does; the result of the committing command.
   std::int32_t text(std::uint8_t code, std::string_view value) const {
-    for (char c : value) command(CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
-    command(CMD_TEXT_CHAR, 0);
+    for (char c : value) command(protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c));
+    command(protocol::CMD_TEXT_CHAR, 0);
     return command(code);
   }
 };
 
-}  // namespace zor::sim::test
+}  // namespace zor::test

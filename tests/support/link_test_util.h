@@ -10,11 +10,11 @@
 
 namespace zortest {
 
-inline const std::string kNotConnectedBox = BoxEvent(u"ZOR", zor::kNotConnectedMessage);
+inline const std::string kNotConnectedBox = BoxEvent(u"ZOR", zor::link::kNotConnectedMessage);
 
 // Records the not-connected box; on connection runs the given refresh, or
 // records "refresh" when there is none.
-class TestHost final : public zor::ChannelHost {
+class TestHost final : public zor::link::ChannelHost {
  public:
   explicit TestHost(Transcript& transcript) : transcript_(transcript) {}
   std::function<void()> refresh;

@@ -17,15 +17,15 @@ namespace zortest {
 PanelHarness::PanelHarness() : serviceLog(stateFolder.filePath("service-log.jsonl").toStdString()) {}
 PanelHarness::~PanelHarness() = default;
 
-CZORSystemMaintenanceDlg& PanelHarness::start(bool clearTranscript) {
-  panel_ =
-      std::make_unique<CZORSystemMaintenanceDlg>(CZORSystemMaintenanceDlg::Services{pacer, prompter,
-                                                                                    [this](zor::DeviceLink& target) {
-                                                                                      if (!libraryPresent) return false;
-                                                                                      target = link.link();
-                                                                                      return true;
-                                                                                    },
-                                                                                    serviceLog});
+zor::panel::CZORSystemMaintenanceDlg& PanelHarness::start(bool clearTranscript) {
+  panel_ = std::make_unique<zor::panel::CZORSystemMaintenanceDlg>(
+      zor::panel::CZORSystemMaintenanceDlg::Services{pacer, prompter,
+                                                     [this](zor::link::DeviceLink& target) {
+                                                       if (!libraryPresent) return false;
+                                                       target = link.link();
+                                                       return true;
+                                                     },
+                                                     serviceLog});
   panel_->Initialize();
   panel_->show();
   if (clearTranscript) transcript.clear();
@@ -79,7 +79,9 @@ std::vector<std::uint8_t> PanelHarness::IdentityBlock(const char* model, std::in
   return Block().serial(static_cast<std::uint32_t>(serial)).version(version).date(date).model(model).lens(lens).reply();
 }
 
-std::string PanelBox(std::u16string_view text) { return BoxEvent(platform::applicationTitle().toStdU16String(), text); }
+std::string PanelBox(std::u16string_view text) {
+  return BoxEvent(zor::platform::applicationTitle().toStdU16String(), text);
+}
 
 QString AccessibleName(QWidget* widget) {
   QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);

@@ -39,8 +39,8 @@ class PanelHarness {
   // Creates the panel and runs its start-up as the tool does (without the
   // modal loop), shows it offscreen, and then clears the transcript so a
   // test sees only what follows.
-  CZORSystemMaintenanceDlg& start(bool clearTranscript = true);
-  CZORSystemMaintenanceDlg& panel() { return *panel_; }
+  zor::panel::CZORSystemMaintenanceDlg& start(bool clearTranscript = true);
+  zor::panel::CZORSystemMaintenanceDlg& panel() { return *panel_; }
 
   // A real mouse click on the control, as the user would press it. A
   // disabled or hidden button does nothing, as on screen.
@@ -61,13 +61,13 @@ class PanelHarness {
                                                  std::uint16_t lens = 163);
 
  private:
-  std::unique_ptr<CZORSystemMaintenanceDlg> panel_;
+  std::unique_ptr<zor::panel::CZORSystemMaintenanceDlg> panel_;
 };
 
 // "box [ZORSystemMaintenance] text": a message box of the panel or of one of its dialogs.
 std::string PanelBox(std::u16string_view text);
 // The box of an operation that found no system.
-inline const std::string kNotConnectedPanelBox = PanelBox(zor::kNotConnectedMessage);
+inline const std::string kNotConnectedPanelBox = PanelBox(zor::link::kNotConnectedMessage);
 
 // The name assistive technology reads for the widget.
 QString AccessibleName(QWidget* widget);

@@ -105,7 +105,7 @@ void RecordingLink::setStatus(int code, std::vector<std::uint8_t> reply, std::in
 void RecordingLink::setStatusUntouched(int code, std::int32_t result) { replies_[code] = Reply{std::nullopt, result}; }
 
 void RecordingLink::answerAs(std::string_view model) {
-  setStatus(zor::CMD_GET_SYSTEM_INFO, Block().model(model).reply());
+  setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, Block().model(model).reply());
 }
 
 void RecordingLink::refusePacket(std::size_t n, std::int32_t result) {
@@ -117,10 +117,10 @@ void RecordingLink::onPacket(std::size_t n, std::function<void()> hook) { hooks_
 
 void RecordingLink::remove(Entry entry) { removed_.push_back(entry); }
 
-zor::DeviceLink RecordingLink::link() const {
+zor::link::DeviceLink RecordingLink::link() const {
   auto present = [this](Entry entry) { return std::find(removed_.begin(), removed_.end(), entry) == removed_.end(); };
-  zor::DeviceLink link;
-  link.m_hDeviceLink = &g_dummyHandle;
+  zor::link::DeviceLink link;
+  link.handle = &g_dummyHandle;
   if (present(Entry::SendCommand)) link.dwSendCommand = RecordedSendCommand;
   if (present(Entry::GetStatus)) link.dwGetStatus = RecordedGetStatus;
   if (present(Entry::SendData)) link.dwSendData = RecordedSendData;
@@ -136,7 +136,7 @@ std::int32_t RecordingLink::sendCommand(const std::uint8_t* packet, std::int32_t
                                                        : 0;
   const std::string shown = result != 0 ? " -> " + std::to_string(result) : "";
   if (packet != nullptr && length == 4 && packet[0] == 0xFF && packet[1] == 0xFF &&
-      NameIs(name, zor::kCommandSystemName)) {
+      NameIs(name, zor::link::kCommandSystemName)) {
     record_("send " + Hex(packet[2]) + " " + Hex(packet[3]) + shown);
   } else {
     record_("send? " + Bytes(packet, length) + " length=" + std::to_string(length) + " name=" + Quoted(name) + shown);
@@ -162,7 +162,7 @@ std::int32_t RecordingLink::getStatus(std::int32_t code, std::int32_t reserved, 
     result = 0;
   }
   const std::string call = std::to_string(code) + "/" + std::to_string(length);
-  if (reserved == 0 && block != nullptr && NameIs(name, zor::kStatusSystemName)) {
+  if (reserved == 0 && block != nullptr && NameIs(name, zor::link::kStatusSystemName)) {
     record_("query " + call + " -> " + std::to_string(result));
   } else {
     record_("query? " + call + " reserved=" + std::to_string(reserved) + (block == nullptr ? " block=(null)" : "") +
@@ -176,19 +176,19 @@ std::int32_t RecordingLink::findSystems(std::uint8_t* discovery, std::int32_t* f
   std::int32_t result = 1;
   if (findResults_) result = (*findResults_)[std::min(findCalls_++, findResults_->size() - 1)];
   if (usable && !systems_.empty() && result != 0) {
-    zor::discovery::Write(discovery, systems_);
+    zor::protocol::discovery::Write(discovery, systems_);
     *found = static_cast<std::int32_t>(systems_.size());
-    const char* wanted = std::getenv(zor::discovery::kSystemVariable);
-    const std::int32_t addressed = zor::discovery::Addressed(systems_, wanted) ? result : 0;
-    record_(std::string("find (") + zor::discovery::kSystemVariable + (wanted ? "=" + std::string(wanted) : " unset") +
-            ") -> " + std::to_string(addressed));
+    const char* wanted = std::getenv(zor::protocol::discovery::kSystemVariable);
+    const std::int32_t addressed = zor::protocol::discovery::Addressed(systems_, wanted) ? result : 0;
+    record_(std::string("find (") + zor::protocol::discovery::kSystemVariable +
+            (wanted ? "=" + std::string(wanted) : " unset") + ") -> " + std::to_string(addressed));
     return addressed;
   }
   if (!findResults_ && controller_ != nullptr) {
     result = controller_->find(discovery, found);
   } else if (usable) {
     // The library may use all of its scratch: a short buffer shows under the sanitizers.
-    std::memset(discovery, 0xA5, zor::kDiscoveryScratchSize);
+    std::memset(discovery, 0xA5, zor::protocol::kDiscoveryScratchSize);
     *found = result != 0 ? 1 : 0;
   }
   if (usable) {

@@ -34,10 +34,11 @@ namespace zortest {
 
 // A 38-byte identity block, built field by field; zeros elsewhere.
 struct Block {
-  std::array<std::uint8_t, zor::kSystemInfoLength> bytes{};
+  std::array<std::uint8_t, zor::protocol::kSystemInfoLength> bytes{};
 
   Block& serial(std::uint32_t value) {
-    for (int i = 0; i < 4; ++i) bytes[zor::identity::kSerialAt + i] = static_cast<std::uint8_t>(value >> (8 * i));
+    for (int i = 0; i < 4; ++i)
+      bytes[zor::protocol::identity::kSerialAt + i] = static_cast<std::uint8_t>(value >> (8 * i));
     return *this;
   }
   // Raw bytes at an offset, without a terminator of their own.
@@ -47,15 +48,17 @@ struct Block {
   }
   // The texts, each cut to its field.
   Block& version(std::string_view text) {
-    return put(zor::identity::kVersionAt, text.substr(0, zor::identity::kVersionWidth));
+    return put(zor::protocol::identity::kVersionAt, text.substr(0, zor::protocol::identity::kVersionWidth));
   }
-  Block& date(std::string_view text) { return put(zor::identity::kDateAt, text.substr(0, zor::identity::kDateWidth)); }
+  Block& date(std::string_view text) {
+    return put(zor::protocol::identity::kDateAt, text.substr(0, zor::protocol::identity::kDateWidth));
+  }
   Block& model(std::string_view text) {
-    return put(zor::identity::kModelAt, text.substr(0, zor::identity::kModelWidth));
+    return put(zor::protocol::identity::kModelAt, text.substr(0, zor::protocol::identity::kModelWidth));
   }
   Block& lens(std::uint16_t mm) {
-    bytes[zor::identity::kLensAt] = static_cast<std::uint8_t>(mm);
-    bytes[zor::identity::kLensAt + 1] = static_cast<std::uint8_t>(mm >> 8);
+    bytes[zor::protocol::identity::kLensAt] = static_cast<std::uint8_t>(mm);
+    bytes[zor::protocol::identity::kLensAt + 1] = static_cast<std::uint8_t>(mm >> 8);
     return *this;
   }
   std::vector<std::uint8_t> reply() const { return {bytes.begin(), bytes.end()}; }
@@ -93,7 +96,7 @@ class RecordingLink {
   // whose result says found; it returns 0 when the addressed one is not among
   // them. The record then says which was addressed: "find (ZORCOMM_SYSTEM=7)
   // -> 1". None (the default): the block is filled with 0xA5 and one is counted.
-  void setSystems(std::vector<zor::discovery::Entry> systems) { systems_ = std::move(systems); }
+  void setSystems(std::vector<zor::protocol::discovery::Entry> systems) { systems_ = std::move(systems); }
   // The reply to a status code: up to length bytes of reply are written.
   void setStatus(int code, std::vector<std::uint8_t> reply, std::int32_t result = 0);
   // A status code that returns result and writes nothing.
@@ -113,7 +116,7 @@ class RecordingLink {
   void remove(Entry entry);
 
   // The entry points, pointing here. The handle is a dummy: nothing may close it.
-  zor::DeviceLink link() const;
+  zor::link::DeviceLink link() const;
   static RecordingLink* active();
 
   // ---- the calls, as the entry points make them ----
@@ -133,7 +136,7 @@ class RecordingLink {
   Record record_;
   std::optional<std::vector<std::int32_t>> findResults_;  // none: found, or as the controller says
   std::size_t findCalls_ = 0;
-  std::vector<zor::discovery::Entry> systems_;
+  std::vector<zor::protocol::discovery::Entry> systems_;
   std::map<int, Reply> replies_;
   bool unsetZeros_ = false;
   Controller* controller_ = nullptr;

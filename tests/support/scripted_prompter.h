@@ -11,7 +11,7 @@
 
 namespace zortest {
 
-class ScriptedPrompter final : public platform::Prompter {
+class ScriptedPrompter final : public zor::platform::Prompter {
  public:
   using Script = std::function<int(QDialog&)>;
 

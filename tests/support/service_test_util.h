@@ -40,7 +40,7 @@ class TranscribingHost final : public zor::service::Host, public zor::service::O
   // Asked only when several systems answer: records what it was offered and
   // answers pick (nothing: cancel).
   std::optional<std::size_t> pick;
-  std::optional<std::size_t> chooseSystem(std::span<const zor::FoundSystem> systems,
+  std::optional<std::size_t> chooseSystem(std::span<const zor::link::FoundSystem> systems,
                                           std::optional<std::size_t> addressed) override {
     t_.add("choose among " + std::to_string(systems.size()) + ", on " +
            (addressed ? std::to_string(systems[*addressed].serial) : "none"));
@@ -61,10 +61,10 @@ inline Transcript TextSent(int code, std::string_view bytes) {
     sent.add(event);
   };
   for (unsigned char c : bytes) {
-    add(zor::CMD_TEXT_CHAR, c);
+    add(zor::protocol::CMD_TEXT_CHAR, c);
     sent.add("wait 100");
   }
-  add(zor::CMD_TEXT_CHAR, 0);
+  add(zor::protocol::CMD_TEXT_CHAR, 0);
   sent.add("wait 100");
   add(code, 0);
   return sent;
@@ -86,14 +86,14 @@ class ServiceOnLink : public ::testing::Test {
   RecordingLink fake{t};
   VirtualPacer pacer{t};
   TranscribingHost host{t};
-  zor::DeviceLink link = fake.link();
+  zor::link::DeviceLink link = fake.link();
   zor::service::Maintenance service{link, pacer, host};
 
   ServiceOnLink() { service.setObserver(&host); }
 
   // Connected to a system of this identity, with nothing recorded yet.
   void connect(const Block& identity) {
-    fake.setStatus(zor::CMD_GET_SYSTEM_INFO, identity.reply());
+    fake.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, identity.reply());
     service.connect();
     t.clear();
   }

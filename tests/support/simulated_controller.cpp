@@ -15,9 +15,9 @@ std::ostringstream g_warnings;
 SimulatedController::SimulatedController(RecordingLink& link) : link_(link) {
   char folder[] = "/tmp/zor-sim-XXXXXX";
   folder_ = mkdtemp(folder);
-  zor::sim::LinkConfig config;
+  zor::comm::LinkConfig config;
   config.statePath = folder_ / "controller-state";
-  sim_ = std::make_unique<zor::sim::SimLink>(
+  sim_ = std::make_unique<zor::comm::SimLink>(
       config, [] { return std::int64_t{0}; }, g_warnings);
   link_.answerFrom(this);
 }

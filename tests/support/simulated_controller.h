@@ -28,7 +28,7 @@ class SimulatedController final : public RecordingLink::Controller {
  private:
   RecordingLink& link_;
   std::filesystem::path folder_;
-  std::unique_ptr<zor::sim::SimLink> sim_;
+  std::unique_ptr<zor::comm::SimLink> sim_;
 };
 
 }  // namespace zortest

@@ -12,7 +12,7 @@ namespace {
 TEST(ScriptedPrompter, RecordsMessageBoxes) {
   Transcript t;
   ScriptedPrompter prompter(t);
-  prompter.showMessage(nullptr, "line one\nline two", "ZOR", platform::Prompter::Icon::Warning);
+  prompter.showMessage(nullptr, "line one\nline two", "ZOR", zor::platform::Prompter::Icon::Warning);
   EXPECT_EQ(t, (Transcript{"box [ZOR] line one\\nline two"}));
 }
 

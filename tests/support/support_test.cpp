@@ -86,7 +86,7 @@ TEST(RecordingLink, RemovedEntryPointsAreEmptySlots) {
   fake.remove(RecordingLink::Entry::GetStatus);
   fake.remove(RecordingLink::Entry::FindSystems);
   const auto link = fake.link();
-  EXPECT_NE(link.m_hDeviceLink, nullptr);
+  EXPECT_NE(link.handle, nullptr);
   EXPECT_NE(link.dwSendCommand, nullptr);
   EXPECT_EQ(link.dwGetStatus, nullptr);
   EXPECT_NE(link.dwSendData, nullptr);
@@ -141,9 +141,11 @@ TEST(RecordingLink, AnswersAsAModelWithZerosElsewhereAndRunsHooksAfterTheirPacke
   fake.answerUnsetWithZeros();
   fake.onPacket(2, [&t] { t.add("hook"); });
   const auto link = fake.link();
-  std::array<std::uint8_t, zor::kSystemInfoLength> identity;
+  std::array<std::uint8_t, zor::protocol::kSystemInfoLength> identity;
   identity.fill(0xEE);
-  EXPECT_EQ(link.dwGetStatus(zor::CMD_GET_SYSTEM_INFO, 0, identity.data(), zor::kSystemInfoLength, kStatusName), 0);
+  EXPECT_EQ(link.dwGetStatus(zor::protocol::CMD_GET_SYSTEM_INFO, 0, identity.data(), zor::protocol::kSystemInfoLength,
+                             kStatusName),
+            0);
   EXPECT_EQ(identity, Block().model("NZ-LONGER-").bytes);
   std::array<std::uint8_t, 8> block;
   block.fill(0xEE);
@@ -163,7 +165,7 @@ TEST(RecordingLink, OnlyOneIsActiveAtATime) {
 
 TEST(RecordingLink, EntryPointsWithoutALiveFakeFailTheTest) {
   Transcript t;
-  zor::DeviceLink link;
+  zor::link::DeviceLink link;
   {
     RecordingLink fake(t);
     link = fake.link();

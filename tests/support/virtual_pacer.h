@@ -7,7 +7,7 @@
 
 namespace zortest {
 
-class VirtualPacer final : public zor::Pacer {
+class VirtualPacer final : public zor::link::Pacer {
  public:
   explicit VirtualPacer(Transcript& transcript) : transcript_(transcript) {}
 

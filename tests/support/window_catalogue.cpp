@@ -26,8 +26,8 @@ constexpr const char* kNK = "NK-100A";
 constexpr const char* kN = "N-20";
 constexpr const char* kNZ = "NZ-SIM";
 
-CZORSystemMaintenanceDlg& StartConnected(PanelHarness& h, const char* model) {
-  h.link.setStatus(zor::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
+zor::panel::CZORSystemMaintenanceDlg& StartConnected(PanelHarness& h, const char* model) {
+  h.link.setStatus(zor::protocol::CMD_GET_SYSTEM_INFO, PanelHarness::IdentityBlock(model));
   return h.start();
 }
 
@@ -43,7 +43,7 @@ ScriptedPrompter::Script LookThenLeave(const Look& look) {
 // The service password typed and confirmed, so the operation goes on.
 ScriptedPrompter::Script GivePassword() {
   return [](QDialog& d) {
-    auto* field = static_cast<platform::Dialog&>(d).item<QLineEdit>(password::IDC_PASSWORD);
+    auto* field = static_cast<zor::platform::Dialog&>(d).item<QLineEdit>(zor::dialogs::password::IDC_PASSWORD);
     field->setFocus();
     QTest::keyClicks(field, QStringLiteral("KPLVoxen"));
     QTest::keyClick(field, Qt::Key_Return);
@@ -88,29 +88,37 @@ const WindowEntry kWindows[] = {
        MenuItem(h, "About");
      }},
     {"password",
-     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_MODEL_SET, LookThenLeave(look)); }},
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_MODEL_SET, LookThenLeave(look));
+     }},
     {"working-time",
      [](PanelHarness& h, const Look& look) {
        h.prompter.queue(GivePassword());
-       DialogBehind(h, kNZ, panel::IDC_INIT_WORK_TIME, LookThenLeave(look));
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_INIT_WORK_TIME, LookThenLeave(look));
      }},
     {"aiming-alignment-1",
-     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, LookThenLeave(look)); }},
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_AIMING_ALIGNMENT, LookThenLeave(look));
+     }},
     {"aiming-alignment-2",
      [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNZ, panel::IDC_AIMING_ALIGNMENT, [look](QDialog& d) {
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_AIMING_ALIGNMENT, [look](QDialog& d) {
          QTest::keyClick(&d, Qt::Key_Return);  // Next, the default button
          return LookThenLeave(look)(d);
        });
      }},
     {"jog-distortion",
      [](PanelHarness& h, const Look& look) {
-       DialogBehind(h, kNZ, panel::IDC_ADJUST_DISTORTION, LookThenLeave(look));
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_ADJUST_DISTORTION, LookThenLeave(look));
      }},
     {"jog-centering",
-     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNK, panel::IDC_ADJUST_CENTER, LookThenLeave(look)); }},
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNK, zor::resources::panel::IDC_ADJUST_CENTER, LookThenLeave(look));
+     }},
     {"config-lan",
-     [](PanelHarness& h, const Look& look) { DialogBehind(h, kNZ, panel::IDC_CONFIG_IP, LookThenLeave(look)); }},
+     [](PanelHarness& h, const Look& look) {
+       DialogBehind(h, kNZ, zor::resources::panel::IDC_CONFIG_IP, LookThenLeave(look));
+     }},
     {"compare-restore",
      [](PanelHarness& h, const Look& look) {
        StartConnected(h, kNZ);
@@ -121,17 +129,17 @@ const WindowEntry kWindows[] = {
     {"calibrate-field",
      [](PanelHarness& h, const Look& look) {
        // After one round, so the corrections and the rounds list are filled in.
-       h.link.setStatus(zor::CMD_GET_XY_SCALE, {0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x80, 0x3F});
-       h.link.setStatus(zor::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});
+       h.link.setStatus(zor::protocol::CMD_GET_XY_SCALE, {0x00, 0x00, 0x80, 0x3F, 0x00, 0x00, 0x80, 0x3F});
+       h.link.setStatus(zor::protocol::CMD_GET_XY_DISTORTION, {0x00, 0x80, 0x00, 0x80});
        StartConnected(h, kNZ);
        h.prompter.queue([look](QDialog& d) {
-         auto& dialog = static_cast<platform::Dialog&>(d);
-         const std::pair<int, const char*> sizes[] = {{calibrate::IDC_WIDTH, "55.31"},
-                                                      {calibrate::IDC_HEIGHT, "54.87"},
-                                                      {calibrate::IDC_TOP, "55.40"},
-                                                      {calibrate::IDC_LEFT, "54.95"}};
+         auto& dialog = static_cast<zor::platform::Dialog&>(d);
+         const std::pair<int, const char*> sizes[] = {{zor::dialogs::calibrate::IDC_WIDTH, "55.31"},
+                                                      {zor::dialogs::calibrate::IDC_HEIGHT, "54.87"},
+                                                      {zor::dialogs::calibrate::IDC_TOP, "55.40"},
+                                                      {zor::dialogs::calibrate::IDC_LEFT, "54.95"}};
          for (const auto& [id, text] : sizes) QTest::keyClicks(dialog.item<QLineEdit>(id), QString::fromLatin1(text));
-         dialog.runCommand(calibrate::IDC_APPLY);
+         dialog.runCommand(zor::dialogs::calibrate::IDC_APPLY);
          return LookThenLeave(look)(d);
        });
        MenuItem(h, "Calibrate Field");

@@ -33,7 +33,8 @@ struct Tour {
   void wait(int ms) { now += std::int64_t{ms} * 1'000'000; }
   void send(std::uint8_t code, std::uint8_t value = 0, int pauseMs = 100) {
     std::string why;
-    core.serve(client, {.call = zor::frames::Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}}, now,
+    core.serve(client,
+               {.call = zor::protocol::frames::Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}}, now,
                why);
     wait(pauseMs);
   }
@@ -44,7 +45,8 @@ struct Tour {
   }
   void status(int code) {
     std::string why;
-    core.serve(client, {.call = zor::frames::Call::Status, .system = system, .code = code, .length = 64}, now, why);
+    core.serve(client, {.call = zor::protocol::frames::Call::Status, .system = system, .code = code, .length = 64}, now,
+               why);
     wait(50);
   }
 };
@@ -52,8 +54,8 @@ struct Tour {
 int hello(Core& core, std::int64_t now, pid_t pid, const char* program) {
   const int client = core.connect(pid, ::geteuid());
   std::string why;
-  core.serve(client, {.call = zor::frames::Call::Hello, .version = 1, .program = program}, now, why);
-  core.serve(client, {.call = zor::frames::Call::Find}, now, why);
+  core.serve(client, {.call = zor::protocol::frames::Call::Hello, .version = 1, .program = program}, now, why);
+  core.serve(client, {.call = zor::protocol::frames::Call::Find}, now, why);
   return client;
 }
 

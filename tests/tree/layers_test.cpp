@@ -2,6 +2,7 @@
 // folder names its own folder or one that the README's "Layout of the source"
 // allows, no folders include each other in a cycle, and every product folder
 // has its row. The table lives in the README alone; this test reads it there.
+// Its names follow its folders: a folder's code is in zor::<folder>.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -157,6 +158,41 @@ std::vector<std::string> Problems(const Table& table, const Tree& tree) {
   return problems;
 }
 
+// What is wrong with the namespaces of one file of a folder, one line each:
+// a namespace other than zor::<folder> (or one nested in it) opened at the
+// top, but for a block that only declares another folder's classes ahead;
+// a class, struct or constant defined outside any namespace.
+std::vector<std::string> NamespaceProblems(const std::string& folder, const std::string& file,
+                                           const std::string& text) {
+  static const std::regex kOpen(R"re(^namespace ([\w:]*) ?\{\s*$)re");
+  static const std::regex kClose(R"re(^\}\s*// namespace)re");
+  static const std::regex kDefinition(R"re(^(class|struct) \w+[^;]*$|^inline constexpr )re");
+  static const std::regex kAhead(R"re(^(class|struct) \w+;$)re");
+  const std::string own = "zor::" + folder;
+  std::vector<std::string> problems;
+  int depth = 0;
+  std::string outer;  // the namespace opened at the top, while it is open
+  bool ahead = true;  // the block at the top only declares classes ahead
+  std::istringstream lines(text);
+  std::smatch m;
+  for (std::string line; std::getline(lines, line);) {
+    if (std::regex_match(line, m, kOpen)) {
+      if (depth++ == 0) {
+        outer = m[1];
+        ahead = true;
+      }
+    } else if (std::regex_search(line, kClose) || (depth == 1 && ahead && line == "}")) {
+      if (--depth == 0 && !outer.empty() && outer != own && !outer.starts_with(own + "::") && !ahead)
+        problems.push_back(file + ": namespace " + outer + " is not " + own);
+    } else if (depth == 0 && std::regex_search(line, kDefinition)) {
+      problems.push_back(file + ": outside " + own + ": " + line);
+    } else if (depth == 1 && !line.empty() && !std::regex_match(line, kAhead)) {
+      ahead = false;
+    }
+  }
+  return problems;
+}
+
 std::string Lines(const std::vector<std::string>& lines) {
   std::string all;
   for (const std::string& line : lines) all += line + "\n";
@@ -215,6 +251,46 @@ TEST(Layers, EachBreachIsFound) {
                                "|---|---|---|\n" + c.table + "\n## Next\n| `late/` | after the section | none |\n";
     EXPECT_EQ(Problems(ReadTable(readme), c.tree), c.problems) << c.name;
   }
+}
+
+TEST(Layers, EachFolderKeepsToItsNamespace) {
+  static const std::set<std::string> kSources = {".h", ".cpp"};
+  const fs::path root(ZOR_SOURCE_DIR);
+  std::vector<std::string> problems;
+  for (const auto& [folder, includes] : ReadTree(root, ZOR_BINARY_DIR)) {
+    for (const fs::directory_entry& entry : fs::recursive_directory_iterator(root / folder)) {
+      if (!entry.is_regular_file() || !kSources.contains(entry.path().extension().string())) continue;
+      for (std::string& problem :
+           NamespaceProblems(folder, fs::relative(entry.path(), root).generic_string(), ReadFile(entry.path())))
+        problems.push_back(std::move(problem));
+    }
+  }
+  EXPECT_TRUE(problems.empty()) << Lines(problems);
+}
+
+TEST(Layers, EachNamespaceBreachIsFound) {
+  const struct {
+    const char* name;
+    const char* text;
+    std::vector<std::string> problems;
+  } cases[] = {
+      {"its own namespace, nested ones, anonymous ones",
+       "namespace zor::low {\nnamespace {\nint a;\n}  // namespace\nnamespace ids {\n"
+       "inline constexpr int IDC_A = 1;\n}  // namespace ids\n}  // namespace zor::low\n"
+       "namespace zor::low::detail {\nint b;\n}  // namespace zor::low::detail\n",
+       {}},
+      {"another folder's classes declared ahead", "namespace zor::high {\nclass B;\n}\n", {}},
+      {"another folder's namespace",
+       "namespace zor::high {\nint b;\n}  // namespace zor::high\n",
+       {"low/a.h: namespace zor::high is not zor::low"}},
+      {"a namespace spelt alike",
+       "namespace zor::lower {\nint b;\n}  // namespace zor::lower\n",
+       {"low/a.h: namespace zor::lower is not zor::low"}},
+      {"a class and a constant outside any namespace",
+       "class Qt;\nclass A : public B {\n};\ninline constexpr int kA = 1;\nint main() {}\n",
+       {"low/a.h: outside zor::low: class A : public B {", "low/a.h: outside zor::low: inline constexpr int kA = 1;"}},
+  };
+  for (const auto& c : cases) EXPECT_EQ(NamespaceProblems("low", "low/a.h", c.text), c.problems) << c.name;
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ void ExpectKeysListed(const std::string& text, const char* where) {
 
 TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
   const Table table;
-  const std::string help = zorctl::HelpText();
+  const std::string help = zor::zorctl::HelpText();
   const std::string setting = "([a-z0-9][a-z0-9-]*)";
   EXPECT_EQ(Matches(After(help, "NAME is one of", "  set NAME"), setting + "(?:,|\n)"), table.gets);
   const std::string set = After(After(help, "  set NAME", "  move X Y"), "NAME is one of", "(*");
@@ -97,10 +97,10 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
   EXPECT_EQ(Matches(set, setting + R"(\*)"), table.guarded);
   ExpectKeysListed(Plain(After(help, "get NAME:", "--dry-run:")), "--help");
   EXPECT_NE(help.find("controller model " + table.listedCodes), std::string::npos);
-  EXPECT_NE(Plain(std::string(zorctl::CommandHelp("set"))).find("code " + table.listedCodes), std::string::npos);
+  EXPECT_NE(Plain(std::string(zor::zorctl::CommandHelp("set"))).find("code " + table.listedCodes), std::string::npos);
 
-  EXPECT_EQ(Matches(std::string(zorctl::CommandHelp("get")), "^  " + setting + " "), table.gets);
-  const std::string setHelp = After(std::string(zorctl::CommandHelp("set")), "pauses:", "A text holding");
+  EXPECT_EQ(Matches(std::string(zor::zorctl::CommandHelp("get")), "^  " + setting + " "), table.gets);
+  const std::string setHelp = After(std::string(zor::zorctl::CommandHelp("set")), "pauses:", "A text holding");
   const std::string value = " [A-Z](?:[A-Z.,:]*[A-Z])?";  // "TEXT", "X Y", "D,HH:MM:SS", "A.B.C.D"
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + value), table.sets);
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + " X Y"), table.pairs);
@@ -110,7 +110,7 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
 TEST(SettingsDocs, TheCompletionOffersTheTablesSettings) {
   const Table table;
   const auto offered = [](const std::vector<std::string>& request) {
-    const auto words = zorctl::CompletionWords(request);
+    const auto words = zor::zorctl::CompletionWords(request);
     return words ? Names(words->begin(), words->end()) : Names{"<refused>"};
   };
   EXPECT_EQ(offered({"get"}), table.gets);
@@ -138,8 +138,8 @@ TEST(SettingsDocs, TheManualPageNamesTheTablesSettings) {
 }
 
 TEST(Docs, TheLimitsTheyStateAreThoseTheChecksUse) {
-  std::string help = zorctl::HelpText();
-  for (const char* command : {"move", "test-power", "set", "log", "restore"}) help += zorctl::CommandHelp(command);
+  std::string help = zor::zorctl::HelpText();
+  for (const char* command : {"move", "test-power", "set", "log", "restore"}) help += zor::zorctl::CommandHelp(command);
   const std::string page = Plain(FileText(ZOR_SOURCE_DIR "/doc/man/zorctl.1.in"));
   const std::string move = "0 to " + std::to_string(svc::kMaxMoveTarget);
   const std::string pulse = std::to_string(svc::kPulseMin) + " to " + std::to_string(svc::kPulseMax);
@@ -153,7 +153,7 @@ TEST(Docs, TheLimitsTheyStateAreThoseTheChecksUse) {
       {"from " + pulse, true},
       {std::to_string(svc::kBetweenHalves) + " ms apart", true},
       {"at most " + svc::ToUtf8(svc::FormatWorkTime(std::numeric_limits<std::uint32_t>::max())), true},
-      {"within " + svc::DurationText(zorctl::kPasswordFileWait), true},
+      {"within " + svc::DurationText(zor::zorctl::kPasswordFileWait), true},
       {"newest " + svc::SizeText(svc::kServiceLogReadLimit), true},
       {"more than " + svc::DurationText(svc::kServiceLogLockWait), true},
       {"larger than " + svc::SizeText(svc::kMaxSnapshotBytes), false},

@@ -6,7 +6,7 @@
 namespace {
 
 using namespace std::chrono_literals;
-using zorctl::RunProgram;
+using zor::zorctl::RunProgram;
 
 TEST(RunProgram, HandsOverInputCollectsOutputAndKeepsItsBound) {
   const std::string big(3 * 1024 * 1024, 'x');  // more than a pipe holds: written and read at once
@@ -27,7 +27,7 @@ TEST(RunProgram, HandsOverInputCollectsOutputAndKeepsItsBound) {
       {{"-c", "yes"}, "", 4096, 20s, false, -1, "", "", "/bin/sh wrote more than 4 KB"},
   };
   for (const auto& c : cases) {
-    const zorctl::ProgramRun run = RunProgram("/bin/sh", c.shell, c.input, c.bound, c.maxOutput);
+    const zor::zorctl::ProgramRun run = RunProgram("/bin/sh", c.shell, c.input, c.bound, c.maxOutput);
     const std::string what = c.shell.back();
     EXPECT_EQ(run.ran, c.ran) << what << ": " << run.why;
     if (c.ran) {

@@ -21,7 +21,7 @@
 
 namespace {
 
-using namespace zorctl;
+using namespace zor::zorctl;
 
 std::variant<Invocation, UsageError> Parse(std::vector<const char*> args) {
   args.insert(args.begin(), "zorctl");

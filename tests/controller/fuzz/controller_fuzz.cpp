@@ -15,7 +15,8 @@
 namespace {
 
 using namespace zor;
-using namespace zor::sim;
+using namespace zor::controller;
+using namespace zor::protocol;
 
 class Input {
  public:

@@ -18,7 +18,7 @@ void check(bool ok) {
 }
 
 std::vector<std::uint8_t> bodyOf(const std::vector<std::uint8_t>& frame) {
-  return {frame.begin() + zor::frames::kLengthSize, frame.end()};
+  return {frame.begin() + zor::protocol::frames::kLengthSize, frame.end()};
 }
 
 }  // namespace
@@ -27,15 +27,17 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (size == 0) return 0;
   const std::size_t piece = std::size_t{data[0]} + 1;
   const std::span<const std::uint8_t> stream(data + 1, size - 1);
-  zor::frames::FrameReader reader;
+  zor::protocol::frames::FrameReader reader;
   std::size_t bodies = 0;
   for (std::size_t at = 0; at < stream.size(); at += piece) {
     reader.Add(stream.subspan(at, std::min(piece, stream.size() - at)));
     while (auto body = reader.Next()) {
-      check(!reader.Oversized() && body->size() <= zor::frames::kMaxBody);
-      bodies += zor::frames::kLengthSize + body->size();
-      if (const auto request = zor::frames::DecodeRequest(*body)) check(bodyOf(zor::frames::Encode(*request)) == *body);
-      if (const auto reply = zor::frames::DecodeReply(*body)) check(bodyOf(zor::frames::Encode(*reply)) == *body);
+      check(!reader.Oversized() && body->size() <= zor::protocol::frames::kMaxBody);
+      bodies += zor::protocol::frames::kLengthSize + body->size();
+      if (const auto request = zor::protocol::frames::DecodeRequest(*body))
+        check(bodyOf(zor::protocol::frames::Encode(*request)) == *body);
+      if (const auto reply = zor::protocol::frames::DecodeReply(*body))
+        check(bodyOf(zor::protocol::frames::Encode(*reply)) == *body);
     }
   }
   // Every byte is in a body read, in the frame still arriving, or after an oversized length.

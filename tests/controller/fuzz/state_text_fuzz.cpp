@@ -10,22 +10,22 @@
 
 namespace {
 
-using zor::sim::ControllerState;
+using zor::controller::ControllerState;
 
 bool inRange(const ControllerState& s) {
-  using zor::sim::validOffset;
+  using zor::controller::validOffset;
   return validOffset(s.distortionOffset) && validOffset(s.centerOffset) && validOffset(s.aimTopLeft) &&
-         validOffset(s.aimBottomRight) && s.modelName.size() <= zor::sim::kModelNameLength;
+         validOffset(s.aimBottomRight) && s.modelName.size() <= zor::controller::kModelNameLength;
 }
 
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  const auto state = zor::sim::parseState(text);
+  const auto state = zor::controller::parseState(text);
   if (!state) return 0;
   if (!inRange(*state)) __builtin_trap();
-  const auto again = zor::sim::parseState(zor::sim::formatState(*state));
+  const auto again = zor::controller::parseState(zor::controller::formatState(*state));
   if (!again || !(*again == *state)) __builtin_trap();
   return 0;
 }
