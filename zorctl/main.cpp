@@ -84,13 +84,14 @@ int main(int argc, char** argv) {
   std::atexit([] {
     if (StopRequested()) EndBySignal();
   });
-  // The messages in the user's language need an application to hold the
-  // translators. The completion's words are never translated: it asks often
-  // and goes without. Qt sets the C library's locale from the environment;
-  // zorctl reads and writes numbers with the decimal point in every language,
-  // so the C library keeps the "C" locale it always had.
+  // Messages in another language than English need an application to hold
+  // the translators; in English (and for the completion's words, which are
+  // never translated) zorctl starts as it always did, without one.
   std::unique_ptr<QCoreApplication> app;
-  if (argc < 2 || std::string_view(argv[1]) != "--complete") {
+  if ((argc < 2 || std::string_view(argv[1]) != "--complete") && !zor::text::WantedLanguage().isEmpty()) {
+    // Qt sets the C library's locale from the environment; zorctl reads and
+    // writes numbers with the decimal point in every language, so it keeps
+    // the "C" locale it always had.
     app = std::make_unique<QCoreApplication>(argc, argv);
     std::setlocale(LC_ALL, "C");
     zor::text::LoadTranslations();

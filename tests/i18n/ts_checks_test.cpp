@@ -119,13 +119,6 @@ TEST(TsChecks, RepeatedAccelerators) {
     EXPECT_EQ(zortest::RepeatedAccelerators(Read(c.messages, QStringLiteral("de"))).size(), c.problems) << c.what;
 }
 
-TEST(TsChecks, AcceleratorsCountPerWindow) {
-  auto all = zortest::ReadTs(Ts({{"&Set", "&Setzen", ""}}, QStringLiteral("A")), "panel", "de");
-  const auto other = zortest::ReadTs(Ts({{"&Get", "&Speichern", ""}}, QStringLiteral("B")), "panel", "de");
-  all.insert(all.end(), other.begin(), other.end());
-  EXPECT_EQ(zortest::RepeatedAccelerators(all), std::vector<std::string>{});
-}
-
 // The repository's own translations.
 TEST(Translations, KeepTheRules) {
   QStringList errors;
