@@ -32,7 +32,7 @@ Outcome Maintenance::setLens(std::u16string_view text) {
 Reading<Currents> Maintenance::readCurrents() {
   std::array<std::uint8_t, kCurrentsReplyLength> reply{};
   if (channel_.QueryStatus(CMD_GET_CURRENTS, reply.data(), kCurrentsReplyLength) != 0)
-    return ReadFailed(u"The currents could not be read from the controller.");
+    return ReadFailed(text::Tr("zor::service::Maintenance", "The currents could not be read from the controller."));
   return Currents{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
 }
 
@@ -84,7 +84,7 @@ Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16s
 Reading<std::uint32_t> Maintenance::readControllerModel() {
   std::array<std::uint8_t, kControllerModelReplyLength> reply{};
   if (channel_.QueryStatus(CMD_GET_CONTROLLER_MODEL, reply.data(), kControllerModelReplyLength) != 0)
-    return ReadFailed(u"The controller model could not be read.");
+    return ReadFailed(text::Tr("zor::service::Maintenance", "The controller model could not be read."));
   return qFromLittleEndian<std::uint32_t>(reply.data());
 }
 
