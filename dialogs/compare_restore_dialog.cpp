@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/outcome_view.h"
+#include "service/messages.h"
 
 namespace svc = zor::service;
 
@@ -43,7 +44,7 @@ QString Value(const std::optional<std::u16string>& text, const QString& none) {
 
 QString SettingTitle(const std::string& name) {
   const svc::Setting* setting = svc::FindSetting(name);
-  return setting != nullptr ? dialogs::qstr(setting->title) : QString::fromStdString(name);
+  return setting != nullptr ? svc::SettingTitleText(setting->title).local() : QString::fromStdString(name);
 }
 
 CompareRestoreDlg::CompareRestoreDlg(const svc::Snapshot& snapshot, const QString& file, svc::Comparison comparison,
