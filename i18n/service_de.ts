@@ -439,6 +439,13 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
 </context>
 <context>
+    <name>zor::service::Outcome</name>
+    <message>
+        <source>The marking system took the change, but its controller could not save it (device link result 5): the change lasts only until the controller ends (for a simulated system, the program holding it or zor-simulator). The device link gives the reason on its standard error and in its trace.</source>
+        <translation>Das Beschriftungssystem hat die Änderung übernommen, aber seine Steuerung konnte sie nicht speichern (Ergebnis der Gerätebibliothek 5): Die Änderung gilt nur, bis die Steuerung endet (bei einem simulierten System das Programm, das es hält, oder zor-simulator). Die Gerätebibliothek nennt den Grund auf ihrer Standardfehlerausgabe und in ihrem Trace.</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Restore</name>
     <message>
         <source>%1; %2</source>
@@ -551,6 +558,58 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     <message>
         <source>The snapshot was taken from a marking system whose identity could not be read, and this one is not identified. Confirm that it is meant for this system to restore it. Nothing was sent.</source>
         <translation>Der Snapshot stammt von einem Beschriftungssystem, dessen Identität nicht gelesen werden konnte, und dieses ist nicht identifiziert. Bestätigen Sie, dass er für dieses System bestimmt ist, um ihn wiederherzustellen. Es wurde nichts gesendet.</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>unverändert</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>geprüft</translation>
+    </message>
+    <message>
+        <source>taken, not saved</source>
+        <translation>übernommen, nicht gespeichert</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>abweichend</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>nicht lesbar</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>fehlgeschlagen</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>nicht gesendet</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>senden</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>gleich</translation>
+    </message>
+    <message>
+        <source>not in file</source>
+        <translation>nicht in der Datei</translation>
+    </message>
+    <message>
+        <source>needs --identity</source>
+        <translation>benötigt --identity</translation>
+    </message>
+    <message>
+        <source>never restored</source>
+        <translation>nie wiederhergestellt</translation>
+    </message>
+    <message>
+        <source>not on family</source>
+        <translation>nicht in der Gerätefamilie</translation>
     </message>
 </context>
 <context>

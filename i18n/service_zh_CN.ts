@@ -439,6 +439,13 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
 </context>
 <context>
+    <name>zor::service::Outcome</name>
+    <message>
+        <source>The marking system took the change, but its controller could not save it (device link result 5): the change lasts only until the controller ends (for a simulated system, the program holding it or zor-simulator). The device link gives the reason on its standard error and in its trace.</source>
+        <translation>打标系统已接受该更改，但其控制器无法保存（设备连接库结果 5）：该更改仅在控制器结束前有效（对于模拟系统，即持有它的程序或 zor-simulator）。设备连接库会在其标准错误输出和跟踪中给出原因。</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Restore</name>
     <message>
         <source>%1; %2</source>
@@ -551,6 +558,58 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     <message>
         <source>The snapshot was taken from a marking system whose identity could not be read, and this one is not identified. Confirm that it is meant for this system to restore it. Nothing was sent.</source>
         <translation>该快照取自一个无法读取标识的打标系统，而当前系统未能识别。请确认它适用于此系统后再恢复。未发送任何内容。</translation>
+    </message>
+    <message>
+        <source>unchanged</source>
+        <translation>未更改</translation>
+    </message>
+    <message>
+        <source>verified</source>
+        <translation>已验证</translation>
+    </message>
+    <message>
+        <source>taken, not saved</source>
+        <translation>已接受，未保存</translation>
+    </message>
+    <message>
+        <source>differs</source>
+        <translation>不同</translation>
+    </message>
+    <message>
+        <source>unreadable</source>
+        <translation>无法读取</translation>
+    </message>
+    <message>
+        <source>failed</source>
+        <translation>失败</translation>
+    </message>
+    <message>
+        <source>not sent</source>
+        <translation>未发送</translation>
+    </message>
+    <message>
+        <source>send</source>
+        <translation>发送</translation>
+    </message>
+    <message>
+        <source>same</source>
+        <translation>相同</translation>
+    </message>
+    <message>
+        <source>not in file</source>
+        <translation>不在文件中</translation>
+    </message>
+    <message>
+        <source>needs --identity</source>
+        <translation>需要 --identity</translation>
+    </message>
+    <message>
+        <source>never restored</source>
+        <translation>从不恢复</translation>
+    </message>
+    <message>
+        <source>not on family</source>
+        <translation>不属于该设备系列</translation>
     </message>
 </context>
 <context>
