@@ -12,6 +12,7 @@
 #include <QVBoxLayout>
 
 #include "dialogs/outcome_view.h"
+#include "service/messages.h"
 
 namespace zor::dialogs {
 
@@ -45,7 +46,7 @@ QString Value(const std::optional<std::u16string>& text, const QString& none) {
 
 QString SettingTitle(const std::string& name) {
   const svc::Setting* setting = svc::FindSetting(name);
-  return setting != nullptr ? zor::dialogs::qstr(setting->title) : QString::fromStdString(name);
+  return setting != nullptr ? svc::SettingTitleText(setting->title).local() : QString::fromStdString(name);
 }
 
 CompareRestoreDialog::CompareRestoreDialog(const svc::Snapshot& snapshot, const QString& file,

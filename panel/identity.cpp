@@ -2,13 +2,14 @@
 
 #include "resources/family_layout.h"
 #include "resources/resource.h"
+#include "service/messages.h"
 #include "service/text.h"
 
 namespace zor::panel {
 
 void ShowIdentity(const zor::service::Identity& identity, PanelSurface& panel) {
   if (!identity.readable) {
-    panel.showMessage(std::u16string(zor::service::kIdentityUnreadableMessage));
+    panel.showMessage(zor::service::IdentityUnreadableText().localU16());
     return;
   }
   const zor::link::SystemInfo& info = identity.info;

@@ -173,11 +173,10 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
     zor::dialogs::ShowOutcome(*this, report.outcome, RestoreTitle());
     return;
   }
-  QString text = qstr(report.summary()) + QLatin1Char('\n');
+  QString text = report.summaryText().local() + QLatin1Char('\n');
   for (const svc::RestoredSetting& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
-    text +=
-        QStringLiteral("\n%1: %2").arg(zor::dialogs::SettingTitle(s.comparison.name), qstr(svc::ResultName(s.result)));
+    text += QStringLiteral("\n%1: %2").arg(zor::dialogs::SettingTitle(s.comparison.name), svc::RestoreResultText(s.result).local());
   }
   if (const std::u16string told = svc::FullMessage(report.outcome); !told.empty())
     text += QStringLiteral("\n\n") + qstr(told);

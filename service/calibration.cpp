@@ -13,6 +13,7 @@
 
 #include "field/scan_field.h"
 #include "service/format.h"
+#include "service/messages.h"
 #include "service/operation.h"
 #include "service/text.h"
 
@@ -111,19 +112,21 @@ std::optional<Vector> LeastSquares(const Residuals& residuals, Vector start, std
 struct Measured {
   Input input;
   std::optional<double> value;
-  std::u16string_view name;
+  const char* name;  // in messages, marked for translation
 };
 
 std::array<Measured, 4> MeasuredSizes(const SquareSizes& m) {
-  return {{{Input::CalibrationWidth, m.widthMm, u"width across the middle"},
-           {Input::CalibrationHeight, m.heightMm, u"height across the middle"},
-           {Input::CalibrationTop, m.topMm, u"top edge"},
-           {Input::CalibrationLeft, m.leftMm, u"left edge"}}};
+  return {
+      {{Input::CalibrationWidth, m.widthMm, QT_TRANSLATE_NOOP("zor::service::Calibration", "width across the middle")},
+       {Input::CalibrationHeight, m.heightMm,
+        QT_TRANSLATE_NOOP("zor::service::Calibration", "height across the middle")},
+       {Input::CalibrationTop, m.topMm, QT_TRANSLATE_NOOP("zor::service::Calibration", "top edge")},
+       {Input::CalibrationLeft, m.leftMm, QT_TRANSLATE_NOOP("zor::service::Calibration", "left edge")}}};
 }
 
 std::u16string Mm(double value) { return ToQString(u"").setNum(value, 'f', 4).toStdU16String() + u" mm"; }
 
-Outcome Refuse(Input input, std::u16string message) { return Outcome::refused(input, std::move(message)); }
+Outcome Refuse(Input input, const text::PeopleText& message) { return Outcome::refused(input, message); }
 
 field::Corrections CorrectionsOf(double scaleX, double scaleY, double wordX, double wordY) {
   return {scaleX, scaleY, wordX, wordY};
@@ -166,9 +169,12 @@ QJsonObject ValuesJson(const std::u16string& scaleX, const std::u16string& scale
 Outcome CheckAgainstNominal(const SquareSizes& m, double nominal) {
   for (const Measured& s : MeasuredSizes(m)) {
     if (s.value && std::abs(*s.value - nominal) > nominal * kCalibrationMaxDeviation)
-      return Refuse(s.input, u"The " + std::u16string(s.name) + u" " + Mm(*s.value) + u" is more than " +
-                                 Decimal(std::lround(kCalibrationMaxDeviation * 100)) + u" % away from the nominal " +
-                                 Mm(nominal) + u": check the figure.");
+      return Refuse(s.input, text::Tr("zor::service::Calibration",
+                                      "The %1 %2 is more than %3 % away from the nominal %4: check the figure.")
+                                 .arg(Marked("zor::service::Calibration", s.name))
+                                 .arg(Mm(*s.value))
+                                 .arg(std::lround(kCalibrationMaxDeviation * 100))
+                                 .arg(Mm(nominal)));
   }
   return Outcome::done();
 }
@@ -179,21 +185,26 @@ Outcome CheckCalibrationInput(const CalibrationInput& input) {
   const SquareSizes& m = input.measured;
   for (const Measured& s : MeasuredSizes(m)) {
     if (s.value && (!std::isfinite(*s.value) || *s.value <= 0))
-      return Refuse(s.input, u"The " + std::u16string(s.name) + u" must be a positive number of millimetres.");
+      return Refuse(s.input, text::Tr("zor::service::Calibration", "The %1 must be a positive number of millimetres.")
+                                 .arg(Marked("zor::service::Calibration", s.name)));
   }
   if (m.topMm.has_value() != m.leftMm.has_value()) {
     const bool top = m.topMm.has_value();
     return Refuse(top ? Input::CalibrationLeft : Input::CalibrationTop,
-                  std::u16string(u"The ") + (top ? u"top" : u"left") + u" edge was given without the " +
-                      (top ? u"left" : u"top") + u" edge: measure both edges, or neither.");
+                  top ? text::Tr("zor::service::Calibration",
+                                 "The top edge was given without the left edge: measure both edges, or neither.")
+                      : text::Tr("zor::service::Calibration",
+                                 "The left edge was given without the top edge: measure both edges, or neither."));
   }
   const CalibrationTolerance& tolerance = input.tolerance;
   if (!std::isfinite(tolerance.percent) || tolerance.percent < 0 || !std::isfinite(tolerance.edgeMm) ||
       tolerance.edgeMm < 0)
-    return Refuse(Input::None, u"The tolerance must be a percentage and millimetres of 0 or more.");
+    return Refuse(Input::None, text::Tr("zor::service::Calibration",
+                                        "The tolerance must be a percentage and millimetres of 0 or more."));
   if (!input.nominalMm) return Outcome::done();
   if (!std::isfinite(*input.nominalMm) || *input.nominalMm <= 0)
-    return Refuse(Input::CalibrationNominal, u"The nominal size must be a positive number of millimetres.");
+    return Refuse(Input::CalibrationNominal,
+                  text::Tr("zor::service::Calibration", "The nominal size must be a positive number of millimetres."));
   return CheckAgainstNominal(m, *input.nominalMm);
 }
 
@@ -204,12 +215,16 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
   const CalibrationTolerance& tolerance = input.tolerance;
   const double nominal = input.nominalMm.value_or(field::fieldSide(lensFocalMm) / 2);
   if (nominal <= 0)
-    return Refuse(Input::CalibrationNominal, u"The controller holds no lens focal length: give the nominal size.");
+    return Refuse(
+        Input::CalibrationNominal,
+        text::Tr("zor::service::Calibration", "The controller holds no lens focal length: give the nominal size."));
   if (Outcome checked = CheckAgainstNominal(m, nominal); !checked.ok()) return checked;
   if (!(current.x > 0) || !(current.y > 0) || !std::isfinite(current.x) || !std::isfinite(current.y))
     return Refuse(current.x > 0 ? Input::ScaleY : Input::ScaleX,
-                  u"The controller's scale correction (" + FormatFixed5(current.x) + u", " + FormatFixed5(current.y) +
-                      u") is not a positive factor: set it first.");
+                  text::Tr("zor::service::Calibration",
+                           "The controller's scale correction (%1, %2) is not a positive factor: set it first.")
+                      .arg(FormatFixed5(current.x))
+                      .arg(FormatFixed5(current.y)));
 
   CalibrationPlan plan;
   plan.measured = m;
@@ -276,7 +291,9 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
                        [&](double e) { return std::abs(e) < nominal * 1e-9; });
   }();
   if (!fits)
-    return Refuse(Input::None, u"No scale and distortion correction brings these sizes to nominal: check the figures.");
+    return Refuse(Input::None,
+                  text::Tr("zor::service::Calibration",
+                           "No scale and distortion correction brings these sizes to nominal: check the figures."));
 
   // 3. The values as sent: the scale as a text of 5 decimals, the words whole.
   const field::Corrections wanted = correctionsOf(*solved);
@@ -287,11 +304,12 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
     const auto [which, value] = scales[i];
     const std::u16string text = FormatFixed5(static_cast<float>(value));
     const auto back = ScaleOfText(text);
-    if (!std::isfinite(value) || text.empty() || text.size() > protocol::kMaxTextLength || !back ||
-        !std::isfinite(*back) || *back <= 0)
-      return Refuse(which, InputName(which) + u": the calibration needs " +
-                               ToQString(u"").setNum(value).toStdU16String() +
-                               u", which the controller cannot take as a scale.");
+    if (!std::isfinite(value) || text.empty() || text.size() > protocol::kMaxTextLength || !back || !std::isfinite(*back) ||
+        *back <= 0)
+      return Refuse(which, text::Tr("zor::service::Calibration",
+                                    "%1: the calibration needs %2, which the controller cannot take as a scale.")
+                               .arg(InputText(which))
+                               .arg(ToQString(u"").setNum(value)));
     (i == 0 ? plan.scaleXText : plan.scaleYText) = text;
     sent[i] = *back;
   }
@@ -303,9 +321,11 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
       const auto [which, value] = words[i];
       const double word = std::round(value);
       if (!std::isfinite(word) || word < 0 || word > 65535)
-        return Refuse(which, InputName(which) + u": the calibration needs the word " +
-                                 ToQString(u"").setNum(word, 'f', 0).toStdU16String() +
-                                 u", outside the 0 to 65535 the controller takes.");
+        return Refuse(which,
+                      text::Tr("zor::service::Calibration",
+                               "%1: the calibration needs the word %2, outside the 0 to 65535 the controller takes.")
+                          .arg(InputText(which))
+                          .arg(ToQString(u"").setNum(word, 'f', 0)));
       (i == 0 ? plan.newDistortion.x : plan.newDistortion.y) = static_cast<std::uint16_t>(word);
     }
     plan.distortionXText = FormatUnsigned(plan.newDistortion.x);
@@ -374,10 +394,14 @@ std::optional<std::u16string> CalibrationProgress(const QJsonObject& previous, c
   if (!before || !expected || !nominal.isDouble() || std::abs(nominal.toDouble() - now.nominalMm) > 1e-6)
     return std::nullopt;
   if (LargestError(now.measured, now.nominalMm) < LargestError(*before, now.nominalMm)) return std::nullopt;
-  return u"The last round did not bring the square closer to its nominal size: it measured " + SizesText(*before) +
-         u", was expected to measure " + SizesText(*expected) + u", and measures " + SizesText(now.measured) +
-         u" now. This controller's corrections may act otherwise than the model has them: check the measurements, "
-         u"or correct the values by hand.";
+  return text::Tr("zor::service::Calibration",
+                  "The last round did not bring the square closer to its nominal size: it measured %1, was expected "
+                  "to measure %2, and measures %3 now. This controller's corrections may act otherwise than the model "
+                  "has them: check the measurements, or correct the values by hand.")
+      .arg(SizesText(*before))
+      .arg(SizesText(*expected))
+      .arg(SizesText(now.measured))
+      .localU16();
 }
 
 std::u16string CalibrationSummary(const CalibrationPlan& plan) {
@@ -387,6 +411,16 @@ std::u16string CalibrationSummary(const CalibrationPlan& plan) {
     text += (text.empty() ? u"" : u", ") + std::u16string(u"distortion ") + plan.distortionXText + u' ' +
             plan.distortionYText;
   return text;
+}
+
+// The outcome of a Set the calibration made, its message after what was not taken.
+Outcome NotTaken(const text::PeopleText& what, const Outcome& outcome) {
+  Outcome told = Outcome::failed(outcome.status,
+                                 what + text::PeopleText(QStringLiteral(" "), QStringLiteral(" ")) +
+                                     text::PeopleText(ToQString(SourceMessage(outcome)), ToQString(outcome.message)));
+  told.input = outcome.input;
+  told.notKept = outcome.notKept;
+  return told;
 }
 
 // ---- the operations -----------------------------------------------------------------
@@ -418,12 +452,13 @@ Outcome Maintenance::applyCalibration(const CalibrationPlan& plan) {
   if (plan.scaleChanges) {
     outcome = setScale(plan.scaleXText, plan.scaleYText);
     if (!outcome.ok() && !outcome.message.empty())
-      outcome.message = u"The new scale correction was not taken. " + outcome.message;
+      outcome = NotTaken(text::Tr("zor::service::Calibration", "The new scale correction was not taken."), outcome);
   }
   if (outcome.ok() && plan.distortionChanges) {
     outcome = setDistortion(plan.distortionXText, plan.distortionYText);
     if (!outcome.ok() && !outcome.message.empty())
-      outcome.message = u"The new distortion correction was not taken. " + outcome.message;
+      outcome =
+          NotTaken(text::Tr("zor::service::Calibration", "The new distortion correction was not taken."), outcome);
   }
   sent = outcome.ok() && (plan.scaleChanges || plan.distortionChanges);
   observer_ = observer;

@@ -22,35 +22,46 @@ Outcome Maintenance::setRcJumpDelay(std::u16string_view text) {
 // other power, so it is refused before anything goes out.
 Outcome Maintenance::testPowerOn(std::optional<int> pulse) {
   if (!pulse || *pulse < kPulseMin || *pulse > kPulseMax) {
-    return Outcome::refused(Input::Pulse, u"The pulse value must be a whole number from " + Decimal(kPulseMin) +
-                                              u" to " + Decimal(kPulseMax) + u".");
+    return Outcome::refused(
+        Input::Pulse, text::Tr("zor::service::Maintenance", "The pulse value must be a whole number from %1 to %2.")
+                          .arg(kPulseMin)
+                          .arg(kPulseMax));
   }
-  return send({u"test-power on", Decimal(*pulse), u"The test power may be on."}, [&] {
-    channel_.SendCommand(protocol::CMD_TEST_POWER_ON, *pulse);
-    return Outcome::done();
-  });
+  return send(
+      {u"test-power on", Decimal(*pulse), QT_TRANSLATE_NOOP("zor::service::Maintenance", "The test power may be on.")},
+      [&] {
+        channel_.SendCommand(protocol::CMD_TEST_POWER_ON, *pulse);
+        return Outcome::done();
+      });
 }
 
 Outcome Maintenance::testPowerOff() {
-  return send({u"test-power off", {}, u"The test power may still be on."}, [&] {
-    channel_.SendCommand(protocol::CMD_TEST_POWER_OFF, 0);
-    return Outcome::done();
-  });
+  return send(
+      {u"test-power off", {}, QT_TRANSLATE_NOOP("zor::service::Maintenance", "The test power may still be on.")}, [&] {
+        channel_.SendCommand(protocol::CMD_TEST_POWER_OFF, 0);
+        return Outcome::done();
+      });
 }
 
 Outcome Maintenance::shutter(bool open) {
-  return send({open ? u"shutter open" : u"shutter close", {}, open ? u"" : u"The shutter may still be open."}, [&] {
-    channel_.SendCommand(open ? protocol::CMD_SHUTTER_OPEN : protocol::CMD_SHUTTER_CLOSE, 0);
-    return Outcome::done();
-  });
+  return send({open ? u"shutter open" : u"shutter close",
+               {},
+               open ? "" : QT_TRANSLATE_NOOP("zor::service::Maintenance", "The shutter may still be open.")},
+              [&] {
+                channel_.SendCommand(open ? protocol::CMD_SHUTTER_OPEN : protocol::CMD_SHUTTER_CLOSE, 0);
+                return Outcome::done();
+              });
 }
 
 // Aiming goes off with the command that also ends an adjustment.
 Outcome Maintenance::aiming(bool on) {
-  return send({on ? u"aiming on" : u"aiming off", {}, on ? u"" : u"The aiming diode may still be on."}, [&] {
-    channel_.SendCommand(on ? protocol::CMD_AIMING_ON : protocol::CMD_ADJUST_END, 0);
-    return Outcome::done();
-  });
+  return send({on ? u"aiming on" : u"aiming off",
+               {},
+               on ? "" : QT_TRANSLATE_NOOP("zor::service::Maintenance", "The aiming diode may still be on.")},
+              [&] {
+                channel_.SendCommand(on ? protocol::CMD_AIMING_ON : protocol::CMD_ADJUST_END, 0);
+                return Outcome::done();
+              });
 }
 
 Outcome Maintenance::showVersion() {

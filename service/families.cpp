@@ -13,27 +13,36 @@ using F = Feature;
 
 constexpr std::array<FamilyRow, 20> kTable{{
     //  feature              starts NK- N- NZ
-    {F::MinCurrent, true, E, E, E, u"no minimum current (Set Min)"},
-    {F::Current20, true, E, E, D, u"no 20% current (20% Current Set)"},
-    {F::MaxCurrent, true, E, E, D, u"no maximum current (Set Max)"},
-    {F::InitPowerBoard, true, E, D, D, u"no power board reinitialisation (Init Power B/d)"},
-    {F::GetCurrents, true, E, D, U, u"no current readout (Get Curr)"},
-    {F::Centering, true, E, D, D, u"no centering correction (XY Centering Correction, Adjust Center)"},
-    {F::DistortionValues, true, U, E, E, u"no distortion values (XY Distortion Correction)"},
-    {F::AdjustDistortion, true, U, D, E, u"no distortion adjustment (Adjust Distortion)"},
-    {F::ScaleValues, true, U, E, E, u"no scale correction (XY Scale Correction)"},
-    {F::SquareMarks, true, U, D, E, u"no test squares (Mark Original Square, Mark Corrected Square)"},
-    {F::MaxField, true, U, D, E, u"no maximum field mark (Mark Max Field)"},
-    {F::AimingAlignment, true, U, D, E, u"no aiming diode alignment (Aiming Alignment...)"},
-    {F::SerialSet, true, U, E, E, u"no serial number Set"},
-    {F::ModelNameSet, true, U, U, E, u"no model name Set"},
-    {F::LensSet, true, U, E, E, u"no lens Set"},
+    {F::MinCurrent, true, E, E, E, QT_TRANSLATE_NOOP("zor::service::Families", "no minimum current (Set Min)")},
+    {F::Current20, true, E, E, D, QT_TRANSLATE_NOOP("zor::service::Families", "no 20% current (20% Current Set)")},
+    {F::MaxCurrent, true, E, E, D, QT_TRANSLATE_NOOP("zor::service::Families", "no maximum current (Set Max)")},
+    {F::InitPowerBoard, true, E, D, D,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no power board reinitialisation (Init Power B/d)")},
+    {F::GetCurrents, true, E, D, U, QT_TRANSLATE_NOOP("zor::service::Families", "no current readout (Get Curr)")},
+    {F::Centering, true, E, D, D,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no centering correction (XY Centering Correction, Adjust Center)")},
+    {F::DistortionValues, true, U, E, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no distortion values (XY Distortion Correction)")},
+    {F::AdjustDistortion, true, U, D, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no distortion adjustment (Adjust Distortion)")},
+    {F::ScaleValues, true, U, E, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no scale correction (XY Scale Correction)")},
+    {F::SquareMarks, true, U, D, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no test squares (Mark Original Square, Mark Corrected Square)")},
+    {F::MaxField, true, U, D, E, QT_TRANSLATE_NOOP("zor::service::Families", "no maximum field mark (Mark Max Field)")},
+    {F::AimingAlignment, true, U, D, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no aiming diode alignment (Aiming Alignment...)")},
+    {F::SerialSet, true, U, E, E, QT_TRANSLATE_NOOP("zor::service::Families", "no serial number Set")},
+    {F::ModelNameSet, true, U, U, E, QT_TRANSLATE_NOOP("zor::service::Families", "no model name Set")},
+    {F::LensSet, true, U, E, E, QT_TRANSLATE_NOOP("zor::service::Families", "no lens Set")},
     // The panel starts with these disabled; every family's column names them.
-    {F::ControllerModel, false, D, D, E, u"no controller model (Ctrlr Model)"},
-    {F::Shutter, true, E, E, D, u"no shutter (OPEN, CLOSE)"},
-    {F::ShowVersion, true, U, E, E, u"no Show Version"},
-    {F::WorkingTime, true, E, D, E, u"no working-time counter (Get Work Time, Init. Work Time)"},
-    {F::Network, true, D, D, E, u"no network settings (Config IP)"},
+    {F::ControllerModel, false, D, D, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no controller model (Ctrlr Model)")},
+    {F::Shutter, true, E, E, D, QT_TRANSLATE_NOOP("zor::service::Families", "no shutter (OPEN, CLOSE)")},
+    {F::ShowVersion, true, U, E, E, QT_TRANSLATE_NOOP("zor::service::Families", "no Show Version")},
+    {F::WorkingTime, true, E, D, E,
+     QT_TRANSLATE_NOOP("zor::service::Families", "no working-time counter (Get Work Time, Init. Work Time)")},
+    {F::Network, true, D, D, E, QT_TRANSLATE_NOOP("zor::service::Families", "no network settings (Config IP)")},
 }};
 
 constexpr bool InFeatureOrder() {
@@ -80,21 +89,38 @@ std::u16string_view FamilySystem(std::optional<link::Family> family) {
   return u"an NZ-series marking system";
 }
 
+text::PeopleText FamilySystemText(std::optional<link::Family> family) {
+  if (!family) return text::Tr("zor::service::Families", "a marking system of unknown family");
+  switch (*family) {
+    case link::Family::NK:
+      return text::Tr("zor::service::Families", "an NK-series marking system");
+    case link::Family::N:
+      return text::Tr("zor::service::Families", "an N-series marking system");
+    case link::Family::NZ:
+      break;
+  }
+  return text::Tr("zor::service::Families", "an NZ-series marking system");
+}
+
+text::PeopleText LackingText(Feature feature) {
+  const char* lacking = FamilyRowOf(feature).lacking;
+  return {QString::fromUtf8(lacking), QCoreApplication::translate("zor::service::Families", lacking)};
+}
+
 Outcome CheckFamily(std::optional<link::Family> family, Feature feature, std::u16string_view what) {
   if (FamilyHas(family, feature)) return Outcome::done();
-  std::u16string text(what);
-  text += u": ";
-  if (family) {
-    text += FamilySystem(*family);
-    text += u" has ";
-  } else {
-    text +=
-        u"the marking system's family is not known (its identity could not be read), and without it the "
-        u"panel offers ";
-  }
-  text += FamilyRowOf(feature).lacking;
-  text += u"; nothing was sent";
-  return Outcome::refused(Input::None, std::move(text));
+  // what: the operation as zorctl names it, never translated.
+  const text::PeopleText told =
+      family ? text::Tr("zor::service::Families", "%1: %2 has %3; nothing was sent")
+                   .arg(what.data() == nullptr ? QString() : QString::fromUtf16(what.data(), what.size()))
+                   .arg(FamilySystemText(family))
+                   .arg(LackingText(feature))
+             : text::Tr("zor::service::Families",
+                        "%1: the marking system's family is not known (its identity could not be read), and without "
+                        "it the panel offers %2; nothing was sent")
+                   .arg(what.data() == nullptr ? QString() : QString::fromUtf16(what.data(), what.size()))
+                   .arg(LackingText(feature));
+  return Outcome::refused(Input::None, told);
 }
 
 Feature FeatureOf(Adjustment adjustment) {

@@ -13,6 +13,7 @@
 #include "link/system_info.h"
 #include "service/maintenance.h"
 #include "service/outcome.h"
+#include "text/people_text.h"
 
 namespace zor::service {
 
@@ -46,8 +47,8 @@ struct FamilyRow {
   Feature feature;
   bool startsEnabled;  // its controls in the panel as started, before any family was identified
   FamilyChange nk, n, nz;
-  // What a family without it lacks: "no network settings (Config IP)".
-  std::u16string_view lacking;
+  // What a family without it lacks, in English: "no network settings (Config IP)".
+  const char* lacking;
 
   FamilyChange forFamily(link::Family family) const {
     return family == link::Family::NK ? nk : family == link::Family::N ? n : nz;
@@ -70,6 +71,9 @@ bool FamilyHas(std::optional<link::Family> family, Feature feature);
 // "an NK-series marking system", "an N-series ...", "an NZ-series ...";
 // "a marking system of unknown family" for nullopt.
 std::u16string_view FamilySystem(std::optional<link::Family> family);
+// The same, and what a family without the feature lacks, for people.
+text::PeopleText FamilySystemText(std::optional<link::Family> family);
+text::PeopleText LackingText(Feature feature);
 
 // Done when the family has the feature; otherwise refused, with what the
 // system lacks: "set ip: an N-series marking system has no network settings

@@ -6,6 +6,7 @@
 
 #include "duration/duration.h"
 #include "mac/mac_mask.h"
+#include "text/people_text.h"
 
 namespace zor::service {
 
@@ -65,7 +66,7 @@ std::optional<Ipv4> ParseDotted(std::u16string_view text) {
 std::u16string FormatWorkTime(std::uint32_t seconds) { return duration::FormatDuration(seconds, u"%D,%H:%M:%S"); }
 
 std::u16string FormatWorkTimeBox(std::uint32_t seconds) {
-  return duration::FormatDuration(seconds, u"Total working days: %D,%H:%M:%S");
+  return text::Tr("zor::service::Maintenance", "Total working days: %1").arg(FormatWorkTime(seconds)).localU16();
 }
 
 }  // namespace zor::service

@@ -20,6 +20,6 @@ std::u16string FormatDotted(const Ipv4& address);        // "%d.%d.%d.%d"
 // The reverse: four decimal octets 0-255 of one to three digits each.
 std::optional<Ipv4> ParseDotted(std::u16string_view text);
 std::u16string FormatWorkTime(std::uint32_t seconds);     // "%D,%H:%M:%S"
-std::u16string FormatWorkTimeBox(std::uint32_t seconds);  // "Total working days: %D,%H:%M:%S"
+std::u16string FormatWorkTimeBox(std::uint32_t seconds);  // "Total working days: %D,%H:%M:%S", for people
 
 }  // namespace zor::service

@@ -26,7 +26,8 @@ Reading<Distortion> Maintenance::readDistortion() {
     channel_.EnsureConnected();
     std::array<std::uint8_t, protocol::kDistortionReplyLength> reply{};
     if (channel_.QueryStatus(protocol::CMD_GET_XY_DISTORTION, reply.data(), protocol::kDistortionReplyLength) != 0)
-      return ReadFailed(u"The distortion correction could not be read from the controller.");
+      return ReadFailed(
+          text::Tr("zor::service::Maintenance", "The distortion correction could not be read from the controller."));
     return Distortion{qFromLittleEndian<std::uint16_t>(&reply[0]), qFromLittleEndian<std::uint16_t>(&reply[2])};
   });
 }
@@ -56,7 +57,8 @@ Reading<Scale> Maintenance::readScale() {
   static_assert(std::bit_cast<std::uint32_t>(0.0f) == 0);
   std::array<std::uint8_t, protocol::kScaleReplyLength> reply{};
   if (channel_.QueryStatus(protocol::CMD_GET_XY_SCALE, reply.data(), protocol::kScaleReplyLength) != 0)
-    return ReadFailed(u"The scale correction could not be read from the controller.");
+    return ReadFailed(
+        text::Tr("zor::service::Maintenance", "The scale correction could not be read from the controller."));
   return Scale{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
 }
 
@@ -84,8 +86,9 @@ Outcome Maintenance::mark(Figure figure) {
 // A target above one byte would arrive as its low byte: 300 would move to 44.
 Outcome Maintenance::moveTo(std::uint32_t x, std::uint32_t y) {
   return send({u"move", Pair(Decimal(x), Decimal(y))}, [&] {
-    const std::u16string range =
-        u"The Move To X and Y targets must be whole numbers from 0 to " + Decimal(kMaxMoveTarget) + u".";
+    const text::PeopleText range =
+        text::Tr("zor::service::Maintenance", "The Move To X and Y targets must be whole numbers from 0 to %1.")
+            .arg(kMaxMoveTarget);
     if (x > kMaxMoveTarget) return Outcome::refused(Input::MoveX, range);
     if (y > kMaxMoveTarget) return Outcome::refused(Input::MoveY, range);
     channel_.SendCommand(protocol::CMD_MOVE_TO_X, static_cast<int>(x));

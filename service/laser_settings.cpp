@@ -32,7 +32,7 @@ Outcome Maintenance::setLens(std::u16string_view text) {
 Reading<Currents> Maintenance::readCurrents() {
   std::array<std::uint8_t, protocol::kCurrentsReplyLength> reply{};
   if (channel_.QueryStatus(protocol::CMD_GET_CURRENTS, reply.data(), protocol::kCurrentsReplyLength) != 0)
-    return ReadFailed(u"The currents could not be read from the controller.");
+    return ReadFailed(text::Tr("zor::service::Maintenance", "The currents could not be read from the controller."));
   return Currents{LittleEndianFloat(&reply[0]), LittleEndianFloat(&reply[4])};
 }
 
@@ -83,9 +83,8 @@ Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16s
 // Read without a connection check.
 Reading<std::uint32_t> Maintenance::readControllerModel() {
   std::array<std::uint8_t, protocol::kControllerModelReplyLength> reply{};
-  if (channel_.QueryStatus(protocol::CMD_GET_CONTROLLER_MODEL, reply.data(), protocol::kControllerModelReplyLength) !=
-      0)
-    return ReadFailed(u"The controller model could not be read.");
+  if (channel_.QueryStatus(protocol::CMD_GET_CONTROLLER_MODEL, reply.data(), protocol::kControllerModelReplyLength) != 0)
+    return ReadFailed(text::Tr("zor::service::Maintenance", "The controller model could not be read."));
   return qFromLittleEndian<std::uint32_t>(reply.data());
 }
 

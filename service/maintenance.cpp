@@ -4,6 +4,7 @@
 #include <array>
 #include <cstdio>
 
+#include "service/messages.h"
 #include "service/operation.h"
 #include "service/text.h"
 
@@ -56,7 +57,8 @@ void Maintenance::showNotConnected() { host_.notConnected(); }
 Reading<Identity> Maintenance::readIdentity() {
   std::array<std::uint8_t, protocol::kSystemInfoLength> block{};
   if (channel_.QueryStatus(protocol::CMD_GET_SYSTEM_INFO, block.data(), protocol::kSystemInfoLength) != 0)
-    return Outcome::failed(Status::ReadFailed, u"The identity could not be read from the controller.");
+    return Outcome::failed(Status::ReadFailed, text::Tr("zor::service::Maintenance",
+                                                        "The identity could not be read from the controller."));
   Identity identity;
   identity.readable = true;
   identity.info = link::ParseSystemInfo(block.data());
@@ -81,15 +83,15 @@ void Maintenance::reportOperation(std::u16string_view name, std::u16string value
   if (observer_ != nullptr) observer_->operationEnded({std::u16string(name), std::move(value), outcome});
 }
 
-Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, std::u16string_view caution) {
-  std::u16string text = u"The marking system did not accept the command (device link result ";
-  text += Decimal(stopped.result);
-  text += u"), so nothing more was sent. The next operation looks for the system again.";
-  if (!caution.empty()) {
-    text += u"\n\n";
-    text += caution;
-  }
-  return Outcome::failed(Status::NotAccepted, std::move(text));
+Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, const char* caution) {
+  text::PeopleText told = text::Tr("zor::service::Maintenance",
+                                   "The marking system did not accept the command (device link result %1), so "
+                                   "nothing more was sent. The next operation looks for the system again.")
+                              .arg(Decimal(stopped.result));
+  if (caution != nullptr && *caution != '\0')
+    told = told + text::PeopleText(QStringLiteral("\n\n"), QStringLiteral("\n\n")) +
+           Marked("zor::service::Maintenance", caution);
+  return Outcome::failed(Status::NotAccepted, told);
 }
 
 Outcome Maintenance::sendText(std::u16string_view operation, Input input, int code, std::u16string_view text) {
@@ -119,25 +121,27 @@ Outcome CheckOneByteText(Input input, std::u16string_view text) {
       shown.push_back(text[i + 1]);
       code = 0x10000 + ((static_cast<char32_t>(unit) - 0xD800) << 10) + (text[i + 1] - 0xDC00);
     }
-    std::u16string message = u"The ";
-    message += InputName(input);
-    message += u" holds the character ";
-    if (unit != 0) message += u"\u201C" + shown + u"\u201D ";
-    message += u"(";
-    message += CodePointName(code);
-    message += unit == 0 ? u"), which would end the text early. Nothing was sent."
-                         : u"), which the controller cannot take: it takes Latin-1 characters only. Nothing was sent.";
-    return Outcome::refused(input, std::move(message));
+    // The character itself goes in last: it may be a '%'.
+    const text::PeopleText message =
+        unit == 0 ? text::Tr("zor::service::Maintenance",
+                             "The %1 holds the character (%2), which would end the text early. Nothing was sent.")
+                        .arg(InputText(input))
+                        .arg(CodePointName(code))
+                  : text::Tr("zor::service::Maintenance",
+                             "The %1 holds the character \u201C%3\u201D (%2), which the controller cannot take: it "
+                             "takes Latin-1 characters only. Nothing was sent.")
+                        .arg(InputText(input))
+                        .arg(CodePointName(code))
+                        .arg(shown);
+    return Outcome::refused(input, message);
   }
   if (text.size() > protocol::kMaxTextLength) {
-    std::u16string message = u"The ";
-    message += InputName(input);
-    message += u" is too long: it goes out as ";
-    message += Decimal(static_cast<long long>(text.size()));
-    message += u" characters, and the controller takes at most ";
-    message += Decimal(static_cast<long long>(protocol::kMaxTextLength));
-    message += u" in one text. Nothing was sent.";
-    return Outcome::refused(input, std::move(message));
+    return Outcome::refused(input, text::Tr("zor::service::Maintenance",
+                                            "The %1 is too long: it goes out as %2 characters, and the controller "
+                                            "takes at most %3 in one text. Nothing was sent.")
+                                       .arg(InputText(input))
+                                       .arg(Decimal(static_cast<long long>(text.size())))
+                                       .arg(Decimal(static_cast<long long>(protocol::kMaxTextLength))));
   }
   return Outcome::done();
 }

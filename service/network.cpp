@@ -7,6 +7,7 @@
 
 #include "mac/mac_mask.h"
 #include "service/maintenance.h"
+#include "service/messages.h"
 #include "service/operation.h"
 
 namespace zor::service {
@@ -17,25 +18,43 @@ struct AddressKindRow {
   int getCode;
   int setCode;
   Input input;
-  std::u16string_view what;       // in messages
+  const char* unreadable;         // what the user is told when it cannot be read
+  const char* incomplete;         // ... and when not all four fields are filled in
   std::u16string_view operation;  // in the service log
 };
 
 AddressKindRow Row(AddressKind kind) {
   switch (kind) {
     case AddressKind::Ip:
-      return {protocol::CMD_GET_IP_ADDRESS, protocol::CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
+      return {protocol::CMD_GET_IP_ADDRESS,
+              protocol::CMD_SET_IP_ADDRESS,
+              Input::IpAddress,
+              QT_TRANSLATE_NOOP("zor::service::Maintenance", "The IP address could not be read from the controller."),
+              QT_TRANSLATE_NOOP(
+                  "zor::service::Maintenance",
+                  "The IP address is incomplete. Fill in all four fields before setting it. Nothing was sent."),
+              u"set ip"};
     case AddressKind::SubnetMask:
-      return {protocol::CMD_GET_SUBNET_MASK, protocol::CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask",
+      return {protocol::CMD_GET_SUBNET_MASK,
+              protocol::CMD_SET_SUBNET_MASK,
+              Input::SubnetMask,
+              QT_TRANSLATE_NOOP("zor::service::Maintenance", "The subnet mask could not be read from the controller."),
+              QT_TRANSLATE_NOOP(
+                  "zor::service::Maintenance",
+                  "The subnet mask is incomplete. Fill in all four fields before setting it. Nothing was sent."),
               u"set subnet"};
     case AddressKind::Gateway:
-      return {protocol::CMD_GET_GATEWAY, protocol::CMD_SET_GATEWAY, Input::Gateway, u"gateway address", u"set gateway"};
+      return {
+          protocol::CMD_GET_GATEWAY,
+          protocol::CMD_SET_GATEWAY,
+          Input::Gateway,
+          QT_TRANSLATE_NOOP("zor::service::Maintenance", "The gateway address could not be read from the controller."),
+          QT_TRANSLATE_NOOP(
+              "zor::service::Maintenance",
+              "The gateway address is incomplete. Fill in all four fields before setting it. Nothing was sent."),
+          u"set gateway"};
   }
   return {};
-}
-
-std::u16string CouldNotRead(std::u16string_view what) {
-  return u"The " + std::u16string(what) + u" could not be read from the controller.";
 }
 
 }  // namespace
@@ -43,18 +62,21 @@ std::u16string CouldNotRead(std::u16string_view what) {
 // The connection check, the query and its pause. A block the controller did
 // not fill is not a value.
 template <std::size_t N>
-static Outcome Query(link::CommandChannel& channel, int code, std::array<std::uint8_t, N>& block,
-                     std::u16string_view what) {
+static Outcome Query(link::CommandChannel& channel, int code, std::array<std::uint8_t, N>& block, const char* unreadable) {
   channel.EnsureConnected();
   const std::int32_t result = channel.QueryStatus(code, block.data(), static_cast<std::int32_t>(N));
   channel.pacer().sleep(kLanQueryPause);
-  return result == 0 ? Outcome::done() : ReadFailed(CouldNotRead(what));
+  return result == 0 ? Outcome::done() : ReadFailed(Marked("zor::service::Maintenance", unreadable));
 }
 
 Reading<MacAddress> Maintenance::readMacAddress() {
   return read<MacAddress>([&]() -> Reading<MacAddress> {
     MacAddress mac{};
-    if (Outcome o = Query(channel_, protocol::CMD_GET_MAC_ADDRESS, mac, u"MAC address"); !o.ok()) return o;
+    if (Outcome o = Query(
+            channel_, protocol::CMD_GET_MAC_ADDRESS, mac,
+            QT_TRANSLATE_NOOP("zor::service::Maintenance", "The MAC address could not be read from the controller."));
+        !o.ok())
+      return o;
     return mac;
   });
 }
@@ -62,8 +84,7 @@ Reading<MacAddress> Maintenance::readMacAddress() {
 // A partial text would be padded with zeros and could leave the controller
 // with an address nobody meant to give it.
 Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
-  if (!mac::isCompleteMacAddress(fieldText))
-    return Outcome::refused(Input::MacAddress, std::u16string(kMacIncompleteMessage));
+  if (!mac::isCompleteMacAddress(fieldText)) return Outcome::refused(Input::MacAddress, MacIncompleteText());
   MacAddress bytes{};
   mac::parseMacAddress(fieldText, bytes);
   const std::u16string text = mac::formatMacAddress(bytes);
@@ -78,7 +99,7 @@ Reading<Ipv4> Maintenance::readAddress(AddressKind kind) {
   const AddressKindRow row = Row(kind);
   return read<Ipv4>([&]() -> Reading<Ipv4> {
     Ipv4 octets{};
-    if (Outcome o = Query(channel_, row.getCode, octets, row.what); !o.ok()) return o;
+    if (Outcome o = Query(channel_, row.getCode, octets, row.unreadable); !o.ok()) return o;
     return octets;
   });
 }
@@ -88,9 +109,7 @@ Reading<Ipv4> Maintenance::readAddress(AddressKind kind) {
 Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& address) {
   const AddressKindRow row = Row(kind);
   if (!address) {
-    return Outcome::refused(row.input, u"The " + std::u16string(row.what) +
-                                           u" is incomplete. Fill in all four fields before setting it. "
-                                           u"Nothing was sent.");
+    return Outcome::refused(row.input, Marked("zor::service::Maintenance", row.incomplete));
   }
   char buffer[16];
   const Ipv4& a = *address;
@@ -106,7 +125,11 @@ Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& add
 Reading<std::uint32_t> Maintenance::readShipId() {
   return read<std::uint32_t>([&]() -> Reading<std::uint32_t> {
     std::array<std::uint8_t, protocol::kShipIdReplyLength> block{};
-    if (Outcome o = Query(channel_, protocol::CMD_GET_SHIP_ID, block, u"SHIP ID"); !o.ok()) return o;
+    if (Outcome o =
+            Query(channel_, protocol::CMD_GET_SHIP_ID, block,
+                  QT_TRANSLATE_NOOP("zor::service::Maintenance", "The SHIP ID could not be read from the controller."));
+        !o.ok())
+      return o;
     return qFromLittleEndian<std::uint32_t>(block.data());
   });
 }

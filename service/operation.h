@@ -11,18 +11,19 @@
 #include <utility>
 
 #include "service/maintenance.h"
+#include "text/people_text.h"
 
 namespace zor::service {
 
 struct Maintenance::Operation {
   std::u16string_view name;       // as the service log names it
   std::u16string value;           // what it sends, as sent
-  std::u16string_view caution{};  // what may be left on when its packet is not taken
+  const char* caution = nullptr;  // what may be left on when its packet is not taken (its English)
   bool logged = true;             // false for the steps of an adjustment, logged as a whole
 };
 
 // Tells the user the device link did not take a packet, and what that may leave behind.
-Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, std::u16string_view caution);
+Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, const char* caution);
 
 template <class Body>
 Outcome Maintenance::send(const Operation& operation, Body&& body) {
@@ -48,7 +49,7 @@ Reading<T> Maintenance::read(Body&& body) {
     return std::forward<Body>(body)();
   } catch (const link::ChannelStopped& stopped) {
     if (stopped.why == link::ChannelStopped::Why::NotConnected) return Outcome::failed(Status::NotConnected);
-    return NotAcceptedOutcome(stopped, {});
+    return NotAcceptedOutcome(stopped, nullptr);
   }
 }
 
@@ -57,6 +58,12 @@ inline float LittleEndianFloat(const std::uint8_t* bytes) {
   return std::bit_cast<float>(qFromLittleEndian<std::uint32_t>(bytes));
 }
 
-inline Outcome ReadFailed(std::u16string message) { return Outcome::failed(Status::ReadFailed, std::move(message)); }
+// A text marked with QT_TRANSLATE_NOOP where it is written, translated where
+// it is used.
+inline text::PeopleText Marked(const char* context, const char* source) {
+  return {QString::fromUtf8(source), QCoreApplication::translate(context, source)};
+}
+
+inline Outcome ReadFailed(const text::PeopleText& message) { return Outcome::failed(Status::ReadFailed, message); }
 
 }  // namespace zor::service

@@ -143,20 +143,32 @@ inline std::string_view OutcomeName(const Outcome& outcome) {
   return outcome.ok() && outcome.notKept ? "not-kept" : StatusName(outcome.status);
 }
 
-// Everything the outcome tells the user: its message, then what was not kept.
-inline std::u16string FullMessage(const Outcome& outcome) {
-  std::u16string text = outcome.message;
-  if (!outcome.notKept) return text;
+// The same for people: kNotKeptMessage in the user's language.
+inline zor::text::PeopleText NotKeptText() {
+  return zor::text::Tr(
+      "zor::service::Outcome",
+      "The marking system took the change, but its controller could not save it (device link result 5): the change "
+      "lasts only until the controller ends (for a simulated system, the program holding it or zor-simulator). The "
+      "device link gives the reason on its standard error and in its trace.");
+}
+
+// A message, then, when the change was not kept, what that means.
+inline std::u16string WithNotKept(std::u16string text, bool notKept, std::u16string_view notKeptText) {
+  if (!notKept) return text;
   if (!text.empty()) text += u"\n\n";
-  text += kNotKeptMessage;
+  text += notKeptText;
   return text;
+}
+
+// Everything the outcome tells the user, in the user's language: its
+// message, then what was not kept.
+inline std::u16string FullMessage(const Outcome& outcome) {
+  return WithNotKept(outcome.message, outcome.notKept, outcome.notKept ? NotKeptText().localU16() : u"");
 }
 
 // The same in English, for the service log.
 inline std::u16string FullSourceMessage(const Outcome& outcome) {
-  Outcome english = outcome;
-  english.message = SourceMessage(outcome);
-  return FullMessage(english);
+  return WithNotKept(SourceMessage(outcome), outcome.notKept, kNotKeptMessage);
 }
 
 // An outcome with the value read, meaningful only when ok().

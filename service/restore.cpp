@@ -4,6 +4,7 @@
 #include <map>
 
 #include "service/format.h"
+#include "service/messages.h"
 #include "service/settings.h"
 #include "service/text.h"
 
@@ -203,67 +204,116 @@ int RestoreReport::sent() const {
   }));
 }
 
+namespace {
+
+// Texts of a restore's summary for people. Values go in with one arg() call
+// each, so a value holding "%1" stays as it is.
+text::PeopleText Filled(const text::PeopleText& text, const QString& a) {
+  return {text.source().arg(a), text.local().arg(a)};
+}
+text::PeopleText Filled(const text::PeopleText& text, const QString& a, const QString& b) {
+  return {text.source().arg(a, b), text.local().arg(a, b)};
+}
+text::PeopleText Filled(const text::PeopleText& text, const QString& a, const QString& b, const QString& c) {
+  return {text.source().arg(a, b, c), text.local().arg(a, b, c)};
+}
+
+// Two parts of one list: "a; b".
+text::PeopleText Then(const text::PeopleText& first, const text::PeopleText& next) {
+  const text::PeopleText list = text::Tr("zor::service::Restore", "%1; %2");
+  return {list.source().arg(first.source(), next.source()), list.local().arg(first.local(), next.local())};
+}
+
+// What happened to one setting that did not end verified; nothing for one that did.
+std::optional<text::PeopleText> SettingHappened(const RestoredSetting& s, Status stoppedBy) {
+  const QString name = QString::fromStdString(s.comparison.name);
+  const QString file = ToQString(s.comparison.file.value_or(u""));
+  const QString after = ToQString(s.after.value_or(u""));
+  switch (s.result) {
+    case RestoreResult::Unchanged:
+    case RestoreResult::Verified:
+    case RestoreResult::NotSent:
+      return std::nullopt;
+    case RestoreResult::NotKept:
+      return Filled(text::Tr("zor::service::Restore", "%1: taken, not saved"), name);
+    case RestoreResult::Differs:
+      return Filled(text::Tr("zor::service::Restore", "%1: sent %2, the controller reads %3"), name, file, after);
+    case RestoreResult::Unreadable:
+      return Filled(text::Tr("zor::service::Restore", "%1: sent %2, but it could not be read back"), name, file);
+    case RestoreResult::Failed:
+      break;
+  }
+  return Filled(stoppedBy == Status::NotConnected
+                    ? text::Tr("zor::service::Restore", "%1: no marking system answered, so the restore stopped there")
+                : stoppedBy == Status::NotAccepted
+                    ? text::Tr("zor::service::Restore",
+                               "%1: the marking system did not take it, so the restore "
+                               "stopped there")
+                    : text::Tr("zor::service::Restore", "%1: not sent in full, so the restore stopped there"),
+                name);
+}
+
+// The count of one result, the first with its noun ("1 setting restored and
+// verified"), the others bare ("2 taken, not saved").
+text::PeopleText Counted(int n, bool first, RestoreResult result) {
+  const text::PeopleText count = !first   ? text::PeopleText(QString::number(n), QString::number(n))
+                                 : n == 1 ? text::Tr("zor::service::Restore", "1 setting")
+                                          : text::Tr("zor::service::Restore", "%1 settings").arg(n);
+  switch (result) {
+    case RestoreResult::Verified:
+      return text::Tr("zor::service::Restore", "%1 restored and verified").arg(count);
+    case RestoreResult::NotKept:
+      return text::Tr("zor::service::Restore", "%1 taken, not saved").arg(count);
+    case RestoreResult::Differs:
+      return text::Tr("zor::service::Restore", "%1 sent but reading back otherwise").arg(count);
+    case RestoreResult::Unreadable:
+      return text::Tr("zor::service::Restore", "%1 sent but not readable afterwards").arg(count);
+    case RestoreResult::Failed:
+      return text::Tr("zor::service::Restore", "%1 not fully sent").arg(count);
+    case RestoreResult::NotSent:
+    case RestoreResult::Unchanged:
+      break;
+  }
+  return text::Tr("zor::service::Restore", "%1 not sent, as they were").arg(count);
+}
+
+}  // namespace
+
 // What happened to each setting that did not end verified, and how many were
 // not sent; empty when nothing went wrong (a cancel alone is no failure).
-std::u16string RestoreReport::whatHappened() const {
-  std::u16string text;
+text::PeopleText RestoreReport::whatHappened() const {
+  std::optional<text::PeopleText> text;
   int notSent = 0;
   for (const RestoredSetting& s : settings) {
     if (s.comparison.plan != RestorePlan::Send) continue;
-    const std::u16string name = FromUtf8(s.comparison.name) + u": ";
-    const std::u16string file = s.comparison.file.value_or(u"");
-    std::u16string part;
-    switch (s.result) {
-      case RestoreResult::Unchanged:
-      case RestoreResult::Verified:
-        break;
-      case RestoreResult::NotKept:
-        part = name + u"taken, not saved";
-        break;
-      case RestoreResult::Differs:
-        part = name + u"sent " + file + u", the controller reads " + s.after.value_or(u"");
-        break;
-      case RestoreResult::Unreadable:
-        part = name + u"sent " + file + u", but it could not be read back";
-        break;
-      case RestoreResult::Failed:
-        part = name +
-               (outcome.status == Status::NotConnected  ? u"no marking system answered"
-                : outcome.status == Status::NotAccepted ? u"the marking system did not take it"
-                                                        : u"not sent in full") +
-               u", so the restore stopped there";
-        break;
-      case RestoreResult::NotSent:
-        ++notSent;
-        break;
-    }
-    if (!part.empty()) text += (text.empty() ? u"" : u"; ") + part;
+    if (s.result == RestoreResult::NotSent) ++notSent;
+    if (const auto part = SettingHappened(s, outcome.status)) text = text ? Then(*text, *part) : *part;
   }
-  if (text.empty()) return text;
-  if (notSent > 0) text += u"; " + Decimal(notSent) + (notSent == 1 ? u" setting not sent" : u" settings not sent");
-  return text + u".";
+  if (!text) return {{}, {}};
+  if (notSent > 0)
+    text = Then(*text, notSent == 1 ? text::Tr("zor::service::Restore", "1 setting not sent")
+                                    : text::Tr("zor::service::Restore", "%1 settings not sent").arg(notSent));
+  return text::Tr("zor::service::Restore", "%1.").arg(*text);
 }
 
-std::u16string RestoreReport::summary() const {
+std::u16string RestoreReport::summary() const { return summaryText().sourceU16(); }
+
+text::PeopleText RestoreReport::summaryText() const {
   int counts[kRestoreResults] = {};
   for (const RestoredSetting& s : settings)
     if (s.comparison.plan == RestorePlan::Send) ++counts[static_cast<int>(s.result)];
-  std::u16string text = whatHappened();
-  if (!text.empty()) text += u'\n';
-  const std::size_t countsAt = text.size();
-  auto add = [&](int n, std::u16string_view what) {
-    if (n == 0) return;
-    text += text.size() == countsAt ? (n == 1 ? u"1 setting " : Decimal(n) + u" settings ") : u"; " + Decimal(n) + u" ";
-    text += what;
-  };
-  add(counts[static_cast<int>(RestoreResult::Verified)], u"restored and verified");
-  add(counts[static_cast<int>(RestoreResult::NotKept)], u"taken, not saved");
-  add(counts[static_cast<int>(RestoreResult::Differs)], u"sent but reading back otherwise");
-  add(counts[static_cast<int>(RestoreResult::Unreadable)], u"sent but not readable afterwards");
-  add(counts[static_cast<int>(RestoreResult::Failed)], u"not fully sent");
-  add(counts[static_cast<int>(RestoreResult::NotSent)], u"not sent, as they were");
-  if (text.size() == countsAt) text += u"Nothing needed restoring";
-  text += cancelled ? u". The restore was cancelled between settings." : u".";
+  std::optional<text::PeopleText> told;
+  for (const RestoreResult result : {RestoreResult::Verified, RestoreResult::NotKept, RestoreResult::Differs,
+                                     RestoreResult::Unreadable, RestoreResult::Failed, RestoreResult::NotSent}) {
+    const int n = counts[static_cast<int>(result)];
+    if (n == 0) continue;
+    told = told ? Then(*told, Counted(n, false, result)) : Counted(n, true, result);
+  }
+  text::PeopleText text = told ? *told : text::Tr("zor::service::Restore", "Nothing needed restoring");
+  text = cancelled ? text::Tr("zor::service::Restore", "%1. The restore was cancelled between settings.").arg(text)
+                   : text::Tr("zor::service::Restore", "%1.").arg(text);
+  if (const text::PeopleText happened = whatHappened(); !happened.isEmpty())
+    text = happened + text::PeopleText(QStringLiteral("\n"), QStringLiteral("\n")) + text;
   // The file's values that would have been sent, but the family has no Set
   // for; told by what the family lacks.
   int notOnFamily = 0;
@@ -276,17 +326,18 @@ std::u16string RestoreReport::summary() const {
     if (std::find(lacking.begin(), lacking.end(), feature) == lacking.end()) lacking.push_back(feature);
   }
   if (notOnFamily == 0) return text;
-  text += notOnFamily == 1 ? std::u16string(u" 1 setting of the file was")
-                           : u" " + Decimal(notOnFamily) + u" settings of the file were";
-  text += u" not sent: ";
-  text += FamilySystem(family);
-  text += u" has ";
-  for (std::size_t i = 0; i < lacking.size(); ++i) {
-    if (i > 0) text += i + 1 == lacking.size() ? u" and " : u", ";
-    text += FamilyRowOf(lacking[i]).lacking;
-  }
-  text += u".";
-  return text;
+  text::PeopleText what = LackingText(lacking.back());
+  for (std::size_t i = lacking.size() - 1; i-- > 0;)
+    what = (i + 2 == lacking.size() ? text::Tr("zor::service::Restore", "%1 and %2")
+                                    : text::Tr("zor::service::Restore", "%1, %2"))
+               .arg(LackingText(lacking[i]))
+               .arg(what);
+  const text::PeopleText notSent =
+      notOnFamily == 1
+          ? text::Tr("zor::service::Restore", "1 setting of the file was not sent: %1 has %2.")
+          : text::Tr("zor::service::Restore", "%1 settings of the file were not sent: %2 has %3.").arg(notOnFamily);
+  return text + text::PeopleText(QStringLiteral(" "), QStringLiteral(" ")) +
+         notSent.arg(FamilySystemText(family)).arg(what);
 }
 
 RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
@@ -302,13 +353,28 @@ RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const Rest
     return report;
   }
   if (comparison.otherSystem() && !options.otherSystem) {
-    std::u16string text = u"The snapshot was taken from ";
-    text += comparison.fileSerial ? u"marking system " + Decimal(*comparison.fileSerial)
-                                  : u"a marking system whose identity could not be read";
-    text += u", and this one is ";
-    text += comparison.controllerSerial ? Decimal(*comparison.controllerSerial) : u"not identified";
-    text += u". Confirm that it is meant for this system to restore it. Nothing was sent.";
-    report.outcome = Outcome::refused(Input::None, std::move(text));
+    const auto& from = comparison.fileSerial;
+    const auto& to = comparison.controllerSerial;
+    const text::PeopleText text =
+        from && to
+            ? text::Tr("zor::service::Restore",
+                       "The snapshot was taken from marking system %1, and this one is %2. Confirm that it is meant "
+                       "for this system to restore it. Nothing was sent.")
+                  .arg(Decimal(*from))
+                  .arg(Decimal(*to))
+        : from ? text::Tr("zor::service::Restore",
+                          "The snapshot was taken from marking system %1, and this one is not identified. Confirm that "
+                          "it is meant for this system to restore it. Nothing was sent.")
+                     .arg(Decimal(*from))
+        : to ? text::Tr("zor::service::Restore",
+                        "The snapshot was taken from a marking system whose identity could not be read, and this one "
+                        "is %1. Confirm that it is meant for this system to restore it. Nothing was sent.")
+                   .arg(Decimal(*to))
+             : text::Tr(
+                   "zor::service::Restore",
+                   "The snapshot was taken from a marking system whose identity could not be read, and this one is not "
+                   "identified. Confirm that it is meant for this system to restore it. Nothing was sent.");
+    report.outcome = Outcome::refused(Input::None, text);
     return report;
   }
 
@@ -409,6 +475,45 @@ std::u16string_view PlanName(RestorePlan plan) {
       return u"not on family";
   }
   return u"";
+}
+
+// The names above as people read them; each English is its name.
+text::PeopleText RestoreResultText(RestoreResult result) {
+  switch (result) {
+    case RestoreResult::Unchanged:
+      return text::Tr("zor::service::Restore", "unchanged");
+    case RestoreResult::Verified:
+      return text::Tr("zor::service::Restore", "verified");
+    case RestoreResult::NotKept:
+      return text::Tr("zor::service::Restore", "taken, not saved");
+    case RestoreResult::Differs:
+      return text::Tr("zor::service::Restore", "differs");
+    case RestoreResult::Unreadable:
+      return text::Tr("zor::service::Restore", "unreadable");
+    case RestoreResult::Failed:
+      return text::Tr("zor::service::Restore", "failed");
+    case RestoreResult::NotSent:
+      break;
+  }
+  return text::Tr("zor::service::Restore", "not sent");
+}
+
+text::PeopleText RestorePlanText(RestorePlan plan) {
+  switch (plan) {
+    case RestorePlan::Send:
+      return text::Tr("zor::service::Restore", "send");
+    case RestorePlan::Same:
+      return text::Tr("zor::service::Restore", "same");
+    case RestorePlan::NotInFile:
+      return text::Tr("zor::service::Restore", "not in file");
+    case RestorePlan::NeedsIdentity:
+      return text::Tr("zor::service::Restore", "needs --identity");
+    case RestorePlan::ShownOnly:
+      return text::Tr("zor::service::Restore", "never restored");
+    case RestorePlan::NotOnFamily:
+      break;
+  }
+  return text::Tr("zor::service::Restore", "not on family");
 }
 
 }  // namespace zor::service

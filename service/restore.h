@@ -13,6 +13,7 @@
 #include "service/maintenance.h"
 #include "service/settings.h"
 #include "service/snapshot.h"
+#include "text/people_text.h"
 
 namespace zor::service {
 
@@ -95,10 +96,12 @@ struct RestoreReport {
   // ("lens: sent 7.20210, the controller reads 7.2; 7 settings not sent.");
   // then "3 settings restored and verified; ...", with the file's values the
   // family has no Set for.
+  // In English (zorctl's JSON), and for people in their language.
   std::u16string summary() const;
+  text::PeopleText summaryText() const;
 
  private:
-  std::u16string whatHappened() const;
+  text::PeopleText whatHappened() const;
 };
 
 RestoreReport Restore(Maintenance& service, const Snapshot& snapshot, const RestoreOptions& options,
@@ -122,5 +125,8 @@ ReadBack SendAndReadBack(Maintenance& service, const Setting& setting, const Tas
 
 std::u16string_view ResultName(RestoreResult result);  // "verified", "differs", ...
 std::u16string_view PlanName(RestorePlan plan);        // "send", "same", ...
+// The same for people, in their language (JSON keeps the names above).
+text::PeopleText RestoreResultText(RestoreResult result);
+text::PeopleText RestorePlanText(RestorePlan plan);
 
 }  // namespace zor::service

@@ -78,9 +78,14 @@ Reading<SettingFields> ReadShipId(Maintenance& m) {
 
 // ---- writing: the work of a Set ------------------------------------------------------------
 
-// The value, quoted, and why it cannot be sent.
-Outcome Unsendable(Input input, const std::u16string& value, std::u16string_view why) {
-  return Outcome::refused(input, u"'" + value + u"'" + std::u16string(why));
+// The value, quoted, and why it cannot be sent: why holds the value as %1,
+// and more as %2 (both filled at once, so a value holding "%2" stays as typed).
+Outcome Unsendable(Input input, const std::u16string& value, const text::PeopleText& why,
+                   const text::PeopleText& more = {{}, {}}) {
+  const QString typed = ToQString(value);
+  if (more.isEmpty()) return Outcome::refused(input, why.arg(typed));
+  return Outcome::refused(
+      input, text::PeopleText(why.source().arg(typed, more.source()), why.local().arg(typed, more.local())));
 }
 
 // Every text goes out exactly as typed; the controller alone decides whether it makes sense.
@@ -146,10 +151,13 @@ Reading<Task> SetControllerModel(const SetValues& v) {
   const std::optional<ControllerModelChoice> model = ControllerModelOf(v);
   if (!model) {
     return Unsendable(Input::ControllerModel, text,
-                      v.typed ? u" is not a code to type by hand: give its six hexadecimal digits, as 100022"
-                              : u" is not a controller model: give its six-digit code, as 100022, or the eight "
-                                u"digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) "
-                                u"first, as 10100022");
+                      v.typed
+                          ? text::Tr("zor::service::Settings",
+                                     "'%1' is not a code to type by hand: give its six hexadecimal digits, as 100022")
+                          : text::Tr("zor::service::Settings",
+                                     "'%1' is not a controller model: give its six-digit code, as 100022, or the "
+                                     "eight digits get controller-model shows, flag byte 00 (typed by hand) or 10 "
+                                     "(listed) first, as 10100022"));
   }
   if (text.size() == 8) {
     return Task([password = v.password, value = model->value](Maintenance& m) {
@@ -163,7 +171,9 @@ Reading<Task> SetControllerModel(const SetValues& v) {
 
 Reading<Task> SetWorkTime(const SetValues& v) {
   const Reading<std::uint32_t> seconds = ParseWorkTimeReset(v.values[0]);
-  if (!seconds.ok()) return Unsendable(Input::WorkTime, v.values[0], u": " + seconds.message);
+  if (!seconds.ok())
+    return Unsendable(Input::WorkTime, v.values[0], text::Tr("zor::service::Settings", "'%1': %2"),
+                      text::PeopleText(ToQString(SourceMessage(seconds)), ToQString(seconds.message)));
   return Task([password = v.password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
 }
 
@@ -172,7 +182,9 @@ Reading<Task> SetMac(const SetValues& v) {
   const std::optional<std::u16string> mac = mac::wholeMacAddress(v.values[0]);
   if (!mac) {
     return Unsendable(Input::MacAddress, v.values[0],
-                      u" is not a MAC address: give six groups of two hexadecimal digits, as 00:1A:2B:3C:4D:5E");
+                      text::Tr("zor::service::Settings",
+                               "'%1' is not a MAC address: give six groups of two hexadecimal digits, as "
+                               "00:1A:2B:3C:4D:5E"));
   }
   return Task([text = *mac](Maintenance& m) { return m.setMacAddress(text); });
 }
@@ -183,8 +195,10 @@ Reading<Task> SetAddress(const SetValues& v) {
   if (!address) {
     constexpr Input kInputs[] = {Input::IpAddress, Input::SubnetMask, Input::Gateway};
     return Unsendable(kInputs[static_cast<int>(kind)], v.values[0],
-                      u" is not an address: give four decimal numbers from 0 to " +
-                          Decimal(std::numeric_limits<std::uint8_t>::max()) + u", as 192.168.1.10");
+                      text::Tr("zor::service::Settings",
+                               "'%1' is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10"),
+                      text::PeopleText(QString::number(std::numeric_limits<std::uint8_t>::max()),
+                                       QString::number(std::numeric_limits<std::uint8_t>::max())));
   }
   return Task([address](Maintenance& m) { return m.setAddress(kind, address); });
 }

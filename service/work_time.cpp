@@ -17,7 +17,8 @@ Reading<std::uint32_t> Maintenance::readWorkTime() {
     std::array<std::uint8_t, protocol::kWorkTimeReplyLength> block{};
     channel_.EnsureConnected();
     if (channel_.QueryStatus(protocol::CMD_GET_WORK_TIME, block.data(), protocol::kWorkTimeReplyLength) != 0)
-      return ReadFailed(u"The working time could not be read from the controller.");
+      return ReadFailed(
+          text::Tr("zor::service::Maintenance", "The working time could not be read from the controller."));
     return qFromLittleEndian<std::uint32_t>(block.data());
   });
 }
@@ -26,7 +27,11 @@ Reading<std::uint32_t> Maintenance::readWorkTime() {
 // hold: anything else would set the counter to a value nobody typed.
 Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry) {
   const std::optional<std::uint32_t> seconds = duration::WorkingTimeResetSeconds(entry);
-  if (!seconds) return Outcome::refused(Input::WorkTime, std::u16string(duration::kWorkingTimeEntryRefusedMessage));
+  if (!seconds)
+    return Outcome::refused(
+        Input::WorkTime, text::Tr("zor::service::Maintenance",
+                                  "Enter the working time as Days,HH:MM:SS with four whole numbers, for example "
+                                  "1,02:03:04. The largest working time the controller can hold is 49710,06:28:15."));
   return *seconds;
 }
 
