@@ -11,6 +11,8 @@
 #include <string_view>
 #include <utility>
 
+#include "text/people_text.h"
+
 namespace zor::service {
 
 enum class Status {
@@ -92,6 +94,11 @@ struct Outcome {
   // it is; front ends say kNotKeptMessage besides.
   bool notKept = false;
 
+  // The message's English, when the user reads it in another language; empty
+  // when it is the message itself. The service log and zorctl's JSON keep
+  // the English in every language (SourceMessage).
+  std::u16string sourceMessage{};
+
   bool ok() const { return status == Status::Done; }
 
   static Outcome done() { return {}; }
@@ -99,7 +106,28 @@ struct Outcome {
   static Outcome failed(Status status, std::u16string message = {}) {
     return {status, std::move(message), Input::None};
   }
+  // The same with a text for people: the user reads its local form, the
+  // record keeps its English. (PeopleText has no default constructor, so a
+  // `{}` message still means the std::u16string above.)
+  static Outcome refused(Input input, const zor::text::PeopleText& message) {
+    return withText({Status::Refused, {}, input}, message);
+  }
+  static Outcome failed(Status status, const zor::text::PeopleText& message) {
+    return withText({status, {}, Input::None}, message);
+  }
+
+ private:
+  static Outcome withText(Outcome outcome, const zor::text::PeopleText& text) {
+    outcome.message = text.localU16();
+    if (text.local() != text.source()) outcome.sourceMessage = text.sourceU16();
+    return outcome;
+  }
 };
+
+// The outcome's message in English, as the record keeps it.
+inline const std::u16string& SourceMessage(const Outcome& outcome) {
+  return outcome.sourceMessage.empty() ? outcome.message : outcome.sourceMessage;
+}
 
 // What the user is told of a change that was not kept. The device link gives
 // its reason on its own standard error and in its trace, which the tool
@@ -122,6 +150,13 @@ inline std::u16string FullMessage(const Outcome& outcome) {
   if (!text.empty()) text += u"\n\n";
   text += kNotKeptMessage;
   return text;
+}
+
+// The same in English, for the service log.
+inline std::u16string FullSourceMessage(const Outcome& outcome) {
+  Outcome english = outcome;
+  english.message = SourceMessage(outcome);
+  return FullMessage(english);
 }
 
 // An outcome with the value read, meaningful only when ok().

@@ -215,7 +215,7 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
   const std::string_view outcome = readBack ? record.readBack : OutcomeName(record.outcome);
   std::string tail = ",\"outcome\":\"" + std::string(outcome) + "\"";
   if (!record.outcome.ok() || readBack || record.outcome.notKept)
-    tail += ",\"message\":" + JsonString(FullMessage(record.outcome), kMaxMessageBytes);
+    tail += ",\"message\":" + JsonString(FullSourceMessage(record.outcome), kMaxMessageBytes);
   if (!record.extraJson.empty()) tail += "," + record.extraJson;
   tail += "}\n";
   // The value takes what is left of the line; everything else is short.

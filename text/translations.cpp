@@ -118,10 +118,14 @@ std::vector<std::unique_ptr<QTranslator>> MakeTranslators(const QString& languag
   return translators;
 }
 
+QString WantedLanguage() {
+  return ChooseLanguage([](const char* name) { return qgetenv(name); }, EmbeddedLanguages());
+}
+
 QString LoadTranslations() {
   QCoreApplication* app = QCoreApplication::instance();
   if (app == nullptr) return {};
-  const QString language = ChooseLanguage([](const char* name) { return qgetenv(name); }, EmbeddedLanguages());
+  const QString language = WantedLanguage();
   for (auto& translator : MakeTranslators(language)) {
     translator->setParent(app);  // the application keeps it
     QCoreApplication::installTranslator(translator.release());

@@ -42,6 +42,10 @@ QStringList EmbeddedLanguages();
 // empty when the name holds none.
 QString LanguageOfFile(const QString& stem);
 
+// The language the process environment asks for among the embedded ones;
+// empty for English. Needs no application.
+QString WantedLanguage();
+
 // The translators of language, loaded but not installed: every embedded
 // translation of it, then Qt's qtbase one where Qt has it. Empty for English.
 std::vector<std::unique_ptr<QTranslator>> MakeTranslators(const QString& language);

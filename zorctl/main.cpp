@@ -5,6 +5,7 @@
 #include <QCoreApplication>
 #include <cerrno>
 #include <clocale>
+#include <cstdio>
 #include <cstdlib>
 #include <memory>
 #include <string>
@@ -85,14 +86,21 @@ int main(int argc, char** argv) {
   std::atexit([] {
     if (StopRequested()) EndBySignal();
   });
-  // The messages in the user's language need an application to hold the
-  // translators. The completion's words are never translated: it asks often
-  // and goes without. Qt sets the C library's locale from the environment;
-  // zorctl reads and writes numbers with the decimal point in every language,
-  // so the C library keeps the "C" locale it always had.
+  // Messages in another language than English need an application to hold
+  // the translators; in English (and for the completion's words, which are
+  // never translated) zorctl starts as it always did, without one.
   std::unique_ptr<QCoreApplication> app;
-  if (argc < 2 || std::string_view(argv[1]) != "--complete") {
+  if ((argc < 2 || std::string_view(argv[1]) != "--complete") && !zor::text::WantedLanguage().isEmpty()) {
+    // Qt sets the C library's locale from the environment, and warns when
+    // that locale is not installed; zorctl reads and writes numbers with the
+    // decimal point in every language, so it keeps the "C" locale it always
+    // had, and the warning about the one it does not use is left out.
+    const QtMessageHandler previous =
+        qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString& text) {
+          if (!text.startsWith(u"Detected locale")) std::fprintf(stderr, "%s\n", qPrintable(text));
+        });
     app = std::make_unique<QCoreApplication>(argc, argv);
+    qInstallMessageHandler(previous);
     std::setlocale(LC_ALL, "C");
     zor::text::LoadTranslations();
   }

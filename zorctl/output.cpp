@@ -134,10 +134,19 @@ void Output::fields(const std::vector<zor::service::SettingField>& fields, const
 
 int Output::finish(const zor::service::Outcome& outcome) {
   if (outcome.notKept) warning(ToUtf8(zor::service::kNotKeptMessage));
-  return finish(ExitStatus(outcome), ToUtf8(outcome.message), KindOf(outcome.status));
+  return finish(ExitStatus(outcome), ToUtf8(outcome.message), KindOf(outcome.status),
+                ToUtf8(zor::service::SourceMessage(outcome)));
 }
 
 int Output::finish(int status, std::string_view message, std::string_view kind) {
+  return finish(status, message, kind, message);
+}
+
+int Output::finish(int status, const zor::text::PeopleText& message, std::string_view kind) {
+  return finish(status, message.local().toStdString(), kind, message.source().toStdString());
+}
+
+int Output::finish(int status, std::string_view message, std::string_view kind, std::string_view sourceMessage) {
   if (!message.empty()) error(message);
   if (json_) {
     root_.insert(QStringLiteral("ok"), status == kDone);
@@ -146,7 +155,7 @@ int Output::finish(int status, std::string_view message, std::string_view kind) 
       QJsonObject problem;
       problem.insert(QStringLiteral("kind"), QString::fromUtf8(kind.data(), static_cast<qsizetype>(kind.size())));
       problem.insert(QStringLiteral("message"),
-                     QString::fromUtf8(message.data(), static_cast<qsizetype>(message.size())));
+                     QString::fromUtf8(sourceMessage.data(), static_cast<qsizetype>(sourceMessage.size())));
       root_.insert(QStringLiteral("error"), problem);
     }
     if (!warnings_.empty()) {

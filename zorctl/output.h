@@ -15,6 +15,7 @@
 #include "service/outcome.h"
 #include "service/settings.h"
 #include "service/text.h"
+#include "text/people_text.h"
 
 namespace zorctl {
 
@@ -73,10 +74,15 @@ class Output {
   // Ends the command: reports the outcome (its message on standard error,
   // an "error" member in JSON; a change not kept as a warning), prints the
   // results, returns the exit status.
+  // JSON keeps a message's English (zor::service::SourceMessage) in every
+  // language; standard error shows it in the user's.
   int finish(const zor::service::Outcome& outcome);
   int finish(int status, std::string_view message = {}, std::string_view kind = {});
+  int finish(int status, const zor::text::PeopleText& message, std::string_view kind);
 
  private:
+  int finish(int status, std::string_view message, std::string_view kind, std::string_view sourceMessage);
+
   bool json_;
   bool quiet_;
   bool showsProgress_;

@@ -4,7 +4,9 @@
 // (QT_SCALE_FACTOR). Qt lays windows out in device-independent pixels, so a
 // screen scale alone leaves the layout as it is; each window is therefore also
 // checked with its font twice as large, where the dialog units grow with the
-// font and the style's margins do not.
+// font and the style's margins do not. Each window is shown in English and
+// in each language the program carries (Chinese needs a CJK font, such as
+// Debian's fonts-noto-cjk, for its glyphs to be measured).
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -16,14 +18,18 @@
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
+#include <QTranslator>
 #include <algorithm>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "tests/support/panel_harness.h"
 #include "tests/support/window_catalogue.h"
+#include "text/translations.h"
 
 namespace zortest {
 void PrintTo(const WindowEntry& window, std::ostream* out) { *out << window.name; }
@@ -98,31 +104,61 @@ std::vector<std::string> ClippedTexts(QWidget& window) {
   return clipped;
 }
 
-class TextFit : public ::testing::TestWithParam<WindowEntry> {};
+// The languages besides English ("" here): those the program carries, which
+// the build embeds from i18n/.
+std::vector<std::string> Languages() {
+  std::vector<std::string> languages{""};
+  for (const QString& language : zor::text::EmbeddedLanguages()) languages.push_back(language.toStdString());
+  return languages;
+}
+
+// The window's texts in a language for as long as it lives.
+class InLanguage {
+ public:
+  explicit InLanguage(const std::string& language)
+      : translators_(zor::text::MakeTranslators(QString::fromStdString(language))) {
+    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
+  }
+  ~InLanguage() {
+    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
+  }
+
+ private:
+  std::vector<std::unique_ptr<QTranslator>> translators_;
+};
+
+class TextFit : public ::testing::TestWithParam<std::tuple<WindowEntry, std::string>> {};
 
 TEST_P(TextFit, EveryTextHasRoom) {
+  const auto& [entry, language] = GetParam();
+  const InLanguage texts(language);
+  const std::string in = language.empty() ? "English" : language;
   zortest::PanelHarness h;
   int looked = 0;
-  GetParam().open(h, [&](QWidget& window) {
+  entry.open(h, [&](QWidget& window) {
     ++looked;
     const qreal scale = window.devicePixelRatio();
-    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{}) << "scale " << scale;
+    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{}) << "in " << in << ", scale " << scale;
     const QFont font = window.font();
     QFont twice = font;
     twice.setPointSizeF(font.pointSizeF() * 2);
     window.setFont(twice);
     // A window laid out by a layout grows with its font once the layout runs.
     if (QLayout* layout = window.layout()) layout->activate();
-    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{}) << "font twice as large, scale " << scale;
+    EXPECT_EQ(ClippedTexts(window), std::vector<std::string>{})
+        << "in " << in << ", font twice as large, scale " << scale;
     window.setFont(font);
   });
   EXPECT_EQ(looked, 1) << "the window was not shown";
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit,
-                         ::testing::ValuesIn(zortest::WindowCatalogue().begin(), zortest::WindowCatalogue().end()),
+                         ::testing::Combine(::testing::ValuesIn(zortest::WindowCatalogue().begin(),
+                                                                zortest::WindowCatalogue().end()),
+                                            ::testing::ValuesIn(Languages())),
                          [](const auto& info) {
-                           std::string name = info.param.name;
+                           const std::string& language = std::get<1>(info.param);
+                           std::string name = std::get<0>(info.param).name + (language.empty() ? "" : "_" + language);
                            for (char& c : name)
                              if (c == '-') c = '_';
                            return name;

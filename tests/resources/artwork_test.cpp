@@ -181,4 +181,18 @@ TEST(DesktopEntry, NamesTheToolItsIconAndItsMenuCategories) {
   EXPECT_TRUE(hasMain) << categories.toStdString();
 }
 
+// Both entries speak each language the program carries.
+TEST(DesktopEntry, NamesItselfInEachLanguage) {
+  for (const char* entry : {ZOR_APP_ID ".desktop", ZOR_APP_ID ".simulator.desktop"}) {
+    QStringList problems;
+    const QMap<QString, QString> keys = desktopEntry(readAll(kSourceDir + u'/' + QLatin1String(entry)), problems);
+    for (const char* key : {"Name", "GenericName", "Comment"})
+      for (const char* language : {"de", "zh_CN"}) {
+        const QString localized = QStringLiteral("%1[%2]").arg(QLatin1String(key), QLatin1String(language));
+        EXPECT_FALSE(keys.value(localized).isEmpty()) << entry << ": " << localized.toStdString();
+        EXPECT_NE(keys.value(localized), keys.value(QLatin1String(key))) << entry << ": " << localized.toStdString();
+      }
+  }
+}
+
 }  // namespace
