@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "protocol/discovery.h"
+#include "zorctl/people.h"
 
 namespace zor::zorctl {
 
@@ -43,7 +44,7 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       } else if (i + 1 < argc) {
         into = argv[++i];
       } else {
-        return UsageError{"option " + name + " needs a value"};
+        return UsageError{Local(Tr("zorctl::Arguments", "option %1 needs a value").arg(Value(name)))};
       }
       return std::nullopt;
     };
@@ -73,7 +74,7 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
     else if (name == "--mark")
       flag = &o.mark;
     if (flag != nullptr) {
-      if (attached) return UsageError{"option " + name + " takes no value"};
+      if (attached) return UsageError{Local(Tr("zorctl::Arguments", "option %1 takes no value").arg(Value(name)))};
       *flag = true;
     } else if (name == "--password-file") {
       if (auto error = takeValue(o.passwordFile)) return *error;
@@ -81,7 +82,10 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
       std::optional<std::string> serial;
       if (auto error = takeValue(serial)) return *error;
       o.system = zor::protocol::discovery::ParseSerial(*serial);
-      if (!o.system) return UsageError{"--system takes a system's serial number (decimal), not '" + *serial + "'"};
+      if (!o.system) {
+        return UsageError{Local(Tr("zorctl::Arguments", "--system takes a system's serial number (decimal), not '%1'")
+                                    .arg(Value(*serial)))};
+      }
     } else if (name == "--since") {
       if (auto error = takeValue(o.since)) return *error;
     } else if (name == "--output") {
@@ -95,11 +99,12 @@ std::variant<Invocation, UsageError> ParseArguments(int argc, const char* const*
                                                     : nullptr) {
       if (auto error = takeValue(*text)) return *error;
     } else if (name == "--password") {
-      return UsageError{
-          "the service password is never taken from the command line (it would show in the "
-          "process list): use --password-file FILE, ZOR_SERVICE_PASSWORD, or type it when asked"};
+      return UsageError{Local(Tr("zorctl::Arguments",
+                                 "the service password is never taken from the command line (it would show in the "
+                                 "process list): use --password-file FILE, ZOR_SERVICE_PASSWORD, or type it when "
+                                 "asked"))};
     } else {
-      return UsageError{"unknown option " + name};
+      return UsageError{Local(Tr("zorctl::Arguments", "unknown option %1").arg(Value(name)))};
     }
     o.given.insert(name == "-q" ? "--quiet" : name == "-h" ? "--help" : name == "-y" ? "--yes" : name);
   }

@@ -30,11 +30,18 @@ std::optional<double> ParseNumber(std::string_view text) {
   return value;
 }
 
-std::string NotANumber(const std::string& option, const std::string& text) {
+PeopleText NotANumber(const std::string& option, const std::string& text) {
   const bool comma = text.find(',') != std::string::npos;
-  return option + " '" + text + "' is not a number of millimetres" +
-         (comma ? ": write the decimal point as a point, e.g. 55.01" : " (e.g. 55.01)");
+  return Args(comma ? Tr("zorctl::Calibrate",
+                         "calibrate: %1 '%2' is not a number of millimetres: write the decimal point as a point, "
+                         "e.g. 55.01")
+                    : Tr("zorctl::Calibrate", "calibrate: %1 '%2' is not a number of millimetres (e.g. 55.01)"),
+              Value(option), Value(text));
 }
+
+// The result lines' names (nominal, measured, scale_x, ...) and values stay
+// as they are in every language, as get's do; the words between them follow
+// the user's.
 
 // A misfit beyond what measuring to 0.01 mm explains.
 constexpr double kMisfitToTell = 0.01;
@@ -43,7 +50,8 @@ std::string Mm(double value) { return QString::number(value, 'f', 4).toStdString
 
 std::string Sizes(double width, double height, std::optional<double> top, std::optional<double> left) {
   std::string text = Mm(width) + " x " + Mm(height) + " mm";
-  if (top && left) text += " (top edge " + Mm(*top) + ", left edge " + Mm(*left) + ")";
+  if (top && left)
+    text += Local(Args(Tr("zorctl::Calibrate", " (top edge %1, left edge %2)"), Value(Mm(*top)), Value(Mm(*left))));
   return text;
 }
 
@@ -51,7 +59,8 @@ void PrintPlan(const svc::CalibrationPlan& p, Output& out) {
   out.line("nominal: " + Mm(p.nominalMm) + " mm");
   out.line("measured: " + Sizes(p.measured.widthMm, p.measured.heightMm, p.measured.topMm, p.measured.leftMm));
   auto change = [&](const char* name, const std::u16string& from, const std::u16string& to) {
-    out.line(std::string(name) + ": " + ToUtf8(from) + (from == to ? " (unchanged)" : " -> " + ToUtf8(to)));
+    out.line(std::string(name) + ": " + ToUtf8(from) +
+             (from == to ? Local(Tr("zorctl::Calibrate", " (unchanged)")) : " -> " + ToUtf8(to)));
   };
   change("scale_x", svc::FormatFixed5(p.oldScale.x), p.scaleXText);
   change("scale_y", svc::FormatFixed5(p.oldScale.y), p.scaleYText);
@@ -83,7 +92,7 @@ void CompareWithPreviousRound(Context& c, const svc::CalibrationPlan& plan) {
 
 int Calibrate(Context& c) {
   const Options& o = c.inv.options;
-  if (!o.width || !o.height) return Usage(c.out, "calibrate needs --width MM and --height MM");
+  if (!o.width || !o.height) return Usage(c.out, Tr("zorctl::Calibrate", "calibrate needs --width MM and --height MM"));
   svc::CalibrationInput input;
   struct Given {
     const char* option;
@@ -95,7 +104,7 @@ int Calibrate(Context& c) {
   for (std::size_t i = 0; i < std::size(given); ++i) {
     if (!given[i].text) continue;
     values[i] = ParseNumber(*given[i].text);
-    if (!values[i]) return Refuse(c.out, "calibrate: " + NotANumber(given[i].option, *given[i].text));
+    if (!values[i]) return Refuse(c.out, NotANumber(given[i].option, *given[i].text));
   }
   input.measured = {*values[0], *values[1], values[2], values[3]};
   input.nominalMm = values[4];
@@ -105,17 +114,20 @@ int Calibrate(Context& c) {
     const auto percent = comma == std::string::npos ? std::nullopt : ParseNumber(std::string_view(t).substr(0, comma));
     const auto mm = comma == std::string::npos ? std::nullopt : ParseNumber(std::string_view(t).substr(comma + 1));
     if (!percent || !mm)
-      return Refuse(c.out,
-                    "calibrate: --tolerance '" + t + "' is not PCT,MM (a percentage and millimetres, e.g. 0.05,0.02)");
+      return Refuse(c.out, Tr("zorctl::Calibrate",
+                              "calibrate: --tolerance '%1' is not PCT,MM (a percentage and millimetres, e.g. "
+                              "0.05,0.02)")
+                               .arg(Value(t)));
     input.tolerance = {*percent, *mm};
   }
   if (const Outcome checked = svc::CheckCalibrationInput(input); !checked.ok())
-    return Refuse(c.out, "calibrate: " + ToUtf8(checked.message));
+    return Refuse(c.out, Tr("zorctl::Calibrate", "calibrate: %1").arg(Told(checked)));
 
   const bool edges = input.measured.topMm.has_value();
   if (o.dryRun) {
     // What is sent depends on what is read: the plan is the reads.
-    c.out.info("calibrate: the new values depend on the corrections read; a dry run reads nothing");
+    c.out.info(Local(
+        Tr("zorctl::Calibrate", "calibrate: the new values depend on the corrections read; a dry run reads nothing")));
     return DryRead(c, [input](Maintenance& m) { return Outcome(m.planCalibration(input)); });
   }
   if (const int status = c.open(); status != kDone) return status;
@@ -131,18 +143,20 @@ int Calibrate(Context& c) {
   const svc::CalibrationPlan& plan = planned.value;
   CompareWithPreviousRound(c, plan);
   if (plan.modelMisfitMm > kMisfitToTell)
-    c.out.info("calibrate: the scan field's model misses these sizes by up to " + Mm(plan.modelMisfitMm) +
-               " mm: the lens errs otherwise than the model has it; the next round may need to correct further");
+    c.out.info(Local(Tr("zorctl::Calibrate",
+                        "calibrate: the scan field's model misses these sizes by up to %1 mm: the lens errs "
+                        "otherwise than the model has it; the next round may need to correct further")
+                         .arg(Value(Mm(plan.modelMisfitMm)))));
 
   const bool changes = plan.scaleChanges || plan.distortionChanges;
   Outcome outcome;
   bool sent = false;
   if (plan.withinTolerance) {
-    c.out.info("calibrate: the square is within tolerance; nothing was sent");
+    c.out.info(Local(Tr("zorctl::Calibrate", "calibrate: the square is within tolerance; nothing was sent")));
   } else if (!changes) {
-    c.out.info("calibrate: the new values are those in force; nothing was sent");
+    c.out.info(Local(Tr("zorctl::Calibrate", "calibrate: the new values are those in force; nothing was sent")));
   } else if (o.noSet) {
-    c.out.info("calibrate: --no-set: nothing was sent");
+    c.out.info(Local(Tr("zorctl::Calibrate", "calibrate: --no-set: nothing was sent")));
   } else {
     const svc::Task apply = [&plan](Maintenance& m) { return m.applyCalibration(plan); };
     outcome = c.session.send("calibrate", apply, MakePlan(apply));
@@ -159,7 +173,7 @@ int Calibrate(Context& c) {
     PrintPlan(plan, c.out);
     c.out.line(std::string("sent: ") + (sent ? "yes" : "no"));
   }
-  if (StopRequested()) return Interrupted(c, "calibrate", ToUtf8(outcome.message));
+  if (StopRequested()) return Interrupted(c, "calibrate", Told(outcome));
   return Finish(c, outcome, "calibrate");
 }
 

@@ -27,7 +27,7 @@ using F = svc::Feature;
 std::optional<std::u16string> Password(Context& c) {
   svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
   if (!password.ok()) {
-    Refuse(c.out, ToUtf8(password.message));
+    Refuse(c.out, Told(password));
     return std::nullopt;
   }
   return std::move(password.value);
@@ -40,7 +40,8 @@ int Info(Context& c) {
   if (const int status = c.open(); status != kDone) return status;
   const auto& identity = c.session.service().identity();
   if (!identity || !identity->readable)
-    return c.out.finish(kReadFailed, "the marking system's identity could not be read", "read-failed");
+    return c.out.finish(kReadFailed, Tr("zorctl::Commands", "the marking system's identity could not be read"),
+                        "read-failed");
   c.out.fields(svc::IdentityFields(*identity));
   return c.out.finish(kDone);
 }
@@ -49,7 +50,7 @@ int Get(Context& c) {
   const std::string& name = c.inv.values[0];
   if (name != "all") {
     const svc::Setting* setting = svc::FindReadable(name);
-    if (setting == nullptr) return Usage(c.out, "unknown setting '" + name + "'");
+    if (setting == nullptr) return Usage(c.out, Tr("zorctl::Commands", "unknown setting '%1'").arg(Value(name)));
     if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return Outcome(setting->read(m)); });
     if (const int status = c.open(); status != kDone) return status;
     if (const int status = c.checkFamily(setting->feature, "get " + name); status != kDone) return status;
@@ -96,9 +97,11 @@ int Get(Context& c) {
     c.out.set(QStringLiteral("missing"), missing);
     c.out.set(QStringLiteral("not_on_family"), notOnFamily);
   } else if (!lacking.empty()) {
-    c.out.info("not on " + ToUtf8(svc::FamilySystem(family)) + ": " + lacking);
+    c.out.info(
+        Local(Args(Tr("zorctl::Commands", "not on %1: %2"), ToQString(svc::FamilySystem(family)), Value(lacking))));
   }
-  return c.out.finish(status, status == kDone ? "" : "some settings could not be read", "read-failed");
+  if (status == kDone) return c.out.finish(kDone);
+  return c.out.finish(status, Tr("zorctl::Commands", "some settings could not be read"), "read-failed");
 }
 
 // ---- set ----------------------------------------------------------------------------
@@ -111,13 +114,13 @@ Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::
                         const std::optional<std::u16string>& expected, const std::string& what) {
   const std::optional<zor::link::Family> family = svc::KnownFamily(m.identity());
   if (!svc::ReadBackOn(family, setting)) {
-    Outcome sent = set(m);
+    const Outcome sent = set(m);
     if (!sent.ok() || setting.read != nullptr) return sent;
-    sent.message = FromUtf8(what + ": sent; ") +
-                   (setting.readBy.empty() ? u"the controller's " + std::u16string(setting.title) + u" cannot be read"
-                                           : std::u16string(svc::FamilySystem(family)) + u" cannot read it") +
-                   u" back";
-    return sent;
+    return Retold(sent, setting.readBy.empty()
+                            ? Args(Tr("zorctl::Commands", "%1: sent; the controller's %2 cannot be read back"),
+                                   Value(what), ToQString(setting.title))
+                            : Args(Tr("zorctl::Commands", "%1: sent; %2 cannot read it back"), Value(what),
+                                   ToQString(svc::FamilySystem(family))));
   }
   const svc::ReadBack sent = svc::SendAndReadBack(m, setting, set, expected, family);
   switch (sent.result) {
@@ -125,9 +128,11 @@ Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::
       return Outcome::done();
     case svc::RestoreResult::Differs:
       return Outcome::failed(svc::Status::ReadFailed,
-                             FromUtf8(what + ": sent, but the controller reads back ") + *sent.after);
+                             Args(Tr("zorctl::Commands", "%1: sent, but the controller reads back %2"), Value(what),
+                                  ToQString(*sent.after)));
     case svc::RestoreResult::Unreadable:
-      return Outcome::failed(svc::Status::ReadFailed, FromUtf8(what + ": sent, but it could not be read back"));
+      return Outcome::failed(svc::Status::ReadFailed,
+                             Tr("zorctl::Commands", "%1: sent, but it could not be read back").arg(Value(what)));
     default:
       return sent.outcome;
   }
@@ -140,12 +145,15 @@ Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::
 int Set(Context& c) {
   const auto& values = c.inv.values;
   const svc::Setting* setting = svc::FindWritable(values[0]);
-  if (setting == nullptr) return Usage(c.out, "unknown setting '" + values[0] + "'");
-  if (values.size() - 1 != static_cast<std::size_t>(setting->values()))
-    return Usage(c.out, "set " + values[0] + " takes " + std::to_string(setting->values()) +
-                            (setting->values() == 1 ? " value" : " values"));
+  if (setting == nullptr) return Usage(c.out, Tr("zorctl::Commands", "unknown setting '%1'").arg(Value(values[0])));
+  if (values.size() - 1 != static_cast<std::size_t>(setting->values())) {
+    return Usage(c.out,
+                 setting->values() == 1
+                     ? Tr("zorctl::Commands", "set %1 takes 1 value").arg(Value(values[0]))
+                     : Tr("zorctl::Commands", "set %1 takes %2 values").arg(Value(values[0])).arg(setting->values()));
+  }
   if (c.inv.options.typed && setting->name != "controller-model")
-    return Usage(c.out, "--typed is for set controller-model alone");
+    return Usage(c.out, Tr("zorctl::Commands", "--typed is for set controller-model alone"));
   svc::SetValues given;
   for (std::size_t i = 1; i < values.size(); ++i) given.values.push_back(FromUtf8(values[i]));
   given.typed = c.inv.options.typed;
@@ -155,7 +163,7 @@ int Set(Context& c) {
     given.password = std::move(*password);
   }
   const svc::Reading<svc::Task> task = setting->write(given);
-  if (!task.ok()) return Refuse(c.out, values[0] + ": " + ToUtf8(task.message));
+  if (!task.ok()) return Refuse(c.out, Tr("zorctl::Commands", "%1: %2").arg(Value(values[0])).arg(Told(task)));
   const std::optional<std::u16string> expected =
       setting->readsBackAs != nullptr ? setting->readsBackAs(given) : std::nullopt;
   const std::string what = "set " + values[0];
@@ -183,9 +191,10 @@ int Move(Context& c) {
   // What the panel's Move To fields take; the move itself refuses more than one byte.
   const auto x = ParseWhole(c.inv.values[0], 0, svc::kMoveFieldMax);
   const auto y = ParseWhole(c.inv.values[1], 0, svc::kMoveFieldMax);
-  const std::string range = "' is not a whole number from 0 to " + std::to_string(svc::kMaxMoveTarget);
-  if (!x) return Refuse(c.out, "move: X '" + c.inv.values[0] + range);
-  if (!y) return Refuse(c.out, "move: Y '" + c.inv.values[1] + range);
+  const PeopleText notWhole = Tr("zorctl::Commands", "move: %1 '%2' is not a whole number from 0 to %3");
+  const QString max = QString::number(svc::kMaxMoveTarget);
+  if (!x) return Refuse(c.out, Args(notWhole, QStringLiteral("X"), Value(c.inv.values[0]), max));
+  if (!y) return Refuse(c.out, Args(notWhole, QStringLiteral("Y"), Value(c.inv.values[1]), max));
   return Send(
       c, "move",
       [x = *x, y = *y](Maintenance& m) {
@@ -196,7 +205,7 @@ int Move(Context& c) {
 
 int Mark(Context& c) {
   const auto figure = Choice(c.inv.values[0], {"original-square", "corrected-square", "max-field"});
-  if (!figure) return Usage(c.out, "mark takes original-square, corrected-square or max-field");
+  if (!figure) return Usage(c.out, Tr("zorctl::Commands", "mark takes original-square, corrected-square or max-field"));
   const auto f = static_cast<svc::Figure>(*figure);
   return Send(
       c, "mark " + c.inv.values[0], [f](Maintenance& m) { return m.mark(f); }, svc::FeatureOf(f));
@@ -204,14 +213,14 @@ int Mark(Context& c) {
 
 int Shutter(Context& c) {
   const auto open = Choice(c.inv.values[0], {"close", "open"});
-  if (!open) return Usage(c.out, "shutter takes open or close");
+  if (!open) return Usage(c.out, Tr("zorctl::Commands", "shutter takes open or close"));
   return Send(
       c, "shutter " + c.inv.values[0], [open = *open == 1](Maintenance& m) { return m.shutter(open); }, F::Shutter);
 }
 
 int Aiming(Context& c) {
   const auto on = Choice(c.inv.values[0], {"off", "on"});
-  if (!on) return Usage(c.out, "aiming takes on or off");
+  if (!on) return Usage(c.out, Tr("zorctl::Commands", "aiming takes on or off"));
   return Send(
       c, "aiming", [on = *on == 1](Maintenance& m) { return m.aiming(on); }, std::nullopt);
 }
@@ -219,7 +228,8 @@ int Aiming(Context& c) {
 int TestPower(Context& c) {
   const auto& v = c.inv.values;
   const auto on = Choice(v[0], {"off", "on"});
-  if (!on || v.size() != (*on == 1 ? 2u : 1u)) return Usage(c.out, "test-power takes on PULSE, or off");
+  if (!on || v.size() != (*on == 1 ? 2u : 1u))
+    return Usage(c.out, Tr("zorctl::Commands", "test-power takes on PULSE, or off"));
   if (*on == 0)
     return Send(
         c, "test-power off", [](Maintenance& m) { return m.testPowerOff(); }, std::nullopt);
@@ -238,20 +248,24 @@ int TestPower(Context& c) {
 int Adjust(Context& c) {
   const auto& v = c.inv.values;
   const auto which = Choice(v[0], {"center", "distortion", "aiming"});
-  if (!which) return Usage(c.out, "adjust takes center, distortion or aiming");
+  if (!which) return Usage(c.out, Tr("zorctl::Commands", "adjust takes center, distortion or aiming"));
   constexpr svc::Adjustment kKinds[] = {svc::Adjustment::Center, svc::Adjustment::Distortion, svc::Adjustment::Aiming};
   const svc::Adjustment kind = kKinds[*which];
   const std::size_t points = kind == svc::Adjustment::Aiming ? 2 : 1;
   // Cancelled at the first point, the alignment never goes on to the second.
   const bool firstAlone = points == 2 && c.inv.options.cancel && v.size() == 2;
   if (v.size() != points + 1 && !firstAlone) {
-    return Usage(c.out, points == 2 ? "adjust aiming takes MOVES1 MOVES2 (MOVES1 alone with --cancel)"
-                                    : "adjust " + v[0] + " takes MOVES");
+    return Usage(c.out, points == 2
+                            ? Tr("zorctl::Commands", "adjust aiming takes MOVES1 MOVES2 (MOVES1 alone with --cancel)")
+                            : Tr("zorctl::Commands", "adjust %1 takes MOVES").arg(Value(v[0])));
   }
   std::vector<std::vector<svc::Direction>> moves;
   for (std::size_t i = 1; i < v.size(); ++i) {
     auto parsed = ParseMoves(v[i]);
-    if (!parsed) return Refuse(c.out, "adjust: MOVES '" + v[i] + "' may hold only the letters U, D, L and R");
+    if (!parsed) {
+      return Refuse(
+          c.out, Tr("zorctl::Commands", "adjust: MOVES '%1' may hold only the letters U, D, L and R").arg(Value(v[i])));
+    }
     moves.push_back(std::move(*parsed));
   }
   return Send(
@@ -261,9 +275,8 @@ int Adjust(Context& c) {
         // Stopped by a signal between two steps: the controller leaves the
         // adjustment's mode as with --cancel.
         auto stopped = [&] {
-          Outcome o = adjustment.cancel();
-          if (o.ok()) o.message = u"the adjustment was ended without saving";
-          return o;
+          const Outcome o = adjustment.cancel();
+          return o.ok() ? Retold(o, Tr("zorctl::Commands", "the adjustment was ended without saving")) : o;
         };
         if (Outcome o = adjustment.begin(); !o.ok()) return o;
         for (std::size_t point = 0; point < moves.size(); ++point) {
@@ -312,12 +325,13 @@ int Log(Context& c) {
   if (const auto& text = c.inv.options.since) {
     since = svc::ParseSince(*text);
     if (!since)
-      return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
+      return Usage(
+          c.out, Tr("zorctl::Commands", "--since '%1' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)")
+                     .arg(Value(*text)));
   }
   svc::Reading<svc::ServiceLogContents> read = svc::ReadServiceLog(svc::ServiceLogPath(), since);
   if (!read.ok()) {
-    read.message = u"the service log could not be read: " + read.message;
-    return c.out.finish(read);
+    return c.out.finish(Retold(read, Tr("zorctl::Commands", "the service log could not be read: %1").arg(Told(read))));
   }
   svc::ServiceLogContents& log = read.value;
   // --system: the entries for that system alone.
@@ -325,12 +339,14 @@ int Log(Context& c) {
     std::erase_if(log.entries, [&](const svc::ServiceLogEntry& e) { return e.serial != *serial; });
   }
   if (log.olderLeftOut) {
-    c.out.info("the service log is larger than " + svc::SizeText(svc::kServiceLogReadLimit) +
-               ": only its newest entries were read");
+    c.out.info(Local(Tr("zorctl::Commands", "the service log is larger than %1: only its newest entries were read")
+                         .arg(Value(svc::SizeText(svc::kServiceLogReadLimit)))));
   }
-  if (log.skipped > 0)
-    c.out.info(std::to_string(log.skipped) + (log.skipped == 1 ? " line" : " lines") +
-               " of the service log could not be read");
+  if (log.skipped > 0) {
+    c.out.info(Local(log.skipped == 1
+                         ? Tr("zorctl::Commands", "1 line of the service log could not be read")
+                         : Tr("zorctl::Commands", "%1 lines of the service log could not be read").arg(log.skipped)));
+  }
   if (c.out.json()) {
     QJsonArray entries;
     for (const svc::ServiceLogEntry& e : log.entries) entries.append(e.object);
@@ -338,9 +354,16 @@ int Log(Context& c) {
     c.out.set(QStringLiteral("skipped"), log.skipped);
   } else if (log.entries.empty()) {
     const auto& serial = c.inv.options.system;
-    c.out.info((serial ? "no operations have been logged for serial number " + std::to_string(*serial) + " "
-                       : std::string("no operations have been logged ")) +
-               (since ? "since " + *c.inv.options.since : std::string("yet")));
+    const QString from = since ? Value(*c.inv.options.since) : QString();
+    const PeopleText none =
+        serial ? (since ? Tr("zorctl::Commands", "no operations have been logged for serial number %1 since %2")
+                              .arg(static_cast<qlonglong>(*serial))
+                              .arg(from)
+                        : Tr("zorctl::Commands", "no operations have been logged for serial number %1 yet")
+                              .arg(static_cast<qlonglong>(*serial)))
+               : (since ? Tr("zorctl::Commands", "no operations have been logged since %1").arg(from)
+                        : Tr("zorctl::Commands", "no operations have been logged yet"));
+    c.out.info(Local(none));
   } else {
     PrintLog(log.entries, c.out);
   }
@@ -411,19 +434,21 @@ bool IsCommand(std::string_view name) { return Find(name) != nullptr || name == 
 
 int RunCommand(const Invocation& inv, Output& out) {
   const Subcommand* command = Find(inv.command);
-  if (command == nullptr) return Usage(out, "unknown command '" + inv.command + "'");
+  if (command == nullptr) return Usage(out, Tr("zorctl::Commands", "unknown command '%1'").arg(Value(inv.command)));
   for (const std::string& option : inv.options.given) {
     static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file", "--system"};
     const bool common = std::find(std::begin(kCommon), std::end(kCommon), option) != std::end(kCommon);
     const bool own = std::find(command->options.begin(), command->options.end(), option) != command->options.end();
-    if (!common && !own) return Usage(out, "option " + option + " is not one of " + inv.command + "'s");
+    if (!common && !own)
+      return Usage(out,
+                   Args(Tr("zorctl::Commands", "option %1 is not one of %2's"), Value(option), Value(inv.command)));
   }
   if (inv.values.size() < command->minValues || inv.values.size() > command->maxValues) {
-    return Usage(out, inv.command + " takes " +
-                          (command->minValues == command->maxValues
-                               ? std::to_string(command->minValues)
-                               : std::to_string(command->minValues) + " to " + std::to_string(command->maxValues)) +
-                          (command->maxValues == 1 ? " value" : " values"));
+    const QString name = Value(inv.command);
+    const auto min = static_cast<qulonglong>(command->minValues), max = static_cast<qulonglong>(command->maxValues);
+    return Usage(out, min != max ? Tr("zorctl::Commands", "%1 takes %2 to %3 values").arg(name).arg(min).arg(max)
+                      : max == 1 ? Tr("zorctl::Commands", "%1 takes 1 value").arg(name)
+                                 : Tr("zorctl::Commands", "%1 takes %2 values").arg(name).arg(max));
   }
   Session session(out, inv.options.system);
   Context context{inv, out, session};

@@ -15,19 +15,22 @@ int Context::open() {
 int Context::checkFamily(std::optional<svc::Feature> feature, const std::string& what) {
   if (!feature) return kDone;
   const Outcome checked = svc::CheckFamily(svc::KnownFamily(session.service().identity()), *feature, FromUtf8(what));
-  return checked.ok() ? kDone : Refuse(out, ToUtf8(checked.message));
+  return checked.ok() ? kDone : Refuse(out, Told(checked));
 }
 
-int Refuse(Output& out, const std::string& message) { return out.finish(kRefused, message, "refused"); }
+int Refuse(Output& out, const PeopleText& message) { return out.finish(kRefused, message, "refused"); }
 
-int Usage(Output& out, const std::string& message) {
-  return out.finish(kUsage, message + " (zorctl help for the commands)", "usage");
+int Usage(Output& out, const PeopleText& message) {
+  return out.finish(kUsage, Tr("zorctl::Common", "%1 (zorctl help for the commands)").arg(message), "usage");
 }
 
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   if (outcome.status == svc::Status::Refused) {
-    const std::string why = ToUtf8(outcome.message.empty() ? svc::kWrongPasswordMessage : outcome.message);
-    return Refuse(c.out, what + ": " + why);
+    // The device link says nothing of a wrong password; zorctl says it (svc::kWrongPasswordMessage).
+    const PeopleText why = outcome.message.empty()
+                               ? Tr("zorctl::Common", "the service password is wrong; nothing was sent")
+                               : Told(outcome);
+    return Refuse(c.out, Tr("zorctl::Common", "%1: %2").arg(Value(what)).arg(why));
   }
   // Done, with a word for the user beside it.
   if (outcome.ok() && !outcome.message.empty()) {
@@ -48,13 +51,16 @@ int Send(Context& c, const std::string& what, const svc::Task& operation, std::o
   if (const int status = c.checkFamily(feature, what); status != kDone) return status;
   const Outcome outcome = c.session.send(what, operation, plan);
   if (outcome.notKept) c.out.warning(ToUtf8(svc::kNotKeptMessage));
-  if (StopRequested()) return Interrupted(c, what, ToUtf8(outcome.message));
+  if (StopRequested()) return Interrupted(c, what, Told(outcome));
   return Finish(c, outcome, what);
 }
 
-int Interrupted(Context& c, const std::string& what, const std::string& sofar) {
-  std::string message = what + ": interrupted by " + StopSignalName();
-  message += "; " + (sofar.empty() ? std::string("what was under way was sent in full") : sofar);
+int Interrupted(Context& c, const std::string& what, const PeopleText& sofar) {
+  const PeopleText done = sofar.isEmpty() ? Tr("zorctl::Common", "what was under way was sent in full") : sofar;
+  const PeopleText message = Tr("zorctl::Common", "%1: interrupted by %2; %3")
+                                 .arg(Value(what))
+                                 .arg(QString::fromLatin1(StopSignalName()))
+                                 .arg(done);
   return c.out.finish(InterruptedStatus(), message, "interrupted");
 }
 

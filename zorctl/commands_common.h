@@ -8,6 +8,7 @@
 #include "service/maintenance.h"
 #include "zorctl/arguments.h"
 #include "zorctl/output.h"
+#include "zorctl/people.h"
 #include "zorctl/session.h"
 
 namespace zor::zorctl {
@@ -26,8 +27,8 @@ struct Context {
 };
 
 // A refusal of zorctl's own, before anything is sent: it names the argument.
-int Refuse(Output& out, const std::string& message);
-int Usage(Output& out, const std::string& message);
+int Refuse(Output& out, const PeopleText& message);
+int Usage(Output& out, const PeopleText& message);
 // Ends a command with its outcome; a refusal names the command's argument first.
 int Finish(Context& c, const zor::service::Outcome& outcome, const std::string& what);
 // Plans the operation (every check, nothing touched); a refusal ends it there,
@@ -37,7 +38,7 @@ int Send(Context& c, const std::string& what, const zor::service::Task& operatio
          std::optional<zor::service::Feature> feature);
 // Ends a run that SIGINT or SIGTERM stopped, saying how far it got (sofar:
 // the operation's own word, when it has one): exit status 128 + the signal.
-int Interrupted(Context& c, const std::string& what, const std::string& sofar);
+int Interrupted(Context& c, const std::string& what, const PeopleText& sofar);
 // A dry run of a read prints its plan.
 int DryRead(Context& c, const zor::service::Task& operation);
 

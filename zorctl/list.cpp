@@ -37,17 +37,17 @@ int List(Context& c) {
     c.out.set(QStringLiteral("systems"), systems);
     return c.out.finish(kDone);
   }
-  rows.insert(rows.begin(),
-              {QStringLiteral("SERIAL"), QStringLiteral("NAME"), QStringLiteral("ADDRESS"), QStringLiteral("FAMILY")});
+  rows.insert(rows.begin(), {Tr("zorctl::List", "SERIAL").local(), Tr("zorctl::List", "NAME").local(),
+                             Tr("zorctl::List", "ADDRESS").local(), Tr("zorctl::List", "FAMILY").local()});
   std::array<qsizetype, 4> widths{};
   for (auto& row : rows) {
     row[1] = svc::OneLine(row[1]);
-    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(widths[i], row[i].size());
+    for (std::size_t i = 0; i < widths.size(); ++i) widths[i] = std::max(widths[i], Columns(row[i]));
   }
   for (const auto& row : rows) {
-    QString line;
-    for (std::size_t i = 0; i + 1 < row.size(); ++i) line += row[i].leftJustified(widths[i]) + QStringLiteral("  ");
-    c.out.line((line + row.back()).toStdString());
+    std::string line;
+    for (std::size_t i = 0; i + 1 < row.size(); ++i) line += Padded(row[i], widths[i]) + "  ";
+    c.out.line(line + row.back().toStdString());
   }
   return c.out.finish(kDone);
 }

@@ -17,6 +17,7 @@
 #include "zorctl/help.h"
 #include "zorctl/interrupt.h"
 #include "zorctl/output.h"
+#include "zorctl/people.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ int Run(int argc, char** argv) {
   }
   const auto parsed = ParseArguments(argc, argv);
   if (const auto* error = std::get_if<UsageError>(&parsed)) {
-    Message(error->message + " (zorctl --help for the options)");
+    Message(Local(Tr("zorctl::Main", "%1 (zorctl --help for the options)").arg(Value(error->message))));
     return kUsage;
   }
   const Invocation& inv = std::get<Invocation>(parsed);
@@ -62,7 +63,7 @@ int Run(int argc, char** argv) {
     }
     const std::string text = CommandHelp(topic);
     if (text.empty()) {
-      Message("unknown command '" + topic + "' (zorctl help for the commands)");
+      Message(Local(Tr("zorctl::Main", "unknown command '%1' (zorctl help for the commands)").arg(Value(topic))));
       return kUsage;
     }
     Write(stdout, text);

@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "zorctl/people.h"
+
 namespace zor::zorctl {
 
 namespace {
@@ -52,8 +54,9 @@ int EndOutput(int status) {
   Flush(stdout);
   if (std::ferror(stdout) != 0) NoteFailure(stdout, 0);
   if (g_outputError != 0) {
-    Message(g_outputError > 0 ? std::string("standard output could not be written: ") + std::strerror(g_outputError)
-                              : "standard output could not be written");
+    Message(Local(g_outputError > 0 ? Tr("zorctl::Output", "standard output could not be written: %1")
+                                          .arg(QString::fromLocal8Bit(std::strerror(g_outputError)))
+                                    : Tr("zorctl::Output", "standard output could not be written")));
   }
   Flush(stderr);
   if (std::ferror(stderr) != 0) NoteFailure(stderr, 0);
@@ -92,7 +95,8 @@ void Output::info(std::string_view text) {
 void Output::warning(std::string_view text) {
   if (std::find(warnings_.begin(), warnings_.end(), text) != warnings_.end()) return;
   warnings_.emplace_back(text);
-  error("warning: " + std::string(text));
+  error(Local(
+      Tr("zorctl::Output", "warning: %1").arg(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())))));
 }
 
 void Output::progress(std::string_view text) {

@@ -9,9 +9,11 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 
 #include "service/posix.h"
 #include "zorctl/output.h"
+#include "zorctl/people.h"
 
 namespace zor::zorctl {
 
@@ -21,7 +23,13 @@ using zor::service::Input;
 using zor::service::Outcome;
 using zor::service::Reading;
 
-Outcome Refused(const std::string& why) { return Outcome::refused(Input::Password, FromUtf8(why)); }
+Outcome Refused(const PeopleText& why) { return Outcome::refused(Input::Password, why); }
+
+// Why the file could not be read: errno's reason after the path.
+PeopleText CannotRead(const std::string& path) {
+  const QString reason = QString::fromLocal8Bit(std::strerror(errno));
+  return Args(Tr("zorctl::Password", "cannot read the password file %1: %2"), Value(path), reason);
+}
 
 constexpr std::size_t kMaxPasswordFile = 4096;
 
@@ -33,7 +41,7 @@ std::string FirstLine(std::string text) {
 
 // Reads a line from the terminal with echo off, restoring the terminal after.
 std::optional<std::string> Prompt() {
-  Write(stderr, "Service password: ");
+  Write(stderr, Local(Tr("zorctl::Password", "Service password: ")));
   termios saved{};
   const bool terminal = tcgetattr(STDIN_FILENO, &saved) == 0;
   if (terminal) {
@@ -72,10 +80,10 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
   // for ever.
   const zor::service::Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
   const int fd = file.fd;
-  if (fd < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+  if (fd < 0) return Refused(CannotRead(path));
   struct stat st {};
   if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)))
-    return Refused("the password file " + path + " is not a regular file or a pipe");
+    return Refused(Tr("zorctl::Password", "the password file %1 is not a regular file or a pipe").arg(Value(path)));
   // A pipe's writer may come, and write, later: each read waits for it, all
   // of them together at most wait. A pipe without a writer reads as the end.
   const bool pipe = S_ISFIFO(st.st_mode);
@@ -88,21 +96,21 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
       pollfd ready{fd, POLLIN, 0};
       const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
       if (polled < 0 && errno == EINTR) continue;
-      if (polled < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+      if (polled < 0) return Refused(CannotRead(path));
       if (polled == 0) {
-        return Refused("no program wrote a password line to the pipe " + path + " within " +
-                       zor::service::DurationText(wait));
+        return Refused(Args(Tr("zorctl::Password", "no program wrote a password line to the pipe %1 within %2"),
+                            Value(path), Value(zor::service::DurationText(wait))));
       }
     }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+    if (n < 0) return Refused(CannotRead(path));
     if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     if (text.find('\n') != std::string::npos) break;
   }
   if (text.size() > kMaxPasswordFile && text.find('\n') == std::string::npos)
-    return Refused("the password file " + path + " does not start with a password line");
+    return Refused(Tr("zorctl::Password", "the password file %1 does not start with a password line").arg(Value(path)));
   return FirstLine(text);
 }
 
@@ -116,9 +124,9 @@ Reading<std::u16string> ReadServicePassword(const std::optional<std::string>& pa
   if (isatty(STDIN_FILENO) != 0) {
     if (auto typed = Prompt()) return FromUtf8(*typed);
   }
-  return Refused(
-      "this setting needs the service password: give --password-file FILE or ZOR_SERVICE_PASSWORD, or run "
-      "zorctl on a terminal to type it");
+  return Refused(Tr("zorctl::Password",
+                    "this setting needs the service password: give --password-file FILE or ZOR_SERVICE_PASSWORD, "
+                    "or run zorctl on a terminal to type it"));
 }
 
 }  // namespace zor::zorctl

@@ -31,12 +31,14 @@ std::string FirstLine(const std::string& text) {
 
 int Report(Context& c) {
   const auto& output = c.inv.options.output;
-  if (!output || output->empty()) return Usage(c.out, "report needs --output FILE.pdf");
+  if (!output || output->empty()) return Usage(c.out, Tr("zorctl::Report", "report needs --output FILE.pdf"));
   QDateTime since = svc::StartOfToday();
   if (const auto& text = c.inv.options.since) {
     const auto parsed = svc::ParseSince(*text);
     if (!parsed)
-      return Usage(c.out, "--since '" + *text + "' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)");
+      return Usage(c.out,
+                   Tr("zorctl::Report", "--since '%1' is not a date (2026-12-01) or a date and time (2026-12-01T08:00)")
+                       .arg(Value(*text)));
     since = *parsed;
   }
   if (c.inv.options.dryRun)
@@ -46,7 +48,8 @@ int Report(Context& c) {
     });
   const std::string program = FindHelperProgram("zor-report", ZOR_BIN_TO_LIB);
   if (program.empty())
-    return c.out.finish(kFileProblem, "report: zor-report, which makes the PDF, is not installed beside zorctl",
+    return c.out.finish(kFileProblem,
+                        Tr("zorctl::Report", "report: zor-report, which makes the PDF, is not installed beside zorctl"),
                         "file");
   // The file first: one that cannot be written is said before the controller is read.
   svc::PendingFile file;
@@ -59,8 +62,12 @@ int Report(Context& c) {
   const ProgramRun run = RunProgram(program, {}, QJsonDocument(content).toJson(QJsonDocument::Compact).toStdString(),
                                     kReportBound, kMaxPdf);
   if (!run.ran || run.exitStatus != 0) {
-    const std::string why = run.ran ? FirstLine(run.err) : run.why;
-    return c.out.finish(kFileProblem, "report: the PDF could not be made: " + (why.empty() ? program : why), "file");
+    // zor-report's own words stay as it wrote them.
+    const std::string said = run.ran ? FirstLine(run.err) : std::string();
+    const PeopleText why = !said.empty()                ? PeopleText(Value(said), Value(said))
+                           : run.ran || run.why.empty() ? PeopleText(Value(program), Value(program))
+                                                        : PeopleText(Value(run.why), Value(run.localWhy));
+    return c.out.finish(kFileProblem, Tr("zorctl::Report", "report: the PDF could not be made: %1").arg(why), "file");
   }
   if (svc::Outcome written = file.write(run.out); !written.ok()) return c.out.finish(written);
   if (svc::Outcome committed = file.commit(); !committed.ok()) return c.out.finish(committed);
@@ -76,14 +83,20 @@ int Report(Context& c) {
   c.out.set("log_entries",
             content.value(QLatin1String("log")).toObject().value(QLatin1String("entries")).toArray().size());
   c.out.set("calibrations", content.value(QLatin1String("calibrations")).toArray().size());
-  c.out.info("report written to " + *output);
-  if (!log.ok())
+  c.out.info(Local(Tr("zorctl::Report", "report written to %1").arg(Value(*output))));
+  if (!log.ok()) {
     return c.out.finish(
         kFileProblem,
-        "the report holds no service-log entries: the service log could not be read: " + ToUtf8(log.message), "file");
-  if (!notReadText.empty())
-    return c.out.finish(kReadFailed, "the report lists as not read what could not be read: " + notReadText,
-                        "read-failed");
+        Tr("zorctl::Report", "the report holds no service-log entries: the service log could not be read: %1")
+            .arg(Told(log)),
+        "file");
+  }
+  if (!notReadText.empty()) {
+    return c.out.finish(
+        kReadFailed,
+        Tr("zorctl::Report", "the report lists as not read what could not be read: %1").arg(Value(notReadText)),
+        "read-failed");
+  }
   return c.out.finish(kDone);
 }
 

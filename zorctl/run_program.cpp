@@ -13,6 +13,7 @@
 
 #include "link/load_device_link.h"
 #include "service/text.h"
+#include "zorctl/people.h"
 
 extern char** environ;
 
@@ -21,6 +22,14 @@ namespace zor::zorctl {
 namespace {
 
 constexpr std::size_t kMaxErr = 64 * 1024;
+
+// Why the program did not run as it should, in English and in the user's language.
+void Tell(ProgramRun& run, const PeopleText& why) {
+  run.why = why.source().toStdString();
+  run.localWhy = Local(why);
+}
+
+QString Error(int number) { return QString::fromLocal8Bit(std::strerror(number)); }
 
 // A writer gone before it read all its input is an answer, not a reason to
 // end zorctl: the pipe's SIGPIPE is ignored while a program runs.
@@ -63,7 +72,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
   ProgramRun run;
   Pipe in, out, err;
   if (!in.open() || !out.open() || !err.open()) {
-    run.why = std::string("cannot make a pipe: ") + std::strerror(errno);
+    Tell(run, Tr("zorctl::RunProgram", "cannot make a pipe: %1").arg(Error(errno)));
     return run;
   }
   posix_spawn_file_actions_t actions;
@@ -78,7 +87,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
   const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
-    run.why = "cannot run " + path + ": " + std::strerror(spawned);
+    Tell(run, Args(Tr("zorctl::RunProgram", "cannot run %1: %2"), Value(path), Error(spawned)));
     return run;
   }
   Pipe::drop(in.read);
@@ -101,7 +110,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     pollfd fds[3] = {{in.write, POLLOUT, 0}, {out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
     if (poll(fds, 3, static_cast<int>(std::min<long long>(left.count() + 1, 1000))) < 0) {
       if (errno == EINTR) continue;
-      run.why = std::string("cannot wait for ") + path + ": " + std::strerror(errno);
+      Tell(run, Args(Tr("zorctl::RunProgram", "cannot wait for %1: %2"), Value(path), Error(errno)));
       timedOut = true;
       break;
     }
@@ -134,11 +143,15 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
   while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
   }
   if (timedOut) {
-    if (run.why.empty()) run.why = path + " did not finish within " + zor::service::DurationText(bound);
+    if (run.why.empty()) {
+      Tell(run, Args(Tr("zorctl::RunProgram", "%1 did not finish within %2"), Value(path),
+                     Value(zor::service::DurationText(bound))));
+    }
     return run;
   }
   if (tooLarge) {
-    run.why = path + " wrote more than " + zor::service::SizeText(maxOutput);
+    Tell(run, Args(Tr("zorctl::RunProgram", "%1 wrote more than %2"), Value(path),
+                   Value(zor::service::SizeText(maxOutput))));
     return run;
   }
   run.ran = true;

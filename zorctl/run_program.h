@@ -11,11 +11,12 @@
 namespace zor::zorctl {
 
 struct ProgramRun {
-  bool ran = false;     // false: it could not be started, or did not end in time (why says which)
-  int exitStatus = -1;  // when ran: its exit status, or 128 + the signal that ended it
-  std::string out;      // standard output, at most maxOutput bytes
-  std::string err;      // standard error, at most 64 KB
-  std::string why;      // when it did not run, or its output was larger than allowed
+  bool ran = false;      // false: it could not be started, or did not end in time (why says which)
+  int exitStatus = -1;   // when ran: its exit status, or 128 + the signal that ended it
+  std::string out;       // standard output, at most maxOutput bytes
+  std::string err;       // standard error, at most 64 KB
+  std::string why;       // when it did not run, or its output was larger than allowed
+  std::string localWhy;  // why, in the user's language
 };
 
 ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& args, const std::string& input,

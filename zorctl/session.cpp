@@ -13,6 +13,7 @@
 #include "protocol/discovery.h"
 #include "service/text.h"
 #include "zorctl/interrupt.h"
+#include "zorctl/people.h"
 
 namespace zor::zorctl {
 
@@ -77,10 +78,10 @@ class Session::ProgressPacer final : public zor::link::Pacer {
     sleeper_.sleep(milliseconds);
     doneMs_ += milliseconds;
     if (totalMs_ > 500) {
-      char done[64];
-      std::snprintf(done, sizeof done, ": %.1f s of %.1f s ", static_cast<double>(doneMs_) / 1000,
-                    static_cast<double>(totalMs_) / 1000);
-      out_.progress(std::string(what_) + done);
+      const auto seconds = [](long long ms) { return QString::number(static_cast<double>(ms) / 1000, 'f', 1); };
+      out_.progress(Local(Args(Tr("zorctl::Session", "%1: %2 s of %3 s "),
+                               QString::fromUtf8(what_.data(), static_cast<qsizetype>(what_.size())), seconds(doneMs_),
+                               seconds(totalMs_))));
     }
   }
   void end() {
@@ -106,11 +107,13 @@ zor::service::Outcome Session::load() {
   using zor::service::Status;
   // Before the library is loaded: it may read its environment only once.
   if (system_ && !zor::link::AddressSystem(*system_))
-    return Outcome::failed(Status::NotConnected, u"the system to address could not be set in the environment");
+    return Outcome::failed(Status::NotConnected,
+                           Tr("zorctl::Session", "the system to address could not be set in the environment"));
   if (!zor::link::LoadDeviceLink(link_, zor::link::SystemLibraryLoader(ZOR_BIN_TO_LIB))) {
     return Outcome::failed(Status::NoDeviceLink,
-                           u"No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the "
-                           u"installed library folder or in the system library folders");
+                           Tr("zorctl::Session",
+                              "No ZORComm.DLL found: libZorComm.so is not in LD_LIBRARY_PATH, beside zorctl, in the "
+                              "installed library folder or in the system library folders"));
   }
   service_ = std::make_unique<zor::service::Maintenance>(link_, *pacer_, *this);
   return Outcome::done();
@@ -125,19 +128,20 @@ zor::service::Outcome Session::checkAddressed(const std::vector<zor::link::Found
   if (serial &&
       std::any_of(systems.begin(), systems.end(), [&](const zor::link::FoundSystem& s) { return s.serial == *serial; }))
     return Outcome::done();
-  std::string message;
-  if (!serial) {
-    message = std::string(zor::protocol::discovery::kSystemVariable) + " names no serial number: \"" +
-              zor::service::OneLine(QString::fromLocal8Bit(named)).toStdString() + "\"";
-  } else if (system_) {
-    message = "no marking system with serial number " + std::to_string(*serial) + " answered";
-  } else {
-    message = "no marking system has serial number " + std::to_string(*serial) + ", which " +
-              zor::protocol::discovery::kSystemVariable + " names";
-  }
-  for (std::size_t i = 0; i < systems.size(); ++i)
-    message += (i == 0 ? " (found: " : ", ") + std::to_string(systems[i].serial) + (i + 1 == systems.size() ? ")" : "");
-  return Outcome::failed(zor::service::Status::NotConnected, FromUtf8(message));
+  const QString variable = QString::fromLatin1(zor::protocol::discovery::kSystemVariable);
+  QString found;
+  for (const zor::link::FoundSystem& s : systems) found += (found.isEmpty() ? "" : ", ") + QString::number(s.serial);
+  const PeopleText message =
+      !serial   ? Args(Tr("zorctl::Session", "%1 names no serial number: \"%2\" (found: %3)"), variable,
+                       zor::service::OneLine(QString::fromLocal8Bit(named)), found)
+      : system_ ? Tr("zorctl::Session", "no marking system with serial number %1 answered (found: %2)")
+                      .arg(*serial)
+                      .arg(found)
+                : Tr("zorctl::Session", "no marking system has serial number %1, which %2 names (found: %3)")
+                      .arg(*serial)
+                      .arg(variable)
+                      .arg(found);
+  return Outcome::failed(zor::service::Status::NotConnected, message);
 }
 
 zor::service::Outcome Session::open() {
@@ -146,8 +150,9 @@ zor::service::Outcome Session::open() {
   if (Outcome loaded = load(); !loaded.ok()) return loaded;
   log_ = std::make_unique<zor::service::ServiceLog>(
       "zorctl", *service_, zor::service::ServiceLogPath(), [this](const zor::service::Outcome& why) {
-        out_.error("the service log could not be written (" + ToUtf8(why.message) +
-                   "); the operation goes on without it");
+        out_.error(
+            Local(Tr("zorctl::Session", "the service log could not be written (%1); the operation goes on without it")
+                      .arg(Told(why))));
       });
   service_->setObserver(log_.get());
   opening_ = true;
@@ -155,14 +160,17 @@ zor::service::Outcome Session::open() {
   opening_ = false;
   // A device link that lists no systems is held to the identity below.
   if (Outcome addressed = checkAddressed(service_->systems()); !addressed.ok()) return addressed;
-  if (!service_->isConnected()) return Outcome::failed(Status::NotConnected, u"no marking system answered");
+  if (!service_->isConnected())
+    return Outcome::failed(Status::NotConnected, Tr("zorctl::Session", "no marking system answered"));
   // A device link that does not address systems by serial answers with whichever it has.
   const auto& identity = service_->identity();
   if (system_ && identity && identity->readable && identity->info.serial != *system_) {
-    return Outcome::failed(
-        Status::NotConnected,
-        FromUtf8("the device link answered with the system of serial number " + std::to_string(identity->info.serial) +
-                 ", not " + std::to_string(*system_) + ": it does not address systems by serial number"));
+    return Outcome::failed(Status::NotConnected,
+                           Tr("zorctl::Session",
+                              "the device link answered with the system of serial number %1, not %2: it does "
+                              "not address systems by serial number")
+                               .arg(identity->info.serial)
+                               .arg(*system_));
   }
   return Outcome::done();
 }
@@ -173,10 +181,11 @@ zor::service::Reading<std::vector<zor::link::FoundSystem>> Session::list() {
   const bool answered = service_->findSystems();
   std::vector<zor::link::FoundSystem> systems = service_->systems();
   if (systems.empty()) {
-    return Outcome::failed(zor::service::Status::NotConnected,
-                           answered
-                               ? u"a marking system answered, but the device link does not list the systems it found"
-                               : u"no marking system answered");
+    return Outcome::failed(
+        zor::service::Status::NotConnected,
+        answered
+            ? Tr("zorctl::Session", "a marking system answered, but the device link does not list the systems it found")
+            : Tr("zorctl::Session", "no marking system answered"));
   }
   // A serial ZORCOMM_SYSTEM alone names does not hide what answered.
   if (!system_) return systems;
@@ -185,7 +194,7 @@ zor::service::Reading<std::vector<zor::link::FoundSystem>> Session::list() {
 }
 
 zor::service::Outcome Session::send(std::string_view what, const zor::service::Task& operation, const Plan& plan) {
-  const StopOnSignal stop("stopping after this value");
+  const StopOnSignal stop(Local(Tr("zorctl::Session", "stopping after this value")).c_str());
   pacer_->start(what, plan.totalMs);
   zor::service::Outcome outcome = operation(*service_);
   pacer_->end();
@@ -196,8 +205,9 @@ void Session::notConnected() { out_.error(ToUtf8(zor::link::kNotConnectedMessage
 
 void Session::identified(const zor::service::Identity& identity) {
   if (identity.readable) return;
-  out_.error(opening_ ? "a marking system was found, but its identity could not be read"
-                      : "the marking system was found again, but its identity could not be read");
+  out_.error(Local(
+      opening_ ? Tr("zorctl::Session", "a marking system was found, but its identity could not be read")
+               : Tr("zorctl::Session", "the marking system was found again, but its identity could not be read")));
 }
 
 }  // namespace zor::zorctl

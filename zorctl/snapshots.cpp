@@ -23,13 +23,29 @@ namespace svc = zor::service;
 QJsonValue Json(const std::optional<std::u16string>& text) {
   return text ? QJsonValue(ToQString(std::u16string_view(*text))) : QJsonValue();
 }
-std::string Text(const std::optional<std::u16string>& text, const char* none) { return text ? ToUtf8(*text) : none; }
+
+// A cell of the tables below: a value padded as printf's %-Ns pads it (by its
+// bytes), or, where there is none, the words for its absence padded to the
+// columns they take.
+std::string Cell(const std::optional<std::u16string>& value, const PeopleText& none, int width) {
+  if (!value) return Padded(none.local(), width);
+  std::string text = ToUtf8(*value);
+  if (text.size() < static_cast<std::size_t>(width)) text.resize(static_cast<std::size_t>(width), ' ');
+  return text;
+}
+
+// One line of a table: the setting's name, two cells, and the last column.
+std::string Line(const std::string& name, const std::string& first, const std::string& second,
+                 const std::string& last) {
+  std::string line = name;
+  if (line.size() < 17) line.resize(17, ' ');
+  return line + " " + first + " " + second + " " + last;
+}
 
 std::optional<svc::Snapshot> Load(Context& c, int& status) {
   svc::Reading<svc::Snapshot> snapshot = svc::LoadSnapshot(c.inv.values[0]);
   if (snapshot.ok()) return std::move(snapshot.value);
-  snapshot.message += u"; nothing was sent";
-  status = c.out.finish(snapshot);
+  status = c.out.finish(Retold(snapshot, Tr("zorctl::Snapshots", "%1; nothing was sent").arg(Told(snapshot))));
   return std::nullopt;
 }
 
@@ -53,23 +69,27 @@ void PutComparison(Context& c, const svc::Comparison& comparison) {
     c.out.set("file_serial", comparison.fileSerial ? QJsonValue(*comparison.fileSerial) : QJsonValue());
     return;
   }
-  char line[256];
-  std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "CONTROLLER", "FILE", "RESTORE");
-  c.out.line(line);
+  c.out.line(Line(Padded(Tr("zorctl::Snapshots", "SETTING").local(), 17),
+                  Padded(Tr("zorctl::Snapshots", "CONTROLLER").local(), 23),
+                  Padded(Tr("zorctl::Snapshots", "FILE").local(), 23), Local(Tr("zorctl::Snapshots", "RESTORE"))));
   for (const auto& row : comparison.rows) {
-    const char* notRead = row.readOnFamily ? "(unreadable)" : "(not on family)";
-    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", row.name.c_str(), Text(row.controller, notRead).c_str(),
-                  Text(row.file, "(not in file)").c_str(), ToUtf8(svc::PlanName(row.plan)).c_str());
-    c.out.line(line);
+    const PeopleText notRead =
+        row.readOnFamily ? Tr("zorctl::Snapshots", "(unreadable)") : Tr("zorctl::Snapshots", "(not on family)");
+    c.out.line(Line(row.name, Cell(row.controller, notRead, 23),
+                    Cell(row.file, Tr("zorctl::Snapshots", "(not in file)"), 23), ToUtf8(svc::PlanName(row.plan))));
   }
   if (comparison.otherSystem()) {
-    c.out.line(
-        "The file comes from " +
-        (comparison.fileSerial ? "marking system " + std::to_string(*comparison.fileSerial)
-                               : std::string("an unidentified system")) +
-        "; this is " +
-        (comparison.controllerSerial ? std::to_string(*comparison.controllerSerial) : std::string("not identified")) +
-        ".");
+    const auto& file = comparison.fileSerial;
+    const auto& here = comparison.controllerSerial;
+    const PeopleText said =
+        file
+            ? (here
+                   ? Tr("zorctl::Snapshots", "The file comes from marking system %1; this is %2.").arg(*file).arg(*here)
+                   : Tr("zorctl::Snapshots", "The file comes from marking system %1; this is not identified.")
+                         .arg(*file))
+            : (here ? Tr("zorctl::Snapshots", "The file comes from an unidentified system; this is %1.").arg(*here)
+                    : Tr("zorctl::Snapshots", "The file comes from an unidentified system; this is not identified."));
+    c.out.line(Local(said));
   }
 }
 
@@ -81,15 +101,16 @@ class StoppableRestore final : public svc::RestoreProgress {
   ~StoppableRestore() override { out_.endProgress(); }
   bool proceed(int index, int total, const std::string& name) override {
     if (StopRequested()) return false;
-    out_.progress("restoring " + std::to_string(index + 1) + " of " + std::to_string(total) + ": " + name);
+    out_.progress(Local(Tr("zorctl::Snapshots", "restoring %1 of %2: %3").arg(index + 1).arg(total).arg(Value(name))));
     return true;
   }
 
  private:
   Output& out_;
-  const StopOnSignal stop_{"stopping after this setting"};
+  const StopOnSignal stop_{Local(Tr("zorctl::Snapshots", "stopping after this setting")).c_str()};
 };
 
+// The answer is y or n in every language, as the prompt says.
 bool Confirm(const std::string& question) {
   Write(stderr, question + " [y/N] ");
   char answer[16] = {};
@@ -128,13 +149,15 @@ int Backup(Context& c) {
   c.out.set("file", QString::fromStdString(file));
   c.out.set("missing", missing);
   c.out.set("not_on_family", notOnFamily);
-  c.out.info("settings saved to " + file);
+  c.out.info(Local(Tr("zorctl::Snapshots", "settings saved to %1").arg(Value(file))));
   if (!lacking.empty()) {
-    c.out.info("not on " + ToUtf8(svc::FamilySystem(svc::KnownFamily(snapshot.identity))) +
-               ", so not in the file: " + lacking);
+    c.out.info(Local(Args(Tr("zorctl::Snapshots", "not on %1, so not in the file: %2"),
+                          ToQString(svc::FamilySystem(svc::KnownFamily(snapshot.identity))), Value(lacking))));
   }
   if (missingText.empty()) return c.out.finish(kDone);
-  return c.out.finish(kReadFailed, "saved without what could not be read: " + missingText, "read-failed");
+  return c.out.finish(kReadFailed,
+                      Tr("zorctl::Snapshots", "saved without what could not be read: %1").arg(Value(missingText)),
+                      "read-failed");
 }
 
 int Diff(Context& c) {
@@ -155,7 +178,9 @@ int Diff(Context& c) {
   std::string unreadable;
   for (const std::string& name : comparison.unreadable()) unreadable += (unreadable.empty() ? "" : ", ") + name;
   if (unreadable.empty()) return c.out.finish(kDone);
-  return c.out.finish(kReadFailed, "some controller values could not be read: " + unreadable, "read-failed");
+  return c.out.finish(kReadFailed,
+                      Tr("zorctl::Snapshots", "some controller values could not be read: %1").arg(Value(unreadable)),
+                      "read-failed");
 }
 
 int RestoreCommand(Context& c) {
@@ -180,12 +205,13 @@ int RestoreCommand(Context& c) {
     const Plan plan =
         MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, *snapshot, planned, nullptr).outcome; });
     ReportPlan(plan, c.out);
-    c.out.info("a real restore sends only the settings that differ");
+    c.out.info(Local(Tr("zorctl::Snapshots", "a real restore sends only the settings that differ")));
     return c.out.finish(kDone);
   }
   const bool terminal = isatty(STDIN_FILENO) != 0;
   if (!c.inv.options.yes && !terminal)
-    return c.out.finish(kRefused, "restore: without a terminal to confirm on, give --yes; nothing was sent", "refused");
+    return Refuse(c.out,
+                  Tr("zorctl::Snapshots", "restore: without a terminal to confirm on, give --yes; nothing was sent"));
   if (const int opened = c.open(); opened != kDone) return opened;
   svc::Maintenance& service = c.session.service();
   if (!c.inv.options.yes) {
@@ -196,28 +222,27 @@ int RestoreCommand(Context& c) {
     PutComparison(shown, comparison);
     preview.finish(kDone);
     if (comparison.toSend() == 0) {
-      c.out.info("nothing differs; nothing was sent");
+      c.out.info(Local(Tr("zorctl::Snapshots", "nothing differs; nothing was sent")));
       return c.out.finish(kDone);
     }
     if (comparison.otherSystem() && !options.otherSystem)
-      return c.out.finish(
-          kRefused,
-          "restore: the file comes from another marking system; give --other-system if it is meant for this one",
-          "refused");
-    if (!Confirm("Restore " + std::to_string(comparison.toSend()) + " settings?"))
-      return c.out.finish(kRefused, "restore: not confirmed; nothing was sent", "refused");
+      return Refuse(c.out, Tr("zorctl::Snapshots",
+                              "restore: the file comes from another marking system; give --other-system if it "
+                              "is meant for this one"));
+    if (!Confirm(Local(Tr("zorctl::Snapshots", "Restore %1 settings?").arg(comparison.toSend()))))
+      return Refuse(c.out, Tr("zorctl::Snapshots", "restore: not confirmed; nothing was sent"));
   }
   StoppableRestore progress(c.out);
   const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
   if (report.outcome.status == svc::Status::Refused)
-    return c.out.finish(kRefused, "restore: " + ToUtf8(report.outcome.message), "refused");
+    return Refuse(c.out, Tr("zorctl::Snapshots", "restore: %1").arg(Told(report.outcome)));
   QJsonArray rows;
-  char line[256];
   const bool anySent = std::any_of(report.settings.begin(), report.settings.end(),
                                    [](const auto& s) { return s.comparison.plan == svc::RestorePlan::Send; });
   if (!c.out.json() && anySent) {
-    std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", "SETTING", "BEFORE", "FILE", "RESULT");
-    c.out.line(line);
+    c.out.line(Line(Padded(Tr("zorctl::Snapshots", "SETTING").local(), 17),
+                    Padded(Tr("zorctl::Snapshots", "BEFORE").local(), 23),
+                    Padded(Tr("zorctl::Snapshots", "FILE").local(), 23), Local(Tr("zorctl::Snapshots", "RESULT"))));
   }
   bool allVerified = true;
   for (const auto& s : report.settings) {
@@ -232,10 +257,8 @@ int RestoreCommand(Context& c) {
       r.insert("after", Json(s.after));
       rows.append(r);
     } else {
-      std::snprintf(line, sizeof line, "%-17s %-23s %-23s %s", s.comparison.name.c_str(),
-                    Text(s.comparison.controller, "(unreadable)").c_str(), Text(s.comparison.file, "").c_str(),
-                    ToUtf8(svc::ResultName(s.result)).c_str());
-      c.out.line(line);
+      c.out.line(Line(s.comparison.name, Cell(s.comparison.controller, Tr("zorctl::Snapshots", "(unreadable)"), 23),
+                      Cell(s.comparison.file, PeopleText({}, {}), 23), ToUtf8(svc::ResultName(s.result))));
     }
   }
   c.out.set("settings", rows);
@@ -249,12 +272,13 @@ int RestoreCommand(Context& c) {
   }
   if (report.outcome.notKept) c.out.warning(ToUtf8(svc::kNotKeptMessage));
   if (StopRequested())
-    return Interrupted(
-        c, "restore",
-        report.cancelled ? "the settings after the one under way were not sent" : ToUtf8(report.outcome.message));
+    return Interrupted(c, "restore",
+                       report.cancelled ? Tr("zorctl::Snapshots", "the settings after the one under way were not sent")
+                                        : Told(report.outcome));
   if (!report.outcome.ok()) return c.out.finish(report.outcome);
-  return c.out.finish(allVerified ? kDone : kReadFailed,
-                      allVerified ? "" : "some settings do not read back as in the file", "read-failed");
+  if (allVerified) return c.out.finish(kDone);
+  return c.out.finish(kReadFailed, Tr("zorctl::Snapshots", "some settings do not read back as in the file"),
+                      "read-failed");
 }
 
 }  // namespace zor::zorctl

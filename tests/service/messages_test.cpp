@@ -85,7 +85,8 @@ TEST_F(Messages, ThePersonReadsTheLanguageTheRecordTheEnglish) {
       {"address", [](svc::Maintenance& m) { return m.setAddress(svc::AddressKind::Gateway, std::nullopt); }, u""},
       {"work time", [](svc::Maintenance&) { return svc::Outcome(svc::ParseWorkTimeReset(u"1 day")); },
        u"49710,06:28:15"},
-      {"family", [](svc::Maintenance&) { return svc::CheckFamily(zor::Family::N, svc::Feature::Network, u"set ip"); },
+      {"family",
+       [](svc::Maintenance&) { return svc::CheckFamily(zor::link::Family::N, svc::Feature::Network, u"set ip"); },
        u"set ip"},
       {"calibration",
        [](svc::Maintenance&) {
@@ -174,7 +175,7 @@ TEST(FixedMessages, TheirEnglishIsTheConstantsEnglish) {
       {svc::kMacIncompleteMessage, svc::MacIncompleteText().sourceU16()},
       {svc::kIdentityUnreadableMessage, svc::IdentityUnreadableText().sourceU16()},
       {svc::kNotKeptMessage, svc::NotKeptText().sourceU16()},
-      {::kWorkingTimeEntryRefusedMessage, svc::ParseWorkTimeReset(u"x").message},
+      {zor::duration::kWorkingTimeEntryRefusedMessage, svc::ParseWorkTimeReset(u"x").message},
   };
   for (const auto& c : cases) EXPECT_EQ(c.english, c.constant);
 }

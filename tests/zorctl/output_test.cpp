@@ -22,24 +22,26 @@ TEST(Output, TheJsonMessageIsTheEnglishAndStandardErrorTheUsers) {
   struct Case {
     const char* what;
     bool json;
-    int (*finish)(zorctl::Output&);
+    int (*finish)(zor::zorctl::Output&);
     const char* standardError;
     const char* jsonMessage;  // nullptr: no JSON
   };
   const std::vector<Case> cases = {
       {"outcome, JSON", true,
-       [](zorctl::Output& o) { return o.finish(Outcome::refused(zor::service::Input::Lens, kRefused)); },
+       [](zor::zorctl::Output& o) { return o.finish(Outcome::refused(zor::service::Input::Lens, kRefused)); },
        "zorctl: Objektiv: abgelehnt\n", "lens: refused"},
-      {"text for people, JSON", true, [](zorctl::Output& o) { return o.finish(zorctl::kRefused, kRefused, "refused"); },
+      {"text for people, JSON", true,
+       [](zor::zorctl::Output& o) { return o.finish(zor::zorctl::kRefused, kRefused, "refused"); },
        "zorctl: Objektiv: abgelehnt\n", "lens: refused"},
-      {"plain text, JSON", true, [](zorctl::Output& o) { return o.finish(zorctl::kRefused, "as is", "refused"); },
-       "zorctl: as is\n", "as is"},
+      {"plain text, JSON", true,
+       [](zor::zorctl::Output& o) { return o.finish(zor::zorctl::kRefused, "as is", "refused"); }, "zorctl: as is\n",
+       "as is"},
   };
   for (const Case& c : cases) {
-    zorctl::Output out(c.json, false, "set lens");
+    zor::zorctl::Output out(c.json, false, "set lens");
     testing::internal::CaptureStdout();
     testing::internal::CaptureStderr();
-    EXPECT_EQ(c.finish(out), zorctl::kRefused) << c.what;
+    EXPECT_EQ(c.finish(out), zor::zorctl::kRefused) << c.what;
     const std::string standardOutput = testing::internal::GetCapturedStdout();
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.standardError) << c.what;
     if (!c.jsonMessage) continue;

@@ -812,6 +812,55 @@ TEST_F(Zorctl, CalibrateSaysWhichValueWasNotTaken) {
   EXPECT_EQ(e["calibration"].toObject()["sent"], false);
 }
 
+// A person reads zorctl's messages in the language of LANG; --json, which
+// scripts read, and the exit status are the same in every language.
+TEST_F(Zorctl, MessagesFollowTheLanguageWhileJsonStaysEnglish) {
+  const struct {
+    QStringList args;
+    int status;
+    const char* english;  // on standard error, in each language
+    const char* german;
+    const char* chinese;
+  } cases[] = {
+      {{"move", "x", "0"},
+       1,
+       "zorctl: move: X 'x' is not a whole number from 0 to 255\n",
+       "zorctl: move: X 'x' ist keine ganze Zahl von 0 bis 255\n",
+       "zorctl: move：X“x”不是 0 到 255 之间的整数\n"},
+      {{"frobnicate"},
+       2,
+       "zorctl: unknown command 'frobnicate' (zorctl help for the commands)\n",
+       "zorctl: unbekannter Befehl 'frobnicate' (zorctl help zeigt die Befehle)\n",
+       "zorctl: 未知命令“frobnicate”（zorctl help 列出命令）\n"},
+      {{"set", "serial", "7"}, 1, "zorctl: this setting needs the service password: ", "Servicepasswort", "维护密码"},
+      // An outcome's message.
+      {{"info"},
+       3,
+       "zorctl: no marking system answered\n",
+       "zorctl: kein Beschriftungssystem hat geantwortet\n",
+       "zorctl: 没有打标系统应答\n"},
+  };
+  QMap<QString, QString> env{{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}, {"ZORCOMM_LINK", "none"}};
+  for (const auto& c : cases) {
+    const std::string what = c.args.join(' ').toStdString();
+    QByteArray json;
+    for (const auto& [lang, said] :
+         {std::pair{"C", c.english}, std::pair{"de_DE.UTF-8", c.german}, std::pair{"zh_CN.UTF-8", c.chinese}}) {
+      env.insert("LANG", lang);
+      const Result r = run(c.args, c.status != 3, env);
+      EXPECT_EQ(r.status, c.status) << what << " " << lang;
+      EXPECT_TRUE(r.err.contains(said)) << what << " " << lang << ": " << r.err.toStdString();
+      const Result j = run(c.args + QStringList{"--json"}, c.status != 3, env);
+      EXPECT_EQ(j.status, c.status) << what << " " << lang;
+      if (json.isEmpty()) {
+        json = j.out;
+        EXPECT_TRUE(json.contains(QByteArray(c.english).mid(8).trimmed())) << what << ": " << json.toStdString();
+      }
+      EXPECT_EQ(j.out, json) << what << " " << lang;
+    }
+  }
+}
+
 // The command-line front end carries no window system.
 TEST_F(Zorctl, LinksNoWindowLibrary) {
   QProcess ldd;

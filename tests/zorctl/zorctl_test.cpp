@@ -16,6 +16,7 @@
 #include "service/text.h"
 #include "zorctl/arguments.h"
 #include "zorctl/password_input.h"
+#include "zorctl/people.h"
 #include "zorctl/session.h"
 #include "zorctl/values.h"
 
@@ -146,6 +147,38 @@ TEST_F(PasswordFile, AFifoGetsItsLineWithinTheBound) {
 }
 
 // The plan is the service layer's own transcript, timed by its waits.
+// Tables line up on a terminal in every language: a wide character takes two columns.
+TEST(People, PadsToTheColumnsATerminalShows) {
+  const struct {
+    const char16_t* text;
+    qsizetype width;
+    qsizetype columns;
+    const char* padded;
+  } cases[] = {
+      {u"FILE", 6, 4, "FILE  "},
+      {u"EINSTELLUNG", 6, 11, "EINSTELLUNG"},  // never cut
+      {u"(nicht lesbar)", 16, 14, "(nicht lesbar)  "},
+      {u"设置", 6, 4, "设置  "},
+      {u"（无法读取）", 13, 12, "（无法读取） "},
+      {u"Gr\u00f6\u00dfe", 6, 5,
+       "Gr\xc3\xb6\xc3\x9f"
+       "e "},
+  };
+  for (const auto& c : cases) {
+    const QString text = QString::fromUtf16(c.text);
+    EXPECT_EQ(Columns(text), c.columns) << text.toStdString();
+    EXPECT_EQ(Padded(text, c.width), c.padded) << text.toStdString();
+  }
+}
+
+// A value that holds "%1" (a path, a name typed) is put in as it is, in both forms.
+TEST(People, ValuesHoldingPlaceholdersStayAsTheyAre) {
+  const PeopleText text = Args(PeopleText(QStringLiteral("cannot run %1: %2"), QStringLiteral("kann %1 nicht: %2")),
+                               QStringLiteral("/tmp/%2x"), QStringLiteral("gone"));
+  EXPECT_EQ(text.source(), QStringLiteral("cannot run /tmp/%2x: gone"));
+  EXPECT_EQ(text.local(), QStringLiteral("kann /tmp/%2x nicht: gone"));
+}
+
 TEST(Plan, RecordsPacketsAndWaitsWithTheirTiming) {
   const Plan plan = MakePlan([](zor::service::Maintenance& m) { return m.setScale(u"1", u""); });
   std::vector<std::string> steps;
