@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
-    <name>AimingDiodeAlignmentDlg</name>
+    <name>zor::dialogs::AimingAlignment</name>
     <message>
         <source>CENTER OF RIGHT BOTTOM</source>
         <translation>MITTE RECHTS UNTEN</translation>
@@ -13,14 +13,7 @@
     </message>
 </context>
 <context>
-    <name>CWorkingTime</name>
-    <message>
-        <source>Days,HH:MM:SS</source>
-        <translation>Tage,HH:MM:SS</translation>
-    </message>
-</context>
-<context>
-    <name>CalibrateFieldDlg</name>
+    <name>zor::dialogs::CalibrateFieldDialog</name>
     <message>
         <source>Round</source>
         <translation>Runde</translation>
@@ -131,7 +124,7 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     </message>
 </context>
 <context>
-    <name>CompareRestoreDlg</name>
+    <name>zor::dialogs::CompareRestoreDialog</name>
     <message>
         <source>Restore</source>
         <translation>Wiederherstellen</translation>
@@ -238,7 +231,7 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     </message>
 </context>
 <context>
-    <name>ServiceLogDialog</name>
+    <name>zor::dialogs::ServiceLogDialog</name>
     <message>
         <source>The service log could not be read: %1.</source>
         <translation>Das Serviceprotokoll konnte nicht gelesen werden: %1.</translation>
@@ -297,26 +290,7 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     </message>
 </context>
 <context>
-    <name>SystemChooserDialog</name>
-    <message>
-        <source>Select System</source>
-        <translation>System auswählen</translation>
-    </message>
-    <message>
-        <source>Several marking systems answered. Choose the one to work with:</source>
-        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie das System, mit dem Sie arbeiten möchten:</translation>
-    </message>
-    <message>
-        <source>Marking systems</source>
-        <translation>Beschriftungssysteme</translation>
-    </message>
-    <message>
-        <source>Serial number, name and address of each system that answered</source>
-        <translation>Seriennummer, Name und Adresse jedes Systems, das geantwortet hat</translation>
-    </message>
-</context>
-<context>
-    <name>dialogs::SquareFigure</name>
+    <name>zor::dialogs::SquareFigure</name>
     <message>
         <source>Where each size is measured</source>
         <translation>Wo jedes Maß gemessen wird</translation>
@@ -340,6 +314,32 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     <message>
         <source>Left edge</source>
         <translation>Linke Kante</translation>
+    </message>
+</context>
+<context>
+    <name>zor::dialogs::SystemChooser</name>
+    <message>
+        <source>Select System</source>
+        <translation>System auswählen</translation>
+    </message>
+    <message>
+        <source>Several marking systems answered. Choose the one to work with:</source>
+        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie das System, mit dem Sie arbeiten möchten:</translation>
+    </message>
+    <message>
+        <source>Marking systems</source>
+        <translation>Beschriftungssysteme</translation>
+    </message>
+    <message>
+        <source>Serial number, name and address of each system that answered</source>
+        <translation>Seriennummer, Name und Adresse jedes Systems, das geantwortet hat</translation>
+    </message>
+</context>
+<context>
+    <name>zor::dialogs::WorkingTimeDialog</name>
+    <message>
+        <source>Days,HH:MM:SS</source>
+        <translation>Tage,HH:MM:SS</translation>
     </message>
 </context>
 </TS>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
-    <name>AimingDiodeAlignmentDlg</name>
+    <name>zor::dialogs::AimingAlignment</name>
     <message>
         <source>CENTER OF RIGHT BOTTOM</source>
         <translation>右下角中心</translation>
@@ -13,14 +13,7 @@
     </message>
 </context>
 <context>
-    <name>CWorkingTime</name>
-    <message>
-        <source>Days,HH:MM:SS</source>
-        <translation>天,HH:MM:SS</translation>
-    </message>
-</context>
-<context>
-    <name>CalibrateFieldDlg</name>
+    <name>zor::dialogs::CalibrateFieldDialog</name>
     <message>
         <source>Round</source>
         <translation>轮次</translation>
@@ -131,7 +124,7 @@ Apply again to read the corrections afresh and send what they then need.</source
     </message>
 </context>
 <context>
-    <name>CompareRestoreDlg</name>
+    <name>zor::dialogs::CompareRestoreDialog</name>
     <message>
         <source>Restore</source>
         <translation>恢复</translation>
@@ -238,7 +231,7 @@ Apply again to read the corrections afresh and send what they then need.</source
     </message>
 </context>
 <context>
-    <name>ServiceLogDialog</name>
+    <name>zor::dialogs::ServiceLogDialog</name>
     <message>
         <source>The service log could not be read: %1.</source>
         <translation>无法读取维护日志：%1。</translation>
@@ -297,26 +290,7 @@ Apply again to read the corrections afresh and send what they then need.</source
     </message>
 </context>
 <context>
-    <name>SystemChooserDialog</name>
-    <message>
-        <source>Select System</source>
-        <translation>选择系统</translation>
-    </message>
-    <message>
-        <source>Several marking systems answered. Choose the one to work with:</source>
-        <translation>有多台打标系统应答。请选择要操作的系统：</translation>
-    </message>
-    <message>
-        <source>Marking systems</source>
-        <translation>打标系统</translation>
-    </message>
-    <message>
-        <source>Serial number, name and address of each system that answered</source>
-        <translation>每台应答系统的序列号、名称和地址</translation>
-    </message>
-</context>
-<context>
-    <name>dialogs::SquareFigure</name>
+    <name>zor::dialogs::SquareFigure</name>
     <message>
         <source>Where each size is measured</source>
         <translation>各尺寸的测量位置</translation>
@@ -340,6 +314,32 @@ Apply again to read the corrections afresh and send what they then need.</source
     <message>
         <source>Left edge</source>
         <translation>左边</translation>
+    </message>
+</context>
+<context>
+    <name>zor::dialogs::SystemChooser</name>
+    <message>
+        <source>Select System</source>
+        <translation>选择系统</translation>
+    </message>
+    <message>
+        <source>Several marking systems answered. Choose the one to work with:</source>
+        <translation>有多台打标系统应答。请选择要操作的系统：</translation>
+    </message>
+    <message>
+        <source>Marking systems</source>
+        <translation>打标系统</translation>
+    </message>
+    <message>
+        <source>Serial number, name and address of each system that answered</source>
+        <translation>每台应答系统的序列号、名称和地址</translation>
+    </message>
+</context>
+<context>
+    <name>zor::dialogs::WorkingTimeDialog</name>
+    <message>
+        <source>Days,HH:MM:SS</source>
+        <translation>天,HH:MM:SS</translation>
     </message>
 </context>
 </TS>

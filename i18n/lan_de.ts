@@ -89,7 +89,7 @@
     </message>
 </context>
 <context>
-    <name>zor::CMACAddrEdit</name>
+    <name>zor::lan::MacAddrEdit</name>
     <message>
         <source>MAC Address</source>
         <translation>MAC-Adresse</translation>

@@ -4,6 +4,41 @@
 <context>
     <name>CZORSystemMaintenanceDlg</name>
     <message>
+        <source>Back Up Settings</source>
+        <translation>Einstellungen sichern</translation>
+    </message>
+    <message>
+        <source>Compare/Restore Settings</source>
+        <translation>Einstellungen vergleichen/wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Settings snapshots</source>
+        <translation>Einstellungs-Snapshots</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
+        <source>Service Report</source>
+        <translation>Servicebericht</translation>
+    </message>
+    <message>
+        <source>Restoring %1 (%2 of %3)...</source>
+        <translation>%1 wird wiederhergestellt (%2 von %3)...</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>Identität</translation>
+    </message>
+    <message>
+        <source>Working Time</source>
+        <translation>Betriebszeit</translation>
+    </message>
+</context>
+<context>
+    <name>zor::panel::CZORSystemMaintenanceDlg</name>
+    <message>
         <source>Distortion Correction</source>
         <translation>Verzeichnungskorrektur</translation>
     </message>
@@ -54,34 +89,6 @@ Die Vorgänge laufen weiter, fehlen aber im Protokoll.</translation>
         <translation>Keine ZORComm.DLL gefunden</translation>
     </message>
     <message>
-        <source>Back Up Settings</source>
-        <translation>Einstellungen sichern</translation>
-    </message>
-    <message>
-        <source>Compare/Restore Settings</source>
-        <translation>Einstellungen vergleichen/wiederherstellen</translation>
-    </message>
-    <message>
-        <source>Settings snapshots</source>
-        <translation>Einstellungs-Snapshots</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>Alle Dateien</translation>
-    </message>
-    <message>
-        <source>Service Report</source>
-        <translation>Servicebericht</translation>
-    </message>
-    <message>
-        <source>Restoring %1 (%2 of %3)...</source>
-        <translation>%1 wird wiederhergestellt (%2 von %3)...</translation>
-    </message>
-    <message>
-        <source>Identity</source>
-        <translation>Identität</translation>
-    </message>
-    <message>
         <source>Reading the settings from the controller...</source>
         <translation>Die Einstellungen werden aus der Steuerung gelesen...</translation>
     </message>
@@ -110,6 +117,10 @@ Die Vorgänge laufen weiter, fehlen aber im Protokoll.</translation>
         <translation>PDF-Dokumente</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>Alle Dateien</translation>
+    </message>
+    <message>
         <source>The service report could not be saved: %1</source>
         <translation>Der Servicebericht konnte nicht gespeichert werden: %1</translation>
     </message>
@@ -124,10 +135,6 @@ Die Vorgänge laufen weiter, fehlen aber im Protokoll.</translation>
     <message>
         <source>It holds no service-log entries: the service log could not be read: %1.</source>
         <translation>Er enthält keine Einträge des Serviceprotokolls, denn das Serviceprotokoll konnte nicht gelesen werden: %1.</translation>
-    </message>
-    <message>
-        <source>Working Time</source>
-        <translation>Betriebszeit</translation>
     </message>
     <message>
         <source>Marking Time: %1</source>

@@ -4,6 +4,41 @@
 <context>
     <name>CZORSystemMaintenanceDlg</name>
     <message>
+        <source>Back Up Settings</source>
+        <translation>备份设置</translation>
+    </message>
+    <message>
+        <source>Compare/Restore Settings</source>
+        <translation>比较/恢复设置</translation>
+    </message>
+    <message>
+        <source>Settings snapshots</source>
+        <translation>设置快照</translation>
+    </message>
+    <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
+        <source>Service Report</source>
+        <translation>维护报告</translation>
+    </message>
+    <message>
+        <source>Restoring %1 (%2 of %3)...</source>
+        <translation>正在恢复 %1（%2/%3）...</translation>
+    </message>
+    <message>
+        <source>Identity</source>
+        <translation>标识</translation>
+    </message>
+    <message>
+        <source>Working Time</source>
+        <translation>工作时间</translation>
+    </message>
+</context>
+<context>
+    <name>zor::panel::CZORSystemMaintenanceDlg</name>
+    <message>
         <source>Distortion Correction</source>
         <translation>畸变校正</translation>
     </message>
@@ -54,34 +89,6 @@ Operations go on, but are missing from the log.</source>
         <translation>未找到 ZORComm.DLL</translation>
     </message>
     <message>
-        <source>Back Up Settings</source>
-        <translation>备份设置</translation>
-    </message>
-    <message>
-        <source>Compare/Restore Settings</source>
-        <translation>比较/恢复设置</translation>
-    </message>
-    <message>
-        <source>Settings snapshots</source>
-        <translation>设置快照</translation>
-    </message>
-    <message>
-        <source>All files</source>
-        <translation>所有文件</translation>
-    </message>
-    <message>
-        <source>Service Report</source>
-        <translation>维护报告</translation>
-    </message>
-    <message>
-        <source>Restoring %1 (%2 of %3)...</source>
-        <translation>正在恢复 %1（%2/%3）...</translation>
-    </message>
-    <message>
-        <source>Identity</source>
-        <translation>标识</translation>
-    </message>
-    <message>
         <source>Reading the settings from the controller...</source>
         <translation>正在从控制器读取设置...</translation>
     </message>
@@ -110,6 +117,10 @@ Operations go on, but are missing from the log.</source>
         <translation>PDF 文档</translation>
     </message>
     <message>
+        <source>All files</source>
+        <translation>所有文件</translation>
+    </message>
+    <message>
         <source>The service report could not be saved: %1</source>
         <translation>无法保存维护报告：%1</translation>
     </message>
@@ -124,10 +135,6 @@ Operations go on, but are missing from the log.</source>
     <message>
         <source>It holds no service-log entries: the service log could not be read: %1.</source>
         <translation>报告不含维护日志条目：无法读取维护日志：%1。</translation>
-    </message>
-    <message>
-        <source>Working Time</source>
-        <translation>工作时间</translation>
     </message>
     <message>
         <source>Marking Time: %1</source>

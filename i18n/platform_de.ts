@@ -15,6 +15,9 @@
         <source>Please enter an integer between %1 and %2.</source>
         <translation>Bitte geben Sie eine ganze Zahl zwischen %1 und %2 ein.</translation>
     </message>
+</context>
+<context>
+    <name>zor::platform::Dialog</name>
     <message>
         <source>&amp;System</source>
         <translation>&amp;System</translation>
@@ -25,7 +28,7 @@
     </message>
 </context>
 <context>
-    <name>platform::IpAddressCtrl</name>
+    <name>zor::platform::IpAddressCtrl</name>
     <message>
         <source>IP address</source>
         <translation>IP-Adresse</translation>
@@ -36,7 +39,7 @@
     </message>
 </context>
 <context>
-    <name>platform::UpDown</name>
+    <name>zor::platform::UpDown</name>
     <message>
         <source>Increase</source>
         <translation>Erhöhen</translation>

@@ -15,6 +15,9 @@
         <source>Please enter an integer between %1 and %2.</source>
         <translation>请输入介于 %1 和 %2 之间的整数。</translation>
     </message>
+</context>
+<context>
+    <name>zor::platform::Dialog</name>
     <message>
         <source>&amp;System</source>
         <translation>系统(&amp;S)</translation>
@@ -25,7 +28,7 @@
     </message>
 </context>
 <context>
-    <name>platform::IpAddressCtrl</name>
+    <name>zor::platform::IpAddressCtrl</name>
     <message>
         <source>IP address</source>
         <translation>IP 地址</translation>
@@ -36,7 +39,7 @@
     </message>
 </context>
 <context>
-    <name>platform::UpDown</name>
+    <name>zor::platform::UpDown</name>
     <message>
         <source>Increase</source>
         <translation>增加</translation>

@@ -35,6 +35,9 @@
         <source>Centre cross</source>
         <translation>Mittenkreuz</translation>
     </message>
+</context>
+<context>
+    <name>zor::simulator_app::FieldLegend</name>
     <message>
         <source>not marked</source>
         <translation>nicht beschriftet</translation>
@@ -69,15 +72,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::FieldView</name>
-    <message>
-        <source>Scan field</source>
-        <translation>Scanfeld</translation>
-    </message>
-    <message>
-        <source>Scan field of %1</source>
-        <translation>Scanfeld von %1</translation>
-    </message>
+    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>Feld %1 mm im Quadrat, Raster %2 mm</translation>
@@ -94,9 +89,17 @@
         <source>%1 (active)</source>
         <translation>%1 (aktiv)</translation>
     </message>
+    <message>
+        <source>Scan field</source>
+        <translation>Scanfeld</translation>
+    </message>
+    <message>
+        <source>Scan field of %1</source>
+        <translation>Scanfeld von %1</translation>
+    </message>
 </context>
 <context>
-    <name>zor::simulator::MainWindow</name>
+    <name>zor::simulator_app::MainWindow</name>
     <message>
         <source>1 system</source>
         <translation>1 System</translation>
@@ -195,7 +198,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::PacketMonitor</name>
+    <name>zor::simulator_app::PacketMonitor</name>
     <message>
         <source>Show the calls of system</source>
         <translation>Aufrufe dieses Systems zeigen</translation>
@@ -255,7 +258,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::StatePanel</name>
+    <name>zor::simulator_app::StatePanel</name>
     <message>
         <source>System</source>
         <translation>System</translation>

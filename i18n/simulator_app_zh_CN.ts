@@ -35,6 +35,9 @@
         <source>Centre cross</source>
         <translation>中心十字</translation>
     </message>
+</context>
+<context>
+    <name>zor::simulator_app::FieldLegend</name>
     <message>
         <source>not marked</source>
         <translation>未打标</translation>
@@ -69,15 +72,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::FieldView</name>
-    <message>
-        <source>Scan field</source>
-        <translation>扫描场</translation>
-    </message>
-    <message>
-        <source>Scan field of %1</source>
-        <translation>%1 的扫描场</translation>
-    </message>
+    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>场 %1 mm 见方，网格 %2 mm</translation>
@@ -94,9 +89,17 @@
         <source>%1 (active)</source>
         <translation>%1（当前）</translation>
     </message>
+    <message>
+        <source>Scan field</source>
+        <translation>扫描场</translation>
+    </message>
+    <message>
+        <source>Scan field of %1</source>
+        <translation>%1 的扫描场</translation>
+    </message>
 </context>
 <context>
-    <name>zor::simulator::MainWindow</name>
+    <name>zor::simulator_app::MainWindow</name>
     <message>
         <source>1 system</source>
         <translation>1 个系统</translation>
@@ -195,7 +198,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::PacketMonitor</name>
+    <name>zor::simulator_app::PacketMonitor</name>
     <message>
         <source>Show the calls of system</source>
         <translation>显示该系统的调用</translation>
@@ -255,7 +258,7 @@
     </message>
 </context>
 <context>
-    <name>zor::simulator::StatePanel</name>
+    <name>zor::simulator_app::StatePanel</name>
     <message>
         <source>System</source>
         <translation>系统</translation>
