@@ -324,7 +324,7 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     </message>
     <message>
         <source>Several marking systems answered. Choose the one to work with:</source>
-        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie das System, mit dem Sie arbeiten möchten:</translation>
+        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie eines:</translation>
     </message>
     <message>
         <source>Marking systems</source>

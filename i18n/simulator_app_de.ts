@@ -137,24 +137,8 @@
         <translation>&amp;Datei</translation>
     </message>
     <message>
-        <source>Clear Marks of &amp;This System</source>
-        <translation>Beschriftungen &amp;dieses Systems löschen</translation>
-    </message>
-    <message>
-        <source>Clear Marks of &amp;All Systems</source>
-        <translation>Beschriftungen &amp;aller Systeme löschen</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>&amp;Beenden</translation>
-    </message>
-    <message>
         <source>F&amp;aults</source>
         <translation>S&amp;törungen</translation>
-    </message>
-    <message>
-        <source>&amp;Refuse Next Packets...</source>
-        <translation>Nächste Pakete &amp;ablehnen...</translation>
     </message>
     <message>
         <source>Refuse Next Packets</source>
@@ -165,18 +149,6 @@
         <translation>Abzulehnende Pakete (Ergebnis 8):</translation>
     </message>
     <message>
-        <source>Stop Answering &amp;Status Queries</source>
-        <translation>&amp;Statusabfragen nicht mehr beantworten</translation>
-    </message>
-    <message>
-        <source>Answer No &amp;Discovery</source>
-        <translation>Keine Systemsuche &amp;beantworten</translation>
-    </message>
-    <message>
-        <source>Answer S&amp;lowly...</source>
-        <translation>&amp;Langsam antworten...</translation>
-    </message>
-    <message>
         <source>Answer Slowly</source>
         <translation>Langsam antworten</translation>
     </message>
@@ -185,16 +157,52 @@
         <translation>Verzögerung jeder Antwort in ms (0: keine):</translation>
     </message>
     <message>
-        <source>Dro&amp;p Client</source>
-        <translation>Client &amp;trennen</translation>
-    </message>
-    <message>
         <source>No client connected</source>
         <translation>Kein Client verbunden</translation>
     </message>
     <message>
         <source>&amp;Monitor</source>
         <translation>&amp;Monitor</translation>
+    </message>
+    <message>
+        <source>Clear Marks of &amp;This System</source>
+        <comment>File menu</comment>
+        <translation>Beschriftungen &amp;dieses Systems löschen</translation>
+    </message>
+    <message>
+        <source>Clear Marks of &amp;All Systems</source>
+        <comment>File menu</comment>
+        <translation>Beschriftungen &amp;aller Systeme löschen</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <comment>File menu</comment>
+        <translation>&amp;Beenden</translation>
+    </message>
+    <message>
+        <source>&amp;Refuse Next Packets...</source>
+        <comment>Faults menu</comment>
+        <translation>Nächste Pakete &amp;ablehnen...</translation>
+    </message>
+    <message>
+        <source>Stop Answering &amp;Status Queries</source>
+        <comment>Faults menu</comment>
+        <translation>&amp;Statusabfragen nicht mehr beantworten</translation>
+    </message>
+    <message>
+        <source>Answer No &amp;Discovery</source>
+        <comment>Faults menu</comment>
+        <translation>Keine Systemsuche &amp;beantworten</translation>
+    </message>
+    <message>
+        <source>Answer S&amp;lowly...</source>
+        <comment>Faults menu</comment>
+        <translation>&amp;Langsam antworten...</translation>
+    </message>
+    <message>
+        <source>Dro&amp;p Client</source>
+        <comment>Faults menu</comment>
+        <translation>Client &amp;trennen</translation>
     </message>
 </context>
 <context>

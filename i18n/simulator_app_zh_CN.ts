@@ -137,24 +137,8 @@
         <translation>文件(&amp;F)</translation>
     </message>
     <message>
-        <source>Clear Marks of &amp;This System</source>
-        <translation>清除本系统的打标(&amp;T)</translation>
-    </message>
-    <message>
-        <source>Clear Marks of &amp;All Systems</source>
-        <translation>清除所有系统的打标(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Quit</source>
-        <translation>退出(&amp;Q)</translation>
-    </message>
-    <message>
         <source>F&amp;aults</source>
         <translation>故障(&amp;A)</translation>
-    </message>
-    <message>
-        <source>&amp;Refuse Next Packets...</source>
-        <translation>拒绝后续数据包(&amp;R)...</translation>
     </message>
     <message>
         <source>Refuse Next Packets</source>
@@ -165,18 +149,6 @@
         <translation>要拒绝的数据包数（结果 8）：</translation>
     </message>
     <message>
-        <source>Stop Answering &amp;Status Queries</source>
-        <translation>停止应答状态查询(&amp;S)</translation>
-    </message>
-    <message>
-        <source>Answer No &amp;Discovery</source>
-        <translation>不应答系统搜索(&amp;D)</translation>
-    </message>
-    <message>
-        <source>Answer S&amp;lowly...</source>
-        <translation>慢速应答(&amp;L)...</translation>
-    </message>
-    <message>
         <source>Answer Slowly</source>
         <translation>慢速应答</translation>
     </message>
@@ -185,16 +157,52 @@
         <translation>每次应答的延时，单位 ms（0：无）：</translation>
     </message>
     <message>
-        <source>Dro&amp;p Client</source>
-        <translation>断开客户端(&amp;P)</translation>
-    </message>
-    <message>
         <source>No client connected</source>
         <translation>没有已连接的客户端</translation>
     </message>
     <message>
         <source>&amp;Monitor</source>
         <translation>监视器(&amp;M)</translation>
+    </message>
+    <message>
+        <source>Clear Marks of &amp;This System</source>
+        <comment>File menu</comment>
+        <translation>清除本系统的打标(&amp;T)</translation>
+    </message>
+    <message>
+        <source>Clear Marks of &amp;All Systems</source>
+        <comment>File menu</comment>
+        <translation>清除所有系统的打标(&amp;A)</translation>
+    </message>
+    <message>
+        <source>&amp;Quit</source>
+        <comment>File menu</comment>
+        <translation>退出(&amp;Q)</translation>
+    </message>
+    <message>
+        <source>&amp;Refuse Next Packets...</source>
+        <comment>Faults menu</comment>
+        <translation>拒绝后续数据包(&amp;R)...</translation>
+    </message>
+    <message>
+        <source>Stop Answering &amp;Status Queries</source>
+        <comment>Faults menu</comment>
+        <translation>停止应答状态查询(&amp;S)</translation>
+    </message>
+    <message>
+        <source>Answer No &amp;Discovery</source>
+        <comment>Faults menu</comment>
+        <translation>不应答系统搜索(&amp;D)</translation>
+    </message>
+    <message>
+        <source>Answer S&amp;lowly...</source>
+        <comment>Faults menu</comment>
+        <translation>慢速应答(&amp;L)...</translation>
+    </message>
+    <message>
+        <source>Dro&amp;p Client</source>
+        <comment>Faults menu</comment>
+        <translation>断开客户端(&amp;P)</translation>
     </message>
 </context>
 <context>

@@ -176,7 +176,8 @@ void CZORSystemMaintenanceDlg::OnCompareRestoreSettings() {
   QString text = report.summaryText().local() + QLatin1Char('\n');
   for (const svc::RestoredSetting& s : report.settings) {
     if (s.comparison.plan != svc::RestorePlan::Send) continue;
-    text += QStringLiteral("\n%1: %2").arg(zor::dialogs::SettingTitle(s.comparison.name), svc::RestoreResultText(s.result).local());
+    text += QStringLiteral("\n%1: %2")
+                .arg(zor::dialogs::SettingTitle(s.comparison.name), svc::RestoreResultText(s.result).local());
   }
   if (const std::u16string told = svc::FullMessage(report.outcome); !told.empty())
     text += QStringLiteral("\n\n") + qstr(told);

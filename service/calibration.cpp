@@ -304,8 +304,8 @@ Reading<CalibrationPlan> ComputeCalibration(const CalibrationInput& input, std::
     const auto [which, value] = scales[i];
     const std::u16string text = FormatFixed5(static_cast<float>(value));
     const auto back = ScaleOfText(text);
-    if (!std::isfinite(value) || text.empty() || text.size() > protocol::kMaxTextLength || !back || !std::isfinite(*back) ||
-        *back <= 0)
+    if (!std::isfinite(value) || text.empty() || text.size() > protocol::kMaxTextLength || !back ||
+        !std::isfinite(*back) || *back <= 0)
       return Refuse(which, text::Tr("zor::service::Calibration",
                                     "%1: the calibration needs %2, which the controller cannot take as a scale.")
                                .arg(InputText(which))

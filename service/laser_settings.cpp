@@ -83,7 +83,8 @@ Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16s
 // Read without a connection check.
 Reading<std::uint32_t> Maintenance::readControllerModel() {
   std::array<std::uint8_t, protocol::kControllerModelReplyLength> reply{};
-  if (channel_.QueryStatus(protocol::CMD_GET_CONTROLLER_MODEL, reply.data(), protocol::kControllerModelReplyLength) != 0)
+  if (channel_.QueryStatus(protocol::CMD_GET_CONTROLLER_MODEL, reply.data(), protocol::kControllerModelReplyLength) !=
+      0)
     return ReadFailed(text::Tr("zor::service::Maintenance", "The controller model could not be read."));
   return qFromLittleEndian<std::uint32_t>(reply.data());
 }

@@ -62,7 +62,8 @@ AddressKindRow Row(AddressKind kind) {
 // The connection check, the query and its pause. A block the controller did
 // not fill is not a value.
 template <std::size_t N>
-static Outcome Query(link::CommandChannel& channel, int code, std::array<std::uint8_t, N>& block, const char* unreadable) {
+static Outcome Query(link::CommandChannel& channel, int code, std::array<std::uint8_t, N>& block,
+                     const char* unreadable) {
   channel.EnsureConnected();
   const std::int32_t result = channel.QueryStatus(code, block.data(), static_cast<std::int32_t>(N));
   channel.pacer().sleep(kLanQueryPause);

@@ -135,17 +135,18 @@ void MainWindow::fitToScreen() {
 
 void MainWindow::buildMenus() {
   QMenu* file = menuBar()->addMenu(tr("&File"));
-  QAction* clearThis = file->addAction(tr("Clear Marks of &This System"), this, [this] { core_.clearMarks(shown_); });
+  QAction* clearThis =
+      file->addAction(tr("Clear Marks of &This System", "File menu"), this, [this] { core_.clearMarks(shown_); });
   clearThis->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_K));
-  QAction* clearAll = file->addAction(tr("Clear Marks of &All Systems"), this, [this] {
+  QAction* clearAll = file->addAction(tr("Clear Marks of &All Systems", "File menu"), this, [this] {
     for (int k = 1; k <= static_cast<int>(core_.systems().size()); ++k) core_.clearMarks(k);
   });
   clearAll->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_K));
   file->addSeparator();
-  file->addAction(tr("&Quit"), this, [this] { close(); })->setShortcut(QKeySequence::Quit);
+  file->addAction(tr("&Quit", "File menu"), this, [this] { close(); })->setShortcut(QKeySequence::Quit);
 
   QMenu* faults = menuBar()->addMenu(tr("F&aults"));
-  faults->addAction(tr("&Refuse Next Packets..."), this, [this] {
+  faults->addAction(tr("&Refuse Next Packets...", "Faults menu"), this, [this] {
     bool ok = false;
     const int n = QInputDialog::getInt(this, tr("Refuse Next Packets"), tr("Packets to refuse (result 8):"),
                                        core_.faults().refuseSends, 0, 1'000'000, 1, &ok);
@@ -161,9 +162,9 @@ void MainWindow::buildMenus() {
       refreshState();
     });
   };
-  addSwitch(tr("Stop Answering &Status Queries"), &simulator::Faults::noStatus);
-  addSwitch(tr("Answer No &Discovery"), &simulator::Faults::noDiscovery);
-  faults->addAction(tr("Answer S&lowly..."), this, [this] {
+  addSwitch(tr("Stop Answering &Status Queries", "Faults menu"), &simulator::Faults::noStatus);
+  addSwitch(tr("Answer No &Discovery", "Faults menu"), &simulator::Faults::noDiscovery);
+  faults->addAction(tr("Answer S&lowly...", "Faults menu"), this, [this] {
     bool ok = false;
     const int ms = QInputDialog::getInt(this, tr("Answer Slowly"), tr("Delay of each answer in ms (0: none):"),
                                         static_cast<int>(core_.faults().delay.count()), 0, 60'000, 50, &ok);
@@ -171,7 +172,7 @@ void MainWindow::buildMenus() {
     refreshState();
   });
   // The clients connected when the menu opens; a process with several connections goes as one.
-  dropMenu_ = faults->addMenu(tr("Dro&p Client"));
+  dropMenu_ = faults->addMenu(tr("Dro&p Client", "Faults menu"));
   QObject::connect(dropMenu_, &QMenu::aboutToShow, this, [this] {
     dropMenu_->clear();
     std::set<pid_t> listed;

@@ -141,12 +141,14 @@ std::vector<std::string> ArgumentChanges(const std::vector<TsMessage>& messages)
 }
 
 std::vector<std::string> RepeatedAccelerators(const std::vector<TsMessage>& messages) {
-  // Per file and window: the translated letter -> the messages using it.
-  std::map<std::tuple<QString, QString, QString, QChar>, std::vector<const TsMessage*>> users;
+  // Per file, window and group of siblings: the translated letter -> the
+  // messages using it. A disambiguation names such a group (the items of one
+  // menu, "File menu"), whose letters need only differ among themselves.
+  std::map<std::tuple<QString, QString, QString, QString, QChar>, std::vector<const TsMessage*>> users;
   for (const TsMessage& m : messages) {
     if (!m.finished || m.translations.isEmpty()) continue;
     const QChar letter = Accelerator(m.translations.front());
-    if (!letter.isNull()) users[{m.folder, m.language, m.context, letter}].push_back(&m);
+    if (!letter.isNull()) users[{m.folder, m.language, m.context, m.comment, letter}].push_back(&m);
   }
   std::vector<std::string> problems;
   for (const auto& [key, list] : users) {
@@ -159,7 +161,7 @@ std::vector<std::string> RepeatedAccelerators(const std::vector<TsMessage>& mess
     if (sameInEnglish) continue;
     std::string texts;
     for (const TsMessage* m : list) texts += " \"" + m->translations.front().toStdString() + "\"";
-    const auto& [folder, language, context, letter] = key;
+    const auto& [folder, language, context, group, letter] = key;
     problems.push_back(
         (folder + u'_' + language + QStringLiteral(".ts [") + context + QStringLiteral("] &") + letter).toStdString() +
         " repeats:" + texts);
