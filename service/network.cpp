@@ -17,18 +17,17 @@ struct AddressKindRow {
   int getCode;
   int setCode;
   Input input;
-  std::u16string_view what;       // in messages
-  std::u16string_view operation;  // in the service log
+  std::u16string_view what;  // in messages
 };
 
 AddressKindRow Row(AddressKind kind) {
   switch (kind) {
     case AddressKind::Ip:
-      return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address", u"set ip"};
+      return {CMD_GET_IP_ADDRESS, CMD_SET_IP_ADDRESS, Input::IpAddress, u"IP address"};
     case AddressKind::SubnetMask:
-      return {CMD_GET_SUBNET_MASK, CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask", u"set subnet"};
+      return {CMD_GET_SUBNET_MASK, CMD_SET_SUBNET_MASK, Input::SubnetMask, u"subnet mask"};
     case AddressKind::Gateway:
-      return {CMD_GET_GATEWAY, CMD_SET_GATEWAY, Input::Gateway, u"gateway address", u"set gateway"};
+      return {CMD_GET_GATEWAY, CMD_SET_GATEWAY, Input::Gateway, u"gateway address"};
   }
   return {};
 }
@@ -65,7 +64,7 @@ Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
   MacAddress bytes{};
   mac::parseMacAddress(fieldText, bytes);
   const std::u16string text = mac::formatMacAddress(bytes);
-  return send({u"set mac", text}, [&] {
+  return send({SetOperationName(Input::MacAddress), text}, [&] {
     channel_.SendText(CMD_SET_MAC_ADDRESS, text);
     channel_.pacer().sleep(kLanCommitPause);
     return Outcome::done();
@@ -94,7 +93,7 @@ Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& add
   const Ipv4& a = *address;
   std::snprintf(buffer, sizeof buffer, "%02x.%02x.%02x.%02x", a[0], a[1], a[2], a[3]);
   const std::u16string text(buffer, buffer + 11);
-  return send({row.operation, text}, [&] {
+  return send({SetOperationName(row.input), text}, [&] {
     channel_.SendText(row.setCode, text);
     channel_.pacer().sleep(kLanCommitPause);
     return Outcome::done();

@@ -70,7 +70,7 @@ struct Table {
       if (s.read != nullptr) gets.insert(std::string(s.name));
       if (s.write != nullptr) sets.insert(std::string(s.name));
       if (s.password) guarded.insert(std::string(s.name));
-      if (s.values() == 2) pairs.insert(std::string(s.name));
+      if (s.valueCount == 2) pairs.insert(std::string(s.name));
     }
   }
 };
