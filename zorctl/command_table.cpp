@@ -12,7 +12,11 @@ namespace {
 // clang-format off
 const Command kCommands[] = {
     {.name = "list",
-     .uses = {{{"list", "every system that answers: serial number,\nname, address and device family"}}},
+     .uses = {{
+         {"list",
+          R"(every system that answers: serial number,
+name, address and device family)"}
+     }},
      .help = R"(Usage: zorctl list [--system SERIAL] [--json] [--dry-run]
 
 Looks for marking systems once and lists every one that answers: its serial
@@ -23,7 +27,11 @@ answers or, with --system, when that one is not among them.
 )",
      .run = List},
     {.name = "info",
-     .uses = {{{"info", "system name, version, release date, serial\nnumber, lens and device family"}}},
+     .uses = {{
+         {"info",
+          R"(system name, version, release date, serial
+number, lens and device family)"}
+     }},
      .help = R"(Usage: zorctl info [--json]
 
 Prints the identity the marking system reported when it was found: system
@@ -65,7 +73,11 @@ Moves to the point (X, Y); each a whole number from 0 to 255.
 )",
      .minValues = 2, .maxValues = 2, .run = Move},
     {.name = "mark",
-     .uses = {{{"mark FIGURE", "mark original-square, corrected-square or\nmax-field"}}},
+     .uses = {{
+         {"mark FIGURE",
+          R"(mark original-square, corrected-square or
+max-field)"}
+     }},
      .help = R"(Usage: zorctl mark original-square|corrected-square|max-field [--dry-run]
 
 Marks a test figure. max-field toggles the controller's maximum field.
@@ -80,7 +92,12 @@ Marks a test figure. max-field toggles the controller's maximum field.
      .help = "Usage: zorctl aiming on|off [--dry-run]\n\nSwitches the aiming diode on or off.\n",
      .minValues = 1, .maxValues = 1, .run = Aiming},
     {.name = "test-power",
-     .uses = {{{"test-power on PULSE", "fire the test power at PULSE (0 to 100)"}, {"test-power off", "stop the test power"}}},
+     .uses = {{
+         {"test-power on PULSE",
+          "fire the test power at PULSE (0 to 100)"},
+         {"test-power off",
+          "stop the test power"}
+     }},
      .help = R"(Usage: zorctl test-power on PULSE | zorctl test-power off [--dry-run]
 
 Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
@@ -95,7 +112,18 @@ Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
      .help = "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n",
      .run = ShowVersion},
     {.name = "adjust",
-     .uses = {{{"adjust center|distortion MOVES", "begin the adjustment, jog by MOVES (letters\nU, D, L, R; \"\" for none) and save it, or with\n--cancel end it without saving"}, {"adjust aiming MOVES1 MOVES2", "align the aiming diode: jog by MOVES1 at the\ntop left point, Next, jog by MOVES2 at the\nright bottom point, then save (or --cancel;\nMOVES1 alone with --cancel: end at the first\npoint)"}}},
+     .uses = {{
+         {"adjust center|distortion MOVES",
+          R"(begin the adjustment, jog by MOVES (letters
+U, D, L, R; "" for none) and save it, or with
+--cancel end it without saving)"},
+         {"adjust aiming MOVES1 MOVES2",
+          R"(align the aiming diode: jog by MOVES1 at the
+top left point, Next, jog by MOVES2 at the
+right bottom point, then save (or --cancel;
+MOVES1 alone with --cancel: end at the first
+point))"}
+     }},
      .help = R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 --cancel [--dry-run]
@@ -114,7 +142,14 @@ the alignment dialog cancelled there does.
 )",
      .minValues = 2, .maxValues = 3, .options = {"--cancel"}, .run = Adjust},
     {.name = "calibrate",
-     .uses = {{{"calibrate --width MM --height MM [--top MM --left MM]", "compute the scale and distortion corrections\nthat bring the corrected square, as measured,\nto its nominal size with straight edges, and\nsend them (--no-set: compute only; --mark:\nmark the corrected square afterwards)"}}},
+     .uses = {{
+         {"calibrate --width MM --height MM [--top MM --left MM]",
+          R"(compute the scale and distortion corrections
+that bring the corrected square, as measured,
+to its nominal size with straight edges, and
+send them (--no-set: compute only; --mark:
+mark the corrected square afterwards))"}
+     }},
      .help = R"(Usage: zorctl calibrate --width MM --height MM [--top MM --left MM] [--nominal MM]
                         [--tolerance PCT,MM] [--no-set] [--mark] [--json] [--dry-run]
 
@@ -137,9 +172,14 @@ refused (exit status 1). When this round's square lies no closer to nominal
 than the previous round's did, as the service log has it, zorctl says so.
 Each round that sent is one service-log entry, operation "calibrate".
 )",
-     .options = {"--width", "--height", "--top", "--left", "--nominal", "--tolerance", "--no-set", "--mark"}, .run = Calibrate},
+     .options = {"--width", "--height", "--top", "--left", "--nominal", "--tolerance", "--no-set", "--mark"},
+     .run = Calibrate},
     {.name = "backup",
-     .uses = {{{"backup FILE", "read every setting the controller reports and\nsave them, with its identity, as a snapshot"}}},
+     .uses = {{
+         {"backup FILE",
+          R"(read every setting the controller reports and
+save them, with its identity, as a snapshot)"}
+     }},
      .help = R"(Usage: zorctl backup FILE [--json] [--dry-run]
 
 Reads the identity and every setting the controller can report (currents,
@@ -152,7 +192,11 @@ and nothing is left behind.
 )",
      .minValues = 1, .maxValues = 1, .run = Backup},
     {.name = "diff",
-     .uses = {{{"diff FILE", "compare a snapshot with the controller, setting\nby setting, and tell what a restore would send"}}},
+     .uses = {{
+         {"diff FILE",
+          R"(compare a snapshot with the controller, setting
+by setting, and tell what a restore would send)"}
+     }},
      .help = R"(Usage: zorctl diff FILE [--identity] [--json]
 
 Compares a snapshot with the connected controller: each setting's value on
@@ -165,7 +209,15 @@ is read or sent. A controller value that could not be read shows as
 )",
      .minValues = 1, .maxValues = 1, .options = {"--identity"}, .run = Diff},
     {.name = "restore",
-     .uses = {{{"restore FILE", "send the snapshot's values that differ\n(calibration first, network last) and read\neach back; --identity also the serial number,\nmodel name and controller model (password);\n--other-system for another system's snapshot;\n--yes without asking (needed off a terminal)"}}},
+     .uses = {{
+         {"restore FILE",
+          R"(send the snapshot's values that differ
+(calibration first, network last) and read
+each back; --identity also the serial number,
+model name and controller model (password);
+--other-system for another system's snapshot;
+--yes without asking (needed off a terminal))"}
+     }},
      .help = R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
 
 Checks the whole file first: a file that is not JSON, of another format or
@@ -188,7 +240,11 @@ sent, and the exit status is 130 (143).
 )",
      .minValues = 1, .maxValues = 1, .options = {"--identity", "--other-system", "--yes"}, .run = RestoreCommand},
     {.name = "log",
-     .uses = {{{"log", "print the service log: every operation that\nsent something, from zorctl and the panel"}}},
+     .uses = {{
+         {"log",
+          R"(print the service log: every operation that
+sent something, from zorctl and the panel)"}
+     }},
      .help = R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
 
 Prints the service log, oldest first: one line for every operation that sent
@@ -217,7 +273,13 @@ Exit status 5 when the log exists but cannot be read.
 )",
      .options = {"--since"}, .run = Log},
     {.name = "report",
-     .uses = {{{"report --output FILE.pdf", "write the service report: the system, every\nsetting as read now, the service log since\n--since (default: today) and the calibration\nrounds with a drawing of their squares"}}},
+     .uses = {{
+         {"report --output FILE.pdf",
+          R"(write the service report: the system, every
+setting as read now, the service log since
+--since (default: today) and the calibration
+rounds with a drawing of their squares)"}
+     }},
      .help = R"(Usage: zorctl report --output FILE.pdf [--since DATE] [--system SERIAL] [--json]
 
 Writes the service report, a PDF to hand the customer: the system (name,
