@@ -7,11 +7,11 @@
 namespace zor::service {
 
 Outcome Maintenance::setXMultiplier(std::u16string_view text) {
-  return sendText(u"set x-multiplier", Input::XMultiplier, protocol::CMD_SET_X_MULTIPLIER, text);
+  return sendText(Input::XMultiplier, protocol::CMD_SET_X_MULTIPLIER, text);
 }
 
 Outcome Maintenance::setYMultiplier(std::u16string_view text) {
-  return sendText(u"set y-multiplier", Input::YMultiplier, protocol::CMD_SET_Y_MULTIPLIER, text);
+  return sendText(Input::YMultiplier, protocol::CMD_SET_Y_MULTIPLIER, text);
 }
 
 Outcome Maintenance::setRcJumpDelay(std::u16string_view text) {

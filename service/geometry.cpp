@@ -35,7 +35,7 @@ Reading<Distortion> Maintenance::readDistortion() {
 // Both texts are checked before either goes out; the controller takes the X
 // half before the Y half comes.
 Outcome Maintenance::sendHalves(const XYSet& set, std::u16string_view x, std::u16string_view y) {
-  return send({set.operation, Pair(x, y)}, [&] {
+  return send({SetOperationName(set.inputX), Pair(x, y)}, [&] {
     if (Outcome check = CheckOneByteText(set.inputX, x); !check.ok()) return check;
     if (Outcome check = CheckOneByteText(set.inputY, y); !check.ok()) return check;
     channel_.SendText(set.codeX, x);
@@ -46,9 +46,8 @@ Outcome Maintenance::sendHalves(const XYSet& set, std::u16string_view x, std::u1
 }
 
 Outcome Maintenance::setDistortion(std::u16string_view x, std::u16string_view y) {
-  return sendHalves({u"set distortion", Input::DistortionX, Input::DistortionY, protocol::CMD_SET_X_DISTORTION,
-                     protocol::CMD_SET_Y_DISTORTION},
-                    x, y);
+  return sendHalves(
+      {Input::DistortionX, Input::DistortionY, protocol::CMD_SET_X_DISTORTION, protocol::CMD_SET_Y_DISTORTION}, x, y);
 }
 
 // Read without a connection check; both numbers read 0.0 when the library
@@ -63,8 +62,7 @@ Reading<Scale> Maintenance::readScale() {
 }
 
 Outcome Maintenance::setScale(std::u16string_view x, std::u16string_view y) {
-  return sendHalves({u"set scale", Input::ScaleX, Input::ScaleY, protocol::CMD_SET_X_SCALE, protocol::CMD_SET_Y_SCALE},
-                    x, y);
+  return sendHalves({Input::ScaleX, Input::ScaleY, protocol::CMD_SET_X_SCALE, protocol::CMD_SET_Y_SCALE}, x, y);
 }
 
 // The maximum field toggles on the controller; nothing here keeps its state.
@@ -77,7 +75,7 @@ Outcome Maintenance::mark(Figure figure) {
                  : figure == Figure::CorrectedSquare
                      ? Mark{u"mark corrected-square", protocol::CMD_MARK_CORRECTED_SQUARE}
                      : Mark{u"mark max-field", protocol::CMD_MARK_MAX_FIELD};
-  return send({m.name, {}}, [&] {
+  return send({std::u16string(m.name), {}}, [&] {
     channel_.SendCommand(m.code, 0);
     return Outcome::done();
   });

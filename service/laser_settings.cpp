@@ -12,20 +12,18 @@ namespace zor::service {
 // Every Set hands the text over exactly as typed; the controller alone
 // decides whether it makes sense.
 Outcome Maintenance::setMinCurrent(std::u16string_view text) {
-  return sendText(u"set min-current", Input::MinCurrent, protocol::CMD_SET_MIN_CURRENT, text);
+  return sendText(Input::MinCurrent, protocol::CMD_SET_MIN_CURRENT, text);
 }
 
 Outcome Maintenance::set20PercentCurrent(std::u16string_view text) {
-  return sendText(u"set 20-current", Input::Current20, protocol::CMD_SET_20_PERCENT_CURRENT, text);
+  return sendText(Input::Current20, protocol::CMD_SET_20_PERCENT_CURRENT, text);
 }
 
 Outcome Maintenance::setMaxCurrent(std::u16string_view text) {
-  return sendText(u"set max-current", Input::MaxCurrent, protocol::CMD_SET_MAX_CURRENT, text);
+  return sendText(Input::MaxCurrent, protocol::CMD_SET_MAX_CURRENT, text);
 }
 
-Outcome Maintenance::setLens(std::u16string_view text) {
-  return sendText(u"set lens", Input::Lens, protocol::CMD_SET_LENS, text);
-}
+Outcome Maintenance::setLens(std::u16string_view text) { return sendText(Input::Lens, protocol::CMD_SET_LENS, text); }
 
 // Read without a connection check. Both numbers are 0.0 (all bits clear)
 // until the reply fills them.
@@ -45,7 +43,7 @@ Outcome Maintenance::initPowerBoard() {
 
 Outcome Maintenance::setSerialNumber(std::u16string_view password, std::u16string_view text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set serial", Input::SerialNumber, protocol::CMD_SET_SERIAL_NUMBER, text);
+  return sendText(Input::SerialNumber, protocol::CMD_SET_SERIAL_NUMBER, text);
 }
 
 Outcome Maintenance::resetSerial() {
@@ -58,7 +56,7 @@ Outcome Maintenance::resetSerial() {
 
 Outcome Maintenance::setModelName(std::u16string_view password, std::u16string_view text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set model-name", Input::ModelName, protocol::CMD_SET_MODEL_NAME, text);
+  return sendText(Input::ModelName, protocol::CMD_SET_MODEL_NAME, text);
 }
 
 // The flag byte travels as a text prefix: the first listed model is the plain
@@ -77,7 +75,7 @@ Outcome Maintenance::setControllerModelValue(std::u16string_view password, std::
 Outcome Maintenance::sendControllerModel(std::u16string_view password, std::u16string text) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
   text += u' ';
-  return sendText(u"set controller-model", Input::ControllerModel, protocol::CMD_SET_CONTROLLER_MODEL, text);
+  return sendText(Input::ControllerModel, protocol::CMD_SET_CONTROLLER_MODEL, text);
 }
 
 // Read without a connection check.

@@ -76,7 +76,7 @@ void Maintenance::onConnected() {
 
 void Maintenance::report(const Operation& operation, const Outcome& outcome) {
   if (observer_ == nullptr) return;
-  observer_->operationEnded({std::u16string(operation.name), operation.value, outcome});
+  observer_->operationEnded({operation.name, operation.value, outcome});
 }
 
 void Maintenance::reportOperation(std::u16string_view name, std::u16string value, const Outcome& outcome) {
@@ -94,8 +94,12 @@ Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, const char* caut
   return Outcome::failed(Status::NotAccepted, told);
 }
 
-Outcome Maintenance::sendText(std::u16string_view operation, Input input, int code, std::u16string_view text) {
-  return send({operation, std::u16string(text)}, [&] {
+Outcome Maintenance::sendText(Input input, int code, std::u16string_view text) {
+  return sendText(SetOperationName(input), input, code, text);
+}
+
+Outcome Maintenance::sendText(std::u16string operation, Input input, int code, std::u16string_view text) {
+  return send({std::move(operation), std::u16string(text)}, [&] {
     if (Outcome check = CheckOneByteText(input, text); !check.ok()) return check;
     channel_.SendText(code, text);
     return Outcome::done();

@@ -212,7 +212,6 @@ class Maintenance final : private link::ChannelHost {
  private:
   struct Operation;
   struct XYSet {
-    std::u16string_view operation;
     Input inputX, inputY;
     int codeX, codeY;
   };
@@ -220,7 +219,9 @@ class Maintenance final : private link::ChannelHost {
   Outcome send(const Operation& operation, Body&& body);
   template <class T, class Body>
   Reading<T> read(Body&& body);
-  Outcome sendText(std::u16string_view operation, Input input, int code, std::u16string_view text);
+  // A Set of the table's row whose field the input is, logged by the row's name.
+  Outcome sendText(Input input, int code, std::u16string_view text);
+  Outcome sendText(std::u16string operation, Input input, int code, std::u16string_view text);
   Outcome sendHalves(const XYSet& set, std::u16string_view x, std::u16string_view y);
   Outcome sendControllerModel(std::u16string_view password, std::u16string text);
   friend class AdjustmentSession;

@@ -18,41 +18,31 @@ struct AddressKindRow {
   int getCode;
   int setCode;
   Input input;
-  const char* unreadable;         // what the user is told when it cannot be read
-  const char* incomplete;         // ... and when not all four fields are filled in
-  std::u16string_view operation;  // in the service log
+  const char* unreadable;  // what the user is told when it cannot be read
+  const char* incomplete;  // ... and when not all four fields are filled in
 };
 
 AddressKindRow Row(AddressKind kind) {
   switch (kind) {
     case AddressKind::Ip:
-      return {protocol::CMD_GET_IP_ADDRESS,
-              protocol::CMD_SET_IP_ADDRESS,
-              Input::IpAddress,
+      return {protocol::CMD_GET_IP_ADDRESS, protocol::CMD_SET_IP_ADDRESS, Input::IpAddress,
               QT_TRANSLATE_NOOP("zor::service::Maintenance", "The IP address could not be read from the controller."),
               QT_TRANSLATE_NOOP(
                   "zor::service::Maintenance",
-                  "The IP address is incomplete. Fill in all four fields before setting it. Nothing was sent."),
-              u"set ip"};
+                  "The IP address is incomplete. Fill in all four fields before setting it. Nothing was sent.")};
     case AddressKind::SubnetMask:
-      return {protocol::CMD_GET_SUBNET_MASK,
-              protocol::CMD_SET_SUBNET_MASK,
-              Input::SubnetMask,
+      return {protocol::CMD_GET_SUBNET_MASK, protocol::CMD_SET_SUBNET_MASK, Input::SubnetMask,
               QT_TRANSLATE_NOOP("zor::service::Maintenance", "The subnet mask could not be read from the controller."),
               QT_TRANSLATE_NOOP(
                   "zor::service::Maintenance",
-                  "The subnet mask is incomplete. Fill in all four fields before setting it. Nothing was sent."),
-              u"set subnet"};
+                  "The subnet mask is incomplete. Fill in all four fields before setting it. Nothing was sent.")};
     case AddressKind::Gateway:
       return {
-          protocol::CMD_GET_GATEWAY,
-          protocol::CMD_SET_GATEWAY,
-          Input::Gateway,
+          protocol::CMD_GET_GATEWAY, protocol::CMD_SET_GATEWAY, Input::Gateway,
           QT_TRANSLATE_NOOP("zor::service::Maintenance", "The gateway address could not be read from the controller."),
           QT_TRANSLATE_NOOP(
               "zor::service::Maintenance",
-              "The gateway address is incomplete. Fill in all four fields before setting it. Nothing was sent."),
-          u"set gateway"};
+              "The gateway address is incomplete. Fill in all four fields before setting it. Nothing was sent.")};
   }
   return {};
 }
@@ -89,7 +79,7 @@ Outcome Maintenance::setMacAddress(std::u16string_view fieldText) {
   MacAddress bytes{};
   mac::parseMacAddress(fieldText, bytes);
   const std::u16string text = mac::formatMacAddress(bytes);
-  return send({u"set mac", text}, [&] {
+  return send({SetOperationName(Input::MacAddress), text}, [&] {
     channel_.SendText(protocol::CMD_SET_MAC_ADDRESS, text);
     channel_.pacer().sleep(kLanCommitPause);
     return Outcome::done();
@@ -116,7 +106,7 @@ Outcome Maintenance::setAddress(AddressKind kind, const std::optional<Ipv4>& add
   const Ipv4& a = *address;
   std::snprintf(buffer, sizeof buffer, "%02x.%02x.%02x.%02x", a[0], a[1], a[2], a[3]);
   const std::u16string text(buffer, buffer + 11);
-  return send({row.operation, text}, [&] {
+  return send({SetOperationName(row.input), text}, [&] {
     channel_.SendText(row.setCode, text);
     channel_.pacer().sleep(kLanCommitPause);
     return Outcome::done();

@@ -16,11 +16,16 @@
 namespace zor::service {
 
 struct Maintenance::Operation {
-  std::u16string_view name;       // as the service log names it
+  std::u16string name;            // as the service log names it
   std::u16string value;           // what it sends, as sent
   const char* caution = nullptr;  // what may be left on when its packet is not taken (its English)
   bool logged = true;             // false for the steps of an adjustment, logged as a whole
 };
+
+// How the service log names the Set of the table's row whose value the
+// panel's field holds: "set scale" for either of its fields; empty for a
+// field of no row.
+std::u16string SetOperationName(Input field);
 
 // Tells the user the device link did not take a packet, and what that may leave behind.
 Outcome NotAcceptedOutcome(const link::ChannelStopped& stopped, const char* caution);

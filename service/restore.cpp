@@ -52,7 +52,7 @@ class Current {
       return IdentityFields(identity.value);
     }
     if (!readable(source)) return std::nullopt;
-    const Reading<SettingFields> reading = FindReadable(source)->read(service_);
+    const Reading<SettingFields> reading = FindReadable(source)->readFields(service_);
     if (reading.status == Status::NotConnected || reading.status == Status::NotAccepted) stopped = reading;
     if (!reading.ok()) return std::nullopt;
     return reading.value;
@@ -122,7 +122,7 @@ SettingComparison CompareSetting(const Setting& setting, Current& current, const
 std::optional<std::int32_t> SerialOf(const std::optional<SettingFields>& fields) {
   if (!fields) return std::nullopt;
   for (const SettingField& f : *fields)
-    if (f.key == "serial_number" && f.number) return static_cast<std::int32_t>(*f.number);
+    if (f.key == IdentityKeys::kSerialNumber && f.number) return static_cast<std::int32_t>(*f.number);
   return std::nullopt;
 }
 

@@ -10,7 +10,8 @@
 //
 // Adding a setting: its reader and writer in Maintenance, and one row here,
 // whose since is the next snapshot version (SnapshotVersion() + 1) when the
-// setting goes into snapshots, so that the files taken before it still load.
+// setting goes into snapshots, so that the files taken before it still load;
+// the README's "The table of settings" lists every file it touches, in order.
 
 #include <array>
 #include <cstdint>
@@ -80,9 +81,11 @@ struct Setting {
   std::u16string_view title{};  // in the panel: "Min Current"
   SettingGroup group = SettingGroup::Calibration;
   std::optional<Feature> feature{};  // what a family needs for its Get and Set; nullopt: every family has them
-  // Its Get, "get NAME": the fields it reads. nullptr: none of its own.
+  // Its Get, "get NAME": the values it reads, in the order of its keys, each
+  // a text and maybe a number; readFields names them. nullptr: none of its own.
   Reading<SettingFields> (*read)(Maintenance&) = nullptr;
-  // Where a snapshot keeps its value, and the keys a comparison shows.
+  // Where a snapshot keeps its value, and the keys a comparison shows: the
+  // one place a setting's keys are written.
   std::array<SettingKey, 2> keys{};
   // A Set whose value another Get reads: that setting's name, or "identity"
   // for the identity block; empty when its own Get reads it or none does.
@@ -98,12 +101,16 @@ struct Setting {
   // Its Set's values as zorctl names them, one word each ("TEXT", "X Y"),
   // and how the Set sends them, for zorctl's help.
   std::string_view valueNames{};
+  int valueCount = 0;  // how many values its Set takes: one per word of valueNames
   std::string_view sends{};
   // The values zorctl completes its Set's value with: the panel's list.
   std::span<const std::u16string_view> choices{};
   bool password = false;  // its Set needs the service password
-  // The panel's fields of its values, for messages that name them.
+  // The panel's fields of its values, for messages that name them, and the
+  // names of a pair's two fields there ("X Scale Correction"); a single
+  // value's field is named by the title.
   std::array<Input, 2> inputs{};
+  std::array<std::u16string_view, 2> fieldTitles{};
   // Its place in a comparison and a restore: rows go in the order of these
   // numbers, which leave room between them. 0: neither compares nor restores it.
   int restoreOrder = 0;
@@ -111,13 +118,8 @@ struct Setting {
   // is complete without it.
   int since = 1;
 
-  // How many values its Set takes.
-  constexpr int values() const {
-    if (valueNames.empty()) return 0;
-    int n = 1;
-    for (char c : valueNames) n += c == ' ' ? 1 : 0;
-    return n;
-  }
+  // Its Get's fields, each under its key.
+  Reading<SettingFields> readFields(Maintenance& service) const;
 };
 
 // Every setting, in the order `get all` and a snapshot read them.
@@ -131,16 +133,29 @@ const Setting* FindWritable(std::string_view name);
 std::span<const Setting* const> RestoreOrder();
 // The snapshot version of a table: the highest a row first appeared in.
 int SnapshotVersion(std::span<const Setting> table = Settings());
-// Whether each Set has its values' fields and says how it sends them, each
-// compared setting a place of its own after every setting of an earlier
-// group, and a Get that reads its keys.
-bool RowsAgree();
+// The first row of the table that breaks a rule the rows keep, and the rule,
+// as "scale: a Set of two values names both its fields"; empty when every
+// row keeps them. The rules: a Set has its values' fields and says how it
+// sends them; a compared setting has a place of its own after every setting
+// of an earlier group, and a Get that reads its keys.
+std::string WhereRowsDisagree(std::span<const Setting> table = Settings());
 
 // Whether the family has the setting's Get and Set.
 bool FamilyHas(std::optional<link::Family> family, const Setting& setting);
 // Whether a Set of the setting is read back on the family: it says what its
 // Get shows, and the family has that Get (or reads the identity).
 bool ReadBackOn(std::optional<link::Family> family, const Setting& setting);
+
+// The keys of the identity's fields, where IdentityFields, a snapshot's
+// identity and the rows of the settings the identity reads name them.
+struct IdentityKeys {
+  static constexpr std::string_view kSystemName = "system_name";
+  static constexpr std::string_view kVersion = "version";
+  static constexpr std::string_view kReleaseDate = "release_date";
+  static constexpr std::string_view kSerialNumber = "serial_number";
+  static constexpr std::string_view kLens = "lens_mm";
+  static constexpr std::string_view kFamily = "family";
+};
 
 // The identity as fields: system_name, version, release_date, serial_number,
 // lens_mm, family.

@@ -154,14 +154,14 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
 }
 
 // A text of the identity block: at most width Latin-1 characters, no zero byte.
-std::optional<std::u16string> BlockText(const QJsonObject& identity, const char* key, int width, Checker& check) {
-  const QJsonValue v = identity.value(QLatin1String(key));
+std::optional<std::u16string> BlockText(const QJsonObject& identity, std::string_view key, int width, Checker& check) {
+  const QJsonValue v = identity.value(Latin1(key));
   const QString text = v.toString();
   const bool fits = text.size() <= width && std::all_of(text.begin(), text.end(), [](QChar c) {
                       return c.unicode() != 0 && c.unicode() <= 0xFF;
                     });
   if (!v.isString() || !fits) {
-    check.fail(std::string("identity.") + key + " is not a text of at most " + std::to_string(width) +
+    check.fail("identity." + std::string(key) + " is not a text of at most " + std::to_string(width) +
                " Latin-1 characters");
     return std::nullopt;
   }
@@ -169,16 +169,20 @@ std::optional<std::u16string> BlockText(const QJsonObject& identity, const char*
 }
 
 std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
+  using K = IdentityKeys;
   Identity identity;
   identity.readable = true;
   link::SystemInfo& info = identity.info;
-  const auto serial = Integer(o.value(QLatin1String("serial_number")), INT32_MIN, INT32_MAX);
-  if (!serial) check.fail("identity.serial_number is not a whole number the controller could have reported");
-  const auto lens = Integer(o.value(QLatin1String("lens_mm")), 0, kMaxLens);
-  if (!lens) check.fail("identity.lens_mm is not a whole number from 0 to " + std::to_string(kMaxLens));
-  const auto model = BlockText(o, "system_name", protocol::identity::kModelWidth, check);
-  const auto version = BlockText(o, "version", protocol::identity::kVersionWidth, check);
-  const auto date = BlockText(o, "release_date", protocol::identity::kDateWidth, check);
+  const auto serial = Integer(o.value(Latin1(K::kSerialNumber)), INT32_MIN, INT32_MAX);
+  if (!serial)
+    check.fail("identity." + std::string(K::kSerialNumber) +
+               " is not a whole number the controller could have reported");
+  const auto lens = Integer(o.value(Latin1(K::kLens)), 0, kMaxLens);
+  if (!lens)
+    check.fail("identity." + std::string(K::kLens) + " is not a whole number from 0 to " + std::to_string(kMaxLens));
+  const auto model = BlockText(o, K::kSystemName, protocol::identity::kModelWidth, check);
+  const auto version = BlockText(o, K::kVersion, protocol::identity::kVersionWidth, check);
+  const auto date = BlockText(o, K::kReleaseDate, protocol::identity::kDateWidth, check);
   if (check.failed()) return std::nullopt;
   info.serial = static_cast<std::int32_t>(*serial);
   info.lens = static_cast<std::uint16_t>(*lens);
@@ -186,12 +190,174 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   info.version = *version;
   info.releaseDate = *date;
   identity.family = link::DecideFamily(info.model);
-  if (o.value(QLatin1String("family")).toString() != ToQString(FamilyName(identity.family))) {
-    check.fail("identity.family does not match identity.system_name");
+  if (o.value(Latin1(K::kFamily)).toString() != ToQString(FamilyName(identity.family))) {
+    check.fail("identity." + std::string(K::kFamily) + " does not match identity." + std::string(K::kSystemName));
     return std::nullopt;
   }
   return identity;
 }
+
+// ---- reading a file, part by part ------------------------------------------------------
+
+// The file's top level: JSON, one object, no key given twice, this tool's format.
+Reading<QJsonObject> SnapshotRoot(const std::string& json) {
+  QJsonParseError error{};
+  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
+  if (error.error != QJsonParseError::NoError) {
+    return Refused("the file is not JSON (" + error.errorString().toStdString() + " at byte " +
+                   std::to_string(error.offset) + ")");
+  }
+  if (!doc.isObject()) return Refused("the file is not a settings snapshot (no JSON object)");
+  // The reader keeps the last of a key given twice: which value was meant is unknown.
+  if (const auto twice = FindDuplicateKey(json)) {
+    const std::string where = OneLine(ToQString(twice->where)).toStdString();
+    return Refused("the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
+                   (where.empty() ? "at the top level" : "in " + where));
+  }
+  QJsonObject root = doc.object();
+  const QString format = root.value(QLatin1String("format")).toString();
+  if (format != Latin1(kSnapshotFormat))
+    return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
+  return root;
+}
+
+// The file's version, when the table reads it.
+Reading<int> VersionOf(const QJsonObject& root, std::span<const Setting> table) {
+  const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
+  if (!version) return Refused("the snapshot has no valid version");
+  if (*version > SnapshotVersion(table)) {
+    return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
+                   std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
+                   std::to_string(SnapshotVersion(table)) + ")");
+  }
+  return static_cast<int>(*version);
+}
+
+// Reads the parts of a file of a version the table reads, into the snapshot;
+// check holds the first problem found.
+struct SnapshotReader {
+  SnapshotReader(std::span<const Setting> rows, int version) : table(rows) { snapshot.version = version; }
+
+  std::span<const Setting> table;
+  Checker check;
+  Snapshot snapshot;
+
+  // The setting of that name a file of its version holds; a later one is no setting of it.
+  const Setting* known(std::string_view name) const {
+    const Setting* setting = Readable(table, name);
+    return setting != nullptr && setting->since <= snapshot.version ? setting : nullptr;
+  }
+  std::string noSetting(std::string_view name) const {
+    const Setting* setting = Readable(table, name);
+    return setting == nullptr ? std::string("is no setting")
+                              : "is no setting of a version " + std::to_string(snapshot.version) +
+                                    " snapshot (it came with version " + std::to_string(setting->since) + ")";
+  }
+  bool isMissing(std::string_view name) const {
+    return std::find(snapshot.missing.begin(), snapshot.missing.end(), name) != snapshot.missing.end();
+  }
+  bool isNotOnFamily(std::string_view name) const {
+    return std::find(snapshot.notOnFamily.begin(), snapshot.notOnFamily.end(), name) != snapshot.notOnFamily.end();
+  }
+
+  void readHeader(const QJsonObject& root) {
+    for (const char* key : {"time", "tool_version"})
+      if (!root.value(QLatin1String(key)).isString()) check.fail(std::string("the snapshot has no ") + key);
+    for (const char* key : {"identity", "settings", "missing"})
+      if (!root.contains(QLatin1String(key))) check.fail(std::string("the snapshot has no ") + key);
+    snapshot.time = root.value(QLatin1String("time")).toString().toStdString();
+    snapshot.toolVersion = root.value(QLatin1String("tool_version")).toString().toStdString();
+  }
+
+  // The settings that could not be read, and those the family does not have.
+  void readLists(const QJsonObject& root) {
+    const QJsonValue missingValue = root.value(QLatin1String("missing"));
+    for (const QJsonValue& m : missingValue.toArray()) {
+      const std::string name = m.toString().toStdString();
+      if (!m.isString() || (known(name) == nullptr && name != "identity"))
+        check.fail("missing names " + Named(m) + ", which " + noSetting(name));
+      snapshot.missing.push_back(name);
+    }
+    if (!missingValue.isArray()) check.fail("missing is not a list of settings");
+    // Files written before families were told apart have no such list.
+    const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
+    for (const QJsonValue& n : notOnFamilyValue.toArray()) {
+      const std::string name = n.toString().toStdString();
+      if (!n.isString() || known(name) == nullptr)
+        check.fail("not_on_family names " + Named(n) + ", which " + noSetting(name));
+      else if (isMissing(name))
+        check.fail("not_on_family names " + Named(n) + ", which is also listed as missing");
+      snapshot.notOnFamily.push_back(name);
+    }
+    if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray())
+      check.fail("not_on_family is not a list of settings");
+  }
+
+  void readIdentity(const QJsonObject& root) {
+    const QJsonValue identity = root.value(QLatin1String("identity"));
+    if (identity.isObject()) {
+      if (isMissing("identity")) check.fail("identity is there, but it is listed as missing");
+      snapshot.identity = CheckIdentity(identity.toObject(), check);
+    } else if (!identity.isNull() || !isMissing("identity")) {
+      check.fail("identity is neither in the file nor listed as missing");
+    }
+    // Only what the file's family really lacks may be left out for it.
+    const std::optional<link::Family> family = KnownFamily(snapshot.identity);
+    for (const std::string& name : snapshot.notOnFamily) {
+      const Setting* setting = known(name);
+      if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))
+        check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
+    }
+  }
+
+  void readSettings(const QJsonObject& root) {
+    const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
+    if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
+    const std::vector<KeyRule> keys = Keys(table);
+    for (auto it = settings.begin(); it != settings.end(); ++it) {
+      const auto rule =
+          std::find_if(keys.begin(), keys.end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
+      if (rule == keys.end())
+        check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
+      else if (rule->setting->since > snapshot.version)
+        check.fail("settings." + rule->key + " " + noSetting(rule->setting->name));
+    }
+    // Each setting of its version is there whole, or listed as missing: a file
+    // cut short or edited by hand does not pass for a complete one.
+    for (const KeyRule& rule : keys) {
+      if (rule.setting->since > snapshot.version) continue;
+      const QJsonValue v = settings.value(Latin1(rule.key));
+      const std::string_view name = rule.setting->name;
+      if (isMissing(name) || isNotOnFamily(name)) {
+        if (!v.isUndefined())
+          check.fail("settings." + rule.key + " is there, but its setting is listed as " +
+                     (isMissing(name) ? "missing" : "not on the family"));
+        continue;
+      }
+      if (v.isUndefined()) {
+        check.fail("settings." + rule.key + " is neither in the file nor listed as missing");
+        continue;
+      }
+      if (auto field = CheckValue(rule, v, check)) snapshot.settings.push_back(std::move(*field));
+    }
+  }
+
+  // The working time's text and its seconds say the same.
+  void checkWorkTime() {
+    const SettingField* time = keyOfKind(KeyKind::WorkTime);
+    const SettingField* seconds = keyOfKind(KeyKind::Seconds);
+    if (time == nullptr || seconds == nullptr || check.failed()) return;
+    if (time->text != FormatWorkTime(static_cast<std::uint32_t>(*seconds->number)))
+      check.fail("settings." + time->key + " does not match settings." + seconds->key);
+  }
+
+  // The snapshot's value of the table's key of that kind.
+  const SettingField* keyOfKind(KeyKind kind) const {
+    for (const KeyRule& rule : Keys(table))
+      if (rule.kind == kind) return snapshot.find(rule.key);
+    return nullptr;
+  }
+};
 
 }  // namespace
 
@@ -225,7 +391,7 @@ Snapshot TakeSnapshot(Maintenance& service, const std::function<void(int done, i
       step();
       continue;
     }
-    const Reading<SettingFields> reading = setting.read(service);
+    const Reading<SettingFields> reading = setting.readFields(service);
     step();
     if (reading.ok()) {
       snapshot.settings.insert(snapshot.settings.end(), reading.value.begin(), reading.value.end());
@@ -265,128 +431,18 @@ std::string SnapshotJson(const Snapshot& snapshot) {
 }
 
 Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting> table) {
-  QJsonParseError error{};
-  const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
-  if (error.error != QJsonParseError::NoError) {
-    return Refused("the file is not JSON (" + error.errorString().toStdString() + " at byte " +
-                   std::to_string(error.offset) + ")");
-  }
-  if (!doc.isObject()) return Refused("the file is not a settings snapshot (no JSON object)");
-  // The reader keeps the last of a key given twice: which value was meant is unknown.
-  if (const auto twice = FindDuplicateKey(json)) {
-    const std::string where = OneLine(ToQString(twice->where)).toStdString();
-    return Refused("the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
-                   (where.empty() ? "at the top level" : "in " + where));
-  }
-  const QJsonObject root = doc.object();
-  const QString format = root.value(QLatin1String("format")).toString();
-  if (format != QLatin1String(kSnapshotFormat.data(), static_cast<qsizetype>(kSnapshotFormat.size())))
-    return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
-  const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
-  if (!version) return Refused("the snapshot has no valid version");
-  if (*version > SnapshotVersion(table)) {
-    return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
-                   std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
-                   std::to_string(SnapshotVersion(table)) + ")");
-  }
-  Checker check;
-  Snapshot snapshot;
-  snapshot.version = static_cast<int>(*version);
-  // The settings a file of its version holds; a later one is no setting of it.
-  const auto known = [&](std::string_view name) {
-    const Setting* setting = Readable(table, name);
-    return setting != nullptr && setting->since <= snapshot.version ? setting : nullptr;
-  };
-  const auto noSetting = [&](std::string_view name) {
-    const Setting* setting = Readable(table, name);
-    return setting == nullptr ? std::string("is no setting")
-                              : "is no setting of a version " + std::to_string(snapshot.version) +
-                                    " snapshot (it came with version " + std::to_string(setting->since) + ")";
-  };
-  for (const char* key : {"time", "tool_version"})
-    if (!root.value(QLatin1String(key)).isString()) check.fail(std::string("the snapshot has no ") + key);
-  for (const char* key : {"identity", "settings", "missing"})
-    if (!root.contains(QLatin1String(key))) check.fail(std::string("the snapshot has no ") + key);
-  snapshot.time = root.value(QLatin1String("time")).toString().toStdString();
-  snapshot.toolVersion = root.value(QLatin1String("tool_version")).toString().toStdString();
-
-  const QJsonValue missingValue = root.value(QLatin1String("missing"));
-  for (const QJsonValue& m : missingValue.toArray()) {
-    const std::string name = m.toString().toStdString();
-    if (!m.isString() || (known(name) == nullptr && name != "identity"))
-      check.fail("missing names " + Named(m) + ", which " + noSetting(name));
-    snapshot.missing.push_back(name);
-  }
-  if (!missingValue.isArray()) check.fail("missing is not a list of settings");
-  auto isMissing = [&](std::string_view name) {
-    return std::find(snapshot.missing.begin(), snapshot.missing.end(), name) != snapshot.missing.end();
-  };
-  // Files written before families were told apart have no such list.
-  const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
-  for (const QJsonValue& n : notOnFamilyValue.toArray()) {
-    const std::string name = n.toString().toStdString();
-    if (!n.isString() || known(name) == nullptr)
-      check.fail("not_on_family names " + Named(n) + ", which " + noSetting(name));
-    else if (isMissing(name))
-      check.fail("not_on_family names " + Named(n) + ", which is also listed as missing");
-    snapshot.notOnFamily.push_back(name);
-  }
-  if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray())
-    check.fail("not_on_family is not a list of settings");
-  auto isNotOnFamily = [&](std::string_view name) {
-    return std::find(snapshot.notOnFamily.begin(), snapshot.notOnFamily.end(), name) != snapshot.notOnFamily.end();
-  };
-
-  const QJsonValue identity = root.value(QLatin1String("identity"));
-  if (identity.isObject()) {
-    if (isMissing("identity")) check.fail("identity is there, but it is listed as missing");
-    snapshot.identity = CheckIdentity(identity.toObject(), check);
-  } else if (!identity.isNull() || !isMissing("identity")) {
-    check.fail("identity is neither in the file nor listed as missing");
-  }
-  // Only what the file's family really lacks may be left out for it.
-  const std::optional<link::Family> family = KnownFamily(snapshot.identity);
-  for (const std::string& name : snapshot.notOnFamily) {
-    const Setting* setting = known(name);
-    if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))
-      check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
-  }
-
-  const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
-  if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
-  const std::vector<KeyRule> keys = Keys(table);
-  for (auto it = settings.begin(); it != settings.end(); ++it) {
-    const auto rule =
-        std::find_if(keys.begin(), keys.end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
-    if (rule == keys.end())
-      check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
-    else if (rule->setting->since > snapshot.version)
-      check.fail("settings." + rule->key + " " + noSetting(rule->setting->name));
-  }
-  // Each setting of its version is there whole, or listed as missing: a file
-  // cut short or edited by hand does not pass for a complete one.
-  for (const KeyRule& rule : keys) {
-    if (rule.setting->since > snapshot.version) continue;
-    const QJsonValue v = settings.value(Latin1(rule.key));
-    const std::string_view name = rule.setting->name;
-    if (isMissing(name) || isNotOnFamily(name)) {
-      if (!v.isUndefined())
-        check.fail("settings." + rule.key + " is there, but its setting is listed as " +
-                   (isMissing(name) ? "missing" : "not on the family"));
-      continue;
-    }
-    if (v.isUndefined()) {
-      check.fail("settings." + rule.key + " is neither in the file nor listed as missing");
-      continue;
-    }
-    if (auto field = CheckValue(rule, v, check)) snapshot.settings.push_back(std::move(*field));
-  }
-  if (const SettingField* time = snapshot.find("work_time"); time && !check.failed()) {
-    const auto seconds = static_cast<std::uint32_t>(*snapshot.find("work_seconds")->number);
-    if (time->text != FormatWorkTime(seconds)) check.fail("settings.work_time does not match settings.work_seconds");
-  }
-  if (check.failed()) return Refused(check.problem);
-  return snapshot;
+  const Reading<QJsonObject> root = SnapshotRoot(json);
+  if (!root.ok()) return Outcome(root);
+  const Reading<int> version = VersionOf(root.value, table);
+  if (!version.ok()) return Outcome(version);
+  SnapshotReader reader(table, version.value);
+  reader.readHeader(root.value);
+  reader.readLists(root.value);
+  reader.readIdentity(root.value);
+  reader.readSettings(root.value);
+  reader.checkWorkTime();
+  if (reader.check.failed()) return Refused(reader.check.problem);
+  return std::move(reader.snapshot);
 }
 
 Reading<Snapshot> LoadSnapshot(const std::filesystem::path& file) {

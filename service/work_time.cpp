@@ -38,7 +38,7 @@ Reading<std::uint32_t> ParseWorkTimeReset(std::u16string_view entry) {
 // The counter takes the seconds as decimal digits.
 Outcome Maintenance::resetWorkTime(std::u16string_view password, std::uint32_t seconds) {
   if (!MatchesServicePassword(password)) return PasswordRefused();
-  return sendText(u"set work-time", Input::WorkTime, protocol::CMD_SET_WORK_TIME, Decimal(seconds));
+  return sendText(Input::WorkTime, protocol::CMD_SET_WORK_TIME, Decimal(seconds));
 }
 
 }  // namespace zor::service

@@ -9,6 +9,7 @@
 #include "service/restore.h"
 #include "service/service_log.h"
 #include "service/settings.h"
+#include "zorctl/command_table.h"
 #include "zorctl/commands_common.h"
 #include "zorctl/interrupt.h"
 #include "zorctl/password_input.h"
@@ -35,6 +36,8 @@ std::optional<std::u16string> Password(Context& c) {
 
 // ---- info, get ----------------------------------------------------------------------
 
+}  // namespace
+
 int Info(Context& c) {
   if (c.inv.options.dryRun) return DryRead(c, {});
   if (const int status = c.open(); status != kDone) return status;
@@ -51,10 +54,10 @@ int Get(Context& c) {
   if (name != "all") {
     const svc::Setting* setting = svc::FindReadable(name);
     if (setting == nullptr) return Usage(c.out, Tr("zorctl::Commands", "unknown setting '%1'").arg(Value(name)));
-    if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return Outcome(setting->read(m)); });
+    if (c.inv.options.dryRun) return DryRead(c, [setting](Maintenance& m) { return Outcome(setting->readFields(m)); });
     if (const int status = c.open(); status != kDone) return status;
     if (const int status = c.checkFamily(setting->feature, "get " + name); status != kDone) return status;
-    const svc::Reading<svc::SettingFields> reading = setting->read(c.session.service());
+    const svc::Reading<svc::SettingFields> reading = setting->readFields(c.session.service());
     if (!reading.ok()) return c.out.finish(reading);
     c.out.fields(reading.value);
     return c.out.finish(kDone);
@@ -64,7 +67,7 @@ int Get(Context& c) {
   if (c.inv.options.dryRun) {
     return DryRead(c, [](Maintenance& m) {
       for (const svc::Setting& setting : svc::Settings())
-        if (setting.read != nullptr) setting.read(m);
+        if (setting.read != nullptr) setting.readFields(m);
       return Outcome::done();
     });
   }
@@ -82,7 +85,7 @@ int Get(Context& c) {
       lacking += (lacking.empty() ? "" : ", ") + std::string(setting.name);
       continue;
     }
-    const svc::Reading<svc::SettingFields> reading = setting.read(c.session.service());
+    const svc::Reading<svc::SettingFields> reading = setting.readFields(c.session.service());
     if (reading.status == svc::Status::NotConnected) return c.out.finish(reading);
     if (reading.ok()) {
       all.insert(all.end(), reading.value.begin(), reading.value.end());
@@ -105,6 +108,8 @@ int Get(Context& c) {
 }
 
 // ---- set ----------------------------------------------------------------------------
+
+namespace {
 
 // Sends a Set and reads its value back where the system's family reads it,
 // as a restore does: one the controller did not keep is a failed read. A
@@ -138,6 +143,8 @@ Outcome SentAndReadBack(Maintenance& m, const svc::Setting& setting, const svc::
   }
 }
 
+}  // namespace
+
 // The values are checked before the device link is even loaded: the
 // password first, for a Set behind it, then what the values are. Once sent,
 // the value is read back where anything reads it: a value the controller did
@@ -146,11 +153,11 @@ int Set(Context& c) {
   const auto& values = c.inv.values;
   const svc::Setting* setting = svc::FindWritable(values[0]);
   if (setting == nullptr) return Usage(c.out, Tr("zorctl::Commands", "unknown setting '%1'").arg(Value(values[0])));
-  if (values.size() - 1 != static_cast<std::size_t>(setting->values())) {
+  if (values.size() - 1 != static_cast<std::size_t>(setting->valueCount)) {
     return Usage(c.out,
-                 setting->values() == 1
+                 setting->valueCount == 1
                      ? Tr("zorctl::Commands", "set %1 takes 1 value").arg(Value(values[0]))
-                     : Tr("zorctl::Commands", "set %1 takes %2 values").arg(Value(values[0])).arg(setting->values()));
+                     : Tr("zorctl::Commands", "set %1 takes %2 values").arg(Value(values[0])).arg(setting->valueCount));
   }
   if (c.inv.options.typed && setting->name != "controller-model")
     return Usage(c.out, Tr("zorctl::Commands", "--typed is for set controller-model alone"));
@@ -177,6 +184,8 @@ int Set(Context& c) {
 
 // ---- actions ------------------------------------------------------------------------
 
+namespace {
+
 // A word out of a fixed set.
 std::optional<std::size_t> Choice(const std::string& word, std::initializer_list<std::string_view> words) {
   std::size_t i = 0;
@@ -186,6 +195,8 @@ std::optional<std::size_t> Choice(const std::string& word, std::initializer_list
   }
   return std::nullopt;
 }
+
+}  // namespace
 
 int Move(Context& c) {
   // What the panel's Move To fields take; the move itself refuses more than one byte.
@@ -240,6 +251,16 @@ int TestPower(Context& c) {
         return m.testPowerOn(pulse ? std::optional<int>(static_cast<int>(*pulse)) : std::nullopt);
       },
       std::nullopt);
+}
+
+int InitPowerBoard(Context& c) {
+  return Send(
+      c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }, F::InitPowerBoard);
+}
+
+int ShowVersion(Context& c) {
+  return Send(
+      c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
 }
 
 // Begin, the jogs at each point (aiming: Next between its two points), then
@@ -297,6 +318,8 @@ int Adjust(Context& c) {
 
 // ---- the service log ------------------------------------------------------------------
 
+namespace {
+
 // Columns wider than this do not widen their column; the line only goes on further.
 constexpr qsizetype kMaxColumn = 24;
 
@@ -319,6 +342,8 @@ void PrintLog(const std::vector<svc::ServiceLogEntry>& entries, Output& out) {
     out.line((line + row.back()).toStdString());
   }
 }
+
+}  // namespace
 
 int Log(Context& c) {
   std::optional<QDateTime> since;
@@ -370,71 +395,12 @@ int Log(Context& c) {
   return c.out.finish(kDone);
 }
 
-// ---- the table ------------------------------------------------------------------------
-
-// A command of zorctl's command line.
-struct Subcommand {
-  std::string_view name;
-  std::size_t minValues;
-  std::size_t maxValues;
-  std::initializer_list<std::string_view> options;  // besides the common ones
-  int (*run)(Context&);
-};
-
-constexpr std::size_t kMany = 64;
-
-const Subcommand kCommands[] = {
-    {"list", 0, 0, {}, List},
-    {"info", 0, 0, {}, Info},
-    {"get", 1, 1, {}, Get},
-    {"set", 2, 3, {"--typed"}, Set},
-    {"move", 2, 2, {}, Move},
-    {"mark", 1, 1, {}, Mark},
-    {"shutter", 1, 1, {}, Shutter},
-    {"aiming", 1, 1, {}, Aiming},
-    {"test-power", 1, 2, {}, TestPower},
-    {"init-power-board",
-     0,
-     0,
-     {},
-     [](Context& c) {
-       return Send(
-           c, "init-power-board", [](Maintenance& m) { return m.initPowerBoard(); }, F::InitPowerBoard);
-     }},
-    {"show-version",
-     0,
-     0,
-     {},
-     [](Context& c) {
-       return Send(
-           c, "show-version", [](Maintenance& m) { return m.showVersion(); }, F::ShowVersion);
-     }},
-    {"adjust", 2, 3, {"--cancel"}, Adjust},
-    {"calibrate",
-     0,
-     0,
-     {"--width", "--height", "--top", "--left", "--nominal", "--tolerance", "--no-set", "--mark"},
-     Calibrate},
-    {"backup", 1, 1, {}, Backup},
-    {"diff", 1, 1, {"--identity"}, Diff},
-    {"restore", 1, 1, {"--identity", "--other-system", "--yes"}, RestoreCommand},
-    {"log", 0, 0, {"--since"}, Log},  // reads the log only: the device link is never loaded
-    {"report", 0, 0, {"--output", "--since"}, Report},
-};
-
-const Subcommand* Find(std::string_view name) {
-  for (const Subcommand& command : kCommands)
-    if (command.name == name) return &command;
-  return nullptr;
-}
-
-}  // namespace
-
-bool IsCommand(std::string_view name) { return Find(name) != nullptr || name == "help"; }
+bool IsCommand(std::string_view name) { return FindCommand(name) != nullptr; }
 
 int RunCommand(const Invocation& inv, Output& out) {
-  const Subcommand* command = Find(inv.command);
-  if (command == nullptr) return Usage(out, Tr("zorctl::Commands", "unknown command '%1'").arg(Value(inv.command)));
+  const Command* command = FindCommand(inv.command);
+  if (command == nullptr || command->run == nullptr)
+    return Usage(out, Tr("zorctl::Commands", "unknown command '%1'").arg(Value(inv.command)));
   for (const std::string& option : inv.options.given) {
     static constexpr std::string_view kCommon[] = {"--json", "--dry-run", "--quiet", "--password-file", "--system"};
     const bool common = std::find(std::begin(kCommon), std::end(kCommon), option) != std::end(kCommon);

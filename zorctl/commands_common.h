@@ -42,6 +42,21 @@ int Interrupted(Context& c, const std::string& what, const PeopleText& sofar);
 // A dry run of a read prints its plan.
 int DryRead(Context& c, const zor::service::Task& operation);
 
+// The commands, each run with its values counted and its options checked
+// (the table: zorctl/command_table.cpp).
+int Info(Context& c);
+int Get(Context& c);
+int Set(Context& c);
+int Move(Context& c);
+int Mark(Context& c);
+int Shutter(Context& c);
+int Aiming(Context& c);
+int TestPower(Context& c);
+int InitPowerBoard(Context& c);
+int ShowVersion(Context& c);
+int Adjust(Context& c);
+int Log(Context& c);
+
 // Every system a discovery finds (zorctl/list.cpp).
 int List(Context& c);
 

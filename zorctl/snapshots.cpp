@@ -183,59 +183,65 @@ int Diff(Context& c) {
                       "read-failed");
 }
 
-int RestoreCommand(Context& c) {
-  int status = kDone;
-  const auto snapshot = Load(c, status);
-  if (!snapshot) return status;
+namespace {
+
+// The restore's options as the command line gives them, with --identity the
+// service password, checked; nullopt when the command ended there (status).
+std::optional<svc::RestoreOptions> RestoreOptionsOf(Context& c, int& status) {
   svc::RestoreOptions options;
   options.identity = c.inv.options.identity;
   options.otherSystem = c.inv.options.otherSystem;
   options.source = c.inv.values[0];
   if (options.identity) {
     const svc::Reading<std::u16string> password = ReadServicePassword(c.inv.options.passwordFile);
-    if (!password.ok()) return c.out.finish(password);
+    if (!password.ok()) {
+      status = c.out.finish(password);
+      return std::nullopt;
+    }
     options.password = password.value;
-    if (!svc::MatchesServicePassword(options.password)) return Finish(c, svc::PasswordRefused(), "restore");
+    if (!svc::MatchesServicePassword(options.password)) {
+      status = Finish(c, svc::PasswordRefused(), "restore");
+      return std::nullopt;
+    }
   }
-  if (c.inv.options.dryRun) {
-    // Nothing is read in a dry run: the plan sends every value of the file, as
-    // a restore onto a controller that differs in all of them would.
-    svc::RestoreOptions planned = options;
-    planned.otherSystem = true;
-    const Plan plan =
-        MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, *snapshot, planned, nullptr).outcome; });
-    ReportPlan(plan, c.out);
-    c.out.info(Local(Tr("zorctl::Snapshots", "a real restore sends only the settings that differ")));
+  return options;
+}
+
+// Nothing is read in a dry run: the plan sends every value of the file, as a
+// restore onto a controller that differs in all of them would.
+int PlanRestore(Context& c, const svc::Snapshot& snapshot, svc::RestoreOptions options) {
+  options.otherSystem = true;
+  const Plan plan = MakePlan([&](svc::Maintenance& m) { return svc::Restore(m, snapshot, options, nullptr).outcome; });
+  ReportPlan(plan, c.out);
+  c.out.info(Local(Tr("zorctl::Snapshots", "a real restore sends only the settings that differ")));
+  return c.out.finish(kDone);
+}
+
+// Shows the comparison and asks before anything is sent; nullopt to go on,
+// else the exit status the command ends with.
+std::optional<int> ConfirmRestore(Context& c, const svc::Snapshot& snapshot, const svc::RestoreOptions& options) {
+  const svc::Comparison comparison = svc::Compare(c.session.service(), snapshot, options.identity);
+  if (!comparison.outcome.ok()) return c.out.finish(comparison.outcome);
+  Output preview(false, false, "");
+  Context shown{c.inv, preview, c.session};
+  PutComparison(shown, comparison);
+  preview.finish(kDone);
+  if (comparison.toSend() == 0) {
+    c.out.info(Local(Tr("zorctl::Snapshots", "nothing differs; nothing was sent")));
     return c.out.finish(kDone);
   }
-  const bool terminal = isatty(STDIN_FILENO) != 0;
-  if (!c.inv.options.yes && !terminal)
-    return Refuse(c.out,
-                  Tr("zorctl::Snapshots", "restore: without a terminal to confirm on, give --yes; nothing was sent"));
-  if (const int opened = c.open(); opened != kDone) return opened;
-  svc::Maintenance& service = c.session.service();
-  if (!c.inv.options.yes) {
-    const svc::Comparison comparison = svc::Compare(service, *snapshot, options.identity);
-    if (!comparison.outcome.ok()) return c.out.finish(comparison.outcome);
-    Output preview(false, false, "");
-    Context shown{c.inv, preview, c.session};
-    PutComparison(shown, comparison);
-    preview.finish(kDone);
-    if (comparison.toSend() == 0) {
-      c.out.info(Local(Tr("zorctl::Snapshots", "nothing differs; nothing was sent")));
-      return c.out.finish(kDone);
-    }
-    if (comparison.otherSystem() && !options.otherSystem)
-      return Refuse(c.out, Tr("zorctl::Snapshots",
-                              "restore: the file comes from another marking system; give --other-system if it "
-                              "is meant for this one"));
-    if (!Confirm(Local(Tr("zorctl::Snapshots", "Restore %1 settings?").arg(comparison.toSend()))))
-      return Refuse(c.out, Tr("zorctl::Snapshots", "restore: not confirmed; nothing was sent"));
-  }
-  StoppableRestore progress(c.out);
-  const svc::RestoreReport report = svc::Restore(service, *snapshot, options, &progress);
-  if (report.outcome.status == svc::Status::Refused)
-    return Refuse(c.out, Tr("zorctl::Snapshots", "restore: %1").arg(Told(report.outcome)));
+  if (comparison.otherSystem() && !options.otherSystem)
+    return Refuse(c.out, Tr("zorctl::Snapshots",
+                            "restore: the file comes from another marking system; give --other-system if it is "
+                            "meant for this one"));
+  if (!Confirm(Local(Tr("zorctl::Snapshots", "Restore %1 settings?").arg(comparison.toSend()))))
+    return Refuse(c.out, Tr("zorctl::Snapshots", "restore: not confirmed; nothing was sent"));
+  return std::nullopt;
+}
+
+// The settings sent, as a table or as JSON rows; whether each read back as in
+// the file (or was taken, though not saved).
+bool PutRestored(Context& c, const svc::RestoreReport& report) {
   QJsonArray rows;
   const bool anySent = std::any_of(report.settings.begin(), report.settings.end(),
                                    [](const auto& s) { return s.comparison.plan == svc::RestorePlan::Send; });
@@ -262,6 +268,11 @@ int RestoreCommand(Context& c) {
     }
   }
   c.out.set("settings", rows);
+  return allVerified;
+}
+
+// The summary, a line at a time, what was not saved, and the exit status.
+int EndRestore(Context& c, const svc::RestoreReport& report, bool allVerified) {
   c.out.set("sent", report.sent());
   c.out.set("cancelled", report.cancelled);
   c.out.set("summary", ToQString(std::u16string_view(report.summary())));
@@ -279,6 +290,30 @@ int RestoreCommand(Context& c) {
   if (allVerified) return c.out.finish(kDone);
   return c.out.finish(kReadFailed, Tr("zorctl::Snapshots", "some settings do not read back as in the file"),
                       "read-failed");
+}
+
+}  // namespace
+
+int RestoreCommand(Context& c) {
+  int status = kDone;
+  const auto snapshot = Load(c, status);
+  if (!snapshot) return status;
+  const auto options = RestoreOptionsOf(c, status);
+  if (!options) return status;
+  if (c.inv.options.dryRun) return PlanRestore(c, *snapshot, *options);
+  const bool terminal = isatty(STDIN_FILENO) != 0;
+  if (!c.inv.options.yes && !terminal)
+    return Refuse(c.out,
+                  Tr("zorctl::Snapshots", "restore: without a terminal to confirm on, give --yes; nothing was sent"));
+  if (const int opened = c.open(); opened != kDone) return opened;
+  if (!c.inv.options.yes) {
+    if (const std::optional<int> ended = ConfirmRestore(c, *snapshot, *options)) return *ended;
+  }
+  StoppableRestore progress(c.out);
+  const svc::RestoreReport report = svc::Restore(c.session.service(), *snapshot, *options, &progress);
+  if (report.outcome.status == svc::Status::Refused)
+    return Refuse(c.out, Tr("zorctl::Snapshots", "restore: %1").arg(Told(report.outcome)));
+  return EndRestore(c, report, PutRestored(c, report));
 }
 
 }  // namespace zor::zorctl

@@ -310,7 +310,7 @@ TEST_F(RestoreTest, TheControllerModelRoundTrips) {
     const std::string what = svc::ToUtf8(pick.code) + " at " + std::to_string(pick.listIndex);
     ASSERT_TRUE(service.setControllerModel(u"KPLVoxen", pick.code, pick.listIndex).ok()) << what;
     const std::vector<std::string> panel = sent();
-    const svc::Reading<svc::SettingFields> got = svc::FindReadable("controller-model")->read(service);
+    const svc::Reading<svc::SettingFields> got = svc::FindReadable("controller-model")->readFields(service);
     ASSERT_TRUE(got.ok()) << what;
     const svc::SetValues values{{got.value[0].text}, u"KPLVoxen"};
     const svc::ReadBack again = svc::SendAndReadBack(service, setting, setting.write(values).value,

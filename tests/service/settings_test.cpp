@@ -33,8 +33,8 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
   for (const svc::Setting& setting : svc::Settings()) {
     if (setting.write == nullptr) continue;
     SCOPED_TRACE(std::string(setting.name));
-    for (int i = 0; i < setting.values(); ++i) {
-      std::vector<std::u16string> values(static_cast<std::size_t>(setting.values()), u"1");
+    for (int i = 0; i < setting.valueCount; ++i) {
+      std::vector<std::u16string> values(static_cast<std::size_t>(setting.valueCount), u"1");
       values[static_cast<std::size_t>(i)] = u"1\u0100";
       const Outcome refused = set(setting, values);
       EXPECT_EQ(refused.status, Status::Refused);
@@ -44,7 +44,7 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
     // The first of these values that the Set takes.
     Outcome done = Outcome::refused(svc::Input::None, {});
     for (const char16_t* value : {u"1", u"0,00:00:01", u"00:1A:2B:3C:4D:5E", u"1.2.3.4", u"100021"}) {
-      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.values()), value));
+      done = set(setting, std::vector<std::u16string>(static_cast<std::size_t>(setting.valueCount), value));
       if (done.status != Status::Refused) break;
     }
     EXPECT_TRUE(done.ok()) << svc::ToUtf8(done.message);
@@ -54,9 +54,41 @@ TEST_F(SettingsTest, EverySetIsLoggedUnderItsNameAndRefusesNamingItsFields) {
   }
 }
 
-TEST(SettingRows, Agree) { EXPECT_TRUE(svc::RowsAgree()); }
+TEST(SettingRows, Agree) { EXPECT_EQ(svc::WhereRowsDisagree(), ""); }
 
-TEST(SettingNames, APairsFieldsAreItsTitlesXAndY) {
+// A row that breaks a rule is named, with the rule.
+TEST(SettingRows, ARowThatBreaksARuleIsNamedWithTheRule) {
+  const struct {
+    const char* setting;
+    void (*breakRow)(svc::Setting&);
+    const char* rule;  // how the message goes on after "NAME: "
+  } cases[] = {
+      {"min-current", [](svc::Setting& s) { s.keys[0].kind = svc::KeyKind::Word; }, "its keys are those of the Get"},
+      {"min-current", [](svc::Setting& s) { s.restoreOrder = 10; },
+       "a compared setting has a restore place of its own"},
+      {"ship-id", [](svc::Setting& s) { s.group = svc::SettingGroup::Calibration; },
+       "a compared setting has a restore"},
+      {"scale", [](svc::Setting& s) { s.valueCount = 1; }, "a Set takes one value per word"},
+      {"ship-id", [](svc::Setting& s) { s.valueNames = "TEXT"; }, "a Set takes one value per word"},
+      {"lens", [](svc::Setting& s) { s.sends = {}; }, "a Set says how it sends"},
+      {"currents", [](svc::Setting& s) { s.readBy = "currents"; }, "it has a Get of its own or a readBy"},
+      {"20-current", [](svc::Setting& s) { s.readsBackAs = svc::FindSetting("lens")->readsBackAs; },
+       "a Set that is read back has a Get"},
+      {"gateway", [](svc::Setting& s) { s.since = 0; }, "its restore place is not negative"},
+      {"x-multiplier", [](svc::Setting& s) { s.restoreOrder = 15; }, "a compared setting has a key"},
+      {"distortion", [](svc::Setting& s) { s.fieldTitles[1] = {}; }, "a Set of two values names both its fields"},
+      {"lens", [](svc::Setting& s) { s.fieldTitles[0] = u"X Lens"; }, "a Set of two values names both its fields"},
+  };
+  for (const auto& c : cases) {
+    std::vector<svc::Setting> table(svc::Settings().begin(), svc::Settings().end());
+    for (svc::Setting& s : table)
+      if (s.name == c.setting) c.breakRow(s);
+    EXPECT_EQ(svc::WhereRowsDisagree(table).rfind(std::string(c.setting) + ": " + c.rule, 0), 0u)
+        << c.setting << " gave: " << svc::WhereRowsDisagree(table);
+  }
+}
+
+TEST(SettingNames, AFieldIsNamedByItsRow) {
   EXPECT_EQ(svc::InputName(svc::Input::DistortionX), u"X Distortion Correction");
   EXPECT_EQ(svc::InputName(svc::Input::ScaleY), u"Y Scale Correction");
   EXPECT_EQ(svc::InputName(svc::Input::Gateway), u"Gateway IP");

@@ -256,7 +256,8 @@ TEST(Snapshot, EveryReportableValueLoadsAndFitsOneText) {
 // ---- a setting added later -----------------------------------------------------------------
 
 // The settings of the first snapshot version and one more, which came with version 2.
-svc::Reading<svc::SettingFields> ReadFocus(svc::Maintenance&) { return svc::SettingFields{{"focus_mm", u"7", 7.0}}; }
+// Its Get gives the value alone: the row names it.
+svc::Reading<svc::SettingFields> ReadFocus(svc::Maintenance&) { return svc::SettingFields{{{}, u"7", 7.0}}; }
 
 std::vector<svc::Setting> TableWithFocus() {
   std::vector<svc::Setting> table;

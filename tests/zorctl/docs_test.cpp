@@ -6,6 +6,7 @@
 // checks use.
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <fstream>
 #include <iterator>
 #include <limits>
@@ -19,6 +20,7 @@
 #include "service/settings.h"
 #include "service/snapshot.h"
 #include "service/text.h"
+#include "zorctl/command_table.h"
 #include "zorctl/help.h"
 #include "zorctl/password_input.h"
 
@@ -70,7 +72,7 @@ struct Table {
       if (s.read != nullptr) gets.insert(std::string(s.name));
       if (s.write != nullptr) sets.insert(std::string(s.name));
       if (s.password) guarded.insert(std::string(s.name));
-      if (s.values() == 2) pairs.insert(std::string(s.name));
+      if (s.valueCount == 2) pairs.insert(std::string(s.name));
     }
   }
 };
@@ -104,6 +106,32 @@ TEST(SettingsDocs, TheHelpNamesTheTablesSettings) {
   const std::string value = " [A-Z](?:[A-Z.,:]*[A-Z])?";  // "TEXT", "X Y", "D,HH:MM:SS", "A.B.C.D"
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + value), table.sets);
   EXPECT_EQ(Matches(setHelp, "(?:^  |, )" + setting + " X Y"), table.pairs);
+}
+
+// Every command of the table is in the whole help's list, by its synopsis,
+// and has its own help; the list keeps its two columns.
+TEST(CommandDocs, EveryCommandIsListedAndHasItsOwnHelp) {
+  const std::string help = zor::zorctl::HelpText();
+  for (const zor::zorctl::Command& command : zor::zorctl::Commands()) {
+    const std::string name(command.name);
+    EXPECT_EQ(zor::zorctl::CommandHelp(name).rfind("Usage: zorctl " + name, 0), 0u) << name;
+    for (const zor::zorctl::CommandUse& use : command.uses) {
+      if (use.synopsis.empty()) continue;
+      EXPECT_EQ(use.synopsis.rfind(name, 0), 0u) << use.synopsis;
+      const std::size_t at = help.find("\n  " + std::string(use.synopsis));
+      ASSERT_NE(at, std::string::npos) << use.synopsis;
+      EXPECT_TRUE(std::isspace(help[at + 3 + use.synopsis.size()])) << use.synopsis;
+    }
+  }
+  EXPECT_EQ(zor::zorctl::CommandHelp("nosuch"), "");
+  const std::string list = After(help, "Commands:\n", "\nDevice families");
+  for (std::size_t at = 0, end; at < list.size(); at = end + 1) {
+    end = std::min(list.find('\n', at), list.size());
+    const std::string line = list.substr(at, end - at);
+    // A synopsis from the third column, what it does from the 33rd.
+    const bool synopsis = line.size() > 2 && line.rfind("  ", 0) == 0 && line[2] != ' ';
+    EXPECT_TRUE(line.empty() || synopsis || (line.rfind(std::string(32, ' '), 0) == 0 && line[32] != ' ')) << line;
+  }
 }
 
 // What the bash completion asks zorctl for (zorctl --complete WHAT [NAME]).
