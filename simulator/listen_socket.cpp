@@ -17,6 +17,9 @@
 #include <optional>
 #include <vector>
 
+#include "files/errno_text.h"
+#include "files/lock_wait.h"
+#include "files/own_file.h"
 #include "protocol/simulator_frames.h"
 
 namespace zor::simulator {
@@ -41,7 +44,7 @@ bool safeFolder(const std::filesystem::path& folder, std::string& why) {
   struct stat st {};
   if (::lstat(folder.c_str(), &st) != 0) {
     if (errno != ENOENT || ::mkdir(folder.c_str(), 0700) != 0 || ::lstat(folder.c_str(), &st) != 0) {
-      why = sim::errnoText("cannot make the folder " + folder.string());
+      why = files::errnoText("cannot make the folder " + folder.string());
       return false;
     }
   }
@@ -79,7 +82,7 @@ bool ready(int fd, short events, std::chrono::steady_clock::time_point deadline)
 
 // The pid of the simulator serving at path, from its hello; 0 when it does not say.
 pid_t askPid(const sockaddr_un& address) {
-  const sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  const files::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!fd || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return 0;
   const auto deadline = std::chrono::steady_clock::now() + kAskWait;
   const frames::Request hello{.call = frames::Call::Hello, .version = frames::kVersion, .program = "zor-simulator"};
@@ -123,31 +126,31 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   std::unique_ptr<ListenSocket> place(new ListenSocket());
   place->path_ = path;
   const std::string lockPath = path + ".lock";
-  sim::OpenResult lock = sim::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
-  if (lock.status != sim::OpenStatus::Opened) {
-    why = "cannot use the lock file: " + (lock.why.empty() ? sim::errnoText(lockPath) : lock.why);
+  files::Result<files::OwnFile> lock = files::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
+  if (!lock) {
+    why = "cannot use the lock file: " + lock.why();
     return nullptr;
   }
   // Never waits: a simulator holds its lock for its whole life.
-  while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) {
-      why = sim::errnoText("cannot lock " + lockPath);
-      return nullptr;
-    }
-    pid_t other = pidIn(lock.fd.get());
+  const files::Result<bool> taken = files::lockWithin(lock->fd.get(), LOCK_EX, std::chrono::milliseconds(0), lockPath);
+  if (!taken) {
+    why = taken.why();
+    return nullptr;
+  }
+  if (!*taken) {
+    pid_t other = pidIn(lock->fd.get());
     if (other == 0) other = askPid(*address);
     why =
         "another zor-simulator" + (other ? " (pid " + std::to_string(other) + ")" : std::string()) + " serves " + path;
     return nullptr;
   }
   const std::string pid = std::to_string(::getpid()) + "\n";
-  if (::ftruncate(lock.fd.get(), 0) != 0 ||
-      ::pwrite(lock.fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
-    why = sim::errnoText("cannot write " + lockPath);
+  if (::ftruncate(lock->fd.get(), 0) != 0 ||
+      ::pwrite(lock->fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+    why = files::errnoText("cannot write " + lockPath);
     return nullptr;
   }
-  place->lock_ = std::move(lock.fd);
+  place->lock_ = std::move(lock->fd);
 
   // With the lock ours, whatever simulator made a socket here is gone.
   struct stat st {};
@@ -157,17 +160,17 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
       return nullptr;
     }
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-      why = sim::errnoText("cannot remove the socket a stopped simulator left at " + path);
+      why = files::errnoText("cannot remove the socket a stopped simulator left at " + path);
       return nullptr;
     }
   } else if (errno != ENOENT) {
-    why = sim::errnoText("cannot look at " + path);
+    why = files::errnoText("cannot look at " + path);
     return nullptr;
   }
 
-  place->socket_ = sim::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  place->socket_ = files::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!place->socket_) {
-    why = sim::errnoText("cannot make a socket");
+    why = files::errnoText("cannot make a socket");
     return nullptr;
   }
   // Made with mode 0600 from the start: no moment in which another user could connect.
@@ -177,7 +180,7 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   ::umask(mask);
   if (bound != 0) {
     errno = bindError;
-    why = sim::errnoText("cannot make the socket " + path);
+    why = files::errnoText("cannot make the socket " + path);
     return nullptr;
   }
   if (::lstat(path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode) || (st.st_mode & 0777) != 0600) {
@@ -188,7 +191,7 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   place->device_ = st.st_dev;
   place->inode_ = st.st_ino;
   if (::listen(place->socket_.get(), SOMAXCONN) != 0) {
-    why = sim::errnoText("cannot listen on " + path);
+    why = files::errnoText("cannot listen on " + path);
     return nullptr;
   }
   return place;

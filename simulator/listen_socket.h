@@ -9,7 +9,7 @@
 #include <memory>
 #include <string>
 
-#include "controller/careful_file.h"
+#include "files/unique_fd.h"
 
 namespace zor::simulator {
 
@@ -39,8 +39,8 @@ class ListenSocket {
   ListenSocket() = default;
 
   std::string path_;
-  sim::UniqueFd lock_;
-  sim::UniqueFd socket_;
+  files::UniqueFd lock_;
+  files::UniqueFd socket_;
   dev_t device_ = 0;
   ino_t inode_ = 0;
 };

@@ -23,6 +23,7 @@
 
 #include "controller/state_file.h"
 #include "controller/work_time.h"
+#include "files/errno_text.h"
 #include "protocol/simulator_frames.h"
 #include "simulator/core.h"
 #include "simulator/line_output.h"
@@ -116,7 +117,7 @@ int run(int argc, char** argv) {
     QGuiApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral(ZOR_APP_ID)));
   }
   QCoreApplication& app = *application;
-  if (!quitOnSignals(app)) return fail(std::string("cannot catch the signals that end it: ") + std::strerror(errno));
+  if (!quitOnSignals(app)) return fail(zor::files::errnoText("cannot catch the signals that end it"));
   // Once it serves, a standard error that nobody reads must not stop it.
   LineOutput errorLines(STDERR_FILENO);
   std::ostream errors(&errorLines);
@@ -147,12 +148,14 @@ int run(int argc, char** argv) {
                    .delay = std::chrono::milliseconds(options.delayMs)};
   PacketLog packetLog(errors);
   if (!options.packetLog.empty()) {
-    if (!packetLog.open(options.packetLog, why)) return fail("cannot use the packet log: " + why);
+    if (auto opened = packetLog.open(options.packetLog); !opened)
+      return fail("cannot use the packet log: " + opened.why());
     core.addObserver(packetLog);
   }
   FieldLog fieldLog(errors);
   if (!options.fieldLog.empty()) {
-    if (!fieldLog.open(options.fieldLog, why)) return fail("cannot use the field log: " + why);
+    if (auto opened = fieldLog.open(options.fieldLog); !opened)
+      return fail("cannot use the field log: " + opened.why());
     core.addObserver(fieldLog);
   }
 

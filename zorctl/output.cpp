@@ -9,6 +9,8 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/errno_text.h"
+
 namespace zorctl {
 
 namespace {
@@ -52,7 +54,7 @@ int EndOutput(int status) {
   Flush(stdout);
   if (std::ferror(stdout) != 0) NoteFailure(stdout, 0);
   if (g_outputError != 0) {
-    Message(g_outputError > 0 ? std::string("standard output could not be written: ") + std::strerror(g_outputError)
+    Message(g_outputError > 0 ? zor::files::errnoText("standard output could not be written", g_outputError)
                               : "standard output could not be written");
   }
   Flush(stderr);

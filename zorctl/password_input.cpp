@@ -10,7 +10,8 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "service/posix.h"
+#include "files/errno_text.h"
+#include "files/unique_fd.h"
 #include "zorctl/output.h"
 
 namespace zorctl {
@@ -70,9 +71,9 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
   // A pipe (--password-file <(pass show zor)) is fine; a folder or a device is
   // not. Opened without blocking: open() on a FIFO would wait for a writer
   // for ever.
-  const zor::service::Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  const int fd = file.fd;
-  if (fd < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+  const zor::files::UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  const int fd = file.get();
+  if (fd < 0) return Refused(zor::files::errnoText("cannot read the password file " + path));
   struct stat st {};
   if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)))
     return Refused("the password file " + path + " is not a regular file or a pipe");
@@ -88,7 +89,7 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
       pollfd ready{fd, POLLIN, 0};
       const int polled = left.count() > 0 ? ::poll(&ready, 1, static_cast<int>(left.count())) : 0;
       if (polled < 0 && errno == EINTR) continue;
-      if (polled < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+      if (polled < 0) return Refused(zor::files::errnoText("cannot read the password file " + path));
       if (polled == 0) {
         return Refused("no program wrote a password line to the pipe " + path + " within " +
                        zor::service::DurationText(wait));
@@ -96,7 +97,7 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
     }
     const ssize_t n = ::read(fd, buffer, sizeof buffer);
     if (n < 0 && (errno == EINTR || errno == EAGAIN)) continue;
-    if (n < 0) return Refused(zor::service::Why(path, "cannot read the password file"));
+    if (n < 0) return Refused(zor::files::errnoText("cannot read the password file " + path));
     if (n == 0) break;
     text.append(buffer, static_cast<std::size_t>(n));
     if (text.find('\n') != std::string::npos) break;

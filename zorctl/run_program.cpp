@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/errno_text.h"
 #include "link/load_device_link.h"
 #include "service/text.h"
 
@@ -63,7 +64,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
   ProgramRun run;
   Pipe in, out, err;
   if (!in.open() || !out.open() || !err.open()) {
-    run.why = std::string("cannot make a pipe: ") + std::strerror(errno);
+    run.why = zor::files::errnoText("cannot make a pipe");
     return run;
   }
   posix_spawn_file_actions_t actions;
@@ -78,7 +79,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
   const int spawned = posix_spawn(&pid, path.c_str(), &actions, nullptr, argv.data(), environ);
   posix_spawn_file_actions_destroy(&actions);
   if (spawned != 0) {
-    run.why = "cannot run " + path + ": " + std::strerror(spawned);
+    run.why = zor::files::errnoText("cannot run " + path, spawned);
     return run;
   }
   Pipe::drop(in.read);
@@ -101,7 +102,7 @@ ProgramRun RunProgram(const std::string& path, const std::vector<std::string>& a
     pollfd fds[3] = {{in.write, POLLOUT, 0}, {out.read, POLLIN, 0}, {err.read, POLLIN, 0}};
     if (poll(fds, 3, static_cast<int>(std::min<long long>(left.count() + 1, 1000))) < 0) {
       if (errno == EINTR) continue;
-      run.why = std::string("cannot wait for ") + path + ": " + std::strerror(errno);
+      run.why = zor::files::errnoText("cannot wait for " + path);
       timedOut = true;
       break;
     }

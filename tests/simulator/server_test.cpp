@@ -53,12 +53,12 @@ bool turnUntil(Done done) {
 }
 
 struct RawClient {
-  sim::UniqueFd fd;
+  files::UniqueFd fd;
   frames::FrameReader frames;
   bool closed = false;
 
   explicit RawClient(const std::string& path) {
-    fd = sim::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    fd = files::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, path.c_str());
@@ -168,7 +168,7 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
   server.reset();
   const std::string stale = (dir.path() / "stale").string();
   {  // a socket its simulator left behind when it was killed
-    sim::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
+    files::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, stale.c_str());
