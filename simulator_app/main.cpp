@@ -125,10 +125,10 @@ int run(int argc, char** argv) {
   const std::string socketPath =
       options.socket.empty() ? zor::frames::DefaultSocketPath(std::getenv("XDG_RUNTIME_DIR")) : options.socket;
   if (socketPath.empty()) return fail("XDG_RUNTIME_DIR is not set to a folder; give the socket with --socket PATH");
-  std::string why;
   // First the place, so that a second simulator stops before it touches any state file.
-  std::unique_ptr<ListenSocket> place = ListenSocket::open(socketPath, why);
-  if (!place) return fail(why);
+  zor::files::Result<std::unique_ptr<ListenSocket>> opened = ListenSocket::open(socketPath);
+  if (!opened) return fail(opened.why());
+  std::unique_ptr<ListenSocket> place = std::move(*opened);
 
   const std::filesystem::path firstState = zor::sim::resolveStatePath(std::getenv);
   if (firstState.empty())
