@@ -97,12 +97,14 @@ LoadResult loadState(const std::filesystem::path& file, const ControllerState& d
     return result;
   }
   if (!read->found()) return result;
-  if (auto state = parseState(read->text, &result.why, defaults)) {
+  files::Result<ControllerState> state = parseState(read->text, defaults);
+  if (state) {
     result.state = std::move(*state);
     result.source = LoadSource::File;
     result.seen = {std::move(read->fd), read->stamp};
     return result;
   }
+  result.why = state.why();
   // Keep the broken file for whoever wants to look at it; never overwrite it.
   if (auto aside = moveAside(file)) {
     result.source = LoadSource::CorruptMovedAside;
