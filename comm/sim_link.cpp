@@ -47,8 +47,7 @@ SimLink::SimLink(LinkConfig config, controller::ControllerModel::Clock clock, st
                  std::string clockBoot)
     : config_(std::move(config)), warnings_(warnings) {
   if (!config_.tracePath.empty()) {
-    std::string why;
-    if (!trace_.open(config_.tracePath, &why)) warn("no trace: " + why);
+    if (files::Result<> opened = trace_.open(config_.tracePath); !opened) warn("no trace: " + opened.why());
   }
   if (config_.link != LinkKind::Sim) return;
   host_.emplace(config_.statePath, controller::ControllerState{}, std::move(clock), std::move(clockBoot),

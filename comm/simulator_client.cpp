@@ -10,6 +10,7 @@
 #include <cstring>
 #include <span>
 
+#include "files/errno_text.h"
 #include "protocol/discovery.h"
 
 namespace zor::comm {
@@ -41,17 +42,14 @@ bool waitFor(int fd, short events, std::chrono::steady_clock::time_point deadlin
   }
 }
 
-std::string errnoSays(const std::string& what) { return what + ": " + std::strerror(errno); }
-
 }  // namespace
 
 SimulatorClient::SimulatorClient(LinkConfig config, std::ostream& warnings, std::chrono::milliseconds callTimeout,
                                  uid_t ownUser)
     : config_(std::move(config)), warnings_(warnings), callTimeout_(callTimeout), ownUser_(ownUser) {
   if (!config_.tracePath.empty()) {
-    std::string why;
-    if (!trace_.open(config_.tracePath, &why)) {
-      warnings_ << "ZorComm: no trace: " << why << "\n";
+    if (files::Result<> opened = trace_.open(config_.tracePath); !opened) {
+      warnings_ << "ZorComm: no trace: " << opened.why() << "\n";
     }
   }
 }
@@ -80,7 +78,7 @@ bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline 
       }
     } else if (n < 0 && errno != EINTR) {
       closedUnsent_ = done == 0 && (errno == EPIPE || errno == ECONNRESET);
-      disconnect(errnoSays("cannot send to the simulator"));
+      disconnect(files::errnoText("cannot send to the simulator"));
       return false;
     }
   }
@@ -102,7 +100,7 @@ bool SimulatorClient::readExactly(std::uint8_t* into, std::size_t count, Deadlin
         return false;
       }
     } else if (errno != EINTR) {
-      disconnect(errnoSays("cannot read from the simulator"));
+      disconnect(files::errnoText("cannot read from the simulator"));
       return false;
     }
   }
@@ -149,13 +147,13 @@ bool SimulatorClient::connectAndGreet(Deadline deadline) {
   std::memcpy(address.sun_path, config_.socketPath.c_str(), config_.socketPath.size() + 1);
   fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
   if (fd_ < 0) {
-    problem_ = errnoSays("cannot make a socket");
+    problem_ = files::errnoText("cannot make a socket");
     return false;
   }
   connectedPid_ = ::getpid();
   if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
     // A local socket connects at once or not at all (EAGAIN: its queue is full).
-    disconnect(errnoSays("cannot connect to " + config_.socketPath));
+    disconnect(files::errnoText("cannot connect to " + config_.socketPath));
     return false;
   }
   if (!servedByOwnUser()) return false;
@@ -179,7 +177,7 @@ bool SimulatorClient::servedByOwnUser() {
   ucred peer{};
   socklen_t size = sizeof peer;
   if (::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
-    disconnect(errnoSays("cannot tell which user serves " + config_.socketPath));
+    disconnect(files::errnoText("cannot tell which user serves " + config_.socketPath));
     return false;
   }
   if (peer.uid != ownUser_) {

@@ -9,6 +9,8 @@
 #include <cstdio>
 #include <limits>
 
+#include "files/own_file.h"
+
 namespace zor::comm {
 namespace {
 
@@ -22,13 +24,13 @@ std::string now() {
 
 }  // namespace
 
-bool Trace::open(const std::string& path, std::string* why) {
+files::Result<> Trace::open(const std::string& path) {
   // An existing trace may be of any size: it is only appended to.
-  controller::OpenResult opened =
-      controller::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
-  fd_ = std::move(opened.fd);
-  if (why) *why = opened.why;
-  return enabled();
+  files::Result<files::OwnFile> opened =
+      files::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
+  if (!opened) return opened.failure();
+  fd_ = std::move(opened->fd);
+  return {};
 }
 
 void Trace::line(const std::string& text) {

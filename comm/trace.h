@@ -6,7 +6,8 @@
 #include <string>
 #include <string_view>
 
-#include "controller/careful_file.h"
+#include "files/result.h"
+#include "files/unique_fd.h"
 
 namespace zor::comm {
 
@@ -14,8 +15,8 @@ class Trace {
  public:
   // Opens path for appending, creating it when missing. Only a regular file of
   // the current user is used; anything else (a link, a FIFO, a device) leaves
-  // the trace off and the reason in why.
-  bool open(const std::string& path, std::string* why = nullptr);
+  // the trace off, and a failure that says why.
+  files::Result<> open(const std::string& path);
 
   bool enabled() const { return static_cast<bool>(fd_); }
   // "<monotonic seconds> <entry> <arguments> -> <result>[ note]"
@@ -26,7 +27,7 @@ class Trace {
  private:
   void line(const std::string& text);
 
-  controller::UniqueFd fd_;
+  files::UniqueFd fd_;
 };
 
 // Bytes as upper-case hexadecimal pairs, separated by blanks; null shows as "null".

@@ -23,22 +23,19 @@ ControllerHost::ControllerHost(const std::filesystem::path& statePath, const Con
 std::string ControllerHost::save() {
   if (!stateFile_) return "no state file";
   ControllerModel::Save written;
-  std::string why;
-  const bool ok = stateFile_->update(
-      [&](const ControllerState& onDisk) {
-        written = model_.changesOnto(onDisk);
-        return written.state;
-      },
-      why);
-  if (ok) {
+  const files::Result<> saved = stateFile_->update([&](const ControllerState& onDisk) {
+    written = model_.changesOnto(onDisk);
+    return written.state;
+  });
+  if (saved) {
     model_.saved(written);
     return {};
   }
   // Once is enough on the warnings (the start already said so for an
   // unusable file); the caller's note has the reason at every commit.
-  if (!saveFailWarned_ && stateFile_->usable()) warn_("cannot save the controller state: " + why);
+  if (!saveFailWarned_ && stateFile_->usable()) warn_("cannot save the controller state: " + saved.why());
   saveFailWarned_ = true;
-  return why;
+  return saved.why();
 }
 
 void ControllerHost::saveUnsaved() {

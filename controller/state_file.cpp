@@ -1,31 +1,31 @@
 #include "controller/state_file.h"
 
-#include <dirent.h>
 #include <fcntl.h>
-#include <stdio.h>
 #include <sys/file.h>
 #include <sys/stat.h>
 #include <time.h>
 #include <unistd.h>
 
 #include <algorithm>
-#include <cctype>
 #include <cerrno>
 #include <chrono>
 #include <ctime>
 #include <limits>
-#include <memory>
 #include <optional>
 
-#include "controller/careful_file.h"
 #include "controller/state_text.h"
+#include "files/errno_text.h"
+#include "files/lock_wait.h"
+#include "files/pending_file.h"
+#include "files/state_folder.h"
 
 namespace zor::controller {
 namespace {
 
-// mkostemp fills in the six X.
-constexpr std::string_view kTempSuffix = ".tmp-XXXXXX";
-constexpr std::size_t kTempRandom = 6;
+using files::besideName;
+using files::Failure;
+using files::Result;
+using files::UniqueFd;
 
 std::string timestamp() {
   const std::time_t now = std::time(nullptr);
@@ -36,12 +36,8 @@ std::string timestamp() {
   return buf;
 }
 
-std::filesystem::path folderOf(const std::filesystem::path& file) {
-  return file.has_parent_path() ? file.parent_path() : std::filesystem::path(".");
-}
-
-bool makeFolderFor(const std::filesystem::path& file, std::string& why) {
-  return makePrivateFolders(folderOf(file), why);
+Result<> makeFolderFor(const std::filesystem::path& file) {
+  return files::makePrivateFolders(file.has_parent_path() ? file.parent_path() : std::filesystem::path("."));
 }
 
 // Renames without ever replacing what is at to (errno EEXIST then).
@@ -70,50 +66,16 @@ std::optional<std::filesystem::path> moveAside(const std::filesystem::path& file
 
 // An exclusive lock on "<file>.lock", held until the descriptor closes. It
 // waits while another process reads and replaces the state file, at most wait.
-UniqueFd lockBeside(const std::filesystem::path& file, std::chrono::milliseconds wait, std::string& why) {
+Result<UniqueFd> lockBeside(const std::filesystem::path& file, std::chrono::milliseconds wait) {
   const std::filesystem::path path = besideName(file, ".lock");
-  OpenResult lock = openOwnFile(path, O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
-  if (lock.status != OpenStatus::Opened) {
-    why = "no lock: " + lock.why;
-    return {};
-  }
-  // flock has no timed wait: ask, and ask again after a pause, until the bound.
-  const auto end = std::chrono::steady_clock::now() + wait;
-  while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) {
-      why = errnoText("cannot lock " + path.string());
-      return {};
-    }
-    if (std::chrono::steady_clock::now() >= end) {
-      why = path.string() + " is held by another process for more than " + std::to_string(wait.count()) + " ms";
-      return {};
-    }
-    const timespec pause{0, 1'000'000};
-    ::nanosleep(&pause, nullptr);
-  }
-  return std::move(lock.fd);
-}
-
-// Temporary files of our own saves that were killed before their rename.
-// Only called under the lock, which every save holds while its temporary
-// exists: none of them is in use.
-void removeStaleTemporaries(const std::filesystem::path& file) {
-  std::string prefix = besideName(file, kTempSuffix).filename().string();
-  prefix.resize(prefix.size() - kTempRandom);
-  const std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folderOf(file).c_str()), ::closedir);
-  if (!dir) return;
-  while (const dirent* entry = ::readdir(dir.get())) {
-    const std::string_view name = entry->d_name;
-    if (name.size() != prefix.size() + kTempRandom || !name.starts_with(prefix)) continue;
-    const std::string_view random = name.substr(prefix.size());
-    if (!std::all_of(random.begin(), random.end(), [](char c) { return std::isalnum(static_cast<unsigned char>(c)); }))
-      continue;
-    struct stat st {};
-    if (::fstatat(::dirfd(dir.get()), entry->d_name, &st, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(st.st_mode) &&
-        st.st_uid == ::geteuid())
-      ::unlinkat(::dirfd(dir.get()), entry->d_name, 0);
-  }
+  Result<files::OwnFile> lock = files::openOwnFile(path, O_RDONLY | O_CREAT, std::numeric_limits<std::size_t>::max());
+  if (!lock) return Failure{"no lock: " + lock.why(), lock.error()};
+  const Result<bool> taken = files::lockWithin(lock->fd.get(), LOCK_EX, wait, path);
+  if (!taken) return taken.failure();
+  if (!*taken)
+    return Failure{path.string() + " is held by another process for more than " + std::to_string(wait.count()) + " ms",
+                   EWOULDBLOCK};
+  return std::move(lock->fd);
 }
 
 std::string corruptWarning(const std::filesystem::path& file, const LoadResult& loaded, const char* then) {
@@ -128,75 +90,49 @@ constexpr const char* kGoingOn = "going on with the state read before";
 LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults) {
   LoadResult result;
   result.state = defaults;
-  ReadResult read = readOwnFile(file, kMaxStateBytes);
-  if (read.status == OpenStatus::Missing) return result;
-  if (read.status == OpenStatus::Refused) {
+  Result<files::OwnFile> read = files::readOwnFile(file, kMaxStateBytes);
+  if (!read) {
     result.source = LoadSource::Unusable;
-    result.why = read.why;
+    result.why = read.why();
     return result;
   }
-  if (auto state = parseState(read.text, &result.why, defaults)) {
+  if (!read->found()) return result;
+  files::Result<ControllerState> state = parseState(read->text, defaults);
+  if (state) {
     result.state = std::move(*state);
     result.source = LoadSource::File;
-    result.seen = {std::move(read.fd), read.stamp};
+    result.seen = {std::move(read->fd), read->stamp};
     return result;
   }
+  result.why = state.why();
   // Keep the broken file for whoever wants to look at it; never overwrite it.
   if (auto aside = moveAside(file)) {
     result.source = LoadSource::CorruptMovedAside;
     result.movedTo = std::move(*aside);
   } else {
     result.source = LoadSource::Unusable;
-    result.why = errnoText(file.string() + " is corrupt (" + result.why + ") and cannot be moved aside");
+    result.why = files::errnoText(file.string() + " is corrupt (" + result.why + ") and cannot be moved aside");
   }
   return result;
 }
 
-bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& state, std::string* error,
-                     SeenFile* written) {
-  std::string why;
-  auto fail = [&](std::string what) {
-    if (error) *error = std::move(what);
-    return false;
-  };
-  if (!makeFolderFor(file, why)) return fail(why);
-  std::string temp = besideName(file, kTempSuffix).string();
-  UniqueFd fd(mkostemp(temp.data(), O_CLOEXEC));
-  if (!fd) return fail(errnoText("cannot create a temporary file " + temp));
-  const std::string text = formatState(state);
-  std::size_t done = 0;
-  while (done < text.size()) {
-    const ssize_t n = ::write(fd.get(), text.data() + done, text.size() - done);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;
-    done += static_cast<std::size_t>(n);
-  }
-  if (done != text.size() || ::fsync(fd.get()) != 0) {
-    why = errnoText("cannot write " + temp);
-    ::unlink(temp.c_str());
-    return fail(why);
-  }
-  // The stamp stays the file's through the rename.
-  struct stat st {};
-  const bool stamped = written && ::fstat(fd.get(), &st) == 0;
-  if (::rename(temp.c_str(), file.c_str()) != 0) {
-    why = errnoText("cannot rename to " + file.string());
-    ::unlink(temp.c_str());
-    return fail(why);
-  }
-  // The rename itself must reach the disk, or a crash could bring back the old file.
-  const UniqueFd dir(::open(folderOf(file).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
-  if (dir) ::fsync(dir.get());
+Result<SeenFile> saveStateAtomic(const std::filesystem::path& file, const ControllerState& state) {
+  if (Result<> folder = makeFolderFor(file); !folder) return folder.failure();
+  files::PendingFile pending(files::Temporary::Beside, 0600);
+  if (Result<> created = pending.create(file); !created) return created.failure();
+  if (Result<> written = pending.write(formatState(state)); !written) return written.failure();
+  Result<files::OwnFile> committed = pending.commit();
+  if (!committed) return committed.failure();
   // Without a stamp the next look finds the file changed and reads it again.
-  if (written) *written = stamped ? SeenFile{std::move(fd), stampOf(st)} : SeenFile{};
-  return true;
+  if (committed->stamp.inode == 0) return SeenFile{};
+  return SeenFile{std::move(committed->fd), committed->stamp};
 }
 
 StateFile::StateFile(std::filesystem::path file, Warn warn, std::chrono::milliseconds lockWait,
                      ControllerState defaults)
     : file_(std::move(file)), warn_(std::move(warn)), lockWait_(lockWait), defaults_(std::move(defaults)) {}
 
-UniqueFd StateFile::lock(std::string& why) const { return lockBeside(file_, lockWait_, why); }
+Result<UniqueFd> StateFile::lock() const { return lockBeside(file_, lockWait_); }
 
 void StateFile::seen(SeenFile file, ControllerState state) {
   seen_ = std::move(file);
@@ -207,11 +143,10 @@ ControllerState StateFile::load() {
   try {
     // An unusable file is found before the lock is taken: nothing is created
     // beside what is not ours (a device's folder, say).
-    const bool refused = openOwnFile(file_, O_RDONLY, kMaxStateBytes).status == OpenStatus::Refused;
+    const bool refused = !files::openOwnFile(file_, O_RDONLY, kMaxStateBytes).ok();
     // Without a lock (no folder yet, or a lock file that is not ours) the
     // state is still read; the saves will say why they fail.
-    std::string noLock;
-    const UniqueFd lock = refused ? UniqueFd() : this->lock(noLock);
+    Result<UniqueFd> lock = refused ? Result<UniqueFd>(Failure{}) : this->lock();
     LoadResult loaded = loadState(file_, defaults_);
     if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded, "starting from defaults"));
     if (loaded.source == LoadSource::Unusable) {
@@ -219,7 +154,7 @@ ControllerState StateFile::load() {
       warn_("cannot use the controller state: " + unusable_ +
             "; running from defaults in memory, the file is left as it is");
     }
-    if (lock) removeStaleTemporaries(file_);
+    if (lock) files::removeStaleTemporaries(file_, files::Temporary::Beside);
     seen(std::move(loaded.seen), loaded.state);
     return loaded.state;
   } catch (const std::exception& e) {
@@ -229,15 +164,14 @@ ControllerState StateFile::load() {
   return defaults_;
 }
 
-bool StateFile::changed() const { return usable() && stampAt(file_) != seen_.stamp; }
+bool StateFile::changed() const { return usable() && files::stampAt(file_) != seen_.stamp; }
 
 std::optional<ControllerState> StateFile::reread() {
   try {
-    std::string why;
-    const UniqueFd lock = this->lock(why);
+    const Result<UniqueFd> lock = this->lock();
     if (!lock) {
-      warn_("cannot read the controller state again: " + why + "; " + kGoingOn);
-      seen_ = {UniqueFd(), stampAt(file_)};  // said once for this version
+      warn_("cannot read the controller state again: " + lock.why() + "; " + kGoingOn);
+      seen_ = {UniqueFd(), files::stampAt(file_)};  // said once for this version
       return std::nullopt;
     }
     LoadResult now = loadState(file_, defaults_);
@@ -248,16 +182,15 @@ std::optional<ControllerState> StateFile::reread() {
         return std::move(now.state);
       case LoadSource::Unusable:
         warn_("cannot use the controller state: " + now.why + "; " + kGoingOn + ", the file is left as it is");
-        seen_ = {UniqueFd(), stampAt(file_)};
+        seen_ = {UniqueFd(), files::stampAt(file_)};
         return std::nullopt;
       case LoadSource::CorruptMovedAside: {
         warn_(corruptWarning(file_, now, "the state read before takes its place"));
         // Every process goes on from one version again, not from the defaults.
-        SeenFile written;
-        if (saveStateAtomic(file_, seenState_, &why, &written))
-          seen_ = std::move(written);
+        if (Result<SeenFile> written = saveStateAtomic(file_, seenState_))
+          seen_ = std::move(*written);
         else
-          seen_ = {UniqueFd(), stampAt(file_)};  // the next save tries again
+          seen_ = {UniqueFd(), files::stampAt(file_)};  // the next save tries again
         return std::nullopt;
       }
     }
@@ -267,47 +200,33 @@ std::optional<ControllerState> StateFile::reread() {
   return std::nullopt;
 }
 
-bool StateFile::update(const std::function<ControllerState(const ControllerState&)>& change, std::string& why) {
-  if (!usable()) {
-    why = unusable_ + "; not written";
-    return false;
-  }
+Result<> StateFile::update(const std::function<ControllerState(const ControllerState&)>& change) {
+  if (!usable()) return Failure{unusable_ + "; not written"};
   try {
-    if (!makeFolderFor(file_, why)) return false;
-    const UniqueFd lock = this->lock(why);
-    if (!lock) return false;
+    if (Result<> folder = makeFolderFor(file_); !folder) return folder;
+    const Result<UniqueFd> lock = this->lock();
+    if (!lock) return lock.failure();
     const LoadResult now = loadState(file_, defaults_);
-    if (now.source == LoadSource::Unusable) {
-      why = now.why + "; not written";
-      return false;
-    }
+    if (now.source == LoadSource::Unusable) return Failure{now.why + "; not written"};
     const bool corrupt = now.source == LoadSource::CorruptMovedAside;
     if (corrupt) warn_(corruptWarning(file_, now, "the state read before takes its place"));
     ControllerState next = change(corrupt ? seenState_ : now.state);
-    SeenFile written;
-    if (!saveStateAtomic(file_, next, &why, &written)) {
-      if (corrupt) seen_ = {UniqueFd(), stampAt(file_)};  // moved aside: this process goes on with what it had
-      return false;
+    Result<SeenFile> written = saveStateAtomic(file_, next);
+    if (!written) {
+      if (corrupt) seen_ = {UniqueFd(), files::stampAt(file_)};  // moved aside: this process goes on with what it had
+      return written.failure();
     }
-    seen(std::move(written), std::move(next));
-    return true;
+    seen(std::move(*written), std::move(next));
+    return {};
   } catch (const std::exception& e) {
-    why = std::string("cannot save: ") + e.what();
+    return Failure{std::string("cannot save: ") + e.what()};
   }
-  return false;
 }
 
 std::filesystem::path resolveStatePath(const std::function<const char*(const char*)>& getenv) {
-  auto set = [&](const char* name) -> const char* {
-    const char* value = getenv(name);
-    return value && *value ? value : nullptr;
-  };
-  if (const char* explicitPath = set("ZORCOMM_STATE")) return explicitPath;
-  const std::filesystem::path tail = std::filesystem::path("zor-maintenance") / "controller-state";
-  // The base directory rules ignore a relative XDG_STATE_HOME.
-  if (const char* xdg = set("XDG_STATE_HOME"); xdg && xdg[0] == '/') return std::filesystem::path(xdg) / tail;
-  if (const char* home = set("HOME")) return std::filesystem::path(home) / ".local" / "state" / tail;
-  return {};
+  if (const char* explicitPath = getenv("ZORCOMM_STATE"); explicitPath && *explicitPath) return explicitPath;
+  const Result<std::filesystem::path> folder = files::stateFolder(getenv);
+  return folder ? *folder / "controller-state" : std::filesystem::path();
 }
 
 }  // namespace zor::controller

@@ -11,8 +11,9 @@
 #include <optional>
 #include <string>
 
-#include "controller/careful_file.h"
 #include "controller/controller_model.h"
+#include "files/own_file.h"
+#include "files/result.h"
 
 namespace zor::controller {
 
@@ -25,8 +26,8 @@ constexpr std::chrono::milliseconds kLockWait{3000};
 // stays open so that its inode number cannot go to a later file while the
 // stamp is remembered.
 struct SeenFile {
-  UniqueFd held;
-  FileStamp stamp;
+  files::UniqueFd held;
+  files::FileStamp stamp;
 };
 
 enum class LoadSource {
@@ -51,9 +52,8 @@ struct LoadResult {
 LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults = {});
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of
-// the folder. Missing folders are created. written, when given, gets the new file.
-bool saveStateAtomic(const std::filesystem::path& file, const ControllerState& state, std::string* error = nullptr,
-                     SeenFile* written = nullptr);
+// the folder. Missing folders are created. The new file, still open.
+files::Result<SeenFile> saveStateAtomic(const std::filesystem::path& file, const ControllerState& state);
 
 // One state file and its lock file "<file>.lock" beside it. The lock is a
 // file of its own because a save replaces the state file by a rename. It
@@ -84,12 +84,12 @@ class StateFile {
 
   // Under the lock: reads the file as it is now and writes change(what was
   // read) in its place; for a file found corrupt and moved aside, change(the
-  // version last read or written here). False, and why, when that could not
-  // be done.
-  bool update(const std::function<ControllerState(const ControllerState&)>& change, std::string& why);
+  // version last read or written here). A failure when that could not be
+  // done.
+  files::Result<> update(const std::function<ControllerState(const ControllerState&)>& change);
 
  private:
-  UniqueFd lock(std::string& why) const;
+  files::Result<files::UniqueFd> lock() const;
   void seen(SeenFile file, ControllerState state);
 
   std::filesystem::path file_;
@@ -101,8 +101,8 @@ class StateFile {
   ControllerState seenState_;  // what it holds
 };
 
-// ZORCOMM_STATE, else $XDG_STATE_HOME/zor-maintenance/controller-state, else
-// ~/.local/state/zor-maintenance/controller-state; empty when none can be made.
+// ZORCOMM_STATE, else "controller-state" in the user's state folder
+// (files::stateFolder); empty when there is none.
 std::filesystem::path resolveStatePath(const std::function<const char*(const char*)>& getenv);
 
 }  // namespace zor::controller

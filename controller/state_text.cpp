@@ -279,7 +279,7 @@ std::string formatState(const ControllerState& state) {
   return out;
 }
 
-std::optional<ControllerState> parseState(std::string_view text, std::string* why, const ControllerState& defaults) {
+files::Result<ControllerState> parseState(std::string_view text, const ControllerState& defaults) {
   ControllerState state = defaults;
   int lineNumber = 0;
   bool blank = true;  // nothing but blank lines: an emptied file, nothing in it to keep
@@ -296,8 +296,7 @@ std::optional<ControllerState> parseState(std::string_view text, std::string* wh
     if (line.front() == '#') continue;
     const auto equals = line.find('=');
     auto fail = [&](const std::string& what) {
-      if (why) *why = "line " + std::to_string(lineNumber) + ": " + what;
-      return std::nullopt;
+      return files::Failure{"line " + std::to_string(lineNumber) + ": " + what};
     };
     if (equals == std::string_view::npos) return fail("no \"key = value\"");
     const std::string_view key = trimmed(line.substr(0, equals));
@@ -310,10 +309,8 @@ std::optional<ControllerState> parseState(std::string_view text, std::string* wh
       break;
     }
   }
-  if (!blank && !ours) {
-    if (why) *why = "not a controller state file: it holds neither the heading nor any key of one";
-    return std::nullopt;
-  }
+  if (!blank && !ours)
+    return files::Failure{"not a controller state file: it holds neither the heading nor any key of one"};
   return state;
 }
 

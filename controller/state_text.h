@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "controller/controller_model.h"
+#include "files/result.h"
 
 namespace zor::controller {
 
@@ -16,7 +17,7 @@ std::string formatState(const ControllerState& state);
 // is not ours: one without our heading line and without any of our keys
 // (another program's "KEY=value" file), or with a key that is not a plain name
 // of letters, digits and '_'. A text of nothing but blank lines is the defaults.
-std::optional<ControllerState> parseState(std::string_view text, std::string* why = nullptr,
-                                          const ControllerState& defaults = {});
+// A failure says where: "line N: ...".
+files::Result<ControllerState> parseState(std::string_view text, const ControllerState& defaults = {});
 
 }  // namespace zor::controller

@@ -11,6 +11,7 @@
 #include <cstring>
 #include <string>
 
+#include "files/errno_text.h"
 #include "report/pdf_report.h"
 #include "text/translations.h"
 
@@ -56,7 +57,7 @@ int main(int argc, char** argv) {
   for (;;) {
     const ssize_t n = read(STDIN_FILENO, chunk, sizeof chunk);
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return Fail(kFileProblem, std::string("cannot read standard input: ") + std::strerror(errno));
+    if (n < 0) return Fail(kFileProblem, zor::files::errnoText("cannot read standard input"));
     if (n == 0) break;
     input.append(chunk, static_cast<std::size_t>(n));
     if (input.size() > kMaxInput) return Fail(kUsage, "the report's content is larger than 32 MB");
@@ -69,6 +70,6 @@ int main(int argc, char** argv) {
   const auto pdf = zor::report::RenderReportPdf(doc.object(), &why);
   if (!pdf) return Fail(kUsage, why);
   if (!WriteAll(STDOUT_FILENO, pdf->constData(), static_cast<std::size_t>(pdf->size())))
-    return Fail(kFileProblem, std::string("cannot write the PDF: ") + std::strerror(errno));
+    return Fail(kFileProblem, zor::files::errnoText("cannot write the PDF"));
   return kDone;
 }

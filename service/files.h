@@ -9,13 +9,10 @@
 #include <string>
 #include <string_view>
 
+#include "files/pending_file.h"
 #include "service/outcome.h"
 
 namespace zor::service {
-
-// $XDG_STATE_HOME/zor-maintenance, or ~/.local/state/zor-maintenance when
-// XDG_STATE_HOME is unset or not absolute. Not created here.
-std::filesystem::path StateDirectory();
 
 // A file that could not be read or written, and why (UTF-8, as the system
 // says it; the outcome carries it in UTF-16).
@@ -32,29 +29,23 @@ Outcome EnsureDirectory(const std::filesystem::path& folder);
 Reading<std::string> ReadSmallFile(const std::filesystem::path& path, std::size_t maxBytes, bool followLink,
                                    std::string_view what);
 
-// A file being written in place of another: a temporary beside it,
-// ".NAME.tmp-NNNNNN", flushed to disk and then put in its place by rename.
-// The temporary is locked from its creation to the rename; the temporaries
-// that killed writes left behind in the folder (unlocked, ours by name, the
-// user's regular files) are removed by the next create() there.
+// A file being written in place of another (files::PendingFile, its
+// temporary hidden: ".NAME.tmp-NNNNNN"), each step Done or FileFailed.
 class PendingFile {
  public:
-  PendingFile() = default;
-  ~PendingFile();  // removes the temporary unless committed
-  PendingFile(const PendingFile&) = delete;
-  PendingFile& operator=(const PendingFile&) = delete;
-
   // An existing path that is not a regular file (a link, a folder, a FIFO)
-  // is left alone and refused. Each step is Done or FileFailed, with why.
-  Outcome create(const std::filesystem::path& path);
-  Outcome write(const std::string& bytes);  // the whole file, flushed to disk
-  Outcome commit();
+  // is left alone and refused.
+  Outcome create(const std::filesystem::path& path) { return Said(file_.create(path)); }
+  Outcome write(const std::string& bytes) { return Said(file_.write(bytes)); }  // the whole file, flushed to disk
+  Outcome commit() { return Said(file_.commit()); }
 
  private:
-  std::filesystem::path path_;
-  std::string temporary_;
-  int folder_ = -1;
-  int file_ = -1;
+  template <typename T>
+  static Outcome Said(const files::Result<T>& result) {
+    return result ? Outcome::done() : FileFailed(result.why());
+  }
+
+  files::PendingFile file_;  // removes the temporary unless committed
 };
 
 // The three steps of a PendingFile. On failure nothing is left behind and the

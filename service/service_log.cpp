@@ -13,12 +13,15 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <exception>
-#include <thread>
 #include <utility>
 
+#include "files/errno_text.h"
+#include "files/lock_wait.h"
+#include "files/own_file.h"
+#include "files/state_folder.h"
 #include "service/files.h"
-#include "service/posix.h"
 #include "service/text.h"
 
 namespace zor::service {
@@ -102,22 +105,31 @@ std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX
 }
 
 // Takes the flock (LOCK_EX or LOCK_SH), waiting at most wait for another
-// program to let it go; flock() itself has no bound. FileFailed, with the
-// reason, when it could not be taken.
+// program to let it go. FileFailed, with the reason, when it could not be taken.
 Outcome LockWithin(int fd, int operation, std::chrono::milliseconds wait, const std::filesystem::path& path) {
-  const auto deadline = std::chrono::steady_clock::now() + wait;
-  auto pause = std::chrono::milliseconds(1);
-  while (::flock(fd, operation | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) return FileFailed(Why(path, "cannot lock"));
-    const auto now = std::chrono::steady_clock::now();
-    if (now >= deadline)
-      return FileFailed("another program has held the lock on " + path.string() + " for more than " +
-                        DurationText(wait));
-    std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));
-    pause = std::min(pause * 2, std::chrono::milliseconds(50));
-  }
+  const files::Result<bool> taken = files::lockWithin(fd, operation, wait, path);
+  if (!taken) return FileFailed(taken.why());
+  if (!*taken)
+    return FileFailed("another program has held the lock on " + path.string() + " for more than " + DurationText(wait));
   return Outcome::done();
+}
+
+// The log file, ours to use: a regular file of this user, reached without a
+// symbolic link. Not found: nothing is there (and flags do not create it).
+Reading<files::OwnFile> OpenLog(const std::filesystem::path& path, int flags) {
+  files::Result<files::OwnFile> opened = files::openOwnFile(path, flags, SIZE_MAX);
+  if (opened) return std::move(*opened);
+  switch (opened.error()) {
+    case files::kIsLink:
+      return FileFailed(path.string() + " is a symbolic link");
+    case files::kIsFolder:
+    case files::kNotRegular:
+      return FileFailed(path.string() + " is not a regular file");
+    case files::kAnotherUsers:
+      return FileFailed(path.string() + " belongs to another user");
+    default:
+      return FileFailed(files::errnoText("cannot open " + path.string(), opened.error()));
+  }
 }
 
 // Appends the line with one write() under an exclusive lock: a line from
@@ -125,25 +137,21 @@ Outcome LockWithin(int fd, int operation, std::chrono::milliseconds wait, const 
 Outcome AppendLine(const std::filesystem::path& path, const std::string& line, std::chrono::milliseconds lockWait) {
   if (Outcome placed = Absolute(path); !placed.ok()) return placed;
   if (Outcome folder = EnsureDirectory(path.parent_path()); !folder.ok()) return folder;
-  Fd file(::open(path.c_str(), O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK | O_NOCTTY, 0600));
-  if (file.fd < 0) {
-    return FileFailed(errno == ELOOP   ? path.string() + " is a symbolic link"
-                      : errno == ENXIO ? path.string() + " is not a regular file"  // a FIFO no one reads
-                                       : Why(path, "cannot open"));
-  }
-  struct stat st {};
-  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileFailed(path.string() + " is not a regular file");
-  if (st.st_uid != ::geteuid()) return FileFailed(path.string() + " belongs to another user");
-  if (Outcome locked = LockWithin(file.fd, LOCK_EX, lockWait, path); !locked.ok()) return locked;
+  Reading<files::OwnFile> file = OpenLog(path, O_WRONLY | O_APPEND | O_CREAT);
+  if (!file.ok()) return file;
+  const int fd = file.value.fd.get();
+  if (Outcome locked = LockWithin(fd, LOCK_EX, lockWait, path); !locked.ok()) return locked;
   // Where the line starts, so a write cut short can be taken back.
-  if (::fstat(file.fd, &st) != 0) return FileFailed(Why(path, "cannot read the size of"));
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return FileFailed(files::errnoText("cannot read the size of " + path.string()));
   ssize_t written;
   do {
-    written = ::write(file.fd, line.data(), line.size());
+    written = ::write(fd, line.data(), line.size());
   } while (written < 0 && errno == EINTR);
   if (written == static_cast<ssize_t>(line.size())) return Outcome::done();
-  std::string problem = written < 0 ? Why(path, "cannot write") : "cannot write the whole line to " + path.string();
-  if (written > 0 && ::ftruncate(file.fd, st.st_size) != 0) problem += " (a part of it is left)";
+  std::string problem = written < 0 ? files::errnoText("cannot write " + path.string())
+                                    : "cannot write the whole line to " + path.string();
+  if (written > 0 && ::ftruncate(fd, st.st_size) != 0) problem += " (a part of it is left)";
   return FileFailed(problem);
 }
 
@@ -171,7 +179,11 @@ std::optional<ServiceLogEntry> ParseEntry(std::string_view line) {
 
 }  // namespace
 
-std::filesystem::path ServiceLogPath() { return StateDirectory() / "service-log.jsonl"; }
+std::filesystem::path ServiceLogPath() {
+  const files::Result<std::filesystem::path> folder = files::stateFolder(std::getenv);
+  // Without a state folder the bare name, which the log refuses as not absolute.
+  return (folder ? *folder : std::filesystem::path()) / "service-log.jsonl";
+}
 
 ServiceLog::ServiceLog(std::string frontEnd, const Maintenance& maintenance, std::filesystem::path path,
                        ProblemReporter reportProblem, std::chrono::milliseconds lockWait)
@@ -227,16 +239,14 @@ std::string ServiceLogLine(std::string_view frontEnd, const std::optional<Identi
 Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path, const std::optional<QDateTime>& since,
                                            std::size_t limit, std::chrono::milliseconds lockWait) {
   if (Outcome placed = Absolute(path); !placed.ok()) return placed;
-  Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK | O_NOFOLLOW));
-  if (file.fd < 0) {
-    if (errno == ENOENT) return ServiceLogContents{};
-    return FileFailed(errno == ELOOP ? path.string() + " is a symbolic link" : Why(path, "cannot open"));
-  }
-  struct stat st {};
-  if (::fstat(file.fd, &st) != 0 || !S_ISREG(st.st_mode)) return FileFailed(path.string() + " is not a regular file");
+  Reading<files::OwnFile> file = OpenLog(path, O_RDONLY);
+  if (!file.ok()) return Outcome(file);
+  if (!file.value.found()) return ServiceLogContents{};
+  const int fd = file.value.fd.get();
   // Writers hold the lock for one write() each: no line is read half written.
-  if (Outcome locked = LockWithin(file.fd, LOCK_SH, lockWait, path); !locked.ok()) return locked;
-  if (::fstat(file.fd, &st) != 0) return FileFailed(Why(path, "cannot read"));
+  if (Outcome locked = LockWithin(fd, LOCK_SH, lockWait, path); !locked.ok()) return locked;
+  struct stat st {};
+  if (::fstat(fd, &st) != 0) return FileFailed(files::errnoText("cannot read " + path.string()));
   const auto size = static_cast<std::size_t>(st.st_size);
   // From one byte before the newest limit bytes: it tells whether they start a line.
   const bool olderLeftOut = size > limit;
@@ -244,14 +254,14 @@ Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path, co
   std::string bytes(size - start, '\0');
   std::size_t got = 0;
   while (got < bytes.size()) {
-    const ssize_t n = ::pread(file.fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(start + got));
+    const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(start + got));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return FileFailed(Why(path, "cannot read"));
+    if (n < 0) return FileFailed(files::errnoText("cannot read " + path.string()));
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }
   bytes.resize(got);
-  ::flock(file.fd, LOCK_UN);
+  ::flock(fd, LOCK_UN);
 
   ServiceLogContents contents;
   std::string_view text(bytes);

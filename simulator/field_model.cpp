@@ -130,11 +130,8 @@ std::string mm(double value) { return fixed(value, 2) + " mm"; }
 
 std::string pointText(const Point& p) { return "x " + mm(p.x) + ", y " + mm(p.y); }
 
-std::optional<LensError> parseLensError(std::string_view text, std::string* why) {
-  auto refuse = [why](std::string reason) {
-    if (why) *why = std::move(reason);
-    return std::nullopt;
-  };
+files::Result<LensError> parseLensError(std::string_view text) {
+  auto refuse = [](std::string reason) { return files::Failure{std::move(reason)}; };
   static constexpr std::array<const char*, 3> kNames{"X scale error", "Y scale error", "radial error"};
   std::array<double, 3> values{};
   for (std::size_t i = 0; i < values.size(); ++i) {

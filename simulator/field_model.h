@@ -19,6 +19,7 @@
 
 #include "controller/controller_model.h"
 #include "field/scan_field.h"
+#include "files/result.h"
 
 namespace zor::simulator {
 
@@ -31,7 +32,7 @@ using field::LensError;
 
 // "SX,SY,K" in percent, e.g. "1.8,-1.2,-1.5"; each from -10 to 10. Nothing
 // and the reason in why when the text is not that.
-std::optional<LensError> parseLensError(std::string_view text, std::string* why = nullptr);
+files::Result<LensError> parseLensError(std::string_view text);
 
 // The field's side in mm for a lens of focalLength mm.
 using field::fieldSide;

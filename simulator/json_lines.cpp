@@ -8,19 +8,19 @@
 #include <cstring>
 #include <limits>
 
+#include "files/errno_text.h"
+#include "files/own_file.h"
+
 namespace zor::simulator {
 
-bool JsonLinesFile::open(const std::filesystem::path& path, std::string& why) {
+files::Result<> JsonLinesFile::open(const std::filesystem::path& path) {
   // An existing log may be of any size: it is only appended to.
-  controller::OpenResult opened =
-      controller::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
-  if (opened.status != controller::OpenStatus::Opened) {
-    why = opened.why.empty() ? controller::errnoText("cannot open " + path.string()) : opened.why;
-    return false;
-  }
+  files::Result<files::OwnFile> opened =
+      files::openOwnFile(path, O_WRONLY | O_APPEND | O_CREAT, std::numeric_limits<std::size_t>::max());
+  if (!opened) return opened.failure();
   path_ = path;
-  fd_ = std::move(opened.fd);
-  return true;
+  fd_ = std::move(opened->fd);
+  return {};
 }
 
 void JsonLinesFile::append(const std::string& line) {
@@ -34,12 +34,12 @@ void JsonLinesFile::append(const std::string& line) {
     n = ::write(fd_.get(), whole.data(), whole.size());
   } while (n < 0 && errno == EINTR);
   if (n == static_cast<ssize_t>(whole.size())) return;
-  std::string why = n < 0 ? std::strerror(errno) : "a line could not be written whole";
+  const std::string what = "cannot write the " + what_ + " " + path_.string();
+  std::string why = n < 0 ? files::errnoText(what) : what + ": a line could not be written whole";
   if (n > 0 && (!sized || ::ftruncate(fd_.get(), st.st_size) != 0)) why += " (a part of it is left)";
   if (warned_) return;
   warned_ = true;
-  warnings_ << "zor-simulator: cannot write the " << what_ << " " << path_.string() << ": " << why
-            << "; the lines that cannot be written are left out" << std::endl;
+  warnings_ << "zor-simulator: " << why << "; the lines that cannot be written are left out" << std::endl;
 }
 
 }  // namespace zor::simulator

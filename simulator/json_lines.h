@@ -10,7 +10,8 @@
 #include <ostream>
 #include <string>
 
-#include "controller/careful_file.h"
+#include "files/result.h"
+#include "files/unique_fd.h"
 
 namespace zor::simulator {
 
@@ -19,8 +20,8 @@ class JsonLinesFile {
   // what: its name in the warning ("packet log").
   JsonLinesFile(std::string what, std::ostream& warnings) : what_(std::move(what)), warnings_(warnings) {}
 
-  // False, and why, when path cannot be used.
-  bool open(const std::filesystem::path& path, std::string& why);
+  // A failure, saying why, when path cannot be used.
+  files::Result<> open(const std::filesystem::path& path);
   // One line, given without its newline; nothing when not open.
   void append(const std::string& line);
 
@@ -28,7 +29,7 @@ class JsonLinesFile {
   std::string what_;
   std::ostream& warnings_;
   std::filesystem::path path_;
-  controller::UniqueFd fd_;
+  files::UniqueFd fd_;
   bool warned_ = false;
 };
 

@@ -25,7 +25,7 @@ LineOutput::LineOutput(int fd, std::size_t buffer) : fd_(fd), capacity_(buffer) 
   // A description of its own of the same pipe or terminal, one that does not
   // wait: the shared one keeps its flags for the other programs that write to it.
   const std::string self = "/proc/self/fd/" + std::to_string(fd);
-  own_ = controller::UniqueFd(::open(self.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
+  own_ = files::UniqueFd(::open(self.c_str(), O_WRONLY | O_NONBLOCK | O_CLOEXEC | O_NOCTTY));
   if (own_)
     fd_ = own_.get();
   else

@@ -13,7 +13,7 @@
 #include <streambuf>
 #include <string>
 
-#include "controller/careful_file.h"
+#include "files/unique_fd.h"
 
 namespace zor::simulator {
 
@@ -51,7 +51,7 @@ class LineOutput : public std::streambuf {
   void watch();
 
   int fd_;
-  controller::UniqueFd own_;  // the descriptor opened anew to write without waiting, when it was needed
+  files::UniqueFd own_;  // the descriptor opened anew to write without waiting, when it was needed
   Way way_ = Way::Write;
   std::size_t capacity_;
   std::string line_;     // the line being made

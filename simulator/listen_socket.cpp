@@ -17,6 +17,9 @@
 #include <optional>
 #include <vector>
 
+#include "files/errno_text.h"
+#include "files/lock_wait.h"
+#include "files/own_file.h"
 #include "protocol/simulator_frames.h"
 
 namespace zor::simulator {
@@ -25,44 +28,40 @@ namespace {
 // How long a starting simulator asks the one that holds the lock for its pid.
 constexpr std::chrono::milliseconds kAskWait{1000};
 
-std::optional<sockaddr_un> addressOf(const std::string& path, std::string& why) {
+files::Result<sockaddr_un> addressOf(const std::string& path) {
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
   if (path.empty() || path.size() >= sizeof address.sun_path) {
-    why = "the socket path must have 1 to " + std::to_string(sizeof address.sun_path - 1) + " bytes: " + path;
-    return std::nullopt;
+    return files::Failure{"the socket path must have 1 to " + std::to_string(sizeof address.sun_path - 1) +
+                          " bytes: " + path};
   }
   std::memcpy(address.sun_path, path.c_str(), path.size() + 1);
   return address;
 }
 
 // The folder holds the socket: nobody but us may be able to replace it there.
-bool safeFolder(const std::filesystem::path& folder, std::string& why) {
+files::Result<> safeFolder(const std::filesystem::path& folder) {
   struct stat st {};
   if (::lstat(folder.c_str(), &st) != 0) {
     if (errno != ENOENT || ::mkdir(folder.c_str(), 0700) != 0 || ::lstat(folder.c_str(), &st) != 0) {
-      why = controller::errnoText("cannot make the folder " + folder.string());
-      return false;
+      return files::errnoFailure("cannot make the folder " + folder.string());
     }
   }
   if (S_ISLNK(st.st_mode)) {
-    why = "the socket's folder " + folder.string() + " is a symbolic link";
-    return false;
+    return files::Failure{"the socket's folder " + folder.string() + " is a symbolic link"};
   }
   if (!S_ISDIR(st.st_mode)) {
-    why = "the socket's folder " + folder.string() + " is not a folder";
-    return false;
+    return files::Failure{"the socket's folder " + folder.string() + " is not a folder"};
   }
   const bool sticky = st.st_mode & S_ISVTX;
   const bool othersWrite = st.st_mode & (S_IWGRP | S_IWOTH);
   if (!sticky && (st.st_uid != ::geteuid() || othersWrite)) {
     char mode[8];
     std::snprintf(mode, sizeof mode, "%04o", static_cast<unsigned>(st.st_mode & 07777));
-    why = "the socket's folder " + folder.string() + " is not this user's alone (owner " + std::to_string(st.st_uid) +
-          ", mode " + mode + ")";
-    return false;
+    return files::Failure{"the socket's folder " + folder.string() + " is not this user's alone (owner " +
+                          std::to_string(st.st_uid) + ", mode " + mode + ")"};
   }
-  return true;
+  return {};
 }
 
 // Waits for fd, at most until deadline.
@@ -79,7 +78,7 @@ bool ready(int fd, short events, std::chrono::steady_clock::time_point deadline)
 
 // The pid of the simulator serving at path, from its hello; 0 when it does not say.
 pid_t askPid(const sockaddr_un& address) {
-  const controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  const files::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!fd || ::connect(fd.get(), reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) return 0;
   const auto deadline = std::chrono::steady_clock::now() + kAskWait;
   const protocol::frames::Request hello{
@@ -115,61 +114,49 @@ pid_t pidIn(int fd) {
 
 }  // namespace
 
-std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::string& why) {
-  const auto address = addressOf(path, why);
-  if (!address) return nullptr;
+files::Result<std::unique_ptr<ListenSocket>> ListenSocket::open(const std::string& path) {
+  const files::Result<sockaddr_un> address = addressOf(path);
+  if (!address) return address.failure();
   const std::filesystem::path folder = std::filesystem::path(path).parent_path();
-  if (!safeFolder(folder.empty() ? "." : folder, why)) return nullptr;
+  if (files::Result<> safe = safeFolder(folder.empty() ? "." : folder); !safe) return safe.failure();
 
   std::unique_ptr<ListenSocket> place(new ListenSocket());
   place->path_ = path;
   const std::string lockPath = path + ".lock";
-  controller::OpenResult lock = controller::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
-  if (lock.status != controller::OpenStatus::Opened) {
-    why = "cannot use the lock file: " + (lock.why.empty() ? controller::errnoText(lockPath) : lock.why);
-    return nullptr;
-  }
+  files::Result<files::OwnFile> lock = files::openOwnFile(lockPath, O_RDWR | O_CREAT, 4096);
+  if (!lock) return files::Failure{"cannot use the lock file: " + lock.why()};
   // Never waits: a simulator holds its lock for its whole life.
-  while (::flock(lock.fd.get(), LOCK_EX | LOCK_NB) != 0) {
-    if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) {
-      why = controller::errnoText("cannot lock " + lockPath);
-      return nullptr;
-    }
-    pid_t other = pidIn(lock.fd.get());
+  const files::Result<bool> taken = files::lockWithin(lock->fd.get(), LOCK_EX, std::chrono::milliseconds(0), lockPath);
+  if (!taken) return taken.failure();
+  if (!*taken) {
+    pid_t other = pidIn(lock->fd.get());
     if (other == 0) other = askPid(*address);
-    why =
-        "another zor-simulator" + (other ? " (pid " + std::to_string(other) + ")" : std::string()) + " serves " + path;
-    return nullptr;
+    return files::Failure{"another zor-simulator" + (other ? " (pid " + std::to_string(other) + ")" : std::string()) +
+                          " serves " + path};
   }
   const std::string pid = std::to_string(::getpid()) + "\n";
-  if (::ftruncate(lock.fd.get(), 0) != 0 ||
-      ::pwrite(lock.fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
-    why = controller::errnoText("cannot write " + lockPath);
-    return nullptr;
+  if (::ftruncate(lock->fd.get(), 0) != 0 ||
+      ::pwrite(lock->fd.get(), pid.data(), pid.size(), 0) != static_cast<ssize_t>(pid.size())) {
+    return files::errnoFailure("cannot write " + lockPath);
   }
-  place->lock_ = std::move(lock.fd);
+  place->lock_ = std::move(lock->fd);
 
   // With the lock ours, whatever simulator made a socket here is gone.
   struct stat st {};
   if (::lstat(path.c_str(), &st) == 0) {
     if (!S_ISSOCK(st.st_mode) || st.st_uid != ::geteuid()) {
-      why = path + " is there and is not a socket of this user's; it is left as it is";
-      return nullptr;
+      return files::Failure{path + " is there and is not a socket of this user's; it is left as it is"};
     }
     if (::unlink(path.c_str()) != 0 && errno != ENOENT) {
-      why = controller::errnoText("cannot remove the socket a stopped simulator left at " + path);
-      return nullptr;
+      return files::errnoFailure("cannot remove the socket a stopped simulator left at " + path);
     }
   } else if (errno != ENOENT) {
-    why = controller::errnoText("cannot look at " + path);
-    return nullptr;
+    return files::errnoFailure("cannot look at " + path);
   }
 
-  place->socket_ = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+  place->socket_ = files::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
   if (!place->socket_) {
-    why = controller::errnoText("cannot make a socket");
-    return nullptr;
+    return files::errnoFailure("cannot make a socket");
   }
   // Made with mode 0600 from the start: no moment in which another user could connect.
   const mode_t mask = ::umask(0177);
@@ -178,19 +165,16 @@ std::unique_ptr<ListenSocket> ListenSocket::open(const std::string& path, std::s
   ::umask(mask);
   if (bound != 0) {
     errno = bindError;
-    why = controller::errnoText("cannot make the socket " + path);
-    return nullptr;
+    return files::errnoFailure("cannot make the socket " + path);
   }
   if (::lstat(path.c_str(), &st) != 0 || !S_ISSOCK(st.st_mode) || (st.st_mode & 0777) != 0600) {
-    why = "the socket " + path + " did not come out as a socket of mode 0600";
     ::unlink(path.c_str());
-    return nullptr;
+    return files::Failure{"the socket " + path + " did not come out as a socket of mode 0600"};
   }
   place->device_ = st.st_dev;
   place->inode_ = st.st_ino;
   if (::listen(place->socket_.get(), SOMAXCONN) != 0) {
-    why = controller::errnoText("cannot listen on " + path);
-    return nullptr;
+    return files::errnoFailure("cannot listen on " + path);
   }
   return place;
 }

@@ -9,7 +9,8 @@
 #include <memory>
 #include <string>
 
-#include "controller/careful_file.h"
+#include "files/result.h"
+#include "files/unique_fd.h"
 
 namespace zor::simulator {
 
@@ -20,13 +21,13 @@ class ListenSocket {
   //   a symbolic link) that nobody else can put a socket into (ours, or
   //   sticky like /tmp);
   // - "<path>.lock" is locked without waiting; when another simulator holds
-  //   it, why names that simulator (its pid from the lock file, else from a
+  //   it, the failure names that simulator (its pid from the lock file, else from a
   //   hello over its socket);
   // - a socket of ours left at path by a simulator that died is removed;
   //   anything else there is refused;
   // - the socket is made with mode 0600 and listens, not blocking.
-  // Nothing, and why, when the place cannot be taken.
-  static std::unique_ptr<ListenSocket> open(const std::string& path, std::string& why);
+  // A failure, saying why, when the place cannot be taken.
+  static files::Result<std::unique_ptr<ListenSocket>> open(const std::string& path);
   // Removes the socket when it is still the one made here.
   ~ListenSocket();
   ListenSocket(const ListenSocket&) = delete;
@@ -39,8 +40,8 @@ class ListenSocket {
   ListenSocket() = default;
 
   std::string path_;
-  controller::UniqueFd lock_;
-  controller::UniqueFd socket_;
+  files::UniqueFd lock_;
+  files::UniqueFd socket_;
   dev_t device_ = 0;
   ino_t inode_ = 0;
 };

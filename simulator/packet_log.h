@@ -25,7 +25,7 @@ class PacketLog : public Observer {
   explicit PacketLog(std::ostream& warnings) : file_("packet log", warnings) {}
   // Opens path as a JSON lines file (simulator/json_lines.h); false, and why,
   // when it cannot be used.
-  bool open(const std::filesystem::path& path, std::string& why) { return file_.open(path, why); }
+  files::Result<> open(const std::filesystem::path& path) { return file_.open(path); }
 
   void onCall(const CallRecord& record) override { file_.append(packetLogLine(record)); }
 
@@ -38,7 +38,7 @@ class PacketLog : public Observer {
 class FieldLog : public Observer {
  public:
   explicit FieldLog(std::ostream& warnings) : file_("field log", warnings) {}
-  bool open(const std::filesystem::path& path, std::string& why) { return file_.open(path, why); }
+  files::Result<> open(const std::filesystem::path& path) { return file_.open(path); }
 
   void onField(const FieldChange& change) override {
     file_.append(simulator::fieldEventJson(change.event, change.t, change.serial));

@@ -9,6 +9,7 @@
 #include <cstring>
 #include <utility>
 
+#include "files/errno_text.h"
 #include "protocol/link_results.h"
 #include "text/one_line.h"
 
@@ -44,7 +45,7 @@ void Server::serve(std::unique_ptr<ListenSocket> place) {
 
 void Server::acceptClients() {
   for (;;) {
-    controller::UniqueFd fd(::accept4(place_->fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
+    files::UniqueFd fd(::accept4(place_->fd(), nullptr, nullptr, SOCK_NONBLOCK | SOCK_CLOEXEC));
     if (!fd) {
       if (errno == EINTR || errno == ECONNABORTED) continue;
       if (errno == EMFILE || errno == ENFILE || errno == ENOBUFS || errno == ENOMEM) {
@@ -59,8 +60,7 @@ void Server::acceptClients() {
     ucred peer{};
     socklen_t size = sizeof peer;
     if (::getsockopt(fd.get(), SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
-      errors_ << "zor-simulator: refused a client whose credentials cannot be read: " << std::strerror(errno)
-              << std::endl;
+      errors_ << files::errnoText("zor-simulator: refused a client whose credentials cannot be read") << std::endl;
       continue;
     }
     if (peer.uid != ::geteuid()) {
@@ -111,7 +111,7 @@ void Server::readFrom(int client) {
     n = ::recv(c.fd.get(), readBuffer_.data(), readBuffer_.size(), MSG_DONTWAIT);
   } while (n < 0 && errno == EINTR);
   if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) return;
-  if (n < 0) return end(client, true, std::string("cannot read from it: ") + std::strerror(errno));
+  if (n < 0) return end(client, true, files::errnoText("cannot read from it"));
   if (n == 0) {
     // Between calls a client may go; in the middle of one it vanished.
     if (c.frames.Pending() > 0 || !c.waiting.empty()) return end(client, true, "it went away in the middle of a call");
@@ -189,7 +189,7 @@ void Server::flush(int client) {
       c.writable->setEnabled(true);
       return;
     } else {
-      return end(client, true, std::string("it went away before its reply: ") + std::strerror(errno));
+      return end(client, true, files::errnoText("it went away before its reply"));
     }
   }
   c.writable->setEnabled(false);

@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "controller/careful_file.h"
+#include "files/unique_fd.h"
 #include "protocol/simulator_frames.h"
 #include "simulator/core.h"
 #include "simulator/listen_socket.h"
@@ -65,7 +65,7 @@ class Server {
     std::size_t bytes;  // of its frame
   };
   struct Connection {
-    controller::UniqueFd fd;
+    files::UniqueFd fd;
     pid_t pid = 0;
     std::unique_ptr<QSocketNotifier> readable;
     std::unique_ptr<QSocketNotifier> writable;

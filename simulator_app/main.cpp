@@ -23,6 +23,7 @@
 
 #include "controller/state_file.h"
 #include "controller/work_time.h"
+#include "files/errno_text.h"
 #include "protocol/simulator_frames.h"
 #include "simulator/core.h"
 #include "simulator/line_output.h"
@@ -119,7 +120,7 @@ int run(int argc, char** argv) {
   }
   QCoreApplication& app = *application;
   zor::text::LoadTranslations();
-  if (!quitOnSignals(app)) return fail(std::string("cannot catch the signals that end it: ") + std::strerror(errno));
+  if (!quitOnSignals(app)) return fail(zor::files::errnoText("cannot catch the signals that end it"));
   // Once it serves, a standard error that nobody reads must not stop it.
   LineOutput errorLines(STDERR_FILENO);
   std::ostream errors(&errorLines);
@@ -128,10 +129,10 @@ int run(int argc, char** argv) {
                                      ? zor::protocol::frames::DefaultSocketPath(std::getenv("XDG_RUNTIME_DIR"))
                                      : options.socket;
   if (socketPath.empty()) return fail("XDG_RUNTIME_DIR is not set to a folder; give the socket with --socket PATH");
-  std::string why;
   // First the place, so that a second simulator stops before it touches any state file.
-  std::unique_ptr<ListenSocket> place = ListenSocket::open(socketPath, why);
-  if (!place) return fail(why);
+  zor::files::Result<std::unique_ptr<ListenSocket>> opened = ListenSocket::open(socketPath);
+  if (!opened) return fail(opened.why());
+  std::unique_ptr<ListenSocket> place = std::move(*opened);
 
   const std::filesystem::path firstState = zor::controller::resolveStatePath(std::getenv);
   if (firstState.empty())
@@ -151,12 +152,14 @@ int run(int argc, char** argv) {
                    .delay = std::chrono::milliseconds(options.delayMs)};
   PacketLog packetLog(errors);
   if (!options.packetLog.empty()) {
-    if (!packetLog.open(options.packetLog, why)) return fail("cannot use the packet log: " + why);
+    if (auto opened = packetLog.open(options.packetLog); !opened)
+      return fail("cannot use the packet log: " + opened.why());
     core.addObserver(packetLog);
   }
   FieldLog fieldLog(errors);
   if (!options.fieldLog.empty()) {
-    if (!fieldLog.open(options.fieldLog, why)) return fail("cannot use the field log: " + why);
+    if (auto opened = fieldLog.open(options.fieldLog); !opened)
+      return fail("cannot use the field log: " + opened.why());
     core.addObserver(fieldLog);
   }
 

@@ -91,9 +91,8 @@ std::variant<Options, UsageError> parseOptions(const std::vector<std::string>& a
     auto lens = [&]() -> std::optional<UsageError> {
       const auto given = value();
       if (!given) return UsageError{name + " needs a value"};
-      std::string why;
-      const auto parsed = simulator::parseLensError(*given, &why);
-      if (!parsed) return UsageError{name + ": " + why};
+      const auto parsed = simulator::parseLensError(*given);
+      if (!parsed) return UsageError{name + ": " + parsed.why()};
       options.lens = *parsed;
       return std::nullopt;
     };

@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <cstring>
 
+#include "files/errno_text.h"
 #include "zorctl/people.h"
 
 namespace zor::zorctl {

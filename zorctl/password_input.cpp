@@ -11,7 +11,8 @@
 #include <cstdlib>
 #include <cstring>
 
-#include "service/posix.h"
+#include "files/errno_text.h"
+#include "files/unique_fd.h"
 #include "zorctl/output.h"
 #include "zorctl/people.h"
 
@@ -78,8 +79,8 @@ Reading<std::string> ReadPasswordFile(const std::string& path, std::chrono::mill
   // A pipe (--password-file <(pass show zor)) is fine; a folder or a device is
   // not. Opened without blocking: open() on a FIFO would wait for a writer
   // for ever.
-  const zor::service::Fd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
-  const int fd = file.fd;
+  const zor::files::UniqueFd file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY | O_NONBLOCK));
+  const int fd = file.get();
   if (fd < 0) return Refused(CannotRead(path));
   struct stat st {};
   if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISFIFO(st.st_mode)))

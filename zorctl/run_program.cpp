@@ -11,6 +11,7 @@
 #include <cstring>
 #include <filesystem>
 
+#include "files/errno_text.h"
 #include "link/load_device_link.h"
 #include "service/text.h"
 #include "zorctl/people.h"

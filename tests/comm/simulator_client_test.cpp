@@ -14,7 +14,7 @@
 #include <future>
 #include <sstream>
 
-#include "controller/careful_file.h"
+#include "files/unique_fd.h"
 #include "protocol/discovery.h"
 #include "tests/support/controller_test_util.h"
 
@@ -35,7 +35,7 @@ constexpr auto kTimeout = 150ms;
 class ScriptedSimulator {
  public:
   explicit ScriptedSimulator(const std::string& path) {
-    listener_ = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    listener_ = files::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, path.c_str());
@@ -48,12 +48,12 @@ class ScriptedSimulator {
       pollfd watched[2] = {{listener_.get(), POLLIN, 0}, {client_.get(), POLLIN, 0}};
       if (::poll(watched, client_ ? 2 : 1, 5) < 0) return std::nullopt;
       if (watched[0].revents & POLLIN) {
-        client_ = controller::UniqueFd(::accept(listener_.get(), nullptr, nullptr));
+        client_ = files::UniqueFd(::accept(listener_.get(), nullptr, nullptr));
         frames_ = {};
       } else if (client_ && (watched[1].revents & (POLLIN | POLLHUP))) {
         std::uint8_t buffer[70000];
         const ssize_t n = ::recv(client_.get(), buffer, sizeof buffer, 0);
-        if (n <= 0) client_ = controller::UniqueFd();
+        if (n <= 0) client_ = files::UniqueFd();
         if (n > 0) frames_.Add(std::span(buffer, static_cast<std::size_t>(n)));
       }
       if (auto body = frames_.Next()) return protocol::frames::DecodeRequest(*body);
@@ -62,7 +62,7 @@ class ScriptedSimulator {
   }
   void answer(const Reply& reply) { raw(protocol::frames::Encode(reply)); }
   void raw(const Bytes& bytes) { ::send(client_.get(), bytes.data(), bytes.size(), MSG_NOSIGNAL); }
-  void hangUp() { client_ = controller::UniqueFd(); }
+  void hangUp() { client_ = files::UniqueFd(); }
   // Takes the hello and answers it.
   void greet(std::int32_t first = 100001) {
     const auto hello = next();
@@ -72,8 +72,8 @@ class ScriptedSimulator {
   }
 
  private:
-  controller::UniqueFd listener_;
-  controller::UniqueFd client_;
+  files::UniqueFd listener_;
+  files::UniqueFd client_;
   protocol::frames::FrameReader frames_;
 };
 

@@ -10,7 +10,6 @@
 #include <map>
 #include <optional>
 
-#include "controller/careful_file.h"
 #include "tests/support/controller_test_util.h"
 
 namespace zor::controller {
@@ -34,6 +33,19 @@ struct Collected {
             path, [this](const std::string& text) { warnings.push_back(text); }, lockWait) {}
 };
 
+// saveStateAtomic and StateFile::update as a yes or no and the reason, for the checks below.
+bool save(const std::filesystem::path& file, const ControllerState& state, std::string* error = nullptr) {
+  const files::Result<SeenFile> saved = saveStateAtomic(file, state);
+  if (error) *error = saved.why();
+  return saved.ok();
+}
+
+bool update(StateFile& file, const std::function<ControllerState(const ControllerState&)>& change, std::string& why) {
+  const files::Result<> updated = file.update(change);
+  why = updated.why();
+  return updated.ok();
+}
+
 ControllerState withLens(std::uint16_t lens) {
   ControllerState s;
   s.lens = lens;
@@ -44,8 +56,8 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   TempDir dir;
   const auto file = dir.path() / "deeper" / "controller-state";  // folders are made as needed
   std::string error;
-  ASSERT_TRUE(saveStateAtomic(file, unusualState(), &error)) << error;
-  ASSERT_TRUE(saveStateAtomic(file, unusualState(), &error)) << error;  // replacing works too
+  ASSERT_TRUE(save(file, unusualState(), &error)) << error;
+  ASSERT_TRUE(save(file, unusualState(), &error)) << error;  // replacing works too
   const LoadResult loaded = loadState(file);
   EXPECT_EQ(loaded.source, LoadSource::File);
   EXPECT_EQ(loaded.state, unusualState());
@@ -62,7 +74,7 @@ TEST(StateFile, FoldersMadeForTheFileAreTheUsersAlone) {
   const auto file = dir.path() / "state" / "zor-maintenance" / "controller-state";
   const mode_t before = ::umask(0);
   std::string error;
-  const bool saved = saveStateAtomic(file, ControllerState{}, &error);
+  const bool saved = save(file, ControllerState{}, &error);
   ::umask(before);
   ASSERT_TRUE(saved) << error;
   for (const auto& folder : {file.parent_path(), file.parent_path().parent_path()}) {
@@ -71,7 +83,7 @@ TEST(StateFile, FoldersMadeForTheFileAreTheUsersAlone) {
     EXPECT_EQ(st.st_mode & 07777, 0700u) << folder;
   }
   writeFile(dir.path() / "plain", "");
-  EXPECT_FALSE(saveStateAtomic(dir.path() / "plain" / "controller-state", ControllerState{}, &error));
+  EXPECT_FALSE(save(dir.path() / "plain" / "controller-state", ControllerState{}, &error));
   EXPECT_THAT(error, HasSubstr("cannot create " + (dir.path() / "plain").string()));
 }
 
@@ -140,7 +152,7 @@ TEST(StateFile, FailedSaveReportsAndLeavesNoTemporaryFile) {
                                            dir.path() / std::string(256, 'n')};
   for (const auto& path : failing) {
     std::string error;
-    EXPECT_FALSE(saveStateAtomic(path, ControllerState{}, &error));
+    EXPECT_FALSE(save(path, ControllerState{}, &error));
     EXPECT_FALSE(error.empty());
     EXPECT_THAT(dir.names(), ElementsAre("file"));
   }
@@ -182,7 +194,8 @@ TEST(StateFile, AFileThatIsThereButUnusableIsNeverWritten) {
     ASSERT_EQ(state.warnings.size(), 1u);
     EXPECT_THAT(state.warnings[0], HasSubstr("running from defaults"));
     std::string why;
-    EXPECT_FALSE(state.file.update([](const ControllerState& s) { return s; }, why));
+    EXPECT_FALSE(update(
+        state.file, [](const ControllerState& s) { return s; }, why));
     EXPECT_THAT(why, HasSubstr("not written"));
     EXPECT_EQ(describe(path), before);
     EXPECT_EQ(state.warnings.size(), 1u) << "said once";
@@ -202,18 +215,18 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
   };
   std::string why;
   writeFile(path, "lens = 41\n");  // another process saved
-  ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
+  ASSERT_TRUE(update(state.file, addOneToLens, why)) << why;
   EXPECT_EQ(loadState(path).state.lens, 42);
 
   writeFile(path, "lens = forty\n");  // corrupt meanwhile: set aside, the change goes onto what was seen here
-  ASSERT_TRUE(state.file.update(addOneToLens, why)) << why;
+  ASSERT_TRUE(update(state.file, addOneToLens, why)) << why;
   EXPECT_EQ(loadState(path).state.lens, 43);
   ASSERT_EQ(state.warnings.size(), 1u);
   EXPECT_THAT(state.warnings[0], HasSubstr("corrupt"));
 
   std::filesystem::remove(path);
   ASSERT_EQ(::mkfifo(path.c_str(), 0600), 0);  // unusable meanwhile: left alone
-  EXPECT_FALSE(state.file.update(addOneToLens, why));
+  EXPECT_FALSE(update(state.file, addOneToLens, why));
   EXPECT_THAT(why, HasSubstr("not a regular file"));
   struct stat st {};
   ASSERT_EQ(::lstat(path.c_str(), &st), 0);
@@ -223,7 +236,7 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
 struct Meanwhile {
   const char* name;
   // What happens to the file after this process saved lens 42; gives a lock it holds, if any.
-  std::function<UniqueFd(const std::filesystem::path&)> make;
+  std::function<files::UniqueFd(const std::filesystem::path&)> make;
   std::optional<std::uint16_t> takenUp;  // the lens read again, or nothing to go on from
   const char* warning;                   // part of the one warning; "" for none
   std::function<void(const std::filesystem::path&, StateFile&)> check;
@@ -232,8 +245,8 @@ struct Meanwhile {
 TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
   auto saved = [](std::uint16_t lens) {
     return [lens](const std::filesystem::path& p) {
-      EXPECT_TRUE(saveStateAtomic(p, withLens(lens)));
-      return UniqueFd();
+      EXPECT_TRUE(save(p, withLens(lens)));
+      return files::UniqueFd();
     };
   };
   auto lensIn = [](std::uint16_t lens) {
@@ -244,13 +257,13 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
       {"deleted: a fresh start",
        [](const auto& p) {
          std::filesystem::remove(p);
-         return UniqueFd();
+         return files::UniqueFd();
        },
        ControllerState{}.lens, "", [](const auto& p, StateFile&) { EXPECT_FALSE(std::filesystem::exists(p)); }},
       {"corrupt: moved aside, the version seen here takes its place",
        [](const auto& p) {
          writeFile(p, "lens = forty\n");
-         return UniqueFd();
+         return files::UniqueFd();
        },
        std::nullopt, "corrupt",
        [](const auto& p, StateFile&) {
@@ -265,20 +278,21 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
        [](const auto& p) {
          std::filesystem::remove(p);
          EXPECT_EQ(::mkfifo(p.c_str(), 0600), 0);
-         return UniqueFd();
+         return files::UniqueFd();
        },
        std::nullopt, "left as it is",
        [](const auto& p, StateFile& file) {
          struct stat st {};
          EXPECT_TRUE(::lstat(p.c_str(), &st) == 0 && S_ISFIFO(st.st_mode));
          std::string why;
-         EXPECT_FALSE(file.update([](const ControllerState& s) { return s; }, why));
+         EXPECT_FALSE(update(
+             file, [](const ControllerState& s) { return s; }, why));
          EXPECT_THAT(why, HasSubstr("not written"));
        }},
       {"saved by a process that keeps the lock",
        [&](const auto& p) {
          saved(7)(p);
-         UniqueFd lock(::open((p.string() + ".lock").c_str(), O_RDONLY | O_CLOEXEC));
+         files::UniqueFd lock(::open((p.string() + ".lock").c_str(), O_RDONLY | O_CLOEXEC));
          EXPECT_EQ(::flock(lock.get(), LOCK_EX), 0);
          return lock;
        },
@@ -286,7 +300,9 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
        [](const auto& p, StateFile& file) {
          EXPECT_EQ(loadState(p).state.lens, 7);
          std::string why;
-         EXPECT_FALSE(file.update([](const ControllerState& s) { return s; }, why)) << "a save waits as long";
+         EXPECT_FALSE(update(
+             file, [](const ControllerState& s) { return s; }, why))
+             << "a save waits as long";
          EXPECT_THAT(why, HasSubstr("held by another process"));
        }},
   };
@@ -297,9 +313,11 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
     Collected state(path, std::chrono::milliseconds(20));
     state.file.load();
     std::string why;
-    ASSERT_TRUE(state.file.update([](const ControllerState&) { return withLens(42); }, why)) << why;
+    ASSERT_TRUE(update(
+        state.file, [](const ControllerState&) { return withLens(42); }, why))
+        << why;
     EXPECT_FALSE(state.file.changed()) << "its own save";
-    const UniqueFd lock = c.make(path);
+    const files::UniqueFd lock = c.make(path);
     EXPECT_TRUE(state.file.changed());
     const auto again = state.file.reread();
     EXPECT_EQ(again ? std::optional<std::uint16_t>(again->lens) : std::nullopt, c.takenUp);
@@ -340,11 +358,8 @@ TEST(StateFile, PathComesFromTheEnvironment) {
   using Env = std::map<std::string, std::string>;
   const std::pair<Env, std::string> cases[] = {
       {{{"ZORCOMM_STATE", "/x/s"}, {"XDG_STATE_HOME", "/xdg"}, {"HOME", "/h"}}, "/x/s"},
-      {{{"XDG_STATE_HOME", "/xdg"}, {"HOME", "/h"}}, "/xdg/zor-maintenance/controller-state"},
-      {{{"ZORCOMM_STATE", ""}, {"XDG_STATE_HOME", ""}, {"HOME", "/h"}},
-       "/h/.local/state/zor-maintenance/controller-state"},
-      {{{"XDG_STATE_HOME", "relative"}, {"HOME", "/h"}}, "/h/.local/state/zor-maintenance/controller-state"},
-      {{}, ""},
+      {{{"ZORCOMM_STATE", ""}, {"XDG_STATE_HOME", "/xdg"}}, "/xdg/zor-maintenance/controller-state"},
+      {{{"ZORCOMM_STATE", ""}, {"HOME", "relative"}}, ""},
   };
   for (const auto& [env, expected] : cases) {
     auto lookup = [&env = env](const char* name) -> const char* {

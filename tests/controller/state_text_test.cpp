@@ -13,9 +13,8 @@ using ::testing::HasSubstr;
 
 TEST(StateText, FormatAndParseRoundTrip) {
   for (const ControllerState& state : {ControllerState{}, unusualState()}) {
-    std::string why;
-    auto parsed = parseState(formatState(state), &why);
-    ASSERT_TRUE(parsed) << why << "\n" << formatState(state);
+    auto parsed = parseState(formatState(state));
+    ASSERT_TRUE(parsed) << parsed.why() << "\n" << formatState(state);
     EXPECT_EQ(*parsed, state);
   }
 }
@@ -58,8 +57,8 @@ TEST(StateText, OnlyATextOfOursIsReadAsAState) {
       {"\x01\x02 = 3\nlens = 254\n", false},
   };
   for (const auto& c : cases) {
-    std::string why;
-    EXPECT_EQ(parseState(c.text, &why).has_value(), c.ours) << c.text << "\n" << why;
+    const auto parsed = parseState(c.text);
+    EXPECT_EQ(parsed.ok(), c.ours) << c.text << "\n" << parsed.why();
   }
 }
 

@@ -330,22 +330,21 @@ TEST_F(CoreTest, ThePacketLogHasOneLinePerCall) {
 TEST_F(CoreTest, ThePacketLogIsAppendedToAFileOfOursAndNeverThroughALink) {
   const auto log = dir.path() / "log";
   std::ostringstream errors;
-  std::string why;
   {
     PacketLog first(errors);
-    ASSERT_TRUE(first.open(log, why)) << why;
+    const auto opened = first.open(log);
+    ASSERT_TRUE(opened) << opened.why();
     first.onCall(CallRecord{.pid = 1});
   }
   PacketLog second(errors);
-  ASSERT_TRUE(second.open(log, why));
+  ASSERT_TRUE(second.open(log));
   second.onCall(CallRecord{.pid = 2});
   EXPECT_EQ(test::readFile(log), packetLogLine({.pid = 1}) + "\n" + packetLogLine({.pid = 2}) + "\n");
   EXPECT_EQ(std::filesystem::status(log).permissions() & std::filesystem::perms::all,
             std::filesystem::perms::owner_read | std::filesystem::perms::owner_write);
   std::filesystem::create_symlink(log, dir.path() / "link");
   PacketLog linked(errors);
-  EXPECT_FALSE(linked.open(dir.path() / "link", why));
-  EXPECT_THAT(why, HasSubstr("symbolic link"));
+  EXPECT_THAT(linked.open(dir.path() / "link").why(), HasSubstr("symbolic link"));
   EXPECT_EQ(errors.str(), "");
 }
 
@@ -353,9 +352,9 @@ TEST_F(CoreTest, ThePacketLogIsAppendedToAFileOfOursAndNeverThroughALink) {
 TEST_F(CoreTest, ALogLineIsWrittenWholeOrNotAtAll) {
   const auto log = dir.path() / "log";
   std::ostringstream errors;
-  std::string why;
   PacketLog packets(errors);
-  ASSERT_TRUE(packets.open(log, why)) << why;
+  const auto opened = packets.open(log);
+  ASSERT_TRUE(opened) << opened.why();
   const std::string line = packetLogLine({.pid = 1}) + "\n";
   rlimit before{};
   ASSERT_EQ(::getrlimit(RLIMIT_FSIZE, &before), 0);

@@ -255,15 +255,14 @@ TEST(FieldModel, LensErrorOption) {
       {"1,-10.5,3", std::nullopt, "the Y scale error -10.50 % is outside -10 to 10 %"},
   };
   for (const auto& c : cases) {
-    std::string why;
-    const auto lens = parseLensError(c.text, &why);
-    ASSERT_EQ(lens.has_value(), c.lens.has_value()) << c.text;
+    const auto lens = parseLensError(c.text);
+    ASSERT_EQ(lens.ok(), c.lens.has_value()) << c.text;
     if (lens) {
       EXPECT_NEAR(lens->scaleX, c.lens->scaleX, 1e-12) << c.text;
       EXPECT_NEAR(lens->scaleY, c.lens->scaleY, 1e-12) << c.text;
       EXPECT_NEAR(lens->radial, c.lens->radial, 1e-12) << c.text;
     }
-    EXPECT_THAT(why, HasSubstr(c.why)) << c.text;
+    EXPECT_THAT(lens.why(), HasSubstr(c.why)) << c.text;
   }
 }
 

@@ -27,8 +27,8 @@ std::string readAll(int fd) {
 TEST(LineOutput, APipeNobodyReadsNeverHoldsTheWriterAndTheLossIsSaidOnce) {
   int ends[2];
   ASSERT_EQ(::pipe2(ends, O_CLOEXEC), 0);
-  const controller::UniqueFd reader(ends[0]);
-  const controller::UniqueFd writer(ends[1]);
+  const files::UniqueFd reader(ends[0]);
+  const files::UniqueFd writer(ends[1]);
   ASSERT_EQ(::fcntl(reader.get(), F_SETFL, O_NONBLOCK), 0);
   LineOutput output(writer.get(), 4096);
   std::ostream out(&output);

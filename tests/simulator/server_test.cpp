@@ -53,12 +53,12 @@ bool turnUntil(Done done) {
 }
 
 struct RawClient {
-  controller::UniqueFd fd;
+  files::UniqueFd fd;
   protocol::frames::FrameReader frames;
   bool closed = false;
 
   explicit RawClient(const std::string& path) {
-    fd = controller::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
+    fd = files::UniqueFd(::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, path.c_str());
@@ -134,10 +134,9 @@ class ServerTest : public ::testing::Test {
   void restart(ServerLimits limits) {
     server.reset();
     server = std::make_unique<Server>(*core, errors, limits);
-    std::string why;
-    auto place = ListenSocket::open(path, why);
-    ASSERT_TRUE(place) << why;
-    server->serve(std::move(place));
+    auto place = ListenSocket::open(path);
+    ASSERT_TRUE(place) << place.why();
+    server->serve(std::move(*place));
   }
   std::unique_ptr<RawClient> greeted() {
     auto client = std::make_unique<RawClient>(path);
@@ -156,9 +155,8 @@ TEST_F(ServerTest, ThePlaceIsThisUsersAloneAndOneSimulatorHoldsIt) {
   EXPECT_EQ(st.st_mode & 0777, 0600u);
   EXPECT_EQ(test::readFile(path + ".lock"), std::to_string(::getpid()) + "\n");
 
-  std::string why;
-  EXPECT_FALSE(ListenSocket::open(path, why));
-  EXPECT_EQ(why, "another zor-simulator (pid " + std::to_string(::getpid()) + ") serves " + path);
+  EXPECT_EQ(ListenSocket::open(path).why(),
+            "another zor-simulator (pid " + std::to_string(::getpid()) + ") serves " + path);
   EXPECT_TRUE(std::filesystem::exists(path)) << "the second one leaves the first one's socket alone";
   server.reset();
   EXPECT_FALSE(std::filesystem::exists(path)) << "the socket goes with its simulator";
@@ -168,14 +166,14 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
   server.reset();
   const std::string stale = (dir.path() / "stale").string();
   {  // a socket its simulator left behind when it was killed
-    controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
+    files::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, stale.c_str());
     ASSERT_EQ(::bind(fd.get(), reinterpret_cast<sockaddr*>(&address), sizeof address), 0);
   }
-  std::string why;
-  EXPECT_TRUE(ListenSocket::open(stale, why)) << why;
+  const auto taken = ListenSocket::open(stale);
+  EXPECT_TRUE(taken) << taken.why();
 
   const auto file = dir.path() / "file";
   test::writeFile(file, "keep");
@@ -193,8 +191,7 @@ TEST_F(ServerTest, AStaleSocketIsTakenOverAndAnythingElseIsRefused) {
       {dir.path() / std::string(120, 'x'), "the socket path must have 1 to 107 bytes"},
   };
   for (const auto& r : refused) {
-    EXPECT_FALSE(ListenSocket::open(r.path, why)) << r.path;
-    EXPECT_THAT(why, HasSubstr(r.why));
+    EXPECT_THAT(ListenSocket::open(r.path).why(), HasSubstr(r.why)) << r.path;
   }
   EXPECT_EQ(test::readFile(file), "keep");
 }

@@ -259,18 +259,18 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
 TEST_F(SimulatorProcess, AStandardErrorThatNobodyReadsNeverStopsTheServing) {
   const auto fifo = dir.path() / "stderr-pipe";
   ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-  controller::UniqueFd reader(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  files::UniqueFd reader(::open(fifo.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
   ASSERT_GE(::fcntl(reader.get(), F_SETPIPE_SZ, 4096), 0);
   Simulator simulator(socket, {}, env, fifo);
   // Closed before the simulator is ended: a simulator stuck in a write gets out of it.
   struct CloseFirst {
-    controller::UniqueFd& fd;
-    ~CloseFirst() { fd = controller::UniqueFd(); }
+    files::UniqueFd& fd;
+    ~CloseFirst() { fd = files::UniqueFd(); }
   } closeFirst{reader};
   ASSERT_THAT(simulator.readyLine(), HasSubstr("serving 1 system"));
   const std::uint8_t malformed[] = {5, 0, 0, 0, 9, 0, 0, 0, 0};
   auto dropOne = [&] {
-    const controller::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
+    const files::UniqueFd fd(::socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0));
     sockaddr_un address{};
     address.sun_family = AF_UNIX;
     std::strcpy(address.sun_path, socket.c_str());
