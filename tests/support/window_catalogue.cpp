@@ -53,16 +53,16 @@ ScriptedPrompter::Script GivePassword() {
 
 void Panel(PanelHarness& h, const char* model, const Look& look) { look(StartConnected(h, model)); }
 
-// Chooses the window menu's item whose text starts so (without its "&").
-void MenuItem(PanelHarness& h, const QString& start) {
+// Chooses the window menu's item of a command, in whatever language it reads.
+void MenuItem(PanelHarness& h, int command) {
   for (QAction* action : h.panel().systemMenu()->actions()) {
-    if (action->text().remove(QLatin1Char('&')).startsWith(start)) {
+    if (action->data() == QVariant(command)) {
       action->trigger();
       QCoreApplication::processEvents();  // the command runs once the trigger has returned
       return;
     }
   }
-  ADD_FAILURE() << "no window-menu item " << start.toStdString();
+  ADD_FAILURE() << "no window-menu item of command " << command;
 }
 
 // A dialog behind a panel button, on the panel of the family that enables it.
@@ -85,7 +85,7 @@ const WindowEntry kWindows[] = {
      [](PanelHarness& h, const Look& look) {
        StartConnected(h, kNZ);
        h.prompter.queue(LookThenLeave(look));
-       MenuItem(h, "About");
+       MenuItem(h, zor::resources::IDM_ABOUTBOX);
      }},
     {"password",
      [](PanelHarness& h, const Look& look) {
@@ -124,7 +124,7 @@ const WindowEntry kWindows[] = {
        StartConnected(h, kNZ);
        h.prompter.queueFile(WriteSnapshotFile(4711));
        h.prompter.queue(LookThenLeave(look));
-       MenuItem(h, "Compare/Restore");
+       MenuItem(h, zor::resources::IDM_RESTORE);
      }},
     {"calibrate-field",
      [](PanelHarness& h, const Look& look) {
@@ -142,7 +142,7 @@ const WindowEntry kWindows[] = {
          dialog.runCommand(zor::dialogs::calibrate::IDC_APPLY);
          return LookThenLeave(look)(d);
        });
-       MenuItem(h, "Calibrate Field");
+       MenuItem(h, zor::resources::IDM_CALIBRATE);
      }},
     {"select-system",
      [](PanelHarness& h, const Look& look) {
