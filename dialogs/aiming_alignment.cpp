@@ -13,21 +13,28 @@ namespace {
 using K = zor::platform::Kind;
 
 const zor::platform::ControlTemplate kAimingControls[] = {
-    {aiming::IDC_NEXT, K::Button, "Next", 155, 65, 50, 14, zor::platform::DefaultButton},
-    {zor::platform::IDCANCEL, K::Button, "Cancel", 155, 85, 50, 14},
-    {aiming::IDC_UP, K::Button, "UP", 51, 7, 50, 14},
-    {aiming::IDC_LEFT, K::Button, "LEFT", 7, 35, 50, 14},
-    {aiming::IDC_RIGHT, K::Button, "RIGHT", 91, 35, 50, 14},
-    {aiming::IDC_DOWN, K::Button, "DOWN", 51, 62, 50, 14},
-    {aiming::IDC_POINT, K::Label, "CENTER OF TOP LEFT", 43, 91, 71, 8},
+    {aiming::IDC_NEXT, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "Next"), 155, 65, 50, 14,
+     zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "Cancel"), 155, 85, 50, 14},
+    {aiming::IDC_UP, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "UP"), 51, 7, 50, 14},
+    {aiming::IDC_LEFT, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "LEFT"), 7, 35, 50, 14},
+    {aiming::IDC_RIGHT, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "RIGHT"), 91, 35, 50, 14},
+    {aiming::IDC_DOWN, K::Button, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "DOWN"), 51, 62, 50, 14},
+    {aiming::IDC_POINT, K::Label, QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "CENTER OF TOP LEFT"), 43, 91, 71, 8},
 };
-
-const zor::platform::DialogTemplate kAimingTemplate = {
-    zor::resources::IDD_AIMING_DIODE_ALIGNMENT, "Aiming Diode Alignment", 212, 106, 8, kAimingControls};
 
 using zor::service::Direction;
 
 }  // namespace
+
+const zor::platform::DialogTemplate kAimingTemplate = {
+    zor::resources::IDD_AIMING_DIODE_ALIGNMENT,
+    QT_TRANSLATE_NOOP("AimingAlignmentTemplate", "Aiming Diode Alignment"),
+    212,
+    106,
+    8,
+    kAimingControls,
+    "AimingAlignmentTemplate"};
 
 AimingAlignment::AimingAlignment(zor::service::AdjustmentSession& adjustment, zor::platform::Prompter& prompter,
                                  QWidget* parent)

@@ -42,4 +42,7 @@ inline constexpr int IDC_POINT = 1072;
 inline constexpr int IDC_NEXT = 1073;
 }  // namespace aiming
 
+// The aiming diode alignment dialog's controls and texts.
+extern const zor::platform::DialogTemplate kAimingTemplate;
+
 }  // namespace zor::dialogs

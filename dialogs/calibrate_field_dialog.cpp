@@ -31,50 +31,56 @@ using zor::platform::IDC_STATIC;
 // the steps, mark, measure, apply. Below both: the rounds.
 const zor::platform::ControlTemplate kCalibrateControls[] = {
     {IDC_FIGURE, K::Custom, "", 7, 7, 130, 118},
-    {IDC_STATIC, K::Label, "1. Mark the corrected square and measure it.", 147, 7, 206, 8},
-    {IDC_MARK, K::Button, "&Mark Corrected Square", 147, 18, 100, 14},
-    {IDC_STATIC, K::Label, "2. Type the sizes you measured, in millimetres.", 147, 40, 206, 8},
-    {IDC_STATIC, K::Label, "&Width across the middle:", 147, 55, 98, 8},
-    {IDC_WIDTH, K::Edit, "", 250, 52, 60, 14, zor::platform::None, "Width across the middle"},
-    {IDC_STATIC, K::Label, "&Height across the middle:", 147, 71, 98, 8},
-    {IDC_HEIGHT, K::Edit, "", 250, 68, 60, 14, zor::platform::None, "Height across the middle"},
-    {IDC_STATIC, K::Label, "&Top edge:", 147, 87, 98, 8},
-    {IDC_TOP, K::Edit, "", 250, 84, 60, 14, zor::platform::None, "Top edge"},
-    {IDC_STATIC, K::Label, "&Left edge:", 147, 103, 98, 8},
-    {IDC_LEFT, K::Edit, "", 250, 100, 60, 14, zor::platform::None, "Left edge"},
-    {IDC_STATIC, K::Label, "&Nominal size:", 147, 119, 98, 8},
-    {IDC_NOMINAL, K::Edit, "", 250, 116, 60, 14, zor::platform::None, "Nominal size"},
-    {IDC_STATIC, K::Label, "3. Send the corrections.", 147, 139, 98, 8},
-    {IDC_APPLY, K::Button, "&Apply", 250, 136, 60, 14, zor::platform::DefaultButton},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "1. Mark the corrected square and measure it."),
+     147, 7, 206, 8},
+    {IDC_MARK, K::Button, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Mark Corrected Square"), 147, 18, 100, 14},
+    {IDC_STATIC, K::Label,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "2. Type the sizes you measured, in millimetres."), 147, 40, 206, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Width across the middle:"), 147, 55, 98, 8},
+    {IDC_WIDTH, K::Edit, "", 250, 52, 60, 14, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Width across the middle")},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Height across the middle:"), 147, 71, 98, 8},
+    {IDC_HEIGHT, K::Edit, "", 250, 68, 60, 14, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Height across the middle")},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Top edge:"), 147, 87, 98, 8},
+    {IDC_TOP, K::Edit, "", 250, 84, 60, 14, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Top edge")},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Left edge:"), 147, 103, 98, 8},
+    {IDC_LEFT, K::Edit, "", 250, 100, 60, 14, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Left edge")},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Nominal size:"), 147, 119, 98, 8},
+    {IDC_NOMINAL, K::Edit, "", 250, 116, 60, 14, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Nominal size")},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "3. Send the corrections."), 147, 139, 98, 8},
+    {IDC_APPLY, K::Button, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Apply"), 250, 136, 60, 14,
+     zor::platform::DefaultButton},
     {IDC_STATUS, K::Custom, "", 147, 156, 206, 64},
 
-    {IDC_STATIC, K::GroupBox, "Corrections", 7, 130, 130, 88},
-    {IDC_STATIC, K::Label, "Now", 60, 141, 36, 8},
-    {IDC_STATIC, K::Label, "New", 98, 141, 36, 8},
-    {IDC_STATIC, K::Label, "Scale X:", 12, 152, 46, 8},
+    {IDC_STATIC, K::GroupBox, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Corrections"), 7, 130, 130, 88},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Now"), 60, 141, 36, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "New"), 98, 141, 36, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Scale X:"), 12, 152, 46, 8},
     {IDC_SCALE_X_NOW, K::Label, "", 60, 152, 36, 8},
     {IDC_SCALE_X_NEW, K::Label, "", 98, 152, 36, 8},
-    {IDC_STATIC, K::Label, "Scale Y:", 12, 162, 46, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Scale Y:"), 12, 162, 46, 8},
     {IDC_SCALE_Y_NOW, K::Label, "", 60, 162, 36, 8},
     {IDC_SCALE_Y_NEW, K::Label, "", 98, 162, 36, 8},
-    {IDC_STATIC, K::Label, "Distortion X:", 12, 172, 46, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Distortion X:"), 12, 172, 46, 8},
     {IDC_DISTORTION_X_NOW, K::Label, "", 60, 172, 36, 8},
     {IDC_DISTORTION_X_NEW, K::Label, "", 98, 172, 36, 8},
-    {IDC_STATIC, K::Label, "Distortion Y:", 12, 182, 46, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Distortion Y:"), 12, 182, 46, 8},
     {IDC_DISTORTION_Y_NOW, K::Label, "", 60, 182, 36, 8},
     {IDC_DISTORTION_Y_NEW, K::Label, "", 98, 182, 36, 8},
-    {IDC_STATIC, K::Label, "Expected width:", 12, 196, 62, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Expected width:"), 12, 196, 62, 8},
     {IDC_EXPECTED_WIDTH, K::Label, "", 76, 196, 58, 8},
-    {IDC_STATIC, K::Label, "Expected height:", 12, 206, 62, 8},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Expected height:"), 12, 206, 62, 8},
     {IDC_EXPECTED_HEIGHT, K::Label, "", 76, 206, 58, 8},
 
-    {IDC_STATIC, K::Label, "&Rounds:", 7, 224, 60, 8},
-    {IDC_ROUNDS, K::Custom, "", 7, 234, 346, 50, zor::platform::None, "Calibration rounds"},
-    {zor::platform::IDCANCEL, K::Button, "&Close", 303, 290, 50, 14},
+    {IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Rounds:"), 7, 224, 60, 8},
+    {IDC_ROUNDS, K::Custom, "", 7, 234, 346, 50, zor::platform::None,
+     QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Calibration rounds")},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "&Close"), 303, 290, 50, 14},
 };
-
-const zor::platform::DialogTemplate kCalibrateTemplate = {
-    zor::resources::IDD_CALIBRATE_FIELD, "Calibrate Field", 360, 311, 8, kCalibrateControls};
 
 struct Field {
   int id;
@@ -97,6 +103,15 @@ QString Pair(double a, double b) { return QStringLiteral("%1 × %2").arg(Millime
 QString NewValue(const std::u16string& text, const std::u16string& kept) { return qstr(text.empty() ? kept : text); }
 
 }  // namespace
+
+const zor::platform::DialogTemplate kCalibrateTemplate = {
+    zor::resources::IDD_CALIBRATE_FIELD,
+    QT_TRANSLATE_NOOP("CalibrateFieldTemplate", "Calibrate Field"),
+    360,
+    311,
+    8,
+    kCalibrateControls,
+    "CalibrateFieldTemplate"};
 
 CalibrateFieldDialog::CalibrateFieldDialog(svc::Maintenance& service, zor::platform::Prompter& prompter,
                                            QWidget* parent)

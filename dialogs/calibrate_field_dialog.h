@@ -74,4 +74,7 @@ inline constexpr int IDC_ROUNDS = 1020;
 enum RoundColumn { Round, Measured, Edges, Expected, Result, RoundColumnCount };
 }  // namespace calibrate
 
+// The field calibration dialog's controls and texts.
+extern const zor::platform::DialogTemplate kCalibrateTemplate;
+
 }  // namespace zor::dialogs

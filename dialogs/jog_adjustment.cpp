@@ -10,18 +10,24 @@ namespace {
 using K = zor::platform::Kind;
 
 const zor::platform::ControlTemplate kJogControls[] = {
-    {zor::platform::IDOK, K::Button, "Save", 167, 20, 50, 14, zor::platform::DefaultButton},
-    {zor::platform::IDCANCEL, K::Button, "Cancel", 167, 61, 50, 14},
-    {jog::IDC_UP, K::Button, "UP", 51, 7, 50, 14},
-    {jog::IDC_LEFT, K::Button, "LEFT", 7, 35, 50, 14},
-    {jog::IDC_RIGHT, K::Button, "RIGHT", 91, 35, 50, 14},
-    {jog::IDC_DOWN, K::Button, "DOWN", 51, 61, 50, 14},
+    {zor::platform::IDOK, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "Save"), 167, 20, 50, 14,
+     zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "Cancel"), 167, 61, 50, 14},
+    {jog::IDC_UP, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "UP"), 51, 7, 50, 14},
+    {jog::IDC_LEFT, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "LEFT"), 7, 35, 50, 14},
+    {jog::IDC_RIGHT, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "RIGHT"), 91, 35, 50, 14},
+    {jog::IDC_DOWN, K::Button, QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "DOWN"), 51, 61, 50, 14},
 };
 
-const zor::platform::DialogTemplate kJogTemplate = {
-    zor::resources::IDD_DISTORTION_CORRECTION, "Distortion Correction", 224, 82, 8, kJogControls};
-
 }  // namespace
+
+const zor::platform::DialogTemplate kJogTemplate = {zor::resources::IDD_DISTORTION_CORRECTION,
+                                                    QT_TRANSLATE_NOOP("JogAdjustmentTemplate", "Distortion Correction"),
+                                                    224,
+                                                    82,
+                                                    8,
+                                                    kJogControls,
+                                                    "JogAdjustmentTemplate"};
 
 JogAdjustment::JogAdjustment(zor::service::AdjustmentSession& adjustment, const QString& title,
                              zor::platform::Prompter& prompter, QWidget* parent)

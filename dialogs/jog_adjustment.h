@@ -36,4 +36,7 @@ inline constexpr int IDC_RIGHT = 1076;
 inline constexpr int IDC_DOWN = 1077;
 }  // namespace jog
 
+// The jog adjustment dialog's controls and texts.
+extern const zor::platform::DialogTemplate kJogTemplate;
+
 }  // namespace zor::dialogs

@@ -8,20 +8,29 @@ namespace {
 
 using K = zor::platform::Kind;
 
-const zor::platform::ControlTemplate kPasswordControls[] = {
-    {password::IDC_PROMPT, K::Label, "Password :", 10, 12, 40, 8},
-    {password::IDC_PASSWORD, K::Edit, "", 52, 10, 118, 13, zor::platform::Password, "Password :"},
-    {zor::platform::IDOK, K::Button, "OK", 66, 34, 50, 14, zor::platform::DefaultButton},
-    {zor::platform::IDCANCEL, K::Button, "Cancel", 120, 34, 50, 14},
-};
+// The prompt's caption, also the field's name, and the text the dialog keeps.
+constexpr const char* kPrompt = QT_TRANSLATE_NOOP("PasswordTemplate", "Password :");
 
-const zor::platform::DialogTemplate kPasswordTemplate = {
-    zor::resources::IDD_PASSWORD, "Password", 180, 56, 8, kPasswordControls};
+const zor::platform::ControlTemplate kPasswordControls[] = {
+    {password::IDC_PROMPT, K::Label, kPrompt, 10, 12, 40, 8},
+    {password::IDC_PASSWORD, K::Edit, "", 52, 10, 118, 13, zor::platform::Password, kPrompt},
+    {zor::platform::IDOK, K::Button, QT_TRANSLATE_NOOP("PasswordTemplate", "OK"), 66, 34, 50, 14,
+     zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("PasswordTemplate", "Cancel"), 120, 34, 50, 14},
+};
 
 }  // namespace
 
+const zor::platform::DialogTemplate kPasswordTemplate = {zor::resources::IDD_PASSWORD,
+                                                         QT_TRANSLATE_NOOP("PasswordTemplate", "Password"),
+                                                         180,
+                                                         56,
+                                                         8,
+                                                         kPasswordControls,
+                                                         "PasswordTemplate"};
+
 PasswordDialog::PasswordDialog(zor::platform::Prompter& prompter, QWidget* parent)
-    : zor::platform::Dialog(kPasswordTemplate, prompter, parent) {}
+    : zor::platform::Dialog(kPasswordTemplate, prompter, parent), m_strPrompt(templateText(kPrompt)) {}
 
 void PasswordDialog::DoDataExchange(zor::platform::DataExchange& dx) {
   dx.text(password::IDC_PASSWORD, m_strPassword);

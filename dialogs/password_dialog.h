@@ -14,7 +14,7 @@ class PasswordDialog : public zor::platform::Dialog {
   explicit PasswordDialog(zor::platform::Prompter& prompter, QWidget* parent = nullptr);
 
   QString m_strPassword;
-  QString m_strPrompt = QStringLiteral("Password :");
+  QString m_strPrompt;  // the prompt's caption, in the user's language
 
  protected:
   void DoDataExchange(zor::platform::DataExchange& dx) override;
@@ -24,5 +24,8 @@ namespace password {
 inline constexpr int IDC_PROMPT = 1013;
 inline constexpr int IDC_PASSWORD = 1004;
 }  // namespace password
+
+// The service-password prompt dialog's controls and texts.
+extern const zor::platform::DialogTemplate kPasswordTemplate;
 
 }  // namespace zor::dialogs

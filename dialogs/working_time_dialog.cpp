@@ -9,17 +9,23 @@ namespace {
 using K = zor::platform::Kind;
 
 const zor::platform::ControlTemplate kWorkingTimeControls[] = {
-    {zor::platform::IDC_STATIC, K::Label, "Days,HH:MM:SS", 66, 16, 53, 8},
-    {working_time::IDC_LABEL, K::Label, "Working Time :", 15, 29, 48, 8},
+    {zor::platform::IDC_STATIC, K::Label, QT_TRANSLATE_NOOP("WorkingTimeTemplate", "Days,HH:MM:SS"), 66, 16, 53, 8},
+    {working_time::IDC_LABEL, K::Label, QT_TRANSLATE_NOOP("WorkingTimeTemplate", "Working Time :"), 15, 29, 48, 8},
     {working_time::IDC_WORKING_TIME, K::Edit, "", 65, 26, 75, 14},
-    {zor::platform::IDOK, K::Button, "OK", 25, 49, 50, 14, zor::platform::DefaultButton},
-    {zor::platform::IDCANCEL, K::Button, "Cancel", 89, 49, 50, 14},
+    {zor::platform::IDOK, K::Button, QT_TRANSLATE_NOOP("WorkingTimeTemplate", "OK"), 25, 49, 50, 14,
+     zor::platform::DefaultButton},
+    {zor::platform::IDCANCEL, K::Button, QT_TRANSLATE_NOOP("WorkingTimeTemplate", "Cancel"), 89, 49, 50, 14},
 };
 
-const zor::platform::DialogTemplate kWorkingTimeTemplate = {
-    zor::resources::IDD_WORKING_TIME, "Working Time", 162, 81, 8, kWorkingTimeControls};
-
 }  // namespace
+
+const zor::platform::DialogTemplate kWorkingTimeTemplate = {zor::resources::IDD_WORKING_TIME,
+                                                            QT_TRANSLATE_NOOP("WorkingTimeTemplate", "Working Time"),
+                                                            162,
+                                                            81,
+                                                            8,
+                                                            kWorkingTimeControls,
+                                                            "WorkingTimeTemplate"};
 
 WorkingTimeDialog::WorkingTimeDialog(zor::platform::Prompter& prompter, QWidget* parent)
     : zor::platform::Dialog(kWorkingTimeTemplate, prompter, parent) {}

@@ -25,4 +25,7 @@ inline constexpr int IDC_LABEL = 1013;
 inline constexpr int IDC_WORKING_TIME = 1014;
 }  // namespace working_time
 
+// The working-time entry dialog's controls and texts.
+extern const zor::platform::DialogTemplate kWorkingTimeTemplate;
+
 }  // namespace zor::dialogs

@@ -2,6 +2,229 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de_DE">
 <context>
+    <name>AimingAlignmentTemplate</name>
+    <message>
+        <source>Next</source>
+        <translation>Weiter</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>OBEN</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>LINKS</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>RECHTS</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>UNTEN</translation>
+    </message>
+    <message>
+        <source>CENTER OF TOP LEFT</source>
+        <translation>MITTE LINKS OBEN</translation>
+    </message>
+    <message>
+        <source>Aiming Diode Alignment</source>
+        <translation>Pilotlaser-Ausrichtung</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateFieldTemplate</name>
+    <message>
+        <source>1. Mark the corrected square and measure it.</source>
+        <translation>1. Korrigiertes Quadrat beschriften und messen.</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Corrected Square</source>
+        <translation>&amp;Quadrat beschriften</translation>
+    </message>
+    <message>
+        <source>2. Type the sizes you measured, in millimetres.</source>
+        <translation>2. Gemessene Maße in Millimetern eingeben.</translation>
+    </message>
+    <message>
+        <source>&amp;Width across the middle:</source>
+        <translation>&amp;Breite in der Mitte:</translation>
+    </message>
+    <message>
+        <source>Width across the middle</source>
+        <translation>Breite in der Mitte</translation>
+    </message>
+    <message>
+        <source>&amp;Height across the middle:</source>
+        <translation>&amp;Höhe in der Mitte:</translation>
+    </message>
+    <message>
+        <source>Height across the middle</source>
+        <translation>Höhe in der Mitte</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge:</source>
+        <translation>&amp;Obere Kante:</translation>
+    </message>
+    <message>
+        <source>Top edge</source>
+        <translation>Obere Kante</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge:</source>
+        <translation>&amp;Linke Kante:</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>Linke Kante</translation>
+    </message>
+    <message>
+        <source>&amp;Nominal size:</source>
+        <translation>&amp;Sollmaß:</translation>
+    </message>
+    <message>
+        <source>Nominal size</source>
+        <translation>Sollmaß</translation>
+    </message>
+    <message>
+        <source>3. Send the corrections.</source>
+        <translation>3. Korrekturen senden.</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>Überneh&amp;men</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation>Korrekturen</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>Jetzt</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>Neu</translation>
+    </message>
+    <message>
+        <source>Scale X:</source>
+        <translation>Skalierung X:</translation>
+    </message>
+    <message>
+        <source>Scale Y:</source>
+        <translation>Skalierung Y:</translation>
+    </message>
+    <message>
+        <source>Distortion X:</source>
+        <translation>Verzeichnung X:</translation>
+    </message>
+    <message>
+        <source>Distortion Y:</source>
+        <translation>Verzeichnung Y:</translation>
+    </message>
+    <message>
+        <source>Expected width:</source>
+        <translation>Erwartete Breite:</translation>
+    </message>
+    <message>
+        <source>Expected height:</source>
+        <translation>Erwartete Höhe:</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds:</source>
+        <translation>&amp;Runden:</translation>
+    </message>
+    <message>
+        <source>Calibration rounds</source>
+        <translation>Kalibrierrunden</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>S&amp;chließen</translation>
+    </message>
+    <message>
+        <source>Calibrate Field</source>
+        <translation>Scanfeld kalibrieren</translation>
+    </message>
+</context>
+<context>
+    <name>JogAdjustmentTemplate</name>
+    <message>
+        <source>Save</source>
+        <translation>Speichern</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>OBEN</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>LINKS</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>RECHTS</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>UNTEN</translation>
+    </message>
+    <message>
+        <source>Distortion Correction</source>
+        <translation>Verzeichnungskorrektur</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordTemplate</name>
+    <message>
+        <source>Password :</source>
+        <translation>Passwort:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>Passwort</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeTemplate</name>
+    <message>
+        <source>Days,HH:MM:SS</source>
+        <translation>Tage,HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Working Time :</source>
+        <translation>Betriebszeit:</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>Abbrechen</translation>
+    </message>
+    <message>
+        <source>Working Time</source>
+        <translation>Betriebszeit</translation>
+    </message>
+</context>
+<context>
     <name>zor::dialogs::AimingAlignment</name>
     <message>
         <source>CENTER OF RIGHT BOTTOM</source>
@@ -324,7 +547,7 @@ Klicken Sie erneut auf Übernehmen, um die Korrekturen neu zu lesen und das dann
     </message>
     <message>
         <source>Several marking systems answered. Choose the one to work with:</source>
-        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie eines:</translation>
+        <translation>Mehrere Beschriftungssysteme haben geantwortet. Wählen Sie eines aus:</translation>
     </message>
     <message>
         <source>Marking systems</source>

@@ -2,6 +2,229 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN">
 <context>
+    <name>AimingAlignmentTemplate</name>
+    <message>
+        <source>Next</source>
+        <translation>下一步</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>CENTER OF TOP LEFT</source>
+        <translation>左上角中心</translation>
+    </message>
+    <message>
+        <source>Aiming Diode Alignment</source>
+        <translation>指示光校准</translation>
+    </message>
+</context>
+<context>
+    <name>CalibrateFieldTemplate</name>
+    <message>
+        <source>1. Mark the corrected square and measure it.</source>
+        <translation>1. 打标校正后的方框并测量。</translation>
+    </message>
+    <message>
+        <source>&amp;Mark Corrected Square</source>
+        <translation>打标校正方框(&amp;M)</translation>
+    </message>
+    <message>
+        <source>2. Type the sizes you measured, in millimetres.</source>
+        <translation>2. 输入测得的尺寸，单位为毫米。</translation>
+    </message>
+    <message>
+        <source>&amp;Width across the middle:</source>
+        <translation>中间宽度(&amp;W)：</translation>
+    </message>
+    <message>
+        <source>Width across the middle</source>
+        <translation>中间宽度</translation>
+    </message>
+    <message>
+        <source>&amp;Height across the middle:</source>
+        <translation>中间高度(&amp;H)：</translation>
+    </message>
+    <message>
+        <source>Height across the middle</source>
+        <translation>中间高度</translation>
+    </message>
+    <message>
+        <source>&amp;Top edge:</source>
+        <translation>上边(&amp;T)：</translation>
+    </message>
+    <message>
+        <source>Top edge</source>
+        <translation>上边</translation>
+    </message>
+    <message>
+        <source>&amp;Left edge:</source>
+        <translation>左边(&amp;L)：</translation>
+    </message>
+    <message>
+        <source>Left edge</source>
+        <translation>左边</translation>
+    </message>
+    <message>
+        <source>&amp;Nominal size:</source>
+        <translation>标称尺寸(&amp;N)：</translation>
+    </message>
+    <message>
+        <source>Nominal size</source>
+        <translation>标称尺寸</translation>
+    </message>
+    <message>
+        <source>3. Send the corrections.</source>
+        <translation>3. 发送校正值。</translation>
+    </message>
+    <message>
+        <source>&amp;Apply</source>
+        <translation>应用(&amp;A)</translation>
+    </message>
+    <message>
+        <source>Corrections</source>
+        <translation>校正值</translation>
+    </message>
+    <message>
+        <source>Now</source>
+        <translation>当前</translation>
+    </message>
+    <message>
+        <source>New</source>
+        <translation>新值</translation>
+    </message>
+    <message>
+        <source>Scale X:</source>
+        <translation>比例 X：</translation>
+    </message>
+    <message>
+        <source>Scale Y:</source>
+        <translation>比例 Y：</translation>
+    </message>
+    <message>
+        <source>Distortion X:</source>
+        <translation>畸变 X：</translation>
+    </message>
+    <message>
+        <source>Distortion Y:</source>
+        <translation>畸变 Y：</translation>
+    </message>
+    <message>
+        <source>Expected width:</source>
+        <translation>预期宽度：</translation>
+    </message>
+    <message>
+        <source>Expected height:</source>
+        <translation>预期高度：</translation>
+    </message>
+    <message>
+        <source>&amp;Rounds:</source>
+        <translation>轮次(&amp;R)：</translation>
+    </message>
+    <message>
+        <source>Calibration rounds</source>
+        <translation>校准轮次</translation>
+    </message>
+    <message>
+        <source>&amp;Close</source>
+        <translation>关闭(&amp;C)</translation>
+    </message>
+    <message>
+        <source>Calibrate Field</source>
+        <translation>校准扫描场</translation>
+    </message>
+</context>
+<context>
+    <name>JogAdjustmentTemplate</name>
+    <message>
+        <source>Save</source>
+        <translation>保存</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>UP</source>
+        <translation>上</translation>
+    </message>
+    <message>
+        <source>LEFT</source>
+        <translation>左</translation>
+    </message>
+    <message>
+        <source>RIGHT</source>
+        <translation>右</translation>
+    </message>
+    <message>
+        <source>DOWN</source>
+        <translation>下</translation>
+    </message>
+    <message>
+        <source>Distortion Correction</source>
+        <translation>畸变校正</translation>
+    </message>
+</context>
+<context>
+    <name>PasswordTemplate</name>
+    <message>
+        <source>Password :</source>
+        <translation>密码：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Password</source>
+        <translation>密码</translation>
+    </message>
+</context>
+<context>
+    <name>WorkingTimeTemplate</name>
+    <message>
+        <source>Days,HH:MM:SS</source>
+        <translation>天,HH:MM:SS</translation>
+    </message>
+    <message>
+        <source>Working Time :</source>
+        <translation>工作时间：</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>确定</translation>
+    </message>
+    <message>
+        <source>Cancel</source>
+        <translation>取消</translation>
+    </message>
+    <message>
+        <source>Working Time</source>
+        <translation>工作时间</translation>
+    </message>
+</context>
+<context>
     <name>zor::dialogs::AimingAlignment</name>
     <message>
         <source>CENTER OF RIGHT BOTTOM</source>

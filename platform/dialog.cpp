@@ -273,7 +273,7 @@ QMenu* Dialog::systemMenu() {
 
 void Dialog::appendSystemMenuItem(int id, const QString& text) {
   QAction* action = systemMenu()->addAction(text);
-  action->setData(id);  // the command, whatever the text's language
+  action->setData(id);  // the command, whatever language the text is in
   connect(
       action, &QAction::triggered, this, [this, id] { OnSysCommand(id); }, Qt::QueuedConnection);
 }

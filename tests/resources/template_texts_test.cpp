@@ -10,6 +10,11 @@
 #include <utility>
 #include <vector>
 
+#include "dialogs/aiming_alignment.h"
+#include "dialogs/calibrate_field_dialog.h"
+#include "dialogs/jog_adjustment.h"
+#include "dialogs/password_dialog.h"
+#include "dialogs/working_time_dialog.h"
 #include "lan/config_lan.h"
 #include "resources/templates.h"
 
@@ -46,6 +51,11 @@ TEST(TemplateTexts, EveryCaptionAndNameIsTranslatedUnderItsTemplatesContext) {
       {&zor::resources::kMainPanelTemplate, "resources"},
       {&zor::resources::kAboutBoxTemplate, "resources"},
       {&zor::lan::kConfigLanTemplate, "lan"},
+      {&zor::dialogs::kPasswordTemplate, "dialogs"},
+      {&zor::dialogs::kWorkingTimeTemplate, "dialogs"},
+      {&zor::dialogs::kAimingTemplate, "dialogs"},
+      {&zor::dialogs::kJogTemplate, "dialogs"},
+      {&zor::dialogs::kCalibrateTemplate, "dialogs"},
   };
   for (const auto& [tmpl, folder] : templates) {
     ASSERT_NE(tmpl->context, nullptr) << tmpl->caption;

@@ -53,16 +53,16 @@ ScriptedPrompter::Script GivePassword() {
 
 void Panel(PanelHarness& h, const char* model, const Look& look) { look(StartConnected(h, model)); }
 
-// Chooses the window menu's item of the command id, in any language.
-void MenuItem(PanelHarness& h, int id) {
+// Chooses the window menu's item of a command, in whatever language it reads.
+void MenuItem(PanelHarness& h, int command) {
   for (QAction* action : h.panel().systemMenu()->actions()) {
-    if (action->data().toInt() == id) {
+    if (action->data() == QVariant(command)) {
       action->trigger();
       QCoreApplication::processEvents();  // the command runs once the trigger has returned
       return;
     }
   }
-  ADD_FAILURE() << "no window-menu item " << id;
+  ADD_FAILURE() << "no window-menu item of command " << command;
 }
 
 // A dialog behind a panel button, on the panel of the family that enables it.
