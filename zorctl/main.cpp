@@ -87,12 +87,12 @@ int main(int argc, char** argv) {
   });
   // Messages in another language than English need an application to hold
   // the translators; in English (and for the completion's words, which are
-  // never translated) zorctl starts as it always did, without one.
+  // never translated) zorctl needs none and starts without one.
   std::unique_ptr<QCoreApplication> app;
   if ((argc < 2 || std::string_view(argv[1]) != "--complete") && !zor::text::WantedLanguage().isEmpty()) {
     // Qt sets the C library's locale from the environment; zorctl reads and
-    // writes numbers with the decimal point in every language, so it keeps
-    // the "C" locale it always had.
+    // writes numbers with the decimal point in every language, so it goes
+    // back to the "C" locale.
     app = std::make_unique<QCoreApplication>(argc, argv);
     std::setlocale(LC_ALL, "C");
     zor::text::LoadTranslations();
