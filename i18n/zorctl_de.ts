@@ -229,10 +229,6 @@
         <translation>%1 (zorctl help zeigt die Befehle)</translation>
     </message>
     <message>
-        <source>the service password is wrong; nothing was sent</source>
-        <translation>das Servicepasswort ist falsch; es wurde nichts gesendet</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1: %2</translation>
     </message>

@@ -229,10 +229,6 @@
         <translation>%1（zorctl help 列出命令）</translation>
     </message>
     <message>
-        <source>the service password is wrong; nothing was sent</source>
-        <translation>维护密码错误；未发送任何内容</translation>
-    </message>
-    <message>
         <source>%1: %2</source>
         <translation>%1：%2</translation>
     </message>

@@ -1,5 +1,6 @@
 #include "zorctl/commands_common.h"
 
+#include "service/messages.h"
 #include "zorctl/interrupt.h"
 
 namespace zor::zorctl {
@@ -26,10 +27,8 @@ int Usage(Output& out, const PeopleText& message) {
 
 int Finish(Context& c, const Outcome& outcome, const std::string& what) {
   if (outcome.status == svc::Status::Refused) {
-    // The device link says nothing of a wrong password; zorctl says it (svc::kWrongPasswordMessage).
-    const PeopleText why = outcome.message.empty()
-                               ? Tr("zorctl::Common", "the service password is wrong; nothing was sent")
-                               : Told(outcome);
+    // The device link says nothing of a wrong password; zorctl says it.
+    const PeopleText why = outcome.message.empty() ? svc::WrongPasswordText() : Told(outcome);
     return Refuse(c.out, Tr("zorctl::Common", "%1: %2").arg(Value(what)).arg(why));
   }
   // Done, with a word for the user beside it.
