@@ -53,9 +53,12 @@ QJsonObject LogPart(const Snapshot& snapshot, const Reading<ServiceLogContents>&
   if (!log.ok()) {
     part.insert(QStringLiteral("problem"),
                 QStringLiteral("the service log could not be read: ") + ToQString(log.message));
+    part.insert(QStringLiteral("problem_kind"), Q(kLogUnreadable));
+    part.insert(QStringLiteral("reason"), ToQString(log.message));
   } else if (!snapshot.identity || !snapshot.identity->readable) {
     part.insert(QStringLiteral("problem"),
                 QStringLiteral("the system's identity could not be read, so its entries are not known"));
+    part.insert(QStringLiteral("problem_kind"), Q(kIdentityUnread));
   } else {
     const qint64 serial = snapshot.identity->info.serial;
     for (const ServiceLogEntry& e : log.value.entries) {

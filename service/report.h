@@ -14,7 +14,10 @@
 //                     that could not be
 //   not_on_family     the settings the system's family does not have
 //   log               {entries: [the log's lines], skipped, older_left_out,
-//                     problem: why entries are missing (absent when none are)}
+//                     problem: why entries are missing, in English (absent
+//                     when none are), problem_kind: which of the reasons
+//                     below it is, reason: the log's own message for
+//                     kLogUnreadable}
 //   calibrations      [{time, outcome, calibration}] of the log's "calibrate"
 //                     entries that carry their measurements
 
@@ -30,6 +33,11 @@ namespace zor::service {
 
 inline constexpr std::string_view kReportFormat = "zor-maintenance-report";
 inline constexpr int kReportVersion = 1;
+
+// Why the log part holds no entries: its problem_kind, so the renderer words
+// the reason in the reader's language.
+inline constexpr std::string_view kLogUnreadable = "log-unreadable";
+inline constexpr std::string_view kIdentityUnread = "identity-unread";
 
 struct ReportFacts {
   QDateTime made;   // when the report was made

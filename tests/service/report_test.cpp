@@ -102,14 +102,20 @@ TEST(ReportContent, SaysWhyEntriesAreMissing) {
     svc::Snapshot snapshot;
     svc::Reading<svc::ServiceLogContents> log;
     const char* problem;
+    const char* kind;
+    QJsonValue reason;
   } cases[] = {
       {ReadNow(), svc::FileFailed("cannot open /x: Permission denied"),
-       "the service log could not be read: cannot open /x: Permission denied"},
-      {unidentified, log, "the system's identity could not be read, so its entries are not known"},
+       "the service log could not be read: cannot open /x: Permission denied", "log-unreadable",
+       "cannot open /x: Permission denied"},
+      {unidentified, log, "the system's identity could not be read, so its entries are not known", "identity-unread",
+       QJsonValue::Undefined},
   };
   for (const auto& t : cases) {
     const QJsonObject c = svc::ReportContent(t.snapshot, t.log, kFacts);
     EXPECT_EQ(c["log"]["problem"], t.problem);
+    EXPECT_EQ(c["log"]["problem_kind"], t.kind);
+    EXPECT_EQ(c["log"]["reason"], t.reason);
     EXPECT_EQ(c["log"]["entries"], QJsonArray());
     EXPECT_EQ(c["calibrations"], QJsonArray());
   }
