@@ -1,17 +1,26 @@
 #include "report/pdf_report.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
+#include <QFontDatabase>
+#include <QFontMetricsF>
 #include <QJsonArray>
 #include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
+#include <QRawFont>
+#include <QTextLayout>
+#include <QTextOption>
+#include <algorithm>
 #include <cmath>
 #include <map>
 #include <set>
 #include <vector>
 
+#include "report/pdf_characters.h"
 #include "report/squares.h"
 #include "service/report.h"
+#include "service/settings.h"
 #include "text/one_line.h"
 
 namespace zor::report {
@@ -20,19 +29,55 @@ namespace {
 
 namespace svc = zor::service;
 
+// The report's texts for people, in the reader's language: one translation
+// context for the whole report.
+struct PdfReport {
+  Q_DECLARE_TR_FUNCTIONS(zor::report::PdfReport)
+};
+
 constexpr int kDpi = 300;
 constexpr double kMargin = 15;  // mm, all round
-const QString kNotRead = QStringLiteral("not read");
 
 double Mm(double mm) { return mm * kDpi / 25.4; }
 
-// A value as the log or the controller gave it, made safe to show.
+QString NotRead() { return PdfReport::tr("not read"); }
+
+QLatin1String Latin1(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
+
+// The report's font: DejaVu Sans, and for Han characters Noto Sans CJK SC
+// (fonts-noto-cjk: the Simplified forms); fontconfig falls back to any font
+// with the characters where neither is installed. Latin text stays in
+// DejaVu Sans in every language: Noto Sans CJK swaps some Latin glyphs for
+// contextual alternates (a digit after an x) that the PDF cannot name, so a
+// value set in it would not copy or search as shown.
+QFont BodyFont(double points) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setFamilies({QStringLiteral("DejaVu Sans"), QStringLiteral("Noto Sans CJK SC")});
+  font.setPointSizeF(points);
+  return font;
+}
+
+// Text wraps at spaces, and within a word only where the word alone is wider
+// than its box (a long key): a longer language's words stay whole.
+QTextOption Wrapping(Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignTop) {
+  QTextOption option(alignment);
+  option.setWrapMode(QTextOption::WrapAtWordBoundaryOrAnywhere);
+  return option;
+}
+
+// The height of text wrapped to that width, in the painter's font.
+double HeightOf(QPainter& painter, double width, const QString& text) {
+  return painter.boundingRect(QRectF(0, 0, width, 1e6), text, Wrapping()).height();
+}
+
+// A value as the log or the controller gave it, made safe to show. A yes or
+// no is a word for the reader; numbers keep the decimal point in every language.
 QString Text(const QJsonValue& value) {
   switch (value.type()) {
     case QJsonValue::Double:
       return QString::number(value.toDouble(), 'g', 12);
     case QJsonValue::Bool:
-      return value.toBool() ? QStringLiteral("yes") : QStringLiteral("no");
+      return value.toBool() ? PdfReport::tr("yes") : PdfReport::tr("no");
     case QJsonValue::String:
       return text::OneLine(value.toString());
     case QJsonValue::Array: {
@@ -52,7 +97,8 @@ QString Text(const QJsonValue& value) {
   }
 }
 
-// Local time, with its zone unless the table's heading names it.
+// Local time, with its zone unless the table's heading names it; the same
+// digits in every language.
 QString LocalTime(const QJsonValue& iso, bool zone = true) {
   const QDateTime time = QDateTime::fromString(iso.toString(), Qt::ISODateWithMs);
   if (!time.isValid()) return Text(iso);
@@ -65,7 +111,7 @@ class Pages {
  public:
   Pages(QPdfWriter& writer, QPainter& painter, QString footer)
       : writer_(writer), painter_(painter), footer_(std::move(footer)) {
-    body_ = QFont(QStringLiteral("DejaVu Sans"), 9);
+    body_ = BodyFont(9);
     bottom_ = writer_.height() - Mm(8);
     drawFooter();
   }
@@ -89,10 +135,11 @@ class Pages {
     QFont font = body_;
     font.setItalic(italic);
     painter_.setFont(font);
-    const QRectF box = painter_.boundingRect(QRectF(0, 0, width(), 1e6), Flags(), text);
-    need(box.height());
-    painter_.drawText(QRectF(0, y_, width(), box.height()), Flags(), text);
-    y_ += box.height() + Mm(1.5);
+    painter_.setPen(Qt::black);
+    const double height = HeightOf(painter_, width(), text);
+    need(height);
+    painter_.drawText(QRectF(0, y_, width(), height), text, Wrapping());
+    y_ += height + Mm(1.5);
   }
 
   // A table whose columns take these shares of the width; the header repeats on each page.
@@ -100,40 +147,54 @@ class Pages {
     const double pad = Mm(1.2);
     std::vector<double> widths;
     for (double share : shares) widths.push_back(share * width());
-    auto heightOf = [&](const QStringList& cells, const QFont& font) {
+    // A row's cells share the baseline of their first lines: a cell whose
+    // first line is lower (a Chinese label, its font's ascent larger) drops
+    // the others by the difference.
+    struct Laid {
+      std::vector<double> drops;
+      double height = 0;
+    };
+    auto layOut = [&](const QStringList& cells, const QFont& font) {
       painter_.setFont(font);
-      double h = 0;
+      std::vector<double> ascents;
+      for (qsizetype i = 0; i < cells.size(); ++i) ascents.push_back(firstAscent(font, widths[i] - 2 * pad, cells[i]));
+      const double top = ascents.empty() ? 0 : *std::max_element(ascents.begin(), ascents.end());
+      Laid laid;
       for (qsizetype i = 0; i < cells.size(); ++i) {
-        const QRectF box = painter_.boundingRect(QRectF(0, 0, widths[i] - 2 * pad, 1e6), Flags(), cells[i]);
-        h = std::max(h, box.height());
+        laid.drops.push_back(top - ascents[i]);
+        laid.height = std::max(laid.height, laid.drops.back() + HeightOf(painter_, widths[i] - 2 * pad, cells[i]));
       }
-      return h + 2 * pad;
+      laid.height += 2 * pad;
+      return laid;
     };
     QFont bold = body_;
     bold.setBold(true);
-    auto draw = [&](const QStringList& cells, const QFont& font, double h, bool shaded) {
+    auto draw = [&](const QStringList& cells, const QFont& font, const Laid& laid, bool shaded) {
+      const double h = laid.height;
       if (shaded) painter_.fillRect(QRectF(0, y_, width(), h), QColor(0xE8, 0xEC, 0xF0));
       painter_.setFont(font);
       painter_.setPen(Qt::black);
       double x = 0;
       for (qsizetype i = 0; i < cells.size(); ++i) {
-        painter_.drawText(QRectF(x + pad, y_ + pad, widths[i] - 2 * pad, h - 2 * pad), Flags(), cells[i]);
+        const double drop = laid.drops[i];
+        painter_.drawText(QRectF(x + pad, y_ + pad + drop, widths[i] - 2 * pad, h - 2 * pad - drop), cells[i],
+                          Wrapping());
         x += widths[i];
       }
       painter_.setPen(QPen(QColor(0xB0, 0xB8, 0xC0), Mm(0.15)));
       painter_.drawLine(QPointF(0, y_ + h), QPointF(width(), y_ + h));
       y_ += h;
     };
-    const double headerHeight = heightOf(header, bold);
-    need(headerHeight + Mm(6));
-    draw(header, bold, headerHeight, true);
+    const Laid headerLaid = layOut(header, bold);
+    need(headerLaid.height + Mm(6));
+    draw(header, bold, headerLaid, true);
     for (const QStringList& row : rows) {
-      const double h = heightOf(row, body_);
-      if (y_ + h > bottom_) {
+      const Laid laid = layOut(row, body_);
+      if (y_ + laid.height > bottom_) {
         newPage();
-        draw(header, bold, headerHeight, true);
+        draw(header, bold, headerLaid, true);
       }
-      draw(row, body_, h, false);
+      draw(row, body_, laid, false);
     }
     y_ += Mm(2);
   }
@@ -145,7 +206,18 @@ class Pages {
   void advance(double height) { y_ += height; }
 
  private:
-  static int Flags() { return Qt::AlignLeft | Qt::AlignTop | Qt::TextWrapAnywhere; }
+  // The ascent of text's first line wrapped to that width, in the fonts
+  // that draw its characters.
+  double firstAscent(const QFont& font, double width, const QString& text) {
+    QTextLayout layout(text, font, &writer_);
+    layout.setTextOption(Wrapping());
+    layout.beginLayout();
+    QTextLine line = layout.createLine();
+    if (line.isValid()) line.setLineWidth(width);
+    const double ascent = line.isValid() ? line.ascent() : 0;
+    layout.endLayout();
+    return ascent;
+  }
 
   void line(const QString& text, double points, bool bold, double after) {
     QFont font = body_;
@@ -153,10 +225,10 @@ class Pages {
     font.setBold(bold);
     painter_.setFont(font);
     painter_.setPen(Qt::black);
-    const QRectF box = painter_.boundingRect(QRectF(0, 0, width(), 1e6), Flags(), text);
-    need(box.height());
-    painter_.drawText(QRectF(0, y_, width(), box.height()), Flags(), text);
-    y_ += box.height() + after;
+    const double height = HeightOf(painter_, width(), text);
+    need(height);
+    painter_.drawText(QRectF(0, y_, width(), height), text, Wrapping());
+    y_ += height + after;
   }
 
   void newPage() {
@@ -166,14 +238,19 @@ class Pages {
     drawFooter();
   }
 
+  // The report's line at the left, the page number at the right: the line
+  // is elided short of the number, so the two never overlap.
   void drawFooter() {
     QFont font = body_;
     font.setPointSizeF(7.5);
     painter_.setFont(font);
     painter_.setPen(QColor(0x50, 0x50, 0x50));
     const QRectF box(0, writer_.height() - Mm(5), width(), Mm(5));
-    painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, footer_);
-    painter_.drawText(box, Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("Page %1").arg(page_));
+    const QString page = PdfReport::tr("Page %1").arg(page_);
+    const QFontMetricsF metrics(font, &writer_);
+    const double room = width() - metrics.horizontalAdvance(page) - Mm(5);
+    painter_.drawText(box, Qt::AlignLeft | Qt::AlignVCenter, metrics.elidedText(footer_, Qt::ElideRight, room));
+    painter_.drawText(box, Qt::AlignRight | Qt::AlignVCenter, page);
   }
 
   QPdfWriter& writer_;
@@ -192,32 +269,44 @@ struct SettingValues {
   std::set<QString> notOnFamily;  // setting names
   QString of(const QString& key, const QString& setting) const {
     if (const auto it = text.find(key); it != text.end()) return it->second;
-    if (notRead.contains(key)) return kNotRead;
-    if (notOnFamily.contains(setting)) return QStringLiteral("not on this family");
+    if (notRead.contains(key)) return NotRead();
+    if (notOnFamily.contains(setting)) return PdfReport::tr("not on this family");
     return QStringLiteral("-");
   }
 };
 
+// The row of the table of settings whose Get reads a feature's value: the
+// setting's name and first key are the table's.
+const svc::Setting* SettingOf(svc::Feature feature) {
+  for (const svc::Setting& setting : svc::Settings())
+    if (setting.feature == feature && setting.read != nullptr) return &setting;
+  return nullptr;
+}
+
 void SystemPart(Pages& pages, const QJsonObject& content, const SettingValues& values) {
+  using K = svc::IdentityKeys;
   const QJsonValue identity = content.value(QLatin1String("identity"));
   const QJsonObject id = identity.toObject();
-  auto field = [&](const char* key) { return identity.isObject() ? Text(id.value(QLatin1String(key))) : kNotRead; };
-  pages.heading(QStringLiteral("System"));
-  pages.table({QStringLiteral("Item"), QStringLiteral("Value")}, {0.35, 0.65},
-              {{QStringLiteral("System name"), field("system_name")},
-               {QStringLiteral("Serial number"), field("serial_number")},
-               {QStringLiteral("Version"), field("version")},
-               {QStringLiteral("Release date"), field("release_date")},
-               {QStringLiteral("Lens (mm)"), field("lens_mm")},
-               {QStringLiteral("Family"), field("family")},
-               {QStringLiteral("Controller model"),
-                values.of(QStringLiteral("controller_model"), QStringLiteral("controller-model"))},
-               {QStringLiteral("Working time"), values.of(QStringLiteral("work_time"), QStringLiteral("work-time"))}});
-  if (!identity.isObject()) pages.paragraph(QStringLiteral("The system's identity could not be read."), true);
+  auto field = [&](std::string_view key) { return identity.isObject() ? Text(id.value(Latin1(key))) : NotRead(); };
+  auto setting = [&](svc::Feature feature) {
+    const svc::Setting* row = SettingOf(feature);
+    return row ? values.of(Latin1(row->keys[0].name), Latin1(row->name)) : QStringLiteral("-");
+  };
+  pages.heading(PdfReport::tr("System"));
+  pages.table({PdfReport::tr("Item"), PdfReport::tr("Value")}, {0.35, 0.65},
+              {{PdfReport::tr("System name"), field(K::kSystemName)},
+               {PdfReport::tr("Serial number"), field(K::kSerialNumber)},
+               {PdfReport::tr("Version"), field(K::kVersion)},
+               {PdfReport::tr("Release date"), field(K::kReleaseDate)},
+               {PdfReport::tr("Lens (mm)"), field(K::kLens)},
+               {PdfReport::tr("Family"), field(K::kFamily)},
+               {PdfReport::tr("Controller model"), setting(svc::Feature::ControllerModel)},
+               {PdfReport::tr("Working time"), setting(svc::Feature::WorkingTime)}});
+  if (!identity.isObject()) pages.paragraph(PdfReport::tr("The system's identity could not be read."), true);
 }
 
 void SettingsPart(Pages& pages, const QJsonObject& content) {
-  pages.heading(QStringLiteral("Settings as read now"));
+  pages.heading(PdfReport::tr("Settings as read now"));
   std::vector<QStringList> rows;
   for (const QJsonValue& v : content.value(QLatin1String("settings")).toArray()) {
     const QJsonObject row = v.toObject();
@@ -225,34 +314,45 @@ void SettingsPart(Pages& pages, const QJsonObject& content) {
     if (row.value(QLatin1String("not_read")).toBool()) {
       QStringList keys;
       for (const QJsonValue& k : row.value(QLatin1String("keys")).toArray()) keys << Text(k);
-      rows.push_back({setting, keys.join(QStringLiteral(", ")), kNotRead});
+      rows.push_back({setting, keys.join(QStringLiteral(", ")), NotRead()});
       continue;
     }
     for (const QJsonValue& f : row.value(QLatin1String("fields")).toArray())
       rows.push_back(
           {setting, Text(f.toObject().value(QLatin1String("key"))), Text(f.toObject().value(QLatin1String("text")))});
   }
-  pages.table({QStringLiteral("Setting"), QStringLiteral("Key"), QStringLiteral("Value")}, {0.28, 0.30, 0.42}, rows);
+  pages.table({PdfReport::tr("Setting"), PdfReport::tr("Key"), PdfReport::tr("Value")}, {0.28, 0.30, 0.42}, rows);
   QStringList lacking;
   for (const QJsonValue& n : content.value(QLatin1String("not_on_family")).toArray()) lacking << Text(n);
   if (!lacking.isEmpty())
-    pages.paragraph(QStringLiteral("Not on this system's family: %1.").arg(lacking.join(QStringLiteral(", "))), true);
+    pages.paragraph(PdfReport::tr("Not on this system's family: %1.").arg(lacking.join(QStringLiteral(", "))), true);
+}
+
+// Why the log part holds no entries, in the reader's words; the log's own
+// message (a file's error) stays as the service layer gave it.
+QString Problem(const QJsonObject& log) {
+  const QString kind = log.value(QLatin1String("problem_kind")).toString();
+  if (kind == Latin1(svc::kLogUnreadable))
+    return PdfReport::tr("the service log could not be read: %1.").arg(Text(log.value(QLatin1String("reason"))));
+  if (kind == Latin1(svc::kIdentityUnread))
+    return PdfReport::tr("the system's identity could not be read, so its entries are not known.");
+  return Text(log.value(QLatin1String("problem"))) + u'.';
 }
 
 void LogPart(Pages& pages, const QJsonObject& content) {
   const QString since = LocalTime(content.value(QLatin1String("since")));
-  pages.heading(QStringLiteral("Service log since %1").arg(since));
+  pages.heading(PdfReport::tr("Service log since %1").arg(since));
   const QJsonObject log = content.value(QLatin1String("log")).toObject();
   const QJsonArray entries = log.value(QLatin1String("entries")).toArray();
-  if (log.contains(QLatin1String("problem"))) pages.paragraph(Text(log.value(QLatin1String("problem"))) + ".", true);
+  if (log.contains(QLatin1String("problem"))) pages.paragraph(Problem(log), true);
   if (log.value(QLatin1String("older_left_out")).toBool())
     pages.paragraph(
-        QStringLiteral("The service log is larger than can be read at once: only its newest entries were read."), true);
+        PdfReport::tr("The service log is larger than can be read at once: only its newest entries were read."), true);
   if (const int skipped = log.value(QLatin1String("skipped")).toInt(); skipped > 0)
-    pages.paragraph(QStringLiteral("%1 lines of the service log could not be read.").arg(skipped), true);
+    pages.paragraph(PdfReport::tr("%n lines of the service log could not be read.", nullptr, skipped), true);
   if (entries.isEmpty()) {
     if (!log.contains(QLatin1String("problem")))
-      pages.paragraph(QStringLiteral("No operations were logged for this system in that time."), true);
+      pages.paragraph(PdfReport::tr("No operations were logged for this system in that time."), true);
     return;
   }
   std::vector<QStringList> rows;
@@ -265,8 +365,8 @@ void LogPart(Pages& pages, const QJsonObject& content) {
                     Text(e.value(QLatin1String("operation"))), value.isEmpty() ? QStringLiteral("-") : Text(value),
                     outcome});
   }
-  pages.table({QStringLiteral("Time"), QStringLiteral("From"), QStringLiteral("Operation"), QStringLiteral("Value"),
-               QStringLiteral("Outcome")},
+  pages.table({PdfReport::tr("Time"), PdfReport::tr("From"), PdfReport::tr("Operation"), PdfReport::tr("Value"),
+               PdfReport::tr("Outcome")},
               {0.22, 0.09, 0.20, 0.24, 0.25}, rows);
 }
 
@@ -311,40 +411,43 @@ void Drawing(Pages& pages, const RoundShapes& shapes) {
   p.save();
   const double x = side + Mm(6);
   double y = top + Mm(2);
-  auto entry = [&](const QColor& color, Qt::PenStyle style, const QString& text) {
+  // Each text as high as it wraps to (a longer language takes more lines).
+  auto text = [&](double left, const QString& words) {
+    const double height = HeightOf(p, pages.width() - left, words);
+    p.drawText(QRectF(left, y, pages.width() - left, height), words, Wrapping());
+    return height;
+  };
+  auto entry = [&](const QColor& color, Qt::PenStyle style, const QString& words) {
     p.setPen(QPen(color, Mm(0.45), style));
     p.drawLine(QPointF(x, y + Mm(2)), QPointF(x + Mm(10), y + Mm(2)));
     p.setPen(Qt::black);
-    const QRectF box(x + Mm(13), y, pages.width() - x - Mm(13), Mm(12));
-    const QRectF used = p.boundingRect(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    p.drawText(box, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, text);
-    y += used.height() + Mm(2.5);
+    y += text(x + Mm(13), words) + Mm(2.5);
   };
-  p.setFont(QFont(QStringLiteral("DejaVu Sans"), 8.5));
+  p.setFont(BodyFont(8.5));
   const Measured& m = shapes.measured;
-  QString measured = QStringLiteral("Measured before: %1 x %2 mm across the middle")
-                         .arg(QString::number(m.width, 'g', 8), QString::number(m.height, 'g', 8));
-  if (m.top)
-    measured += QStringLiteral("; top edge %1 mm, left edge %2 mm")
-                    .arg(QString::number(*m.top, 'g', 8), QString::number(*m.left, 'g', 8));
+  auto number = [](double mm) { return QString::number(mm, 'g', 8); };
+  // The sentence with the edges is one text, not two joined.
+  const QString measured =
+      m.top ? PdfReport::tr("Measured before: %1 x %2 mm across the middle; top edge %3 mm, left edge %4 mm")
+                  .arg(number(m.width), number(m.height), number(*m.top), number(*m.left))
+            : PdfReport::tr("Measured before: %1 x %2 mm across the middle").arg(number(m.width), number(m.height));
   entry(measuredColor, Qt::SolidLine, measured);
   if (shapes.expectedWidth)
-    entry(expectedColor, Qt::SolidLine,
-          QStringLiteral("Expected after: %1 x %2 mm")
-              .arg(QString::number(*shapes.expectedWidth, 'g', 8), QString::number(*shapes.expectedHeight, 'g', 8)));
-  entry(nominalColor, Qt::DashLine, QStringLiteral("Nominal: %1 x %1 mm").arg(QString::number(shapes.nominal, 'g', 8)));
+    entry(
+        expectedColor, Qt::SolidLine,
+        PdfReport::tr("Expected after: %1 x %2 mm").arg(number(*shapes.expectedWidth), number(*shapes.expectedHeight)));
+  entry(nominalColor, Qt::DashLine, PdfReport::tr("Nominal: %1 x %1 mm").arg(number(shapes.nominal)));
   p.setPen(Qt::black);
-  p.drawText(QRectF(x, y, pages.width() - x, Mm(12)), Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap,
-             QStringLiteral("Drawn to scale, centred; grid lines 10 mm apart."));
+  text(x, PdfReport::tr("Drawn to scale, centred; grid lines 10 mm apart."));
   p.restore();
   pages.advance(side + Mm(4));
 }
 
 void CalibrationPart(Pages& pages, const QJsonObject& content) {
   const QJsonArray rounds = content.value(QLatin1String("calibrations")).toArray();
-  pages.heading(QStringLiteral("Calibration rounds"));
+  pages.heading(PdfReport::tr("Calibration rounds"));
   if (rounds.isEmpty()) {
-    pages.paragraph(QStringLiteral("No calibration rounds were logged for this system in that time."), true);
+    pages.paragraph(PdfReport::tr("No calibration rounds were logged for this system in that time."), true);
     return;
   }
   int number = 0;
@@ -352,7 +455,7 @@ void CalibrationPart(Pages& pages, const QJsonObject& content) {
     const QJsonObject round = v.toObject();
     const QJsonObject c = round.value(QLatin1String("calibration")).toObject();
     pages.subheading(
-        QStringLiteral("Round %1, %2 (%3)")
+        PdfReport::tr("Round %1, %2 (%3)")
             .arg(++number)
             .arg(LocalTime(round.value(QLatin1String("time"))), Text(round.value(QLatin1String("outcome")))));
     const QJsonObject measured = c.value(QLatin1String("measured")).toObject();
@@ -363,26 +466,26 @@ void CalibrationPart(Pages& pages, const QJsonObject& content) {
     auto mm = [&](const QString& what, const QJsonObject& of, const char* key) {
       if (of.contains(QLatin1String(key))) rows.push_back({what, Text(of.value(QLatin1String(key))) + " mm", {}});
     };
-    mm(QStringLiteral("Measured width"), measured, "width_mm");
-    mm(QStringLiteral("Measured height"), measured, "height_mm");
-    mm(QStringLiteral("Measured top edge"), measured, "top_mm");
-    mm(QStringLiteral("Measured left edge"), measured, "left_mm");
-    mm(QStringLiteral("Nominal square"), c, "nominal_mm");
+    mm(PdfReport::tr("Measured width"), measured, "width_mm");
+    mm(PdfReport::tr("Measured height"), measured, "height_mm");
+    mm(PdfReport::tr("Measured top edge"), measured, "top_mm");
+    mm(PdfReport::tr("Measured left edge"), measured, "left_mm");
+    mm(PdfReport::tr("Nominal square"), c, "nominal_mm");
+    // The corrections by their keys, as zorctl's calibrate names them.
     for (const char* key : {"scale_x", "scale_y", "distortion_x", "distortion_y"}) {
       rows.push_back(
           {QString::fromLatin1(key), Text(before.value(QLatin1String(key))), Text(after.value(QLatin1String(key)))});
     }
-    mm(QStringLiteral("Expected width"), expected, "width_mm");
-    mm(QStringLiteral("Expected height"), expected, "height_mm");
-    rows.push_back({QStringLiteral("Within tolerance"), Text(c.value(QLatin1String("within_tolerance"))), {}});
-    rows.push_back({QStringLiteral("Sent"), Text(c.value(QLatin1String("sent"))), {}});
-    pages.table(
-        {QStringLiteral("Measurement or correction"), QStringLiteral("Before / value"), QStringLiteral("After")},
-        {0.40, 0.30, 0.30}, rows);
+    mm(PdfReport::tr("Expected width"), expected, "width_mm");
+    mm(PdfReport::tr("Expected height"), expected, "height_mm");
+    rows.push_back({PdfReport::tr("Within tolerance"), Text(c.value(QLatin1String("within_tolerance"))), {}});
+    rows.push_back({PdfReport::tr("Sent"), Text(c.value(QLatin1String("sent"))), {}});
+    pages.table({PdfReport::tr("Measurement or correction"), PdfReport::tr("Before / value"), PdfReport::tr("After")},
+                {0.40, 0.30, 0.30}, rows);
     if (const auto shapes = ShapesOf(c))
       Drawing(pages, *shapes);
     else
-      pages.paragraph(QStringLiteral("This round's sizes cannot be drawn."), true);
+      pages.paragraph(PdfReport::tr("This round's sizes cannot be drawn."), true);
   }
 }
 
@@ -403,15 +506,15 @@ std::optional<QByteArray> RenderReportPdf(const QJsonObject& content, std::strin
     writer.setResolution(kDpi);
     writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
                                      QMarginsF(kMargin, kMargin, kMargin, kMargin), QPageLayout::Millimeter));
-    writer.setTitle(QStringLiteral("Service Report"));
+    writer.setTitle(PdfReport::tr("Service Report"));
     writer.setCreator(QStringLiteral("zor-maintenance ") + Text(content.value(QLatin1String("tool_version"))));
     QPainter painter(&writer);
     const QJsonValue identity = content.value(QLatin1String("identity"));
     const QString serial = identity.isObject() ? Text(identity.toObject().value(QLatin1String("serial_number")))
-                                               : QStringLiteral("(not read)");
+                                               : PdfReport::tr("(not read)");
     const QString made = LocalTime(content.value(QLatin1String("made")));
     const QString host = Text(content.value(QLatin1String("host")));
-    Pages pages(writer, painter, QStringLiteral("Service report, serial number %1, made %2").arg(serial, made));
+    Pages pages(writer, painter, PdfReport::tr("Service report, serial number %1, made %2").arg(serial, made));
 
     SettingValues values;
     for (const QJsonValue& v : content.value(QLatin1String("settings")).toArray()) {
@@ -426,11 +529,11 @@ std::optional<QByteArray> RenderReportPdf(const QJsonObject& content, std::strin
     for (const QJsonValue& n : content.value(QLatin1String("not_on_family")).toArray())
       values.notOnFamily.insert(n.toString());
 
-    pages.title(QStringLiteral("Service Report"));
+    pages.title(PdfReport::tr("Service Report"));
     const QString name = identity.isObject() ? Text(identity.toObject().value(QLatin1String("system_name")))
-                                             : QStringLiteral("(identity not read)");
-    pages.paragraph(QStringLiteral("ZOR laser marking system %1, serial number %2").arg(name, serial));
-    pages.paragraph(QStringLiteral("Made on %1 on host %2 with zor-maintenance %3")
+                                             : PdfReport::tr("(identity not read)");
+    pages.paragraph(PdfReport::tr("ZOR laser marking system %1, serial number %2").arg(name, serial));
+    pages.paragraph(PdfReport::tr("Made on %1 on host %2 with zor-maintenance %3")
                         .arg(made, host, Text(content.value(QLatin1String("tool_version")))));
     SystemPart(pages, content, values);
     SettingsPart(pages, content);
@@ -438,6 +541,10 @@ std::optional<QByteArray> RenderReportPdf(const QJsonObject& content, std::strin
     CalibrationPart(pages, content);
   }
   buffer.close();
+  // Glyphs the writer named by a radical get their ideograph's name: a
+  // Chinese report's text copies and searches as it reads.
+  if (const std::set<char16_t> radicals = RadicalsNamed(pdf); !radicals.empty())
+    NameIdeographs(pdf, IdeographsOf(radicals, QRawFont::fromFont(BodyFont(9), QFontDatabase::SimplifiedChinese)));
   return pdf;
 }
 

@@ -1,17 +1,24 @@
 // The service report's PDF: the measured square's outline, which rounds can
-// be drawn, and the pages read back as text (pdftotext, when installed).
+// be drawn, the characters its glyphs are named by, and the pages read back
+// as text (pdftotext, when installed), in English, German and Chinese.
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QJsonArray>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QTemporaryDir>
+#include <QTranslator>
 #include <cmath>
+#include <memory>
+#include <vector>
 
+#include "report/pdf_characters.h"
 #include "report/pdf_report.h"
 #include "report/squares.h"
+#include "text/translations.h"
 
 namespace {
 
@@ -99,7 +106,8 @@ QJsonObject Content() {
                                                              {"front_end", "zorctl"},
                                                              {"operation", "set lens"},
                                                              {"value", "254"},
-                                                             {"outcome", "done"}}}}}},
+                                                             {"outcome", "done"}}}},
+                          {"skipped", 2}}},
       {"calibrations", QJsonArray{QJsonObject{
                            {"time", "2026-12-10T09:30:00.000Z"}, {"outcome", "done"}, {"calibration", calibration}}}},
   };
@@ -126,14 +134,134 @@ TEST(ReportPdf, ShowsEveryPartAndNeverAFailedReadAsAValue) {
   EXPECT_TRUE(pdf->startsWith("%PDF-"));
   const QString text = PdfText(*pdf);
   if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
-  for (const char* shown : {"Service Report", "bench-7", "NZ\\x1B[2J", "100001", "SIM-1.00", "6/3/24", "163", "0.50000",
-                            "20.00000", "Not on this system's family: shutter", "set lens", "254", "Round 1", "55.7927",
-                            "0.98602", "32918", "Measured before", "Expected after", "Nominal: 55.0125 x 55.0125 mm"})
+  for (const char* shown : {"Service Report",
+                            "bench-7",
+                            "NZ\\x1B[2J",
+                            "100001",
+                            "SIM-1.00",
+                            "6/3/24",
+                            "163",
+                            "0.50000",
+                            "20.00000",
+                            "Not on this system's family: shutter",
+                            "set lens",
+                            "254",
+                            "Round 1",
+                            "55.7927",
+                            "0.98602",
+                            "32918",
+                            "Measured before",
+                            "Expected after",
+                            "Nominal: 55.0125 x 55.0125 mm",
+                            "2 lines of the service log could not be read."})
     EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << shown << "\n" << text.toStdString();
   // The working time could not be read: its rows say so, in the system's part and the settings'.
   EXPECT_EQ(text.count(QRegularExpression("Working time\\s+not read")), 1) << text.toStdString();
   EXPECT_TRUE(text.contains(QRegularExpression("work-time\\s+work_time, work_seconds\\s+not read")));
   EXPECT_FALSE(text.contains(QChar(0x1B)));
+}
+
+// The translators of a language, installed for the scope.
+class Installed {
+ public:
+  explicit Installed(const char* language) : translators_(zor::text::MakeTranslators(QString::fromLatin1(language))) {
+    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
+  }
+  ~Installed() {
+    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
+  }
+  Installed(const Installed&) = delete;
+  Installed& operator=(const Installed&) = delete;
+
+ private:
+  std::vector<std::unique_ptr<QTranslator>> translators_;
+};
+
+bool HoldsRadical(const QString& text) {
+  return std::any_of(text.begin(), text.end(), [](QChar c) { return c.unicode() >= 0x2E80 && c.unicode() <= 0x2FDF; });
+}
+
+TEST(ReportPdf, PagesInTheReadersLanguageValuesAsRead) {
+  const struct {
+    const char* language;
+    std::vector<const char*> shown;
+  } cases[] = {
+      {"de",
+       {"Servicebericht", "Einstellungen, wie jetzt gelesen", "Serviceprotokoll seit 2026-12-10", "Kalibrierrunden",
+        "Nicht in der Gerätefamilie dieses Systems: shutter", "Sollmaß: 55.0125 x 55.0125 mm", "Seite 1",
+        "2 Zeilen des Serviceprotokolls konnten nicht gelesen werden."}},
+      // 日 of 维护日志 and 页 share their glyphs with radicals: read back as the ideographs.
+      {"zh_CN", {"维护报告", "当前读取的设置", "起的维护日志", "校准轮次", "本系统的设备系列不支持：shutter", "页"}},
+  };
+  for (const auto& c : cases) {
+    const Installed installed(c.language);
+    const auto pdf = zor::report::RenderReportPdf(Content());
+    ASSERT_TRUE(pdf);
+    const QString text = PdfText(*pdf);
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    for (const char* shown : c.shown)
+      EXPECT_TRUE(text.contains(QString::fromUtf8(shown))) << c.language << ": " << shown << "\n" << text.toStdString();
+    // Values, keys and setting names, and the log's record, as they were read.
+    for (const char* kept : {"0.50000", "work_time, work_seconds", "set lens", "scale_x", "0.98602",
+                             "2026-12-10 09:00:00", "NZ\\x1B[2J", "done"})
+      EXPECT_TRUE(text.contains(QString::fromUtf8(kept))) << c.language << ": " << kept;
+    EXPECT_FALSE(text.contains(QStringLiteral("Service Report"))) << c.language;
+    EXPECT_FALSE(HoldsRadical(text)) << c.language << "\n" << text.toStdString();
+  }
+}
+
+TEST(ReportPdf, SaysWhyTheLogHoldsNoEntriesInTheReadersWords) {
+  const QJsonObject unreadable{{"entries", QJsonArray()},
+                               {"problem", "the service log could not be read: cannot open /x: Permission denied"},
+                               {"problem_kind", "log-unreadable"},
+                               {"reason", "cannot open /x: Permission denied"}};
+  const QJsonObject unidentified{{"entries", QJsonArray()},
+                                 {"problem", "the system's identity could not be read, so its entries are not known"},
+                                 {"problem_kind", "identity-unread"}};
+  const struct {
+    const char* language;  // "" for English
+    QJsonObject log;
+    const char* said;
+  } cases[] = {
+      {"", unreadable, "the service log could not be read: cannot open /x: Permission denied."},
+      {"de", unreadable, "Das Serviceprotokoll konnte nicht gelesen werden: cannot open /x: Permission denied."},
+      {"", unidentified, "the system's identity could not be read, so its entries are not known."},
+      {"zh_CN", unidentified, "无法读取系统的标识，因此不知道其日志条目。"},
+  };
+  for (const auto& c : cases) {
+    const Installed installed(c.language);
+    QJsonObject content = Content();
+    content["log"] = c.log;
+    const QString text = PdfText(*zor::report::RenderReportPdf(content)).simplified();
+    if (text.isEmpty()) GTEST_SKIP() << "pdftotext (poppler-utils) is not installed";
+    EXPECT_TRUE(text.contains(QString::fromUtf8(c.said))) << c.language << ": " << c.said << "\n" << text.toStdString();
+  }
+}
+
+// Glyphs named in a ToUnicode map the way Qt's PDF writer names them.
+TEST(PdfCharacters, NamesGlyphsByTheirIdeographs) {
+  const QByteArray map =
+      "3 beginbfrange\n"
+      "<0000> <0000> <0000>\n"
+      "<0001> <0003> [<2F47> <0041> <2F63> ]\n"  // each glyph its own character
+      "<2F47> <2F47> <2EDA>\n"                   // one glyph: its character; the glyph's own code stays
+      "<0010> <0011> <2F00>\n"                   // a range counting on: left as it is
+      "endbfrange\n"
+      "<2F47> outside a map\n";
+  EXPECT_EQ(zor::report::RadicalsNamed(map), (std::set<char16_t>{0x2EDA, 0x2F47, 0x2F63}));
+  QByteArray named = map;
+  EXPECT_EQ(
+      zor::report::NameIdeographs(named, {{0x2F47, 0x65E5}, {0x2F63, 0x751F}, {0x2EDA, 0x9875}, {0x2F00, 0x4E00}}), 3);
+  QByteArray expected = map;
+  expected.replace("[<2F47> <0041> <2F63> ]", "[<65E5> <0041> <751F> ]");
+  expected.replace("<2F47> <2F47> <2EDA>", "<2F47> <2F47> <9875>");
+  EXPECT_EQ(named, expected);
+
+  // The ideographs from the font that draws them, where it is installed.
+  const QRawFont font = QRawFont::fromFont(QFont(QStringLiteral("Noto Sans CJK SC")));
+  if (!font.familyName().startsWith(QStringLiteral("Noto Sans CJK"))) GTEST_SKIP() << "fonts-noto-cjk is not installed";
+  const auto ideographs = zor::report::IdeographsOf({0x2F47, 0x2EDA, 0x2F63}, font);
+  EXPECT_EQ(ideographs, (std::map<char16_t, char16_t>{{0x2EDA, 0x9875}, {0x2F47, 0x65E5}, {0x2F63, 0x751F}}));
 }
 
 TEST(ReportPdf, RefusesContentOfAnotherKind) {
