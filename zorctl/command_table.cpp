@@ -1,5 +1,7 @@
 #include "zorctl/command_table.h"
 
+#include <QtGlobal>
+
 #include "zorctl/commands_common.h"
 
 namespace zor::zorctl {
@@ -8,49 +10,54 @@ namespace {
 
 // Each command's help is one whole text, in the words a person reads; a line
 // "@name@" in it, and "@gets@" or "@sets@" in a summary, stands for a list
-// made from the table of settings (help.cpp).
+// made from the table of settings (help.cpp). The helps and the summaries are
+// marked for translation in the context "zorctl::Help", where help.cpp
+// translates them when it prints them; synopses, names and values stay.
 // clang-format off
 const Command kCommands[] = {
     {.name = "list",
      .uses = {{
          {"list",
-          R"(every system that answers: serial number,
-name, address and device family)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(every system that answers: serial number,
+name, address and device family)")}
      }},
-     .help = R"(Usage: zorctl list [--system SERIAL] [--json] [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl list [--system SERIAL] [--json] [--dry-run]
 
 Looks for marking systems once and lists every one that answers: its serial
 number (decimal), name (the model name its controller reports), IPv4 address
 and device family (NK, N or NZ, from the name). Exit status 3 when none
 answers or, with --system, when that one is not among them.
   --json         {"systems": [{serial, name, address, family}]}
-)",
+)"),
      .run = List},
     {.name = "info",
      .uses = {{
          {"info",
-          R"(system name, version, release date, serial
-number, lens and device family)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(system name, version, release date, serial
+number, lens and device family)")}
      }},
-     .help = R"(Usage: zorctl info [--json]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl info [--json]
 
 Prints the identity the marking system reported when it was found: system
 name, version, release date, serial number, lens (mm) and device family.
 Exit status 4 when the identity could not be read.
-)",
+)"),
      .run = Info},
     {.name = "get",
-     .uses = {{{"get NAME", "read a setting; NAME is one of @gets@, or all"}}},
-     .help = R"(Usage: zorctl get NAME [--json] [--dry-run]
+     .uses = {{{"get NAME", QT_TRANSLATE_NOOP("zorctl::Help", "read a setting; NAME is one of @gets@, or all")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl get NAME [--json] [--dry-run]
 
 Reads one setting, as the panel's Get does, and prints it:
 @reads@
 A setting the family does not have is refused (exit status 1).
-)",
+)"),
      .minValues = 1, .maxValues = 1, .run = Get},
     {.name = "set",
-     .uses = {{{"set NAME VALUE...", "write a setting; NAME is one of @sets@ (* needs the service password)"}}},
-     .help = R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
+     .uses = {{
+         {"set NAME VALUE...",
+          QT_TRANSLATE_NOOP("zorctl::Help", "write a setting; NAME is one of @sets@ (* needs the service password)")}
+     }},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl set NAME VALUE... [--json] [--dry-run] [--password-file FILE]
        zorctl set controller-model CODE --typed
 
 Writes one setting, with the panel's packets and pauses:
@@ -63,68 +70,80 @@ not keep ends with "sent, but the controller reads back X" (exit status 4;
 the service log's outcome "differs"), one that cannot be read with a line
 saying so. --typed sends a controller model code as typed by hand (the
 prefix 00), even one the panel's list has.
-)",
+)"),
      .minValues = 2, .maxValues = 3, .options = {"--typed"}, .run = Set},
     {.name = "move",
-     .uses = {{{"move X Y", "move to a point (0 to 255 each)"}}},
-     .help = R"(Usage: zorctl move X Y [--dry-run]
+     .uses = {{{"move X Y", QT_TRANSLATE_NOOP("zorctl::Help", "move to a point (0 to 255 each)")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl move X Y [--dry-run]
 
 Moves to the point (X, Y); each a whole number from 0 to 255.
-)",
+)"),
      .minValues = 2, .maxValues = 2, .run = Move},
     {.name = "mark",
      .uses = {{
          {"mark FIGURE",
-          R"(mark original-square, corrected-square or
-max-field)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(mark original-square, corrected-square or
+max-field)")}
      }},
-     .help = R"(Usage: zorctl mark original-square|corrected-square|max-field [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl mark original-square|corrected-square|max-field [--dry-run]
 
 Marks a test figure. max-field toggles the controller's maximum field.
-)",
+)"),
      .minValues = 1, .maxValues = 1, .run = Mark},
     {.name = "shutter",
-     .uses = {{{"shutter open|close", "open or close the shutter"}}},
-     .help = "Usage: zorctl shutter open|close [--dry-run]\n\nOpens or closes the shutter.\n",
+     .uses = {{{"shutter open|close", QT_TRANSLATE_NOOP("zorctl::Help", "open or close the shutter")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl shutter open|close [--dry-run]
+
+Opens or closes the shutter.
+)"),
      .minValues = 1, .maxValues = 1, .run = Shutter},
     {.name = "aiming",
-     .uses = {{{"aiming on|off", "switch the aiming diode"}}},
-     .help = "Usage: zorctl aiming on|off [--dry-run]\n\nSwitches the aiming diode on or off.\n",
+     .uses = {{{"aiming on|off", QT_TRANSLATE_NOOP("zorctl::Help", "switch the aiming diode")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl aiming on|off [--dry-run]
+
+Switches the aiming diode on or off.
+)"),
      .minValues = 1, .maxValues = 1, .run = Aiming},
     {.name = "test-power",
      .uses = {{
          {"test-power on PULSE",
-          "fire the test power at PULSE (0 to 100)"},
+          QT_TRANSLATE_NOOP("zorctl::Help", "fire the test power at PULSE (0 to 100)")},
          {"test-power off",
-          "stop the test power"}
+          QT_TRANSLATE_NOOP("zorctl::Help", "stop the test power")}
      }},
-     .help = R"(Usage: zorctl test-power on PULSE | zorctl test-power off [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl test-power on PULSE | zorctl test-power off [--dry-run]
 
 Fires the test power at PULSE, a whole number from 0 to 100, or stops it.
-)",
+)"),
      .minValues = 1, .maxValues = 2, .run = TestPower},
     {.name = "init-power-board",
-     .uses = {{{"init-power-board", "reinitialise the power board"}}},
-     .help = "Usage: zorctl init-power-board [--dry-run]\n\nReinitialises the power board.\n",
+     .uses = {{{"init-power-board", QT_TRANSLATE_NOOP("zorctl::Help", "reinitialise the power board")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl init-power-board [--dry-run]
+
+Reinitialises the power board.
+)"),
      .run = InitPowerBoard},
     {.name = "show-version",
-     .uses = {{{"show-version", "make the controller show its version"}}},
-     .help = "Usage: zorctl show-version [--dry-run]\n\nMakes the controller show its version.\n",
+     .uses = {{{"show-version", QT_TRANSLATE_NOOP("zorctl::Help", "make the controller show its version")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl show-version [--dry-run]
+
+Makes the controller show its version.
+)"),
      .run = ShowVersion},
     {.name = "adjust",
      .uses = {{
          {"adjust center|distortion MOVES",
-          R"(begin the adjustment, jog by MOVES (letters
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(begin the adjustment, jog by MOVES (letters
 U, D, L, R; "" for none) and save it, or with
---cancel end it without saving)"},
+--cancel end it without saving)")},
          {"adjust aiming MOVES1 MOVES2",
-          R"(align the aiming diode: jog by MOVES1 at the
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(align the aiming diode: jog by MOVES1 at the
 top left point, Next, jog by MOVES2 at the
 right bottom point, then save (or --cancel;
 MOVES1 alone with --cancel: end at the first
-point))"}
+point))")}
      }},
-     .help = R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl adjust center|distortion MOVES [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 MOVES2 [--cancel] [--dry-run]
        zorctl adjust aiming MOVES1 --cancel [--dry-run]
 
@@ -139,18 +158,18 @@ the jogs of MOVES2 at the centre of the right bottom, then the save and,
 half a second later, the end of the alignment; with --cancel the end alone.
 With --cancel and MOVES1 alone it ends at the first point, without Next, as
 the alignment dialog cancelled there does.
-)",
+)"),
      .minValues = 2, .maxValues = 3, .options = {"--cancel"}, .run = Adjust},
     {.name = "calibrate",
      .uses = {{
          {"calibrate --width MM --height MM [--top MM --left MM]",
-          R"(compute the scale and distortion corrections
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(compute the scale and distortion corrections
 that bring the corrected square, as measured,
 to its nominal size with straight edges, and
 send them (--no-set: compute only; --mark:
-mark the corrected square afterwards))"}
+mark the corrected square afterwards))")}
      }},
-     .help = R"(Usage: zorctl calibrate --width MM --height MM [--top MM --left MM] [--nominal MM]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl calibrate --width MM --height MM [--top MM --left MM] [--nominal MM]
                         [--tolerance PCT,MM] [--no-set] [--mark] [--json] [--dry-run]
 
 The field calibration: mark the corrected square, measure it, and give its
@@ -171,16 +190,16 @@ nominal, an edge without the other, or a result the controller cannot take is
 refused (exit status 1). When this round's square lies no closer to nominal
 than the previous round's did, as the service log has it, zorctl says so.
 Each round that sent is one service-log entry, operation "calibrate".
-)",
+)"),
      .options = {"--width", "--height", "--top", "--left", "--nominal", "--tolerance", "--no-set", "--mark"},
      .run = Calibrate},
     {.name = "backup",
      .uses = {{
          {"backup FILE",
-          R"(read every setting the controller reports and
-save them, with its identity, as a snapshot)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(read every setting the controller reports and
+save them, with its identity, as a snapshot)")}
      }},
-     .help = R"(Usage: zorctl backup FILE [--json] [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl backup FILE [--json] [--dry-run]
 
 Reads the identity and every setting the controller can report (currents,
 distortion, scale, controller model, MAC, IP, subnet, gateway, ship id,
@@ -189,15 +208,15 @@ that fails is left out and named at the end (exit status 4); a setting the
 system's family does not have is not read and is listed under
 "not_on_family"; a file that cannot be written is refused (exit status 5)
 and nothing is left behind.
-)",
+)"),
      .minValues = 1, .maxValues = 1, .run = Backup},
     {.name = "diff",
      .uses = {{
          {"diff FILE",
-          R"(compare a snapshot with the controller, setting
-by setting, and tell what a restore would send)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(compare a snapshot with the controller, setting
+by setting, and tell what a restore would send)")}
      }},
-     .help = R"(Usage: zorctl diff FILE [--identity] [--json]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl diff FILE [--identity] [--json]
 
 Compares a snapshot with the connected controller: each setting's value on
 the controller and in the file, and whether a restore would send it. The
@@ -206,19 +225,19 @@ system's family has no Set for shows as "not on family" and is never sent.
 A file that is not a valid snapshot is refused (exit status 1) and nothing
 is read or sent. A controller value that could not be read shows as
 (unreadable), and the exit status is 4.
-)",
+)"),
      .minValues = 1, .maxValues = 1, .options = {"--identity"}, .run = Diff},
     {.name = "restore",
      .uses = {{
          {"restore FILE",
-          R"(send the snapshot's values that differ
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(send the snapshot's values that differ
 (calibration first, network last) and read
 each back; --identity also the serial number,
 model name and controller model (password);
 --other-system for another system's snapshot;
---yes without asking (needed off a terminal))"}
+--yes without asking (needed off a terminal))")}
      }},
-     .help = R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl restore FILE [--identity] [--other-system] [--yes] [--json] [--dry-run]
 
 Checks the whole file first: a file that is not JSON, of another format or
 a newer version, misses a part, holds a value the panel would refuse or the
@@ -237,15 +256,15 @@ snapshot of another system (another serial number) only with
 comparison is shown and confirmed first; without one, --yes is needed.
 Ctrl+C or SIGTERM stops it between settings: each is as it was or fully
 sent, and the exit status is 130 (143).
-)",
+)"),
      .minValues = 1, .maxValues = 1, .options = {"--identity", "--other-system", "--yes"}, .run = RestoreCommand},
     {.name = "log",
      .uses = {{
          {"log",
-          R"(print the service log: every operation that
-sent something, from zorctl and the panel)"}
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(print the service log: every operation that
+sent something, from zorctl and the panel)")}
      }},
-     .help = R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl log [--since DATE] [--system SERIAL] [--json]
 
 Prints the service log, oldest first: one line for every operation that sent
 something to a marking system, from zorctl and from the panel, with its time
@@ -270,17 +289,17 @@ makes the reading fail.
   --system SERIAL  only the entries for the system of that serial number
   --json         {"entries": [the lines' objects], "skipped": N}
 Exit status 5 when the log exists but cannot be read.
-)",
+)"),
      .options = {"--since"}, .run = Log},
     {.name = "report",
      .uses = {{
          {"report --output FILE.pdf",
-          R"(write the service report: the system, every
+          QT_TRANSLATE_NOOP("zorctl::Help", R"(write the service report: the system, every
 setting as read now, the service log since
 --since (default: today) and the calibration
-rounds with a drawing of their squares)"}
+rounds with a drawing of their squares)")}
      }},
-     .help = R"(Usage: zorctl report --output FILE.pdf [--since DATE] [--system SERIAL] [--json]
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl report --output FILE.pdf [--since DATE] [--system SERIAL] [--json]
 
 Writes the service report, a PDF to hand the customer: the system (name,
 serial number, version, release date, lens, family, controller model,
@@ -302,11 +321,14 @@ tool's library folder) to lay it out, waiting at most 60 s for it.
 Exit status 4 when a setting could not be read (the report lists it as not
 read), 5 when FILE cannot be written, the PDF could not be made or the
 service log could not be read (the report then holds no entries).
-)",
+)"),
      .options = {"--output", "--since"}, .run = Report},
     {.name = "help",
-     .uses = {{{"help [COMMAND]", "this text, or a command's own"}}},
-     .help = "Usage: zorctl help [COMMAND]\n\nShows zorctl's help, or a command's.\n"},
+     .uses = {{{"help [COMMAND]", QT_TRANSLATE_NOOP("zorctl::Help", "this text, or a command's own")}}},
+     .help = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl help [COMMAND]
+
+Shows zorctl's help, or a command's.
+)")},
 };
 // clang-format on
 

@@ -1,11 +1,15 @@
 #include "zorctl/help.h"
 
+#include <QCoreApplication>
+#include <QString>
+#include <QtGlobal>
 #include <algorithm>
 #include <utility>
 
 #include "service/settings.h"
 #include "service/text.h"
 #include "zorctl/command_table.h"
+#include "zorctl/people.h"
 
 namespace zor::zorctl {
 
@@ -13,10 +17,18 @@ namespace {
 
 namespace svc = zor::service;
 
+// The context every text of the help is translated in: the whole help, each
+// command's help and summary (command_table.cpp), and the words of the lists.
+constexpr char kContext[] = "zorctl::Help";
+
 // The whole help; a line "@name@" stands for a list made from the table of
 // commands or the table of settings (Expanded, below). Each command's own
 // help is beside it in the table of commands.
-constexpr std::string_view kHelpText = R"(Usage: zorctl [OPTIONS] COMMAND [VALUES...]
+//: Command, option and setting names, values, JSON keys, examples and exit
+//: statuses stay as they are. Each line "@name@" is a list zorctl fills in:
+//: keep it, alone on its line. Lines at most 78 columns (a Chinese character
+//: counts two).
+constexpr std::string_view kHelpText = QT_TRANSLATE_NOOP("zorctl::Help", R"(Usage: zorctl [OPTIONS] COMMAND [VALUES...]
 
 Reads and sets a ZOR laser marking system's identity, calibration and
 network settings from the command line, exactly as the zor-maintenance
@@ -179,50 +191,132 @@ Examples:
   zorctl diff unit-100001.json
   zorctl restore unit-100001.json --yes
   zorctl log --since 2026-12-01
-)";
+)");
 
-constexpr std::size_t kWidth = 78;  // the longest line of a list
+constexpr qsizetype kWidth = 78;  // the longest line of a list
 
-// The head, then the words of the text from the column on, broken into lines
-// of at most kWidth; the words start on a line of their own when the head
-// reaches the column. A tab holds two words together ("scale\tX\tY").
-std::string Wrapped(std::string head, std::string_view text, std::size_t column) {
-  std::size_t at = head.size() - (head.rfind('\n') + 1);  // npos + 1 is 0
-  if (at > 0 && at >= column) {
-    head += '\n';
-    at = 0;
-  }
-  head.append(column - at, ' ');
-  at = column;
-  bool first = true;
-  for (std::size_t start = 0; start < text.size();) {
-    const std::size_t end = std::min(text.find(' ', start), text.size());
-    std::string word(text.substr(start, end - start));
-    start = end + 1;
-    if (word.empty()) continue;
-    std::replace(word.begin(), word.end(), '\t', ' ');
-    if (!first && at + 1 + word.size() > kWidth) {
-      head += '\n' + std::string(column, ' ');
-      at = column;
-    } else if (!first) {
-      head += ' ';
-      ++at;
-    }
-    head += word;
-    at += word.size();
-    first = false;
-  }
-  return head + '\n';
+// One of the help's texts (marked in kContext where it is written) in the
+// user's language; the English itself when no translation is loaded.
+std::string Local(std::string_view english) {
+  return QCoreApplication::translate(kContext, std::string(english).c_str()).toStdString();
 }
 
-// The items with the separator between them, and the last one before the last:
-// "a, b and c".
-std::string Joined(const std::vector<std::string>& items, std::string_view separator = ", ",
-                   std::string_view last = ", ") {
+// The words the table of settings gives the help: how a Set sends its values
+// (Setting::sends) and what a key holds (SettingKey::note). The table is the
+// service layer's and keeps them in English for every front end; they are
+// marked here, among the help's texts, and translated when listed.
+constexpr const char* kTableWords[] = {
+    QT_TRANSLATE_NOOP("zorctl::Help", "sent as typed; the controller checks the text"),
+    QT_TRANSLATE_NOOP("zorctl::Help", "sent as typed, behind the service password"),
+    QT_TRANSLATE_NOOP("zorctl::Help", "both halves, 100 ms apart"),
+    QT_TRANSLATE_NOOP("zorctl::Help",
+                      "behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from "
+                      "the list, any other six-digit code as typed, and the eight digits get controller-model prints "
+                      "as they read (flag byte 00 or 10, then the code)"),
+    QT_TRANSLATE_NOOP("zorctl::Help",
+                      "behind the service password; four whole numbers whose total fits the counter (at most "
+                      "49710,06:28:15)"),
+    QT_TRANSLATE_NOOP("zorctl::Help", "six hexadecimal groups in any usual notation"),
+    QT_TRANSLATE_NOOP("zorctl::Help", "four decimal octets"),
+    QT_TRANSLATE_NOOP("zorctl::Help", "flag byte and model code"),
+};
+
+// A text of the table in the user's language when it is listed, else as it is.
+QString TableWords(std::string_view english) {
+  for (const char* listed : kTableWords)
+    if (english == listed) return QCoreApplication::translate(kContext, listed);
+  return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
+}
+
+// Characters a line neither begins with (closing punctuation) nor ends with
+// (opening): the text is never broken next to them.
+bool Closing(char32_t c) {
+  return std::u32string_view(U"、。，；：！？）」』”’),.;:!?]}").find(c) != std::u32string_view::npos;
+}
+bool Opening(char32_t c) { return std::u32string_view(U"（「『“‘([{").find(c) != std::u32string_view::npos; }
+
+// A piece of text a line may break before, and whether a blank stood before it.
+struct Piece {
+  QString text;
+  bool blank = false;
+};
+
+// Whether the text holds no letter and no digit: "(*", "--".
+bool OnlySigns(const QString& text) {
+  return std::none_of(text.begin(), text.end(), [](QChar c) { return c.isLetterOrNumber(); });
+}
+
+// The pieces of a text: its words, and within a word each character of a
+// wide script (Chinese is written without blanks between words). A word of
+// signs alone stays with the next ("(* needs"), and a tab holds two words
+// together ("scale\tX\tY"); both show as a blank.
+std::vector<Piece> Pieces(std::string_view text) {
+  std::vector<Piece> pieces;
+  bool blank = false;
+  char32_t last = 0;
+  for (const char32_t c : QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())).toUcs4()) {
+    if (c == U' ') {
+      blank = true;
+      continue;
+    }
+    const bool glued = blank && !pieces.empty() && OnlySigns(pieces.back().text);
+    if (glued) {
+      pieces.back().text += u' ';
+      blank = false;
+    }
+    const bool breaks = !glued && (blank || ((IsWide(last) || IsWide(c)) && !Closing(c) && !Opening(last)));
+    if (pieces.empty() || breaks) pieces.push_back({QString(), blank && !pieces.empty()});
+    pieces.back().text += c == U'\t' ? QString(u' ') : QString::fromUcs4(&c, 1);
+    blank = false;
+    last = c;
+  }
+  return pieces;
+}
+
+// The head, then the text from the column on, broken into lines of at most
+// kWidth columns (a wide character takes two) between its pieces; the text
+// starts on a line of its own when the head reaches the column.
+std::string Wrapped(const std::string& head, std::string_view text, qsizetype column) {
+  QString out = QString::fromStdString(head);
+  qsizetype at = Columns(out.mid(out.lastIndexOf(u'\n') + 1));  // -1 + 1 is 0
+  if (at > 0 && at >= column) {
+    out += u'\n';
+    at = 0;
+  }
+  out += QString(column - at, u' ');
+  at = column;
+  bool first = true;
+  for (const Piece& piece : Pieces(text)) {
+    const qsizetype width = Columns(piece.text);
+    if (!first && at + (piece.blank ? 1 : 0) + width > kWidth) {
+      out += u'\n' + QString(column, u' ');
+      at = column;
+    } else if (!first && piece.blank) {
+      out += u' ';
+      ++at;
+    }
+    out += piece.text;
+    at += width;
+    first = false;
+  }
+  return (out + u'\n').toStdString();
+}
+
+// The items with the separator between them: "a, b, c".
+std::string Joined(const std::vector<std::string>& items, std::string_view separator = ", ") {
   std::string text;
-  for (std::size_t i = 0; i < items.size(); ++i)
-    text += std::string(i == 0 ? "" : i + 1 == items.size() ? last : separator) + items[i];
+  for (std::size_t i = 0; i < items.size(); ++i) text += std::string(i == 0 ? "" : separator) + items[i];
   return text;
+}
+
+// The items as a person lists them: "a, b and c".
+std::string JoinedAnd(std::vector<std::string> items) {
+  if (items.size() < 2) return Joined(items);
+  const std::string last = items.back();
+  items.pop_back();
+  return QCoreApplication::translate("zorctl::Help", "%1 and %2")
+      .arg(QString::fromStdString(Joined(items)), QString::fromStdString(last))
+      .toStdString();
 }
 
 // The keys of a Get, with what one holds where its name does not say:
@@ -231,11 +325,15 @@ std::string Keys(const svc::Setting& setting) {
   std::vector<std::string> keys;
   for (const svc::SettingKey& key : setting.keys) {
     if (key.name.empty()) continue;
-    std::string note = key.kind == svc::KeyKind::Hex8       ? "8 hex digits"
-                       : key.kind == svc::KeyKind::WorkTime ? "D,HH:MM:SS"
-                                                            : "";
-    if (!key.note.empty()) note += (note.empty() ? "" : ": ") + std::string(key.note);
-    keys.push_back(std::string(key.name) + (note.empty() ? "" : " (" + note + ")"));
+    const QString name = QString::fromUtf8(key.name.data(), static_cast<qsizetype>(key.name.size()));
+    QString note = key.kind == svc::KeyKind::Hex8       ? QCoreApplication::translate("zorctl::Help", "8 hex digits")
+                   : key.kind == svc::KeyKind::WorkTime ? QStringLiteral("D,HH:MM:SS")
+                                                        : QString();
+    if (!key.note.empty())
+      note = note.isEmpty() ? TableWords(key.note)
+                            : QCoreApplication::translate("zorctl::Help", "%1: %2").arg(note, TableWords(key.note));
+    keys.push_back(
+        (note.isEmpty() ? name : QCoreApplication::translate("zorctl::Help", "%1 (%2)").arg(name, note)).toStdString());
   }
   return Joined(keys);
 }
@@ -264,23 +362,23 @@ std::string WithLists(std::string text, const std::vector<std::pair<std::string,
 std::string CommandLine(const CommandUse& use, const std::vector<std::pair<std::string, std::string>>& lists) {
   constexpr std::size_t kColumn = 32;
   const std::string head = "  " + std::string(use.synopsis);
-  if (use.summary.find('@') != std::string_view::npos)
-    return Wrapped(head, WithLists(std::string(use.summary), lists), kColumn);
+  const std::string summary = Local(use.summary);
+  if (summary.find('@') != std::string::npos) return Wrapped(head, WithLists(summary, lists), kColumn);
   std::string text =
       head + (head.size() >= kColumn ? "\n" + std::string(kColumn, ' ') : std::string(kColumn - head.size(), ' '));
-  for (const char c : use.summary) text += c == '\n' ? "\n" + std::string(kColumn, ' ') : std::string(1, c);
+  for (const char c : summary) text += c == '\n' ? "\n" + std::string(kColumn, ' ') : std::string(1, c);
   return text + '\n';
 }
 
 // The list a line "@name@" stands for.
 std::string List(std::string_view name) {
   std::vector<std::string> gets, sets, keys, unread;
-  std::size_t column = 0;  // of what get's help says of each
+  qsizetype column = 0;  // of what get's help says of each
   for (const svc::Setting& s : svc::Settings()) {
     if (s.read != nullptr) {
       gets.emplace_back(s.name);
       keys.push_back(std::string(s.name) + ": " + Keys(s));
-      column = std::max(column, s.name.size() + 4);
+      column = std::max(column, static_cast<qsizetype>(s.name.size()) + 4);
     }
     if (s.write != nullptr) sets.push_back(SetItem(s, true));
     if (s.write != nullptr && s.read == nullptr && s.readBy.empty()) unread.emplace_back(s.name);
@@ -293,15 +391,23 @@ std::string List(std::string_view name) {
         if (!use.synopsis.empty()) list += CommandLine(use, named);
     return list;
   }
-  if (name == "keys") return Wrapped("  get NAME:", Joined(keys, "; ", "; "), 17);
+  if (name == "keys") return Wrapped("  get NAME:", Joined(keys, "; "), 17);
   if (name == "reads") {
     for (const svc::Setting& s : svc::Settings())
       if (s.read != nullptr) list += Wrapped("  " + std::string(s.name), Keys(s), column);
     list += Wrapped("  all",
-                    "every one of these that the system's family has; one that cannot be read is listed under "
-                    "\"missing\" and the exit status is 4, one the family does not have under \"not_on_family\"",
+                    QCoreApplication::translate(
+                        "zorctl::Help",
+                        "every one of these that the system's family has; one that cannot be read is listed under "
+                        "\"missing\" and the exit status is 4, one the family does not have under \"not_on_family\"")
+                        .toStdString(),
                     column);
-    if (!unread.empty()) list += Wrapped("", Joined(unread, ", ", " and ") + " can be set, but not read.", 0);
+    if (!unread.empty())
+      list += Wrapped("",
+                      QCoreApplication::translate("zorctl::Help", "%1 can be set, but not read.")
+                          .arg(QString::fromStdString(JoinedAnd(unread)))
+                          .toStdString(),
+                      0);
     return list;
   }
   // "writes": the Sets that send alike, together.
@@ -314,7 +420,7 @@ std::string List(std::string_view name) {
       if (other.write != nullptr && other.sends == s.sends) alike.push_back(SetItem(other, false));
     std::string head = Wrapped("", Joined(alike), 2);
     head.pop_back();
-    list += Wrapped(head, s.sends, 21);
+    list += Wrapped(head, TableWords(s.sends).toStdString(), 21);
   }
   return list;
 }
@@ -336,11 +442,11 @@ std::string Expanded(std::string_view text) {
 
 }  // namespace
 
-std::string HelpText() { return Expanded(kHelpText); }
+std::string HelpText() { return Expanded(Local(kHelpText)); }
 
 std::string CommandHelp(std::string_view command) {
   const Command* found = FindCommand(command);
-  return found != nullptr ? Expanded(found->help) : std::string();
+  return found != nullptr ? Expanded(Local(found->help)) : std::string();
 }
 
 std::optional<std::vector<std::string>> CompletionWords(const std::vector<std::string>& request) {

@@ -43,8 +43,12 @@ inline zor::service::Outcome Retold(zor::service::Outcome outcome, const PeopleT
   return outcome;
 }
 
-// The columns a terminal gives text: two for each wide character (Chinese,
-// Japanese, Korean and full-width forms), one for any other.
+// Whether a terminal shows the character two columns wide: the blocks of
+// East Asian wide characters (Chinese, Japanese, Korean, full-width forms).
+bool IsWide(char32_t c);
+
+// The columns a terminal gives text: two for each wide character, one for
+// any other.
 qsizetype Columns(const QString& text);
 
 // Text for people in a table's column of width columns: padded with spaces

@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
+#include <algorithm>
 #include <map>
 #include <set>
 #include <tuple>
@@ -22,6 +23,18 @@ std::set<int> Arguments(const QString& text) {
   std::set<int> numbers;
   for (const QRegularExpressionMatch& m : kArgument.globalMatch(text)) numbers.insert(m.captured(1).toInt());
   return numbers;
+}
+
+// The "@name@" placeholders of a text, sorted, each marked "line " when it
+// stands alone on its line.
+std::vector<QString> Placeholders(const QString& text) {
+  static const QRegularExpression kPlaceholder(QStringLiteral("@[A-Za-z][A-Za-z0-9_-]*@"));
+  std::vector<QString> found;
+  for (const QString& line : text.split(u'\n'))
+    for (const QRegularExpressionMatch& m : kPlaceholder.globalMatch(line))
+      found.push_back((m.captured() == line ? QStringLiteral("line ") : QString()) + m.captured());
+  std::sort(found.begin(), found.end());
+  return found;
 }
 
 // The accelerator letter of a text (the character after a single '&'), in
@@ -135,6 +148,18 @@ std::vector<std::string> ArgumentChanges(const std::vector<TsMessage>& messages)
     for (const QString& t : m.translations) {
       if (t.isEmpty() || Arguments(t) == wanted) continue;
       problems.push_back(Where(m) + " -> \"" + t.toStdString() + "\": other %N arguments");
+    }
+  }
+  return problems;
+}
+
+std::vector<std::string> PlaceholderChanges(const std::vector<TsMessage>& messages) {
+  std::vector<std::string> problems;
+  for (const TsMessage& m : messages) {
+    const std::vector<QString> wanted = Placeholders(m.source);
+    for (const QString& t : m.translations) {
+      if (t.isEmpty() || Placeholders(t) == wanted) continue;
+      problems.push_back(Where(m) + " -> \"" + t.toStdString() + "\": other @name@ placeholders");
     }
   }
   return problems;

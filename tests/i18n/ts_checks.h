@@ -1,8 +1,8 @@
 #pragma once
 // The translation files read back (i18n/<folder>_<lang>.ts) and the rules
 // every translation keeps: finished in every language, the same %N
-// arguments as its English, and accelerators that do not repeat within one
-// window.
+// arguments and "@name@" placeholders as its English, and accelerators that
+// do not repeat within one window.
 
 #include <QString>
 #include <QStringList>
@@ -32,6 +32,10 @@ std::vector<TsMessage> ReadAllTs(const QString& root, QStringList* errors);
 // (context) and the text.
 std::vector<std::string> Unfinished(const std::vector<TsMessage>& messages, const QStringList& languages);
 std::vector<std::string> ArgumentChanges(const std::vector<TsMessage>& messages);
+// The placeholders "@name@" a program fills in (zorctl's help: "@gets@" in a
+// sentence, "@reads@" on a line of its own for a list): each as often as in
+// the English, and alone on its line where the English has it so.
+std::vector<std::string> PlaceholderChanges(const std::vector<TsMessage>& messages);
 std::vector<std::string> RepeatedAccelerators(const std::vector<TsMessage>& messages);
 
 }  // namespace zortest

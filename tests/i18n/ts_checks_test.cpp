@@ -1,6 +1,6 @@
 // The translations kept in i18n/ keep their rules (finished in each language,
-// the same %N arguments as the English, no accelerator repeated within a
-// window), and the checks catch each fault.
+// the same %N arguments and @name@ placeholders as the English, no
+// accelerator repeated within a window), and the checks catch each fault.
 #include "tests/i18n/ts_checks.h"
 
 #include <gtest/gtest.h>
@@ -100,6 +100,28 @@ TEST(TsChecks, ArgumentChanges) {
   }
 }
 
+TEST(TsChecks, PlaceholderChanges) {
+  struct Case {
+    QString source, translation;
+    bool changed;
+  };
+  const std::vector<Case> cases = {
+      {"NAME is one of @gets@, or all", "NAME ist eine von @gets@ oder all", false},
+      {"Reads:\n@reads@\nDone.", "Liest:\n@reads@\nFertig.", false},
+      {"@a@ and @b@", "@b@ und @a@", false},                        // reordered is fine
+      {"one of @gets@", "eine von", true},                          // dropped
+      {"one of @gets@", "eine von @gets@ (@sets@)", true},          // added
+      {"one of @gets@", "eine von @Gets@", true},                   // renamed
+      {"@gets@, @gets@", "@gets@", true},                           // as often as in the English
+      {"Reads:\n@reads@\nDone.", "Liest: @reads@\nFertig.", true},  // a list no longer on its own line
+      {"mail zor@example.com", "Mail an zor@example.com", false},   // an address is no placeholder
+  };
+  for (const Case& c : cases) {
+    const auto problems = zortest::PlaceholderChanges(Read({{c.source, c.translation, ""}}, QStringLiteral("de")));
+    EXPECT_EQ(problems.size(), c.changed ? 1u : 0u) << c.source.toStdString() << " -> " << c.translation.toStdString();
+  }
+}
+
 TEST(TsChecks, RepeatedAccelerators) {
   struct Case {
     const char* what;
@@ -126,6 +148,7 @@ TEST(Translations, KeepTheRules) {
   EXPECT_EQ(errors, QStringList{});
   EXPECT_EQ(zortest::Unfinished(messages, kLanguages), std::vector<std::string>{});
   EXPECT_EQ(zortest::ArgumentChanges(messages), std::vector<std::string>{});
+  EXPECT_EQ(zortest::PlaceholderChanges(messages), std::vector<std::string>{});
   EXPECT_EQ(zortest::RepeatedAccelerators(messages), std::vector<std::string>{});
 }
 

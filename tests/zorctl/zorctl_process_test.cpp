@@ -18,6 +18,9 @@
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <functional>
+#include <string>
+
+#include "zorctl/help.h"
 
 namespace {
 
@@ -858,6 +861,56 @@ TEST_F(Zorctl, MessagesFollowTheLanguageWhileJsonStaysEnglish) {
       }
       EXPECT_EQ(j.out, json) << what << " " << lang;
     }
+  }
+}
+
+// The help too is in the language of LANG, loaded before it is printed,
+// whichever way it is asked for; under a C locale it is exactly the English,
+// whatever LANGUAGE asks for.
+TEST_F(Zorctl, HelpFollowsTheLanguage) {
+  const std::string english = zor::zorctl::HelpText();
+  const std::string englishSet = zor::zorctl::CommandHelp("set");
+  const struct {
+    QMap<QString, QString> env;
+    const char* first;  // the whole help's first line
+    const char* says;   // a line of it
+    const char* set;    // a line of set's help, from the table of settings
+  } cases[] = {
+      {{{"LANG", "de_DE.UTF-8"}},
+       "Aufruf: zorctl [OPTIONS] COMMAND [VALUES...]\n",
+       "\nBefehle:\n  list                          jedes System, das antwortet: Seriennummer,\n",
+       "\n  distortion X Y, scale X Y\n                     beide Hälften, im Abstand von 100 ms\n"},
+      {{{"LANG", "zh_CN.UTF-8"}},
+       "用法：zorctl [OPTIONS] COMMAND [VALUES...]\n",
+       "\n退出状态：\n  0  完成\n",
+       "\n  distortion X Y, scale X Y\n                     两半分别发送，间隔 100 ms\n"},
+  };
+  for (const auto& c : cases) {
+    QMap<QString, QString> env{{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", ""}};
+    env.insert(c.env);
+    const std::string what = c.env.first().toStdString();
+    for (const QStringList& args : {QStringList{"--help"}, QStringList{"help"}}) {
+      const Result r = run(args, false, env);
+      EXPECT_EQ(r.status, 0) << what;
+      EXPECT_TRUE(r.out.startsWith(c.first)) << what << ": " << r.out.left(200).toStdString();
+      EXPECT_TRUE(r.out.contains(c.says)) << what;
+    }
+    const Result bare = run({}, false, env);
+    EXPECT_EQ(bare.status, 2) << what;
+    EXPECT_TRUE(bare.err.startsWith(c.first)) << what << ": " << bare.err.left(200).toStdString();
+    for (const QStringList& args : {QStringList{"help", "set"}, QStringList{"set", "--help"}}) {
+      const Result r = run(args, false, env);
+      EXPECT_EQ(r.status, 0) << what;
+      EXPECT_TRUE(r.out.contains(c.set)) << what << ": " << r.out.toStdString();
+      EXPECT_NE(r.out.toStdString(), englishSet) << what;
+    }
+  }
+  for (const char* lang : {"C", "C.UTF-8", "POSIX"}) {
+    const QMap<QString, QString> env{{"LC_ALL", ""}, {"LC_MESSAGES", ""}, {"LANGUAGE", "de:zh_CN"}, {"LANG", lang}};
+    const Result r = run({"--help"}, false, env);
+    EXPECT_EQ(r.status, 0) << lang;
+    EXPECT_EQ(r.out.toStdString(), english) << lang;
+    EXPECT_EQ(run({"set", "--help"}, false, env).out.toStdString(), englishSet) << lang;
   }
 }
 
