@@ -51,8 +51,9 @@ QJsonObject LogPart(const Snapshot& snapshot, const Reading<ServiceLogContents>&
   QJsonObject part;
   QJsonArray entries;
   if (!log.ok()) {
+    // The report's pages are in English, as the record is.
     part.insert(QStringLiteral("problem"),
-                QStringLiteral("the service log could not be read: ") + ToQString(log.message));
+                QStringLiteral("the service log could not be read: ") + ToQString(SourceMessage(log)));
   } else if (!snapshot.identity || !snapshot.identity->readable) {
     part.insert(QStringLiteral("problem"),
                 QStringLiteral("the system's identity could not be read, so its entries are not known"));

@@ -103,7 +103,10 @@ TEST(ReportContent, SaysWhyEntriesAreMissing) {
     svc::Reading<svc::ServiceLogContents> log;
     const char* problem;
   } cases[] = {
-      {ReadNow(), svc::FileFailed("cannot open /x: Permission denied"),
+      // The report keeps the English of a message the person read in another language.
+      {ReadNow(),
+       svc::FileFailed({QStringLiteral("cannot open /x: Permission denied"),
+                        QStringLiteral("kann /x nicht \u00f6ffnen: Permission denied")}),
        "the service log could not be read: cannot open /x: Permission denied"},
       {unidentified, log, "the system's identity could not be read, so its entries are not known"},
   };
