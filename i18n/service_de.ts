@@ -873,11 +873,11 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
     <message>
         <source>%1 names %2, which is no setting</source>
-        <translation>%1 nennt %2, das keine Einstellung ist</translation>
+        <translation>%1 nennt %2, was keine Einstellung ist</translation>
     </message>
     <message>
         <source>%1 names %2, which is no setting of a version %3 snapshot (it came with version %4)</source>
-        <translation>%1 nennt %2, das keine Einstellung eines Snapshots der Version %3 ist (sie kam mit Version %4)</translation>
+        <translation>%1 nennt %2, was keine Einstellung eines Snapshots der Version %3 ist (sie kam mit Version %4)</translation>
     </message>
     <message>
         <source>%1 is no setting of a version %2 snapshot (it came with version %3)</source>
@@ -889,7 +889,7 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
     <message>
         <source>%1 names %2, which is also listed as missing</source>
-        <translation>%1 nennt %2, das auch als fehlend aufgeführt ist</translation>
+        <translation>%1 nennt %2, was auch als fehlend aufgeführt ist</translation>
     </message>
     <message>
         <source>%1 is there, but it is listed as missing</source>
@@ -897,7 +897,7 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
     <message>
         <source>%1 names &quot;%2&quot;, which %3 has</source>
-        <translation>%1 nennt „%2“, das %3 hat</translation>
+        <translation>%1 nennt „%2“, obwohl %3 es hat</translation>
     </message>
     <message>
         <source>%1 is not an object</source>

@@ -873,11 +873,11 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
     <message>
         <source>%1 names %2, which is no setting</source>
-        <translation>%1 列出了 %2，但它不是设置</translation>
+        <translation>%1 列出了%2，但它不是设置</translation>
     </message>
     <message>
         <source>%1 names %2, which is no setting of a version %3 snapshot (it came with version %4)</source>
-        <translation>%1 列出了 %2，但它不是版本 %3 快照的设置（它随版本 %4 引入）</translation>
+        <translation>%1 列出了%2，但它不是版本 %3 快照的设置（它随版本 %4 引入）</translation>
     </message>
     <message>
         <source>%1 is no setting of a version %2 snapshot (it came with version %3)</source>
@@ -889,7 +889,7 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
     <message>
         <source>%1 names %2, which is also listed as missing</source>
-        <translation>%1 列出了 %2，但它也被列为缺失</translation>
+        <translation>%1 列出了%2，但它也被列为缺失</translation>
     </message>
     <message>
         <source>%1 is there, but it is listed as missing</source>
@@ -897,7 +897,7 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
     <message>
         <source>%1 names &quot;%2&quot;, which %3 has</source>
-        <translation>%1 列出了“%2”，而 %3 具有该设置</translation>
+        <translation>%1 列出了“%2”，而%3具有该设置</translation>
     </message>
     <message>
         <source>%1 is not an object</source>
