@@ -168,27 +168,6 @@ TEST(PendingFile, EachNamingKeepsItsNamesModesAndWords) {
   }
 }
 
-// What is at the path, or its name, refuses a save before anything is
-// written; the refusal names the path itself, which no failed call does.
-TEST(PendingFile, RefusalsNameThePathAndTheirReason) {
-  TempDir dir;
-  fs::create_directory(dir.path() / "folder");
-  const struct {
-    fs::path path;
-    int error;
-  } cases[] = {
-      {dir.path() / "folder", kNotRegular},
-      {dir.path() / ".a.json.tmp-123456", kNamedLikeTemporary},
-  };
-  for (const auto& c : cases) {
-    PendingFile file;
-    const Result<> refused = file.create(c.path);
-    EXPECT_EQ(refused.error(), c.error) << c.path;
-    EXPECT_EQ(refused.failure().path, c.path.string());
-    EXPECT_THAT(refused.why(), ::testing::StartsWith(c.path.string() + " ")) << c.path;
-  }
-}
-
 // A killed write of the beside naming leaves its temporary; its holder's
 // clean-up removes it, and nothing that is not of that file.
 TEST(PendingFile, BesideTemporariesGoWhenTheirHolderCleansUp) {
