@@ -15,7 +15,11 @@ Result<bool> lockWithin(int fd, int operation, std::chrono::milliseconds wait, c
   auto pause = std::chrono::milliseconds(1);
   while (::flock(fd, operation | LOCK_NB) != 0) {
     if (errno == EINTR) continue;
-    if (errno != EWOULDBLOCK) return errnoFailure("cannot lock " + path.string());
+    if (errno != EWOULDBLOCK) {
+      Failure failure = errnoFailure("cannot lock " + path.string());
+      failure.path = path.string();
+      return failure;
+    }
     const auto now = std::chrono::steady_clock::now();
     if (now >= deadline) return false;
     std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(pause, deadline - now));

@@ -28,6 +28,14 @@ bool nothingThere(int error) { return error == ENOENT || error == ENOTDIR || err
 
 Failure about(const std::filesystem::path& path, Failure failure) {
   failure.why = path.string() + " " + failure.why;
+  failure.path = path.string();
+  return failure;
+}
+
+// A failed call on path, said as "<what> <path>: ...".
+Failure callOn(std::string_view what, const std::filesystem::path& path) {
+  Failure failure = errnoFailure(std::string(what) + " " + path.string());
+  failure.path = path.string();
   return failure;
 }
 
@@ -62,7 +70,7 @@ Result<OwnFile> openOwnFile(const std::filesystem::path& path, int flags, std::s
     if (errno == ELOOP) return about(path, {"is a symbolic link", kIsLink});
     if (nothingThere(errno)) {
       if (!(flags & O_CREAT)) return OwnFile{};
-      return errnoFailure("cannot open " + path.string());
+      return callOn("cannot open", path);
     }
     return about(path, errnoFailure("cannot be opened"));
   }
@@ -107,11 +115,11 @@ Result<> makePrivateFolders(const std::filesystem::path& folder) {
   for (const auto& part : folder) {
     built /= part;
     if (::mkdir(built.c_str(), 0700) == 0 || errno == EEXIST) continue;
-    return errnoFailure("cannot create " + built.string());
+    return callOn("cannot create", built);
   }
   struct stat st {};
   if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
-    return Failure{"cannot create " + folder.string() + ": something else is there", EEXIST};
+    return Failure{"cannot create " + folder.string() + ": something else is there", EEXIST, folder.string()};
   return {};
 }
 

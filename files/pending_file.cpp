@@ -122,8 +122,11 @@ PendingFile::~PendingFile() {
 // The two namings' callers have said their failures each in words of their own.
 Failure PendingFile::failed(std::string_view hidden, const std::filesystem::path& hiddenPath, std::string_view beside,
                             const std::filesystem::path& besidePath) const {
-  if (naming_ == Temporary::Hidden) return errnoFailure(std::string(hidden) + " " + hiddenPath.string());
-  return errnoFailure(std::string(beside) + " " + besidePath.string());
+  const std::string_view what = naming_ == Temporary::Hidden ? hidden : beside;
+  const std::filesystem::path& path = naming_ == Temporary::Hidden ? hiddenPath : besidePath;
+  Failure failure = errnoFailure(std::string(what) + " " + path.string());
+  failure.path = path.string();
+  return failure;
 }
 
 Result<> PendingFile::create(const std::filesystem::path& path) {
@@ -134,9 +137,12 @@ Result<> PendingFile::create(const std::filesystem::path& path) {
   if (naming_ == Temporary::Hidden) {
     struct stat st {};
     if (::lstat(path.c_str(), &st) == 0 && !S_ISREG(st.st_mode))
-      return Failure{path.string() + " exists and is not a regular file; it was left alone", kNotRegular};
-    if (isHiddenName(path.filename().string()))
-      return Failure{path.string() + " is named like the temporary files of a save, which a later save removes"};
+      return Failure{path.string() + " exists and is not a regular file; it was left alone", kNotRegular,
+                     path.string()};
+    if (isHiddenName(path.filename().string())) {
+      return Failure{path.string() + " is named like the temporary files of a save, which a later save removes",
+                     kNamedLikeTemporary, path.string()};
+    }
   }
   folder_ = UniqueFd(::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC));
   if (!folder_) {

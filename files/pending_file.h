@@ -8,6 +8,7 @@
 
 #include <sys/types.h>
 
+#include <cerrno>
 #include <filesystem>
 #include <string>
 #include <string_view>
@@ -27,6 +28,12 @@ enum class Temporary {
   // of its own: its holder removes the stale ones with removeStaleTemporaries.
   Beside,
 };
+
+// The errno create() gives a path named like a temporary (Hidden), which a
+// later save would take for a stale one; a path there that is not a regular
+// file gives kNotRegular. Both refusals name the path itself, while a call
+// that failed names the folder or the temporary.
+inline constexpr int kNamedLikeTemporary = EINVAL;
 
 class PendingFile {
  public:

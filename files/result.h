@@ -1,7 +1,8 @@
 #pragma once
 // How the code below the service layer says that something failed: a Result
 // holds the value, or a Failure with the reason in words for a message and,
-// when one names it, the errno of the failure. Nothing here throws.
+// when one names it, the errno of the failure and the file or folder it is
+// about. Nothing here throws.
 
 #include <optional>
 #include <string>
@@ -12,6 +13,10 @@ namespace zor::files {
 struct Failure {
   std::string why;
   int error = 0;  // the errno that names the failure best; 0 when none does
+  // The file or folder why names, as it names it; empty when it names none.
+  // With error, what a caller needs to say the failure in words of its own
+  // (the service layer's, in the user's language).
+  std::string path{};
 };
 
 template <typename T = void>

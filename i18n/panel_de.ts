@@ -140,5 +140,9 @@ Die Vorgänge laufen weiter, fehlen aber im Protokoll.</translation>
         <source>Marking Time: %1</source>
         <translation>Beschriftungszeit: %1</translation>
     </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>das PDF konnte nicht erstellt werden</translation>
+    </message>
 </context>
 </TS>

@@ -140,5 +140,9 @@ Operations go on, but are missing from the log.</source>
         <source>Marking Time: %1</source>
         <translation>打标时间：%1</translation>
     </message>
+    <message>
+        <source>the PDF could not be made</source>
+        <translation>无法生成 PDF</translation>
+    </message>
 </context>
 </TS>

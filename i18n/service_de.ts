@@ -184,6 +184,49 @@
     </message>
 </context>
 <context>
+    <name>zor::service::Files</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>%1 kann nicht geöffnet werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>%1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 ist ein symbolischer Link</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 ist keine reguläre Datei</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 ist kein Ordner</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>der Ordner %1 kann nicht angelegt werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>in %1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; it was left alone</source>
+        <translation>%1 existiert und ist keine reguläre Datei; es bleibt unverändert</translation>
+    </message>
+    <message>
+        <source>%1 is named like the temporary files of a save, which a later save removes</source>
+        <translation>%1 ist wie die temporären Dateien eines Speicherns benannt, die ein späteres Speichern entfernt</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Maintenance</name>
     <message>
         <source>The pulse value must be a whole number from %1 to %2.</source>
@@ -613,6 +656,45 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
 </context>
 <context>
+    <name>zor::service::ServiceLog</name>
+    <message>
+        <source>the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder</source>
+        <translation>das Serviceprotokoll hat keinen Ort: Weder XDG_STATE_HOME noch HOME nennt einen absoluten Ordner</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>%1 kann nicht gesperrt werden: %2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock on %1 for more than %2</source>
+        <translation>ein anderes Programm hält die Sperre auf %1 seit mehr als %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 gehört einem anderen Benutzer</translation>
+    </message>
+    <message>
+        <source>cannot read the size of %1: %2</source>
+        <translation>die Größe von %1 kann nicht gelesen werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write the whole line to %1 (a part of it is left)</source>
+        <translation>die Zeile kann nicht vollständig in %1 geschrieben werden (ein Teil davon bleibt stehen)</translation>
+    </message>
+    <message>
+        <source>cannot write the whole line to %1</source>
+        <translation>die Zeile kann nicht vollständig in %1 geschrieben werden</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>%1 kann nicht geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>%1 kann nicht geschrieben werden</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Settings</name>
     <message>
         <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
@@ -633,6 +715,213 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     <message>
         <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
         <translation>‚%1‘ ist keine Adresse: Geben Sie vier Dezimalzahlen von 0 bis %2 an, etwa 192.168.1.10</translation>
+    </message>
+</context>
+<context>
+    <name>zor::service::Snapshot</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>unbeendetes Objekt</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>fehlendes Namenstrennzeichen</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>unbeendetes Array</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>fehlendes Wertetrennzeichen</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>ungültiger Wert</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>ungültiges Ende durch eine Zahl</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>ungültige Zahl</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>ungültige Escape-Sequenz</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>ungültige UTF8-Zeichenkette</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>unbeendete Zeichenkette</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>nach einem Komma fehlt ein Objekt</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>zu tief verschachteltes Dokument</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>zu großes Dokument</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>überzählige Zeichen am Ende des Dokuments</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of settings</source>
+        <translation>%1 ist keine Liste von Einstellungen</translation>
+    </message>
+    <message>
+        <source>%1 is neither in the file nor listed as missing</source>
+        <translation>%1 ist weder in der Datei noch als fehlend aufgeführt</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>eine Zahl</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true oder false</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>eine Liste</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>ein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 is not a number the controller could have reported</source>
+        <translation>%1 ist keine Zahl, die die Steuerung gemeldet haben könnte</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from 0 to %2</source>
+        <translation>%1 ist keine ganze Zahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number of seconds from 0 to %2</source>
+        <translation>%1 ist keine ganze Sekundenzahl von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is not eight hexadecimal digits</source>
+        <translation>%1 besteht nicht aus acht Hexadezimalziffern</translation>
+    </message>
+    <message>
+        <source>%1 is not a MAC address</source>
+        <translation>%1 ist keine MAC-Adresse</translation>
+    </message>
+    <message>
+        <source>%1 is not a MAC address (six groups of two hexadecimal digits)</source>
+        <translation>%1 ist keine MAC-Adresse (sechs Gruppen aus je zwei Hexadezimalziffern)</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of four decimal numbers from 0 to %2</source>
+        <translation>%1 ist keine Adresse aus vier Dezimalzahlen von 0 bis %2</translation>
+    </message>
+    <message>
+        <source>%1 is not a working time</source>
+        <translation>%1 ist keine Betriebszeit</translation>
+    </message>
+    <message>
+        <source>%1 is not a text of at most %2 Latin-1 characters</source>
+        <translation>%1 ist kein Text aus höchstens %2 Latin-1-Zeichen</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number the controller could have reported</source>
+        <translation>%1 ist keine ganze Zahl, die die Steuerung gemeldet haben könnte</translation>
+    </message>
+    <message>
+        <source>%1 does not match %2</source>
+        <translation>%1 passt nicht zu %2</translation>
+    </message>
+    <message>
+        <source>the file is not JSON (%1 at byte %2)</source>
+        <translation>die Datei ist kein JSON (%1 bei Byte %2)</translation>
+    </message>
+    <message>
+        <source>the file is not a settings snapshot (no JSON object)</source>
+        <translation>die Datei ist kein Einstellungs-Snapshot (kein JSON-Objekt)</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is given twice at the top level</source>
+        <translation>der Schlüssel „%1“ steht zweimal auf der obersten Ebene</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is given twice in %2</source>
+        <translation>der Schlüssel „%1“ steht zweimal in %2</translation>
+    </message>
+    <message>
+        <source>the file is not a settings snapshot of this tool (format &quot;%1&quot;)</source>
+        <translation>die Datei ist kein Einstellungs-Snapshot dieses Werkzeugs (Format „%1“)</translation>
+    </message>
+    <message>
+        <source>the snapshot has no valid version</source>
+        <translation>der Snapshot hat keine gültige Version</translation>
+    </message>
+    <message>
+        <source>the snapshot was written by a newer version of the tool (snapshot version %1; this tool reads version %2)</source>
+        <translation>der Snapshot wurde von einer neueren Version des Werkzeugs geschrieben (Snapshot-Version %1; dieses Werkzeug liest Version %2)</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is no setting</source>
+        <translation>%1 nennt %2, was keine Einstellung ist</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is no setting of a version %3 snapshot (it came with version %4)</source>
+        <translation>%1 nennt %2, was keine Einstellung eines Snapshots der Version %3 ist (sie kam mit Version %4)</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of a version %2 snapshot (it came with version %3)</source>
+        <translation>%1 ist keine Einstellung eines Snapshots der Version %2 (sie kam mit Version %3)</translation>
+    </message>
+    <message>
+        <source>the snapshot has no %1</source>
+        <translation>dem Snapshot fehlt %1</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is also listed as missing</source>
+        <translation>%1 nennt %2, was auch als fehlend aufgeführt ist</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is listed as missing</source>
+        <translation>%1 ist vorhanden, aber als fehlend aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1 names &quot;%2&quot;, which %3 has</source>
+        <translation>%1 nennt „%2“, obwohl %3 es hat</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 ist kein Objekt</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of this tool</source>
+        <translation>%1 ist keine Einstellung dieses Werkzeugs</translation>
+    </message>
+    <message>
+        <source>%1 is there, but its setting is listed as missing</source>
+        <translation>%1 ist vorhanden, aber seine Einstellung ist als fehlend aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1 is there, but its setting is listed as not on the family</source>
+        <translation>%1 ist vorhanden, aber seine Einstellung ist als nicht in der Gerätefamilie aufgeführt</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2: no settings snapshot is that large</source>
+        <translation>%1 ist größer als %2: Kein Einstellungs-Snapshot ist so groß</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1: %2</translation>
     </message>
 </context>
 </TS>

@@ -184,6 +184,49 @@
     </message>
 </context>
 <context>
+    <name>zor::service::Files</name>
+    <message>
+        <source>cannot open %1: %2</source>
+        <translation>无法打开 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot read %1: %2</source>
+        <translation>无法读取 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>%1 is a symbolic link</source>
+        <translation>%1 是符号链接</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file</source>
+        <translation>%1 不是普通文件</translation>
+    </message>
+    <message>
+        <source>%1 is not a folder</source>
+        <translation>%1 不是文件夹</translation>
+    </message>
+    <message>
+        <source>cannot create the folder %1: %2</source>
+        <translation>无法创建文件夹 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write in %1: %2</source>
+        <translation>无法在 %1 中写入：%2</translation>
+    </message>
+    <message>
+        <source>%1 exists and is not a regular file; it was left alone</source>
+        <translation>%1 已存在且不是普通文件；未对其作任何改动</translation>
+    </message>
+    <message>
+        <source>%1 is named like the temporary files of a save, which a later save removes</source>
+        <translation>%1 的名称与保存时的临时文件相同，以后的保存会将其删除</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Maintenance</name>
     <message>
         <source>The pulse value must be a whole number from %1 to %2.</source>
@@ -613,6 +656,45 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
 </context>
 <context>
+    <name>zor::service::ServiceLog</name>
+    <message>
+        <source>the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder</source>
+        <translation>维护日志没有存放位置：XDG_STATE_HOME 和 HOME 都未指定绝对路径的文件夹</translation>
+    </message>
+    <message>
+        <source>cannot lock %1: %2</source>
+        <translation>无法锁定 %1：%2</translation>
+    </message>
+    <message>
+        <source>another program has held the lock on %1 for more than %2</source>
+        <translation>另一个程序锁定 %1 已超过 %2</translation>
+    </message>
+    <message>
+        <source>%1 belongs to another user</source>
+        <translation>%1 属于另一个用户</translation>
+    </message>
+    <message>
+        <source>cannot read the size of %1: %2</source>
+        <translation>无法读取 %1 的大小：%2</translation>
+    </message>
+    <message>
+        <source>cannot write the whole line to %1 (a part of it is left)</source>
+        <translation>无法将整行写入 %1（其中一部分已留在文件中）</translation>
+    </message>
+    <message>
+        <source>cannot write the whole line to %1</source>
+        <translation>无法将整行写入 %1</translation>
+    </message>
+    <message>
+        <source>cannot write %1: %2</source>
+        <translation>无法写入 %1：%2</translation>
+    </message>
+    <message>
+        <source>cannot write %1</source>
+        <translation>无法写入 %1</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Settings</name>
     <message>
         <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
@@ -633,6 +715,213 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     <message>
         <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
         <translation>“%1”不是地址：请给出四个 0 到 %2 之间的十进制数，例如 192.168.1.10</translation>
+    </message>
+</context>
+<context>
+    <name>zor::service::Snapshot</name>
+    <message>
+        <source>unterminated object</source>
+        <translation>对象未结束</translation>
+    </message>
+    <message>
+        <source>missing name separator</source>
+        <translation>缺少名称分隔符</translation>
+    </message>
+    <message>
+        <source>unterminated array</source>
+        <translation>数组未结束</translation>
+    </message>
+    <message>
+        <source>missing value separator</source>
+        <translation>缺少值分隔符</translation>
+    </message>
+    <message>
+        <source>illegal value</source>
+        <translation>非法值</translation>
+    </message>
+    <message>
+        <source>invalid termination by number</source>
+        <translation>以数字无效结束</translation>
+    </message>
+    <message>
+        <source>illegal number</source>
+        <translation>非法数字</translation>
+    </message>
+    <message>
+        <source>invalid escape sequence</source>
+        <translation>无效的转义序列</translation>
+    </message>
+    <message>
+        <source>invalid UTF8 string</source>
+        <translation>无效的 UTF8 字符串</translation>
+    </message>
+    <message>
+        <source>unterminated string</source>
+        <translation>字符串未结束</translation>
+    </message>
+    <message>
+        <source>object is missing after a comma</source>
+        <translation>逗号后缺少对象</translation>
+    </message>
+    <message>
+        <source>too deeply nested document</source>
+        <translation>文档嵌套过深</translation>
+    </message>
+    <message>
+        <source>too large document</source>
+        <translation>文档过大</translation>
+    </message>
+    <message>
+        <source>garbage at the end of the document</source>
+        <translation>文档末尾有多余内容</translation>
+    </message>
+    <message>
+        <source>%1 is not a list of settings</source>
+        <translation>%1 不是设置列表</translation>
+    </message>
+    <message>
+        <source>%1 is neither in the file nor listed as missing</source>
+        <translation>%1 既不在文件中，也未列为缺失</translation>
+    </message>
+    <message>
+        <source>a number</source>
+        <translation>一个数字</translation>
+    </message>
+    <message>
+        <source>true or false</source>
+        <translation>true 或 false</translation>
+    </message>
+    <message>
+        <source>a list</source>
+        <translation>一个列表</translation>
+    </message>
+    <message>
+        <source>an object</source>
+        <translation>一个对象</translation>
+    </message>
+    <message>
+        <source>%1 is not a number the controller could have reported</source>
+        <translation>%1 不是控制器可能报告的数字</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number from 0 to %2</source>
+        <translation>%1 不是 0 到 %2 之间的整数</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number of seconds from 0 to %2</source>
+        <translation>%1 不是 0 到 %2 之间的整秒数</translation>
+    </message>
+    <message>
+        <source>%1 is not eight hexadecimal digits</source>
+        <translation>%1 不是八位十六进制数字</translation>
+    </message>
+    <message>
+        <source>%1 is not a MAC address</source>
+        <translation>%1 不是 MAC 地址</translation>
+    </message>
+    <message>
+        <source>%1 is not a MAC address (six groups of two hexadecimal digits)</source>
+        <translation>%1 不是 MAC 地址（六组，每组两位十六进制数字）</translation>
+    </message>
+    <message>
+        <source>%1 is not an address of four decimal numbers from 0 to %2</source>
+        <translation>%1 不是由四个 0 到 %2 之间的十进制数组成的地址</translation>
+    </message>
+    <message>
+        <source>%1 is not a working time</source>
+        <translation>%1 不是工作时间</translation>
+    </message>
+    <message>
+        <source>%1 is not a text of at most %2 Latin-1 characters</source>
+        <translation>%1 不是最多 %2 个 Latin-1 字符的文本</translation>
+    </message>
+    <message>
+        <source>%1 is not a whole number the controller could have reported</source>
+        <translation>%1 不是控制器可能报告的整数</translation>
+    </message>
+    <message>
+        <source>%1 does not match %2</source>
+        <translation>%1 与 %2 不一致</translation>
+    </message>
+    <message>
+        <source>the file is not JSON (%1 at byte %2)</source>
+        <translation>该文件不是 JSON（%1，位于第 %2 字节）</translation>
+    </message>
+    <message>
+        <source>the file is not a settings snapshot (no JSON object)</source>
+        <translation>该文件不是设置快照（没有 JSON 对象）</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is given twice at the top level</source>
+        <translation>键“%1”在顶层出现了两次</translation>
+    </message>
+    <message>
+        <source>the key &quot;%1&quot; is given twice in %2</source>
+        <translation>键“%1”在 %2 中出现了两次</translation>
+    </message>
+    <message>
+        <source>the file is not a settings snapshot of this tool (format &quot;%1&quot;)</source>
+        <translation>该文件不是本工具的设置快照（格式为“%1”）</translation>
+    </message>
+    <message>
+        <source>the snapshot has no valid version</source>
+        <translation>该快照没有有效的版本</translation>
+    </message>
+    <message>
+        <source>the snapshot was written by a newer version of the tool (snapshot version %1; this tool reads version %2)</source>
+        <translation>该快照由更新版本的工具写入（快照版本 %1；本工具读取版本 %2）</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is no setting</source>
+        <translation>%1 列出了%2，但它不是设置</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is no setting of a version %3 snapshot (it came with version %4)</source>
+        <translation>%1 列出了%2，但它不是版本 %3 快照的设置（它随版本 %4 引入）</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of a version %2 snapshot (it came with version %3)</source>
+        <translation>%1 不是版本 %2 快照的设置（它随版本 %3 引入）</translation>
+    </message>
+    <message>
+        <source>the snapshot has no %1</source>
+        <translation>该快照缺少 %1</translation>
+    </message>
+    <message>
+        <source>%1 names %2, which is also listed as missing</source>
+        <translation>%1 列出了%2，但它也被列为缺失</translation>
+    </message>
+    <message>
+        <source>%1 is there, but it is listed as missing</source>
+        <translation>%1 存在，但被列为缺失</translation>
+    </message>
+    <message>
+        <source>%1 names &quot;%2&quot;, which %3 has</source>
+        <translation>%1 列出了“%2”，而%3具有该设置</translation>
+    </message>
+    <message>
+        <source>%1 is not an object</source>
+        <translation>%1 不是对象</translation>
+    </message>
+    <message>
+        <source>%1 is no setting of this tool</source>
+        <translation>%1 不是本工具的设置</translation>
+    </message>
+    <message>
+        <source>%1 is there, but its setting is listed as missing</source>
+        <translation>%1 存在，但其设置被列为缺失</translation>
+    </message>
+    <message>
+        <source>%1 is there, but its setting is listed as not on the family</source>
+        <translation>%1 存在，但其设置被列为不属于该设备系列</translation>
+    </message>
+    <message>
+        <source>%1 is larger than %2: no settings snapshot is that large</source>
+        <translation>%1 大于 %2：设置快照不会这么大</translation>
+    </message>
+    <message>
+        <source>%1: %2</source>
+        <translation>%1：%2</translation>
     </message>
 </context>
 </TS>

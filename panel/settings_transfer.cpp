@@ -197,13 +197,14 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
                             QStringLiteral("%1 (*.pdf);;%2 (*)").arg(tr("PDF documents"), tr("All files")));
   if (file.isEmpty()) return;
   if (QFileInfo(file).suffix().isEmpty()) file += QStringLiteral(".pdf");
-  const auto failed = [&](const svc::Outcome& why) {
-    prompter().showMessage(this, tr("The service report could not be saved: %1").arg(qstr(why.message)), ReportTitle(),
+  const auto failed = [&](const QString& why) {
+    prompter().showMessage(this, tr("The service report could not be saved: %1").arg(why), ReportTitle(),
                            zor::platform::Prompter::Icon::Warning);
   };
   // The file first: one that cannot be written is said before the controller is read.
   svc::PendingFile pending;
-  if (const svc::Outcome created = pending.create(file.toStdString()); !created.ok()) return failed(created);
+  if (const svc::Outcome created = pending.create(file.toStdString()); !created.ok())
+    return failed(qstr(created.message));
 
   svc::Snapshot snapshot;
   {
@@ -214,9 +215,10 @@ void CZORSystemMaintenanceDlg::OnServiceReport() {
   }
   const svc::Reading<svc::ServiceLogContents> log = svc::ReadServiceLog(serviceLog_.path(), started_);
   const auto pdf = zor::report::RenderReportPdf(svc::ReportContent(snapshot, log, svc::ReportFactsNow(started_)));
-  svc::Outcome saved = pdf ? pending.write(pdf->toStdString()) : svc::FileFailed("the PDF could not be made");
+  if (!pdf) return failed(tr("the PDF could not be made"));
+  svc::Outcome saved = pending.write(pdf->toStdString());
   if (saved.ok()) saved = pending.commit();
-  if (!saved.ok()) return failed(saved);
+  if (!saved.ok()) return failed(qstr(saved.message));
 
   std::vector<std::string> missing = snapshot.missing;
   if (!snapshot.identity) missing.insert(missing.begin(), "identity");

@@ -129,6 +129,12 @@ inline const std::u16string& SourceMessage(const Outcome& outcome) {
   return outcome.sourceMessage.empty() ? outcome.message : outcome.sourceMessage;
 }
 
+// The outcome's message as a text for people: its English and the user's
+// form, to go into another message whole.
+inline zor::text::PeopleText MessageText(const Outcome& outcome) {
+  return {QString::fromStdU16String(SourceMessage(outcome)), QString::fromStdU16String(outcome.message)};
+}
+
 // What the user is told of a change that was not kept. The device link gives
 // its reason on its own standard error and in its trace, which the tool
 // cannot read through the device link's entry points.

@@ -51,8 +51,9 @@ QJsonObject LogPart(const Snapshot& snapshot, const Reading<ServiceLogContents>&
   QJsonObject part;
   QJsonArray entries;
   if (!log.ok()) {
+    // problem: the record's English; reason: the log's message as the person reads it.
     part.insert(QStringLiteral("problem"),
-                QStringLiteral("the service log could not be read: ") + ToQString(log.message));
+                QStringLiteral("the service log could not be read: ") + ToQString(SourceMessage(log)));
     part.insert(QStringLiteral("problem_kind"), Q(kLogUnreadable));
     part.insert(QStringLiteral("reason"), ToQString(log.message));
   } else if (!snapshot.identity || !snapshot.identity->readable) {

@@ -16,8 +16,8 @@
 //   log               {entries: [the log's lines], skipped, older_left_out,
 //                     problem: why entries are missing, in English (absent
 //                     when none are), problem_kind: which of the reasons
-//                     below it is, reason: the log's own message for
-//                     kLogUnreadable}
+//                     below it is, reason: the log's own message, in
+//                     the user's language, for kLogUnreadable}
 //   calibrations      [{time, outcome, calibration}] of the log's "calibrate"
 //                     entries that carry their measurements
 

@@ -17,7 +17,6 @@
 #include <exception>
 #include <utility>
 
-#include "files/errno_text.h"
 #include "files/lock_wait.h"
 #include "files/own_file.h"
 #include "files/state_folder.h"
@@ -31,11 +30,14 @@ namespace {
 constexpr std::size_t kMaxMessageBytes = 4096;
 constexpr std::string_view kCut = "\u2026";  // ends a value cut to fit its line
 
+QString PathText(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
 // Without XDG_STATE_HOME and HOME the state folder would be relative to
 // wherever the program was started: not a place to keep a log.
 Outcome Absolute(const std::filesystem::path& path) {
   if (path.is_absolute()) return Outcome::done();
-  return FileFailed("the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder");
+  return FileFailed(text::Tr("zor::service::ServiceLog",
+                             "the service log has no place: neither XDG_STATE_HOME nor HOME names an absolute folder"));
 }
 
 // One UTF-8 character (or one byte of ASCII) as it stands inside a JSON string.
@@ -108,9 +110,13 @@ std::string JsonString(std::u16string_view text, std::size_t maxBytes = SIZE_MAX
 // program to let it go. FileFailed, with the reason, when it could not be taken.
 Outcome LockWithin(int fd, int operation, std::chrono::milliseconds wait, const std::filesystem::path& path) {
   const files::Result<bool> taken = files::lockWithin(fd, operation, wait, path);
-  if (!taken) return FileFailed(taken.why());
-  if (!*taken)
-    return FileFailed("another program has held the lock on " + path.string() + " for more than " + DurationText(wait));
+  if (!taken)
+    return FileFailed(
+        text::Tr("zor::service::ServiceLog", "cannot lock %1: %2").args(PathText(path), ErrnoText(taken.error())));
+  if (!*taken) {
+    return FileFailed(text::Tr("zor::service::ServiceLog", "another program has held the lock on %1 for more than %2")
+                          .args(PathText(path), QString::fromStdString(DurationText(wait))));
+  }
   return Outcome::done();
 }
 
@@ -121,14 +127,14 @@ Reading<files::OwnFile> OpenLog(const std::filesystem::path& path, int flags) {
   if (opened) return std::move(*opened);
   switch (opened.error()) {
     case files::kIsLink:
-      return FileFailed(path.string() + " is a symbolic link");
+      return FileFailed(SymbolicLinkText(path));
     case files::kIsFolder:
     case files::kNotRegular:
-      return FileFailed(path.string() + " is not a regular file");
+      return FileFailed(NotRegularFileText(path));
     case files::kAnotherUsers:
-      return FileFailed(path.string() + " belongs to another user");
+      return FileFailed(text::Tr("zor::service::ServiceLog", "%1 belongs to another user").args(PathText(path)));
     default:
-      return FileFailed(files::errnoText("cannot open " + path.string(), opened.error()));
+      return FileFailed(FileCallFailedText(FileCall::Open, path, opened.error()));
   }
 }
 
@@ -143,16 +149,21 @@ Outcome AppendLine(const std::filesystem::path& path, const std::string& line, s
   if (Outcome locked = LockWithin(fd, LOCK_EX, lockWait, path); !locked.ok()) return locked;
   // Where the line starts, so a write cut short can be taken back.
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return FileFailed(files::errnoText("cannot read the size of " + path.string()));
+  if (::fstat(fd, &st) != 0) {
+    const int error = errno;
+    return FileFailed(
+        text::Tr("zor::service::ServiceLog", "cannot read the size of %1: %2").args(PathText(path), ErrnoText(error)));
+  }
   ssize_t written;
   do {
     written = ::write(fd, line.data(), line.size());
   } while (written < 0 && errno == EINTR);
   if (written == static_cast<ssize_t>(line.size())) return Outcome::done();
-  std::string problem = written < 0 ? files::errnoText("cannot write " + path.string())
-                                    : "cannot write the whole line to " + path.string();
-  if (written > 0 && ::ftruncate(fd, st.st_size) != 0) problem += " (a part of it is left)";
-  return FileFailed(problem);
+  if (written < 0) return FileFailed(FileCallFailedText(FileCall::Write, path, errno));
+  if (written > 0 && ::ftruncate(fd, st.st_size) != 0)
+    return FileFailed(text::Tr("zor::service::ServiceLog", "cannot write the whole line to %1 (a part of it is left)")
+                          .args(PathText(path)));
+  return FileFailed(text::Tr("zor::service::ServiceLog", "cannot write the whole line to %1").args(PathText(path)));
 }
 
 std::optional<ServiceLogEntry> ParseEntry(std::string_view line) {
@@ -201,9 +212,11 @@ void ServiceLog::operationEnded(const OperationRecord& record) {
     problem = AppendLine(path_, line, lockWait_);
     if (problem.ok()) return;
   } catch (const std::exception& e) {
-    problem = FileFailed(std::string("cannot write ") + path_.string() + ": " + e.what());
+    // What the exception says is the library's, as it says it.
+    const QString what = QString::fromUtf8(e.what());
+    problem = FileFailed(text::Tr("zor::service::ServiceLog", "cannot write %1: %2").args(PathText(path_), what));
   } catch (...) {
-    problem = FileFailed("cannot write " + path_.string());
+    problem = FileFailed(text::Tr("zor::service::ServiceLog", "cannot write %1").args(PathText(path_)));
   }
   if (reported_) return;
   reported_ = true;
@@ -246,7 +259,7 @@ Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path, co
   // Writers hold the lock for one write() each: no line is read half written.
   if (Outcome locked = LockWithin(fd, LOCK_SH, lockWait, path); !locked.ok()) return locked;
   struct stat st {};
-  if (::fstat(fd, &st) != 0) return FileFailed(files::errnoText("cannot read " + path.string()));
+  if (::fstat(fd, &st) != 0) return FileFailed(FileCallFailedText(FileCall::Read, path, errno));
   const auto size = static_cast<std::size_t>(st.st_size);
   // From one byte before the newest limit bytes: it tells whether they start a line.
   const bool olderLeftOut = size > limit;
@@ -256,7 +269,7 @@ Reading<ServiceLogContents> ReadServiceLog(const std::filesystem::path& path, co
   while (got < bytes.size()) {
     const ssize_t n = ::pread(fd, bytes.data() + got, bytes.size() - got, static_cast<off_t>(start + got));
     if (n < 0 && errno == EINTR) continue;
-    if (n < 0) return FileFailed(files::errnoText("cannot read " + path.string()));
+    if (n < 0) return FileFailed(FileCallFailedText(FileCall::Read, path, errno));
     if (n == 0) break;
     got += static_cast<std::size_t>(n);
   }

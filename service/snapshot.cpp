@@ -14,6 +14,7 @@
 #include "service/files.h"
 #include "service/format.h"
 #include "service/json_keys.h"
+#include "service/operation.h"
 #include "service/service_log.h"
 #include "service/text.h"
 
@@ -57,7 +58,58 @@ QLatin1String Latin1(std::string_view text) { return QLatin1String(text.data(), 
 std::u16string U(const QString& text) { return text.toStdU16String(); }
 
 // The whole file is refused: nothing of it is restored.
-Outcome Refused(const std::string& problem) { return Outcome::refused(Input::None, FromUtf8(problem)); }
+Outcome Refused(const text::PeopleText& problem) { return Outcome::refused(Input::None, problem); }
+
+QString Number(long long value) { return QString::number(value); }
+
+// A name from the file, with its control characters shown.
+QString FromFile(const QString& text) { return OneLine(text); }
+
+// A key of the identity block as messages name it: "identity.lens_mm".
+QString Identified(std::string_view key) { return QStringLiteral("identity.") + Latin1(key); }
+
+// JSON's parser's words for its errors, as QJsonParseError::errorString()
+// gives them without a translation, translated with the snapshot's texts.
+text::PeopleText JsonErrorText(QJsonParseError::ParseError error) {
+  static constexpr struct {
+    QJsonParseError::ParseError error;
+    const char* text;
+  } kErrors[] = {
+      {QJsonParseError::UnterminatedObject, QT_TRANSLATE_NOOP("zor::service::Snapshot", "unterminated object")},
+      {QJsonParseError::MissingNameSeparator, QT_TRANSLATE_NOOP("zor::service::Snapshot", "missing name separator")},
+      {QJsonParseError::UnterminatedArray, QT_TRANSLATE_NOOP("zor::service::Snapshot", "unterminated array")},
+      {QJsonParseError::MissingValueSeparator, QT_TRANSLATE_NOOP("zor::service::Snapshot", "missing value separator")},
+      {QJsonParseError::IllegalValue, QT_TRANSLATE_NOOP("zor::service::Snapshot", "illegal value")},
+      {QJsonParseError::TerminationByNumber,
+       QT_TRANSLATE_NOOP("zor::service::Snapshot", "invalid termination by number")},
+      {QJsonParseError::IllegalNumber, QT_TRANSLATE_NOOP("zor::service::Snapshot", "illegal number")},
+      {QJsonParseError::IllegalEscapeSequence, QT_TRANSLATE_NOOP("zor::service::Snapshot", "invalid escape sequence")},
+      {QJsonParseError::IllegalUTF8String, QT_TRANSLATE_NOOP("zor::service::Snapshot", "invalid UTF8 string")},
+      {QJsonParseError::UnterminatedString, QT_TRANSLATE_NOOP("zor::service::Snapshot", "unterminated string")},
+      {QJsonParseError::MissingObject, QT_TRANSLATE_NOOP("zor::service::Snapshot", "object is missing after a comma")},
+      {QJsonParseError::DeepNesting, QT_TRANSLATE_NOOP("zor::service::Snapshot", "too deeply nested document")},
+      {QJsonParseError::DocumentTooLarge, QT_TRANSLATE_NOOP("zor::service::Snapshot", "too large document")},
+      {QJsonParseError::GarbageAtEnd,
+       QT_TRANSLATE_NOOP("zor::service::Snapshot", "garbage at the end of the document")},
+  };
+  for (const auto& e : kErrors)
+    if (e.error == error) return Marked("zor::service::Snapshot", e.text);
+  // An error of a later Qt: its words as it gives them.
+  QJsonParseError parse{};
+  parse.error = error;
+  const QString said = parse.errorString();
+  return {said, said};
+}
+
+// "missing is not a list of settings".
+text::PeopleText NotAList(const char* list) {
+  return text::Tr("zor::service::Snapshot", "%1 is not a list of settings").args(QString::fromLatin1(list));
+}
+
+// "settings.scale_x is neither in the file nor listed as missing".
+text::PeopleText NeitherThereNorMissing(const QString& where) {
+  return text::Tr("zor::service::Snapshot", "%1 is neither in the file nor listed as missing").args(where);
+}
 
 QJsonValue JsonOf(const SettingField& field) {
   return field.number ? QJsonValue(*field.number) : QJsonValue(ToQString(field.text));
@@ -67,22 +119,26 @@ QJsonValue JsonOf(const SettingField& field) {
 
 // Collects the first problem; every check after it is moot.
 struct Checker {
-  std::string problem;
-  bool failed() const { return !problem.empty(); }
-  void fail(std::string text) {
-    if (problem.empty()) problem = std::move(text);
+  std::optional<text::PeopleText> problem;
+  bool failed() const { return problem.has_value(); }
+  void fail(const text::PeopleText& text) {
+    if (!problem) problem = text;
   }
 };
 
 // An entry of a list of settings as a message names it: the name quoted,
-// with its control characters shown, or what else the entry is.
-std::string Named(const QJsonValue& v) {
-  if (v.isString()) return "\"" + OneLine(v.toString()).toStdString() + "\"";
-  if (v.isDouble()) return "a number";
-  if (v.isBool()) return "true or false";
-  if (v.isArray()) return "a list";
-  if (v.isObject()) return "an object";
-  return "null";
+// with its control characters shown, or what else the entry is (JSON's
+// null is named as JSON writes it).
+text::PeopleText Named(const QJsonValue& v) {
+  if (v.isString()) {
+    const QString quoted = QStringLiteral("\"") + FromFile(v.toString()) + QStringLiteral("\"");
+    return {quoted, quoted};
+  }
+  if (v.isDouble()) return text::Tr("zor::service::Snapshot", "a number");
+  if (v.isBool()) return text::Tr("zor::service::Snapshot", "true or false");
+  if (v.isArray()) return text::Tr("zor::service::Snapshot", "a list");
+  if (v.isObject()) return text::Tr("zor::service::Snapshot", "an object");
+  return {QStringLiteral("null"), QStringLiteral("null")};
 }
 
 std::optional<double> Integer(const QJsonValue& v, double min, double max) {
@@ -101,9 +157,9 @@ bool IsHex(const QString& text, int digits) {
 // The value as the controller could have reported it, in the text the panel
 // shows; the problem when it could not have been.
 std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v, Checker& check) {
-  const std::string where = "settings." + rule.key;
-  auto fail = [&](const std::string& what) {
-    check.fail(where + " " + what);
+  const QString where = QString::fromStdString("settings." + rule.key);
+  auto fail = [&](const text::PeopleText& problem) {
+    check.fail(problem);
     return std::nullopt;
   };
   switch (rule.kind) {
@@ -113,39 +169,49 @@ std::optional<SettingField> CheckValue(const KeyRule& rule, const QJsonValue& v,
       // digits, a point and five decimals), fits one text of the controller.
       static_assert(1 + (FLT_MAX_10_EXP + 1) + 1 + 5 <= protocol::kMaxTextLength);
       if (!v.isDouble() || !std::isfinite(v.toDouble()) || std::fabs(v.toDouble()) > FLT_MAX)
-        return fail("is not a number the controller could have reported");
+        return fail(
+            text::Tr("zor::service::Snapshot", "%1 is not a number the controller could have reported").args(where));
       const std::u16string text = FormatFixed5(static_cast<float>(v.toDouble()));
       return SettingField{rule.key, text, v.toDouble()};
     }
     case KeyKind::Word: {
       const auto d = Integer(v, 0, kMaxWord);
-      if (!d) return fail("is not a whole number from 0 to " + std::to_string(kMaxWord));
+      if (!d)
+        return fail(
+            text::Tr("zor::service::Snapshot", "%1 is not a whole number from 0 to %2").args(where, Number(kMaxWord)));
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case KeyKind::Seconds: {
       const auto d = Integer(v, 0, kMaxSeconds);
-      if (!d) return fail("is not a whole number of seconds from 0 to " + std::to_string(kMaxSeconds));
+      if (!d) {
+        return fail(text::Tr("zor::service::Snapshot", "%1 is not a whole number of seconds from 0 to %2")
+                        .args(where, Number(kMaxSeconds)));
+      }
       return SettingField{rule.key, FormatUnsigned(static_cast<std::uint32_t>(*d)), *d};
     }
     case KeyKind::Hex8:
-      if (!v.isString() || !IsHex(v.toString(), 8)) return fail("is not eight hexadecimal digits");
+      if (!v.isString() || !IsHex(v.toString(), 8))
+        return fail(text::Tr("zor::service::Snapshot", "%1 is not eight hexadecimal digits").args(where));
       return SettingField{rule.key, U(v.toString().toLower()), std::nullopt};
     case KeyKind::Mac: {
-      if (!v.isString()) return fail("is not a MAC address");
+      if (!v.isString()) return fail(text::Tr("zor::service::Snapshot", "%1 is not a MAC address").args(where));
       const auto whole = mac::wholeMacAddress(U(v.toString()));
-      if (!whole) return fail("is not a MAC address (six groups of two hexadecimal digits)");
+      if (!whole) {
+        return fail(text::Tr("zor::service::Snapshot", "%1 is not a MAC address (six groups of two hexadecimal digits)")
+                        .args(where));
+      }
       return SettingField{rule.key, *whole, std::nullopt};
     }
     case KeyKind::Dotted: {
       const auto address = v.isString() ? ParseDotted(U(v.toString())) : std::nullopt;
       if (!address) {
-        return fail("is not an address of four decimal numbers from 0 to " +
-                    std::to_string(std::numeric_limits<std::uint8_t>::max()));
+        return fail(text::Tr("zor::service::Snapshot", "%1 is not an address of four decimal numbers from 0 to %2")
+                        .args(where, Number(std::numeric_limits<std::uint8_t>::max())));
       }
       return SettingField{rule.key, FormatDotted(*address), std::nullopt};
     }
     case KeyKind::WorkTime:
-      if (!v.isString()) return fail("is not a working time");
+      if (!v.isString()) return fail(text::Tr("zor::service::Snapshot", "%1 is not a working time").args(where));
       return SettingField{rule.key, U(v.toString()), std::nullopt};
     case KeyKind::Identity:
       break;  // checked with the identity block
@@ -161,8 +227,8 @@ std::optional<std::u16string> BlockText(const QJsonObject& identity, std::string
                       return c.unicode() != 0 && c.unicode() <= 0xFF;
                     });
   if (!v.isString() || !fits) {
-    check.fail("identity." + std::string(key) + " is not a text of at most " + std::to_string(width) +
-               " Latin-1 characters");
+    check.fail(text::Tr("zor::service::Snapshot", "%1 is not a text of at most %2 Latin-1 characters")
+                   .args(Identified(key), Number(width)));
     return std::nullopt;
   }
   return U(text);
@@ -174,12 +240,15 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   identity.readable = true;
   link::SystemInfo& info = identity.info;
   const auto serial = Integer(o.value(Latin1(K::kSerialNumber)), INT32_MIN, INT32_MAX);
-  if (!serial)
-    check.fail("identity." + std::string(K::kSerialNumber) +
-               " is not a whole number the controller could have reported");
+  if (!serial) {
+    check.fail(text::Tr("zor::service::Snapshot", "%1 is not a whole number the controller could have reported")
+                   .args(Identified(K::kSerialNumber)));
+  }
   const auto lens = Integer(o.value(Latin1(K::kLens)), 0, kMaxLens);
-  if (!lens)
-    check.fail("identity." + std::string(K::kLens) + " is not a whole number from 0 to " + std::to_string(kMaxLens));
+  if (!lens) {
+    check.fail(text::Tr("zor::service::Snapshot", "%1 is not a whole number from 0 to %2")
+                   .args(Identified(K::kLens), Number(kMaxLens)));
+  }
   const auto model = BlockText(o, K::kSystemName, protocol::identity::kModelWidth, check);
   const auto version = BlockText(o, K::kVersion, protocol::identity::kVersionWidth, check);
   const auto date = BlockText(o, K::kReleaseDate, protocol::identity::kDateWidth, check);
@@ -191,7 +260,8 @@ std::optional<Identity> CheckIdentity(const QJsonObject& o, Checker& check) {
   info.releaseDate = *date;
   identity.family = link::DecideFamily(info.model);
   if (o.value(Latin1(K::kFamily)).toString() != ToQString(FamilyName(identity.family))) {
-    check.fail("identity." + std::string(K::kFamily) + " does not match identity." + std::string(K::kSystemName));
+    check.fail(text::Tr("zor::service::Snapshot", "%1 does not match %2")
+                   .args(Identified(K::kFamily), Identified(K::kSystemName)));
     return std::nullopt;
   }
   return identity;
@@ -204,31 +274,38 @@ Reading<QJsonObject> SnapshotRoot(const std::string& json) {
   QJsonParseError error{};
   const QJsonDocument doc = QJsonDocument::fromJson(QByteArray::fromStdString(json), &error);
   if (error.error != QJsonParseError::NoError) {
-    return Refused("the file is not JSON (" + error.errorString().toStdString() + " at byte " +
-                   std::to_string(error.offset) + ")");
+    return Refused(text::Tr("zor::service::Snapshot", "the file is not JSON (%1 at byte %2)")
+                       .args(JsonErrorText(error.error), Number(error.offset)));
   }
-  if (!doc.isObject()) return Refused("the file is not a settings snapshot (no JSON object)");
+  if (!doc.isObject())
+    return Refused(text::Tr("zor::service::Snapshot", "the file is not a settings snapshot (no JSON object)"));
   // The reader keeps the last of a key given twice: which value was meant is unknown.
   if (const auto twice = FindDuplicateKey(json)) {
-    const std::string where = OneLine(ToQString(twice->where)).toStdString();
-    return Refused("the key \"" + OneLine(ToQString(twice->key)).toStdString() + "\" is given twice " +
-                   (where.empty() ? "at the top level" : "in " + where));
+    const QString key = FromFile(ToQString(twice->key));
+    const QString where = FromFile(ToQString(twice->where));
+    return Refused(where.isEmpty()
+                       ? text::Tr("zor::service::Snapshot", "the key \"%1\" is given twice at the top level").args(key)
+                       : text::Tr("zor::service::Snapshot", "the key \"%1\" is given twice in %2").args(key, where));
   }
   QJsonObject root = doc.object();
   const QString format = root.value(QLatin1String("format")).toString();
-  if (format != Latin1(kSnapshotFormat))
-    return Refused("the file is not a settings snapshot of this tool (format \"" + format.toStdString() + "\")");
+  if (format != Latin1(kSnapshotFormat)) {
+    return Refused(
+        text::Tr("zor::service::Snapshot", "the file is not a settings snapshot of this tool (format \"%1\")")
+            .args(FromFile(format)));
+  }
   return root;
 }
 
 // The file's version, when the table reads it.
 Reading<int> VersionOf(const QJsonObject& root, std::span<const Setting> table) {
   const auto version = Integer(root.value(QLatin1String("version")), 1, 1e9);
-  if (!version) return Refused("the snapshot has no valid version");
+  if (!version) return Refused(text::Tr("zor::service::Snapshot", "the snapshot has no valid version"));
   if (*version > SnapshotVersion(table)) {
-    return Refused("the snapshot was written by a newer version of the tool (snapshot version " +
-                   std::to_string(static_cast<long long>(*version)) + "; this tool reads version " +
-                   std::to_string(SnapshotVersion(table)) + ")");
+    return Refused(text::Tr("zor::service::Snapshot",
+                            "the snapshot was written by a newer version of the tool (snapshot version %1; this tool "
+                            "reads version %2)")
+                       .args(Number(static_cast<long long>(*version)), Number(SnapshotVersion(table))));
   }
   return static_cast<int>(*version);
 }
@@ -247,11 +324,20 @@ struct SnapshotReader {
     const Setting* setting = Readable(table, name);
     return setting != nullptr && setting->since <= snapshot.version ? setting : nullptr;
   }
-  std::string noSetting(std::string_view name) const {
-    const Setting* setting = Readable(table, name);
-    return setting == nullptr ? std::string("is no setting")
-                              : "is no setting of a version " + std::to_string(snapshot.version) +
-                                    " snapshot (it came with version " + std::to_string(setting->since) + ")";
+  // A list ("missing") names an entry that is no setting of the file's version.
+  text::PeopleText namesNoSetting(const char* list, const QJsonValue& entry) const {
+    const Setting* setting = Readable(table, entry.toString().toStdString());
+    if (setting == nullptr || !entry.isString())
+      return text::Tr("zor::service::Snapshot", "%1 names %2, which is no setting")
+          .args(QString::fromLatin1(list), Named(entry));
+    return text::Tr("zor::service::Snapshot",
+                    "%1 names %2, which is no setting of a version %3 snapshot (it came with version %4)")
+        .args(QString::fromLatin1(list), Named(entry), Number(snapshot.version), Number(setting->since));
+  }
+  // A key of the settings ("settings.focus_mm") whose setting came after the file's version.
+  text::PeopleText laterSetting(const std::string& key, const Setting& setting) const {
+    return text::Tr("zor::service::Snapshot", "%1 is no setting of a version %2 snapshot (it came with version %3)")
+        .args(QString::fromStdString(key), Number(snapshot.version), Number(setting.since));
   }
   bool isMissing(std::string_view name) const {
     return std::find(snapshot.missing.begin(), snapshot.missing.end(), name) != snapshot.missing.end();
@@ -261,10 +347,13 @@ struct SnapshotReader {
   }
 
   void readHeader(const QJsonObject& root) {
+    const auto noKey = [&](const char* key) {
+      check.fail(text::Tr("zor::service::Snapshot", "the snapshot has no %1").args(QString::fromLatin1(key)));
+    };
     for (const char* key : {"time", "tool_version"})
-      if (!root.value(QLatin1String(key)).isString()) check.fail(std::string("the snapshot has no ") + key);
+      if (!root.value(QLatin1String(key)).isString()) noKey(key);
     for (const char* key : {"identity", "settings", "missing"})
-      if (!root.contains(QLatin1String(key))) check.fail(std::string("the snapshot has no ") + key);
+      if (!root.contains(QLatin1String(key))) noKey(key);
     snapshot.time = root.value(QLatin1String("time")).toString().toStdString();
     snapshot.toolVersion = root.value(QLatin1String("tool_version")).toString().toStdString();
   }
@@ -274,53 +363,62 @@ struct SnapshotReader {
     const QJsonValue missingValue = root.value(QLatin1String("missing"));
     for (const QJsonValue& m : missingValue.toArray()) {
       const std::string name = m.toString().toStdString();
-      if (!m.isString() || (known(name) == nullptr && name != "identity"))
-        check.fail("missing names " + Named(m) + ", which " + noSetting(name));
+      if (!m.isString() || (known(name) == nullptr && name != "identity")) check.fail(namesNoSetting("missing", m));
       snapshot.missing.push_back(name);
     }
-    if (!missingValue.isArray()) check.fail("missing is not a list of settings");
+    if (!missingValue.isArray()) check.fail(NotAList("missing"));
     // Files written before families were told apart have no such list.
     const QJsonValue notOnFamilyValue = root.value(QLatin1String("not_on_family"));
     for (const QJsonValue& n : notOnFamilyValue.toArray()) {
       const std::string name = n.toString().toStdString();
-      if (!n.isString() || known(name) == nullptr)
-        check.fail("not_on_family names " + Named(n) + ", which " + noSetting(name));
-      else if (isMissing(name))
-        check.fail("not_on_family names " + Named(n) + ", which is also listed as missing");
+      if (!n.isString() || known(name) == nullptr) {
+        check.fail(namesNoSetting("not_on_family", n));
+      } else if (isMissing(name)) {
+        check.fail(text::Tr("zor::service::Snapshot", "%1 names %2, which is also listed as missing")
+                       .args(QStringLiteral("not_on_family"), Named(n)));
+      }
       snapshot.notOnFamily.push_back(name);
     }
-    if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray())
-      check.fail("not_on_family is not a list of settings");
+    if (!notOnFamilyValue.isUndefined() && !notOnFamilyValue.isArray()) check.fail(NotAList("not_on_family"));
   }
 
   void readIdentity(const QJsonObject& root) {
     const QJsonValue identity = root.value(QLatin1String("identity"));
     if (identity.isObject()) {
-      if (isMissing("identity")) check.fail("identity is there, but it is listed as missing");
+      if (isMissing("identity")) {
+        check.fail(text::Tr("zor::service::Snapshot", "%1 is there, but it is listed as missing")
+                       .args(QStringLiteral("identity")));
+      }
       snapshot.identity = CheckIdentity(identity.toObject(), check);
     } else if (!identity.isNull() || !isMissing("identity")) {
-      check.fail("identity is neither in the file nor listed as missing");
+      check.fail(NeitherThereNorMissing(QStringLiteral("identity")));
     }
     // Only what the file's family really lacks may be left out for it.
     const std::optional<link::Family> family = KnownFamily(snapshot.identity);
     for (const std::string& name : snapshot.notOnFamily) {
       const Setting* setting = known(name);
-      if (setting != nullptr && !check.failed() && FamilyHas(family, *setting))
-        check.fail("not_on_family names \"" + name + "\", which " + ToUtf8(FamilySystem(family)) + " has");
+      if (setting != nullptr && !check.failed() && FamilyHas(family, *setting)) {
+        check.fail(text::Tr("zor::service::Snapshot", "%1 names \"%2\", which %3 has")
+                       .args(QStringLiteral("not_on_family"), QString::fromStdString(name), FamilySystemText(family)));
+      }
     }
   }
 
   void readSettings(const QJsonObject& root) {
     const QJsonObject settings = root.value(QLatin1String("settings")).toObject();
-    if (!root.value(QLatin1String("settings")).isObject()) check.fail("settings is not an object");
+    if (!root.value(QLatin1String("settings")).isObject()) {
+      check.fail(text::Tr("zor::service::Snapshot", "%1 is not an object").args(QStringLiteral("settings")));
+    }
     const std::vector<KeyRule> keys = Keys(table);
     for (auto it = settings.begin(); it != settings.end(); ++it) {
       const auto rule =
           std::find_if(keys.begin(), keys.end(), [&](const KeyRule& k) { return it.key() == Latin1(k.key); });
-      if (rule == keys.end())
-        check.fail("settings." + it.key().toStdString() + " is no setting of this tool");
-      else if (rule->setting->since > snapshot.version)
-        check.fail("settings." + rule->key + " " + noSetting(rule->setting->name));
+      if (rule == keys.end()) {
+        check.fail(text::Tr("zor::service::Snapshot", "%1 is no setting of this tool")
+                       .args(QStringLiteral("settings.") + FromFile(it.key())));
+      } else if (rule->setting->since > snapshot.version) {
+        check.fail(laterSetting("settings." + rule->key, *rule->setting));
+      }
     }
     // Each setting of its version is there whole, or listed as missing: a file
     // cut short or edited by hand does not pass for a complete one.
@@ -328,14 +426,19 @@ struct SnapshotReader {
       if (rule.setting->since > snapshot.version) continue;
       const QJsonValue v = settings.value(Latin1(rule.key));
       const std::string_view name = rule.setting->name;
+      const QString where = QString::fromStdString("settings." + rule.key);
       if (isMissing(name) || isNotOnFamily(name)) {
-        if (!v.isUndefined())
-          check.fail("settings." + rule.key + " is there, but its setting is listed as " +
-                     (isMissing(name) ? "missing" : "not on the family"));
+        if (!v.isUndefined()) {
+          check.fail(
+              isMissing(name)
+                  ? text::Tr("zor::service::Snapshot", "%1 is there, but its setting is listed as missing").args(where)
+                  : text::Tr("zor::service::Snapshot", "%1 is there, but its setting is listed as not on the family")
+                        .args(where));
+        }
         continue;
       }
       if (v.isUndefined()) {
-        check.fail("settings." + rule.key + " is neither in the file nor listed as missing");
+        check.fail(NeitherThereNorMissing(where));
         continue;
       }
       if (auto field = CheckValue(rule, v, check)) snapshot.settings.push_back(std::move(*field));
@@ -347,8 +450,11 @@ struct SnapshotReader {
     const SettingField* time = keyOfKind(KeyKind::WorkTime);
     const SettingField* seconds = keyOfKind(KeyKind::Seconds);
     if (time == nullptr || seconds == nullptr || check.failed()) return;
-    if (time->text != FormatWorkTime(static_cast<std::uint32_t>(*seconds->number)))
-      check.fail("settings." + time->key + " does not match settings." + seconds->key);
+    if (time->text != FormatWorkTime(static_cast<std::uint32_t>(*seconds->number))) {
+      check.fail(text::Tr("zor::service::Snapshot", "%1 does not match %2")
+                     .args(QString::fromStdString("settings." + time->key),
+                           QString::fromStdString("settings." + seconds->key)));
+    }
   }
 
   // The snapshot's value of the table's key of that kind.
@@ -441,17 +547,22 @@ Reading<Snapshot> ParseSnapshot(const std::string& json, std::span<const Setting
   reader.readIdentity(root.value);
   reader.readSettings(root.value);
   reader.checkWorkTime();
-  if (reader.check.failed()) return Refused(reader.check.problem);
+  if (reader.check.failed()) return Refused(*reader.check.problem);
   return std::move(reader.snapshot);
 }
 
 Reading<Snapshot> LoadSnapshot(const std::filesystem::path& file) {
   // A file the user chose: a link to it is fine; a FIFO or a device is not.
-  const Reading<std::string> read = ReadSmallFile(file, kMaxSnapshotBytes, true, "settings snapshot");
-  if (!read.ok()) return Outcome::refused(Input::None, read.message);
+  const Reading<std::string> read =
+      ReadSmallFile(file, kMaxSnapshotBytes, true,
+                    text::Tr("zor::service::Snapshot", "%1 is larger than %2: no settings snapshot is that large"));
+  if (!read.ok()) return Outcome::refused(Input::None, MessageText(read));
   Reading<Snapshot> snapshot = ParseSnapshot(read.value);
-  if (!snapshot.ok()) snapshot.message = FromUtf8(file.string() + ": ") + snapshot.message;
-  return snapshot;
+  if (snapshot.ok()) return snapshot;
+  // The file the problem is in, before it.
+  return Outcome::refused(
+      Input::None,
+      text::Tr("zor::service::Snapshot", "%1: %2").args(QString::fromStdString(file.string()), MessageText(snapshot)));
 }
 
 Outcome SaveSnapshot(const Snapshot& snapshot, const std::filesystem::path& file) {

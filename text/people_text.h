@@ -44,11 +44,25 @@ class PeopleText {
     return {source_.arg(value, 0, format, precision), local_.arg(value, 0, format, precision)};
   }
 
+  // %1, %2, ... of both forms at once, each part a value (a QString, the
+  // same in both) or such a text: a value that itself holds "%2" (a path, a
+  // key from a file) stays as it is, which one arg() after the other would
+  // not keep.
+  template <typename... Parts>
+  PeopleText args(const Parts&... parts) const {
+    return {source_.arg(sourceOf(parts)...), local_.arg(localOf(parts)...)};
+  }
+
   // Joined texts, each part in its own form (a sentence stays one text:
   // this is for putting whole sentences one after another).
   PeopleText operator+(const PeopleText& more) const { return {source_ + more.source_, local_ + more.local_}; }
 
  private:
+  static const QString& sourceOf(const QString& value) { return value; }
+  static const QString& sourceOf(const PeopleText& text) { return text.source_; }
+  static const QString& localOf(const QString& value) { return value; }
+  static const QString& localOf(const PeopleText& text) { return text.local_; }
+
   QString source_;
   QString local_;
 };

@@ -78,6 +78,7 @@ TEST(OwnFile, OnlyARegularFileOfOurOwnIsOpened) {
     EXPECT_EQ(opened.error(), c.error);
     if (c.status == OpenStatus::Refused) {
       EXPECT_THAT(opened.why(), HasSubstr(path.string()));
+      EXPECT_EQ(opened.failure().path, path.string());
     }
     EXPECT_FALSE(std::filesystem::exists(path.string() + "-target") && readFile(path.string() + "-target") != "target")
         << "a link's target is never touched";

@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <filesystem>
 #include <fstream>
 #include <regex>
@@ -148,8 +149,14 @@ TEST(PendingFile, EachNamingKeepsItsNamesModesAndWords) {
     EXPECT_EQ(st.st_mode & 0777, c.mode);
     EXPECT_EQ(Names(dir.path()), std::set<std::string>{"a.json"});
 
+    // A failure names its path apart too, for those who say it in words of their own.
+    const auto saysItsPath = [](const Result<>& failed, const char* words) {
+      return failed.why() == words + failed.failure().path + ": " + std::strerror(failed.error());
+    };
     PendingFile nowhere(c.naming, c.mode);
-    EXPECT_THAT(nowhere.create(dir.path() / "missing" / "a.json").why(), ::testing::StartsWith(c.failedCreate));
+    const Result<> notCreated = nowhere.create(dir.path() / "missing" / "a.json");
+    EXPECT_THAT(notCreated.why(), ::testing::StartsWith(c.failedCreate));
+    EXPECT_TRUE(saysItsPath(notCreated, c.failedCreate)) << notCreated.failure().path;
     PendingFile onAFolder(c.naming, c.mode);
     ASSERT_TRUE(onAFolder.create(dir.path() / "c"));
     fs::create_directory(dir.path() / "c");
@@ -157,6 +164,7 @@ TEST(PendingFile, EachNamingKeepsItsNamesModesAndWords) {
     ASSERT_TRUE(onAFolder.write("x"));
     const Result<OwnFile> refused = onAFolder.commit();
     EXPECT_THAT(refused.why(), ::testing::StartsWith(c.failedReplace));
+    EXPECT_EQ(refused.failure().path, (dir.path() / "c").string());
   }
 }
 

@@ -17,6 +17,7 @@
 #include "service/restore.h"
 #include "service/settings.h"
 #include "service/text.h"
+#include "tests/support/installed_translations.h"
 #include "tests/support/service_test_util.h"
 #include "text/translations.h"
 
@@ -25,24 +26,8 @@ namespace {
 
 namespace svc = zor::service;
 
-// The translators of a language, installed for the scope.
-class Installed {
- public:
-  explicit Installed(const char* language) : translators_(zor::text::MakeTranslators(QString::fromLatin1(language))) {
-    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
-  }
-  ~Installed() {
-    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
-  }
-  Installed(const Installed&) = delete;
-  Installed& operator=(const Installed&) = delete;
-  const std::vector<std::unique_ptr<QTranslator>>& translators() const { return translators_; }
-
- private:
-  std::vector<std::unique_ptr<QTranslator>> translators_;
-};
-
-constexpr const char* kLanguages[] = {"de", "zh_CN"};
+using zor::test::Installed;
+constexpr const auto& kLanguages = zor::test::kTranslatedLanguages;
 
 svc::RestoredSetting Restored(const char* name, svc::RestoreResult result) {
   svc::RestoredSetting s;

@@ -105,9 +105,12 @@ TEST(ReportContent, SaysWhyEntriesAreMissing) {
     const char* kind;
     QJsonValue reason;
   } cases[] = {
-      {ReadNow(), svc::FileFailed("cannot open /x: Permission denied"),
+      // The problem keeps the English of the record; the reason is what the person read.
+      {ReadNow(),
+       svc::FileFailed({QStringLiteral("cannot open /x: Permission denied"),
+                        QStringLiteral("kann /x nicht \u00f6ffnen: Permission denied")}),
        "the service log could not be read: cannot open /x: Permission denied", "log-unreadable",
-       "cannot open /x: Permission denied"},
+       QStringLiteral("kann /x nicht \u00f6ffnen: Permission denied")},
       {unidentified, log, "the system's identity could not be read, so its entries are not known", "identity-unread",
        QJsonValue::Undefined},
   };

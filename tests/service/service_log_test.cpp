@@ -198,6 +198,12 @@ INSTANTIATE_TEST_SUITE_P(
                                        return folder / "state" / "service-log.jsonl";
                                      },
                                      "state is not a folder"},
+                      UnwritableCase{"AFolderOnTheWayIsAFile",
+                                     [](const fs::path& folder) {
+                                       std::ofstream(folder / "state") << "x";
+                                       return folder / "state" / "sub" / "service-log.jsonl";
+                                     },
+                                     "cannot create the folder "},
                       UnwritableCase{"SymbolicLink",
                                      [](const fs::path& folder) {
                                        std::ofstream(folder / "target") << "mine\n";

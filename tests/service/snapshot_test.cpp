@@ -198,6 +198,20 @@ INSTANTIATE_TEST_SUITE_P(
                    "not_on_family names a list, which is no setting"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A file that is not JSON is said in the words of JSON's parser, with the
+// byte it stopped at.
+TEST(Snapshot, WhatIsNotJsonIsSaidAsTheParserSaysIt) {
+  for (const char* text : {"{\"format\": ", "[1, 2", "{\"a\" 1}", "{\"a\": \"\\u12\"}", "{\"a\": 1} x", "{\"a\": \"b",
+                           "{\"a\": 1,}", "{\"a\": -}", "{\"a\": tru}", "{\"a\": \"\xff\"}"}) {
+    QJsonParseError error{};
+    QJsonDocument::fromJson(text, &error);
+    ASSERT_NE(error.error, QJsonParseError::NoError) << text;
+    const std::string said =
+        "the file is not JSON (" + error.errorString().toStdString() + " at byte " + std::to_string(error.offset) + ")";
+    EXPECT_EQ(Problem(svc::ParseSnapshot(text)), said);
+  }
+}
+
 TEST(Snapshot, AFileOfAFamilyNamesWhatItLeftOut) {
   const auto older = svc::ParseSnapshot(Text(NkFile()));
   ASSERT_TRUE(older.ok()) << Problem(older);  // an older file: all there

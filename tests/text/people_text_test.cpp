@@ -58,6 +58,17 @@ TEST(PeopleText, ArgFillsBothForms) {
   EXPECT_EQ(joined.localU16(), u"2 von 1!");
 }
 
+// args() fills every %N at once: a value holding "%2" (a path, a key from a
+// file) stays as it is, where one arg() after the other would fill it too.
+TEST(PeopleText, ArgsFillsEveryPlaceAtOnce) {
+  const PeopleText text(QStringLiteral("cannot write %1: %2"), QStringLiteral("%1 nicht schreibbar: %2"));
+  const PeopleText why(QStringLiteral("No space"), QStringLiteral("Kein Platz"));
+  const PeopleText filled = text.args(QStringLiteral("/tmp/100%2.json"), why);
+  EXPECT_EQ(filled.source(), u"cannot write /tmp/100%2.json: No space");
+  EXPECT_EQ(filled.local(), u"/tmp/100%2.json nicht schreibbar: Kein Platz");
+  EXPECT_EQ(text.args(QStringLiteral("a")).source(), u"cannot write a: %2") << "one value, the first place";
+}
+
 }  // namespace
 
 // Translators are installed on an application.

@@ -836,6 +836,12 @@ TEST_F(Zorctl, MessagesFollowTheLanguageWhileJsonStaysEnglish) {
        "zorctl: unbekannter Befehl 'frobnicate' (zorctl help zeigt die Befehle)\n",
        "zorctl: 未知命令“frobnicate”（zorctl help 列出命令）\n"},
       {{"set", "serial", "7"}, 1, "zorctl: this setting needs the service password: ", "Servicepasswort", "维护密码"},
+      // A snapshot file refused: the service layer's message inside zorctl's.
+      {{"diff", "/"},
+       1,
+       "zorctl: / is not a regular file; nothing was sent\n",
+       "zorctl: / ist keine reguläre Datei; es wurde nichts gesendet\n",
+       "zorctl: / 不是普通文件；未发送任何内容\n"},
       // An outcome's message.
       {{"info"},
        3,
