@@ -695,6 +695,41 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
 </context>
 <context>
+    <name>zor::service::Setting</name>
+    <message>
+        <source>sent as typed; the controller checks the text</source>
+        <translation>wie eingegeben gesendet; die Steuerung prüft den Text</translation>
+    </message>
+    <message>
+        <source>sent as typed, behind the service password</source>
+        <translation>wie eingegeben gesendet, hinter dem Servicepasswort</translation>
+    </message>
+    <message>
+        <source>both halves, 100 ms apart</source>
+        <translation>beide Hälften, im Abstand von 100 ms</translation>
+    </message>
+    <message>
+        <source>four decimal octets</source>
+        <translation>vier dezimale Oktette</translation>
+    </message>
+    <message>
+        <source>flag byte and model code</source>
+        <translation>Flag-Byte und Modellcode</translation>
+    </message>
+    <message>
+        <source>behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from the list, any other six-digit code as typed, and the eight digits get controller-model prints as they read (flag byte 00 or 10, then the code)</source>
+        <translation>hinter dem Servicepasswort; ein gelisteter Code (100021, 100022, 200031, 200041) wie aus der Liste gewählt, jeder andere sechsstellige Code wie eingegeben, und die acht Ziffern, die get controller-model ausgibt, wie gelesen (Flag-Byte 00 oder 10, dann der Code)</translation>
+    </message>
+    <message>
+        <source>behind the service password; four whole numbers whose total fits the counter (at most 49710,06:28:15)</source>
+        <translation>hinter dem Servicepasswort; vier ganze Zahlen, deren Summe in den Zähler passt (höchstens 49710,06:28:15)</translation>
+    </message>
+    <message>
+        <source>six hexadecimal groups in any usual notation</source>
+        <translation>sechs hexadezimale Gruppen in jeder üblichen Schreibweise</translation>
+    </message>
+</context>
+<context>
     <name>zor::service::Settings</name>
     <message>
         <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>

@@ -1080,38 +1080,6 @@ zorctl 发送时，Ctrl+C（SIGINT）或 SIGTERM 从不截断某个值：它会�
 </translation>
     </message>
     <message>
-        <source>sent as typed; the controller checks the text</source>
-        <translation>按输入原样发送；由控制器检查文本</translation>
-    </message>
-    <message>
-        <source>sent as typed, behind the service password</source>
-        <translation>按输入原样发送，需要维护密码</translation>
-    </message>
-    <message>
-        <source>both halves, 100 ms apart</source>
-        <translation>两半分别发送，间隔 100 ms</translation>
-    </message>
-    <message>
-        <source>behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from the list, any other six-digit code as typed, and the eight digits get controller-model prints as they read (flag byte 00 or 10, then the code)</source>
-        <translation>需要维护密码；列表中的代码（100021、100022、200031、200041）按从列表中选择的方式发送，其他六位代码按输入原样发送，get controller-model 输出的八位数字按读取的方式发送（标志字节 00 或 10，然后是代码）</translation>
-    </message>
-    <message>
-        <source>behind the service password; four whole numbers whose total fits the counter (at most 49710,06:28:15)</source>
-        <translation>需要维护密码；四个整数，其总和须在计数器范围内（最多 49710,06:28:15）</translation>
-    </message>
-    <message>
-        <source>six hexadecimal groups in any usual notation</source>
-        <translation>六组十六进制数，任何常用写法均可</translation>
-    </message>
-    <message>
-        <source>four decimal octets</source>
-        <translation>四个十进制字节</translation>
-    </message>
-    <message>
-        <source>flag byte and model code</source>
-        <translation>标志字节和型号代码</translation>
-    </message>
-    <message>
         <source>%1 and %2</source>
         <translation>%1 和 %2</translation>
     </message>

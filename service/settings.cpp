@@ -1,5 +1,8 @@
 #include "service/settings.h"
 
+#include <QCoreApplication>
+#include <QString>
+#include <QtGlobal>
 #include <algorithm>
 #include <charconv>
 #include <limits>
@@ -282,11 +285,14 @@ using G = SettingGroup;
 using K = KeyKind;
 using M = Maintenance;
 
-// How a Set sends its values, as zorctl's help says it.
-constexpr std::string_view kAsTyped = "sent as typed; the controller checks the text";
-constexpr std::string_view kAsTypedGuarded = "sent as typed, behind the service password";
-constexpr std::string_view kHalves = "both halves, 100 ms apart";
-constexpr std::string_view kOctets = "four decimal octets";
+// How a Set sends its values, as zorctl's help says it. These and a key's
+// note are marked for translation here and shown through HelpWords.
+constexpr std::string_view kAsTyped =
+    QT_TRANSLATE_NOOP("zor::service::Setting", "sent as typed; the controller checks the text");
+constexpr std::string_view kAsTypedGuarded =
+    QT_TRANSLATE_NOOP("zor::service::Setting", "sent as typed, behind the service password");
+constexpr std::string_view kHalves = QT_TRANSLATE_NOOP("zor::service::Setting", "both halves, 100 ms apart");
+constexpr std::string_view kOctets = QT_TRANSLATE_NOOP("zor::service::Setting", "four decimal octets");
 
 // clang-format off
 constexpr Setting kSettings[] = {
@@ -328,11 +334,12 @@ constexpr Setting kSettings[] = {
      .valueNames = "TEXT", .valueCount = 1, .sends = kAsTypedGuarded,
      .password = true, .inputs = {Input::ModelName}, .restoreOrder = 70},
     {.name = "controller-model", .title = u"Ctrlr Model", .group = G::Identity, .feature = F::ControllerModel,
-     .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, "flag byte and model code"}}},
+     .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, QT_TRANSLATE_NOOP("zor::service::Setting", "flag byte and model code")}}},
      .write = SetControllerModel, .readsBackAs = ControllerModelReadsBackAs, .valueNames = "CODE", .valueCount = 1,
-     .sends = "behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from "
-              "the list, any other six-digit code as typed, and the eight digits get controller-model prints as "
-              "they read (flag byte 00 or 10, then the code)",
+     .sends = QT_TRANSLATE_NOOP("zor::service::Setting",
+                                "behind the service password; a listed code (100021, 100022, 200031, 200041) as if "
+                                "picked from the list, any other six-digit code as typed, and the eight digits get "
+                                "controller-model prints as they read (flag byte 00 or 10, then the code)"),
      .choices = kControllerModelCodes, .password = true, .inputs = {Input::ControllerModel}, .restoreOrder = 80},
     {.name = "x-multiplier", .title = u"X Multiplier",
      .write = SetText<&M::setXMultiplier>,
@@ -343,13 +350,14 @@ constexpr Setting kSettings[] = {
     {.name = "work-time", .title = u"Working Time", .group = G::ShownOnly, .feature = F::WorkingTime,
      .read = ReadWorkTime, .keys = {{{"work_time", K::WorkTime}, {"work_seconds", K::Seconds}}},
      .write = SetWorkTime, .valueNames = "D,HH:MM:SS", .valueCount = 1,
-     .sends = "behind the service password; four whole numbers whose total fits the counter (at most "
-              "49710,06:28:15)",
+     .sends = QT_TRANSLATE_NOOP("zor::service::Setting",
+                                "behind the service password; four whole numbers whose total fits the counter (at "
+                                "most 49710,06:28:15)"),
      .password = true, .inputs = {Input::WorkTime}, .restoreOrder = 140},
     {.name = "mac", .title = u"MAC Address", .group = G::Network, .feature = F::Network,
      .read = ReadMac, .keys = {{{"mac_address", K::Mac}}},
      .write = SetMac, .readsBackAs = ReadsBackAs<AsMac>,
-     .valueNames = "ADDRESS", .valueCount = 1, .sends = "six hexadecimal groups in any usual notation",
+     .valueNames = "ADDRESS", .valueCount = 1, .sends = QT_TRANSLATE_NOOP("zor::service::Setting", "six hexadecimal groups in any usual notation"),
      .inputs = {Input::MacAddress}, .restoreOrder = 90},
     {.name = "ip", .title = u"IP Address", .group = G::Network, .feature = F::Network,
      .read = ReadAddress<AddressKind::Ip>, .keys = {{{"ip_address", K::Dotted}}},
@@ -475,6 +483,10 @@ Reading<SettingFields> Setting::readFields(Maintenance& service) const {
 }
 
 std::span<const Setting> Settings() { return kSettings; }
+
+QString HelpWords(std::string_view words) {
+  return QCoreApplication::translate("zor::service::Setting", std::string(words).c_str());
+}
 
 const Setting* FindSetting(std::string_view name) {
   for (const Setting& s : kSettings)

@@ -13,6 +13,7 @@
 // setting goes into snapshots, so that the files taken before it still load;
 // the README's "The table of settings" lists every file it touches, in order.
 
+#include <QString>
 #include <array>
 #include <cstdint>
 #include <functional>
@@ -124,6 +125,11 @@ struct Setting {
 
 // Every setting, in the order `get all` and a snapshot read them.
 std::span<const Setting> Settings();
+
+// A row's words for zorctl's help (how its Set sends its values, a key's
+// note) in the user's language; the English itself when no translation is
+// loaded.
+QString HelpWords(std::string_view words);
 // The setting of that name on the command line, or nullptr.
 const Setting* FindSetting(std::string_view name);
 // The same, if it has a Get or a Set of its own.

@@ -201,33 +201,6 @@ std::string Local(std::string_view english) {
   return QCoreApplication::translate(kContext, std::string(english).c_str()).toStdString();
 }
 
-// The words the table of settings gives the help: how a Set sends its values
-// (Setting::sends) and what a key holds (SettingKey::note). The table is the
-// service layer's and keeps them in English for every front end; they are
-// marked here, among the help's texts, and translated when listed.
-constexpr const char* kTableWords[] = {
-    QT_TRANSLATE_NOOP("zorctl::Help", "sent as typed; the controller checks the text"),
-    QT_TRANSLATE_NOOP("zorctl::Help", "sent as typed, behind the service password"),
-    QT_TRANSLATE_NOOP("zorctl::Help", "both halves, 100 ms apart"),
-    QT_TRANSLATE_NOOP("zorctl::Help",
-                      "behind the service password; a listed code (100021, 100022, 200031, 200041) as if picked from "
-                      "the list, any other six-digit code as typed, and the eight digits get controller-model prints "
-                      "as they read (flag byte 00 or 10, then the code)"),
-    QT_TRANSLATE_NOOP("zorctl::Help",
-                      "behind the service password; four whole numbers whose total fits the counter (at most "
-                      "49710,06:28:15)"),
-    QT_TRANSLATE_NOOP("zorctl::Help", "six hexadecimal groups in any usual notation"),
-    QT_TRANSLATE_NOOP("zorctl::Help", "four decimal octets"),
-    QT_TRANSLATE_NOOP("zorctl::Help", "flag byte and model code"),
-};
-
-// A text of the table in the user's language when it is listed, else as it is.
-QString TableWords(std::string_view english) {
-  for (const char* listed : kTableWords)
-    if (english == listed) return QCoreApplication::translate(kContext, listed);
-  return QString::fromUtf8(english.data(), static_cast<qsizetype>(english.size()));
-}
-
 // Characters a line neither begins with (closing punctuation) nor ends with
 // (opening): the text is never broken next to them.
 bool Closing(char32_t c) {
@@ -330,8 +303,8 @@ std::string Keys(const svc::Setting& setting) {
                    : key.kind == svc::KeyKind::WorkTime ? QStringLiteral("D,HH:MM:SS")
                                                         : QString();
     if (!key.note.empty())
-      note = note.isEmpty() ? TableWords(key.note)
-                            : QCoreApplication::translate("zorctl::Help", "%1: %2").arg(note, TableWords(key.note));
+      note = note.isEmpty() ? svc::HelpWords(key.note)
+                            : QCoreApplication::translate("zorctl::Help", "%1: %2").arg(note, svc::HelpWords(key.note));
     keys.push_back(
         (note.isEmpty() ? name : QCoreApplication::translate("zorctl::Help", "%1 (%2)").arg(name, note)).toStdString());
   }
@@ -420,7 +393,7 @@ std::string List(std::string_view name) {
       if (other.write != nullptr && other.sends == s.sends) alike.push_back(SetItem(other, false));
     std::string head = Wrapped("", Joined(alike), 2);
     head.pop_back();
-    list += Wrapped(head, TableWords(s.sends).toStdString(), 21);
+    list += Wrapped(head, svc::HelpWords(s.sends).toStdString(), 21);
   }
   return list;
 }
