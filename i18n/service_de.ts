@@ -695,7 +695,27 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     </message>
 </context>
 <context>
-    <name>zor::service::Setting</name>
+    <name>zor::service::Settings</name>
+    <message>
+        <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
+        <translation>‚%1‘ ist kein Code für die Eingabe von Hand: Geben Sie seine sechs Hexadezimalziffern an, etwa 100022</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a controller model: give its six-digit code, as 100022, or the eight digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) first, as 10100022</source>
+        <translation>‚%1‘ ist kein Steuerungsmodell: Geben Sie seinen sechsstelligen Code an, etwa 100022, oder die acht Ziffern, die get controller-model zeigt, mit dem Flag-Byte 00 (von Hand eingegeben) oder 10 (aus der Liste) vorn, etwa 10100022</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>‚%1‘: %2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a MAC address: give six groups of two hexadecimal digits, as 00:1A:2B:3C:4D:5E</source>
+        <translation>‚%1‘ ist keine MAC-Adresse: Geben Sie sechs Gruppen aus zwei Hexadezimalziffern an, etwa 00:1A:2B:3C:4D:5E</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
+        <translation>‚%1‘ ist keine Adresse: Geben Sie vier Dezimalzahlen von 0 bis %2 an, etwa 192.168.1.10</translation>
+    </message>
     <message>
         <source>sent as typed; the controller checks the text</source>
         <translation>wie eingegeben gesendet; die Steuerung prüft den Text</translation>
@@ -727,29 +747,6 @@ Prüfen Sie die Verbindung und klicken Sie auf „Info lesen“, um es erneut zu
     <message>
         <source>six hexadecimal groups in any usual notation</source>
         <translation>sechs hexadezimale Gruppen in jeder üblichen Schreibweise</translation>
-    </message>
-</context>
-<context>
-    <name>zor::service::Settings</name>
-    <message>
-        <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
-        <translation>‚%1‘ ist kein Code für die Eingabe von Hand: Geben Sie seine sechs Hexadezimalziffern an, etwa 100022</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a controller model: give its six-digit code, as 100022, or the eight digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) first, as 10100022</source>
-        <translation>‚%1‘ ist kein Steuerungsmodell: Geben Sie seinen sechsstelligen Code an, etwa 100022, oder die acht Ziffern, die get controller-model zeigt, mit dem Flag-Byte 00 (von Hand eingegeben) oder 10 (aus der Liste) vorn, etwa 10100022</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;: %2</source>
-        <translation>‚%1‘: %2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a MAC address: give six groups of two hexadecimal digits, as 00:1A:2B:3C:4D:5E</source>
-        <translation>‚%1‘ ist keine MAC-Adresse: Geben Sie sechs Gruppen aus zwei Hexadezimalziffern an, etwa 00:1A:2B:3C:4D:5E</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
-        <translation>‚%1‘ ist keine Adresse: Geben Sie vier Dezimalzahlen von 0 bis %2 an, etwa 192.168.1.10</translation>
     </message>
 </context>
 <context>

@@ -695,7 +695,27 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     </message>
 </context>
 <context>
-    <name>zor::service::Setting</name>
+    <name>zor::service::Settings</name>
+    <message>
+        <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
+        <translation>“%1”不是可手动输入的代码：请给出其六位十六进制数字，例如 100022</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a controller model: give its six-digit code, as 100022, or the eight digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) first, as 10100022</source>
+        <translation>“%1”不是控制器型号：请给出其六位代码，例如 100022，或 get controller-model 显示的八位数字，以标志字节 00（手动输入）或 10（列表选择）开头，例如 10100022</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos;: %2</source>
+        <translation>“%1”：%2</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not a MAC address: give six groups of two hexadecimal digits, as 00:1A:2B:3C:4D:5E</source>
+        <translation>“%1”不是 MAC 地址：请给出六组、每组两位十六进制数字，例如 00:1A:2B:3C:4D:5E</translation>
+    </message>
+    <message>
+        <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
+        <translation>“%1”不是地址：请给出四个 0 到 %2 之间的十进制数，例如 192.168.1.10</translation>
+    </message>
     <message>
         <source>sent as typed; the controller checks the text</source>
         <translation>按输入原样发送；由控制器检查文本</translation>
@@ -727,29 +747,6 @@ Check the connection and press &quot;Get Info&quot; to try again.</source>
     <message>
         <source>six hexadecimal groups in any usual notation</source>
         <translation>六组十六进制数，任何常用写法均可</translation>
-    </message>
-</context>
-<context>
-    <name>zor::service::Settings</name>
-    <message>
-        <source>&apos;%1&apos; is not a code to type by hand: give its six hexadecimal digits, as 100022</source>
-        <translation>“%1”不是可手动输入的代码：请给出其六位十六进制数字，例如 100022</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a controller model: give its six-digit code, as 100022, or the eight digits get controller-model shows, flag byte 00 (typed by hand) or 10 (listed) first, as 10100022</source>
-        <translation>“%1”不是控制器型号：请给出其六位代码，例如 100022，或 get controller-model 显示的八位数字，以标志字节 00（手动输入）或 10（列表选择）开头，例如 10100022</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos;: %2</source>
-        <translation>“%1”：%2</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not a MAC address: give six groups of two hexadecimal digits, as 00:1A:2B:3C:4D:5E</source>
-        <translation>“%1”不是 MAC 地址：请给出六组、每组两位十六进制数字，例如 00:1A:2B:3C:4D:5E</translation>
-    </message>
-    <message>
-        <source>&apos;%1&apos; is not an address: give four decimal numbers from 0 to %2, as 192.168.1.10</source>
-        <translation>“%1”不是地址：请给出四个 0 到 %2 之间的十进制数，例如 192.168.1.10</translation>
     </message>
 </context>
 <context>

@@ -415,9 +415,8 @@ std::u16string CalibrationSummary(const CalibrationPlan& plan) {
 
 // The outcome of a Set the calibration made, its message after what was not taken.
 Outcome NotTaken(const text::PeopleText& what, const Outcome& outcome) {
-  Outcome told = Outcome::failed(outcome.status,
-                                 what + text::PeopleText(QStringLiteral(" "), QStringLiteral(" ")) +
-                                     text::PeopleText(ToQString(SourceMessage(outcome)), ToQString(outcome.message)));
+  Outcome told = Outcome::failed(
+      outcome.status, what + text::PeopleText(QStringLiteral(" "), QStringLiteral(" ")) + MessageText(outcome));
   told.input = outcome.input;
   told.notKept = outcome.notKept;
   return told;

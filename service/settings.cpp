@@ -177,7 +177,7 @@ Reading<Task> SetWorkTime(const SetValues& v) {
   const Reading<std::uint32_t> seconds = ParseWorkTimeReset(v.values[0]);
   if (!seconds.ok())
     return Unsendable(Input::WorkTime, v.values[0], text::Tr("zor::service::Settings", "'%1': %2"),
-                      text::PeopleText(ToQString(SourceMessage(seconds)), ToQString(seconds.message)));
+                      MessageText(seconds));
   return Task([password = v.password, s = seconds.value](Maintenance& m) { return m.resetWorkTime(password, s); });
 }
 
@@ -288,11 +288,11 @@ using M = Maintenance;
 // How a Set sends its values, as zorctl's help says it. These and a key's
 // note are marked for translation here and shown through HelpWords.
 constexpr std::string_view kAsTyped =
-    QT_TRANSLATE_NOOP("zor::service::Setting", "sent as typed; the controller checks the text");
+    QT_TRANSLATE_NOOP("zor::service::Settings", "sent as typed; the controller checks the text");
 constexpr std::string_view kAsTypedGuarded =
-    QT_TRANSLATE_NOOP("zor::service::Setting", "sent as typed, behind the service password");
-constexpr std::string_view kHalves = QT_TRANSLATE_NOOP("zor::service::Setting", "both halves, 100 ms apart");
-constexpr std::string_view kOctets = QT_TRANSLATE_NOOP("zor::service::Setting", "four decimal octets");
+    QT_TRANSLATE_NOOP("zor::service::Settings", "sent as typed, behind the service password");
+constexpr std::string_view kHalves = QT_TRANSLATE_NOOP("zor::service::Settings", "both halves, 100 ms apart");
+constexpr std::string_view kOctets = QT_TRANSLATE_NOOP("zor::service::Settings", "four decimal octets");
 
 // clang-format off
 constexpr Setting kSettings[] = {
@@ -334,9 +334,9 @@ constexpr Setting kSettings[] = {
      .valueNames = "TEXT", .valueCount = 1, .sends = kAsTypedGuarded,
      .password = true, .inputs = {Input::ModelName}, .restoreOrder = 70},
     {.name = "controller-model", .title = u"Ctrlr Model", .group = G::Identity, .feature = F::ControllerModel,
-     .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, QT_TRANSLATE_NOOP("zor::service::Setting", "flag byte and model code")}}},
+     .read = ReadControllerModel, .keys = {{{"controller_model", K::Hex8, QT_TRANSLATE_NOOP("zor::service::Settings", "flag byte and model code")}}},
      .write = SetControllerModel, .readsBackAs = ControllerModelReadsBackAs, .valueNames = "CODE", .valueCount = 1,
-     .sends = QT_TRANSLATE_NOOP("zor::service::Setting",
+     .sends = QT_TRANSLATE_NOOP("zor::service::Settings",
                                 "behind the service password; a listed code (100021, 100022, 200031, 200041) as if "
                                 "picked from the list, any other six-digit code as typed, and the eight digits get "
                                 "controller-model prints as they read (flag byte 00 or 10, then the code)"),
@@ -350,14 +350,14 @@ constexpr Setting kSettings[] = {
     {.name = "work-time", .title = u"Working Time", .group = G::ShownOnly, .feature = F::WorkingTime,
      .read = ReadWorkTime, .keys = {{{"work_time", K::WorkTime}, {"work_seconds", K::Seconds}}},
      .write = SetWorkTime, .valueNames = "D,HH:MM:SS", .valueCount = 1,
-     .sends = QT_TRANSLATE_NOOP("zor::service::Setting",
+     .sends = QT_TRANSLATE_NOOP("zor::service::Settings",
                                 "behind the service password; four whole numbers whose total fits the counter (at "
                                 "most 49710,06:28:15)"),
      .password = true, .inputs = {Input::WorkTime}, .restoreOrder = 140},
     {.name = "mac", .title = u"MAC Address", .group = G::Network, .feature = F::Network,
      .read = ReadMac, .keys = {{{"mac_address", K::Mac}}},
      .write = SetMac, .readsBackAs = ReadsBackAs<AsMac>,
-     .valueNames = "ADDRESS", .valueCount = 1, .sends = QT_TRANSLATE_NOOP("zor::service::Setting", "six hexadecimal groups in any usual notation"),
+     .valueNames = "ADDRESS", .valueCount = 1, .sends = QT_TRANSLATE_NOOP("zor::service::Settings", "six hexadecimal groups in any usual notation"),
      .inputs = {Input::MacAddress}, .restoreOrder = 90},
     {.name = "ip", .title = u"IP Address", .group = G::Network, .feature = F::Network,
      .read = ReadAddress<AddressKind::Ip>, .keys = {{{"ip_address", K::Dotted}}},
@@ -485,7 +485,7 @@ Reading<SettingFields> Setting::readFields(Maintenance& service) const {
 std::span<const Setting> Settings() { return kSettings; }
 
 QString HelpWords(std::string_view words) {
-  return QCoreApplication::translate("zor::service::Setting", std::string(words).c_str());
+  return QCoreApplication::translate("zor::service::Settings", std::string(words).c_str());
 }
 
 const Setting* FindSetting(std::string_view name) {
