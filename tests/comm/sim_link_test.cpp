@@ -160,7 +160,7 @@ TEST_F(LinkTest, CommitsAreSavedAtOnceAndSurviveARestart) {
   auto link = open(config());
   text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
   EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state").state.maxCurrent, 1.5);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state")->state.maxCurrent, 1.5);
 
   const std::uint8_t jog[4] = {0xFF, 0xFF, protocol::CMD_JOG_UP, 0};
   for (int i = 0; i < 3; ++i) link->sendCommand(jog, 4, kName);
@@ -199,7 +199,7 @@ TEST_F(LinkTest, TwoLinksOnOneStateFileKeepEachOthersChanges) {
   nowMs += 5'000;                           // both hold the library for these seconds
   a.reset();
   b.reset();
-  const controller::ControllerState kept = controller::loadState(dir.path() / "controller-state").state;
+  const controller::ControllerState kept = controller::loadState(dir.path() / "controller-state")->state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 4711);
   EXPECT_EQ(kept.maxCurrent, 1.5);
@@ -248,7 +248,7 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
 
   std::filesystem::remove(blocker);
   text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
-  const controller::ControllerState kept = controller::loadState(c.statePath).state;
+  const controller::ControllerState kept = controller::loadState(c.statePath)->state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 7);
   EXPECT_EQ(kept.maxCurrent, 1.5);

@@ -107,8 +107,8 @@ TEST_F(CoreTest, EachSystemHasItsOwnIdentityAndStateFileAndAFilesValuesWin) {
                                    protocol::discovery::Entry{100003, "NK-100A", {192, 168, 1, 12}}));
   EXPECT_THAT(status(c, 100002, protocol::CMD_GET_MAC_ADDRESS).bytes, ElementsAre(0x02, 0x00, 0x5A, 0x4F, 0x52, 0x02));
   text(c, 100002, protocol::CMD_SET_LENS, "254");
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2").state.lens, 254);
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2").state.serial, 100002);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2")->state.lens, 254);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2")->state.serial, 100002);
   EXPECT_FALSE(std::filesystem::exists(stateFile())) << "system 1 changed nothing";
   EXPECT_TRUE(warnings.empty());
 }
@@ -295,7 +295,7 @@ TEST_F(CoreTest, TheWorkingTimeCountsOnceWhoeverReadsIt) {
   nowNs += 10'000'000'000;
   for (int c : {a, b}) EXPECT_THAT(status(c, 100001, protocol::CMD_GET_WORK_TIME).bytes, ElementsAre(10, 0, 0, 0));
   core->saveAll();
-  EXPECT_EQ(controller::loadState(stateFile()).state.workSeconds, 10u);
+  EXPECT_EQ(controller::loadState(stateFile())->state.workSeconds, 10u);
 }
 
 TEST_F(CoreTest, ThePacketLogHasOneLinePerCall) {
