@@ -165,9 +165,8 @@ void Server::serveNext() {
   c.waiting.pop_front();
   c.waitingBytes -= next.bytes;
   if (!c.waiting.empty()) turns_.push_back(client);
-  std::string why;
-  const auto reply = core_.serve(client, next.request, next.arrived, why);
-  if (!reply) return end(client, true, why);
+  const auto reply = core_.serve(client, next.request, next.arrived);
+  if (!reply) return end(client, true, reply.why());
   const std::vector<std::uint8_t> frame = protocol::frames::Encode(*reply);
   c.unsent.insert(c.unsent.end(), frame.begin(), frame.end());
   flush(client);

@@ -68,10 +68,7 @@ class CoreTest : public ::testing::Test {
     EXPECT_TRUE(serve(c, {.call = Call::Hello, .version = 1, .program = "zorctl"}));
     return c;
   }
-  std::optional<Reply> serve(int c, const Request& r) {
-    std::string why;
-    return core->serve(c, r, nowNs, why);
-  }
+  files::Result<Reply> serve(int c, const Request& r) { return core->serve(c, r, nowNs); }
   std::int32_t send(int c, std::int32_t system, std::uint8_t code, std::uint8_t value = 0) {
     return serve(c, {.call = Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}})->result;
   }
@@ -223,13 +220,14 @@ TEST_F(CoreTest, PausesAreMarkedShortWhenTheControllerNeededMore) {
 
 TEST_F(CoreTest, HelloComesFirstAndOnce) {
   start(1);
-  std::string why;
   const int c = core->connect(1, ::geteuid());
-  EXPECT_FALSE(core->serve(c, {.call = Call::Find}, nowNs, why));
-  EXPECT_EQ(why, "a find before its hello");
+  const auto early = serve(c, {.call = Call::Find});
+  EXPECT_FALSE(early);
+  EXPECT_EQ(early.why(), "a find before its hello");
   const int d = client(2);
-  EXPECT_FALSE(core->serve(d, {.call = Call::Hello, .version = 1}, nowNs, why));
-  EXPECT_EQ(why, "a second hello");
+  const auto again = serve(d, {.call = Call::Hello, .version = 1});
+  EXPECT_FALSE(again);
+  EXPECT_EQ(again.why(), "a second hello");
   const Reply hello = *serve(core->connect(3, ::geteuid()), {.call = Call::Hello, .version = 1, .program = "p"});
   EXPECT_EQ(hello.pid, static_cast<std::uint32_t>(::getpid()));
   EXPECT_EQ(hello.firstSystem, 100001);
