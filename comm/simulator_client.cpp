@@ -58,13 +58,13 @@ SimulatorClient::~SimulatorClient() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-void SimulatorClient::disconnect(std::string problem) {
+files::Failure SimulatorClient::disconnect(files::Failure problem) {
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  problem_ = std::move(problem);
+  return problem;
 }
 
-bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline) {
+files::Result<> SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline) {
   closedUnsent_ = false;
   std::size_t done = 0;
   while (done < bytes.size()) {
@@ -72,128 +72,100 @@ bool SimulatorClient::writeAll(const std::vector<std::uint8_t>& bytes, Deadline 
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n < 0 && (errno == EAGAIN || errno == EWOULDBLOCK)) {
-      if (!waitFor(fd_, POLLOUT, deadline)) {
-        disconnect("no room to send within " + std::to_string(callTimeout_.count()) + " ms");
-        return false;
-      }
+      if (!waitFor(fd_, POLLOUT, deadline))
+        return disconnect({"no room to send within " + std::to_string(callTimeout_.count()) + " ms"});
     } else if (n < 0 && errno != EINTR) {
       closedUnsent_ = done == 0 && (errno == EPIPE || errno == ECONNRESET);
-      disconnect(files::errnoText("cannot send to the simulator"));
-      return false;
+      return disconnect(files::errnoFailure("cannot send to the simulator"));
     }
   }
-  return true;
+  return {};
 }
 
-bool SimulatorClient::readExactly(std::uint8_t* into, std::size_t count, Deadline deadline) {
+files::Result<> SimulatorClient::readExactly(std::uint8_t* into, std::size_t count, Deadline deadline) {
   std::size_t done = 0;
   while (done < count) {
     const ssize_t n = ::recv(fd_, into + done, count - done, MSG_DONTWAIT);
     if (n > 0) {
       done += static_cast<std::size_t>(n);
     } else if (n == 0) {
-      disconnect("the simulator closed the connection");
-      return false;
+      return disconnect({"the simulator closed the connection"});
     } else if (errno == EAGAIN || errno == EWOULDBLOCK) {
-      if (!waitFor(fd_, POLLIN, deadline)) {
-        disconnect("no reply within " + std::to_string(callTimeout_.count()) + " ms");
-        return false;
-      }
+      if (!waitFor(fd_, POLLIN, deadline))
+        return disconnect({"no reply within " + std::to_string(callTimeout_.count()) + " ms"});
     } else if (errno != EINTR) {
-      disconnect(files::errnoText("cannot read from the simulator"));
-      return false;
+      return disconnect(files::errnoFailure("cannot read from the simulator"));
     }
   }
-  return true;
+  return {};
 }
 
-std::optional<protocol::frames::Reply> SimulatorClient::roundTrip(const protocol::frames::Request& request,
+files::Result<protocol::frames::Reply> SimulatorClient::roundTrip(const protocol::frames::Request& request,
                                                                   Deadline deadline) {
-  if (!writeAll(protocol::frames::Encode(request), deadline)) return std::nullopt;
+  if (files::Result<> sent = writeAll(protocol::frames::Encode(request), deadline); !sent) return sent.failure();
   std::uint8_t length[protocol::frames::kLengthSize];
-  if (!readExactly(length, sizeof length, deadline)) return std::nullopt;
+  if (files::Result<> read = readExactly(length, sizeof length, deadline); !read) return read.failure();
   std::uint32_t size = 0;
   for (std::size_t i = 0; i < protocol::frames::kLengthSize; ++i) size |= std::uint32_t{length[i]} << (8 * i);
-  if (size > protocol::frames::kMaxBody) {
-    disconnect("a reply longer than a frame");
-    return std::nullopt;
-  }
+  if (size > protocol::frames::kMaxBody) return disconnect({"a reply longer than a frame"});
   std::vector<std::uint8_t> body(size);
-  if (!readExactly(body.data(), body.size(), deadline)) return std::nullopt;
-  std::string why;
-  std::optional<protocol::frames::Reply> reply = protocol::frames::DecodeReply(body, &why);
-  if (!reply || !protocol::frames::Answers(*reply, request)) {
-    disconnect("a malformed reply" + (why.empty() ? std::string(" (not to its request)") : " (" + why + ")"));
-    return std::nullopt;
-  }
+  if (files::Result<> read = readExactly(body.data(), body.size(), deadline); !read) return read.failure();
+  files::Result<protocol::frames::Reply> reply = protocol::frames::DecodeReply(body);
+  if (!reply) return disconnect({"a malformed reply (" + reply.why() + ")"});
+  if (!protocol::frames::Answers(*reply, request)) return disconnect({"a malformed reply (not to its request)"});
   return reply;
 }
 
-bool SimulatorClient::connectAndGreet(Deadline deadline) {
+files::Result<> SimulatorClient::connectAndGreet(Deadline deadline) {
   // A child after fork shares the parent's connection: it gets one of its own.
-  if (fd_ >= 0 && connectedPid_ == ::getpid()) return true;
+  if (fd_ >= 0 && connectedPid_ == ::getpid()) return {};
   if (fd_ >= 0) ::close(fd_);
   fd_ = -1;
-  if (config_.socketPath.empty()) {
-    problem_ = "no socket: neither ZORCOMM_SOCKET nor XDG_RUNTIME_DIR is set";
-    return false;
-  }
+  if (config_.socketPath.empty()) return files::Failure{"no socket: neither ZORCOMM_SOCKET nor XDG_RUNTIME_DIR is set"};
   sockaddr_un address{};
   address.sun_family = AF_UNIX;
-  if (config_.socketPath.size() >= sizeof address.sun_path) {
-    problem_ = "socket path longer than " + std::to_string(sizeof address.sun_path - 1) + " bytes";
-    return false;
-  }
+  if (config_.socketPath.size() >= sizeof address.sun_path)
+    return files::Failure{"socket path longer than " + std::to_string(sizeof address.sun_path - 1) + " bytes"};
   std::memcpy(address.sun_path, config_.socketPath.c_str(), config_.socketPath.size() + 1);
   fd_ = ::socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
-  if (fd_ < 0) {
-    problem_ = files::errnoText("cannot make a socket");
-    return false;
-  }
+  if (fd_ < 0) return files::errnoFailure("cannot make a socket");
   connectedPid_ = ::getpid();
   if (::connect(fd_, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0) {
     // A local socket connects at once or not at all (EAGAIN: its queue is full).
-    disconnect(files::errnoText("cannot connect to " + config_.socketPath));
-    return false;
+    return disconnect(files::errnoFailure("cannot connect to " + config_.socketPath));
   }
-  if (!servedByOwnUser()) return false;
+  if (files::Result<> own = servedByOwnUser(); !own) return own;
   protocol::frames::Request hello;
   hello.call = protocol::frames::Call::Hello;
   hello.version = protocol::frames::kVersion;
   hello.program = programName();
-  const std::optional<protocol::frames::Reply> reply = roundTrip(hello, deadline);
-  if (!reply) return false;
-  if (reply->result != 0) {
-    disconnect("the simulator refused the hello (" + std::to_string(reply->result) + ")");
-    return false;
-  }
+  const files::Result<protocol::frames::Reply> reply = roundTrip(hello, deadline);
+  if (!reply) return reply.failure();
+  if (reply->result != 0)
+    return disconnect({"the simulator refused the hello (" + std::to_string(reply->result) + ")"});
   firstSystem_ = reply->firstSystem;
-  return true;
+  return {};
 }
 
 // A socket in a shared folder (/tmp) may be anyone's: the values and the
 // password-guarded Sets go only to a server of this user.
-bool SimulatorClient::servedByOwnUser() {
+files::Result<> SimulatorClient::servedByOwnUser() {
   ucred peer{};
   socklen_t size = sizeof peer;
-  if (::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0) {
-    disconnect(files::errnoText("cannot tell which user serves " + config_.socketPath));
-    return false;
-  }
-  if (peer.uid != ownUser_) {
-    disconnect("refused " + config_.socketPath + ": it is served by user " + std::to_string(peer.uid) +
-               ", not by this user (" + std::to_string(ownUser_) + ")");
-    return false;
-  }
-  return true;
+  if (::getsockopt(fd_, SOL_SOCKET, SO_PEERCRED, &peer, &size) != 0)
+    return disconnect(files::errnoFailure("cannot tell which user serves " + config_.socketPath));
+  if (peer.uid != ownUser_)
+    return disconnect({"refused " + config_.socketPath + ": it is served by user " + std::to_string(peer.uid) +
+                       ", not by this user (" + std::to_string(ownUser_) + ")"});
+  return {};
 }
 
-std::optional<protocol::frames::Reply> SimulatorClient::exchange(protocol::frames::Request request, Deadline deadline) {
+files::Result<protocol::frames::Reply> SimulatorClient::exchange(protocol::frames::Request request, Deadline deadline) {
   // A simulator that restarted closed the connection this process still holds.
   const bool reused = fd_ >= 0 && connectedPid_ == ::getpid();
-  std::optional<protocol::frames::Reply> reply;
+  files::Result<protocol::frames::Reply> reply = files::Failure{};
   for (int attempt = 0; attempt < 2 && !reply; ++attempt) {
-    if (!connectAndGreet(deadline)) return std::nullopt;
+    if (files::Result<> connected = connectAndGreet(deadline); !connected) return connected.failure();
     // Known once connected: before any discovery, the simulator's first system.
     if (request.call != protocol::frames::Call::Find) request.system = addressed();
     reply = roundTrip(request, deadline);
@@ -203,19 +175,17 @@ std::optional<protocol::frames::Reply> SimulatorClient::exchange(protocol::frame
   return reply;
 }
 
-std::int32_t SimulatorClient::noAnswer(std::string& note, bool locked) {
-  if (!locked) {
-    note = "no answer: another call held the link until this call's deadline (" + std::to_string(callTimeout_.count()) +
-           " ms)";
-    return protocol::kNoAnswer;
+files::Failure SimulatorClient::heldTooLong() const {
+  return {"another call held the link until this call's deadline (" + std::to_string(callTimeout_.count()) + " ms)"};
+}
+
+std::string SimulatorClient::noAnswer(const files::Failure& problem, bool locked) {
+  if (locked && !warned_) {
+    warnings_ << "ZorComm: zor-simulator did not answer: " << problem.why << "\n";
+    trace_.warning("zor-simulator did not answer: " + problem.why);
   }
-  note = "no answer: " + problem_;
-  if (!warned_) {
-    warnings_ << "ZorComm: zor-simulator did not answer: " << problem_ << "\n";
-    trace_.warning("zor-simulator did not answer: " + problem_);
-  }
-  warned_ = true;
-  return protocol::kNoAnswer;
+  if (locked) warned_ = true;
+  return "no answer: " + problem.why;
 }
 
 std::int32_t SimulatorClient::addressed() const {
@@ -234,10 +204,11 @@ std::int32_t SimulatorClient::sendCommand(const std::uint8_t* packet, std::int32
     protocol::frames::Request request{.call = protocol::frames::Call::Send};
     request.bytes.assign(packet, packet + length);
     const std::unique_lock lock(mutex_, deadline);
-    if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
+    if (const auto reply = lock ? exchange(request, deadline) : heldTooLong()) {
       result = reply->result;
     } else {
-      result = noAnswer(note, lock.owns_lock());
+      result = protocol::kNoAnswer;
+      note = noAnswer(reply.failure(), lock.owns_lock());
     }
   }
   if (trace_.enabled()) trace_.write("dwSendCommand", commandArguments(packet, length), result, note);
@@ -249,17 +220,18 @@ std::int32_t SimulatorClient::getStatus(std::int32_t statusCode, std::int32_t re
   const Deadline deadline = Clock::now() + callTimeout_;
   std::int32_t result = protocol::kBadArgument;
   std::string note;
-  std::optional<protocol::frames::Reply> reply;
+  files::Result<protocol::frames::Reply> reply = files::Failure{};
   if (block && length >= 0) {
     const protocol::frames::Request request{
         .call = protocol::frames::Call::Status, .code = statusCode, .reserved = reserved, .length = length};
     const std::unique_lock lock(mutex_, deadline);
-    if (lock && (reply = exchange(request, deadline))) {
+    if ((reply = lock ? exchange(request, deadline) : heldTooLong())) {
       result = reply->result;
       // Answers() held the reply to the block's length.
       std::copy(reply->bytes.begin(), reply->bytes.end(), block);
     } else {
-      result = noAnswer(note, lock.owns_lock());
+      result = protocol::kNoAnswer;
+      note = noAnswer(reply.failure(), lock.owns_lock());
     }
   }
   if (trace_.enabled())
@@ -276,7 +248,7 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
   std::vector<protocol::discovery::Entry> systems;
   std::int32_t result = 0;
   std::string note;
-  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Find}, deadline) : std::nullopt) {
+  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Find}, deadline) : heldTooLong()) {
     systems = protocol::discovery::Read(reply->bytes.data());
     const char* wanted = config_.environment ? config_.environment(protocol::discovery::kSystemVariable) : nullptr;
     if (const auto at = protocol::discovery::Addressed(systems, wanted); at && reply->result != 0) {
@@ -284,7 +256,7 @@ std::int32_t SimulatorClient::findSystems(std::uint8_t* discovery, std::int32_t*
       result = 1;
     }
   } else {
-    noAnswer(note, lock.owns_lock());
+    note = noAnswer(reply.failure(), lock.owns_lock());
   }
   // Null outputs are not written; what did not answer lists nothing.
   if (discovery) protocol::discovery::Write(discovery, systems);
@@ -301,10 +273,11 @@ std::int32_t SimulatorClient::sendData(const std::uint8_t* data, std::int32_t le
     protocol::frames::Request request{.call = protocol::frames::Call::Data};
     if (length > 0) request.bytes.assign(data, data + length);
     const std::unique_lock lock(mutex_, deadline);
-    if (const auto reply = lock ? exchange(request, deadline) : std::nullopt) {
+    if (const auto reply = lock ? exchange(request, deadline) : heldTooLong()) {
       result = reply->result;
     } else {
-      result = noAnswer(note, lock.owns_lock());
+      result = protocol::kNoAnswer;
+      note = noAnswer(reply.failure(), lock.owns_lock());
     }
   }
   if (trace_.enabled()) trace_.write("dwSendData", dataArguments(data, length), result, note);
@@ -316,10 +289,11 @@ std::int32_t SimulatorClient::checkStatus(const char16_t*) {
   const std::unique_lock lock(mutex_, deadline);
   std::string note;
   std::int32_t result = 0;
-  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Check}, deadline) : std::nullopt) {
+  if (const auto reply = lock ? exchange({.call = protocol::frames::Call::Check}, deadline) : heldTooLong()) {
     result = reply->result;
   } else {
-    result = noAnswer(note, lock.owns_lock());
+    result = protocol::kNoAnswer;
+    note = noAnswer(reply.failure(), lock.owns_lock());
   }
   if (trace_.enabled()) trace_.write("ZORSystemCheckStatus", "", result, note);
   return result;

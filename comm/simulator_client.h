@@ -22,6 +22,7 @@
 #include "comm/backend.h"
 #include "comm/sim_link.h"
 #include "comm/trace.h"
+#include "files/result.h"
 #include "protocol/simulator_frames.h"
 
 namespace zor::comm {
@@ -52,23 +53,26 @@ class SimulatorClient : public Backend {
  private:
   using Deadline = std::chrono::steady_clock::time_point;
   // The reply to request (to the system addressed, but for a discovery), or
-  // nothing when the simulator did not give one by the call's deadline (the
-  // connection is closed then, and problem_ says why). A connection found
-  // closed before the request went out is made again, once.
-  std::optional<protocol::frames::Reply> exchange(protocol::frames::Request request, Deadline deadline);
-  bool connectAndGreet(Deadline deadline);
-  bool servedByOwnUser();
-  std::optional<protocol::frames::Reply> roundTrip(const protocol::frames::Request& request, Deadline deadline);
-  bool writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
-  bool readExactly(std::uint8_t* into, std::size_t count, Deadline deadline);
-  void disconnect(std::string problem);
+  // a failure saying why the simulator did not give one by the call's
+  // deadline (the connection is closed then). A connection found closed
+  // before the request went out is made again, once.
+  files::Result<protocol::frames::Reply> exchange(protocol::frames::Request request, Deadline deadline);
+  files::Result<> connectAndGreet(Deadline deadline);
+  files::Result<> servedByOwnUser();
+  files::Result<protocol::frames::Reply> roundTrip(const protocol::frames::Request& request, Deadline deadline);
+  files::Result<> writeAll(const std::vector<std::uint8_t>& bytes, Deadline deadline);
+  files::Result<> readExactly(std::uint8_t* into, std::size_t count, Deadline deadline);
+  // Closes the connection; the problem, to return.
+  files::Failure disconnect(files::Failure problem);
   // The serial a call addresses: the one of the last successful discovery,
   // else ZORCOMM_SYSTEM's, else the simulator's first system.
   std::int32_t addressed() const;
-  // A call that got no answer: its result, its trace note (into note) and,
+  // Why a call that did not get the lock by its deadline has no answer.
+  files::Failure heldTooLong() const;
+  // A call that got no answer, for the reason problem: its trace note and,
   // once until the simulator answers again, a warning. locked: whether the
   // call had the lock; one that did not touches nothing shared.
-  std::int32_t noAnswer(std::string& note, bool locked = true);
+  std::string noAnswer(const files::Failure& problem, bool locked);
 
   // Held for a call's exchange; a call waits for it until its own deadline.
   std::timed_mutex mutex_;
@@ -81,7 +85,6 @@ class SimulatorClient : public Backend {
   int connectedPid_ = 0;  // the process that connected: a child after fork connects again
   std::int32_t firstSystem_ = 0;
   std::optional<std::int32_t> addressed_;
-  std::string problem_;        // why the last call got no answer
   bool closedUnsent_ = false;  // the last send found the connection closed, nothing of the request sent
   bool warned_ = false;
 };

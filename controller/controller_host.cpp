@@ -20,8 +20,8 @@ ControllerHost::ControllerHost(const std::filesystem::path& statePath, const Con
       stateFile_(stateFileAt(statePath, defaults, warn_)),
       model_(stateFile_ ? stateFile_->load() : defaults, std::move(clock), std::move(clockBoot)) {}
 
-std::string ControllerHost::save() {
-  if (!stateFile_) return "no state file";
+files::Result<> ControllerHost::save() {
+  if (!stateFile_) return files::Failure{"no state file"};
   ControllerModel::Save written;
   const files::Result<> saved = stateFile_->update([&](const ControllerState& onDisk) {
     written = model_.changesOnto(onDisk);
@@ -35,11 +35,13 @@ std::string ControllerHost::save() {
   // unusable file); the caller's note has the reason at every commit.
   if (!saveFailWarned_ && stateFile_->usable()) warn_("cannot save the controller state: " + saved.why());
   saveFailWarned_ = true;
-  return saved.why();
+  return saved;
 }
 
 void ControllerHost::saveUnsaved() {
-  if (stateFile_ && stateFile_->usable() && model_.unsaved()) save();
+  if (!stateFile_ || !stateFile_->usable() || !model_.unsaved()) return;
+  // A failure has had its warning: there is no caller to tell at the end.
+  (void)save();
 }
 
 void ControllerHost::takeUpOthers() {
@@ -54,22 +56,24 @@ ControllerHost::Sent ControllerHost::send(std::span<const std::uint8_t> packet, 
     sent.result = protocol::kBadArgument;
     return sent;
   }
-  switch (model_.command(packet[2], packet[3], input)) {
-    case CommandResult::Committed:
-      if (const std::string notKept = save(); notKept.empty()) {
+  const CommandResult taken = model_.command(packet[2], packet[3], input);
+  if (!taken) {
+    sent.note = "rejected: " + taken.why();
+    return sent;
+  }
+  switch (taken->effect) {
+    case Taken::Effect::Committed:
+      if (const files::Result<> saved = save()) {
         sent.note = "committed";
       } else {
         sent.result = protocol::kNotKept;
-        sent.note = "not kept: " + notKept;
+        sent.note = "not kept: " + saved.why();
       }
       break;
-    case CommandResult::Rejected:
-      sent.note = "rejected: " + model_.lastError();
+    case Taken::Effect::Ignored:
+      sent.note = "ignored: " + taken->why;
       break;
-    case CommandResult::Ignored:
-      sent.note = "ignored: " + model_.lastError();
-      break;
-    case CommandResult::Accepted:
+    case Taken::Effect::Accepted:
       break;
   }
   return sent;

@@ -59,8 +59,8 @@ class ControllerHost {
   const ControllerModel& model() const { return model_; }
 
  private:
-  // Saves what changed since the last save; empty when done, else why not.
-  std::string save();
+  // Saves what changed since the last save; a failure saying why it could not.
+  files::Result<> save();
 
   Warn warn_;
   std::unique_ptr<StateFile> stateFile_;

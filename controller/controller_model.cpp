@@ -111,15 +111,9 @@ ControllerModel::ControllerModel(ControllerState state, Clock clock, std::string
   if (state_.modelName.size() > kModelNameLength) state_.modelName.resize(kModelNameLength);
 }
 
-CommandResult ControllerModel::reject(std::string why) {
-  lastError_ = std::move(why);
-  return CommandResult::Rejected;
-}
+CommandResult ControllerModel::reject(std::string why) { return files::Failure{std::move(why)}; }
 
-CommandResult ControllerModel::ignore(std::string why) {
-  lastError_ = std::move(why);
-  return CommandResult::Ignored;
-}
+CommandResult ControllerModel::ignore(std::string why) { return Taken{Taken::Effect::Ignored, std::move(why)}; }
 
 Count ControllerModel::uncounted(const ControllerState& kept) const {
   // Spans of another boot are over: no process of that boot still runs.
@@ -141,7 +135,7 @@ CommandResult ControllerModel::commit(std::uint8_t code, StateChange change) {
   change(state_);
   std::erase_if(unsavedSets_, [code](const auto& set) { return set.first == code; });
   unsavedSets_.emplace_back(code, std::move(change));
-  return CommandResult::Committed;
+  return committed();
 }
 
 template <typename T>
@@ -149,19 +143,21 @@ CommandResult ControllerModel::set(std::uint8_t code, T ControllerState::*member
   return commit(code, [member, value](ControllerState& s) { s.*member = value; });
 }
 
+CommandResult ControllerModel::committed() { return Taken{Taken::Effect::Committed}; }
+
 void ControllerModel::rename(std::string name) {
   if (name.size() > kModelNameLength) name.resize(kModelNameLength);
-  set(protocol::CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
+  // Always taken: the name was cut to fit.
+  (void)set(protocol::CMD_SET_MODEL_NAME, &ControllerState::modelName, std::move(name));
 }
 
-CommandResult ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
+void ControllerModel::keepJogs(Offset ControllerState::*member, const Offset& jogs) {
   state_.*member = shifted(state_.*member, jogs);
   auto kept =
       std::find_if(unsavedJogs_.begin(), unsavedJogs_.end(), [member](const auto& j) { return j.first == member; });
   if (kept == unsavedJogs_.end()) kept = unsavedJogs_.emplace(unsavedJogs_.end(), member, Offset{});
   // Within the range on both sides, so the sum always fits.
   kept->second = shifted(kept->second, jogs);
-  return CommandResult::Committed;
 }
 
 ControllerState ControllerModel::withUnsaved(ControllerState onDisk) const {
@@ -204,7 +200,7 @@ CommandResult ControllerModel::jog(std::int32_t dx, std::int32_t dy, const char*
                   std::to_string(kOffsetLimit) + " steps either way)");
   activity_.pending.x += dx;
   activity_.pending.y += dy;
-  return CommandResult::Accepted;
+  return Taken{};
 }
 
 CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, TextInput& input) {
@@ -217,14 +213,14 @@ CommandResult ControllerModel::command(std::uint8_t code, std::uint8_t value, Te
 CommandResult ControllerModel::type(std::uint8_t value, TextInput& input) {
   if (value == 0) {
     input.ended = true;
-    return CommandResult::Accepted;
+    return Taken{};
   }
   if (input.ended) input = {};  // a new text begins after the last one ended
   if (input.text.size() < protocol::kMaxTextLength)
     input.text += static_cast<char>(value);
   else
     input.overflow = true;
-  return CommandResult::Accepted;
+  return Taken{};
 }
 
 CommandResult ControllerModel::commitText(const TextSetting& setting, TextInput& input) {
@@ -252,14 +248,13 @@ std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
     case protocol::CMD_DISTORTION_ADJUST_BEGIN:
     case protocol::CMD_CENTER_ADJUST_BEGIN:
     case protocol::CMD_AIM_ALIGN_BEGIN: {
-      const Mode was = activity_.mode;
       activity_.mode = code == protocol::CMD_DISTORTION_ADJUST_BEGIN ? Mode::DistortionAdjust
                        : code == protocol::CMD_CENTER_ADJUST_BEGIN   ? Mode::CenterAdjust
                                                                      : Mode::AimTopLeft;
       activity_.pending = {};
       activity_.pendingTopLeft = {};
-      if (was != Mode::Idle) lastError_ = std::string(modeName(was)) + " abandoned by a new begin";
-      return CommandResult::Accepted;
+      // A begin during another adjustment abandons that one, its jogs unsaved.
+      return Taken{};
     }
     case protocol::CMD_JOG_UP:
       return jog(0, 1, "jog up");
@@ -280,7 +275,7 @@ std::optional<CommandResult> ControllerModel::adjust(std::uint8_t code) {
       activity_.pending = {};
       activity_.pendingTopLeft = {};
       activity_.aiming = false;
-      return CommandResult::Accepted;
+      return Taken{};
     default:
       return std::nullopt;
   }
@@ -297,7 +292,8 @@ CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
     const Offset jogs = activity_.pending;
     activity_.mode = Mode::Idle;
     activity_.pending = {};
-    return keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
+    keepJogs(distortion ? &ControllerState::distortionOffset : &ControllerState::centerOffset, jogs);
+    return committed();
   }
   if (code == protocol::CMD_AIM_ALIGN_NEXT_POINT) {
     if (activity_.mode != Mode::AimTopLeft)
@@ -305,7 +301,7 @@ CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
     activity_.pendingTopLeft = activity_.pending;
     activity_.pending = {};
     activity_.mode = Mode::AimBottomRight;
-    return CommandResult::Accepted;
+    return Taken{};
   }
   if (activity_.mode != Mode::AimBottomRight)
     return reject(std::string("alignment save outside the second alignment point (") + modeName(activity_.mode) + ")");
@@ -314,49 +310,49 @@ CommandResult ControllerModel::saveAdjustment(std::uint8_t code) {
   activity_.mode = Mode::Idle;
   activity_.pending = {};
   activity_.pendingTopLeft = {};
-  return CommandResult::Committed;
+  return committed();
 }
 
 CommandResult ControllerModel::operate(std::uint8_t code, std::uint8_t value) {
   switch (code) {
     case protocol::CMD_MARK_ORIGINAL_SQUARE:
       ++activity_.originalSquares;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_MARK_CORRECTED_SQUARE:
       ++activity_.correctedSquares;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_MARK_MAX_FIELD:
       activity_.maxField = !activity_.maxField;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_MOVE_TO_X:
       activity_.moveX = value;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_MOVE_TO_Y:
       activity_.moveY = value;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_AIMING_ON:
       activity_.aiming = true;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_SHUTTER_OPEN:
       activity_.shutterOpen = true;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_SHUTTER_CLOSE:
       activity_.shutterOpen = false;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_TEST_POWER_ON:
       if (value > 100) return reject("test power pulse " + std::to_string(value) + " above 100");
       activity_.testPower = true;
       activity_.pulse = value;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_TEST_POWER_OFF:
       activity_.testPower = false;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_SHOW_VERSION:
       ++activity_.versionShown;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_INIT_POWER_BOARD:
       ++activity_.powerBoardInits;
-      return CommandResult::Accepted;
+      return Taken{};
     case protocol::CMD_RESET_SERIAL:
       // The 0xFF value guards against a stray packet wiping the serial.
       if (value != 0xFF) return reject("reset serial without the 0xFF guard value");

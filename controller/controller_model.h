@@ -13,6 +13,7 @@
 
 #include "controller/text_values.h"
 #include "controller/work_time.h"
+#include "files/result.h"
 #include "protocol/zor_protocol.h"
 
 namespace zor::controller {
@@ -89,12 +90,18 @@ struct Activity {
   unsigned powerBoardInits = 0;
 };
 
-enum class CommandResult {
-  Accepted,   // taken, nothing to keep
-  Committed,  // the kept state changed: persist it
-  Rejected,   // refused; lastError() says why
-  Ignored,    // valid but meaningless now (a jog outside a mode); lastError() says so
+// What the controller did with a command it took. A command it refuses is
+// no Taken: the CommandResult's failure says why.
+struct Taken {
+  enum class Effect {
+    Accepted,   // taken, nothing to keep
+    Committed,  // the kept state changed: persist it
+    Ignored,    // valid but meaningless now (a jog outside a mode): why says so
+  };
+  Effect effect = Effect::Accepted;
+  std::string why{};  // for Ignored: why nothing happened; empty otherwise
 };
+using CommandResult = files::Result<Taken>;
 
 struct Reply {
   std::array<std::uint8_t, protocol::kSystemInfoLength> bytes{};
@@ -120,7 +127,8 @@ class ControllerModel {
 
   ControllerModel(ControllerState state, Clock clock, std::string clockBoot = {});
 
-  // input: the text the sender of the packet has typed so far.
+  // What the controller did with the command, or a failure saying why it
+  // refused it. input: the text the sender of the packet has typed so far.
   CommandResult command(std::uint8_t code, std::uint8_t value, TextInput& input);
   // The reply to a status code, or nothing for a code the controller does not know.
   std::optional<Reply> status(int statusCode) const;
@@ -130,7 +138,6 @@ class ControllerModel {
   ControllerState snapshot() const;
   std::uint32_t workSeconds() const;
   const Activity& activity() const { return activity_; }
-  const std::string& lastError() const { return lastError_; }
 
   // The model name as set from outside the protocol (the environment); kept like a set.
   void rename(std::string name);
@@ -166,14 +173,15 @@ class ControllerModel {
   CommandResult commit(std::uint8_t code, StateChange change);
   template <typename T>
   CommandResult set(std::uint8_t code, T ControllerState::*member, T value);
-  CommandResult keepJogs(Offset ControllerState::*member, const Offset& jogs);
+  void keepJogs(Offset ControllerState::*member, const Offset& jogs);
   // onDisk with the commits not saved yet applied.
   ControllerState withUnsaved(ControllerState onDisk) const;
   // This process's working time that kept does not hold yet.
   Count uncounted(const ControllerState& kept) const;
   CommandResult jog(std::int32_t dx, std::int32_t dy, const char* name);
-  CommandResult reject(std::string why);
-  CommandResult ignore(std::string why);
+  static CommandResult committed();
+  static CommandResult reject(std::string why);
+  static CommandResult ignore(std::string why);
 
   ControllerState state_;
   Clock clock_;
@@ -184,7 +192,6 @@ class ControllerModel {
   std::vector<std::pair<std::uint8_t, StateChange>> unsavedSets_;
   std::vector<std::pair<Offset ControllerState::*, Offset>> unsavedJogs_;
   Activity activity_;
-  std::string lastError_;
 };
 
 const char* modeName(Mode mode);

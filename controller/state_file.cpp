@@ -78,42 +78,35 @@ Result<UniqueFd> lockBeside(const std::filesystem::path& file, std::chrono::mill
   return std::move(lock->fd);
 }
 
-std::string corruptWarning(const std::filesystem::path& file, const LoadResult& loaded, const char* then) {
-  return "corrupt controller state " + file.string() + " (" + loaded.why + "); moved to " + loaded.movedTo.string() +
-         "; " + then;
+std::string corruptWarning(const std::filesystem::path& file, const LoadedState& loaded, const char* then) {
+  return "corrupt controller state " + file.string() + " (" + loaded.corrupt + "); moved to " +
+         loaded.movedTo.string() + "; " + then;
 }
 
 constexpr const char* kGoingOn = "going on with the state read before";
 
 }  // namespace
 
-LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults) {
-  LoadResult result;
-  result.state = defaults;
+Result<LoadedState> loadState(const std::filesystem::path& file, const ControllerState& defaults) {
+  LoadedState loaded;
+  loaded.state = defaults;
   Result<files::OwnFile> read = files::readOwnFile(file, kMaxStateBytes);
-  if (!read) {
-    result.source = LoadSource::Unusable;
-    result.why = read.why();
-    return result;
-  }
-  if (!read->found()) return result;
+  if (!read) return read.failure();
+  if (!read->found()) return loaded;
   files::Result<ControllerState> state = parseState(read->text, defaults);
   if (state) {
-    result.state = std::move(*state);
-    result.source = LoadSource::File;
-    result.seen = {std::move(read->fd), read->stamp};
-    return result;
+    loaded.state = std::move(*state);
+    loaded.source = LoadSource::File;
+    loaded.seen = {std::move(read->fd), read->stamp};
+    return loaded;
   }
-  result.why = state.why();
   // Keep the broken file for whoever wants to look at it; never overwrite it.
-  if (auto aside = moveAside(file)) {
-    result.source = LoadSource::CorruptMovedAside;
-    result.movedTo = std::move(*aside);
-  } else {
-    result.source = LoadSource::Unusable;
-    result.why = files::errnoText(file.string() + " is corrupt (" + result.why + ") and cannot be moved aside");
-  }
-  return result;
+  std::optional<std::filesystem::path> aside = moveAside(file);
+  if (!aside) return files::errnoFailure(file.string() + " is corrupt (" + state.why() + ") and cannot be moved aside");
+  loaded.source = LoadSource::CorruptMovedAside;
+  loaded.movedTo = std::move(*aside);
+  loaded.corrupt = state.why();
+  return loaded;
 }
 
 Result<SeenFile> saveStateAtomic(const std::filesystem::path& file, const ControllerState& state) {
@@ -147,16 +140,18 @@ ControllerState StateFile::load() {
     // Without a lock (no folder yet, or a lock file that is not ours) the
     // state is still read; the saves will say why they fail.
     Result<UniqueFd> lock = refused ? Result<UniqueFd>(Failure{}) : this->lock();
-    LoadResult loaded = loadState(file_, defaults_);
-    if (loaded.source == LoadSource::CorruptMovedAside) warn_(corruptWarning(file_, loaded, "starting from defaults"));
-    if (loaded.source == LoadSource::Unusable) {
-      unusable_ = loaded.why;
+    Result<LoadedState> loaded = loadState(file_, defaults_);
+    if (!loaded) {
+      unusable_ = loaded.why();
       warn_("cannot use the controller state: " + unusable_ +
             "; running from defaults in memory, the file is left as it is");
+      loaded = LoadedState{.state = defaults_};
     }
+    if (loaded->source == LoadSource::CorruptMovedAside)
+      warn_(corruptWarning(file_, *loaded, "starting from defaults"));
     if (lock) files::removeStaleTemporaries(file_, files::Temporary::Beside);
-    seen(std::move(loaded.seen), loaded.state);
-    return loaded.state;
+    seen(std::move(loaded->seen), loaded->state);
+    return loaded->state;
   } catch (const std::exception& e) {
     unusable_ = file_.string() + " could not be loaded: " + e.what();
     warn_(unusable_ + "; running from defaults in memory, the file is left as it is");
@@ -174,18 +169,19 @@ std::optional<ControllerState> StateFile::reread() {
       seen_ = {UniqueFd(), files::stampAt(file_)};  // said once for this version
       return std::nullopt;
     }
-    LoadResult now = loadState(file_, defaults_);
-    switch (now.source) {
+    Result<LoadedState> now = loadState(file_, defaults_);
+    if (!now) {
+      warn_("cannot use the controller state: " + now.why() + "; " + kGoingOn + ", the file is left as it is");
+      seen_ = {UniqueFd(), files::stampAt(file_)};
+      return std::nullopt;
+    }
+    switch (now->source) {
       case LoadSource::File:
       case LoadSource::Defaults:
-        seen(std::move(now.seen), now.state);
-        return std::move(now.state);
-      case LoadSource::Unusable:
-        warn_("cannot use the controller state: " + now.why + "; " + kGoingOn + ", the file is left as it is");
-        seen_ = {UniqueFd(), files::stampAt(file_)};
-        return std::nullopt;
+        seen(std::move(now->seen), now->state);
+        return std::move(now->state);
       case LoadSource::CorruptMovedAside: {
-        warn_(corruptWarning(file_, now, "the state read before takes its place"));
+        warn_(corruptWarning(file_, *now, "the state read before takes its place"));
         // Every process goes on from one version again, not from the defaults.
         if (Result<SeenFile> written = saveStateAtomic(file_, seenState_))
           seen_ = std::move(*written);
@@ -206,11 +202,11 @@ Result<> StateFile::update(const std::function<ControllerState(const ControllerS
     if (Result<> folder = makeFolderFor(file_); !folder) return folder;
     const Result<UniqueFd> lock = this->lock();
     if (!lock) return lock.failure();
-    const LoadResult now = loadState(file_, defaults_);
-    if (now.source == LoadSource::Unusable) return Failure{now.why + "; not written"};
-    const bool corrupt = now.source == LoadSource::CorruptMovedAside;
-    if (corrupt) warn_(corruptWarning(file_, now, "the state read before takes its place"));
-    ControllerState next = change(corrupt ? seenState_ : now.state);
+    const Result<LoadedState> now = loadState(file_, defaults_);
+    if (!now) return Failure{now.why() + "; not written", now.error()};
+    const bool corrupt = now->source == LoadSource::CorruptMovedAside;
+    if (corrupt) warn_(corruptWarning(file_, *now, "the state read before takes its place"));
+    ControllerState next = change(corrupt ? seenState_ : now->state);
     Result<SeenFile> written = saveStateAtomic(file_, next);
     if (!written) {
       if (corrupt) seen_ = {UniqueFd(), files::stampAt(file_)};  // moved aside: this process goes on with what it had

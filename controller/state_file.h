@@ -34,22 +34,24 @@ enum class LoadSource {
   Defaults,           // no file
   File,               // read
   CorruptMovedAside,  // renamed to "<file>.corrupt-<timestamp>"; the defaults
-  Unusable,           // there but not usable: the defaults, and the file stays as it is
 };
 
-struct LoadResult {
-  ControllerState state;
+// The state a load goes on with, and where it came from.
+struct LoadedState {
+  ControllerState state{};
   LoadSource source = LoadSource::Defaults;
-  std::filesystem::path movedTo;  // where a corrupt file went
-  std::string why;                // what is wrong with the file; empty when nothing is
-  SeenFile seen;                  // the file read (File), else nothing
+  std::filesystem::path movedTo{};  // CorruptMovedAside: where the file went
+  std::string corrupt{};            // CorruptMovedAside: what is wrong with the file; else empty
+  SeenFile seen{};                  // the file read (File), else nothing
 };
 
-// Reads file, opened without following a link and without blocking. Unusable:
-// it cannot be read, is not a regular file, holds more than kMaxStateBytes or
-// belongs to another user. Without a file, and for one that cannot be used,
-// the state is defaults; a file without some keys takes theirs from defaults.
-LoadResult loadState(const std::filesystem::path& file, const ControllerState& defaults = {});
+// Reads file, opened without following a link and without blocking. A
+// failure, saying why, when the file is there but not usable (the file then
+// stays as it is): it cannot be read, is not a regular file, holds more than
+// kMaxStateBytes, belongs to another user, or is corrupt and cannot be moved
+// aside. Without a file the state is defaults; a file without some keys takes
+// theirs from defaults.
+files::Result<LoadedState> loadState(const std::filesystem::path& file, const ControllerState& defaults = {});
 
 // A temporary file "<file>.tmp-XXXXXX" beside file, fsync, rename, fsync of
 // the folder. Missing folders are created. The new file, still open.

@@ -100,8 +100,8 @@ Duration MakeDuration(std::int32_t days, std::int32_t hours, std::int32_t minute
   return TotalSeconds(days, hours, minutes, seconds);
 }
 
-std::u16string FormatDuration(Duration value, const char16_t* pattern) {
-  if (pattern == nullptr) throw std::invalid_argument("FormatDuration: pattern is null");
+files::Result<std::u16string> FormatDuration(Duration value, const char16_t* pattern) {
+  if (pattern == nullptr) return files::Failure{"FormatDuration: pattern is null"};
 
   const std::int64_t days = value / 86400;
   // Truncating divisions throughout, so each part of a negative value is
@@ -139,7 +139,7 @@ std::u16string FormatDuration(Duration value, const char16_t* pattern) {
         break;
       default:
         // Includes the terminating NUL: a pattern ending in "%" or "%#".
-        throw DurationFormatError("FormatDuration: unknown directive in pattern");
+        return files::Failure{"FormatDuration: unknown directive in pattern"};
     }
   }
   return out;

@@ -7,9 +7,10 @@
 #include <array>
 #include <cstdint>
 #include <optional>
-#include <stdexcept>
 #include <string>
 #include <string_view>
+
+#include "files/result.h"
 
 namespace zor::duration {
 
@@ -17,13 +18,6 @@ namespace zor::duration {
 // reads back as 4294967295 and is reinterpreted as -1) and format by the
 // same arithmetic as positive ones.
 using Duration = std::int64_t;
-
-// Raised by FormatDuration for a directive it does not know. The system's own
-// patterns never reach it; it marks a programming error, not a user error.
-class DurationFormatError : public std::runtime_error {
- public:
-  using std::runtime_error::runtime_error;
-};
 
 // ((days * 24 + hours) * 60 + minutes) * 60 + seconds in 64 bits. No
 // normalisation: 25 hours or 61 minutes simply carry when formatted. Cannot
@@ -34,9 +28,10 @@ Duration MakeDuration(std::int32_t days, std::int32_t hours, std::int32_t minute
 // two digits with a leading zero; %#H %#M %#S without the zero; %#D as %D;
 // %% (and %#%) a literal percent. A negative part prints its sign in front,
 // inside the two-digit width, as printf's "%02ld" does ("-1", not "-01").
-// Throws std::invalid_argument for a null pattern and DurationFormatError for
-// any other directive, including a "%" or "%#" at the end of the pattern.
-std::u16string FormatDuration(Duration value, const char16_t* pattern);
+// A failure for a null pattern and for any other directive, including a "%"
+// or "%#" at the end of the pattern: the system's own patterns never fail, so
+// a failure marks a programming error, not a user error.
+files::Result<std::u16string> FormatDuration(Duration value, const char16_t* pattern);
 
 // Days, hours, minutes, seconds as typed, or nullopt when the entry does not
 // hold exactly four tokens. Tokens are separated by runs of ",", " " and ":";

@@ -22,8 +22,6 @@ namespace zor::platform {
 
 namespace {
 
-struct ExchangeFailed {};
-
 QFont dialogFont(int pointSize) {
   QFont font = QApplication::font();
   font.setPointSize(pointSize);
@@ -72,6 +70,7 @@ QString promptIntegerBetween(qint64 min, qint64 max) {
 // ---- value exchange -------------------------------------------------------
 
 void DataExchange::text(int id, QString& value) {
+  if (failed_) return;
   if (saving_) {
     value = dialog_.GetDlgItemText(id);
   } else {
@@ -80,6 +79,7 @@ void DataExchange::text(int id, QString& value) {
 }
 
 void DataExchange::number(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max) {
+  if (failed_) return;
   if (!saving_) {
     dialog_.SetDlgItemText(id, QString::number(value));
     return;
@@ -87,22 +87,24 @@ void DataExchange::number(int id, std::uint32_t& value, std::uint32_t min, std::
   const QString text = dialog_.GetDlgItemText(id).trimmed();
   bool ok = !text.startsWith(QLatin1Char('-'));
   const qulonglong parsed = ok ? text.toULongLong(&ok, 10) : 0;
-  if (!ok || parsed > 0xFFFFFFFFull) fail(id, promptPositiveInteger());
-  if (parsed < min || parsed > max) fail(id, promptIntegerBetween(min, max));
+  if (!ok || parsed > 0xFFFFFFFFull) return fail(id, promptPositiveInteger());
+  if (parsed < min || parsed > max) return fail(id, promptIntegerBetween(min, max));
   value = static_cast<std::uint32_t>(parsed);
 }
 
 void DataExchange::number(int id, std::int32_t& value) {
+  if (failed_) return;
   if (!saving_) {
     dialog_.SetDlgItemText(id, QString::number(value));
     return;
   }
   const std::optional<std::int32_t> parsed = wholeNumber(id);
-  if (!parsed) fail(id, promptInteger());
+  if (!parsed) return fail(id, promptInteger());
   value = *parsed;
 }
 
 void DataExchange::numberIfWhole(int id, std::int32_t& value) {
+  if (failed_) return;
   if (!saving_) {
     dialog_.SetDlgItemText(id, QString::number(value));
     return;
@@ -123,7 +125,7 @@ void DataExchange::fail(int id, const QString& prompt) {
     control->setFocus(Qt::OtherFocusReason);
     if (auto* edit = qobject_cast<QLineEdit*>(control)) edit->selectAll();
   }
-  throw ExchangeFailed{};
+  failed_ = true;
 }
 
 // ---- dialog ---------------------------------------------------------------
@@ -162,12 +164,8 @@ bool Dialog::UpdateData(bool saveAndValidate) {
 bool Dialog::Exchange(bool saveAndValidate, const std::function<void(DataExchange&)>& fields) {
   ensureCreated();
   DataExchange exchange(*this, saveAndValidate);
-  try {
-    fields(exchange);
-  } catch (const ExchangeFailed&) {
-    return false;
-  }
-  return true;
+  fields(exchange);
+  return exchange.ok();
 }
 
 QWidget* Dialog::GetDlgItem(int id) const {

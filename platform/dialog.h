@@ -27,11 +27,14 @@ namespace zor::platform {
 class Dialog;
 
 // Copies values between members and controls. Saving (controls to members)
-// stops at the first field that fails its check, after the standard prompt.
+// stops at the first field that fails its check, after the standard prompt:
+// every field after it is left alone, control and member, and ok() is false.
 class DataExchange {
  public:
   DataExchange(Dialog& dialog, bool saveAndValidate) : dialog_(dialog), saving_(saveAndValidate) {}
   bool saving() const { return saving_; }
+  // No field has failed its check.
+  bool ok() const { return !failed_; }
 
   void text(int id, QString& value);
   void number(int id, std::uint32_t& value, std::uint32_t min, std::uint32_t max);
@@ -42,9 +45,11 @@ class DataExchange {
 
  private:
   std::optional<std::int32_t> wholeNumber(int id) const;
-  [[noreturn]] void fail(int id, const QString& prompt);
+  // Prompts, puts the focus on the field, and ends the exchange.
+  void fail(int id, const QString& prompt);
   Dialog& dialog_;
   bool saving_;
+  bool failed_ = false;
 };
 
 // The standard prompts of a field that fails its check, in the user's language.

@@ -35,6 +35,7 @@
 #include <string_view>
 #include <vector>
 
+#include "files/result.h"
 #include "protocol/zor_protocol.h"
 
 namespace zor::protocol::frames {
@@ -134,11 +135,7 @@ inline std::vector<std::uint8_t> Framed(std::vector<std::uint8_t> body) {
   return frame;
 }
 
-template <typename T>
-std::optional<T> Malformed(std::string* why, std::string text) {
-  if (why) *why = std::move(text);
-  return std::nullopt;
-}
+inline files::Failure Malformed(std::string why) { return files::Failure{std::move(why)}; }
 
 }  // namespace detail
 
@@ -191,71 +188,71 @@ inline std::vector<std::uint8_t> Encode(const Reply& reply) {
   return detail::Framed(std::move(body));
 }
 
-// The request a body holds; nothing for a malformed one, and why says what
-// is wrong with it.
-inline std::optional<Request> DecodeRequest(std::span<const std::uint8_t> body, std::string* why = nullptr) {
+// The request a body holds; for a malformed one, a failure saying what is
+// wrong with it.
+inline files::Result<Request> DecodeRequest(std::span<const std::uint8_t> body) {
   using detail::Malformed;
-  if (body.size() > kMaxBody) return Malformed<Request>(why, "a body longer than " + std::to_string(kMaxBody));
+  if (body.size() > kMaxBody) return Malformed("a body longer than " + std::to_string(kMaxBody));
   detail::Cursor in(body);
   std::uint32_t call = 0;
   Request r;
-  if (!in.Take(call, 1) || !in.TakeSigned(r.system)) return Malformed<Request>(why, "a body shorter than its header");
-  if (call > kLastCall) return Malformed<Request>(why, "unknown call " + std::to_string(call));
+  if (!in.Take(call, 1) || !in.TakeSigned(r.system)) return Malformed("a body shorter than its header");
+  if (call > kLastCall) return Malformed("unknown call " + std::to_string(call));
   r.call = static_cast<Call>(call);
   const std::string name(CallName(r.call));
-  if ((r.call == Call::Hello || r.call == Call::Find) && r.system != 0)
-    return Malformed<Request>(why, name + " addressing a system");
+  if ((r.call == Call::Hello || r.call == Call::Find) && r.system != 0) return Malformed(name + " addressing a system");
   std::uint32_t value = 0;
   switch (r.call) {
     case Call::Hello: {
-      if (!in.Take(value, 2)) return Malformed<Request>(why, "hello without a version");
-      if (value != kVersion) return Malformed<Request>(why, "hello of version " + std::to_string(value));
+      if (!in.Take(value, 2)) return Malformed("hello without a version");
+      if (value != kVersion) return Malformed("hello of version " + std::to_string(value));
       r.version = static_cast<std::uint16_t>(value);
       const auto program = in.Rest();
-      if (program.size() > kMaxProgramName) return Malformed<Request>(why, "a program name longer than 64 bytes");
+      if (program.size() > kMaxProgramName) return Malformed("a program name longer than 64 bytes");
       r.program.assign(program.begin(), program.end());
       break;
     }
     case Call::Send:
     case Call::Data: {
       const int size = r.call == Call::Send ? 2 : 4;
-      if (!in.Take(value, size)) return Malformed<Request>(why, name + " without its length");
-      if (value != in.Left()) return Malformed<Request>(why, name + " whose length is not its body's");
-      if (r.call == Call::Send && value > kMaxPacket) return Malformed<Request>(why, "a packet longer than 64 bytes");
+      if (!in.Take(value, size)) return Malformed(name + " without its length");
+      if (value != in.Left()) return Malformed(name + " whose length is not its body's");
+      if (r.call == Call::Send && value > kMaxPacket) return Malformed("a packet longer than 64 bytes");
       const auto bytes = in.Rest();
       r.bytes.assign(bytes.begin(), bytes.end());
       break;
     }
     case Call::Status:
       if (!in.TakeSigned(r.code) || !in.TakeSigned(r.reserved) || !in.TakeSigned(r.length))
-        return Malformed<Request>(why, "status shorter than its arguments");
+        return Malformed("status shorter than its arguments");
       break;
     case Call::Find:
     case Call::Check:
       break;
   }
-  if (in.Left() != 0) return Malformed<Request>(why, name + " longer than its arguments");
+  if (in.Left() != 0) return Malformed(name + " longer than its arguments");
   return r;
 }
 
-// The reply a body holds; nothing for a malformed one.
-inline std::optional<Reply> DecodeReply(std::span<const std::uint8_t> body, std::string* why = nullptr) {
+// The reply a body holds; for a malformed one, a failure saying what is
+// wrong with it.
+inline files::Result<Reply> DecodeReply(std::span<const std::uint8_t> body) {
   using detail::Malformed;
-  if (body.size() > kMaxBody) return Malformed<Reply>(why, "a body longer than " + std::to_string(kMaxBody));
+  if (body.size() > kMaxBody) return Malformed("a body longer than " + std::to_string(kMaxBody));
   detail::Cursor in(body);
   std::uint32_t call = 0;
   Reply r;
-  if (!in.Take(call, 1) || !in.TakeSigned(r.result)) return Malformed<Reply>(why, "a body shorter than its header");
-  if (call > kLastCall) return Malformed<Reply>(why, "unknown call " + std::to_string(call));
+  if (!in.Take(call, 1) || !in.TakeSigned(r.result)) return Malformed("a body shorter than its header");
+  if (call > kLastCall) return Malformed("unknown call " + std::to_string(call));
   r.call = static_cast<Call>(call);
   switch (r.call) {
     case Call::Hello:
       if (!in.Take(r.pid, 4) || !in.TakeSigned(r.firstSystem))
-        return Malformed<Reply>(why, "hello without a process id and a system");
+        return Malformed("hello without a process id and a system");
       break;
     case Call::Find:
       if (!in.TakeSigned(r.found) || in.Left() != static_cast<std::size_t>(kDiscoveryScratchSize))
-        return Malformed<Reply>(why, "find without its count and block");
+        return Malformed("find without its count and block");
       break;
     default:
       break;
@@ -264,7 +261,7 @@ inline std::optional<Reply> DecodeReply(std::span<const std::uint8_t> body, std:
     const auto bytes = in.Rest();
     r.bytes.assign(bytes.begin(), bytes.end());
   }
-  if (in.Left() != 0) return Malformed<Reply>(why, std::string(CallName(r.call)) + " longer than its result");
+  if (in.Left() != 0) return Malformed(std::string(CallName(r.call)) + " longer than its result");
   return r;
 }
 

@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "duration/duration.h"
+#include "files/result.h"
 #include "mac/mac_mask.h"
 #include "text/people_text.h"
 
@@ -63,7 +64,11 @@ std::optional<Ipv4> ParseDotted(std::u16string_view text) {
   return address;
 }
 
-std::u16string FormatWorkTime(std::uint32_t seconds) { return duration::FormatDuration(seconds, u"%D,%H:%M:%S"); }
+std::u16string FormatWorkTime(std::uint32_t seconds) {
+  // A pattern of known directives only: it cannot fail (the tests format it).
+  const files::Result<std::u16string> text = duration::FormatDuration(seconds, u"%D,%H:%M:%S");
+  return text ? *text : std::u16string();
+}
 
 std::u16string FormatWorkTimeBox(std::uint32_t seconds) {
   return text::Tr("zor::service::Maintenance", "Total working days: %1").arg(FormatWorkTime(seconds)).localU16();

@@ -294,19 +294,23 @@ constexpr std::string_view kAsTypedGuarded =
 constexpr std::string_view kHalves = QT_TRANSLATE_NOOP("zor::service::Settings", "both halves, 100 ms apart");
 constexpr std::string_view kOctets = QT_TRANSLATE_NOOP("zor::service::Settings", "four decimal octets");
 
+// The currents' keys: "get currents" reads both, and each current's Set has its own.
+constexpr SettingKey kMinCurrent{"min_current", K::Fixed5};
+constexpr SettingKey kMaxCurrent{"max_current", K::Fixed5};
+
 // clang-format off
 constexpr Setting kSettings[] = {
     {.name = "currents", .title = u"Currents", .feature = F::GetCurrents,
-     .read = ReadCurrents, .keys = {{{"min_current", K::Fixed5}, {"max_current", K::Fixed5}}}},
+     .read = ReadCurrents, .keys = {{kMinCurrent, kMaxCurrent}}},
     {.name = "min-current", .title = u"Min Current", .feature = F::MinCurrent,
-     .keys = {{{"min_current", K::Fixed5}}}, .readBy = "currents",
+     .keys = {{kMinCurrent}}, .readBy = "currents",
      .write = SetText<&M::setMinCurrent>, .readsBackAs = ReadsBackAs<AsFixed5>,
      .valueNames = "TEXT", .valueCount = 1, .sends = kAsTyped, .inputs = {Input::MinCurrent}, .restoreOrder = 20},
     {.name = "20-current", .title = u"20% Current", .feature = F::Current20,
      .write = SetText<&M::set20PercentCurrent>,
      .valueNames = "TEXT", .valueCount = 1, .sends = kAsTyped, .inputs = {Input::Current20}},
     {.name = "max-current", .title = u"Max Current", .feature = F::MaxCurrent,
-     .keys = {{{"max_current", K::Fixed5}}}, .readBy = "currents",
+     .keys = {{kMaxCurrent}}, .readBy = "currents",
      .write = SetText<&M::setMaxCurrent>, .readsBackAs = ReadsBackAs<AsFixed5>,
      .valueNames = "TEXT", .valueCount = 1, .sends = kAsTyped, .inputs = {Input::MaxCurrent}, .restoreOrder = 30},
     {.name = "lens", .title = u"Lens", .feature = F::LensSet,
@@ -390,21 +394,6 @@ constexpr std::size_t kCompared = [] {
 
 using Table = std::span<const Setting>;
 
-// Whether the keys of a value that another Get reads are that Get's, of the same kinds.
-bool ReadWhereItsKeysAre(const Setting& setting, Table table) {
-  if (setting.readBy.empty()) return true;
-  for (const SettingKey& key : setting.keys) {
-    if (key.name.empty()) continue;
-    bool found = false;
-    for (const Setting& source : table) {
-      if (source.name != setting.readBy || source.read == nullptr) continue;
-      for (const SettingKey& read : source.keys) found = found || (read.name == key.name && read.kind == key.kind);
-    }
-    if (!found && !(setting.readBy == "identity" && key.kind == KeyKind::Identity)) return false;
-  }
-  return true;
-}
-
 // Whether a compared setting's place is its own, and no setting of a later
 // group (calibration, identity, network, shown only) comes before it.
 bool InItsPlace(const Setting& setting, Table table) {
@@ -450,7 +439,6 @@ struct RowRule {
 };
 
 constexpr RowRule kRowRules[] = {
-    {"its keys are those of the Get that reads it (readBy), of the same kinds", ReadWhereItsKeysAre},
     {"a compared setting has a restore place of its own, after every setting of an earlier group", InItsPlace},
     {"a Set takes one value per word of its value names (one or two), and only a Set takes values",
      TakesItsNamedValues},

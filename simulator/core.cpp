@@ -78,14 +78,11 @@ SimulatedSystem* Core::resolve(Client& client, std::int32_t serial, CallRecord& 
   return found;
 }
 
-std::optional<protocol::frames::Reply> Core::serve(int number, const protocol::frames::Request& request,
-                                                   std::int64_t arrived, std::string& why) {
+files::Result<protocol::frames::Reply> Core::serve(int number, const protocol::frames::Request& request,
+                                                   std::int64_t arrived) {
   Client& client = clients_.at(number);
   if (request.call == protocol::frames::Call::Hello) {
-    if (client.greeted) {
-      why = "a second hello";
-      return std::nullopt;
-    }
+    if (client.greeted) return files::Failure{"a second hello"};
     client.greeted = true;
     client.program = request.program;
     const ClientEvent event{
@@ -95,10 +92,9 @@ std::optional<protocol::frames::Reply> Core::serve(int number, const protocol::f
                                    .pid = static_cast<std::uint32_t>(::getpid()),
                                    .firstSystem = systems_.front()->serial()};
   }
-  if (!client.greeted) {
-    why = std::string("a ") + std::string(protocol::frames::CallName(request.call)) + " before its hello";
-    return std::nullopt;
-  }
+  if (!client.greeted)
+    return files::Failure{std::string("a ") + std::string(protocol::frames::CallName(request.call)) +
+                          " before its hello"};
 
   CallRecord record{.t = secondsAt(arrived), .client = number, .pid = client.pid, .program = client.program};
   record.call = request.call;

@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+#include "files/result.h"
 #include "protocol/simulator_frames.h"
 #include "simulator/observer.h"
 #include "simulator/simulated_system.h"
@@ -49,10 +50,10 @@ class Core {
   // A client connected, with the credentials of its socket: its number.
   int connect(pid_t pid, uid_t uid);
   // The reply to a client's request that arrived at `arrived` (a reading of
-  // the clock). Nothing when the client must be dropped: why says why (a
+  // the clock). A failure when the client must be dropped, saying why (a
   // call before its hello, a second hello).
-  std::optional<protocol::frames::Reply> serve(int client, const protocol::frames::Request& request,
-                                               std::int64_t arrived, std::string& why);
+  files::Result<protocol::frames::Reply> serve(int client, const protocol::frames::Request& request,
+                                               std::int64_t arrived);
   // The client is gone; kind Disconnected or Dropped (why says why).
   void disconnect(int client, ClientEvent::Kind kind, const std::string& why = {});
   // A process of another user was turned away.

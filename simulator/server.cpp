@@ -121,9 +121,8 @@ void Server::readFrom(int client) {
   const std::int64_t arrived = core_.now();
   bool whole = false;
   while (auto body = c.frames.Next()) {
-    std::string why;
-    auto request = protocol::frames::DecodeRequest(*body, &why);
-    if (!request) return end(client, true, "a malformed frame: " + why);
+    auto request = protocol::frames::DecodeRequest(*body);
+    if (!request) return end(client, true, "a malformed frame: " + request.why());
     if (c.waiting.empty()) turns_.push_back(client);
     const std::size_t bytes = protocol::frames::kLengthSize + body->size();
     c.waiting.push_back({std::move(*request), arrived, bytes});
@@ -166,9 +165,8 @@ void Server::serveNext() {
   c.waiting.pop_front();
   c.waitingBytes -= next.bytes;
   if (!c.waiting.empty()) turns_.push_back(client);
-  std::string why;
-  const auto reply = core_.serve(client, next.request, next.arrived, why);
-  if (!reply) return end(client, true, why);
+  const auto reply = core_.serve(client, next.request, next.arrived);
+  if (!reply) return end(client, true, reply.why());
   const std::vector<std::uint8_t> frame = protocol::frames::Encode(*reply);
   c.unsent.insert(c.unsent.end(), frame.begin(), frame.end());
   flush(client);

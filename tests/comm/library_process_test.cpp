@@ -142,7 +142,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("no trace"));
          EXPECT_TRUE(isFifo(dir / "trace"));
-         EXPECT_EQ(controller::loadState(dir / "state").state.lens, 254);
+         EXPECT_EQ(controller::loadState(dir / "state")->state.lens, 254);
        }},
       {"symbolic link as trace",
        [](const auto& dir) {
@@ -198,7 +198,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
        [](const std::string& err, const auto& dir) {
          EXPECT_EQ(lines(err), 1u) << err;
          EXPECT_THAT(err, HasSubstr("corrupt"));
-         EXPECT_EQ(controller::loadState(dir / std::string(240, 's')).state.lens, 254);
+         EXPECT_EQ(controller::loadState(dir / std::string(240, 's'))->state.lens, 254);
          int asides = 0;
          for (const auto& name : TempDir::namesIn(dir))
            if (name.find(".corrupt-") != std::string::npos) {
@@ -216,7 +216,7 @@ TEST(LibraryProcesses, ProbesOfTheStateFileAndTheTrace) {
        [](const Library& lib) { return jogCenter(lib, protocol::CMD_JOG_UP, 1); },
        [](const std::string& err, const auto& dir) {
          EXPECT_THAT(err, HasSubstr("corrupt"));
-         EXPECT_EQ(controller::loadState(dir / "state").state.centerOffset, (controller::Offset{0, 1}));
+         EXPECT_EQ(controller::loadState(dir / "state")->state.centerOffset, (controller::Offset{0, 1}));
        }},
   };
   for (const Probe& probe : probes) {
@@ -306,7 +306,7 @@ TEST(LibraryProcesses, TwoProcessesCommittingAtOnceLoseNothing) {
   const int countA = std::stoi(readFile(dir.path() / "a-count"));
   const int countB = std::stoi(readFile(dir.path() / "b-count"));
   ASSERT_LT(countB, 65536) << "lens values must stay valid";
-  const controller::ControllerState kept = controller::loadState(dir.path() / "state").state;
+  const controller::ControllerState kept = controller::loadState(dir.path() / "state")->state;
   EXPECT_EQ(kept.serial, countA);
   EXPECT_EQ(kept.lens, countB);
   EXPECT_EQ(kept.centerOffset, (controller::Offset{countB, countA}));

@@ -160,7 +160,7 @@ TEST_F(LinkTest, CommitsAreSavedAtOnceAndSurviveARestart) {
   auto link = open(config());
   text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
   EXPECT_THAT(dir.names(), UnorderedElementsAre("controller-state", "controller-state.lock"));
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state").state.maxCurrent, 1.5);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state")->state.maxCurrent, 1.5);
 
   const std::uint8_t jog[4] = {0xFF, 0xFF, protocol::CMD_JOG_UP, 0};
   for (int i = 0; i < 3; ++i) link->sendCommand(jog, 4, kName);
@@ -199,7 +199,7 @@ TEST_F(LinkTest, TwoLinksOnOneStateFileKeepEachOthersChanges) {
   nowMs += 5'000;                           // both hold the library for these seconds
   a.reset();
   b.reset();
-  const controller::ControllerState kept = controller::loadState(dir.path() / "controller-state").state;
+  const controller::ControllerState kept = controller::loadState(dir.path() / "controller-state")->state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 4711);
   EXPECT_EQ(kept.maxCurrent, 1.5);
@@ -248,7 +248,7 @@ TEST_F(LinkTest, AFailedSaveIsReportedAndTheNextSaveThatWorksKeepsTheChange) {
 
   std::filesystem::remove(blocker);
   text(*link, protocol::CMD_SET_MAX_CURRENT, "1.5");
-  const controller::ControllerState kept = controller::loadState(c.statePath).state;
+  const controller::ControllerState kept = controller::loadState(c.statePath)->state;
   EXPECT_EQ(kept.lens, 254);
   EXPECT_EQ(kept.serial, 7);
   EXPECT_EQ(kept.maxCurrent, 1.5);
@@ -321,6 +321,7 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
   c.tracePath = (dir.path() / "trace").string();
   auto link = open(c);
   text(*link, protocol::CMD_SET_LENS, "7x");
+  command(*link, protocol::CMD_JOG_UP);
   std::uint8_t block[4];
   link->getStatus(protocol::CMD_GET_IP_ADDRESS, 0, block, 4, u"NOT USED");
   link->getStatus(protocol::CMD_GET_IP_ADDRESS, 0, block, 2, u"NOT USED");
@@ -332,12 +333,13 @@ TEST_F(LinkTest, TraceHasOneLinePerCall) {
   std::vector<std::string> lines;
   for (std::string line; std::getline(in, line);) lines.push_back(line);
   // Each line: monotonic seconds with six decimals, then the call; the
-  // rejected commit ends with the controller's reason.
+  // rejected commit and the ignored jog end with the controller's reason.
   const std::string expected[] = {
       "dwSendCommand packet=[FF FF 42 37] length=4 -> 0",
       "dwSendCommand packet=[FF FF 42 78] length=4 -> 0",
       "dwSendCommand packet=[FF FF 42 00] length=4 -> 0",
       "dwSendCommand packet=[FF FF 45 00] length=4 -> 0 rejected: lens: \"7x\" is not a whole number",
+      "dwSendCommand packet=[FF FF 04 00] length=4 -> 0 ignored: jog up outside an adjustment: nothing moves",
       "dwGetStatus status=0xC3 reserved=0 length=4 reply=[C0 A8 01 0A] -> 0",
       "dwGetStatus status=0xC3 reserved=0 length=2 reply=[] -> 4",
       "ZORFindSystems discovery=null found=set -> 1",

@@ -56,7 +56,10 @@ class ScriptedSimulator {
         if (n <= 0) client_ = files::UniqueFd();
         if (n > 0) frames_.Add(std::span(buffer, static_cast<std::size_t>(n)));
       }
-      if (auto body = frames_.Next()) return protocol::frames::DecodeRequest(*body);
+      if (auto body = frames_.Next()) {
+        auto request = protocol::frames::DecodeRequest(*body);
+        return request ? std::optional<Request>(std::move(*request)) : std::nullopt;
+      }
     }
     return std::nullopt;
   }

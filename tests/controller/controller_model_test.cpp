@@ -12,7 +12,11 @@
 namespace zor::controller {
 namespace {
 
+using test::did;
+using test::Did;
 using test::floatBytes;
+using test::give;
+using test::reasonOf;
 using test::replyBytes;
 using test::sendText;
 using ::testing::ElementsAreArray;
@@ -84,16 +88,17 @@ TEST_F(ModelTest, EveryReadableValueReadsBackWhatWasWritten) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(sendText(model, c.command, c.text), CommandResult::Committed) << model.lastError();
+    const CommandResult taken = sendText(model, c.command, c.text);
+    EXPECT_EQ(did(taken), Did::Committed) << reasonOf(taken);
     EXPECT_THAT(replyBytes(query(c.status), c.offset, c.expected.size()), ElementsAreArray(c.expected));
   }
 }
 
 TEST_F(ModelTest, WriteOnlyValuesAreKept) {
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_20_PERCENT_CURRENT, "4.5"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_X_MULTIPLIER, "2"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_Y_MULTIPLIER, "0.5"), CommandResult::Committed);
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_RC_JUMP_DELAY, "250"), CommandResult::Committed);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_20_PERCENT_CURRENT, "4.5")), Did::Committed);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_X_MULTIPLIER, "2")), Did::Committed);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_Y_MULTIPLIER, "0.5")), Did::Committed);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_RC_JUMP_DELAY, "250")), Did::Committed);
   const ControllerState s = model.snapshot();
   EXPECT_EQ(s.current20Percent, 4.5);
   EXPECT_EQ(s.xMultiplier, 2.0);
@@ -147,39 +152,42 @@ TEST_F(ModelTest, MalformedValuesAreRejectedAndTheStateStays) {
   for (const auto& c : cases) {
     SCOPED_TRACE(std::to_string(c.command) + " \"" + c.text + "\"");
     const ControllerState before = model.snapshot();
-    EXPECT_EQ(sendText(model, c.command, c.text), CommandResult::Rejected);
-    EXPECT_THAT(model.lastError(), HasSubstr(c.named));
+    const CommandResult refused = sendText(model, c.command, c.text);
+    EXPECT_EQ(did(refused), Did::Rejected);
+    EXPECT_THAT(reasonOf(refused), HasSubstr(c.named));
     EXPECT_EQ(model.snapshot(), before);
   }
 }
 
 TEST_F(ModelTest, TextNeedsItsEndAndIsUsedOnce) {
-  model.command(protocol::CMD_TEXT_CHAR, '7', text);
-  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Rejected) << "no end of text";
-  EXPECT_THAT(model.lastError(), HasSubstr("no ended text"));
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, "254"), CommandResult::Committed);
-  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Rejected) << "the text was consumed";
+  give(model, protocol::CMD_TEXT_CHAR, '7', text);
+  const CommandResult unended = model.command(protocol::CMD_SET_LENS, 0, text);
+  EXPECT_EQ(did(unended), Did::Rejected) << "no end of text";
+  EXPECT_THAT(reasonOf(unended), HasSubstr("no ended text"));
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_LENS, "254")), Did::Committed);
+  EXPECT_EQ(did(model.command(protocol::CMD_SET_LENS, 0, text)), Did::Rejected) << "the text was consumed";
   EXPECT_EQ(model.snapshot().lens, 254);
 
   // A character after an ended text starts a new text.
-  for (char c : std::string("99")) model.command(protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), text);
-  model.command(protocol::CMD_TEXT_CHAR, 0, text);
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, "300"), CommandResult::Committed);
+  for (char c : std::string("99")) give(model, protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), text);
+  give(model, protocol::CMD_TEXT_CHAR, 0, text);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_LENS, "300")), Did::Committed);
   EXPECT_EQ(model.snapshot().lens, 300);
 
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength, '1') + "0"),
-            CommandResult::Rejected);
-  EXPECT_THAT(model.lastError(), HasSubstr("longer than 64"));
+  const CommandResult tooLong =
+      sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength, '1') + "0");
+  EXPECT_EQ(did(tooLong), Did::Rejected);
+  EXPECT_THAT(reasonOf(tooLong), HasSubstr("longer than 64"));
   EXPECT_EQ(model.snapshot().lens, 300);
   // A text that fills the buffer is whole: its end takes no place in it.
-  EXPECT_EQ(sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength - 3, '0') + "254"),
-            CommandResult::Committed);
+  EXPECT_EQ(did(sendText(model, protocol::CMD_SET_LENS, std::string(protocol::kMaxTextLength - 3, '0') + "254")),
+            Did::Committed);
   EXPECT_EQ(model.snapshot().lens, 254);
 }
 
 struct Step {
   std::uint8_t code;
-  CommandResult result;
+  Did result;
 };
 
 struct ModeCase {
@@ -190,7 +198,7 @@ struct ModeCase {
 };
 
 TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
-  using O = CommandResult;
+  using O = Did;
   const ModeCase cases[] = {
       {"distortion saved",
        {{3, O::Accepted}, {4, O::Accepted}, {4, O::Accepted}, {6, O::Accepted}, {8, O::Committed}},
@@ -272,7 +280,7 @@ TEST_F(ModelTest, AdjustmentModesKeepOnlySavedJogs) {
   for (const auto& c : cases) {
     SCOPED_TRACE(c.name);
     ControllerModel fresh(ControllerState{}, [] { return std::int64_t{0}; });
-    for (const Step& step : c.steps) EXPECT_EQ(fresh.command(step.code, 0, text), step.result) << int(step.code);
+    for (const Step& step : c.steps) EXPECT_EQ(did(fresh.command(step.code, 0, text)), step.result) << int(step.code);
     const ControllerState s = fresh.snapshot();
     EXPECT_EQ(s.distortionOffset, c.distortion);
     EXPECT_EQ(s.centerOffset, c.center);
@@ -313,14 +321,15 @@ TEST_F(ModelTest, JogsStopAtTheEdgeOfTheOffsetRange) {
     ControllerState start;
     start.*c.adjusted = {kOffsetLimit - 1, -kOffsetLimit};
     ControllerModel edge(start, [] { return std::int64_t{0}; });
-    edge.command(c.begin, 0, text);
-    for (std::uint8_t step : c.before) edge.command(step, 0, text);
-    EXPECT_EQ(edge.command(protocol::CMD_JOG_RIGHT, 0, text), CommandResult::Accepted);
-    EXPECT_EQ(edge.command(protocol::CMD_JOG_RIGHT, 0, text), CommandResult::Ignored);
-    EXPECT_THAT(edge.lastError(), HasSubstr("edge"));
-    EXPECT_EQ(edge.command(protocol::CMD_JOG_DOWN, 0, text), CommandResult::Ignored);
-    EXPECT_EQ(edge.command(protocol::CMD_JOG_UP, 0, text), CommandResult::Accepted) << "back toward the field";
-    EXPECT_EQ(edge.command(c.save, 0, text), CommandResult::Committed);
+    give(edge, c.begin, 0, text);
+    for (std::uint8_t step : c.before) give(edge, step, 0, text);
+    EXPECT_EQ(did(edge.command(protocol::CMD_JOG_RIGHT, 0, text)), Did::Accepted);
+    const CommandResult atTheEdge = edge.command(protocol::CMD_JOG_RIGHT, 0, text);
+    EXPECT_EQ(did(atTheEdge), Did::Ignored);
+    EXPECT_THAT(reasonOf(atTheEdge), HasSubstr("edge"));
+    EXPECT_EQ(did(edge.command(protocol::CMD_JOG_DOWN, 0, text)), Did::Ignored);
+    EXPECT_EQ(did(edge.command(protocol::CMD_JOG_UP, 0, text)), Did::Accepted) << "back toward the field";
+    EXPECT_EQ(did(edge.command(c.save, 0, text)), Did::Committed);
     EXPECT_EQ(edge.snapshot().*c.adjusted, (Offset{kOffsetLimit, -kOffsetLimit + 1}));
   }
 }
@@ -359,28 +368,28 @@ ControllerState withDisk(const std::function<void(ControllerState&)>& change) {
 TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
   auto none = [](ControllerState&) {};
   auto jogCenter = [this](ControllerModel& m, int ups) {
-    m.command(protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
-    for (int i = 0; i < ups; ++i) m.command(protocol::CMD_JOG_UP, 0, text);
-    m.command(protocol::CMD_CENTER_ADJUST_SAVE, 0, text);
+    give(m, protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
+    for (int i = 0; i < ups; ++i) give(m, protocol::CMD_JOG_UP, 0, text);
+    give(m, protocol::CMD_CENTER_ADJUST_SAVE, 0, text);
   };
   const SaveCase cases[] = {
       {"nothing: the file stays", [](ControllerModel&, std::int64_t&) {}, withDisk(none), none},
       {"a set replaces its value only",
-       [](ControllerModel& m, std::int64_t&) { sendText(m, protocol::CMD_SET_LENS, "254"); }, withDisk(none),
-       [](ControllerState& s) { s.lens = 254; }},
+       [](ControllerModel& m, std::int64_t&) { EXPECT_TRUE(sendText(m, protocol::CMD_SET_LENS, "254")); },
+       withDisk(none), [](ControllerState& s) { s.lens = 254; }},
       {"the same value set again still replaces",
-       [](ControllerModel& m, std::int64_t&) { sendText(m, protocol::CMD_SET_LENS, "163"); }, withDisk(none),
-       [](ControllerState& s) { s.lens = 163; }},
+       [](ControllerModel& m, std::int64_t&) { EXPECT_TRUE(sendText(m, protocol::CMD_SET_LENS, "163")); },
+       withDisk(none), [](ControllerState& s) { s.lens = 163; }},
       {"the last of several sets wins",
        [](ControllerModel& m, std::int64_t&) {
-         for (const char* lens : {"1", "2", "3"}) sendText(m, protocol::CMD_SET_LENS, lens);
+         for (const char* lens : {"1", "2", "3"}) EXPECT_TRUE(sendText(m, protocol::CMD_SET_LENS, lens));
        },
        withDisk(none), [](ControllerState& s) { s.lens = 3; }},
       {"sets apply in the order made",
        [](ControllerModel& m, std::int64_t&) {
-         sendText(m, protocol::CMD_SET_SERIAL_NUMBER, "4711");
+         EXPECT_TRUE(sendText(m, protocol::CMD_SET_SERIAL_NUMBER, "4711"));
          TextInput typed;
-         m.command(protocol::CMD_RESET_SERIAL, 0xFF, typed);
+         give(m, protocol::CMD_RESET_SERIAL, 0xFF, typed);
        },
        withDisk(none), [](ControllerState& s) { s.serial = 0; }},
       {"saved jogs add to the file's offset",
@@ -416,7 +425,7 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
       {"a counter set replaces, holds every moment before it, then counts",
        [](ControllerModel& m, std::int64_t& now) {
          now += 5'000;
-         sendText(m, protocol::CMD_SET_WORK_TIME, "50");
+         EXPECT_TRUE(sendText(m, protocol::CMD_SET_WORK_TIME, "50"));
          now += 1'000;
        },
        withDisk([](ControllerState& s) {
@@ -454,11 +463,11 @@ TEST_F(ModelTest, ASaveAppliesOnlyWhatChangedHereOntoTheFile) {
 }
 
 TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
-  sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711");  // committed here, not saved yet
-  model.command(protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
-  model.command(protocol::CMD_JOG_UP, 0, text);
-  model.command(protocol::CMD_SHUTTER_OPEN, 0, text);
-  model.command(protocol::CMD_TEXT_CHAR, '7', text);  // a text half typed
+  EXPECT_TRUE(sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711"));  // committed here, not saved yet
+  give(model, protocol::CMD_CENTER_ADJUST_BEGIN, 0, text);
+  give(model, protocol::CMD_JOG_UP, 0, text);
+  give(model, protocol::CMD_SHUTTER_OPEN, 0, text);
+  give(model, protocol::CMD_TEXT_CHAR, '7', text);  // a text half typed
   ControllerState onDisk;
   onDisk.maxCurrent = 3.25;
   onDisk.serial = 1;
@@ -471,10 +480,10 @@ TEST_F(ModelTest, TakingUpAnotherSaveKeepsWhatIsUnsavedHere) {
   EXPECT_EQ(model.activity().mode, Mode::CenterAdjust);
   EXPECT_TRUE(model.activity().shutterOpen);
   EXPECT_TRUE(model.unsaved());
-  EXPECT_EQ(model.command(protocol::CMD_CENTER_ADJUST_SAVE, 0, text), CommandResult::Committed);
+  EXPECT_EQ(did(model.command(protocol::CMD_CENTER_ADJUST_SAVE, 0, text)), Did::Committed);
   EXPECT_EQ(model.snapshot().centerOffset, (Offset{0, 11})) << "the pending jog lands on the offset taken up";
-  model.command(protocol::CMD_TEXT_CHAR, 0, text);
-  EXPECT_EQ(model.command(protocol::CMD_SET_LENS, 0, text), CommandResult::Committed);
+  give(model, protocol::CMD_TEXT_CHAR, 0, text);
+  EXPECT_EQ(did(model.command(protocol::CMD_SET_LENS, 0, text)), Did::Committed);
   EXPECT_EQ(model.snapshot().lens, 7) << "the text goes on";
 }
 
@@ -493,21 +502,22 @@ TEST_F(ModelTest, ASavedCounterKeepsTheSecondItWasCounting) {
 }
 
 TEST_F(ModelTest, JogOutsideAModeIsRecorded) {
-  EXPECT_EQ(model.command(protocol::CMD_JOG_UP, 0, text), CommandResult::Ignored);
-  EXPECT_THAT(model.lastError(), HasSubstr("jog up outside an adjustment"));
+  const CommandResult jog = model.command(protocol::CMD_JOG_UP, 0, text);
+  EXPECT_EQ(did(jog), Did::Ignored);
+  EXPECT_THAT(reasonOf(jog), HasSubstr("jog up outside an adjustment"));
 }
 
 TEST_F(ModelTest, OutputsFollowTheirCommands) {
-  model.command(protocol::CMD_AIMING_ON, 0, text);
-  model.command(protocol::CMD_SHUTTER_OPEN, 0, text);
-  EXPECT_EQ(model.command(protocol::CMD_TEST_POWER_ON, 100, text), CommandResult::Accepted);
-  model.command(protocol::CMD_MARK_MAX_FIELD, 0, text);
-  model.command(protocol::CMD_MOVE_TO_X, 0x2C, text);
-  model.command(protocol::CMD_MOVE_TO_Y, 0x05, text);
-  model.command(protocol::CMD_MARK_ORIGINAL_SQUARE, 0, text);
-  model.command(protocol::CMD_MARK_CORRECTED_SQUARE, 0, text);
-  model.command(protocol::CMD_SHOW_VERSION, 0, text);
-  model.command(protocol::CMD_INIT_POWER_BOARD, 0, text);
+  give(model, protocol::CMD_AIMING_ON, 0, text);
+  give(model, protocol::CMD_SHUTTER_OPEN, 0, text);
+  EXPECT_EQ(did(model.command(protocol::CMD_TEST_POWER_ON, 100, text)), Did::Accepted);
+  give(model, protocol::CMD_MARK_MAX_FIELD, 0, text);
+  give(model, protocol::CMD_MOVE_TO_X, 0x2C, text);
+  give(model, protocol::CMD_MOVE_TO_Y, 0x05, text);
+  give(model, protocol::CMD_MARK_ORIGINAL_SQUARE, 0, text);
+  give(model, protocol::CMD_MARK_CORRECTED_SQUARE, 0, text);
+  give(model, protocol::CMD_SHOW_VERSION, 0, text);
+  give(model, protocol::CMD_INIT_POWER_BOARD, 0, text);
   Activity a = model.activity();
   EXPECT_TRUE(a.aiming && a.shutterOpen && a.testPower && a.maxField);
   EXPECT_EQ(a.pulse, 100);
@@ -515,24 +525,25 @@ TEST_F(ModelTest, OutputsFollowTheirCommands) {
   EXPECT_EQ(a.moveY, 0x05);
   EXPECT_EQ(a.originalSquares + a.correctedSquares + a.versionShown + a.powerBoardInits, 4u);
 
-  EXPECT_EQ(model.command(protocol::CMD_TEST_POWER_ON, 101, text), CommandResult::Rejected);
+  EXPECT_EQ(did(model.command(protocol::CMD_TEST_POWER_ON, 101, text)), Did::Rejected);
   EXPECT_EQ(model.activity().pulse, 100);
-  model.command(protocol::CMD_ADJUST_END, 0, text);
-  model.command(protocol::CMD_SHUTTER_CLOSE, 0, text);
-  model.command(protocol::CMD_TEST_POWER_OFF, 0, text);
-  model.command(protocol::CMD_MARK_MAX_FIELD, 0, text);
+  give(model, protocol::CMD_ADJUST_END, 0, text);
+  give(model, protocol::CMD_SHUTTER_CLOSE, 0, text);
+  give(model, protocol::CMD_TEST_POWER_OFF, 0, text);
+  give(model, protocol::CMD_MARK_MAX_FIELD, 0, text);
   a = model.activity();
   EXPECT_FALSE(a.aiming || a.shutterOpen || a.testPower || a.maxField);
 
-  EXPECT_EQ(model.command(0, 0, text), CommandResult::Rejected);
-  EXPECT_THAT(model.lastError(), HasSubstr("unknown command"));
+  const CommandResult unknown = model.command(0, 0, text);
+  EXPECT_EQ(did(unknown), Did::Rejected);
+  EXPECT_THAT(reasonOf(unknown), HasSubstr("unknown command"));
 }
 
 TEST_F(ModelTest, ResetSerialNeedsItsGuardValue) {
-  sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711");
-  EXPECT_EQ(model.command(protocol::CMD_RESET_SERIAL, 0, text), CommandResult::Rejected);
+  EXPECT_TRUE(sendText(model, protocol::CMD_SET_SERIAL_NUMBER, "4711"));
+  EXPECT_EQ(did(model.command(protocol::CMD_RESET_SERIAL, 0, text)), Did::Rejected);
   EXPECT_EQ(model.snapshot().serial, 4711);
-  EXPECT_EQ(model.command(protocol::CMD_RESET_SERIAL, 0xFF, text), CommandResult::Committed);
+  EXPECT_EQ(did(model.command(protocol::CMD_RESET_SERIAL, 0xFF, text)), Did::Committed);
   EXPECT_EQ(model.snapshot().serial, 0);
 }
 
@@ -562,14 +573,14 @@ TEST_F(ModelTest, WorkingTimeCountsPoweredSeconds) {
   EXPECT_EQ(counter.workSeconds(), 100u);
   nowMs += 5'999;
   EXPECT_EQ(counter.workSeconds(), 105u) << "whole seconds only";
-  EXPECT_EQ(sendText(counter, protocol::CMD_SET_WORK_TIME, "1000"), CommandResult::Committed);
+  EXPECT_EQ(did(sendText(counter, protocol::CMD_SET_WORK_TIME, "1000")), Did::Committed);
   EXPECT_EQ(counter.workSeconds(), 1000u);
   nowMs += 61'000;
   EXPECT_THAT(replyBytes(*counter.status(protocol::CMD_GET_WORK_TIME), 0, 4),
               ElementsAreArray(Bytes{0x25, 0x04, 0, 0}));
   EXPECT_EQ(counter.snapshot().workSeconds, 1061u);
 
-  EXPECT_EQ(sendText(counter, protocol::CMD_SET_WORK_TIME, "4294967290"), CommandResult::Committed);
+  EXPECT_EQ(did(sendText(counter, protocol::CMD_SET_WORK_TIME, "4294967290")), Did::Committed);
   nowMs += 3'600'000;
   EXPECT_EQ(counter.workSeconds(), 4294967295u) << "the counter stops at its top";
 }

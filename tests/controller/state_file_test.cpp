@@ -58,10 +58,11 @@ TEST(StateFile, SaveThenLoadLeavesOnlyTheStateFile) {
   std::string error;
   ASSERT_TRUE(save(file, unusualState(), &error)) << error;
   ASSERT_TRUE(save(file, unusualState(), &error)) << error;  // replacing works too
-  const LoadResult loaded = loadState(file);
-  EXPECT_EQ(loaded.source, LoadSource::File);
-  EXPECT_EQ(loaded.state, unusualState());
-  EXPECT_EQ(loaded.why, "");
+  const files::Result<LoadedState> loaded = loadState(file);
+  ASSERT_TRUE(loaded) << loaded.why();
+  EXPECT_EQ(loaded->source, LoadSource::File);
+  EXPECT_EQ(loaded->state, unusualState());
+  EXPECT_EQ(loaded->corrupt, "");
   std::vector<std::string> names;
   for (const auto& entry : std::filesystem::directory_iterator(file.parent_path()))
     names.push_back(entry.path().filename());
@@ -116,13 +117,14 @@ TEST(StateFile, CorruptFileIsMovedAsideWithOneWarning) {
     TempDir dir;
     const auto file = dir.path() / "controller-state";
     writeFile(file, std::string("lens = 100\n") + text);
-    const LoadResult loaded = loadState(file);
-    EXPECT_EQ(loaded.source, LoadSource::CorruptMovedAside);
-    EXPECT_EQ(loaded.state, ControllerState{});
+    const files::Result<LoadedState> loaded = loadState(file);
+    ASSERT_TRUE(loaded) << loaded.why();
+    EXPECT_EQ(loaded->source, LoadSource::CorruptMovedAside);
+    EXPECT_EQ(loaded->state, ControllerState{});
     EXPECT_FALSE(std::filesystem::exists(file));
-    EXPECT_THAT(loaded.movedTo.filename().string(), StartsWith("controller-state.corrupt-"));
-    EXPECT_EQ(readFile(loaded.movedTo), std::string("lens = 100\n") + text) << "kept as it was";
-    EXPECT_THAT(loaded.why, HasSubstr("line 2"));
+    EXPECT_THAT(loaded->movedTo.filename().string(), StartsWith("controller-state.corrupt-"));
+    EXPECT_EQ(readFile(loaded->movedTo), std::string("lens = 100\n") + text) << "kept as it was";
+    EXPECT_THAT(loaded->corrupt, HasSubstr("line 2"));
 
     writeFile(file, text);
     Collected state(file);
@@ -137,9 +139,9 @@ TEST(StateFile, TwoCorruptFilesInOneSecondBothSurvive) {
   TempDir dir;
   const auto file = dir.path() / "controller-state";
   writeFile(file, "first\n");
-  const auto first = loadState(file).movedTo;
+  const auto first = loadState(file)->movedTo;
   writeFile(file, "second\n");
-  const auto second = loadState(file).movedTo;
+  const auto second = loadState(file)->movedTo;
   EXPECT_NE(first, second);
   EXPECT_EQ(readFile(first), "first\n");
   EXPECT_EQ(readFile(second), "second\n");
@@ -188,9 +190,12 @@ TEST(StateFile, AFileThatIsThereButUnusableIsNeverWritten) {
     const auto path = dir.path() / "controller-state";
     c.make(path);
     const std::string before = describe(path);
+    const files::Result<LoadedState> loaded = loadState(path);
+    EXPECT_FALSE(loaded);
     Collected state(path);
     EXPECT_EQ(state.file.load(), ControllerState{});
     EXPECT_FALSE(state.file.usable());
+    EXPECT_EQ(state.file.unusableWhy(), loaded.why()) << "the failure says why";
     ASSERT_EQ(state.warnings.size(), 1u);
     EXPECT_THAT(state.warnings[0], HasSubstr("running from defaults"));
     std::string why;
@@ -216,11 +221,11 @@ TEST(StateFile, UpdateReadsTheFileAsItIsNow) {
   std::string why;
   writeFile(path, "lens = 41\n");  // another process saved
   ASSERT_TRUE(update(state.file, addOneToLens, why)) << why;
-  EXPECT_EQ(loadState(path).state.lens, 42);
+  EXPECT_EQ(loadState(path)->state.lens, 42);
 
   writeFile(path, "lens = forty\n");  // corrupt meanwhile: set aside, the change goes onto what was seen here
   ASSERT_TRUE(update(state.file, addOneToLens, why)) << why;
-  EXPECT_EQ(loadState(path).state.lens, 43);
+  EXPECT_EQ(loadState(path)->state.lens, 43);
   ASSERT_EQ(state.warnings.size(), 1u);
   EXPECT_THAT(state.warnings[0], HasSubstr("corrupt"));
 
@@ -250,7 +255,7 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
     };
   };
   auto lensIn = [](std::uint16_t lens) {
-    return [lens](const std::filesystem::path& p, StateFile&) { EXPECT_EQ(loadState(p).state.lens, lens); };
+    return [lens](const std::filesystem::path& p, StateFile&) { EXPECT_EQ(loadState(p)->state.lens, lens); };
   };
   const Meanwhile cases[] = {
       {"another process saved", saved(7), 7, "", lensIn(7)},
@@ -267,7 +272,7 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
        },
        std::nullopt, "corrupt",
        [](const auto& p, StateFile&) {
-         EXPECT_EQ(loadState(p).state.lens, 42);
+         EXPECT_EQ(loadState(p)->state.lens, 42);
          int asides = 0;
          for (const auto& name : TempDir::namesIn(p.parent_path()))
            if (name.find(".corrupt-") != std::string::npos)
@@ -298,7 +303,7 @@ TEST(StateFile, ReadingAgainTakesUpAnotherSaveAndNeverWritesOverWhatWentBad) {
        },
        std::nullopt, "held by another process",
        [](const auto& p, StateFile& file) {
-         EXPECT_EQ(loadState(p).state.lens, 7);
+         EXPECT_EQ(loadState(p)->state.lens, 7);
          std::string why;
          EXPECT_FALSE(update(
              file, [](const ControllerState& s) { return s; }, why))

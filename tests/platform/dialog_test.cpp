@@ -190,6 +190,7 @@ TEST_F(DialogFixture, OkTakesTheValuesBackWithTheStandardPrompts) {
       {"255", "-7", true, nullptr, 255, -7},
       {" 12 ", "+4", true, nullptr, 12, 4},
       {"256", "1", false, "Please enter an integer between 0 and 255.", 5, -3},
+      {"256", "x", false, "Please enter an integer between 0 and 255.", 5, -3},  // one prompt: the first field's
       {"-1", "1", false, "Please enter a positive integer.", 5, -3},
       {"abc", "1", false, "Please enter a positive integer.", 5, -3},
       {"", "1", false, "Please enter a positive integer.", 5, -3},

@@ -35,7 +35,9 @@ TEST(Frames, EveryCallAndItsReplyComeBackAsTheyWent) {
   for (const Request& r : requests) {
     const Bytes frame = protocol::frames::Encode(r);
     ASSERT_LE(frame.size(), 65536u);
-    EXPECT_EQ(protocol::frames::DecodeRequest(bodyOf(frame)), r) << protocol::frames::CallName(r.call);
+    const auto decoded = protocol::frames::DecodeRequest(bodyOf(frame));
+    ASSERT_TRUE(decoded) << protocol::frames::CallName(r.call) << ": " << decoded.why();
+    EXPECT_EQ(*decoded, r) << protocol::frames::CallName(r.call);
   }
   const Reply replies[] = {
       {.call = Call::Hello, .result = 0, .pid = 4242, .firstSystem = -3},
@@ -44,7 +46,11 @@ TEST(Frames, EveryCallAndItsReplyComeBackAsTheyWent) {
       {.call = Call::Status, .result = 0, .bytes = {1, 2, 3, 4}},
       {.call = Call::Check, .result = 7},
   };
-  for (const Reply& r : replies) EXPECT_EQ(protocol::frames::DecodeReply(bodyOf(protocol::frames::Encode(r))), r);
+  for (const Reply& r : replies) {
+    const auto decoded = protocol::frames::DecodeReply(bodyOf(protocol::frames::Encode(r)));
+    ASSERT_TRUE(decoded) << protocol::frames::CallName(r.call) << ": " << decoded.why();
+    EXPECT_EQ(*decoded, r) << protocol::frames::CallName(r.call);
+  }
 }
 
 TEST(Frames, EveryMalformedBodyIsRefused) {
@@ -67,9 +73,9 @@ TEST(Frames, EveryMalformedBodyIsRefused) {
       {{5, 0, 0, 0, 0, 0}, "check longer than its arguments"},
   };
   for (const auto& c : cases) {
-    std::string why;
-    EXPECT_FALSE(protocol::frames::DecodeRequest(c.body, &why)) << c.why;
-    EXPECT_THAT(why, ::testing::HasSubstr(c.why));
+    const auto decoded = protocol::frames::DecodeRequest(c.body);
+    EXPECT_FALSE(decoded) << c.why;
+    EXPECT_THAT(decoded.why(), ::testing::HasSubstr(c.why));
   }
   Bytes longPacket = {2, 0, 0, 0, 0, 65, 0};
   longPacket.resize(longPacket.size() + 65, 0xFF);
@@ -84,7 +90,11 @@ TEST(Frames, EveryMalformedBodyIsRefused) {
       {2, 0, 0, 0, 0, 1},                    // send with a payload
       {9, 0, 0, 0, 0},                       // unknown call
   };
-  for (const Bytes& body : badReplies) EXPECT_FALSE(protocol::frames::DecodeReply(body)) << int(body[0]);
+  for (const Bytes& body : badReplies) {
+    const auto decoded = protocol::frames::DecodeReply(body);
+    EXPECT_FALSE(decoded) << int(body[0]);
+    EXPECT_FALSE(decoded.why().empty()) << int(body[0]) << ": a refusal says why";
+  }
 }
 
 TEST(Frames, AReplyAnswersOnlyItsOwnRequestAndNeverOverflowsTheBlock) {

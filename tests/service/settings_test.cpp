@@ -63,7 +63,6 @@ TEST(SettingRows, ARowThatBreaksARuleIsNamedWithTheRule) {
     void (*breakRow)(svc::Setting&);
     const char* rule;  // how the message goes on after "NAME: "
   } cases[] = {
-      {"min-current", [](svc::Setting& s) { s.keys[0].kind = svc::KeyKind::Word; }, "its keys are those of the Get"},
       {"min-current", [](svc::Setting& s) { s.restoreOrder = 10; },
        "a compared setting has a restore place of its own"},
       {"ship-id", [](svc::Setting& s) { s.group = svc::SettingGroup::Calibration; },

@@ -68,10 +68,7 @@ class CoreTest : public ::testing::Test {
     EXPECT_TRUE(serve(c, {.call = Call::Hello, .version = 1, .program = "zorctl"}));
     return c;
   }
-  std::optional<Reply> serve(int c, const Request& r) {
-    std::string why;
-    return core->serve(c, r, nowNs, why);
-  }
+  files::Result<Reply> serve(int c, const Request& r) { return core->serve(c, r, nowNs); }
   std::int32_t send(int c, std::int32_t system, std::uint8_t code, std::uint8_t value = 0) {
     return serve(c, {.call = Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}})->result;
   }
@@ -107,8 +104,8 @@ TEST_F(CoreTest, EachSystemHasItsOwnIdentityAndStateFileAndAFilesValuesWin) {
                                    protocol::discovery::Entry{100003, "NK-100A", {192, 168, 1, 12}}));
   EXPECT_THAT(status(c, 100002, protocol::CMD_GET_MAC_ADDRESS).bytes, ElementsAre(0x02, 0x00, 0x5A, 0x4F, 0x52, 0x02));
   text(c, 100002, protocol::CMD_SET_LENS, "254");
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2").state.lens, 254);
-  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2").state.serial, 100002);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2")->state.lens, 254);
+  EXPECT_EQ(controller::loadState(dir.path() / "controller-state-2")->state.serial, 100002);
   EXPECT_FALSE(std::filesystem::exists(stateFile())) << "system 1 changed nothing";
   EXPECT_TRUE(warnings.empty());
 }
@@ -223,13 +220,14 @@ TEST_F(CoreTest, PausesAreMarkedShortWhenTheControllerNeededMore) {
 
 TEST_F(CoreTest, HelloComesFirstAndOnce) {
   start(1);
-  std::string why;
   const int c = core->connect(1, ::geteuid());
-  EXPECT_FALSE(core->serve(c, {.call = Call::Find}, nowNs, why));
-  EXPECT_EQ(why, "a find before its hello");
+  const auto early = serve(c, {.call = Call::Find});
+  EXPECT_FALSE(early);
+  EXPECT_EQ(early.why(), "a find before its hello");
   const int d = client(2);
-  EXPECT_FALSE(core->serve(d, {.call = Call::Hello, .version = 1}, nowNs, why));
-  EXPECT_EQ(why, "a second hello");
+  const auto again = serve(d, {.call = Call::Hello, .version = 1});
+  EXPECT_FALSE(again);
+  EXPECT_EQ(again.why(), "a second hello");
   const Reply hello = *serve(core->connect(3, ::geteuid()), {.call = Call::Hello, .version = 1, .program = "p"});
   EXPECT_EQ(hello.pid, static_cast<std::uint32_t>(::getpid()));
   EXPECT_EQ(hello.firstSystem, 100001);
@@ -295,7 +293,7 @@ TEST_F(CoreTest, TheWorkingTimeCountsOnceWhoeverReadsIt) {
   nowNs += 10'000'000'000;
   for (int c : {a, b}) EXPECT_THAT(status(c, 100001, protocol::CMD_GET_WORK_TIME).bytes, ElementsAre(10, 0, 0, 0));
   core->saveAll();
-  EXPECT_EQ(controller::loadState(stateFile()).state.workSeconds, 10u);
+  EXPECT_EQ(controller::loadState(stateFile())->state.workSeconds, 10u);
 }
 
 TEST_F(CoreTest, ThePacketLogHasOneLinePerCall) {

@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/controller_test_util.h"
+
 namespace zor::simulator {
 namespace {
 
@@ -26,8 +28,7 @@ struct Rig {
   controller::TextInput text;
   std::vector<FieldEvent> send(std::uint8_t code, std::uint8_t value = 0) {
     const controller::CommandResult taken = controller.command(code, value, text);
-    EXPECT_TRUE(taken == controller::CommandResult::Accepted || taken == controller::CommandResult::Committed)
-        << controller.lastError();
+    EXPECT_TRUE(taken && taken->effect != controller::Taken::Effect::Ignored) << test::reasonOf(taken);
     return field.command(code, controller.snapshot(), controller.activity());
   }
   std::vector<FieldEvent> sendText(std::uint8_t code, const std::string& text) {

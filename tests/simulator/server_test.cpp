@@ -91,7 +91,9 @@ struct RawClient {
       pump();
       return (body = frames.Next()) || closed;
     });
-    return body ? protocol::frames::DecodeReply(*body) : std::nullopt;
+    if (!body) return std::nullopt;
+    auto decoded = protocol::frames::DecodeReply(*body);
+    return decoded ? std::optional<Reply>(std::move(*decoded)) : std::nullopt;
   }
   std::optional<Reply> call(const Request& request) {
     write(protocol::frames::Encode(request));

@@ -251,7 +251,7 @@ TEST_F(SimulatorProcess, TwoProgramsAtOnceSeeOneControllerAndTheLogSeesEveryCall
   EXPECT_THAT(lines, HasSubstr(",\"short\":true,\"text\":\"0.5\"}")) << "the small program keeps no pauses";
   EXPECT_EQ(simulator.stop(SIGTERM), 0);
   EXPECT_FALSE(std::filesystem::exists(socket));
-  EXPECT_EQ(controller::loadState(dir.path() / "state").state.yScale, 0.5);
+  EXPECT_EQ(controller::loadState(dir.path() / "state")->state.yScale, 0.5);
 }
 
 // Its standard error a pipe that nobody reads: the lines of a thousand dropped
@@ -312,7 +312,7 @@ TEST_F(SimulatorProcess, SeveralSystemsEachAddressedByItsSerial) {
   const Ran none = zorctl({"info"}, {{"ZORCOMM_SYSTEM", "100004"}});
   EXPECT_EQ(none.status, 3) << "no such system answers";
   EXPECT_EQ(zorctl({"set", "lens", "254"}, {{"ZORCOMM_SYSTEM", "100003"}}).status, 0);
-  EXPECT_EQ(controller::loadState(dir.path() / "state-3").state.lens, 254) << "each system keeps its own state file";
+  EXPECT_EQ(controller::loadState(dir.path() / "state-3")->state.lens, 254) << "each system keeps its own state file";
   EXPECT_FALSE(std::filesystem::exists(dir.path() / "state-2"));
 }
 

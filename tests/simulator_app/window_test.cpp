@@ -46,8 +46,8 @@ class WindowTest : public ::testing::Test {
     return c;
   }
   void serve(int c, const protocol::frames::Request& request) {
-    std::string why;
-    ASSERT_TRUE(core->serve(c, request, nowNs, why)) << why;
+    const auto reply = core->serve(c, request, nowNs);
+    ASSERT_TRUE(reply) << reply.why();
   }
   void send(int c, std::int32_t system, std::uint8_t code, int pauseMs = 100) {
     serve(c, {.call = Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, 0}});

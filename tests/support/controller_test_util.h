@@ -18,12 +18,39 @@
 
 namespace zor::test {
 
+// What a command's result says, as a test compares it: what the controller
+// did with it, or Rejected.
+enum class Did { Accepted, Committed, Ignored, Rejected };
+
+inline Did did(const controller::CommandResult& result) {
+  if (!result) return Did::Rejected;
+  switch (result->effect) {
+    case controller::Taken::Effect::Committed:
+      return Did::Committed;
+    case controller::Taken::Effect::Ignored:
+      return Did::Ignored;
+    case controller::Taken::Effect::Accepted:
+      break;
+  }
+  return Did::Accepted;
+}
+
+// The reason a refused or ignored command carries; empty for one taken.
+inline std::string reasonOf(const controller::CommandResult& result) { return result ? result->why : result.why(); }
+
+// Gives the controller one command it must take (accept, commit or ignore).
+inline void give(controller::ControllerModel& model, std::uint8_t code, std::uint8_t value,
+                 controller::TextInput& input) {
+  const controller::CommandResult result = model.command(code, value, input);
+  EXPECT_TRUE(result) << "command " << int(code) << " refused: " << result.why();
+}
+
 // What the tool's SendText does: one CMD_TEXT_CHAR per byte, the end, the command.
 inline controller::CommandResult sendText(controller::ControllerModel& model, std::uint8_t code,
                                           std::string_view text) {
   controller::TextInput input;
-  for (char c : text) model.command(protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), input);
-  model.command(protocol::CMD_TEXT_CHAR, 0, input);
+  for (char c : text) give(model, protocol::CMD_TEXT_CHAR, static_cast<std::uint8_t>(c), input);
+  give(model, protocol::CMD_TEXT_CHAR, 0, input);
   return model.command(code, 0, input);
 }
 

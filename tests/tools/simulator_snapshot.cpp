@@ -24,6 +24,12 @@ using namespace zor::simulator;
 
 namespace {
 
+// One call of the tour; a refused one says so, since the picture then lacks it.
+void call(Core& core, int client, const zor::protocol::frames::Request& request, std::int64_t now) {
+  if (const auto reply = core.serve(client, request, now); !reply)
+    std::cerr << "simulator_snapshot: a call was refused: " << reply.why() << "\n";
+}
+
 struct Tour {
   Core& core;
   std::int64_t& now;
@@ -32,10 +38,8 @@ struct Tour {
 
   void wait(int ms) { now += std::int64_t{ms} * 1'000'000; }
   void send(std::uint8_t code, std::uint8_t value = 0, int pauseMs = 100) {
-    std::string why;
-    core.serve(client,
-               {.call = zor::protocol::frames::Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}}, now,
-               why);
+    call(core, client,
+         {.call = zor::protocol::frames::Call::Send, .system = system, .bytes = {0xFF, 0xFF, code, value}}, now);
     wait(pauseMs);
   }
   void text(std::uint8_t code, const std::string& value, int pauseMs = 100) {
@@ -44,18 +48,16 @@ struct Tour {
     send(code);
   }
   void status(int code) {
-    std::string why;
-    core.serve(client, {.call = zor::protocol::frames::Call::Status, .system = system, .code = code, .length = 64}, now,
-               why);
+    call(core, client, {.call = zor::protocol::frames::Call::Status, .system = system, .code = code, .length = 64},
+         now);
     wait(50);
   }
 };
 
 int hello(Core& core, std::int64_t now, pid_t pid, const char* program) {
   const int client = core.connect(pid, ::geteuid());
-  std::string why;
-  core.serve(client, {.call = zor::protocol::frames::Call::Hello, .version = 1, .program = program}, now, why);
-  core.serve(client, {.call = zor::protocol::frames::Call::Find}, now, why);
+  call(core, client, {.call = zor::protocol::frames::Call::Hello, .version = 1, .program = program}, now);
+  call(core, client, {.call = zor::protocol::frames::Call::Find}, now);
   return client;
 }
 

@@ -2,7 +2,8 @@
 // passing time, saves onto a state file's content and other processes' saves. The input is a list of
 // steps: one byte picks the step, the bytes after it are its arguments.
 // Invariants: adjustment offsets stay in their range, a reply has exactly its
-// length, a save applied once is not applied again.
+// length, a save applied once is not applied again, a command refused or
+// ignored says why.
 
 #include <cstddef>
 #include <cstdint>
@@ -40,6 +41,14 @@ void check(bool ok) {
   if (!ok) __builtin_trap();
 }
 
+// A refusal and an ignored command each say why; a command taken otherwise says nothing.
+void checkResult(const CommandResult& result) {
+  if (!result)
+    check(!result.why().empty());
+  else
+    check(result->why.empty() == (result->effect != Taken::Effect::Ignored));
+}
+
 void checkState(const ControllerState& s) {
   check(validOffset(s.distortionOffset) && validOffset(s.centerOffset) && validOffset(s.aimTopLeft) &&
         validOffset(s.aimBottomRight));
@@ -75,15 +84,15 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     switch (in.byte() % 6) {
       case 0: {  // one packet
         const std::uint8_t code = in.byte();
-        model.command(code, in.byte(), text);
+        checkResult(model.command(code, in.byte(), text));
         break;
       }
       case 1: {  // a text and the command that takes it
         const int length = in.byte() % (kMaxTextLength + 8);
-        for (int i = 0; i < length; ++i) model.command(CMD_TEXT_CHAR, in.byte(), text);
-        model.command(CMD_TEXT_CHAR, 0, text);
+        for (int i = 0; i < length; ++i) check(model.command(CMD_TEXT_CHAR, in.byte(), text).ok());
+        check(model.command(CMD_TEXT_CHAR, 0, text).ok());
         const auto settings = textSettings();
-        model.command(settings[in.byte() % settings.size()].code, 0, text);
+        checkResult(model.command(settings[in.byte() % settings.size()].code, 0, text));
         break;
       }
       case 2: {  // a status query
