@@ -20,7 +20,9 @@
 #include "text/translations.h"
 
 using namespace zor;
+using namespace zor::protocol;
 using namespace zor::simulator;
+using zor::simulator_app::MainWindow;
 
 namespace {
 
