@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>zor::simulator::FieldLegend</name>
-    <message>
-        <source>Original square</source>
-        <translation>Ursprüngliches Quadrat</translation>
-    </message>
-    <message>
-        <source>Corrected square</source>
-        <translation>Korrigiertes Quadrat</translation>
-    </message>
-    <message>
-        <source>Maximum field</source>
-        <translation>Maximales Feld</translation>
-    </message>
-    <message>
-        <source>Distortion preview</source>
-        <translation>Verzeichnungsvorschau</translation>
-    </message>
-    <message>
-        <source>Move spot</source>
-        <translation>Verfahrpunkt</translation>
-    </message>
-    <message>
-        <source>Aiming dot</source>
-        <translation>Pilotlaserpunkt</translation>
-    </message>
-    <message>
-        <source>Alignment points</source>
-        <translation>Ausrichtpunkte</translation>
-    </message>
-    <message>
-        <source>Centre cross</source>
-        <translation>Mittenkreuz</translation>
-    </message>
-</context>
-<context>
     <name>zor::simulator_app::FieldLegend</name>
     <message>
         <source>not marked</source>
@@ -73,6 +38,38 @@
 </context>
 <context>
     <name>zor::simulator_app::FieldView</name>
+    <message>
+        <source>Original square</source>
+        <translation>Ursprüngliches Quadrat</translation>
+    </message>
+    <message>
+        <source>Corrected square</source>
+        <translation>Korrigiertes Quadrat</translation>
+    </message>
+    <message>
+        <source>Maximum field</source>
+        <translation>Maximales Feld</translation>
+    </message>
+    <message>
+        <source>Distortion preview</source>
+        <translation>Verzeichnungsvorschau</translation>
+    </message>
+    <message>
+        <source>Move spot</source>
+        <translation>Verfahrpunkt</translation>
+    </message>
+    <message>
+        <source>Aiming dot</source>
+        <translation>Pilotlaserpunkt</translation>
+    </message>
+    <message>
+        <source>Alignment points</source>
+        <translation>Ausrichtpunkte</translation>
+    </message>
+    <message>
+        <source>Centre cross</source>
+        <translation>Mittenkreuz</translation>
+    </message>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>Feld %1 mm im Quadrat, Raster %2 mm</translation>

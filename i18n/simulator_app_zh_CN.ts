@@ -2,41 +2,6 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>zor::simulator::FieldLegend</name>
-    <message>
-        <source>Original square</source>
-        <translation>原始方框</translation>
-    </message>
-    <message>
-        <source>Corrected square</source>
-        <translation>校正方框</translation>
-    </message>
-    <message>
-        <source>Maximum field</source>
-        <translation>最大场</translation>
-    </message>
-    <message>
-        <source>Distortion preview</source>
-        <translation>畸变预览</translation>
-    </message>
-    <message>
-        <source>Move spot</source>
-        <translation>移动点</translation>
-    </message>
-    <message>
-        <source>Aiming dot</source>
-        <translation>指示光点</translation>
-    </message>
-    <message>
-        <source>Alignment points</source>
-        <translation>校准点</translation>
-    </message>
-    <message>
-        <source>Centre cross</source>
-        <translation>中心十字</translation>
-    </message>
-</context>
-<context>
     <name>zor::simulator_app::FieldLegend</name>
     <message>
         <source>not marked</source>
@@ -73,6 +38,38 @@
 </context>
 <context>
     <name>zor::simulator_app::FieldView</name>
+    <message>
+        <source>Original square</source>
+        <translation>原始方框</translation>
+    </message>
+    <message>
+        <source>Corrected square</source>
+        <translation>校正方框</translation>
+    </message>
+    <message>
+        <source>Maximum field</source>
+        <translation>最大场</translation>
+    </message>
+    <message>
+        <source>Distortion preview</source>
+        <translation>畸变预览</translation>
+    </message>
+    <message>
+        <source>Move spot</source>
+        <translation>移动点</translation>
+    </message>
+    <message>
+        <source>Aiming dot</source>
+        <translation>指示光点</translation>
+    </message>
+    <message>
+        <source>Alignment points</source>
+        <translation>校准点</translation>
+    </message>
+    <message>
+        <source>Centre cross</source>
+        <translation>中心十字</translation>
+    </message>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>场 %1 mm 见方，网格 %2 mm</translation>

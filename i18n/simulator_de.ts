@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de" sourcelanguage="en">
 <context>
-    <name>zor::sim::FieldModel</name>
+    <name>zor::simulator::FieldModel</name>
     <message>
         <source>%1 wide and %2 high (meant to be %3)</source>
         <translation>%1 breit und %2 hoch (Sollmaß %3)</translation>

@@ -2,7 +2,7 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="zh_CN" sourcelanguage="en">
 <context>
-    <name>zor::sim::FieldModel</name>
+    <name>zor::simulator::FieldModel</name>
     <message>
         <source>%1 wide and %2 high (meant to be %3)</source>
         <translation>宽 %1，高 %2（标称 %3）</translation>

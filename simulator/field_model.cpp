@@ -311,19 +311,19 @@ FieldEvent FieldModel::clear() {
 // For assistive technology, in the user's language: one sentence for each
 // thing drawn, the sizes and points as numbers with a decimal point.
 std::string FieldModel::describe() const {
-  const auto local = [](const char* text) { return QCoreApplication::translate("zor::sim::FieldModel", text); };
+  const auto local = [](const char* text) { return QCoreApplication::translate("zor::simulator::FieldModel", text); };
   const auto shown = [](const std::string& text) { return QString::fromStdString(text); };
   const auto sized = [&](const Outline& o) {
-    return QCoreApplication::translate("zor::sim::FieldModel", "%1 wide and %2 high (meant to be %3)")
+    return QCoreApplication::translate("zor::simulator::FieldModel", "%1 wide and %2 high (meant to be %3)")
         .arg(shown(mm(o.width)), shown(mm(o.height)), shown(mm(o.nominal)));
   };
   QStringList text{
-      QCoreApplication::translate("zor::sim::FieldModel", "Scan field %1 square.").arg(shown(mm(view_.side)))};
-  if (view_.marks.empty()) text << QCoreApplication::translate("zor::sim::FieldModel", "Nothing marked.");
+      QCoreApplication::translate("zor::simulator::FieldModel", "Scan field %1 square.").arg(shown(mm(view_.side)))};
+  if (view_.marks.empty()) text << QCoreApplication::translate("zor::simulator::FieldModel", "Nothing marked.");
   static constexpr std::array<std::pair<Figure, const char*>, 3> kFigures{
-      {{Figure::OriginalSquare, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Original square")},
-       {Figure::CorrectedSquare, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Corrected square")},
-       {Figure::MaxField, QT_TRANSLATE_NOOP("zor::sim::FieldModel", "Maximum field")}}};
+      {{Figure::OriginalSquare, QT_TRANSLATE_NOOP("zor::simulator::FieldModel", "Original square")},
+       {Figure::CorrectedSquare, QT_TRANSLATE_NOOP("zor::simulator::FieldModel", "Corrected square")},
+       {Figure::MaxField, QT_TRANSLATE_NOOP("zor::simulator::FieldModel", "Maximum field")}}};
   for (const auto& [figure, name] : kFigures) {
     const std::uint64_t count = view_.marked[static_cast<std::size_t>(figure)];
     const auto last = std::find_if(view_.marks.rbegin(), view_.marks.rend(),
@@ -331,34 +331,37 @@ std::string FieldModel::describe() const {
     if (count == 0) continue;
     const QString figureName = local(name);
     const bool sizes = last != view_.marks.rend();
-    if (count == 1 && !sizes) text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked.").arg(figureName);
+    if (count == 1 && !sizes)
+      text << QCoreApplication::translate("zor::simulator::FieldModel", "%1 marked.").arg(figureName);
     if (count == 1 && sizes)
-      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2.").arg(figureName, sized(*last));
+      text << QCoreApplication::translate("zor::simulator::FieldModel", "%1 marked %2.").arg(figureName, sized(*last));
     if (count > 1 && !sizes)
-      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2 times.").arg(figureName).arg(count);
+      text << QCoreApplication::translate("zor::simulator::FieldModel", "%1 marked %2 times.")
+                  .arg(figureName)
+                  .arg(count);
     if (count > 1 && sizes)
-      text << QCoreApplication::translate("zor::sim::FieldModel", "%1 marked %2 times, the last %3.")
+      text << QCoreApplication::translate("zor::simulator::FieldModel", "%1 marked %2 times, the last %3.")
                   .arg(figureName, QString::number(count), sized(*last));
   }
   if (view_.spot)
-    text << QCoreApplication::translate("zor::sim::FieldModel", "Spot at %1.").arg(shown(pointText(*view_.spot)));
+    text << QCoreApplication::translate("zor::simulator::FieldModel", "Spot at %1.").arg(shown(pointText(*view_.spot)));
   if (view_.aimingDot)
-    text << QCoreApplication::translate("zor::sim::FieldModel", "Aiming dot at %1.")
+    text << QCoreApplication::translate("zor::simulator::FieldModel", "Aiming dot at %1.")
                 .arg(shown(pointText(*view_.aimingDot)));
   if (view_.alignment)
     text << (view_.alignment->bottomRightActive
-                 ? QCoreApplication::translate("zor::sim::FieldModel",
+                 ? QCoreApplication::translate("zor::simulator::FieldModel",
                                                "Aiming alignment: top left point at %1, right bottom point at %2; "
                                                "aligning the right bottom point.")
-                 : QCoreApplication::translate("zor::sim::FieldModel",
+                 : QCoreApplication::translate("zor::simulator::FieldModel",
                                                "Aiming alignment: top left point at %1, right bottom point at %2; "
                                                "aligning the top left point."))
                 .arg(shown(pointText(view_.alignment->topLeft)), shown(pointText(view_.alignment->bottomRight)));
   if (view_.centerCross)
-    text << QCoreApplication::translate("zor::sim::FieldModel", "Centering: field centre at %1.")
+    text << QCoreApplication::translate("zor::simulator::FieldModel", "Centering: field centre at %1.")
                 .arg(shown(pointText(*view_.centerCross)));
   if (view_.distortionPreview)
-    text << QCoreApplication::translate("zor::sim::FieldModel", "Distortion preview: corrected square %1.")
+    text << QCoreApplication::translate("zor::simulator::FieldModel", "Distortion preview: corrected square %1.")
                 .arg(sized(*view_.distortionPreview));
   return text.join(QLatin1Char(' ')).toStdString();
 }

@@ -1,8 +1,11 @@
 #pragma once
 // Finds the texts of a window that never went through the translation
-// system. While a Bracketing is alive every text translated comes back as
-// "[[text]]"; a window built meanwhile shows each text it translated in
-// brackets, so a text without them was put together past tr().
+// system, or went through it under a context the translation files do not
+// know (so no language ever translates them). While a Bracketing is alive
+// every text asked for under a known context (one of i18n/*.ts, or one of
+// Qt's own classes, which Qt's own translations cover) comes back as
+// "[[text]]"; a window built meanwhile shows each such text in brackets, so a
+// text without them was put together past tr() or under a wrong context.
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -17,16 +20,31 @@
 #include <QStringList>
 #include <QTranslator>
 #include <QWidget>
+#include <set>
+#include <utility>
+
+#include "tests/i18n/ts_checks.h"
 
 namespace zor::test {
 
 class BracketingTranslator final : public QTranslator {
  public:
-  bool isEmpty() const override { return false; }
-  QString translate(const char*, const char* source, const char* = nullptr, int = -1) const override {
-    if (source == nullptr || *source == '\0') return {};
-    return QStringLiteral("[[") + QString::fromUtf8(source) + QStringLiteral("]]");
+  BracketingTranslator() {
+    QStringList errors;
+    for (const zortest::TsMessage& m : zortest::ReadAllTs(QStringLiteral(ZOR_SOURCE_DIR), &errors))
+      known_.emplace(m.context, m.source);
   }
+  bool isEmpty() const override { return false; }
+  QString translate(const char* context, const char* source, const char* = nullptr, int = -1) const override {
+    if (source == nullptr || *source == '\0') return {};
+    const QString text = QString::fromUtf8(source);
+    const QString in = QString::fromUtf8(context == nullptr ? "" : context);
+    if (!in.startsWith(u'Q') && !known_.contains({in, text})) return {};
+    return QStringLiteral("[[") + text + QStringLiteral("]]");
+  }
+
+ private:
+  std::set<std::pair<QString, QString>> known_;
 };
 
 class Bracketing {
