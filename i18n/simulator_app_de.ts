@@ -35,9 +35,6 @@
         <source>during a centering adjustment</source>
         <translation>während einer Zentrierjustierung</translation>
     </message>
-</context>
-<context>
-    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Original square</source>
         <translation>Ursprüngliches Quadrat</translation>
@@ -70,6 +67,9 @@
         <source>Centre cross</source>
         <translation>Mittenkreuz</translation>
     </message>
+</context>
+<context>
+    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>Feld %1 mm im Quadrat, Raster %2 mm</translation>

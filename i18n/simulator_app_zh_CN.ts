@@ -35,9 +35,6 @@
         <source>during a centering adjustment</source>
         <translation>中心调整期间显示</translation>
     </message>
-</context>
-<context>
-    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Original square</source>
         <translation>原始方框</translation>
@@ -70,6 +67,9 @@
         <source>Centre cross</source>
         <translation>中心十字</translation>
     </message>
+</context>
+<context>
+    <name>zor::simulator_app::FieldView</name>
     <message>
         <source>Field %1 mm square, grid %2 mm</source>
         <translation>场 %1 mm 见方，网格 %2 mm</translation>

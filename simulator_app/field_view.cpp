@@ -17,14 +17,15 @@ using simulator::pointText;
 
 // Okabe and Ito's colours, told apart with most kinds of colour blindness.
 const std::array<FieldStyle, kDrawnKinds> kStyles{{
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Original square"), QColor(0xd5, 0x5e, 0x00), Qt::SolidLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Corrected square"), QColor(0x00, 0x72, 0xb2), Qt::SolidLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Maximum field"), QColor(0xcc, 0x79, 0xa7), Qt::DotLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Distortion preview"), QColor(0x00, 0x9e, 0x73), Qt::DashLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Move spot"), QColor(0x20, 0x20, 0x20), Qt::SolidLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Aiming dot"), QColor(0xe6, 0x00, 0x00), Qt::SolidLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Alignment points"), QColor(0xe6, 0x9f, 0x00), Qt::SolidLine},
-    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldView", "Centre cross"), QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Original square"), QColor(0xd5, 0x5e, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Corrected square"), QColor(0x00, 0x72, 0xb2), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Maximum field"), QColor(0xcc, 0x79, 0xa7), Qt::DotLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Distortion preview"), QColor(0x00, 0x9e, 0x73),
+     Qt::DashLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Move spot"), QColor(0x20, 0x20, 0x20), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Aiming dot"), QColor(0xe6, 0x00, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Alignment points"), QColor(0xe6, 0x9f, 0x00), Qt::SolidLine},
+    {QT_TRANSLATE_NOOP("zor::simulator_app::FieldLegend", "Centre cross"), QColor(0x56, 0xb4, 0xe9), Qt::SolidLine},
 }};
 
 Drawn drawnOf(simulator::Figure figure) {
