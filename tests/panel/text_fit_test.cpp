@@ -6,7 +6,8 @@
 // checked with its font twice as large, where the dialog units grow with the
 // font and the style's margins do not. Each window is shown in English and
 // in each language the program carries (Chinese needs a CJK font, such as
-// Debian's fonts-noto-cjk, for its glyphs to be measured).
+// Debian's fonts-noto-cjk, for its glyphs to be measured), and in another
+// language no text it shows is an English one that language translates.
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QLabel>
 #include <QLayout>
 #include <QPushButton>
+#include <QSet>
 #include <QStyle>
 #include <QStyleOptionButton>
 #include <QStyleOptionGroupBox>
@@ -27,6 +29,8 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/i18n/ts_checks.h"
+#include "tests/support/bracketed_texts.h"
 #include "tests/support/panel_harness.h"
 #include "tests/support/window_catalogue.h"
 #include "text/translations.h"
@@ -150,6 +154,29 @@ TEST_P(TextFit, EveryTextHasRoom) {
     window.setFont(font);
   });
   EXPECT_EQ(looked, 1) << "the window was not shown";
+}
+
+// The English texts the language's translation files translate into other words.
+QSet<QString> TranslatedAway(const std::string& language) {
+  QStringList errors;
+  QSet<QString> sources;
+  for (const zortest::TsMessage& m : zortest::ReadAllTs(QStringLiteral(ZOR_SOURCE_DIR), &errors))
+    if (m.language.toStdString() == language && m.finished && !m.translations.contains(m.source)) sources << m.source;
+  return sources;
+}
+
+TEST_P(TextFit, NoTextIsLeftInEnglish) {
+  const auto& [entry, language] = GetParam();
+  if (language.empty()) GTEST_SKIP() << "English";
+  const QSet<QString> english = TranslatedAway(language);
+  const InLanguage texts(language);
+  zortest::PanelHarness h;
+  entry.open(h, [&](QWidget& window) {
+    QStringList left;
+    for (const QString& text : zor::test::ShownTexts(window))
+      if (english.contains(text.section(QStringLiteral(": "), 1))) left << text;
+    EXPECT_EQ(left.join(u'\n').toStdString(), "") << "in " << language;
+  });
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryWindow, TextFit,
