@@ -31,6 +31,7 @@
 
 #include "tests/i18n/ts_checks.h"
 #include "tests/support/bracketed_texts.h"
+#include "tests/support/installed_translations.h"
 #include "tests/support/panel_harness.h"
 #include "tests/support/window_catalogue.h"
 #include "text/translations.h"
@@ -116,26 +117,11 @@ std::vector<std::string> Languages() {
   return languages;
 }
 
-// The window's texts in a language for as long as it lives.
-class InLanguage {
- public:
-  explicit InLanguage(const std::string& language)
-      : translators_(zor::text::MakeTranslators(QString::fromStdString(language))) {
-    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
-  }
-  ~InLanguage() {
-    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
-  }
-
- private:
-  std::vector<std::unique_ptr<QTranslator>> translators_;
-};
-
 class TextFit : public ::testing::TestWithParam<std::tuple<WindowEntry, std::string>> {};
 
 TEST_P(TextFit, EveryTextHasRoom) {
   const auto& [entry, language] = GetParam();
-  const InLanguage texts(language);
+  const zor::test::Installed texts(language);
   const std::string in = language.empty() ? "English" : language;
   zortest::PanelHarness h;
   int looked = 0;
@@ -169,7 +155,7 @@ TEST_P(TextFit, NoTextIsLeftInEnglish) {
   const auto& [entry, language] = GetParam();
   if (language.empty()) GTEST_SKIP() << "English";
   const QSet<QString> english = TranslatedAway(language);
-  const InLanguage texts(language);
+  const zor::test::Installed texts(language);
   zortest::PanelHarness h;
   entry.open(h, [&](QWidget& window) {
     QStringList left;

@@ -18,6 +18,7 @@
 #include "report/pdf_characters.h"
 #include "report/pdf_report.h"
 #include "report/squares.h"
+#include "tests/support/installed_translations.h"
 #include "text/translations.h"
 
 namespace {
@@ -161,22 +162,6 @@ TEST(ReportPdf, ShowsEveryPartAndNeverAFailedReadAsAValue) {
   EXPECT_FALSE(text.contains(QChar(0x1B)));
 }
 
-// The translators of a language, installed for the scope.
-class Installed {
- public:
-  explicit Installed(const char* language) : translators_(zor::text::MakeTranslators(QString::fromLatin1(language))) {
-    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
-  }
-  ~Installed() {
-    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
-  }
-  Installed(const Installed&) = delete;
-  Installed& operator=(const Installed&) = delete;
-
- private:
-  std::vector<std::unique_ptr<QTranslator>> translators_;
-};
-
 TEST(ReportPdf, PagesInTheReadersLanguageValuesAsRead) {
   const struct {
     const char* language;
@@ -190,7 +175,7 @@ TEST(ReportPdf, PagesInTheReadersLanguageValuesAsRead) {
       {"zh_CN", {"维护报告", "当前读取的设置", "起的维护日志", "校准轮次", "本系统的设备系列不支持：shutter", "页"}},
   };
   for (const auto& c : cases) {
-    const Installed installed(c.language);
+    const zor::test::Installed installed(c.language);
     const auto pdf = zor::report::RenderReportPdf(Content());
     ASSERT_TRUE(pdf);
     const QString text = PdfText(*pdf);
@@ -223,7 +208,7 @@ TEST(ReportPdf, SaysWhyTheLogHoldsNoEntriesInTheReadersWords) {
       {"zh_CN", unidentified, "无法读取系统的标识，因此不知道其日志条目。"},
   };
   for (const auto& c : cases) {
-    const Installed installed(c.language);
+    const zor::test::Installed installed(c.language);
     QJsonObject content = Content();
     content["log"] = c.log;
     const QString text = PdfText(*zor::report::RenderReportPdf(content)).simplified();

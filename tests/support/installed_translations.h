@@ -6,6 +6,7 @@
 #include <QString>
 #include <QTranslator>
 #include <memory>
+#include <string>
 #include <vector>
 
 #include "text/translations.h"
@@ -17,9 +18,12 @@ inline constexpr const char* kTranslatedLanguages[] = {"de", "zh_CN"};
 
 class Installed {
  public:
-  explicit Installed(const char* language) : translators_(zor::text::MakeTranslators(QString::fromLatin1(language))) {
+  // language: "de", "zh_CN"; "" installs none (English).
+  explicit Installed(const QString& language) : translators_(zor::text::MakeTranslators(language)) {
     for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
   }
+  explicit Installed(const char* language) : Installed(QString::fromLatin1(language)) {}
+  explicit Installed(const std::string& language) : Installed(QString::fromStdString(language)) {}
   ~Installed() {
     for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
   }

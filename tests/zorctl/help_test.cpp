@@ -21,6 +21,7 @@
 #include <vector>
 
 #include "service/settings.h"
+#include "tests/support/installed_translations.h"
 #include "text/translations.h"
 #include "zorctl/command_table.h"
 #include "zorctl/people.h"
@@ -28,22 +29,6 @@
 namespace {
 
 namespace svc = zor::service;
-
-// The translators of a language, installed for the scope.
-class Installed {
- public:
-  explicit Installed(const char* language) : translators_(zor::text::MakeTranslators(QString::fromLatin1(language))) {
-    for (auto& t : translators_) QCoreApplication::installTranslator(t.get());
-  }
-  ~Installed() {
-    for (auto& t : translators_) QCoreApplication::removeTranslator(t.get());
-  }
-  Installed(const Installed&) = delete;
-  Installed& operator=(const Installed&) = delete;
-
- private:
-  std::vector<std::unique_ptr<QTranslator>> translators_;
-};
 
 // The whole help, then each command's, by name.
 std::vector<std::pair<std::string, std::string>> AllHelp() {
@@ -81,7 +66,7 @@ TEST(HelpLanguages, EveryTextIsTranslatedWhileNamesStay) {
   const auto english = AllHelp();
   for (const char* language : {"de", "zh_CN"}) {
     SCOPED_TRACE(language);
-    const Installed installed(language);
+    const zor::test::Installed installed(language);
     const auto local = AllHelp();
     ASSERT_EQ(local.size(), english.size());
     for (std::size_t i = 0; i < local.size(); ++i) {
